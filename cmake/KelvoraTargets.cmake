@@ -1,0 +1,92 @@
+# Helpers shared by every area's CMakeLists.txt.
+#
+#   kel_target_defaults(<target>)
+#       C++20, warnings, the source root on the include path and program
+#       texts compiled to Windows-1252.
+#   kel_add_test(<name> SOURCES <files...> [LIBS <targets...>] [WINDOWS_ONLY])
+#       A GoogleTest executable registered with ctest; in the Windows build it
+#       runs under Wine in the build's own prefix.
+
+set(KEL_SOURCE_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
+
+if(NOT KEL_WIN32)
+  # The native build runs its tests under the sanitizers; LeakSanitizer comes
+  # with AddressSanitizer on Linux.
+  option(KEL_SANITIZE "Build natively with AddressSanitizer and UBSan" ON)
+  if(KEL_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+  endif()
+else()
+  # One self-contained executable per program or test: no MinGW runtime DLLs
+  # have to be found by Wine.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+endif()
+
+function(kel_target_defaults target)
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(${target} INTERFACE ${KEL_SOURCE_ROOT})
+    return()
+  endif()
+  target_include_directories(${target} PUBLIC ${KEL_SOURCE_ROOT})
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wno-unused-parameter
+    $<$<COMPILE_LANGUAGE:C,CXX>:-finput-charset=UTF-8 -fexec-charset=CP1252>)
+endfunction()
+
+macro(kel_add_googletest)
+  if(NOT TARGET gtest)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  endif()
+endmacro()
+
+# Environment of every test run. Wine tests get the build's prefix, the German
+# locale and quiet debug output; DISPLAY comes from the caller (tools/test.sh
+# starts Xvfb).
+if(KEL_WIN32)
+  set(KEL_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  set(KEL_TEST_ENV
+    WINEPREFIX=${KEL_WINEPREFIX}
+    WINEDEBUG=-all
+    LC_ALL=de_DE.UTF-8
+    KEL_FIXTURES=${CMAKE_BINARY_DIR}/fixtures
+    KEL_BUILD_DIR=${CMAKE_BINARY_DIR})
+else()
+  set(KEL_TEST_ENV
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    KEL_FIXTURES=${CMAKE_BINARY_DIR}/fixtures
+    KEL_BUILD_DIR=${CMAKE_BINARY_DIR})
+endif()
+
+function(kel_add_test name)
+  cmake_parse_arguments(T "WINDOWS_ONLY" "" "SOURCES;LIBS" ${ARGN})
+  if(T_WINDOWS_ONLY AND NOT KEL_WIN32)
+    return()
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  kel_target_defaults(${name})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  if(TARGET kel_fixtures)
+    add_dependencies(${name} kel_fixtures)
+  endif()
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${KEL_TEST_ENV}" TIMEOUT 600)
+endfunction()
+
+if(KEL_WIN32)
+  # The Wine prefix the tests and the program run in; made once per build tree.
+  add_custom_command(
+    OUTPUT ${KEL_WINEPREFIX}/.kel-ready
+    COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${KEL_WINEPREFIX}
+            bash ${KEL_SOURCE_ROOT}/tools/wine-prefix.sh
+    DEPENDS ${KEL_SOURCE_ROOT}/tools/wine-prefix.sh
+    COMMENT "Preparing the Wine prefix")
+  add_custom_target(wineprefix ALL DEPENDS ${KEL_WINEPREFIX}/.kel-ready)
+endif()

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs everything the build, the program and the tests need on Debian 12.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+$SUDO dpkg --add-architecture i386 >/dev/null 2>&1 || true
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends \
+  build-essential cmake ninja-build python3 git ca-certificates \
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-tools \
+  wine wine64 xvfb xauth fonts-wine fonts-liberation x11-utils imagemagick \
+  cups printer-driver-cups-pdf ghostscript poppler-utils \
+  googletest libgtest-dev libgmock-dev libbenchmark-dev \
+  libjpeg62-turbo-dev libxml2-dev libxml2-utils clang libclang-rt-14-dev locales
