@@ -6,6 +6,9 @@
 #   kel_add_test(<name> SOURCES <files...> [LIBS <targets...>] [WINDOWS_ONLY])
 #       A GoogleTest executable registered with ctest; in the Windows build it
 #       runs under Wine in the build's own prefix.
+#   kel_add_benchmark(<name> SOURCES <files...> [LIBS <targets...>])
+#       A Google Benchmark program (native build only; measure in a Release
+#       tree configured with -DKEL_SANITIZE=OFF, see tools/bench.sh).
 
 set(KEL_SOURCE_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
 
@@ -90,3 +93,17 @@ if(KEL_WIN32)
     COMMENT "Preparing the Wine prefix")
   add_custom_target(wineprefix ALL DEPENDS ${KEL_WINEPREFIX}/.kel-ready)
 endif()
+
+function(kel_add_benchmark name)
+  cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
+  if(KEL_WIN32)
+    return()
+  endif()
+  find_package(benchmark REQUIRED)
+  add_executable(${name} ${B_SOURCES})
+  kel_target_defaults(${name})
+  target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark)
+  if(TARGET kel_fixtures)
+    add_dependencies(${name} kel_fixtures)
+  endif()
+endfunction()

@@ -3,7 +3,7 @@
 # and build/win (the Windows program and its tests, MinGW-w64).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-jobs=$(nproc)
+jobs=${KEL_JOBS:-$(nproc)}
 gen=(); command -v ninja >/dev/null && gen=(-G Ninja)
 
 cmake -S . -B build/native "${gen[@]}" -DCMAKE_BUILD_TYPE=Debug >/dev/null
