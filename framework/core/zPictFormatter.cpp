@@ -13,7 +13,7 @@ const uint8_t* bytes(const std::string& s) { return reinterpret_cast<const uint8
 
 } // namespace
 
-zPictFormatter::zPictFormatter(uint32_t flags, const std::string& picture)
+zPictFormatter::zPictFormatter(uint32_t flags, const char* picture)
     : zFormatter(flags), picture(picture)
 {
     compile();
@@ -21,7 +21,7 @@ zPictFormatter::zPictFormatter(uint32_t flags, const std::string& picture)
 
 void zPictFormatter::compile()
 {
-    const std::string& p = picture;
+    const std::string p(picture.c_str(), picture.length());
     auto add = [this](std::unique_ptr<zPictStrEl> el) {
         if (count < MaxElements)
             elements[static_cast<size_t>(count++)] = std::move(el);
@@ -79,7 +79,7 @@ void zPictFormatter::compile()
 
 std::unique_ptr<zPictStrEl> zPictFormatter::parseSet(size_t& i)
 {
-    const std::string& p = picture;
+    const std::string p(picture.c_str(), picture.length());
     auto el = std::make_unique<zPictStrSetEl>();
     auto readChar = [&](int& out, bool upper) {
         if (i >= p.size())

@@ -1,6 +1,7 @@
 // A formatter driven by a picture string such as "99':'99".
 #pragma once
 
+#include "framework/core/RcCString.h"
 #include "framework/core/zFormatter.h"
 #include "framework/core/zPictStrEl.h"
 
@@ -13,7 +14,7 @@ class zPictFormatter : public zFormatter {
 public:
     static constexpr int32_t MaxElements = 256;
 
-    zPictFormatter(uint32_t flags, const std::string& picture);
+    zPictFormatter(uint32_t flags, const char* picture);
 
     int edit(std::string& text, const char* chars, int32_t count, int32_t& selStart,
              int32_t& selEnd) override;
@@ -52,7 +53,7 @@ private:
     int deleteChars(std::string& text, bool backward, int32_t& selStart, int32_t& selEnd);
     void resync(const std::string& text);
 
-    std::string picture;
+    RcCString picture;
     int32_t count = 0;
     std::array<std::unique_ptr<zPictStrEl>, MaxElements> elements;
     std::array<uint8_t, MaxElements> saved{};

@@ -92,7 +92,7 @@ TEST(PictureFormatter, LimitsItsTables)
     for (int i = 0; i < 40; ++i)
         lits += "-";
     lits += "'9";
-    zPictFormatter many(0, lits);
+    zPictFormatter many(0, lits.c_str());
     std::string text = "5";
     EXPECT_EQ(many.format(text, 0), 1);
     EXPECT_EQ(text, std::string(40, '-') + "5");
