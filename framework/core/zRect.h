@@ -11,4 +11,8 @@ struct zRect {
     int32_t width() const { return right - left; }
     int32_t height() const { return bottom - top; }
     bool operator==(const zRect&) const = default;
+
+    // Stores the overlap of a and b, or the empty rectangle (all 0) when
+    // they do not overlap.
+    zRect& intersect(const zRect& a, const zRect& b);
 };
