@@ -1,6 +1,7 @@
 #include "framework/core/zDblList.h"
 #include "framework/core/zPlist.h"
 #include "framework/core/zRect.h"
+#include "framework/core/ziBitmapInfo.h"
 #include "framework/core/zSlist.h"
 #include "framework/core/ziWindowMap.h"
 
