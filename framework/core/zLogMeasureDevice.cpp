@@ -3,11 +3,22 @@
 // displays and no screen; it converts at 96 pixels per inch.
 #include "framework/core/zLogMeasure.h"
 
-#if defined(_WIN32) && __has_include("framework/core/zDisplay.h")
+#ifdef _WIN32
 #include "framework/core/zDisplay.h"
 
-int32_t zLogMeasure::ppiX(const zDisplay* d) { return d ? d->logPixelsX() : zScreenPixelsPerInchX(); }
-int32_t zLogMeasure::ppiY(const zDisplay* d) { return d ? d->logPixelsY() : zScreenPixelsPerInchY(); }
+namespace {
+int32_t screenPpi(int index)
+{
+    HDC dc = GetDC(nullptr);
+    int32_t ppi = dc ? GetDeviceCaps(dc, index) : 96;
+    if (dc)
+        ReleaseDC(nullptr, dc);
+    return ppi;
+}
+}  // namespace
+
+int32_t zLogMeasure::ppiX(const zDisplay* d) { return d ? d->logPixelsX() : screenPpi(LOGPIXELSX); }
+int32_t zLogMeasure::ppiY(const zDisplay* d) { return d ? d->logPixelsY() : screenPpi(LOGPIXELSY); }
 
 #else
 
