@@ -8,14 +8,14 @@ zBitmap::zBitmap(int32_t width, int32_t height, zDisplay* display) : zDrawObj(nu
         return;
     display->acquire();
     if (display->hdc())
-        handle = CreateCompatibleBitmap(display->hdc(), width, height);
+        handle_ = CreateCompatibleBitmap(display->hdc(), width, height);
     display->release();
 }
 
 SIZE zBitmap::size() const
 {
     BITMAP bm{};
-    if (handle && GetObjectA(handle, sizeof bm, &bm))
+    if (handle_ && GetObjectA(handle_, sizeof bm, &bm))
         return {bm.bmWidth, bm.bmHeight};
     return {0, 0};
 }

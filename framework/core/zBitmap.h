@@ -15,7 +15,7 @@ public:
     // Adopts a bitmap handle (deleted with the holder).
     explicit zBitmap(HBITMAP bitmap) : zDrawObj(bitmap, 0) {}
 
-    HBITMAP bitmap() const { return static_cast<HBITMAP>(handle); }
+    HBITMAP bitmap() const { return static_cast<HBITMAP>(handle_); }
     // Width and height (0, 0 without a handle).
     SIZE size() const;
 };

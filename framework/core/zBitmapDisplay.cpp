@@ -29,8 +29,8 @@ void zBitmapDisplay::init(HDC mem, zBitmap* bitmap)
     acquire();
     kind_ = BitmapKind;
     if (hdc_) {
-        if (bitmap && bitmap->handle)
-            initialBitmap_ = SelectObject(hdc_, bitmap->handle);
+        if (bitmap && bitmap->handle())
+            initialBitmap_ = SelectObject(hdc_, bitmap->handle());
         else
             initialBitmap_ = GetCurrentObject(hdc_, OBJ_BITMAP);
         readCaps(hdc_);
@@ -79,8 +79,8 @@ zBitmap* zBitmapDisplay::bitmap(zBitmap* newBitmap)
 {
     zBitmap* previous = bitmap_;
     if (newBitmap) {
-        if (hdc_ && newBitmap->handle)
-            SelectObject(hdc_, newBitmap->handle);
+        if (hdc_ && newBitmap->handle())
+            SelectObject(hdc_, newBitmap->handle());
         bitmap_ = newBitmap;
     } else {
         if (hdc_ && initialBitmap_)

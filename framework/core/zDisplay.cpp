@@ -56,9 +56,9 @@ void zDisplay::acquire()
             if (GetBkMode(hdc_) != backMode_)
                 SetBkMode(hdc_, backMode_);
             if (brush_)
-                SelectObject(hdc_, brush_->handle);
+                SelectObject(hdc_, brush_->handle());
             if (pen_)
-                SelectObject(hdc_, pen_->handle);
+                SelectObject(hdc_, pen_->handle());
             SetROP2(hdc_, rop_);
             if (mapMode_)
                 SetMapMode(hdc_, mapMode_);
@@ -71,7 +71,7 @@ void zDisplay::acquire()
             if (viewportExt_.cx && viewportExt_.cy)
                 SetViewportExtEx(hdc_, viewportExt_.cx, viewportExt_.cy, nullptr);
             if (font_)
-                SelectObject(hdc_, font_->handle);
+                SelectObject(hdc_, font_->handle());
         }
     }
     ++nesting_;
@@ -167,7 +167,7 @@ void zDisplay::pushBrush(zBrush* b)
     brushStack_.push(b);
     brush_ = b;
     if (held() && b)
-        SelectObject(hdc_, b->handle);
+        SelectObject(hdc_, b->handle());
 }
 
 zBrush* zDisplay::popBrush()
@@ -175,7 +175,7 @@ zBrush* zDisplay::popBrush()
     zBrush* old = brushStack_.pop();
     brush_ = brushStack_.top();
     if (held())
-        SelectObject(hdc_, brush_ ? brush_->handle : GetStockObject(WHITE_BRUSH));
+        SelectObject(hdc_, brush_ ? brush_->handle() : GetStockObject(WHITE_BRUSH));
     return old;
 }
 
@@ -191,7 +191,7 @@ void zDisplay::pushPen(zPen* p)
     penStack_.push(p);
     pen_ = p;
     if (held() && p)
-        SelectObject(hdc_, p->handle);
+        SelectObject(hdc_, p->handle());
 }
 
 zPen* zDisplay::popPen()
@@ -199,7 +199,7 @@ zPen* zDisplay::popPen()
     zPen* old = penStack_.pop();
     pen_ = penStack_.top();
     if (held())
-        SelectObject(hdc_, pen_ ? pen_->handle : GetStockObject(BLACK_PEN));
+        SelectObject(hdc_, pen_ ? pen_->handle() : GetStockObject(BLACK_PEN));
     return old;
 }
 
@@ -215,7 +215,7 @@ void zDisplay::pushFont(zFont* f)
     fontStack_.push(f);
     font_ = f;
     if (held() && f)
-        SelectObject(hdc_, f->handle);
+        SelectObject(hdc_, f->handle());
 }
 
 zFont* zDisplay::popFont()
@@ -223,7 +223,7 @@ zFont* zDisplay::popFont()
     zFont* old = fontStack_.pop();
     font_ = fontStack_.top();
     if (held())
-        SelectObject(hdc_, font_ ? font_->handle : GetStockObject(SYSTEM_FONT));
+        SelectObject(hdc_, font_ ? font_->handle() : GetStockObject(SYSTEM_FONT));
     return old;
 }
 
@@ -267,15 +267,15 @@ int32_t zDisplay::drawBitmap(const zBitmap* bitmap, int32_t x, int32_t y, uint32
 {
     if (!hdc_)
         return 0;
-    if (!bitmap || !bitmap->handle)
+    if (!bitmap || !bitmap->handle())
         return 1;
     HDC mem = CreateCompatibleDC(hdc_);
     if (!mem)
         return 1;
-    HGDIOBJ old = SelectObject(mem, bitmap->handle);
+    HGDIOBJ old = SelectObject(mem, bitmap->handle());
     SetMapMode(mem, GetMapMode(hdc_));
     BITMAP bm{};
-    GetObjectA(bitmap->handle, sizeof bm, &bm);
+    GetObjectA(bitmap->handle(), sizeof bm, &bm);
     POINT size{bm.bmWidth, bm.bmHeight};
     DPtoLP(hdc_, &size, 1);
     POINT org{0, 0};

@@ -7,19 +7,25 @@
 
 #include "framework/core/zColor.h"
 
-struct zDrawObj {
-    HGDIOBJ handle = nullptr;
-    int32_t stock = 0;  // 1: stock or borrowed object, never deleted
-
+class zDrawObj {
+public:
     zDrawObj() = default;
-    zDrawObj(HGDIOBJ h, int32_t isStock) : handle(h), stock(isStock) {}
+    zDrawObj(HGDIOBJ h, int32_t isStock) : handle_(h), stock_(isStock) {}
     ~zDrawObj()
     {
-        if (handle && !stock)
-            DeleteObject(handle);
+        if (handle_ && !stock_)
+            DeleteObject(handle_);
     }
     zDrawObj(const zDrawObj&) = delete;
     zDrawObj& operator=(const zDrawObj&) = delete;
+
+    HGDIOBJ handle() const { return handle_; }
+    // 1: a stock or borrowed object, never deleted.
+    int32_t stock() const { return stock_; }
+
+protected:
+    HGDIOBJ handle_ = nullptr;
+    int32_t stock_ = 0;
 };
 
 class zPen : public zDrawObj {
@@ -27,7 +33,7 @@ public:
     zPen(int32_t style, int32_t width, const zColor& colour);
     explicit zPen(int32_t stockObject);  // GetStockObject; colour 0
 
-    HPEN pen() const { return static_cast<HPEN>(handle); }
+    HPEN pen() const { return static_cast<HPEN>(handle_); }
     int8_t style() const { return style_; }
     int32_t width() const { return width_; }
     const zColor& colour() const { return colour_; }
@@ -44,7 +50,7 @@ public:
     explicit zBrush(int32_t stockObject);   // GetStockObject
     explicit zBrush(const zColor& colour);  // CreateSolidBrush
 
-    HBRUSH brush() const { return static_cast<HBRUSH>(handle); }
+    HBRUSH brush() const { return static_cast<HBRUSH>(handle_); }
     const zColor& colour() const { return colour_; }
 
 private:

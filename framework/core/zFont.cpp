@@ -22,7 +22,7 @@ zFont::zFont(const char* faceName, zFontSpec spec)
     logFont_.lfPitchAndFamily = static_cast<BYTE>((spec.pitch & 0xFF) | (spec.family & 0xFF));
     if (faceName)
         std::strncpy(logFont_.lfFaceName, faceName, LF_FACESIZE - 1);
-    handle = CreateFontIndirectA(&logFont_);
+    handle_ = CreateFontIndirectA(&logFont_);
 }
 
 zFont::zFont(const LOGFONTA& logFont, int16_t pointSize, const zDisplay* display)
@@ -33,7 +33,7 @@ zFont::zFont(const LOGFONTA& logFont, int16_t pointSize, const zDisplay* display
         logFont_.lfHeight = -size.deviceY();
         logFont_.lfWidth = 0;
     }
-    handle = CreateFontIndirectA(&logFont_);
+    handle_ = CreateFontIndirectA(&logFont_);
 }
 
 zFont::zFont(HFONT existing) : zDrawObj(existing, 1)
@@ -45,10 +45,10 @@ zFont::zFont(HFONT existing) : zDrawObj(existing, 1)
 zFont* zFont::fromStock(int32_t stockObject)
 {
     zFont* f = new zFont;
-    f->handle = GetStockObject(stockObject);
-    f->stock = 1;
+    f->handle_ = GetStockObject(stockObject);
+    f->stock_ = 1;
     f->stockNumber_ = static_cast<uint8_t>(stockObject);
-    if (f->handle)
-        GetObjectA(f->handle, sizeof f->logFont_, &f->logFont_);
+    if (f->handle())
+        GetObjectA(f->handle(), sizeof f->logFont_, &f->logFont_);
     return f;
 }

@@ -47,7 +47,7 @@ public:
     // A stock font (GetStockObject), never deleted.
     static zFont* fromStock(int32_t stockObject);
 
-    HFONT font() const { return static_cast<HFONT>(handle); }
+    HFONT font() const { return static_cast<HFONT>(handle_); }
     const LOGFONTA& logFont() const { return logFont_; }
     int16_t pointSize() const { return pointSize_; }
 

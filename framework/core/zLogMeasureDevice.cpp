@@ -4,21 +4,11 @@
 #include "framework/core/zLogMeasure.h"
 
 #ifdef _WIN32
+#include "framework/core/zApplication.h"
 #include "framework/core/zDisplay.h"
 
-namespace {
-int32_t screenPpi(int index)
-{
-    HDC dc = GetDC(nullptr);
-    int32_t ppi = dc ? GetDeviceCaps(dc, index) : 96;
-    if (dc)
-        ReleaseDC(nullptr, dc);
-    return ppi;
-}
-}  // namespace
-
-int32_t zLogMeasure::ppiX(const zDisplay* d) { return d ? d->logPixelsX() : screenPpi(LOGPIXELSX); }
-int32_t zLogMeasure::ppiY(const zDisplay* d) { return d ? d->logPixelsY() : screenPpi(LOGPIXELSY); }
+int32_t zLogMeasure::ppiX(const zDisplay* d) { return d ? d->logPixelsX() : zScreenPixelsX; }
+int32_t zLogMeasure::ppiY(const zDisplay* d) { return d ? d->logPixelsY() : zScreenPixelsY; }
 
 #else
 

@@ -3,6 +3,7 @@
 // and a stack of displays, so one drawing routine can draw on the screen, a
 // printer page or any display pushed for the time of one drawing.
 #include "framework/core/zChildWin.h"
+#include "framework/core/zRect.h"
 #include "framework/core/zSlist.h"
 
 class zDisplay;

@@ -81,7 +81,7 @@ TEST(Display, FreshDisplayStacks)
     EXPECT_EQ(d.fontCount(), 1);
     EXPECT_EQ(d.font(), nullptr);  // no font selected until one is pushed
     ASSERT_NE(d.pen(), nullptr);
-    EXPECT_EQ(d.pen()->handle, GetStockObject(BLACK_PEN));
+    EXPECT_EQ(d.pen()->handle(), GetStockObject(BLACK_PEN));
     // The information display works in the window colours.
     EXPECT_EQ(d.backColor().colorRef(), GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(d.textColor().colorRef(), GetSysColor(COLOR_WINDOWTEXT));
@@ -95,17 +95,17 @@ TEST(Display, PenStackSelectsWhileHeld)
     d.pushPen(red);  // not held: only stored
     EXPECT_EQ(d.pen(), red);
     d.acquire();
-    EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_PEN), red->handle);
+    EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_PEN), red->handle());
     d.pushPen(blue);
-    EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_PEN), blue->handle);
+    EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_PEN), blue->handle());
     EXPECT_EQ(d.popPen(), blue);
-    EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_PEN), red->handle);
+    EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_PEN), red->handle());
     delete blue;
 
     zPen* green = new zPen(PS_SOLID, 1, zColor{0, 255, 0, 0});
     zPen* swapped = d.swapPen(green);
     EXPECT_EQ(swapped, red);
-    EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_PEN), green->handle);
+    EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_PEN), green->handle());
     delete swapped;
 
     // Popping the last pen leaves none current, and the popped pen is no
@@ -114,7 +114,7 @@ TEST(Display, PenStackSelectsWhileHeld)
     zPen* stock = d.popPen();
     EXPECT_EQ(d.pen(), nullptr);
     EXPECT_EQ(d.penCount(), 0);
-    EXPECT_NE(GetCurrentObject(d.hdc(), OBJ_PEN), green->handle);
+    EXPECT_NE(GetCurrentObject(d.hdc(), OBJ_PEN), green->handle());
     delete green;
     delete stock;
     EXPECT_EQ(d.popPen(), nullptr);  // an empty stack answers null
@@ -129,7 +129,7 @@ TEST(Display, BrushAndFontStacks)
     d.acquire();
     zFont* font = new zFont("Arial", zFontSpec(zPrPoint(0, 120, &d), FW_BOLD));
     d.pushFont(font);
-    EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_FONT), font->handle);
+    EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_FONT), font->handle());
     TEXTMETRICA tm{};
     d.textMetrics(tm);
     EXPECT_EQ(tm.tmWeight, FW_BOLD);
@@ -140,11 +140,11 @@ TEST(Display, BrushAndFontStacks)
     delete font;
     // Back to the stock font, which is never deleted.
     EXPECT_NE(d.font(), nullptr);
-    EXPECT_EQ(d.font()->handle, GetStockObject(DEVICE_DEFAULT_FONT));
+    EXPECT_EQ(d.font()->handle(), GetStockObject(DEVICE_DEFAULT_FONT));
 
     zBrush* brush = new zBrush(kRed);
     d.pushBrush(brush);
-    EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_BRUSH), brush->handle);
+    EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_BRUSH), brush->handle());
     d.release();
     // Left on the stack: deleted with the display.
 }
@@ -161,7 +161,7 @@ TEST(Font, BuiltFromADescription)
     EXPECT_NE(f.logFont().lfStrikeOut, 0);
     EXPECT_EQ(f.logFont().lfPitchAndFamily, VARIABLE_PITCH | FF_SWISS);
     EXPECT_STREQ(f.logFont().lfFaceName, "Arial");
-    EXPECT_NE(f.handle, nullptr);
+    EXPECT_NE(f.handle(), nullptr);
 
     zFont scaled(f.logFont(), 240, &d);  // 24 points on the display
     EXPECT_EQ(scaled.logFont().lfHeight, -zPrPoint::toDevice(240, d.logPixelsY()));
@@ -170,7 +170,7 @@ TEST(Font, BuiltFromADescription)
     EXPECT_EQ(copy.logFont().lfHeight, f.logFont().lfHeight);
 
     zFont borrowed(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)));
-    EXPECT_EQ(borrowed.stock, 1);
+    EXPECT_EQ(borrowed.stock(), 1);
 }
 
 // A 40 x 30 bitmap display, white.
