@@ -16,7 +16,7 @@ protected:
         app = new zApplication(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL);
         zApp = app;
         frame = new zFrameWin(new zSizer(50, 50, 500, 400), WS_OVERLAPPEDWINDOW, "Hauptfenster");
-        SetLastError(0); int ok = frame->create(); if (!ok) printf("frame create failed %lu style %lx\n", GetLastError(), (unsigned long)frame->style());
+        frame->create();
         frame->show(SW_SHOWNORMAL);
         pump();
     }
