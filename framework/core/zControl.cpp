@@ -1,5 +1,7 @@
 #include "framework/core/zControl.h"
 
+#include "framework/core/zGenericControl.h"
+
 #include "framework/core/zApplication.h"
 #include "framework/core/zNotifyNode.h"
 #include "framework/core/zScrollInfo.h"
@@ -86,13 +88,15 @@ zControl::zControl(zWindow* dialog, int32_t id) : zChildWin(dialog)
         delete found;
         bind(hwnd);
     } else {
-        // The generic control keeps its window; it goes with this object.
+        // The generic control keeps its window (the window map still names
+        // it); it goes with this object.
         kind_ = KindGeneric;
         predecessor_ = found;
         found->parent_->children().remove(found);
         found->parent_ = nullptr;
         hwnd_ = found->hwnd_;
-        deleteOnDestroy();
+        if (auto* generic = dynamic_cast<zGenericControl*>(found))
+            generic->setOwner(this);
     }
 }
 
