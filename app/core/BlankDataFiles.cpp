@@ -44,8 +44,7 @@ std::vector<uint8_t> BlankFileImage(const char* ext) {
 }  // namespace
 
 int32_t CreateBlankDataFiles() {
-  DataFileHeader& h = DataHeaderTemplate();
-  h.version = 300;
+  PrepareBlankFileHeader();
   if (!ForceFolder(gSettings.veranstDir)) return 0;
   for (const char* ext : {"SDA", "MDA", "STF"}) {
     std::string path = DataFilePath(ext);

@@ -18,6 +18,9 @@ static_assert(offsetof(DataFileHeader, version) == 104);
 
 inline constexpr int32_t kDataFileMagic = 12345678;
 
-// The header template of the program: banner, magic, and 1 at offset 104
-// until blank files are written (then 300).
+// The header template of the program: byte 0 zero, the magic, and 1 at
+// offset 104 until blank files are written.
 DataFileHeader& DataHeaderTemplate();
+// Puts the banner and the value 300 into the template before blank files
+// are written.
+void PrepareBlankFileHeader();

@@ -18,6 +18,11 @@ bool ReadAt(std::FILE* f, int32_t pos, void* buf, size_t n) {
   return f && std::fseek(f, pos, SEEK_SET) == 0 && std::fread(buf, 1, n, f) == n;
 }
 
+size_t ReadUpTo(std::FILE* f, int32_t pos, void* buf, size_t n) {
+  if (!f || std::fseek(f, pos, SEEK_SET) != 0) return 0;
+  return std::fread(buf, 1, n, f);
+}
+
 bool WriteAt(std::FILE* f, int32_t pos, const void* buf, size_t n) {
   return f && std::fseek(f, pos, SEEK_SET) == 0 && std::fwrite(buf, 1, n, f) == n;
 }
@@ -85,24 +90,25 @@ int32_t Memory::loadClass(int32_t c, int32_t bit) {
   users_[c] = static_cast<int32_t>(flag);
   // Both headers are checked first: a refused file loads nothing of the class.
   if (!HeaderOk(sda_) || !HeaderOk(mda_)) return 0;
+  // The class's records lie together: each block is read at once, and the
+  // records that came back whole are kept even when the block is short.
+  std::vector<uint8_t> block(sizeof(TeamRecord) * kMaxTeams);
+  size_t got = ReadUpTo(sda_, TeamOffset(c, 0), block.data(), block.size());
   for (int32_t t = 0; t < kMaxTeams; ++t) {
-    TeamRecord* r = teams_[c][t] ? teams_[c][t] : new TeamRecord;
-    teams_[c][t] = r;
-    if (!ReadAt(sda_, TeamOffset(c, t), r, sizeof *r)) {
-      delete r;
-      teams_[c][t] = nullptr;
-      return 0;
-    }
+    if ((t + 1) * sizeof(TeamRecord) > got) return 0;
+    if (!teams_[c][t]) teams_[c][t] = new TeamRecord;
+    std::memcpy(teams_[c][t], &block[t * sizeof(TeamRecord)], sizeof(TeamRecord));
   }
+  const size_t teamAthletes = sizeof(AthleteRecord) * kMaxAthletes;  // 1,742 bytes
+  block.resize(teamAthletes * kMaxTeams);
+  got = ReadUpTo(mda_, AthleteOffset(c, 0, 0), block.data(), block.size());
   for (int32_t t = 0; t < kMaxTeams; ++t) {
     for (int32_t m = 0; m < kMaxAthletes; ++m) {
+      size_t at = t * teamAthletes + m * sizeof(AthleteRecord);
+      if (at + sizeof(AthleteRecord) > got) return 0;
       AthleteRecord*& a = athletes_[c][t][m];
       if (!a) a = new AthleteRecord;
-      if (!ReadAt(mda_, AthleteOffset(c, t, m), a, sizeof *a)) {
-        delete a;
-        a = nullptr;
-        return 0;
-      }
+      std::memcpy(a, &block[at], sizeof(AthleteRecord));
     }
   }
   return 1;

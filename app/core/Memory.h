@@ -21,6 +21,11 @@ constexpr int32_t AthleteOffset(int32_t c, int32_t t, int32_t m) {
   return 108 + 34840 * c + 1742 * t + 134 * m;
 }
 
+static_assert(TeamOffset(1, 0) - TeamOffset(0, 0) == sizeof(TeamRecord) * kMaxTeams);
+static_assert(AthleteOffset(0, 1, 0) - AthleteOffset(0, 0, 0) == sizeof(AthleteRecord) * kMaxAthletes);
+static_assert(AthleteOffset(1, 0, 0) - AthleteOffset(0, 0, 0) == sizeof(AthleteRecord) * kMaxAthletes * kMaxTeams);
+static_assert(TeamOffset(kMaxClasses, 0) == kSdaFileSize && AthleteOffset(kMaxClasses, 0, 0) == kMdaFileSize);
+
 // User bits of a class: the store's own, the entry window's and the
 // entry-file writer's.
 inline constexpr int32_t kUserStore = 16;

@@ -22,13 +22,18 @@ DataFileHeader& DataHeaderTemplate() {
   static DataFileHeader h = [] {
     DataFileHeader x;
     std::memset(&x, 0, sizeof x);
-    static const char kBanner[] =
-        "\r\nQUANTELOR Meldediskette\r\nBitte nicht von Hand veraendern\r\n\r\n";
-    static_assert(sizeof kBanner - 1 == sizeof x.banner);
-    std::memcpy(x.banner, kBanner, sizeof x.banner);
     x.magic = kDataFileMagic;
     x.version = 1;
     return x;
   }();
   return h;
+}
+
+void PrepareBlankFileHeader() {
+  static const char kBanner[] = "\r\nQUANTELOR Meldediskette\r\nBitte nicht von Hand veraendern\r\n\r\n";
+  DataFileHeader& h = DataHeaderTemplate();
+  static_assert(sizeof kBanner - 1 == sizeof h.banner);
+  std::memcpy(h.banner, kBanner, sizeof h.banner);
+  h.magic = kDataFileMagic;
+  h.version = 300;
 }

@@ -5,6 +5,7 @@
 #include "app/core/Platform.h"
 
 Settings gSettings;
+std::string gDistrictPreset;
 
 namespace {
 

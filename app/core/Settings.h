@@ -39,6 +39,9 @@ struct Settings {
 
 extern Settings gSettings;
 
+// Preset for empty district and county codes of a team; nothing fills it.
+extern std::string gDistrictPreset;
+
 // Sets the five paths from the program folder (which ends with a separator).
 void BuildProgramPaths(const std::string& programDir);
 // The folder of the running program, with its trailing separator.
