@@ -312,6 +312,44 @@ TEST_F(EntryCheckTest, NothingIsCheckedWithoutALoadedEvent) {
   EXPECT_EQ(CheckClass(nullptr, 0), 0);
 }
 
+// The generated profiles carry their rule sets at the offsets the loader reads.
+TEST_F(EntryCheckTest, FixtureProfilesCarryTheirRules) {
+  ASSERT_TRUE(LoadFixtureEvent("B/treiber/CUP2010.JTFO"));
+  const int16_t modusIndex[][2] = {{2, 3}, {3, 5}, {2, 9}, {3, 11}};
+  ASSERT_EQ(gEventDef->classCount, 4);
+  for (int c = 0; c < 4; ++c) {
+    EXPECT_EQ(gEventDef->classes[c].Modus, modusIndex[c][0]);
+    EXPECT_EQ(gEventDef->classes[c].Index, modusIndex[c][1]);
+  }
+  EXPECT_EQ(gEventDef->disciplines[3][1].type, 2);
+  EXPECT_EQ(gEventDef->disciplines[3][2].type, 4);
+  EXPECT_EQ(gEventKind, 5);
+
+  ASSERT_TRUE(LoadFixtureEvent("C/treiber/PENDEL.JTFO"));
+  const ClassRecord& c = gEventDef->classes[0];
+  EXPECT_EQ(c.Modus, 4);
+  EXPECT_EQ(c.teamPlaces, 10);
+  EXPECT_EQ(c.disciplineCount, 4);
+  EXPECT_EQ(gEventDef->disciplines[0][1].type, 10);
+  EXPECT_EQ(gEventDef->disciplines[0][1].maxStarters, 8);
+  RollBirthYears(gEventDef.get(), 2011);
+  EXPECT_EQ(c.oldestYear, 1);
+  EXPECT_EQ(c.youngestYear, 4);
+
+  // A store over blank files: one athlete born too early, without the three events.
+  ASSERT_EQ(CreateBlankDataFiles(), 1);
+  gMemory = std::make_unique<Memory>();
+  ASSERT_TRUE(gMemory->isReady());
+  SetFieldText(gMemory->getTeam(0, 2)->schoolName, "Grundschule");
+  AthleteRecord* a = gMemory->getAthlete(0, 2, 4);
+  SetFieldText(a->name, "Mia");
+  SetFieldText(a->JG, "00");
+  a->mask = 0b0011;
+  a->Leistung[1] = 1;
+  EXPECT_EQ(CheckClass(gMemory.get(), 0), 1);
+  EXPECT_EQ(found(), (std::vector<Found>{{1, 2, 4, -1}, {18, 2, 4, -1}, {6, 2, -1, -1}}));
+}
+
 TEST(MeldefehlerTest, ClearingKeepsTheUsedFlagAndOtherClasses) {
   Meldefehler list;
   list.add(0, 5, 1, 2, 3);
