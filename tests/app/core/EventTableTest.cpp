@@ -4,6 +4,7 @@
 #include "tests/app/core/TestSupport.h"
 
 #include <cstring>
+#include <filesystem>
 #include <map>
 
 namespace kel::test {
@@ -30,6 +31,7 @@ TEST_F(EventTableTest, ListsFixedNamesWithoutOpeningThemAndOtherFilesFromTheirHe
   WriteBytes(treiber(".versteckt.JTFO"), profileA());
   WriteBytes(treiber("KREIS2010.JTFO"), profileA());
   WriteBytes(treiber("anders.txt"), profileA());
+  std::filesystem::create_directory(treiber("ORDNER.JTFO"));
 
   ASSERT_EQ(ListEventFiles(), 5);
   struct Row { const char* name; int16_t kind, fromHeader; const char* title; const char* level; };
