@@ -1,6 +1,7 @@
 #include "xml/dom/XpDocument.h"
 
 #include "xml/dom/XpAttribute.h"
+#include "xml/dom/XpCharClasses.h"
 #include "xml/dom/XpCharacterData.h"
 #include "xml/dom/XpDOMException.h"
 #include "xml/dom/XpDocumentFragment.h"
@@ -27,18 +28,6 @@ T* TXpDocument::docAdopt(T* node) {
 }
 
 namespace {
-
-// Stand-in until the library's name check is merged.
-bool XpValidName(const std::u16string& s) {
-  for (size_t i = 0; i < s.size(); ++i) {
-    const char16_t c = s[i];
-    const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' ||
-                        c == u':' || c >= 0xC0;
-    const bool other = (c >= u'0' && c <= u'9') || c == u'.' || c == u'-' || c == 0xB7;
-    if (!(letter || (i > 0 && other))) return false;
-  }
-  return true;
-}
 
 void CheckName(const std::u16string& name) {
   if (name.empty() || !XpValidName(name)) throw TXpDOMException(ecInvalidNameErr);
