@@ -317,6 +317,9 @@ TEST_F(NodeTree, QueriesFindElementsInDocumentOrder) {
   EXPECT_EQ(ids->Item(0), a);
   EXPECT_TRUE(b->elIsNthOccurrence(1));
   EXPECT_EQ(doc->DocumentElement(), root);
+  EXPECT_EQ(root->FindElement(u"X"), nullptr);
+  doc->SetIgnoreCase(true);
+  EXPECT_EQ(root->FindElement(u"X"), a);
 }
 
 }  // namespace
