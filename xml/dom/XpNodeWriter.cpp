@@ -193,7 +193,7 @@ std::u16string TXpNode::noomGetXpDocument() const {
 
 void TXpNode::noomGetXpDocument(std::u16string& out) const {
   switch (FNodeType) {
-    case ELEMENT_NODE: noOutputElement(out, 0, true); break;
+    case ELEMENT_NODE: noOutputElement(out, 0); break;
     case TEXT_NODE: noOutputXpText(out, FNodeValue, false); break;
     case CDATA_SECTION_NODE: AppendCData(out, this); break;
     case PROCESSING_INSTRUCTION_NODE: AppendPI(out, this); break;
@@ -209,7 +209,7 @@ void TXpNode::noOutputIndent(std::u16string& out, int32_t level) const {
   if (level > 0) out.append(static_cast<size_t>(level) * 2, u' ');
 }
 
-void TXpNode::noOutputElement(std::u16string& out, int32_t level, bool) const {
+void TXpNode::noOutputElement(std::u16string& out, int32_t level) const {
   TXpDocument* doc = FOwnerDocument;
   auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(this));
   if (doc && doc->OnBeforeElementOutput) doc->OnBeforeElementOutput(doc, self);
@@ -240,7 +240,10 @@ void TXpNode::noOutputElement(std::u16string& out, int32_t level, bool) const {
 bool TXpNode::noOutputXpSiblings(std::u16string& out, const TXpNode* parent, int32_t level) const {
   const bool formatted = Formatted(parent);
   const TXpDocument* doc = parent->FOwnerDocument;
-  const auto* sink = doc && doc->FMarkupSink ? &doc->FMarkupSink : nullptr;
+  // Only the save's own buffer is handed over, never one that a writer hook
+  // fills for itself.
+  const auto* sink =
+      doc && doc->FMarkupSink && doc->FMarkupBuffer == &out ? &doc->FMarkupSink : nullptr;
   constexpr size_t kMarkupPiece = 32768;
   bool prevWasText = false;
   int32_t prevType = 0;
@@ -251,7 +254,7 @@ bool TXpNode::noOutputXpSiblings(std::u16string& out, const TXpNode* parent, int
     switch (child->FNodeType) {
       case ELEMENT_NODE:
         if (formatted) noOutputIndent(out, level);
-        child->noOutputElement(out, level, false);
+        child->noOutputElement(out, level);
         break;
       case TEXT_NODE:
         // Text after a comment starts on a new line in indented output.

@@ -91,10 +91,14 @@ void TXpObjModel::omWriteDocument(TStream& stream) const {
   filter.csSetFormat(MapCharEncToStreamFormat(FOutCharSet));
   struct SinkGuard {
     TXpDocument* doc;
-    ~SinkGuard() { doc->FMarkupSink = nullptr; }
+    ~SinkGuard() {
+      doc->FMarkupSink = nullptr;
+      doc->FMarkupBuffer = nullptr;
+    }
   } guard{FDocument};
-  FDocument->FMarkupSink = [&filter](std::u16string& markup) { filter.PutString(markup); };
   std::u16string markup;
+  FDocument->FMarkupSink = [&filter](std::u16string& piece) { filter.PutString(piece); };
+  FDocument->FMarkupBuffer = &markup;
   const TXpNodeList* children = FDocument->ChildNodes();
   for (int32_t i = 0; i < children->nlGetLength(); ++i) {
     if (i > 0) markup += u"\r\n";

@@ -159,6 +159,36 @@ TEST_F(ObjModel, EncodingsAndTheirMarks) {
   }
 }
 
+TEST_F(ObjModel, LargeDocumentSavesTheSameMarkupItShows) {
+  BuildSmall();
+  model.SetFormattedOutput(true);
+  TXpElement* r = model.DocumentElement();
+  for (int i = 0; i < 3000; ++i) {
+    TXpElement* e = r->CreateChildElement(u"e");
+    e->SetAttribute(u"n", u"\u00e4&" + Utf8ToWide(std::to_string(i)));
+    e->CreateChildElement(u"f")->CreateChildText(u"text\U0001F600");
+  }
+  const size_t rootSize = r->noomGetXpDocument().size();
+  // A writer hook that renders markup of its own must not disturb the save.
+  size_t seen = 0;
+  int calls = 0;
+  bool inside = false;
+  model.Document()->OnBeforeElementOutput = [&](TXpDocument*, TXpElement* e) {
+    if (inside || e->NodeName() != u"f" || calls++ % 1000 != 0) return;
+    inside = true;
+    seen += model.DocumentElement()->noomGetXpDocument().size();
+    inside = false;
+  };
+  const std::string expected = WideToUtf8(model.XmlDocument());
+  EXPECT_GT(expected.size(), 100000u);
+  model.SetOutCharSet(ceUTF8);
+  model.SetWriteUTF8Signature(false);
+  TMemoryStream out;
+  model.SaveToStream(out);
+  EXPECT_EQ(StreamBytes(out), expected);
+  EXPECT_EQ(seen, 2 * 3 * rootSize);
+}
+
 TEST_F(ObjModel, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary) {
   TXpElement* r = model.Document()->CreateElement(u"r");
   model.Document()->AppendChild(r);
