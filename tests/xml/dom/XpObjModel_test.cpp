@@ -12,6 +12,7 @@
 #include "xml/dom/XpDOMException.h"
 #include "xml/dom/XpDomImplementation.h"
 #include "xml/dom/XpElement.h"
+#include "xml/dom/XpElementFactory.h"
 #include "xml/dom/XpExceptions.h"
 #include "xml/dom/XpObjModel.h"
 #include "xml/dom/XpProcessingInstruction.h"
@@ -102,6 +103,34 @@ TEST_F(ObjModel, DocumentFactoryChecksNamesAndFindsTheDocumentElement) {
   model.SetDocument(made);
   made->Release();
   EXPECT_EQ(model.DocumentElement()->NodeName(), u"top");
+}
+
+class NamedElement : public TXpElement {
+public:
+  using TXpElement::TXpElement;
+};
+
+class NamedFactory : public TXpElementFactory {
+public:
+  TXpElement* CreateElement(const std::u16string& name) override { return new NamedElement(name); }
+};
+
+TEST_F(ObjModel, DocumentsTakeTheRegisteredElementFactory) {
+  TXpElementFactory::Register<NamedFactory>(u"tessxsl");
+  TXpDocument* doc = new TXpDocument();
+  TXpElement* e = doc->CreateElement(u"e");
+  EXPECT_NE(dynamic_cast<NamedElement*>(e), nullptr);
+  EXPECT_EQ(e->noGetOwnerDocument(), doc);
+  e->Release();
+  doc->Release();
+  TXpElementFactory::Unregister<NamedFactory>();
+  EXPECT_EQ(TXpElementFactory::FindFactory(u"tessxsl"), nullptr);
+  ASSERT_NE(TXpElementFactory::FindFactory(u"default"), nullptr);
+  doc = new TXpDocument();
+  e = doc->CreateElement(u"e");
+  EXPECT_EQ(dynamic_cast<NamedElement*>(e), nullptr);
+  e->Release();
+  doc->Release();
 }
 
 TEST_F(ObjModel, LoadingWithoutParserFailsCleanly) {
@@ -209,6 +238,12 @@ TEST_F(ObjModel, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary) {
   fs::create_directory(dir / "folder.vov" / "inner");
   EXPECT_ANY_THROW(model.SaveToFile((dir / "folder.vov").u16string()));
   EXPECT_THROW(model.SaveToFile((dir / "missing" / "x.vov").u16string()), EFCreateError);
+  EXPECT_THROW(model.SaveToFile(u"FTP://host/x.vov"), EXpException);
+
+  // A lone surrogate is no character: it fails instead of ending the text.
+  r->CreateChildText(u"a\xD800" u"b");
+  EXPECT_THROW(model.SaveToFile(path.u16string()), EXpStreamError);
+  EXPECT_EQ(ReadFile(path), before);
 
   auto names = FilesIn();
   std::sort(names.begin(), names.end());
