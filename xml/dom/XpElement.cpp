@@ -138,7 +138,7 @@ int32_t TXpElement::GetAttributeInt(const std::u16string& name) const {
     if (result > 2147483648LL) ok = false;
   }
   if (ok && !negative && result > 2147483647LL) ok = false;
-  if (!ok) throw EXpException(FormatRuntime(XpLoadStr(XpRes::_sAttrNotNum), WideToAnsi(name).c_str(),
+  if (!ok) throw EXpException(FormatRuntime(XpLoadStr(XpRes::_sAttrNotNum).c_str(), WideToAnsi(name).c_str(),
                                      WideToAnsi(NodeName()).c_str()));
   return static_cast<int32_t>(negative ? -result : result);
 }

@@ -160,7 +160,7 @@ fs::path TemporaryBeside(const fs::path& target) {
 bool TXpObjModel::SaveToFile(const WideString& path) {
   if (StartsWithNoCase(path, u"FTP://")) {
     // Saving over FTP is not available in this build of the library.
-    throw EXpException(FormatRuntime(XpLoadStr(XpRes::_sFtpPutFileFailed),
+    throw EXpException(FormatRuntime(XpLoadStr(XpRes::_sFtpPutFileFailed).c_str(),
                                      WideToAnsi(path.substr(6)).c_str()));
   }
   WideString local = path;
