@@ -3,6 +3,7 @@
 
 #include "WindowTestSupport.h"
 #include "framework/core/zChildWin.h"
+#include "framework/core/zFont.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zMenu.h"
 #include "framework/core/zSizer.h"
@@ -200,4 +201,47 @@ TEST(Windows, DeletedByTheProcedureWhenMarked)
     HWND ownedHwnd = owned->handle();
     delete owned;
     EXPECT_FALSE(IsWindow(ownedHwnd));
+}
+
+TEST(Windows, AChildUsingItsParentsFontDoesNotOwnIt)
+{
+    Frame frame;
+    LOGFONTA lf{};
+    lf.lfHeight = -13;
+    lstrcpyA(lf.lfFaceName, "Arial");
+    auto* font = new zFont(lf, 0, nullptr);
+    frame.setFont(font, 0);
+    EXPECT_TRUE(frame.state() & zWindow::OwnsFont);
+
+    auto* child = new Child(&frame, 3);
+    ASSERT_TRUE(child->create());
+    EXPECT_EQ(child->font(), font);
+    EXPECT_FALSE(child->state() & zWindow::OwnsFont);
+    delete child;
+    LOGFONTA check{};
+    EXPECT_GT(GetObjectA(font->font(), sizeof check, &check), 0); // still alive
+    EXPECT_EQ(frame.font(), font);
+}
+
+TEST(Windows, ValidationStopsAtTheFirstInvalidEnabledChild)
+{
+    struct Field : Child {
+        int valid = 1, validated = 0;
+        using Child::Child;
+        int isValid() override { return valid; }
+        int validate() override { ++validated; return Child::validate(); }
+    };
+    Frame frame;
+    Field a(&frame, 1), b(&frame, 2), c(&frame, 3);
+    for (Field* f : {&a, &b, &c})
+        ASSERT_TRUE(f->create());
+    EXPECT_EQ(frame.validate(), 1);
+    EXPECT_EQ(a.validated + b.validated + c.validated, 3);
+
+    c.disable();
+    c.valid = 0; // disabled children are not asked
+    EXPECT_EQ(frame.isValid(), 1);
+    b.valid = 0;
+    EXPECT_EQ(frame.validate(), 0);
+    EXPECT_EQ(a.validated, 1); // nothing validated after a refusal
 }
