@@ -229,3 +229,13 @@ void zMDIAppFrame::mergeMenu(zEvent* ev)
     if (hwnd_)
         DrawMenuBar(hwnd_);
 }
+
+void zMDIAppFrame::unmergeChild()
+{
+    if (!activeChild_)
+        return;
+    if (HMENU frameMenu = menuOf(this))
+        if (HMENU childMenu = menuOf(activeChild_))
+            removeItems(frameMenu, childMenu);
+    activeChild_ = nullptr;
+}
