@@ -2,9 +2,20 @@
 
 #include <windows.h>
 
+#include "framework/core/zBitmap.h"
+#include "framework/core/zBitmapDisplay.h"
 #include "framework/core/ziDib.h"
+#include "framework/core/ziImageStrip.h"
 
 namespace {
+HBITMAP compatibleBitmap(int w, int h)
+{
+    HDC screen = GetDC(nullptr);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+    ReleaseDC(nullptr, screen);
+    return bmp;
+}
+
 HBITMAP makeBitmap(int w, int h, COLORREF left, COLORREF right)
 {
     HDC screen = GetDC(nullptr);
@@ -57,4 +68,22 @@ TEST(ziDib, CopyDrawsBackTheSamePixels)
     }
     EXPECT_EQ(ziDibCopy(nullptr, BI_RGB, 0, nullptr), nullptr);
     DeleteObject(source);
+}
+
+TEST(ziImageStrip, DrawsTheNthImage)
+{
+    // Three 4 x 4 images: red, green, blue.
+    auto* strip = new zBitmapDisplay(new zBitmap(compatibleBitmap(12, 4)));
+    const COLORREF colours[3] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)};
+    for (int x = 0; x < 12; ++x)
+        for (int y = 0; y < 4; ++y)
+            SetPixel(strip->hdc(), x, y, colours[x / 4]);
+    ziImageStrip images(strip, 4, 4);
+
+    zBitmapDisplay target(new zBitmap(compatibleBitmap(10, 10)));
+    images.drawAt(&target, 2, 3, 1);
+    images.draw(&target, POINT{6, 6}, 2);
+    EXPECT_EQ(GetPixel(target.hdc(), 2, 3), colours[1]);
+    EXPECT_EQ(GetPixel(target.hdc(), 5, 6), colours[1]);
+    EXPECT_EQ(GetPixel(target.hdc(), 9, 9), colours[2]);
 }
