@@ -301,3 +301,32 @@ TEST(Caret, ShownAndHiddenByCount)
     delete caret;
     EXPECT_EQ(frame.caret(), nullptr);
 }
+
+TEST(Windows, PlacementAndCaption)
+{
+    // A pop-up frame without a position gets 500 x 500.
+    zFrameWin popup(nullptr, nullptr, WS_POPUP, "Hinweis");
+    ASSERT_TRUE(popup.create());
+    RECT rc;
+    GetWindowRect(popup.handle(), &rc);
+    EXPECT_EQ(rc.right - rc.left, 500);
+    EXPECT_EQ(rc.bottom - rc.top, 500);
+    EXPECT_EQ(popup.sizer()->width(), 500);
+
+    // An overlapped frame's sizer takes its window's rectangle.
+    zFrameWin frame(nullptr, new zSizer(20, 30, 320, 240), WS_OVERLAPPEDWINDOW, "Rahmen");
+    ASSERT_TRUE(frame.create());
+    EXPECT_EQ(frame.sizer()->x(), 20);
+    EXPECT_EQ(frame.sizer()->width(), 320);
+
+    // Moves report signed positions.
+    SendMessageA(frame.handle(), WM_MOVE, 0, MAKELPARAM(-5, -7));
+    EXPECT_EQ(frame.sizer()->x(), -5);
+    EXPECT_EQ(frame.sizer()->y(), -7);
+
+    frame.setCaption("Schülerliste");
+    char text[64];
+    GetWindowTextA(frame.handle(), text, sizeof text);
+    EXPECT_STREQ(text, "Schülerliste");
+    EXPECT_TRUE(frame.caption() == "Schülerliste");
+}
