@@ -31,7 +31,10 @@ void zTimerDev::registerTimer(zTimer* timer)
 {
     // The one system timer ticks every 100 ms on the main frame. Without a
     // main frame window the tick could reach no window, so registration
-    // tries again with the next timer.
+    // tries again with the next timer; so does a device whose main frame
+    // window has gone.
+    if (sysTimerId_ && !IsWindow(sysTimerWindow_))
+        sysTimerId_ = 0;
     if (!sysTimerId_ && zApp && zApp->mainFrame && zApp->mainFrame->handle()) {
         HWND hwnd = zApp->mainFrame->handle();
         if (SetTimer(hwnd, 1, 100, nullptr)) {
