@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Shows an MDI frame with two drawing panes (the framework_core_mdi_test
+# Shows an MDI frame with two drawing panes (the framework_core_mdi_pane_test
 # program) on a private virtual display, takes a screenshot of the whole
 # display and checks that the panes' red lines and blue frames are in it.
 #
@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/win}
 out=${2:-$build/mdi-screenshot.png}
-exe=$build/tests/framework/core/framework_core_mdi_test.exe
+exe=$build/tests/framework/core/framework_core_mdi_pane_test.exe
 [ -f "$exe" ] || { echo "missing $exe (build the Windows tree first)" >&2; exit 2; }
 
 # A display of our own, so no other window covers the frame.
