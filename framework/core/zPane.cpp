@@ -217,6 +217,8 @@ LRESULT CALLBACK zPaneWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     zEvent ev{lParam, wParam, msg, hwnd};
     switch (msg) {
     case WM_PAINT:
+        if (!pane->display())  // being destroyed
+            break;
         return closing(pane, &ev, pane->paint(&ev));
     case WM_CHAR:
     case WM_SYSCHAR:
@@ -247,7 +249,8 @@ LRESULT CALLBACK zPaneWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 1;
     }
     default:
-        // Everything else is routed as the plain procedure routes it.
-        return zPlainWndProc(hwnd, msg, wParam, lParam);
+        break;
     }
+    // Everything else is routed as the plain procedure routes it.
+    return zPlainWndProc(hwnd, msg, wParam, lParam);
 }

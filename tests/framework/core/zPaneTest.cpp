@@ -7,6 +7,7 @@
 
 #include "WinTestSupport.h"
 #include "framework/core/zBitmapDisplay.h"
+#include "framework/core/zCaret.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zLogMeasure.h"
 #include "framework/core/zPane.h"
@@ -201,6 +202,23 @@ TEST_F(PaneFixture, PaneControlBehavesAsADialogControl)
     EXPECT_EQ(sink.codes, std::vector<int>{5});
     EXPECT_EQ(sink.from, c->handle());
     frame->removeNotify(&sink, zProc(&CommandSink::onCommand));
+}
+
+TEST_F(PaneFixture, CaretFollowsTheFocus)
+{
+    zPane* pane = new zPane(frame, new zSizer(0, 0, 50, 50, frame->sizer()), WS_VISIBLE, 1, 1);
+    zPane* other = new zPane(frame, new zSizer(60, 0, 50, 50, frame->sizer()), WS_VISIBLE, 2, 1);
+    zCaret* caret = new zCaret(pane, 0, 2, 12);
+    SetFocus(pane->handle());
+    pump();
+    EXPECT_TRUE(caret->exists());
+    SetFocus(other->handle());
+    pump();
+    EXPECT_FALSE(caret->exists());
+    SetFocus(pane->handle());
+    pump();
+    EXPECT_TRUE(caret->exists());
+    delete caret;
 }
 
 TEST_F(PaneFixture, MeasuresConvertOnTheDisplay)
