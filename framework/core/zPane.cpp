@@ -4,6 +4,7 @@
 #include "framework/core/zCaret.h"
 #include "framework/core/zDisplay.h"
 #include "framework/core/zMenu.h"
+#include "framework/core/zScrollBarBase.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zScrollerBase.h"
 #include "framework/core/zWinDisplay.h"
@@ -184,9 +185,7 @@ LRESULT scrollMessage(zPane* pane, zEvent* ev)
         zWindow* bar = zWindow::find(reinterpret_cast<HWND>(ev->lParam));
         if (!bar || !bar->isKind(zKindScrollBar))
             return closing(pane, ev, 0);
-        info = ev->message == WM_VSCROLL ? bar->vertScroll() : bar->horzScroll();
-        if (!info)
-            info = bar->vertScroll() ? bar->vertScroll() : bar->horzScroll();
+        info = static_cast<zScrollBarBase*>(bar)->scrollInfo();
     } else {
         info = ev->message == WM_VSCROLL ? pane->vertScroll() : pane->horzScroll();
     }

@@ -12,6 +12,7 @@
 #include "framework/core/zLogMeasure.h"
 #include "framework/core/zPane.h"
 #include "framework/core/zPaneControl.h"
+#include "framework/core/zScrollBarBase.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zSizer.h"
 #include "framework/core/zWinDisplay.h"
@@ -158,6 +159,24 @@ TEST_F(PaneFixture, ScrollsItselfWithoutAScroller)
     GetScrollRange(pane->handle(), SB_VERT, &lo, &hi);
     EXPECT_EQ(lo, 0);
     EXPECT_EQ(hi, 50);
+}
+
+TEST_F(PaneFixture, ScrollBarControlsMoveTheirOwnState)
+{
+    zPane* pane = new zPane(frame, new zSizer(0, 0, 200, 100, frame->sizer()), WS_VISIBLE | WS_VSCROLL, 1, 1);
+    pane->vertScroll() = new zScrollInfoVert(pane);
+    auto* bar = new zScrollBarBase(pane, new zSizer(0, 80, 150, 16, pane->sizer()), SBS_HORZ, "", 9);
+    bar->create();
+    ASSERT_NE(bar->handle(), nullptr);
+    SendMessageA(pane->handle(), WM_HSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(bar->handle()));
+    EXPECT_EQ(bar->scrollInfo()->pos(), 10);
+    EXPECT_EQ(pane->vertScroll()->pos(), 0);
+    // A window that is not a scroll bar control moves nothing.
+    zPane* notABar = new zPane(pane, new zSizer(0, 0, 5, 5, pane->sizer()), 0, 3, 1);
+    SendMessageA(pane->handle(), WM_VSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(notABar->handle()));
+    EXPECT_EQ(pane->vertScroll()->pos(), 0);
+    SendMessageA(pane->handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_EQ(pane->vertScroll()->pos(), 10);
 }
 
 // A pane control that records enable changes.
