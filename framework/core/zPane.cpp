@@ -176,6 +176,21 @@ LRESULT closing(zPane* pane, zEvent* ev, LRESULT result)
     return result ? result : pane->defWindowProc(ev);
 }
 
+// Messages the plain procedure routes to slots, devices or the window's
+// bookkeeping rather than only to the handler nodes.
+bool hasOwnRouting(UINT msg)
+{
+    switch (msg) {
+    case WM_DESTROY: case WM_MOVE: case WM_SIZE: case WM_ACTIVATE: case WM_SETFOCUS:
+    case WM_KILLFOCUS: case WM_CLOSE: case WM_ERASEBKGND: case WM_NCDESTROY: case WM_TIMER:
+    case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: case WM_MDIACTIVATE:
+        return true;
+    default:
+        return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC;
+    }
+}
+
 int trackedMenu(zEvent* ev) { return zTrackedPopup ? zTrackedPopup->dispatch(ev) : 0; }
 
 LRESULT scrollMessage(zPane* pane, zEvent* ev)
@@ -247,9 +262,17 @@ LRESULT CALLBACK zPaneWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             SetScrollRange(hwnd, static_cast<int>(wParam), lo, hi, TRUE);
         return 1;
     }
+    case WM_SETCURSOR:
+        return closing(pane, &ev, (pane->interest() & zWindow::WantSetCursor) ? zEvCore::dispatch(&ev, pane) : 0);
+    case WM_NCHITTEST:
+        return closing(pane, &ev, (pane->interest() & zWindow::WantNcHitTest) ? zEvCore::dispatch(&ev, pane) : 0);
     default:
         break;
     }
-    // Everything else is routed as the plain procedure routes it.
-    return zPlainWndProc(hwnd, msg, wParam, lParam);
+    // The messages with a routing of their own go as the plain procedure
+    // routes them; the others are offered to the handler nodes, whose
+    // answer is the procedure's result.
+    if (hasOwnRouting(msg))
+        return zPlainWndProc(hwnd, msg, wParam, lParam);
+    return closing(pane, &ev, zEvCore::dispatch(&ev, pane));
 }

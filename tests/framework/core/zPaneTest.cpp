@@ -199,6 +199,21 @@ struct CommandSink : zEvH {
     HWND from = nullptr;
 };
 
+struct Answer : zEvH {
+    int onMessage(zEvent*) { return 7; }
+};
+
+TEST_F(PaneFixture, MessagesHandledByNodesAnswerNonZero)
+{
+    zPane* pane = new zPane(frame, new zSizer(0, 0, 30, 30, frame->sizer()), 0, 1, 1);
+    const UINT msg = WM_USER + 5;
+    EXPECT_EQ(SendMessageA(pane->handle(), msg, 0, 0), 0);  // nobody: the default procedure
+    Answer answer;
+    pane->addNotify(&answer, zProc(&Answer::onMessage), msg);
+    EXPECT_EQ(SendMessageA(pane->handle(), msg, 0, 0), 1);  // handled
+    pane->removeNotify(&answer, zProc(&Answer::onMessage));
+}
+
 TEST_F(PaneFixture, PaneControlBehavesAsADialogControl)
 {
     Control* c = new Control(frame, new zSizer(0, 0, 30, 30, frame->sizer()), WS_VISIBLE, "Titel", 42);
