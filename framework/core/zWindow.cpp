@@ -16,7 +16,9 @@ void zWindow::init(zWindow* parent, zSizer* sizer, DWORD style)
 {
     setKind(zKindWindow);
     parent_ = parent;
-    sizer_ = sizer ? sizer : new zSizer(parent ? parent->sizer() : nullptr);
+    // Without a sizer the window gets a root sizer of its own; only the
+    // (parent) constructor links a new sizer under the parent's.
+    sizer_ = sizer ? sizer : new zSizer(nullptr);
     sizer_->setWindow(this);
     setStyle(style);
 }
