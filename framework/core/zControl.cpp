@@ -167,6 +167,21 @@ void zControl::show(int code)
         return;
     }
     setState(WasShown);
+    // The sizers place the control: the parent's lays out again when the
+    // parent is already shown, else the control's own.
+    if (parent_ && parent_->handle()) {
+        RECT client;
+        GetClientRect(parent_->handle(), &client);
+        zEvent ev{MAKELPARAM(client.right, client.bottom), 0, WM_SIZE, parent_->handle()};
+        sizer_->parentResized(parent_, &ev);
+    }
+    if (parent_ && (parent_->state() & WasShown) && parent_->sizer()) {
+        parent_->sizer()->setRect(nullptr);
+        if (sizer_->kind() == zSizerAbsolute)
+            sizer_->setRect(nullptr);
+    } else {
+        sizer_->setRect(nullptr);
+    }
     if (hwnd_) {
         ShowWindow(hwnd_, code);
         UpdateWindow(hwnd_);

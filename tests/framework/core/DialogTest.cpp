@@ -404,3 +404,26 @@ TEST_F(Dialogs, TakingOverKeepsTheChildOrderAndTheWindow)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Dialogs, ModalWithoutParentLeavesTheMainFrameEnabled)
+{
+    zFormDialog lone(nullptr, zResId(101));
+    lone.show(SW_SHOWNORMAL);
+    bool frameEnabledInside = false;
+    Script script;
+    script.steps = {[&] {
+        frameEnabledInside = IsWindowEnabled(frame->handle());
+        lone.cancel(nullptr);
+    }};
+    Script::current = &script;
+    UINT_PTR timer = SetTimer(nullptr, 0, 20, &Script::tick);
+    lone.modal();
+    KillTimer(nullptr, timer);
+    Script::current = nullptr;
+    EXPECT_TRUE(frameEnabledInside);
+    EXPECT_EQ(lone.result(), 0);
+}
+
+} // namespace
