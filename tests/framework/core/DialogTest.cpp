@@ -83,6 +83,10 @@ TEST_F(Dialogs, TemplateItemsBecomeFrameworkControls)
     EXPECT_FALSE(IsWindowVisible(dlg.handle()));
     dlg.show(SW_SHOWNORMAL);
     EXPECT_TRUE(IsWindowVisible(dlg.handle()));
+    EXPECT_TRUE(IsWindowVisible(dlg.childById(101)->handle()));
+    // Only items with WS_VISIBLE are shown.
+    ASSERT_NE(dlg.childById(114), nullptr);
+    EXPECT_FALSE(IsWindowVisible(dlg.childById(114)->handle()));
 
     // Item positions are in the template font's dialog units, relative to
     // the client area.
@@ -189,6 +193,16 @@ TEST_F(Dialogs, FocusCyclesThroughTabStops)
     EXPECT_EQ(GetFocus(), ok);
     SendMessageA(dlg.handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), 1);
     EXPECT_EQ(GetFocus(), edit);
+
+    // The dialog hands its own focus to the first tab stop, and gets the
+    // focused child back after a deactivation.
+    SetFocus(dlg.handle());
+    EXPECT_EQ(GetFocus(), edit);
+    SetFocus(ok);
+    SendMessageA(dlg.handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+    SetFocus(edit);
+    SendMessageA(dlg.handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(GetFocus(), ok);
 }
 
 TEST_F(Dialogs, ClickClosesAnOpenDropDownList)
@@ -225,11 +239,15 @@ TEST_F(Dialogs, ScrollBarControlsMoveTheirState)
 struct Script {
     std::vector<std::function<void()>> steps;
     size_t next = 0;
+    int idleTicks = 0;
     static Script* current;
     static void CALLBACK tick(HWND, UINT, UINT_PTR id, DWORD)
     {
         if (!current || current->next >= current->steps.size()) {
-            KillTimer(nullptr, id);
+            // Steps ran out and the loop still runs: end it, so that a
+            // fault fails the test rather than hanging it.
+            if (current && ++current->idleTicks > 50)
+                PostQuitMessage(0);
             return;
         }
         current->steps[current->next++]();
@@ -243,6 +261,7 @@ TEST_F(Dialogs, FormDialogValidatesOnOkAndEndsOnCancel)
     RcCString name;
     auto* edit = child<zEditBase>(&dlg, 101);
     edit->bindVariable(&name);
+    child<zEditBase>(&dlg, 114)->setOptions(zEditBase::MayBeEmpty);
     dlg.show(SW_SHOWNORMAL);
 
     // OK with an empty field does not end the dialog.
