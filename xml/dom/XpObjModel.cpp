@@ -171,13 +171,13 @@ bool TXpObjModel::SaveToFile(const WideString& path) {
   try {
     TOutFileStream out(temp);
     if (!out.IsOpen())
-      throw EFCreateError(Format("Cannot create file \"%s\"", WideToAnsi(local).c_str()));
+      throw EFCreateError(Format("Datei %s kann nicht erstellt werden", WideToAnsi(local).c_str()));
     omWriteDocument(out);
     if (!out.Close())
-      throw EWriteError(Format("Cannot write file \"%s\"", WideToAnsi(local).c_str()));
+      throw EWriteError("Stream-Schreibfehler");
     std::error_code ec;
     fs::rename(temp, target, ec);
-    if (ec) throw EFCreateError(Format("Cannot create file \"%s\"", WideToAnsi(local).c_str()));
+    if (ec) throw EFCreateError(Format("Datei %s kann nicht erstellt werden", WideToAnsi(local).c_str()));
   } catch (...) {
     std::error_code ignored;
     fs::remove(temp, ignored);
