@@ -166,7 +166,13 @@ bool TXpObjModel::SaveToFile(const WideString& path) {
   WideString local = path;
   if (StartsWithNoCase(local, u"FILE://")) local.erase(0, 7);
 
-  const fs::path target(local);
+  fs::path target;
+  try {
+    target = fs::path(local);
+  } catch (const std::exception&) {
+    // A name the file system cannot take (a lone surrogate, say).
+    throw EFCreateError(Format("Datei %s kann nicht erstellt werden", WideToAnsi(local).c_str()));
+  }
   const fs::path temp = TemporaryBeside(target);
   try {
     TOutFileStream out(temp);

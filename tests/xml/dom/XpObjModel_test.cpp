@@ -303,6 +303,7 @@ TEST_F(ObjModel, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary) {
     EXPECT_NE(e.Message().find(" kann nicht erstellt werden"), std::string::npos) << e.Message();
   }
   EXPECT_THROW(model.SaveToFile(u"FTP://host/x.vov"), EXpException);
+  EXPECT_THROW(model.SaveToFile(dir.u16string() + u"/a\xD800.vov"), EFCreateError);
 
   // A lone surrogate is no character: it fails instead of ending the text.
   r->CreateChildText(u"a\xD800" u"b");
