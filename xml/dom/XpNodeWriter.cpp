@@ -452,12 +452,14 @@ void AppendEnumeration(std::u16string& out, const TXpWideStringList* list) {
   out += u')';
 }
 
+// A blank and the external identifier. After a public id an entity always
+// names its system id, a notation only when it has one.
 void AppendExternalId(std::u16string& out, const std::u16string& publicId,
-                      const std::u16string& systemId) {
+                      const std::u16string& systemId, bool systemRequired) {
   if (!publicId.empty()) {
     Put(out, u" PUBLIC ");
     AppendQuoted(out, publicId);
-    if (!systemId.empty()) {
+    if (systemRequired || !systemId.empty()) {
       out += u' ';
       AppendQuoted(out, systemId);
     }
@@ -538,7 +540,7 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
         }
         out += u'"';
       } else {
-        AppendExternalId(out, entity->PublicID(), entity->SystemID());
+        AppendExternalId(out, entity->PublicID(), entity->SystemID(), true);
         if (!entity->NotationName().empty()) {
           Put(out, u" NDATA ");
           out += entity->NotationName();
@@ -551,7 +553,7 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
       const auto* notation = static_cast<const TXpDTDNotation*>(this);
       Put(out, u"<!NOTATION ");
       out += FNodeName;
-      AppendExternalId(out, notation->PublicID(), notation->SystemID());
+      AppendExternalId(out, notation->PublicID(), notation->SystemID(), false);
       out += u'>';
       break;
     }

@@ -220,6 +220,18 @@ TEST_F(Writer, ExternalSubsetDeclarationsAreFound) {
   EXPECT_EQ(found->Item(0), decl);
   EXPECT_EQ(U8(dt->noomGetXpDocument()), "<!DOCTYPE r SYSTEM \"ext.dtd\" >");
   EXPECT_EQ(U8(ext->noomGetXpDocument()), "<!ELEMENT r EMPTY>");
+
+  // After a public id an entity always names a system id; a notation may not.
+  TXpDTDEntity* ent = ext->CreateDTDEntity(u"e");
+  ent->SetPublicID(u"p");
+  TXpDTDNotation* notation = ext->CreateDTDNotation(u"n");
+  notation->SetPublicID(u"p");
+  for (TXpNode* node : {static_cast<TXpNode*>(ent), static_cast<TXpNode*>(notation)}) {
+    ext->AppendChild(node);
+    node->Release();
+  }
+  EXPECT_EQ(U8(ext->noomGetXpDocument()),
+            "<!ELEMENT r EMPTY><!ENTITY e PUBLIC \"p\" \"\"><!NOTATION n PUBLIC \"p\">");
   dt->Release();
 }
 
