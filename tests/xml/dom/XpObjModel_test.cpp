@@ -165,7 +165,7 @@ TEST_F(ObjModel, SavesTheEntryFileShapeByteForByte) {
 // the tree is built with the operations the entry-file writer uses, and the
 // saved file is pure ASCII under a file name with umlauts.
 TEST_F(ObjModel, EntryFileFromAnsiRecordsIsPureAscii) {
-  model.SetFormattedOutput(true);
+  model.omSetFormattedOutput(true);
   TXpDocument* doc = model.Document();
   TXpProcessingInstruction* pi = doc->CreateProcessingInstruction(u"xml", u"version=\"1.0\"");
   doc->AppendChild(pi);
@@ -178,7 +178,7 @@ TEST_F(ObjModel, EntryFileFromAnsiRecordsIsPureAscii) {
   auto set = [](TXpElement* e, const char16_t* name, const AnsiString& value) {
     e->SetAttribute(name, AnsiToWide(value));
   };
-  TXpElement* top = model.DocumentElement();
+  TXpElement* top = model.omGetDocumentElement();
   TXpElement* id = top->CreateChildElement(u"VeranstID");
   set(id, u"LBK", "");
   set(id, u"Data", "{G}");
