@@ -37,7 +37,10 @@ function(kel_target_defaults target)
   target_include_directories(${target} PUBLIC ${KEL_SOURCE_ROOT})
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wno-unused-parameter
-    $<$<COMPILE_LANGUAGE:C,CXX>:-finput-charset=UTF-8 -fexec-charset=CP1252>)
+    $<$<COMPILE_LANGUAGE:C,CXX>:-finput-charset=UTF-8 -fexec-charset=CP1252>
+    # Resource scripts are UTF-8 as well; windres turns their texts into
+    # the program's code page.
+    $<$<COMPILE_LANGUAGE:RC>:--codepage=65001>)
 endfunction()
 
 macro(kel_add_googletest)
