@@ -3,11 +3,12 @@
 // displays and no screen; it converts at 96 pixels per inch.
 #include "framework/core/zLogMeasure.h"
 
-#if defined(_WIN32) && __has_include("framework/core/zDisplay.h")
+#ifdef _WIN32
+#include "framework/core/zApplication.h"
 #include "framework/core/zDisplay.h"
 
-int32_t zLogMeasure::ppiX(const zDisplay* d) { return d ? d->logPixelsX() : zScreenPixelsPerInchX(); }
-int32_t zLogMeasure::ppiY(const zDisplay* d) { return d ? d->logPixelsY() : zScreenPixelsPerInchY(); }
+int32_t zLogMeasure::ppiX(const zDisplay* d) { return d ? d->logPixelsX() : zScreenPixelsX; }
+int32_t zLogMeasure::ppiY(const zDisplay* d) { return d ? d->logPixelsY() : zScreenPixelsY; }
 
 #else
 

@@ -8,6 +8,7 @@ class zRegion {
 public:
     virtual ~zRegion() { if (hrgn_) DeleteObject(hrgn_); }
     HRGN handle() const { return hrgn_; }
+    bool contains(int32_t x, int32_t y) const { return hrgn_ && PtInRegion(hrgn_, x, y); }
 
 protected:
     zRegion() = default;

@@ -2,7 +2,7 @@
 // sizer there never has one and these only answer "no window".
 #include "framework/core/zSizer.h"
 
-#if defined(_WIN32) && __has_include("framework/core/zWindow.h")
+#ifdef _WIN32
 #include <windows.h>
 
 #include "framework/core/zWindow.h"
