@@ -4,13 +4,14 @@
 #include "framework/core/zChildWin.h"
 #include "framework/core/zFont.h"
 #include "framework/core/zScrollInfo.h"
+#include "framework/core/zSizer.h"
 #include "framework/core/zTimer.h"
 #include "framework/core/zWinDisplay.h"
 
 ziCtrlPane::ziCtrlPane(zWindow* parent, zSizer* sizer, DWORD style, const char* title, int32_t id)
     : zControl(parent, sizer, style, title, id)
 {
-    setControlKind(8);
+    kind_ = 8;  // a visual control
     setClassName("VisualCtrl");
     style_ &= ~DWORD(WS_CLIPSIBLINGS);
     create();
