@@ -120,3 +120,12 @@ inline COLORREF pixel(HWND w, int x, int y)
     ReleaseDC(w, dc);
     return c;
 }
+
+// The rectangle of a child window in its parent's client coordinates.
+inline RECT childRect(HWND child)
+{
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
