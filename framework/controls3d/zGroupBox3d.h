@@ -9,7 +9,8 @@ public:
     zGroupBox3d(zWindow* parent, zSizer* sizer, DWORD style, const char* title, int32_t id);
 
     LRESULT defWindowProc(zEvent* ev) override;
-    int eraseBackground(zEvent* ev) override { return 1; }
+    // Paints nothing where siblings lie: the faces draw the rest.
+    int eraseBackground(zEvent* ev) override { return eraseAroundSiblings(ev); }
 
     static zWindow* makeControl(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
                                 int32_t id);

@@ -14,7 +14,8 @@ public:
              int32_t bevel, int32_t border);
 
     LRESULT defWindowProc(zEvent* ev) override;
-    int eraseBackground(zEvent* ev) override { return 1; }
+    // Paints nothing where siblings lie: the faces draw the rest.
+    int eraseBackground(zEvent* ev) override { return eraseAroundSiblings(ev); }
     using ziCtrlBase::setStyle;
     void setStyle(uint32_t style, int redraw) override;
 

@@ -137,3 +137,34 @@ LRESULT ziCtrlBase::defWindowProc(zEvent* ev)
         return DefWindowProcA(ev->hwnd, ev->message, ev->wParam, ev->lParam);
     }
 }
+
+int ziCtrlBase::eraseAroundSiblings(zEvent* ev)
+{
+    HWND me = handle();
+    if (!me)
+        return 1;
+    HDC dc = ev ? reinterpret_cast<HDC>(ev->wParam) : nullptr;
+    const bool own = dc == nullptr;
+    if (own)
+        dc = GetDC(me);
+    const int saved = SaveDC(dc);
+    if (HWND parentWnd = GetParent(me)) {
+        for (HWND s = GetWindow(parentWnd, GW_CHILD); s; s = GetWindow(s, GW_HWNDNEXT)) {
+            if (s == me || !IsWindowVisible(s))
+                continue;
+            RECT r;
+            GetWindowRect(s, &r);
+            MapWindowPoints(nullptr, me, reinterpret_cast<POINT*>(&r), 2);
+            ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+        }
+    }
+    RECT client;
+    GetClientRect(me, &client);
+    HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    FillRect(dc, &client, face);
+    DeleteObject(face);
+    RestoreDC(dc, saved);
+    if (own)
+        ReleaseDC(me, dc);
+    return 1;
+}

@@ -41,6 +41,13 @@ public:
     void drawFace();
 
 protected:
+    // Fills the client area in the button-face colour except where sibling
+    // windows lie, for the controls that draw across their siblings.
+    int eraseAroundSiblings(zEvent* ev);
+
+public:
+
+protected:
     HFONT font_ = nullptr;
     ziControlCompound* face_ = nullptr;
     int32_t ctrlId_ = 0;
