@@ -26,6 +26,9 @@ else()
   # have to be found by Wine.
   add_link_options(-static -static-libgcc -static-libstdc++)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+  # Resource scripts are UTF-8 like the sources; windres turns their texts
+  # into the program's code page.
+  string(APPEND CMAKE_RC_FLAGS " --codepage=65001")
 endif()
 
 function(kel_target_defaults target)
@@ -37,10 +40,7 @@ function(kel_target_defaults target)
   target_include_directories(${target} PUBLIC ${KEL_SOURCE_ROOT})
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wno-unused-parameter
-    $<$<COMPILE_LANGUAGE:C,CXX>:-finput-charset=UTF-8 -fexec-charset=CP1252>
-    # Resource scripts are UTF-8 as well; windres turns their texts into
-    # the program's code page.
-    $<$<COMPILE_LANGUAGE:RC>:--codepage=65001>)
+    $<$<COMPILE_LANGUAGE:C,CXX>:-finput-charset=UTF-8 -fexec-charset=CP1252>)
 endfunction()
 
 macro(kel_add_googletest)

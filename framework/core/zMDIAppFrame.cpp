@@ -65,19 +65,15 @@ int zMDIAppFrame::create()
 {
     style_ |= WS_OVERLAPPEDWINDOW;
     WNDCLASSA wc = windowClass();
+    if (classStyle_)
+        wc.style = classStyle_;
     if (const char* fixed = zFrameClassOverride::get()) {
+        // The fixed name, without the identity suffix, for this frame only.
         className_ = fixed;
-        wc.lpszClassName = className_.c_str();
-        const uint32_t saved = classStyle_;
-        classStyle_ = 0; // no identity suffix for the fixed name
-        if (classStyle_ || saved)
-            wc.style = saved;
         zFrameClassOverride::clear();
     } else {
         char suffix[32];
         std::snprintf(suffix, sizeof suffix, "%lld", static_cast<long long>(reinterpret_cast<intptr_t>(this)));
-        if (classStyle_)
-            wc.style = classStyle_;
         className_.append(suffix);
     }
     wc.lpszClassName = className_.c_str();
@@ -228,4 +224,14 @@ void zMDIAppFrame::mergeMenu(zEvent* ev)
     }
     if (hwnd_)
         DrawMenuBar(hwnd_);
+}
+
+void zMDIAppFrame::unmergeChild()
+{
+    if (!activeChild_)
+        return;
+    if (HMENU frameMenu = menuOf(this))
+        if (HMENU childMenu = menuOf(activeChild_))
+            removeItems(frameMenu, childMenu);
+    activeChild_ = nullptr;
 }

@@ -27,6 +27,8 @@ public:
     // Message 0x902: merges (activation) or unmerges the child's menu.
     void mergeMenu(zEvent* ev);
     void childDeleted(zMDIChildFrame* child);
+    // Takes the merged child's items out of the frame's menu.
+    void unmergeChild();
 
 private:
     zMenu* windowMenu_;

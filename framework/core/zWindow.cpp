@@ -7,14 +7,8 @@
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zSizer.h"
 #include "framework/core/ziWindowMap.h"
-#if __has_include("framework/core/zFont.h")
 #include "framework/core/zFont.h"
-#define KEL_HAVE_ZFONT 1
-#endif
-#if __has_include("framework/core/zScrollerBase.h")
 #include "framework/core/zScrollerBase.h"
-#define KEL_HAVE_ZSCROLLER 1
-#endif
 
 zWindow* zWindow::lastFocus = nullptr;
 
@@ -22,7 +16,9 @@ void zWindow::init(zWindow* parent, zSizer* sizer, DWORD style)
 {
     setKind(zKindWindow);
     parent_ = parent;
-    sizer_ = sizer ? sizer : new zSizer(parent ? parent->sizer() : nullptr);
+    // Without a sizer the window gets a root sizer of its own; only the
+    // (parent) constructor links a new sizer under the parent's.
+    sizer_ = sizer ? sizer : new zSizer(nullptr);
     sizer_->setWindow(this);
     setStyle(style);
 }
@@ -59,10 +55,8 @@ zWindow::~zWindow()
     delete sizer_;
     zDeleteNodes(messageNodes_);
     zDeleteNodes(commandNodes_);
-#ifdef KEL_HAVE_ZFONT
     if (state_ & OwnsFont)
         delete font_;
-#endif
 }
 
 zWindow* zWindow::find(HWND hwnd)
@@ -175,16 +169,12 @@ int zWindow::sizeSizer(zEvent* ev)
 
 int zWindow::scroll(zEvent* ev)
 {
-#ifdef KEL_HAVE_ZSCROLLER
     zScrollerBase* target = scroller_;
     if (ev->lParam) {
         zWindow* bar = find(reinterpret_cast<HWND>(ev->lParam));
         target = bar ? bar->scroller_ : nullptr;
     }
     return target ? target->dispatch(ev) : 0;
-#else
-    return 0;
-#endif
 }
 
 COLORREF zWindow::effectiveBackground() const
@@ -276,24 +266,18 @@ void zWindow::setFont(zFont* font, int redraw)
 {
     if (font == font_)
         return;
-#ifdef KEL_HAVE_ZFONT
     zFont* previous = (state_ & OwnsFont) ? font_ : nullptr;
-#endif
     font_ = font;
     if (font && !(parent_ && parent_->font_ == font))
         setState(OwnsFont);
     else
         clearState(OwnsFont);
-#ifdef KEL_HAVE_ZFONT
     if (hwnd_ && font)
-        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font->handle()), redraw);
-#endif
+        SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font->font()), redraw);
     zPListIterOf<zWindow> it(children_);
     while (zWindow* child = it.next())
         child->setFont(font, redraw);
-#ifdef KEL_HAVE_ZFONT
     delete previous;
-#endif
 }
 
 void zWindow::moveWindow(int32_t x, int32_t y, int32_t width, int32_t height)

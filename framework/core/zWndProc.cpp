@@ -192,11 +192,14 @@ LRESULT route(Proc kind, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
             return 0;
         }
         if (kind == Proc::Frame) {
-            if (zMenu* menu = menuOf(w))
-                menu->clearHandle();
+            // Windows destroys the frame's menu with the window: take the
+            // merged child's pop-ups out first, they belong to the child.
+            static_cast<zMDIAppFrame*>(w)->unmergeChild();
             if (zApp && zApp->mainFrame == w)
                 zApp->mainFrame = nullptr;
         }
+        if (zMenu* menu = menuOf(w))
+            menu->clearHandle();
         LRESULT result = 0;
         if (control)
             result = w->defWindowProc(&ev);

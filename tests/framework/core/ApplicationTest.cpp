@@ -200,3 +200,18 @@ TEST(zResId, MissingLibraryLoadsNothing)
     EXPECT_EQ(zApp->loadAccel(zResId(999)), 0);
     zApp->accelTable = before;
 }
+
+TEST(zResId, LoadsFromANamedLibrary)
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    HACCEL before = zApp->accelTable;
+    ASSERT_EQ(zApp->loadAccel(zResId(200, path)), 1); // this program as the library
+    DestroyAcceleratorTable(zApp->accelTable);
+    zApp->accelTable = before;
+
+    zResId copy = zResId(200, path);
+    EXPECT_STREQ(copy.library(), path);
+    EXPECT_EQ(zResId(200).library(), nullptr);
+    EXPECT_EQ(zResId(200, nullptr).library(), nullptr); // no resource library set
+}

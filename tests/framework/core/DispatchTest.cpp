@@ -3,6 +3,8 @@
 
 #include "WindowTestSupport.h"
 #include "framework/core/zChildWin.h"
+#include "framework/core/zCaret.h"
+#include "framework/core/zFont.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zMenu.h"
 #include "framework/core/zSizer.h"
@@ -200,4 +202,131 @@ TEST(Windows, DeletedByTheProcedureWhenMarked)
     HWND ownedHwnd = owned->handle();
     delete owned;
     EXPECT_FALSE(IsWindow(ownedHwnd));
+}
+
+TEST(Windows, AChildUsingItsParentsFontDoesNotOwnIt)
+{
+    Frame frame;
+    LOGFONTA lf{};
+    lf.lfHeight = -13;
+    lstrcpyA(lf.lfFaceName, "Arial");
+    auto* font = new zFont(lf, 0, nullptr);
+    frame.setFont(font, 0);
+    EXPECT_TRUE(frame.state() & zWindow::OwnsFont);
+
+    auto* child = new Child(&frame, 3);
+    ASSERT_TRUE(child->create());
+    EXPECT_EQ(child->font(), font);
+    EXPECT_FALSE(child->state() & zWindow::OwnsFont);
+    delete child;
+    LOGFONTA check{};
+    EXPECT_GT(GetObjectA(font->font(), sizeof check, &check), 0); // still alive
+    EXPECT_EQ(frame.font(), font);
+}
+
+TEST(Windows, ValidationStopsAtTheFirstInvalidEnabledChild)
+{
+    struct Field : Child {
+        int valid = 1, validated = 0;
+        using Child::Child;
+        int isValid() override { return valid; }
+        int validate() override { ++validated; return Child::validate(); }
+    };
+    Frame frame;
+    Field a(&frame, 1), b(&frame, 2), c(&frame, 3);
+    for (Field* f : {&a, &b, &c})
+        ASSERT_TRUE(f->create());
+    EXPECT_EQ(frame.validate(), 1);
+    EXPECT_EQ(a.validated + b.validated + c.validated, 3);
+
+    c.disable();
+    c.valid = 0; // disabled children are not asked
+    EXPECT_EQ(frame.isValid(), 1);
+    b.valid = 0;
+    EXPECT_EQ(frame.validate(), 0);
+    EXPECT_EQ(a.validated, 1); // nothing validated after a refusal
+}
+
+TEST(Menus, TrackedPopupGetsItsCommandsFirst)
+{
+    Frame frame;
+    ShowWindow(frame.handle(), SW_SHOW);
+    Handler popupNode("popup 101"), frameNode("frame 101");
+    frame.addCommand(101, &frameNode, zProc(&Handler::on));
+    {
+        zPopupMenu popup(POINT{10, 10}, &frame, zResId(1));
+        ASSERT_NE(popup.handle(), nullptr);
+        EXPECT_EQ(GetMenuItemID(popup.handle(), 0), 101u); // the first submenu
+        popup.addCommandHandler(101, &popupNode, zProc(&Handler::on));
+        // The menu's own loop ends on a timer.
+        SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            EndMenu();
+        });
+        popup.track();
+        EXPECT_EQ(zTrackedPopup, &popup);
+        g_log.clear();
+        SendMessageA(frame.handle(), WM_COMMAND, 101, 0);
+        EXPECT_EQ(g_log, (std::vector<std::string>{"popup 101"}));
+    }
+    EXPECT_EQ(zTrackedPopup, nullptr);
+    g_log.clear();
+    SendMessageA(frame.handle(), WM_COMMAND, 101, 0);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"frame 101"}));
+}
+
+TEST(Caret, ShownAndHiddenByCount)
+{
+    Frame frame;
+    ShowWindow(frame.handle(), SW_SHOW);
+    SetForegroundWindow(frame.handle());
+    SetFocus(frame.handle());
+    kel_test::pump();
+    if (GetFocus() != frame.handle())
+        GTEST_SKIP() << "no focus under this display";
+    auto* caret = new zCaret(&frame, 0, 2, 14);
+    EXPECT_EQ(frame.caret(), caret);
+    ASSERT_TRUE(caret->exists());
+    EXPECT_EQ(caret->showCount(), 1);
+    caret->show();
+    caret->hide();
+    EXPECT_EQ(caret->showCount(), 1); // still shown
+    caret->hide();
+    EXPECT_EQ(caret->showCount(), 0);
+    caret->setPos(POINT{7, 3});
+    POINT p{};
+    GetCaretPos(&p);
+    EXPECT_EQ(p.x, 7);
+    EXPECT_EQ(p.y, 3);
+    delete caret;
+    EXPECT_EQ(frame.caret(), nullptr);
+}
+
+TEST(Windows, PlacementAndCaption)
+{
+    // A pop-up frame without a position gets 500 x 500.
+    zFrameWin popup(nullptr, nullptr, WS_POPUP, "Hinweis");
+    ASSERT_TRUE(popup.create());
+    RECT rc;
+    GetWindowRect(popup.handle(), &rc);
+    EXPECT_EQ(rc.right - rc.left, 500);
+    EXPECT_EQ(rc.bottom - rc.top, 500);
+    EXPECT_EQ(popup.sizer()->width(), 500);
+
+    // An overlapped frame's sizer takes its window's rectangle.
+    zFrameWin frame(nullptr, new zSizer(20, 30, 320, 240), WS_OVERLAPPEDWINDOW, "Rahmen");
+    ASSERT_TRUE(frame.create());
+    EXPECT_EQ(frame.sizer()->x(), 20);
+    EXPECT_EQ(frame.sizer()->width(), 320);
+
+    // Moves report signed positions.
+    SendMessageA(frame.handle(), WM_MOVE, 0, MAKELPARAM(-5, -7));
+    EXPECT_EQ(frame.sizer()->x(), -5);
+    EXPECT_EQ(frame.sizer()->y(), -7);
+
+    frame.setCaption("Schülerliste");
+    char text[64];
+    GetWindowTextA(frame.handle(), text, sizeof text);
+    EXPECT_STREQ(text, "Schülerliste");
+    EXPECT_TRUE(frame.caption() == "Schülerliste");
 }
