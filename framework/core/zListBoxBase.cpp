@@ -73,8 +73,9 @@ void zListBoxBase::widenExtent(const char* text)
 {
     if (!hwnd_ || !text)
         return;
-    DWORD live = static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE));
-    if (!(live & WS_HSCROLL) || (live & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)))
+    // The framework's own style word: the live one loses WS_HSCROLL while
+    // the bar is hidden.
+    if (!(style_ & WS_HSCROLL) || (style_ & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)))
         return;
     HDC dc = GetDC(hwnd_);
     int32_t width = textWidth(dc, text);
@@ -100,7 +101,7 @@ int32_t zListBoxBase::insert(const char* text, int32_t index)
 int32_t zListBoxBase::remove(int32_t index)
 {
     LRESULT left = send(LB_DELETESTRING, static_cast<WPARAM>(index));
-    if (left == LB_ERR || !hwnd_ || !(GetWindowLongA(hwnd_, GWL_STYLE) & WS_HSCROLL))
+    if (left == LB_ERR || !hwnd_ || !(style_ & WS_HSCROLL))
         return static_cast<int32_t>(left);
     int32_t widest = 0;
     if (left > 0) {

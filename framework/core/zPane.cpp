@@ -4,6 +4,7 @@
 #include "framework/core/zCaret.h"
 #include "framework/core/zDisplay.h"
 #include "framework/core/zMenu.h"
+#include "framework/core/zScrollBarBase.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zScrollerBase.h"
 #include "framework/core/zWinDisplay.h"
@@ -175,6 +176,21 @@ LRESULT closing(zPane* pane, zEvent* ev, LRESULT result)
     return result ? result : pane->defWindowProc(ev);
 }
 
+// Messages the plain procedure routes to slots, devices or the window's
+// bookkeeping rather than only to the handler nodes.
+bool hasOwnRouting(UINT msg)
+{
+    switch (msg) {
+    case WM_DESTROY: case WM_MOVE: case WM_SIZE: case WM_ACTIVATE: case WM_SETFOCUS:
+    case WM_KILLFOCUS: case WM_CLOSE: case WM_ERASEBKGND: case WM_NCDESTROY: case WM_TIMER:
+    case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: case WM_MDIACTIVATE:
+        return true;
+    default:
+        return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC;
+    }
+}
+
 int trackedMenu(zEvent* ev) { return zTrackedPopup ? zTrackedPopup->dispatch(ev) : 0; }
 
 LRESULT scrollMessage(zPane* pane, zEvent* ev)
@@ -184,9 +200,7 @@ LRESULT scrollMessage(zPane* pane, zEvent* ev)
         zWindow* bar = zWindow::find(reinterpret_cast<HWND>(ev->lParam));
         if (!bar || !bar->isKind(zKindScrollBar))
             return closing(pane, ev, 0);
-        info = ev->message == WM_VSCROLL ? bar->vertScroll() : bar->horzScroll();
-        if (!info)
-            info = bar->vertScroll() ? bar->vertScroll() : bar->horzScroll();
+        info = static_cast<zScrollBarBase*>(bar)->scrollInfo();
     } else {
         info = ev->message == WM_VSCROLL ? pane->vertScroll() : pane->horzScroll();
     }
@@ -217,6 +231,8 @@ LRESULT CALLBACK zPaneWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     zEvent ev{lParam, wParam, msg, hwnd};
     switch (msg) {
     case WM_PAINT:
+        if (!pane->display())  // being destroyed
+            break;
         return closing(pane, &ev, pane->paint(&ev));
     case WM_CHAR:
     case WM_SYSCHAR:
@@ -246,8 +262,17 @@ LRESULT CALLBACK zPaneWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             SetScrollRange(hwnd, static_cast<int>(wParam), lo, hi, TRUE);
         return 1;
     }
+    case WM_SETCURSOR:
+        return closing(pane, &ev, (pane->interest() & zWindow::WantSetCursor) ? zEvCore::dispatch(&ev, pane) : 0);
+    case WM_NCHITTEST:
+        return closing(pane, &ev, (pane->interest() & zWindow::WantNcHitTest) ? zEvCore::dispatch(&ev, pane) : 0);
     default:
-        // Everything else is routed as the plain procedure routes it.
-        return zPlainWndProc(hwnd, msg, wParam, lParam);
+        break;
     }
+    // The messages with a routing of their own go as the plain procedure
+    // routes them; the others are offered to the handler nodes, whose
+    // answer is the procedure's result.
+    if (hasOwnRouting(msg))
+        return zPlainWndProc(hwnd, msg, wParam, lParam);
+    return closing(pane, &ev, zEvCore::dispatch(&ev, pane));
 }

@@ -82,7 +82,8 @@ int zPaneScroller::jumpTo(bool vertical, bool toMax)
     // overwrites it.
     const int32_t shown = info->prev();
     info->setPos(toMax ? info->max() : info->min());
-    scrollBy(vertical, ziScrollArith::jump(shown, info->pos(), vertical ? stepY_ : stepX_));
+    if (const int32_t d = ziScrollArith::jump(shown, info->pos(), vertical ? stepY_ : stepX_))
+        scrollBy(vertical, d);
     finish(info);
     return 1;
 }

@@ -58,6 +58,10 @@ public:
     // Places every child in the area; when no child centres or fills, the
     // area shrinks to the room the docked children took.
     virtual void layout(zRect& area, zSizerDlist* children, int32_t count);
+    // The room the children need: left and right children side by side
+    // (widths add up), top and bottom ones stacked (heights add up), centred
+    // and filling ones the larger of each size, absolute ones up to their
+    // right and bottom edges.
     virtual void preferredSize(zLayoutRecord& out, zSizerDlist* children, int32_t count);
 
     // The one layout shared by every sizer that has none of its own.

@@ -4,6 +4,7 @@
 
 #include "framework/core/zBitmapDisplay.h"
 #include "framework/core/zDisplay.h"
+#include "framework/core/zResId.h"
 #include "framework/core/ziInfoDisplay.h"
 
 namespace {
@@ -243,6 +244,27 @@ TEST(BitmapDisplay, SwapsBitmaps)
     ASSERT_NE(previous, nullptr);
     EXPECT_EQ(previous->size().cx, 40);
     delete previous;  // the caller owns what it got back; `other` goes with the display
+}
+
+TEST(Bitmap, LoadsFromResources)
+{
+    zBitmap fromExe{zResId(200)};  // no application object: the program's own module
+    ASSERT_NE(fromExe.handle(), nullptr);
+    EXPECT_EQ(fromExe.size().cx, 4);
+    EXPECT_EQ(fromExe.size().cy, 2);
+
+    Canvas c;
+    c.display.drawBitmap(&fromExe, 10, 10);
+    EXPECT_EQ(c.at(10, 10), RGB(0, 255, 0));
+    EXPECT_EQ(c.at(13, 11), RGB(255, 0, 0));
+    EXPECT_EQ(c.at(14, 11), RGB(255, 255, 255));
+
+    // A library that cannot be loaded falls back to the program's resources.
+    zBitmap fallback{zResId(200, "kein-solches-modul.dll")};
+    EXPECT_NE(fallback.handle(), nullptr);
+    zBitmap missing{zResId(201)};
+    EXPECT_EQ(missing.handle(), nullptr);
+    EXPECT_EQ(missing.size().cx, 0);
 }
 
 }  // namespace

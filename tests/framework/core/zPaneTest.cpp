@@ -7,10 +7,12 @@
 
 #include "WinTestSupport.h"
 #include "framework/core/zBitmapDisplay.h"
+#include "framework/core/zCaret.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zLogMeasure.h"
 #include "framework/core/zPane.h"
 #include "framework/core/zPaneControl.h"
+#include "framework/core/zScrollBarBase.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zSizer.h"
 #include "framework/core/zWinDisplay.h"
@@ -159,6 +161,24 @@ TEST_F(PaneFixture, ScrollsItselfWithoutAScroller)
     EXPECT_EQ(hi, 50);
 }
 
+TEST_F(PaneFixture, ScrollBarControlsMoveTheirOwnState)
+{
+    zPane* pane = new zPane(frame, new zSizer(0, 0, 200, 100, frame->sizer()), WS_VISIBLE | WS_VSCROLL, 1, 1);
+    pane->vertScroll() = new zScrollInfoVert(pane);
+    auto* bar = new zScrollBarBase(pane, new zSizer(0, 80, 150, 16, pane->sizer()), SBS_HORZ, "", 9);
+    bar->create();
+    ASSERT_NE(bar->handle(), nullptr);
+    SendMessageA(pane->handle(), WM_HSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(bar->handle()));
+    EXPECT_EQ(bar->scrollInfo()->pos(), 10);
+    EXPECT_EQ(pane->vertScroll()->pos(), 0);
+    // A window that is not a scroll bar control moves nothing.
+    zPane* notABar = new zPane(pane, new zSizer(0, 0, 5, 5, pane->sizer()), 0, 3, 1);
+    SendMessageA(pane->handle(), WM_VSCROLL, SB_PAGEDOWN, reinterpret_cast<LPARAM>(notABar->handle()));
+    EXPECT_EQ(pane->vertScroll()->pos(), 0);
+    SendMessageA(pane->handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_EQ(pane->vertScroll()->pos(), 10);
+}
+
 // A pane control that records enable changes.
 class Control : public zPaneControl {
 public:
@@ -178,6 +198,21 @@ struct CommandSink : zEvH {
     std::vector<int> ids, codes;
     HWND from = nullptr;
 };
+
+struct Answer : zEvH {
+    int onMessage(zEvent*) { return 7; }
+};
+
+TEST_F(PaneFixture, MessagesHandledByNodesAnswerNonZero)
+{
+    zPane* pane = new zPane(frame, new zSizer(0, 0, 30, 30, frame->sizer()), 0, 1, 1);
+    const UINT msg = WM_USER + 5;
+    EXPECT_EQ(SendMessageA(pane->handle(), msg, 0, 0), 0);  // nobody: the default procedure
+    Answer answer;
+    pane->addNotify(&answer, zProc(&Answer::onMessage), msg);
+    EXPECT_EQ(SendMessageA(pane->handle(), msg, 0, 0), 1);  // handled
+    pane->removeNotify(&answer, zProc(&Answer::onMessage));
+}
 
 TEST_F(PaneFixture, PaneControlBehavesAsADialogControl)
 {
@@ -201,6 +236,23 @@ TEST_F(PaneFixture, PaneControlBehavesAsADialogControl)
     EXPECT_EQ(sink.codes, std::vector<int>{5});
     EXPECT_EQ(sink.from, c->handle());
     frame->removeNotify(&sink, zProc(&CommandSink::onCommand));
+}
+
+TEST_F(PaneFixture, CaretFollowsTheFocus)
+{
+    zPane* pane = new zPane(frame, new zSizer(0, 0, 50, 50, frame->sizer()), WS_VISIBLE, 1, 1);
+    zPane* other = new zPane(frame, new zSizer(60, 0, 50, 50, frame->sizer()), WS_VISIBLE, 2, 1);
+    zCaret* caret = new zCaret(pane, 0, 2, 12);
+    SetFocus(pane->handle());
+    pump();
+    EXPECT_TRUE(caret->exists());
+    SetFocus(other->handle());
+    pump();
+    EXPECT_FALSE(caret->exists());
+    SetFocus(pane->handle());
+    pump();
+    EXPECT_TRUE(caret->exists());
+    delete caret;
 }
 
 TEST_F(PaneFixture, MeasuresConvertOnTheDisplay)

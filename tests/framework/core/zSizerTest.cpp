@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -97,6 +98,34 @@ TEST(Sizer, GrowToFitReportsWhatItsChildrenNeed)
     zRect r{5, 5, 305, 205};
     grow.place(r, 0);
     EXPECT_EQ(rectOf(grow), (zRect{5, 5, 55, 30}));
+}
+
+TEST(Sizer, AreaShrinksOnlyWithoutCentreOrFill)
+{
+    zGrowToFitSizer grow(zSizerTop);
+    zGravSizer left(zSizerLeft, 30, &grow);
+    zGravSizer fill(zSizerFill, 0, &grow);
+    zRect r{0, 0, 200, 100};
+    grow.place(r, 0);
+    EXPECT_EQ(rectOf(grow), (zRect{0, 0, 200, 100}));
+    EXPECT_EQ(rectOf(fill), (zRect{30, 0, 200, 100}));
+}
+
+TEST(Sizer, LeafSizerOnlyStores)
+{
+    zLeafSizer leaf;
+    zSizer child(5, 5, 5, 5, &leaf);
+    zRect r{10, 20, 110, 70};
+    leaf.setRect(&r);
+    EXPECT_EQ(rectOf(leaf), r);
+    EXPECT_EQ(rectOf(child), (zRect{5, 5, 10, 10}));  // children are not laid out
+    leaf.setRect(nullptr);  // rebuilt from the stored values
+    EXPECT_EQ(rectOf(leaf), r);
+    zLayoutRecord rec;
+    leaf.layoutInfo(rec);
+    EXPECT_EQ(rec.b.width, 100);
+    EXPECT_EQ(rec.y, 20);
+    EXPECT_EQ(rec.kind, zSizerAbsolute);
 }
 
 TEST(Sizer, AbsoluteChildren)
