@@ -118,8 +118,7 @@ void ziVisBmpButtonInternal::paintFace(int32_t frameStyle, int32_t image, int32_
         if (n >= 0 && n < imageCount_) {
             imagePos_.x = me.left + (me.width() - imageWidth_) / 2;
             imagePos_.y = me.top + (me.height() - imageHeight_) / 2;
-            BitBlt(dc, imagePos_.x + offset, imagePos_.y + offset,
-                   imageCount_ == 1 ? imageWidth_ * imageCount_ : imageWidth_, imageHeight_,
+            BitBlt(dc, imagePos_.x + offset, imagePos_.y + offset, imageWidth_, imageHeight_,
                    imageDC_, n * imageWidth_, 0, SRCCOPY);
             lastImage_ = n;
         }

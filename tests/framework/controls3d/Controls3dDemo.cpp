@@ -1,13 +1,11 @@
 // A small program that shows the bars and 3-D controls: a frame with a tool
-// bar and a status line, and a window of 3-D controls made from a dialog
+// bar and a status line, and a dialog of 3-D controls made from a dialog
 // template through the control-type registry. tools/screenshot-controls3d.sh
 // runs it and takes a picture of the screen. It ends by itself after the
 // number of seconds given on the command line (default 20).
 #include <windows.h>
 
 #include <cstdlib>
-#include <string>
-#include <vector>
 
 #include "framework/controls3d/zBitmapButton.h"
 #include "framework/controls3d/zCheckBox3d.h"
@@ -19,7 +17,7 @@
 #include "framework/core/zApplication.h"
 #include "framework/core/zChildWin.h"
 #include "framework/core/zControlType.h"
-#include "framework/core/zDialogTemplate.h"
+#include "framework/core/zDialogFrame.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zMenu.h"
 #include "framework/core/zResId.h"
@@ -81,46 +79,6 @@ private:
     zStatusLineEZ* line_;
 };
 
-std::string narrow(const std::u16string& s)
-{
-    std::string out;
-    for (char16_t c : s)
-        out += char(c & 0xFF);
-    return out;
-}
-
-// A window of the 3-D controls named by dialog template 100.
-class ControlsWindow : public zFrameWin {
-public:
-    ControlsWindow()
-        : zFrameWin(new zSizer(300, 340, 400, 300), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                    "3-D Steuerelemente")
-    {
-        create();
-        backgroundColor(zColor::fromColorRef(GetSysColor(COLOR_BTNFACE)));
-        zDialogTemplate t;
-        HMODULE m = GetModuleHandleA(nullptr);
-        if (HRSRC r = FindResourceA(m, MAKEINTRESOURCEA(100), MAKEINTRESOURCEA(5)))
-            t.parse(LockResource(LoadResource(m, r)), SizeofResource(m, r));
-        const LONG units = GetDialogBaseUnits();
-        const int bx = LOWORD(units), by = HIWORD(units);
-        for (const zDialogTemplate::Item& item : t.items) {
-            const zControlType* type = zControlType::find(narrow(item.className).c_str());
-            if (!type)
-                continue;
-            auto* s = new zSizer(item.x * bx / 4, item.y * by / 8, item.cx * bx / 4, item.cy * by / 8,
-                                 sizer());
-            if (zWindow* w = type->create(this, s, item.style, narrow(item.title).c_str(), item.id))
-                w->show(SW_SHOWNORMAL);
-        }
-        if (auto* photo = dynamic_cast<zCheckBox3d*>(childById(204)))
-            SendMessageA(photo->handle(), BM_SETCHECK, 1, 0);
-        if (auto* single = dynamic_cast<zRadioButton3d*>(childById(202)))
-            SendMessageA(single->handle(), BM_SETCHECK, 1, 0);
-        show(SW_SHOWNORMAL);
-    }
-};
-
 class Ender : public zEvH {
 public:
     int end()
@@ -139,7 +97,13 @@ void StartApplication(zApplication* app)
     if (app->cmdLine && *app->cmdLine)
         seconds = std::atoi(app->cmdLine);
     auto* frame = new DemoFrame;
-    auto* controls = new ControlsWindow;
+    // The window of 3-D controls: dialog template 100 through the registry.
+    auto* controls = new zDialogFrame(frame, zResId(100));
+    if (zWindow* photo = controls->childById(204))
+        SendMessageA(photo->handle(), BM_SETCHECK, 1, 0);
+    if (zWindow* single = controls->childById(202))
+        SendMessageA(single->handle(), BM_SETCHECK, 1, 0);
+    controls->show(SW_SHOWNORMAL);
     Ender ender;
     zTimer timer(&ender, zTask(&Ender::end), uint32_t(seconds) * 1000);
     app->run();

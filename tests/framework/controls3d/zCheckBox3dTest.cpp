@@ -246,3 +246,42 @@ TEST_F(ButtonFixture, StaticTextHandsTheFocusOn)
     EXPECT_EQ(SendMessageA(text->handle(), BM_GETCHECK, 0, 0), 0);
     EXPECT_EQ(text->buttonFace(), nullptr);
 }
+
+TEST_F(ButtonFixture, SetStateHoldsAndReleasesTheFace)
+{
+    auto* box = make<zCheckBox3d>(3, "Zustand", 311);
+    SendMessageA(box->handle(), BM_SETSTATE, 1, 0);
+    EXPECT_EQ(check(box), 2);
+    SendMessageA(box->handle(), BM_SETSTATE, 0, 0);
+    EXPECT_EQ(check(box), 0);  // held while clear: back to clear
+    SendMessageA(box->handle(), BM_SETCHECK, 1, 0);
+    SendMessageA(box->handle(), BM_SETSTATE, 1, 0);
+    EXPECT_EQ(check(box), 2);
+    // A repaint while held keeps the held state.
+    repaint(box->handle());
+    EXPECT_EQ(check(box), 2);
+    SendMessageA(box->handle(), BM_SETSTATE, 0, 0);
+    EXPECT_EQ(check(box), 1);
+    EXPECT_EQ(commands(), 0u);
+}
+
+TEST_F(ButtonFixture, EmptyCaptionDrawsNoFocusFrame)
+{
+    auto* box = make<zCheckBox3d>(3, "", 312);
+    SetFocus(box->handle());
+    pump();
+    repaint(box->handle());
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    for (int x = 14; x < 150; x += 2)
+        for (int y = 0; y < 20; y += 2)
+            ASSERT_EQ(pixel(box->handle(), x, y), face) << x << "," << y;
+    // With a caption, the focus shows as a dotted grey frame around it.
+    auto* named = make<zCheckBox3d>(3, "Fokus", 313, 40);
+    SetFocus(named->handle());
+    pump();
+    repaint(named->handle());
+    ziVisText3d* c = named->caption();
+    EXPECT_EQ(c->focused(), 1);
+    const int fx = c->textX() - 1 + ((c->textX() - 1) % 2 != 0);  // even x on the top row
+    EXPECT_EQ(pixel(named->handle(), fx, c->textY() - 1), RGB(128, 128, 128));
+}

@@ -219,3 +219,15 @@ TEST_F(StatusFixture, CommandsGoToTheOwner)
     ASSERT_EQ(frame->of(WM_COMMAND).size(), 1u);
     EXPECT_EQ(frame->of(WM_COMMAND)[0].wParam, 77u);
 }
+
+TEST_F(StatusFixture, LongItemTextsAreCut)
+{
+    build(0x0100);
+    const std::string longText(600, 'x');
+    line->setItemText(0, longText.c_str());
+    EXPECT_EQ(line->findItem(0)->text().length(), 499u);
+    line->setItemText(0, nullptr);
+    EXPECT_EQ(itemText(0), "");
+    line->setItemText(42, "niemand");  // no such item: nothing happens
+    EXPECT_EQ(line->findItem(42), nullptr);
+}
