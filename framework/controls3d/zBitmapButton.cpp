@@ -4,7 +4,6 @@
 #include "framework/controls3d/ziShellCompound.h"
 #include "framework/controls3d/ziVisBmpButtonInternal.h"
 #include "framework/controls3d/ziVisText3dBmp.h"
-#include "framework/core/zApplication.h"
 #include "framework/core/zBitmap.h"
 #include "framework/core/zSizer.h"
 
@@ -36,13 +35,6 @@ zWindow* zBitmapButton::makeControl(zWindow* parent, zSizer* sizer, uint32_t sty
                                     const char* title, int32_t id)
 {
     return new zBitmapButton(parent, sizer, style, title, id, nullptr);
-}
-
-zBitmap* zBitmapButton::loadBitmap(int32_t resourceNumber)
-{
-    HINSTANCE inst = zApp ? zApp->instance : GetModuleHandleA(nullptr);
-    HBITMAP h = LoadBitmapA(inst, MAKEINTRESOURCEA(resourceNumber));
-    return h ? new zBitmap(h) : nullptr;
 }
 
 ziVisBmpButtonInternal* zBitmapButton::bitmapFaceVisual() const

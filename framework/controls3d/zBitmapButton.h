@@ -23,9 +23,6 @@ public:
 
     ziVisBmpButtonInternal* bitmapFaceVisual() const;
 
-    // A bitmap resource of the application, or null.
-    static zBitmap* loadBitmap(int32_t resourceNumber);
-
     static zWindow* makeControl(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
                                 int32_t id);
 };

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "framework/controls3d/zBitmapButton.h"
+#include "framework/core/zBitmap.h"
 #include "framework/controls3d/zCheckBox3d.h"
 #include "framework/controls3d/zRadioButton3d.h"
 #include "framework/controls3d/zSlotSizer.h"
@@ -46,7 +47,7 @@ public:
                               {30, 1, 1, 25}};
         for (const Slot& s : slots) {
             auto* b = new zBitmapButton(bar_, new zSlotSizer(s.slot, s.width, 25, bar_->sizer()),
-                                        0x4010, "", s.id, zBitmapButton::loadBitmap(s.bitmap));
+                                        0x4010, "", s.id, new zBitmap(zResId(s.bitmap)));
             b->show(SW_SHOW);
         }
         for (int32_t spacer : {3024, 3025, 3026, 3027})

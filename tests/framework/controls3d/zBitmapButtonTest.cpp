@@ -6,6 +6,8 @@
 
 #include "Controls3dTestSupport.h"
 #include "framework/controls3d/zBitmapButton.h"
+#include "framework/core/zBitmap.h"
+#include "framework/core/zResId.h"
 #include "framework/controls3d/zGroupBox3d.h"
 #include "framework/controls3d/zPanel3d.h"
 #include "framework/controls3d/ziControlCompound.h"
@@ -110,7 +112,7 @@ TEST_F(FaceFixture, BitmapButtonImageStates)
 {
     // A push button whose image stays still: image 0 up, 2 pressed, 1 disabled.
     auto* b = keep(new zBitmapButton(frame, at(10, 170, 25, 25), 0x4010, "", 12,
-                                     zBitmapButton::loadBitmap(13)));
+                                     new zBitmap(zResId(13))));
     ziVisBmpButtonInternal* f = b->bitmapFaceVisual();
     ASSERT_NE(f->bitmap(), nullptr);
     EXPECT_EQ(f->imageWidth(), 25);
@@ -138,7 +140,7 @@ TEST_F(FaceFixture, ToggleButtonSetLook)
     // Kind 0x20 toggles: pressed from clear shows image 2, set shows 4,
     // pressed from set 3.
     auto* b = keep(new zBitmapButton(frame, at(40, 170, 25, 25), 0x4000 | 0x200 | 0x20, "", 3061,
-                                     zBitmapButton::loadBitmap(7)));
+                                     new zBitmap(zResId(7))));
     ziVisBmpButtonInternal* f = b->bitmapFaceVisual();
     SendMessageA(b->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(12, 12));
     EXPECT_EQ(f->lastImage(), 2);

@@ -4,6 +4,7 @@
 
 #include "Controls3dTestSupport.h"
 #include "framework/controls3d/zBitmapButton.h"
+#include "framework/core/zBitmap.h"
 #include "framework/controls3d/zSlotSizer.h"
 #include "framework/controls3d/zStatusLineEZ.h"
 #include "framework/controls3d/zToolbar.h"
@@ -39,7 +40,7 @@ struct ToolbarFixture : ::testing::Test {
     zBitmapButton* button(int32_t slot, int32_t id, int32_t bitmap, int32_t width = 25)
     {
         auto* b = new zBitmapButton(bar, new zSlotSizer(slot, width, 25, bar->sizer()), 0x4010, "", id,
-                                    zBitmapButton::loadBitmap(bitmap));
+                                    new zBitmap(zResId(bitmap)));
         b->show(SW_SHOW);
         return b;
     }
