@@ -9,6 +9,9 @@
 #include "framework/controls3d/ziControlCompound.h"
 #include "framework/controls3d/ziVCBCtrlButton.h"
 #include "framework/controls3d/ziVisButton.h"
+#include "framework/controls3d/ziVisCheckBoxInternal.h"
+#include "framework/controls3d/ziVisRadioBtnInternal.h"
+#include "framework/core/zDisplay.h"
 #include "framework/controls3d/ziVisText3d.h"
 
 KEL_CONTROLS3D_APP;
@@ -284,4 +287,45 @@ TEST_F(ButtonFixture, EmptyCaptionDrawsNoFocusFrame)
     EXPECT_EQ(c->focused(), 1);
     const int fx = c->textX() - 1 + ((c->textX() - 1) % 2 != 0);  // even x on the top row
     EXPECT_EQ(pixel(named->handle(), fx, c->textY() - 1), RGB(128, 128, 128));
+}
+
+TEST_F(ButtonFixture, TextOnTheLeftPutsTheBoxAtTheRightEnd)
+{
+    auto* box = make<zCheckBox3d>(3 | 0x20, "Links", 314);
+    auto* radio = make<zRadioButton3d>(9 | 0x20, "Links", 315, 40);
+    repaint(box->handle());
+    repaint(radio->handle());
+    EXPECT_EQ(box->caption()->textX(), 1);
+    auto* face = dynamic_cast<ziVisCheckBoxInternal*>(box->buttonFace());
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->box().left, 150 - 14);
+    EXPECT_EQ(face->box().right, 150 - 1);
+    auto* round = dynamic_cast<ziVisRadioBtnInternal*>(radio->buttonFace());
+    ASSERT_NE(round, nullptr);
+    EXPECT_EQ(round->box().left, 150 - 13);
+}
+
+TEST_F(ButtonFixture, FontMessages)
+{
+    auto* box = make<zCheckBox3d>(3, "Schrift", 316);
+    HFONT font = CreateFontA(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    SendMessageA(box->handle(), WM_SETFONT, WPARAM(font), 1);
+    EXPECT_EQ(HFONT(SendMessageA(box->handle(), WM_GETFONT, 0, 0)), font);
+    // The caption measures with a copy of the font on the control's display.
+    zDisplay* d = box->display();
+    d->acquire();
+    TEXTMETRICA tm{};
+    GetTextMetricsA(d->hdc(), &tm);
+    d->release();
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(screen, font);
+    TEXTMETRICA want{};
+    GetTextMetricsA(screen, &want);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(tm.tmHeight, want.tmHeight);
+    EXPECT_EQ(tm.tmWeight, FW_BOLD);
+    delete box;
+    made.pop_back();
+    DeleteObject(font);
 }
