@@ -246,6 +246,17 @@ def frame(img, x0, w, h, raised):
         img[y][x] = KEY
 
 
+def thin_frame(img, x0, w, h, raised):
+    """A 1-pixel frame for the small faces; the corners stay transparent."""
+    tl, br = (WHITE, GREY) if raised else (GREY, WHITE)
+    for x in range(x0 + 1, x0 + w - 1):
+        img[0][x] = tl
+        img[h - 1][x] = br
+    for y in range(1, h - 1):
+        img[y][x0] = tl
+        img[y][x0 + w - 1] = br
+
+
 def dither(img, x0, w, h):
     for y in range(2, h - 2):
         for x in range(x0 + 2, x0 + w - 2):
@@ -280,9 +291,13 @@ def strip(glyph, size):
     ]
     for i, (raised, off, grey, dithered) in enumerate(looks):
         x0 = i * w
-        frame(img, x0, w, h, raised)
-        if dithered:
-            dither(img, x0, w, h)
+        if size < 16:
+            # Small faces: a thin frame and no pattern, so the glyph stays clear.
+            thin_frame(img, x0, w, h, raised)
+        else:
+            frame(img, x0, w, h, raised)
+            if dithered:
+                dither(img, x0, w, h)
         put_glyph(img, glyph, x0 + gx + off, gy + off, grey)
     return img
 
