@@ -23,6 +23,11 @@ zPane::zPane(zWindow* parent, zSizer* sizer, DWORD style, int32_t id, int32_t cr
 
 zPane::~zPane()
 {
+    // The scroller outlives the pane only as a scroller of no pane.
+    if (scroller_) {
+        scroller_->setPane(nullptr);
+        scroller_ = nullptr;
+    }
     delete ownDisplay_;
     ownDisplay_ = nullptr;
     display_ = nullptr;

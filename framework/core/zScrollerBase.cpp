@@ -3,6 +3,12 @@
 #include "framework/core/zPane.h"
 #include "framework/core/zScrollInfo.h"
 
+zScrollerBase::~zScrollerBase()
+{
+    if (pane_ && pane_->scroller() == this)
+        pane_->setScroller(nullptr);
+}
+
 bool zScrollerBase::hasVert() const { return pane_ && pane_->vertScroll(); }
 bool zScrollerBase::hasHorz() const { return pane_ && pane_->horzScroll(); }
 

@@ -7,6 +7,8 @@ class zPane;
 class zScrollerBase : public zEvH {
 public:
     explicit zScrollerBase(zPane* pane) : pane_(pane) {}
+    // A pane whose scroller this is forgets it.
+    ~zScrollerBase() override;
 
     virtual void setPane(zPane* pane) { pane_ = pane; }
     virtual int reset() { return 0; }

@@ -81,6 +81,8 @@ TEST_F(EventTableTest, LoadingFillsTheEventValues) {
   EXPECT_STREQ(gClassNames[0], "");
   EXPECT_STREQ(gClassNames[1], "I Jungen");
   EXPECT_STREQ(gClassNames[12], "HS 5/6 Mädchen");
+  EXPECT_STREQ(gClassDisplayNames[0], "I Jungen");
+  EXPECT_STREQ(gClassDisplayNames[11], "HS 5/6 Mädchen");
   EXPECT_EQ(gClassSizes[0][0], 13);
   EXPECT_EQ(gClassSizes[5][1], 6);
   EXPECT_EQ(gClassBounds[0][0], 95);

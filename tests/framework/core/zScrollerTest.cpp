@@ -281,4 +281,20 @@ TEST_F(ScrollFixture, MovingToAnotherPaneMovesTheKeyHandler)
     delete s;
 }
 
+TEST_F(ScrollFixture, ScrollerAndPaneMayGoInEitherOrder)
+{
+    ScrollPane* a = new ScrollPane(frame, 100, 100);
+    auto* first = new zPaneScrollerAuto(a);
+    a->setScroller(first);
+    delete first;  // the pane forgets it
+    EXPECT_EQ(a->scroller(), nullptr);
+
+    auto* second = new zPaneScrollerAuto(a);
+    a->setScroller(second);
+    delete a;  // the scroller is left without a pane
+    EXPECT_EQ(second->pane(), nullptr);
+    EXPECT_FALSE(second->attached());
+    delete second;
+}
+
 }  // namespace

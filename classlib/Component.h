@@ -1,0 +1,60 @@
+#pragma once
+// Component base: a component has an owner that frees it, a name, a tag, the
+// components it owns, and a list of components it tells when it is freed.
+#include "classlib/AnsiString.h"
+#include "classlib/Persistent.h"
+
+#include <cstdint>
+#include <vector>
+
+enum TOperation { opInsert, opRemove };
+
+class TComponent : public TPersistent {
+ public:
+  // The owner takes the new component into its list and frees it with
+  // itself; null means the creator frees it.
+  explicit TComponent(TComponent* owner);
+  ~TComponent() override;
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
+
+  TComponent* Owner() const { return FOwner; }
+  const AnsiString& Name() const { return FName; }
+  virtual void SetName(const AnsiString& name) { FName = name; }
+  intptr_t Tag() const { return FTag; }
+  void SetTag(intptr_t tag) { FTag = tag; }
+
+  int32_t ComponentCount() const { return static_cast<int32_t>(FComponents.size()); }
+  // Null outside 0..ComponentCount()-1.
+  TComponent* Components(int32_t index) const;
+  // The owned component of that name (compared without case), or null.
+  TComponent* FindComponent(const AnsiString& name) const;
+
+  void InsertComponent(TComponent* component);
+  void RemoveComponent(TComponent* component);
+  // Frees every owned component, the last one first.
+  void DestroyComponents();
+
+  // `component` gets Notification(this, opRemove) when this one is freed,
+  // and the reverse.
+  void FreeNotification(TComponent* component);
+  void RemoveFreeNotification(TComponent* component);
+
+  bool IsDestroying() const { return FDestroying; }
+
+ protected:
+  // Called when `component` is inserted into or removed from this
+  // component's owner family, or when a component this one watches is freed.
+  virtual void Notification(TComponent* component, TOperation operation);
+
+ private:
+  void NotifyAll(TComponent* component, TOperation operation);
+  void DropFreeNotify(TComponent* component);
+
+  TComponent* FOwner = nullptr;
+  AnsiString FName;
+  intptr_t FTag = 0;
+  std::vector<TComponent*> FComponents;
+  std::vector<TComponent*> FFreeNotifies;
+  bool FDestroying = false;
+};

@@ -1,0 +1,187 @@
+#include "xml/dom/XpObjModel.h"
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+
+#include "classlib/Exception.h"
+#include "classlib/Format.h"
+#include "xml/dom/XpElement.h"
+#include "xml/dom/XpExceptions.h"
+#include "xml/dom/XpMessages.h"
+#include "xml/dom/XpOutCharFilter.h"
+
+namespace fs = std::filesystem;
+
+TXpObjModel::TXpObjModel(TComponent* owner) : TXpComponent(owner), FDocument(new TXpDocument()) {}
+
+TXpObjModel::~TXpObjModel() { FDocument->Release(); }
+
+void TXpObjModel::SetDocument(TXpDocument* doc) {
+  if (!doc || doc == FDocument) return;
+  doc->AddRef();
+  FDocument->Release();
+  FDocument = doc;
+}
+
+void TXpObjModel::ClearDocument() { FDocument->RemoveAll(); }
+
+// --- loading ---
+
+void TXpObjModel::omLoadInit() {
+  ClearDocument();
+  FErrors.Clear();
+}
+
+bool TXpObjModel::omLoadUnavailable() {
+  const AnsiString text = "XML parser not available";
+  FErrors.Add(text);
+  if (FRaiseErrors) throw EXpException(text);
+  return false;
+}
+
+bool TXpObjModel::LoadDataSource(const WideString&) {
+  omLoadInit();
+  return omLoadUnavailable();
+}
+
+bool TXpObjModel::LoadStream(TStream&) {
+  omLoadInit();
+  FDocument->SetDocLocation(WideString());
+  return omLoadUnavailable();
+}
+
+bool TXpObjModel::LoadMemory(const void*, int32_t) {
+  omLoadInit();
+  FDocument->SetDocLocation(WideString());
+  return omLoadUnavailable();
+}
+
+AnsiString TXpObjModel::GetErrorMsg(int32_t index) const {
+  if (index < 0 || index >= FErrors.Count()) return XpLoadStr(XpRes::_sIndexOutOfBounds);
+  return FErrors.Strings(index);
+}
+
+void TXpObjModel::omOnPreserveSpace(TObject* sender, const WideString& elementName,
+                                    bool& preserve) {
+  if (elementName == u"xsl:text")
+    preserve = true;
+  else if (OnPreserveSpace)
+    OnPreserveSpace(sender, elementName, preserve);
+}
+
+// --- saving ---
+
+WideString TXpObjModel::omGetXpDocument() const {
+  WideString out;
+  const TXpNodeList* children = FDocument->ChildNodes();
+  for (int32_t i = 0; i < children->nlGetLength(); ++i) {
+    if (i > 0) out += u"\r\n";
+    children->Item(i)->noomGetXpDocument(out);
+  }
+  return out;
+}
+
+void TXpObjModel::omWriteDocument(TStream& stream) const {
+  // The markup goes to the filter in pieces as the writer produces it, so a
+  // large document is never held whole in memory.
+  constexpr int32_t kFilterBuffer = 1 << 18;
+  TXpOutCharFilter filter(&stream, kFilterBuffer);
+  filter.SetWriteUTF8Signature(FWriteUTF8Signature);
+  filter.csSetFormat(MapCharEncToStreamFormat(FOutCharSet));
+  struct SinkGuard {
+    TXpDocument* doc;
+    ~SinkGuard() {
+      doc->FMarkupSink = nullptr;
+      doc->FMarkupBuffer = nullptr;
+    }
+  } guard{FDocument};
+  std::u16string markup;
+  FDocument->FMarkupSink = [&filter](std::u16string& piece) { filter.PutString(piece); };
+  FDocument->FMarkupBuffer = &markup;
+  const TXpNodeList* children = FDocument->ChildNodes();
+  for (int32_t i = 0; i < children->nlGetLength(); ++i) {
+    if (i > 0) markup += u"\r\n";
+    children->Item(i)->noomGetXpDocument(markup);
+  }
+  filter.PutString(markup);
+  filter.Flush();
+}
+
+bool TXpObjModel::SaveToStream(TStream& stream) {
+  omWriteDocument(stream);
+  return true;
+}
+
+namespace {
+
+bool StartsWithNoCase(const WideString& s, const char16_t* prefix) {
+  const WideString p(prefix);
+  return s.size() >= p.size() && WideUpperCase(s.substr(0, p.size())) == p;
+}
+
+// A write-only stream over a file named by a full Unicode path.
+class TOutFileStream : public TStream {
+public:
+  explicit TOutFileStream(const fs::path& path) : FOut(path, std::ios::binary | std::ios::trunc) {}
+  bool IsOpen() const { return FOut.is_open(); }
+  bool Close() {
+    FOut.close();
+    return !FOut.fail();
+  }
+  int32_t Read(void*, int32_t) override { return 0; }
+  int32_t Write(const void* buffer, int32_t count) override {
+    FOut.write(static_cast<const char*>(buffer), count);
+    if (!FOut) return 0;
+    FSize += count;
+    return count;
+  }
+  int64_t Seek(int64_t, TSeekOrigin) override { return FSize; }
+  void SetSize(int64_t) override {}
+
+private:
+  std::ofstream FOut;
+  int64_t FSize = 0;
+};
+
+// A name for a new file beside target that no file has yet.
+fs::path TemporaryBeside(const fs::path& target) {
+  static std::atomic<uint32_t> counter{0};
+  for (;;) {
+    fs::path name = target;
+    name += u".~" + WideString(1, static_cast<char16_t>(u'a' + counter++ % 26)) + u"tmp";
+    std::error_code ec;
+    if (!fs::exists(name, ec)) return name;
+  }
+}
+
+}  // namespace
+
+bool TXpObjModel::SaveToFile(const WideString& path) {
+  if (StartsWithNoCase(path, u"FTP://")) {
+    // Saving over FTP is not available in this build of the library.
+    throw EXpException(FormatRuntime(XpLoadStr(XpRes::_sFtpPutFileFailed).c_str(),
+                                     WideToAnsi(path.substr(6)).c_str()));
+  }
+  WideString local = path;
+  if (StartsWithNoCase(local, u"FILE://")) local.erase(0, 7);
+
+  const fs::path target(local);
+  const fs::path temp = TemporaryBeside(target);
+  try {
+    TOutFileStream out(temp);
+    if (!out.IsOpen())
+      throw EFCreateError(Format("Cannot create file \"%s\"", WideToAnsi(local).c_str()));
+    omWriteDocument(out);
+    if (!out.Close())
+      throw EWriteError(Format("Cannot write file \"%s\"", WideToAnsi(local).c_str()));
+    std::error_code ec;
+    fs::rename(temp, target, ec);
+    if (ec) throw EFCreateError(Format("Cannot create file \"%s\"", WideToAnsi(local).c_str()));
+  } catch (...) {
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    throw;
+  }
+  return true;
+}
