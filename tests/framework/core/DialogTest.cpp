@@ -8,6 +8,7 @@
 #include "framework/core/zDialogFrame.h"
 #include "framework/core/zDialogUnit.h"
 #include "framework/core/zEditBase.h"
+#include "framework/core/zGenericControl.h"
 #include "framework/core/zListBoxBase.h"
 #include "framework/core/zScrollBarBase.h"
 #include "framework/core/zScrollInfo.h"
@@ -349,6 +350,80 @@ TEST_F(Dialogs, ModalRunsNest)
     EXPECT_EQ(zApp->modalFlag, 0);
     EXPECT_EQ(zDialogFrameStack::instance(false)->count(), 0);
     delete inner;
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Dialogs, SuperclassItemsBecomeGenericControls)
+{
+    // The resource compiler writes the class name in capitals; the
+    // superclass list compares exactly.
+    static zSuperClass* edit = new zSuperClass("FWCEDIT", "EDIT");
+    zFormDialog dlg(frame, zResId(100));
+    auto* generic = child<zGenericControl>(&dlg, 113);
+    ASSERT_NE(generic, nullptr);
+    ASSERT_TRUE(generic->handle());
+    EXPECT_EQ(generic->superClass(), edit);
+    EXPECT_EQ(generic->text(), "frei");
+    generic->setText("geändert");
+    EXPECT_EQ(generic->text(), "geändert");
+
+    // A typed object takes it over and keeps it as its predecessor.
+    auto* typed = new zControl(&dlg, 113);
+    EXPECT_EQ(typed->controlKind(), zControl::KindGeneric);
+    EXPECT_EQ(typed->handle(), generic->handle());
+    EXPECT_EQ(generic->takenOverBy(), typed);
+    EXPECT_EQ(dlg.childById(113), typed);
+    EXPECT_EQ(typed->text(), "geändert");
+}
+
+TEST_F(Dialogs, TakingOverKeepsTheChildOrderAndTheWindow)
+{
+    zFormDialog dlg(frame, zResId(100));
+    HWND okWindow = dlg.childById(IDOK)->handle();
+    std::vector<int> before;
+    {
+        zPListIterOf<zWindow> it(dlg.children());
+        while (zWindow* c = it.next())
+            before.push_back(c->id());
+    }
+    auto* typed = new zDefPushButton(&dlg, IDOK);
+    EXPECT_EQ(typed->handle(), okWindow);
+    EXPECT_EQ(zWindow::find(okWindow), typed);
+    EXPECT_TRUE(typed->isKind(zControlKind::TakenOver));
+    std::vector<int> after;
+    zPListIterOf<zWindow> it(dlg.children());
+    while (zWindow* c = it.next())
+        after.push_back(c->id());
+    EXPECT_EQ(before, after);
+    // The label loses its tab stop when a static text takes it over.
+    auto* label = new zStaticText(&dlg, 200);
+    EXPECT_FALSE(label->style() & WS_TABSTOP);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Dialogs, ModalWithoutParentLeavesTheMainFrameEnabled)
+{
+    zFormDialog lone(nullptr, zResId(101));
+    lone.show(SW_SHOWNORMAL);
+    bool frameEnabledInside = false;
+    Script script;
+    script.steps = {[&] {
+        frameEnabledInside = IsWindowEnabled(frame->handle());
+        lone.cancel(nullptr);
+    }};
+    Script::current = &script;
+    UINT_PTR timer = SetTimer(nullptr, 0, 20, &Script::tick);
+    lone.modal();
+    KillTimer(nullptr, timer);
+    Script::current = nullptr;
+    EXPECT_TRUE(frameEnabledInside);
+    EXPECT_EQ(lone.result(), 0);
 }
 
 } // namespace
