@@ -1,0 +1,55 @@
+#include "app/core/DataFileHeader.h"
+#include "app/core/Memory.h"
+#include "app/core/Platform.h"
+#include "app/core/Settings.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Writes a whole file through a temporary file beside it.
+bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::string tmp = path + ".tmp";
+  std::FILE* f = std::fopen(tmp.c_str(), "wb");
+  if (!f) return false;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  if (std::fclose(f) != 0) ok = false;
+  if (ok) ok = kel::platform().replaceFile(tmp, path);
+  if (!ok) kel::platform().removeFile(tmp);
+  return ok;
+}
+
+std::vector<uint8_t> BlankFileImage(const char* ext) {
+  const DataFileHeader& h = DataHeaderTemplate();
+  std::vector<uint8_t> bytes;
+  if (std::strcmp(ext, "SDA") == 0) {
+    bytes.resize(kSdaFileSize);
+    TeamRecord r;
+    BlankTeamRecord(r);
+    for (int32_t i = 0; i < 240; ++i) std::memcpy(&bytes[108 + sizeof r * i], &r, sizeof r);
+  } else if (std::strcmp(ext, "MDA") == 0) {
+    bytes.resize(kMdaFileSize);
+    AthleteRecord r;
+    BlankAthleteRecord(r);
+    for (int32_t i = 0; i < 3120; ++i) std::memcpy(&bytes[108 + sizeof r * i], &r, sizeof r);
+  } else {
+    bytes.resize(kStfFileSize);  // 1,920 zero values
+  }
+  std::memcpy(bytes.data(), &h, sizeof h);
+  return bytes;
+}
+
+}  // namespace
+
+int32_t CreateBlankDataFiles() {
+  PrepareBlankFileHeader();
+  if (!ForceFolder(gSettings.veranstDir)) return 0;
+  for (const char* ext : {"SDA", "MDA", "STF"}) {
+    std::string path = DataFilePath(ext);
+    if (kel::platform().pathExists(path)) continue;  // existing files are kept
+    if (!WriteWholeFile(path, BlankFileImage(ext))) return 0;
+  }
+  return 1;
+}

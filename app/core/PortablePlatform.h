@@ -1,0 +1,34 @@
+#pragma once
+// The system services without Windows: an own profile-file reader and writer,
+// a file search over std::filesystem, a random GUID; message boxes, beeps and
+// the window title are written to the error output.
+#include "app/core/Platform.h"
+
+namespace kel {
+
+class PortablePlatform : public Platform {
+public:
+  std::string moduleFileName() override;
+  std::vector<std::string> findFiles(const std::string& pattern) override;
+  std::string getProfileString(const std::string& section, const std::string& key,
+                               const std::string& def, const std::string& file) override;
+  int32_t getProfileInt(const std::string& section, const std::string& key, int32_t def,
+                        const std::string& file) override;
+  bool writeProfileString(const std::string& section, const std::string& key,
+                          const std::string& value, const std::string& file) override;
+  std::string createGuidString() override;
+  int32_t messageBox(const std::string& text, const std::string& title, uint32_t flags) override;
+  void beep() override;
+  void setMainWindowTitle(const std::string& title) override;
+  CalendarDate today() override;
+  bool pathExists(const std::string& path) override;
+  bool createFolder(const std::string& path) override;
+  bool removeFile(const std::string& path) override;
+  bool replaceFile(const std::string& from, const std::string& to) override;
+};
+
+// Matches a name against a pattern of "*" and "?" without regard to letter
+// case, as the system's file search does.
+bool MatchesWildcard(const std::string& name, const std::string& pattern);
+
+}  // namespace kel

@@ -1,0 +1,73 @@
+// Loading a full event (12 classes x 20 teams x 13 athletes, all named, all
+// disciplines) from its data files, and checking all 12 classes.
+#include "app/core/EntryCheck.h"
+#include "app/core/EventTable.h"
+#include "app/core/Memory.h"
+#include "app/core/Meldefehler.h"
+#include "app/core/Settings.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Copies the full fixture event into a temporary program folder and loads
+// its definition.
+struct FullEvent {
+  fs::path dir;
+  FullEvent() {
+    const char* env = std::getenv("KEL_FIXTURES");
+    fs::path fixtures = env ? fs::path(env) : fs::path(KEL_FIXTURE_DIR);
+    dir = fs::temp_directory_path() / "kel_core_bench";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fs::copy(fixtures / "full", dir, fs::copy_options::recursive);
+    BuildProgramPaths(dir.string() + "/");
+    EventListEntry e;
+    e.fileName = "KREIS2010.JTFO";
+    if (!LoadEventFile(e, 0)) std::abort();
+    RollBirthYears(gEventDef.get(), 2011);
+    gMeldefehler = std::make_unique<Meldefehler>();
+  }
+  ~FullEvent() {
+    gMemory.reset();
+    gMeldefehler.reset();
+    UnloadEvent();
+    fs::remove_all(dir);
+  }
+};
+
+FullEvent& Event() {
+  static FullEvent e;
+  return e;
+}
+
+void BM_LoadFullEvent(benchmark::State& state) {
+  Event();
+  for (auto _ : state) {
+    gMemory = std::make_unique<Memory>();
+    if (!gMemory->isReady()) state.SkipWithError("store not ready");
+    benchmark::DoNotOptimize(gMemory->getAthlete(11, 19, 12));
+  }
+}
+BENCHMARK(BM_LoadFullEvent)->Unit(benchmark::kMillisecond);
+
+void BM_CheckAllClasses(benchmark::State& state) {
+  Event();
+  gMemory = std::make_unique<Memory>();
+  int32_t errors = 0;
+  for (auto _ : state) {
+    for (int32_t c = 0; c < 12; ++c) errors += CheckClass(gMemory.get(), c);
+    benchmark::DoNotOptimize(errors);
+  }
+  state.counters["classes_with_errors"] = static_cast<double>(errors) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_CheckAllClasses)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,281 @@
+#include "app/core/DataFileHeader.h"
+#include "app/core/EventTable.h"
+#include "app/core/FieldText.h"
+#include "app/core/Memory.h"
+#include "app/core/Settings.h"
+#include "tests/app/core/TestSupport.h"
+
+#include <cstring>
+#include <filesystem>
+
+namespace kel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MemoryTest : public CoreTest {
+protected:
+  void SetUp() override {
+    CoreTest::SetUp();
+    ASSERT_TRUE(LoadFixtureEvent("A/treiber/KREIS2010.JTFO"));
+  }
+  // Profile A with its fixture data files.
+  void openFixtureStore() {
+    CopyFixtureData("A/veranst", "KREIS2010");
+    gMemory = std::make_unique<Memory>();
+    ASSERT_TRUE(gMemory->isReady());
+  }
+  void openBlankStore() {
+    ASSERT_EQ(CreateBlankDataFiles(), 1);
+    gMemory = std::make_unique<Memory>();
+    ASSERT_TRUE(gMemory->isReady());
+  }
+  void nameTeams(int32_t c, int32_t count) {
+    for (int32_t t = 0; t < count; ++t) {
+      SetFieldText(gMemory->getTeam(c, t)->schoolName, "T" + std::to_string(t));
+      gMemory->getTeam(c, t)->MNR = 100 + t;
+      SetFieldText(gMemory->getAthlete(c, t, 0)->name, "A" + std::to_string(t));
+      ASSERT_EQ(gMemory->saveTeam(c, t), 1);
+    }
+  }
+  std::string school(int32_t c, int32_t t) { return FieldText(gMemory->getTeam(c, t)->schoolName); }
+};
+
+TEST_F(MemoryTest, BlankFilesHaveTheirSizesHeaderAndBlankRecords) {
+  ASSERT_EQ(CreateBlankDataFiles(), 1);
+  struct { const char* ext; uintmax_t size; } files[] = {{"SDA", 216108}, {"MDA", 418188}, {"STF", 7788}};
+  for (const auto& f : files) {
+    SCOPED_TRACE(f.ext);
+    std::vector<uint8_t> b = ReadBytes(DataFilePath(f.ext));
+    ASSERT_EQ(b.size(), f.size);
+    EXPECT_EQ(std::memcmp(b.data(), "\r\nQUANTELOR", 11), 0);
+    EXPECT_EQ(b[61], '\n');
+    EXPECT_EQ(b[62], 0);
+    EXPECT_EQ(ReadInt32(b, 100), 12345678);
+    EXPECT_EQ(b[100], 0x4E);  // 0xBC614E, little-endian
+    EXPECT_EQ(ReadInt32(b, 104), 300);
+  }
+  std::vector<uint8_t> sda = ReadBytes(DataFilePath("SDA"));
+  const size_t last = TeamOffset(11, 19);
+  EXPECT_EQ(ReadInt32(sda, last + 352), -1);
+  EXPECT_EQ(ReadInt32(sda, last + 356), -1);
+  EXPECT_EQ(ReadInt32(sda, last + 360), 1);
+  EXPECT_EQ(ReadInt32(sda, last + 364), 13);
+  std::vector<uint8_t> mda = ReadBytes(DataFilePath("MDA"));
+  const size_t a = AthleteOffset(11, 19, 12);
+  EXPECT_EQ(ReadInt32(mda, a + 36), -1);
+  EXPECT_EQ(ReadInt32(mda, a + 40), -1);
+  EXPECT_EQ(mda[a + 44], 0);
+}
+
+TEST_F(MemoryTest, LoadsTheRecordsOfEveryClass) {
+  openFixtureStore();
+  const TeamRecord* t = gMemory->getTeam(0, 0);
+  ASSERT_NE(t, nullptr);
+  EXPECT_EQ(FieldText(t->schoolName), "Goethe-Gymnasium");
+  EXPECT_EQ(FieldText(t->listName), "Goethe I");
+  EXPECT_EQ(FieldText(t->street), "Hauptstraße 1");
+  EXPECT_EQ(t->MNR, 7);
+  EXPECT_EQ(t->relayTimes[0], 5312);
+  const AthleteRecord* a = gMemory->getAthlete(0, 0, 0);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(FieldText(a->name), "Max Muster");
+  EXPECT_EQ(FieldText(a->JG), "96");
+  EXPECT_EQ(a->Leistung[0], 1234);
+  EXPECT_EQ(FieldText(gMemory->getAthlete(1, 0, 0)->name), "Lena Roth");
+  EXPECT_NE(gMemory->getAthlete(11, 19, 12), nullptr);
+  EXPECT_EQ(gMemory->getTeam(12, 0), nullptr);
+  EXPECT_EQ(gMemory->getAthlete(0, 0, 13), nullptr);
+  for (int32_t c = 0; c < 12; ++c) EXPECT_EQ(gMemory->userMask(c), 1 << 16);
+}
+
+TEST_F(MemoryTest, SaveNumbersAthletesAndWritesRecordsInPlaceKeepingReservedBytes) {
+  openFixtureStore();
+  const std::vector<uint8_t> sdaBefore = ReadBytes(DataFilePath("SDA"));
+  const std::vector<uint8_t> mdaBefore = ReadBytes(DataFilePath("MDA"));
+  ASSERT_EQ(gMemory->saveTeam(0, 0), 1);  // first athlete 14, last 26, team 7
+
+  for (int32_t m = 0; m < 13; ++m) {
+    EXPECT_EQ(gMemory->getAthlete(0, 0, m)->athleteNumber, 14 + m);
+    EXPECT_EQ(gMemory->getAthlete(0, 0, m)->teamNumber, 7);
+  }
+  const std::vector<uint8_t> sda = ReadBytes(DataFilePath("SDA"));
+  const std::vector<uint8_t> mda = ReadBytes(DataFilePath("MDA"));
+  EXPECT_EQ(sda, sdaBefore);  // the team record itself did not change
+  for (int32_t m = 0; m < 13; ++m) {
+    const size_t off = AthleteOffset(0, 0, m);
+    EXPECT_EQ(ReadInt32(mda, off + 36), 14 + m);
+    EXPECT_EQ(ReadInt32(mda, off + 40), 7);
+    // Everything else of the record, reserved fields included, is kept byte for byte.
+    std::vector<uint8_t> was(mdaBefore.begin() + off, mdaBefore.begin() + off + 134);
+    std::vector<uint8_t> now(mda.begin() + off, mda.begin() + off + 134);
+    std::memset(&was[36], 0, 8);
+    std::memset(&now[36], 0, 8);
+    EXPECT_EQ(now, was) << "member " << m;
+  }
+  EXPECT_EQ(mda[AthleteOffset(0, 0, 0) + 74], 74 % 241);
+}
+
+TEST_F(MemoryTest, RecordsLieAtTheirFilePositions) {
+  openBlankStore();
+  struct { int32_t c, t, m; } places[] = {{2, 5, 3}, {0, 0, 0}, {11, 19, 12}};
+  for (const auto& p : places) {
+    SetFieldText(gMemory->getTeam(p.c, p.t)->schoolName, "Schule-" + std::to_string(p.c));
+    SetFieldText(gMemory->getAthlete(p.c, p.t, p.m)->name, "Kind-" + std::to_string(p.m));
+    ASSERT_EQ(gMemory->writeTeam(p.c, p.t), 1);
+    ASSERT_EQ(gMemory->writeAthletes(p.c, p.t), 1);
+  }
+  EXPECT_EQ(TeamOffset(2, 5), 40608);
+  EXPECT_EQ(AthleteOffset(2, 5, 3), 78900);
+  const std::vector<uint8_t> sda = ReadBytes(DataFilePath("SDA"));
+  const std::vector<uint8_t> mda = ReadBytes(DataFilePath("MDA"));
+  EXPECT_EQ(sda.size(), 216108u);
+  EXPECT_EQ(mda.size(), 418188u);
+  EXPECT_STREQ(reinterpret_cast<const char*>(&sda[40608]), "Schule-2");
+  EXPECT_STREQ(reinterpret_cast<const char*>(&mda[78900]), "Kind-3");
+  EXPECT_STREQ(reinterpret_cast<const char*>(&sda[TeamOffset(11, 19)]), "Schule-11");
+  EXPECT_STREQ(reinterpret_cast<const char*>(&mda[AthleteOffset(11, 19, 12)]), "Kind-12");
+
+  // A new store reads them back from the same places.
+  gMemory = std::make_unique<Memory>();
+  EXPECT_EQ(FieldText(gMemory->getAthlete(2, 5, 3)->name), "Kind-3");
+}
+
+TEST_F(MemoryTest, SavingNeverNumbersMoreThanThirteenAthletes) {
+  openBlankStore();
+  TeamRecord* t = gMemory->getTeam(0, 1);
+  t->MNR = 3;
+  t->firstAthlete = 14;
+  t->lastAthlete = 2000000000;
+  ASSERT_EQ(gMemory->saveTeam(0, 1), 1);
+  EXPECT_EQ(gMemory->getAthlete(0, 1, 12)->athleteNumber, 26);
+  EXPECT_EQ(gMemory->getAthlete(0, 2, 0)->athleteNumber, -1);
+}
+
+TEST_F(MemoryTest, RemovingATeamKeepsTheClassPacked) {
+  openBlankStore();
+  nameTeams(3, 8);
+  AthleteRecord* removedAthlete = gMemory->getAthlete(3, 3, 0);
+  ASSERT_EQ(gMemory->removeTeam(3, 3), 1);
+  const char* expected[] = {"T0", "T1", "T2", "T4", "T5", "T6", "T7", ""};
+  for (int32_t t = 0; t < 8; ++t) EXPECT_EQ(school(3, t), expected[t]) << t;
+  EXPECT_EQ(FieldText(gMemory->getAthlete(3, 3, 0)->name), "A4");
+  // The freed place is blank, its records wholly cleared.
+  const TeamRecord* blank = gMemory->getTeam(3, 7);
+  EXPECT_EQ(blank->MNR, -1);
+  EXPECT_EQ(blank->firstAthlete, -1);
+  EXPECT_EQ(blank->schoolName[1], 0);
+  EXPECT_EQ(gMemory->getAthlete(3, 7, 0), removedAthlete);
+  EXPECT_EQ(removedAthlete->name[0], 0);
+  EXPECT_EQ(removedAthlete->athleteNumber, -1);
+
+  // The files hold the packed class.
+  gMemory = std::make_unique<Memory>();
+  for (int32_t t = 0; t < 8; ++t) EXPECT_EQ(school(3, t), expected[t]) << t;
+  EXPECT_EQ(FieldText(gMemory->getAthlete(3, 6, 0)->name), "A7");
+  EXPECT_EQ(FieldText(gMemory->getAthlete(3, 7, 0)->name), "");
+}
+
+TEST_F(MemoryTest, RemovingTheLastAndAFullClassAndAnEmptyPlace) {
+  openBlankStore();
+  nameTeams(4, 20);
+  ASSERT_EQ(gMemory->removeTeam(4, 0), 1);
+  EXPECT_EQ(school(4, 0), "T1");
+  EXPECT_EQ(school(4, 18), "T19");
+  EXPECT_EQ(school(4, 19), "");
+  ASSERT_EQ(gMemory->removeTeam(4, 18), 1);  // the last used one
+  EXPECT_EQ(school(4, 17), "T18");
+  EXPECT_EQ(school(4, 18), "");
+  // An empty place: the blank team moves back, nothing else changes.
+  ASSERT_EQ(gMemory->removeTeam(4, 19), 1);
+  EXPECT_EQ(school(4, 17), "T18");
+}
+
+TEST_F(MemoryTest, RemovingAPlaceNotInMemoryChangesNothing) {
+  gEventDef->classCount = 2;  // classes from 2 on are not loaded
+  openBlankStore();
+  ASSERT_EQ(gMemory->getTeam(5, 0), nullptr);
+  const std::vector<uint8_t> before = ReadBytes(DataFilePath("SDA"));
+  EXPECT_EQ(gMemory->removeTeam(5, 0), 1);
+  EXPECT_EQ(ReadBytes(DataFilePath("SDA")), before);
+}
+
+TEST_F(MemoryTest, UserBitsKeepAClassWhileAnyIsHeld) {
+  openFixtureStore();
+  EXPECT_EQ(gMemory->releaseClass(0, 255), 1);
+  EXPECT_NE(gMemory->getTeam(0, 0), nullptr);  // the store's own bit 16 holds it
+
+  ASSERT_EQ(gMemory->loadClass(0, 0), 1);
+  EXPECT_EQ(gMemory->userMask(0), (1 << 16) | 1);
+  SetFieldText(gMemory->getTeam(0, 0)->schoolName, "geändert");
+  gMemory->releaseClass(0, 1 << 16);
+  EXPECT_EQ(school(0, 0), "geändert");  // still held by bit 0
+
+  gMemory->releaseClass(0, 1);
+  EXPECT_EQ(gMemory->getTeam(0, 0), nullptr);
+  EXPECT_EQ(gMemory->getAthlete(0, 0, 0), nullptr);
+  // Loading again reads the files: the unsaved change is gone.
+  ASSERT_EQ(gMemory->loadClass(0, 1), 1);
+  EXPECT_EQ(school(0, 0), "Goethe-Gymnasium");
+  EXPECT_EQ(gMemory->freeTeam(0, 0), 1);
+  EXPECT_EQ(gMemory->freeTeam(0, 0), 0);
+  EXPECT_EQ(gMemory->loadTeamAthletes(0, 0), nullptr);  // no team record
+  ASSERT_NE(gMemory->loadTeamAthletes(0, 1), nullptr);
+}
+
+TEST_F(MemoryTest, NewRecordsAreBlank) {
+  std::unique_ptr<TeamRecord> t(NewTeamRecord());
+  std::unique_ptr<AthleteRecord> a(NewAthleteRecord());
+  ASSERT_TRUE(t && a);
+  EXPECT_EQ(t->reserved352, -1);
+  EXPECT_EQ(t->MNR, -1);
+  EXPECT_EQ(t->firstAthlete, 1);
+  EXPECT_EQ(t->lastAthlete, 13);
+  EXPECT_EQ(t->relayTimes[7], 0);
+  EXPECT_EQ(a->athleteNumber, -1);
+  EXPECT_EQ(a->teamNumber, -1);
+  EXPECT_EQ(a->mask, 0);
+}
+
+// Damaged data files: the store is made but holds no (or only the records
+// read before the damage), and says it is not ready.
+TEST_F(MemoryTest, DamagedDataFilesLeaveTheStoreNotReady) {
+  struct Case {
+    const char* name;
+    const char* ext;
+    int32_t truncateTo;  // -1: keep the size
+    int32_t magic;       // 0: keep
+    bool remove;
+    bool firstTeamLoaded;
+  } cases[] = {
+      {"team file magic", "SDA", -1, 12345679, false, false},
+      {"athlete file magic", "MDA", -1, 1, false, false},
+      {"table file magic", "STF", -1, 87654321, false, false},
+      {"table file short", "STF", 50, 0, false, false},
+      {"team file short", "SDA", 50000, 0, false, true},
+      {"athlete file empty", "MDA", 0, 0, false, false},
+      {"athlete file missing", "MDA", -1, 0, true, false},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    gMemory.reset();
+    CopyFixtureData("A/veranst", "KREIS2010");
+    const std::string path = DataFilePath(k.ext);
+    std::vector<uint8_t> b = ReadBytes(path);
+    if (k.magic) std::memcpy(&b[100], &k.magic, 4);
+    if (k.truncateTo >= 0) b.resize(static_cast<size_t>(k.truncateTo));
+    if (k.remove)
+      fs::remove(path);
+    else
+      WriteBytes(path, b);
+    gMemory = std::make_unique<Memory>();
+    EXPECT_FALSE(gMemory->isReady());
+    EXPECT_EQ(gMemory->getTeam(0, 0) != nullptr, k.firstTeamLoaded);
+    EXPECT_EQ(gMemory->getTeam(11, 19), nullptr);
+    EXPECT_EQ(gMemory->writeTeam(11, 19), 0);
+    EXPECT_EQ(gMemory->removeTeam(11, 19), 1);
+  }
+}
+
+}  // namespace
+}  // namespace kel::test

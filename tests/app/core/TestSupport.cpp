@@ -1,0 +1,126 @@
+#include "tests/app/core/TestSupport.h"
+
+#include "app/core/EventTable.h"
+#include "app/core/FieldText.h"
+#include "app/core/Memory.h"
+#include "app/core/Meldefehler.h"
+#include "app/core/Settings.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace kel::test {
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+  static std::atomic<int> counter{0};
+  auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  fs::path p = fs::temp_directory_path() /
+               ("kelcore_" + std::to_string(stamp) + "_" + std::to_string(counter++));
+  fs::create_directories(p);
+  path_ = p.string();
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  fs::remove_all(path_, ec);
+}
+
+std::string FixturePath(const std::string& relative) {
+  const char* root = std::getenv("KEL_FIXTURES");
+  std::string p = std::string(root ? root : "fixtures") + "/" + relative;
+#ifdef _WIN32
+  // The build tree is a host path: reach it through Wine's drive Z:.
+  for (char& ch : p)
+    if (ch == '/') ch = '\\';
+  if (!p.empty() && p[0] == '\\') p = "Z:" + p;
+#endif
+  return p;
+}
+
+std::vector<uint8_t> ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+void CopyBytes(const std::string& from, const std::string& to) {
+  std::vector<uint8_t> b = ReadBytes(from);
+  ASSERT_FALSE(b.empty() && !fs::exists(from)) << from;
+  WriteBytes(to, b);
+}
+
+int32_t ReadInt32(const std::vector<uint8_t>& bytes, size_t offset) {
+  int32_t v = 0;
+  if (offset + 4 <= bytes.size()) std::memcpy(&v, &bytes[offset], 4);
+  return v;
+}
+
+void CoreTest::SetUp() {
+  setPlatform(&platform_);
+  gSettings = Settings{};
+  BuildProgramPaths(dir_.path() + kPathSep);
+  fs::create_directories(gSettings.treiberDir);
+  UnloadEvent();
+  ResetClassNames();
+  gEventList.clear();
+  gMemory.reset();
+  gMeldefehler = std::make_unique<Meldefehler>();
+}
+
+void CoreTest::TearDown() {
+  gMemory.reset();
+  gMeldefehler.reset();
+  UnloadEvent();
+  gEventList.clear();
+  gSettings = Settings{};
+  setPlatform(nullptr);
+}
+
+bool CoreTest::LoadFixtureEvent(const std::string& relative) {
+  std::string name = relative.substr(relative.find_last_of('/') + 1);
+  CopyBytes(FixturePath(relative), gSettings.treiberDir + kPathSep + name);
+  EventListEntry e;
+  e.valid = 1;
+  e.fromHeader = 1;
+  e.fileName = name;
+  return LoadEventFile(e, 0) == 1;
+}
+
+void CoreTest::CopyFixtureData(const std::string& folder, const std::string& base) {
+  fs::create_directories(gSettings.veranstDir);
+  for (const char* ext : {".SDA", ".MDA", ".STF"})
+    CopyBytes(FixturePath(folder + "/" + base + ext), gSettings.veranstDir + kPathSep + base + ext);
+}
+
+void CoreTest::UseEvent(const std::vector<ClassRecord>& classes,
+                        const std::vector<std::vector<DisciplineRecord>>& disciplines) {
+  auto def = std::make_unique<EventDefinition>();
+  std::memset(def.get(), 0, sizeof *def);
+  def->classCount = static_cast<int16_t>(classes.size());
+  for (size_t c = 0; c < classes.size(); ++c) {
+    def->classes[c] = classes[c];
+    gClassBounds[c][0] = classes[c].oldestYear;
+    gClassBounds[c][1] = classes[c].youngestYear;
+    SetFieldText(gClassNames[c + 1], FieldText(classes[c].name));
+    for (size_t k = 0; k < disciplines[c].size(); ++k) def->disciplines[c][k] = disciplines[c][k];
+  }
+  gEventDef = std::move(def);
+  gEventName = std::string(1, kPathSep) + "TEST.";
+  gEventLoaded = 1;
+  ASSERT_EQ(CreateBlankDataFiles(), 1);
+  gMemory = std::make_unique<Memory>();
+  ASSERT_TRUE(gMemory->isReady());
+}
+
+}  // namespace kel::test

@@ -1,0 +1,101 @@
+#pragma once
+// Shared pieces of the entry-data tests: a platform double over the build's
+// own platform, a temporary folder, fixture paths and a fixture that resets
+// the program-wide values around each test.
+#include "app/core/EventDefinition.h"
+#include "app/core/Platform.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kel::test {
+
+// Forwards to the build's own platform, except for the date (settable) and
+// the user-visible calls (recorded).
+class TestPlatform : public Platform {
+public:
+  struct Box {
+    std::string text, title;
+    uint32_t flags;
+  };
+  CalendarDate date{2011, 6, 1};
+  std::vector<Box> boxes;
+  std::vector<std::string> titles;
+  int beeps = 0;
+
+  std::string moduleFileName() override { return base().moduleFileName(); }
+  std::vector<std::string> findFiles(const std::string& p) override { return base().findFiles(p); }
+  std::string getProfileString(const std::string& s, const std::string& k, const std::string& d,
+                               const std::string& f) override {
+    return base().getProfileString(s, k, d, f);
+  }
+  int32_t getProfileInt(const std::string& s, const std::string& k, int32_t d, const std::string& f) override {
+    return base().getProfileInt(s, k, d, f);
+  }
+  bool writeProfileString(const std::string& s, const std::string& k, const std::string& v,
+                          const std::string& f) override {
+    return base().writeProfileString(s, k, v, f);
+  }
+  std::string createGuidString() override { return base().createGuidString(); }
+  int32_t messageBox(const std::string& text, const std::string& title, uint32_t flags) override {
+    boxes.push_back({text, title, flags});
+    return 1;
+  }
+  void beep() override { ++beeps; }
+  void setMainWindowTitle(const std::string& t) override { titles.push_back(t); }
+  CalendarDate today() override { return date; }
+  bool pathExists(const std::string& p) override { return base().pathExists(p); }
+  bool createFolder(const std::string& p) override { return base().createFolder(p); }
+  bool removeFile(const std::string& p) override { return base().removeFile(p); }
+  bool replaceFile(const std::string& a, const std::string& b) override { return base().replaceFile(a, b); }
+
+private:
+  static Platform& base() { return defaultPlatform(); }
+};
+
+// A fresh folder below the system's temporary folder, removed at the end.
+class TempDir {
+public:
+  TempDir();
+  ~TempDir();
+  const std::string& path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + kPathSep + name; }
+
+private:
+  std::string path_;
+};
+
+// Path of a generated fixture ("A/treiber/KREIS2010.JTFO"), in the build's
+// path form.
+std::string FixturePath(const std::string& relative);
+
+std::vector<uint8_t> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+void CopyBytes(const std::string& from, const std::string& to);
+int32_t ReadInt32(const std::vector<uint8_t>& bytes, size_t offset);
+
+// Resets every program-wide value of the entry data before and after a
+// test, installs the platform double and gives each test a temporary folder
+// as program folder ("veranst", "treiber" inside it).
+class CoreTest : public ::testing::Test {
+protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Copies a fixture event file into the test's event folder and loads it.
+  bool LoadFixtureEvent(const std::string& relative);
+  // Copies the three data files of a fixture set into the data folder.
+  void CopyFixtureData(const std::string& folder, const std::string& base);
+  // Sets an in-memory event with the given classes (bounds taken as in the
+  // file), writes blank data files and opens the store.
+  void UseEvent(const std::vector<ClassRecord>& classes,
+                const std::vector<std::vector<DisciplineRecord>>& disciplines);
+
+  TestPlatform platform_;
+  TempDir dir_;
+};
+
+}  // namespace kel::test
