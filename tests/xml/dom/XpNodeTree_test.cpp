@@ -1,0 +1,325 @@
+// Node tree: reference counts, tree operations and their errors, navigation
+// in document order, attribute maps and sorting.
+#include <gtest/gtest.h>
+
+#include "classlib/AnsiString.h"
+#include "xml/dom/XpAttribute.h"
+#include "xml/dom/XpCharacterData.h"
+#include "xml/dom/XpDOMException.h"
+#include "xml/dom/XpDocument.h"
+#include "xml/dom/XpDocumentFragment.h"
+#include "xml/dom/XpElement.h"
+#include "xml/dom/XpNamedNodeMap.h"
+
+namespace {
+
+std::string U8(const std::u16string& s) { return WideToUtf8(s); }
+
+EXpExceptionCode CodeOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const TXpDOMException& e) {
+    return e.Code();
+  }
+  return ecNone;
+}
+
+class NodeTree : public ::testing::Test {
+protected:
+  void SetUp() override { doc = new TXpDocument(); }
+  void TearDown() override { doc->Release(); }
+
+  // A root element "r" appended to the document, held by the tree alone.
+  TXpElement* Root() {
+    TXpElement* root = doc->CreateElement(u"r");
+    doc->AppendChild(root);
+    root->Release();
+    return root;
+  }
+
+  // Names of the children of node, joined by blanks.
+  static std::string Names(const TXpNode* node) {
+    std::string out;
+    for (int32_t i = 0; i < node->ChildNodes()->Length(); ++i) {
+      if (!out.empty()) out += ' ';
+      out += U8(node->ChildNodes()->Item(i)->NodeName());
+    }
+    return out;
+  }
+
+  TXpDocument* doc = nullptr;
+};
+
+TEST_F(NodeTree, ReferenceCountsFollowAppendReleaseAndRemove) {
+  TXpElement* root = Root();
+  TXpElement* e = doc->CreateElement(u"e");
+  EXPECT_EQ(e->RefCount(), 1);
+  root->AppendChild(e);
+  EXPECT_EQ(e->RefCount(), 2);
+  e->Release();
+  EXPECT_EQ(e->RefCount(), 1);
+  TXpNode* removed = root->RemoveChild(e);
+  EXPECT_EQ(removed, e);
+  EXPECT_EQ(e->RefCount(), 1);
+  EXPECT_EQ(e->ParentNode(), nullptr);
+  EXPECT_FALSE(root->HasChildNodes());
+  e->Release();  // LeakSanitizer checks that nothing is left
+}
+
+TEST_F(NodeTree, ReleasingTheDocumentFreesTheTreeAndClearsParents) {
+  TXpElement* root = Root();
+  TXpElement* kept = root->CreateChildElement(u"kept");
+  kept->AddRef();  // a reference held outside the tree
+  TXpDocument* other = new TXpDocument();
+  std::swap(doc, other);
+  other->Release();
+  EXPECT_EQ(kept->ParentNode(), nullptr);
+  EXPECT_EQ(kept->RefCount(), 1);
+  kept->Release();
+}
+
+TEST_F(NodeTree, AppendRefusesWrongDocumentHierarchyAndNull) {
+  TXpElement* root = Root();
+  TXpDocument* other = new TXpDocument();
+  TXpElement* foreign = other->CreateElement(u"f");
+  TXpText* text = doc->CreateTextNode(u"t");
+  root->AppendChild(text);
+  TXpElement* child = root->CreateChildElement(u"c");
+  TXpAttribute* attr = doc->CreateAttribute(u"a");
+
+  EXPECT_EQ(CodeOf([&] { root->AppendChild(foreign); }), ecWrongDocumentErr);
+  EXPECT_EQ(foreign->RefCount(), 1);
+  EXPECT_EQ(CodeOf([&] { text->AppendChild(child); }), ecHierarchyRequestErr);
+  EXPECT_EQ(CodeOf([&] { root->AppendChild(nullptr); }), ecInvalidParamErr);
+  EXPECT_EQ(CodeOf([&] { root->AppendChild(root); }), ecHierarchyRequestErr);
+  EXPECT_EQ(CodeOf([&] { child->AppendChild(root); }), ecHierarchyRequestErr);
+  EXPECT_EQ(CodeOf([&] { root->AppendChild(doc); }), ecHierarchyRequestErr);
+  EXPECT_EQ(CodeOf([&] { root->AppendChild(attr); }), ecHierarchyRequestErr);
+  EXPECT_EQ(Names(root), "c");  // the text node has no name; nothing changed
+
+  TXpElement* loose = doc->CreateElement(u"l");
+  EXPECT_EQ(CodeOf([&] { root->InsertBefore(attr, nullptr); }), ecHierarchyRequestErr);
+  EXPECT_EQ(CodeOf([&] { root->InsertBefore(text, loose); }), ecNotFoundErr);
+  EXPECT_EQ(CodeOf([&] { root->RemoveChild(loose); }), ecNotFoundErr);
+  EXPECT_EQ(CodeOf([&] { root->ReplaceChild(child, loose); }), ecNotFoundErr);
+  EXPECT_EQ(Names(root), "c");
+  loose->Release();
+  text->Release();
+  attr->Release();
+  foreign->Release();
+  other->Release();
+}
+
+TEST_F(NodeTree, AppendingANodeMovesItFromItsOldParent) {
+  TXpElement* root = Root();
+  TXpElement* a = root->CreateChildElement(u"a");
+  TXpElement* b = root->CreateChildElement(u"b");
+  TXpElement* x = a->CreateChildElement(u"x");
+  b->AppendChild(x);
+  EXPECT_EQ(Names(a), "");
+  EXPECT_EQ(Names(b), "x");
+  EXPECT_EQ(x->ParentNode(), b);
+  EXPECT_EQ(x->RefCount(), 1);
+  root->AppendChild(a);  // re-appending a child moves it to the end
+  EXPECT_EQ(Names(root), "b a");
+  root->InsertBefore(a, b);
+  EXPECT_EQ(Names(root), "a b");
+  TXpNode* old = root->ReplaceChild(x, a);
+  EXPECT_EQ(Names(root), "x b");
+  EXPECT_EQ(Names(b), "");
+  EXPECT_EQ(old->ParentNode(), nullptr);
+  EXPECT_EQ(old->RefCount(), 1);
+  old->Release();
+}
+
+TEST_F(NodeTree, FragmentAppendsClonesAndKeepsItsChildren) {
+  TXpElement* root = Root();
+  TXpDocumentFragment* frag = doc->CreateDocumentFragment();
+  for (const char16_t* n : {u"a", u"b", u"c"}) {
+    TXpElement* e = doc->CreateElement(n);
+    frag->AppendChild(e);
+    e->Release();
+  }
+  root->AppendChild(frag);
+  EXPECT_EQ(Names(root), "a b c");
+  EXPECT_EQ(Names(frag), "a b c");
+  EXPECT_NE(root->noGetFirstChild(), frag->noGetFirstChild());
+  EXPECT_EQ(root->noGetFirstChild()->ParentNode(), root);
+  EXPECT_EQ(root->noGetFirstChild()->RefCount(), 1);
+  frag->Release();
+}
+
+TEST_F(NodeTree, DocumentOrderLevelCodesAndLocationPaths) {
+  TXpElement* root = Root();
+  TXpElement* a = root->CreateChildElement(u"a");
+  TXpElement* b = root->CreateChildElement(u"b");
+  TXpElement* a1 = a->CreateChildElement(u"a1");
+  TXpElement* b1 = b->CreateChildElement(u"b1");
+  TXpElement* detached = doc->CreateElement(u"d");
+
+  EXPECT_EQ(U8(b1->noGetLevelCode()), "1.2.1");
+  EXPECT_EQ(U8(detached->noGetLevelCode()), "");
+  struct Case { TXpNode* x; TXpNode* y; bool after; };
+  const Case cases[] = {
+      {b, a, true},  {a, b, false}, {b1, a1, true}, {a1, a, true},
+      {a, a1, false}, {a, a, false}, {a, detached, false}, {detached, a, false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.x->IsAfter(c.y), c.after) << U8(c.x->NodeName()) << " after " << U8(c.y->NodeName());
+
+  EXPECT_EQ(a1->noGetNextInDocument(), b);
+  EXPECT_EQ(b->noGetPreviousInDocument(), a1);
+  EXPECT_EQ(a1->noGetPreviousInDocument(), a);
+  EXPECT_EQ(b1->noGetNextInDocument(), nullptr);
+  EXPECT_EQ(U8(b1->LocationPath()), "/r[1]/b[2]/b1[1]");
+  EXPECT_EQ(U8(doc->LocationPath()), "/");
+  detached->Release();
+}
+
+TEST_F(NodeTree, ReplacedAttributeMovesToTheEndOfTheMap) {
+  TXpElement* root = Root();
+  root->SetAttribute(u"a", u"1");
+  root->SetAttribute(u"b", u"2");
+  root->SetAttribute(u"a", u"3");
+  TXpNamedNodeMap* map = root->Attributes();
+  ASSERT_EQ(map->nmGetLength(), 2);
+  EXPECT_EQ(U8(map->Item(0)->NodeName()), "b");
+  EXPECT_EQ(U8(map->Item(1)->NodeValue()), "3");
+  EXPECT_EQ(map->Item(1)->ParentNode(), root);
+  EXPECT_EQ(map->GetNamedItem(u"*"), map->Item(0));
+  EXPECT_EQ(map->Item(-1), nullptr);
+  EXPECT_EQ(map->Item(2), nullptr);
+
+  root->SetAttribute(u"xmlns:p", u"urn:p");
+  root->SetAttribute(u"xmlns", u"urn:d");
+  TXpElement* c = root->CreateChildElement(u"p:c");
+  EXPECT_EQ(U8(c->noGetNamespace()), "urn:p");
+  EXPECT_EQ(U8(root->NamespaceURI()), "urn:d");
+
+  root->RemoveAttribute(u"a");
+  EXPECT_FALSE(root->HasAttribute(u"a"));
+}
+
+TEST_F(NodeTree, GetAttributeIntConvertsOrNamesAttributeAndElement) {
+  TXpElement* root = Root();
+  root->SetAttribute(u"n", u"-42");
+  root->SetAttribute(u"e", u"");
+  root->SetAttribute(u"bad", u"12x");
+  root->SetAttribute(u"big", u"2147483648");
+  EXPECT_EQ(root->GetAttributeInt(u"n"), -42);
+  EXPECT_EQ(root->GetAttributeInt(u"e"), 0);
+  EXPECT_EQ(root->GetAttributeInt(u"missing"), 0);
+  for (const char16_t* name : {u"bad", u"big"}) {
+    try {
+      root->GetAttributeInt(name);
+      ADD_FAILURE() << "no exception";
+    } catch (const TXpDOMException&) {
+      ADD_FAILURE() << "wrong exception class";
+    } catch (const EXpException& e) {
+      EXPECT_EQ(e.Message(), "Attribute " + WideToAnsi(name) +
+                                 " of element r does not have an integer value.");
+    }
+  }
+}
+
+TEST_F(NodeTree, SortByTextOrAttributeAscendingAndDescending) {
+  TXpElement* root = Root();
+  const char16_t* texts[] = {u"b", u"a", u"c", u"a"};
+  const char16_t* keys[] = {u"2", u"3", u"1", u"0"};
+  for (int i = 0; i < 4; ++i) {
+    TXpElement* e = root->CreateChildElement(u"e");
+    e->CreateChildText(texts[i]);
+    e->SetAttribute(u"k", keys[i]);
+  }
+  auto texts_of = [](const TXpNodeList* list) {
+    std::string out;
+    for (int32_t i = 0; i < list->Length(); ++i) out += U8(list->Item(i)->Text());
+    return out;
+  };
+  auto list = root->GetChildElementsByTagName(u"e");
+  list->Sort(u"", 1);
+  EXPECT_EQ(texts_of(list.get()), "cbaa");
+  list->Sort(u"", 0);
+  EXPECT_EQ(texts_of(list.get()), "aabc");
+  list->Sort(u"k", 0);
+  EXPECT_EQ(texts_of(list.get()), "acba");
+  EXPECT_EQ(list->Item(0)->RefCount(), 2);  // the tree's and the list's
+}
+
+TEST_F(NodeTree, TextJoinsPiecesAndStringValueConcatenates) {
+  TXpElement* root = Root();
+  root->CreateChildText(u"a");
+  TXpElement* c = root->CreateChildElement(u"c");
+  c->CreateChildText(u"b");
+  c->CreateChildText(u"");
+  root->CreateChildCDataSection(u"c");
+  EXPECT_EQ(U8(root->Text()), "a b c");
+  EXPECT_EQ(U8(root->noGetStringValue()), "abc");
+  EXPECT_EQ(U8(TXpNode::noNormalize(u"  a \t\r\n b  ")), "a b");
+}
+
+TEST_F(NodeTree, CharacterDataEditsAndSplitText) {
+  TXpElement* root = Root();
+  auto* t = static_cast<TXpText*>(root->CreateChildText(u"Hello"));
+  t->AppendData(u" World");
+  t->InsertData(0, u">");
+  t->ReplaceData(1, 5, u"Bye");
+  EXPECT_EQ(U8(t->NodeValue()), ">Bye World");
+  EXPECT_EQ(U8(t->SubStringData(1, 100)), "Bye World");
+  EXPECT_EQ(CodeOf([&] { t->DeleteData(11, 1); }), ecIndexSizeErr);
+  TXpText* rest = t->SplitText(4);
+  EXPECT_EQ(U8(t->NodeValue()), ">Bye");
+  EXPECT_EQ(U8(rest->NodeValue()), " World");
+  EXPECT_EQ(t->noGetNextSibling(), rest);
+  EXPECT_EQ(rest->RefCount(), 1);
+  root->Normalize();
+  EXPECT_EQ(root->ChildNodes()->Length(), 1);
+  EXPECT_EQ(U8(t->NodeValue()), ">Bye World");
+}
+
+TEST_F(NodeTree, DeepCloneAndImportBelongToTheTargetDocument) {
+  TXpElement* root = Root();
+  root->SetAttribute(u"a", u"1");
+  root->SetFullEndTag(true);
+  root->CreateChildElement(u"c")->CreateChildText(u"t");
+
+  auto* clone = static_cast<TXpElement*>(root->CloneNode(true));
+  EXPECT_EQ(clone->ParentNode(), nullptr);
+  EXPECT_TRUE(clone->FullEndTag());
+  EXPECT_EQ(clone->GetAttributeNode(u"a")->ParentNode(), clone);
+  EXPECT_EQ(U8(clone->Text()), "t");
+  clone->Release();
+
+  TXpDocument* other = new TXpDocument();
+  TXpNode* imported = other->ImportNode(root, true);
+  EXPECT_EQ(imported->noGetOwnerDocument(), other);
+  EXPECT_EQ(imported->noGetFirstChild()->noGetFirstChild()->noGetOwnerDocument(), other);
+  EXPECT_EQ(static_cast<TXpElement*>(imported)->GetAttributeNode(u"a")->noGetOwnerDocument(), other);
+  other->AppendChild(imported);
+  imported->Release();
+  other->Release();
+}
+
+TEST_F(NodeTree, QueriesFindElementsInDocumentOrder) {
+  TXpElement* root = Root();
+  TXpElement* a = root->CreateChildElement(u"x");
+  a->SetAttribute(u"id", u"i1");
+  TXpElement* b = a->CreateChildElement(u"x");
+  b->SetAttribute(u"id", u"i2");
+  root->CreateChildElement(u"y")->SetAttribute(u"id", u"i3");
+  EXPECT_EQ(root->FindElement(u"x"), a);
+  EXPECT_EQ(root->GetElementsByTagName(u"x")->Length(), 2);
+  EXPECT_EQ(root->GetElementsByTagName(u"*")->Length(), 3);
+  EXPECT_EQ(doc->GetElementsByTagName(u"*")->Length(), 4);
+  EXPECT_EQ(root->GetElementsByTagNameWithAttribute(u"x", u"id", u"i2")->Item(0), b);
+  auto ids = root->GetElementsWithIDs(u"id", u" i3\ti1 ");
+  ASSERT_EQ(ids->Length(), 2);
+  EXPECT_EQ(ids->Item(0), a);
+  EXPECT_TRUE(b->elIsNthOccurrence(1));
+  EXPECT_EQ(doc->DocumentElement(), root);
+  EXPECT_EQ(root->FindElement(u"X"), nullptr);
+  doc->SetIgnoreCase(true);
+  EXPECT_EQ(root->FindElement(u"X"), a);
+}
+
+}  // namespace

@@ -1,0 +1,188 @@
+// The object-model component: documents, saving in each encoding, the
+// entry file's exact bytes, and files that are never left half-written.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "classlib/AnsiString.h"
+#include "classlib/Stream.h"
+#include "xml/dom/XpCharacterData.h"
+#include "xml/dom/XpDOMException.h"
+#include "xml/dom/XpDomImplementation.h"
+#include "xml/dom/XpElement.h"
+#include "xml/dom/XpExceptions.h"
+#include "xml/dom/XpObjModel.h"
+#include "xml/dom/XpProcessingInstruction.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string StreamBytes(TMemoryStream& s) {
+  return std::string(static_cast<const char*>(s.Memory()), static_cast<size_t>(s.Size()));
+}
+
+class ObjModel : public ::testing::Test {
+protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("kel_objmodel_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+           "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  // The entry file's shape: <?xml version="1.0"?> and <r a="x"><c/><d>t</d></r>.
+  void BuildSmall() {
+    TXpDocument* doc = model.Document();
+    TXpProcessingInstruction* pi = doc->CreateProcessingInstruction(u"xml", u"version=\"1.0\"");
+    doc->AppendChild(pi);
+    pi->Release();
+    TXpElement* r = doc->CreateElement(u"r");
+    doc->AppendChild(r);
+    r->Release();
+    r->SetAttribute(u"a", u"x");
+    r->CreateChildElement(u"c");
+    r->CreateChildElement(u"d")->CreateChildText(u"t");
+  }
+
+  std::vector<std::string> FilesIn() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    return names;
+  }
+
+  fs::path dir;
+  TXpObjModel model{nullptr};
+};
+
+TEST_F(ObjModel, NewModelHasDefaultsAndAnEmptyDocument) {
+  EXPECT_FALSE(model.RaiseErrors());
+  EXPECT_TRUE(model.NormalizeData());
+  EXPECT_TRUE(model.WriteUTF8Signature());
+  EXPECT_FALSE(model.FormattedOutput());
+  EXPECT_EQ(model.OutCharSet(), ceUnknown);
+  EXPECT_EQ(model.IdAttribute(), u"id");
+  EXPECT_EQ(model.DocumentElement(), nullptr);
+  EXPECT_FALSE(model.Document()->HasChildNodes());
+  EXPECT_EQ(model.GetErrorMsg(-1), "ERROR INDEX OUT OF BOUNDS");
+}
+
+TEST_F(ObjModel, DocumentFactoryChecksNamesAndFindsTheDocumentElement) {
+  TXpDocument* doc = model.Document();
+  for (const char16_t* bad : {u"", u"1a", u"a b"}) {
+    try {
+      doc->CreateElement(bad)->Release();
+      ADD_FAILURE() << WideToUtf8(bad);
+    } catch (const TXpDOMException& e) {
+      EXPECT_EQ(e.Code(), ecInvalidNameErr);
+    }
+  }
+  BuildSmall();
+  EXPECT_EQ(model.DocumentElement()->NodeName(), u"r");
+  TXpDomImplementation* impl = doc->DomImplementation();
+  EXPECT_TRUE(impl->HasFeature(u"xml", u"2.0"));
+  EXPECT_TRUE(impl->HasFeature(u"Core", u"2.0"));
+  EXPECT_FALSE(impl->HasFeature(u"core", u"1.0"));
+
+  TXpDocument* made = impl->CreateDocument(u"urn:x", u"top", impl->CreateDocumentType(u"top", u"", u""));
+  // The doctype's creation reference went to the caller; the document holds its own.
+  TXpNode* doctype = made->noGetFirstChild();
+  EXPECT_EQ(doctype->RefCount(), 2);
+  doctype->Release();
+  EXPECT_EQ(made->DocumentElement()->NodeName(), u"top");
+  model.SetDocument(made);
+  made->Release();
+  EXPECT_EQ(model.DocumentElement()->NodeName(), u"top");
+}
+
+TEST_F(ObjModel, LoadingWithoutParserFailsCleanly) {
+  BuildSmall();
+  TMemoryStream empty;
+  EXPECT_FALSE(model.LoadStream(empty));
+  EXPECT_FALSE(model.Document()->HasChildNodes());
+  EXPECT_EQ(model.ErrorCount(), 1);
+  model.SetRaiseErrors(true);
+  EXPECT_THROW(model.LoadMemory("<r/>", 4), EXpException);
+}
+
+TEST_F(ObjModel, SavesTheEntryFileShapeByteForByte) {
+  BuildSmall();
+  const fs::path path = dir / "m.vov";
+  model.SetFormattedOutput(true);
+  ASSERT_TRUE(model.SaveToFile(path.u16string()));
+  const std::string formatted =
+      "<?xml version=\"1.0\"?>\r\n<r a=\"x\">\r\n  <c/>\r\n  <d>t</d>\r\n</r>";
+  EXPECT_EQ(formatted.size(), 58u);
+  EXPECT_EQ(ReadFile(path), formatted);
+
+  model.SetFormattedOutput(false);
+  ASSERT_TRUE(model.SaveToFile(u"FiLe://" + path.u16string()));
+  EXPECT_EQ(ReadFile(path), "<?xml version=\"1.0\"?>\r\n<r a=\"x\"><c/><d>t</d></r>");
+  EXPECT_EQ(ReadFile(path).size(), 48u);
+  EXPECT_EQ(FilesIn(), std::vector<std::string>{"m.vov"});
+}
+
+TEST_F(ObjModel, EncodingsAndTheirMarks) {
+  TXpElement* r = model.Document()->CreateElement(u"r");
+  model.Document()->AppendChild(r);
+  r->Release();
+  r->CreateChildText(u"M\u00fcller");
+  struct Case { TXpCharEncoding enc; bool raw; bool signature; std::string bytes; };
+  const Case cases[] = {
+      {ceUnknown, false, true, "<r>M&#252;ller</r>"},
+      {ceISO88591, true, true, "<r>M\xFCller</r>"},
+      {ceUTF8, true, true, "\xEF\xBB\xBF<r>M\xC3\xBCller</r>"},
+      {ceUTF8, true, false, "<r>M\xC3\xBCller</r>"},
+      {ceUTF16LE, false, true, std::string("\xFF\xFE<\0r\0>\0", 8)},
+      {ceUTF16BE, false, true, std::string("\xFE\xFF\0<\0r\0>", 8)},
+  };
+  for (const Case& c : cases) {
+    model.SetOutCharSet(c.enc);
+    model.Document()->SetRawOutput(c.raw);
+    model.SetWriteUTF8Signature(c.signature);
+    TMemoryStream out;
+    EXPECT_TRUE(model.SaveToStream(out));
+    const std::string bytes = StreamBytes(out);
+    if (c.enc == ceUTF16LE || c.enc == ceUTF16BE)
+      EXPECT_EQ(bytes.substr(0, 8), c.bytes) << c.enc;
+    else
+      EXPECT_EQ(bytes, c.bytes) << c.enc;
+  }
+}
+
+TEST_F(ObjModel, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary) {
+  TXpElement* r = model.Document()->CreateElement(u"r");
+  model.Document()->AppendChild(r);
+  r->Release();
+  const fs::path path = dir / "keep.vov";
+  ASSERT_TRUE(model.SaveToFile(path.u16string()));
+  const std::string before = ReadFile(path);
+
+  // A character ISO-8859-1 cannot hold, written raw, fails the encoding.
+  model.Document()->SetRawOutput(true);
+  r->CreateChildText(u"\u20ac");
+  EXPECT_THROW(model.SaveToFile(path.u16string()), EXpStreamError);
+  EXPECT_EQ(ReadFile(path), before);
+
+  // A folder in place of the file fails the rename.
+  model.Document()->SetRawOutput(false);
+  fs::create_directory(dir / "folder.vov");
+  fs::create_directory(dir / "folder.vov" / "inner");
+  EXPECT_ANY_THROW(model.SaveToFile((dir / "folder.vov").u16string()));
+  EXPECT_THROW(model.SaveToFile((dir / "missing" / "x.vov").u16string()), EFCreateError);
+
+  auto names = FilesIn();
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"folder.vov", "keep.vov"}));
+}
+
+}  // namespace

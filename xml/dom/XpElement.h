@@ -1,0 +1,95 @@
+// An element node: attributes, namespace declarations and the element
+// queries of the tree.
+#pragma once
+
+#include "xml/dom/XpNode.h"
+
+class TXpAttribute;
+
+class TXpElement : public TXpNode {
+public:
+  TXpElement();
+  explicit TXpElement(const std::u16string& name);
+
+  // An empty element is written as start tag plus end tag.
+  bool FullEndTag() const { return FFullEndTag; }
+  void SetFullEndTag(bool value) { FFullEndTag = value; }
+  // An empty element is written as a start tag only.
+  bool NoEndTag() const { return FNoEndTag; }
+  void SetNoEndTag(bool value) { FNoEndTag = value; }
+
+  std::u16string noGetBaseURI() const override;
+  TXpNode* CloneNode(bool deep) const override;
+
+  // --- attributes ---
+  // Replaces an attribute of the same name, which moves to the end.
+  void SetAttribute(const std::u16string& name, const std::u16string& value);
+  // These return the replaced attribute with a reference for the caller,
+  // or null.
+  TXpAttribute* SetAttributeNode(TXpAttribute* attr);
+  TXpAttribute* SetAttributeNS(const std::u16string& uri, const std::u16string& qualifiedName,
+                               const std::u16string& value);
+  TXpAttribute* SetAttributeNodeNS(TXpAttribute* attr);
+  std::u16string GetAttribute(const std::u16string& name) const;
+  // The value as an integer, 0 when empty; raises EXpException when the
+  // value is not an integer.
+  int32_t GetAttributeInt(const std::u16string& name) const;
+  bool HasAttribute(const std::u16string& name) const;
+  TXpAttribute* GetAttributeNode(const std::u16string& name) const;
+  std::u16string GetAttributeNS(const std::u16string& uri, const std::u16string& localName) const;
+  TXpAttribute* GetAttributeNodeNS(const std::u16string& uri,
+                                   const std::u16string& localName) const;
+  void RemoveAttribute(const std::u16string& name);
+  // Returns the removed attribute with a reference for the caller.
+  TXpAttribute* RemoveAttributeNode(TXpAttribute* attr);
+  void RemoveAttributeNS(const std::u16string& uri, const std::u16string& localName);
+
+  // --- children made by the owner document, held by the tree alone ---
+  TXpElement* CreateChildElement(const std::u16string& name);
+  TXpNode* CreateChildText(const std::u16string& text);
+  TXpNode* CreateChildCDataSection(const std::u16string& text);
+
+  // --- queries: new lists the caller frees; "*" matches every element ---
+  TXpElement* FindElement(const std::u16string& name);
+  std::unique_ptr<TXpNodeList> GetChildElementsByTagName(const std::u16string& name);
+  std::unique_ptr<TXpNodeList> GetElementsByTagName(const std::u16string& name);
+  std::unique_ptr<TXpNodeList> GetElementsByTagNameNS(const std::u16string& uri,
+                                                      const std::u16string& localName);
+  std::unique_ptr<TXpNodeList> GetElementsByTagNameWithAttribute(const std::u16string& name,
+                                                                 const std::u16string& attr,
+                                                                 const std::u16string& value);
+  std::unique_ptr<TXpNodeList> GetElementsWithIDs(const std::u16string& idAttribute,
+                                                  const std::u16string& ids);
+
+  // --- helpers of the XPath evaluator ---
+  bool elAttribValueEquals(const std::u16string& name, const std::u16string& value) const;
+  bool elAttribValueIn(const std::u16string& name, const std::u16string& list) const;
+  std::u16string elGetElementText() const;
+  std::u16string elGetImmediateChildText(const TXpNode* node) const;
+  bool elIsNthOccurrence(int32_t n) const;
+
+  // Removes whitespace-only text children (of child elements, too, when
+  // recursive).
+  void StripWhitespaceNodes(bool recursive);
+
+protected:
+  TXpElement* elTraverseTreeForElement(TXpNode* node, const std::u16string& name);
+  void elTraverseTreeForElements(TXpNodeList* list, TXpNode* node, const std::u16string& name,
+                                 const std::u16string* uri);
+  void elTraverseTreeForElementsWithAttribute(TXpNodeList* list, TXpNode* node,
+                                              const std::u16string& name,
+                                              const std::u16string& attr,
+                                              const std::u16string& value);
+  void elTraverseTreeForElementsWithIDs(TXpNodeList* list, TXpNode* node,
+                                        const std::u16string& idAttribute,
+                                        const std::u16string& ids);
+  void elStripWhitespaceNodesPrim(TXpNode* node, bool recursive);
+
+private:
+  // Records namespace declarations and the default namespace of attr.
+  void elNoteNamespace(TXpAttribute* attr);
+  TXpAttribute* elPutAttribute(TXpAttribute* attr, bool byNamespace);
+
+  bool FFullEndTag = false;
+  bool FNoEndTag = false;
+};

@@ -1,0 +1,62 @@
+#include "xml/dom/XpNamedNodeMap.h"
+
+#include "xml/dom/XpNode.h"
+
+TXpNode* TXpNamedNodeMap::GetNamedItem(const std::u16string& name) const {
+  if (name == u"*") return Item(0);
+  for (int32_t i = 0; i < nmGetLength(); ++i) {
+    TXpNode* node = Item(i);
+    if (node->noNameEquals(name)) return node;
+  }
+  return nullptr;
+}
+
+TXpNode* TXpNamedNodeMap::GetNamedItemNS(const std::u16string& uri,
+                                         const std::u16string& localName) const {
+  for (int32_t i = 0; i < nmGetLength(); ++i) {
+    TXpNode* node = Item(i);
+    if (node->NamespaceURI() == uri && node->noGetLocalName() == localName) return node;
+  }
+  return nullptr;
+}
+
+TXpNode* TXpNamedNodeMap::RemoveNamedItem(const std::u16string& name) {
+  TXpNode* node = GetNamedItem(name);
+  if (!node) return nullptr;
+  return Extract(IndexOf(node));  // the map's reference passes to the caller
+}
+
+TXpNode* TXpNamedNodeMap::RemoveNamedItemNS(const std::u16string& uri,
+                                            const std::u16string& localName) {
+  TXpNode* node = GetNamedItemNS(uri, localName);
+  if (!node) return nullptr;
+  return Extract(IndexOf(node));
+}
+
+TXpNode* TXpNamedNodeMap::SetNamedItem(TXpNode* node) {
+  const int32_t i = IndexOf(node);
+  if (i >= 0) {
+    // Setting an entry that is already present moves it to the end.
+    Add(node);
+    Extract(i)->Release();
+    return nullptr;
+  }
+  TXpNode* old = RemoveNamedItem(node->NodeName());
+  Add(node);
+  return old;
+}
+
+std::unique_ptr<TXpNamedNodeMap> TXpNamedNodeMap::nmCloneNamedNodeMap() const {
+  auto map = std::make_unique<TXpNamedNodeMap>();
+  for (int32_t i = 0; i < nmGetLength(); ++i) {
+    TXpNode* clone = Item(i)->CloneNode(true);
+    if (!clone) continue;
+    map->Add(clone);
+    clone->Release();
+  }
+  return map;
+}
+
+void TXpNamedNodeMap::SetnoOwnerDocument(TXpDocument* doc) {
+  for (int32_t i = 0; i < nmGetLength(); ++i) Item(i)->SetnoOwnerDocument(doc);
+}

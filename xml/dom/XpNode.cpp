@@ -1,0 +1,459 @@
+#include "xml/dom/XpNode.h"
+
+#include <vector>
+
+#include "xml/dom/XpDOMException.h"
+#include "xml/dom/XpDocument.h"
+#include "xml/dom/XpElement.h"
+#include "xml/dom/XpNamedNodeMap.h"
+#include "xml/dom/XpTreeHelpers.h"
+#include "classlib/AnsiString.h"
+
+TXpNode::TXpNode() = default;
+
+TXpNode::~TXpNode() {
+  TXpNode::RemoveAll();
+  for (TXpNamedNodeMap* map : {FAttributes.get(), FNamespaceDecls.get()}) {
+    if (!map) continue;
+    for (int32_t i = 0; i < map->nmGetLength(); ++i) {
+      TXpNode* node = map->Item(i);
+      if (node->FParentNode == this) node->FParentNode = nullptr;
+    }
+  }
+}
+
+void TXpNode::Release() {
+  if (--FRefCount < 1) delete this;
+}
+
+void TXpNode::SetnoOwnerDocument(TXpDocument* doc) {
+  FOwnerDocument = doc;
+  if (FAttributes) FAttributes->SetnoOwnerDocument(doc);
+  if (FNamespaceDecls) FNamespaceDecls->SetnoOwnerDocument(doc);
+}
+
+void TXpNode::ForceOwnerDocument(TXpNode* node) {
+  if (!node) return;
+  node->SetnoOwnerDocument(FOwnerDocument);
+  for (TXpNamedNodeMap* map : {node->FAttributes.get(), node->FNamespaceDecls.get()}) {
+    if (!map) continue;
+    for (int32_t i = 0; i < map->nmGetLength(); ++i) ForceOwnerDocument(map->Item(i));
+  }
+  for (int32_t i = 0; i < node->FChildNodes.nlGetLength(); ++i)
+    ForceOwnerDocument(node->FChildNodes.Item(i));
+}
+
+// --- virtual operations ---
+
+std::u16string TXpNode::noGetBaseURI() const {
+  if (!FBaseURI.empty()) return FBaseURI;
+  return FOwnerDocument ? FOwnerDocument->DocLocation() : std::u16string();
+}
+
+std::unique_ptr<TXpNodeList> TXpNode::noGetNodesByNodeTypeName(int32_t type,
+                                                               const std::u16string& name) {
+  auto list = std::make_unique<TXpNodeList>();
+  noTraverseTreeForNamedNodes(list.get(), this, name, type);
+  return list;
+}
+
+std::u16string TXpNode::noGetNodeStringType() const {
+  switch (FNodeType) {
+    case ELEMENT_NODE: return u"ELEMENT_NODE";
+    case ATTRIBUTE_NODE: return u"ATTRIBUTE_NODE";
+    case TEXT_NODE: return u"TEXT_NODE";
+    case CDATA_SECTION_NODE: return u"CDATA_SECTION_NODE";
+    case ENTITY_REFERENCE_NODE: return u"ENTITY_REFERENCE_NODE";
+    case ENTITY_NODE: return u"ENTITY_NODE";
+    case PROCESSING_INSTRUCTION_NODE: return u"PROCESSING_INSTRUCTION_NODE";
+    case COMMENT_NODE: return u"COMMENT_NODE";
+    case DOCUMENT_NODE: return u"DOCUMENT_NODE";
+    case DOCUMENT_TYPE_NODE: return u"DOCUMENT_TYPE_NODE";
+    case DOCUMENT_FRAGMENT_NODE: return u"DOCUMENT_FRAGMENT_NODE";
+    case NOTATION_NODE: return u"NOTATION_NODE";
+    default: return u"UNKNOWN";
+  }
+}
+
+namespace {
+
+// Appends the values of text and CDATA nodes of the subtree in document
+// order, separated by sep when sep is not 0 (empty pieces are skipped then).
+void CollectText(const TXpNode* node, std::u16string& out, char16_t sep) {
+  const int32_t type = node->NodeType();
+  if (type == TEXT_NODE || type == CDATA_SECTION_NODE) {
+    const std::u16string& value = node->NodeValue();
+    if (sep == 0) {
+      out += value;
+    } else if (!value.empty()) {
+      if (!out.empty()) out += sep;
+      out += value;
+    }
+  }
+  const TXpNodeList* children = node->ChildNodes();
+  for (int32_t i = 0; i < children->nlGetLength(); ++i) CollectText(children->Item(i), out, sep);
+}
+
+}  // namespace
+
+std::u16string TXpNode::noGetStringValue() const {
+  std::u16string out;
+  CollectText(this, out, 0);
+  return out;
+}
+
+std::u16string TXpNode::noGetText() const {
+  if (FNodeType == ATTRIBUTE_NODE || FNodeType == COMMENT_NODE ||
+      FNodeType == PROCESSING_INSTRUCTION_NODE)
+    return FNodeValue;
+  std::u16string out;
+  CollectText(this, out, u' ');
+  return out;
+}
+
+void TXpNode::noOutput(std::u16string&, int32_t) const {}
+
+void TXpNode::noTraverseTreeForNamedNodes(TXpNodeList* list, TXpNode* node,
+                                          const std::u16string& name, int32_t type) {
+  TXpNodeList* children = node->ChildNodes();
+  for (int32_t i = 0; i < children->nlGetLength(); ++i) {
+    TXpNode* child = children->Item(i);
+    if (child->FNodeType == type && (name == u"*" || child->noNameEquals(name))) list->Add(child);
+    noTraverseTreeForNamedNodes(list, child, name, type);
+  }
+}
+
+TXpNode* TXpNode::CloneNode(bool) const { return nullptr; }
+
+std::u16string TXpNode::LocationPath() const {
+  if (!FParentNode) return FNodeName;
+  std::u16string path = FParentNode->LocationPath();
+  // The document's path is "/" already; never produce "//" (which would
+  // mean a descendant step).
+  if (path.empty() || path.back() != u'/') path += u'/';
+  path += FNodeName;
+  path += u'[';
+  path += XpIntToWide(FParentNode->FChildNodes.IndexOf(this) + 1);
+  path += u']';
+  return path;
+}
+
+void TXpNode::RemoveAll() {
+  for (int32_t i = 0; i < FChildNodes.nlGetLength(); ++i) {
+    TXpNode* child = FChildNodes.Item(i);
+    if (child->FParentNode == this) child->FParentNode = nullptr;
+  }
+  FChildNodes.Empty();
+}
+
+void TXpNode::noCopyInto(TXpNode* clone, bool deep) const {
+  clone->FNodeType = FNodeType;
+  clone->FNodeName = FNodeName;
+  clone->FNodeValue = FNodeValue;
+  clone->FNamespaceURI = FNamespaceURI;
+  clone->FOwnerDocument = FOwnerDocument;
+  clone->FOutputEscaping = FOutputEscaping;
+  if (!deep) return;
+  for (int32_t i = 0; i < FChildNodes.nlGetLength(); ++i) {
+    TXpNode* child = FChildNodes.Item(i)->CloneNode(true);
+    if (!child) continue;
+    child->FParentNode = clone;
+    clone->FChildNodes.Add(child);
+    child->Release();
+  }
+}
+
+TXpNamedNodeMap* TXpNode::noEnsureAttributes() {
+  if (!FAttributes) FAttributes = std::make_unique<TXpNamedNodeMap>();
+  return FAttributes.get();
+}
+
+TXpNamedNodeMap* TXpNode::noEnsureNamespaceDecls() {
+  if (!FNamespaceDecls) FNamespaceDecls = std::make_unique<TXpNamedNodeMap>();
+  return FNamespaceDecls.get();
+}
+
+// --- tree operations ---
+
+bool TXpNode::noIsAncestorOrSelf(const TXpNode* node) const {
+  for (const TXpNode* p = node; p; p = p->FParentNode)
+    if (p == this) return true;
+  return false;
+}
+
+void TXpNode::noCheckNewChild(TXpNode* node) const {
+  if (!node) throw TXpDOMException(ecInvalidParamErr);
+  if (node->FOwnerDocument != FOwnerDocument) throw TXpDOMException(ecWrongDocumentErr);
+  switch (FNodeType) {
+    case TEXT_NODE:
+    case CDATA_SECTION_NODE:
+    case ENTITY_NODE:
+    case PROCESSING_INSTRUCTION_NODE:
+    case COMMENT_NODE:
+    case NOTATION_NODE:
+      throw TXpDOMException(ecHierarchyRequestErr);
+    default:
+      break;
+  }
+  if (node->FNodeType == DOCUMENT_NODE || node->FNodeType == ATTRIBUTE_NODE ||
+      node->noIsAncestorOrSelf(this))
+    throw TXpDOMException(ecHierarchyRequestErr);
+}
+
+namespace {
+
+// Takes node out of its parent's child list; the caller holds a reference.
+void Detach(TXpNode* node) {
+  TXpNode* parent = node->ParentNode();
+  if (!parent) return;
+  const int32_t i = parent->ChildNodes()->IndexOf(node);
+  if (i >= 0) parent->ChildNodes()->Delete(i);
+}
+
+}  // namespace
+
+void TXpNode::AppendChild(TXpNode* node) {
+  noCheckNewChild(node);
+  if (node->FNodeType == DOCUMENT_FRAGMENT_NODE) {
+    for (int32_t i = 0; i < node->FChildNodes.nlGetLength(); ++i) {
+      TXpNode* clone = node->FChildNodes.Item(i)->CloneNode(true);
+      if (!clone) continue;
+      clone->FParentNode = this;
+      FChildNodes.Add(clone);
+      clone->Release();
+    }
+    return;
+  }
+  node->AddRef();
+  Detach(node);
+  node->FParentNode = this;
+  FChildNodes.Add(node);
+  node->Release();
+}
+
+void TXpNode::InsertBefore(TXpNode* node, TXpNode* refChild) {
+  noCheckNewChild(node);
+  if (!refChild) {
+    AppendChild(node);
+    return;
+  }
+  if (FChildNodes.IndexOf(refChild) < 0) throw TXpDOMException(ecNotFoundErr);
+  if (node == refChild) return;
+  if (node->FNodeType == DOCUMENT_FRAGMENT_NODE) {
+    int32_t index = FChildNodes.IndexOf(refChild);
+    for (int32_t i = 0; i < node->FChildNodes.nlGetLength(); ++i) {
+      TXpNode* clone = node->FChildNodes.Item(i)->CloneNode(true);
+      if (!clone) continue;
+      clone->FParentNode = this;
+      FChildNodes.Insert(index++, clone);
+      clone->Release();
+    }
+    return;
+  }
+  node->AddRef();
+  Detach(node);
+  node->FParentNode = this;
+  FChildNodes.Insert(FChildNodes.IndexOf(refChild), node);
+  node->Release();
+}
+
+TXpNode* TXpNode::RemoveChild(TXpNode* child) {
+  const int32_t index = FChildNodes.IndexOf(child);
+  if (index < 0) throw TXpDOMException(ecNotFoundErr);
+  child->FParentNode = nullptr;
+  child->AddRef();
+  FChildNodes.Delete(index);
+  return child;
+}
+
+TXpNode* TXpNode::ReplaceChild(TXpNode* newChild, TXpNode* oldChild) {
+  noCheckNewChild(newChild);
+  int32_t index = FChildNodes.IndexOf(oldChild);
+  if (index < 0) throw TXpDOMException(ecNotFoundErr);
+  oldChild->AddRef();  // the caller's reference
+  if (newChild == oldChild) return oldChild;
+  if (newChild->FNodeType == DOCUMENT_FRAGMENT_NODE) {
+    FChildNodes.Delete(index);
+    oldChild->FParentNode = nullptr;
+    for (int32_t i = 0; i < newChild->FChildNodes.nlGetLength(); ++i) {
+      TXpNode* clone = newChild->FChildNodes.Item(i)->CloneNode(true);
+      if (!clone) continue;
+      clone->FParentNode = this;
+      FChildNodes.Insert(index++, clone);
+      clone->Release();
+    }
+    return oldChild;
+  }
+  newChild->AddRef();
+  Detach(newChild);
+  newChild->FParentNode = this;
+  FChildNodes.Replace(FChildNodes.IndexOf(oldChild), newChild);
+  newChild->Release();
+  oldChild->FParentNode = nullptr;
+  return oldChild;
+}
+
+bool TXpNode::HasAttributes() const { return FAttributes && FAttributes->nmGetLength() > 0; }
+
+bool TXpNode::IsSupported(const std::u16string& feature, const std::u16string& version) const {
+  return WideUpperCase(feature) == u"XML" && (version == u"1.0" || version == u"2.0");
+}
+
+// --- navigation ---
+
+TXpNode* TXpNode::noGetNextSibling() const {
+  if (!FParentNode) return nullptr;
+  const int32_t i = FParentNode->FChildNodes.IndexOf(this);
+  return i < 0 ? nullptr : FParentNode->FChildNodes.Item(i + 1);
+}
+
+TXpNode* TXpNode::noGetPreviousSibling() const {
+  if (!FParentNode) return nullptr;
+  const int32_t i = FParentNode->FChildNodes.IndexOf(this);
+  return i < 0 ? nullptr : FParentNode->FChildNodes.Item(i - 1);
+}
+
+TXpNode* TXpNode::noGetNextInDocument() const {
+  if (TXpNode* child = noGetFirstChild()) return child;
+  for (const TXpNode* n = this; n; n = n->FParentNode)
+    if (TXpNode* next = n->noGetNextSibling()) return next;
+  return nullptr;
+}
+
+TXpNode* TXpNode::noGetPreviousInDocument() const {
+  if (TXpNode* prev = noGetPreviousSibling()) return prev->noGetLastDescendantOrSelf();
+  return FParentNode;
+}
+
+TXpNode* TXpNode::noGetLastDescendantOrSelf() const {
+  const TXpNode* n = this;
+  while (TXpNode* last = n->noGetLastChild()) n = last;
+  return const_cast<TXpNode*>(n);
+}
+
+std::u16string TXpNode::noGetPrefix() const {
+  const size_t colon = FNodeName.find(u':');
+  return colon == std::u16string::npos ? std::u16string() : FNodeName.substr(0, colon);
+}
+
+std::u16string TXpNode::noGetLocalName() const {
+  const size_t colon = FNodeName.find(u':');
+  return colon == std::u16string::npos ? FNodeName : FNodeName.substr(colon + 1);
+}
+
+std::u16string TXpNode::noGetNamespace() const { return ResolveNSPrefix(noGetPrefix()); }
+
+std::u16string TXpNode::ResolveNSPrefix(const std::u16string& prefix) const {
+  for (const TXpNode* n = this; n; n = n->FParentNode) {
+    if (n->FNodeType != ELEMENT_NODE) continue;
+    if (prefix.empty()) return n->FNamespaceURI;
+    if (n->FNamespaceDecls)
+      if (TXpNode* decl = n->FNamespaceDecls->GetNamedItem(prefix)) return decl->FNodeValue;
+  }
+  return std::u16string();
+}
+
+bool TXpNode::noNameEquals(const std::u16string& name) const {
+  if (FNodeName == name) return true;
+  if (!FOwnerDocument || !FOwnerDocument->IgnoreCase()) return false;
+  return AnsiUpperCase(WideToAnsi(FNodeName)) == AnsiUpperCase(WideToAnsi(name));
+}
+
+namespace {
+
+// 1-based child positions from the top-most ancestor's child down to node.
+std::vector<int32_t> LevelPath(const TXpNode* node) {
+  std::vector<int32_t> path;
+  for (; node->ParentNode(); node = node->ParentNode())
+    path.push_back(node->ParentNode()->ChildNodes()->IndexOf(node) + 1);
+  return std::vector<int32_t>(path.rbegin(), path.rend());
+}
+
+}  // namespace
+
+std::u16string TXpNode::noGetLevelCode() const {
+  std::u16string code;
+  for (int32_t pos : LevelPath(this)) {
+    if (!code.empty()) code += u'.';
+    code += XpIntToWide(pos);
+  }
+  return code;
+}
+
+bool TXpNode::IsAfter(const TXpNode* node) const {
+  if (!node || node == this) return false;
+  const std::vector<int32_t> mine = LevelPath(this);
+  const std::vector<int32_t> other = LevelPath(node);
+  if (mine.empty() || other.empty()) return false;
+  for (size_t i = 0; i < mine.size() && i < other.size(); ++i) {
+    if (mine[i] > other[i]) return true;
+    if (mine[i] < other[i]) return false;
+  }
+  // One is an ancestor of the other: the descendant comes after.
+  return mine.size() > other.size();
+}
+
+std::unique_ptr<TXpNodeList> TXpNode::GetChildNodesByNodeType(int32_t type) {
+  auto list = std::make_unique<TXpNodeList>();
+  for (int32_t i = 0; i < FChildNodes.nlGetLength(); ++i) {
+    TXpNode* child = FChildNodes.Item(i);
+    if (child->FNodeType == type) list->Add(child);
+  }
+  return list;
+}
+
+std::unique_ptr<TXpNodeList> TXpNode::GetNodesByNodeType(int32_t type) {
+  auto list = std::make_unique<TXpNodeList>();
+  noTraverseTreeForNodes(list.get(), this, type);
+  return list;
+}
+
+std::unique_ptr<TXpNodeList> TXpNode::noGetChildNodesByNodeTypeName(int32_t type,
+                                                                    const std::u16string& name) {
+  auto list = std::make_unique<TXpNodeList>();
+  for (int32_t i = 0; i < FChildNodes.nlGetLength(); ++i) {
+    TXpNode* child = FChildNodes.Item(i);
+    if (child->FNodeType == type && (name == u"*" || child->noNameEquals(name))) list->Add(child);
+  }
+  return list;
+}
+
+void TXpNode::noTraverseTreeForNodes(TXpNodeList* list, TXpNode* node, int32_t type) {
+  TXpNodeList* children = node->ChildNodes();
+  for (int32_t i = 0; i < children->nlGetLength(); ++i) {
+    TXpNode* child = children->Item(i);
+    if (child->FNodeType == type) list->Add(child);
+    noTraverseTreeForNodes(list, child, type);
+  }
+}
+
+void TXpNode::noTraverseTreeToNormalize() {
+  int32_t i = 0;
+  while (i < FChildNodes.nlGetLength()) {
+    TXpNode* child = FChildNodes.Item(i);
+    TXpNode* next = FChildNodes.Item(i + 1);
+    if (child->FNodeType == TEXT_NODE && next && next->FNodeType == TEXT_NODE) {
+      child->FNodeValue += next->FNodeValue;
+      next->FParentNode = nullptr;
+      FChildNodes.Delete(i + 1);
+      continue;
+    }
+    child->noTraverseTreeToNormalize();
+    ++i;
+  }
+}
+
+std::u16string TXpNode::noNormalize(const std::u16string& text) {
+  std::u16string out;
+  bool pendingBlank = false;
+  for (char16_t c : text) {
+    if (XpIsWhiteSpace(c)) {
+      pendingBlank = !out.empty();
+      continue;
+    }
+    if (pendingBlank) out += u' ';
+    pendingBlank = false;
+    out += c;
+  }
+  return out;
+}

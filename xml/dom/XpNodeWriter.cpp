@@ -1,0 +1,538 @@
+// Turning a node tree into markup. The markup is assembled as UTF-16 text;
+// the output filter encodes it afterwards.
+#include <cstring>
+
+#include "xml/dom/XpAttribute.h"
+#include "xml/dom/XpCharacterData.h"
+#include "xml/dom/XpDTDNodes.h"
+#include "xml/dom/XpDocument.h"
+#include "xml/dom/XpDocumentType.h"
+#include "xml/dom/XpElement.h"
+#include "xml/dom/XpNamedNodeMap.h"
+#include "xml/dom/XpNode.h"
+
+namespace {
+
+// Writer settings of a node's document; a node without document writes
+// with the defaults.
+struct Settings {
+  bool formatted = false;
+  bool raw = false;
+  bool replace = false;
+  bool cdataAsText = false;
+  TXpLineBreakMode mode = lbmDefault;
+
+  explicit Settings(const TXpNode* node) {
+    if (const TXpDocument* doc = node->noGetOwnerDocument()) {
+      formatted = doc->FormattedOutput();
+      raw = doc->RawOutput();
+      replace = doc->LineBreakCharReplace();
+      cdataAsText = doc->CDataAsText();
+      mode = doc->LineBreakMode();
+    }
+  }
+};
+
+bool Formatted(const TXpNode* node) {
+  const TXpDocument* doc = node->noGetOwnerDocument();
+  return doc && doc->FormattedOutput();
+}
+
+void AppendDecimal(std::u16string& out, uint32_t value) {
+  char16_t buf[12];
+  int n = 0;
+  do {
+    buf[n++] = static_cast<char16_t>(u'0' + value % 10);
+    value /= 10;
+  } while (value);
+  while (n) out += buf[--n];
+}
+
+void AppendCharRef(std::u16string& out, uint32_t code) {
+  out += u"&#";
+  AppendDecimal(out, code);
+  out += u';';
+}
+
+// One CR or LF of text at text[i]; returns how many characters it used.
+size_t CheckForLineBreaks(std::u16string& out, const std::u16string& text, size_t i,
+                          const Settings& s) {
+  const char16_t c = text[i];
+  if (!s.replace) {
+    out += c;
+    return 1;
+  }
+  if (s.mode == lbmLF) {
+    AppendCharRef(out, c);
+    return 1;
+  }
+  const size_t used = (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ? 2 : 1;
+  if (s.mode == lbmCR)
+    AppendCharRef(out, 13);
+  else
+    out += u"\r\n";
+  return used;
+}
+
+// CDATA content: line breaks as the mode says (never as references, which
+// mean nothing inside CDATA), "]]>" split across two sections.
+void AppendCDataContent(std::u16string& out, const std::u16string& value, const Settings& s,
+                        bool wrapped) {
+  for (size_t i = 0; i < value.size(); ++i) {
+    const char16_t c = value[i];
+    if ((c == u'\r' || c == u'\n') && s.mode != lbmLF && s.replace) {
+      if (c == u'\r' && i + 1 < value.size() && value[i + 1] == u'\n') ++i;
+      out += s.mode == lbmCR ? u"\r" : u"\r\n";
+    } else if (wrapped && c == u'>' && i >= 2 && value[i - 1] == u']' && value[i - 2] == u']') {
+      out += u"]]><![CDATA[>";
+    } else {
+      out += c;
+    }
+  }
+}
+
+void AppendCData(std::u16string& out, const TXpNode* node) {
+  const Settings s(node);
+  if (s.cdataAsText) {
+    AppendCDataContent(out, node->NodeValue(), s, false);
+    return;
+  }
+  out += u"<![CDATA[";
+  AppendCDataContent(out, node->NodeValue(), s, true);
+  out += u"]]>";
+}
+
+void AppendComment(std::u16string& out, const TXpNode* node) {
+  const Settings s(node);
+  out += u"<!--";
+  if (s.mode == lbmLF) {
+    out += node->NodeValue();
+  } else {
+    const char16_t* breakChars = s.mode == lbmCR ? u"\r" : u"\r\n";
+    for (char16_t c : node->NodeValue()) {
+      if (c == u'\n')
+        out += breakChars;
+      else
+        out += c;
+    }
+  }
+  out += u"-->";
+}
+
+void AppendPI(std::u16string& out, const TXpNode* node) {
+  out += u"<?";
+  out += node->NodeName();
+  out += u' ';
+  out += node->NodeValue();
+  out += u"?>";
+}
+
+void AppendQuoted(std::u16string& out, const std::u16string& value) {
+  out += u'"';
+  out += value;
+  out += u'"';
+}
+
+void AppendOccurrence(std::u16string& out, int32_t occurrence) {
+  switch (occurrence) {
+    case 1: out += u'?'; break;
+    case 2: out += u'*'; break;
+    case 3: out += u'+'; break;
+    default: break;
+  }
+}
+
+const char16_t* AttrTypeKeyword(int32_t type) {
+  switch (type) {
+    case 2: return u"ID";
+    case 3: return u"IDREF";
+    case 4: return u"IDREFS";
+    case 5: return u"ENTITY";
+    case 6: return u"ENTITIES";
+    case 7: return u"NMTOKEN";
+    case 8: return u"NMTOKENS";
+    default: return u"CDATA";
+  }
+}
+
+}  // namespace
+
+// --- per-class output as a child ---
+
+void TXpText::noOutput(std::u16string& out, int32_t) const { noOutputXpText(out, NodeValue(), false); }
+
+void TXpCDataSection::noOutput(std::u16string& out, int32_t) const { AppendCData(out, this); }
+
+void TXpComment::noOutput(std::u16string& out, int32_t level) const {
+  if (Formatted(this)) noOutputIndent(out, level);
+  AppendComment(out, this);
+}
+
+// --- the writer ---
+
+std::u16string TXpNode::noomGetXpDocument() const {
+  std::u16string out;
+  noomGetXpDocument(out);
+  return out;
+}
+
+void TXpNode::noomGetXpDocument(std::u16string& out) const {
+  switch (FNodeType) {
+    case ELEMENT_NODE: noOutputElement(out, 0, true); break;
+    case TEXT_NODE: noOutputXpText(out, FNodeValue, false); break;
+    case CDATA_SECTION_NODE: AppendCData(out, this); break;
+    case PROCESSING_INSTRUCTION_NODE: AppendPI(out, this); break;
+    case COMMENT_NODE: AppendComment(out, this); break;
+    case DOCUMENT_TYPE_NODE: noOutputDocType(out); break;
+    case XQL_TOKEN_NODE: noOutputXpText(out, FNodeValue, false); break;
+    default: break;
+  }
+}
+
+void TXpNode::noOutputIndent(std::u16string& out, int32_t level) const {
+  out += u"\r\n";
+  if (level > 0) out.append(static_cast<size_t>(level) * 2, u' ');
+}
+
+void TXpNode::noOutputElement(std::u16string& out, int32_t level, bool) const {
+  TXpDocument* doc = FOwnerDocument;
+  auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(this));
+  if (doc && doc->OnBeforeElementOutput) doc->OnBeforeElementOutput(doc, self);
+  out += u'<';
+  out += FNodeName;
+  if (FAttributes && FAttributes->nmGetLength() > 0) noOutputXpAttributes(out, this);
+  if (FChildNodes.nlGetLength() == 0) {
+    if (self->NoEndTag()) {
+      out += u'>';
+    } else if (self->FullEndTag()) {
+      out += u"></";
+      out += FNodeName;
+      out += u'>';
+    } else {
+      out += u"/>";
+    }
+  } else {
+    out += u'>';
+    const bool lastWasText = noOutputXpSiblings(out, this, level + 1);
+    if (!lastWasText && doc && doc->FormattedOutput()) noOutputIndent(out, level);
+    out += u"</";
+    out += FNodeName;
+    out += u'>';
+  }
+  if (doc && doc->OnAfterElementOutput) doc->OnAfterElementOutput(doc, self);
+}
+
+bool TXpNode::noOutputXpSiblings(std::u16string& out, const TXpNode* parent, int32_t level) const {
+  const bool formatted = Formatted(parent);
+  bool prevWasText = false;
+  int32_t prevType = 0;
+  const TXpNodeList* children = parent->ChildNodes();
+  const int32_t count = children->nlGetLength();
+  for (int32_t i = 0; i < count; ++i) {
+    const TXpNode* child = children->Item(i);
+    switch (child->FNodeType) {
+      case ELEMENT_NODE:
+        if (formatted) noOutputIndent(out, level);
+        child->noOutputElement(out, level, false);
+        break;
+      case TEXT_NODE:
+        // Text after a comment starts on a new line in indented output.
+        if (formatted && prevType == COMMENT_NODE) out += u"\r\n";
+        child->noOutput(out, level);
+        break;
+      case CDATA_SECTION_NODE:
+      case COMMENT_NODE:
+        child->noOutput(out, level);
+        break;
+      case PROCESSING_INSTRUCTION_NODE:
+        if (formatted && !prevWasText) noOutputIndent(out, level);
+        AppendPI(out, child);
+        break;
+      case DTD_ELEMENT_NODE:
+      case DTD_ATTLIST_NODE:
+      case DTD_ENTITY_NODE:
+      case DTD_NOTATION_NODE:
+      case DTD_CONDITIONAL_NODE:
+        if (formatted && !prevWasText) out += u"\r\n  ";
+        child->noOutputDTDDeclaration(out, level);
+        break;
+      default:
+        break;
+    }
+    prevType = child->FNodeType;
+    prevWasText = prevType == TEXT_NODE;
+  }
+  return prevWasText;
+}
+
+void TXpNode::noOutputXpAttributes(std::u16string& out, const TXpNode* element) const {
+  TXpDocument* doc = element->FOwnerDocument;
+  auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(element));
+  if (doc && doc->OnBeforeAttributesOutput) doc->OnBeforeAttributesOutput(doc, self);
+  const TXpNamedNodeMap* attrs = element->FAttributes.get();
+  for (int32_t i = 0; attrs && i < attrs->nmGetLength(); ++i) {
+    TXpNode* attr = attrs->Item(i);
+    bool skip = false;
+    if (doc && doc->OnAttributeOutput)
+      doc->OnAttributeOutput(doc, static_cast<TXpAttribute*>(attr), skip);
+    if (skip) continue;
+    out += u' ';
+    out += attr->FNodeName;
+    out += u"=\"";
+    attr->noOutputXpText(out, attr->FNodeValue, true);
+    out += u'"';
+  }
+  if (doc && doc->OnAfterAttributesOutput) doc->OnAfterAttributesOutput(doc, self);
+}
+
+void TXpNode::noOutputXpText(std::u16string& out, const std::u16string& text,
+                             bool isAttribute) const {
+  if (!FOutputEscaping) {
+    out += text;
+    return;
+  }
+  const Settings s(this);
+  const char16_t* p = text.data();
+  const size_t n = text.size();
+  size_t run = 0;  // start of the pending run of characters written as they are
+  size_t i = 0;
+  while (i < n) {
+    const char16_t c = p[i];
+    if (c >= 32 && c <= 126 && c != u'&' && c != u'<' && c != u'"' && c != u'>') {
+      ++i;
+      continue;
+    }
+    out.append(p + run, i - run);
+    size_t used = 1;
+    switch (c) {
+      case u'&': out += u"&amp;"; break;
+      case u'<': out += u"&lt;"; break;
+      case u'>':
+        // "]]>" must not appear in text.
+        if (!isAttribute && i >= 2 && p[i - 1] == u']' && p[i - 2] == u']')
+          out += u"&gt;";
+        else
+          out += u'>';
+        break;
+      case u'"':
+        if (isAttribute)
+          out += u"&#34;";
+        else
+          out += u'"';
+        break;
+      case u'\t': out += c; break;
+      case u'\n':
+        if (isAttribute)
+          out += u"&#xA;";
+        else
+          used = CheckForLineBreaks(out, text, i, s);
+        break;
+      case u'\r': used = CheckForLineBreaks(out, text, i, s); break;
+      default:
+        if (s.raw) {
+          out += c;
+        } else if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && p[i + 1] >= 0xDC00 &&
+                   p[i + 1] <= 0xDFFF) {
+          // One reference for the whole character, not one per half.
+          AppendCharRef(out, 0x10000u + ((static_cast<uint32_t>(c) - 0xD800u) << 10) +
+                                 (static_cast<uint32_t>(p[i + 1]) - 0xDC00u));
+          used = 2;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+          // An unpaired surrogate stays as it is: the output filter refuses it.
+          out += c;
+        } else {
+          AppendCharRef(out, c);
+        }
+        break;
+    }
+    i += used;
+    run = i;
+  }
+  out.append(p + run, n - run);
+}
+
+// --- document type and declarations ---
+
+void TXpNode::noOutputDocType(std::u16string& out) const {
+  const auto* doctype = static_cast<const TXpDocumentType*>(this);
+  if (doctype->External()) {
+    noOutputXpSiblings(out, this, 1);
+    return;
+  }
+  out += u"<!DOCTYPE ";
+  out += FNodeName;
+  out += u' ';
+  if (doctype->ExternalSubset()) {
+    out += u"SYSTEM ";
+    AppendQuoted(out, doctype->ExternalSubset()->NodeName());
+    out += u' ';
+  } else if (!doctype->PublicID().empty()) {
+    out += u"PUBLIC ";
+    AppendQuoted(out, doctype->PublicID());
+    if (!doctype->SystemID().empty()) {
+      out += u' ';
+      AppendQuoted(out, doctype->SystemID());
+    }
+  } else if (!doctype->SystemID().empty()) {
+    out += u"SYSTEM ";
+    AppendQuoted(out, doctype->SystemID());
+  }
+  if (HasChildNodes()) {
+    out += u'[';
+    noOutputXpSiblings(out, this, 1);
+    out += u']';
+  }
+  out += u'>';
+}
+
+namespace {
+
+void AppendContentModel(std::u16string& out, const TXpNode* group) {
+  out += u'(';
+  const TXpNodeList* children = group->ChildNodes();
+  const int32_t count = children->nlGetLength();
+  for (int32_t i = 0; i < count; ++i) {
+    const TXpNode* child = children->Item(i);
+    if (child->NodeType() == DTD_ELEMENT_GROUP_NODE) {
+      AppendContentModel(out, child);
+    } else {
+      out += child->NodeName();
+      AppendOccurrence(out, static_cast<const TXpDTDElementContent*>(child)->Occurrence());
+    }
+    if (i + 1 < count) {
+      const int32_t relation =
+          child->NodeType() == DTD_ELEMENT_GROUP_NODE
+              ? static_cast<const TXpDTDElementGroup*>(child)->Relation()
+              : static_cast<const TXpDTDElementContent*>(child)->Relation();
+      out += relation == 0 ? u'|' : u',';
+    }
+  }
+  out += u')';
+  AppendOccurrence(out, static_cast<const TXpDTDElementGroup*>(group)->Occurrence());
+}
+
+void AppendEnumeration(std::u16string& out, const TXpWideStringList* list) {
+  out += u'(';
+  if (list) {
+    for (size_t i = 0; i < list->size(); ++i) {
+      if (i) out += u'|';
+      out += (*list)[i];
+    }
+  }
+  out += u')';
+}
+
+void AppendExternalId(std::u16string& out, const std::u16string& publicId,
+                      const std::u16string& systemId) {
+  if (!publicId.empty()) {
+    out += u" PUBLIC ";
+    AppendQuoted(out, publicId);
+    if (!systemId.empty()) {
+      out += u' ';
+      AppendQuoted(out, systemId);
+    }
+  } else {
+    out += u" SYSTEM ";
+    AppendQuoted(out, systemId);
+  }
+}
+
+}  // namespace
+
+void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
+  switch (FNodeType) {
+    case DTD_ELEMENT_NODE: {
+      out += u"<!ELEMENT ";
+      out += FNodeName;
+      out += u' ';
+      const int32_t contentType = static_cast<const TXpDTDElement*>(this)->ContentType();
+      const TXpNode* group = nullptr;
+      for (int32_t i = 0; i < FChildNodes.nlGetLength() && !group; ++i)
+        if (FChildNodes.Item(i)->FNodeType == DTD_ELEMENT_GROUP_NODE) group = FChildNodes.Item(i);
+      if (contentType == 2)
+        out += u"EMPTY";
+      else if (contentType == 1 || !group)
+        out += u"ANY";
+      else
+        AppendContentModel(out, group);
+      out += u'>';
+      break;
+    }
+    case DTD_ATTLIST_NODE:
+      out += u"<!ATTLIST ";
+      out += FNodeName;
+      for (int32_t i = 0; i < FChildNodes.nlGetLength(); ++i) {
+        const TXpNode* child = FChildNodes.Item(i);
+        if (child->FNodeType != DTD_ATT_DEFINITION_NODE) continue;
+        const auto* def = static_cast<const TXpDTDAttDefinition*>(child);
+        out += u' ';
+        out += def->NodeName();
+        out += u' ';
+        if (def->AttrType() == 9) {
+          AppendEnumeration(out, def->Enumeration());
+        } else if (def->AttrType() == 10) {
+          out += u"NOTATION ";
+          AppendEnumeration(out, def->Enumeration());
+        } else {
+          out += AttrTypeKeyword(def->AttrType());
+        }
+        out += u' ';
+        switch (def->DefaultKind()) {
+          case 2: out += u"#IMPLIED"; break;
+          case 3: out += u"#REQUIRED"; break;
+          case 4: out += u"#FIXED "; [[fallthrough]];
+          default:
+            out += u'"';
+            def->noOutputXpText(out, def->NodeValue(), true);
+            out += u'"';
+            break;
+        }
+      }
+      out += u'>';
+      break;
+    case DTD_ENTITY_NODE: {
+      const auto* entity = static_cast<const TXpDTDEntity*>(this);
+      out += u"<!ENTITY ";
+      if (entity->IsParameterEntity()) out += u"% ";
+      out += FNodeName;
+      if (entity->SystemID().empty() && entity->PublicID().empty()) {
+        out += u" \"";
+        // "%" would start a parameter-entity reference inside the value.
+        std::u16string escaped;
+        noOutputXpText(escaped, FNodeValue, true);
+        for (char16_t c : escaped) {
+          if (c == u'%')
+            out += u"&#37;";
+          else
+            out += c;
+        }
+        out += u'"';
+      } else {
+        AppendExternalId(out, entity->PublicID(), entity->SystemID());
+        if (!entity->NotationName().empty()) {
+          out += u" NDATA ";
+          out += entity->NotationName();
+        }
+      }
+      out += u'>';
+      break;
+    }
+    case DTD_NOTATION_NODE: {
+      const auto* notation = static_cast<const TXpDTDNotation*>(this);
+      out += u"<!NOTATION ";
+      out += FNodeName;
+      AppendExternalId(out, notation->PublicID(), notation->SystemID());
+      out += u'>';
+      break;
+    }
+    case DTD_CONDITIONAL_NODE:
+      out += static_cast<const TXpDTDConditional*>(this)->Kind() == 1 ? u"<![IGNORE["
+                                                                      : u"<![INCLUDE[";
+      noOutputXpSiblings(out, this, level + 1);
+      if (Formatted(this)) out += u"\r\n";
+      out += u"]]>";
+      break;
+    default:
+      break;
+  }
+}

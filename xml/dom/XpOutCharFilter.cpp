@@ -1,0 +1,114 @@
+#include "xml/dom/XpOutCharFilter.h"
+
+#include <algorithm>
+
+#include "xml/dom/XpExceptions.h"
+#include "xml/dom/XpMessages.h"
+
+TXpOutCharFilter::TXpOutCharFilter(TStream* stream, int32_t bufferSize)
+    : TXpBaseCharFilter(stream, std::max(bufferSize, 64)) {
+  FFreeStream = false;
+}
+
+TXpOutCharFilter::~TXpOutCharFilter() {
+  try {
+    Flush();
+  } catch (...) {
+  }
+}
+
+void TXpOutCharFilter::csSetFormat(TXpStreamFormat format) {
+  // Text already written (anything beyond the mark) would be lost or mixed
+  // with another encoding.
+  if (FFlushed > 0 || FBufPos > FMarkLength) return;
+  FBufPos = 0;
+  FMarkLength = 0;
+  FFormat = format;
+  static constexpr uint8_t kUtf8[] = {0xEF, 0xBB, 0xBF}, kLE[] = {0xFF, 0xFE}, kBE[] = {0xFE, 0xFF};
+  switch (format) {
+    case sfUTF8:
+      if (FWriteUTF8Signature) PutBytes(kUtf8, 3);
+      break;
+    case sfUTF16LE: PutBytes(kLE, 2); break;
+    case sfUTF16BE: PutBytes(kBE, 2); break;
+    default: break;
+  }
+  FMarkLength = FBufPos;
+}
+
+void TXpOutCharFilter::Fail(int32_t messageId) { throw EXpStreamError(Position(), XpLoadStr(messageId)); }
+
+void TXpOutCharFilter::PutBytes(const uint8_t* bytes, int32_t count) {
+  if (FBufPos + count > FBufSize) Flush();
+  std::copy(bytes, bytes + count, FBuffer.begin() + FBufPos);
+  FBufPos += count;
+}
+
+void TXpOutCharFilter::PutUCS4Char(char32_t c) {
+  const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
+  switch (FFormat) {
+    case sfUTF8: {
+      if (surrogate || c > 0x10FFFF) Fail(XpRes::_sUCS_U8ConverErr);
+      uint8_t bytes[6];
+      PutBytes(bytes, XPUcs4ToUtf8(c, bytes));
+      break;
+    }
+    case sfUTF16LE:
+    case sfUTF16BE: {
+      char16_t units[2];
+      if (surrogate || !XPUcs4ToUtf16(c, units[0], units[1])) Fail(XpRes::_sUCS_U16ConvertErr);
+      const int n = units[1] ? 2 : 1;
+      for (int i = 0; i < n; ++i) {
+        const uint8_t lo = static_cast<uint8_t>(units[i] & 0xFF), hi = static_cast<uint8_t>(units[i] >> 8);
+        const uint8_t pair[2] = {FFormat == sfUTF16LE ? lo : hi, FFormat == sfUTF16LE ? hi : lo};
+        PutBytes(pair, 2);
+      }
+      break;
+    }
+    case sfISO88591:
+    default: {
+      uint8_t b;
+      if (!XPUcs4ToIso88591(c, b)) Fail(XpRes::_sUCS_ISOConvertErr);
+      PutBytes(&b, 1);
+      break;
+    }
+  }
+}
+
+void TXpOutCharFilter::PutChar(char16_t first, char16_t second, bool& usedBoth) {
+  char32_t c;
+  if (!XPUtf16ToUcs4(first, second, c, usedBoth)) {
+    // A lone surrogate is no character in any encoding.
+    usedBoth = false;
+    c = first;
+  }
+  PutUCS4Char(c);
+}
+
+void TXpOutCharFilter::PutString(const WideString& text) {
+  const size_t n = text.size();
+  for (size_t i = 0; i < n; ++i) {
+    bool both;
+    PutChar(text[i], i + 1 < n ? text[i + 1] : char16_t(0), both);
+    if (both) ++i;
+  }
+}
+
+int64_t TXpOutCharFilter::Position() { return FFlushed + FBufPos; }
+
+int64_t TXpOutCharFilter::csGetSize() { return FStream->Size() + FBufPos; }
+
+void TXpOutCharFilter::Flush() {
+  if (FBufPos == 0) return;
+  const int32_t written = FStream->Write(FBuffer.data(), FBufPos);
+  if (written != FBufPos) {
+    // Keep what did not get out so that nothing is silently dropped.
+    const int32_t done = std::max(written, 0);
+    std::copy(FBuffer.begin() + done, FBuffer.begin() + FBufPos, FBuffer.begin());
+    FBufPos -= done;
+    FFlushed += done;
+    throw EXpStreamError(Position(), "Stream-Schreibfehler");
+  }
+  FFlushed += FBufPos;
+  FBufPos = 0;
+}

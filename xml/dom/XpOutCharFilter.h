@@ -1,0 +1,47 @@
+#pragma once
+// Encodes the writer's wide text into UTF-8, UTF-16 or ISO-8859-1 bytes,
+// with a byte-order mark where the format has one. The stream stays the
+// caller's.
+#include "xml/dom/XpBaseCharFilter.h"
+
+class TXpOutCharFilter : public TXpBaseCharFilter {
+ public:
+  // Starts in UTF-8 with nothing written; buffers below 64 bytes are raised
+  // to 64.
+  TXpOutCharFilter(TStream* stream, int32_t bufferSize);
+  // Writes what remains in the buffer; a failure there is lost, so callers
+  // that need to know call Flush first.
+  ~TXpOutCharFilter() override;
+
+  // Refused (nothing changes) once text has been written. Otherwise the
+  // buffer is reset and the format's mark placed: UTF-8 EF BB BF (only with
+  // WriteUTF8Signature), UTF-16LE FF FE, UTF-16BE FE FF, ISO-8859-1 none.
+  void csSetFormat(TXpStreamFormat format) override;
+
+  // Writes the text; a surrogate pair is one character. An unpaired
+  // surrogate, like any character the format cannot hold, raises
+  // EXpStreamError with the output position.
+  void PutString(const WideString& text);
+  void PutUCS4Char(char32_t c);
+  // One character from one or two UTF-16 units; `usedBoth` tells whether
+  // the second unit belonged to it.
+  void PutChar(char16_t first, char16_t second, bool& usedBoth);
+
+  // Bytes written since the filter was created, buffered ones included.
+  int64_t Position();
+  int64_t csGetSize() override;
+  // Writes the buffer to the stream; EXpStreamError when the stream takes
+  // less.
+  void Flush();
+
+  bool WriteUTF8Signature() const { return FWriteUTF8Signature; }
+  void SetWriteUTF8Signature(bool value) { FWriteUTF8Signature = value; }
+
+ private:
+  void PutBytes(const uint8_t* bytes, int32_t count);
+  [[noreturn]] void Fail(int32_t messageId);
+
+  bool FWriteUTF8Signature = true;
+  int32_t FMarkLength = 0;  // bytes of the byte-order mark at the start
+  int64_t FFlushed = 0;     // bytes already handed to the stream
+};
