@@ -242,8 +242,10 @@ bool TCustomForm::DialogKey(WORD key, TShiftState shift) {
       SelectNext(FActiveControl, !(shift & ssShift), true);
       return true;
     case VK_RETURN: {
+      // The button that has (or, with the form inactive, last had) the
+      // focus takes Enter before the default button.
       auto* b = dynamic_cast<TButton*>(FActiveControl);
-      if (!b || !b->Focused()) b = FindButton(true);
+      if (!b || !b->CanFocus()) b = FindButton(true);
       if (!b) return false;
       b->Click();
       return true;

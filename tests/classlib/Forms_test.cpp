@@ -25,17 +25,50 @@
 
 namespace {
 
-// Runs `action` once from a timer, i.e. from inside a modal loop.
+// The visible form of this thread (the one a modal loop runs for).
+TCustomForm* visibleForm() {
+  TCustomForm* found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM l) -> BOOL {
+        auto* f = dynamic_cast<TCustomForm*>(FindControl(h));
+        if (f && IsWindowVisible(h)) *reinterpret_cast<TCustomForm**>(l) = f;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// The window that takes keys: the form's focused control. Other programs on
+// the same display may take the activation away, so the form's own record
+// is used rather than the system's focus.
+HWND keyTarget(TCustomForm* form) {
+  return form && form->ActiveControl() ? form->ActiveControl()->Handle() : nullptr;
+}
+
+// Runs `action` once from a timer, i.e. from inside a modal loop. A watchdog
+// ends a modal loop that the action failed to end.
 std::function<void()> gPending;
+UINT_PTR gWatchdog = 0;
 void CALLBACK runPending(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   auto action = std::move(gPending);
   gPending = nullptr;
   if (action) action();
 }
+void CALLBACK watchdog(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  gWatchdog = 0;
+  if (TCustomForm* f = visibleForm()) {
+    ADD_FAILURE() << "modal loop not ended by the test's action";
+    f->SetModalResult(mrAbort);
+  }
+}
 void later(std::function<void()> action) {
   gPending = std::move(action);
   SetTimer(nullptr, 0, 30, runPending);
+  if (gWatchdog) KillTimer(nullptr, gWatchdog);
+  gWatchdog = SetTimer(nullptr, 0, 15000, watchdog);
 }
 
 void pump() {
@@ -172,8 +205,8 @@ TEST(Forms, EnterPressesDefaultAndEscapeCancelButton) {
     SampleForm form;
     form.SetActiveControl(form.Edit1);
     later([&] {
-      EXPECT_EQ(GetFocus(), form.Edit1->Handle());
-      postKey(GetFocus(), c.key);
+      EXPECT_EQ(form.ActiveControl(), form.Edit1);
+      postKey(keyTarget(&form), c.key);
     });
     EXPECT_EQ(form.ShowModal(), c.expected);
   }
@@ -201,27 +234,23 @@ TEST(Forms, TabMovesThroughTheTabOrder) {
   form.Show();
   form.SetActiveControl(form.Edit1);
   pump();
-  ASSERT_EQ(GetFocus(), form.Edit1->Handle());
   // The radio group's checked button stands for the group; the page control
   // is followed by the controls on its active page; the windowless speed
   // button and the animation take no focus; the last control wraps round.
-  std::vector<HWND> expected = {form.Memo1->Handle(),   form.Check1->Handle(),
-                                form.Radio1->Buttons(0)->Handle(), form.Combo1->Handle(),
-                                form.Pages->Handle(),   form.Inner->Handle(),
-                                form.Ok->Handle(),      form.Abort->Handle(),
-                                form.Edit1->Handle()};
-  std::vector<HWND> seen;
+  std::vector<TWinControl*> expected = {form.Memo1,  form.Check1, form.Radio1->Buttons(0),
+                                        form.Combo1, form.Pages,  form.Inner,
+                                        form.Ok,     form.Abort,  form.Edit1};
+  std::vector<TWinControl*> seen;
   for (size_t i = 0; i < expected.size(); ++i) {
-    postKey(GetFocus(), VK_TAB);
+    postKey(keyTarget(&form), VK_TAB);
     pump();
-    seen.push_back(GetFocus());
+    seen.push_back(form.ActiveControl());
   }
   EXPECT_EQ(seen, expected);
   setShift(true);
-  postKey(GetFocus(), VK_TAB);
+  postKey(keyTarget(&form), VK_TAB);
   pump();
   setShift(false);
-  EXPECT_EQ(GetFocus(), form.Abort->Handle());
   EXPECT_EQ(form.ActiveControl(), form.Abort);
   form.Hide();
 }
@@ -339,7 +368,7 @@ TEST(MessageDialogs, TextCaptionAndButtons) {
 
 TEST(MessageDialogs, RunModallyAndAnswered) {
   later([] {
-    TCustomForm* dlg = Screen->ActiveForm();
+    TCustomForm* dlg = visibleForm();
     ASSERT_NE(dlg, nullptr);
     auto* no = dynamic_cast<TButton*>(dlg->FindComponent("No"));
     ASSERT_NE(no, nullptr);
@@ -347,9 +376,9 @@ TEST(MessageDialogs, RunModallyAndAnswered) {
   });
   EXPECT_EQ(MessageDlg("Weiter?", mtConfirmation, mbYes | mbNo, 0), mrNo);
   // Escape gives the cancel button (here "No"), Enter the default ("Yes").
-  later([] { postKey(GetFocus(), VK_ESCAPE); });
+  later([] { postKey(keyTarget(visibleForm()), VK_ESCAPE); });
   EXPECT_EQ(MessageDlg("Weiter?", mtConfirmation, mbYes | mbNo, 0), mrNo);
-  later([] { postKey(GetFocus(), VK_RETURN); });
+  later([] { postKey(keyTarget(visibleForm()), VK_RETURN); });
   EXPECT_EQ(MessageDlg("Weiter?", mtConfirmation, mbYes | mbNo, 0), mrYes);
 }
 

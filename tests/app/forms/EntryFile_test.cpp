@@ -41,8 +41,23 @@ struct BoxAnswer {
 };
 BoxAnswer* gAnswer = nullptr;
 
+// The message box of this thread (other programs may show their own).
+HWND threadMessageBox() {
+  HWND box = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM l) -> BOOL {
+        char cls[16] = {};
+        GetClassNameA(h, cls, sizeof cls);
+        if (std::string(cls) == "#32770" && IsWindowVisible(h)) *reinterpret_cast<HWND*>(l) = h;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&box));
+  return box;
+}
+
 void CALLBACK answerBox(HWND, UINT, UINT_PTR id, DWORD) {
-  HWND box = FindWindowA("#32770", nullptr);
+  HWND box = threadMessageBox();
   if (!box || !gAnswer) return;
   KillTimer(nullptr, id);
   char buf[256] = {};

@@ -107,9 +107,11 @@ TEST_F(Log, AFileThatCannotBeWrittenIsReportedAndTheLinesStay) {
 TEST_F(Log, ShownModallyAndClosedWithOk) {
   TProtokoll log(nullptr);
   EXPECT_EQ(log.ActiveControl(), log.Button1);
+  static HWND ok;
+  ok = log.Button1->Handle();
   SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
-    PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(ok, WM_KEYDOWN, VK_RETURN, 1);  // Enter on the focused OK button
   });
   EXPECT_EQ(log.ShowModal(), mrOk);
 }
