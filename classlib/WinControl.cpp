@@ -453,4 +453,11 @@ void TWinControl::HintChanged() {
   if (FHandle && Application) Application->UpdateHint(this);
 }
 
-void TGraphicControl::BoundsChanged() { Invalidate(); }
+void TGraphicControl::BoundsChanged() {
+  Invalidate();
+  HintChanged();
+}
+
+void TGraphicControl::HintChanged() {
+  if (FParent && FParent->HandleAllocated() && Application) Application->UpdateHint(this);
+}

@@ -125,4 +125,5 @@ class TGraphicControl : public TControl {
   void FontChanged() override { Invalidate(); }
   void ColorChanged() override { Invalidate(); }
   void EnabledChanged() override { Invalidate(); }
+  void HintChanged() override;
 };

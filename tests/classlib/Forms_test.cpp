@@ -319,6 +319,25 @@ TEST(Forms, ControlsKeepTheirValues) {
   EXPECT_EQ(speedClicks, 1);
 }
 
+TEST(Forms, MouseEnterAndLeaveForWindowedAndWindowlessControls) {
+  SampleForm form;
+  std::vector<AnsiString> events;
+  form.Edit1->OnMouseEnter = [&](TObject*) { events.push_back("enter edit"); };
+  form.Edit1->OnMouseLeave = [&](TObject*) { events.push_back("leave edit"); };
+  form.Speed1->OnMouseEnter = [&](TObject*) { events.push_back("enter speed"); };
+  form.Speed1->OnMouseLeave = [&](TObject*) { events.push_back("leave speed"); };
+  SendMessageA(form.Edit1->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+  SendMessageA(form.Edit1->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(4, 3));
+  SendMessageA(form.Edit1->Handle(), WM_MOUSELEAVE, 0, 0);
+  LPARAM onSpeed = MAKELPARAM(form.Speed1->Left() + 2, form.Speed1->Top() + 2);
+  SendMessageA(form.Handle(), WM_MOUSEMOVE, 0, onSpeed);
+  SendMessageA(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(400, 5));
+  SendMessageA(form.Handle(), WM_MOUSEMOVE, 0, onSpeed);
+  SendMessageA(form.Handle(), WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(events, (std::vector<AnsiString>{"enter edit", "leave edit", "enter speed",
+                                             "leave speed", "enter speed", "leave speed"}));
+}
+
 TEST(Forms, ClosingAModalFormIsCancel) {
   SampleForm form;
   later([&] { PostMessageA(form.Handle(), WM_CLOSE, 0, 0); });
