@@ -1,5 +1,7 @@
 #include "classlib/AnsiString.h"
 
+#include <algorithm>
+
 namespace {
 
 // Windows-1252 bytes 80..9F; the other bytes equal their code point.
@@ -92,7 +94,44 @@ WideString WideLowerCase(const WideString& s) {
   return r;
 }
 
-AnsiString AnsiUpperCase(const AnsiString& s) { return WideToAnsi(WideUpperCase(AnsiToWide(s))); }
+namespace {
+
+// Upper case of each Windows-1252 byte (itself when the upper-case letter
+// is not in the code page).
+struct UpperTable {
+  unsigned char Map[256];
+  UpperTable() {
+    for (int b = 0; b < 256; ++b) {
+      unsigned char out;
+      Map[b] = WideCharToAnsi(WideUpCase(AnsiCharToWide(static_cast<unsigned char>(b))), out)
+                   ? out
+                   : static_cast<unsigned char>(b);
+    }
+  }
+};
+
+const UpperTable& Upper() {
+  static const UpperTable table;
+  return table;
+}
+
+}  // namespace
+
+AnsiString AnsiUpperCase(const AnsiString& s) {
+  AnsiString r(s);
+  for (auto& c : r) c = static_cast<char>(Upper().Map[static_cast<unsigned char>(c)]);
+  return r;
+}
+
+int AnsiCompareText(const AnsiString& a, const AnsiString& b) {
+  const size_t n = std::min(a.size(), b.size());
+  const auto& map = Upper().Map;
+  for (size_t i = 0; i < n; ++i) {
+    const int x = map[static_cast<unsigned char>(a[i])], y = map[static_cast<unsigned char>(b[i])];
+    if (x != y) return x - y;
+  }
+  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
 AnsiString AnsiLowerCase(const AnsiString& s) { return WideToAnsi(WideLowerCase(AnsiToWide(s))); }
 
 WideString Utf8ToWide(const std::string& s) {

@@ -26,6 +26,8 @@ char16_t WideUpCase(char16_t c);
 WideString WideUpperCase(const WideString& s);
 WideString WideLowerCase(const WideString& s);
 AnsiString AnsiUpperCase(const AnsiString& s);
+// Compares two Windows-1252 texts after upper-casing (<0, 0, >0).
+int AnsiCompareText(const AnsiString& a, const AnsiString& b);
 AnsiString AnsiLowerCase(const AnsiString& s);
 
 // UTF-8 to UTF-16 and back (invalid input becomes U+FFFD); for tests and

@@ -26,9 +26,8 @@ TComponent* TComponent::Components(int32_t index) const {
 
 TComponent* TComponent::FindComponent(const AnsiString& name) const {
   if (name.empty()) return nullptr;
-  const AnsiString wanted = AnsiUpperCase(name);
   for (TComponent* c : FComponents)
-    if (AnsiUpperCase(c->FName) == wanted) return c;
+    if (AnsiCompareText(c->FName, name) == 0) return c;
   return nullptr;
 }
 

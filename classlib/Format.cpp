@@ -24,10 +24,10 @@ AnsiString Format(const char* fmt, ...) {
   return r;
 }
 
-AnsiString FormatRuntime(const AnsiString& fmt, ...) {
+AnsiString FormatRuntime(const char* fmt, ...) {
   va_list args;
   va_start(args, fmt);
-  AnsiString r = FormatV(fmt.c_str(), args);
+  AnsiString r = FormatV(fmt, args);
   va_end(args);
   return r;
 }

@@ -64,7 +64,7 @@ void TStrings::Assign(const TPersistent& source) {
 }
 
 int TStrings::CompareStrings(const AnsiString& a, const AnsiString& b) const {
-  return AnsiUpperCase(a).compare(AnsiUpperCase(b));
+  return AnsiCompareText(a, b);
 }
 
 void TStringList::CheckIndex(int32_t index) const {

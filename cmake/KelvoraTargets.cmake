@@ -26,6 +26,9 @@ else()
   # have to be found by Wine.
   add_link_options(-static -static-libgcc -static-libstdc++)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+  # Resource scripts are UTF-8 like the sources; windres turns their texts
+  # into the program's code page.
+  string(APPEND CMAKE_RC_FLAGS " --codepage=65001")
 endif()
 
 function(kel_target_defaults target)

@@ -12,3 +12,10 @@ $SUDO apt-get install -y -q --no-install-recommends \
   cups printer-driver-cups-pdf ghostscript poppler-utils \
   googletest libgtest-dev libgmock-dev libbenchmark-dev \
   libjpeg62-turbo-dev libxml2-dev libxml2-utils clang libclang-rt-14-dev locales
+
+# The German locale the program and the Windows tests run under; without it
+# being generated Wine cannot map non-ASCII file names to the host.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf8$'; then
+  $SUDO sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+  $SUDO locale-gen >/dev/null
+fi

@@ -15,6 +15,9 @@ char gEventTitle[100] = {};
 std::string gEventName;
 int32_t gEventLoaded = 0;
 char gClassNames[13][30] = {};
+char* const gClassDisplayNames[kMaxClasses] = {gClassNames[1], gClassNames[2],  gClassNames[3],  gClassNames[4],
+                                               gClassNames[5], gClassNames[6],  gClassNames[7],  gClassNames[8],
+                                               gClassNames[9], gClassNames[10], gClassNames[11], gClassNames[12]};
 int16_t gClassSizes[kMaxClasses][2] = {};
 int16_t gClassBounds[kMaxClasses][2] = {};
 

@@ -33,6 +33,8 @@ extern std::string gEventName;
 extern int32_t gEventLoaded;
 // Buffer 0 empty, buffer c+1 the name of class c.
 extern char gClassNames[13][30];
+// The display name of class c as the class chooser lists it: its buffer above.
+extern char* const gClassDisplayNames[kMaxClasses];
 // Per class (athletes per team, discipline count) and (oldest, youngest year).
 extern int16_t gClassSizes[kMaxClasses][2];
 extern int16_t gClassBounds[kMaxClasses][2];

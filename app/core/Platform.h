@@ -29,8 +29,8 @@ public:
 
   // Full path of the running program.
   virtual std::string moduleFileName() = 0;
-  // Names (without folder) of the files matching a pattern such as
-  // "folder\*.JTFO", in the order the system finds them.
+  // Names (without folder) of the files, not folders, matching a pattern
+  // such as "folder\*.JTFO", in the order the system finds them.
   virtual std::vector<std::string> findFiles(const std::string& pattern) = 0;
 
   // Profile functions on a settings file.

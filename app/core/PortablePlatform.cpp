@@ -48,6 +48,7 @@ std::vector<std::string> PortablePlatform::findFiles(const std::string& pattern)
   std::string mask = sep == std::string::npos ? pattern : pattern.substr(sep + 1);
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (it->is_directory(ec)) continue;
     std::string name = it->path().filename().string();
     if (MatchesWildcard(name, mask)) out.push_back(name);
   }

@@ -17,17 +17,19 @@
 
 namespace {
 
-constexpr int kSchools = 500;
+constexpr int kSchools = 360;
 constexpr int kTeams = 12;
 constexpr int kAthletes = 13;
 
-// The texts of the generated document (UTF-8 here, converted once).
+// The texts of the generated document.
 struct Texts {
-  std::string school(int i) const { return "Städtische Realschule Nr. " + std::to_string(i); }
-  std::string city = "Überlingen am Bodensee";
-  std::string team(int j) const { return "WK III – Mannschaft " + std::to_string(j); }
-  std::string athlete(int k) const { return "Jörg Müßig-Çelik " + std::to_string(k); }
-  std::string result = "Weitsprung 4,52 m · 800 m 2:31,4 min – ½ Runde";
+  WideString school(int i) const { return u"St\u00e4dtische Realschule Nr. " + Num(i); }
+  WideString city = u"\u00dcberlingen am Bodensee";
+  WideString team(int j) const { return u"WK III - Mannschaft " + Num(j); }
+  WideString coach = u"Frau K\u00f6nig & Herr \"Gro\u00df\"";
+  WideString athlete(int k) const { return u"J\u00f6rg M\u00fc\u00dfig-\u00c7elik " + Num(k); }
+  WideString result = u"Weitsprung 4,52 m \u00b7 800 m 2:31,4 min - \u00bd Runde";
+  static WideString Num(int n) { return Utf8ToWide(std::to_string(n)); }
 };
 
 std::filesystem::path OutPath(const char* name) {
@@ -49,22 +51,20 @@ TXpObjModel* BuildOurs() {
   root->Release();
   root->SetAttribute(u"VeranstID", u"4711");
   const Texts t;
-  const WideString city = Utf8ToWide(t.city);
-  const WideString result = Utf8ToWide(t.result);
   for (int i = 0; i < kSchools; ++i) {
     TXpElement* school = root->CreateChildElement(u"Schule");
     school->SetAttribute(u"Nr", Utf8ToWide(std::to_string(i)));
-    school->SetAttribute(u"Name", Utf8ToWide(t.school(i)));
-    school->SetAttribute(u"Ort", city);
+    school->SetAttribute(u"Name", t.school(i));
+    school->SetAttribute(u"Ort", t.city);
     for (int j = 0; j < kTeams; ++j) {
       TXpElement* team = school->CreateChildElement(u"Mannschaft");
-      team->SetAttribute(u"Name", Utf8ToWide(t.team(j)));
-      team->SetAttribute(u"Betreuer", u"Frau K\u00f6nig & Herr \"Gro\u00df\"");
+      team->SetAttribute(u"Name", t.team(j));
+      team->SetAttribute(u"Betreuer", t.coach);
       for (int k = 0; k < kAthletes; ++k) {
         TXpElement* athlete = team->CreateChildElement(u"Teilnehmer");
-        athlete->SetAttribute(u"Name", Utf8ToWide(t.athlete(k)));
+        athlete->SetAttribute(u"Name", t.athlete(k));
         athlete->SetAttribute(u"Jahrgang", u"2010");
-        athlete->CreateChildText(result);
+        athlete->CreateChildText(t.result);
       }
     }
   }
@@ -84,7 +84,13 @@ BENCHMARK(BM_XpWriterSaveToFile)->Unit(benchmark::kMillisecond);
 
 // --- the same shape in libxml2 ---
 
-const xmlChar* X(const std::string& s) { return reinterpret_cast<const xmlChar*>(s.c_str()); }
+// libxml2 takes UTF-8; the strings live until the call returns.
+struct X {
+  explicit X(const WideString& s) : utf8(WideToUtf8(s)) {}
+  explicit X(const char* s) : utf8(s) {}
+  operator const xmlChar*() const { return reinterpret_cast<const xmlChar*>(utf8.c_str()); }
+  std::string utf8;
+};
 
 xmlDocPtr BuildLibXml2() {
   xmlDocPtr doc = xmlNewDoc(X("1.0"));
@@ -94,13 +100,13 @@ xmlDocPtr BuildLibXml2() {
   const Texts t;
   for (int i = 0; i < kSchools; ++i) {
     xmlNodePtr school = xmlNewChild(root, nullptr, X("Schule"), nullptr);
-    xmlNewProp(school, X("Nr"), X(std::to_string(i)));
+    xmlNewProp(school, X("Nr"), X(Texts::Num(i)));
     xmlNewProp(school, X("Name"), X(t.school(i)));
     xmlNewProp(school, X("Ort"), X(t.city));
     for (int j = 0; j < kTeams; ++j) {
       xmlNodePtr team = xmlNewChild(school, nullptr, X("Mannschaft"), nullptr);
       xmlNewProp(team, X("Name"), X(t.team(j)));
-      xmlNewProp(team, X("Betreuer"), X("Frau König & Herr \"Groß\""));
+      xmlNewProp(team, X("Betreuer"), X(t.coach));
       for (int k = 0; k < kAthletes; ++k) {
         xmlNodePtr athlete = xmlNewChild(team, nullptr, X("Teilnehmer"), nullptr);
         xmlNewProp(athlete, X("Name"), X(t.athlete(k)));

@@ -24,6 +24,10 @@ TEST(AnsiString, UpperAndLowerCase) {
   EXPECT_EQ(WideLowerCase(u"ABZ\u00C4\u00D7\u0178\u0139\u0416"), u"abz\u00E4\u00D7\u00FF\u013A\u0436");
   EXPECT_EQ(AnsiUpperCase("müller straße"), "MÜLLER STRAßE");
   EXPECT_EQ(AnsiLowerCase("NAVY Ä"), "navy ä");
+  EXPECT_EQ(AnsiUpperCase("ÿœ"), "ŸŒ");
+  EXPECT_EQ(AnsiCompareText("müller", "MÜLLER"), 0);
+  EXPECT_LT(AnsiCompareText("abc", "ABD"), 0);
+  EXPECT_GT(AnsiCompareText("abc", "AB"), 0);
 }
 
 TEST(AnsiString, Utf8Conversions) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "xml/dom/XpDOMException.h"
-#include "xml/dom/XpTreeHelpers.h"
+#include "xml/dom/XpCharClasses.h"
 
 size_t TXpCharacterData::cdCheckOffset(int32_t offset) const {
   if (offset < 0 || offset > cdGetLength()) throw TXpDOMException(ecIndexSizeErr);
@@ -56,7 +56,7 @@ TXpText* TXpText::SplitText(int32_t offset) {
 }
 
 bool TXpText::IsWhitespaceNode() const {
-  return std::all_of(NodeValue().begin(), NodeValue().end(), XpIsWhiteSpace);
+  return std::all_of(NodeValue().begin(), NodeValue().end(), XPIsSpace);
 }
 
 TXpNode* TXpText::CloneNode(bool deep) const {

@@ -5,7 +5,7 @@
 #include "xml/dom/XpDOMException.h"
 #include "xml/dom/XpDocument.h"
 #include "xml/dom/XpNamedNodeMap.h"
-#include "xml/dom/XpTreeHelpers.h"
+#include "xml/dom/XpCharClasses.h"
 #include "xml/dom/XpMessages.h"
 #include "classlib/Format.h"
 
@@ -138,7 +138,7 @@ int32_t TXpElement::GetAttributeInt(const std::u16string& name) const {
     if (result > 2147483648LL) ok = false;
   }
   if (ok && !negative && result > 2147483647LL) ok = false;
-  if (!ok) throw EXpException(FormatRuntime(XpLoadStr(XpRes::_sAttrNotNum), WideToAnsi(name).c_str(),
+  if (!ok) throw EXpException(FormatRuntime(XpLoadStr(XpRes::_sAttrNotNum).c_str(), WideToAnsi(name).c_str(),
                                      WideToAnsi(NodeName()).c_str()));
   return static_cast<int32_t>(negative ? -result : result);
 }
@@ -233,9 +233,9 @@ template <class F>
 void ForEachWord(const std::u16string& text, F f) {
   size_t i = 0;
   while (i < text.size()) {
-    while (i < text.size() && XpIsWhiteSpace(text[i])) ++i;
+    while (i < text.size() && XPIsSpace(text[i])) ++i;
     size_t j = i;
-    while (j < text.size() && !XpIsWhiteSpace(text[j])) ++j;
+    while (j < text.size() && !XPIsSpace(text[j])) ++j;
     if (j > i && f(text.substr(i, j - i))) return;
     i = j;
   }
@@ -393,7 +393,7 @@ void TXpElement::elStripWhitespaceNodesPrim(TXpNode* node, bool recursive) {
     TXpNode* child = children->Item(i);
     if (child->NodeType() == TEXT_NODE) {
       bool blank = true;
-      for (char16_t c : child->NodeValue()) blank = blank && XpIsWhiteSpace(c);
+      for (char16_t c : child->NodeValue()) blank = blank && XPIsSpace(c);
       if (blank) {
         child->SetParentNode(nullptr);
         children->Delete(i);

@@ -6,6 +6,7 @@
 #include "xml/dom/XpDocument.h"
 #include "xml/dom/XpElement.h"
 #include "xml/dom/XpNamedNodeMap.h"
+#include "xml/dom/XpCharClasses.h"
 #include "xml/dom/XpTreeHelpers.h"
 #include "classlib/AnsiString.h"
 
@@ -447,7 +448,7 @@ std::u16string TXpNode::noNormalize(const std::u16string& text) {
   std::u16string out;
   bool pendingBlank = false;
   for (char16_t c : text) {
-    if (XpIsWhiteSpace(c)) {
+    if (XPIsSpace(c)) {
       pendingBlank = !out.empty();
       continue;
     }

@@ -154,7 +154,7 @@ protected:
   void SetParentNode(TXpNode* parent) { FParentNode = parent; }
   bool noIsAncestorOrSelf(const TXpNode* node) const;
   void noCheckNewChild(TXpNode* node) const;
-  void noOutputElement(std::u16string& out, int32_t level, bool topLevel) const;
+  void noOutputElement(std::u16string& out, int32_t level) const;
   void noOutputDTDDeclaration(std::u16string& out, int32_t level) const;
   void noOutputDocType(std::u16string& out) const;
 

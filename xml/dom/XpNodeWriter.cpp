@@ -13,6 +13,21 @@
 
 namespace {
 
+// Appends a string literal without measuring it at run time.
+template <size_t N>
+inline void Put(std::u16string& out, const char16_t (&literal)[N]) {
+  out.append(literal, N - 1);
+}
+
+// Characters below 128 that text and attribute values can take as they are.
+struct PlainTable {
+  bool plain[128] = {};
+  constexpr PlainTable() {
+    for (int c = 32; c < 127; ++c) plain[c] = c != '&' && c != '<' && c != '>' && c != '"';
+  }
+};
+constexpr PlainTable kPlain;
+
 // Writer settings of a node's document; a node without document writes
 // with the defaults.
 struct Settings {
@@ -49,7 +64,7 @@ void AppendDecimal(std::u16string& out, uint32_t value) {
 }
 
 void AppendCharRef(std::u16string& out, uint32_t code) {
-  out += u"&#";
+  Put(out, u"&#");
   AppendDecimal(out, code);
   out += u';';
 }
@@ -70,7 +85,7 @@ size_t CheckForLineBreaks(std::u16string& out, const std::u16string& text, size_
   if (s.mode == lbmCR)
     AppendCharRef(out, 13);
   else
-    out += u"\r\n";
+    Put(out, u"\r\n");
   return used;
 }
 
@@ -84,7 +99,7 @@ void AppendCDataContent(std::u16string& out, const std::u16string& value, const 
       if (c == u'\r' && i + 1 < value.size() && value[i + 1] == u'\n') ++i;
       out += s.mode == lbmCR ? u"\r" : u"\r\n";
     } else if (wrapped && c == u'>' && i >= 2 && value[i - 1] == u']' && value[i - 2] == u']') {
-      out += u"]]><![CDATA[>";
+      Put(out, u"]]><![CDATA[>");
     } else {
       out += c;
     }
@@ -97,14 +112,14 @@ void AppendCData(std::u16string& out, const TXpNode* node) {
     AppendCDataContent(out, node->NodeValue(), s, false);
     return;
   }
-  out += u"<![CDATA[";
+  Put(out, u"<![CDATA[");
   AppendCDataContent(out, node->NodeValue(), s, true);
-  out += u"]]>";
+  Put(out, u"]]>");
 }
 
 void AppendComment(std::u16string& out, const TXpNode* node) {
   const Settings s(node);
-  out += u"<!--";
+  Put(out, u"<!--");
   if (s.mode == lbmLF) {
     out += node->NodeValue();
   } else {
@@ -116,15 +131,15 @@ void AppendComment(std::u16string& out, const TXpNode* node) {
         out += c;
     }
   }
-  out += u"-->";
+  Put(out, u"-->");
 }
 
 void AppendPI(std::u16string& out, const TXpNode* node) {
-  out += u"<?";
+  Put(out, u"<?");
   out += node->NodeName();
   out += u' ';
   out += node->NodeValue();
-  out += u"?>";
+  Put(out, u"?>");
 }
 
 void AppendQuoted(std::u16string& out, const std::u16string& value) {
@@ -178,7 +193,7 @@ std::u16string TXpNode::noomGetXpDocument() const {
 
 void TXpNode::noomGetXpDocument(std::u16string& out) const {
   switch (FNodeType) {
-    case ELEMENT_NODE: noOutputElement(out, 0, true); break;
+    case ELEMENT_NODE: noOutputElement(out, 0); break;
     case TEXT_NODE: noOutputXpText(out, FNodeValue, false); break;
     case CDATA_SECTION_NODE: AppendCData(out, this); break;
     case PROCESSING_INSTRUCTION_NODE: AppendPI(out, this); break;
@@ -190,11 +205,11 @@ void TXpNode::noomGetXpDocument(std::u16string& out) const {
 }
 
 void TXpNode::noOutputIndent(std::u16string& out, int32_t level) const {
-  out += u"\r\n";
+  Put(out, u"\r\n");
   if (level > 0) out.append(static_cast<size_t>(level) * 2, u' ');
 }
 
-void TXpNode::noOutputElement(std::u16string& out, int32_t level, bool) const {
+void TXpNode::noOutputElement(std::u16string& out, int32_t level) const {
   TXpDocument* doc = FOwnerDocument;
   auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(this));
   if (doc && doc->OnBeforeElementOutput) doc->OnBeforeElementOutput(doc, self);
@@ -205,17 +220,17 @@ void TXpNode::noOutputElement(std::u16string& out, int32_t level, bool) const {
     if (self->NoEndTag()) {
       out += u'>';
     } else if (self->FullEndTag()) {
-      out += u"></";
+      Put(out, u"></");
       out += FNodeName;
       out += u'>';
     } else {
-      out += u"/>";
+      Put(out, u"/>");
     }
   } else {
     out += u'>';
     const bool lastWasText = noOutputXpSiblings(out, this, level + 1);
     if (!lastWasText && doc && doc->FormattedOutput()) noOutputIndent(out, level);
-    out += u"</";
+    Put(out, u"</");
     out += FNodeName;
     out += u'>';
   }
@@ -224,6 +239,12 @@ void TXpNode::noOutputElement(std::u16string& out, int32_t level, bool) const {
 
 bool TXpNode::noOutputXpSiblings(std::u16string& out, const TXpNode* parent, int32_t level) const {
   const bool formatted = Formatted(parent);
+  const TXpDocument* doc = parent->FOwnerDocument;
+  // Only the save's own buffer is handed over, never one that a writer hook
+  // fills for itself.
+  const auto* sink =
+      doc && doc->FMarkupSink && doc->FMarkupBuffer == &out ? &doc->FMarkupSink : nullptr;
+  constexpr size_t kMarkupPiece = 32768;
   bool prevWasText = false;
   int32_t prevType = 0;
   const TXpNodeList* children = parent->ChildNodes();
@@ -233,11 +254,11 @@ bool TXpNode::noOutputXpSiblings(std::u16string& out, const TXpNode* parent, int
     switch (child->FNodeType) {
       case ELEMENT_NODE:
         if (formatted) noOutputIndent(out, level);
-        child->noOutputElement(out, level, false);
+        child->noOutputElement(out, level);
         break;
       case TEXT_NODE:
         // Text after a comment starts on a new line in indented output.
-        if (formatted && prevType == COMMENT_NODE) out += u"\r\n";
+        if (formatted && prevType == COMMENT_NODE) Put(out, u"\r\n");
         child->noOutput(out, level);
         break;
       case CDATA_SECTION_NODE:
@@ -253,7 +274,7 @@ bool TXpNode::noOutputXpSiblings(std::u16string& out, const TXpNode* parent, int
       case DTD_ENTITY_NODE:
       case DTD_NOTATION_NODE:
       case DTD_CONDITIONAL_NODE:
-        if (formatted && !prevWasText) out += u"\r\n  ";
+        if (formatted && !prevWasText) Put(out, u"\r\n  ");
         child->noOutputDTDDeclaration(out, level);
         break;
       default:
@@ -261,6 +282,10 @@ bool TXpNode::noOutputXpSiblings(std::u16string& out, const TXpNode* parent, int
     }
     prevType = child->FNodeType;
     prevWasText = prevType == TEXT_NODE;
+    if (sink && out.size() >= kMarkupPiece) {
+      (*sink)(out);
+      out.clear();
+    }
   }
   return prevWasText;
 }
@@ -278,7 +303,7 @@ void TXpNode::noOutputXpAttributes(std::u16string& out, const TXpNode* element) 
     if (skip) continue;
     out += u' ';
     out += attr->FNodeName;
-    out += u"=\"";
+    Put(out, u"=\"");
     attr->noOutputXpText(out, attr->FNodeValue, true);
     out += u'"';
   }
@@ -298,32 +323,32 @@ void TXpNode::noOutputXpText(std::u16string& out, const std::u16string& text,
   size_t i = 0;
   while (i < n) {
     const char16_t c = p[i];
-    if (c >= 32 && c <= 126 && c != u'&' && c != u'<' && c != u'"' && c != u'>') {
+    if (c < 128 && kPlain.plain[c]) {
       ++i;
       continue;
     }
     out.append(p + run, i - run);
     size_t used = 1;
     switch (c) {
-      case u'&': out += u"&amp;"; break;
-      case u'<': out += u"&lt;"; break;
+      case u'&': Put(out, u"&amp;"); break;
+      case u'<': Put(out, u"&lt;"); break;
       case u'>':
         // "]]>" must not appear in text.
         if (!isAttribute && i >= 2 && p[i - 1] == u']' && p[i - 2] == u']')
-          out += u"&gt;";
+          Put(out, u"&gt;");
         else
           out += u'>';
         break;
       case u'"':
         if (isAttribute)
-          out += u"&#34;";
+          Put(out, u"&#34;");
         else
           out += u'"';
         break;
       case u'\t': out += c; break;
       case u'\n':
         if (isAttribute)
-          out += u"&#xA;";
+          Put(out, u"&#xA;");
         else
           used = CheckForLineBreaks(out, text, i, s);
         break;
@@ -359,22 +384,22 @@ void TXpNode::noOutputDocType(std::u16string& out) const {
     noOutputXpSiblings(out, this, 1);
     return;
   }
-  out += u"<!DOCTYPE ";
+  Put(out, u"<!DOCTYPE ");
   out += FNodeName;
   out += u' ';
   if (doctype->ExternalSubset()) {
-    out += u"SYSTEM ";
+    Put(out, u"SYSTEM ");
     AppendQuoted(out, doctype->ExternalSubset()->NodeName());
     out += u' ';
   } else if (!doctype->PublicID().empty()) {
-    out += u"PUBLIC ";
+    Put(out, u"PUBLIC ");
     AppendQuoted(out, doctype->PublicID());
     if (!doctype->SystemID().empty()) {
       out += u' ';
       AppendQuoted(out, doctype->SystemID());
     }
   } else if (!doctype->SystemID().empty()) {
-    out += u"SYSTEM ";
+    Put(out, u"SYSTEM ");
     AppendQuoted(out, doctype->SystemID());
   }
   if (HasChildNodes()) {
@@ -425,14 +450,14 @@ void AppendEnumeration(std::u16string& out, const TXpWideStringList* list) {
 void AppendExternalId(std::u16string& out, const std::u16string& publicId,
                       const std::u16string& systemId) {
   if (!publicId.empty()) {
-    out += u" PUBLIC ";
+    Put(out, u" PUBLIC ");
     AppendQuoted(out, publicId);
     if (!systemId.empty()) {
       out += u' ';
       AppendQuoted(out, systemId);
     }
   } else {
-    out += u" SYSTEM ";
+    Put(out, u" SYSTEM ");
     AppendQuoted(out, systemId);
   }
 }
@@ -442,7 +467,7 @@ void AppendExternalId(std::u16string& out, const std::u16string& publicId,
 void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
   switch (FNodeType) {
     case DTD_ELEMENT_NODE: {
-      out += u"<!ELEMENT ";
+      Put(out, u"<!ELEMENT ");
       out += FNodeName;
       out += u' ';
       const int32_t contentType = static_cast<const TXpDTDElement*>(this)->ContentType();
@@ -450,16 +475,16 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
       for (int32_t i = 0; i < FChildNodes.nlGetLength() && !group; ++i)
         if (FChildNodes.Item(i)->FNodeType == DTD_ELEMENT_GROUP_NODE) group = FChildNodes.Item(i);
       if (contentType == 2)
-        out += u"EMPTY";
+        Put(out, u"EMPTY");
       else if (contentType == 1 || !group)
-        out += u"ANY";
+        Put(out, u"ANY");
       else
         AppendContentModel(out, group);
       out += u'>';
       break;
     }
     case DTD_ATTLIST_NODE:
-      out += u"<!ATTLIST ";
+      Put(out, u"<!ATTLIST ");
       out += FNodeName;
       for (int32_t i = 0; i < FChildNodes.nlGetLength(); ++i) {
         const TXpNode* child = FChildNodes.Item(i);
@@ -471,16 +496,16 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
         if (def->AttrType() == 9) {
           AppendEnumeration(out, def->Enumeration());
         } else if (def->AttrType() == 10) {
-          out += u"NOTATION ";
+          Put(out, u"NOTATION ");
           AppendEnumeration(out, def->Enumeration());
         } else {
           out += AttrTypeKeyword(def->AttrType());
         }
         out += u' ';
         switch (def->DefaultKind()) {
-          case 2: out += u"#IMPLIED"; break;
-          case 3: out += u"#REQUIRED"; break;
-          case 4: out += u"#FIXED "; [[fallthrough]];
+          case 2: Put(out, u"#IMPLIED"); break;
+          case 3: Put(out, u"#REQUIRED"); break;
+          case 4: Put(out, u"#FIXED "); [[fallthrough]];
           default:
             out += u'"';
             def->noOutputXpText(out, def->NodeValue(), true);
@@ -492,17 +517,17 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
       break;
     case DTD_ENTITY_NODE: {
       const auto* entity = static_cast<const TXpDTDEntity*>(this);
-      out += u"<!ENTITY ";
-      if (entity->IsParameterEntity()) out += u"% ";
+      Put(out, u"<!ENTITY ");
+      if (entity->IsParameterEntity()) Put(out, u"% ");
       out += FNodeName;
       if (entity->SystemID().empty() && entity->PublicID().empty()) {
-        out += u" \"";
+        Put(out, u" \"");
         // "%" would start a parameter-entity reference inside the value.
         std::u16string escaped;
         noOutputXpText(escaped, FNodeValue, true);
         for (char16_t c : escaped) {
           if (c == u'%')
-            out += u"&#37;";
+            Put(out, u"&#37;");
           else
             out += c;
         }
@@ -510,7 +535,7 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
       } else {
         AppendExternalId(out, entity->PublicID(), entity->SystemID());
         if (!entity->NotationName().empty()) {
-          out += u" NDATA ";
+          Put(out, u" NDATA ");
           out += entity->NotationName();
         }
       }
@@ -519,7 +544,7 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
     }
     case DTD_NOTATION_NODE: {
       const auto* notation = static_cast<const TXpDTDNotation*>(this);
-      out += u"<!NOTATION ";
+      Put(out, u"<!NOTATION ");
       out += FNodeName;
       AppendExternalId(out, notation->PublicID(), notation->SystemID());
       out += u'>';
@@ -529,8 +554,8 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
       out += static_cast<const TXpDTDConditional*>(this)->Kind() == 1 ? u"<![IGNORE["
                                                                       : u"<![INCLUDE[";
       noOutputXpSiblings(out, this, level + 1);
-      if (Formatted(this)) out += u"\r\n";
-      out += u"]]>";
+      if (Formatted(this)) Put(out, u"\r\n");
+      Put(out, u"]]>");
       break;
     default:
       break;

@@ -82,17 +82,34 @@ WideString TXpObjModel::omGetXpDocument() const {
   return out;
 }
 
-void TXpObjModel::omWriteText(TStream& stream, const WideString& text) const {
-  const int64_t size = static_cast<int64_t>(text.size()) * 2;
-  TXpOutCharFilter filter(&stream, static_cast<int32_t>(std::min<int64_t>(size + 16, 1 << 30)));
+void TXpObjModel::omWriteDocument(TStream& stream) const {
+  // The markup goes to the filter in pieces as the writer produces it, so a
+  // large document is never held whole in memory.
+  constexpr int32_t kFilterBuffer = 1 << 18;
+  TXpOutCharFilter filter(&stream, kFilterBuffer);
   filter.SetWriteUTF8Signature(FWriteUTF8Signature);
   filter.csSetFormat(MapCharEncToStreamFormat(FOutCharSet));
-  filter.PutString(text);
+  struct SinkGuard {
+    TXpDocument* doc;
+    ~SinkGuard() {
+      doc->FMarkupSink = nullptr;
+      doc->FMarkupBuffer = nullptr;
+    }
+  } guard{FDocument};
+  std::u16string markup;
+  FDocument->FMarkupSink = [&filter](std::u16string& piece) { filter.PutString(piece); };
+  FDocument->FMarkupBuffer = &markup;
+  const TXpNodeList* children = FDocument->ChildNodes();
+  for (int32_t i = 0; i < children->nlGetLength(); ++i) {
+    if (i > 0) markup += u"\r\n";
+    children->Item(i)->noomGetXpDocument(markup);
+  }
+  filter.PutString(markup);
   filter.Flush();
 }
 
 bool TXpObjModel::SaveToStream(TStream& stream) {
-  omWriteText(stream, omGetXpDocument());
+  omWriteDocument(stream);
   return true;
 }
 
@@ -102,6 +119,30 @@ bool StartsWithNoCase(const WideString& s, const char16_t* prefix) {
   const WideString p(prefix);
   return s.size() >= p.size() && WideUpperCase(s.substr(0, p.size())) == p;
 }
+
+// A write-only stream over a file named by a full Unicode path.
+class TOutFileStream : public TStream {
+public:
+  explicit TOutFileStream(const fs::path& path) : FOut(path, std::ios::binary | std::ios::trunc) {}
+  bool IsOpen() const { return FOut.is_open(); }
+  bool Close() {
+    FOut.close();
+    return !FOut.fail();
+  }
+  int32_t Read(void*, int32_t) override { return 0; }
+  int32_t Write(const void* buffer, int32_t count) override {
+    FOut.write(static_cast<const char*>(buffer), count);
+    if (!FOut) return 0;
+    FSize += count;
+    return count;
+  }
+  int64_t Seek(int64_t, TSeekOrigin) override { return FSize; }
+  void SetSize(int64_t) override {}
+
+private:
+  std::ofstream FOut;
+  int64_t FSize = 0;
+};
 
 // A name for a new file beside target that no file has yet.
 fs::path TemporaryBeside(const fs::path& target) {
@@ -117,37 +158,30 @@ fs::path TemporaryBeside(const fs::path& target) {
 }  // namespace
 
 bool TXpObjModel::SaveToFile(const WideString& path) {
-  const WideString text = omGetXpDocument();
   if (StartsWithNoCase(path, u"FTP://")) {
     // Saving over FTP is not available in this build of the library.
-    throw EXpException(FormatRuntime(XpLoadStr(XpRes::_sFtpPutFileFailed),
+    throw EXpException(FormatRuntime(XpLoadStr(XpRes::_sFtpPutFileFailed).c_str(),
                                      WideToAnsi(path.substr(6)).c_str()));
   }
   WideString local = path;
   if (StartsWithNoCase(local, u"FILE://")) local.erase(0, 7);
 
-  TMemoryStream bytes;
-  omWriteText(bytes, text);
-
   const fs::path target(local);
   const fs::path temp = TemporaryBeside(target);
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) throw EFCreateError(Format("Cannot create file \"%s\"", WideToAnsi(local).c_str()));
-    out.write(static_cast<const char*>(bytes.Memory()), static_cast<std::streamsize>(bytes.Size()));
-    out.close();
-    if (!out) {
-      std::error_code ec;
-      fs::remove(temp, ec);
+  try {
+    TOutFileStream out(temp);
+    if (!out.IsOpen())
+      throw EFCreateError(Format("Cannot create file \"%s\"", WideToAnsi(local).c_str()));
+    omWriteDocument(out);
+    if (!out.Close())
       throw EWriteError(Format("Cannot write file \"%s\"", WideToAnsi(local).c_str()));
-    }
-  }
-  std::error_code ec;
-  fs::rename(temp, target, ec);
-  if (ec) {
+    std::error_code ec;
+    fs::rename(temp, target, ec);
+    if (ec) throw EFCreateError(Format("Cannot create file \"%s\"", WideToAnsi(local).c_str()));
+  } catch (...) {
     std::error_code ignored;
     fs::remove(temp, ignored);
-    throw EFCreateError(Format("Cannot create file \"%s\"", WideToAnsi(local).c_str()));
+    throw;
   }
   return true;
 }

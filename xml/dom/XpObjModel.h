@@ -88,8 +88,8 @@ public:
 
 protected:
   void omLoadInit();
-  // Encodes text into stream in the output encoding.
-  void omWriteText(TStream& stream, const WideString& text) const;
+  // Writes the markup of the document into stream in the output encoding.
+  void omWriteDocument(TStream& stream) const;
 
 private:
   bool omLoadUnavailable();

@@ -87,10 +87,24 @@ void TXpOutCharFilter::PutChar(char16_t first, char16_t second, bool& usedBoth) 
 
 void TXpOutCharFilter::PutString(const WideString& text) {
   const size_t n = text.size();
-  for (size_t i = 0; i < n; ++i) {
+  // Runs of characters the format writes as one byte go straight into the
+  // buffer.
+  const char16_t oneByte = FFormat == sfISO88591 ? 0x100 : FFormat == sfUTF8 ? 0x80 : 0;
+  size_t i = 0;
+  while (i < n) {
+    if (text[i] < oneByte) {
+      if (FBufPos >= FBufSize) Flush();
+      const size_t end = std::min(n, i + static_cast<size_t>(FBufSize - FBufPos));
+      uint8_t* out = FBuffer.data() + FBufPos;
+      size_t j = i;
+      while (j < end && text[j] < oneByte) *out++ = static_cast<uint8_t>(text[j++]);
+      FBufPos += static_cast<int32_t>(j - i);
+      i = j;
+      continue;
+    }
     bool both;
     PutChar(text[i], i + 1 < n ? text[i + 1] : char16_t(0), both);
-    if (both) ++i;
+    i += both ? 2 : 1;
   }
 }
 

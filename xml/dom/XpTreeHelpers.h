@@ -6,5 +6,3 @@
 
 // Decimal text of value.
 std::u16string XpIntToWide(int64_t value);
-// XML whitespace: TAB, LF, CR, blank.
-inline bool XpIsWhiteSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }

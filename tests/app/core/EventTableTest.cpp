@@ -4,6 +4,7 @@
 #include "tests/app/core/TestSupport.h"
 
 #include <cstring>
+#include <filesystem>
 #include <map>
 
 namespace kel::test {
@@ -30,6 +31,7 @@ TEST_F(EventTableTest, ListsFixedNamesWithoutOpeningThemAndOtherFilesFromTheirHe
   WriteBytes(treiber(".versteckt.JTFO"), profileA());
   WriteBytes(treiber("KREIS2010.JTFO"), profileA());
   WriteBytes(treiber("anders.txt"), profileA());
+  std::filesystem::create_directory(treiber("ORDNER.JTFO"));
 
   ASSERT_EQ(ListEventFiles(), 5);
   struct Row { const char* name; int16_t kind, fromHeader; const char* title; const char* level; };
@@ -79,6 +81,8 @@ TEST_F(EventTableTest, LoadingFillsTheEventValues) {
   EXPECT_STREQ(gClassNames[0], "");
   EXPECT_STREQ(gClassNames[1], "I Jungen");
   EXPECT_STREQ(gClassNames[12], "HS 5/6 Mädchen");
+  EXPECT_STREQ(gClassDisplayNames[0], "I Jungen");
+  EXPECT_STREQ(gClassDisplayNames[11], "HS 5/6 Mädchen");
   EXPECT_EQ(gClassSizes[0][0], 13);
   EXPECT_EQ(gClassSizes[5][1], 6);
   EXPECT_EQ(gClassBounds[0][0], 95);

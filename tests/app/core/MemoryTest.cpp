@@ -176,6 +176,27 @@ TEST_F(MemoryTest, RemovingATeamKeepsTheClassPacked) {
   EXPECT_EQ(FieldText(gMemory->getAthlete(3, 7, 0)->name), "");
 }
 
+// The freed place on disk: numbers -1, everything else zero but the field at
+// 492, which keeps the removed team's value; its athletes wholly blank.
+TEST_F(MemoryTest, FreedPlaceIsBlankedOnDiskExceptTheFieldAt492) {
+  openFixtureStore();  // class 0: Goethe (reserved bytes set) and Schiller
+  ASSERT_EQ(gMemory->removeTeam(0, 0), 1);
+  const std::vector<uint8_t> sda = ReadBytes(DataFilePath("SDA"));
+  const std::vector<uint8_t> mda = ReadBytes(DataFilePath("MDA"));
+  EXPECT_STREQ(reinterpret_cast<const char*>(&sda[TeamOffset(0, 0)]), "Schiller-Realschule");
+  std::vector<uint8_t> expected(900, 0);
+  for (size_t off : {352, 356, 360, 364}) std::memset(&expected[off], 0xFF, 4);
+  for (size_t i = 0; i < 4; ++i) expected[492 + i] = static_cast<uint8_t>((492 + i) % 251);
+  const size_t place = TeamOffset(0, 1);
+  EXPECT_EQ(std::vector<uint8_t>(sda.begin() + place, sda.begin() + place + 900), expected);
+  std::vector<uint8_t> blankAthlete(134, 0);
+  std::memset(&blankAthlete[36], 0xFF, 8);
+  for (int32_t m = 0; m < 13; ++m) {
+    const size_t a = AthleteOffset(0, 1, m);
+    EXPECT_EQ(std::vector<uint8_t>(mda.begin() + a, mda.begin() + a + 134), blankAthlete) << m;
+  }
+}
+
 TEST_F(MemoryTest, RemovingTheLastAndAFullClassAndAnEmptyPlace) {
   openBlankStore();
   nameTeams(4, 20);

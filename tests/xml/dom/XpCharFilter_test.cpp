@@ -286,3 +286,25 @@ TEST(XpOutCharFilter, LongTextFlushesThroughASmallBuffer) {
   EXPECT_EQ(back.size(), 2000u);
   EXPECT_EQ(back[1], U'\U0001F600');
 }
+
+TEST(XpInCharFilter, StreamOwnershipAndStartPosition) {
+  EXPECT_THROW(TXpInCharFilter(nullptr, 0), EXpException);
+  // A caller's stream, read from its current position, stays the caller's.
+  TMemoryStream s;
+  s.WriteBuffer("skip<a\x80", 7);
+  s.SetPosition(4);
+  {
+    TXpInCharFilter f(&s, 0);
+    f.SetFreeStream(false);
+    EXPECT_EQ(f.csGetSize(), 7);
+    EXPECT_EQ(f.ReadAndSkipChar(), U'<');
+    EXPECT_EQ(f.ReadAndSkipChar(), U'a');
+    try {
+      f.ReadChar();
+      ADD_FAILURE() << "no error";
+    } catch (const EXpFilterError& e) {
+      EXPECT_EQ(e.StreamPos(), 6);  // offset of the bad byte in the stream
+    }
+  }
+  EXPECT_EQ(s.Size(), 7);
+}

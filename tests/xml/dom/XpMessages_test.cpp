@@ -30,9 +30,9 @@ TEST(XpMessages, TextsKeepPlaceholdersAndTrailingBlanks) {
       {_sFtpPutFileFailed, "Could not save file via ftp to %s"},
   };
   for (const auto& c : cases) EXPECT_EQ(XpLoadStr(c.id), c.text) << c.id;
-  EXPECT_EQ(FormatRuntime(XpLoadStr(_sInvalidXMLVersion), "1.0"),
+  EXPECT_EQ(FormatRuntime(XpLoadStr(_sInvalidXMLVersion).c_str(), "1.0"),
             "Tessavurn does not support XML specification greater than 1.0");
-  EXPECT_EQ(FormatRuntime(XpLoadStr(_sFmtErrorMsg), "a.xml", 3, 14, "Mismatched end tag: x"),
+  EXPECT_EQ(FormatRuntime(XpLoadStr(_sFmtErrorMsg).c_str(), "a.xml", 3, 14, "Mismatched end tag: x"),
             "File: a.xml. Line: 3 Col: 14 Error: Mismatched end tag: x");
 }
 

@@ -11,6 +11,10 @@
 #include "xml/dom/XpElement.h"
 #include "xml/dom/XpNamedNodeMap.h"
 
+// Callers compare the codes as numbers.
+static_assert(ecHierarchyRequestErr == 3 && ecWrongDocumentErr == 4 && ecInvalidNameErr == 5 &&
+              ecNotFoundErr == 8 && ecExpectedToken == 12);
+
 namespace {
 
 std::string U8(const std::u16string& s) { return WideToUtf8(s); }

@@ -12,6 +12,7 @@
 #include "xml/dom/XpDOMException.h"
 #include "xml/dom/XpDomImplementation.h"
 #include "xml/dom/XpElement.h"
+#include "xml/dom/XpElementFactory.h"
 #include "xml/dom/XpExceptions.h"
 #include "xml/dom/XpObjModel.h"
 #include "xml/dom/XpProcessingInstruction.h"
@@ -104,6 +105,34 @@ TEST_F(ObjModel, DocumentFactoryChecksNamesAndFindsTheDocumentElement) {
   EXPECT_EQ(model.DocumentElement()->NodeName(), u"top");
 }
 
+class NamedElement : public TXpElement {
+public:
+  using TXpElement::TXpElement;
+};
+
+class NamedFactory : public TXpElementFactory {
+public:
+  TXpElement* CreateElement(const std::u16string& name) override { return new NamedElement(name); }
+};
+
+TEST_F(ObjModel, DocumentsTakeTheRegisteredElementFactory) {
+  TXpElementFactory::Register<NamedFactory>(u"tessxsl");
+  TXpDocument* doc = new TXpDocument();
+  TXpElement* e = doc->CreateElement(u"e");
+  EXPECT_NE(dynamic_cast<NamedElement*>(e), nullptr);
+  EXPECT_EQ(e->noGetOwnerDocument(), doc);
+  e->Release();
+  doc->Release();
+  TXpElementFactory::Unregister<NamedFactory>();
+  EXPECT_EQ(TXpElementFactory::FindFactory(u"tessxsl"), nullptr);
+  ASSERT_NE(TXpElementFactory::FindFactory(u"default"), nullptr);
+  doc = new TXpDocument();
+  e = doc->CreateElement(u"e");
+  EXPECT_EQ(dynamic_cast<NamedElement*>(e), nullptr);
+  e->Release();
+  doc->Release();
+}
+
 TEST_F(ObjModel, LoadingWithoutParserFailsCleanly) {
   BuildSmall();
   TMemoryStream empty;
@@ -159,6 +188,36 @@ TEST_F(ObjModel, EncodingsAndTheirMarks) {
   }
 }
 
+TEST_F(ObjModel, LargeDocumentSavesTheSameMarkupItShows) {
+  BuildSmall();
+  model.SetFormattedOutput(true);
+  TXpElement* r = model.DocumentElement();
+  for (int i = 0; i < 3000; ++i) {
+    TXpElement* e = r->CreateChildElement(u"e");
+    e->SetAttribute(u"n", u"\u00e4&" + Utf8ToWide(std::to_string(i)));
+    e->CreateChildElement(u"f")->CreateChildText(u"text\U0001F600");
+  }
+  const size_t rootSize = r->noomGetXpDocument().size();
+  // A writer hook that renders markup of its own must not disturb the save.
+  size_t seen = 0;
+  int calls = 0;
+  bool inside = false;
+  model.Document()->OnBeforeElementOutput = [&](TXpDocument*, TXpElement* e) {
+    if (inside || e->NodeName() != u"f" || calls++ % 1000 != 0) return;
+    inside = true;
+    seen += model.DocumentElement()->noomGetXpDocument().size();
+    inside = false;
+  };
+  const std::string expected = WideToUtf8(model.XmlDocument());
+  EXPECT_GT(expected.size(), 100000u);
+  model.SetOutCharSet(ceUTF8);
+  model.SetWriteUTF8Signature(false);
+  TMemoryStream out;
+  model.SaveToStream(out);
+  EXPECT_EQ(StreamBytes(out), expected);
+  EXPECT_EQ(seen, 2 * 3 * rootSize);
+}
+
 TEST_F(ObjModel, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary) {
   TXpElement* r = model.Document()->CreateElement(u"r");
   model.Document()->AppendChild(r);
@@ -179,6 +238,12 @@ TEST_F(ObjModel, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary) {
   fs::create_directory(dir / "folder.vov" / "inner");
   EXPECT_ANY_THROW(model.SaveToFile((dir / "folder.vov").u16string()));
   EXPECT_THROW(model.SaveToFile((dir / "missing" / "x.vov").u16string()), EFCreateError);
+  EXPECT_THROW(model.SaveToFile(u"FTP://host/x.vov"), EXpException);
+
+  // A lone surrogate is no character: it fails instead of ending the text.
+  r->CreateChildText(u"a\xD800" u"b");
+  EXPECT_THROW(model.SaveToFile(path.u16string()), EXpStreamError);
+  EXPECT_EQ(ReadFile(path), before);
 
   auto names = FilesIn();
   std::sort(names.begin(), names.end());

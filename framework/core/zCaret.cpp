@@ -1,0 +1,64 @@
+#include "framework/core/zCaret.h"
+
+#include "framework/core/zWindow.h"
+
+zCaret::zCaret(zWindow* window, int32_t flag, int32_t width, int32_t height)
+    : window_(window), flag_(flag), width_(width), height_(height), blinkTime_(GetCaretBlinkTime())
+{
+    if (window_) {
+        window_->setCaret(this);
+        if (window_->handle() && GetFocus() == window_->handle())
+            create();
+    }
+}
+
+zCaret::~zCaret()
+{
+    destroy();
+    if (window_ && window_->caret() == this)
+        window_->setCaret(nullptr);
+}
+
+void zCaret::create()
+{
+    if (exists_ || !window_ || !window_->handle())
+        return;
+    if (CreateCaret(window_->handle(), nullptr, width_, height_)) {
+        exists_ = 1;
+        SetCaretPos(x_, y_);
+        show();
+    }
+}
+
+void zCaret::destroy()
+{
+    if (exists_) {
+        DestroyCaret();
+        exists_ = 0;
+        showCount_ = 0;
+    }
+}
+
+void zCaret::hide()
+{
+    if (!exists_)
+        return;
+    if (--showCount_ == 0)
+        HideCaret(window_->handle());
+}
+
+void zCaret::show()
+{
+    if (!exists_)
+        return;
+    if (++showCount_ == 1)
+        ShowCaret(window_->handle());
+}
+
+void zCaret::setPos(POINT p)
+{
+    x_ = p.x;
+    y_ = p.y;
+    if (exists_)
+        SetCaretPos(x_, y_);
+}

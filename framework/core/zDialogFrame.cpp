@@ -1,0 +1,671 @@
+#include "framework/core/zDialogFrame.h"
+
+#include "framework/core/zApplication.h"
+#include "framework/core/zButton.h"
+#include "framework/core/zFont.h"
+#include "framework/core/zMenu.h"
+#include "framework/core/zScrollBarBase.h"
+#include "framework/core/zScrollInfo.h"
+#include "framework/core/zSizer.h"
+#include "framework/core/zTaskDev.h"
+#include "framework/core/zTimer.h"
+#include "framework/core/ziDialogReader.h"
+#include "framework/core/ziWindowMap.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool g_baseClassRegistered = false;
+const char kBaseClass[] = "DialogFrameCL";
+
+bool qualifies(zWindow* w)
+{
+    HWND h = w ? w->handle() : nullptr;
+    return h && IsWindowEnabled(h) && (GetWindowLongA(h, GWL_STYLE) & WS_TABSTOP);
+}
+
+bool isRadioButton(zWindow* w) { return w && w->isKind(zControlKind::RadioButton); }
+
+bool classIs(HWND hwnd, const char* name)
+{
+    char buffer[64] = {};
+    GetClassNameA(hwnd, buffer, sizeof buffer);
+    return std::strcmp(buffer, name) == 0;
+}
+
+} // namespace
+
+zDialogFrameStack* zDialogFrameStack::instance(bool create)
+{
+    static zDialogFrameStack* stack = nullptr;
+    if (!stack && create)
+        stack = new zDialogFrameStack;
+    return stack;
+}
+
+zDialogFrame::zDialogFrame(zWindow* parent, const zResId& id, DWORD style, int doNotCreate) : zFrameWin(parent)
+{
+    setKind(KindDialogFrame);
+    const char* fixed = zFrameClassOverride::get();
+    setClassName(fixed ? fixed : kBaseClass);
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    background_ = GetSysColor(version.dwMajorVersion >= 4 ? COLOR_3DFACE : COLOR_WINDOW);
+    id_ = id.number();
+
+    reader_ = new ziDialogReader(this, id);
+    const DWORD templateStyle = reader_->style();
+    setStyle(templateStyle);
+    text_ = reader_->caption();
+    if (reader_->templateFont() && reader_->font())
+        setFont(reader_->font(), 0);
+    reader_->applyRect(sizer_);
+    if (style)
+        setStyle(style | (templateStyle & 0xFFFF));
+    if (!doNotCreate)
+        create();
+}
+
+zDialogFrame::~zDialogFrame()
+{
+    delete reader_;
+    reader_ = nullptr;
+    if (zModelessDialog && zModelessDialog == hwnd_)
+        zModelessDialog = nullptr;
+}
+
+LRESULT zDialogFrame::defWindowProc(zEvent* ev) { return zFrameWin::defWindowProc(ev); }
+
+WNDCLASSA zDialogFrame::windowClass()
+{
+    WNDCLASSA wc{};
+    wc.style = 0;
+    wc.lpfnWndProc = &zDialogFrame::windowProc;
+    wc.hInstance = zApp ? zApp->instance : GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = kBaseClass;
+    return wc;
+}
+
+void zDialogFrame::trimSystemMenu()
+{
+    const DWORD s = style_;
+    if (!(s & WS_SYSMENU) || (s & WS_OVERLAPPEDWINDOW) == WS_OVERLAPPEDWINDOW || !parent_ || parent_ == this)
+        return;
+    HMENU menu = GetSystemMenu(hwnd_, FALSE);
+    if (!menu)
+        return;
+    int kept = 0;
+    if (!(s & WS_THICKFRAME))
+        RemoveMenu(menu, SC_SIZE, MF_BYCOMMAND);
+    else
+        ++kept;
+    if (!(s & WS_MINIMIZEBOX))
+        RemoveMenu(menu, SC_MINIMIZE, MF_BYCOMMAND);
+    else
+        ++kept;
+    if (!(s & WS_MAXIMIZEBOX))
+        RemoveMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+    else
+        ++kept;
+    if (!(s & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)))
+        RemoveMenu(menu, SC_RESTORE, MF_BYCOMMAND);
+    else
+        ++kept;
+    RemoveMenu(menu, SC_TASKLIST, MF_BYCOMMAND);
+    RemoveMenu(menu, static_cast<UINT>(kept + 2), MF_BYPOSITION);
+    RemoveMenu(menu, static_cast<UINT>(kept + 1), MF_BYPOSITION);
+}
+
+void zDialogFrame::focusFirstChild()
+{
+    zWindow* first = nullptr;
+    zPListIterOf<zWindow> it(children_);
+    while (zWindow* child = it.next()) {
+        if (!first)
+            first = child;
+        if (qualifies(child)) {
+            SetFocus(child->handle());
+            return;
+        }
+    }
+    if (first && first->handle())
+        SetFocus(first->handle());
+}
+
+int zDialogFrame::create()
+{
+    int32_t width = sizer_->width();
+    int32_t height = sizer_->height();
+    if (width == zSizerUnset || width == 0)
+        width = width == zSizerUnset ? 200 : width;
+    if (height == zSizerUnset || height == 0)
+        height = height == zSizerUnset ? 150 : height;
+    if (sizer_->width() == zSizerUnset && sizer_->height() == zSizerUnset) {
+        width = 200;
+        height = 150;
+    }
+
+    DWORD s = style_;
+    if ((s & WS_CAPTION) == WS_CAPTION)
+        height += GetSystemMetrics(SM_CYCAPTION);
+    if (s & DS_MODALFRAME) {
+        height += 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYBORDER);
+        width += 2 * GetSystemMetrics(SM_CXDLGFRAME) + 2 * GetSystemMetrics(SM_CXBORDER);
+    } else if (s & WS_DLGFRAME) {
+        height += GetSystemMetrics(SM_CYDLGFRAME);
+        width += GetSystemMetrics(SM_CXDLGFRAME);
+    } else if (s & WS_THICKFRAME) {
+        height += GetSystemMetrics(SM_CYFRAME);
+        width += GetSystemMetrics(SM_CXFRAME);
+    } else {
+        height += GetSystemMetrics(SM_CYBORDER);
+        width += GetSystemMetrics(SM_CXBORDER);
+    }
+    if ((reader_ && reader_->hasMenu()) || menu_)
+        height += GetSystemMetrics(SM_CYMENU);
+    sizer_->setExtent(width, height);
+
+    // A window class of its own for every dialog object.
+    WNDCLASSA wc = windowClass();
+    if (!zFrameClassOverride::get()) {
+        char suffix[32];
+        std::snprintf(suffix, sizeof suffix, "%llu",
+                      static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(this)));
+        className_ = kBaseClass;
+        className_.append(suffix);
+    }
+    wc.lpszClassName = className_.c_str();
+    if (className_ == kBaseClass) {
+        if (!g_baseClassRegistered) {
+            RegisterClassA(&wc);
+            g_baseClassRegistered = true;
+        }
+    } else {
+        RegisterClassA(&wc);
+        if (zApp)
+            zApp->recordClass(className_.c_str());
+    }
+
+    if (s & DS_MODALFRAME)
+        exStyle_ |= WS_EX_DLGMODALFRAME;
+    if (s & WS_CHILD) {
+        s = (s & ~static_cast<DWORD>(WS_CHILD)) | WS_POPUP;
+        style_ = s;
+    }
+    const int32_t x = sizer_->x() == zSizerUnset ? 0 : sizer_->x();
+    const int32_t y = sizer_->y() == zSizerUnset ? 0 : sizer_->y();
+    HWND hwnd = CreateWindowExA(exStyle_, className_.c_str(), nullptr, style_, x, y, sizer_->width(),
+                                sizer_->height(), parent_ ? parent_->handle() : nullptr, nullptr,
+                                zApp ? zApp->instance : GetModuleHandleA(nullptr), nullptr);
+    if (hwnd) {
+        bind(hwnd);
+        setCaption(text_);
+        trimSystemMenu();
+    }
+
+    if (reader_) {
+        if (hwnd_)
+            reader_->createControls();
+        defaultButton_ = reader_->defaultButtonId();
+        if (reader_->hasMenu()) {
+            zMenu* menu = new zMenu(reader_->menuId(), this);
+            if (menu != menu_)
+                setMenu(menu);
+        }
+        delete reader_;
+        reader_ = nullptr;
+    }
+
+    if (hwnd_) {
+        focusFirstChild();
+        RECT wr;
+        GetWindowRect(hwnd_, &wr);
+        int32_t ox = wr.left, oy = wr.top;
+        if (parent_ && parent_->handle() && !(style_ & WS_POPUP)) {
+            RECT pr;
+            GetWindowRect(parent_->handle(), &pr);
+            ox -= pr.left;
+            oy -= pr.top;
+        }
+        sizer_->setOrigin(ox, oy);
+        sizer_->setExtent(wr.right - wr.left, wr.bottom - wr.top);
+    }
+    if (!font_ && parent_ && parent_->font())
+        setFont(parent_->font(), 0);
+    return hwnd_ ? 1 : 0;
+}
+
+void zDialogFrame::show(int code)
+{
+    if (state_ & WasShown) {
+        showState(code);
+        return;
+    }
+    beforeFirstShow();
+    setState(WasShown);
+    zModelessDialog = hwnd_;
+    setCaption(text_);
+    if (hwnd_) {
+        ShowWindow(hwnd_, code);
+        UpdateWindow(hwnd_);
+    }
+    if (code)
+        style_ |= WS_VISIBLE;
+}
+
+bool zDialogFrame::isDescendant(HWND hwnd) const
+{
+    return hwnd && hwnd_ && hwnd != hwnd_ && IsChild(hwnd_, hwnd);
+}
+
+int zDialogFrame::activate(zEvent* ev)
+{
+    const bool deactivating = (ev->message == WM_ACTIVATE && LOWORD(ev->wParam) == WA_INACTIVE) ||
+                              (ev->message == WM_MDIACTIVATE && reinterpret_cast<HWND>(ev->lParam) != hwnd_);
+    if (deactivating) {
+        HWND focused = GetFocus();
+        savedFocus_ = isDescendant(focused) ? focused : nullptr;
+    } else {
+        if (savedFocus_ && IsWindow(savedFocus_))
+            SetFocus(savedFocus_);
+        savedFocus_ = nullptr;
+    }
+    return 1;
+}
+
+int zDialogFrame::focus(zEvent* ev)
+{
+    if (ev->message != WM_SETFOCUS)
+        return 1;
+    zWindow* first = nullptr;
+    zPListIterOf<zWindow> it(children_);
+    while (zWindow* child = it.next()) {
+        if (!first)
+            first = child;
+        if (!qualifies(child))
+            continue;
+        if (isRadioButton(child) && !SendMessageA(child->handle(), BM_GETCHECK, 0, 0))
+            continue;
+        SetFocus(child->handle());
+        return 1;
+    }
+    if (first && first->handle())
+        SetFocus(first->handle());
+    return 1;
+}
+
+void zDialogFrame::modal()
+{
+    zDialogFrameStack* stack = zDialogFrameStack::instance(false);
+    if (!stack) {
+        stack = zDialogFrameStack::instance(true);
+    } else if (stack->count() > 0) {
+        zDialogFrame* top = stack->top();
+        if (top && top->handle() && IsWindow(top->handle()))
+            EnableWindow(top->handle(), FALSE);
+    }
+    stack->push(this);
+
+    modal_ = 1;
+    HWND focused = GetFocus();
+    if (focused != hwnd_ && !isDescendant(focused) && hwnd_ && IsWindow(hwnd_))
+        SetFocus(hwnd_);
+    zWindow* mainFrame = zApp ? zApp->mainFrame : nullptr;
+    if (parent_) {
+        parent_->disable();
+        if (mainFrame && mainFrame != parent_ && mainFrame != this)
+            mainFrame->disable();
+    }
+
+    // Nested runs restore the flag they found.
+    const int32_t previousFlag = zApp ? zApp->modalFlag : 0;
+    if (zApp) {
+        zApp->modalFlag = 1;
+        zApp->run();
+        zApp->modalFlag = previousFlag;
+    }
+
+    if (focused && IsWindow(focused) && focused != hwnd_ && !isDescendant(focused))
+        SetFocus(focused);
+    else if (zApp && zApp->mainFrame && zApp->mainFrame->handle())
+        SetFocus(zApp->mainFrame->handle());
+    modal_ = 0;
+}
+
+void zDialogFrame::endDialog()
+{
+    zWindow* mainFrame = zApp ? zApp->mainFrame : nullptr;
+    auto enableOwners = [&] {
+        if (!parent_)
+            return;
+        parent_->enable();
+        if (mainFrame && mainFrame != parent_ && mainFrame != this)
+            mainFrame->enable();
+    };
+    if (modal_) {
+        zDialogFrameStack* stack = zDialogFrameStack::instance(false);
+        if (stack) {
+            if (stack->count() > 0)
+                stack->pop();
+            zDialogFrame* top = stack->count() > 0 ? stack->top() : nullptr;
+            if (top && top->handle() && IsWindow(top->handle()))
+                EnableWindow(top->handle(), TRUE);
+            else
+                enableOwners();
+        } else if (parent_) {
+            parent_->enable();
+        }
+    }
+    if (hwnd_) {
+        ShowWindow(hwnd_, SW_HIDE);
+        UpdateWindow(hwnd_);
+    }
+    if (modal_)
+        PostQuitMessage(0);
+    if (state_ & DeleteOnDestroy) {
+        if (hwnd_)
+            PostMessageA(hwnd_, MsgDeleteSelf, 0, 0);
+    } else if (zApp && zApp->mainFrame == this) {
+        zApp->quit();
+    }
+}
+
+int zDialogFrame::nextControl(zEvent& ev)
+{
+    if (ev.lParam) {
+        SetFocus(reinterpret_cast<HWND>(ev.wParam));
+        return 1;
+    }
+    HWND f = GetFocus();
+    while (f && GetParent(f) != hwnd_)
+        f = GetParent(f);
+    zWindow* focused = nullptr;
+    {
+        zPListIterOf<zWindow> it(children_);
+        while (zWindow* child = it.next())
+            if (f && child->handle() == f)
+                focused = child;
+    }
+    if (!focused)
+        return 0;
+
+    zWindow* target = nullptr;
+    zPListIterOf<zWindow> it(children_);
+    if (ev.wParam) {
+        // Previous: the last qualifying child before the focused one, or
+        // the last qualifying child of all (wrap).
+        zWindow* lastQualifying = nullptr;
+        bool met = false;
+        while (zWindow* child = it.next()) {
+            if (child == focused)
+                met = true;
+            if (!qualifies(child))
+                continue;
+            if (!met)
+                target = child;
+            lastQualifying = child;
+        }
+        if (!target)
+            target = lastQualifying;
+    } else {
+        zWindow* firstQualifying = nullptr;
+        bool after = false;
+        while (zWindow* child = it.next()) {
+            if (qualifies(child)) {
+                if (!firstQualifying)
+                    firstQualifying = child;
+                if (after && !target)
+                    target = child;
+            }
+            if (child == focused)
+                after = true;
+        }
+        if (!target)
+            target = firstQualifying;
+    }
+    if (target && target->handle())
+        SetFocus(target->handle());
+    return 1;
+}
+
+void zDialogFrame::closeDropDown()
+{
+    HWND f = GetFocus();
+    if (!isDescendant(f))
+        return;
+    if (classIs(f, "ComboBox")) {
+        SendMessageA(f, CB_SHOWDROPDOWN, FALSE, 0);
+        return;
+    }
+    HWND p = GetParent(f);
+    if (classIs(f, "Edit") && p != hwnd_ && isDescendant(p) && classIs(p, "ComboBox"))
+        SendMessageA(p, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+int zDialogFrame::scrollEvent(zEvent& ev)
+{
+    zScrollInfo* info = nullptr;
+    if (ev.lParam) {
+        zWindow* bar = zWindow::find(reinterpret_cast<HWND>(ev.lParam));
+        if (!bar || !bar->isKind(zControlKind::ScrollBarBase))
+            return 0;
+        info = reinterpret_cast<zScrollInfo*>(static_cast<zScrollBarBase*>(bar)->scrollInfo());
+    } else {
+        info = ev.message == WM_VSCROLL ? vScroll_ : hScroll_;
+    }
+    if (!info)
+        return 0;
+    switch (LOWORD(ev.wParam)) {
+    case SB_LINEUP: info->setPos(info->pos() - info->line()); break;
+    case SB_LINEDOWN: info->setPos(info->pos() + info->line()); break;
+    case SB_PAGEUP: info->setPos(info->pos() - info->page()); break;
+    case SB_PAGEDOWN: info->setPos(info->pos() + info->page()); break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: info->jumpTo(static_cast<int16_t>(HIWORD(ev.wParam))); break;
+    case SB_TOP: info->setPos(info->min()); break;
+    case SB_BOTTOM: info->setPos(info->max()); break;
+    default: break;
+    }
+    return 1;
+}
+
+LRESULT CALLBACK zDialogFrame::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    zWindow* w = zWindow::find(hwnd);
+    if (!w || !w->isKind(KindDialogFrame))
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    zEvent ev{lParam, wParam, msg, hwnd};
+    return static_cast<zDialogFrame*>(w)->handleEvent(ev);
+}
+
+LRESULT zDialogFrame::handleEvent(zEvent& ev)
+{
+    auto nodes = [&] { return zEvCore::dispatch(&ev, this); };
+    auto nodesFirst = [&](uint32_t flag) { return (interest_ & flag) ? nodes() : 0; };
+    LRESULT r = 0;
+
+    switch (ev.message) {
+    case WM_DESTROY:
+        if (zApp && zApp->mainFrame == this) {
+            if (zApp->taskDev)
+                zApp->taskDev->setEnabled(false);
+            PostQuitMessage(0);
+            r = 1;
+        } else {
+            r = nodes();
+        }
+        break;
+    case WM_MOVE:
+        r = move(&ev);
+        sizer_->setOrigin(static_cast<int16_t>(LOWORD(ev.lParam)), static_cast<int16_t>(HIWORD(ev.lParam)));
+        break;
+    case WM_SIZE:
+        r = sizeSizer(&ev);
+        size(&ev);
+        break;
+    case WM_ACTIVATE:
+        zModelessDialog = LOWORD(ev.wParam) != WA_INACTIVE ? hwnd_ : nullptr;
+        if ((r = nodesFirst(WantActivate)) != 0)
+            return r;
+        r = activate(&ev);
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        if ((r = nodesFirst(WantFocus)) != 0)
+            return r;
+        r = focus(&ev);
+        if (ev.message == WM_SETFOCUS)
+            for (zWindow* p = parent_; p; p = p->parent())
+                p->focusChanged(lastFocus, this);
+        lastFocus = this;
+        break;
+    case WM_CLOSE:
+        if ((r = nodesFirst(WantClose)) != 0)
+            return r;
+        r = close(&ev);
+        if (!r && modal_)
+            endDialog();
+        break;
+    case WM_ERASEBKGND:
+        r = eraseBackground(&ev);
+        break;
+    case WM_SETCURSOR:
+        r = nodesFirst(WantSetCursor);
+        break;
+    case WM_NEXTDLGCTL:
+        return nextControl(ev);
+    case WM_NCDESTROY: {
+        setState(Destroyed);
+        unbind();
+        hwnd_ = nullptr;
+        if (zModelessDialog == ev.hwnd)
+            zModelessDialog = nullptr;
+        if (state_ & DeleteOnDestroy)
+            delete this;
+        return 0;
+    }
+    case WM_NCLBUTTONDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        r = nodes();
+        if (!r)
+            r = mouseButtonDown(&ev);
+        if (!r && (ev.message == WM_LBUTTONDOWN || ev.message == WM_NCLBUTTONDOWN))
+            closeDropDown();
+        break;
+    case WM_COMMAND:
+        if (zTrackedPopup && (r = zTrackedPopup->dispatch(&ev)) != 0)
+            return r;
+        if (menu_ && (interest_ & WantMenu))
+            r = menu_->dispatch(&ev);
+        if (!r)
+            r = zEvCore::dispatchCommand(&ev, this);
+        if (!r)
+            r = command(&ev);
+        break;
+    case WM_TIMER:
+        if (zApp && zApp->timerDev)
+            zApp->timerDev->dispatch();
+        break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        scrollEvent(ev);
+        r = scroll(&ev);
+        break;
+    case WM_INITMENU:
+    case WM_MENUSELECT:
+        if (zTrackedPopup && zTrackedPopup->dispatch(&ev))
+            return 1;
+        if (menu_ && (interest_ & WantMenu) && (r = menu_->dispatch(&ev)) != 0)
+            return r;
+        r = nodes();
+        break;
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        if (HBRUSH brush = ctlColor(&ev, this))
+            return reinterpret_cast<LRESULT>(brush);
+        break;
+    case WM_MOUSEMOVE:
+        if (cursor_.handle())
+            SetCursor(cursor_.handle());
+        r = nodesFirst(WantMouseMove);
+        break;
+    case DM_GETDEFID:
+        return defaultButton_ == NoDefault ? 0 : MAKELONG(defaultButton_, DC_HASDEFID);
+    case DM_SETDEFID:
+        defaultButton_ = static_cast<int32_t>(ev.wParam);
+        return 1;
+    case MsgPressDefault:
+        if (ev.wParam == 0x1000 && ev.lParam == 0x1000) {
+            if (defaultButton_ != NoDefault) {
+                zWindow* button = childById(defaultButton_);
+                SendMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(defaultButton_ & 0xFFFF),
+                             reinterpret_cast<LPARAM>(button ? button->handle() : nullptr));
+            } else {
+                SendMessageA(hwnd_, WM_COMMAND, IDOK, 0);
+            }
+        }
+        r = nodes();
+        break;
+    case MsgDeleteSelf:
+        delete this;
+        return 0;
+    default:
+        r = nodes();
+        break;
+    }
+    if (r)
+        return r;
+    return defWindowProc(&ev);
+}
+
+zFormDialog::zFormDialog(zWindow* parent, const zResId& id, DWORD style) : zDialogFrame(parent, id, style, 1)
+{
+    setKind(KindFormDialog);
+    create();
+}
+
+void zFormDialog::show(int code)
+{
+    if (!(state_ & WasShown)) {
+        okButton_ = childById(IDOK);
+        if (okButton_ && okButton_->isKind(zKindControl))
+            static_cast<zControl*>(okButton_)->addCommandHandler(this, zProc(&zFormDialog::ok));
+        cancelButton_ = childById(IDCANCEL);
+        if (cancelButton_ && cancelButton_->isKind(zKindControl))
+            static_cast<zControl*>(cancelButton_)->addCommandHandler(this, zProc(&zFormDialog::cancel));
+    }
+    zDialogFrame::show(code);
+}
+
+int zFormDialog::validate()
+{
+    result_ = zWindow::validate() ? 1 : 0;
+    return result_;
+}
+
+int zFormDialog::ok(zEvent*)
+{
+    if (validate())
+        endDialog();
+    return 0;
+}
+
+int zFormDialog::cancel(zEvent*)
+{
+    result_ = 0;
+    endDialog();
+    return 0;
+}

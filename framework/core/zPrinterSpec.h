@@ -1,0 +1,26 @@
+// Which printer to use: device, driver and output port, split from a text of
+// the form "device,driver,output" (the system profile's [windows] Device).
+#pragma once
+
+#include <array>
+
+class zPrinterSpec {
+public:
+    static constexpr int BufferSize = 256;
+
+    // The system's default printer (Windows build only; empty elsewhere).
+    zPrinterSpec();
+    explicit zPrinterSpec(const char* text);
+
+    const char* driverName() const { return driver; }
+    const char* deviceName() const { return device; }
+    const char* outputName() const { return output; }
+
+private:
+    void split();
+
+    std::array<char, BufferSize> buffer{};
+    const char* driver = nullptr;
+    const char* device = nullptr;
+    const char* output = nullptr;
+};

@@ -1,0 +1,11 @@
+#pragma once
+// The printable table.
+#include "framework/core/zTable.h"
+
+class zTablePrintable : public zTable {
+public:
+    zTablePrintable(zWindow* parent, zSizer* sizer, DWORD style, const char* title, int32_t id)
+        : zTable(parent, sizer, style, title, id)
+    {
+    }
+};
