@@ -212,6 +212,23 @@ TEST(Forms, EnterPressesDefaultAndEscapeCancelButton) {
   }
 }
 
+TEST(Forms, KeyPreviewSeesKeysBeforeTheDialogKeys) {
+  SampleForm form;
+  form.SetKeyPreview(true);
+  std::vector<WORD> previewed;
+  form.OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
+    previewed.push_back(key);
+    if (key == VK_ESCAPE) key = 0;  // taken: Escape no longer cancels
+  };
+  form.SetActiveControl(form.Edit1);
+  later([&] {
+    postKey(keyTarget(&form), VK_ESCAPE);
+    postKey(keyTarget(&form), VK_RETURN);
+  });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_EQ(previewed, (std::vector<WORD>{VK_ESCAPE, VK_RETURN}));
+}
+
 TEST(Forms, EnterInAMemoIsLeftToTheMemo) {
   SampleForm form;
   form.SetActiveControl(form.Memo1);
