@@ -14,6 +14,11 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TCustomForm::~TCustomForm() {
+  OnCreate = OnShow = OnHide = nullptr;
+  OnClose = nullptr;
+  OnCloseQuery = nullptr;
+  OnKeyDown = nullptr;
+  OnEnter = OnExit = nullptr;
   // The children go while the window still exists, so that their windows
   // are destroyed before the form's.
   FActiveControl = nullptr;

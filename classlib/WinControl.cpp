@@ -31,6 +31,14 @@ void registerContainerClass() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
+  // Nothing of the object is reachable from handlers while its window goes:
+  // focus and mouse messages of the destruction fire no events.
+  OnEnter = nullptr;
+  OnExit = nullptr;
+  OnKeyDown = nullptr;
+  OnClick = nullptr;
+  OnMouseEnter = nullptr;
+  OnMouseLeave = nullptr;
   DestroyHandle();
   // Child controls go with their parent, the last one first.
   while (!FControls.empty()) {
