@@ -207,6 +207,15 @@ TEST_F(EntryFile, ListsAthletesOnlyWithinTheClassSize) {
   EXPECT_EQ(text.find("Mannschaft"), std::string::npos);
   EXPECT_NE(text.find("<Wettkampfklasse Name=\"III M&#228;dchen\""), std::string::npos);
   EXPECT_NE(text.find("  <Meldungen/>"), std::string::npos);
+
+  // In a class of 13 athletes per team, member 12 alone carries the team.
+  team(1, 7, "Schule");
+  athlete(1, 7, 12, "Letzte", 1);
+  EntrySelection[1][7] = 1;
+  EXPECT_TRUE(wait.WriteEntryFile(target_, false));
+  text = readBytes(target_);
+  EXPECT_NE(text.find("<Mannschaft Klasse=\"IV Jungen\" Index=\"0\">"), std::string::npos);
+  EXPECT_NE(text.find("<Teilnehmer Name=\"Letzte\" JG=\"\" Klasse=\"\">"), std::string::npos);
 }
 
 TEST_F(EntryFile, AnExistingFileIsReplacedOnlyWhenTheUserAgrees) {
