@@ -330,3 +330,48 @@ TEST(Windows, PlacementAndCaption)
     EXPECT_STREQ(text, "Schülerliste");
     EXPECT_TRUE(frame.caption() == "Schülerliste");
 }
+
+TEST(Windows, ParentAnswersItsChildrensColourMessages)
+{
+    struct Coloured : Child {
+        HBRUSH brush = nullptr;
+        using Child::Child;
+        ~Coloured() override { if (brush) DeleteObject(brush); }
+        zColor ctlTextColor() const override { return zColor{0, 0, 255, 0}; }
+        HBRUSH ctlBrush() const override { return brush; }
+        void backgroundColor(const zColor& c) override
+        {
+            Child::backgroundColor(c);
+            if (brush)
+                DeleteObject(brush);
+            brush = CreateSolidBrush(background());
+        }
+    };
+    Frame frame;
+    Coloured child(&frame, 5);
+    ASSERT_TRUE(child.create());
+    HDC dc = CreateCompatibleDC(nullptr);
+    auto send = [&](HWND control) {
+        return reinterpret_cast<HBRUSH>(SendMessageA(frame.handle(), WM_CTLCOLORSTATIC,
+                                                     reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    };
+
+    child.backgroundColor(zColor{255, 0, 0, 0});
+    EXPECT_EQ(send(child.handle()), child.brush);
+    EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 255));
+    EXPECT_EQ(GetBkColor(dc), RGB(255, 0, 0));
+
+    // No background of its own and no brush: the context's background
+    // becomes the child's.
+    DeleteObject(child.brush);
+    child.brush = nullptr;
+    child.setBackground(zWindow::NoBackground);
+    SetBkColor(dc, RGB(0, 128, 0));
+    HBRUSH answered = send(child.handle());
+    EXPECT_NE(answered, nullptr);
+    EXPECT_EQ(answered, child.brush);
+    EXPECT_EQ(child.background(), RGB(0, 128, 0));
+
+    EXPECT_NE(send(frame.handle()), child.brush); // not a child: the default procedure answers
+    DeleteDC(dc);
+}
