@@ -117,8 +117,14 @@ void zDialogFrame::trimSystemMenu()
     else
         ++kept;
     RemoveMenu(menu, SC_TASKLIST, MF_BYCOMMAND);
-    RemoveMenu(menu, static_cast<UINT>(kept + 2), MF_BYPOSITION);
-    RemoveMenu(menu, static_cast<UINT>(kept + 1), MF_BYPOSITION);
+    // The separators: the first stands after Move and the kept items; once
+    // it is gone a second one (where the menu has one) follows Close. Only
+    // separators go, never Close itself, which would disable the close box.
+    for (int position : {kept + 1, kept + 2}) {
+        const UINT state = GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION);
+        if (state != static_cast<UINT>(-1) && (state & MF_SEPARATOR))
+            RemoveMenu(menu, static_cast<UINT>(position), MF_BYPOSITION);
+    }
 }
 
 void zDialogFrame::focusFirstChild()
@@ -632,12 +638,14 @@ zFormDialog::zFormDialog(zWindow* parent, const zResId& id, DWORD style) : zDial
 void zFormDialog::show(int code)
 {
     if (!(state_ & WasShown)) {
+        // The command node goes on this dialog, the children's parent, for
+        // whatever window carries the id: a standard button or a 3-D one.
         okButton_ = childById(IDOK);
-        if (okButton_ && okButton_->isKind(zKindControl))
-            static_cast<zControl*>(okButton_)->addCommandHandler(this, zProc(&zFormDialog::ok));
+        if (okButton_)
+            addCommand(IDOK, this, zProc(&zFormDialog::ok));
         cancelButton_ = childById(IDCANCEL);
-        if (cancelButton_ && cancelButton_->isKind(zKindControl))
-            static_cast<zControl*>(cancelButton_)->addCommandHandler(this, zProc(&zFormDialog::cancel));
+        if (cancelButton_)
+            addCommand(IDCANCEL, this, zProc(&zFormDialog::cancel));
     }
     zDialogFrame::show(code);
 }

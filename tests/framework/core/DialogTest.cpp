@@ -10,6 +10,7 @@
 #include "framework/core/zEditBase.h"
 #include "framework/core/zGenericControl.h"
 #include "framework/core/zListBoxBase.h"
+#include "framework/core/zPane.h"
 #include "framework/core/zScrollBarBase.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zStaticText.h"
@@ -25,6 +26,13 @@ zWindow* makeTestType(zWindow* parent, zSizer* sizer, uint32_t style, const char
     return new zStaticText(parent, sizer, style, title, id);
 }
 zControlType testType("fwcTestType", makeTestType);
+
+// A window that is not a standard control, as the 3-D buttons are.
+zWindow* makePaneType(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int32_t id)
+{
+    return new zPane(parent, sizer, style, id, 1);
+}
+zControlType paneType("fwcPaneType", makePaneType);
 
 // Records the commands a dialog receives.
 class CommandLog : public zEvH {
@@ -143,6 +151,32 @@ TEST_F(Dialogs, HeaderAndClassesOfTheirOwn)
     GetWindowRect(unsized.handle(), &dr);
     EXPECT_EQ(dr.right - dr.left, 200 + GetSystemMetrics(SM_CXBORDER));
     EXPECT_EQ(dr.bottom - dr.top, 150 + GetSystemMetrics(SM_CYBORDER));
+}
+
+TEST_F(Dialogs, SystemMenuKeepsMoveAndClose)
+{
+    // The system menu keeps what the frame's boxes allow, Move and Close;
+    // the separator goes.
+    struct Case {
+        DWORD style; // 0: the template's
+        std::vector<UINT> kept, gone;
+    } cases[] = {
+        {0, {SC_MOVE, SC_CLOSE}, {SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE}},
+        {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX,
+         {SC_MOVE, SC_CLOSE, SC_SIZE, SC_MINIMIZE, SC_RESTORE},
+         {SC_MAXIMIZE}},
+    };
+    for (const Case& c : cases) {
+        zDialogFrame dlg(frame, zResId(c.style ? 101 : 100), c.style);
+        HMENU menu = GetSystemMenu(dlg.handle(), FALSE);
+        ASSERT_TRUE(menu);
+        for (UINT id : c.kept)
+            EXPECT_NE(GetMenuState(menu, id, MF_BYCOMMAND), static_cast<UINT>(-1)) << c.style << " " << id;
+        for (UINT id : c.gone)
+            EXPECT_EQ(GetMenuState(menu, id, MF_BYCOMMAND), static_cast<UINT>(-1)) << c.style << " " << id;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i)
+            EXPECT_FALSE(GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) << c.style;
+    }
 }
 
 TEST_F(Dialogs, EnterPressesTheDefaultButton)
@@ -296,6 +330,23 @@ TEST_F(Dialogs, FormDialogValidatesOnOkAndEndsOnCancel)
     KillTimer(nullptr, timer);
     EXPECT_EQ(dlg.result(), 0);
     Script::current = nullptr;
+}
+
+TEST_F(Dialogs, OkAndCancelNeedNotBeStandardButtons)
+{
+    zFormDialog dlg(frame, zResId(103));
+    zWindow* ok = dlg.childById(IDOK);
+    zWindow* cancel = dlg.childById(IDCANCEL);
+    ASSERT_NE(dynamic_cast<zPane*>(ok), nullptr);
+    ASSERT_NE(cancel, nullptr);
+    dlg.show(SW_SHOWNORMAL);
+    SendMessageA(dlg.handle(), WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(ok->handle()));
+    EXPECT_EQ(dlg.result(), 1);
+    EXPECT_FALSE(IsWindowVisible(dlg.handle()));
+    dlg.show(SW_SHOWNORMAL);
+    SendMessageA(dlg.handle(), WM_COMMAND, IDCANCEL, reinterpret_cast<LPARAM>(cancel->handle()));
+    EXPECT_EQ(dlg.result(), 0);
+    EXPECT_FALSE(IsWindowVisible(dlg.handle()));
 }
 
 TEST_F(Dialogs, DialogWithoutCancelRunsAndCloses)
