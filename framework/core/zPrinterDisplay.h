@@ -16,6 +16,9 @@ public:
     void releaseDC() override {}
     zRect paintRect() override { return band; }
     zRect extentRect() override { return band; }
+    // Prints the bitmap through a device-independent copy, stretched to its
+    // logical size: a printer cannot take a bitmap made for the screen.
+    int32_t drawBitmap(const zBitmap* bitmap, int32_t x, int32_t y, uint32_t rop = SRCCOPY) override;
 
     void resetBand();
 

@@ -200,6 +200,11 @@ TEST_F(Dialogs, EnterPressesTheDefaultButton)
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
     EXPECT_EQ(log.ids.size(), 1u);
+    // Nor does Enter in a multi-line field that wants it.
+    auto* memo = new zEditBase(&dlg, new zSizer(5, 5, 80, 40, dlg.sizer()),
+                               ES_MULTILINE | ES_WANTRETURN | WS_TABSTOP, "", 120);
+    SendMessageA(memo->handle(), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(log.ids.size(), 1u);
 
     // Without a default button the dialog sends IDOK.
     zDialogFrame plain(frame, zResId(101));

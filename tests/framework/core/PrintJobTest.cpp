@@ -3,6 +3,7 @@
 // title and page count, Cancel and spooler errors.
 #include "FrameworkTestEnv.h"
 
+#include "framework/core/zBitmap.h"
 #include "framework/core/zPane.h"
 #include "framework/core/zPrJobDlg.h"
 #include "framework/core/zPrintJob.h"
@@ -35,6 +36,8 @@ public:
     int printPage(zDisplay* display, const zRect&) override
     {
         ++printed;
+        if (picture)
+            pictureDrawn = display->drawBitmap(picture, 100, 100);
         char text[32];
         wsprintfA(text, "Seite %d von Kelvora", printed);
         TextOutA(display->hdc(), 300, 300, text, lstrlenA(text));
@@ -59,6 +62,8 @@ public:
     int printed = 0, begun = 0, ended = 0;
     zPrJobDlg* dialog = nullptr;
     std::vector<std::string> pageTexts;
+    zBitmap* picture = nullptr;
+    int32_t pictureDrawn = -1;
 };
 
 class PrintJobs : public FrameworkTest {
@@ -262,6 +267,38 @@ TEST_F(PrintJobs, RepeatPrintsTheDocumentAgainPerCopy)
     EXPECT_EQ(pane->pageTexts[2], "Seite #1");
     EXPECT_EQ(pane->pageTexts[3], "Seite #2");
     EXPECT_NE(readFile(out).find("%%Pages: 4"), std::string::npos);
+}
+
+TEST_F(PrintJobs, BitmapsOfTheScreenPrint)
+{
+    // A bitmap made for the screen, as the windows draw them.
+    HDC screen = GetDC(nullptr);
+    HBITMAP handle = CreateCompatibleBitmap(screen, 40, 20);
+    HDC mem = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(mem, handle);
+    RECT all{0, 0, 40, 20};
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(mem, &all, red);
+    DeleteObject(red);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    zBitmap picture(handle);
+
+    std::string out = printTo("fwc-bitmap.ps");
+    auto* pane = new PagesPane(frame, 1);
+    pane->picture = &picture;
+    auto* job = new zPrintJob(pane, new zPrinterDisplay(), new zDefPrJobDlg(frame, zResId(9)));
+    ASSERT_EQ(job->start(0), 1);
+    runUntilEnded(*pane);
+    EXPECT_EQ(pane->pictureDrawn, 1);
+    std::string ps = readFile(out);
+    // One image of the bitmap's size at the given place on the page.
+    size_t page = ps.find("%%Page: 1");
+    ASSERT_NE(page, std::string::npos);
+    EXPECT_NE(ps.find("100 100 translate\n40 20 scale", page), std::string::npos);
+    EXPECT_NE(ps.find("/Width 40\n /Height 20", page), std::string::npos);
+    EXPECT_NE(ps.find("\nimage\n", page), std::string::npos);
 }
 
 } // namespace
