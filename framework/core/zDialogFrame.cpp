@@ -333,6 +333,20 @@ void zDialogFrame::modal()
     else if (zApp && zApp->mainFrame && zApp->mainFrame->handle())
         SetFocus(zApp->mainFrame->handle());
     modal_ = 0;
+    // A self-deleting dialog that ended inside the run goes now.
+    if (deletePending_)
+        delete this;
+}
+
+void zDialogFrame::deleteSelf()
+{
+    // The nested loop handles the dialog's own messages (0x901, and
+    // WM_NCDESTROY after WM_CLOSE) before it returns into modal().
+    if (modal_) {
+        deletePending_ = 1;
+        return;
+    }
+    delete this;
 }
 
 void zDialogFrame::endDialog()
@@ -544,7 +558,7 @@ LRESULT zDialogFrame::handleEvent(zEvent& ev)
         if (zModelessDialog == ev.hwnd)
             zModelessDialog = nullptr;
         if (state_ & DeleteOnDestroy)
-            delete this;
+            deleteSelf();
         return 0;
     }
     case WM_NCLBUTTONDOWN:
@@ -618,7 +632,7 @@ LRESULT zDialogFrame::handleEvent(zEvent& ev)
         r = nodes();
         break;
     case MsgDeleteSelf:
-        delete this;
+        deleteSelf();
         return 0;
     default:
         r = nodes();

@@ -52,6 +52,11 @@ protected:
     int32_t defaultButton_ = NoDefault;
 
 private:
+    // Deletes the object, or, while its modal run is still on the stack,
+    // marks it so that the run deletes it when it returns.
+    void deleteSelf();
+    int32_t deletePending_ = 0;
+
     LRESULT handleEvent(zEvent& ev);
     int nextControl(zEvent& ev);
     void closeDropDown();

@@ -162,9 +162,16 @@ void zPrintJob::finish(int deleteDialog)
         zPrJobDlg* dialog = dialog_;
         dialog_ = nullptr;
         dialog->job = nullptr;
-        dialog->endDialog();
-        if (deleteDialog)
-            delete dialog;
+        if (deleteDialog && dialog->isModal()) {
+            // Its modal run is still on the stack: the dialog goes when the
+            // run returns.
+            dialog->deleteOnDestroy();
+            dialog->endDialog();
+        } else {
+            dialog->endDialog();
+            if (deleteDialog)
+                delete dialog;
+        }
     }
     if (g_currentJob == this)
         g_currentJob = nullptr;

@@ -380,6 +380,46 @@ TEST_F(Dialogs, DialogWithoutCancelRunsAndCloses)
     Script::current = nullptr;
 }
 
+// A dialog that deletes itself, and tells whether its modal run was still
+// going on when that happened.
+class SelfDeleting : public zFormDialog {
+public:
+    SelfDeleting(zWindow* parent, int* deletedInRun) : zFormDialog(parent, zResId(101)), deletedInRun(deletedInRun)
+    {
+        deleteOnDestroy();
+    }
+    ~SelfDeleting() override { *deletedInRun = isModal(); }
+    int* deletedInRun;
+};
+
+TEST_F(Dialogs, SelfDeletingDialogsGoAfterTheirModalRun)
+{
+    // Ended by Cancel (through message 0x901) and by WM_CLOSE (the window
+    // is destroyed at once).
+    for (UINT how : {UINT(WM_COMMAND), UINT(WM_CLOSE)}) {
+        int deletedInRun = -1;
+        auto* dlg = new SelfDeleting(frame, &deletedInRun);
+        HWND window = dlg->handle();
+        dlg->show(SW_SHOWNORMAL);
+        Script script;
+        script.steps = {[&] {
+            if (how == WM_CLOSE)
+                SendMessageA(window, WM_CLOSE, 0, 0);
+            else
+                dlg->cancel(nullptr);
+        }};
+        Script::current = &script;
+        UINT_PTR timer = SetTimer(nullptr, 0, 20, &Script::tick);
+        dlg->modal();
+        KillTimer(nullptr, timer);
+        Script::current = nullptr;
+        pump();
+        EXPECT_EQ(deletedInRun, 0) << how;
+        EXPECT_FALSE(IsWindow(window)) << how;
+        EXPECT_TRUE(IsWindowEnabled(frame->handle())) << how;
+    }
+}
+
 TEST_F(Dialogs, ModalRunsNest)
 {
     zFormDialog outer(frame, zResId(101));

@@ -171,6 +171,34 @@ TEST_F(PrintJobs, PrintsTwoPagesFromIdleSteps)
     EXPECT_NE(ps.find("%%Pages: 2"), std::string::npos);
 }
 
+// A progress dialog that tells whether its modal run was still going on
+// when it was deleted.
+class WatchedDlg : public zDefPrJobDlg {
+public:
+    WatchedDlg(zWindow* parent, int* deletedInRun) : zDefPrJobDlg(parent, zResId(9)), deletedInRun(deletedInRun) {}
+    ~WatchedDlg() override { *deletedInRun = isModal(); }
+    int* deletedInRun;
+};
+
+TEST_F(PrintJobs, ModalJobReturnsWhenPrinted)
+{
+    printTo("fwc-modal.ps");
+    auto* pane = new PagesPane(frame, 3);
+    int deletedInRun = -1;
+    auto* dialog = new WatchedDlg(frame, &deletedInRun);
+    HWND dialogWindow = dialog->handle();
+    auto* job = new zPrintJob(pane, new zPrinterDisplay(), dialog);
+    // The pages come from the idle passes of the dialog's own loop; the
+    // dialog goes once that loop has returned.
+    EXPECT_EQ(job->start(1), 1);
+    pump();
+    EXPECT_EQ(pane->printed, 3);
+    EXPECT_EQ(pane->ended, 1);
+    EXPECT_EQ(deletedInRun, 0);
+    EXPECT_FALSE(IsWindow(dialogWindow));
+    EXPECT_TRUE(IsWindowEnabled(frame->handle()));
+}
+
 TEST_F(PrintJobs, CancelAbortsWithoutStallingLaterJobs)
 {
     std::string first = printTo("fwc-cancelled.ps");
