@@ -160,11 +160,16 @@ TEST_F(ButtonFixture, MnemonicKeyUpClicksWithoutRegardToCase)
     auto* box = make<zCheckBox3d>(3, "&Prüfen", 308);
     SendMessageA(box->handle(), WM_KEYUP, 'P', 0);
     EXPECT_EQ(commands(), 1u);
-    SendMessageA(box->handle(), WM_SYSKEYUP, 'p', 0);
+    SendMessageA(box->handle(), WM_SYSKEYUP, 'P', 0);
     EXPECT_EQ(commands(), 2u);
     SendMessageA(box->handle(), WM_KEYUP, 'X', 0);
     SendMessageA(box->handle(), WM_SYSKEYUP, 'X', 0);
+    // F1 has the code of a lower-case 'p': it asks for help, it does not click.
+    SendMessageA(box->handle(), WM_KEYUP, VK_F1, 0);
     EXPECT_EQ(commands(), 2u);
+    auto* lower = make<zCheckBox3d>(3, "&datei", 320, 40);
+    SendMessageA(lower->handle(), WM_KEYUP, 'D', 0);
+    EXPECT_EQ(commands(), 3u);
 }
 
 TEST_F(ButtonFixture, WindowTextMessages)
