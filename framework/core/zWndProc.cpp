@@ -359,7 +359,7 @@ LRESULT route(Proc kind, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case zMsgScrollRange:
         if (control) {
             if (w->isKind(zKindScrollBar)) {
-                int lo = static_cast<int16_t>(LOWORD(lp)), hi = static_cast<int16_t>(HIWORD(lp));
+                int lo = LOWORD(lp), hi = HIWORD(lp);
                 if (lo == hi)
                     lo = hi = 0;
                 SetScrollRange(hwnd, static_cast<int>(wp), lo, hi, TRUE);

@@ -177,6 +177,14 @@ TEST_F(PaneFixture, ScrollBarControlsMoveTheirOwnState)
     EXPECT_EQ(pane->vertScroll()->pos(), 0);
     SendMessageA(pane->handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
     EXPECT_EQ(pane->vertScroll()->pos(), 10);
+
+    // The control's range arrives by message, in unsigned 16-bit words.
+    bar->scrollInfo()->setRange(0, 40000);
+    pump();
+    int lo = -1, hi = -1;
+    GetScrollRange(bar->handle(), SB_CTL, &lo, &hi);
+    EXPECT_EQ(lo, 0);
+    EXPECT_EQ(hi, 40000);
 }
 
 // A pane control that records enable changes.
