@@ -1,4 +1,5 @@
 #include "framework/core/zApplication.h"
+#include "framework/core/zFrameworkControlTypes.h"
 
 #include <ole2.h>
 
@@ -34,8 +35,8 @@ zApplication::zApplication(HINSTANCE inst, HINSTANCE prev, LPSTR cmd, int show)
         ReleaseDC(desktop, dc);
     }
     // The framework's own control types ("zTextPane", "zPaneControl",
-    // "zBitmapPane", "zTabCtrl") are registered by the control-type
-    // registry where those classes are built.
+    // "zBitmapPane", "zTabCtrl").
+    zRegisterFrameworkControlTypes();
     setFontWeight(-1);
 }
 

@@ -1,5 +1,7 @@
 #include "framework/core/zControl.h"
 
+#include "framework/core/zGenericControl.h"
+
 #include "framework/core/zApplication.h"
 #include "framework/core/zNotifyNode.h"
 #include "framework/core/zScrollInfo.h"
@@ -86,13 +88,15 @@ zControl::zControl(zWindow* dialog, int32_t id) : zChildWin(dialog)
         delete found;
         bind(hwnd);
     } else {
-        // The generic control keeps its window; it goes with this object.
+        // The generic control keeps its window (the window map still names
+        // it); it goes with this object.
         kind_ = KindGeneric;
         predecessor_ = found;
         found->parent_->children().remove(found);
         found->parent_ = nullptr;
         hwnd_ = found->hwnd_;
-        deleteOnDestroy();
+        if (auto* generic = dynamic_cast<zGenericControl*>(found))
+            generic->setOwner(this);
     }
 }
 
@@ -163,6 +167,21 @@ void zControl::show(int code)
         return;
     }
     setState(WasShown);
+    // The sizers place the control: the parent's lays out again when the
+    // parent is already shown, else the control's own.
+    if (parent_ && parent_->handle()) {
+        RECT client;
+        GetClientRect(parent_->handle(), &client);
+        zEvent ev{MAKELPARAM(client.right, client.bottom), 0, WM_SIZE, parent_->handle()};
+        sizer_->parentResized(parent_, &ev);
+    }
+    if (parent_ && (parent_->state() & WasShown) && parent_->sizer()) {
+        parent_->sizer()->setRect(nullptr);
+        if (sizer_->kind() == zSizerAbsolute)
+            sizer_->setRect(nullptr);
+    } else {
+        sizer_->setRect(nullptr);
+    }
     if (hwnd_) {
         ShowWindow(hwnd_, code);
         UpdateWindow(hwnd_);

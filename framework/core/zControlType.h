@@ -24,6 +24,10 @@ public:
     // regard to case, or null.
     static const zControlType* find(const char* className);
 
+    // Registers the 3-D controls and the table and rich controls (defined
+    // with the 3-D controls, framework/controls3d).
+    static void registerExtended();
+
     const char* className;
     zControlCreator creator;
 };

@@ -139,16 +139,8 @@ void zDialogFrame::focusFirstChild()
 
 int zDialogFrame::create()
 {
-    int32_t width = sizer_->width();
-    int32_t height = sizer_->height();
-    if (width == zSizerUnset || width == 0)
-        width = width == zSizerUnset ? 200 : width;
-    if (height == zSizerUnset || height == 0)
-        height = height == zSizerUnset ? 150 : height;
-    if (sizer_->width() == zSizerUnset && sizer_->height() == zSizerUnset) {
-        width = 200;
-        height = 150;
-    }
+    int32_t width = sizer_->width() == zSizerUnset ? 200 : sizer_->width();
+    int32_t height = sizer_->height() == zSizerUnset ? 150 : sizer_->height();
 
     DWORD s = style_;
     if ((s & WS_CAPTION) == WS_CAPTION)

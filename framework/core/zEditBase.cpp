@@ -2,6 +2,8 @@
 
 #include "framework/core/zFormatter.h"
 
+#include <string>
+
 zEditBase::zEditBase(zWindow* parent, zSizer* sizer, DWORD style, const char* text, int32_t id)
     : zControl(parent, sizer, style, text, id)
 {
@@ -52,4 +54,23 @@ int zEditBase::transferIn()
         return 0;
     setText(*variable_);
     return 1;
+}
+
+void zFormatter::attach(zEditBase* field, zFormatter* formatter)
+{
+    if (field)
+        field->setFormatter(formatter);
+}
+
+RcCString zFormatter::formattedText(zEditBase* field, uint32_t fmtFlags)
+{
+    if (!field)
+        return RcCString();
+    RcCString text = field->text();
+    if (zFormatter* f = field->formatter()) {
+        std::string shaped(text.c_str());
+        if (f->format(shaped, fmtFlags))
+            text = shaped.c_str();
+    }
+    return text;
 }

@@ -1,8 +1,12 @@
 // Checks and shapes the text of an entry field.
 #pragma once
 
+#include "framework/core/RcCString.h"
+
 #include <cstdint>
 #include <string>
+
+class zEditBase;
 
 class zFormatter {
 public:
@@ -29,6 +33,12 @@ public:
     // Shapes the text; 1 when it fits.
     virtual int format(std::string& text, uint32_t fmtFlags) { return 1; }
     virtual int32_t firstEditable() { return 0; }
+
+    // Gives the field a formatter (null detaches); the field deletes the one
+    // it had. Windows build only.
+    static void attach(zEditBase* field, zFormatter* formatter);
+    // The field's text, passed through its formatter when it has one.
+    static RcCString formattedText(zEditBase* field, uint32_t fmtFlags);
 
     uint32_t flags;
 };

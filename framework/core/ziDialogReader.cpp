@@ -8,6 +8,7 @@
 #include "framework/core/zDialogUnit.h"
 #include "framework/core/zEditBase.h"
 #include "framework/core/zFont.h"
+#include "framework/core/zGenericControl.h"
 #include "framework/core/zListBoxBase.h"
 #include "framework/core/zScrollBarBase.h"
 #include "framework/core/zSizer.h"
@@ -209,6 +210,8 @@ void ziDialogReader::createControls()
             zComboBoxBase* combo = new zComboBoxBase(dialog_, sizer, style, title, id);
             combo->create();
             control = combo;
+        } else if (!atom && zSuperClass::find(className.c_str())) {
+            control = new zGenericControl(dialog_, sizer, style, title, id, className.c_str());
         } else if (!atom) {
             if (const zControlType* type = zControlType::find(className.c_str()))
                 control = type->create(dialog_, sizer, style, title.c_str(), id);

@@ -89,13 +89,14 @@ size_t CheckForLineBreaks(std::u16string& out, const std::u16string& text, size_
   return used;
 }
 
-// CDATA content: line breaks as the mode says (never as references, which
-// mean nothing inside CDATA), "]]>" split across two sections.
+// CDATA content: line breaks as the mode says when lineBreaks is set
+// (never as references, which mean nothing inside CDATA), "]]>" split
+// across two sections.
 void AppendCDataContent(std::u16string& out, const std::u16string& value, const Settings& s,
-                        bool wrapped) {
+                        bool wrapped, bool lineBreaks) {
   for (size_t i = 0; i < value.size(); ++i) {
     const char16_t c = value[i];
-    if ((c == u'\r' || c == u'\n') && s.mode != lbmLF && s.replace) {
+    if ((c == u'\r' || c == u'\n') && lineBreaks && s.mode != lbmLF && s.replace) {
       if (c == u'\r' && i + 1 < value.size() && value[i + 1] == u'\n') ++i;
       out += s.mode == lbmCR ? u"\r" : u"\r\n";
     } else if (wrapped && c == u'>' && i >= 2 && value[i - 1] == u']' && value[i - 2] == u']') {
@@ -106,21 +107,25 @@ void AppendCDataContent(std::u16string& out, const std::u16string& value, const 
   }
 }
 
-void AppendCData(std::u16string& out, const TXpNode* node) {
+// A CDATA section; its line breaks follow the mode only as a child node, a
+// top-level section keeps its value as it is.
+void AppendCData(std::u16string& out, const TXpNode* node, bool lineBreaks) {
   const Settings s(node);
   if (s.cdataAsText) {
-    AppendCDataContent(out, node->NodeValue(), s, false);
+    AppendCDataContent(out, node->NodeValue(), s, false, lineBreaks);
     return;
   }
   Put(out, u"<![CDATA[");
-  AppendCDataContent(out, node->NodeValue(), s, true);
+  AppendCDataContent(out, node->NodeValue(), s, true, lineBreaks);
   Put(out, u"]]>");
 }
 
-void AppendComment(std::u16string& out, const TXpNode* node) {
+// A comment; as a child node its line feeds become the mode's line breaks,
+// a top-level comment keeps its value as it is.
+void AppendComment(std::u16string& out, const TXpNode* node, bool lineBreaks) {
   const Settings s(node);
   Put(out, u"<!--");
-  if (s.mode == lbmLF) {
+  if (!lineBreaks || s.mode == lbmLF) {
     out += node->NodeValue();
   } else {
     const char16_t* breakChars = s.mode == lbmCR ? u"\r" : u"\r\n";
@@ -176,11 +181,11 @@ const char16_t* AttrTypeKeyword(int32_t type) {
 
 void TXpText::noOutput(std::u16string& out, int32_t) const { noOutputXpText(out, NodeValue(), false); }
 
-void TXpCDataSection::noOutput(std::u16string& out, int32_t) const { AppendCData(out, this); }
+void TXpCDataSection::noOutput(std::u16string& out, int32_t) const { AppendCData(out, this, true); }
 
 void TXpComment::noOutput(std::u16string& out, int32_t level) const {
   if (Formatted(this)) noOutputIndent(out, level);
-  AppendComment(out, this);
+  AppendComment(out, this, true);
 }
 
 // --- the writer ---
@@ -195,9 +200,9 @@ void TXpNode::noomGetXpDocument(std::u16string& out) const {
   switch (FNodeType) {
     case ELEMENT_NODE: noOutputElement(out, 0); break;
     case TEXT_NODE: noOutputXpText(out, FNodeValue, false); break;
-    case CDATA_SECTION_NODE: AppendCData(out, this); break;
+    case CDATA_SECTION_NODE: AppendCData(out, this, false); break;
     case PROCESSING_INSTRUCTION_NODE: AppendPI(out, this); break;
-    case COMMENT_NODE: AppendComment(out, this); break;
+    case COMMENT_NODE: AppendComment(out, this, false); break;
     case DOCUMENT_TYPE_NODE: noOutputDocType(out); break;
     case XQL_TOKEN_NODE: noOutputXpText(out, FNodeValue, false); break;
     default: break;
@@ -447,12 +452,14 @@ void AppendEnumeration(std::u16string& out, const TXpWideStringList* list) {
   out += u')';
 }
 
+// A blank and the external identifier. After a public id an entity always
+// names its system id, a notation only when it has one.
 void AppendExternalId(std::u16string& out, const std::u16string& publicId,
-                      const std::u16string& systemId) {
+                      const std::u16string& systemId, bool systemRequired) {
   if (!publicId.empty()) {
     Put(out, u" PUBLIC ");
     AppendQuoted(out, publicId);
-    if (!systemId.empty()) {
+    if (systemRequired || !systemId.empty()) {
       out += u' ';
       AppendQuoted(out, systemId);
     }
@@ -533,7 +540,7 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
         }
         out += u'"';
       } else {
-        AppendExternalId(out, entity->PublicID(), entity->SystemID());
+        AppendExternalId(out, entity->PublicID(), entity->SystemID(), true);
         if (!entity->NotationName().empty()) {
           Put(out, u" NDATA ");
           out += entity->NotationName();
@@ -546,7 +553,7 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
       const auto* notation = static_cast<const TXpDTDNotation*>(this);
       Put(out, u"<!NOTATION ");
       out += FNodeName;
-      AppendExternalId(out, notation->PublicID(), notation->SystemID());
+      AppendExternalId(out, notation->PublicID(), notation->SystemID(), false);
       out += u'>';
       break;
     }

@@ -166,18 +166,24 @@ bool TXpObjModel::SaveToFile(const WideString& path) {
   WideString local = path;
   if (StartsWithNoCase(local, u"FILE://")) local.erase(0, 7);
 
-  const fs::path target(local);
+  fs::path target;
+  try {
+    target = fs::path(local);
+  } catch (const std::exception&) {
+    // A name the file system cannot take (a lone surrogate, say).
+    throw EFCreateError(Format("Datei %s kann nicht erstellt werden", WideToAnsi(local).c_str()));
+  }
   const fs::path temp = TemporaryBeside(target);
   try {
     TOutFileStream out(temp);
     if (!out.IsOpen())
-      throw EFCreateError(Format("Cannot create file \"%s\"", WideToAnsi(local).c_str()));
+      throw EFCreateError(Format("Datei %s kann nicht erstellt werden", WideToAnsi(local).c_str()));
     omWriteDocument(out);
     if (!out.Close())
-      throw EWriteError(Format("Cannot write file \"%s\"", WideToAnsi(local).c_str()));
+      throw EWriteError("Stream-Schreibfehler");
     std::error_code ec;
     fs::rename(temp, target, ec);
-    if (ec) throw EFCreateError(Format("Cannot create file \"%s\"", WideToAnsi(local).c_str()));
+    if (ec) throw EFCreateError(Format("Datei %s kann nicht erstellt werden", WideToAnsi(local).c_str()));
   } catch (...) {
     std::error_code ignored;
     fs::remove(temp, ignored);

@@ -27,7 +27,8 @@ public:
   int32_t BufferSize() const { return FBufferSize; }
   void SetBufferSize(int32_t value) { FBufferSize = value; }
   bool FormattedOutput() const { return FDocument->FormattedOutput(); }
-  void SetFormattedOutput(bool value) { FDocument->SetFormattedOutput(value); }
+  void omSetFormattedOutput(bool value) { FDocument->SetFormattedOutput(value); }
+  void SetFormattedOutput(bool value) { omSetFormattedOutput(value); }
   const WideString& IdAttribute() const { return FDocument->IdAttribute(); }
   void SetIdAttribute(const WideString& value) { FDocument->SetIdAttribute(value); }
   bool IgnoreCase() const { return FDocument->IgnoreCase(); }
@@ -60,7 +61,8 @@ public:
   TXpDocument* Document() const { return FDocument; }
   // A non-null document replaces the current one, which is released.
   void SetDocument(TXpDocument* doc);
-  TXpElement* DocumentElement() const { return FDocument->DocumentElement(); }
+  TXpElement* omGetDocumentElement() const { return FDocument->DocumentElement(); }
+  TXpElement* DocumentElement() const { return omGetDocumentElement(); }
   const WideString& DocLocation() const { return FDocument->DocLocation(); }
   int32_t ErrorCount() const { return FErrors.Count(); }
   TStringList* Errors() { return &FErrors; }

@@ -9,6 +9,8 @@
 #include "framework/core/zScrollBarBase.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zStaticText.h"
+#include "framework/core/zPictFormatter.h"
+#include "framework/core/zString.h"
 
 namespace {
 
@@ -190,6 +192,36 @@ TEST_F(Controls, ScrollBarHasItsOwnState)
     ASSERT_TRUE(bar->scrollInfo());
     EXPECT_EQ(bar->scrollInfo()->bar(), zScrollInfo::Ctl);
     EXPECT_TRUE(bar->isKind(zKindScrollBar));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Controls, FormattedTextOfAnEditField)
+{
+    auto* edit = new zEditBase(frame, at(0), 0, "1234", 70);
+    EXPECT_EQ(zFormatter::formattedText(edit, 0), "1234");
+    zFormatter::attach(edit, new zPictFormatter(0, "99':'99"));
+    EXPECT_EQ(zFormatter::formattedText(edit, 0), "12:34");
+    edit->setText("12x4");
+    EXPECT_EQ(zFormatter::formattedText(edit, 0), "12x4");
+    zFormatter::attach(edit, nullptr);
+    EXPECT_EQ(edit->formatter(), nullptr);
+}
+
+TEST(StringResource, LoadsFromTheProgram)
+{
+    zString s("vorher");
+    EXPECT_EQ(s.load(zResId(4100), 100), 1);
+    EXPECT_EQ(s, "Schülerliste drucken");
+    EXPECT_EQ(s.load(zResId(4100), 8), 1);
+    EXPECT_EQ(s, "Schüler");
+    zString missing("bleibt");
+    EXPECT_EQ(missing.load(zResId(4999), 100), 0);
+    EXPECT_EQ(missing, "bleibt");
+    zString fromNull(static_cast<const char*>(nullptr));
+    EXPECT_TRUE(fromNull.isEmpty());
 }
 
 } // namespace

@@ -27,7 +27,7 @@ TEST(DialogResource, ReadsCompiledTemplates)
     EXPECT_EQ(t.caption, u"Prüfdialog");
     EXPECT_TRUE(t.style & WS_VISIBLE);
     EXPECT_EQ(t.cx, 220);
-    ASSERT_EQ(t.items.size(), 14u);
+    ASSERT_EQ(t.items.size(), 17u);
     EXPECT_EQ(t.items[0].classAtom, zDialogTemplate::Static);
     EXPECT_EQ(t.items[1].classAtom, zDialogTemplate::Edit);
     EXPECT_EQ(t.items[2].classAtom, zDialogTemplate::ListBox);

@@ -2,6 +2,7 @@
 // entry file's exact bytes, and files that are never left half-written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -160,6 +161,64 @@ TEST_F(ObjModel, SavesTheEntryFileShapeByteForByte) {
   EXPECT_EQ(FilesIn(), std::vector<std::string>{"m.vov"});
 }
 
+// The entry file's road: record texts in Windows-1252 become wide strings,
+// the tree is built with the operations the entry-file writer uses, and the
+// saved file is pure ASCII under a file name with umlauts.
+TEST_F(ObjModel, EntryFileFromAnsiRecordsIsPureAscii) {
+  model.omSetFormattedOutput(true);
+  TXpDocument* doc = model.Document();
+  TXpProcessingInstruction* pi = doc->CreateProcessingInstruction(u"xml", u"version=\"1.0\"");
+  doc->AppendChild(pi);
+  pi->Release();
+  TXpElement* root = doc->CreateElement(u"Meldebogen");
+  root->SetAttribute(u"Sportart", u"LA");
+  root->SetAttribute(u"ID", u"12654");
+  doc->AppendChild(root);
+  root->Release();
+  auto set = [](TXpElement* e, const char16_t* name, const AnsiString& value) {
+    e->SetAttribute(name, AnsiToWide(value));
+  };
+  TXpElement* top = model.omGetDocumentElement();
+  TXpElement* id = top->CreateChildElement(u"VeranstID");
+  set(id, u"LBK", "");
+  set(id, u"Data", "{G}");
+  TXpElement* team = top->CreateChildElement(u"Meldungen")->CreateChildElement(u"Mannschaft");
+  TXpElement* school = team->CreateChildElement(u"Schuldaten");
+  TXpElement* s = school->CreateChildElement(u"Schule");
+  set(s, u"Name", "Schule M\xFCller \x80");
+  set(s, u"Reiter", "");
+  set(school->CreateChildElement(u"EMail"), u"Mail", "");
+  TXpElement* athlete = team->CreateChildElement(u"Teilnehmer");
+  set(athlete, u"Name", "J\xF6rg");
+  TXpElement* entry = athlete->CreateChildElement(u"Meldung");
+  set(entry, u"Disziplin", "0");
+  set(entry, u"Leistung", "-5");
+  set(team->CreateChildElement(u"Teilnehmer"), u"Name", "Ann");
+
+  const WideString name = AnsiToWide("Gr\xFC\xDF.VOV");
+  ASSERT_TRUE(model.SaveToFile((dir.u16string() + u"/") + name));
+  const std::string bytes = ReadFile(dir / name);
+  EXPECT_EQ(bytes,
+            "<?xml version=\"1.0\"?>\r\n"
+            "<Meldebogen Sportart=\"LA\" ID=\"12654\">\r\n"
+            "  <VeranstID LBK=\"\" Data=\"{G}\"/>\r\n"
+            "  <Meldungen>\r\n"
+            "    <Mannschaft>\r\n"
+            "      <Schuldaten>\r\n"
+            "        <Schule Name=\"Schule M&#252;ller &#8364;\" Reiter=\"\"/>\r\n"
+            "        <EMail Mail=\"\"/>\r\n"
+            "      </Schuldaten>\r\n"
+            "      <Teilnehmer Name=\"J&#246;rg\">\r\n"
+            "        <Meldung Disziplin=\"0\" Leistung=\"-5\"/>\r\n"
+            "      </Teilnehmer>\r\n"
+            "      <Teilnehmer Name=\"Ann\"/>\r\n"
+            "    </Mannschaft>\r\n"
+            "  </Meldungen>\r\n"
+            "</Meldebogen>");
+  EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char c) { return c > 0 && c < 0x7F; }));
+  EXPECT_EQ(FilesIn().size(), 1u);
+}
+
 TEST_F(ObjModel, EncodingsAndTheirMarks) {
   TXpElement* r = model.Document()->CreateElement(u"r");
   model.Document()->AppendChild(r);
@@ -237,8 +296,14 @@ TEST_F(ObjModel, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary) {
   fs::create_directory(dir / "folder.vov");
   fs::create_directory(dir / "folder.vov" / "inner");
   EXPECT_ANY_THROW(model.SaveToFile((dir / "folder.vov").u16string()));
-  EXPECT_THROW(model.SaveToFile((dir / "missing" / "x.vov").u16string()), EFCreateError);
+  try {
+    model.SaveToFile((dir / "missing" / "x.vov").u16string());
+    ADD_FAILURE() << "saved into a missing folder";
+  } catch (const EFCreateError& e) {
+    EXPECT_NE(e.Message().find(" kann nicht erstellt werden"), std::string::npos) << e.Message();
+  }
   EXPECT_THROW(model.SaveToFile(u"FTP://host/x.vov"), EXpException);
+  EXPECT_THROW(model.SaveToFile(dir.u16string() + u"/a\xD800.vov"), EFCreateError);
 
   // A lone surrogate is no character: it fails instead of ending the text.
   r->CreateChildText(u"a\xD800" u"b");

@@ -27,7 +27,7 @@ protected:
   void TearDown() override { doc->Release(); }
 
   std::string Markup() const { return U8(root->noomGetXpDocument()); }
-  void Comment(TXpElement* parent, const std::u16string& text) {
+  void Comment(TXpNode* parent, const std::u16string& text) {
     TXpComment* c = doc->CreateComment(text);
     parent->AppendChild(c);
     c->Release();
@@ -98,6 +98,11 @@ TEST_F(Writer, CDataIsSplitAroundItsEndMarkAndNeverHoldsReferences) {
   EXPECT_EQ(Markup(), U8(u"<r><![CDATA[a]]]]><![CDATA[>b\u00fc\rc]]></r>"));
   doc->SetCDataAsText(true);
   EXPECT_EQ(Markup(), U8(u"<r>a]]>b\u00fc\rc</r>"));
+  // A section written on its own keeps its line breaks as they are.
+  doc->SetCDataAsText(false);
+  TXpCDataSection* top = doc->CreateCDATASection(u"a\nb]]>");
+  EXPECT_EQ(U8(top->noomGetXpDocument()), "<![CDATA[a\nb]]]]><![CDATA[>]]>");
+  top->Release();
 }
 
 TEST_F(Writer, CommentsAndTextAfterThem) {
@@ -106,6 +111,9 @@ TEST_F(Writer, CommentsAndTextAfterThem) {
   EXPECT_EQ(Markup(), "<r><!--c\r\nd-->t</r>");
   doc->SetFormattedOutput(true);
   EXPECT_EQ(Markup(), "<r>\r\n  <!--c\r\nd-->\r\nt</r>");
+  // A comment at the top of the document keeps its line feeds.
+  Comment(doc, u"c\nd");
+  EXPECT_EQ(U8(doc->noGetLastChild()->noomGetXpDocument()), "<!--c\nd-->");
 }
 
 TEST_F(Writer, CommentsAndInstructionsThatWouldEndEarlyAreRefused) {
@@ -212,6 +220,18 @@ TEST_F(Writer, ExternalSubsetDeclarationsAreFound) {
   EXPECT_EQ(found->Item(0), decl);
   EXPECT_EQ(U8(dt->noomGetXpDocument()), "<!DOCTYPE r SYSTEM \"ext.dtd\" >");
   EXPECT_EQ(U8(ext->noomGetXpDocument()), "<!ELEMENT r EMPTY>");
+
+  // After a public id an entity always names a system id; a notation may not.
+  TXpDTDEntity* ent = ext->CreateDTDEntity(u"e");
+  ent->SetPublicID(u"p");
+  TXpDTDNotation* notation = ext->CreateDTDNotation(u"n");
+  notation->SetPublicID(u"p");
+  for (TXpNode* node : {static_cast<TXpNode*>(ent), static_cast<TXpNode*>(notation)}) {
+    ext->AppendChild(node);
+    node->Release();
+  }
+  EXPECT_EQ(U8(ext->noomGetXpDocument()),
+            "<!ELEMENT r EMPTY><!ENTITY e PUBLIC \"p\" \"\"><!NOTATION n PUBLIC \"p\">");
   dt->Release();
 }
 

@@ -1,0 +1,3 @@
+#include "app/forms/EntrySelection.h"
+
+int32_t EntrySelection[kEntrySelectionRows][kEntrySelectionCells] = {};

@@ -1,0 +1,29 @@
+#pragma once
+// The wait form shown while the entry file is written, and the entry-file
+// writer on its object-model component "XML".
+#include "classlib/Animate.h"
+#include "classlib/Form.h"
+#include "xml/dom/XpObjModel.h"
+
+class TTWaitOneMoment : public TForm {
+ public:
+  explicit TTWaitOneMoment(TComponent* owner);
+
+  // Builds the entry file (".VOV") of the ticked teams and saves it at
+  // `path`. An existing file is replaced only after the user agreed (or
+  // without asking when `askToReplace` is false), and only once the new one
+  // is complete. False when refused or when saving failed; no partial file
+  // is left and no exception reaches the caller.
+  bool WriteEntryFile(const AnsiString& path, bool askToReplace = true);
+
+  TAnimate* Animate1;
+  TXpObjModel* XML;
+
+ private:
+  void BuildDocument();
+};
+
+// Shows the wait form without blocking under the wait cursor while the entry
+// file is written; with `replace` an existing file is replaced without a
+// question. The writer's result.
+bool WriteEntryFileWithPrompt(const AnsiString& path, bool replace);

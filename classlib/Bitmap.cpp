@@ -1,0 +1,58 @@
+#include "classlib/Bitmap.h"
+
+TBitmap::TBitmap() : memDc_(CreateCompatibleDC(nullptr)) {}
+
+TBitmap::~TBitmap() {
+  release();
+  DeleteDC(memDc_);
+}
+
+void TBitmap::release() {
+  canvas_.SetHandle(nullptr);
+  if (handle_) {
+    SelectObject(memDc_, oldBitmap_);
+    DeleteObject(handle_);
+  }
+  handle_ = nullptr;
+  oldBitmap_ = nullptr;
+  width_ = height_ = 0;
+}
+
+void TBitmap::SetHandle(HBITMAP bitmap) {
+  release();
+  if (!bitmap) return;
+  BITMAP info{};
+  GetObjectA(bitmap, sizeof info, &info);
+  handle_ = bitmap;
+  width_ = info.bmWidth;
+  height_ = info.bmHeight;
+  oldBitmap_ = SelectObject(memDc_, handle_);
+  canvas_.SetHandle(memDc_);
+}
+
+void TBitmap::SetSize(int width, int height) {
+  if (width <= 0 || height <= 0) {
+    release();
+    return;
+  }
+  HDC screen = GetDC(nullptr);
+  HBITMAP bm = CreateCompatibleBitmap(screen, width, height);
+  ReleaseDC(nullptr, screen);
+  SetHandle(bm);
+  RECT r{0, 0, width, height};
+  ::FillRect(memDc_, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+}
+
+bool TBitmap::LoadFromResourceID(HINSTANCE module, int id) {
+  HBITMAP bm = LoadBitmapA(module, MAKEINTRESOURCEA(id));
+  if (!bm) return false;
+  SetHandle(bm);
+  return true;
+}
+
+bool TBitmap::LoadFromResourceName(HINSTANCE module, const char* name) {
+  HBITMAP bm = LoadBitmapA(module, name);
+  if (!bm) return false;
+  SetHandle(bm);
+  return true;
+}

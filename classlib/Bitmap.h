@@ -1,0 +1,35 @@
+#pragma once
+// A device-dependent bitmap selected into its own memory canvas.
+#include <windows.h>
+
+#include "classlib/Canvas.h"
+
+class TBitmap {
+ public:
+  TBitmap();
+  ~TBitmap();
+  TBitmap(const TBitmap&) = delete;
+  TBitmap& operator=(const TBitmap&) = delete;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  bool Empty() const { return handle_ == nullptr; }
+  // A new blank (white) bitmap of the given size; 0 x 0 frees it.
+  void SetSize(int width, int height);
+  // Takes a bitmap resource of the module (false when it is not there).
+  bool LoadFromResourceID(HINSTANCE module, int id);
+  bool LoadFromResourceName(HINSTANCE module, const char* name);
+  // Takes ownership of a bitmap handle.
+  void SetHandle(HBITMAP bitmap);
+  HBITMAP Handle() const { return handle_; }
+  TCanvas& Canvas() { return canvas_; }
+
+ private:
+  void release();
+
+  TCanvas canvas_;
+  HDC memDc_;
+  HBITMAP handle_ = nullptr;
+  HGDIOBJ oldBitmap_ = nullptr;
+  int width_ = 0, height_ = 0;
+};

@@ -1,0 +1,70 @@
+#include "classlib/Label.h"
+
+TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
+  FWidth = 65;
+  FHeight = 13;
+}
+
+UINT TLabel::DrawFlags() const {
+  UINT f = DT_EXPANDTABS;
+  if (FWordWrap) f |= DT_WORDBREAK;
+  if (FAlignment == taRightJustify) f |= DT_RIGHT;
+  if (FAlignment == taCenter) f |= DT_CENTER;
+  return f;
+}
+
+void TLabel::AdjustSize() {
+  if (!FAutoSize) return;
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, FFont.Handle());
+  RECT r{0, 0, FWordWrap ? FWidth : 0, 0};
+  AnsiString text = FText.empty() ? AnsiString(" ") : FText;
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DrawFlags() | DT_CALCRECT);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  SetBounds(FLeft, FTop, FWordWrap ? FWidth : r.right, r.bottom);
+}
+
+void TLabel::SetAutoSize(bool v) {
+  FAutoSize = v;
+  AdjustSize();
+}
+
+void TLabel::SetWordWrap(bool v) {
+  FWordWrap = v;
+  AdjustSize();
+  Invalidate();
+}
+
+void TLabel::SetAlignment(TAlignment a) {
+  FAlignment = a;
+  Invalidate();
+}
+
+void TLabel::SetTransparent(bool v) {
+  FTransparent = v;
+  Invalidate();
+}
+
+void TLabel::TextChanged() {
+  AdjustSize();
+  Invalidate();
+}
+
+void TLabel::FontChanged() {
+  AdjustSize();
+  Invalidate();
+}
+
+void TLabel::PaintOn(HDC dc) {
+  RECT r{0, 0, FWidth, FHeight};
+  if (!FTransparent) {
+    TControl* back = FParent ? static_cast<TControl*>(FParent) : this;
+    FillRect(dc, &r, back->BackgroundBrush());
+  }
+  SetBkMode(dc, TRANSPARENT);
+  HGDIOBJ old = SelectObject(dc, FFont.Handle());
+  SetTextColor(dc, ColorToRGB(FEnabled ? FFont.Color() : clGrayText));
+  DrawTextA(dc, FText.c_str(), static_cast<int>(FText.size()), &r, DrawFlags());
+  SelectObject(dc, old);
+}

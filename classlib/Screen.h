@@ -1,0 +1,30 @@
+#pragma once
+// The screen: its size, the active form and the cursor shown over every
+// window of the program.
+#include <windows.h>
+
+class TCustomForm;
+
+using TCursor = int;
+constexpr TCursor crDefault = 0, crArrow = -2, crCross = -3, crIBeam = -4, crSizeAll = -22,
+                  crUpArrow = -10, crHourGlass = -11, crNo = -18, crHandPoint = -21,
+                  crAppStart = -19;
+
+class TScreen {
+ public:
+  TCursor Cursor() const { return FCursor; }
+  // Shows the cursor at once; crDefault gives the windows back their own.
+  void SetCursor(TCursor cursor);
+  int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
+  int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+  // The form whose window is active, or null.
+  TCustomForm* ActiveForm() const;
+
+ private:
+  TCursor FCursor = crDefault;
+};
+
+extern TScreen* Screen;
+
+// The cursor the screen imposes on every window, or null for the windows' own.
+HCURSOR ScreenCursorHandle();

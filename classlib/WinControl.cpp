@@ -1,0 +1,471 @@
+#include "classlib/WinControl.h"
+
+#include <algorithm>
+#include <commctrl.h>
+
+#include "classlib/Application.h"
+#include "classlib/Form.h"
+#include "classlib/Screen.h"
+
+namespace {
+
+const char* const kControlProp = "KelControl";
+const char* const kNameProp = "KelName";
+const char* const kContainerClass = "KelContainer";
+
+void registerContainerClass() {
+  static bool done = false;
+  if (done) return;
+  WNDCLASSA wc{};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.lpszClassName = kContainerClass;
+  RegisterClassA(&wc);
+  done = true;
+}
+
+}  // namespace
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+  // Nothing of the object is reachable from handlers while its window goes:
+  // focus and mouse messages of the destruction fire no events.
+  OnEnter = nullptr;
+  OnExit = nullptr;
+  OnKeyDown = nullptr;
+  OnClick = nullptr;
+  OnMouseEnter = nullptr;
+  OnMouseLeave = nullptr;
+  DestroyHandle();
+  // Child controls go with their parent, the last one first.
+  while (!FControls.empty()) {
+    TControl* c = FControls.back();
+    RemoveControl(c);
+    delete c;
+  }
+}
+
+HWND TWinControl::Handle() {
+  if (!FHandle) CreateHandle();
+  return FHandle;
+}
+
+void TWinControl::CreateParams(TCreateParams& p) {
+  p.ClassName = nullptr;
+  p.Style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+  p.ExStyle = 0;
+}
+
+void TWinControl::CreateHandle() {
+  if (FHandle) return;
+  if (FParent && !FParent->HandleAllocated()) return;
+  CreateWnd();
+  if (!FHandle) return;
+  HandleCreated();
+  for (TControl* c : FControls)
+    if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandle();
+  // Windows are made in insertion order; the tab order decides the z order
+  // so that the dialog keys and the window manager agree.
+  HWND after = HWND_TOP;
+  for (TWinControl* w : FTabList) {
+    if (!w->FHandle) continue;
+    SetWindowPos(w->FHandle, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    after = w->FHandle;
+  }
+}
+
+void TWinControl::CreateWnd() {
+  TCreateParams p;
+  CreateParams(p);
+  if (!FVisible) p.Style &= ~WS_VISIBLE;
+  else if (p.Style & WS_CHILD) p.Style |= WS_VISIBLE;
+  if (!FEnabled) p.Style |= WS_DISABLED;
+  FOwnClass = p.ClassName == nullptr;
+  const char* cls = p.ClassName;
+  if (FOwnClass) {
+    registerContainerClass();
+    cls = kContainerClass;
+  }
+  HWND parent = FParent ? FParent->FHandle : nullptr;
+  if (!parent && (p.Style & WS_CHILD)) return;
+  if (!parent && Application) parent = Application->Handle();
+  HMENU id = (p.Style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(
+                                        FParent ? FParent->ControlCount() + 100 : 0))
+                                  : nullptr;
+  HWND h = CreateWindowExA(p.ExStyle, cls, FText.c_str(), p.Style, FLeft, FTop, FWidth, FHeight,
+                           parent, id, GetModuleHandleA(nullptr), nullptr);
+  if (!h) return;
+  AttachWindow(h);
+}
+
+void TWinControl::AttachWindow(HWND h) {
+  FHandle = h;
+  SetPropA(h, kControlProp, static_cast<HANDLE>(this));
+  FDefProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::WindowProc)));
+  NameChanged();
+  SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), FALSE);
+  HintChanged();
+}
+
+void TWinControl::DestroyHandle() {
+  if (!FHandle) return;
+  HWND h = FHandle;
+  DestroyWindow(h);  // WM_NCDESTROY detaches this object and the children
+  FHandle = nullptr;
+}
+
+void TWinControl::RecreateWnd() {
+  if (!FHandle) return;
+  // Children of this layer keep their objects; their windows go and come
+  // with this one.
+  TCustomForm* form = ParentForm();
+  bool hadFocus = form && form->ActiveControl() == this && Focused();
+  DestroyHandle();
+  CreateHandle();
+  if (hadFocus && FHandle) ::SetFocus(FHandle);
+}
+
+LRESULT CALLBACK TWinControl::WindowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
+  auto* c = static_cast<TWinControl*>(GetPropA(h, kControlProp));
+  if (!c) return DefWindowProcA(h, msg, w, l);
+  if (msg == WM_NCDESTROY) {
+    WNDPROC def = c->FDefProc;
+    SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(def));
+    RemovePropA(h, kControlProp);
+    if (c->FNameAtom) {
+      RemovePropA(h, kNameProp);
+      GlobalDeleteAtom(c->FNameAtom);
+      c->FNameAtom = 0;
+    }
+    c->FHandle = nullptr;
+    return CallWindowProcA(def, h, msg, w, l);
+  }
+  try {
+    return c->WndProc(msg, w, l);
+  } catch (const std::exception& e) {
+    if (Application) Application->ShowException(e);
+    return 0;
+  }
+}
+
+LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM w, LPARAM l) {
+  return CallWindowProcA(FDefProc, FHandle, msg, w, l);
+}
+
+TControl* TWinControl::GraphicControlAt(POINT p) const {
+  for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+    TControl* c = *it;
+    if (!dynamic_cast<TWinControl*>(c) && c->FVisible && c->ContainsPoint(p)) return c;
+  }
+  return nullptr;
+}
+
+LRESULT TWinControl::WndProc(UINT msg, WPARAM w, LPARAM l) {
+  switch (msg) {
+    case WM_COMMAND:
+      if (l) {
+        if (auto* child = dynamic_cast<TWinControl*>(FindControl(reinterpret_cast<HWND>(l)))) {
+          if (child != this) {
+            child->CommandNotify(HIWORD(w));
+            return 0;
+          }
+        }
+      }
+      break;
+    case WM_NOTIFY: {
+      auto* hdr = reinterpret_cast<NMHDR*>(l);
+      if (auto* child = dynamic_cast<TWinControl*>(FindControl(hdr->hwndFrom)))
+        if (child != this) return child->NotifyReflect(hdr);
+      break;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (auto* child = dynamic_cast<TWinControl*>(FindControl(reinterpret_cast<HWND>(l))))
+        return reinterpret_cast<LRESULT>(child->CtlColor(reinterpret_cast<HDC>(w)));
+      break;
+    case WM_SETFOCUS: {
+      LRESULT r = DefaultHandler(msg, w, l);
+      if (TCustomForm* f = ParentForm(); f && f != this) f->FocusChanged(this);
+      DoEnter();
+      return r;
+    }
+    case WM_KILLFOCUS: {
+      LRESULT r = DefaultHandler(msg, w, l);
+      DoExit();
+      return r;
+    }
+    case WM_KEYDOWN:
+      if (OnKeyDown) {
+        WORD key = static_cast<WORD>(w);
+        OnKeyDown(this, key, KeyboardShiftState());
+        if (key == 0) return 0;
+        w = key;
+      }
+      break;
+    case WM_SETCURSOR:
+      if (HCURSOR c = ScreenCursorHandle()) {
+        ::SetCursor(c);
+        return TRUE;
+      }
+      break;
+    case WM_ERASEBKGND:
+      if (FOwnClass) {
+        RECT r;
+        GetClientRect(FHandle, &r);
+        PaintBackground(reinterpret_cast<HDC>(w), r);
+        return 1;
+      }
+      break;
+    case WM_PAINT:
+      if (FOwnClass) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(FHandle, &ps);
+        PaintControls(dc);
+        EndPaint(FHandle, &ps);
+        return 0;
+      }
+      break;
+    case WM_MOUSEMOVE: {
+      if (!FMouseInside) {
+        FMouseInside = true;
+        TRACKMOUSEEVENT t{sizeof t, TME_LEAVE, FHandle, 0};
+        TrackMouseEvent(&t);
+        MouseEnter();
+      }
+      POINT p{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+      TControl* over = GraphicControlAt(p);
+      if (over != FMouseControl) {
+        if (FMouseControl) FMouseControl->MouseLeave();
+        FMouseControl = over;
+        if (over) over->MouseEnter();
+      }
+      break;
+    }
+    case WM_MOUSELEAVE:
+      FMouseInside = false;
+      if (FMouseControl) {
+        TControl* c = FMouseControl;
+        FMouseControl = nullptr;
+        c->MouseLeave();
+      }
+      MouseLeave();
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      POINT p{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+      if (TControl* c = GraphicControlAt(p); c && c->FEnabled) {
+        FCaptureControl = c;
+        SetCapture(FHandle);
+        c->MouseDown(p.x - c->FLeft, p.y - c->FTop);
+        return 0;
+      }
+      break;
+    }
+    case WM_LBUTTONUP:
+      if (FCaptureControl) {
+        TControl* c = FCaptureControl;
+        FCaptureControl = nullptr;
+        ReleaseCapture();
+        POINT p{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+        c->MouseUp(p.x - c->FLeft, p.y - c->FTop);
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return DefaultHandler(msg, w, l);
+}
+
+void TWinControl::PaintBackground(HDC dc, const RECT& r) { FillRect(dc, &r, BackgroundBrush()); }
+
+void TWinControl::PaintControls(HDC dc) {
+  for (TControl* c : FControls) {
+    if (dynamic_cast<TWinControl*>(c) || !c->FVisible) continue;
+    int saved = SaveDC(dc);
+    SetViewportOrgEx(dc, c->FLeft, c->FTop, nullptr);
+    IntersectClipRect(dc, 0, 0, c->FWidth, c->FHeight);
+    c->PaintOn(dc);
+    RestoreDC(dc, saved);
+  }
+}
+
+HBRUSH TWinControl::CtlColor(HDC dc) {
+  // Buttons, check boxes and group boxes show their parent's background.
+  TControl* back = FParent ? static_cast<TControl*>(FParent) : this;
+  SetBkColor(dc, ColorToRGB(back->Color()));
+  SetTextColor(dc, ColorToRGB(FFont.Color()));
+  return back->BackgroundBrush();
+}
+
+void TWinControl::InsertControl(TControl* control) {
+  control->FParent = this;
+  FControls.push_back(control);
+  if (auto* w = dynamic_cast<TWinControl*>(control)) {
+    FTabList.push_back(w);
+    if (FHandle) w->CreateHandle();
+  } else {
+    control->Invalidate();
+  }
+  if (control->FParentFont) control->ParentFontChanged();
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+  if (control->FParent != this) return;
+  if (TCustomForm* f = ParentForm()) f->ControlRemoved(control);
+  if (FMouseControl == control) FMouseControl = nullptr;
+  if (FCaptureControl == control) {
+    FCaptureControl = nullptr;
+    if (FHandle && GetCapture() == FHandle) ReleaseCapture();
+  }
+  control->Invalidate();
+  if (auto* w = dynamic_cast<TWinControl*>(control)) {
+    w->DestroyHandle();
+    FTabList.erase(std::remove(FTabList.begin(), FTabList.end(), w), FTabList.end());
+  }
+  FControls.erase(std::remove(FControls.begin(), FControls.end(), control), FControls.end());
+  control->FParent = nullptr;
+}
+
+int TWinControl::TabOrder() const {
+  if (!FParent) return -1;
+  auto& l = FParent->FTabList;
+  return static_cast<int>(std::find(l.begin(), l.end(), this) - l.begin());
+}
+
+void TWinControl::SetTabOrder(int order) {
+  if (!FParent) return;
+  auto& l = FParent->FTabList;
+  l.erase(std::remove(l.begin(), l.end(), this), l.end());
+  if (order < 0 || order > static_cast<int>(l.size())) order = static_cast<int>(l.size());
+  l.insert(l.begin() + order, this);
+}
+
+void TWinControl::SetTabStop(bool v) {
+  FTabStop = v;
+  if (FHandle) {
+    LONG_PTR s = GetWindowLongPtrA(FHandle, GWL_STYLE);
+    SetWindowLongPtrA(FHandle, GWL_STYLE, v ? (s | WS_TABSTOP) : (s & ~WS_TABSTOP));
+  }
+}
+
+bool TWinControl::CanFocus() const {
+  for (const TControl* c = this; c; c = c->FParent)
+    if (!c->FVisible || !c->FEnabled) return false;
+  return true;
+}
+
+bool TWinControl::Focused() const { return FHandle && GetFocus() == FHandle; }
+
+void TWinControl::SetFocus() {
+  if (TCustomForm* f = ParentForm(); f && f != this) {
+    f->SetActiveControl(this);
+    return;
+  }
+  if (FHandle) ::SetFocus(FHandle);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
+  for (TWinControl* w : FTabList) {
+    list.push_back(w);
+    w->GetTabOrderList(list);
+  }
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward,
+                                          bool checkTabStop) const {
+  std::vector<TWinControl*> list;
+  GetTabOrderList(list);
+  if (list.empty()) return nullptr;
+  int n = static_cast<int>(list.size());
+  int start = static_cast<int>(std::find(list.begin(), list.end(), current) - list.begin());
+  if (start == n) start = forward ? n - 1 : 0;
+  int i = start;
+  for (int step = 0; step < n; ++step) {
+    i = forward ? (i + 1) % n : (i + n - 1) % n;
+    TWinControl* w = list[i];
+    if (w->CanFocus() && (!checkTabStop || w->FTabStop) && w->FHandle) return w;
+  }
+  return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabStop) {
+  if (TWinControl* next = FindNextControl(current, forward, checkTabStop)) next->SetFocus();
+}
+
+bool TWinControl::WantsKey(WORD key, UINT code) const {
+  if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return true;
+  if (key == VK_TAB) return (code & DLGC_WANTTAB) != 0;
+  if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN)
+    return (code & DLGC_WANTARROWS) != 0;
+  return false;
+}
+
+bool TWinControl::DialogKey(WORD key, TShiftState shift) {
+  return FParent ? FParent->DialogKey(key, shift) : false;
+}
+
+void TWinControl::DoEnter() {
+  if (OnEnter) OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+  if (OnExit) OnExit(this);
+}
+
+void TWinControl::BoundsChanged() {
+  if (FHandle)
+    SetWindowPos(FHandle, nullptr, FLeft, FTop, FWidth, FHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWinControl::VisibleChanged() {
+  if (FHandle) ShowWindow(FHandle, FVisible ? SW_SHOWNA : SW_HIDE);
+}
+
+void TWinControl::EnabledChanged() {
+  if (FHandle) EnableWindow(FHandle, FEnabled);
+}
+
+void TWinControl::FontChanged() {
+  if (FHandle) SendMessageA(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.Handle()), TRUE);
+}
+
+void TWinControl::TextChanged() {
+  if (FHandle) SetWindowTextA(FHandle, FText.c_str());
+}
+
+void TWinControl::ColorChanged() {
+  if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+}
+
+void TWinControl::NameChanged() {
+  if (!FHandle) return;
+  if (FNameAtom) {
+    RemovePropA(FHandle, kNameProp);
+    GlobalDeleteAtom(FNameAtom);
+    FNameAtom = 0;
+  }
+  if (!Name().empty()) {
+    FNameAtom = GlobalAddAtomA(Name().c_str());
+    SetPropA(FHandle, kNameProp, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(FNameAtom)));
+  }
+}
+
+void TWinControl::HintChanged() {
+  if (FHandle && Application) Application->UpdateHint(this);
+}
+
+void TGraphicControl::BoundsChanged() {
+  Invalidate();
+  HintChanged();
+}
+
+void TGraphicControl::HintChanged() {
+  if (FParent && FParent->HandleAllocated() && Application) Application->UpdateHint(this);
+}

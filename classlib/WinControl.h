@@ -1,0 +1,129 @@
+#pragma once
+// A control with a window: it holds child controls, takes part in the tab
+// order and the focus, and receives the window messages of its window.
+// Standard Windows controls are subclassed; containers use a window class of
+// this layer.
+#include <vector>
+
+#include "classlib/Control.h"
+
+struct TCreateParams {
+  const char* ClassName = nullptr;  // null: the layer's container class
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+};
+
+class TWinControl : public TControl {
+ public:
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+
+  // The window, made when first needed (the parent's window must exist).
+  HWND Handle();
+  bool HandleAllocated() const { return FHandle != nullptr; }
+
+  int ControlCount() const { return static_cast<int>(FControls.size()); }
+  TControl* Controls(int index) const { return FControls.at(index); }
+
+  int TabOrder() const;
+  void SetTabOrder(int order);
+  bool TabStop() const { return FTabStop; }
+  void SetTabStop(bool v);
+
+  virtual bool CanFocus() const;
+  bool Focused() const;
+  void SetFocus();
+
+  // The windowed descendants in tab order, depth first.
+  void GetTabOrderList(std::vector<TWinControl*>& list) const;
+  // The next focusable control after `current` among the descendants, or
+  // null; with `wrap` it starts again at the other end.
+  TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop) const;
+  void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+
+  // Whether the control takes this key itself rather than leaving it to the
+  // dialog keys of its form (Tab, Enter, Escape, arrows).
+  virtual bool WantsKey(WORD key, UINT dialogCode) const;
+  // A dialog key the control did not take: passed up to the form.
+  virtual bool DialogKey(WORD key, TShiftState shift);
+
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+  TKeyEvent OnKeyDown;
+
+  // Messages of the window; the default passes them to the window's
+  // original procedure.
+  virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam);
+
+  // Child controls are kept by their parent in insertion order.
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+
+ protected:
+  virtual void CreateParams(TCreateParams& params);
+  void CreateHandle();
+  virtual void CreateWnd();
+  // Called once the window exists, before its children are made.
+  virtual void HandleCreated() {}
+  void DestroyHandle();
+  // Makes the window again after a change of its creation style.
+  void RecreateWnd();
+
+  // Notifications that the parent's window passes back to the child.
+  virtual void CommandNotify(WORD code) {}
+  virtual LRESULT NotifyReflect(NMHDR* header) { return 0; }
+  // WM_CTLCOLOR*: the brush for the control's background.
+  virtual HBRUSH CtlColor(HDC dc);
+
+  virtual void DoEnter();
+  virtual void DoExit();
+  // Paints the windowless children on the window's paint context.
+  void PaintControls(HDC dc);
+  // Paints the window's own background.
+  virtual void PaintBackground(HDC dc, const RECT& r);
+
+  void BoundsChanged() override;
+  void VisibleChanged() override;
+  void EnabledChanged() override;
+  void FontChanged() override;
+  void TextChanged() override;
+  void NameChanged() override;
+  void HintChanged() override;
+  void ColorChanged() override;
+
+  HWND FHandle = nullptr;
+  WNDPROC FDefProc = nullptr;
+  bool FTabStop = false;
+  bool FOwnClass = false;
+  std::vector<TControl*> FControls;
+  std::vector<TWinControl*> FTabList;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND h, UINT msg, WPARAM w, LPARAM l);
+  TControl* GraphicControlAt(POINT p) const;
+  void AttachWindow(HWND h);
+
+  ATOM FNameAtom = 0;
+  bool FMouseInside = false;
+  TControl* FMouseControl = nullptr;
+  TControl* FCaptureControl = nullptr;
+
+  friend class TControl;
+  friend class TApplication;
+};
+
+// A windowless control painted by its parent.
+class TGraphicControl : public TControl {
+ public:
+  explicit TGraphicControl(TComponent* owner) : TControl(owner) {}
+
+ protected:
+  void BoundsChanged() override;
+  void VisibleChanged() override { Invalidate(); }
+  void TextChanged() override { Invalidate(); }
+  void FontChanged() override { Invalidate(); }
+  void ColorChanged() override { Invalidate(); }
+  void EnabledChanged() override { Invalidate(); }
+  void HintChanged() override;
+};

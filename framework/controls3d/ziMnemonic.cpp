@@ -1,0 +1,43 @@
+#include "framework/controls3d/ziMnemonic.h"
+
+namespace {
+
+unsigned char upper(unsigned char c) {
+    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 'a' + 'A');
+    // Windows-1252 lower-case letters with accents (à..þ without ÷).
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
+    return c;
+}
+
+}  // namespace
+
+void ziMnemonic::strip(std::string& text, int32_t& hasMnemonic, int32_t& index) {
+    if (text.find('&') == std::string::npos) return;
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '&') {
+            out += text[i];
+        } else if (i + 1 < text.size() && text[i + 1] == '&') {
+            out += '&';
+            ++i;
+        } else {
+            hasMnemonic = 1;
+            index = static_cast<int32_t>(out.size());
+        }
+    }
+    text = out;
+}
+
+char ziMnemonic::key(const char* windowText) {
+    if (!windowText) return 0;
+    for (const char* p = windowText; *p; ++p)
+        if (*p == '&') return p[1];
+    return 0;
+}
+
+bool ziMnemonic::matches(const char* windowText, uint32_t keyCode) {
+    const unsigned char k = static_cast<unsigned char>(key(windowText));
+    if (k == 0 || keyCode > 0xFF) return false;
+    return upper(k) == upper(static_cast<unsigned char>(keyCode));
+}

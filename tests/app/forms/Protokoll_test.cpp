@@ -1,0 +1,119 @@
+// The log form and its file: what one entry writes, clearing, reloading and
+// a log file that cannot be written.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "app/core/EventTable.h"
+#include "app/core/Settings.h"
+#include "app/forms/Protokoll.h"
+#include "classlib/Application.h"
+
+namespace {
+
+std::string readBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+class Log : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TApplication::Instance();
+    char tmp[MAX_PATH];
+    GetTempPathA(MAX_PATH, tmp);
+    folder_ = std::string(tmp) + "kel_log_test";
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    gSettings.veranstDir = folder_;
+    gEventName = "\\Stadtentscheid.";
+    path_ = folder_ + "\\Stadtentscheid.PRK";
+    DeleteFileA(path_.c_str());
+    RemoveDirectoryA(path_.c_str());
+    Application->OnException = [this](const std::exception& e) { shown_.push_back(e.what()); };
+  }
+  void TearDown() override {
+    Application->OnException = nullptr;
+    DeleteFileA(path_.c_str());
+    RemoveDirectoryA(path_.c_str());
+    RemoveDirectoryA(folder_.c_str());
+  }
+  std::string folder_, path_;
+  std::vector<std::string> shown_;
+};
+
+TEST_F(Log, OneEntryIsTheTextADashLineAndAnEmptyLine) {
+  TProtokoll log(nullptr);
+  EXPECT_EQ(log.LogPath(), path_);
+  EXPECT_EQ(log.Memo->Lines().Count(), 0);
+  EXPECT_EQ(GetFileAttributesA(path_.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(log.AddLine("übergeben"), 1);
+  EXPECT_EQ(readBytes(path_), "\xFC" "bergeben\r\n-----\r\n\r\n");
+  // Each line of a text with line breaks becomes a line of its own.
+  EXPECT_EQ(log.AddLine("a\nb\r\nc"), 1);
+  EXPECT_EQ(readBytes(path_),
+            "\xFC" "bergeben\r\n-----\r\n\r\na\r\nb\r\nc\r\n-----\r\n\r\n");
+  EXPECT_TRUE(shown_.empty());
+}
+
+TEST_F(Log, ANewFormShowsTheEarlierLines) {
+  {
+    TProtokoll first(nullptr);
+    first.AddLine("10.12.2026, 13:00: Meldedatei C:\\m\\a.VOV wurde erzeugt!");
+  }
+  TProtokoll second(nullptr);
+  ASSERT_EQ(second.Memo->Lines().Count(), 3);
+  EXPECT_EQ(second.Memo->Lines().Strings(0),
+            "10.12.2026, 13:00: Meldedatei C:\\m\\a.VOV wurde erzeugt!");
+  EXPECT_EQ(second.Memo->Lines().Strings(1), "-----");
+  EXPECT_EQ(second.Memo->Lines().Strings(2), "");
+  char shown[256];
+  GetWindowTextA(second.Memo->Handle(), shown, sizeof shown);
+  EXPECT_STREQ(shown, "10.12.2026, 13:00: Meldedatei C:\\m\\a.VOV wurde erzeugt!\r\n-----\r\n");
+  second.AddLine("zwei");
+  EXPECT_EQ(second.Memo->Lines().Count(), 6);
+}
+
+TEST_F(Log, ClearingLeavesAnEmptyFile) {
+  TProtokoll log(nullptr);
+  log.AddLine("eins");
+  char caption[64];
+  GetWindowTextA(log.Button2->Handle(), caption, sizeof caption);
+  EXPECT_STREQ(caption, "Protokoll l\xF6schen");
+  SendMessageA(log.Button2->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(log.Memo->Lines().Count(), 0);
+  EXPECT_NE(GetFileAttributesA(path_.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(readBytes(path_), "");
+}
+
+TEST_F(Log, AFileThatCannotBeWrittenIsReportedAndTheLinesStay) {
+  TProtokoll log(nullptr);
+  CreateDirectoryA(path_.c_str(), nullptr);  // the log path is taken by a folder
+  EXPECT_EQ(log.AddLine("eins"), 0);
+  ASSERT_EQ(shown_.size(), 1u);
+  EXPECT_NE(shown_[0].find("Stadtentscheid.PRK"), std::string::npos);
+  EXPECT_EQ(log.Memo->Lines().Count(), 3);
+  EXPECT_EQ(GetFileAttributesA(path_.c_str()) & FILE_ATTRIBUTE_DIRECTORY,
+            static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+  // No temporary file is left behind.
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((folder_ + "\\*.tmp").c_str(), &fd);
+  EXPECT_EQ(h, INVALID_HANDLE_VALUE);
+  if (h != INVALID_HANDLE_VALUE) FindClose(h);
+}
+
+TEST_F(Log, ShownModallyAndClosedWithOk) {
+  TProtokoll log(nullptr);
+  EXPECT_EQ(log.ActiveControl(), log.Button1);
+  static HWND ok;
+  ok = log.Button1->Handle();
+  SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    PostMessageA(ok, WM_KEYDOWN, VK_RETURN, 1);  // Enter on the focused OK button
+  });
+  EXPECT_EQ(log.ShowModal(), mrOk);
+}
+
+}  // namespace

@@ -1,0 +1,131 @@
+#pragma once
+// Shared by the 3-D control tests: the application object, a message pump,
+// a frame that records what its controls tell it, and pixel reading.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "framework/core/zApplication.h"
+#include "framework/core/zFrameWin.h"
+#include "framework/core/zSizer.h"
+
+struct TestApp {
+    zApplication* app;
+    TestApp()
+    {
+        app = new zApplication(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOW);
+        zApp = app;
+    }
+    ~TestApp()
+    {
+        delete app;
+        zApp = nullptr;
+    }
+    TestApp(const TestApp&) = delete;
+    TestApp& operator=(const TestApp&) = delete;
+};
+
+// One application object for the whole test program.
+class AppEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { app_ = new TestApp; }
+    void TearDown() override { delete app_; }
+
+private:
+    TestApp* app_ = nullptr;
+};
+#define KEL_CONTROLS3D_APP \
+    static ::testing::Environment* const kel_app_env = \
+        ::testing::AddGlobalTestEnvironment(new AppEnvironment)
+
+inline void pump(int rounds = 3)
+{
+    MSG msg;
+    for (int round = 0; round < rounds; ++round) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    }
+}
+
+// Pumps messages for about ms milliseconds (timers need the loop).
+inline void pumpFor(DWORD ms)
+{
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms)
+        pump(1);
+}
+
+// One WM_COMMAND or WM_MENUSELECT that reached the frame.
+struct Received {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// A frame that records the commands and menu selections it receives.
+class RecordingFrame : public zFrameWin {
+public:
+    explicit RecordingFrame(const char* title = "Test", int32_t w = 420, int32_t h = 300)
+        : zFrameWin(new zSizer(20, 20, w, h), WS_OVERLAPPEDWINDOW, title)
+    {
+        create();
+        show(SW_SHOWNORMAL);
+        pump();
+    }
+    int command(zEvent* ev) override
+    {
+        if (ev->message == WM_COMMAND)
+            received.push_back({ev->message, ev->wParam, ev->lParam});
+        return 1;
+    }
+    LRESULT defWindowProc(zEvent* ev) override
+    {
+        if (ev->message == WM_MENUSELECT || ev->message == WM_NEXTDLGCTL)
+            received.push_back({ev->message, ev->wParam, ev->lParam});
+        return zFrameWin::defWindowProc(ev);
+    }
+    std::vector<Received> of(UINT message) const
+    {
+        std::vector<Received> out;
+        for (const Received& r : received)
+            if (r.message == message)
+                out.push_back(r);
+        return out;
+    }
+    std::vector<Received> received;
+};
+
+// Posts-free mouse input straight to a window (client coordinates).
+inline LPARAM at(int x, int y) { return MAKELPARAM(x, y); }
+inline void click(HWND w, int x, int y)
+{
+    SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, at(x, y));
+    SendMessageA(w, WM_LBUTTONUP, 0, at(x, y));
+}
+
+// Repaints a window now and reads one pixel of its client area.
+inline void repaint(HWND w)
+{
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+inline COLORREF pixel(HWND w, int x, int y)
+{
+    HDC dc = GetDC(w);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(w, dc);
+    return c;
+}
+
+// The rectangle of a child window in its parent's client coordinates.
+inline RECT childRect(HWND child)
+{
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}

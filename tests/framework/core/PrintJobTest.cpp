@@ -1,0 +1,267 @@
+// Print jobs on the system's printer, whose output the tests send to a
+// PostScript file: pages from idle steps, the progress dialog, the document
+// title and page count, Cancel and spooler errors.
+#include "FrameworkTestEnv.h"
+
+#include "framework/core/zPane.h"
+#include "framework/core/zPrJobDlg.h"
+#include "framework/core/zPrintJob.h"
+#include "framework/core/zPrinterDisplay.h"
+#include "framework/core/zTaskDev.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kWindowsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
+
+// A pane with a given number of pages (0: endless) that writes its page
+// number on each page.
+class PagesPane : public zPane {
+public:
+    PagesPane(zWindow* parent, int pages) : zPane(parent, new zSizer(0, 0, 10, 10, parent->sizer()), 0, 0, 1), pages(pages) {}
+
+    int beginPrint(zDisplay* display, zPrintJob*) override
+    {
+        ++begun;
+        printer = static_cast<zPrinterDisplay*>(display);
+        return 1;
+    }
+    void endPrint(zDisplay*, zPrintJob*) override { ++ended; }
+    int printPage(zDisplay* display, const zRect&) override
+    {
+        ++printed;
+        char text[32];
+        wsprintfA(text, "Seite %d von Kelvora", printed);
+        TextOutA(display->hdc(), 300, 300, text, lstrlenA(text));
+        if (dialog)
+            if (zWindow* item = dialog->childById(102)) {
+                char shown[64] = {};
+                GetWindowTextA(item->handle(), shown, sizeof shown);
+                pageTexts.push_back(shown);
+            }
+        return 1;
+    }
+    int morePages() override
+    {
+        if (byPageNumber)
+            return printer->currentPage < pages;
+        return pages == 0 || printed < pages;
+    }
+
+    int pages;
+    bool byPageNumber = false;
+    zPrinterDisplay* printer = nullptr;
+    int printed = 0, begun = 0, ended = 0;
+    zPrJobDlg* dialog = nullptr;
+    std::vector<std::string> pageTexts;
+};
+
+class PrintJobs : public FrameworkTest {
+protected:
+    void SetUp() override
+    {
+        FrameworkTest::SetUp();
+        HKEY key;
+        RegCreateKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+        DWORD size = sizeof saved;
+        hadDevice = RegQueryValueExA(key, "Device", nullptr, nullptr, reinterpret_cast<BYTE*>(saved), &size) == ERROR_SUCCESS;
+        RegCloseKey(key);
+    }
+    void TearDown() override
+    {
+        // Let finished jobs leave the task device.
+        for (int i = 0; i < 10 && zApp->taskDev->waiting(); ++i)
+            zApp->taskDev->run();
+        HKEY key;
+        RegOpenKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, KEY_ALL_ACCESS, &key);
+        if (hadDevice)
+            RegSetValueExA(key, "Device", 0, REG_SZ, reinterpret_cast<BYTE*>(saved), lstrlenA(saved) + 1);
+        else
+            RegDeleteValueA(key, "Device");
+        RegCloseKey(key);
+        FrameworkTest::TearDown();
+    }
+    // Sends the printer's output to a file of the build tree; returns its
+    // Windows path.
+    std::string printTo(const std::string& name)
+    {
+        const char* dir = std::getenv("KEL_BUILD_DIR");
+        std::string unixPath = std::string(dir ? dir : "/tmp") + "/" + name;
+        std::string path = "Z:" + unixPath;
+        for (char& c : path)
+            if (c == '/')
+                c = '\\';
+        DeleteFileA(path.c_str());
+        std::string device = "PDF,wineps.drv," + path;
+        HKEY key;
+        RegOpenKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, KEY_ALL_ACCESS, &key);
+        RegSetValueExA(key, "Device", 0, REG_SZ, reinterpret_cast<const BYTE*>(device.c_str()),
+                       static_cast<DWORD>(device.size() + 1));
+        RegCloseKey(key);
+        return path;
+    }
+    static std::string readFile(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    // Runs the message loop until the pane's job has ended.
+    void runUntilEnded(PagesPane& pane)
+    {
+        UINT_PTR timer = SetTimer(nullptr, 0, 50, nullptr);
+        for (int i = 0; i < 200 && !pane.ended; ++i) {
+            MSG msg;
+            if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            } else {
+                zApp->taskDev->run();
+            }
+        }
+        KillTimer(nullptr, timer);
+        pump();
+    }
+
+    char saved[512] = {};
+    bool hadDevice = false;
+};
+
+TEST_F(PrintJobs, PrintsTwoPagesFromIdleSteps)
+{
+    std::string out = printTo("fwc-two-pages.ps");
+    auto* pane = new PagesPane(frame, 2);
+    auto* display = new zPrinterDisplay();
+    ASSERT_TRUE(display->hdc()) << "no printer: is CUPS with the PDF queue running?";
+    EXPECT_EQ(display->band.right, display->horzRes());
+    auto* dialog = new zDefPrJobDlg(frame, zResId(9));
+    pane->dialog = dialog;
+    auto* job = new zPrintJob(pane, display, dialog);
+    job->setTitle("Meldebogen Kreisentscheid");
+    EXPECT_EQ(zPrintJob::current(), job);
+
+    ASSERT_EQ(job->start(0), 1);
+    // The first page is printed at once, with the dialog showing.
+    EXPECT_EQ(pane->printed, 1);
+    EXPECT_TRUE(IsWindowVisible(dialog->handle()));
+    runUntilEnded(*pane);
+
+    EXPECT_EQ(pane->begun, 1);
+    EXPECT_EQ(pane->printed, 2);
+    EXPECT_EQ(pane->ended, 1);
+    EXPECT_EQ(zPrintJob::current(), nullptr);
+    EXPECT_EQ(zApp->taskDev->waiting(), 0);
+    ASSERT_EQ(pane->pageTexts.size(), 2u);
+    EXPECT_EQ(pane->pageTexts[0], "Seite #1");
+    EXPECT_EQ(pane->pageTexts[1], "Seite #2");
+
+    std::string ps = readFile(out);
+    EXPECT_NE(ps.find("%%Title: Meldebogen Kreisentscheid"), std::string::npos) << ps.substr(0, 400);
+    EXPECT_NE(ps.find("%%Pages: 2"), std::string::npos);
+}
+
+TEST_F(PrintJobs, CancelAbortsWithoutStallingLaterJobs)
+{
+    std::string first = printTo("fwc-cancelled.ps");
+    auto* endless = new PagesPane(frame, 0);
+    auto* dialog = new zDefPrJobDlg(frame, zResId(9));
+    HWND dialogWindow = dialog->handle();
+    auto* job = new zPrintJob(endless, new zPrinterDisplay(), dialog);
+    job->setTitle("Abgebrochen");
+    ASSERT_EQ(job->start(0), 1);
+    zApp->taskDev->run();
+    EXPECT_EQ(endless->printed, 2);
+
+    // The Cancel button of the progress dialog.
+    zWindow* cancel = dialog->childById(IDCANCEL);
+    ASSERT_TRUE(cancel);
+    SendMessageA(dialogWindow, WM_COMMAND, IDCANCEL, reinterpret_cast<LPARAM>(cancel->handle()));
+    EXPECT_EQ(endless->ended, 1);
+    EXPECT_EQ(zPrintJob::current(), nullptr);
+    pump();
+    zApp->taskDev->run();
+    EXPECT_EQ(zApp->taskDev->waiting(), 0);
+    EXPECT_EQ(endless->printed, 2);
+    EXPECT_FALSE(IsWindow(dialogWindow)); // the dialog went after its command
+    EXPECT_EQ(readFile(first).find("%%Pages: 2"), std::string::npos);
+
+    // The next job runs to its end.
+    std::string second = printTo("fwc-after-cancel.ps");
+    auto* pane = new PagesPane(frame, 1);
+    auto* next = new zPrintJob(pane, new zPrinterDisplay(), new zDefPrJobDlg(frame, zResId(9)));
+    next->setTitle("Schülerliste");
+    ASSERT_EQ(next->start(0), 1);
+    runUntilEnded(*pane);
+    EXPECT_EQ(pane->printed, 1);
+    std::string ps = readFile(second);
+    EXPECT_NE(ps.find("%%Pages: 1"), std::string::npos);
+    // The title's "ü" (Windows-1252 FC) in the PostScript string's escape.
+    EXPECT_NE(ps.find("%%Title: (Sch\\374lerliste)"), std::string::npos);
+}
+
+TEST_F(PrintJobs, SpoolerErrorAbortsAfterTheCallReturns)
+{
+    printTo("fwc-spooler-error.ps");
+    auto* pane = new PagesPane(frame, 0);
+    auto* dialog = new zDefPrJobDlg(frame, zResId(9));
+    HWND dialogWindow = dialog->handle();
+    auto* job = new zPrintJob(pane, new zPrinterDisplay(), dialog);
+    ASSERT_EQ(job->start(0), 1);
+    // The procedure only records the error and asks the spooler to stop.
+    EXPECT_EQ(zPrintJob::abortProc(nullptr, 0), TRUE);
+    EXPECT_EQ(zPrintJob::abortProc(nullptr, SP_ERROR), FALSE);
+    EXPECT_EQ(pane->ended, 0);
+    EXPECT_EQ(zPrintJob::current(), job);
+    zApp->taskDev->run();
+    EXPECT_EQ(pane->ended, 1);
+    EXPECT_EQ(pane->printed, 1);
+    EXPECT_EQ(zPrintJob::current(), nullptr);
+    EXPECT_EQ(zApp->taskDev->waiting(), 0);
+    EXPECT_FALSE(IsWindow(dialogWindow));
+}
+
+TEST_F(PrintJobs, NoPrinterEndsSilently)
+{
+    zPrinterSpec noDriver("PDF");
+    auto* display = new zPrinterDisplay(&noDriver);
+    EXPECT_EQ(display->hdc(), nullptr);
+    auto* pane = new PagesPane(frame, 2);
+    auto* dialog = new zDefPrJobDlg(frame, zResId(9));
+    HWND dialogWindow = dialog->handle();
+    auto* job = new zPrintJob(pane, display, dialog);
+    EXPECT_EQ(job->start(0), 0);
+    EXPECT_EQ(pane->printed, 0);
+    EXPECT_EQ(pane->ended, 1);
+    EXPECT_EQ(zPrintJob::current(), nullptr);
+    EXPECT_FALSE(IsWindow(dialogWindow));
+    EXPECT_EQ(zApp->taskDev->waiting(), 0);
+}
+
+TEST_F(PrintJobs, RepeatPrintsTheDocumentAgainPerCopy)
+{
+    std::string out = printTo("fwc-copies.ps");
+    auto* pane = new PagesPane(frame, 2);
+    auto* display = new zPrinterDisplay();
+    display->repeat = 1;
+    display->copies = 2;
+    auto* dialog = new zDefPrJobDlg(frame, zResId(9));
+    pane->dialog = dialog;
+    pane->byPageNumber = true;
+    auto* job = new zPrintJob(pane, display, dialog);
+    ASSERT_EQ(job->start(0), 1);
+    runUntilEnded(*pane);
+    // After the last page the first page number comes again.
+    EXPECT_EQ(pane->printed, 4);
+    ASSERT_EQ(pane->pageTexts.size(), 4u);
+    EXPECT_EQ(pane->pageTexts[2], "Seite #1");
+    EXPECT_EQ(pane->pageTexts[3], "Seite #2");
+    EXPECT_NE(readFile(out).find("%%Pages: 4"), std::string::npos);
+}
+
+} // namespace
