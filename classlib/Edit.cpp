@@ -20,12 +20,7 @@ void TCustomEdit::HandleCreated() {
 }
 
 AnsiString TCustomEdit::Text() const {
-  if (!FHandle) return FText;
-  int n = GetWindowTextLengthA(FHandle);
-  AnsiString s(static_cast<size_t>(n) + 1, '\0');
-  n = GetWindowTextA(FHandle, s.data(), n + 1);
-  s.resize(static_cast<size_t>(n));
-  return s;
+  return WindowText();
 }
 
 void TCustomEdit::SetMaxLength(int n) {

@@ -461,6 +461,15 @@ void TWinControl::HintChanged() {
   if (FHandle && Application) Application->UpdateHint(this);
 }
 
+AnsiString TWinControl::WindowText() const {
+  if (!FHandle) return FText;
+  int n = GetWindowTextLengthA(FHandle);
+  AnsiString s(static_cast<size_t>(n) + 1, '\0');
+  n = GetWindowTextA(FHandle, s.data(), n + 1);
+  s.resize(static_cast<size_t>(n));
+  return s;
+}
+
 void TGraphicControl::BoundsChanged() {
   Invalidate();
   HintChanged();

@@ -78,6 +78,9 @@ class TWinControl : public TControl {
 
   virtual void DoEnter();
   virtual void DoExit();
+
+  // The text of the window, or the stored text while there is no window.
+  AnsiString WindowText() const;
   // Paints the windowless children on the window's paint context.
   void PaintControls(HDC dc);
   // Paints the window's own background.

@@ -84,6 +84,11 @@ function(kel_add_test name)
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${KEL_TEST_ENV}" TIMEOUT 600)
+  if(KEL_WIN32)
+    # Windows tests share one Wine desktop: focus, capture and the active
+    # window are global to it, so they run one at a time.
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine_desktop)
+  endif()
 endfunction()
 
 if(KEL_WIN32)

@@ -19,10 +19,7 @@ zBitmapButton::zBitmapButton(zWindow* parent, zSizer* sizer, DWORD style, const 
                                             text, id, bitmap, ImageCount);
     auto* caption = new ziVisText3dBmp(compound, new zGravSizer(zSizerFill, 0, compound->sizer()),
                                        style | ziVisText3d::NoIndent, text);
-    compound->setFace(face);
-    compound->setCaption(caption);
-    compound->add(face);
-    compound->add(caption);
+    compound->addParts(face, caption);
     applyStyle(style);
     style_ &= ~DWORD(WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
     zWindow::applyStyle();

@@ -13,12 +13,9 @@ zCheckBox3d::zCheckBox3d(zWindow* parent, zSizer* sizer, DWORD style, const char
     attachVisual(root_, compound, style);
     auto* face = new ziVisCheckBoxInternal(compound, new zGravSizer(zSizerFill, 0, compound->sizer()),
                                            style, id);
-    compound->setFace(face);
     auto* caption = new ziVisText3d(compound, new zGravSizer(zSizerFill, 0, compound->sizer()), style,
                                     title ? title : "");
-    compound->setCaption(caption);
-    compound->add(face);
-    compound->add(caption);
+    compound->addParts(face, caption);
     if (this->sizer())
         this->sizer()->setRect(nullptr);
 }

@@ -16,10 +16,7 @@ zGroupBox3d::zGroupBox3d(zWindow* parent, zSizer* sizer, DWORD style, const char
                                            style, text, id);
     auto* caption = new ziVisText3dGroup(compound, new zGravSizer(zSizerFill, 0, compound->sizer()),
                                          style, text);
-    compound->setFace(face);
-    compound->setCaption(caption);
-    compound->add(face);
-    compound->add(caption);
+    compound->addParts(face, caption);
     style_ &= ~DWORD(WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
     applyStyle();
     if (this->sizer())

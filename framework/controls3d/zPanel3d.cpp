@@ -21,10 +21,7 @@ zPanel3d::zPanel3d(zWindow* parent, zSizer* sizer, DWORD style, const char* titl
                                         style, text, id, bevel, border, 1);
     auto* caption = new ziVisText3dPanel(compound, new zGravSizer(zSizerFill, 0, compound->sizer()),
                                          style, text);
-    compound->setFace(face);
-    compound->setCaption(caption);
-    compound->add(face);
-    compound->add(caption);
+    compound->addParts(face, caption);
     style_ &= ~DWORD(WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
     applyStyle();
     if (this->sizer())

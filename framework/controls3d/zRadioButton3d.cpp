@@ -14,12 +14,9 @@ zRadioButton3d::zRadioButton3d(zWindow* parent, zSizer* sizer, DWORD style, cons
     attachVisual(root_, compound, style);
     auto* face = new ziVisRadioBtnInternal(compound, new zGravSizer(zSizerFill, 0, compound->sizer()),
                                            style, id);
-    compound->setFace(face);
     auto* caption = new ziVisText3d(compound, new zGravSizer(zSizerFill, 0, compound->sizer()), style,
                                     title ? title : "");
-    compound->setCaption(caption);
-    compound->add(face);
-    compound->add(caption);
+    compound->addParts(face, caption);
     mouseSeen_ = 1;
     if (this->sizer())
         this->sizer()->setRect(nullptr);

@@ -90,17 +90,7 @@ zWindow* zStatusLine::owner() const
 
 LRESULT zStatusLine::defWindowProc(zEvent* ev)
 {
-    zWindow* o = owner();
-    if (!o)
-        return zWindow::defWindowProc(ev);
-    if (ev->message == WM_COMMAND) {
-        if (o->handle() && IsWindow(o->handle()))
-            return SendMessageA(o->handle(), WM_COMMAND, ev->wParam, ev->lParam);
-        return 0;
-    }
-    if (ev->message == WM_MENUSELECT)
-        return SendMessageA(o->handle(), WM_MENUSELECT, ev->wParam, ev->lParam);
-    return zWindow::defWindowProc(ev);
+    return forwardToOwner(owner(), ev);
 }
 
 zRect zStatusLine::messageRect()

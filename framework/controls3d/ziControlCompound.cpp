@@ -10,6 +10,14 @@ ziControlCompound::ziControlCompound(ziCompound* parent, zSizer* sizer) : ziComp
         host_ = ziMainFrame();
 }
 
+void ziControlCompound::addParts(ziVisual* face, ziVisText3d* caption)
+{
+    setFace(face);
+    setCaption(caption);
+    add(face);
+    add(caption);
+}
+
 ziControlCompound::~ziControlCompound()
 {
     // Each leaves this compound's child list as it goes, so the compound's

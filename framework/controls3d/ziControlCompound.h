@@ -16,6 +16,9 @@ public:
     ziVisual* face() const { return face_; }
     void setFace(ziVisual* face) { face_ = face; }
     void setCaption(ziVisText3d* caption) { caption_ = caption; }
+    // Takes face and caption as this compound's parts and children, the face
+    // first.
+    void addParts(ziVisual* face, ziVisText3d* caption);
 
 private:
     ziVisual* face_ = nullptr;

@@ -31,13 +31,18 @@ void ziMnemonic::strip(std::string& text, int32_t& hasMnemonic, int32_t& index) 
 
 char ziMnemonic::key(const char* windowText) {
     if (!windowText) return 0;
-    for (const char* p = windowText; *p; ++p)
-        if (*p == '&') return p[1];
+    for (const char* p = windowText; *p; ++p) {
+        if (*p != '&') continue;
+        if (p[1] != '&') return p[1];
+        ++p;  // "&&" is a plain ampersand, not a marker
+    }
     return 0;
 }
 
 bool ziMnemonic::matches(const char* windowText, uint32_t keyCode) {
     const unsigned char k = static_cast<unsigned char>(key(windowText));
     if (k == 0 || keyCode > 0xFF) return false;
-    return upper(k) == upper(static_cast<unsigned char>(keyCode));
+    // Key codes name letters in upper case; the lower-case range of the
+    // codes belongs to the number pad and the function keys (0x70 is F1).
+    return upper(k) == keyCode;
 }

@@ -12,12 +12,12 @@ struct ziMnemonic {
     // left alone, and so are hasMnemonic and index.
     static void strip(std::string& text, int32_t& hasMnemonic, int32_t& index);
 
-    // The character after the first '&' of a window text, or 0 when there is
-    // none.
+    // The character after the first single '&' of a window text ("&&" is
+    // skipped), or 0 when there is none.
     static char key(const char* windowText);
 
-    // Whether a key code names the window text's mnemonic. Letters compare
-    // without regard to case, so both the virtual-key code 'D' and a typed
-    // 'd' match "&Datei".
+    // Whether a virtual-key code names the window text's mnemonic. The
+    // mnemonic compares without regard to its case: the key code 'D' matches
+    // both "&Datei" and "&datei"; other key codes (F1 is 0x70, 'p') do not.
     static bool matches(const char* windowText, uint32_t keyCode);
 };

@@ -36,8 +36,18 @@ int ziVCBCtrlButton::mouseButtonUp(zEvent* ev)
 int ziVCBCtrlButton::focus(zEvent* ev)
 {
     const int32_t focused = ev->message == WM_SETFOCUS ? 1 : 0;
-    if (!focused)
-        g_keyHeld = 0;  // a space key released elsewhere must not stay held
+    if (!focused && g_keyHeld) {
+        // The space key's release will reach another window: a face that
+        // the key holds down goes back to its look before, without a click.
+        g_keyHeld = 0;
+        if (ziVisButton* f = buttonFace()) {
+            ziAcquire hold(display());
+            if (f->state() == 2)
+                f->showSet();
+            else if (f->state() == 3)
+                f->showClear();
+        }
+    }
     ziVisText3d* c = caption();
     if (c)
         c->setFocused(focused);
@@ -135,8 +145,10 @@ LRESULT ziVCBCtrlButton::defWindowProc(zEvent* ev)
         return keyPress(uint32_t(ev->wParam));
     case WM_KEYUP:
     case WM_SYSKEYUP: {
+        // The space key clicks only the button that its key-down pressed.
         const RcCString t = text();
-        if (ev->wParam == VK_SPACE || ziMnemonic::matches(t.c_str(), uint32_t(ev->wParam))) {
+        if ((ev->wParam == VK_SPACE && g_keyHeld) ||
+            ziMnemonic::matches(t.c_str(), uint32_t(ev->wParam))) {
             g_keyHeld = 0;
             return click();
         }

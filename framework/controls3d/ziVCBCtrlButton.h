@@ -22,6 +22,7 @@ public:
 
     // The key-held flag shared by every button control: set by a key-down
     // of the space key, cleared by its key-up, a click or losing the focus.
+    // A key-up of the space key clicks only while it is set.
     static int32_t keyHeld();
     static void setKeyHeld(int32_t flag);
 

@@ -98,3 +98,17 @@ int ziVisualPane::printPage(zDisplay* d, const zRect& band)
     }
     return zPane::printPage(d, band);
 }
+
+LRESULT ziVisualPane::forwardToOwner(zWindow* o, zEvent* ev)
+{
+    if (!o)
+        return zWindow::defWindowProc(ev);
+    if (ev->message == WM_COMMAND) {
+        if (o->handle() && IsWindow(o->handle()))
+            return SendMessageA(o->handle(), WM_COMMAND, ev->wParam, ev->lParam);
+        return 0;
+    }
+    if (ev->message == WM_MENUSELECT)
+        return SendMessageA(o->handle(), WM_MENUSELECT, ev->wParam, ev->lParam);
+    return zWindow::defWindowProc(ev);
+}

@@ -23,5 +23,9 @@ public:
     zDisplay* currentDisplay() const { return display(); }
 
 protected:
+    // Passes commands and menu selections on to the owner window; everything
+    // else, and everything while there is no owner, gets the default handling.
+    LRESULT forwardToOwner(zWindow* owner, zEvent* ev);
+
     ziShellCompound* root_ = nullptr;
 };

@@ -7,8 +7,10 @@ zCaret::zCaret(zWindow* window, int32_t flag, int32_t width, int32_t height)
 {
     if (window_) {
         window_->setCaret(this);
-        if (window_->handle() && GetFocus() == window_->handle())
+        if (window_->handle() && GetFocus() == window_->handle()) {
             create();
+            show();
+        }
     }
 }
 
@@ -26,7 +28,9 @@ void zCaret::create()
     if (CreateCaret(window_->handle(), nullptr, width_, height_)) {
         exists_ = 1;
         SetCaretPos(x_, y_);
-        show();
+        // The count outlives the caret: a caret comes back as it was left.
+        if (showCount_ > 0)
+            ShowCaret(window_->handle());
     }
 }
 
@@ -35,23 +39,18 @@ void zCaret::destroy()
     if (exists_) {
         DestroyCaret();
         exists_ = 0;
-        showCount_ = 0;
     }
 }
 
 void zCaret::hide()
 {
-    if (!exists_)
-        return;
-    if (--showCount_ == 0)
+    if (--showCount_ == 0 && exists_)
         HideCaret(window_->handle());
 }
 
 void zCaret::show()
 {
-    if (!exists_)
-        return;
-    if (++showCount_ == 1)
+    if (++showCount_ == 1 && exists_)
         ShowCaret(window_->handle());
 }
 

@@ -13,11 +13,13 @@ public:
     zCaret(const zCaret&) = delete;
     zCaret& operator=(const zCaret&) = delete;
 
-    // Counted: hidden when the count falls to 0, shown when it rises to 1.
+    // Counted, also while the caret does not exist: hidden when the count
+    // falls to 0, shown when it rises to 1.
     void hide();
     void show();
     void setPos(POINT p);
-    // Creates the caret on the window (it has the focus).
+    // Creates the caret on the window (it has the focus), shown when the
+    // count is above 0; destroying it keeps the count.
     void create();
     void destroy();
 

@@ -27,7 +27,8 @@ int zChildWin::create()
     // A child window is always created with a parent window.
     if (!createWindow(wc, parent_ ? parent_->handle() : nullptr))
         return 0;
-    sizerFromWindowRect();
+    // The sizer keeps the place it gave, in the parent's client
+    // coordinates; only frames take their created window's rectangle.
     inheritParentFont();
     return 1;
 }

@@ -278,6 +278,6 @@ LRESULT CALLBACK zPaneWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     // routes them; the others are offered to the handler nodes, whose
     // answer is the procedure's result.
     if (hasOwnRouting(msg))
-        return zPlainWndProc(hwnd, msg, wParam, lParam);
+        return zPaneRoute(hwnd, msg, wParam, lParam);
     return closing(pane, &ev, zEvCore::dispatch(&ev, pane));
 }

@@ -15,7 +15,9 @@ namespace {
 
 HBRUSH g_controlBrush = nullptr;
 
-enum class Proc { Plain, Frame, Child, Control };
+// Pane: the plain routing with the pane's closing rule (a handled
+// message answers its non-zero result instead of 0).
+enum class Proc { Plain, Frame, Child, Control, Pane };
 
 zMenu* menuOf(zWindow* w)
 {
@@ -37,7 +39,8 @@ zMDIChildFrame* activeChildOf(zWindow* w)
 LRESULT rawDefault(Proc kind, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     switch (kind) {
-    case Proc::Plain: return DefWindowProcA(hwnd, msg, wp, lp);
+    case Proc::Plain:
+    case Proc::Pane: return DefWindowProcA(hwnd, msg, wp, lp);
     case Proc::Frame: return DefFrameProcA(hwnd, zMDIClientWindow, msg, wp, lp);
     case Proc::Child: return DefMDIChildProcA(hwnd, msg, wp, lp);
     case Proc::Control: return 0;
@@ -356,7 +359,7 @@ LRESULT route(Proc kind, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case zMsgScrollRange:
         if (control) {
             if (w->isKind(zKindScrollBar)) {
-                int lo = static_cast<int16_t>(LOWORD(lp)), hi = static_cast<int16_t>(HIWORD(lp));
+                int lo = LOWORD(lp), hi = HIWORD(lp);
                 if (lo == hi)
                     lo = hi = 0;
                 SetScrollRange(hwnd, static_cast<int>(wp), lo, hi, TRUE);
@@ -373,7 +376,7 @@ LRESULT route(Proc kind, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     }
 
     if (r)
-        return control ? r : 0;
+        return control || kind == Proc::Pane ? r : 0;
     // A handler may have destroyed the window and deleted its object.
     if (zWindow::find(hwnd) != w)
         return rawDefault(kind, hwnd, msg, wp, lp);
@@ -394,3 +397,4 @@ LRESULT CALLBACK zPlainWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { retu
 LRESULT CALLBACK zMDIFrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return route(Proc::Frame, hwnd, msg, wp, lp); }
 LRESULT CALLBACK zMDIChildWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return route(Proc::Child, hwnd, msg, wp, lp); }
 LRESULT CALLBACK zControlWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return route(Proc::Control, hwnd, msg, wp, lp); }
+LRESULT zPaneRoute(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return route(Proc::Pane, hwnd, msg, wp, lp); }

@@ -11,6 +11,7 @@
 #include "xml/dom/XpElementFactory.h"
 #include "xml/dom/XpEntityReference.h"
 #include "xml/dom/XpProcessingInstruction.h"
+#include "xml/dom/XpTreeHelpers.h"
 
 TXpDocument::TXpDocument() : FDomImplementation(std::make_unique<TXpDomImplementation>()) {
   SetNodeType(DOCUMENT_NODE);
@@ -121,19 +122,7 @@ std::u16string TXpDocument::docGetXpDTD() const {
 void TXpDocument::docTraverseTreeForElements(TXpNodeList* list, TXpNode* node,
                                              const std::u16string& name,
                                              const std::u16string* uri) {
-  TXpNodeList* children = node->ChildNodes();
-  for (int32_t i = 0; i < children->nlGetLength(); ++i) {
-    TXpNode* child = children->Item(i);
-    if (child->NodeType() != ELEMENT_NODE) continue;
-    bool match;
-    if (uri)
-      match = (*uri == u"*" || child->noGetNamespace() == *uri) &&
-              (name == u"*" || child->noGetLocalName() == name);
-    else
-      match = name == u"*" || child->noNameEquals(name);
-    if (match) list->Add(child);
-    docTraverseTreeForElements(list, child, name, uri);
-  }
+  XpCollectElements(list, node, name, uri);
 }
 
 std::unique_ptr<TXpNodeList> TXpDocument::GetElementsByTagName(const std::u16string& name) {

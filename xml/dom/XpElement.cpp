@@ -7,6 +7,7 @@
 #include "xml/dom/XpNamedNodeMap.h"
 #include "xml/dom/XpCharClasses.h"
 #include "xml/dom/XpMessages.h"
+#include "xml/dom/XpTreeHelpers.h"
 #include "classlib/Format.h"
 
 TXpElement::TXpElement() { SetNodeType(ELEMENT_NODE); }
@@ -261,19 +262,7 @@ TXpElement* TXpElement::FindElement(const std::u16string& name) {
 void TXpElement::elTraverseTreeForElements(TXpNodeList* list, TXpNode* node,
                                            const std::u16string& name,
                                            const std::u16string* uri) {
-  TXpNodeList* children = node->ChildNodes();
-  for (int32_t i = 0; i < children->nlGetLength(); ++i) {
-    TXpNode* child = children->Item(i);
-    if (child->NodeType() != ELEMENT_NODE) continue;
-    bool match;
-    if (uri)
-      match = (*uri == u"*" || child->noGetNamespace() == *uri) &&
-              (name == u"*" || child->noGetLocalName() == name);
-    else
-      match = NameMatches(child, name);
-    if (match) list->Add(child);
-    elTraverseTreeForElements(list, child, name, uri);
-  }
+  XpCollectElements(list, node, name, uri);
 }
 
 std::unique_ptr<TXpNodeList> TXpElement::GetChildElementsByTagName(const std::u16string& name) {

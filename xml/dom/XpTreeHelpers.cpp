@@ -1,5 +1,8 @@
 #include "xml/dom/XpTreeHelpers.h"
 
+#include "xml/dom/XpNode.h"
+#include "xml/dom/XpNodeList.h"
+
 std::u16string XpIntToWide(int64_t value) {
   char16_t buf[24];
   int n = 0;
@@ -14,3 +17,20 @@ std::u16string XpIntToWide(int64_t value) {
   return out;
 }
 
+
+void XpCollectElements(TXpNodeList* list, TXpNode* node, const std::u16string& name,
+                       const std::u16string* uri) {
+  TXpNodeList* children = node->ChildNodes();
+  for (int32_t i = 0; i < children->nlGetLength(); ++i) {
+    TXpNode* child = children->Item(i);
+    if (child->NodeType() != ELEMENT_NODE) continue;
+    bool match;
+    if (uri)
+      match = (*uri == u"*" || child->noGetNamespace() == *uri) &&
+              (name == u"*" || child->noGetLocalName() == name);
+    else
+      match = name == u"*" || child->noNameEquals(name);
+    if (match) list->Add(child);
+    XpCollectElements(list, child, name, uri);
+  }
+}

@@ -6,7 +6,6 @@
 #include "app/core/Settings.h"
 #include "tests/app/core/TestSupport.h"
 
-#include <cstring>
 #include <ostream>
 
 namespace kel::test {
@@ -14,28 +13,14 @@ namespace {
 
 ClassRecord Cls(const char* name, int16_t modus, int16_t index, int16_t disciplines, int16_t oldest = 50,
                 int16_t youngest = 50, int16_t places = 20, int16_t season = 2011) {
-  ClassRecord c;
-  std::memset(&c, 0, sizeof c);
-  SetFieldText(c.name, name);
+  ClassRecord c = MakeClass(name, season, disciplines, oldest, youngest, places);
   c.Modus = modus;
-  c.athletesPerTeam = 13;
   c.Index = index;
-  c.disciplineCount = disciplines;
-  c.season = season;
-  c.oldestYear = oldest;
-  c.youngestYear = youngest;
-  c.teamPlaces = places;
   return c;
 }
 
 DisciplineRecord Dis(const char* name, int32_t type, int32_t most, const char* mask = "99','99") {
-  DisciplineRecord d;
-  std::memset(&d, 0, sizeof d);
-  SetFieldText(d.name, name);
-  SetFieldText(d.mask, mask);
-  d.type = type;
-  d.maxStarters = most;
-  return d;
+  return MakeDiscipline(name, mask, type, most);
 }
 
 // Disciplines of the three rule sets: relay at 2 (sprint) or 1 (shuttle).

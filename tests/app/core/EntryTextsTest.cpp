@@ -5,32 +5,14 @@
 #include "app/core/Meldefehler.h"
 #include "tests/app/core/TestSupport.h"
 
-#include <cstring>
-
 namespace kel::test {
 namespace {
 
 DisciplineRecord Dis(const char* name, const char* mask, int32_t type, int32_t most = 4) {
-  DisciplineRecord d;
-  std::memset(&d, 0, sizeof d);
-  SetFieldText(d.name, name);
-  SetFieldText(d.mask, mask);
-  d.type = type;
-  d.maxStarters = most;
-  return d;
+  return MakeDiscipline(name, mask, type, most);
 }
 
-ClassRecord Cls(const char* name, int16_t season) {
-  ClassRecord c;
-  std::memset(&c, 0, sizeof c);
-  SetFieldText(c.name, name);
-  c.athletesPerTeam = 13;
-  c.disciplineCount = 5;
-  c.season = season;
-  c.oldestYear = c.youngestYear = 50;
-  c.teamPlaces = 20;
-  return c;
-}
+ClassRecord Cls(const char* name, int16_t season) { return MakeClass(name, season, 5, 50, 50, 20); }
 
 class EntryTextsTest : public CoreTest {
 protected:

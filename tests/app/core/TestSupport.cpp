@@ -18,6 +18,30 @@ namespace kel::test {
 
 namespace fs = std::filesystem;
 
+ClassRecord MakeClass(const char* name, int16_t season, int16_t disciplines, int16_t oldest,
+                      int16_t youngest, int16_t places) {
+  ClassRecord c;
+  std::memset(&c, 0, sizeof c);
+  SetFieldText(c.name, name);
+  c.athletesPerTeam = 13;
+  c.disciplineCount = disciplines;
+  c.season = season;
+  c.oldestYear = oldest;
+  c.youngestYear = youngest;
+  c.teamPlaces = places;
+  return c;
+}
+
+DisciplineRecord MakeDiscipline(const char* name, const char* mask, int32_t type, int32_t most) {
+  DisciplineRecord d;
+  std::memset(&d, 0, sizeof d);
+  SetFieldText(d.name, name);
+  SetFieldText(d.mask, mask);
+  d.type = type;
+  d.maxStarters = most;
+  return d;
+}
+
 TempDir::TempDir() {
   static std::atomic<int> counter{0};
   auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();

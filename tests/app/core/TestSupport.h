@@ -77,6 +77,12 @@ void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 void CopyBytes(const std::string& from, const std::string& to);
 int32_t ReadInt32(const std::vector<uint8_t>& bytes, size_t offset);
 
+// Zeroed records with the fields the tests vary; a class fields 13 athletes
+// per team.
+ClassRecord MakeClass(const char* name, int16_t season, int16_t disciplines, int16_t oldest,
+                      int16_t youngest, int16_t places);
+DisciplineRecord MakeDiscipline(const char* name, const char* mask, int32_t type, int32_t most);
+
 // Resets every program-wide value of the entry data before and after a
 // test, installs the platform double and gives each test a temporary folder
 // as program folder ("veranst", "treiber" inside it).

@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "framework/core/zApplication.h"
+#include "framework/core/zChildWin.h"
 #include "framework/core/zFrameWin.h"
+#include "framework/core/zMenu.h"
+#include "framework/core/zResId.h"
 #include "framework/core/zSizer.h"
 
 struct TestApp {
@@ -98,6 +101,34 @@ public:
         return out;
     }
     std::vector<Received> received;
+};
+
+// A frame with the test menu and a holder window filling it: what sits in
+// the holder has the frame as its owner (the parent's parent).
+struct HolderFixture : ::testing::Test {
+    RecordingFrame* frame = nullptr;
+    zChildWin* holder = nullptr;
+
+    void makeFrame(const char* title, int32_t w, int32_t h)
+    {
+        frame = new RecordingFrame(title, w, h);
+        frame->setMenu(new zMenu(zResId(1), frame));
+        holder = new zChildWin(frame, new zGravSizer(zSizerFill, 0, frame->sizer()), WS_VISIBLE, 0);
+        holder->create();
+    }
+    // Lays the frame's content out again at its present size.
+    void relayout()
+    {
+        RECT rc;
+        GetClientRect(frame->handle(), &rc);
+        SendMessageA(frame->handle(), WM_SIZE, 0, MAKELPARAM(rc.right, rc.bottom));
+        pump();
+    }
+    void TearDown() override
+    {
+        delete frame;
+        pump();
+    }
 };
 
 // Posts-free mouse input straight to a window (client coordinates).

@@ -20,29 +20,16 @@ namespace {
 
 // A frame with the test menu; the status line sits in a holder window, so
 // that the frame is its owner (the parent's parent).
-struct StatusFixture : ::testing::Test {
-    RecordingFrame* frame = nullptr;
-    zChildWin* holder = nullptr;
+struct StatusFixture : HolderFixture {
     zStatusLineEZ* line = nullptr;
 
     void build(uint32_t style)
     {
-        frame = new RecordingFrame("Status", 500, 200);
-        frame->setMenu(new zMenu(zResId(1), frame));
-        holder = new zChildWin(frame, new zGravSizer(zSizerFill, 0, frame->sizer()), WS_VISIBLE, 0);
-        holder->create();
+        makeFrame("Status", 500, 200);
         line = new zStatusLineEZ(holder, new zGravSizer(zSizerBottom, 0, holder->sizer()), style, 0,
                                  nullptr);
         line->show(SW_SHOW);
-        RECT rc;
-        GetClientRect(frame->handle(), &rc);
-        SendMessageA(frame->handle(), WM_SIZE, 0, MAKELPARAM(rc.right, rc.bottom));
-        pump();
-    }
-    void TearDown() override
-    {
-        delete frame;
-        pump();
+        relayout();
     }
     void menuSelect(WPARAM id, WPARAM flags)
     {

@@ -18,19 +18,11 @@ namespace {
 
 // The main frame's arrangement: the tool bar and the status line sit in a
 // holder window, the frame (with its menu) is their owner.
-struct ToolbarFixture : ::testing::Test {
-    RecordingFrame* frame = nullptr;
-    zChildWin* holder = nullptr;
+struct ToolbarFixture : HolderFixture {
     zToolbar* bar = nullptr;
     zStatusLineEZ* line = nullptr;
 
-    void SetUp() override
-    {
-        frame = new RecordingFrame("Werkzeuge", 500, 220);
-        frame->setMenu(new zMenu(zResId(1), frame));
-        holder = new zChildWin(frame, new zGravSizer(zSizerFill, 0, frame->sizer()), WS_VISIBLE, 0);
-        holder->create();
-    }
+    void SetUp() override { makeFrame("Werkzeuge", 500, 220); }
     void buildBar(uint32_t style, int32_t gravity = zSizerTop)
     {
         bar = new zToolbar(holder, new zGravSizer(gravity, 29, holder->sizer()), style, 0, 1);
@@ -43,18 +35,6 @@ struct ToolbarFixture : ::testing::Test {
                                     new zBitmap(zResId(bitmap)));
         b->show(SW_SHOW);
         return b;
-    }
-    void relayout()
-    {
-        RECT rc;
-        GetClientRect(frame->handle(), &rc);
-        SendMessageA(frame->handle(), WM_SIZE, 0, MAKELPARAM(rc.right, rc.bottom));
-        pump();
-    }
-    void TearDown() override
-    {
-        delete frame;
-        pump();
     }
 };
 

@@ -40,12 +40,23 @@ TEST(ziMnemonic, StrippingTwiceKeepsTheFirstResult) {
 
 TEST(ziMnemonic, KeyMatchesWithoutRegardToCase) {
     EXPECT_TRUE(ziMnemonic::matches("&Datei", 'D'));
-    EXPECT_TRUE(ziMnemonic::matches("&Datei", 'd'));
+    EXPECT_TRUE(ziMnemonic::matches("&datei", 'D'));
     EXPECT_TRUE(ziMnemonic::matches("Ö&ffnen", 'F'));
     EXPECT_TRUE(ziMnemonic::matches("&über", static_cast<unsigned char>("Ü"[0])));
     EXPECT_FALSE(ziMnemonic::matches("&Datei", 'E'));
     EXPECT_FALSE(ziMnemonic::matches("Datei", 'D'));
     EXPECT_FALSE(ziMnemonic::matches(nullptr, 'D'));
     EXPECT_FALSE(ziMnemonic::matches("Ende&", 0));
-    EXPECT_EQ(ziMnemonic::key("a&&b"), '&');
+}
+
+TEST(ziMnemonic, OnlyTheMarkedLetterKeyMatches) {
+    // Key codes are not characters: 0x70 is F1, 0x61 the number pad's 1,
+    // 0x26 the up arrow.
+    EXPECT_FALSE(ziMnemonic::matches("&Prüfen", 0x70));
+    EXPECT_FALSE(ziMnemonic::matches("&Abbrechen", 0x61));
+    EXPECT_FALSE(ziMnemonic::matches("Laden && Sichern", 0x26));
+    // A doubled marker is a plain ampersand; the next single one marks.
+    EXPECT_EQ(ziMnemonic::key("a&&b"), 0);
+    EXPECT_EQ(ziMnemonic::key("Laden && &Sichern"), 'S');
+    EXPECT_TRUE(ziMnemonic::matches("Laden && &Sichern", 'S'));
 }

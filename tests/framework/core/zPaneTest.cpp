@@ -177,6 +177,14 @@ TEST_F(PaneFixture, ScrollBarControlsMoveTheirOwnState)
     EXPECT_EQ(pane->vertScroll()->pos(), 0);
     SendMessageA(pane->handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
     EXPECT_EQ(pane->vertScroll()->pos(), 10);
+
+    // The control's range arrives by message, in unsigned 16-bit words.
+    bar->scrollInfo()->setRange(0, 40000);
+    pump();
+    int lo = -1, hi = -1;
+    GetScrollRange(bar->handle(), SB_CTL, &lo, &hi);
+    EXPECT_EQ(lo, 0);
+    EXPECT_EQ(hi, 40000);
 }
 
 // A pane control that records enable changes.
@@ -212,6 +220,11 @@ TEST_F(PaneFixture, MessagesHandledByNodesAnswerNonZero)
     pane->addNotify(&answer, zProc(&Answer::onMessage), msg);
     EXPECT_EQ(SendMessageA(pane->handle(), msg, 0, 0), 1);  // handled
     pane->removeNotify(&answer, zProc(&Answer::onMessage));
+
+    // Messages routed to the window's operations answer their result too.
+    HDC dc = GetDC(pane->handle());
+    EXPECT_EQ(SendMessageA(pane->handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);  // erased
+    ReleaseDC(pane->handle(), dc);
 }
 
 TEST_F(PaneFixture, PaneControlBehavesAsADialogControl)
@@ -243,15 +256,25 @@ TEST_F(PaneFixture, CaretFollowsTheFocus)
     zPane* pane = new zPane(frame, new zSizer(0, 0, 50, 50, frame->sizer()), WS_VISIBLE, 1, 1);
     zPane* other = new zPane(frame, new zSizer(60, 0, 50, 50, frame->sizer()), WS_VISIBLE, 2, 1);
     zCaret* caret = new zCaret(pane, 0, 2, 12);
+    auto refocus = [&] {
+        SetFocus(other->handle());
+        pump();
+        EXPECT_FALSE(caret->exists());
+        SetFocus(pane->handle());
+        pump();
+        EXPECT_TRUE(caret->exists());
+    };
     SetFocus(pane->handle());
     pump();
     EXPECT_TRUE(caret->exists());
-    SetFocus(other->handle());
-    pump();
-    EXPECT_FALSE(caret->exists());
-    SetFocus(pane->handle());
-    pump();
-    EXPECT_TRUE(caret->exists());
+    EXPECT_EQ(caret->showCount(), 0);  // hidden until shown
+    // The caret comes back with the focus as it was left: shown or hidden.
+    caret->show();
+    refocus();
+    EXPECT_EQ(caret->showCount(), 1);
+    caret->hide();
+    refocus();
+    EXPECT_EQ(caret->showCount(), 0);
     delete caret;
 }
 

@@ -40,6 +40,9 @@ TEST(SizerWindows, ChildrenFollowAParentResize)
     zPane* fill = pane(frame, new zGravSizer(zSizerFill, 0, fs));
     zPane* absolute = pane(frame, new zSizer(300, 100, 40, 40, fs));
     zPane* follow = new zPane(frame, new zSizeWithParent(), 0, 0, 1);
+    // A child keeps the place it was given, in its parent's client
+    // coordinates (not shifted by the frame's caption and border).
+    EXPECT_EQ(absolute->sizer()->rect(), (zRect{300, 100, 340, 140}));
 
     for (SIZE size : {SIZE{600, 400}, SIZE{350, 500}}) {
         MoveWindow(frame->handle(), 20, 20, size.cx, size.cy, TRUE);
@@ -55,6 +58,7 @@ TEST(SizerWindows, ChildrenFollowAParentResize)
         EXPECT_EQ(childRect(pct->handle()), (RECT{50, ch - h, 50 + w, ch}));
         EXPECT_EQ(childRect(fill->handle()), (RECT{50, 20, cw, ch - h}));
         EXPECT_EQ(childRect(absolute->handle()), (RECT{300, 100, 340, 140}));  // never moved
+        EXPECT_EQ(absolute->sizer()->rect(), (zRect{300, 100, 340, 140}));
         EXPECT_EQ(childRect(follow->handle()), (RECT{0, 0, cw, ch}));
     }
 
