@@ -182,6 +182,16 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM w, LPARAM l) {
         if (child != this) return child->NotifyReflect(hdr);
       break;
     }
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM: {
+      // Menus (id 0 for WM_MEASUREITEM, ODT_MENU) are not controls.
+      HWND item = msg == WM_DRAWITEM
+                      ? reinterpret_cast<DRAWITEMSTRUCT*>(l)->hwndItem
+                      : (w ? GetDlgItem(FHandle, static_cast<int>(w)) : nullptr);
+      if (auto* child = dynamic_cast<TWinControl*>(FindControl(item)); child && child != this)
+        return child->WndProc(CN_BASE + msg, w, l);
+      break;
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:

@@ -7,6 +7,10 @@
 
 #include "classlib/Control.h"
 
+// Owner-draw messages the parent's window passes back to the child control,
+// as CN_BASE + the message (WM_DRAWITEM, WM_MEASUREITEM).
+constexpr UINT CN_BASE = 0xBC00;
+
 struct TCreateParams {
   const char* ClassName = nullptr;  // null: the layer's container class
   DWORD Style = 0;

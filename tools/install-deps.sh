@@ -19,3 +19,18 @@ if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf8$'; then
   $SUDO sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
   $SUDO locale-gen >/dev/null
 fi
+
+# Source of libjpeg-turbo, which the Windows build cross-compiles for the
+# picture of the about box (Debian has no MinGW build of it). The build
+# unpacks the .orig tarball from here (classlib/CMakeLists.txt).
+jpeg_src=/usr/local/src/kel-libjpeg
+if ! ls "$jpeg_src"/libjpeg-turbo_*.orig.tar.gz >/dev/null 2>&1; then
+  if [ ! -f /etc/apt/sources.list.d/debian-src.sources ]; then
+    printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' 'Suites: bookworm' \
+      'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
+      $SUDO tee /etc/apt/sources.list.d/debian-src.sources >/dev/null
+    $SUDO apt-get update -q
+  fi
+  $SUDO mkdir -p "$jpeg_src"
+  (cd "$jpeg_src" && $SUDO apt-get source --download-only -q libjpeg-turbo)
+fi

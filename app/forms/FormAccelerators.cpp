@@ -1,0 +1,51 @@
+#include "app/forms/FormAccelerators.h"
+
+FormAccelerators::FormAccelerators(TCustomForm* form) : FForm(form) {
+  form->SetKeyPreview(true);
+  TKeyEvent previous = form->OnKeyDown;
+  form->OnKeyDown = [this, previous](TObject* sender, WORD& key, TShiftState shift) {
+    if (previous) previous(sender, key, shift);
+    if (key && (shift & ssAlt) && !(shift & ssCtrl) &&
+        ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) &&
+        Handle(static_cast<char>(key)))
+      key = 0;
+  };
+}
+
+void FormAccelerators::Bind(TControl* caption, TWinControl* target) {
+  FBindings.emplace_back(caption, target);
+}
+
+void FormAccelerators::BindPages(TPageControl* pages) { FPages.push_back(pages); }
+
+char FormAccelerators::MarkedLetter(const AnsiString& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    char buf[2] = {caption[i + 1], 0};
+    CharUpperBuffA(buf, 1);
+    return buf[0];
+  }
+  return 0;
+}
+
+bool FormAccelerators::Handle(char letter) {
+  for (auto& [caption, target] : FBindings) {
+    if (!caption->Showing() || MarkedLetter(caption->Caption()) != letter) continue;
+    if (!target->CanFocus()) continue;
+    target->SetFocus();
+    return true;
+  }
+  for (TPageControl* pc : FPages) {
+    for (int i = 0; i < pc->PageCount(); ++i) {
+      if (MarkedLetter(pc->Pages(i)->Caption()) != letter) continue;
+      pc->SetActivePageIndex(i);
+      if (TWinControl* first = pc->Pages(i)->FindNextControl(nullptr, true, true)) first->SetFocus();
+      return true;
+    }
+  }
+  return false;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The print queue as the print choice fills it: jobs (number, print type,
+// class, team) queued in order and printed later from idle time, the last
+// queued first. The printing flag stops the idle task from taking jobs while
+// the queue is being filled; the main frame sets the start hook
+// (QuanteloApp::startPrintQueue) and takes the jobs with takeLast.
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "app/core/EventDefinition.h"
+
+enum PrintType : int32_t { kPrintEntryForm = 0, kPrintPupilList = 1 };
+
+struct PrintJob {
+  int32_t number;
+  int32_t type;  // PrintType
+  int32_t cls;
+  int32_t team;
+  int32_t position;  // place in the queue when it was added
+};
+static_assert(sizeof(PrintJob) == 20);
+
+class PrintManager {
+ public:
+  static constexpr int32_t kCapacity = 480;
+
+  // Appends a job while fewer than kCapacity are queued; ignores it else.
+  void add(int32_t number, int32_t type, int32_t cls, int32_t team);
+  int32_t count() const { return static_cast<int32_t>(jobs_.size()); }
+  const PrintJob& job(int32_t i) const { return jobs_.at(static_cast<size_t>(i)); }
+  // Takes the last queued job off the queue; false when it is empty.
+  bool takeLast(PrintJob& out);
+  void clear() { jobs_.clear(); }
+
+ private:
+  std::vector<PrintJob> jobs_;
+};
+
+extern PrintManager gPrintManager;
+// 1 lets the idle print task take jobs, 0 stops it.
+extern int32_t gPrinting;
+// Registers the idle print task (once); set by the main frame.
+extern std::function<void()> gStartPrintQueue;
+
+// The job tables the printing code reads: (class, team, type) per job, one
+// table for entry forms and one for pupil lists, and per team its two job
+// cells (-1: none).
+struct PrintJobCell {
+  int32_t cls, team, type;
+};
+extern PrintJobCell gEntryFormJobs[PrintManager::kCapacity];
+extern PrintJobCell gPupilListJobs[PrintManager::kCapacity];
+extern int32_t gTeamPrintCells[kMaxClasses][kMaxTeams][2];

@@ -1,0 +1,165 @@
+#pragma once
+// An edit with a value type that filters what is typed, pasted and
+// assigned, fixed texts before and after the value, focus colours, Enter as
+// Tab, a move to the next control when the value is full, and persistence of
+// the value in an ini file or the registry.
+#include <functional>
+
+#include "classlib/Edit.h"
+#include "classlib/StringList.h"
+
+enum TAdvEditType {
+  etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase, etPassword, etMoney,
+  etRange, etHex, etAlphaNumeric, etValidChars
+};
+enum TPrecisionDisplay { pdNormal, pdShortest };
+enum TEditAlign { eaLeft, eaRight, eaDefault, eaCenter };
+enum TPersistenceLocation { plInifile, plRegistry };
+
+// The suggestion list of the edit.
+class TLookupSettings : public TPersistent {
+ public:
+  bool CaseSensitive = false;
+  TColor Color = clWindow;
+  int DisplayCount = 4;
+  TStringList DisplayList;
+  bool Enabled = false;
+  bool History = false;
+  int NumChars = 2;
+  TStringList ValueList;
+  bool Multi = false;
+  char Separator = ';';
+};
+
+// Where the value is kept between runs.
+class TPersistence : public TPersistent {
+ public:
+  bool Enable = false;
+  AnsiString Key;  // ini file name (empty: the program's ".INI") or registry key
+  AnsiString Section;
+  TPersistenceLocation Location = plInifile;
+};
+
+using TValueValidateEvent = std::function<void(TObject* sender, AnsiString value, bool& isValid)>;
+using TClipboardEvent = std::function<void(TObject* sender, AnsiString& value, bool& allow)>;
+using TAdvKeyPressEvent = std::function<void(TObject* sender, char& key)>;
+
+class TAdvEdit : public TCustomEdit {
+ public:
+  explicit TAdvEdit(TComponent* owner);
+  ~TAdvEdit() override;
+
+  // The control text without Prefix and Suffix.
+  AnsiString Text() const override;
+  void SetText(const AnsiString& value) override;
+
+  TAdvEditType EditType() const { return FEditType; }
+  void SetEditType(TAdvEditType type);
+  const AnsiString& Prefix() const { return FPrefix; }
+  void SetPrefix(const AnsiString& s);
+  const AnsiString& Suffix() const { return FSuffix; }
+  void SetSuffix(const AnsiString& s);
+  int Precision() const { return FPrecision; }
+  void SetPrecision(int p);
+  TPrecisionDisplay PrecisionDisplay = pdNormal;
+  bool Signed = false;
+  bool AllowNumericNullValue = false;
+  bool AutoThousandSeparator = true;
+  bool ExcelStyleDecimalSeparator = false;
+  int LengthLimit = 0;
+  bool TabOnFullLength = false;
+  bool ReturnIsTab = false;
+  AnsiString ValidChars;
+  bool AutoSelect = true;
+  bool CanUndo = true;
+  TColor FocusColor = clNone;
+  TColor FocusFontColor = clWindowText;
+  bool ShowModified = false;
+  TColor ModifiedColor = clHighlight;
+  bool ShowError = false;
+  TColor ErrorColor = clRed;
+  TColor ErrorFontColor = clWhite;
+
+  TLookupSettings& Lookup() { return FLookup; }
+  TPersistence& Persistence() { return FPersistence; }
+
+  double GetFloat() const;
+  void SetFloat(double v);
+  int GetInt() const;
+  void SetInt(int v);
+  bool Modified() const { return FModified; }
+  void SetModified(bool v);
+  bool Error() const { return FError; }
+  // Selects the value only (not Prefix and Suffix).
+  void SelectAll();
+
+  // Called once the creator has set the properties: reads the persisted value.
+  virtual void Loaded();
+
+  TValueValidateEvent OnValueValidate;
+  TClipboardEvent OnClipboardCopy;
+  TClipboardEvent OnClipboardCut;
+  TClipboardEvent OnClipboardPaste;
+  TAdvKeyPressEvent OnKeyPress;
+
+  bool WantsKey(WORD key, UINT dialogCode) const override;
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+  // The locale's separators and the number conversion of the edit: the
+  // thousand separators removed, then the decimal separator read; a text
+  // that does not convert gives 0.
+  static char DecimalSeparator();
+  static char ThousandSeparator();
+  static double StrToFloatDef(const AnsiString& s);
+  // "%.<precision>f" with the locale's decimal separator, and with
+  // thousand separators when `grouped`.
+  static AnsiString FormatFloat(double v, int precision, bool grouped);
+  // Mixed case: a letter after a word separator (or first) upper-cased,
+  // other letters lower-cased, with the "Mc", "Mac" and roman-numeral rules.
+  static AnsiString MixedCase(const AnsiString& s);
+
+ protected:
+  virtual bool DoValidate(const AnsiString& value);
+  virtual void LoadPersist();
+  virtual void SavePersist();
+  void Change() override;
+  void DoEnter() override;
+  void DoExit() override;
+  void HandleCreated() override;
+  HBRUSH CtlColor(HDC dc) override;
+  // Handlers of WM_CHAR and WM_KEYDOWN; false when the message is consumed.
+  virtual bool KeyPress(char& key);
+  virtual bool KeyDown(WORD& key);
+  virtual void KeyUp(WORD key) {}
+  // The ini file the persistence uses.
+  AnsiString PersistFile(const AnsiString& key) const;
+  void SetSelectedValue(int start, int length);
+  // Caret and selection in positions of the value (after the Prefix).
+  int ValueSelStart() const;
+
+  bool FLoading = false;
+
+ private:
+  void PasteFromClipboard();
+  void CopyToClipboard(bool cut);
+  void ToggleSign();
+  void ReinsertThousands();
+  bool ValueFull() const;
+  void SetError(bool v);
+  AnsiString IntegerPart() const;
+
+  TAdvEditType FEditType = etString;
+  AnsiString FPrefix, FSuffix;
+  int FPrecision = 0;
+  TLookupSettings FLookup;
+  TPersistence FPersistence;
+  AnsiString FFocusValue;
+  TColor FNormalColor = clWindow;
+  TColor FNormalFontColor = clWindowText;
+  bool FModified = false;
+  bool FError = false;
+  bool FValidating = false;
+  bool FSwallowChange = false;
+  bool FNumpadDecimal = false;
+  bool FSaved = false;
+};

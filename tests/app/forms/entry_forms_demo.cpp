@@ -1,0 +1,122 @@
+// Shows the forms of the entry road filled with a small example store, for
+// the screenshot script: the team record dialog, the print choice, the class
+// chooser and the about box side by side. Ends after the given seconds.
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "app/core/EventTable.h"
+#include "app/core/FieldText.h"
+#include "app/core/Memory.h"
+#include "app/core/Settings.h"
+#include "app/forms/AboutMe.h"
+#include "app/forms/DlgMNEdit.h"
+#include "app/forms/OpenDatei.h"
+#include "app/forms/PrintFrm.h"
+#include "classlib/Application.h"
+
+namespace {
+
+void makeEvent() {
+  gEventDef = std::make_unique<EventDefinition>();
+  std::memset(gEventDef.get(), 0, sizeof(EventDefinition));
+  const char* classes[] = {"WK II Jungen", "WK II Mädchen", "WK III Jungen", "WK III Mädchen",
+                           "WK IV Jungen", "WK IV Mädchen"};
+  gEventDef->classCount = 6;
+  for (int c = 0; c < 6; ++c) {
+    ClassRecord& cr = gEventDef->classes[c];
+    SetFieldText(cr.name, classes[c]);
+    SetFieldText(gClassNames[c + 1], classes[c]);
+    cr.athletesPerTeam = 13;
+    cr.teamPlaces = 20;
+    cr.disciplineCount = 3;
+    SetFieldText(gEventDef->disciplines[c][0].name, "75 m");
+    SetFieldText(gEventDef->disciplines[c][1].name, "Weitsprung");
+    SetFieldText(gEventDef->disciplines[c][2].name, "4x75 m");
+    SetFieldText(gEventDef->disciplines[c][2].mask, "99','99");
+    gEventDef->disciplines[c][2].type = 4;
+  }
+  const char* levels[] = {"Stadtentscheid", "Kreisentscheid", "Bezirksfinale", "Landesfinale",
+                          "Bundesfinale"};
+  for (int l = 0; l < 5; ++l) SetFieldText(gEventDef->levelNames[l], levels[l]);
+  SetFieldText(gEventTitle, "Konstanz, Bodenseestadion");
+}
+
+void addTeam(int c, int t, const char* school, const char* list, const char* tab,
+             const char* supervisor, int relay) {
+  TeamRecord* r = gMemory->loadTeamAthletes(c, t);
+  SetFieldText(r->schoolName, school);
+  SetFieldText(r->listName, list);
+  SetFieldText(r->tabName, tab);
+  SetFieldText(r->street, "Schulstraße 12");
+  SetFieldText(r->town, "78462 Konstanz");
+  SetFieldText(r->Bez, "FR");
+  SetFieldText(r->Kre, "KN");
+  SetFieldText(r->mail, "sekretariat@gym-stadtpark.de");
+  SetFieldText(r->supervisor, supervisor);
+  SetFieldText(r->tel1, "07531 90 12-0");
+  SetFieldText(r->tel2, "07531 55 43 21");
+  r->relayTimes[0] = relay;
+  r->relayTimes[1] = relay + 87;
+  SetFieldText(gMemory->getAthlete(c, t, 0)->name, "Jörg Weiß");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
+  TApplication::Instance();
+  char tmp[MAX_PATH];
+  GetTempPathA(MAX_PATH, tmp);
+  gSettings.veranstDir = std::string(tmp) + "kel_forms_demo";
+  CreateDirectoryA(gSettings.veranstDir.c_str(), nullptr);
+  gEventName = "\\Demo.";
+  makeEvent();
+  for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
+  CreateBlankDataFiles();
+  gMemory = std::make_unique<Memory>();
+  addTeam(0, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
+          "Gym. Stadtpark", "Frau Dr. Müller-Lüdenscheidt", 5123);
+  addTeam(0, 1, "REALSCHULE ÜBERLINGEN", "RS Überlingen", "RS Überlingen", "Herr Groß", 5310);
+  addTeam(2, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
+          "Gym. Stadtpark", "Frau Dr. Müller-Lüdenscheidt", 6012);
+  addTeam(3, 0, "TEILHAUPTSCHULE SEEBLICK", "TEILHS SEEBLICK", "THS Seeblick", "Herr Kaya", 6240);
+  addTeam(5, 4, "GRUNDSCHULE WALLHAUSEN", "GS Wallhausen", "GS Wallhausen", "Frau Özdemir", 0);
+
+  TDlgMNEdit team(nullptr);
+  team.LoadTeam(0, 0, 1);
+  team.SetPosition(poDesigned);
+  team.SetBounds(10, 10, team.Width(), team.Height());
+  team.Show();
+
+  TPrintFrm print(nullptr);
+  print.SetPosition(poDesigned);
+  print.SetBounds(430, 10, print.Width(), print.Height());
+  print.CheckList1->Uncheck(3);
+  print.Show();
+
+  TOpenDatei chooser(nullptr);
+  chooser.SetPosition(poDesigned);
+  chooser.SetBounds(940, 10, chooser.Width(), chooser.Height());
+  chooser.Show();
+
+  gSettings.programDir = "";
+  TAboutMe about(nullptr);
+  about.SetPosition(poDesigned);
+  about.SetBounds(10, 380, about.Width(), about.Height());
+  about.Show();
+
+  team.SetActiveControl(team.Schulname);
+  SetForegroundWindow(team.Handle());
+  DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
+  while (GetTickCount() < end) {
+    Application->ProcessMessages();
+    Sleep(20);
+  }
+  gMemory.reset();
+  for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
+  RemoveDirectoryA(gSettings.veranstDir.c_str());
+  return 0;
+}

@@ -1,0 +1,309 @@
+// The enhanced edit and the lookup edit on real windows: the type filters
+// while typing and pasting, the text setter, Prefix and Suffix, Enter as Tab,
+// the move on a full value, the sign toggle, thousand separators,
+// persistence through an ini file, and completion with its history.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "classlib/Edit.h"
+#include "components/edits/AdvEdit.h"
+#include "components/edits/AdvLUEdit.h"
+#include "tests/components/edits/WindowTest.h"
+
+using namespace kel::wintest;
+
+namespace {
+
+// A shown form with the edit under test and an edit after it.
+template <class Edit = TAdvEdit>
+struct EditForm : TForm {
+  EditForm() : TForm(nullptr) {
+    SetCaption("Probe");
+    SetBorderStyle(bsDialog);
+    SetClientSize(300, 100);
+    Field = new Edit(this);
+    Field->SetName("Field");
+    Field->SetParent(this);
+    Field->SetBounds(8, 8, 200, 21);
+    Next = new TEdit(this);
+    Next->SetName("Next");
+    Next->SetParent(this);
+    Next->SetBounds(8, 40, 200, 21);
+    Show();
+    Field->SetFocus();
+    releaseKeys();
+    pump();
+  }
+  HWND h() { return Field->Handle(); }
+  Edit* Field;
+  TEdit* Next;
+};
+
+TEST(AdvEdit, TypedCharactersFollowTheType) {
+  struct Case {
+    TAdvEditType type;
+    const char* valid;
+    const char* typed;
+    const char* shown;
+  } cases[] = {
+      {etUppercase, "", "müller", "MÜLLER"},
+      {etLowerCase, "", "MÜLLER", "müller"},
+      {etMixedCase, "", "hans müller", "Hans Müller"},
+      {etNumeric, "", "1a2-3", "123"},
+      {etHex, "", "1fgz", "1F"},
+      {etAlphaNumeric, "", "a1-ä b", "a1b"},
+      {etValidChars, "abc", "axbyc", "abc"},
+      {etRange, "", "1-3;5x", "1-3;5"},
+  };
+  for (const Case& c : cases) {
+    EditForm<> f;
+    f.Field->SetEditType(c.type);
+    f.Field->ValidChars = c.valid;
+    f.Field->SetText("");
+    f.Field->SetSelection(0, -1);  // numeric types show "0"
+    typeText(f.h(), c.typed);
+    std::string shown = f.Field->Text();
+    // Hex shows what was typed; only SetText upper-cases it.
+    if (c.type == etHex) shown = AnsiUpperCase(shown);
+    EXPECT_EQ(shown, c.shown) << c.typed;
+  }
+}
+
+TEST(AdvEdit, SetTextFormatsByType) {
+  struct Case {
+    TAdvEditType type;
+    int precision;
+    TPrecisionDisplay display;
+    bool allowNull;
+    const char* value;
+    const char* shown;
+  } cases[] = {
+      {etUppercase, 0, pdNormal, false, "müller", "müller"},
+      {etNumeric, 0, pdNormal, false, "", "0"},
+      {etNumeric, 0, pdNormal, true, "", ""},
+      {etFloat, 2, pdNormal, false, "3", "3,00"},
+      {etFloat, 2, pdShortest, false, "3", "3"},
+      {etMoney, 2, pdNormal, false, "1234567,5", "1.234.567,50"},
+      {etHex, 0, pdNormal, false, "ff", "FF"},
+      {etFloat, 1, pdNormal, false, "kein", "0,0"},
+  };
+  for (const Case& c : cases) {
+    EditForm<> f;
+    f.Field->SetEditType(c.type);
+    f.Field->SetPrecision(c.precision);
+    f.Field->PrecisionDisplay = c.display;
+    f.Field->AllowNumericNullValue = c.allowNull;
+    f.Field->SetText(c.value);
+    EXPECT_EQ(windowText(f.h()), c.shown) << c.value;
+  }
+}
+
+TEST(AdvEdit, PrefixAndSuffixAreShownButNotInText) {
+  EditForm<> f;
+  f.Field->SetPrefix("EUR ");
+  f.Field->SetSuffix(" ,-");
+  f.Field->SetText("12");
+  EXPECT_EQ(windowText(f.h()), "EUR 12 ,-");
+  EXPECT_EQ(f.Field->Text(), "12");
+  // A control text without the prefix is returned whole, less the suffix's length.
+  SetWindowTextA(f.h(), "12 abc");
+  EXPECT_EQ(f.Field->Text(), "12 ");
+  // Typing never goes into the prefix: Backspace at its end is swallowed.
+  f.Field->SetText("7");
+  f.Field->SetSelection(4, 0);
+  pressKey(f.h(), VK_BACK);
+  EXPECT_EQ(f.Field->Text(), "7");
+}
+
+TEST(AdvEdit, EnterAsTabMovesTheFocusAndReachesTheKeyHandler) {
+  EditForm<> f;
+  f.Field->ReturnIsTab = true;
+  std::vector<int> keys;
+  f.Field->OnKeyPress = [&](TObject*, char& k) { keys.push_back(static_cast<unsigned char>(k)); };
+  pressKey(f.h(), VK_RETURN);
+  pump();
+  EXPECT_EQ(f.ActiveControl(), f.Next);
+  EXPECT_EQ(keys, std::vector<int>{13});
+}
+
+TEST(AdvEdit, FullLengthMovesOnOnlyWithALengthLimit) {
+  struct Case {
+    int limit;
+    int maxLength;
+    bool moves;
+  } cases[] = {{3, 0, true}, {0, 3, false}};
+  for (const Case& c : cases) {
+    EditForm<> f;
+    f.Field->SetEditType(etNumeric);
+    f.Field->SetText("");
+    f.Field->SetSelection(0, -1);
+    f.Field->TabOnFullLength = true;
+    f.Field->LengthLimit = c.limit;
+    f.Field->SetMaxLength(c.maxLength);
+    typeText(f.h(), "123");
+    pump();
+    EXPECT_EQ(f.ActiveControl() == f.Next, c.moves) << c.limit;
+    EXPECT_EQ(f.Field->Text(), "123");
+  }
+}
+
+TEST(AdvEdit, MinusTogglesTheSignOfSignedNumbers) {
+  EditForm<> f;
+  f.Field->SetEditType(etNumeric);
+  f.Field->SetText("12");
+  f.Field->SetSelection(2, 0);
+  typeText(f.h(), "-");
+  EXPECT_EQ(f.Field->Text(), "12") << "unsigned: the minus is swallowed";
+  f.Field->Signed = true;
+  typeText(f.h(), "-");
+  EXPECT_EQ(f.Field->Text(), "-12");
+  EXPECT_EQ(f.Field->SelStart(), 3) << "the caret stays on its character";
+  typeText(f.h(), "-");
+  EXPECT_EQ(f.Field->Text(), "12");
+  f.Field->SetSelection(0, -1);
+  typeText(f.h(), "-");
+  EXPECT_EQ(f.Field->Text(), "-");
+}
+
+TEST(AdvEdit, MoneyValuesGetThousandSeparatorsWhileTyping) {
+  EditForm<> f;
+  f.Field->SetEditType(etMoney);
+  f.Field->SetText("");
+  f.Field->SetSelection(0, -1);
+  typeText(f.h(), "1234567");
+  EXPECT_EQ(f.Field->Text(), "1.234.567");
+}
+
+TEST(AdvEdit, PastesThatBreakTypeOrLengthAreRefused) {
+  struct Case {
+    TAdvEditType type;
+    int maxLength;
+    bool isSigned;
+    const char* clip;
+    const char* result;
+  } cases[] = {
+      {etNumeric, 0, false, "12a", "5"},      {etNumeric, 0, false, "-3", "5"},
+      {etNumeric, 0, true, "-3", "-35"},      {etNumeric, 0, false, "34", "345"},
+      {etString, 3, false, "abcd", "5"},      {etString, 3, false, "ab", "ab5"},
+      {etUppercase, 0, false, "groß", "GROß5"}, {etValidChars, 0, false, "x", "5"},
+  };
+  for (const Case& c : cases) {
+    EditForm<> f;
+    f.Field->SetEditType(c.type);
+    f.Field->ValidChars = "0123456789";
+    f.Field->Signed = c.isSigned;
+    f.Field->SetMaxLength(c.maxLength);
+    f.Field->SetText("5");
+    f.Field->SetSelection(0, 0);
+    setClipboard(c.clip);
+    SendMessageA(f.h(), WM_PASTE, 0, 0);
+    EXPECT_EQ(f.Field->Text(), c.result) << c.clip;
+  }
+}
+
+TEST(AdvEdit, MixedCaseFollowsWordsAndNames) {
+  struct Case {
+    const char* in;
+    const char* out;
+  } cases[] = {{"MÜLLER", "Müller"},     {"hans-peter o'neil", "Hans-Peter O'Neil"},
+               {"mcdonald", "McDonald"}, {"macbeth", "MacBeth"},
+               {"ludwig ii", "Ludwig II"}, {"karl i", "Karl I"}};
+  for (const Case& c : cases) EXPECT_EQ(TAdvEdit::MixedCase(c.in), c.out) << c.in;
+}
+
+TEST(AdvEdit, ValueSurvivesARunInTheIniFile) {
+  std::string ini = tempPath("kel_advedit.ini");
+  DeleteFileA(ini.c_str());
+  {
+    EditForm<> f;
+    f.Field->SetEditType(etNumeric);
+    f.Field->SetSuffix(" kg");
+    f.Field->Persistence().Enable = true;
+    f.Field->Persistence().Key = ini;
+    f.Field->SetText("12");
+  }
+  char buf[64] = {};
+  GetPrivateProfileStringA("Field", "Field", "", buf, sizeof buf, ini.c_str());
+  EXPECT_STREQ(buf, "12");
+  EditForm<> g;
+  g.Field->SetEditType(etNumeric);
+  g.Field->SetSuffix(" kg");
+  g.Field->Persistence().Enable = true;
+  g.Field->Persistence().Key = ini;
+  g.Field->Loaded();
+  EXPECT_EQ(g.Field->Text(), "12");
+  EXPECT_EQ(windowText(g.h()), "12 kg");
+  DeleteFileA(ini.c_str());
+}
+
+TEST(AdvLUEdit, CompletesTypedTextAndBackspaceKeepsWhatWasTyped) {
+  EditForm<TAdvLUEdit> f;
+  f.Field->SetEditType(etUppercase);
+  f.Field->SetMaxLength(40);
+  f.Field->LookupItems().Add("GESAMTSCHULE");
+  f.Field->LookupItems().Add("GYMNASIUM NORD");
+  f.Field->LookupItems().Add("GYMNASIUM SÜD");
+  typeText(f.h(), "gym");
+  EXPECT_EQ(windowText(f.h()), "GYMNASIUM NORD");
+  EXPECT_EQ(f.Field->SelStart(), 3);
+  EXPECT_EQ(f.Field->SelLength(), 11);
+  pressKey(f.h(), VK_BACK);
+  EXPECT_EQ(windowText(f.h()), "GYM");
+  // Typing on completes again; Enter on another case takes the stored spelling.
+  f.Field->LookupItems().Add("Realschule");
+  f.Field->SetEditType(etString);
+  f.Field->SetText("");
+  typeText(f.h(), "REALSCHULE");
+  pressKey(f.h(), VK_RETURN);
+  EXPECT_EQ(f.Field->Text(), "Realschule");
+}
+
+TEST(AdvLUEdit, CompletionKeepsToTheMaximumLength) {
+  EditForm<TAdvLUEdit> f;
+  f.Field->SetMaxLength(5);
+  f.Field->LookupItems().Add("Gymnasium");
+  typeText(f.h(), "Gy");
+  EXPECT_EQ(f.Field->Text(), "Gymna");
+}
+
+TEST(AdvLUEdit, HistoryKeepsCountItemsAndClearsStaleOnes) {
+  std::string ini = tempPath("kel_history.ini");
+  DeleteFileA(ini.c_str());
+  // A longer history of an earlier run.
+  for (int i = 1; i <= 6; ++i)
+    WritePrivateProfileStringA("Hist", ("Item" + std::to_string(i)).c_str(), "alt", ini.c_str());
+  {
+    EditForm<TAdvLUEdit> f;
+    TLUPersist& p = f.Field->LookupPersist();
+    p.Enable = true;
+    p.Key = ini;
+    p.Section = "Hist";
+    p.Count = 3;
+    p.MaxCount = true;
+    f.Field->LookupItems().Clear();
+    for (const char* s : {"a1", "a2", "a3", "a4", "a5"}) f.Field->LookupItems().Add(s);
+  }
+  auto item = [&](int i) {
+    char buf[32] = {};
+    GetPrivateProfileStringA("Hist", ("Item" + std::to_string(i)).c_str(), "-", buf, sizeof buf,
+                             ini.c_str());
+    return std::string(buf);
+  };
+  EXPECT_EQ(item(1), "a3");
+  EXPECT_EQ(item(2), "a4");
+  EXPECT_EQ(item(3), "a5");
+  EXPECT_EQ(item(4), "-");
+  EXPECT_EQ(item(6), "-");
+
+  EditForm<TAdvLUEdit> g;
+  g.Field->LookupPersist().Enable = true;
+  g.Field->LookupPersist().Key = ini;
+  g.Field->LookupPersist().Section = "Hist";
+  g.Field->Loaded();
+  EXPECT_EQ(g.Field->LookupItems().Count(), 3);
+  g.Field->LookupPersist().Enable = false;
+  DeleteFileA(ini.c_str());
+}
+
+}  // namespace
