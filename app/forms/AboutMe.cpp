@@ -70,15 +70,15 @@ TAboutMe::TAboutMe(TComponent* owner) : TForm(owner) {
   URLLabel2 = new TURLLabel(this);
   URLLabel2->SetName("URLLabel2");
   URLLabel2->SetParent(this);
+  URLLabel2->SetBounds(12, 272, 0, 0);
   URLLabel2->SetHTTPorMail(hmMAIL);
   URLLabel2->SetCaption("info@kelvora.de");
-  URLLabel2->SetBounds(12, 270, 0, 0);
   URLLabel3 = new TURLLabel(this);
   URLLabel3->SetName("URLLabel3");
   URLLabel3->SetParent(this);
+  URLLabel3->SetBounds(12, 288, 0, 0);
   URLLabel3->SetHTTPorMail(hmHTTP);
   URLLabel3->SetCaption("www.kelvora.de");
-  URLLabel3->SetBounds(12, 286, 0, 0);
 
   Button1 = new TButton(this);
   Button1->SetName("Button1");

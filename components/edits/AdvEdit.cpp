@@ -187,7 +187,9 @@ void TAdvEdit::HandleCreated() {
 AnsiString TAdvEdit::Text() const {
   AnsiString s = TCustomEdit::Text();
   if (!FPrefix.empty() && s.compare(0, FPrefix.size(), FPrefix) == 0) s.erase(0, FPrefix.size());
-  if (!FSuffix.empty()) s.resize(s.size() > FSuffix.size() ? s.size() - FSuffix.size() : 0);
+  if (!FSuffix.empty() && s.size() >= FSuffix.size() &&
+      s.compare(s.size() - FSuffix.size(), FSuffix.size(), FSuffix) == 0)
+    s.resize(s.size() - FSuffix.size());
   return s;
 }
 

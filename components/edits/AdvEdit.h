@@ -49,7 +49,8 @@ class TAdvEdit : public TCustomEdit {
   explicit TAdvEdit(TComponent* owner);
   ~TAdvEdit() override;
 
-  // The control text without Prefix and Suffix.
+  // The control text without Prefix and Suffix (each removed only where
+  // the text has it).
   AnsiString Text() const override;
   void SetText(const AnsiString& value) override;
 

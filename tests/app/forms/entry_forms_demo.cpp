@@ -102,7 +102,11 @@ int main(int argc, char** argv) {
   chooser.SetBounds(940, 10, chooser.Width(), chooser.Height());
   chooser.Show();
 
-  gSettings.programDir = "";
+  // The version of the about-box tests' release program file.
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string folder = self;
+  gSettings.programDir = folder.substr(0, folder.find_last_of("\\/") + 1) + "versions\\release\\";
   TAboutMe about(nullptr);
   about.SetPosition(poDesigned);
   about.SetBounds(10, 380, about.Width(), about.Height());

@@ -106,9 +106,11 @@ TEST(AdvEdit, PrefixAndSuffixAreShownButNotInText) {
   f.Field->SetText("12");
   EXPECT_EQ(windowText(f.h()), "EUR 12 ,-");
   EXPECT_EQ(f.Field->Text(), "12");
-  // A control text without the prefix is returned whole, less the suffix's length.
+  // Prefix and suffix are removed only where the control text has them.
   SetWindowTextA(f.h(), "12 abc");
-  EXPECT_EQ(f.Field->Text(), "12 ");
+  EXPECT_EQ(f.Field->Text(), "12 abc");
+  SetWindowTextA(f.h(), "EUR 5");
+  EXPECT_EQ(f.Field->Text(), "5");
   // Typing never goes into the prefix: Backspace at its end is swallowed.
   f.Field->SetText("7");
   f.Field->SetSelection(4, 0);
