@@ -23,7 +23,7 @@ const struct {
 };
 
 constexpr int kLabelLeft = 10;
-constexpr int kEditLeft = 130;
+constexpr int kEditLeft = 112;
 constexpr int kRowHeight = 28;
 
 int teamSlots(int c) {
@@ -97,7 +97,7 @@ TEdit* TDlgMNEdit::MakeEdit(TTabSheet* page, const char* name, const char* capti
   auto* e = new TEdit(this);
   e->SetName(name);
   e->SetParent(page);
-  e->SetBounds(kEditLeft, top, 253, 21);
+  e->SetBounds(kEditLeft, top, 271, 21);
   FAccelerators->Bind(MakeLabel(page, (AnsiString("Label") + name).c_str(), caption, kLabelLeft,
                                 top + 3),
                       e);
@@ -131,21 +131,21 @@ TDlgMNEdit::TDlgMNEdit(TComponent* owner) : TForm(owner) {
 
   // Page 0: the school.
   int y = 10;
-  Schulname = MakeLookupEdit(TabSheet1, "Schulname", "&Name der Schule:", y, kEditLeft, 253, 40, true);
+  Schulname = MakeLookupEdit(TabSheet1, "Schulname", "&Name der Schule:", y, kEditLeft, 271, 40, true);
   Schulname->ReturnIsTab = true;
   Schulname->TabOnFullLength = true;
   Schulname->OnExit = [this](TObject* s) { SchulnameExit(s); };
   Listenname = MakeLookupEdit(TabSheet1, "Listenname", "Auf &WK-Listen:", y += kRowHeight,
-                              kEditLeft, 253, 30, false);
+                              kEditLeft, 271, 30, false);
   Reitername = MakeLookupEdit(TabSheet1, "Reitername", "Auf &Reiter::", y += kRowHeight,
                               kEditLeft, 130, 15, false);
   LBK = MakeLookupEdit(TabSheet1, "LBK", "R&P/Bezirk:", y += kRowHeight, kEditLeft, 45, 3, true);
   Kreis = MakeLookupEdit(TabSheet1, "Kreis", "&Kreis:", y, 245, 45, 3, true);
-  Strasse = MakeLookupEdit(TabSheet1, "Strasse", "&Straße:", y += kRowHeight, kEditLeft, 253,
+  Strasse = MakeLookupEdit(TabSheet1, "Strasse", "&Straße:", y += kRowHeight, kEditLeft, 271,
                            34, false);
-  Ort = MakeLookupEdit(TabSheet1, "Ort", "PLZ und &Ort:", y += kRowHeight, kEditLeft, 253, 33,
+  Ort = MakeLookupEdit(TabSheet1, "Ort", "PLZ und &Ort:", y += kRowHeight, kEditLeft, 271, 33,
                        false);
-  EMail = MakeLookupEdit(TabSheet1, "EMail", "&E-Mail:", y += kRowHeight, kEditLeft, 253, 60,
+  EMail = MakeLookupEdit(TabSheet1, "EMail", "&E-Mail:", y += kRowHeight, kEditLeft, 271, 60,
                          false);
 
   CheckBox1 = new TCheckBox(this);

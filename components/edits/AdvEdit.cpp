@@ -1,5 +1,6 @@
 #include "components/edits/AdvEdit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -168,6 +169,8 @@ AnsiString TAdvEdit::MixedCase(const AnsiString& s) {
 TAdvEdit::TAdvEdit(TComponent* owner) : TCustomEdit(owner) {}
 
 TAdvEdit::~TAdvEdit() {
+  if (FLookupWindow) DestroyWindow(FLookupWindow);
+  if (FLookupFont) DeleteObject(FLookupFont);
   // The window goes with the base class; the value is saved while this
   // object is whole.
   if (FHandle && !FSaved) {
@@ -177,6 +180,8 @@ TAdvEdit::~TAdvEdit() {
   OnValueValidate = nullptr;
   OnClipboardCopy = OnClipboardCut = OnClipboardPaste = nullptr;
   OnKeyPress = nullptr;
+  OnLookupSelect = nullptr;
+  OnLookupIndexSelect = nullptr;
 }
 
 void TAdvEdit::HandleCreated() {
@@ -349,6 +354,7 @@ void TAdvEdit::DoEnter() {
 }
 
 void TAdvEdit::DoExit() {
+  HideLookup();
   if (!FLoading) {
     if (!FError && !ShowModified) {
       SetColor(FNormalColor);
@@ -541,6 +547,27 @@ bool TAdvEdit::KeyDown(WORD& key) {
   DWORD s = 0, e = 0;
   SendMessageA(FHandle, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
   int start = static_cast<int>(s), end = static_cast<int>(e);
+  if (HWND list = LookupWindow()) {
+    int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    int sel = static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
+    int page = FLookup.DisplayCount > 0 ? FLookup.DisplayCount : 1;
+    int to = -2;
+    switch (key) {
+      case VK_RETURN: DoneLookup(); return false;
+      case VK_HOME: to = 0; break;
+      case VK_END: to = count - 1; break;
+      case VK_UP: to = sel - 1; break;
+      case VK_DOWN: to = sel + 1; break;
+      case VK_PRIOR: to = sel - page; break;
+      case VK_NEXT: to = sel + page; break;
+      default: break;
+    }
+    if (to != -2) {
+      to = to < 0 ? 0 : to >= count ? count - 1 : to;
+      SendMessageA(list, LB_SETCURSEL, to, 0);
+      return false;
+    }
+  }
   switch (key) {
     case VK_RETURN:
       if (ctrl) return true;
@@ -596,6 +623,7 @@ bool TAdvEdit::KeyDown(WORD& key) {
 }
 
 bool TAdvEdit::WantsKey(WORD key, UINT code) const {
+  if (key == VK_RETURN && LookupWindow()) return true;
   if (key == VK_RETURN) return ReturnIsTab && !(GetKeyState(VK_CONTROL) & 0x8000);
   if (key == VK_ESCAPE) {
     TCustomForm* form = ParentForm();
@@ -663,6 +691,7 @@ void TAdvEdit::PasteFromClipboard() {
     if (caret > static_cast<int>(shown.size())) caret = static_cast<int>(shown.size());
     SetSelectedValue(caret, 0);
   }
+  UpdateLookup();
   if (TabOnFullLength && LengthLimit > 0 && static_cast<int>(shown.size()) == LengthLimit)
     PostMessageA(FHandle, WM_KEYDOWN, VK_TAB, 0);
 }
@@ -691,6 +720,7 @@ LRESULT TAdvEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
         SetSelectedValue(caret, 0);
       }
       if (FEditType == etMoney) ReinsertThousands();
+      UpdateLookup();
       if (TabOnFullLength && LengthLimit > 0 && key != '\b' && key != '\t' &&
           static_cast<int>(IntegerPart().size()) >= LengthLimit && SelLength() == 0 &&
           ValueSelStart() == LengthLimit)
@@ -846,4 +876,126 @@ void TAdvEdit::SavePersist() {
             i <= FLookup.ValueList.Count() ? FLookup.ValueList.Strings(i - 1) : AnsiString());
     }
   }
+}
+
+HWND TAdvEdit::LookupWindow() const {
+  return FLookupWindow && IsWindowVisible(FLookupWindow) ? FLookupWindow : nullptr;
+}
+
+std::vector<AnsiString> TAdvEdit::LookupEntries() const {
+  std::vector<AnsiString> entries;
+  for (int i : FLookupIndex) entries.push_back(FLookup.DisplayList.Strings(i));
+  return entries;
+}
+
+void TAdvEdit::HideLookup() {
+  if (FLookupWindow) ShowWindow(FLookupWindow, SW_HIDE);
+}
+
+LRESULT CALLBACK TAdvEdit::LookupProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
+  auto* edit = reinterpret_cast<TAdvEdit*>(GetWindowLongPtrA(h, GWLP_USERDATA));
+  LRESULT r = CallWindowProcA(edit->FLookupDefProc, h, msg, w, l);
+  if (msg == WM_LBUTTONUP) edit->DoneLookup();
+  // The list never keeps the activation: the edit stays the active window.
+  if (msg == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
+  return r;
+}
+
+void TAdvEdit::UpdateLookup() {
+  if (!FLookup.Enabled || !FHandle) return;
+  AnsiString text = Text();
+  AnsiString fragment = text;
+  size_t fragmentStart = 0;
+  if (FLookup.Multi) {
+    size_t p = text.rfind(FLookup.Separator);
+    if (p != AnsiString::npos) {
+      fragmentStart = p + 1;
+      fragment = text.substr(p + 1);
+    }
+  }
+  if (static_cast<int>(fragment.size()) < FLookup.NumChars) {
+    HideLookup();
+    return;
+  }
+  AnsiString key = FLookup.CaseSensitive ? fragment : upperText(fragment);
+  std::vector<std::pair<AnsiString, int>> matches;
+  for (int i = 0; i < FLookup.DisplayList.Count(); ++i) {
+    AnsiString entry = FLookup.DisplayList.Strings(i);
+    AnsiString head = entry.substr(0, fragment.size());
+    if ((FLookup.CaseSensitive ? head : upperText(head)) == key) matches.emplace_back(entry, i);
+  }
+  if (matches.empty()) {
+    HideLookup();
+    return;
+  }
+  std::stable_sort(matches.begin(), matches.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  bool wasVisible = LookupWindow() != nullptr;
+  if (!FLookupWindow) {
+    FLookupWindow = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "LISTBOX", "",
+                                    WS_POPUP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY, 0, 0, 0, 0,
+                                    FHandle, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!FLookupWindow) return;
+    SetWindowLongPtrA(FLookupWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    FLookupDefProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        FLookupWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TAdvEdit::LookupProc)));
+    HDC screen = GetDC(nullptr);
+    int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    FLookupFont = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                              "Arial");
+    SendMessageA(FLookupWindow, WM_SETFONT, reinterpret_cast<WPARAM>(FLookupFont), FALSE);
+    SendMessageA(FLookupWindow, LB_SETITEMHEIGHT, 0, 12);
+  }
+  SendMessageA(FLookupWindow, LB_RESETCONTENT, 0, 0);
+  FLookupIndex.clear();
+  HDC dc = GetDC(FLookupWindow);
+  HGDIOBJ old = SelectObject(dc, FLookupFont);
+  int widest = 50;
+  for (auto& [entry, index] : matches) {
+    SendMessageA(FLookupWindow, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    FLookupIndex.push_back(index);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, entry.c_str(), static_cast<int>(entry.size()), &size);
+    if (size.cx > widest) widest = size.cx;
+  }
+  SelectObject(dc, old);
+  ReleaseDC(FLookupWindow, dc);
+  SendMessageA(FLookupWindow, LB_SETCURSEL, 0, 0);
+  int shown = std::min(FLookup.DisplayCount > 0 ? FLookup.DisplayCount : 1,
+                       static_cast<int>(matches.size()));
+  int width = widest + (static_cast<int>(matches.size()) > shown ? GetSystemMetrics(SM_CXVSCROLL) : 0) +
+              (wasVisible ? 0 : 10);
+  // Below the edit, under the fragment's first character.
+  RECT r;
+  GetWindowRect(FHandle, &r);
+  LRESULT pos = SendMessageA(FHandle, EM_POSFROMCHAR, FPrefix.size() + fragmentStart, 0);
+  POINT at{static_cast<short>(LOWORD(pos)), 0};
+  ClientToScreen(FHandle, &at);
+  SetWindowPos(FLookupWindow, HWND_TOPMOST, at.x + 8, r.bottom, width, shown * 12 + 4,
+               SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void TAdvEdit::DoneLookup() {
+  if (!FLookupWindow) return;
+  int sel = static_cast<int>(SendMessageA(FLookupWindow, LB_GETCURSEL, 0, 0));
+  HideLookup();
+  if (sel < 0 || sel >= static_cast<int>(FLookupIndex.size())) return;
+  int index = FLookupIndex[static_cast<size_t>(sel)];
+  AnsiString value = index < FLookup.ValueList.Count() ? FLookup.ValueList.Strings(index)
+                                                       : FLookup.DisplayList.Strings(index);
+  if (OnLookupSelect) OnLookupSelect(this, value);
+  if (OnLookupIndexSelect) OnLookupIndexSelect(this, index, value);
+  if (FHandle) ::SetFocus(FHandle);
+  if (FLookup.Multi) {
+    AnsiString text = Text();
+    size_t p = text.rfind(FLookup.Separator);
+    SetText((p == AnsiString::npos ? AnsiString() : text.substr(0, p + 1)) + value);
+    int end = static_cast<int>(Text().size());
+    SetSelectedValue(end, 0);
+  } else {
+    SetText(value);
+    SelectAll();
+  }
+  FModified = true;
 }

@@ -4,6 +4,7 @@
 // Tab, a move to the next control when the value is full, and persistence of
 // the value in an ini file or the registry.
 #include <functional>
+#include <vector>
 
 #include "classlib/Edit.h"
 #include "classlib/StringList.h"
@@ -43,6 +44,9 @@ class TPersistence : public TPersistent {
 using TValueValidateEvent = std::function<void(TObject* sender, AnsiString value, bool& isValid)>;
 using TClipboardEvent = std::function<void(TObject* sender, AnsiString& value, bool& allow)>;
 using TAdvKeyPressEvent = std::function<void(TObject* sender, char& key)>;
+using TLookupSelectEvent = std::function<void(TObject* sender, AnsiString& value)>;
+using TLookupIndexSelectEvent =
+    std::function<void(TObject* sender, int index, AnsiString& value)>;
 
 class TAdvEdit : public TCustomEdit {
  public:
@@ -102,6 +106,14 @@ class TAdvEdit : public TCustomEdit {
   TClipboardEvent OnClipboardCut;
   TClipboardEvent OnClipboardPaste;
   TAdvKeyPressEvent OnKeyPress;
+  TLookupSelectEvent OnLookupSelect;
+  TLookupIndexSelectEvent OnLookupIndexSelect;
+
+  // The suggestion list while it is shown (null otherwise), its entries in
+  // shown order, and taking its selected entry.
+  HWND LookupWindow() const;
+  std::vector<AnsiString> LookupEntries() const;
+  void DoneLookup();
 
   bool WantsKey(WORD key, UINT dialogCode) const override;
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -141,6 +153,9 @@ class TAdvEdit : public TCustomEdit {
   bool FLoading = false;
 
  private:
+  void UpdateLookup();
+  void HideLookup();
+  static LRESULT CALLBACK LookupProc(HWND h, UINT msg, WPARAM w, LPARAM l);
   void PasteFromClipboard();
   void CopyToClipboard(bool cut);
   void ToggleSign();
@@ -163,4 +178,10 @@ class TAdvEdit : public TCustomEdit {
   bool FSwallowChange = false;
   bool FNumpadDecimal = false;
   bool FSaved = false;
+  // The suggestion list: a pop-up list box and the index in DisplayList of
+  // each of its lines.
+  HWND FLookupWindow = nullptr;
+  WNDPROC FLookupDefProc = nullptr;
+  HFONT FLookupFont = nullptr;
+  std::vector<int> FLookupIndex;
 };

@@ -239,6 +239,30 @@ TEST(AdvEdit, ValueSurvivesARunInTheIniFile) {
   DeleteFileA(ini.c_str());
 }
 
+TEST(AdvEdit, LookupListShowsMatchesFromTheSecondCharacter) {
+  EditForm<> f;
+  TLookupSettings& l = f.Field->Lookup();
+  l.Enabled = true;
+  l.NumChars = 2;
+  for (const char* s : {"Bernd", "Anton", "Berta", "Benno"}) l.DisplayList.Add(s);
+  for (const char* s : {"B1", "A1", "B2", "B3"}) l.ValueList.Add(s);
+  typeText(f.h(), "b");
+  EXPECT_EQ(f.Field->LookupWindow(), nullptr);
+  typeText(f.h(), "e");
+  ASSERT_NE(f.Field->LookupWindow(), nullptr);
+  EXPECT_EQ(f.Field->LookupEntries(), (std::vector<AnsiString>{"Benno", "Bernd", "Berta"}));
+  int index = -1;
+  f.Field->OnLookupIndexSelect = [&](TObject*, int i, AnsiString&) { index = i; };
+  pressKey(f.h(), VK_DOWN);
+  pressKey(f.h(), VK_RETURN);
+  EXPECT_EQ(f.Field->LookupWindow(), nullptr);
+  EXPECT_EQ(index, 0) << "the entry's place in DisplayList";
+  EXPECT_EQ(f.Field->Text(), "B1") << "the value of the same place";
+  EXPECT_EQ(f.ActiveControl(), f.Field) << "Enter took the entry, not the dialog";
+  typeText(f.h(), "xy");
+  EXPECT_EQ(f.Field->LookupWindow(), nullptr) << "no match, no list";
+}
+
 TEST(AdvLUEdit, CompletesTypedTextAndBackspaceKeepsWhatWasTyped) {
   EditForm<TAdvLUEdit> f;
   f.Field->SetEditType(etUppercase);
