@@ -171,6 +171,35 @@ TEST(ColumnListBox, TypingSelectsRowsByTheirLookupColumn) {
   EXPECT_EQ(f.Box->GetItemIndexP(), 3);
 }
 
+TEST(ColumnListBox, SortsByAColumnAndKeepsRowsThroughAFile) {
+  ListForm<TColumnListBox> f;
+  f.Box->Columns().Add();
+  f.Box->Columns().Add();
+  const char* rows[][2] = {{"b", "Zeile, \"zwei\""}, {"c", "drei"}, {"a", ""}};
+  for (auto& r : rows) {
+    TListBoxItem* row = f.Box->ListBoxItems().Add();
+    row->Strings().Add(r[0]);
+    row->Strings().Add(r[1]);
+    row->Tag = r[0][0];
+  }
+  f.Box->SortColumn = 1;
+  f.Box->SetSorted(true);
+  EXPECT_EQ(f.Box->GetColumnItems(0, 0), "a");
+  EXPECT_EQ(f.Box->GetColumnItems(1, 1), "Zeile, \"zwei\"");
+  EXPECT_EQ(f.Box->ListBoxItems().Items(2)->Tag, 'c') << "tags move with their rows";
+
+  std::string file = tempPath("kel_columns.txt");
+  f.Box->SaveToFile(file);
+  ListForm<TColumnListBox> g;
+  g.Box->Columns().Add();
+  g.Box->Columns().Add();
+  g.Box->LoadFromFile(file);
+  ASSERT_EQ(g.Box->ListBoxItems().Count(), 3);
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 2; ++c) EXPECT_EQ(g.Box->GetColumnItems(r, c), f.Box->GetColumnItems(r, c));
+  DeleteFileA(file.c_str());
+}
+
 TEST(PickDialog, ResultsIndexAndSelectedString) {
   struct Case {
     const char* button;  // null: double click on line 1
