@@ -65,8 +65,10 @@ void TPageControl::SetActivePage(TTabSheet* page) {
   if (page == FActivePage) return;
   TTabSheet* old = FActivePage;
   FActivePage = page;
-  if (page) page->SetVisible(true);
+  // The old page goes first, so that nothing of it stays on the screen
+  // where the new page does not paint again.
   if (old) old->SetVisible(false);
+  if (page) page->SetVisible(true);
   if (FHandle) SendMessageA(FHandle, TCM_SETCURSEL, static_cast<WPARAM>(ActivePageIndex()), 0);
 }
 

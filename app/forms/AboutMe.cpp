@@ -70,17 +70,17 @@ TAboutMe::TAboutMe(TComponent* owner) : TForm(owner) {
   URLLabel2 = new TURLLabel(this);
   URLLabel2->SetName("URLLabel2");
   URLLabel2->SetParent(this);
-  URLLabel2->SetBounds(12, 272, 0, 0);
+  URLLabel2->SetAutoSize(false);
+  URLLabel2->SetBounds(12, 272, 160, 15);
   URLLabel2->SetHTTPorMail(hmMAIL);
   URLLabel2->SetCaption("info@kelvora.de");
-  URLLabel2->SetWidth(URLLabel2->Width() + 2);  // room for the last glyph's overhang
   URLLabel3 = new TURLLabel(this);
   URLLabel3->SetName("URLLabel3");
   URLLabel3->SetParent(this);
-  URLLabel3->SetBounds(12, 288, 0, 0);
+  URLLabel3->SetAutoSize(false);
+  URLLabel3->SetBounds(12, 288, 160, 15);
   URLLabel3->SetHTTPorMail(hmHTTP);
   URLLabel3->SetCaption("www.kelvora.de");
-  URLLabel3->SetWidth(URLLabel3->Width() + 2);
 
   Button1 = new TButton(this);
   Button1->SetName("Button1");

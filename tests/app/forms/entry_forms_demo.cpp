@@ -1,6 +1,7 @@
 // Shows the forms of the entry road filled with a small example store, for
 // the screenshot script: the team record dialog, the print choice, the class
-// chooser and the about box side by side. Ends after the given seconds.
+// chooser and the about box side by side. Ends after the given seconds;
+// a second argument shows that page of the team record dialog.
 #include <windows.h>
 
 #include <cstdlib>
@@ -67,6 +68,7 @@ void addTeam(int c, int t, const char* school, const char* list, const char* tab
 
 int main(int argc, char** argv) {
   int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
+  int page = argc > 2 ? std::atoi(argv[2]) : 0;  // the team dialog's page
   TApplication::Instance();
   char tmp[MAX_PATH];
   GetTempPathA(MAX_PATH, tmp);
@@ -113,6 +115,11 @@ int main(int argc, char** argv) {
   about.Show();
 
   team.SetActiveControl(team.Schulname);
+  if (page > 0) {
+    team.PageControl1->SetActivePageIndex(page);
+    if (TWinControl* first = team.PageControl1->Pages(page)->FindNextControl(nullptr, true, true))
+      team.SetActiveControl(first);
+  }
   SetForegroundWindow(team.Handle());
   DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
   while (GetTickCount() < end) {
