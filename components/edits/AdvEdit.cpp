@@ -764,6 +764,11 @@ LRESULT TAdvEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
       return r;
     }
     case WM_DESTROY:
+      // The suggestion list belongs to this window and goes with it.
+      if (FLookupWindow) {
+        DestroyWindow(FLookupWindow);
+        FLookupWindow = nullptr;
+      }
       if (!FSaved) {
         FSaved = true;
         SavePersist();
