@@ -1,6 +1,8 @@
 #include "tests/app/windows/GridTestSupport.h"
 
+#include "app/windows/AttachVclApplication.h"
 #include "app/windows/FlybyHelp.h"
+#include "classlib/Application.h"
 #include "framework/controls3d/zBitmapButton.h"
 
 namespace grid_test {
@@ -143,6 +145,15 @@ TEST_F(TabStripTest, HoveringATabShowsItsSchoolAsABubble)
     SendMessageA(strip->handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 25));  // off the tabs
     EXPECT_EQ(strip->bubble(), nullptr);
     EXPECT_EQ(strip->hovered(), -1);
+}
+
+TEST_F(GridTest, TheClassLibraryApplicationWindowBecomesAChildOfTheFrame)
+{
+    HWND app = TApplication::Instance().Handle();
+    ASSERT_NE(app, nullptr);
+    AttachVclApplication(frame);
+    EXPECT_EQ(GetAncestor(app, GA_PARENT), frame->handle());
+    SetParent(app, nullptr);
 }
 
 }  // namespace
