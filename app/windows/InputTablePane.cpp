@@ -295,39 +295,68 @@ void InputTablePane::giveDisplay()
     d->release();
 }
 
+// The caret is shown, hidden and moved on the screen only outside a hold:
+// a keystroke or click holds it, so that the several drawings it causes
+// hide and show the caret once (each of those is slow under Wine).
+void InputTablePane::syncCaret()
+{
+    if (caretHold_ > 0 || !gridCaret_)
+        return;
+    if (caretPos_.x != shownPos_.x || caretPos_.y != shownPos_.y) {
+        gridCaret_->setPos(caretPos_);
+        shownPos_ = caretPos_;
+    }
+    if (caretShown_ && !caretVisible_)
+        gridCaret_->show();
+    else if (!caretShown_ && caretVisible_)
+        gridCaret_->hide();
+    caretVisible_ = caretShown_;
+}
+
+void InputTablePane::holdCaret()
+{
+    if (caretHold_++ == 0 && caretVisible_ && gridCaret_) {
+        gridCaret_->hide();
+        caretVisible_ = false;
+    }
+}
+
+void InputTablePane::releaseCaret()
+{
+    if (caretHold_ > 0 && --caretHold_ == 0)
+        syncCaret();
+}
+
 void InputTablePane::showCaret()
 {
-    if (!caretShown_ && gridCaret_) {
-        gridCaret_->show();
-        caretShown_ = true;
-    }
+    caretShown_ = true;
+    syncCaret();
 }
 
 void InputTablePane::hideCaret()
 {
-    if (caretShown_ && gridCaret_) {
-        gridCaret_->hide();
-        caretShown_ = false;
-    }
+    caretShown_ = false;
+    syncCaret();
 }
 
 bool InputTablePane::suspendCaret()
 {
     const bool shown = caretShown_;
-    hideCaret();
+    if (caretHold_ == 0)
+        hideCaret();
     return shown;
 }
 
 void InputTablePane::resumeCaret(bool wasShown)
 {
-    if (wasShown)
+    if (wasShown && caretHold_ == 0)
         showCaret();
 }
 
 void InputTablePane::placeCaret(int32_t x, int32_t y)
 {
-    if (gridCaret_)
-        gridCaret_->setPos(POINT{x, y});
+    caretPos_ = POINT{x, y};
+    syncCaret();
 }
 
 void InputTablePane::drawHeader(HDC dc, const zRect& rect, int32_t kind, const char* text)
@@ -509,6 +538,12 @@ int InputTablePane::charInput(zEvent* ev)
 {
     if (ev->lParam & (1 << 29))
         return 0;  // Alt held: menu keys
+    InputHold hold(this);
+    return handleChar(ev);
+}
+
+int InputTablePane::handleChar(zEvent* ev)
+{
     const uint32_t code = static_cast<uint32_t>(ev->wParam);
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     if (!activeEditor_ && code == VK_TAB) {
@@ -565,6 +600,7 @@ int32_t InputTablePane::keyDown(zEvent* ev)
 {
     if (!extended(ev->lParam))
         return 0;
+    InputHold hold(this);
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     const uint32_t key = static_cast<uint32_t>(ev->wParam);
     if (activeEditor_ && !shift)
@@ -832,6 +868,7 @@ int InputTablePane::mouseMove(zEvent* ev)
 
 int InputTablePane::mouseButtonUp(zEvent* ev)
 {
+    InputHold hold(this);
     const int32_t x = static_cast<int16_t>(LOWORD(ev->lParam));
     const int32_t y = static_cast<int16_t>(HIWORD(ev->lParam));
     if (ev->message == WM_RBUTTONUP) {

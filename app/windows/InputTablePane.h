@@ -113,6 +113,29 @@ public:
     bool caretShown() const { return caretShown_; }
 
 protected:
+    // Holds the caret and the display's context for one keystroke or click.
+    class InputHold {
+    public:
+        explicit InputHold(InputTablePane* pane) : pane_(pane)
+        {
+            pane_->holdCaret();
+            pane_->takeDisplay();
+        }
+        ~InputHold()
+        {
+            pane_->giveDisplay();
+            pane_->releaseCaret();
+        }
+        InputHold(const InputHold&) = delete;
+        InputHold& operator=(const InputHold&) = delete;
+
+    private:
+        InputTablePane* pane_;
+    };
+    void holdCaret();
+    void releaseCaret();
+    void syncCaret();
+    int handleChar(zEvent* ev);
     // Lets the open editor write its value into the current cell and drops
     // it (nothing when no editor is open).
     void commitEditor();
@@ -168,7 +191,11 @@ protected:
     int32_t rowNumberBase_ = -1;
     int32_t tableIndex_;
     zCaret* gridCaret_ = nullptr;
-    bool caretShown_ = false;
+    bool caretShown_ = false;    // as the editors want it
+    bool caretVisible_ = false;  // as it is on the screen
+    int32_t caretHold_ = 0;
+    POINT caretPos_{0, 0};
+    POINT shownPos_{-1, -1};
     int32_t displayTaken_ = 0;
     HGDIOBJ fontBefore_ = nullptr;
 };

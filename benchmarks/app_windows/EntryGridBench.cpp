@@ -53,7 +53,8 @@ struct Scene {
         c.teamPlaces = 20;
         for (int k = 0; k < 7; ++k) {
             DisciplineRecord& d = def->disciplines[0][k];
-            SetFieldText(d.shortName, ("D" + std::to_string(k + 1)).c_str());
+            char shortName[4] = {'D', char('1' + k), 0, 0};
+            SetFieldText(d.shortName, shortName);
             SetFieldText(d.mask, "99','99");
             d.type = k == 6 ? 4 : 1;
         }
@@ -133,21 +134,42 @@ void BM_KeystrokeName(benchmark::State& state)
 }
 BENCHMARK(BM_KeystrokeName)->Unit(benchmark::kMicrosecond);
 
-// Typing digits into an open discipline cell (overwrite in its template).
+// Typing into an open discipline cell: a digit overwrites the template,
+// then Home goes back; each is one keystroke.
 void BM_KeystrokeDiscipline(benchmark::State& state)
 {
     EditSchueler* grid = scene().grid;
     grid->setCurrent(4, 2);
     SendMessageA(grid->handle(), WM_CHAR, '1', 1);
+    bool digit = true;
     for (auto _ : state) {
-        SendMessageA(grid->handle(), WM_KEYDOWN, VK_HOME, 1 | (1 << 24));
-        SendMessageA(grid->handle(), WM_CHAR, '7', 1);
+        if (digit)
+            SendMessageA(grid->handle(), WM_CHAR, '7', 1);
+        else
+            SendMessageA(grid->handle(), WM_KEYDOWN, VK_HOME, 1 | (1 << 24));
+        digit = !digit;
     }
     SendMessageA(grid->handle(), WM_CHAR, VK_ESCAPE, 1);
     pump();
-    state.SetLabel("Home key + digit per iteration");
+    state.SetLabel("a digit or the Home key, alternating");
 }
 BENCHMARK(BM_KeystrokeDiscipline)->Unit(benchmark::kMicrosecond);
+
+// The floor under every keystroke: the caret hidden and shown again around
+// the drawing of the cell (two wineserver requests and a timer).
+void BM_ReferenceCaretHideShow(benchmark::State& state)
+{
+    HWND h = scene().grid->handle();
+    SetFocus(h);
+    CreateCaret(h, nullptr, 1, 14);
+    ShowCaret(h);
+    for (auto _ : state) {
+        HideCaret(h);
+        ShowCaret(h);
+    }
+    DestroyCaret();
+}
+BENCHMARK(BM_ReferenceCaretHideShow)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
