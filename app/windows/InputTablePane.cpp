@@ -437,9 +437,12 @@ void InputTablePane::drawCell(HDC dc, int32_t x, int32_t y, int32_t column, int3
         const int32_t base = bb - 1;
         polyline(dc, {{bl + 3, base - 5}, {bl + 3, base}});
         polyline(dc, {{bl + 4, base - 6}, {bl + 4, base}});
-        for (int32_t i = 0; bl + 5 + i < br - 1 && base - 1 - i > bt; ++i) {
-            SetPixel(dc, bl + 5 + i, base - 1 - i, RGB(64, 128, 0));
-            SetPixel(dc, bl + 5 + i, base - i, RGB(64, 128, 0));
+        int32_t n = br - 1 - (bl + 5);
+        if (n > base - 1 - bt)
+            n = base - 1 - bt;
+        if (n > 0) {
+            polyline(dc, {{bl + 5, base - 1}, {bl + 5 + n, base - 1 - n}});
+            polyline(dc, {{bl + 5, base}, {bl + 5 + n, base - n}});
         }
     }
 }
@@ -545,9 +548,10 @@ int InputTablePane::charInput(zEvent* ev)
 int InputTablePane::handleChar(zEvent* ev)
 {
     const uint32_t code = static_cast<uint32_t>(ev->wParam);
-    const bool shift = GetKeyState(VK_SHIFT) < 0;
     if (!activeEditor_ && code == VK_TAB) {
-        if (shift)
+        // The key state is asked only here: under Wine it is a request to
+        // the server, too slow for every character.
+        if (GetKeyState(VK_SHIFT) < 0)
             previousCell();
         else
             nextCell();
