@@ -151,9 +151,18 @@ int32_t EditSchueler::ParsePerformance(const char* text)
 void EditSchueler::loadTable(int32_t team)
 {
     commitEditor();
-    loadedTeam_ = team;
-    if (!gMemory || !gMemory->loadTeamAthletes(classIndex_, team))
+    // No cell may keep pointing into the records of the team shown before:
+    // what is typed would land in the wrong team.
+    for (int32_t r = 0; r < rowCount_; ++r)
+        for (int32_t c = 0; c < columnCount_; ++c)
+            setCellText(r + 1, c + 1, nullptr, 0);
+    loadedTeam_ = -1;
+    if (!gMemory || !gMemory->loadTeamAthletes(classIndex_, team)) {
+        if (hwnd_)
+            InvalidateRect(hwnd_, nullptr, FALSE);
         return;
+    }
+    loadedTeam_ = team;
     const int32_t rows = athletesPerTeam();
     for (int32_t m = 0; m < rows; ++m) {
         AthleteRecord* a = gMemory->getAthlete(classIndex_, team, m);

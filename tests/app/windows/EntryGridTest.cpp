@@ -121,6 +121,19 @@ TEST_F(GridTest, TickedRelayRunnersWithoutPositionGetTheLowestFreeOne)
     EXPECT_EQ(athlete(9)->Leistung[2], 0);
 }
 
+TEST_F(GridTest, ATeamThatCannotBeLoadedLeavesNoCellInTheTeamBefore)
+{
+    grid->loadTable(0);
+    ASSERT_EQ(grid->cellText(0, 0), athlete(0)->name);
+    grid->loadTable(kMaxTeams);  // no such team place
+    EXPECT_EQ(grid->loadedTeam(), -1);
+    EXPECT_EQ(grid->cellText(0, 0), nullptr);
+    grid->setCurrent(0, 0);
+    type(hwnd(), "Eva\r");
+    grid->storeTable();
+    EXPECT_EQ(name(0), "");  // team 0 kept what it had
+}
+
 TEST_F(GridTest, EnterModesMoveAfterAnEdit)
 {
     struct Case {
