@@ -222,6 +222,43 @@ TEST_F(GridTest, DraggingAColumnBorderStopsAtTwentyFivePixels)
     EXPECT_EQ(grid->columnWidth(1), 68);
 }
 
+TEST_F(GridTest, MovingRightScrollsTheNextColumnIntoViewAndTheNextRowBack)
+{
+    delete grid;
+    // Room for the fixed columns and one and a half discipline columns.
+    grid = new EditSchueler(frame, new zSizer(0, 0, 430, 330, frame->sizer()), 6, 13, 0);
+    frame->grid = grid;
+    grid->show(SW_SHOW);
+    grid->loadTable(0);
+    pump();
+    grid->setCurrent(3, 0);
+    struct Step {
+        UINT vk;
+        int32_t column, row, offset;
+    } steps[] = {
+        {VK_RIGHT, 4, 0, 1}, {VK_RIGHT, 5, 0, 2}, {VK_RIGHT, 0, 1, 0},
+        {VK_LEFT, 0, 1, 0},  {VK_END, 0, 1, 0},
+    };
+    for (const Step& s : steps) {
+        key(hwnd(), s.vk);
+        EXPECT_EQ(grid->cellColumn(), s.column) << s.vk;
+        EXPECT_EQ(grid->cellRow(), s.row) << s.vk;
+        EXPECT_EQ(grid->columnOffset(), s.offset) << s.vk;
+    }
+    // Back from the first scrolled column shown: the columns scroll back.
+    grid->setCurrent(3, 1);
+    key(hwnd(), VK_RIGHT);
+    key(hwnd(), VK_RIGHT);
+    ASSERT_EQ(grid->columnOffset(), 2);
+    key(hwnd(), VK_LEFT);
+    EXPECT_EQ(grid->cellColumn(), 4);
+    EXPECT_EQ(grid->columnOffset(), 1);
+    const int32_t shownRight = grid->columnLeft(4) + grid->columnWidth(4);
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    EXPECT_LE(shownRight, client.right);
+}
+
 TEST_F(GridTest, ScrollBarsSpanTheRowsAndTheScrolledColumns)
 {
     pump();
