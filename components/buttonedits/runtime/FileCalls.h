@@ -30,7 +30,7 @@ bool FileExists(const AnsiString& path);
 bool GetAttributes(const AnsiString& path, uint32_t& attributes);
 bool SetReadOnly(const AnsiString& path, bool readOnly);
 bool CreateDir(const AnsiString& path);
-bool DeleteFile(const AnsiString& path);
+bool RemoveFile(const AnsiString& path);
 bool RenameFile(const AnsiString& oldName, const AnsiString& newName);
 // Modification time in seconds since 1970; -1 when the file is missing.
 int64_t FileAge(const AnsiString& path);

@@ -74,7 +74,7 @@ bool SetReadOnly(const AnsiString& path, bool readOnly) {
 }
 
 bool CreateDir(const AnsiString& path) { return ::mkdir(path.c_str(), 0777) == 0; }
-bool DeleteFile(const AnsiString& path) { return ::unlink(path.c_str()) == 0; }
+bool RemoveFile(const AnsiString& path) { return ::unlink(path.c_str()) == 0; }
 bool RenameFile(const AnsiString& oldName, const AnsiString& newName) {
   // Like MoveFile: an existing target is not replaced.
   if (::access(newName.c_str(), F_OK) == 0) return false;

@@ -32,7 +32,7 @@ bool SetReadOnly(const AnsiString& path, bool readOnly) {
 }
 
 bool CreateDir(const AnsiString& path) { return ::CreateDirectoryA(path.c_str(), nullptr) != 0; }
-bool DeleteFile(const AnsiString& path) { return ::DeleteFileA(path.c_str()) != 0; }
+bool RemoveFile(const AnsiString& path) { return ::DeleteFileA(path.c_str()) != 0; }
 bool RenameFile(const AnsiString& oldName, const AnsiString& newName) {
   return ::MoveFileA(oldName.c_str(), newName.c_str()) != 0;
 }
