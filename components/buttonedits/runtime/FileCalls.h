@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 // File attributes as the Windows file functions report them.
 constexpr uint32_t faReadOnly = 0x01;
@@ -53,5 +54,14 @@ char Separator();
 // stops when `found` returns false; the result is then false.
 bool ForEachEntry(const AnsiString& pathWithMask, uint32_t attributes,
                   const std::function<bool(const AnsiString& folder, const TSearchRec&)>& found);
+
+// Modules whose resources are read as files: null when the module cannot
+// be loaded (natively there are none).
+void* LoadResourceModule(const AnsiString& fileName);
+void FreeResourceModule(void* module);
+// The bytes of a resource of numeric type `type` (or of the custom type
+// `typeName` when `type` is 0); false when the module does not hold it.
+bool ReadModuleResource(void* module, int32_t type, const AnsiString& typeName, const AnsiString& resName,
+                        std::vector<uint8_t>& data);
 
 }  // namespace filecalls

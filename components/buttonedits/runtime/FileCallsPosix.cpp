@@ -138,4 +138,8 @@ bool ForEachEntry(const AnsiString& pathWithMask, uint32_t attributes,
   return true;
 }
 
+void* LoadResourceModule(const AnsiString&) { return nullptr; }
+void FreeResourceModule(void*) {}
+bool ReadModuleResource(void*, int32_t, const AnsiString&, const AnsiString&, std::vector<uint8_t>&) { return false; }
+
 }  // namespace filecalls

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace filecalls {
@@ -90,6 +91,34 @@ bool ForEachEntry(const AnsiString& pathWithMask, uint32_t attributes,
     rec.Size = (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     if (!found(folder, rec)) return false;
   } while (::FindNextFileA(h, &data));
+  return true;
+}
+
+void* LoadResourceModule(const AnsiString& fileName) {
+  return ::LoadLibraryExA(fileName.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+}
+
+void FreeResourceModule(void* module) {
+  if (module) ::FreeLibrary(static_cast<HMODULE>(module));
+}
+
+bool ReadModuleResource(void* module, int32_t type, const AnsiString& typeName, const AnsiString& resName,
+                        std::vector<uint8_t>& data) {
+  if (!module) return false;
+  const auto h = static_cast<HMODULE>(module);
+  // A name of digits only is a numeric resource id.
+  const bool numeric = !resName.empty() && resName.size() < 6 &&
+                       resName.find_first_not_of("0123456789") == AnsiString::npos && std::stoi(resName) < 65536;
+  LPCSTR name = numeric ? MAKEINTRESOURCEA(std::stoi(resName)) : resName.c_str();
+  LPCSTR kind = type ? MAKEINTRESOURCEA(type) : typeName.c_str();
+  HRSRC res = ::FindResourceA(h, name, kind);
+  if (!res) return false;
+  HGLOBAL block = ::LoadResource(h, res);
+  const DWORD size = ::SizeofResource(h, res);
+  const void* bytes = block ? ::LockResource(block) : nullptr;
+  if (!bytes && size) return false;
+  const auto* b = static_cast<const uint8_t*>(bytes);
+  data.assign(b, b + size);
   return true;
 }
 
