@@ -21,6 +21,7 @@ enum TVarType : uint16_t {
   varByte = 17,
   varString = 0x100,
   varArray = 0x2000,
+  varByRef = 0x4000,
 };
 
 class Variant {
@@ -36,6 +37,8 @@ class Variant {
   // Days since 30 December 1899, the fraction the time of day.
   static Variant Date(double days) { return Make(varDate, 0, days); }
   static Variant Boolean(bool v) { return Make(varBoolean, v ? 1 : 0, 0); }
+  // An address held by reference (routines, objects).
+  static Variant Pointer(const void* p) { return Make(varByRef, reinterpret_cast<intptr_t>(p), 0); }
   static Variant String(const AnsiString& s);
   static Variant OleStr(const WideString& s);
   static Variant Array(std::vector<Variant> items);
@@ -45,6 +48,7 @@ class Variant {
   int64_t AsInt() const { return FInt; }
   double AsFloat() const { return FFloat; }
   bool AsBool() const { return FInt != 0; }
+  void* AsPointer() const { return reinterpret_cast<void*>(static_cast<intptr_t>(FInt)); }
   // The text of a string kind (a wide string through Windows-1252).
   AnsiString AsString() const;
   const std::vector<Variant>& Items() const { return FItems; }

@@ -92,3 +92,32 @@ TEST(FreeNotification, ManyWatchedObjectsEachGetTheirOwnCallbacks) {
   EXPECT_EQ(calls.size(), 20u);
   EXPECT_EQ(NotifierStorage(), nullptr);
 }
+
+#include "components/buttonedits/runtime/LinkedComponent.h"
+
+TEST(LinkedComponent, FollowsItsLinkAndLetsGoWhenTheLinkDies) {
+  std::vector<TObject*> seen;
+  auto* first = new TComponent(nullptr);
+  TComponent second(nullptr);
+  TDCLinkedComponent linked(nullptr);
+  linked.OnNotify = [&](TObject* o, TOperation op) {
+    if (op == opRemove) seen.push_back(o);
+  };
+  linked.SetLink(first);
+  linked.SetLink(&second);
+  delete first;  // no longer linked: no call
+  EXPECT_TRUE(seen.empty());
+  Plain* plain = new Plain;
+  linked.SetLink(plain);
+  delete plain;
+  EXPECT_EQ(seen, (std::vector<TObject*>{plain}));
+  EXPECT_EQ(linked.Link(), nullptr);
+}
+
+TEST(LinkedComponent, AnOwnedLinkedComponentIsFreedWithItsOwnerCleanly) {
+  auto* owner = new TComponent(nullptr);
+  auto* linked = new TDCLinkedComponent(owner);
+  EXPECT_EQ(linked->Link(), owner);
+  delete owner;
+  EXPECT_EQ(NotifierStorage(), nullptr);
+}

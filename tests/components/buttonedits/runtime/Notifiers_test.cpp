@@ -127,3 +127,27 @@ TEST(KeyList, SimpleBindingsMatchOnlyCharacterZeroAllBindingsAnyCharacter) {
   newer->Handler();
   EXPECT_EQ(hit, 4);
 }
+
+#include "components/buttonedits/runtime/ObjectParams.h"
+
+namespace {
+int gKeyboardInits = 0;
+void InitKeyboard(void*) { ++gKeyboardInits; }
+}  // namespace
+
+TEST(ObjectParams, ClassesCarryNamedParametersFoundExactlyOrThroughAnAncestor) {
+  RegisterOptionExt("TKelEditorOptions");
+  TObjectParamListItem* item = GetItemEx("TKelEditorOptions");
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->GetParamByName("environment.options").AsInt(), 123);
+  EXPECT_EQ(GetItemEx("TKelDerivedOptions", {"TKelMiddle", "TKelEditorOptions"}), item);
+  EXPECT_EQ(GetItemEx("TKelUnknown"), nullptr);
+  EXPECT_EQ(GetOptionKey("TKelEditorOptions"), "KelEditorOptions");
+
+  RegisterKeyboardInitProc("TKelMemo", "Classic", InitKeyboard);
+  EXPECT_EQ(GetKeyboardInitProc("TKelMemo", "Brief"), nullptr);
+  TKeyboardInitProc proc = GetKeyboardInitProc("TKelMemo", "Classic");
+  ASSERT_NE(proc, nullptr);
+  proc(nullptr);
+  EXPECT_EQ(gKeyboardInits, 1);
+}

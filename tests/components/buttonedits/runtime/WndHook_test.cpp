@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -82,4 +83,49 @@ TEST(WndHook, FocusNotifiersFireOnEveryFocusChange) {
   }
   EXPECT_FALSE(ActiveNotifierHookInstalled());
   ::DestroyWindow(a);
+}
+
+#include "components/buttonedits/runtime/ActiveNotifier.h"
+#include "components/buttonedits/runtime/Notifiers.h"
+
+namespace {
+
+struct ChangeCounter : TMessageAnswer {
+  int changes = 0;
+  void Dispatch(TDCMessage& m) override {
+    if (m.Msg == CM_IDECHANGED) ++changes;
+  }
+};
+
+}  // namespace
+
+TEST(WndHook, TheIdeNotifierBroadcastsEachFocusChangeOnce) {
+  HWND a = ::CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
+  ChangeCounter counter;
+  InitIDENotifier();
+  InitIDENotifier();
+  ::SetFocus(nullptr);
+  ::SetFocus(a);
+  EXPECT_EQ(counter.changes, 1);
+  DoneIDENotifier();
+  EXPECT_FALSE(ActiveNotifierHookInstalled());
+  ::DestroyWindow(a);
+}
+
+#include "components/buttonedits/runtime/KeyState.h"
+
+TEST(KeyState, ShiftStateFollowsTheKeyboardState) {
+  BYTE keys[256] = {};
+  ::GetKeyboardState(keys);
+  BYTE pressed[256] = {};
+  std::copy(keys, keys + 256, pressed);
+  pressed[VK_SHIFT] = 0x80;
+  pressed[VK_CONTROL] = 0x80;
+  ::SetKeyboardState(pressed);
+  EXPECT_EQ(KeysToShift() & (ssShift | ssCtrl), ssShift | ssCtrl);
+  pressed[VK_SHIFT] = 0;
+  pressed[VK_CONTROL] = 0;
+  ::SetKeyboardState(pressed);
+  EXPECT_EQ(KeysToShift() & (ssShift | ssCtrl), 0);
+  ::SetKeyboardState(keys);
 }
