@@ -12,12 +12,16 @@ std::vector<TResDialog*>& Dialogs() {
 
 }  // namespace
 
-TResDialog::TResDialog(int32_t resourceId) {
-  Dialogs().push_back(this);
-  // The object comes as the creation parameter: WM_INITDIALOG arrives
-  // before CreateDialogParamA has returned the handle.
-  ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), nullptr, SharedDialogProc,
-                       reinterpret_cast<LPARAM>(this));
+HWND TResDialog::Handle() {
+  if (!FCreated) {
+    FCreated = true;
+    Dialogs().push_back(this);
+    // The object comes as the creation parameter: WM_INITDIALOG arrives
+    // before CreateDialogParamA has returned the handle.
+    ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(FResourceId), nullptr, SharedDialogProc,
+                         reinterpret_cast<LPARAM>(this));
+  }
+  return FHandle;
 }
 
 TResDialog::~TResDialog() {
@@ -51,7 +55,7 @@ void TResDialog::DialogWndProc(UINT message, WPARAM wParam, LPARAM) {
 }
 
 bool TResDialog::Execute() {
-  if (!FHandle) return false;
+  if (!Handle()) return false;
   ::ShowWindow(FHandle, SW_SHOWDEFAULT);
   MSG msg;
   while (!FDone && ::GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -7,15 +7,19 @@
 
 class TResDialog {
  public:
-  // Creates the dialog from the numeric resource (no parent).
-  explicit TResDialog(int32_t resourceId);
+  // The dialog of the numeric resource (no parent). Its window is made on
+  // first use, once the object is whole, so that InitDialog of a subclass
+  // is the one called.
+  explicit TResDialog(int32_t resourceId) : FResourceId(resourceId) {}
   virtual ~TResDialog();
   TResDialog(const TResDialog&) = delete;
   TResDialog& operator=(const TResDialog&) = delete;
 
   // Shows the dialog and runs until OK or Cancel (or WM_QUIT); true for OK.
   bool Execute();
-  HWND Handle() const { return FHandle; }
+  // The dialog's window, made when needed; null when the resource is
+  // missing.
+  HWND Handle();
 
  protected:
   // Called once the dialog's controls exist.
@@ -26,6 +30,8 @@ class TResDialog {
 
  private:
   static INT_PTR CALLBACK SharedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  int32_t FResourceId;
+  bool FCreated = false;
   HWND FHandle = nullptr;
   bool FDone = false;
   bool FAccepted = false;
