@@ -1,0 +1,254 @@
+#include "components/buttonedits/runtime/FileSystem.h"
+
+#include <iterator>
+#include <map>
+#include <vector>
+
+#include "classlib/Exception.h"
+#include "components/buttonedits/runtime/FileCalls.h"
+#include "components/buttonedits/runtime/HexLines.h"
+#include "components/buttonedits/runtime/ResourceStrings.h"
+
+AnsiString TFileSystem::GetBackupFileName(const AnsiString& name) { return FileBakName(name); }
+
+std::unique_ptr<TStream> TWin32FileSystem::GetFileStream(const AnsiString& name, uint16_t mode) {
+  return std::make_unique<TFileStream>(name, mode);
+}
+
+bool TWin32FileSystem::FileExists(const AnsiString& name) { return filecalls::FileExists(name); }
+AnsiString TWin32FileSystem::GetTempFileName(const AnsiString& name) { return TempFileName(name); }
+AnsiString TWin32FileSystem::GetCurrentDir() { return filecalls::GetCurrentDir(); }
+void TWin32FileSystem::SetCurrentDir(const AnsiString& dir) { filecalls::SetCurrentDir(dir); }
+int64_t TWin32FileSystem::FileAge(const AnsiString& name) { return filecalls::FileAge(name); }
+bool TWin32FileSystem::RenameFile(const AnsiString& oldName, const AnsiString& newName) {
+  return filecalls::RenameFile(oldName, newName);
+}
+bool TWin32FileSystem::IsReadonly(const AnsiString& name) {
+  uint32_t a;
+  return filecalls::GetAttributes(name, a) && (a & faReadOnly);
+}
+bool TWin32FileSystem::DeleteFile(const AnsiString& name) { return filecalls::RemoveFile(name); }
+
+namespace {
+
+// Standard resource types, numbered as Windows numbers them.
+constexpr const char* kResourceTypes[] = {
+    "RT_CURSOR",     "RT_BITMAP",   "RT_ICON",     "RT_MENU",       "RT_DIALOG",    "RT_STRING",
+    "RT_FONTDIR",    "RT_FONT",     "RT_ACCELERATOR", "RT_RCDATA",  "RT_MESSAGETABLE", "RT_GROUP_CURSOR",
+    nullptr,         "RT_GROUP_ICON", nullptr,     "RT_VERSION",    "RT_DLGINCLUDE", nullptr,
+    "RT_PLUGPLAY",   "RT_VXD",      "RT_ANICURSOR", "RT_ANIICON",   "RT_HTML",      "RT_MANIFEST",
+};
+
+}  // namespace
+
+int32_t StandardResourceType(const AnsiString& name) {
+  AnsiString n = AnsiUpperCase(name);
+  if (n.compare(0, 3, "RT_") != 0) n = "RT_" + n;
+  for (int32_t i = 0; i < static_cast<int32_t>(std::size(kResourceTypes)); ++i)
+    if (kResourceTypes[i] && n == kResourceTypes[i]) return i + 1;
+  return 0;
+}
+
+TResFileSystem::~TResFileSystem() { CloseModule(); }
+
+void TResFileSystem::SetFileName(const AnsiString& fileName) {
+  if (fileName == FFileName) return;
+  CloseModule();
+  FFileName = fileName;
+}
+
+bool TResFileSystem::OpenModule() {
+  if (!FModule && !FFileName.empty()) FModule = filecalls::LoadResourceModule(FFileName);
+  return FModule != nullptr;
+}
+
+void TResFileSystem::CloseModule() {
+  filecalls::FreeResourceModule(FModule);
+  FModule = nullptr;
+}
+
+void TResFileSystem::SplitFileName(AnsiString& name, int32_t& type, AnsiString& typeName, AnsiString& resName) {
+  name = AnsiUpperCase(name);
+  type = 0;
+  typeName.clear();
+  resName.clear();
+  const auto sep = name.find('\\');
+  if (sep == AnsiString::npos) return;
+  const AnsiString head = name.substr(0, sep);
+  type = StandardResourceType(head);
+  if (type == 0) typeName = head;
+  resName = name.substr(sep + 1);
+}
+
+bool TResFileSystem::ReadResource(const AnsiString& name, std::vector<uint8_t>& data) {
+  AnsiString n = name, typeName, resName;
+  int32_t type;
+  SplitFileName(n, type, typeName, resName);
+  if (resName.empty() || !OpenModule()) return false;
+  return filecalls::ReadModuleResource(FModule, type, typeName, resName, data);
+}
+
+bool TResFileSystem::FileExists(const AnsiString& name) {
+  std::vector<uint8_t> data;
+  return ReadResource(name, data);
+}
+
+std::unique_ptr<TStream> TResFileSystem::GetFileStream(const AnsiString& name, uint16_t mode) {
+  if ((mode & 3) != fmOpenRead || mode == fmCreate) return nullptr;
+  std::vector<uint8_t> data;
+  if (!ReadResource(name, data)) return nullptr;
+  auto stream = std::make_unique<TMemoryStream>();
+  if (!data.empty()) stream->WriteBuffer(data.data(), static_cast<int32_t>(data.size()));
+  stream->SetPosition(0);
+  return stream;
+}
+
+// The descriptor is the file system in the binary component form: the
+// signature, class name, component name, its one property and the two end
+// markers.
+namespace {
+
+constexpr char kSignature[] = "TPF0";
+constexpr uint8_t vaString = 6;
+constexpr uint8_t vaLString = 12;
+
+void PutShort(AnsiString& out, const AnsiString& s) {
+  out += static_cast<char>(s.size());
+  out += s;
+}
+
+bool GetShort(const AnsiString& in, size_t& at, AnsiString& s) {
+  if (at >= in.size()) return false;
+  const size_t n = static_cast<uint8_t>(in[at++]);
+  if (at + n > in.size()) return false;
+  s = in.substr(at, n);
+  at += n;
+  return true;
+}
+
+struct CacheItem {
+  std::unique_ptr<TFileSystem> FileSystem;
+  int32_t Count = 0;
+};
+
+std::map<AnsiString, CacheItem>& Cache() {
+  static std::map<AnsiString, CacheItem> cache;
+  return cache;
+}
+
+[[noreturn]] void BadDescriptor() { throw EReadError(LoadResString(dcconsts::_SErrBadPropStream)); }
+
+std::unique_ptr<TFileSystem> ReadDescriptor(const AnsiString& d) {
+  size_t at = 4;
+  AnsiString cls, name, prop;
+  if (d.compare(0, 4, kSignature) != 0 || !GetShort(d, at, cls) || !GetShort(d, at, name)) BadDescriptor();
+  if (cls != "TResFileSystem") BadDescriptor();
+  auto fs = std::make_unique<TResFileSystem>(nullptr);
+  while (at < d.size() && d[at] != 0) {
+    if (!GetShort(d, at, prop) || at >= d.size()) BadDescriptor();
+    const auto kind = static_cast<uint8_t>(d[at++]);
+    AnsiString value;
+    if (kind == vaString) {
+      if (!GetShort(d, at, value)) BadDescriptor();
+    } else if (kind == vaLString) {
+      if (at + 4 > d.size()) BadDescriptor();
+      const uint32_t n = uint32_t(uint8_t(d[at])) | uint32_t(uint8_t(d[at + 1])) << 8 |
+                         uint32_t(uint8_t(d[at + 2])) << 16 | uint32_t(uint8_t(d[at + 3])) << 24;
+      at += 4;
+      if (n > d.size() - at) BadDescriptor();
+      value = d.substr(at, n);
+      at += n;
+    } else {
+      BadDescriptor();
+    }
+    if (prop == "FileName") fs->SetFileName(value);
+  }
+  if (d.size() - at != 2 || d[at] != 0 || d[at + 1] != 0) BadDescriptor();
+  fs->SetName(name);
+  return fs;
+}
+
+}  // namespace
+
+AnsiString TResFileSystem::Descriptor() const {
+  AnsiString out = kSignature;
+  PutShort(out, "TResFileSystem");
+  PutShort(out, Name());
+  if (!FFileName.empty()) {
+    PutShort(out, "FileName");
+    if (FFileName.size() < 256) {
+      out += static_cast<char>(vaString);
+      PutShort(out, FFileName);
+    } else {
+      out += static_cast<char>(vaLString);
+      const auto n = static_cast<uint32_t>(FFileName.size());
+      for (int i = 0; i < 4; ++i) out += static_cast<char>(n >> (8 * i));
+      out += FFileName;
+    }
+  }
+  out += '\0';
+  out += '\0';
+  return out;
+}
+
+TFileSystem& Win32FileSystem() {
+  static TWin32FileSystem shared(nullptr);
+  return shared;
+}
+
+TFileSystem* GetFileSystem(const AnsiString& descriptor) {
+  if (descriptor.empty()) return &Win32FileSystem();
+  auto& cache = Cache();
+  auto it = cache.find(descriptor);
+  if (it != cache.end()) {
+    ++it->second.Count;
+    return it->second.FileSystem.get();
+  }
+  CacheItem item;
+  item.FileSystem = ReadDescriptor(descriptor);
+  item.Count = 1;
+  TFileSystem* fs = item.FileSystem.get();
+  cache.emplace(descriptor, std::move(item));
+  return fs;
+}
+
+void ReleaseFileSystem(TFileSystem* fileSystem) {
+  if (!fileSystem || fileSystem == &Win32FileSystem()) return;
+  auto& cache = Cache();
+  for (auto it = cache.begin(); it != cache.end(); ++it) {
+    if (it->second.FileSystem.get() != fileSystem) continue;
+    if (--it->second.Count <= 0) cache.erase(it);
+    return;
+  }
+}
+
+int32_t CachedFileSystemCount() { return static_cast<int32_t>(Cache().size()); }
+
+AnsiString GetFilerID(const TFileSystem& fileSystem) { return fileSystem.Descriptor(); }
+
+AnsiString GetResFileSystemFilerID(const AnsiString& moduleFile) {
+  TResFileSystem fs(nullptr);
+  fs.SetFileName(moduleFile);
+  return fs.Descriptor();
+}
+
+void RenameFileExcept(const AnsiString& oldName, const AnsiString& newName) {
+  if (!Win32FileSystem().RenameFile(oldName, newName))
+    throw EWriteError(ResStrFmt(dcconsts::_SErrRenameFile, oldName.c_str(), newName.c_str()));
+}
+
+void DeleteFileExcept(const AnsiString& name) {
+  if (Win32FileSystem().FileExists(name) && !Win32FileSystem().DeleteFile(name))
+    throw EWriteError(ResStrFmt(dcconsts::_SErrDeleteFile, name.c_str()));
+}
+
+AnsiString TempFileName(const AnsiString& name) {
+  const auto sep = name.find_last_of("\\/:");
+  const AnsiString folder = sep == AnsiString::npos ? AnsiString() : name.substr(0, sep + 1);
+  AnsiString base = sep == AnsiString::npos ? name : name.substr(sep + 1);
+  const auto dot = base.find_last_of('.');
+  if (dot != AnsiString::npos) base.erase(dot);
+  const AnsiString temp = filecalls::MakeTempFile(folder, base);
+  if (temp.empty()) throw EWriteError(LoadResString(dcconsts::_SErrCantCreateTemp));
+  return temp;
+}
