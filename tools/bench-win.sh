@@ -17,12 +17,7 @@ if [ ! -f "$prefix/lib/cmake/benchmark/benchmarkConfig.cmake" ]; then
   mkdir -p "$deps"
   cd "$deps"
   if ! ls benchmark_*.orig.tar.gz >/dev/null 2>&1; then
-    SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-    if ! grep -rqs '^Types: deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-src' /etc/apt/sources.list; then
-      printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' |
-        $SUDO tee /etc/apt/sources.list.d/debian-src.sources >/dev/null
-      $SUDO apt-get update -q
-    fi
+    bash "$root/tools/deb-src.sh"
     apt-get source --download-only benchmark
   fi
   tar xzf benchmark_*.orig.tar.gz

@@ -25,12 +25,7 @@ fi
 # unpacks the .orig tarball from here (classlib/CMakeLists.txt).
 jpeg_src=/usr/local/src/kel-libjpeg
 if ! ls "$jpeg_src"/libjpeg-turbo_*.orig.tar.gz >/dev/null 2>&1; then
-  if [ ! -f /etc/apt/sources.list.d/debian-src.sources ]; then
-    printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' 'Suites: bookworm' \
-      'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
-      $SUDO tee /etc/apt/sources.list.d/debian-src.sources >/dev/null
-    $SUDO apt-get update -q
-  fi
+  bash "$(dirname "$0")/deb-src.sh"
   $SUDO mkdir -p "$jpeg_src"
   (cd "$jpeg_src" && $SUDO apt-get source --download-only -q libjpeg-turbo)
 fi
