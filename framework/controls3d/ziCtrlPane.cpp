@@ -18,7 +18,7 @@ ziCtrlPane::ziCtrlPane(zWindow* parent, zSizer* sizer, DWORD style, const char* 
     create();
     display_ = new zWinDisplay(this);
     if (!font() && !(parent && parent->font()))
-        delete display_->swapFont(zFont::fromStock(SYSTEM_FONT));
+        display_->swapFont(zFont::fromStock(SYSTEM_FONT));
     display_->setBackMode(TRANSPARENT);
 }
 

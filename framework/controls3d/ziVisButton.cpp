@@ -1,7 +1,7 @@
 #include "framework/controls3d/ziVisButton.h"
 
 #include "framework/controls3d/ziCompound.h"
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/core/zTimer.h"
 #include "framework/core/zWindow.h"
 

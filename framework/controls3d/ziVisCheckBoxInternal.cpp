@@ -1,6 +1,6 @@
 #include "framework/controls3d/ziVisCheckBoxInternal.h"
 
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 
 ziVisCheckBoxInternal::ziVisCheckBoxInternal(ziCompound* parent, zSizer* sizer, uint32_t style,
                                              int32_t id)

@@ -1,6 +1,6 @@
 #include "framework/controls3d/ziVisRadioBtnInternal.h"
 
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 
 namespace {
 

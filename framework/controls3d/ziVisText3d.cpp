@@ -1,7 +1,7 @@
 #include "framework/controls3d/ziVisText3d.h"
 
 #include "framework/controls3d/ziCompound.h"
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziMnemonic.h"
 
 namespace {

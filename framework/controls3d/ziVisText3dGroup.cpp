@@ -1,6 +1,6 @@
 #include "framework/controls3d/ziVisText3dGroup.h"
 
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 
 bool ziVisText3dGroup::shows()
 {

@@ -1,6 +1,6 @@
 #include "framework/controls3d/ziVisText3dPanel.h"
 
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 
 void ziVisText3dPanel::drawIn(const zRect& control)
 {

@@ -1,6 +1,6 @@
 #include "framework/controls3d/ziVisText3dStatic.h"
 
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/core/zSizer.h"
 
 void ziVisText3dStatic::drawIn(const zRect& a)

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziShellCompound.h"
 #include "framework/core/zSizer.h"
 #include "framework/core/zWindow.h"

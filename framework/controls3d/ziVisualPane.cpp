@@ -1,6 +1,6 @@
 #include "framework/controls3d/ziVisualPane.h"
 
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/core/zSizer.h"
 
 ziVisualPane::ziVisualPane(zWindow* parent, zSizer* sizer, DWORD style)

@@ -157,7 +157,7 @@ void zPane::backgroundColor(const zColor& colour)
 {
     zChildWin::backgroundColor(colour);
     display_->backColor(colour);
-    delete display_->swapBrush(new zBrush(colour));
+    display_->swapBrush(new zBrush(colour));
 }
 
 void zPane::show(int code)
