@@ -55,13 +55,12 @@ namespace {
 // go to the nodes, and the focus is not tracked.
 class VisualCtrlRouting : public ziWindowRouting {
 public:
-    VisualCtrlRouting() : ziWindowRouting(Traits{.answersResult = true,
-                                                 .commandPopupFirst = false,
-                                                 .sysCommandAsCommand = true,
-                                                 .charInput = CharInput::Slot,
-                                                 .menuSelect = MenuSelect::Nodes,
-                                                 .tracksFocus = false,
-                                                 .scrolls = true}) {}
+    VisualCtrlRouting()
+        : ziWindowRouting(Traits{.answersResult = true, .commandPopupFirst = false, .sysCommandAsCommand = true,
+                                 .charInput = CharInput::Slot, .menuSelect = MenuSelect::Nodes,
+                                 .tracksFocus = false, .scrolls = true})
+    {
+    }
 
 protected:
     bool accepts(zWindow* w) const override { return dynamic_cast<ziCtrlPane*>(w) != nullptr; }

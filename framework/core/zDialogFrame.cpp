@@ -222,17 +222,7 @@ int zDialogFrame::create()
 
     if (hwnd_) {
         focusFirstChild();
-        RECT wr;
-        GetWindowRect(hwnd_, &wr);
-        int32_t ox = wr.left, oy = wr.top;
-        if (parent_ && parent_->handle() && !(style_ & WS_POPUP)) {
-            RECT pr;
-            GetWindowRect(parent_->handle(), &pr);
-            ox -= pr.left;
-            oy -= pr.top;
-        }
-        sizer_->setOrigin(ox, oy);
-        sizer_->setExtent(wr.right - wr.left, wr.bottom - wr.top);
+        sizerFromWindowRect();
     }
     if (!font_ && parent_ && parent_->font())
         setFont(parent_->font(), 0);
@@ -466,10 +456,9 @@ void zDialogFrame::closeDropDown()
 // closing of an open drop-down list on a click.
 class zDialogFrame::Routing : public ziWindowRouting {
 public:
-    Routing() : ziWindowRouting(Traits{.answersResult = true, .scrolls = true}) {}
+    Routing() : ziWindowRouting(Traits{.kind = KindDialogFrame, .answersResult = true, .scrolls = true}) {}
 
 protected:
-    bool accepts(zWindow* w) const override { return w->isKind(KindDialogFrame); }
     Step ownMessage(zWindow* w, zEvent& ev, LRESULT& r) const override
     {
         auto* d = static_cast<zDialogFrame*>(w);

@@ -179,14 +179,13 @@ namespace {
 // WM_COMMAND, and of the menu messages only the tracked pop-up menu's count.
 class PaneRouting : public ziWindowRouting {
 public:
-    PaneRouting() : ziWindowRouting(Traits{.answersResult = true,
-                                           .sysCommandAsCommand = true,
-                                           .charInput = CharInput::Slot,
-                                           .menuSelect = MenuSelect::PopupOnly,
-                                           .scrolls = true}) {}
+    PaneRouting()
+        : ziWindowRouting(Traits{.kind = zKindPane, .answersResult = true, .sysCommandAsCommand = true,
+                                 .charInput = CharInput::Slot, .menuSelect = MenuSelect::PopupOnly, .scrolls = true})
+    {
+    }
 
 protected:
-    bool accepts(zWindow* w) const override { return w->isKind(zKindPane); }
     Step ownMessage(zWindow* w, zEvent& ev, LRESULT& r) const override
     {
         auto* pane = static_cast<zPane*>(w);

@@ -25,7 +25,7 @@ using MenuSelect = Routing::MenuSelect;
 
 class MDIFrameRouting : public Routing {
 public:
-    MDIFrameRouting() : Routing(Traits{.unbound = frameDefault}) {}
+    MDIFrameRouting() : Routing(Traits{.unbound = frameDefault, .kind = zKindMDIAppFrame}) {}
 
 protected:
     Step ownMessage(zWindow* w, zEvent& ev, LRESULT& r) const override
@@ -83,12 +83,11 @@ protected:
             return Step::Common;
         }
     }
-    bool accepts(zWindow* w) const override { return w->isKind(zKindMDIAppFrame); }
 };
 
 class MDIChildRouting : public Routing {
 public:
-    MDIChildRouting() : Routing(Traits{.unbound = DefMDIChildProcA}) {}
+    MDIChildRouting() : Routing(Traits{.unbound = DefMDIChildProcA, .kind = zKindMDIChildFrame}) {}
 
 protected:
     Step ownMessage(zWindow* w, zEvent& ev, LRESULT& r) const override
@@ -118,7 +117,6 @@ protected:
             return Step::Common;
         }
     }
-    bool accepts(zWindow* w) const override { return w->isKind(zKindMDIChildFrame); }
 };
 
 // The control's WM_CTLCOLOREDIT / WM_CTLCOLORLISTBOX answer, or 0 when the
@@ -148,11 +146,11 @@ LRESULT controlColor(zWindow* w, zEvent& ev)
 // A handled message answers its result; the default is the saved procedure.
 class ControlRouting : public Routing {
 public:
-    ControlRouting() : Routing(Traits{.unbound = noAnswer,
-                                      .answersResult = true,
-                                      .commandPopupFirst = false,
-                                      .charInput = CharInput::SlotThenNodes,
-                                      .menuSelect = MenuSelect::PopupOnly}) {}
+    ControlRouting()
+        : Routing(Traits{.unbound = noAnswer, .answersResult = true, .commandPopupFirst = false,
+                         .charInput = CharInput::SlotThenNodes, .menuSelect = MenuSelect::PopupOnly})
+    {
+    }
 
 protected:
     Step ownMessage(zWindow* w, zEvent& ev, LRESULT& r) const override

@@ -32,6 +32,31 @@ void trackFocus(zWindow* w, const zEvent& ev)
     zWindow::lastFocus = w;
 }
 
+// The messages offered to the handler nodes first when the window's
+// interest flag is set, and otherwise to a slot.
+struct NodesFirst {
+    uint32_t flag;
+    int (zWindow::*slot)(zEvent*);
+};
+
+NodesFirst nodesFirstRow(UINT message)
+{
+    switch (message) {
+    case WM_ACTIVATE: return {zWindow::WantActivate, &zWindow::activate};
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: return {zWindow::WantFocus, &zWindow::focus};
+    case WM_CLOSE: return {zWindow::WantClose, &zWindow::close};
+    case WM_MOUSEMOVE: return {zWindow::WantMouseMove, &zWindow::mouseMove};
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: return {zWindow::WantButtonDown, &zWindow::mouseButtonDown};
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP: return {zWindow::WantButtonUp, &zWindow::mouseButtonUp};
+    default: return {0, nullptr};
+    }
+}
+
 }  // namespace
 
 int ziWindowRouting::nodes(zWindow* w, zEvent& ev) { return zEvCore::dispatch(&ev, w); }
@@ -71,7 +96,7 @@ void ziWindowRouting::setScrollRange(const zEvent& ev)
 LRESULT ziWindowRouting::route(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) const
 {
     zWindow* w = zWindow::find(hwnd);
-    if (!w || !accepts(w))
+    if (!w || (traits_.kind && !w->isKind(zKind(traits_.kind))) || !accepts(w))
         return traits_.unbound(hwnd, msg, wParam, lParam);
     zEvent ev{lParam, wParam, msg, hwnd};
     LRESULT result = 0;
@@ -165,9 +190,19 @@ bool ziWindowRouting::moveScrollState(zWindow* w, zEvent& ev)
 
 ziWindowRouting::Step ziWindowRouting::common(zWindow* w, zEvent& ev, LRESULT& r) const
 {
-    // Offers the event to the nodes first when the window asks for it; a
-    // handled event is answered at once.
-    auto first = [&](uint32_t flag) { return (r = nodesFirst(w, ev, flag)) != 0; };
+    if (const NodesFirst row = nodesFirstRow(ev.message); row.slot) {
+        if (ev.message == WM_MOUSEMOVE && w->cursor().handle())
+            SetCursor(w->cursor().handle());
+        // The nodes first when the window asks for it: a handled event is
+        // answered at once.
+        if ((r = nodesFirst(w, ev, row.flag)))
+            return Step::Answer;
+        r = (w->*row.slot)(&ev);
+        if (ev.message == WM_SETFOCUS || ev.message == WM_KILLFOCUS)
+            if (traits_.tracksFocus)
+                trackFocus(w, ev);
+        return Step::Close;
+    }
 
     switch (ev.message) {
     case WM_MOVE:
@@ -179,27 +214,6 @@ ziWindowRouting::Step ziWindowRouting::common(zWindow* w, zEvent& ev, LRESULT& r
     case WM_SIZE:
         r = w->sizeSizer(&ev);
         w->size(&ev);
-        return Step::Close;
-
-    case WM_ACTIVATE:
-        if (first(zWindow::WantActivate))
-            return Step::Answer;
-        r = w->activate(&ev);
-        return Step::Close;
-
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        if (first(zWindow::WantFocus))
-            return Step::Answer;
-        r = w->focus(&ev);
-        if (traits_.tracksFocus)
-            trackFocus(w, ev);
-        return Step::Close;
-
-    case WM_CLOSE:
-        if (first(zWindow::WantClose))
-            return Step::Answer;
-        r = w->close(&ev);
         return Step::Close;
 
     case WM_ERASEBKGND:
@@ -263,30 +277,6 @@ ziWindowRouting::Step ziWindowRouting::common(zWindow* w, zEvent& ev, LRESULT& r
     case WM_CTLCOLORSTATIC:
         r = reinterpret_cast<LRESULT>(w->ctlColor(&ev, w));
         return r ? Step::Answer : Step::Close;
-
-    case WM_MOUSEMOVE:
-        if (w->cursor().handle())
-            SetCursor(w->cursor().handle());
-        if (first(zWindow::WantMouseMove))
-            return Step::Answer;
-        r = w->mouseMove(&ev);
-        return Step::Close;
-
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-        if (first(zWindow::WantButtonDown))
-            return Step::Answer;
-        r = w->mouseButtonDown(&ev);
-        return Step::Close;
-
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-        if (first(zWindow::WantButtonUp))
-            return Step::Answer;
-        r = w->mouseButtonUp(&ev);
-        return Step::Close;
 
     case WM_HSCROLL:
     case WM_VSCROLL:

@@ -28,6 +28,8 @@ public:
     struct Traits {
         // The answer for a window without a bound object.
         LRESULT(CALLBACK* unbound)(HWND, UINT, WPARAM, LPARAM) = DefWindowProcA;
+        // The class-kind mark an object needs to count as bound (0: any).
+        uint16_t kind = 0;
         // Closing rule: a handled message answers its own result (else 0).
         bool answersResult = false;
         // WM_COMMAND goes to the tracked pop-up menu before the window's
@@ -57,7 +59,8 @@ protected:
     // follows), a result for the closing rule, or the final answer.
     enum class Step : uint8_t { Common, Close, Answer };
 
-    // Whether the procedure serves this object (else it counts as unbound).
+    // Whether the procedure serves this object beyond its kind mark (else
+    // it counts as unbound).
     virtual bool accepts(zWindow* w) const { return true; }
     // The window kind's own handling of a message; the default has none.
     virtual Step ownMessage(zWindow* w, zEvent& ev, LRESULT& result) const { return Step::Common; }
