@@ -1,25 +1,41 @@
 #include "framework/core/ziDisplayScope.h"
 
-ziPenScope::ziPenScope(zDisplay* d, COLORREF colour) : d_(d)
+#include <type_traits>
+
+namespace {
+
+void push(zDisplay* d, zPen* pen) { d->pushPen(pen); }
+void push(zDisplay* d, zBrush* brush) { d->pushBrush(brush); }
+
+zPen* solid(zPen*, COLORREF colour) { return new zPen(PS_SOLID, 0, zColor::fromColorRef(colour)); }
+zBrush* solid(zBrush*, COLORREF colour) { return new zBrush(zColor::fromColorRef(colour)); }
+
+}  // namespace
+
+template <class T>
+ziDrawScope<T>::ziDrawScope(zDisplay* d, COLORREF colour) : d_(d)
 {
     if (d_)
-        d_->pushPen(new zPen(PS_SOLID, 0, zColor::fromColorRef(colour)));
+        push(d_, solid(static_cast<T*>(nullptr), colour));
 }
 
-ziPenScope::ziPenScope(zDisplay* d, int stockObject, bool) : d_(d)
+template <class T>
+ziDrawScope<T>::ziDrawScope(zDisplay* d, int stockObject, bool) : d_(d)
 {
     if (d_)
-        d_->pushPen(new zPen(stockObject));
+        push(d_, new T(stockObject));
 }
 
-ziBrushScope::ziBrushScope(zDisplay* d, COLORREF colour) : d_(d)
+template <class T>
+ziDrawScope<T>::~ziDrawScope()
 {
-    if (d_)
-        d_->pushBrush(new zBrush(zColor::fromColorRef(colour)));
+    if (!d_)
+        return;
+    if constexpr (std::is_same_v<T, zPen>)
+        d_->popPen();
+    else
+        d_->popBrush();
 }
 
-ziBrushScope::ziBrushScope(zDisplay* d, int stockObject, bool) : d_(d)
-{
-    if (d_)
-        d_->pushBrush(new zBrush(stockObject));
-}
+template class ziDrawScope<zPen>;
+template class ziDrawScope<zBrush>;

@@ -20,28 +20,21 @@ private:
     zDisplay* d_;
 };
 
-// A solid pen of width 0 (or a stock pen), pushed for the scope.
-class ziPenScope {
+// A pen or brush pushed on a display for the scope, popped and deleted
+// afterwards: a solid one of the colour (a pen of width 0), or a stock one.
+// Nothing happens on no display.
+template <class T>
+class ziDrawScope {
 public:
-    ziPenScope(zDisplay* d, COLORREF colour);
-    ziPenScope(zDisplay* d, int stockObject, bool stock);
-    ~ziPenScope() { if (d_) d_->popPen(); }
-    ziPenScope(const ziPenScope&) = delete;
-    ziPenScope& operator=(const ziPenScope&) = delete;
+    ziDrawScope(zDisplay* d, COLORREF colour);
+    ziDrawScope(zDisplay* d, int stockObject, bool stock);
+    ~ziDrawScope();
+    ziDrawScope(const ziDrawScope&) = delete;
+    ziDrawScope& operator=(const ziDrawScope&) = delete;
 
 private:
     zDisplay* d_;
 };
 
-// A solid brush (or a stock brush), pushed for the scope.
-class ziBrushScope {
-public:
-    ziBrushScope(zDisplay* d, COLORREF colour);
-    ziBrushScope(zDisplay* d, int stockObject, bool stock);
-    ~ziBrushScope() { if (d_) d_->popBrush(); }
-    ziBrushScope(const ziBrushScope&) = delete;
-    ziBrushScope& operator=(const ziBrushScope&) = delete;
-
-private:
-    zDisplay* d_;
-};
+using ziPenScope = ziDrawScope<zPen>;
+using ziBrushScope = ziDrawScope<zBrush>;
