@@ -6,6 +6,7 @@
 
 #include "framework/core/zChildWin.h"
 #include "framework/core/zDialogFrame.h"
+#include "framework/core/zMenu.h"
 #include "framework/core/zPane.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zScrollInfo.h"
@@ -140,6 +141,17 @@ TEST_F(Routing, AWindowOfAnotherKindCountsAsUnbound)
     EXPECT_EQ(node.calls, 0);
     EXPECT_EQ(zDialogFrame::windowProc(hwnd, WM_GETTEXTLENGTH, 0, 0), DefWindowProcA(hwnd, WM_GETTEXTLENGTH, 0, 0));
     child->removeNotify(&node, zProc(&Node::on));
+}
+
+TEST_F(Routing, ADialogForgetsTheMenuWindowsDestroysWithIt)
+{
+    dialog->setMenu(new zMenu());
+    const HMENU menu = dialog->menu()->handle();
+    ASSERT_TRUE(IsMenu(menu));
+    DestroyWindow(dialog->handle());
+    EXPECT_FALSE(IsMenu(menu));
+    // The object keeps no handle it would destroy a second time.
+    EXPECT_EQ(dialog->menu()->handle(), nullptr);
 }
 
 }  // namespace
