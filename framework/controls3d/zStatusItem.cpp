@@ -4,7 +4,7 @@
 #include <string>
 
 #include "framework/controls3d/ziControlCompound.h"
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziShellCompound.h"
 #include "framework/controls3d/ziVisPanelInternal.h"
 #include "framework/controls3d/zStatusLine.h"

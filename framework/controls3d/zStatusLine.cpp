@@ -2,7 +2,7 @@
 
 #include "framework/controls3d/ziBorderManager.h"
 #include "framework/controls3d/ziControlCompound.h"
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziShellCompound.h"
 #include "framework/controls3d/zStatusItem.h"
 #include "framework/core/zApplication.h"
@@ -44,10 +44,8 @@ zStatusLine::~zStatusLine()
     borders_ = nullptr;
     // A font still under another one stays with the display, which deletes it.
     zDisplay* d = display();
-    if (d && d->font() == font_) {
-        d->popFont();
-        delete font_;
-    }
+    if (d && d->font() == font_)
+        d->popFont();  // the status line's own font, deleted now
     font_ = nullptr;
     if (attached_ && following_) {
         if (auto* frame = dynamic_cast<zFrameWin*>(owner()))

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/zStatusLine.h"
 #include "framework/core/zTimer.h"
 

@@ -1,7 +1,7 @@
 #include "framework/controls3d/zToolbar.h"
 
 #include "framework/controls3d/ziControlCompound.h"
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziShellCompound.h"
 #include "framework/controls3d/ziVisPanelInternal.h"
 #include "framework/controls3d/zMenuLink.h"

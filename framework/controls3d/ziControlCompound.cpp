@@ -1,7 +1,7 @@
 #include "framework/controls3d/ziControlCompound.h"
 
 #include "framework/controls3d/ziVisText3d.h"
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 
 ziControlCompound::ziControlCompound(ziCompound* parent, zSizer* sizer) : ziCompound(parent, sizer)
 {

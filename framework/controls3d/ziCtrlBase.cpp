@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "framework/controls3d/ziControlCompound.h"
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziShellCompound.h"
 #include "framework/controls3d/ziVisButton.h"
 #include "framework/controls3d/ziVisText3d.h"

@@ -7,6 +7,7 @@
 #include "framework/core/zSizer.h"
 #include "framework/core/zTimer.h"
 #include "framework/core/zWinDisplay.h"
+#include "framework/core/ziWindowRouting.h"
 
 ziCtrlPane::ziCtrlPane(zWindow* parent, zSizer* sizer, DWORD style, const char* title, int32_t id)
     : zControl(parent, sizer, style, title, id)
@@ -17,7 +18,7 @@ ziCtrlPane::ziCtrlPane(zWindow* parent, zSizer* sizer, DWORD style, const char* 
     create();
     display_ = new zWinDisplay(this);
     if (!font() && !(parent && parent->font()))
-        delete display_->swapFont(zFont::fromStock(SYSTEM_FONT));
+        display_->swapFont(zFont::fromStock(SYSTEM_FONT));
     display_->setBackMode(TRANSPARENT);
 }
 
@@ -46,114 +47,56 @@ int ziCtrlPane::create()
     return zChildWin::create();
 }
 
+namespace {
+
+// The "VisualCtrl" procedure: the plain routing, except that a handled
+// message answers its result; the control paints its own display and takes
+// character input itself, WM_SYSCOMMAND goes as WM_COMMAND, menu messages
+// go to the nodes, and the focus is not tracked.
+class VisualCtrlRouting : public ziWindowRouting {
+public:
+    VisualCtrlRouting()
+        : ziWindowRouting(Traits{.answersResult = true, .commandPopupFirst = false, .sysCommandAsCommand = true,
+                                 .charInput = CharInput::Slot, .menuSelect = MenuSelect::Nodes,
+                                 .tracksFocus = false, .scrolls = true})
+    {
+    }
+
+protected:
+    bool accepts(zWindow* w) const override { return dynamic_cast<ziCtrlPane*>(w) != nullptr; }
+    Step ownMessage(zWindow* w, zEvent& ev, LRESULT& r) const override
+    {
+        auto* ctrl = static_cast<ziCtrlPane*>(w);
+        switch (ev.message) {
+        case WM_DESTROY:
+            r = 1;
+            return Step::Answer;
+        case WM_PAINT: {
+            zWinDisplay* d = ctrl->winDisplay();
+            d->paintMode(1);
+            d->acquire();
+            r = ctrl->draw(&ev);
+            d->release();
+            d->paintMode(0);
+            return Step::Close;
+        }
+        case WM_NCDESTROY:
+            markDestroyed(w, ev.hwnd);
+            if (w->state() & zWindow::DeleteOnDestroy)
+                delete w;
+            r = DefWindowProcA(ev.hwnd, ev.message, ev.wParam, ev.lParam);
+            return Step::Answer;
+        default:
+            return Step::Common;
+        }
+    }
+};
+
+const VisualCtrlRouting visualCtrlRouting;
+
+}  // namespace
+
 LRESULT CALLBACK ziCtrlPane::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    zEvent ev{lParam, wParam, msg, hwnd};
-    auto* w = dynamic_cast<ziCtrlPane*>(zWindow::find(hwnd));
-    if (!w)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-
-    LRESULT r = 0;
-    auto nodesFirst = [&](uint32_t interest) {
-        return (w->interest() & interest) ? zEvCore::dispatch(&ev, w) : 0;
-    };
-    switch (msg) {
-    case WM_DESTROY:
-        return 1;
-    case WM_MOVE:
-        r = w->move(&ev);
-        if (w->sizer())
-            w->sizer()->setOrigin(int16_t(LOWORD(lParam)), int16_t(HIWORD(lParam)));
-        break;
-    case WM_SIZE:
-        r = w->sizeSizer(&ev);
-        w->size(&ev);
-        break;
-    case WM_ACTIVATE:
-        if ((r = nodesFirst(zWindow::WantActivate)) != 0)
-            return r;
-        r = w->activate(&ev);
-        break;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        if ((r = nodesFirst(zWindow::WantFocus)) != 0)
-            return r;
-        r = w->focus(&ev);
-        break;
-    case WM_PAINT:
-        w->display_->paintMode(1);
-        w->display_->acquire();
-        r = w->draw(&ev);
-        w->display_->release();
-        w->display_->paintMode(0);
-        break;
-    case WM_CLOSE:
-        if ((r = nodesFirst(zWindow::WantClose)) != 0)
-            return r;
-        r = w->close(&ev);
-        break;
-    case WM_ERASEBKGND:
-        r = w->eraseBackground(&ev);
-        break;
-    case WM_SETCURSOR:
-        r = nodesFirst(zWindow::WantSetCursor);
-        break;
-    case WM_NCDESTROY: {
-        w->setState(zWindow::Destroyed);
-        w->unbind();
-        if (w->state() & zWindow::DeleteOnDestroy)
-            delete w;
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    case WM_NCHITTEST:
-        r = nodesFirst(zWindow::WantNcHitTest);
-        break;
-    case WM_CHAR:
-    case WM_SYSCHAR:
-        r = w->charInput(&ev);
-        break;
-    case WM_COMMAND:
-    case WM_SYSCOMMAND:
-        r = zEvCore::dispatchCommand(&ev, w);
-        if (!r)
-            r = w->command(&ev);
-        break;
-    case WM_TIMER:
-        if (zApp && zApp->timerDev)
-            zApp->timerDev->dispatch();
-        break;
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-        r = w->scroll(&ev);
-        break;
-    case WM_MOUSEMOVE:
-        SetCursor(w->cursor().handle());
-        if ((r = nodesFirst(zWindow::WantMouseMove)) != 0)
-            return r;
-        r = w->mouseMove(&ev);
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-        if ((r = nodesFirst(zWindow::WantButtonDown)) != 0)
-            return r;
-        r = w->mouseButtonDown(&ev);
-        break;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-        if ((r = nodesFirst(zWindow::WantButtonUp)) != 0)
-            return r;
-        r = w->mouseButtonUp(&ev);
-        break;
-    default:
-        if (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) {
-            if (HBRUSH b = w->ctlColor(&ev, w))
-                return reinterpret_cast<LRESULT>(b);
-            break;
-        }
-        r = zEvCore::dispatch(&ev, w);
-        break;
-    }
-    return r ? r : w->defWindowProc(&ev);
+    return visualCtrlRouting.route(hwnd, msg, wParam, lParam);
 }

@@ -1,16 +1,10 @@
 #include "framework/controls3d/ziShellCompound.h"
 
-#include "framework/controls3d/ziVisualCtrlPane.h"
-#include "framework/controls3d/ziVisualPane.h"
+#include "framework/core/zWindow.h"
 
-ziShellCompound::ziShellCompound(ziVisualPane* pane) : ziCompound(nullptr, pane->sizer())
+ziShellCompound::ziShellCompound(zWindow* host, std::function<zDisplay*()> display)
+    : ziCompound(nullptr, host->sizer())
 {
-    host_ = pane;
-    displaySource_ = [pane] { return pane->currentDisplay(); };
-}
-
-ziShellCompound::ziShellCompound(ziVisualCtrlPane* control) : ziCompound(nullptr, control->sizer())
-{
-    host_ = control;
-    displaySource_ = [control] { return control->display(); };
+    host_ = host;
+    displaySource_ = std::move(display);
 }

@@ -1,7 +1,7 @@
 #include "framework/controls3d/ziVCBCtrlButton.h"
 
 #include "framework/controls3d/ziControlCompound.h"
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziMnemonic.h"
 #include "framework/controls3d/ziVisButton.h"
 #include "framework/controls3d/ziVisText3d.h"

@@ -1,7 +1,7 @@
 #include "framework/controls3d/ziVisBmpButtonInternal.h"
 
 #include "framework/controls3d/ziControlCompound.h"
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziVisText3dBmp.h"
 #include "framework/core/zBitmap.h"
 

@@ -1,7 +1,7 @@
 #include "framework/controls3d/ziVisButton.h"
 
 #include "framework/controls3d/ziCompound.h"
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/core/zTimer.h"
 #include "framework/core/zWindow.h"
 
@@ -16,6 +16,16 @@ ziVisButton::ziVisButton(ziCompound* parent, zSizer* sizer, int32_t id)
 {
     button_ = 1;
     setActive(ActiveBit);
+}
+
+ziVisButton::ziVisButton(ziCompound* parent, zSizer* sizer, int32_t id, uint32_t style, bool autoToggle,
+                         bool latching)
+    : ziVisButton(parent, sizer, id)
+{
+    style_ = style;
+    autoToggle_ = autoToggle ? 1 : 0;
+    latching_ = latching ? 1 : 0;
+    state_ = 1;
 }
 
 ziVisButton::~ziVisButton()
@@ -185,4 +195,20 @@ int ziVisButton::mouseButtonUp(zEvent* ev)
     if (h)
         SendMessageA(GetParent(h), WM_MENUSELECT, WPARAM(0xFFFF0000u), 0);
     return 1;
+}
+
+zRect ziVisButton::markBox(int32_t rightInset) const
+{
+    zDisplay* d = display();
+    const zRect ext = d ? d->extentRect() : rect();
+    zRect box;
+    box.left = ext.left;
+    box.top = ext.top + (ext.bottom - ext.top) / 2 - 6;
+    box.right = box.left + 12;
+    box.bottom = box.top + 12;
+    if (style_ & 0x20) {
+        box.left = width() - rightInset;
+        box.right = width() - 1;
+    }
+    return box;
 }

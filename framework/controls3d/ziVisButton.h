@@ -47,6 +47,13 @@ public:
     static HWND hoveredWindow();
 
 protected:
+    // A check-box or radio-button face: style, auto toggle and latching;
+    // it starts clear.
+    ziVisButton(ziCompound* parent, zSizer* sizer, int32_t id, uint32_t style, bool autoToggle, bool latching);
+    // The 12 x 12 box of a check mark or radio dot: at the left of the
+    // display's extent (or the own rectangle), centred vertically; with the
+    // right-aligned style (0x20) from rightInset pixels before the width.
+    zRect markBox(int32_t rightInset) const;
     // Timer: ends the hover when the cursor has left the host window.
     int hoverCheck();
     HWND hostWindow() const;

@@ -1,37 +1,19 @@
 #include "framework/controls3d/ziVisCheckBoxInternal.h"
 
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 
 ziVisCheckBoxInternal::ziVisCheckBoxInternal(ziCompound* parent, zSizer* sizer, uint32_t style,
                                              int32_t id)
-    : ziVisButton(parent, sizer, id)
+    : ziVisButton(parent, sizer, id, style, isAuto(style), true)
 {
-    style_ = style;
-    autoToggle_ = isAuto(style) ? 1 : 0;
-    latching_ = 1;
-    state_ = 1;
-}
-
-void ziVisCheckBoxInternal::computeBox()
-{
-    zDisplay* d = display();
-    const zRect ext = d ? d->extentRect() : rect();
-    box_.left = ext.left;
-    box_.top = ext.top + (ext.bottom - ext.top) / 2 - 6;
-    box_.right = box_.left + 12;
-    box_.bottom = box_.top + 12;
-    if (style_ & 0x20) {
-        box_.left = width() - 14;
-        box_.right = width() - 1;
-    }
 }
 
 void ziVisCheckBoxInternal::drawBox()
 {
+    box_ = markBox(14);
     zDisplay* d = display();
     if (!d)
         return;
-    computeBox();
     ziAcquire hold(d);
     HDC dc = hold.dc();
     const int32_t l = box_.left, t = box_.top, r = box_.right, b = box_.bottom;

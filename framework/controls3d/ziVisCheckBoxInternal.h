@@ -19,7 +19,6 @@ public:
     const zRect& box() const { return box_; }
 
 protected:
-    void computeBox();
     void drawBox();
     void drawPressed();
     void drawMark(bool white);

@@ -1,7 +1,7 @@
 #include "framework/controls3d/ziVisGroupBoxInternal.h"
 
 #include "framework/controls3d/ziControlCompound.h"
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziVisText3dGroup.h"
 
 ziVisGroupBoxInternal::ziVisGroupBoxInternal(ziCompound* parent, zSizer* sizer, uint32_t flags,

@@ -1,7 +1,7 @@
 #include "framework/controls3d/ziVisPanelInternal.h"
 
 #include "framework/controls3d/ziControlCompound.h"
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziVisText3dPanel.h"
 
 ziVisPanelInternal::ziVisPanelInternal(ziCompound* parent, zSizer* sizer, uint32_t flags,

@@ -1,6 +1,6 @@
 #include "framework/controls3d/ziVisRadioBtnInternal.h"
 
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 
 namespace {
 
@@ -41,34 +41,16 @@ const char* const kFlatRing[12] = {
 
 ziVisRadioBtnInternal::ziVisRadioBtnInternal(ziCompound* parent, zSizer* sizer, uint32_t style,
                                              int32_t id)
-    : ziVisButton(parent, sizer, id)
+    : ziVisButton(parent, sizer, id, style, isAuto(style), false)
 {
-    style_ = style;
-    autoToggle_ = isAuto(style) ? 1 : 0;
-    latching_ = 0;
-    state_ = 1;
-}
-
-void ziVisRadioBtnInternal::computeBox()
-{
-    zDisplay* d = display();
-    const zRect ext = d ? d->extentRect() : rect();
-    box_.left = ext.left;
-    box_.top = ext.top + (ext.bottom - ext.top) / 2 - 6;
-    box_.right = box_.left + 12;
-    box_.bottom = box_.top + 12;
-    if (style_ & 0x20) {
-        box_.left = width() - 13;
-        box_.right = width() - 1;
-    }
 }
 
 void ziVisRadioBtnInternal::drawRound(bool pressedLook)
 {
+    box_ = markBox(13);
     zDisplay* d = display();
     if (!d)
         return;
-    computeBox();
     ziAcquire hold(d);
     HDC dc = hold.dc();
     {

@@ -19,7 +19,6 @@ public:
     const zRect& box() const { return box_; }
 
 protected:
-    void computeBox();
     // The cleared box and the ring; pressed fills the inside grey.
     void drawRound(bool pressedLook);
     void drawDot();

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/zRedirSizer.h"
 
 ziVisText::ziVisText(ziCompound* parent, zSizer* sizer, const char* text, int32_t autoSize)

@@ -1,7 +1,7 @@
 #include "framework/controls3d/ziVisText3d.h"
 
 #include "framework/controls3d/ziCompound.h"
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziMnemonic.h"
 
 namespace {
@@ -80,16 +80,22 @@ zRect ziVisText3d::area() const
     return parent_ ? parent_->rect() : rect();
 }
 
+bool ziVisText3d::shows() { return !stripMnemonic().empty(); }
+
 void ziVisText3d::draw(const zRect*)
 {
-    if (stripMnemonic().empty())
+    if (!shows())
         return;
     zDisplay* d = display();
     if (!d)
         return;
-    const zRect a = area();
     ziAcquire hold(d);
     d->backColor(ziColor(ziBtnFace()));
+    drawIn(area());
+}
+
+void ziVisText3d::drawIn(const zRect& a)
+{
     const int32_t tx = a.left + ((style_ & NoIndent) ? 1 : 19);
     const int32_t ty = a.top + styleOffset(a.height() / 2 - textHeight() / 2);
     drawFocusFrame(1);

@@ -21,7 +21,11 @@ public:
     void setStyle(uint32_t style);
     uint32_t style() const { return style_; }
 
+    // Holds the display, paints on the button face and draws the caption
+    // in its area (drawIn) when it shows.
     void draw(const zRect* r) override;
+    // Whether the caption draws: it has a text.
+    virtual bool shows();
 
     // The caption without its '&' markers (see ziMnemonic).
     const std::string& stripMnemonic();
@@ -50,6 +54,8 @@ public:
     int32_t textY() const { return ty_; }
 
 protected:
+    // Places the caption in the area and draws it; the display is held.
+    virtual void drawIn(const zRect& area);
     // The caption's origin inside its parent compound's rectangle.
     void placeIn(int32_t left, int32_t top) { tx_ = left; ty_ = top; }
     // The parent compound's rectangle (the control's), or the own one.

@@ -10,7 +10,9 @@ public:
 
     // The right edge of the drawn image (-1: none) and the pressed offset.
     void setImageRight(int32_t right, int32_t offset) { imageRight_ = right; offset_ = offset; }
-    void draw(const zRect* r) override;
+
+protected:
+    void drawIn(const zRect& area) override;
 
 private:
     int32_t imageRight_ = -1;

@@ -1,6 +1,6 @@
 #include "framework/controls3d/ziVisText3dGroup.h"
 
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 
 bool ziVisText3dGroup::shows()
 {
@@ -20,15 +20,8 @@ void ziVisText3dGroup::placeOnBox(const zRect& box)
     placeIn(box.left + px, box.top + styleOffset(0));
 }
 
-void ziVisText3dGroup::draw(const zRect*)
+void ziVisText3dGroup::drawIn(const zRect& box)
 {
-    if (!shows())
-        return;
-    zDisplay* d = display();
-    if (!d)
-        return;
-    ziAcquire hold(d);
-    d->backColor(ziColor(ziBtnFace()));
-    placeOnBox(area());
+    placeOnBox(box);
     drawText();
 }

@@ -11,8 +11,10 @@ public:
     using ziVisText3d::ziVisText3d;
 
     // A text and an alignment.
-    bool shows();
+    bool shows() override;
     // Computes the text origin on the box (the group box's rectangle).
     void placeOnBox(const zRect& box);
-    void draw(const zRect* r) override;
+
+protected:
+    void drawIn(const zRect& area) override;
 };

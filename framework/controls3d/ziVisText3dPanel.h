@@ -9,7 +9,9 @@ public:
     using ziVisText3d::ziVisText3d;
 
     void setArea(const zRect& area) { area_ = area; hasArea_ = true; }
-    void draw(const zRect* r) override;
+
+protected:
+    void drawIn(const zRect& area) override;
 
 private:
     zRect area_{};

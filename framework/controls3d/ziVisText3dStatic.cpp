@@ -1,17 +1,10 @@
 #include "framework/controls3d/ziVisText3dStatic.h"
 
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/core/zSizer.h"
 
-void ziVisText3dStatic::draw(const zRect*)
+void ziVisText3dStatic::drawIn(const zRect& a)
 {
-    if (stripMnemonic().empty())
-        return;
-    zDisplay* d = display();
-    if (!d)
-        return;
-    const zRect a = area();
-    ziAcquire hold(d);
     const int32_t w = a.width() - 2;
     const int32_t tw = textWidth();
     int32_t tx = 1;
@@ -20,7 +13,6 @@ void ziVisText3dStatic::draw(const zRect*)
     case 2: tx = w - tw; break;
     default: break;
     }
-    d->backColor(ziColor(ziBtnFace()));
     placeIn(a.left + tx, a.top + styleOffset(y() + 1));
     drawFocusFrame(1);
     drawText();

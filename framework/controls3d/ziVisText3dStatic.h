@@ -7,5 +7,7 @@
 class ziVisText3dStatic : public ziVisText3d {
 public:
     using ziVisText3d::ziVisText3d;
-    void draw(const zRect* r) override;
+
+protected:
+    void drawIn(const zRect& area) override;
 };

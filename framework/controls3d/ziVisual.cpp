@@ -1,7 +1,7 @@
 #include "framework/controls3d/ziVisual.h"
 
 #include "framework/controls3d/ziCompound.h"
-#include "framework/controls3d/ziDisplayScope.h"
+#include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/core/zDisplay.h"
 #include "framework/core/zSizer.h"
 
@@ -101,7 +101,7 @@ void ziVisual::setFont(HFONT font)
     zDisplay* d = display();
     if (!d)
         return;
-    delete d->popFont();
+    d->popFont();
     d->pushFont(ziMakeFont(font));
 }
 

@@ -5,6 +5,7 @@
 #include "framework/core/zDblList.h"
 
 #include <cstdint>
+#include <new>
 
 class zWindow;
 class zSizer;
@@ -24,10 +25,6 @@ public:
     // regard to case, or null.
     static const zControlType* find(const char* className);
 
-    // Registers the 3-D controls and the table and rich controls (defined
-    // with the 3-D controls, framework/controls3d).
-    static void registerExtended();
-
     const char* className;
     zControlCreator creator;
 };
@@ -40,3 +37,11 @@ public:
 };
 
 using zControlTypeDlistIter = zDListIter<zControlType>;
+
+// The creator of a control class whose constructor takes the five values;
+// a failed allocation answers null without constructing.
+template <class T>
+zWindow* zCreateControl(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int32_t id)
+{
+    return new (std::nothrow) T(parent, sizer, style, title, id);
+}

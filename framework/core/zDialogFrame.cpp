@@ -11,6 +11,7 @@
 #include "framework/core/zTimer.h"
 #include "framework/core/ziDialogReader.h"
 #include "framework/core/ziWindowMap.h"
+#include "framework/core/ziWindowRouting.h"
 
 #include <cstdio>
 #include <cstring>
@@ -221,17 +222,7 @@ int zDialogFrame::create()
 
     if (hwnd_) {
         focusFirstChild();
-        RECT wr;
-        GetWindowRect(hwnd_, &wr);
-        int32_t ox = wr.left, oy = wr.top;
-        if (parent_ && parent_->handle() && !(style_ & WS_POPUP)) {
-            RECT pr;
-            GetWindowRect(parent_->handle(), &pr);
-            ox -= pr.left;
-            oy -= pr.top;
-        }
-        sizer_->setOrigin(ox, oy);
-        sizer_->setExtent(wr.right - wr.left, wr.bottom - wr.top);
+        sizerFromWindowRect();
     }
     if (!font_ && parent_ && parent_->font())
         setFont(parent_->font(), 0);
@@ -459,188 +450,109 @@ void zDialogFrame::closeDropDown()
         SendMessageA(p, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
-int zDialogFrame::scrollEvent(zEvent& ev)
-{
-    zScrollInfo* info = nullptr;
-    if (ev.lParam) {
-        zWindow* bar = zWindow::find(reinterpret_cast<HWND>(ev.lParam));
-        if (!bar || !bar->isKind(zControlKind::ScrollBarBase))
-            return 0;
-        info = reinterpret_cast<zScrollInfo*>(static_cast<zScrollBarBase*>(bar)->scrollInfo());
-    } else {
-        info = ev.message == WM_VSCROLL ? vScroll_ : hScroll_;
-    }
-    if (!info)
-        return 0;
-    switch (LOWORD(ev.wParam)) {
-    case SB_LINEUP: info->setPos(info->pos() - info->line()); break;
-    case SB_LINEDOWN: info->setPos(info->pos() + info->line()); break;
-    case SB_PAGEUP: info->setPos(info->pos() - info->page()); break;
-    case SB_PAGEDOWN: info->setPos(info->pos() + info->page()); break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: info->jumpTo(static_cast<int16_t>(HIWORD(ev.wParam))); break;
-    case SB_TOP: info->setPos(info->min()); break;
-    case SB_BOTTOM: info->setPos(info->max()); break;
-    default: break;
-    }
-    return 1;
-}
+// The dialog frame procedure: the plain routing, except that a handled
+// message answers its result, and with the dialog's own messages (default
+// button, focus cycling, self-deletion), the modal end on WM_CLOSE and the
+// closing of an open drop-down list on a click.
+class zDialogFrame::Routing : public ziWindowRouting {
+public:
+    Routing() : ziWindowRouting(Traits{.kind = KindDialogFrame, .answersResult = true, .scrolls = true}) {}
 
-LRESULT CALLBACK zDialogFrame::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    zWindow* w = zWindow::find(hwnd);
-    if (!w || !w->isKind(KindDialogFrame))
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    zEvent ev{lParam, wParam, msg, hwnd};
-    return static_cast<zDialogFrame*>(w)->handleEvent(ev);
-}
-
-LRESULT zDialogFrame::handleEvent(zEvent& ev)
-{
-    auto nodes = [&] { return zEvCore::dispatch(&ev, this); };
-    auto nodesFirst = [&](uint32_t flag) { return (interest_ & flag) ? nodes() : 0; };
-    LRESULT r = 0;
-
-    switch (ev.message) {
-    case WM_DESTROY:
-        if (zApp && zApp->mainFrame == this) {
+protected:
+    Step ownMessage(zWindow* w, zEvent& ev, LRESULT& r) const override
+    {
+        auto* d = static_cast<zDialogFrame*>(w);
+        switch (ev.message) {
+        case WM_DESTROY:
+            if (!zApp || zApp->mainFrame != d)
+                return Step::Common;
             if (zApp->taskDev)
                 zApp->taskDev->setEnabled(false);
             PostQuitMessage(0);
             r = 1;
-        } else {
-            r = nodes();
+            return Step::Close;
+        case WM_ACTIVATE:
+            zModelessDialog = LOWORD(ev.wParam) != WA_INACTIVE ? d->hwnd_ : nullptr;
+            return Step::Common;
+        case WM_CLOSE:
+            if (common(w, ev, r) == Step::Answer)
+                return Step::Answer;
+            if (!r && d->modal_)
+                d->endDialog();
+            return Step::Close;
+        case WM_NCHITTEST:
+            r = nodes(w, ev);
+            return Step::Close;
+        case WM_NEXTDLGCTL:
+            r = d->nextControl(ev);
+            return Step::Answer;
+        case WM_NCDESTROY:
+            markDestroyed(w, ev.hwnd);
+            forgetMenu(w);
+            d->hwnd_ = nullptr;
+            if (zModelessDialog == ev.hwnd)
+                zModelessDialog = nullptr;
+            if (d->state_ & DeleteOnDestroy)
+                d->deleteSelf();
+            r = 0;
+            return Step::Answer;
+        case WM_NCLBUTTONDOWN:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+            r = nodes(w, ev);
+            if (!r)
+                r = d->mouseButtonDown(&ev);
+            if (!r && (ev.message == WM_LBUTTONDOWN || ev.message == WM_NCLBUTTONDOWN))
+                d->closeDropDown();
+            return Step::Close;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+            r = nodes(w, ev);
+            return Step::Close;
+        case WM_MOUSEMOVE:
+            if (d->cursor_.handle())
+                SetCursor(d->cursor_.handle());
+            r = nodesFirst(w, ev, WantMouseMove);
+            return Step::Close;
+        case DM_GETDEFID:
+            r = d->defaultButton_ == NoDefault ? 0 : MAKELONG(d->defaultButton_, DC_HASDEFID);
+            return Step::Answer;
+        case DM_SETDEFID:
+            d->defaultButton_ = static_cast<int32_t>(ev.wParam);
+            r = 1;
+            return Step::Answer;
+        case MsgPressDefault:
+            if (ev.wParam == 0x1000 && ev.lParam == 0x1000)
+                d->pressDefault();
+            r = nodes(w, ev);
+            return Step::Close;
+        case MsgDeleteSelf:
+            d->deleteSelf();
+            r = 0;
+            return Step::Answer;
+        default:
+            return Step::Common;
         }
-        break;
-    case WM_MOVE:
-        r = move(&ev);
-        sizer_->setOrigin(static_cast<int16_t>(LOWORD(ev.lParam)), static_cast<int16_t>(HIWORD(ev.lParam)));
-        break;
-    case WM_SIZE:
-        r = sizeSizer(&ev);
-        size(&ev);
-        break;
-    case WM_ACTIVATE:
-        zModelessDialog = LOWORD(ev.wParam) != WA_INACTIVE ? hwnd_ : nullptr;
-        if ((r = nodesFirst(WantActivate)) != 0)
-            return r;
-        r = activate(&ev);
-        break;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        if ((r = nodesFirst(WantFocus)) != 0)
-            return r;
-        r = focus(&ev);
-        if (ev.message == WM_SETFOCUS)
-            for (zWindow* p = parent_; p; p = p->parent())
-                p->focusChanged(lastFocus, this);
-        lastFocus = this;
-        break;
-    case WM_CLOSE:
-        if ((r = nodesFirst(WantClose)) != 0)
-            return r;
-        r = close(&ev);
-        if (!r && modal_)
-            endDialog();
-        break;
-    case WM_ERASEBKGND:
-        r = eraseBackground(&ev);
-        break;
-    case WM_SETCURSOR:
-        r = nodesFirst(WantSetCursor);
-        break;
-    case WM_NEXTDLGCTL:
-        return nextControl(ev);
-    case WM_NCDESTROY: {
-        setState(Destroyed);
-        unbind();
-        hwnd_ = nullptr;
-        if (zModelessDialog == ev.hwnd)
-            zModelessDialog = nullptr;
-        if (state_ & DeleteOnDestroy)
-            deleteSelf();
-        return 0;
     }
-    case WM_NCLBUTTONDOWN:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-        r = nodes();
-        if (!r)
-            r = mouseButtonDown(&ev);
-        if (!r && (ev.message == WM_LBUTTONDOWN || ev.message == WM_NCLBUTTONDOWN))
-            closeDropDown();
-        break;
-    case WM_COMMAND:
-        if (zTrackedPopup && (r = zTrackedPopup->dispatch(&ev)) != 0)
-            return r;
-        if (menu_ && (interest_ & WantMenu))
-            r = menu_->dispatch(&ev);
-        if (!r)
-            r = zEvCore::dispatchCommand(&ev, this);
-        if (!r)
-            r = command(&ev);
-        break;
-    case WM_TIMER:
-        if (zApp && zApp->timerDev)
-            zApp->timerDev->dispatch();
-        break;
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-        scrollEvent(ev);
-        r = scroll(&ev);
-        break;
-    case WM_INITMENU:
-    case WM_MENUSELECT:
-        if (zTrackedPopup && zTrackedPopup->dispatch(&ev))
-            return 1;
-        if (menu_ && (interest_ & WantMenu) && (r = menu_->dispatch(&ev)) != 0)
-            return r;
-        r = nodes();
-        break;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        if (HBRUSH brush = ctlColor(&ev, this))
-            return reinterpret_cast<LRESULT>(brush);
-        break;
-    case WM_MOUSEMOVE:
-        if (cursor_.handle())
-            SetCursor(cursor_.handle());
-        r = nodesFirst(WantMouseMove);
-        break;
-    case DM_GETDEFID:
-        return defaultButton_ == NoDefault ? 0 : MAKELONG(defaultButton_, DC_HASDEFID);
-    case DM_SETDEFID:
-        defaultButton_ = static_cast<int32_t>(ev.wParam);
-        return 1;
-    case MsgPressDefault:
-        if (ev.wParam == 0x1000 && ev.lParam == 0x1000) {
-            if (defaultButton_ != NoDefault) {
-                zWindow* button = childById(defaultButton_);
-                SendMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(defaultButton_ & 0xFFFF),
-                             reinterpret_cast<LPARAM>(button ? button->handle() : nullptr));
-            } else {
-                SendMessageA(hwnd_, WM_COMMAND, IDOK, 0);
-            }
-        }
-        r = nodes();
-        break;
-    case MsgDeleteSelf:
-        deleteSelf();
-        return 0;
-    default:
-        r = nodes();
-        break;
+};
+
+void zDialogFrame::pressDefault()
+{
+    if (defaultButton_ != NoDefault) {
+        zWindow* button = childById(defaultButton_);
+        SendMessageA(hwnd_, WM_COMMAND, static_cast<WPARAM>(defaultButton_ & 0xFFFF),
+                     reinterpret_cast<LPARAM>(button ? button->handle() : nullptr));
+    } else {
+        SendMessageA(hwnd_, WM_COMMAND, IDOK, 0);
     }
-    if (r)
-        return r;
-    return defWindowProc(&ev);
+}
+
+LRESULT CALLBACK zDialogFrame::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    static const Routing routing;
+    return routing.route(hwnd, msg, wParam, lParam);
 }
 
 zFormDialog::zFormDialog(zWindow* parent, const zResId& id, DWORD style) : zDialogFrame(parent, id, style, 1)

@@ -57,10 +57,11 @@ private:
     void deleteSelf();
     int32_t deletePending_ = 0;
 
-    LRESULT handleEvent(zEvent& ev);
+    class Routing;
     int nextControl(zEvent& ev);
     void closeDropDown();
-    int scrollEvent(zEvent& ev);
+    // Sends the WM_COMMAND of the default button (IDOK without one).
+    void pressDefault();
     void trimSystemMenu();
     void focusFirstChild();
     bool isDescendant(HWND hwnd) const;

@@ -14,18 +14,10 @@ zDisplay::zDisplay()
     pushPen(new zPen(BLACK_PEN));
     pushFont(zFont::fromStock(DEVICE_DEFAULT_FONT));
     // A fresh display selects no font until one is pushed.
-    font_ = nullptr;
+    fonts_.clearCurrent();
 }
 
-zDisplay::~zDisplay()
-{
-    while (brushStack_.count())
-        delete brushStack_.pop();
-    while (penStack_.count())
-        delete penStack_.pop();
-    while (fontStack_.count())
-        delete fontStack_.pop();
-}
+zDisplay::~zDisplay() = default;
 
 void zDisplay::readCaps(HDC dc)
 {
@@ -43,7 +35,7 @@ void zDisplay::useWindowColours()
 {
     backColor_ = zColor::fromColorRef(GetSysColor(COLOR_WINDOW));
     textColor_ = zColor::fromColorRef(GetSysColor(COLOR_WINDOWTEXT));
-    delete swapBrush(new zBrush(zColor::fromColorRef(GetSysColor(COLOR_WINDOW))));
+    swapBrush(new zBrush(zColor::fromColorRef(GetSysColor(COLOR_WINDOW))));
 }
 
 void zDisplay::acquire()
@@ -55,10 +47,10 @@ void zDisplay::acquire()
             SetTextColor(hdc_, colourRef(textColor_));
             if (GetBkMode(hdc_) != backMode_)
                 SetBkMode(hdc_, backMode_);
-            if (brush_)
-                SelectObject(hdc_, brush_->handle());
-            if (pen_)
-                SelectObject(hdc_, pen_->handle());
+            if (zBrush* b = brush())
+                SelectObject(hdc_, b->handle());
+            if (zPen* p = pen())
+                SelectObject(hdc_, p->handle());
             SetROP2(hdc_, rop_);
             if (mapMode_)
                 SetMapMode(hdc_, mapMode_);
@@ -70,8 +62,8 @@ void zDisplay::acquire()
                 SetWindowExtEx(hdc_, windowExt_.cx, windowExt_.cy, nullptr);
             if (viewportExt_.cx && viewportExt_.cy)
                 SetViewportExtEx(hdc_, viewportExt_.cx, viewportExt_.cy, nullptr);
-            if (font_)
-                SelectObject(hdc_, font_->handle());
+            if (zFont* f = font())
+                SelectObject(hdc_, f->handle());
         }
     }
     ++nesting_;
@@ -158,81 +150,41 @@ void zDisplay::setViewportExt(int32_t cx, int32_t cy)
 }
 
 // ---- stacks ----
-// Popping the last object selects the stock default into a held context, so
-// the popped object is no longer selected when its caller deletes it, and
-// leaves the display with nothing current.
 
-void zDisplay::pushBrush(zBrush* b)
+template <class T>
+void zDisplay::push(zDrawStack<T>& stack, T* object)
 {
-    brushStack_.push(b);
-    brush_ = b;
-    if (held() && b)
-        SelectObject(hdc_, b->handle());
+    stack.push(object);
+    if (held() && object)
+        SelectObject(hdc_, object->handle());
 }
 
-zBrush* zDisplay::popBrush()
+template <class T>
+std::unique_ptr<T> zDisplay::pop(zDrawStack<T>& stack, int stockDefault)
 {
-    zBrush* old = brushStack_.pop();
-    brush_ = brushStack_.top();
+    std::unique_ptr<T> old = stack.pop();
     if (held())
-        SelectObject(hdc_, brush_ ? brush_->handle() : GetStockObject(WHITE_BRUSH));
+        SelectObject(hdc_, stack.current() ? stack.current()->handle() : GetStockObject(stockDefault));
     return old;
 }
 
-zBrush* zDisplay::swapBrush(zBrush* b)
+template <class T>
+std::unique_ptr<T> zDisplay::swap(zDrawStack<T>& stack, T* object)
 {
-    zBrush* old = brushStack_.pop();
-    pushBrush(b);
+    std::unique_ptr<T> old = stack.takeTop();
+    push(stack, object);
     return old;
 }
 
-void zDisplay::pushPen(zPen* p)
-{
-    penStack_.push(p);
-    pen_ = p;
-    if (held() && p)
-        SelectObject(hdc_, p->handle());
-}
-
-zPen* zDisplay::popPen()
-{
-    zPen* old = penStack_.pop();
-    pen_ = penStack_.top();
-    if (held())
-        SelectObject(hdc_, pen_ ? pen_->handle() : GetStockObject(BLACK_PEN));
-    return old;
-}
-
-zPen* zDisplay::swapPen(zPen* p)
-{
-    zPen* old = penStack_.pop();
-    pushPen(p);
-    return old;
-}
-
-void zDisplay::pushFont(zFont* f)
-{
-    fontStack_.push(f);
-    font_ = f;
-    if (held() && f)
-        SelectObject(hdc_, f->handle());
-}
-
-zFont* zDisplay::popFont()
-{
-    zFont* old = fontStack_.pop();
-    font_ = fontStack_.top();
-    if (held())
-        SelectObject(hdc_, font_ ? font_->handle() : GetStockObject(SYSTEM_FONT));
-    return old;
-}
-
-zFont* zDisplay::swapFont(zFont* f)
-{
-    zFont* old = fontStack_.pop();
-    pushFont(f);
-    return old;
-}
+template void zDisplay::push(zBrushStack&, zBrush*);
+template void zDisplay::push(zPenStack&, zPen*);
+template void zDisplay::push(zFontStack&, zFont*);
+template std::unique_ptr<zBrush> zDisplay::pop(zBrushStack&, int);
+template std::unique_ptr<zPen> zDisplay::pop(zPenStack&, int);
+template std::unique_ptr<zFont> zDisplay::pop(zFontStack&, int);
+template std::unique_ptr<zBrush> zDisplay::swap(zBrushStack&, zBrush*);
+template std::unique_ptr<zPen> zDisplay::swap(zPenStack&, zPen*);
+template std::unique_ptr<zFont> zDisplay::swap(zFontStack&, zFont*);
 
 // ---- drawing ----
 

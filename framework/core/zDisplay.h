@@ -6,19 +6,20 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "framework/core/zBitmap.h"
 #include "framework/core/zColor.h"
 #include "framework/core/zDrawObj.h"
+#include "framework/core/zDrawStack.h"
 #include "framework/core/zFont.h"
 #include "framework/core/zRect.h"
-#include "framework/core/zSlist.h"
 
 class zRegion;
 
-using zBrushStack = zSlist<zBrush*>;
-using zPenStack = zSlist<zPen*>;
-using zFontStack = zSlist<zFont*>;
+using zBrushStack = zDrawStack<zBrush>;
+using zPenStack = zDrawStack<zPen>;
+using zFontStack = zDrawStack<zFont>;
 
 class zDisplay {
 public:
@@ -70,24 +71,26 @@ public:
     POINT windowOrg() const { return windowOrg_; }
     POINT viewportOrg() const { return viewportOrg_; }
 
-    // Stacks. push makes the object current (selected while held); pop
-    // answers the removed object for the caller to delete; swap takes the
-    // top off without selecting and pushes the new object.
-    void pushBrush(zBrush* brush);
-    zBrush* popBrush();
-    zBrush* swapBrush(zBrush* brush);
-    void pushPen(zPen* pen);
-    zPen* popPen();
-    zPen* swapPen(zPen* pen);
-    void pushFont(zFont* font);
-    zFont* popFont();
-    zFont* swapFont(zFont* font);
-    zBrush* brush() const { return brush_; }
-    zPen* pen() const { return pen_; }
-    zFont* font() const { return font_; }
-    int32_t brushCount() const { return brushStack_.count(); }
-    int32_t penCount() const { return penStack_.count(); }
-    int32_t fontCount() const { return fontStack_.count(); }
+    // Stacks. push makes the object current (selected while held); what is
+    // left on a stack is deleted with the display. pop hands the removed
+    // object to the caller (who releases it when it pushed an object it
+    // keeps); swap takes the top off without selecting and pushes the new
+    // object.
+    void pushBrush(zBrush* brush) { push(brushes_, brush); }
+    std::unique_ptr<zBrush> popBrush() { return pop(brushes_, WHITE_BRUSH); }
+    std::unique_ptr<zBrush> swapBrush(zBrush* brush) { return swap(brushes_, brush); }
+    void pushPen(zPen* pen) { push(pens_, pen); }
+    std::unique_ptr<zPen> popPen() { return pop(pens_, BLACK_PEN); }
+    std::unique_ptr<zPen> swapPen(zPen* pen) { return swap(pens_, pen); }
+    void pushFont(zFont* font) { push(fonts_, font); }
+    std::unique_ptr<zFont> popFont() { return pop(fonts_, SYSTEM_FONT); }
+    std::unique_ptr<zFont> swapFont(zFont* font) { return swap(fonts_, font); }
+    zBrush* brush() const { return brushes_.current(); }
+    zPen* pen() const { return pens_.current(); }
+    zFont* font() const { return fonts_.current(); }
+    int32_t brushCount() const { return brushes_.count(); }
+    int32_t penCount() const { return pens_.count(); }
+    int32_t fontCount() const { return fonts_.count(); }
 
     void textMetrics(TEXTMETRICA& metrics);
     // The outline of the rectangle with the current pen.
@@ -106,18 +109,24 @@ protected:
     // solid brush of the window colour in place of the stock brush.
     void useWindowColours();
     bool held() const { return hdc_ != nullptr && nesting_ > 0; }
+    // The stack operations of the three kinds; popping the last object
+    // selects the stock default into a held context, so the popped object
+    // is no longer selected when its owner deletes it.
+    template <class T>
+    void push(zDrawStack<T>& stack, T* object);
+    template <class T>
+    std::unique_ptr<T> pop(zDrawStack<T>& stack, int stockDefault);
+    template <class T>
+    std::unique_ptr<T> swap(zDrawStack<T>& stack, T* object);
 
     int32_t nesting_ = 0;
     POINT point1_{0, 0};
     POINT point2_{0, 0};
     zColor backColor_{255, 255, 255, 255};
     zColor textColor_{0, 0, 0, 0};
-    zBrush* brush_ = nullptr;
-    zBrushStack brushStack_;
-    zPen* pen_ = nullptr;
-    zPenStack penStack_;
-    zFont* font_ = nullptr;
-    zFontStack fontStack_;
+    zBrushStack brushes_;
+    zPenStack pens_;
+    zFontStack fonts_;
     uint8_t rop_ = R2_COPYPEN;
     POINT windowOrg_{0, 0};
     POINT viewportOrg_{0, 0};

@@ -18,35 +18,10 @@ zListBoxBase::zListBoxBase(zWindow* dialog, int32_t id) : zControl(dialog, id)
     setKind(zControlKind::ListBoxBase);
 }
 
-void zListBoxBase::bindIndex(int32_t* variable, uint32_t options)
-{
-    variable_ = variable;
-    mode_ = variable ? BindIndex : NotBound;
-    options_ = options;
-}
-
-void zListBoxBase::bindText(RcCString* variable, uint32_t options)
-{
-    variable_ = variable;
-    mode_ = variable ? BindText : NotBound;
-    options_ = options;
-}
-
 int zListBoxBase::itemText(int32_t index, RcCString& out) const
 {
-    if (index == -1) {
-        index = selection();
-        if (index == LB_ERR)
-            return 0;
-    }
-    LRESULT length = send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
-    if (length == LB_ERR)
-        return 0;
-    std::vector<char> buffer(static_cast<size_t>(length) + 2, 0);
-    if (send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data())) == LB_ERR)
-        return 0;
-    out = buffer.data();
-    return 1;
+    auto sendHere = [this](UINT msg, WPARAM wParam, LPARAM lParam) { return send(msg, wParam, lParam); };
+    return readItem(sendHere, index == -1 ? selection() : index, LB_GETTEXTLEN, LB_GETTEXT, out);
 }
 
 RcCString zListBoxBase::item(int32_t index) const
@@ -121,35 +96,15 @@ int32_t zListBoxBase::remove(int32_t index)
 
 int zListBoxBase::isValid()
 {
-    if (mode_ == NotBound || !variable_)
-        return 1;
-    return selection() != LB_ERR || (options_ & NoneOk) ? 1 : 0;
+    return validWhen([this] { return selection() != LB_ERR; });
 }
 
 int zListBoxBase::validate()
 {
-    if (mode_ == NotBound || !variable_)
-        return 0;
-    if (mode_ == BindIndex) {
-        *static_cast<int32_t*>(variable_) = selection();
-    } else {
-        RcCString t;
-        if (itemText(-1, t))
-            *static_cast<RcCString*>(variable_) = t;
-    }
-    return 1;
+    return store(*this, [this](RcCString& text) { return itemText(-1, text) != 0; });
 }
 
-int zListBoxBase::transferIn()
-{
-    if (!variable_)
-        return 0;
-    if (mode_ == BindIndex)
-        setSelection(*static_cast<int32_t*>(variable_));
-    else if (mode_ == BindText)
-        selectString(static_cast<RcCString*>(variable_)->c_str());
-    return 1;
-}
+int zListBoxBase::transferIn() { return load(*this); }
 
 zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, zSizer* sizer, DWORD style, const char* text, int32_t id)
     : zListBoxBase(parent, sizer, style, text, id)

@@ -2,12 +2,10 @@
 #pragma once
 
 #include "framework/core/zControl.h"
+#include "framework/core/ziChoiceBinding.h"
 
-class zListBoxBase : public zControl {
+class zListBoxBase : public zControl, public ziChoiceBinding {
 public:
-    enum Mode : int32_t { NotBound = 0, BindIndex = 1, BindText = 2 };
-    enum : uint32_t { NoneOk = 0x100 };
-
     // The window is made by a later create.
     zListBoxBase(zWindow* parent, zSizer* sizer, DWORD style, const char* text, int32_t id);
     zListBoxBase(zWindow* dialog, int32_t id);
@@ -35,17 +33,12 @@ public:
     void addDblClkHandler(zEvH* handler, zEvProc fn) { addNotifyHandler(handler, fn, LBN_DBLCLK); }
     void removeDblClkHandler(zEvH* handler, zEvProc fn) { removeNotifyHandler(handler, fn); }
 
-    void bindIndex(int32_t* variable, uint32_t options = 0);
-    void bindText(RcCString* variable, uint32_t options = 0);
     int32_t horizontalExtent() const { return extent_; }
 
 private:
     void widenExtent(const char* text);
     int32_t textWidth(HDC dc, const char* text) const;
 
-    void* variable_ = nullptr;
-    int32_t mode_ = NotBound;
-    uint32_t options_ = 0;
     int32_t extent_ = 0;
 };
 

@@ -3,11 +3,10 @@
 #include "framework/core/zApplication.h"
 #include "framework/core/zCaret.h"
 #include "framework/core/zDisplay.h"
-#include "framework/core/zMenu.h"
-#include "framework/core/zScrollBarBase.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zScrollerBase.h"
 #include "framework/core/zWinDisplay.h"
+#include "framework/core/ziWindowRouting.h"
 
 zPane::zPane(zWindow* parent, zSizer* sizer, DWORD style, int32_t id, int32_t createNow)
     : zChildWin(parent, sizer, style, id)
@@ -158,7 +157,7 @@ void zPane::backgroundColor(const zColor& colour)
 {
     zChildWin::backgroundColor(colour);
     display_->backColor(colour);
-    delete display_->swapBrush(new zBrush(colour));
+    display_->swapBrush(new zBrush(colour));
 }
 
 void zPane::show(int code)
@@ -175,109 +174,42 @@ void zPane::show(int code)
 
 namespace {
 
-// A non-zero result is the procedure's result; zero runs defWindowProc.
-LRESULT closing(zPane* pane, zEvent* ev, LRESULT result)
-{
-    return result ? result : pane->defWindowProc(ev);
-}
-
-// Messages the plain procedure routes to slots, devices or the window's
-// bookkeeping rather than only to the handler nodes.
-bool hasOwnRouting(UINT msg)
-{
-    switch (msg) {
-    case WM_DESTROY: case WM_MOVE: case WM_SIZE: case WM_ACTIVATE: case WM_SETFOCUS:
-    case WM_KILLFOCUS: case WM_CLOSE: case WM_ERASEBKGND: case WM_NCDESTROY: case WM_TIMER:
-    case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: case WM_MDIACTIVATE:
-        return true;
-    default:
-        return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC;
+// The plain routing, except: a handled message answers its result; panes
+// paint, scroll and take character input themselves, WM_SYSCOMMAND goes as
+// WM_COMMAND, and of the menu messages only the tracked pop-up menu's count.
+class PaneRouting : public ziWindowRouting {
+public:
+    PaneRouting()
+        : ziWindowRouting(Traits{.kind = zKindPane, .answersResult = true, .sysCommandAsCommand = true,
+                                 .charInput = CharInput::Slot, .menuSelect = MenuSelect::PopupOnly, .scrolls = true})
+    {
     }
-}
 
-int trackedMenu(zEvent* ev) { return zTrackedPopup ? zTrackedPopup->dispatch(ev) : 0; }
-
-LRESULT scrollMessage(zPane* pane, zEvent* ev)
-{
-    zScrollInfo* info = nullptr;
-    if (ev->lParam) {
-        zWindow* bar = zWindow::find(reinterpret_cast<HWND>(ev->lParam));
-        if (!bar || !bar->isKind(zKindScrollBar))
-            return closing(pane, ev, 0);
-        info = static_cast<zScrollBarBase*>(bar)->scrollInfo();
-    } else {
-        info = ev->message == WM_VSCROLL ? pane->vertScroll() : pane->horzScroll();
-    }
-    if (info) {
-        switch (LOWORD(ev->wParam)) {
-        case SB_LINEUP: info->setPos(info->pos() - info->line()); break;
-        case SB_LINEDOWN: info->setPos(info->pos() + info->line()); break;
-        case SB_PAGEUP: info->setPos(info->pos() - info->page()); break;
-        case SB_PAGEDOWN: info->setPos(info->pos() + info->page()); break;
-        case SB_TOP: info->setPos(info->min()); break;
-        case SB_BOTTOM: info->setPos(info->max()); break;
-        case SB_THUMBPOSITION:
-        case SB_THUMBTRACK: info->jumpTo(HIWORD(ev->wParam)); break;
-        default: break;
+protected:
+    Step ownMessage(zWindow* w, zEvent& ev, LRESULT& r) const override
+    {
+        auto* pane = static_cast<zPane*>(w);
+        switch (ev.message) {
+        case WM_PAINT:
+            if (!pane->display())  // being destroyed
+                return Step::Common;
+            r = pane->paint(&ev);
+            return Step::Close;
+        case zScrollInfo::rangeMessage:
+            setScrollRange(ev);
+            r = 1;
+            return Step::Answer;
+        default:
+            return Step::Common;
         }
     }
-    return closing(pane, ev, pane->scroll(ev));
-}
+};
+
+const PaneRouting paneRouting;
 
 }  // namespace
 
 LRESULT CALLBACK zPaneWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    zWindow* window = zWindow::find(hwnd);
-    zPane* pane = window && window->isKind(zKindPane) ? static_cast<zPane*>(window) : nullptr;
-    if (!pane)
-        return window ? zPlainWndProc(hwnd, msg, wParam, lParam) : DefWindowProcA(hwnd, msg, wParam, lParam);
-    zEvent ev{lParam, wParam, msg, hwnd};
-    switch (msg) {
-    case WM_PAINT:
-        if (!pane->display())  // being destroyed
-            break;
-        return closing(pane, &ev, pane->paint(&ev));
-    case WM_CHAR:
-    case WM_SYSCHAR:
-        return closing(pane, &ev, pane->charInput(&ev));
-    case WM_COMMAND:
-    case WM_SYSCOMMAND: {
-        if (LRESULT r = trackedMenu(&ev))
-            return r;
-        int handled = zEvCore::dispatchCommand(&ev, pane);
-        if (!handled)
-            handled = pane->command(&ev);
-        return closing(pane, &ev, handled);
-    }
-    case WM_INITMENU:
-    case WM_MENUSELECT:
-        if (LRESULT r = trackedMenu(&ev))
-            return r;
-        return closing(pane, &ev, 0);
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-        return scrollMessage(pane, &ev);
-    case zScrollInfo::rangeMessage: {
-        const int lo = LOWORD(lParam), hi = HIWORD(lParam);
-        if (lo == hi)
-            SetScrollRange(hwnd, static_cast<int>(wParam), 0, 0, TRUE);
-        else
-            SetScrollRange(hwnd, static_cast<int>(wParam), lo, hi, TRUE);
-        return 1;
-    }
-    case WM_SETCURSOR:
-        return closing(pane, &ev, (pane->interest() & zWindow::WantSetCursor) ? zEvCore::dispatch(&ev, pane) : 0);
-    case WM_NCHITTEST:
-        return closing(pane, &ev, (pane->interest() & zWindow::WantNcHitTest) ? zEvCore::dispatch(&ev, pane) : 0);
-    default:
-        break;
-    }
-    // The messages with a routing of their own go as the plain procedure
-    // routes them; the others are offered to the handler nodes, whose
-    // answer is the procedure's result.
-    if (hasOwnRouting(msg))
-        return zPaneRoute(hwnd, msg, wParam, lParam);
-    return closing(pane, &ev, zEvCore::dispatch(&ev, pane));
+    return paneRouting.route(hwnd, msg, wParam, lParam);
 }

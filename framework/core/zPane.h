@@ -66,6 +66,3 @@ protected:
 constexpr zKind zKindPane = zKind(0x0101);
 
 LRESULT CALLBACK zPaneWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-// The plain procedure's routing of one message with the pane's closing
-// rule: a non-zero result is the answer.
-LRESULT zPaneRoute(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

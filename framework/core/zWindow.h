@@ -189,11 +189,6 @@ protected:
     HWND hwnd_ = nullptr;
     zCaret* caret_ = nullptr;
 
-    friend LRESULT CALLBACK zPlainWndProc(HWND, UINT, WPARAM, LPARAM);
-    friend LRESULT CALLBACK zMDIFrameWndProc(HWND, UINT, WPARAM, LPARAM);
-    friend LRESULT CALLBACK zMDIChildWndProc(HWND, UINT, WPARAM, LPARAM);
-    friend LRESULT CALLBACK zControlWndProc(HWND, UINT, WPARAM, LPARAM);
-    friend struct ziProcCommon;
     friend class zMDIAppFrame;
     friend class zMDIChildFrame;
 

@@ -1,67 +1,129 @@
-// The framework's window procedures: each message reaches, in an order fixed
-// per message, the handler nodes registered on the window, the window's
-// virtual operations and finally its default procedure.
+// The framework's four window procedures: the plain one of ordinary window
+// classes, the MDI application frame's, the MDI child frame's and the
+// subclass procedure of standard controls. Each is the common routing with
+// its kind's differences.
 #include "framework/core/zApplication.h"
-#include "framework/core/zFrameWin.h"
 #include "framework/core/zMDIAppFrame.h"
 #include "framework/core/zMDIChildFrame.h"
-#include "framework/core/zMenu.h"
-#include "framework/core/zSizer.h"
 #include "framework/core/zTaskDev.h"
-#include "framework/core/zTimer.h"
-#include "framework/core/ziWindowMap.h"
+#include "framework/core/ziWindowRouting.h"
 
 namespace {
 
 HBRUSH g_controlBrush = nullptr;
 
-// Pane: the plain routing with the pane's closing rule (a handled
-// message answers its non-zero result instead of 0).
-enum class Proc { Plain, Frame, Child, Control, Pane };
-
-zMenu* menuOf(zWindow* w)
+LRESULT CALLBACK frameDefault(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    return w && w->isKind(zKindFrameWin) ? static_cast<zFrameWin*>(w)->menu() : nullptr;
+    return DefFrameProcA(hwnd, zMDIClientWindow, msg, wp, lp);
 }
 
-// The menu slot of a window's menu when the window wants menu messages.
-int offerToMenu(zWindow* w, zEvent* ev)
-{
-    zMenu* menu = menuOf(w);
-    return menu && (w->interest() & zWindow::WantMenu) ? menu->dispatch(ev) : 0;
-}
+LRESULT CALLBACK noAnswer(HWND, UINT, WPARAM, LPARAM) { return 0; }
 
-zMDIChildFrame* activeChildOf(zWindow* w)
-{
-    return w->isKind(zKindMDIAppFrame) ? static_cast<zMDIAppFrame*>(w)->activeChild() : nullptr;
-}
+using Routing = ziWindowRouting;
+using CharInput = Routing::CharInput;
+using MenuSelect = Routing::MenuSelect;
 
-LRESULT rawDefault(Proc kind, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    switch (kind) {
-    case Proc::Plain:
-    case Proc::Pane: return DefWindowProcA(hwnd, msg, wp, lp);
-    case Proc::Frame: return DefFrameProcA(hwnd, zMDIClientWindow, msg, wp, lp);
-    case Proc::Child: return DefMDIChildProcA(hwnd, msg, wp, lp);
-    case Proc::Control: return 0;
+class MDIFrameRouting : public Routing {
+public:
+    MDIFrameRouting() : Routing(Traits{.unbound = frameDefault, .kind = zKindMDIAppFrame}) {}
+
+protected:
+    Step ownMessage(zWindow* w, zEvent& ev, LRESULT& r) const override
+    {
+        auto* frame = static_cast<zMDIAppFrame*>(w);
+        switch (ev.message) {
+        case WM_DESTROY:
+            if (zApp && zApp->taskDev)
+                zApp->taskDev->setEnabled(false);
+            PostQuitMessage(0);
+            r = 0;
+            return Step::Answer;
+        case WM_MOVE:
+            common(w, ev, r);
+            return Step::Answer;
+        case WM_SIZE:
+            r = w->sizeSizer(&ev);
+            if (ev.wParam != SIZE_MINIMIZED)
+                w->size(&ev);
+            r = 0;
+            return Step::Answer;
+        case WM_CLOSE: {
+            if ((r = nodesFirst(w, ev, zWindow::WantClose)))
+                return Step::Answer;
+            // One child that refuses keeps every window open.
+            zPListIterOf<zWindow> it(w->children());
+            while (zWindow* child = it.next())
+                if ((r = child->close(&ev)))
+                    return Step::Answer;
+            r = w->close(&ev);
+            return Step::Close;
+        }
+        case WM_ERASEBKGND:
+            r = nodes(w, ev);
+            return Step::Close;
+        case WM_NCDESTROY:
+            // Windows destroys the frame's menu with the window: take the
+            // merged child's pop-ups out first, they belong to the child.
+            frame->unmergeChild();
+            if (zApp && zApp->mainFrame == w)
+                zApp->mainFrame = nullptr;
+            return Step::Common;
+        case WM_SYSCOMMAND:
+            r = commandChain(w, ev, false);
+            return Step::Close;
+        case zMsgMdiMerge:
+            frame->mergeMenu(&ev);
+            r = 0;
+            return Step::Close;
+        case zMsgDeleteChild:
+            delete reinterpret_cast<zWindow*>(ev.lParam);
+            r = 0;
+            return Step::Close;
+        default:
+            return Step::Common;
+        }
     }
-    return 0;
-}
+};
 
-void trackFocus(zWindow* w, zEvent* ev)
-{
-    if (ev->message == WM_SETFOCUS)
-        for (zWindow* p = w->parent(); p; p = p->parent())
-            p->focusChanged(zWindow::lastFocus, w);
-    zWindow::lastFocus = w;
-}
+class MDIChildRouting : public Routing {
+public:
+    MDIChildRouting() : Routing(Traits{.unbound = DefMDIChildProcA, .kind = zKindMDIChildFrame}) {}
 
-// The control's WM_CTLCOLOREDIT / WM_CTLCOLORLISTBOX answer; handled is
-// cleared when the nodes are to be asked.
-LRESULT controlColor(zWindow* w, zEvent* ev, bool& handled)
+protected:
+    Step ownMessage(zWindow* w, zEvent& ev, LRESULT& r) const override
+    {
+        switch (ev.message) {
+        case WM_MOVE:
+        case WM_SIZE:
+            // The MDI child procedure must see them too.
+            common(w, ev, r);
+            r = w->defWindowProc(&ev);
+            return Step::Answer;
+        case WM_NCDESTROY:
+            // The MDI client is not finished with the child yet: the main
+            // frame deletes the object later.
+            markDestroyed(w, ev.hwnd);
+            if ((w->state() & zWindow::DeleteOnDestroy) && zApp && zApp->mainFrame && zApp->mainFrame->handle())
+                PostMessageA(zApp->mainFrame->handle(), zMsgDeleteChild, 0, reinterpret_cast<LPARAM>(w));
+            r = 0;
+            return Step::Answer;
+        case WM_MDIACTIVATE:
+            if (zApp && zApp->mainFrame && zApp->mainFrame->handle())
+                PostMessageA(zApp->mainFrame->handle(), zMsgMdiMerge, static_cast<WPARAM>(ev.lParam),
+                             reinterpret_cast<LPARAM>(w));
+            r = static_cast<zMDIChildFrame*>(w)->mdiActivate(&ev);
+            return Step::Answer;
+        default:
+            return Step::Common;
+        }
+    }
+};
+
+// The control's WM_CTLCOLOREDIT / WM_CTLCOLORLISTBOX answer, or 0 when the
+// nodes are to be asked.
+LRESULT controlColor(zWindow* w, zEvent& ev)
 {
-    handled = true;
-    HDC dc = reinterpret_cast<HDC>(ev->wParam);
+    HDC dc = reinterpret_cast<HDC>(ev.wParam);
     SetTextColor(dc, w->ctlTextColor().colorRef());
     if (w->background() != zWindow::NoBackground) {
         const COLORREF bk = w->effectiveBackground();
@@ -73,7 +135,6 @@ LRESULT controlColor(zWindow* w, zEvent* ev, bool& handled)
     }
     if (w->ctlBrush()) {
         SetBkColor(dc, w->effectiveBackground());
-        handled = false;
         return 0;
     }
     const COLORREF bk = GetBkColor(dc);
@@ -82,308 +143,79 @@ LRESULT controlColor(zWindow* w, zEvent* ev, bool& handled)
     return reinterpret_cast<LRESULT>(w->ctlBrush());
 }
 
-void markDestroyed(zWindow* w, HWND hwnd)
-{
-    w->setState(zWindow::Destroyed);
-    if (zApp && zApp->windowMap && zWindow::find(hwnd) == w)
-        zApp->windowMap->remove(hwnd);
-}
+// A handled message answers its result; the default is the saved procedure.
+class ControlRouting : public Routing {
+public:
+    ControlRouting()
+        : Routing(Traits{.unbound = noAnswer, .answersResult = true, .commandPopupFirst = false,
+                         .charInput = CharInput::SlotThenNodes, .menuSelect = MenuSelect::PopupOnly})
+    {
+    }
 
-LRESULT route(Proc kind, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    zWindow* w = zWindow::find(hwnd);
-    if (!w)
-        return rawDefault(kind, hwnd, msg, wp, lp);
-    zEvent ev{lp, wp, msg, hwnd};
-    const bool control = kind == Proc::Control;
-    int r = 0;
-
-    // Offers the event to the nodes first when the window asks for it.
-    auto nodesFirst = [&](uint32_t flag) { return (w->interest() & flag) ? zEvCore::dispatch(&ev, w) : 0; };
-
-    switch (msg) {
-    case WM_DESTROY:
-        if (kind == Proc::Frame) {
-            if (zApp && zApp->taskDev)
-                zApp->taskDev->setEnabled(false);
-            PostQuitMessage(0);
-            return 0;
-        }
-        if (!control)
-            r = zEvCore::dispatch(&ev, w);
-        break;
-
-    case WM_MOVE:
-        r = w->move(&ev);
-        if (w->sizer())
-            w->sizer()->setOrigin(static_cast<int16_t>(LOWORD(lp)), static_cast<int16_t>(HIWORD(lp)));
-        if (kind == Proc::Frame)
-            return r;
-        if (kind == Proc::Child)
-            return w->defWindowProc(&ev);
-        break;
-
-    case WM_SIZE:
-        if (control) {
-            if (w->isKind(zKindListBox) && wp == 0 && lp == 0) {
+protected:
+    Step ownMessage(zWindow* w, zEvent& ev, LRESULT& r) const override
+    {
+        switch (ev.message) {
+        case WM_DESTROY:
+            r = 0;
+            return Step::Close;
+        case WM_SIZE:
+            if (w->isKind(zKindListBox) && ev.wParam == 0 && ev.lParam == 0) {
                 RECT rc;
-                if (IsWindow(hwnd) && GetClientRect(hwnd, &rc))
+                if (IsWindow(ev.hwnd) && GetClientRect(ev.hwnd, &rc))
                     ev.lParam = MAKELPARAM(rc.right - rc.left, rc.bottom - rc.top);
             }
-            r = w->sizeSizer(&ev);
-            w->size(&ev);
-            InvalidateRect(hwnd, nullptr, TRUE);
-            break;
+            common(w, ev, r);
+            InvalidateRect(ev.hwnd, nullptr, TRUE);
+            return Step::Close;
+        case WM_SETCURSOR:
+        case WM_NCHITTEST:
+        case WM_TIMER:
+            r = nodes(w, ev);
+            return Step::Close;
+        case WM_NCDESTROY: {
+            // The saved procedure gets the message before the object goes.
+            markDestroyed(w, ev.hwnd);
+            const LRESULT saved = w->defWindowProc(&ev);
+            if (w->state() & zWindow::DeleteOnDestroy)
+                delete w;
+            r = saved;
+            return Step::Answer;
         }
-        r = w->sizeSizer(&ev);
-        if (kind == Proc::Frame) {
-            if (wp != SIZE_MINIMIZED)
-                w->size(&ev);
-            return 0;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+            if ((r = controlColor(w, ev)))
+                return Step::Answer;
+            r = nodes(w, ev);
+            return Step::Close;
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+            r = nodes(w, ev);
+            return Step::Close;
+        case zMsgScrollRange:
+            if (!w->isKind(zKindScrollBar)) {
+                r = 0;
+                return Step::Close;
+            }
+            setScrollRange(ev);
+            r = 1;
+            return Step::Answer;
+        default:
+            return Step::Common;
         }
-        w->size(&ev);
-        if (kind == Proc::Child)
-            return w->defWindowProc(&ev);
-        break;
-
-    case WM_ACTIVATE:
-        if ((r = nodesFirst(zWindow::WantActivate)))
-            return r;
-        r = w->activate(&ev);
-        break;
-
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        if ((r = nodesFirst(zWindow::WantFocus)))
-            return r;
-        r = w->focus(&ev);
-        trackFocus(w, &ev);
-        break;
-
-    case WM_CLOSE:
-        if ((r = nodesFirst(zWindow::WantClose)))
-            return r;
-        if (kind == Proc::Frame) {
-            zPListIterOf<zWindow> it(w->children());
-            while (zWindow* child = it.next())
-                if (int refused = child->close(&ev))
-                    return refused;
-        }
-        r = w->close(&ev);
-        break;
-
-    case WM_ERASEBKGND:
-        r = kind == Proc::Frame ? zEvCore::dispatch(&ev, w) : w->eraseBackground(&ev);
-        break;
-
-    case WM_SETCURSOR:
-        r = control || (w->interest() & zWindow::WantSetCursor) ? zEvCore::dispatch(&ev, w) : 0;
-        break;
-
-    case WM_NCHITTEST:
-        r = control || (w->interest() & zWindow::WantNcHitTest) ? zEvCore::dispatch(&ev, w) : 0;
-        break;
-
-    case WM_NCDESTROY: {
-        markDestroyed(w, hwnd);
-        if (kind == Proc::Child) {
-            // The MDI client is not finished with the child yet: the main
-            // frame deletes the object later.
-            if ((w->state() & zWindow::DeleteOnDestroy) && zApp && zApp->mainFrame &&
-                zApp->mainFrame->handle())
-                PostMessageA(zApp->mainFrame->handle(), zMsgDeleteChild, 0, reinterpret_cast<LPARAM>(w));
-            return 0;
-        }
-        if (kind == Proc::Frame) {
-            // Windows destroys the frame's menu with the window: take the
-            // merged child's pop-ups out first, they belong to the child.
-            static_cast<zMDIAppFrame*>(w)->unmergeChild();
-            if (zApp && zApp->mainFrame == w)
-                zApp->mainFrame = nullptr;
-        }
-        if (zMenu* menu = menuOf(w))
-            menu->clearHandle();
-        LRESULT result = 0;
-        if (control)
-            result = w->defWindowProc(&ev);
-        if (w->state() & zWindow::DeleteOnDestroy)
-            delete w;
-        return result;
     }
+};
 
-    case WM_CHAR:
-    case WM_SYSCHAR:
-        if (control) {
-            r = w->charInput(&ev);
-            if (!r)
-                r = zEvCore::dispatch(&ev, w);
-        } else {
-            r = zEvCore::dispatch(&ev, w);
-        }
-        break;
+// A handled message answers 0; unhandled ones go to the window's default.
+const Routing plainRouting{Routing::Traits{}};
+const MDIFrameRouting mdiFrameRouting;
+const MDIChildRouting mdiChildRouting;
+const ControlRouting controlRouting;
 
-    case WM_COMMAND:
-        if (control) {
-            r = zEvCore::dispatchCommand(&ev, w);
-            if (!r)
-                r = w->command(&ev);
-            break;
-        }
-        if (zTrackedPopup && (r = zTrackedPopup->dispatch(&ev)))
-            return r;
-        r = offerToMenu(w, &ev);
-        if (!r)
-            r = zEvCore::dispatchCommand(&ev, w);
-        if (!r)
-            r = w->command(&ev);
-        if (!r && kind == Proc::Frame) {
-            if (zMDIChildFrame* child = activeChildOf(w)) {
-                r = offerToMenu(child, &ev);
-                if (!r)
-                    r = child->command(&ev);
-            }
-        }
-        break;
-
-    case WM_SYSCOMMAND:
-        if (kind == Proc::Frame) {
-            r = offerToMenu(w, &ev);
-            if (!r)
-                r = zEvCore::dispatchCommand(&ev, w);
-            if (!r)
-                r = w->command(&ev);
-            if (!r)
-                if (zMDIChildFrame* child = activeChildOf(w))
-                    r = offerToMenu(child, &ev);
-        } else {
-            r = zEvCore::dispatch(&ev, w);
-        }
-        break;
-
-    case WM_TIMER:
-        if (control) {
-            r = zEvCore::dispatch(&ev, w);
-        } else if (zApp && zApp->timerDev) {
-            zApp->timerDev->dispatch();
-            // A timer may have destroyed this window.
-            if (zWindow::find(hwnd) != w)
-                return 0;
-        }
-        break;
-
-    case WM_INITMENU:
-    case WM_MENUSELECT:
-        if (zTrackedPopup && zTrackedPopup->dispatch(&ev))
-            return 1;
-        if (control)
-            break;
-        if ((r = offerToMenu(w, &ev)))
-            return r;
-        if (kind == Proc::Frame)
-            if (zMDIChildFrame* child = activeChildOf(w))
-                if ((r = offerToMenu(child, &ev)))
-                    return r;
-        r = zEvCore::dispatch(&ev, w);
-        break;
-
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-        if (control) {
-            if (msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORLISTBOX) {
-                bool handled;
-                LRESULT brush = controlColor(w, &ev, handled);
-                if (handled)
-                    return brush;
-            }
-            r = zEvCore::dispatch(&ev, w);
-        } else if (HBRUSH brush = w->ctlColor(&ev, w)) {
-            return reinterpret_cast<LRESULT>(brush);
-        }
-        break;
-
-    case WM_MOUSEMOVE:
-        if (w->cursor().handle())
-            SetCursor(w->cursor().handle());
-        if ((r = nodesFirst(zWindow::WantMouseMove)))
-            return r;
-        r = w->mouseMove(&ev);
-        break;
-
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-        if ((r = nodesFirst(zWindow::WantButtonDown)))
-            return r;
-        r = w->mouseButtonDown(&ev);
-        break;
-
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-        if ((r = nodesFirst(zWindow::WantButtonUp)))
-            return r;
-        r = w->mouseButtonUp(&ev);
-        break;
-
-    case WM_MDIACTIVATE:
-        if (kind == Proc::Child) {
-            if (zApp && zApp->mainFrame && zApp->mainFrame->handle())
-                PostMessageA(zApp->mainFrame->handle(), zMsgMdiMerge, static_cast<WPARAM>(lp),
-                             reinterpret_cast<LPARAM>(w));
-            return static_cast<zMDIChildFrame*>(w)->mdiActivate(&ev);
-        }
-        r = zEvCore::dispatch(&ev, w);
-        break;
-
-    case zMsgMdiMerge:
-        if (kind == Proc::Frame)
-            static_cast<zMDIAppFrame*>(w)->mergeMenu(&ev);
-        else
-            r = zEvCore::dispatch(&ev, w);
-        break;
-
-    case zMsgDeleteChild:
-        if (kind == Proc::Frame) {
-            if (auto* child = reinterpret_cast<zWindow*>(lp))
-                delete child;
-        } else {
-            r = zEvCore::dispatch(&ev, w);
-        }
-        break;
-
-    case zMsgScrollRange:
-        if (control) {
-            if (w->isKind(zKindScrollBar)) {
-                int lo = LOWORD(lp), hi = HIWORD(lp);
-                if (lo == hi)
-                    lo = hi = 0;
-                SetScrollRange(hwnd, static_cast<int>(wp), lo, hi, TRUE);
-                return 1;
-            }
-            break;
-        }
-        r = zEvCore::dispatch(&ev, w);
-        break;
-
-    default:
-        r = zEvCore::dispatch(&ev, w);
-        break;
-    }
-
-    if (r)
-        return control || kind == Proc::Pane ? r : 0;
-    // A handler may have destroyed the window and deleted its object.
-    if (zWindow::find(hwnd) != w)
-        return rawDefault(kind, hwnd, msg, wp, lp);
-    return w->defWindowProc(&ev);
-}
-
-} // namespace
+}  // namespace
 
 void zDeleteControlColorBrush()
 {
@@ -393,8 +225,7 @@ void zDeleteControlColorBrush()
     }
 }
 
-LRESULT CALLBACK zPlainWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return route(Proc::Plain, hwnd, msg, wp, lp); }
-LRESULT CALLBACK zMDIFrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return route(Proc::Frame, hwnd, msg, wp, lp); }
-LRESULT CALLBACK zMDIChildWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return route(Proc::Child, hwnd, msg, wp, lp); }
-LRESULT CALLBACK zControlWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return route(Proc::Control, hwnd, msg, wp, lp); }
-LRESULT zPaneRoute(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return route(Proc::Pane, hwnd, msg, wp, lp); }
+LRESULT CALLBACK zPlainWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return plainRouting.route(hwnd, msg, wp, lp); }
+LRESULT CALLBACK zMDIFrameWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return mdiFrameRouting.route(hwnd, msg, wp, lp); }
+LRESULT CALLBACK zMDIChildWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return mdiChildRouting.route(hwnd, msg, wp, lp); }
+LRESULT CALLBACK zControlWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return controlRouting.route(hwnd, msg, wp, lp); }

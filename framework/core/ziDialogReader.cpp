@@ -107,7 +107,7 @@ ziDialogReader::ziDialogReader(zDialogFrame* dialog, const zResId& id) : dialog_
     rect_ = RECT{left, top, left + ext.deviceX(), top + ext.deviceY()};
 
     if (display) {
-        display->popFont();
+        display->popFont().release();  // the reader's font stays the reader's
         display->release();
     }
     if (!font_ && dialog_) {
@@ -230,7 +230,7 @@ void ziDialogReader::createControls()
         }
     }
     if (display) {
-        display->popFont();
+        display->popFont().release();  // the reader's font stays the reader's
         display->release();
     }
 }

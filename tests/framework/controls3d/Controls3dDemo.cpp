@@ -17,7 +17,7 @@
 #include "framework/controls3d/zToolbar.h"
 #include "framework/core/zApplication.h"
 #include "framework/core/zChildWin.h"
-#include "framework/core/zControlType.h"
+#include "framework/controls3d/zControls3dTypes.h"
 #include "framework/core/zDialogFrame.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zMenu.h"
@@ -93,7 +93,7 @@ public:
 
 void StartApplication(zApplication* app)
 {
-    zControlType::registerExtended();
+    zRegisterControls3dTypes();
     int seconds = 20;
     if (app->cmdLine && *app->cmdLine)
         seconds = std::atoi(app->cmdLine);

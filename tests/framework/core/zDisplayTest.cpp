@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "framework/core/zBitmapDisplay.h"
 #include "framework/core/zDisplay.h"
 #include "framework/core/zResId.h"
+#include "framework/core/ziDisplayScope.h"
 #include "framework/core/ziInfoDisplay.h"
 
 namespace {
@@ -99,29 +102,49 @@ TEST(Display, PenStackSelectsWhileHeld)
     EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_PEN), red->handle());
     d.pushPen(blue);
     EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_PEN), blue->handle());
-    EXPECT_EQ(d.popPen(), blue);
+    EXPECT_EQ(d.popPen().get(), blue);  // the caller owns it now
     EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_PEN), red->handle());
-    delete blue;
 
     zPen* green = new zPen(PS_SOLID, 1, zColor{0, 255, 0, 0});
-    zPen* swapped = d.swapPen(green);
-    EXPECT_EQ(swapped, red);
+    std::unique_ptr<zPen> swapped = d.swapPen(green);
+    EXPECT_EQ(swapped.get(), red);
     EXPECT_EQ(GetCurrentObject(d.hdc(), OBJ_PEN), green->handle());
-    delete swapped;
 
     // Popping the last pen leaves none current, and the popped pen is no
     // longer selected, so it can be deleted.
-    EXPECT_EQ(d.popPen(), green);  // the stock pen is below
-    zPen* stock = d.popPen();
+    std::unique_ptr<zPen> popped = d.popPen();  // the stock pen is below
+    EXPECT_EQ(popped.get(), green);
+    std::unique_ptr<zPen> stock = d.popPen();
     EXPECT_EQ(d.pen(), nullptr);
     EXPECT_EQ(d.penCount(), 0);
     EXPECT_NE(GetCurrentObject(d.hdc(), OBJ_PEN), green->handle());
-    delete green;
-    delete stock;
     EXPECT_EQ(d.popPen(), nullptr);  // an empty stack answers null
     d.release();
     d.acquire();  // nothing current: taking the context again is fine
     d.release();
+}
+
+TEST(Display, ScopeGuardsRestoreTheDrawingState)
+{
+    ziInfoDisplay d;
+    ziAcquire hold(&d);
+    const HGDIOBJ pen = GetCurrentObject(hold.dc(), OBJ_PEN);
+    const HGDIOBJ brush = GetCurrentObject(hold.dc(), OBJ_BRUSH);
+    {
+        ziPenScope red(&d, RGB(255, 0, 0));
+        ziBrushScope grey(&d, LTGRAY_BRUSH, true);
+        EXPECT_EQ(d.penCount(), 2);
+        EXPECT_EQ(GetCurrentObject(hold.dc(), OBJ_BRUSH), GetStockObject(LTGRAY_BRUSH));
+        LOGPEN lp{};
+        GetObjectA(GetCurrentObject(hold.dc(), OBJ_PEN), sizeof lp, &lp);
+        EXPECT_EQ(lp.lopnColor, RGB(255, 0, 0));
+    }
+    EXPECT_EQ(d.penCount(), 1);
+    EXPECT_EQ(d.brushCount(), 1);
+    EXPECT_EQ(GetCurrentObject(hold.dc(), OBJ_PEN), pen);
+    EXPECT_EQ(GetCurrentObject(hold.dc(), OBJ_BRUSH), brush);
+    // A guard on no display does nothing.
+    ziPenScope none(nullptr, RGB(0, 0, 0));
 }
 
 TEST(Display, BrushAndFontStacks)
@@ -137,8 +160,7 @@ TEST(Display, BrushAndFontStacks)
     SIZE wide = d.textExtent("WWWW");
     SIZE two = d.textExtent("WWWW", 2);
     EXPECT_GT(wide.cx, two.cx);
-    EXPECT_EQ(d.popFont(), font);
-    delete font;
+    EXPECT_EQ(d.popFont().get(), font);
     // Back to the stock font, which is never deleted.
     EXPECT_NE(d.font(), nullptr);
     EXPECT_EQ(d.font()->handle(), GetStockObject(DEVICE_DEFAULT_FONT));

@@ -38,16 +38,16 @@ public:
         d->textColor(zColor{0, 0, 0, 0});
         d->backColor(zColor{255, 255, 255, 0});
         TextOutA(dc, 10, 10, caption_.c_str(), static_cast<int>(caption_.size()));
-        delete d->popFont();
+        d->popFont();
         d->pushPen(new zPen(PS_SOLID, 3, zColor{255, 0, 0, 0}));
         MoveToEx(dc, 10, 60, nullptr);
         LineTo(dc, 230, 60);
         MoveToEx(dc, 10, 70, nullptr);
         LineTo(dc, 230, 140);
-        delete d->popPen();
+        d->popPen();
         d->pushPen(new zPen(PS_SOLID, 2, zColor{0, 0, 255, 0}));
         d->frameRect({5, 50, 240, 150});
-        delete d->popPen();
+        d->popPen();
         return 1;
     }
 

@@ -39,7 +39,7 @@ public:
         d->pushPen(new zPen(PS_SOLID, 1, zColor{0, 0, 255, 0}));
         MoveToEx(d->hdc(), 0, 0, nullptr);
         LineTo(d->hdc(), 50, 50);
-        delete d->popPen();
+        d->popPen();
         return 1;
     }
     void displayChanged() override { ++changes; }

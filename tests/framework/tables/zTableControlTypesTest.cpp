@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Controls3dTestSupport.h"
+#include "tests/framework/controls3d/Controls3dTestSupport.h"
 #include "framework/controls3d/zBitmapButton.h"
 #include "framework/controls3d/zCheckBox3d.h"
 #include "framework/controls3d/zGroupBox3d.h"
@@ -14,16 +14,25 @@
 #include "framework/controls3d/zStaticText3d.h"
 #include "framework/controls3d/ziVisBmpButtonInternal.h"
 #include "framework/controls3d/ziVisPanelInternal.h"
+#include "framework/controls3d/zControls3dTypes.h"
 #include "framework/core/zControlType.h"
 #include "framework/core/zDialogFrame.h"
 #include "framework/core/zResId.h"
-#include "framework/core/zProgressBar.h"
+#include "framework/core/zSizer.h"
+#include "framework/tables/zProgressBar.h"
+#include "framework/tables/zTableControlTypes.h"
+#include "framework/tables/zTablePrintable.h"
+#include "framework/tables/zTreeCtrl.h"
+#include "framework/tables/zValueSet.h"
 
 KEL_CONTROLS3D_APP;
 
 TEST(zControlTypeExtended, DialogTemplateCreatesTheRegisteredControls)
 {
-    zControlType::registerExtended();
+    // The start routine registers the 3-D controls, then the table and
+    // rich controls.
+    zRegisterControls3dTypes();
+    zRegisterTableControlTypes();
     RecordingFrame frame("Vorlage");
     auto* dialog = new zDialogFrame(&frame, zResId(100));
     dialog->show(SW_SHOWNORMAL);
@@ -57,4 +66,32 @@ TEST(zControlTypeExtended, DialogTemplateCreatesTheRegisteredControls)
     EXPECT_EQ(SendMessageA(item(203)->handle(), BM_GETCHECK, 0, 0), 1);
     EXPECT_EQ(zControlType::find("keineKlasse"), nullptr);
     delete dialog;
+}
+
+TEST(TableControls, ConstructorsMakeControlWindows)
+{
+    zFrameWin* frame = new zFrameWin(new zSizer(10, 10, 300, 200), WS_OVERLAPPEDWINDOW, "Controls");
+    ASSERT_TRUE(frame->create());
+    auto sz = [&] { return new zSizer(5, 5, 50, 20, frame->sizer()); };
+    const DWORD style = WS_VISIBLE | WS_BORDER | 0x23;
+
+    zWindow* made[] = {
+        new zTable(frame, sz(), style, "T", 1),
+        new zTablePrintable(frame, sz(), style, "P", 2),
+        new zValueSet(frame, sz(), style, "V", 3),
+        new zTreeCtrl(frame, sz(), style, "B", 4),
+    };
+    for (zWindow* w : made) {
+        ASSERT_NE(w->handle(), nullptr);
+        EXPECT_TRUE(w->isKind(zKindPane));
+        EXPECT_EQ(GetWindowLongA(w->handle(), GWL_STYLE) & WS_BORDER, WS_BORDER);
+    }
+    EXPECT_EQ(made[2]->id(), 3);
+
+    auto* bar = new zProgressBar(frame, sz(), style, "Fortschritt", 6);
+    EXPECT_EQ(bar->barStyle(), style);
+    EXPECT_EQ(GetWindowLongA(bar->handle(), GWL_STYLE) & (WS_BORDER | WS_VISIBLE), 0);  // the window gets style 0
+
+    delete frame;
+    pump();
 }

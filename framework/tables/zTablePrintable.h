@@ -1,6 +1,6 @@
 #pragma once
 // The printable table.
-#include "framework/core/zTable.h"
+#include "framework/tables/zTable.h"
 
 class zTablePrintable : public zTable {
 public:
