@@ -895,7 +895,7 @@ int InputTablePane::mouseButtonUp(zEvent* ev)
         }
         display()->release();
         display()->rasterOp(R2_COPYPEN);
-        delete display()->popPen();
+        display()->popPen();  // the returned holder deletes the pen
         const int32_t width = dragX_ - columnLeft(dragColumn_);
         columnWidths_[dragColumn_] = width < MinColumnWidth ? MinColumnWidth : width;
         onBorder_ = 0;
