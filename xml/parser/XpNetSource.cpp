@@ -26,6 +26,7 @@ using FtpSetCurrentDirectoryAFn = BOOL(WINAPI*)(HINTERNET, LPCSTR);
 using FtpOpenFileAFn = HINTERNET(WINAPI*)(HINTERNET, LPCSTR, DWORD, DWORD, DWORD_PTR);
 using FtpPutFileAFn = BOOL(WINAPI*)(HINTERNET, LPCSTR, LPCSTR, DWORD, DWORD_PTR);
 using InternetCloseHandleFn = BOOL(WINAPI*)(HINTERNET);
+using HttpQueryInfoAFn = BOOL(WINAPI*)(HINTERNET, DWORD, LPVOID, LPDWORD, LPDWORD);
 
 constexpr DWORD kPreconfig = 0;          // INTERNET_OPEN_TYPE_PRECONFIG
 constexpr DWORD kServiceFtp = 1;         // INTERNET_SERVICE_FTP
@@ -34,6 +35,7 @@ constexpr DWORD kReload = 0x80000000;    // INTERNET_FLAG_RELOAD
 constexpr DWORD kNoCacheWrite = 0x04000000;
 constexpr DWORD kBinary = 2;             // FTP_TRANSFER_TYPE_BINARY
 constexpr DWORD kGenericRead = 0x80000000;
+constexpr DWORD kQueryStatusCode = 19 | 0x20000000;  // HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER
 
 // The one module handle of the process, freed when the program ends.
 struct TWinInet {
@@ -115,6 +117,11 @@ bool XpLoadHTTP(const AnsiString& location, TStringList& errors, AnsiString& tem
   if (!request.H) return errors.Add(XpLoadStr(_sHttpReqOpenFailed)), false;
   if (!Proc<HttpSendRequestAFn>("HttpSendRequestA")(request.H, nullptr, 0, nullptr, 0))
     return errors.Add(XpLoadStr(_sHttpReqSendFailed)), false;
+  // An error answer is not the document, whatever text its page carries.
+  DWORD status = 0, size = sizeof status;
+  if (Proc<HttpQueryInfoAFn>("HttpQueryInfoA")(request.H, kQueryStatusCode, &status, &size, nullptr) &&
+      status >= 400)
+    throw EXpParserError(0, 0, XpLoadWideStr(_sHttpDataNotAvail), AnsiToWide(location));
   return ReadToTempFile(request.H, true, location, tempFile);
 }
 

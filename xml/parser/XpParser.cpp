@@ -152,9 +152,18 @@ bool TXpParser::ParseInContext(TXpDirContext* context, const AnsiString& source)
     std::string bytes;
     if (ctx->Kind() == xpdcHTTP || ctx->Kind() == xpdcFTP) {
       AnsiString temp;
-      if (!XpNetLoad(*ctx, FUserName, FPassword, FErrors, bytes, temp))
+      bool fetched;
+      try {
+        fetched = XpNetLoad(*ctx, FUserName, FPassword, FErrors, bytes, temp);
+      } catch (const EXpParserError& e) {
+        FErrors.Add(WideToAnsi(e.Reason()));
+        throw;
+      }
+      if (!fetched) {
+        FErrors.Add(FormatRuntime(XpLoadStr(_sFileNotFound).c_str(), source.c_str()));
         throw EXpParserError(0, 0, AnsiToWide(FormatRuntime(XpLoadStr(_sFileNotFound).c_str(), ctx->URL().c_str())),
                              src->URL);
+      }
       if (!temp.empty()) FTempFiles.Add(temp);
     } else {
       std::ifstream in(fs::path(ctx->URL()), std::ios::binary);
