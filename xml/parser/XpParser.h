@@ -233,7 +233,7 @@ class TXpParser : public TXpComponent {
   WideString FDocName;
   bool FNormalizeData = true;
   bool FRaiseErrors = false;
-  AnsiString FPassword = "tessavurn-user@example.com";
+  AnsiString FPassword = "tessavurn-usr@example.com";  // 25 characters
   AnsiString FUserName = "anonymous";
 
   TStringList FErrors;

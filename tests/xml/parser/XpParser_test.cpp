@@ -260,6 +260,20 @@ TEST(XpParser, MissingFileGivesTwoEntriesAndOutOfBoundsIndexesAnswer) {
   EXPECT_EQ(parser.GetErrorMsg(2), "ERROR INDEX OUT OF BOUNDS");
 }
 
+TEST(XpParser, Defaults) {
+  TXpParser parser(nullptr);
+  EXPECT_EQ(parser.BufferSize(), 8192);
+  parser.SetBufferSize(100);
+  EXPECT_EQ(parser.BufferSize(), 1024);
+  EXPECT_TRUE(parser.NormalizeData());
+  EXPECT_FALSE(parser.RaiseErrors());
+  EXPECT_EQ(parser.UserName(), "anonymous");
+  EXPECT_EQ(parser.Password().size(), 25u);
+  EXPECT_EQ(parser.ResolverPolicy, rpDocumentFolder);
+  EXPECT_EQ(parser.MaxDepth, 256);
+  EXPECT_EQ(parser.MaxEntityNesting, 40);
+}
+
 TEST(XpParser, DirectoryContexts) {
   TXpDirContext http(nullptr, "http://host/a/b/doc.xml");
   EXPECT_EQ(http.Kind(), xpdcHTTP);
