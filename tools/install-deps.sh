@@ -11,7 +11,8 @@ $SUDO apt-get install -y -q --no-install-recommends \
   wine wine64 xvfb xauth fonts-wine fonts-liberation x11-utils imagemagick \
   cups printer-driver-cups-pdf ghostscript poppler-utils \
   googletest libgtest-dev libgmock-dev libbenchmark-dev \
-  libjpeg62-turbo-dev libxml2-dev libxml2-utils clang libclang-rt-14-dev locales
+  libjpeg62-turbo-dev libxml2-dev libxml2-utils clang libclang-rt-14-dev locales \
+  npm python3-pyftpdlib
 
 # The German locale the program and the Windows tests run under; without it
 # being generated Wine cannot map non-ASCII file names to the host.

@@ -8,6 +8,8 @@
 #include "xml/dom/XpDocument.h"
 #include "xml/dom/XpDocumentType.h"
 #include "xml/dom/XpElement.h"
+#include "xml/dom/XpExceptions.h"
+#include "xml/dom/XpMessages.h"
 #include "xml/dom/XpNamedNodeMap.h"
 #include "xml/dom/XpNode.h"
 
@@ -350,15 +352,29 @@ void TXpNode::noOutputXpText(std::u16string& out, const std::u16string& text,
         else
           out += u'"';
         break;
-      case u'\t': out += c; break;
+      case u'\t':
+        // A literal TAB in a value would read back as a blank.
+        if (isAttribute)
+          Put(out, u"&#9;");
+        else
+          out += c;
+        break;
       case u'\n':
         if (isAttribute)
           Put(out, u"&#xA;");
         else
           used = CheckForLineBreaks(out, text, i, s);
         break;
-      case u'\r': used = CheckForLineBreaks(out, text, i, s); break;
+      case u'\r':
+        if (isAttribute)
+          Put(out, u"&#xD;");
+        else
+          used = CheckForLineBreaks(out, text, i, s);
+        break;
       default:
+        // Characters XML 1.0 does not allow are refused, so that nothing
+        // written fails to parse.
+        if (c < 0x20 || c == 0xFFFE || c == 0xFFFF) throw EXpException(XpLoadStr(XpRes::_sInvalidXMLChar));
         if (s.raw) {
           out += c;
         } else if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && p[i + 1] >= 0xDC00 &&

@@ -13,7 +13,12 @@
 
 namespace fs = std::filesystem;
 
-TXpObjModel::TXpObjModel(TComponent* owner) : TXpComponent(owner), FDocument(new TXpDocument()) {}
+TXpObjModel::TXpObjModel(TComponent* owner) : TXpComponent(owner), FDocument(new TXpDocument()) {
+  for (TStringList* list : {&FElementList, &FAttributeList}) {
+    list->SetCaseSensitive(true);
+    list->SetSorted(true);
+  }
+}
 
 TXpObjModel::~TXpObjModel() { FDocument->Release(); }
 
@@ -31,31 +36,11 @@ void TXpObjModel::ClearDocument() { FDocument->RemoveAll(); }
 void TXpObjModel::omLoadInit() {
   ClearDocument();
   FErrors.Clear();
+  FStyleSheets.Empty();
 }
 
-bool TXpObjModel::omLoadUnavailable() {
-  const AnsiString text = "XML parser not available";
-  FErrors.Add(text);
-  if (FRaiseErrors) throw EXpException(text);
-  return false;
-}
-
-bool TXpObjModel::LoadDataSource(const WideString&) {
-  omLoadInit();
-  return omLoadUnavailable();
-}
-
-bool TXpObjModel::LoadStream(TStream&) {
-  omLoadInit();
-  FDocument->SetDocLocation(WideString());
-  return omLoadUnavailable();
-}
-
-bool TXpObjModel::LoadMemory(const void*, int32_t) {
-  omLoadInit();
-  FDocument->SetDocLocation(WideString());
-  return omLoadUnavailable();
-}
+// LoadDataSource, omLoadInContext, LoadStream and LoadMemory are built by
+// the parser library (xml/parser), which a program that loads links.
 
 AnsiString TXpObjModel::GetErrorMsg(int32_t index) const {
   if (index < 0 || index >= FErrors.Count()) return XpLoadStr(XpRes::_sIndexOutOfBounds);

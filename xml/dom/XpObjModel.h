@@ -10,11 +10,18 @@
 #include "xml/dom/XpCharEncoding.h"
 #include "xml/dom/XpComponent.h"
 #include "xml/dom/XpDocument.h"
+#include "xml/dom/XpNodeList.h"
 
 class TXpElement;
+class TXpDocumentType;
+class TXpTreeBuilder;
 
 using TXpPreserveSpaceEvent =
     std::function<void(TObject* sender, const WideString& elementName, bool& preserve)>;
+using TXpDTDExternalEvent = std::function<void(TObject* sender, WideString& location)>;
+using TXpObjResolveEntityEvent =
+    std::function<void(TObject* sender, const WideString& name, const WideString& publicId,
+                       const WideString& systemId, WideString& value)>;
 using TXpInvalidDocumentEvent =
     std::function<void(TObject* owner, int32_t code, TXpNode* node, bool& stop)>;
 
@@ -54,8 +61,10 @@ public:
   bool WriteUTF8Signature() const { return FWriteUTF8Signature; }
   void SetWriteUTF8Signature(bool value) { FWriteUTF8Signature = value; }
 
+  TXpDTDExternalEvent OnDTDExternal;
   TXpInvalidDocumentEvent OnInvalidDocument;
   TXpPreserveSpaceEvent OnPreserveSpace;
+  TXpObjResolveEntityEvent OnResolveEntity;
 
   // --- state ---
   TXpDocument* Document() const { return FDocument; }
@@ -66,13 +75,21 @@ public:
   const WideString& DocLocation() const { return FDocument->DocLocation(); }
   int32_t ErrorCount() const { return FErrors.Count(); }
   TStringList* Errors() { return &FErrors; }
-  // The encoding the last load detected; unknown without a parser.
-  TXpCharEncoding InCharSet() const { return ceUnknown; }
+  // The encoding the last load detected; unknown before the first load.
+  TXpCharEncoding InCharSet() const { return FInCharSet; }
+  // Names of the elements and attributes loaded while TrackElements and
+  // TrackAttributes are on: sorted, each once.
+  const TStringList& ElementList() const { return FElementList; }
+  const TStringList& AttributeList() const { return FAttributeList; }
+  // The "xml-stylesheet" processing instructions of the last load.
+  const TXpNodeList& StyleSheets() const { return FStyleSheets; }
   WideString XmlDocument() const { return omGetXpDocument(); }
 
-  // --- loading ---
+  // --- loading (built by the parser library) ---
   void ClearDocument();
   bool LoadDataSource(const WideString& source);
+  // `source` relative to the folder or URL `context` (a location path).
+  bool omLoadInContext(const WideString& context, const WideString& source);
   bool LoadStream(TStream& stream);
   bool LoadMemory(const void* data, int32_t size);
   // The error text at index, or "ERROR INDEX OUT OF BOUNDS".
@@ -86,6 +103,10 @@ public:
   // The markup of each child of the document, joined by CR LF.
   WideString omGetXpDocument() const;
 
+  // --- validation against the DTD (built by the parser library) ---
+  bool ValidateDocument();
+  bool ValidateElement(TXpElement* element, TXpDocumentType* doctype);
+
   void omOnPreserveSpace(TObject* sender, const WideString& elementName, bool& preserve);
 
 protected:
@@ -94,9 +115,21 @@ protected:
   void omWriteDocument(TStream& stream) const;
 
 private:
-  bool omLoadUnavailable();
+  friend class TXpTreeBuilder;
+  TXpTreeBuilder* omGetBuilder();
+  bool omSubValidateElements(TXpElement* element, TXpDocumentType* doctype, bool& stop);
 
   TXpDocument* FDocument = nullptr;
+  // Created on the first load, owned as a component.
+  TXpTreeBuilder* FBuilder = nullptr;
+  TXpCharEncoding FInCharSet = ceUnknown;
+  TStringList FElementList;
+  TStringList FAttributeList;
+  TXpNodeList FStyleSheets;
+  // Set by the last load: standalone="yes" was declared and an external
+  // entity was referenced.
+  bool FStandalone = false;
+  bool FInExternalEntity = false;
   TStringList FErrors;
   int32_t FBufferSize = 8192;
   bool FNormalizeData = true;

@@ -134,16 +134,6 @@ TEST_F(ObjModel, DocumentsTakeTheRegisteredElementFactory) {
   doc->Release();
 }
 
-TEST_F(ObjModel, LoadingWithoutParserFailsCleanly) {
-  BuildSmall();
-  TMemoryStream empty;
-  EXPECT_FALSE(model.LoadStream(empty));
-  EXPECT_FALSE(model.Document()->HasChildNodes());
-  EXPECT_EQ(model.ErrorCount(), 1);
-  model.SetRaiseErrors(true);
-  EXPECT_THROW(model.LoadMemory("<r/>", 4), EXpException);
-}
-
 TEST_F(ObjModel, SavesTheEntryFileShapeByteForByte) {
   BuildSmall();
   const fs::path path = dir / "m.vov";

@@ -55,13 +55,25 @@ TEST_F(Writer, EscapesAttributeValuesAndText) {
       {u"A&B \"x\" <y>", "A&amp;B &#34;x&#34; &lt;y>", "A&amp;B \"x\" &lt;y>"},
       {u"M\u00fcller \u20ac", "M&#252;ller &#8364;", "M&#252;ller &#8364;"},
       {u"\U0001F600", "&#128512;", "&#128512;"},
-      {u"a\nb\rc\td", "a&#xA;b\rc\td", "a\nb\rc\td"},
+      // Line ends and TABs in a value are references, or they read back as blanks.
+      {u"a\nb\rc\td", "a&#xA;b&#xD;c&#9;d", "a\nb\rc\td"},
       {u"x]]>y", "x]]>y", "x]]&gt;y"},
   };
   for (const Case& c : cases) {
     root->SetAttribute(u"a", c.in);
     TXpNode* t = root->CreateChildText(c.in);
     EXPECT_EQ(Markup(), std::string("<r a=\"") + c.attr + "\">" + c.text + "</r>") << U8(c.in);
+    root->RemoveChild(t)->Release();
+  }
+}
+
+TEST_F(Writer, RefusesCharactersXmlDoesNotAllow) {
+  for (const char16_t* bad : {u"a\u0001b", u"\uFFFE", u"\u001F"}) {
+    root->SetAttribute(u"a", bad);
+    EXPECT_THROW(Markup(), EXpException) << U8(bad);
+    root->SetAttribute(u"a", u"");
+    TXpNode* t = root->CreateChildText(bad);
+    EXPECT_THROW(Markup(), EXpException) << U8(bad);
     root->RemoveChild(t)->Release();
   }
 }

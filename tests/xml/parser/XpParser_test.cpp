@@ -1,0 +1,408 @@
+#include "xml/parser/XpParser.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "xml/dom/XpAttribute.h"
+#include "xml/dom/XpDTDNodes.h"
+#include "xml/dom/XpDocumentType.h"
+#include "xml/dom/XpElement.h"
+#include "xml/dom/XpExceptions.h"
+#include "xml/dom/XpNamedNodeMap.h"
+#include "xml/dom/XpObjModel.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool Load(TXpObjModel& om, const std::string& text) {
+  return om.LoadMemory(text.data(), static_cast<int32_t>(text.size()));
+}
+
+std::string Markup(TXpObjModel& om) { return WideToUtf8(om.XmlDocument()); }
+
+// A parser that writes every event it fires as one line.
+struct TEventLog {
+  TXpParser Parser{nullptr};
+  std::vector<std::string> Lines;
+  TEventLog() {
+    auto add = [this](std::string s) { Lines.push_back(std::move(s)); };
+    auto u = [](const WideString& s) { return WideToUtf8(s); };
+    Parser.OnAttribute = [=](TObject*, const WideString& n, const WideString& v, bool specified) {
+      add("attr " + u(n) + "=" + u(v) + (specified ? "" : " default"));
+    };
+    Parser.OnStartElement = [=](TObject*, const WideString& n) { add("start " + u(n)); };
+    Parser.OnEndElement = [=](TObject*, const WideString& n) { add("end " + u(n)); };
+    Parser.OnCharData = [=](TObject*, const WideString& v) { add("text " + u(v)); };
+    Parser.OnPreserveSpace = [=](TObject*, const WideString& n, bool&) { add("space " + u(n)); };
+    Parser.OnDTDElementStart = [=](TObject*, const WideString& n, int32_t t) {
+      add("element " + u(n) + " " + std::to_string(t));
+    };
+    Parser.OnDTDElementGroupStart = [=](TObject*) { add("group"); };
+    Parser.OnDTDElementContent = [=](TObject*, const WideString& n, int32_t o, int32_t r) {
+      add("item " + u(n) + " " + std::to_string(o) + " " + std::to_string(r));
+    };
+    Parser.OnDTDElementGroupEnd = [=](TObject*, int32_t o, int32_t r) {
+      add("group-end " + std::to_string(o) + " " + std::to_string(r));
+    };
+    Parser.OnDTDElementEnd = [=](TObject*, const WideString& n) { add("element-end " + u(n)); };
+    Parser.OnDTDAttlistStart = [=](TObject*, const WideString& n) { add("attlist " + u(n)); };
+    Parser.OnDTDAttDefinition = [=](TObject*, const WideString& n, int32_t type, const TXpWideStringList* e,
+                                    int32_t vt, const WideString& v) {
+      add("attdef " + u(n) + " " + std::to_string(type) + " " + std::to_string(e ? e->size() : 0) + " " +
+          std::to_string(vt) + " " + u(v));
+    };
+    Parser.OnDTDAttlistEnd = [=](TObject*) { add("attlist-end"); };
+    Parser.OnDTDNotation = [=](TObject*, const WideString& n, const WideString& p, const WideString& s) {
+      add("notation " + u(n) + " " + u(p) + " " + u(s));
+    };
+    Parser.OnDTDEntityInternal = [=](TObject*, bool pe, const WideString& n, const WideString& v) {
+      add(std::string(pe ? "pentity " : "entity ") + u(n) + " " + u(v));
+    };
+    Parser.OnDTDConditionalStart = [=](TObject*, int32_t k) { add("cond " + std::to_string(k)); };
+    Parser.OnDTDConditionalEnd = [=](TObject*) { add("cond-end"); };
+    Parser.OnDTDStart = [=](TObject*, const WideString& n, const WideString&, const WideString&) {
+      add("dtd " + u(n));
+    };
+    Parser.OnDTDEnd = [=](TObject*) { add("dtd-end"); };
+  }
+  bool Parse(const std::string& text) {
+    Lines.clear();
+    return Parser.ParseMemory(text.data(), static_cast<int32_t>(text.size()));
+  }
+  std::string Joined() const {
+    std::string s;
+    for (const std::string& l : Lines) s += l + "\n";
+    return s;
+  }
+};
+
+struct TTempDir {
+  fs::path Path;
+  TTempDir() {
+    Path = fs::temp_directory_path() / ("xpparser-" + std::to_string(reinterpret_cast<uintptr_t>(this)));
+    fs::create_directories(Path);
+  }
+  ~TTempDir() {
+    std::error_code ec;
+    fs::remove_all(Path, ec);
+  }
+  fs::path Write(const std::string& name, const std::string& text) const {
+    const fs::path p = Path / name;
+    fs::create_directories(p.parent_path());
+    std::ofstream(p, std::ios::binary) << text;
+    return p;
+  }
+};
+
+}  // namespace
+
+TEST(XpParser, WellFormednessErrorsCarryTheLibraryTextLineAndColumn) {
+  struct Case {
+    const char* doc;
+    const char* error;
+  } cases[] = {
+      {"<a x='1' x='2'/>", "Line: 1 Col: 15 Error: Attributes cannot be redefined in a start tag"},
+      {"<a>\n<!-- a -- b --></a>", "Line: 2 Col: 8 Error: Invalid comment text"},
+      {"<a><!-- a ---></a>", "Error: Invalid comment text"},
+      {"<a/>\n x", "Line: 2 Col: 2 Error: There is invalid data after valid XML document"},
+      {"<?xml version='1.1'?><a/>", "Error: Tessavurn does not support XML specification greater than 1.0"},
+      {"<?xml version='2'?><a/>", "Error: Invalid XML version number: 2"},
+      {"<!-- c --><?xml version='1.0'?><a/>",
+       "Error: Document cannot start with a comment if it also contains an XML declaration"},
+      {"<a></b>", "Error: Mismatched end tag: Start tag = \"a\" End tag = \"b\""},
+      {"<a>&#x4G;</a>", "Error: Illegal character in reference: G (71)"},
+      {"<a>&#0;</a>", "Error: Invalid XML Character found"},
+      {"<a>&u;</a>", "Error: Reference to undeclared entity: u"},
+      {"<!DOCTYPE a [<!ENTITY e '&f;'><!ENTITY f '&e;'>]><a>&e;</a>", "Error: Circular reference to: e"},
+      {"<a>\xC3\x28</a>", "Line: 1 Col: 4 Error: Badly formed UTF-8 character in stream"},
+      {"<a>\x01</a>", "Error: Invalid XML Character found"},
+      {"<a b='<'/>", "Error: Invalid character in attribute value: '<'"},
+      {"<a>]]></a>", "Error: Invalid characters in element's character data: ']]>'"},
+      {"<a>", "Error: Unexpected end of file"},
+      {"<?xml version='1.0' encoding='EBCDIC'?><a/>", "Error: Invalid character encoding specified."},
+      {"<?xml version='1.0' standalone='maybe'?><a/>", "Error: Standalone value must equal 'yes' or 'no'"},
+      {"<!DOCTYPE a [<!NOTATION n>]><a/>", "Error: External modifier missing: n"},
+      {"<!DOCTYPE a [<!ENTITY % p SYSTEM 'x' NDATA n>]><a/>",
+       "Error: NDATA not allowed in parameter entity declaration"},
+      {"<!DOCTYPE a [<![INCLUDE[]]>]><a/>",
+       "Error: Conditional sections not allowed in internal subset of document type declaration"},
+      {"<!DOCTYPE a [<!ENTITY % p '(#PCDATA)'><!ELEMENT a %p;>]><a/>",
+       "Error: Parameter entities not allowed in DTD internal subset"},
+      {"<!DOCTYPE a [<!ATTLIST a b WORD #IMPLIED>]><a/>", "Error: Illegal attribute type: (a) in element WORD"},
+      {"<!DOCTYPE a [<!ELEMENT a (b;c)>]><a/>", "Error: Bad separator in content model: ;"},
+      {"<a>&#12345678;</a>", "Error: Character reference with too many digits: &#"},
+  };
+  for (const Case& c : cases) {
+    TXpObjModel om(nullptr);
+    EXPECT_FALSE(Load(om, c.doc)) << c.doc;
+    ASSERT_EQ(om.ErrorCount(), 1) << c.doc;
+    const std::string msg = om.GetErrorMsg(0);
+    EXPECT_EQ(msg.rfind("File: . Line: ", 0), 0u) << msg;
+    EXPECT_NE(msg.find(c.error), std::string::npos) << c.doc << "\n  got: " << msg;
+    EXPECT_FALSE(om.Document()->HasChildNodes()) << c.doc;
+  }
+}
+
+TEST(XpParser, BuildsTheTreeTheWriterWrites) {
+  struct Case {
+    std::string doc, markup;
+  } cases[] = {
+      {"<?xml version=\"1.0\"?><a x='1' y=\"&lt;&#65;\"><b>hi</b><c/></a>",
+       "<?xml version=\"1.0\"?>\r\n<a x=\"1\" y=\"&lt;A\"><b>hi</b><c/></a>"},
+      // Entities in content are parsed as content.
+      {"<!DOCTYPE a [<!ENTITY e 'x<b>y</b>&amp;z'>]><a>&e;&e;</a>",
+       "<!DOCTYPE a [<!ENTITY e \"x<b>y</b>&amp;z\">]>\r\n<a>x<b>y</b>&amp;zx<b>y</b>&amp;z</a>"},
+      {"<a><![CDATA[<&>]]><?pi data?><!--c--></a>", "<a><![CDATA[<&>]]><?pi data?><!--c--></a>"},
+      // Whitespace collapses, except below xml:space="preserve".
+      {"<a>  one \n two  <b xml:space='preserve'>  x  </b></a>",
+       "<a>one two<b xml:space=\"preserve\">  x  </b></a>"},
+      {"<a>\xE2\x82\xAC\xF0\x9F\x98\x80</a>", "<a>&#8364;&#128512;</a>"},
+      // Attribute values: literal TAB and LF become blanks, references stay.
+      {"<a v='x\ty\nz&#9;'/>", "<a v=\"x y z&#9;\"/>"},
+  };
+  for (const Case& c : cases) {
+    TXpObjModel om(nullptr);
+    ASSERT_TRUE(Load(om, c.doc)) << c.doc << ": " << om.GetErrorMsg(0);
+    std::string got = Markup(om);
+    // The DTD's own writing is not what this test is about.
+    if (c.doc.find("DOCTYPE") != std::string::npos) {
+      EXPECT_NE(got.find(c.markup.substr(c.markup.find("\r\n") + 2)), std::string::npos) << got;
+    } else {
+      EXPECT_EQ(got, c.markup) << c.doc;
+    }
+  }
+}
+
+TEST(XpParser, AttributesKeepSourceOrderAndOneReference) {
+  TXpObjModel om(nullptr);
+  ASSERT_TRUE(Load(om, "<a z='1' b='2'/>"));
+  const TXpNamedNodeMap* attrs = om.DocumentElement()->Attributes();
+  ASSERT_EQ(attrs->nmGetLength(), 2);
+  EXPECT_EQ(attrs->Item(0)->NodeName(), u"z");
+  EXPECT_EQ(attrs->Item(1)->NodeName(), u"b");
+  EXPECT_EQ(attrs->Item(0)->RefCount(), 1);
+}
+
+TEST(XpParser, EncodingsByDeclarationAndByteOrderMark) {
+  TXpObjModel latin(nullptr);
+  ASSERT_TRUE(Load(latin, "<?xml version='1.0' encoding='ISO-8859-1'?><a>\xFC</a>"));
+  EXPECT_EQ(latin.DocumentElement()->Text(), u"\u00fc");
+  EXPECT_EQ(latin.InCharSet(), ceISO88591);
+
+  std::string utf16 = "\xFF\xFE";
+  for (char16_t c : std::u16string(u"<a>\u20ac</a>")) {
+    utf16 += static_cast<char>(c & 0xFF);
+    utf16 += static_cast<char>(c >> 8);
+  }
+  TXpObjModel wide(nullptr);
+  ASSERT_TRUE(Load(wide, utf16)) << wide.GetErrorMsg(0);
+  EXPECT_EQ(wide.DocumentElement()->Text(), u"\u20ac");
+  EXPECT_EQ(wide.InCharSet(), ceUTF16LE);
+}
+
+TEST(XpParser, EventOrderOfDeclarationsAndDefaults) {
+  TEventLog log;
+  ASSERT_TRUE(log.Parse("<!DOCTYPE a [\n"
+                        "<!ELEMENT a (b?, (c|d)*)>\n"
+                        "<!ATTLIST a k (x|y) 'x' f CDATA #FIXED 'F' r CDATA #REQUIRED>\n"
+                        "<!ATTLIST a k CDATA 'ignored'>\n"
+                        "<!NOTATION n PUBLIC 'p'>\n"
+                        "<!ENTITY e 'v'>\n"
+                        "]><a r='1'/>"))
+      << log.Parser.GetErrorMsg(0);
+  EXPECT_EQ(log.Joined(),
+            "dtd a\n"
+            "element a 4\ngroup\nitem b 1 1\ngroup\nitem c 0 0\nitem d 0 1\ngroup-end 2 1\ngroup-end 0 1\n"
+            "element-end a\n"
+            "attlist a\nattdef k 9 2 1 x\nattdef f 1 0 4 F\nattdef r 1 0 3 \nattlist-end\n"
+            "attlist a\nattdef k 1 0 1 ignored\nattlist-end\n"
+            "notation n p \n"
+            "entity e v\n"
+            "dtd-end\n"
+            // Given attributes, then the declared defaults (the first
+            // declaration is binding), then the start tag.
+            "attr r=1\nattr k=x default\nattr f=F default\nspace a\nstart a\nend a\n");
+}
+
+TEST(XpParser, EmptyElementAndNormalizedTextEvents) {
+  TEventLog log;
+  ASSERT_TRUE(log.Parse("<a>  two   words </a>"));
+  EXPECT_EQ(log.Joined(), "space a\nstart a\ntext two words\nend a\n");
+  ASSERT_TRUE(log.Parse("<e/>"));
+  EXPECT_EQ(log.Joined(), "space e\nstart e\nend e\n");
+}
+
+TEST(XpParser, RaiseErrorsDecidesWhetherTheCallerSeesAnException) {
+  TXpObjModel om(nullptr);
+  EXPECT_FALSE(Load(om, "<a>"));
+  EXPECT_EQ(om.ErrorCount(), 1);
+  EXPECT_FALSE(om.Document()->HasChildNodes());
+  om.SetRaiseErrors(true);
+  EXPECT_THROW(Load(om, "<a><b></a>"), EXpParserError);
+  EXPECT_EQ(om.ErrorCount(), 1);
+  EXPECT_FALSE(om.Document()->HasChildNodes());
+  EXPECT_TRUE(Load(om, "<a/>"));
+  EXPECT_EQ(om.ErrorCount(), 0);
+}
+
+TEST(XpParser, MissingFileGivesTwoEntriesAndOutOfBoundsIndexesAnswer) {
+  TXpParser parser(nullptr);
+  EXPECT_FALSE(parser.ParseDataSource("/nonexistent/dir/x.xml"));
+  ASSERT_EQ(parser.GetErrorCount(), 2);
+  EXPECT_EQ(parser.GetErrorMsg(0), "File /nonexistent/dir/x.xml could not be found");
+  EXPECT_EQ(parser.GetErrorMsg(1), "Unable to load source /nonexistent/dir/x.xml");
+  EXPECT_EQ(parser.GetErrorMsg(-1), "ERROR INDEX OUT OF BOUNDS");
+  EXPECT_EQ(parser.GetErrorMsg(2), "ERROR INDEX OUT OF BOUNDS");
+}
+
+TEST(XpParser, Defaults) {
+  TXpParser parser(nullptr);
+  EXPECT_EQ(parser.BufferSize(), 8192);
+  parser.SetBufferSize(100);
+  EXPECT_EQ(parser.BufferSize(), 1024);
+  EXPECT_TRUE(parser.NormalizeData());
+  EXPECT_FALSE(parser.RaiseErrors());
+  EXPECT_EQ(parser.UserName(), "anonymous");
+  EXPECT_EQ(parser.Password().size(), 25u);
+  EXPECT_EQ(parser.ResolverPolicy, rpDocumentFolder);
+  EXPECT_EQ(parser.MaxDepth, 256);
+  EXPECT_EQ(parser.MaxEntityNesting, 40);
+}
+
+TEST(XpParser, DirectoryContexts) {
+  TXpDirContext http(nullptr, "http://host/a/b/doc.xml");
+  EXPECT_EQ(http.Kind(), xpdcHTTP);
+  EXPECT_EQ(http.BasePath(), "host/a/b/");
+  EXPECT_EQ(http.CurrentName(), "doc.xml");
+  TXpDirContext relative(&http, "sub/x.dtd");
+  EXPECT_EQ(relative.Kind(), xpdcHTTP);
+  EXPECT_EQ(relative.URL(), "host/a/b/sub/x.dtd");
+  EXPECT_THROW(TXpDirContext(&http, "C:\\x.xml"), EXpException);
+  TXpDirContext local(nullptr, "/tmp/d/x.xml");
+  EXPECT_EQ(local.Kind(), xpdcLocal);
+  EXPECT_EQ(local.URL(), std::string("") + TXpDirContext::kSep + "tmp" + TXpDirContext::kSep + "d" +
+                             TXpDirContext::kSep + "x.xml");
+}
+
+TEST(XpParser, ExternalSubsetConditionalSectionsAndEntities) {
+  TTempDir dir;
+  dir.Write("d/sub.dtd",
+            "<?xml encoding='UTF-8'?>\n"
+            "<!ENTITY % inc 'INCLUDE'>\n"
+            "<![%inc;[ <!ELEMENT a (#PCDATA|b)*> ]]>\n"
+            "<![IGNORE[ <!ELEMENT a EMPTY> <![ nested ]]> ]]>\n"
+            "<!ATTLIST a d CDATA 'dflt'>\n"
+            "<!ENTITY ext SYSTEM 'ext.ent'>\n");
+  dir.Write("d/ext.ent", "<?xml encoding='ISO-8859-1'?>from <b>file</b>");
+  const fs::path doc = dir.Write("d/doc.xml", "<!DOCTYPE a SYSTEM 'sub.dtd'><a>&ext;</a>");
+  TXpObjModel om(nullptr);
+  ASSERT_TRUE(om.LoadDataSource(doc.u16string())) << om.GetErrorMsg(0);
+  EXPECT_EQ(WideToUtf8(om.DocumentElement()->noomGetXpDocument()), "<a d=\"dflt\">from<b>file</b></a>");
+  TXpDocumentType* subset = om.Document()->docGetDocType()->ExternalSubset();
+  ASSERT_NE(subset, nullptr);
+  EXPECT_EQ(subset->noGetNodesByNodeTypeName(DTD_ELEMENT_NODE, u"a")->nlGetLength(), 1);
+  // The ignored section's text is kept, nested markers and all.
+  auto conds = subset->GetChildNodesByNodeType(DTD_CONDITIONAL_NODE);
+  ASSERT_EQ(conds->nlGetLength(), 2);
+  EXPECT_EQ(conds->Item(1)->Text(), u" <!ELEMENT a EMPTY> <![ nested ]]> ");
+}
+
+TEST(XpParser, HostileInputFailsWithTheLimitsText) {
+  std::string laughs = "<!DOCTYPE a [<!ENTITY l0 'lol'>";
+  for (int i = 1; i < 10; ++i)
+    laughs += "<!ENTITY l" + std::to_string(i) + " '" + [&] {
+      std::string s;
+      for (int k = 0; k < 10; ++k) s += "&l" + std::to_string(i - 1) + ";";
+      return s;
+    }() + "'>";
+  const std::string big(100000, 'x');
+  std::string quadratic = "<!DOCTYPE a [<!ENTITY big '" + big + "'>]><a>";
+  for (int i = 0; i < 100000; ++i) quadratic += "&big;";
+  quadratic += "</a>";
+  std::string deep;
+  for (int i = 0; i < 100000; ++i) deep += "<e>";
+  struct Case {
+    std::string doc;
+    const char* error;
+  } cases[] = {
+      {laughs + "]><a>&l9;</a>", "Entity expansion exceeds 1000000 characters at entity l"},
+      {laughs + "]><a v='&l9;'/>", "Entity expansion exceeds 1000000 characters at entity l"},
+      {quadratic, "characters at entity big"},
+      {deep, "Elements nested deeper than 256 levels"},
+      {"<" + std::string(60000, 'n') + "/>", "Name longer than 50000 characters"},
+  };
+  for (const Case& c : cases) {
+    TXpObjModel om(nullptr);
+    EXPECT_FALSE(Load(om, c.doc));
+    ASSERT_EQ(om.ErrorCount(), 1);
+    EXPECT_NE(om.GetErrorMsg(0).find(c.error), std::string::npos) << om.GetErrorMsg(0);
+  }
+}
+
+TEST(XpParser, DepthLimitCountsTheRootAsOne) {
+  for (int depth : {256, 257}) {
+    std::string doc;
+    for (int i = 0; i < depth; ++i) doc += "<e>";
+    for (int i = 0; i < depth; ++i) doc += "</e>";
+    TXpObjModel om(nullptr);
+    EXPECT_EQ(Load(om, doc), depth == 256) << depth;
+  }
+}
+
+TEST(XpParser, ManyAttributesParseAndDuplicatesAmongThemAreFound) {
+  std::string doc = "<a";
+  for (int i = 0; i < 50000; ++i) doc += " a" + std::to_string(i) + "='v'";
+  TXpParser parser(nullptr);
+  int32_t count = 0;
+  parser.OnAttribute = [&](TObject*, const WideString&, const WideString&, bool) { ++count; };
+  const std::string ok = doc + "/>";
+  ASSERT_TRUE(parser.ParseMemory(ok.data(), static_cast<int32_t>(ok.size()))) << parser.GetErrorMsg(0);
+  EXPECT_EQ(count, 50000);
+  const std::string dup = doc + " a49999='w'/>";
+  EXPECT_FALSE(parser.ParseMemory(dup.data(), static_cast<int32_t>(dup.size())));
+  EXPECT_NE(parser.GetErrorMsg(0).find("Attributes cannot be redefined"), std::string::npos);
+
+  // The tree holds them all, in order.
+  std::string small = "<a";
+  for (int i = 0; i < 2000; ++i) small += " a" + std::to_string(i) + "='v'";
+  TXpObjModel om(nullptr);
+  ASSERT_TRUE(Load(om, small + "/>"));
+  EXPECT_EQ(om.DocumentElement()->Attributes()->nmGetLength(), 2000);
+  EXPECT_EQ(om.DocumentElement()->Attributes()->Item(1999)->NodeName(), u"a1999");
+}
+
+TEST(XpParser, ResolverPolicyKeepsOutsideFilesOut) {
+  TTempDir dir;
+  dir.Write("secret.txt", "geheim");
+  const fs::path doc = dir.Write("d/doc.xml", "<!DOCTYPE a [<!ENTITY s SYSTEM '../secret.txt'>]><a>&s;</a>");
+  TXpObjModel om(nullptr);
+  EXPECT_FALSE(om.LoadDataSource(doc.u16string()));
+  ASSERT_EQ(om.ErrorCount(), 1);
+  EXPECT_NE(om.GetErrorMsg(0).find("External resource not loaded (resolver policy): ../secret.txt"),
+            std::string::npos)
+      << om.GetErrorMsg(0);
+  // A document from memory has no folder: nothing external is read.
+  EXPECT_FALSE(Load(om, "<!DOCTYPE a SYSTEM 'x.dtd'><a/>"));
+
+  TXpParser parser(nullptr);
+  parser.ResolverPolicy = rpLocal;
+  EXPECT_TRUE(parser.ParseDataSource(doc.string())) << parser.GetErrorMsg(0);
+}
+
+TEST(XpParser, TrackedNamesAndStyleSheets) {
+  TXpObjModel om(nullptr);
+  om.SetTrackElements(true);
+  om.SetTrackAttributes(true);
+  ASSERT_TRUE(Load(om, "<?xml-stylesheet href='s.xsl'?><r b='1'><q a='2'/><q/></r>"));
+  ASSERT_EQ(om.ElementList().Count(), 2);
+  EXPECT_EQ(om.ElementList().Strings(0), "q");
+  EXPECT_EQ(om.ElementList().Strings(1), "r");
+  EXPECT_EQ(om.AttributeList().Count(), 2);
+  ASSERT_EQ(om.StyleSheets().nlGetLength(), 1);
+  EXPECT_EQ(om.StyleSheets().Item(0)->ParentNode(), om.Document());
+}

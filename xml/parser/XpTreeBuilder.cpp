@@ -1,0 +1,254 @@
+#include "xml/parser/XpTreeBuilder.h"
+
+#include "xml/dom/XpAttribute.h"
+#include "xml/dom/XpCharacterData.h"
+#include "xml/dom/XpDTDNodes.h"
+#include "xml/dom/XpDocumentType.h"
+#include "xml/dom/XpElement.h"
+#include "xml/dom/XpEntityReference.h"
+#include "xml/dom/XpExceptions.h"
+#include "xml/dom/XpProcessingInstruction.h"
+
+TXpTreeBuilder::TXpTreeBuilder(TXpObjModel* model)
+    : TComponent(model), FModel(model), FParser(new TXpParser(this)) {
+  TXpParser& p = *FParser;
+  auto doc = [this] { return FModel->Document(); };
+  p.OnAttribute = [this, doc](TObject*, const WideString& name, const WideString& value, bool specified) {
+    if (name.empty()) return;
+    if (FModel->TrackAttributes()) FModel->FAttributeList.Add(WideToAnsi(name));
+    TXpAttribute* attr = doc()->CreateAttribute(name);
+    attr->SetNodeValue(value);
+    attr->SetSpecified(specified);
+    FPending.push_back(attr);
+  };
+  p.OnStartElement = [this, doc](TObject*, const WideString& name) {
+    if (FModel->TrackElements()) FModel->FElementList.Add(WideToAnsi(name));
+    TXpElement* element = doc()->CreateElement(name);
+    try {
+      for (size_t i = 0; i < FPending.size(); ++i) {
+        TXpAttribute* attr = FPending[i];
+        FPending[i] = nullptr;
+        TXpAttribute* replaced = element->SetAttributeNode(attr);
+        attr->Release();
+        if (replaced) replaced->Release();
+      }
+      FPending.clear();
+      Top()->AppendChild(element);
+    } catch (...) {
+      element->Release();
+      throw;
+    }
+    Push(element);
+    element->Release();
+  };
+  p.OnEndElement = [this](TObject*, const WideString&) { Pop(); };
+  p.OnCharData = [this, doc](TObject*, const WideString& text) { AppendNew(doc()->CreateTextNode(text)); };
+  p.OnCDATASection = [this, doc](TObject*, const WideString& text) { AppendNew(doc()->CreateCDATASection(text)); };
+  p.OnComment = [this, doc](TObject*, const WideString& text) { AppendNew(doc()->CreateComment(text)); };
+  p.OnProcessingInstruction = [this, doc](TObject*, const WideString& target, const WideString& data) {
+    TXpNode* pi = doc()->CreateProcessingInstruction(target, data);
+    if (pi->noNameEquals(u"xml-stylesheet")) FModel->FStyleSheets.Add(pi);
+    AppendNew(pi);
+  };
+  p.OnNonXMLEntity = [this, doc](TObject*, const WideString& name, const WideString&, const WideString&,
+                                 const WideString&) { AppendNew(doc()->CreateEntityReference(name)); };
+  p.OnPreserveSpace = [this](TObject* sender, const WideString& name, bool& preserve) {
+    FModel->omOnPreserveSpace(sender, name, preserve);
+  };
+  p.OnResolveEntity = [this](TObject* sender, const WideString& name, const WideString& publicId,
+                             const WideString& systemId, WideString& value) {
+    if (FModel->OnResolveEntity) FModel->OnResolveEntity(sender, name, publicId, systemId, value);
+  };
+  // --- DTD ---
+  auto decls = [this]() -> TXpDocumentType& { return *static_cast<TXpDocumentType*>(Top()); };
+  p.OnDTDStart = [this, doc](TObject*, const WideString& name, const WideString& publicId,
+                             const WideString& systemId) {
+    FInDTD = true;
+    TXpDocumentType* doctype = doc()->CreateDocumentType(name, false);
+    doctype->SetPublicID(publicId);
+    doctype->SetSystemID(systemId);
+    AppendNew(doctype);
+    Push(doctype);
+  };
+  p.OnDTDEnd = [this](TObject*) {
+    Pop();
+    FInDTD = false;
+  };
+  p.OnDTDExternalStart = [this, doc](TObject* sender, WideString& location) {
+    if (FModel->OnDTDExternal) FModel->OnDTDExternal(sender, location);
+    TXpDocumentType* subset = doc()->CreateDocumentType(location, true);
+    static_cast<TXpDocumentType*>(FStack[1])->SetExternalSubset(subset);
+    Push(subset);
+    subset->Release();
+  };
+  p.OnDTDExternalLoaded = [this](TObject*, const WideString& url) { Top()->SetBaseURI(url); };
+  p.OnDTDExternalEnd = [this](TObject*) { Pop(); };
+  p.OnDTDElementStart = [this, decls](TObject*, const WideString& name, int32_t contentType) {
+    TXpNode* node = decls().CreateDTDElement(name, contentType);
+    AppendNew(node);
+    Push(node);
+  };
+  p.OnDTDElementGroupStart = [this](TObject*) {
+    TXpNode* top = Top();
+    TXpNode* group = top->NodeType() == DTD_ELEMENT_NODE
+                         ? static_cast<TXpDTDElement*>(top)->CreateDTDElementGroup()
+                         : static_cast<TXpDTDElementGroup*>(top)->CreateDTDElementGroup();
+    AppendNew(group);
+    Push(group);
+  };
+  p.OnDTDElementContent = [this](TObject*, const WideString& name, int32_t occurrence, int32_t relation) {
+    AppendNew(static_cast<TXpDTDElementGroup*>(Top())->CreateDTDElementContent(name, occurrence, relation));
+  };
+  p.OnDTDElementGroupEnd = [this](TObject*, int32_t occurrence, int32_t relation) {
+    auto* group = static_cast<TXpDTDElementGroup*>(Top());
+    group->SetOccurrence(occurrence);
+    group->SetRelation(relation);
+    Pop();
+  };
+  p.OnDTDElementEnd = [this](TObject*, const WideString&) { Pop(); };
+  p.OnDTDAttlistStart = [this, decls](TObject*, const WideString& name) {
+    TXpNode* node = decls().CreateDTDAttlist(name);
+    AppendNew(node);
+    Push(node);
+  };
+  p.OnDTDAttDefinition = [this](TObject*, const WideString& name, int32_t attrType,
+                                const TXpWideStringList* enumeration, int32_t valueType, const WideString& value) {
+    AppendNew(static_cast<TXpDTDAttlist*>(Top())->CreateDTDAttDefinition(name, attrType, enumeration, valueType, value));
+  };
+  p.OnDTDAttlistEnd = [this](TObject*) { Pop(); };
+  p.OnDTDConditionalStart = [this, decls](TObject*, int32_t kind) {
+    TXpNode* node = decls().CreateDTDConditional(kind);
+    AppendNew(node);
+    Push(node);
+  };
+  p.OnDTDConditionalEnd = [this](TObject*) { Pop(); };
+  p.OnDTDEntityInternal = [this, decls](TObject*, bool parameter, const WideString& name, const WideString& value) {
+    TXpDTDEntity* entity = decls().CreateDTDEntity(name);
+    entity->SetParameterEntity(parameter);
+    entity->SetNodeValue(value);
+    AppendNew(entity);
+  };
+  p.OnDTDEntityExternal = [this, decls](TObject*, bool parameter, const WideString& name, const WideString& publicId,
+                                        const WideString& systemId, const WideString& notation) {
+    TXpDTDEntity* entity = decls().CreateDTDEntity(name);
+    entity->SetParameterEntity(parameter);
+    entity->SetPublicID(publicId);
+    entity->SetSystemID(systemId);
+    entity->SetNotationName(notation);
+    AppendNew(entity);
+  };
+  p.OnDTDNotation = [this, decls](TObject*, const WideString& name, const WideString& publicId,
+                                  const WideString& systemId) {
+    TXpDTDNotation* notation = decls().CreateDTDNotation(name);
+    notation->SetPublicID(publicId);
+    notation->SetSystemID(systemId);
+    AppendNew(notation);
+  };
+}
+
+TXpTreeBuilder::~TXpTreeBuilder() { Fail(); }
+
+void TXpTreeBuilder::Push(TXpNode* node) {
+  node->AddRef();
+  FStack.push_back(node);
+}
+
+void TXpTreeBuilder::Pop() {
+  // The document at the bottom stays until the load ends.
+  if (FStack.size() <= 1) return;
+  FStack.back()->Release();
+  FStack.pop_back();
+}
+
+void TXpTreeBuilder::AppendNew(TXpNode* node) {
+  try {
+    Top()->AppendChild(node);
+  } catch (...) {
+    node->Release();
+    throw;
+  }
+  node->Release();
+}
+
+void TXpTreeBuilder::Begin() {
+  Fail();
+  Push(FModel->Document());
+  FInDTD = false;
+}
+
+void TXpTreeBuilder::Fail() {
+  for (TXpAttribute* attr : FPending)
+    if (attr) attr->Release();
+  FPending.clear();
+  while (!FStack.empty()) {
+    FStack.back()->Release();
+    FStack.pop_back();
+  }
+}
+
+bool TXpTreeBuilder::Load(const std::function<bool(TXpParser&)>& parse) {
+  FParser->SetNormalizeData(FModel->NormalizeData());
+  FParser->SetRaiseErrors(FModel->RaiseErrors());
+  FParser->SetBufferSize(FModel->BufferSize());
+  if (!FModel->Password().empty()) FParser->SetPassword(FModel->Password());
+  if (!FModel->UserName().empty()) FParser->SetUserName(FModel->UserName());
+  Begin();
+  bool ok = false;
+  try {
+    ok = parse(*FParser);
+  } catch (...) {
+    FModel->FErrors.Assign(FParser->Errors());
+    Fail();
+    FModel->ClearDocument();
+    FModel->FStyleSheets.Empty();
+    throw;
+  }
+  Fail();
+  FModel->FInCharSet = FParser->GetInCharSet();
+  FModel->FStandalone = FParser->IsStandalone();
+  FModel->FInExternalEntity = FParser->InExternalEntity();
+  if (!ok) {
+    FModel->FErrors.Assign(FParser->Errors());
+    FModel->ClearDocument();
+    FModel->FStyleSheets.Empty();
+  }
+  return ok;
+}
+
+// --- the object model's load entry points ---
+
+TXpTreeBuilder* TXpObjModel::omGetBuilder() {
+  if (!FBuilder) FBuilder = new TXpTreeBuilder(this);
+  return FBuilder;
+}
+
+bool TXpObjModel::LoadDataSource(const WideString& source) {
+  omLoadInit();
+  TXpTreeBuilder* builder = omGetBuilder();
+  const bool ok = builder->Load([&](TXpParser& p) { return p.ParseDataSource(WideToAnsi(source)); });
+  FOutCharSet = FInCharSet;
+  FDocument->SetDocLocation(builder->Parser()->DocLocation());
+  return ok;
+}
+
+bool TXpObjModel::omLoadInContext(const WideString& context, const WideString& source) {
+  omLoadInit();
+  TXpTreeBuilder* builder = omGetBuilder();
+  TXpDirContext parent(nullptr, WideToAnsi(context) + "x");
+  const bool ok = builder->Load([&](TXpParser& p) { return p.ParseInContext(&parent, WideToAnsi(source)); });
+  FOutCharSet = FInCharSet;
+  FDocument->SetDocLocation(builder->Parser()->DocLocation());
+  return ok;
+}
+
+bool TXpObjModel::LoadStream(TStream& stream) {
+  omLoadInit();
+  FDocument->SetDocLocation(WideString());
+  return omGetBuilder()->Load([&](TXpParser& p) { return p.ParseStream(stream); });
+}
+
+bool TXpObjModel::LoadMemory(const void* data, int32_t size) {
+  omLoadInit();
+  FDocument->SetDocLocation(WideString());
+  return omGetBuilder()->Load([&](TXpParser& p) { return p.ParseMemory(data, size); });
+}

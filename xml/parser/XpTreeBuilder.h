@@ -1,0 +1,41 @@
+// Builds the object model's document from the events of its parser: a
+// stack of open nodes with the document at the bottom, attributes collected
+// until their start tag arrives, DTD declarations as nodes below the
+// DOCTYPE.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "classlib/Component.h"
+#include "xml/dom/XpObjModel.h"
+#include "xml/parser/XpParser.h"
+
+class TXpAttribute;
+
+class TXpTreeBuilder : public TComponent {
+ public:
+  // Owned by `model`; creates the parser and hooks its events.
+  explicit TXpTreeBuilder(TXpObjModel* model);
+  ~TXpTreeBuilder() override;
+
+  TXpParser* Parser() const { return FParser; }
+  // Runs one load through `parse`; false (or the exception, with
+  // RaiseErrors) on failure, leaving an empty document.
+  bool Load(const std::function<bool(TXpParser&)>& parse);
+
+ private:
+  void Begin();
+  void Fail();
+  void Push(TXpNode* node);
+  void Pop();
+  TXpNode* Top() const { return FStack.back(); }
+  // Appends a new node to the top and drops the creation reference.
+  void AppendNew(TXpNode* node);
+
+  TXpObjModel* FModel;
+  TXpParser* FParser;
+  std::vector<TXpNode*> FStack;  // each holds a reference of the stack
+  std::vector<TXpAttribute*> FPending;
+  bool FInDTD = false;
+};
