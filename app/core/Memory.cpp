@@ -87,8 +87,9 @@ int32_t Memory::loadClass(int32_t c, int32_t bit) {
     users_[c] = static_cast<int32_t>(static_cast<uint32_t>(users_[c]) | flag);
     return 1;
   }
-  users_[c] = static_cast<int32_t>(flag);
   // Both headers are checked first: a refused file loads nothing of the class.
+  // The bit is set only once the class is loaded, so that a failed load
+  // leaves the class unheld.
   if (!HeaderOk(sda_) || !HeaderOk(mda_)) return 0;
   // The class's records lie together: each block is read at once, and the
   // records that came back whole are kept even when the block is short.
@@ -111,6 +112,7 @@ int32_t Memory::loadClass(int32_t c, int32_t bit) {
       std::memcpy(a, &block[at], sizeof(AthleteRecord));
     }
   }
+  users_[c] = static_cast<int32_t>(flag);
   return 1;
 }
 

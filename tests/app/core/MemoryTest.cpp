@@ -244,6 +244,30 @@ TEST_F(MemoryTest, UserBitsKeepAClassWhileAnyIsHeld) {
   ASSERT_NE(gMemory->loadTeamAthletes(0, 1), nullptr);
 }
 
+TEST_F(MemoryTest, AFailedClassLoadReportsFailureAndHoldsNothing) {
+  for (const char* ext : {"SDA", "MDA"}) {
+    SCOPED_TRACE(ext);
+    gMemory.reset();
+    openFixtureStore();
+    // The header goes bad after the store opened; the class is loaded anew.
+    std::FILE* f = std::fopen(DataFilePath(ext).c_str(), "r+b");
+    ASSERT_NE(f, nullptr);
+    const uint8_t bad[4] = {1, 2, 3, 4};
+    std::fseek(f, 100, SEEK_SET);
+    std::fwrite(bad, 1, sizeof bad, f);
+    std::fclose(f);
+    gMemory->releaseClass(0, 1 << 16);
+    ASSERT_EQ(gMemory->getTeam(0, 0), nullptr);
+
+    EXPECT_EQ(gMemory->loadClass(0, 0), 0);
+    EXPECT_EQ(gMemory->userMask(0), 0);
+    EXPECT_EQ(gMemory->getTeam(0, 0), nullptr);
+    // A second attempt is a load, not a bit added to a held class.
+    EXPECT_EQ(gMemory->loadClass(0, 0), 0);
+    EXPECT_EQ(gMemory->userMask(0), 0);
+  }
+}
+
 TEST_F(MemoryTest, NewRecordsAreBlank) {
   std::unique_ptr<TeamRecord> t(NewTeamRecord());
   std::unique_ptr<AthleteRecord> a(NewAthleteRecord());
