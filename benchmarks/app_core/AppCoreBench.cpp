@@ -1,10 +1,13 @@
 // Loading a full event (12 classes x 20 teams x 13 athletes, all named, all
-// disciplines) from its data files, and checking all 12 classes.
+// disciplines) from its data files, checking all 12 classes, and writing its
+// entry file with every team ticked.
 #include "app/core/EntryCheck.h"
+#include "app/core/EntryFileWriter.h"
 #include "app/core/EventTable.h"
 #include "app/core/Memory.h"
 #include "app/core/Meldefehler.h"
 #include "app/core/Settings.h"
+#include "xml/dom/XpObjModel.h"
 
 #include <benchmark/benchmark.h>
 
@@ -67,6 +70,22 @@ void BM_CheckAllClasses(benchmark::State& state) {
   state.counters["classes_with_errors"] = static_cast<double>(errors) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_CheckAllClasses)->Unit(benchmark::kMicrosecond);
+
+// Building the document, saving it (temporary file, rename) and clearing it.
+void BM_WriteFullEntryFile(benchmark::State& state) {
+  Event();
+  gMemory = std::make_unique<Memory>();
+  static EntrySelectionTable selection;
+  for (auto& row : selection)
+    for (int32_t t = 0; t < kMaxTeams; ++t) row[t] = 1;
+  TXpObjModel xml(nullptr);
+  EntryFileWriter writer(*gEventDef, *gMemory, selection, "{00000000-0000-0000-0000-000000000000}", "");
+  const std::string path = (Event().dir / "Meldung.VOV").string();
+  for (auto _ : state)
+    if (!writer.WriteEntryFile(xml, path)) state.SkipWithError("not written");
+  state.counters["bytes"] = static_cast<double>(fs::file_size(path));
+}
+BENCHMARK(BM_WriteFullEntryFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
