@@ -1,7 +1,9 @@
 #include "app/core/EntryFileWriter.h"
 
 #include "app/core/FieldText.h"
+#include "app/core/FileSystem.h"
 #include "app/core/Memory.h"
+#include "classlib/Stream.h"
 #include "xml/dom/XpDocument.h"
 #include "xml/dom/XpElement.h"
 #include "xml/dom/XpObjModel.h"
@@ -157,12 +159,14 @@ void EntryFileWriter::BuildDocument(TXpObjModel& xml) const {
 }
 
 bool EntryFileWriter::WriteEntryFile(TXpObjModel& xml, const std::string& path) const {
-  // SaveToFile writes a temporary file beside the target and renames it over
-  // the old one; a failure there raises, and the old file stays.
+  // The document is written into memory and then saved whole: a temporary
+  // file beside the target, flushed to the disk and renamed over the old one.
   bool saved = false;
   try {
     BuildDocument(xml);
-    saved = xml.SaveToFile(AnsiToWide(path));
+    TMemoryStream bytes;
+    xml.SaveToStream(bytes);
+    saved = kel::WriteWholeFile(path, bytes.Memory(), static_cast<size_t>(bytes.Size()));
   } catch (const std::exception&) {
     saved = false;
   }

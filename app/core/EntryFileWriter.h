@@ -27,9 +27,8 @@ public:
   // Replaces the model's document with the entry file's tree and switches
   // formatted output on.
   void BuildDocument(TXpObjModel& xml) const;
-  // Builds the document and saves it at `path` (Windows-1252), replacing a
-  // file there only once the new one is complete; the model's document is
-  // cleared afterwards. False when saving failed: no partial file is left
+  // Builds the document and saves it whole at `path` (Windows-1252; see
+  // kel::WriteWholeFile); the model's document is cleared afterwards. False when saving failed: no partial file is left
   // and no exception leaves.
   bool WriteEntryFile(TXpObjModel& xml, const std::string& path) const;
 

@@ -1,5 +1,7 @@
 #include "app/core/IniFile.h"
 
+#include "app/core/FileSystem.h"
+
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -118,26 +120,9 @@ void IniFile::set(const std::string& section, const std::string& key, const std:
 }
 
 bool IniFile::save() const {
-  std::string tmp = path_ + ".tmp";
-  {
-    std::FILE* f = std::fopen(tmp.c_str(), "wb");
-    if (!f) return false;
-    bool ok = true;
-    for (const std::string& l : lines_) {
-      std::string out = l + "\r\n";
-      if (std::fwrite(out.data(), 1, out.size(), f) != out.size()) ok = false;
-    }
-    if (std::fclose(f) != 0) ok = false;
-    if (!ok) {
-      std::remove(tmp.c_str());
-      return false;
-    }
-  }
-  if (std::rename(tmp.c_str(), path_.c_str()) != 0) {
-    std::remove(tmp.c_str());
-    return false;
-  }
-  return true;
+  std::string bytes;
+  for (const std::string& l : lines_) bytes += l + "\r\n";
+  return WriteWholeFile(path_, bytes.data(), bytes.size());
 }
 
 }  // namespace kel
