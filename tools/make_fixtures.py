@@ -75,7 +75,7 @@ def event_file(kind, title, classes, class_count=None, name_terminated=True):
         put(block, base + 20, struct.pack("<h", cl["modus"]))
         put(block, base + 22, struct.pack("<h", cl["athletes"]))
         put(block, base + 26, struct.pack("<h", cl["index"]))
-        put(block, base + 28, struct.pack("<h", len(cl["disciplines"])))
+        put(block, base + 28, struct.pack("<h", cl.get("discipline_count", len(cl["disciplines"]))))
         put(block, base + 30, struct.pack("<h", cl["season"]))
         put(block, base + 32, struct.pack("<h", cl["oldest"]))
         put(block, base + 34, struct.pack("<h", cl["youngest"]))
@@ -228,6 +228,12 @@ def full_teams():
 
 
 # --- hostile event files ---------------------------------------------------
+def with_last_class(**changes):
+    classes = profile_a_classes()
+    classes[-1] = dict(classes[-1], **changes)
+    return classes
+
+
 def hostile_files():
     good = event_file(1, "Kreisentscheid 2010", profile_a_classes())
     out = {
@@ -237,6 +243,11 @@ def hostile_files():
         "COUNT13.JTFO": event_file(1, "Zu viele Klassen", profile_a_classes(), class_count=13),
         "COUNTNEG.JTFO": event_file(1, "Negative Klassenzahl", profile_a_classes(), class_count=-1),
         "KIND12.JTFO": event_file(12, "Falsche Art", profile_a_classes()),
+        # One class of twelve beyond a per-class limit.
+        "ATHL14.JTFO": event_file(1, "14 Teilnehmer", with_last_class(athletes=14)),
+        "DISC8.JTFO": event_file(1, "8 Disziplinen", with_last_class(discipline_count=8)),
+        "PLACES21.JTFO": event_file(1, "21 Mannschaften", with_last_class(places=21)),
+        "ATHLNEG.JTFO": event_file(1, "Negative Teilnehmerzahl", with_last_class(athletes=-1)),
         "NOTERM.JTFO": event_file(1, "Ohne Endezeichen",
                                   [dict(c, name="ABCDEFGHIJKLMNOPQRSTUVWXYZ") for c in profile_a_classes()],
                                   name_terminated=False),

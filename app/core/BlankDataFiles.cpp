@@ -1,25 +1,13 @@
 #include "app/core/DataFileHeader.h"
+#include "app/core/FileSystem.h"
 #include "app/core/Memory.h"
 #include "app/core/Platform.h"
 #include "app/core/Settings.h"
 
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
 namespace {
-
-// Writes a whole file through a temporary file beside it.
-bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::string tmp = path + ".tmp";
-  std::FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  if (std::fclose(f) != 0) ok = false;
-  if (ok) ok = kel::platform().replaceFile(tmp, path);
-  if (!ok) kel::platform().removeFile(tmp);
-  return ok;
-}
 
 std::vector<uint8_t> BlankFileImage(const char* ext) {
   const DataFileHeader& h = DataHeaderTemplate();
@@ -49,7 +37,8 @@ int32_t CreateBlankDataFiles() {
   for (const char* ext : {"SDA", "MDA", "STF"}) {
     std::string path = DataFilePath(ext);
     if (kel::platform().pathExists(path)) continue;  // existing files are kept
-    if (!WriteWholeFile(path, BlankFileImage(ext))) return 0;
+    const std::vector<uint8_t> image = BlankFileImage(ext);
+    if (!kel::WriteWholeFile(path, image.data(), image.size())) return 0;
   }
   return 1;
 }

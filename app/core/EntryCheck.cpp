@@ -208,11 +208,13 @@ int32_t CheckClass(Memory* store, int32_t c) {
 }
 
 int32_t CheckClassEntries(Memory* store, int32_t c) {
-  if (!store || !gEventDef || !gMeldefehler || c < 0 || c >= gEventDef->classCount || c >= kMaxClasses)
-    return 0;
-  const EventDefinition& def = *gEventDef;
+  if (!gMeldefehler) return 0;
   Meldefehler& list = *gMeldefehler;
+  // A class is cleared before anything else: a class the event does not
+  // have keeps no entries of an earlier check.
   list.clearClass(c);
+  if (!store || !gEventDef || c < 0 || c >= gEventDef->classCount || c >= kMaxClasses) return 0;
+  const EventDefinition& def = *gEventDef;
   const ClassRecord& cr = def.classes[c];
   for (int32_t t = 0; t < kMaxTeams; ++t) {
     const TeamRecord* team = store->getTeam(c, t);

@@ -1,9 +1,13 @@
 #include "app/core/IniFile.h"
 
+#include "app/core/FileSystem.h"
+#include "classlib/AnsiString.h"
+
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace kel {
@@ -38,10 +42,24 @@ bool isSectionLine(const std::string& line, std::string* name) {
 
 IniFile::IniFile(const std::string& path) : path_(path) {
   std::ifstream in(path, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines_.push_back(line);
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // Like the profile functions: a UTF-8 or UTF-16 byte-order mark gives the
+  // file's encoding (read into the program's code page), else it is 8-bit.
+  if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+    text = WideToAnsi(Utf8ToWide(text.substr(3)));
+  } else if (text.size() >= 2 && text.compare(0, 2, "\xFF\xFE") == 0) {
+    WideString w;
+    for (size_t i = 2; i + 1 < text.size(); i += 2)
+      w.push_back(static_cast<char16_t>(static_cast<uint8_t>(text[i]) | static_cast<uint8_t>(text[i + 1]) << 8));
+    text = WideToAnsi(w);
+  }
+  // CR LF, LF and CR alone each end a line.
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    lines_.push_back(text.substr(start, end - start));
+    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
   }
 }
 
@@ -84,16 +102,33 @@ std::string IniFile::getString(const std::string& section, const std::string& ke
 }
 
 int32_t IniFile::getInt(const std::string& section, const std::string& key, int32_t def) const {
-  if (!has(section, key)) return def;
-  std::string v = getString(section, key, "");
-  // Leading sign and digits count; anything else gives 0, like the profile function.
+  // The profile function reads the value into 30 characters, gives the
+  // default for an empty one, and converts the rest as the system's string
+  // to integer conversion does: an optional sign, a base prefix "0x", "0o"
+  // or "0b" (lower case only), the digits of the base up to the first other
+  // character, and wrapping modulo 2^32.
+  std::string v = getString(section, key, "").substr(0, 29);
+  if (v.empty()) return def;
   size_t i = 0;
-  bool neg = false;
-  if (i < v.size() && (v[i] == '-' || v[i] == '+')) neg = v[i++] == '-';
-  int64_t n = 0;
-  while (i < v.size() && std::isdigit(static_cast<unsigned char>(v[i])) && n < 0x100000000LL)
-    n = n * 10 + (v[i++] - '0');
-  return static_cast<int32_t>(static_cast<uint32_t>(neg ? -n : n));
+  bool negative = false;
+  if (v[0] == '-' || v[0] == '+') negative = v[i++] == '-';
+  uint32_t base = 10;
+  if (i + 1 < v.size() && v[i] == '0') {
+    const char p = v[i + 1];
+    base = p == 'x' ? 16 : p == 'o' ? 8 : p == 'b' ? 2 : 10;
+    if (base != 10) i += 2;
+  }
+  uint32_t n = 0;
+  for (; i < v.size(); ++i) {
+    const char ch = v[i];
+    const uint32_t digit = ch >= '0' && ch <= '9'   ? static_cast<uint32_t>(ch - '0')
+                           : ch >= 'a' && ch <= 'z' ? static_cast<uint32_t>(ch - 'a' + 10)
+                           : ch >= 'A' && ch <= 'Z' ? static_cast<uint32_t>(ch - 'A' + 10)
+                                                    : 99;
+    if (digit >= base) break;
+    n = n * base + digit;
+  }
+  return static_cast<int32_t>(negative ? 0u - n : n);
 }
 
 void IniFile::set(const std::string& section, const std::string& key, const std::string& value) {
@@ -118,26 +153,9 @@ void IniFile::set(const std::string& section, const std::string& key, const std:
 }
 
 bool IniFile::save() const {
-  std::string tmp = path_ + ".tmp";
-  {
-    std::FILE* f = std::fopen(tmp.c_str(), "wb");
-    if (!f) return false;
-    bool ok = true;
-    for (const std::string& l : lines_) {
-      std::string out = l + "\r\n";
-      if (std::fwrite(out.data(), 1, out.size(), f) != out.size()) ok = false;
-    }
-    if (std::fclose(f) != 0) ok = false;
-    if (!ok) {
-      std::remove(tmp.c_str());
-      return false;
-    }
-  }
-  if (std::rename(tmp.c_str(), path_.c_str()) != 0) {
-    std::remove(tmp.c_str());
-    return false;
-  }
-  return true;
+  std::string bytes;
+  for (const std::string& l : lines_) bytes += l + "\r\n";
+  return WriteWholeFile(path_, bytes.data(), bytes.size());
 }
 
 }  // namespace kel

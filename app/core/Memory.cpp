@@ -3,6 +3,7 @@
 #include "app/core/DataFileHeader.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
+#include "app/core/FileSystem.h"
 #include "app/core/Platform.h"
 #include "app/core/Settings.h"
 
@@ -15,22 +16,16 @@ std::unique_ptr<Memory> gMemory;
 namespace {
 
 bool ReadAt(std::FILE* f, int32_t pos, void* buf, size_t n) {
-  return f && std::fseek(f, pos, SEEK_SET) == 0 && std::fread(buf, 1, n, f) == n;
-}
-
-size_t ReadUpTo(std::FILE* f, int32_t pos, void* buf, size_t n) {
-  if (!f || std::fseek(f, pos, SEEK_SET) != 0) return 0;
-  return std::fread(buf, 1, n, f);
-}
-
-bool WriteAt(std::FILE* f, int32_t pos, const void* buf, size_t n) {
-  return f && std::fseek(f, pos, SEEK_SET) == 0 && std::fwrite(buf, 1, n, f) == n;
+  return f && kel::fileSystem().read(f, pos, buf, n);
 }
 
 bool HeaderOk(std::FILE* f) {
   DataFileHeader h;
   return ReadAt(f, 0, &h, sizeof h) && h.magic == kDataFileMagic;
 }
+
+// A data file the store can use: exactly its size, and a valid header.
+bool DataFileOk(std::FILE* f, int64_t size) { return f && kel::fileSystem().size(f) == size && HeaderOk(f); }
 
 }  // namespace
 
@@ -51,14 +46,26 @@ std::string DataFilePath(const char* extension) {
 }
 
 Memory::Memory() {
-  sda_ = std::fopen(DataFilePath("SDA").c_str(), "r+b");
-  mda_ = std::fopen(DataFilePath("MDA").c_str(), "r+b");
+  kel::FileSystem& fs = kel::fileSystem();
+  sda_ = fs.open(DataFilePath("SDA"), "r+b");
+  mda_ = fs.open(DataFilePath("MDA"), "r+b");
+  if (!sda_ || !mda_) return;
+  // An operation a crash interrupted is undone before anything is read.
+  std::FILE* const files[2] = {sda_, mda_};
+  const int64_t sizes[2] = {kSdaFileSize, kMdaFileSize};
+  const std::string journal = DataFilePath("JRN");
+  if (fs.size(sda_) != kSdaFileSize || fs.size(mda_) != kMdaFileSize || !StoreJournal::Recover(journal, files, sizes))
+    return;
   bool stfOk = false;
-  if (std::FILE* stf = std::fopen(DataFilePath("STF").c_str(), "rb")) {
-    stfOk = HeaderOk(stf);
-    std::fclose(stf);
+  if (std::FILE* stf = fs.open(DataFilePath("STF"), "rb")) {
+    stfOk = DataFileOk(stf, kStfFileSize);
+    fs.close(stf);
   }
-  if (!sda_ || !mda_ || !stfOk) return;
+  // Files of the wrong size or with a bad header (exchanged, cut off, not
+  // ours) are not read at all, whatever the event's class count.
+  if (!stfOk || !DataFileOk(sda_, kSdaFileSize) || !DataFileOk(mda_, kMdaFileSize)) return;
+  filesOk_ = true;
+  journal_ = std::make_unique<StoreJournal>(journal);
   bool ok = true;
   int32_t count = gEventDef ? static_cast<int32_t>(gEventDef->classCount) : 0;
   for (int32_t c = 0; c < count && c < kMaxClasses; ++c)
@@ -72,8 +79,13 @@ Memory::~Memory() {
     releaseClass(c, 255);
     freeClass(c);
   }
-  if (sda_) std::fclose(sda_);
-  if (mda_) std::fclose(mda_);
+  if (journal_) {
+    std::FILE* const files[2] = {sda_, mda_};
+    journal_->close(files);
+    journal_.reset();
+  }
+  if (sda_) kel::fileSystem().close(sda_);
+  if (mda_) kel::fileSystem().close(mda_);
 }
 
 void Memory::freeClass(int32_t c) {
@@ -81,36 +93,34 @@ void Memory::freeClass(int32_t c) {
 }
 
 int32_t Memory::loadClass(int32_t c, int32_t bit) {
-  if (!validClass(c) || bit < 0 || bit > 31) return 0;
+  if (!validClass(c) || bit < 0 || bit > 31 || !filesOk_) return 0;
   uint32_t flag = 1u << bit;
   if (users_[c] != 0) {
     users_[c] = static_cast<int32_t>(static_cast<uint32_t>(users_[c]) | flag);
     return 1;
   }
-  users_[c] = static_cast<int32_t>(flag);
   // Both headers are checked first: a refused file loads nothing of the class.
+  // The bit is set only once the class is loaded, so that a failed load
+  // leaves the class unheld.
   if (!HeaderOk(sda_) || !HeaderOk(mda_)) return 0;
-  // The class's records lie together: each block is read at once, and the
-  // records that came back whole are kept even when the block is short.
+  // The class's records lie together: each block is read at once.
   std::vector<uint8_t> block(sizeof(TeamRecord) * kMaxTeams);
-  size_t got = ReadUpTo(sda_, TeamOffset(c, 0), block.data(), block.size());
+  if (!ReadAt(sda_, TeamOffset(c, 0), block.data(), block.size())) return 0;
   for (int32_t t = 0; t < kMaxTeams; ++t) {
-    if ((t + 1) * sizeof(TeamRecord) > got) return 0;
     if (!teams_[c][t]) teams_[c][t] = new TeamRecord;
     std::memcpy(teams_[c][t], &block[t * sizeof(TeamRecord)], sizeof(TeamRecord));
   }
   const size_t teamAthletes = sizeof(AthleteRecord) * kMaxAthletes;  // 1,742 bytes
   block.resize(teamAthletes * kMaxTeams);
-  got = ReadUpTo(mda_, AthleteOffset(c, 0, 0), block.data(), block.size());
+  if (!ReadAt(mda_, AthleteOffset(c, 0, 0), block.data(), block.size())) return 0;
   for (int32_t t = 0; t < kMaxTeams; ++t) {
     for (int32_t m = 0; m < kMaxAthletes; ++m) {
-      size_t at = t * teamAthletes + m * sizeof(AthleteRecord);
-      if (at + sizeof(AthleteRecord) > got) return 0;
       AthleteRecord*& a = athletes_[c][t][m];
       if (!a) a = new AthleteRecord;
-      std::memcpy(a, &block[at], sizeof(AthleteRecord));
+      std::memcpy(a, &block[t * teamAthletes + m * sizeof(AthleteRecord)], sizeof(AthleteRecord));
     }
   }
+  users_[c] = static_cast<int32_t>(flag);
   return 1;
 }
 
@@ -155,72 +165,99 @@ int32_t Memory::freeTeam(int32_t c, int32_t t) {
   return 1;
 }
 
+bool Memory::athletesOf(int32_t c, int32_t t, uint8_t* out) const {
+  for (int32_t m = 0; m < kMaxAthletes; ++m) {
+    const AthleteRecord* a = athletes_[c][t][m];
+    if (!a) return false;
+    std::memcpy(out + m * sizeof(AthleteRecord), a, sizeof(AthleteRecord));
+  }
+  return true;
+}
+
+bool Memory::commit(const std::vector<StoreJournal::Write>& writes) {
+  std::FILE* const files[2] = {sda_, mda_};
+  return filesOk_ && journal_ && journal_->apply(files, writes);
+}
+
 int32_t Memory::writeTeam(int32_t c, int32_t t) {
   TeamRecord* r = getTeam(c, t);
-  if (!r || !WriteAt(sda_, TeamOffset(c, t), r, sizeof *r)) return 0;
-  return std::fflush(sda_) == 0 ? 1 : 0;
+  if (!r) return 0;
+  return commit({{0, TeamOffset(c, t), r, sizeof *r}}) ? 1 : 0;
 }
 
 int32_t Memory::writeAthletes(int32_t c, int32_t t) {
   if (!validTeam(c, t)) return 0;
-  bool ok = true;
-  for (int32_t m = 0; m < kMaxAthletes; ++m) {
-    AthleteRecord* a = athletes_[c][t][m];
-    if (!a || !WriteAt(mda_, AthleteOffset(c, t, m), a, sizeof *a)) ok = false;
-  }
-  if (!mda_ || std::fflush(mda_) != 0) ok = false;
-  return ok ? 1 : 0;
+  uint8_t block[sizeof(AthleteRecord) * kMaxAthletes];
+  if (!athletesOf(c, t, block)) return 0;
+  return commit({{1, AthleteOffset(c, t, 0), block, sizeof block}}) ? 1 : 0;
 }
 
 int32_t Memory::saveTeam(int32_t c, int32_t t) {
   TeamRecord* r = getTeam(c, t);
   if (!r) return 0;
-  int32_t ok = writeTeam(c, t);
+  // The athletes are numbered in a copy: memory takes the numbers only
+  // once team and athletes are on the disk together.
+  AthleteRecord numbered[kMaxAthletes];
+  if (!athletesOf(c, t, reinterpret_cast<uint8_t*>(numbered))) return 0;
   // Only members 0-12 exist, whatever the stored numbers say.
   int64_t first = r->firstAthlete;
   for (int64_t n = first; n <= r->lastAthlete && n - first < kMaxAthletes; ++n) {
-    if (AthleteRecord* a = athletes_[c][t][n - first]) {
-      a->athleteNumber = static_cast<int32_t>(n);
-      a->teamNumber = r->MNR;
-    }
+    numbered[n - first].athleteNumber = static_cast<int32_t>(n);
+    numbered[n - first].teamNumber = r->MNR;
   }
-  return writeAthletes(c, t) && ok ? 1 : 0;
+  if (!commit({{0, TeamOffset(c, t), r, sizeof *r}, {1, AthleteOffset(c, t, 0), numbered, sizeof numbered}}))
+    return 0;
+  for (int32_t m = 0; m < kMaxAthletes; ++m) *athletes_[c][t][m] = numbered[m];
+  return 1;
 }
 
 int32_t Memory::removeTeam(int32_t c, int32_t t) {
   if (!validTeam(c, t) || !teams_[c][t]) return 1;
-  TeamRecord* keptTeam = teams_[c][t];
-  AthleteRecord* keptAthletes[kMaxAthletes];
-  std::memcpy(keptAthletes, athletes_[c][t], sizeof keptAthletes);
-
+  // The end place: the first place after t whose moved-in team is unnamed.
   int32_t end = kMaxTeams - 1;
   for (int32_t p = t; p < kMaxTeams - 1; ++p) {
-    teams_[c][p] = teams_[c][p + 1];
-    std::memcpy(athletes_[c][p], athletes_[c][p + 1], sizeof athletes_[c][p]);
-    const TeamRecord* moved = teams_[c][p];
+    const TeamRecord* moved = teams_[c][p + 1];
     if (!moved || FieldLength(moved->schoolName) == 0) {
       end = p;
       break;
     }
   }
-  // The freed place takes the removed team's records, blanked whole so that
-  // nothing of the removed team stays in the file.
+  // Places 0 .. end as they will be: the teams behind t moved up one place,
+  // the removed team's records blanked whole at the end place (nothing of it
+  // stays in the file but the field at 492).
+  const size_t teamBytes = sizeof(TeamRecord), athleteBytes = sizeof(AthleteRecord) * kMaxAthletes;
+  std::vector<uint8_t> teams((end + 1) * teamBytes), athletes((end + 1) * athleteBytes);
+  for (int32_t p = 0; p <= end; ++p) {
+    const int32_t from = p < t ? p : p < end ? p + 1 : t;
+    if (!teams_[c][from] || !athletesOf(c, from, &athletes[p * athleteBytes])) return 0;
+    std::memcpy(&teams[p * teamBytes], teams_[c][from], teamBytes);
+  }
+  TeamRecord blank;
+  BlankTeamRecord(blank);
+  blank.reserved492 = teams_[c][t]->reserved492;
+  blank.firstAthlete = -1;
+  blank.lastAthlete = -1;
+  std::memcpy(&teams[end * teamBytes], &blank, teamBytes);
+  AthleteRecord blankAthlete;
+  BlankAthleteRecord(blankAthlete);
+  for (int32_t m = 0; m < kMaxAthletes; ++m)
+    std::memcpy(&athletes[end * athleteBytes + m * sizeof blankAthlete], &blankAthlete, sizeof blankAthlete);
+  if (!commit({{0, TeamOffset(c, 0), teams.data(), teams.size()},
+               {1, AthleteOffset(c, 0, 0), athletes.data(), athletes.size()}}))
+    return 0;
+
+  // Memory follows the disk: the records move with their pointers.
+  TeamRecord* keptTeam = teams_[c][t];
+  AthleteRecord* keptAthletes[kMaxAthletes];
+  std::memcpy(keptAthletes, athletes_[c][t], sizeof keptAthletes);
+  for (int32_t p = t; p < end; ++p) {
+    teams_[c][p] = teams_[c][p + 1];
+    std::memcpy(athletes_[c][p], athletes_[c][p + 1], sizeof athletes_[c][p]);
+  }
   teams_[c][end] = keptTeam;
   std::memcpy(athletes_[c][end], keptAthletes, sizeof keptAthletes);
-  int32_t keep492 = keptTeam->reserved492;
-  BlankTeamRecord(*keptTeam);
-  keptTeam->reserved492 = keep492;
-  keptTeam->firstAthlete = -1;
-  keptTeam->lastAthlete = -1;
-  for (AthleteRecord* a : athletes_[c][end])
-    if (a) BlankAthleteRecord(*a);
-
-  bool ok = true;
-  for (int32_t p = 0; p <= end; ++p) {
-    if (!writeTeam(c, p)) ok = false;
-    if (!writeAthletes(c, p)) ok = false;
-  }
+  *keptTeam = blank;
+  for (AthleteRecord* a : athletes_[c][end]) *a = blankAthlete;
   releaseClass(c, 255);
-  if (!loadClass(c, kUserStore)) ok = false;
-  return ok ? 1 : 0;
+  return loadClass(c, kUserStore);
 }

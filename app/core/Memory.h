@@ -4,12 +4,14 @@
 // data files ".SDA" (teams), ".MDA" (athletes) and ".STF".
 #include "app/core/AthleteRecord.h"
 #include "app/core/EventDefinition.h"
+#include "app/core/StoreJournal.h"
 #include "app/core/TeamRecord.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 inline constexpr int32_t kSdaFileSize = 108 + 240 * 900;    // 216,108
 inline constexpr int32_t kMdaFileSize = 108 + 3120 * 134;   // 418,188
@@ -32,17 +34,23 @@ inline constexpr int32_t kUserStore = 16;
 inline constexpr int32_t kUserEntryWindow = 0;
 inline constexpr int32_t kUserEntryFile = 1;
 
+// Every write operation (writeTeam, writeAthletes, saveTeam, removeTeam) is
+// whole or not at all, on the disk and in memory: it goes through the store's
+// journal (StoreJournal), and a failed operation returns 0 and changes
+// nothing.
 class Memory {
 public:
-  // Opens the event's data files (VeranstDir + event name + extension) and
-  // loads every class of the loaded event for the store's own user bit.
+  // Opens the event's data files (VeranstDir + event name + extension),
+  // undoes an operation a crash interrupted, and loads every class of the
+  // loaded event for the store's own user bit. Files of the wrong size or
+  // with a bad header are not read.
   Memory();
   ~Memory();
   Memory(const Memory&) = delete;
   Memory& operator=(const Memory&) = delete;
 
-  // True when all three files opened, their headers hold the magic and every
-  // class of the event was loaded.
+  // True when all three files opened with their sizes and valid headers,
+  // and every class of the event was loaded.
   bool isReady() const { return ready_; }
 
   int32_t loadClass(int32_t c, int32_t bit);
@@ -61,12 +69,19 @@ private:
   static bool validClass(int32_t c) { return c >= 0 && c < kMaxClasses; }
   static bool validTeam(int32_t c, int32_t t) { return validClass(c) && t >= 0 && t < kMaxTeams; }
   void freeClass(int32_t c);
+  // The 13 athlete records of a team as they lie in the file; false when
+  // one is not in memory.
+  bool athletesOf(int32_t c, int32_t t, uint8_t* out) const;
+  // Writes records in place under the journal: all of them or none.
+  bool commit(const std::vector<StoreJournal::Write>& writes);
 
   std::FILE* sda_ = nullptr;
   std::FILE* mda_ = nullptr;
   int32_t users_[kMaxClasses] = {};
   TeamRecord* teams_[kMaxClasses][kMaxTeams] = {};
   AthleteRecord* athletes_[kMaxClasses][kMaxTeams][kMaxAthletes] = {};
+  bool filesOk_ = false;  // both files of their size with valid headers
+  std::unique_ptr<StoreJournal> journal_;
   bool ready_ = false;
 };
 

@@ -17,6 +17,18 @@ int32_t ReadInt(const char* section, const char* key, int32_t def) {
   return kel::platform().getProfileInt(section, key, def, gSettings.iniFile);
 }
 
+// A value that feeds arithmetic (positions, font sizes, counts): outside the
+// range the program can use it takes its default.
+int32_t ReadBounded(const char* section, const char* key, int32_t def, int32_t lo, int32_t hi) {
+  const int32_t v = ReadInt(section, key, def);
+  return v < lo || v > hi ? def : v;
+}
+
+// Font widths and heights in tenths of a point; up to 72 points.
+constexpr int32_t kMaxFontTenths = 720;
+// Left margin and footer lines in text characters and lines of a page.
+constexpr int32_t kMaxPageUnits = 60;
+
 }  // namespace
 
 std::string FindProgramFolder() {
@@ -47,13 +59,14 @@ int32_t ReadPathSettings() {
 
 int32_t LoadListSettings() {
   Settings& s = gSettings;
-  s.leftMargin = ReadInt("Listen", "LeftMargin", 0);
-  s.copyright = ReadInt("Listen", "Copyright", 3);
+  s.leftMargin = ReadBounded("Listen", "LeftMargin", 0, 0, kMaxPageUnits);
+  s.copyright = ReadBounded("Listen", "Copyright", 3, 0, kMaxPageUnits);
   s.font = ReadString("Listen", "Font", "Courier New Standard").substr(0, 38);
-  s.x1 = ReadInt("Listen", "X1", 60);
-  s.y1 = ReadInt("Listen", "Y1", 120);
-  s.x2 = ReadInt("Listen", "X2", 120);
-  s.y2 = ReadInt("Listen", "Y1", 120);
+  s.x1 = ReadBounded("Listen", "X1", 60, 0, kMaxFontTenths);
+  s.y1 = ReadBounded("Listen", "Y1", 120, 1, kMaxFontTenths);
+  s.x2 = ReadBounded("Listen", "X2", 120, 0, kMaxFontTenths);
+  s.y2 = ReadBounded("Listen", "Y1", 120, 1, kMaxFontTenths);
+  // Switches: compared with 1 (or tested for not 0), any value is safe.
   s.testStaffel = ReadInt("Meldefehler", "TestStaffel", 1);
   s.maxStarter = ReadInt("Meldefehler", "MaxStarter", 1);
   s.maxDis = ReadInt("Meldefehler", "MaxDis", 1);
@@ -61,10 +74,10 @@ int32_t LoadListSettings() {
   s.protokoll = ReadInt("Meldefehler", "Protokoll", 1);
   s.checkLauf = ReadInt("Jahrgaenge", "CheckLauf", 0);
   s.needed = ReadInt("Jahrgaenge", "Needed", 0);
-  s.bewegung = ReadInt("Tabelle", "Bewegung", 1);
-  s.dreikampfergebnisse = ReadInt("Bodenseecup", "Dreikampfergebnisse", 8);
-  s.mittelstrecke = ReadInt("Bodenseecup", "Mittelstrecke", 4);
-
+  s.bewegung = ReadBounded("Tabelle", "Bewegung", 1, 1, 2);
+  // Bounds on the starters of a team: at most 13 athletes start.
+  s.dreikampfergebnisse = ReadBounded("Bodenseecup", "Dreikampfergebnisse", 8, 0, kMaxAthletes);
+  s.mittelstrecke = ReadBounded("Bodenseecup", "Mittelstrecke", 4, 0, kMaxAthletes);
   bool missing = false;
   for (const char* ext : {"SDA", "MDA", "STF"})
     if (!PathExists(DataFilePath(ext))) missing = true;

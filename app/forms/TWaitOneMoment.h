@@ -1,6 +1,6 @@
 #pragma once
-// The wait form shown while the entry file is written, and the entry-file
-// writer on its object-model component "XML".
+// The wait form shown while the entry file is written; the entry-file writer
+// builds and saves the file on the form's object-model component "XML".
 #include "classlib/Animate.h"
 #include "classlib/Form.h"
 #include "xml/dom/XpObjModel.h"
@@ -18,9 +18,6 @@ class TTWaitOneMoment : public TForm {
 
   TAnimate* Animate1;
   TXpObjModel* XML;
-
- private:
-  void BuildDocument();
 };
 
 // Shows the wait form without blocking under the wait cursor while the entry

@@ -1,15 +1,22 @@
 // Loading a full event (12 classes x 20 teams x 13 athletes, all named, all
-// disciplines) from its data files, and checking all 12 classes.
+// disciplines) from its data files, checking all 12 classes, saving one team
+// and a whole class, and writing its entry file with every team ticked.
 #include "app/core/EntryCheck.h"
+#include "app/core/EntryFileWriter.h"
 #include "app/core/EventTable.h"
 #include "app/core/Memory.h"
 #include "app/core/Meldefehler.h"
 #include "app/core/Settings.h"
+#include "classlib/Stream.h"
+#include "xml/dom/XpObjModel.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -22,7 +29,8 @@ struct FullEvent {
   FullEvent() {
     const char* env = std::getenv("KEL_FIXTURES");
     fs::path fixtures = env ? fs::path(env) : fs::path(KEL_FIXTURE_DIR);
-    dir = fs::temp_directory_path() / "kel_core_bench";
+    // A folder of this run's own: other runs may use the machine at the same time.
+    dir = fs::temp_directory_path() / ("kel_core_bench_" + std::to_string(getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     fs::copy(fixtures / "full", dir, fs::copy_options::recursive);
@@ -67,6 +75,59 @@ void BM_CheckAllClasses(benchmark::State& state) {
   state.counters["classes_with_errors"] = static_cast<double>(errors) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_CheckAllClasses)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveTeam(benchmark::State& state) {
+  Event();
+  gMemory = std::make_unique<Memory>();
+  for (auto _ : state)
+    if (!gMemory->saveTeam(5, 7)) state.SkipWithError("not saved");
+}
+BENCHMARK(BM_SaveTeam)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveFullClass(benchmark::State& state) {
+  Event();
+  gMemory = std::make_unique<Memory>();
+  for (auto _ : state)
+    for (int32_t t = 0; t < kMaxTeams; ++t)
+      if (!gMemory->saveTeam(5, t)) state.SkipWithError("not saved");
+}
+BENCHMARK(BM_SaveFullClass)->Unit(benchmark::kMicrosecond);
+
+// Building the document, saving it (temporary file, rename) and clearing it.
+void BM_WriteFullEntryFile(benchmark::State& state) {
+  Event();
+  gMemory = std::make_unique<Memory>();
+  static EntrySelectionTable selection;
+  for (auto& row : selection)
+    for (int32_t t = 0; t < kMaxTeams; ++t) row[t] = 1;
+  TXpObjModel xml(nullptr);
+  EntryFileWriter writer(*gEventDef, *gMemory, selection, "{00000000-0000-0000-0000-000000000000}", "");
+  const std::string path = (Event().dir / "Meldung.VOV").string();
+  for (auto _ : state)
+    if (!writer.WriteEntryFile(xml, path)) state.SkipWithError("not written");
+  state.counters["bytes"] = static_cast<double>(fs::file_size(path));
+}
+BENCHMARK(BM_WriteFullEntryFile)->Unit(benchmark::kMillisecond);
+
+// The same without the file: the document built, written into memory and
+// cleared.
+void BM_BuildFullEntryDocument(benchmark::State& state) {
+  Event();
+  gMemory = std::make_unique<Memory>();
+  static EntrySelectionTable selection;
+  for (auto& row : selection)
+    for (int32_t t = 0; t < kMaxTeams; ++t) row[t] = 1;
+  TXpObjModel xml(nullptr);
+  EntryFileWriter writer(*gEventDef, *gMemory, selection, "{00000000-0000-0000-0000-000000000000}", "");
+  for (auto _ : state) {
+    writer.BuildDocument(xml);
+    TMemoryStream bytes;
+    xml.SaveToStream(bytes);
+    benchmark::DoNotOptimize(bytes.Memory());
+    xml.ClearDocument();
+  }
+}
+BENCHMARK(BM_BuildFullEntryDocument)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

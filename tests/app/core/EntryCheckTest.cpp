@@ -297,6 +297,17 @@ TEST_F(EntryCheckTest, NothingIsCheckedWithoutALoadedEvent) {
   EXPECT_EQ(CheckClass(nullptr, 0), 0);
 }
 
+TEST_F(EntryCheckTest, AClassOutsideTheEventKeepsNoEntriesOfAnEarlierCheck) {
+  useClass(kMode0, kSchool);
+  // Entries left from an event that had more classes, or a store that is gone.
+  for (int32_t c : {1, 11}) gMeldefehler->add(c, 5, 0, 0, -1);
+  gMeldefehler->add(0, 5, 0, 0, -1);
+  EXPECT_EQ(CheckClassEntries(gMemory.get(), 1), 0);
+  EXPECT_EQ(CheckClassEntries(gMemory.get(), 11), 0);
+  EXPECT_EQ(CheckClassEntries(nullptr, 0), 0);
+  for (int32_t c : {0, 1, 11}) EXPECT_EQ(gMeldefehler->count(c), 0) << c;
+}
+
 // The generated profiles carry their rule sets at the offsets the loader reads.
 TEST_F(EntryCheckTest, FixtureProfilesCarryTheirRules) {
   ASSERT_TRUE(LoadFixtureEvent("B/treiber/CUP2010.JTFO"));

@@ -130,7 +130,8 @@ TEST_F(EventTableTest, HostileFilesTakeTheFailurePath) {
   ASSERT_NE(find("NOTERM.JTFO"), nullptr);
 
   for (const char* name : {"TRUNC0.JTFO", "TRUNC310.JTFO", "TRUNC1000.JTFO", "COUNT13.JTFO", "COUNTNEG.JTFO",
-                           "KIND12.JTFO", "jtfo.jtfo", "FEHLT.JTFO"}) {
+                           "KIND12.JTFO", "ATHL14.JTFO", "DISC8.JTFO", "PLACES21.JTFO", "ATHLNEG.JTFO",
+                           "jtfo.jtfo", "FEHLT.JTFO"}) {
     SCOPED_TRACE(name);
     platform_.boxes.clear();
     platform_.beeps = 0;

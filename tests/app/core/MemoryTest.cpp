@@ -244,6 +244,30 @@ TEST_F(MemoryTest, UserBitsKeepAClassWhileAnyIsHeld) {
   ASSERT_NE(gMemory->loadTeamAthletes(0, 1), nullptr);
 }
 
+TEST_F(MemoryTest, AFailedClassLoadReportsFailureAndHoldsNothing) {
+  for (const char* ext : {"SDA", "MDA"}) {
+    SCOPED_TRACE(ext);
+    gMemory.reset();
+    openFixtureStore();
+    // The header goes bad after the store opened; the class is loaded anew.
+    std::FILE* f = std::fopen(DataFilePath(ext).c_str(), "r+b");
+    ASSERT_NE(f, nullptr);
+    const uint8_t bad[4] = {1, 2, 3, 4};
+    std::fseek(f, 100, SEEK_SET);
+    std::fwrite(bad, 1, sizeof bad, f);
+    std::fclose(f);
+    gMemory->releaseClass(0, 1 << 16);
+    ASSERT_EQ(gMemory->getTeam(0, 0), nullptr);
+
+    EXPECT_EQ(gMemory->loadClass(0, 0), 0);
+    EXPECT_EQ(gMemory->userMask(0), 0);
+    EXPECT_EQ(gMemory->getTeam(0, 0), nullptr);
+    // A second attempt is a load, not a bit added to a held class.
+    EXPECT_EQ(gMemory->loadClass(0, 0), 0);
+    EXPECT_EQ(gMemory->userMask(0), 0);
+  }
+}
+
 TEST_F(MemoryTest, NewRecordsAreBlank) {
   std::unique_ptr<TeamRecord> t(NewTeamRecord());
   std::unique_ptr<AthleteRecord> a(NewAthleteRecord());
@@ -258,44 +282,60 @@ TEST_F(MemoryTest, NewRecordsAreBlank) {
   EXPECT_EQ(a->mask, 0);
 }
 
-// Damaged data files: the store is made but holds no (or only the records
-// read before the damage), and says it is not ready.
-TEST_F(MemoryTest, DamagedDataFilesLeaveTheStoreNotReady) {
+// Damaged data files: the store is made but reads nothing from them and
+// says it is not ready, whatever the event's class count.
+TEST_F(MemoryTest, DamagedDataFilesAreNotRead) {
   struct Case {
     const char* name;
     const char* ext;
-    int32_t truncateTo;  // -1: keep the size
-    int32_t magic;       // 0: keep
+    int32_t resizeTo;  // -1: keep the size
+    int32_t magic;     // 0: keep
     bool remove;
-    bool firstTeamLoaded;
+    const char* swapWith;  // the two files exchanged
   } cases[] = {
-      {"team file magic", "SDA", -1, 12345679, false, false},
-      {"athlete file magic", "MDA", -1, 1, false, false},
-      {"table file magic", "STF", -1, 87654321, false, false},
-      {"table file short", "STF", 50, 0, false, false},
-      {"team file short", "SDA", 50000, 0, false, true},
-      {"athlete file empty", "MDA", 0, 0, false, false},
-      {"athlete file missing", "MDA", -1, 0, true, false},
+      {"team file magic", "SDA", -1, 12345679, false, nullptr},
+      {"athlete file magic", "MDA", -1, 1, false, nullptr},
+      {"table file magic", "STF", -1, 87654321, false, nullptr},
+      {"table file short", "STF", 50, 0, false, nullptr},
+      {"team file cut behind the last class", "SDA", kSdaFileSize - 900, 0, false, nullptr},
+      {"team file short", "SDA", 50000, 0, false, nullptr},
+      {"team file one byte long", "SDA", kSdaFileSize + 1, 0, false, nullptr},
+      {"athlete file empty", "MDA", 0, 0, false, nullptr},
+      {"athlete file missing", "MDA", -1, 0, true, nullptr},
+      {"team and athlete files exchanged", "SDA", -1, 0, false, "MDA"},
   };
-  for (const Case& k : cases) {
-    SCOPED_TRACE(k.name);
-    gMemory.reset();
-    CopyFixtureData("A/veranst", "KREIS2010");
-    const std::string path = DataFilePath(k.ext);
-    std::vector<uint8_t> b = ReadBytes(path);
-    if (k.magic) std::memcpy(&b[100], &k.magic, 4);
-    if (k.truncateTo >= 0) b.resize(static_cast<size_t>(k.truncateTo));
-    if (k.remove)
-      fs::remove(path);
-    else
-      WriteBytes(path, b);
-    gMemory = std::make_unique<Memory>();
-    EXPECT_FALSE(gMemory->isReady());
-    EXPECT_EQ(gMemory->getTeam(0, 0) != nullptr, k.firstTeamLoaded);
-    EXPECT_EQ(gMemory->getTeam(11, 19), nullptr);
-    EXPECT_EQ(gMemory->writeTeam(11, 19), 0);
-    EXPECT_EQ(gMemory->removeTeam(11, 19), 1);
+  for (int16_t classes : {12, 6, 0}) {
+    for (const Case& k : cases) {
+      SCOPED_TRACE(std::string(k.name) + ", classes " + std::to_string(classes));
+      gMemory.reset();
+      gEventDef->classCount = classes;
+      CopyFixtureData("A/veranst", "KREIS2010");
+      const std::string path = DataFilePath(k.ext);
+      if (k.swapWith) {
+        fs::rename(path, path + ".x");
+        fs::rename(DataFilePath(k.swapWith), path);
+        fs::rename(path + ".x", DataFilePath(k.swapWith));
+      }
+      std::vector<uint8_t> b = ReadBytes(path);
+      if (k.magic) std::memcpy(&b[100], &k.magic, 4);
+      if (k.resizeTo >= 0) b.resize(static_cast<size_t>(k.resizeTo));
+      if (k.remove)
+        fs::remove(path);
+      else
+        WriteBytes(path, b);
+      gMemory = std::make_unique<Memory>();
+      EXPECT_FALSE(gMemory->isReady());
+      EXPECT_EQ(gMemory->getTeam(0, 0), nullptr);
+      EXPECT_EQ(gMemory->loadClass(0, 0), 0);
+      EXPECT_EQ(gMemory->writeTeam(0, 0), 0);
+      EXPECT_EQ(gMemory->removeTeam(11, 19), 1);
+    }
   }
+  // The same files whole: ready with 0 classes too.
+  gMemory.reset();
+  CopyFixtureData("A/veranst", "KREIS2010");
+  gMemory = std::make_unique<Memory>();
+  EXPECT_TRUE(gMemory->isReady());
 }
 
 }  // namespace

@@ -77,6 +77,38 @@ TEST_F(SettingsTest, ValuesAreReadFromTheirSections) {
   EXPECT_EQ(gSettings.mittelstrecke, 5);
 }
 
+TEST_F(SettingsTest, ValuesOutsideTheirRangeTakeTheirDefault) {
+  struct Case {
+    const char* section;
+    const char* key;
+    const char* text;
+    const int32_t Settings::*field;
+    int32_t expected;
+  } cases[] = {
+      {"Bodenseecup", "Mittelstrecke", "-2147483648", &Settings::mittelstrecke, 4},
+      {"Bodenseecup", "Mittelstrecke", "14", &Settings::mittelstrecke, 4},
+      {"Bodenseecup", "Mittelstrecke", "0", &Settings::mittelstrecke, 0},
+      {"Bodenseecup", "Mittelstrecke", "13", &Settings::mittelstrecke, 13},
+      {"Bodenseecup", "Dreikampfergebnisse", "-1", &Settings::dreikampfergebnisse, 8},
+      {"Bodenseecup", "Dreikampfergebnisse", "2147483647", &Settings::dreikampfergebnisse, 8},
+      {"Listen", "LeftMargin", "-5", &Settings::leftMargin, 0},
+      {"Listen", "LeftMargin", "61", &Settings::leftMargin, 0},
+      {"Listen", "Copyright", "100000", &Settings::copyright, 3},
+      {"Listen", "X1", "721", &Settings::x1, 60},
+      {"Listen", "X2", "-1", &Settings::x2, 120},
+      {"Listen", "Y1", "0", &Settings::y1, 120},
+      {"Listen", "Y1", "720", &Settings::y2, 720},
+      {"Tabelle", "Bewegung", "3", &Settings::bewegung, 1},
+      {"Tabelle", "Bewegung", "2", &Settings::bewegung, 2},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(std::string(k.key) + "=" + k.text);
+    writeIni(std::string("[") + k.section + "]\r\n" + k.key + "=" + k.text + "\r\n");
+    LoadListSettings();
+    EXPECT_EQ(gSettings.*k.field, k.expected);
+  }
+}
+
 TEST_F(SettingsTest, EmptyIdentityGetsAGuidWrittenOnce) {
   writeIni("[Veranstaltung]\r\nVID=\r\n[Listen]\r\nX1=5\r\n");
   ASSERT_EQ(ReadPathSettings(), 1);

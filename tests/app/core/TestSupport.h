@@ -3,6 +3,7 @@
 // own platform, a temporary folder, fixture paths and a fixture that resets
 // the program-wide values around each test.
 #include "app/core/EventDefinition.h"
+#include "app/core/FileSystem.h"
 #include "app/core/Platform.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,40 @@ public:
 
 private:
   static Platform& base() { return defaultPlatform(); }
+};
+
+// The system's file system, with a count of the operations that change a
+// file (create, write, flush, close, replace, remove); the operation of
+// number `failAt` (from 0) fails, and with `failAfter` every later one too.
+class FailingFileSystem : public FileSystem {
+public:
+  int64_t failAt = -1;
+  bool failAfter = false;
+  int64_t count = 0;
+
+  std::FILE* createNew(const std::string& p) override { return fails() ? nullptr : FileSystem::createNew(p); }
+  std::FILE* open(const std::string& p, const char* mode) override {
+    // Opening for reading changes nothing.
+    return mode[0] != 'r' && fails() ? nullptr : FileSystem::open(p, mode);
+  }
+  bool write(std::FILE* f, int64_t pos, const void* d, size_t n) override {
+    return !fails() && FileSystem::write(f, pos, d, n);
+  }
+  bool flush(std::FILE* f, bool toDisk) override {
+    if (fails()) {
+      FileSystem::flush(f, false);  // what was handed over may or may not be on the disk
+      return false;
+    }
+    return FileSystem::flush(f, toDisk);
+  }
+  bool replace(const std::string& a, const std::string& b) override { return !fails() && FileSystem::replace(a, b); }
+  bool remove(const std::string& p) override { return !fails() && FileSystem::remove(p); }
+
+private:
+  bool fails() {
+    const int64_t n = count++;
+    return n == failAt || (failAfter && failAt >= 0 && n > failAt);
+  }
 };
 
 // A fresh folder below the system's temporary folder, removed at the end.

@@ -1,6 +1,6 @@
-// The entry file written by the wait form: its exact bytes for a small store,
-// the teams and classes left out, and the refusals (existing file, folder,
-// a target that cannot be written).
+// The entry file written through the wait form: its exact bytes with the
+// form's object model, the refusals (existing file, folder, a target that
+// cannot be written) and the wait form around the writing.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,6 +16,8 @@
 #include "app/forms/EntrySelection.h"
 #include "app/forms/TWaitOneMoment.h"
 #include "classlib/Application.h"
+#include "classlib/Screen.h"
+#include "tests/app/core/EntryFileSample.h"
 
 namespace {
 
@@ -84,20 +86,7 @@ class EntryFile : public ::testing::Test {
     gEventName = "\\Probe.";
 
     gEventDef = std::make_unique<EventDefinition>();
-    std::memset(gEventDef.get(), 0, sizeof(EventDefinition));
-    gEventDef->classCount = 2;
-    ClassRecord& c0 = gEventDef->classes[0];
-    SetFieldText(c0.name, "III Mädchen");
-    c0.Index = 3;
-    c0.Modus = 1;
-    c0.athletesPerTeam = 3;
-    c0.disciplineCount = 2;
-    SetFieldText(gEventDef->disciplines[0][0].name, "50 m");
-    SetFieldText(gEventDef->disciplines[0][1].name, "Weitsprung & Wurf");
-    ClassRecord& c1 = gEventDef->classes[1];
-    SetFieldText(c1.name, "IV Jungen");
-    c1.athletesPerTeam = 13;
-    c1.disciplineCount = 1;
+    kel::test::MakeSampleEvent(*gEventDef);
 
     ASSERT_EQ(CreateBlankDataFiles(), 1);
     gMemory = std::make_unique<Memory>();
@@ -114,108 +103,18 @@ class EntryFile : public ::testing::Test {
     RemoveDirectoryA(folder_.c_str());
   }
 
-  TeamRecord* team(int c, int t, const char* school) {
-    TeamRecord* r = gMemory->loadTeamAthletes(c, t);
-    SetFieldText(r->schoolName, school);
-    return r;
-  }
-  AthleteRecord* athlete(int c, int t, int m, const char* name, uint8_t mask = 0) {
-    AthleteRecord* a = gMemory->getAthlete(c, t, m);
-    SetFieldText(a->name, name);
-    a->mask = mask;
-    return a;
-  }
-
-  // One ticked team of two athletes in class 0, slot 1.
-  void fillStore() {
-    TeamRecord* r = team(0, 1, "Grundschule Müßig & Söhne");
-    SetFieldText(r->listName, "GS \"Süd\"");
-    SetFieldText(r->tabName, "Süd");
-    SetFieldText(r->town, "Überlingen");
-    SetFieldText(r->Bez, "ÜB");
-    SetFieldText(r->Kre, "K1");
-    SetFieldText(r->supervisor, "Frau Weiß");
-    SetFieldText(r->tel1, "07551 <1>");
-    r->relayTimes[0] = 1234;
-    r->relayTimes[1] = -5;
-    AthleteRecord* a = athlete(0, 1, 0, "Jörg Groß", 0x09);
-    SetFieldText(a->JG, "99");
-    SetFieldText(a->schoolClass, "5a");
-    a->Leistung[0] = 0;
-    a->Leistung[3] = -7;
-    athlete(0, 1, 2, "Ann-Kathrin");
-    // Left out: an unticked team of the same class, a ticked team without a
-    // named athlete, and a class whose team is not ticked.
-    team(0, 0, "Realschule");
-    athlete(0, 0, 0, "Max");
-    team(0, 2, "Gymnasium");
-    team(1, 0, "Hauptschule");
-    athlete(1, 0, 0, "Tom", 1);
-    EntrySelection[0][1] = 1;
-    EntrySelection[0][2] = 1;
-  }
+  void fillStore() { kel::test::FillSampleStore(*gMemory, EntrySelection); }
 
   std::string folder_, target_;
 };
 
-const char* const kExpected =
-    "<?xml version=\"1.0\"?>\r\n"
-    "<Meldebogen Sportart=\"LA\" Creator=\"Zavrolin\" ID=\"12654\" Version=\"1.0\">\r\n"
-    "  <VeranstID LBK=\"\" Data=\"{6F2A-11}\"/>\r\n"
-    "  <Definitionen>\r\n"
-    "    <Wettkampfklasse Name=\"III M&#228;dchen\" Index=\"3\" Modus=\"1\">\r\n"
-    "      <Disziplin Name=\"50 m\"/>\r\n"
-    "      <Disziplin Name=\"Weitsprung &amp; Wurf\"/>\r\n"
-    "    </Wettkampfklasse>\r\n"
-    "  </Definitionen>\r\n"
-    "  <Meldungen>\r\n"
-    "    <Mannschaft Klasse=\"III M&#228;dchen\" Index=\"3\">\r\n"
-    "      <Schuldaten>\r\n"
-    "        <Schule Name=\"Grundschule M&#252;&#223;ig &amp; S&#246;hne\" "
-    "Liste=\"GS &#34;S&#252;d&#34;\" Reiter=\"S&#252;d\"/>\r\n"
-    "        <Strasse Name=\"\"/>\r\n"
-    "        <Ort Name=\"&#220;berlingen\" Bez=\"&#220;B\" Kre=\"K1\" Bla=\"\"/>\r\n"
-    "        <EMail Mail=\"\"/>\r\n"
-    "        <Betreuer Name=\"Frau Wei&#223;\" Tel1=\"07551 &lt;1>\" Tel2=\"\"/>\r\n"
-    "        <Staffelzeiten Staffel1=\"1234\" Staffel2=\"-5\"/>\r\n"
-    "      </Schuldaten>\r\n"
-    "      <Teilnehmer Name=\"J&#246;rg Gro&#223;\" JG=\"99\" Klasse=\"5a\">\r\n"
-    "        <Meldung Disziplin=\"0\" Leistung=\"0\"/>\r\n"
-    "        <Meldung Disziplin=\"3\" Leistung=\"-7\"/>\r\n"
-    "      </Teilnehmer>\r\n"
-    "      <Teilnehmer Name=\"Ann-Kathrin\" JG=\"\" Klasse=\"\"/>\r\n"
-    "    </Mannschaft>\r\n"
-    "  </Meldungen>\r\n"
-    "</Meldebogen>";
+using kel::test::kSampleEntryFile;
 
 TEST_F(EntryFile, HoldsTheTickedTeamsInTheirOrder) {
   fillStore();
   TTWaitOneMoment wait(nullptr);
   EXPECT_TRUE(wait.WriteEntryFile(target_));
-  EXPECT_EQ(readBytes(target_), kExpected);
-}
-
-TEST_F(EntryFile, ListsAthletesOnlyWithinTheClassSize) {
-  // Only member 3 is named, beyond the class's three athletes: the team is
-  // not written; the class still stands under the definitions.
-  team(0, 4, "Schule");
-  athlete(0, 4, 3, "Zu viel", 1);
-  EntrySelection[0][4] = 1;
-  TTWaitOneMoment wait(nullptr);
-  EXPECT_TRUE(wait.WriteEntryFile(target_));
-  std::string text = readBytes(target_);
-  EXPECT_EQ(text.find("Mannschaft"), std::string::npos);
-  EXPECT_NE(text.find("<Wettkampfklasse Name=\"III M&#228;dchen\""), std::string::npos);
-  EXPECT_NE(text.find("  <Meldungen/>"), std::string::npos);
-
-  // In a class of 13 athletes per team, member 12 alone carries the team.
-  team(1, 7, "Schule");
-  athlete(1, 7, 12, "Letzte", 1);
-  EntrySelection[1][7] = 1;
-  EXPECT_TRUE(wait.WriteEntryFile(target_, false));
-  text = readBytes(target_);
-  EXPECT_NE(text.find("<Mannschaft Klasse=\"IV Jungen\" Index=\"0\">"), std::string::npos);
-  EXPECT_NE(text.find("<Teilnehmer Name=\"Letzte\" JG=\"\" Klasse=\"\">"), std::string::npos);
+  EXPECT_EQ(readBytes(target_), kSampleEntryFile);
 }
 
 TEST_F(EntryFile, AnExistingFileIsReplacedOnlyWhenTheUserAgrees) {
@@ -237,7 +136,7 @@ TEST_F(EntryFile, AnExistingFileIsReplacedOnlyWhenTheUserAgrees) {
   SetTimer(nullptr, 0, 30, answerBox);
   EXPECT_TRUE(wait.WriteEntryFile(target_));
   EXPECT_TRUE(answer.seen);
-  EXPECT_EQ(readBytes(target_), kExpected);
+  EXPECT_EQ(readBytes(target_), kSampleEntryFile);
   gAnswer = nullptr;
 }
 
@@ -287,19 +186,55 @@ TEST_F(EntryFile, ATargetThatCannotBeWrittenGivesFalseAndNoPartialFile) {
   Application->OnException = nullptr;
 }
 
+// What the writing looked like from the wait form's window: whether the old
+// file was still there when it was shown, and whether the new one was
+// complete and the cursor back when it was destroyed.
+struct WaitFormTrace {
+  std::string target;
+  int shown = 0, destroyed = 0;
+  bool oldFileWhenShown = false, newFileWhenDestroyed = false, cursorBackWhenDestroyed = false;
+};
+WaitFormTrace* gTrace = nullptr;
+
+LRESULT CALLBACK traceWaitForm(int code, WPARAM w, LPARAM l) {
+  const CWPSTRUCT* m = reinterpret_cast<const CWPSTRUCT*>(l);
+  if (code == HC_ACTION && gTrace &&
+      ((m->message == WM_SHOWWINDOW && m->wParam) || m->message == WM_DESTROY)) {
+    char caption[64] = {};
+    GetWindowTextA(m->hwnd, caption, sizeof caption);
+    if (std::string(caption) == "Bitte einen Augenblick Gelduld....") {
+      if (m->message == WM_SHOWWINDOW) {
+        ++gTrace->shown;
+        gTrace->oldFileWhenShown = readBytes(gTrace->target) == "alt";
+      } else {
+        ++gTrace->destroyed;
+        gTrace->newFileWhenDestroyed = readBytes(gTrace->target) == kSampleEntryFile;
+        gTrace->cursorBackWhenDestroyed = Screen->Cursor() == crDefault;
+      }
+    }
+  }
+  return CallNextHookEx(nullptr, code, w, l);
+}
+
 TEST_F(EntryFile, TheWaitFormShowsWhileTheFileIsWritten) {
   fillStore();
   writeBytes(target_, "alt");
-  EXPECT_TRUE(WriteEntryFileWithPrompt(target_, true));
-  EXPECT_EQ(readBytes(target_), kExpected);
-  TTWaitOneMoment wait(nullptr);
-  char caption[64];
-  GetWindowTextA(wait.Handle(), caption, sizeof caption);
-  EXPECT_STREQ(caption, "Bitte einen Augenblick Gelduld....");
-  EXPECT_EQ(wait.ClientWidth(), 301);
-  EXPECT_EQ(wait.ClientHeight(), 86);
-  EXPECT_EQ(wait.FindComponent("XML"), wait.XML);
-  EXPECT_EQ(ControlNameOf(wait.Animate1->Handle()), "Animate1");
+  WaitFormTrace trace;
+  trace.target = target_;
+  gTrace = &trace;
+  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, traceWaitForm, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  const bool written = WriteEntryFileWithPrompt(target_, true);  // replaces without a question
+  UnhookWindowsHookEx(hook);
+  gTrace = nullptr;
+  EXPECT_TRUE(written);
+  EXPECT_EQ(readBytes(target_), kSampleEntryFile);
+  EXPECT_EQ(trace.shown, 1);
+  EXPECT_TRUE(trace.oldFileWhenShown);
+  EXPECT_EQ(trace.destroyed, 1);
+  EXPECT_TRUE(trace.newFileWhenDestroyed);
+  EXPECT_TRUE(trace.cursorBackWhenDestroyed);
+  EXPECT_EQ(FindWindowA(nullptr, "Bitte einen Augenblick Gelduld...."), nullptr);
 }
 
 }  // namespace
