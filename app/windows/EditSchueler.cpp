@@ -1,0 +1,278 @@
+#include "app/windows/EditSchueler.h"
+
+#include <cstring>
+
+#include "app/core/EventTable.h"
+#include "app/core/FieldText.h"
+#include "app/core/Memory.h"
+#include "app/windows/AlphaEdit.h"
+#include "app/windows/BoundEdit.h"
+#include "app/windows/DisziEdit.h"
+#include "app/windows/DisziFlagTable.h"
+#include "app/windows/TablePaneScroller.h"
+#include "framework/core/zMenu.h"
+#include "framework/core/zResId.h"
+
+namespace {
+
+const ClassRecord* classRecord(int32_t c)
+{
+    if (!gEventDef || c < 0 || c >= kMaxClasses || c >= gEventDef->classCount)
+        return nullptr;
+    return &gEventDef->classes[c];
+}
+
+const DisciplineRecord* disciplineRecord(int32_t c, int32_t k)
+{
+    if (!classRecord(c) || k < 0 || k >= kMaxDisciplines)
+        return nullptr;
+    return &gEventDef->disciplines[c][k];
+}
+
+}  // namespace
+
+EditSchueler::EditSchueler(zWindow* parent, zSizer* sizer, int32_t columns, int32_t rows, int32_t classIndex)
+    : NotifyTable(parent, sizer, columns, rows, classIndex), classIndex_(classIndex)
+{
+    addNotify(this, zProc(&EditSchueler::keyHandler), WM_KEYDOWN);
+    addNotify(this, zProc(&EditSchueler::keyHandler), WM_SYSKEYDOWN);
+    setFixedColumns(3);
+    setContextMenu(ContextMenuId);
+
+    static const char* const titles[3] = {"Name, Vorname", "JG", "Klasse"};
+    static const int32_t widths[3] = {220, 28, 50};
+    for (int32_t c = 0; c < 3 && c < columnCount_; ++c) {
+        setColumnTitle(c, titles[c]);
+        columnWidths_[c] = widths[c];
+    }
+    for (int32_t k = 0; k + 3 < columnCount_; ++k) {
+        const DisciplineRecord* d = disciplineRecord(classIndex, k);
+        const std::string shortName = d ? FieldText(d->shortName) : std::string();
+        setColumnTitle(3 + k, shortName.c_str());
+        columnWidths_[3 + k] = shortName.empty() ? 150 : 10 * int32_t(shortName.size()) + 10;
+    }
+    setRowNumberBase(0);
+
+    name_ = new AlphaEdit(this, NameLength, AlphaEdit::NameSet);
+    schoolClass_ = new AlphaEdit(this, ClassLength, AlphaEdit::ClassSet);
+    birthYear_ = new BoundEdit(this, 2, BoundEdit::NoBound, BoundEdit::NoBound);
+    setEditor(name_, 0);
+    setEditor(birthYear_, 1);
+    setEditor(schoolClass_, 2);
+    for (int32_t k = 0; k + 3 < columnCount_ && k < kMaxDisciplines; ++k)
+        setEditor(new DisziEdit(this, classIndex), 3 + k);
+    setBirthYearRange(classIndex);
+
+    if (auto* s = static_cast<TablePaneScroller*>(scroller()))
+        s->setRanges(columnCount_ - 4, rowCount_ - 1);
+    if (hwnd_)
+        InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void EditSchueler::setBirthYearRange(int32_t classIndex)
+{
+    classIndex_ = classIndex;
+    const ClassRecord* cr = classRecord(classIndex);
+    if (!cr || !birthYear_)
+        return;
+    // Whether a bound is "none" is decided by the event file's value, before
+    // the season roll-over moved the class record's years.
+    const int32_t lower = gClassBounds[classIndex][0] == BoundEdit::NoBound ? BoundEdit::NoBound
+                                                                            : int32_t(cr->oldestYear);
+    const int32_t upper = gClassBounds[classIndex][1] == BoundEdit::NoBound ? BoundEdit::NoBound
+                                                                            : int32_t(cr->youngestYear);
+    birthYear_->setRange(lower, upper);
+}
+
+void EditSchueler::endEdit() { commitEditor(); }
+
+int32_t EditSchueler::athletesPerTeam() const
+{
+    const ClassRecord* cr = classRecord(classIndex_);
+    int32_t n = cr ? int32_t(cr->athletesPerTeam) : 0;
+    if (n > kMaxAthletes)
+        n = kMaxAthletes;
+    return n < rowCount_ ? n : rowCount_;
+}
+
+int32_t EditSchueler::disciplineCount() const
+{
+    int32_t n = columnCount_ - 3;
+    if (n > kMaxDisciplines)
+        n = kMaxDisciplines;
+    return n < 0 ? 0 : n;
+}
+
+bool EditSchueler::IsRelay(const DisciplineRecord& d) { return d.type == 4 || d.type == 10; }
+
+std::string EditSchueler::FormatPerformance(int32_t value, const DisciplineRecord& d)
+{
+    std::string mask;
+    if (IsRelay(d)) {
+        mask = "9";
+    } else {
+        for (char ch : FieldText(d.mask))
+            if (ch != '\'')
+                mask += ch;
+    }
+    if (mask.size() > DisziFlagTable::TextSize - 1)
+        mask.resize(DisziFlagTable::TextSize - 1);
+    const std::string digits = std::to_string(value < 0 ? 0 : value);
+    size_t next = digits.size();
+    std::string out(mask.size(), '0');
+    for (size_t i = mask.size(); i-- > 0;) {
+        if (mask[i] == '9')
+            out[i] = next > 0 ? digits[--next] : '0';
+        else
+            out[i] = mask[i];
+    }
+    return out;
+}
+
+int32_t EditSchueler::ParsePerformance(const char* text)
+{
+    if (!text)
+        return 0;
+    int64_t v = 0;
+    bool any = false;
+    for (const char* p = text; *p; ++p) {
+        if (*p == ',' || *p == ':')
+            continue;
+        if (*p < '0' || *p > '9')
+            break;
+        any = true;
+        v = v * 10 + (*p - '0');
+        if (v > INT32_MAX)
+            return INT32_MAX;
+    }
+    return any ? static_cast<int32_t>(v) : 0;
+}
+
+void EditSchueler::loadTable(int32_t team)
+{
+    commitEditor();
+    loadedTeam_ = team;
+    if (!gMemory || !gMemory->loadTeamAthletes(classIndex_, team))
+        return;
+    const int32_t rows = athletesPerTeam();
+    for (int32_t m = 0; m < rows; ++m) {
+        AthleteRecord* a = gMemory->getAthlete(classIndex_, team, m);
+        if (!a)
+            continue;
+        // Fields read from a file may lack their terminator.
+        a->name[sizeof a->name - 1] = 0;
+        a->JG[sizeof a->JG - 1] = 0;
+        a->schoolClass[sizeof a->schoolClass - 1] = 0;
+        setCellText(m + 1, 1, a->name, 0, sizeof a->name);
+        setCellText(m + 1, 2, a->JG, 0, sizeof a->JG);
+        setCellText(m + 1, 3, a->schoolClass, 0, sizeof a->schoolClass);
+        if (uint8_t* f = gDisziFlags.flagsOf(classIndex_, m))
+            *f = a->mask;
+        for (int32_t k = 0; k < disciplineCount(); ++k) {
+            char* buffer = gDisziFlags.texts[classIndex_][m][k];
+            const DisciplineRecord* d = disciplineRecord(classIndex_, k);
+            const std::string text = d ? FormatPerformance(a->Leistung[k], *d) : std::string();
+            SetFieldText(gDisziFlags.texts[classIndex_][m][k], text);
+            setCellText(m + 1, 4 + k, buffer, 0, DisziFlagTable::TextSize);
+        }
+    }
+    setBirthYearRange(classIndex_);
+    if (hwnd_)
+        InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void EditSchueler::storeTable()
+{
+    commitEditor();
+    const int32_t team = loadedTeam_;
+    if (!gMemory || team < 0 || classIndex_ < 0 || classIndex_ >= DisziFlagTable::Classes)
+        return;
+    const int32_t rows = athletesPerTeam();
+    const int32_t disciplines = disciplineCount();
+    for (int32_t m = 0; m < rows; ++m) {
+        AthleteRecord* a = gMemory->getAthlete(classIndex_, team, m);
+        uint8_t* f = gDisziFlags.flagsOf(classIndex_, m);
+        if (!a || !f)
+            continue;
+        if (a->name[0] == 0) {
+            a->JG[0] = 0;
+            a->schoolClass[0] = 0;
+            a->mask = 0;
+            *f = 0;
+            for (int32_t k = 0; k < kMaxDisciplines; ++k)
+                a->Leistung[k] = 0;
+            continue;
+        }
+        a->mask = *f;
+        for (int32_t k = 0; k < disciplines; ++k)
+            a->Leistung[k] = ParsePerformance(gDisziFlags.texts[classIndex_][m][k]);
+    }
+    // A ticked relay runner without a position gets the lowest one of 1-8
+    // that no named runner of the team holds.
+    for (int32_t k = 0; k < disciplines; ++k) {
+        const DisciplineRecord* d = disciplineRecord(classIndex_, k);
+        if (!d || !IsRelay(*d))
+            continue;
+        for (int32_t m = 0; m < rows; ++m) {
+            AthleteRecord* a = gMemory->getAthlete(classIndex_, team, m);
+            if (!a || a->name[0] == 0 || a->Leistung[k] != 0 || !gDisziFlags.isSet(classIndex_, m, k))
+                continue;
+            bool taken[11] = {};
+            for (int32_t o = 0; o < rows; ++o) {
+                const AthleteRecord* b = gMemory->getAthlete(classIndex_, team, o);
+                if (!b || o == m || b->name[0] == 0 || !gDisziFlags.isSet(classIndex_, o, k))
+                    continue;
+                const int32_t p = b->Leistung[k];
+                if (p >= 1 && p <= 10)
+                    taken[p] = true;
+            }
+            for (int32_t p = 1; p <= 8; ++p) {
+                if (!taken[p]) {
+                    a->Leistung[k] = p;
+                    SetFieldText(gDisziFlags.texts[classIndex_][m][k], FormatPerformance(p, *d));
+                    break;
+                }
+            }
+        }
+    }
+}
+
+int EditSchueler::sizeSizer(zEvent* ev)
+{
+    const int r = NotifyTable::sizeSizer(ev);
+    if (hwnd_)
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    return r;
+}
+
+int EditSchueler::command(zEvent* ev)
+{
+    if (int r = NotifyTable::command(ev))
+        return r;
+    return parent() ? parent()->command(ev) : 0;
+}
+
+void EditSchueler::openMenu(POINT at)
+{
+    zPopupMenu menu(at, this, zResId(ContextMenuId));
+    menu.track();
+}
+
+int EditSchueler::mouseButtonUp(zEvent* ev)
+{
+    if (ev->message == WM_RBUTTONUP) {
+        openMenu(POINT{static_cast<int16_t>(LOWORD(ev->lParam)), static_cast<int16_t>(HIWORD(ev->lParam))});
+        return 1;
+    }
+    return NotifyTable::mouseButtonUp(ev);
+}
+
+int32_t EditSchueler::keyHandler(zEvent* ev)
+{
+    const int32_t scan = int32_t((ev->lParam >> 16) & 0xFF);
+    if (scan == 68 && (ev->lParam & (1 << 29))) {
+        openMenu(POINT{200, 100});
+        return 1;
+    }
+    return 0;
+}
