@@ -93,7 +93,8 @@ void QuanteloApp::closeEntryWindows()
             continue;
         MeldeWin* win = w;
         win->activate();
-        zEvent ev{reinterpret_cast<LPARAM>(win->handle()), 0, WM_MDIACTIVATE, win->handle()};
+        // The notice that it loses activation: it saves its current team.
+        zEvent ev{0, reinterpret_cast<WPARAM>(win->handle()), WM_MDIACTIVATE, win->handle()};
         win->mdiActivate(&ev);
         delete win;
         w = nullptr;

@@ -17,6 +17,9 @@
 #include "app/forms/DlgMNEdit.h"
 #include "app/forms/OpenDatei.h"
 #include "app/windows/DisziFlagTable.h"
+#include "app/windows/DlgSelVeranst.h"
+#include "framework/core/zListBoxBase.h"
+#include "framework/core/zResId.h"
 #include "app/windows/EditSchueler.h"
 #include "app/windows/FehlerWin.h"
 #include "app/windows/MeldeToolbar.h"
@@ -89,6 +92,7 @@ public:
     {
         modal = [this, c](TForm* form) {
             if (auto* chooser = dynamic_cast<TOpenDatei*>(form)) {
+                hintDuringChoice = frame->statusLine()->message().c_str();
                 chooser->ColumnListBox1->SetItemIndex(c);
                 return 1;
             }
@@ -137,6 +141,7 @@ public:
     int answer = IDYES;
     bool createTeam = true;
     int teamDialogs = 0;
+    std::string hintDuringChoice;
     std::string school = "REALSCHULE SÜD";
 };
 
@@ -186,6 +191,8 @@ TEST_F(Program, ANewTeamGetsATabAndTheClassTitle)
 {
     MeldeWin* w = open(0);
     ASSERT_NE(w, nullptr);
+    EXPECT_EQ(hintDuringChoice,
+              "Bitte wählen Sie die Klasse aus, in der Sie eine Mannschaft erfassen/bearbeiten möchten");
     char title[80];
     GetWindowTextA(w->handle(), title, sizeof title);
     EXPECT_STREQ(title, "I Jungen: Meldungen");
@@ -207,6 +214,7 @@ TEST_F(Program, TypedEntriesReachTheDataFileOnEveryStoringEvent)
         {"save command", [](Program*, MeldeWin* w) { SendMessageA(w->handle(), WM_COMMAND, 13, 0); }},
         {"close", [](Program*, MeldeWin* w) { SendMessageA(w->handle(), WM_CLOSE, 0, 0); }},
         {"deactivation", [](Program* t, MeldeWin*) { t->open(1); }},
+        {"program end", [](Program* t, MeldeWin*) { SendMessageA(t->frame->handle(), WM_COMMAND, 4, 0); }},
     };
     int n = 0;
     for (const auto& c : cases) {
@@ -217,6 +225,8 @@ TEST_F(Program, TypedEntriesReachTheDataFileOnEveryStoringEvent)
         c.act(this, w);
         pump();
         EXPECT_EQ(diskName(0, 0, 0), name) << c.how;
+        const std::string how = c.how;
+        EXPECT_EQ(gMeldeWins[0] != nullptr, how == "save command" || how == "deactivation") << c.how;
         if (gMeldeWins[1]) {
             delete gMeldeWins[1];
             pump();
@@ -302,6 +312,54 @@ TEST_F(Program, CheckListsErrorsAndAClearCheckClosesTheErrorWindow)
     pump();
     EXPECT_EQ(boxes.back().text, "Es wurde kein Fehler in den Meldedaten gefunden!");
     EXPECT_EQ(gFehlerWin, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Program, EventChooserListsEveryEventAndADoubleClickChooses)
+{
+    EventListEntry fixed;
+    fixed.valid = 1;
+    fixed.kind = 96;
+    EventListEntry other;
+    other.valid = 1;
+    other.fromHeader = 1;
+    other.kind = 2;
+    other.levelName = "Kreisebene";
+    other.title = "Kreisfinale 2011";
+    gEventList = {fixed, other};
+    auto* dialog = new DlgSelVeranst(frame, zResId(8));
+    char text[200];
+    GetWindowTextA(dialog->handle(), text, sizeof text);
+    EXPECT_STREQ(text, "Wettbewerb wählen");
+    ASSERT_EQ(dialog->lineCount(), 2);
+    RcCString line;
+    dialog->list()->itemText(0, line);
+    EXPECT_STREQ(line.c_str(), "A-Programm JTFO, Bodenseecup\tBeliebige Veranstaltung ab Stadt-, Kreisebene");
+    dialog->list()->itemText(1, line);
+    EXPECT_STREQ(line.c_str(), "B-Programm\tKreisebene\tKreisfinale 2011");
+    EXPECT_EQ(dialog->selection(), 0);
+
+    // Help without a topic says so; with one it opens the help file.
+    SendMessageA(dialog->handle(), WM_COMMAND, DlgTemplate::HelpCommand, 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Für diesen Dialog ist leider noch keine Hilfe vorhanden!");
+    dialog->setHelpContext(77);
+    SendMessageA(dialog->handle(), WM_COMMAND, DlgTemplate::HelpCommand, 0);
+    ASSERT_EQ(help.size(), 1u);
+    EXPECT_EQ(help[0], gSettings.helpFile + "|15|77");
+
+    dialog->show(SW_SHOW);
+    dialog->list()->setSelection(1);
+    SendMessageA(dialog->handle(), WM_COMMAND, MAKEWPARAM(DlgSelVeranst::ListId, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(dialog->list()->handle()));
+    pump();
+    EXPECT_EQ(dialog->result(), 1);
+    EXPECT_EQ(dialog->selection(), 1);
+    delete dialog;
+    gEventList.clear();
 }
 
 }  // namespace
