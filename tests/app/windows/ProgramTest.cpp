@@ -28,6 +28,7 @@
 #include "app/windows/ProgramSeams.h"
 #include "app/windows/QuanteloApp.h"
 #include "framework/controls3d/zBitmapButton.h"
+#include "framework/controls3d/zStatusItem.h"
 #include "framework/controls3d/zStatusLineEZ.h"
 #include "framework/core/zTextPane.h"
 #include "tests/app/core/TestSupport.h"
@@ -360,6 +361,68 @@ TEST_F(Program, EventChooserListsEveryEventAndADoubleClickChooses)
     EXPECT_EQ(dialog->selection(), 1);
     delete dialog;
     gEventList.clear();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Program, DeletingTheFirstTeamMovesTheSecondIntoItsPlace)
+{
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    typeName(w, 0, "Meier, Anna");
+    school = "GYMNASIUM NORD";
+    SendMessageA(w->handle(), WM_COMMAND, 3062, 0);
+    typeName(w, 0, "Kurz, Tim");
+    SendMessageA(w->handle(), WM_COMMAND, 13, 0);
+    w->tabs()->selectTab(0);
+    pump();
+    answer = IDYES;
+    SendMessageA(w->handle(), WM_COMMAND, 105, 0);
+    pump();
+    ASSERT_GE(boxes.size(), 2u);
+    EXPECT_EQ(boxes[boxes.size() - 2].text, "REALSCHULE SÜD wirklich löschen?");
+    EXPECT_EQ(boxes[boxes.size() - 2].title, "Löschen bitte bestätigen!");
+    EXPECT_EQ(boxes.back().text, "Schule wird gelöscht und das Fenster geschlossen!");
+    EXPECT_EQ(gMeldeWins[0], nullptr);
+    EXPECT_EQ(FieldText(gMemory->getTeam(0, 0)->schoolName), "GYMNASIUM NORD");
+    EXPECT_EQ(diskName(0, 0, 0), "Kurz, Tim");
+}
+
+TEST_F(Program, ANewTeamOfAModus4ClassIsPreset)
+{
+    gEventDef->classes[1].Modus = 4;
+    MeldeWin* w = open(1);
+    ASSERT_NE(w, nullptr);
+    const struct {
+        int32_t member;
+        uint8_t mask;
+        int32_t position;
+    } rows[] = {{0, 15, 1}, {7, 15, 8}, {8, 13, 0}, {12, 13, 0}};
+    for (const auto& r : rows) {
+        const AthleteRecord* a = gMemory->getAthlete(1, 0, r.member);
+        EXPECT_EQ(a->mask, r.mask) << r.member;
+        EXPECT_EQ(a->flag, r.mask) << r.member;
+        EXPECT_EQ(int32_t(a->Leistung[1]), r.position) << r.member;
+    }
+}
+
+TEST_F(Program, StatusItem11NamesTheErrorWindowOnlyWhileItIsActive)
+{
+    auto* errors = new FehlerWin(frame);
+    errors->show(SW_SHOWNORMAL);
+    errors->activate();
+    pump();
+    zStatusItem* item = frame->statusLine()->findItem(11);
+    ASSERT_NE(item, nullptr);
+    EXPECT_STREQ(item->text().c_str(), "Meldefehler");
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    EXPECT_STREQ(item->text().c_str(), "");
+    DestroyWindow(errors->handle());
+    pump();
+    EXPECT_EQ(gFehlerWin, nullptr);
 }
 
 }  // namespace
