@@ -175,6 +175,29 @@ TEST_F(Program, HelpOpensTheHelpFileAtContext114)
     EXPECT_EQ(help[0], gSettings.helpFile + "|15|114");
 }
 
+TEST_F(Program, ProgramEndWithoutEntryWindowsOnlyQuits)
+{
+    pump();
+    SendMessageA(frame->handle(), WM_COMMAND, 4, 0);
+    MSG msg;
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(IsWindow(frame->handle()));
+}
+
+TEST_F(Program, TheAboutBoxShowsItsHintAndPutsTheStatusTextBack)
+{
+    std::string during;
+    modal = [&](TForm*) {
+        during = frame->statusLine()->message().c_str();
+        return 1;
+    };
+    frame->statusLine()->setMessage("Bereit");
+    SendMessageA(frame->handle(), WM_COMMAND, 2, 0);
+    EXPECT_EQ(during, kDialogHint);
+    EXPECT_STREQ(frame->statusLine()->message().c_str(), "Bereit");
+}
+
 TEST_F(Program, AnEmptyClassAsksForItsFirstTeamAndACancelWritesNothing)
 {
     const auto sda = kel::test::ReadBytes(DataFilePath("SDA"));
@@ -423,6 +446,27 @@ TEST_F(Program, StatusItem11NamesTheErrorWindowOnlyWhileItIsActive)
     DestroyWindow(errors->handle());
     pump();
     EXPECT_EQ(gFehlerWin, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Program, EntriesAreThereAgainAfterTheProgramEnds)
+{
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    typeName(w, 3, "Weiß, Tim");
+    SendMessageA(frame->handle(), WM_COMMAND, 4, 0);
+    pump();
+    gMemory = std::make_unique<Memory>();  // the next start loads the files
+    ASSERT_TRUE(gMemory->isReady());
+    EXPECT_EQ(FieldText(gMemory->getTeam(0, 0)->schoolName), school);
+    EXPECT_EQ(FieldText(gMemory->getAthlete(0, 0, 3)->name), "Weiß, Tim");
+    w = open(0);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->tabs()->tabCount(), 1);
+    EXPECT_EQ(teamDialogs, 1);  // no second team dialog: the class has its team
 }
 
 }  // namespace
