@@ -1,15 +1,34 @@
 #!/usr/bin/env bash
 # Sets everything up, builds the program and starts it under Wine.
+# With a display ($DISPLAY) the program runs there until the user ends it;
+# without one it runs on a virtual display, a screenshot is taken after
+# start-up (build/start-screenshot.png) and the program is ended.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ "${KEL_SKIP_INSTALL:-0}" = 1 ] || bash tools/install-deps.sh
 bash tools/build.sh
-# The program's event folder (the default TreiberDir "treiber" beside the
-# program) gets the sample event of the fixtures.
-mkdir -p build/win/app/treiber
-cp -f build/win/fixtures/A/treiber/KREIS2010.JTFO build/win/app/treiber/
-if [ ! -f build/win/app/kelvora.exe ]; then
-  echo "Alles ist gebaut. Das Programm hat noch kein Fenster und kann noch nicht starten."
-  echo "(Everything is built; the program has no window yet and cannot start.)"
-  exit 0
+app=build/win/app
+# The event-definition folder (the default TreiberDir "treiber" beside the
+# program) gets the sample event of the fixtures when it has none.
+mkdir -p "$app/treiber"
+if ! ls "$app/treiber"/*.JTFO >/dev/null 2>&1; then
+  cp build/win/fixtures/A/treiber/KREIS2010.JTFO "$app/treiber/"
 fi
+export WINEPREFIX=$PWD/build/win/wineprefix WINEDEBUG=-all
+if [ -n "${DISPLAY:-}" ] && xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
+  exec wine "$app/kelvora.exe"
+fi
+# No display: a virtual one, a picture after start-up, then the end.
+export DISPLAY=:${KEL_START_DISPLAY:-73}
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+wine "$app/kelvora.exe" &
+pid=$!
+sleep 8
+shot=$PWD/build/start-screenshot.png
+import -display "$DISPLAY" -window root "$shot"
+kill "$pid" 2>/dev/null || true
+wineserver -k 2>/dev/null || true
+echo "Das Programm lief; Bildschirmfoto nach dem Start: $shot"

@@ -1,0 +1,46 @@
+#include "app/windows/ProgramSeams.h"
+
+#include "classlib/Form.h"
+
+namespace {
+
+using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+
+// The help viewer is loaded on first use, so that a PC without it still
+// runs the program.
+HWND RealHtmlHelp(HWND owner, const char* file, UINT command, DWORD_PTR data)
+{
+    static HtmlHelpFn fn = [] {
+        HMODULE lib = LoadLibraryA("hhctrl.ocx");
+        return lib ? reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(GetProcAddress(lib, "HtmlHelpA")))
+                   : nullptr;
+    }();
+    return fn ? fn(owner, file, command, data) : nullptr;
+}
+
+}  // namespace
+
+ProgramSeams gSeams = [] {
+    ProgramSeams s;
+    s.reset();
+    return s;
+}();
+
+void ProgramSeams::reset()
+{
+    messageBox = [](HWND owner, const char* text, const char* title, UINT flags) {
+        return MessageBoxA(owner, text, title, flags);
+    };
+    runModal = [](TForm* form) { return static_cast<int>(form->ShowModal()); };
+    htmlHelp = RealHtmlHelp;
+    winHelp = [](HWND owner, const char* file, UINT command, ULONG_PTR data) {
+        return WinHelpA(owner, file, command, data);
+    };
+}
+
+int ProgramMessageBox(HWND owner, const char* text, const char* title, UINT flags)
+{
+    return gSeams.messageBox(owner, text, title, flags);
+}
+
+int RunModalForm(TForm* form) { return gSeams.runModal(form); }

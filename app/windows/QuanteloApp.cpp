@@ -1,0 +1,149 @@
+#include "app/windows/QuanteloApp.h"
+
+#include "app/core/Settings.h"
+#include "app/forms/AboutMe.h"
+#include "app/forms/Protokoll.h"
+#include "app/windows/AppToolbar.h"
+#include "app/windows/MeldeWin.h"
+#include "app/windows/ProgramCommands.h"
+#include "app/windows/ProgramSeams.h"
+#include "classlib/Application.h"
+#include "framework/controls3d/zStatusItem.h"
+#include "framework/controls3d/zStatusLineEZ.h"
+#include "framework/core/zApplication.h"
+#include "framework/core/zMDIMarginFrame.h"
+#include "framework/core/zMenu.h"
+#include "framework/core/zResId.h"
+#include "framework/core/zSizer.h"
+
+QuanteloApp* gQuanteloApp = nullptr;
+MeldeWin* gMeldeWins[12] = {};
+TProtokoll* gProtokoll = nullptr;
+
+QuanteloApp::QuanteloApp(zWindow* parent, zSizer* sizer, DWORD style, const char* title)
+    : zMDIAppFrame(parent, sizer, style, title, nullptr, 0xFF00)
+{
+    gQuanteloApp = this;
+    create();
+    setMenu(new zMenu(zResId(200)));
+
+    top_ = new zMDIMarginFrame(this, new zGravSizer(zSizerTop, 29, this->sizer()), WS_VISIBLE, nullptr);
+    top_->show(SW_SHOW);
+    toolbar_ = new AppToolbar(top_, new zGravSizer(zSizerFill, 0, top_->sizer()));
+    toolbar_->show(SW_SHOW);
+
+    bottom_ = new zMDIMarginFrame(this, new zGravSizer(zSizerBottom, 24, this->sizer()), WS_VISIBLE, nullptr);
+    bottom_->show(SW_SHOW);
+    status_ = new zStatusLineEZ(bottom_, new zGravSizer(zSizerFill, 0, bottom_->sizer()), 0x2000, 0, nullptr);
+    new zStatusItemText(status_, zSizerLeft, "Meldefehler---", 11, 0x004);
+    new zStatusItemText(status_, zSizerRight, "Kelvora Schulsport-Meldeprogramm --", 10, 0x004);
+    status_->show(SW_SHOW);
+    status_->showMenuHelp();
+    status_->setItemText(11, "");
+    status_->setItemText(10, "Kelvora Schulsport-Meldeprogramm");
+
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(2));
+    if (icon && handle())
+        SetClassLongPtrA(handle(), GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+}
+
+QuanteloApp::~QuanteloApp()
+{
+    if (gQuanteloApp == this)
+        gQuanteloApp = nullptr;
+}
+
+int QuanteloApp::sizeSizer(zEvent* ev)
+{
+    const int r = zMDIAppFrame::sizeSizer(ev);
+    if (toolbar_)
+        toolbar_->sizeSizer(ev);
+    return r;
+}
+
+int QuanteloApp::runWithHint(const char* hint, const std::function<int()>& run)
+{
+    const std::string saved = status_ ? status_->message().c_str() : "";
+    const int32_t wasOn = status_ ? status_->messageAreaOn() : 0;
+    if (status_) {
+        status_->messageModeOn();
+        status_->setMessage(hint);
+    }
+    const int result = run();
+    if (status_) {
+        status_->setMessage(saved.c_str());
+        if (!wasOn)
+            status_->messageModeOff();
+    }
+    return result;
+}
+
+int QuanteloApp::showHelp(int32_t context)
+{
+    HWND owner = zApp && zApp->mainFrame ? zApp->mainFrame->handle() : handle();
+    helpWindow_ = gSeams.htmlHelp(owner, gSettings.helpFile.c_str(), 15 /* HH_HELP_CONTEXT */,
+                                  static_cast<DWORD_PTR>(context));
+    return 1;
+}
+
+void QuanteloApp::closeEntryWindows()
+{
+    for (MeldeWin*& w : gMeldeWins) {
+        if (!w)
+            continue;
+        MeldeWin* win = w;
+        win->activate();
+        // The notice that it loses activation: it saves its current team.
+        zEvent ev{0, reinterpret_cast<WPARAM>(win->handle()), WM_MDIACTIVATE, win->handle()};
+        win->mdiActivate(&ev);
+        delete win;
+        w = nullptr;
+    }
+}
+
+int QuanteloApp::command(zEvent* ev)
+{
+    switch (ev->loWordW()) {
+    case 30:
+        if (gProtokoll)
+            RunModalForm(gProtokoll);
+        return 1;
+    case 2: {
+        TAboutMe about(nullptr);
+        runWithHint(kDialogHint, [&] { return RunModalForm(&about); });
+        return 1;
+    }
+    case 104:
+    case 3:
+    case 5:
+        return 1;
+    case 22:
+        return 1;  // the entry-file command joins here
+    case 23:
+        PrintCommand(this);
+        return 1;
+    case 4:
+        closeEntryWindows();
+        zApp->quit();
+        return 1;
+    case 12:
+        OpenClassCommand(this);
+        return 1;
+    case 1:
+        return showHelp(HelpContext);
+    case 10:
+        if (zMDIChildFrame* child = activeChild())
+            if (child->command(ev) == 1)
+                return 1;
+        CheckAllCommand(this);
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int QuanteloApp::close(zEvent*)
+{
+    closeEntryWindows();
+    return 0;
+}

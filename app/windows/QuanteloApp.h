@@ -1,0 +1,46 @@
+#pragma once
+// The program's MDI main frame: menu 200, the tool bar on top, the status
+// line at the bottom, and the handler of the program's commands.
+#include <functional>
+
+#include "framework/core/zMDIAppFrame.h"
+
+class AppToolbar;
+class MeldeWin;
+class zMDIMarginFrame;
+class zStatusLineEZ;
+class TProtokoll;
+
+class QuanteloApp : public zMDIAppFrame {
+public:
+    static constexpr int32_t HelpContext = 114;
+    QuanteloApp(zWindow* parent, zSizer* sizer, DWORD style, const char* title);
+    ~QuanteloApp() override;
+    int command(zEvent* ev) override;
+    int close(zEvent* ev) override;
+    int sizeSizer(zEvent* ev) override;
+    int showHelp(int32_t context);
+    zStatusLineEZ* statusLine() const { return status_; }
+    AppToolbar* toolbar() const { return toolbar_; }
+    // Shows a hint in the status line while a modal form runs, and puts the
+    // previous text back after it.
+    int runWithHint(const char* hint, const std::function<int()>& run);
+
+private:
+    // Activates, saves and deletes every open entry window.
+    void closeEntryWindows();
+    zMDIMarginFrame* top_ = nullptr;
+    zMDIMarginFrame* bottom_ = nullptr;
+    HWND helpWindow_ = nullptr;
+    AppToolbar* toolbar_ = nullptr;
+    zStatusLineEZ* status_ = nullptr;
+};
+
+// The main frame (null outside its life) and the entry window of each
+// competition class while it is open.
+extern QuanteloApp* gQuanteloApp;
+extern MeldeWin* gMeldeWins[12];
+// The log form, created by the start routine.
+extern TProtokoll* gProtokoll;
+
+inline constexpr const char* kDialogHint = "Klicken Sie auf OK oder drücken ENTER, um die Dialogbox zu schließen.";

@@ -1,0 +1,472 @@
+// The main frame, its entry windows, the check and the error window, driven
+// by messages; modal forms, message boxes and help answer through the seams.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/core/EventTable.h"
+#include "app/core/FieldText.h"
+#include "app/core/IniFile.h"
+#include "app/core/Meldefehler.h"
+#include "app/core/Memory.h"
+#include "app/core/Settings.h"
+#include "app/forms/DlgMNEdit.h"
+#include "app/forms/OpenDatei.h"
+#include "app/windows/DisziFlagTable.h"
+#include "app/windows/DlgSelVeranst.h"
+#include "framework/core/zListBoxBase.h"
+#include "framework/core/zResId.h"
+#include "app/windows/EditSchueler.h"
+#include "app/windows/FehlerWin.h"
+#include "app/windows/MeldeToolbar.h"
+#include "app/windows/MeldeWin.h"
+#include "app/windows/NotebookPane.h"
+#include "app/windows/ProgramSeams.h"
+#include "app/windows/QuanteloApp.h"
+#include "framework/controls3d/zBitmapButton.h"
+#include "framework/controls3d/zStatusItem.h"
+#include "framework/controls3d/zStatusLineEZ.h"
+#include "framework/core/zTextPane.h"
+#include "tests/app/core/TestSupport.h"
+#include "tests/app/windows/GridTestSupport.h"
+
+namespace {
+
+using grid_test::pump;
+
+struct Box {
+    std::string text, title;
+};
+
+class Program : public kel::test::CoreTest {
+public:
+    void SetUp() override
+    {
+        CoreTest::SetUp();
+        UseEvent({kel::test::MakeClass("I Jungen", 2011, 2, 95, 2, 20),
+                  kel::test::MakeClass("II Jungen", 2011, 2, 95, 2, 20)},
+                 {{kel::test::MakeDiscipline("100 m Lauf", "99','99", 1, 4),
+                   kel::test::MakeDiscipline("Weitsprung", "9','99", 2, 4)},
+                  {kel::test::MakeDiscipline("100 m Lauf", "99','99", 1, 4),
+                   kel::test::MakeDiscipline("Weitsprung", "9','99", 2, 4)}});
+        for (int c = 0; c < 2; ++c) {
+            SetFieldText(gEventDef->disciplines[c][0].shortName, "100m");
+            SetFieldText(gEventDef->disciplines[c][1].shortName, "Weit");
+        }
+        gDisziFlags = DisziFlagTable{};
+        gMeldefehler = std::make_unique<Meldefehler>();
+        gSettings.bewegung = 1;
+        gSettings.protokoll = 1;
+        gSeams.messageBox = [this](HWND, const char* text, const char* title, UINT) {
+            boxes.push_back({text, title});
+            return answer;
+        };
+        gSeams.runModal = [this](TForm* form) { return modal ? modal(form) : 2; };
+        gSeams.htmlHelp = [this](HWND, const char* file, UINT command, DWORD_PTR data) {
+            help.push_back(std::string(file) + "|" + std::to_string(command) + "|" + std::to_string(data));
+            return HWND(nullptr);
+        };
+        frame = new QuanteloApp(nullptr, new zSizer(0, 0, 900, 650), WS_OVERLAPPEDWINDOW,
+                                "Zavrolin Leichtathletik 2011.2");
+        frame->show(SW_SHOWNORMAL);
+        pump();
+    }
+    void TearDown() override
+    {
+        for (MeldeWin*& w : gMeldeWins) {
+            delete w;
+            w = nullptr;
+        }
+        pump();
+        delete frame;
+        pump();
+        gSeams.reset();
+        gMeldefehler.reset();
+        CoreTest::TearDown();
+    }
+    // The class chooser picks class c; a team dialog is filled with a school.
+    void chooseClass(int32_t c)
+    {
+        modal = [this, c](TForm* form) {
+            if (auto* chooser = dynamic_cast<TOpenDatei*>(form)) {
+                hintDuringChoice = frame->statusLine()->message().c_str();
+                chooser->ColumnListBox1->SetItemIndex(c);
+                return 1;
+            }
+            return teamAnswer(form);
+        };
+    }
+    int teamAnswer(TForm* form)
+    {
+        auto* d = dynamic_cast<TDlgMNEdit*>(form);
+        if (!d)
+            return 2;
+        ++teamDialogs;
+        if (!createTeam)
+            return 2;
+        d->Schulname->SetText(school.c_str());
+        d->Listenname->SetText(school.c_str());
+        d->Reitername->SetText(school.substr(0, 8).c_str());
+        d->LBK->SetText("FR");
+        d->Ort->SetText("78462 Konstanz");
+        d->Betreuer->SetText("Herr Groß");
+        d->Tel2->SetText("07531 4");
+        return 1;
+    }
+    MeldeWin* open(int32_t c)
+    {
+        chooseClass(c);
+        SendMessageA(frame->handle(), WM_COMMAND, 12, 0);
+        pump();
+        return gMeldeWins[c];
+    }
+    void typeName(MeldeWin* w, int32_t row, const std::string& text)
+    {
+        w->grid()->setCurrent(0, row);
+        grid_test::type(w->grid()->handle(), text);
+    }
+    std::string diskName(int32_t c, int32_t t, int32_t m)
+    {
+        const std::vector<uint8_t> mda = kel::test::ReadBytes(DataFilePath("MDA"));
+        return std::string(reinterpret_cast<const char*>(&mda[size_t(AthleteOffset(c, t, m))]));
+    }
+
+    QuanteloApp* frame = nullptr;
+    std::vector<Box> boxes;
+    std::vector<std::string> help;
+    std::function<int(TForm*)> modal;
+    int answer = IDYES;
+    bool createTeam = true;
+    int teamDialogs = 0;
+    std::string hintDuringChoice;
+    std::string school = "REALSCHULE SÜD";
+};
+
+TEST_F(Program, FrameMenuHasTheProgramsCommands)
+{
+    HMENU bar = GetMenu(frame->handle());
+    ASSERT_NE(bar, nullptr);
+    char text[80];
+    const std::vector<std::string> tops{"&Datei", "&Hilfe"};
+    for (int i = 0; i < 2; ++i) {
+        GetMenuStringA(bar, UINT(i), text, sizeof text, MF_BYPOSITION);
+        EXPECT_EQ(text, tops[size_t(i)]);
+    }
+    const struct {
+        UINT id;
+        const char* text;
+    } items[] = {{12, "Meldungen ö&ffnen..."}, {10, "&Meldefehler?"},    {23, "Meldungen &drucken..."},
+                 {22, "Meldedatei &erstellen..."}, {30, "Protokoll..."}, {4, "Programm &beenden"},
+                 {1, "&Inhalt\tF1"},               {2, "Info über das &Zavrolin..."}};
+    for (const auto& item : items) {
+        ASSERT_GT(GetMenuStringA(bar, item.id, text, sizeof text, MF_BYCOMMAND), 0) << item.id;
+        EXPECT_EQ(text, std::string(item.text));
+    }
+}
+
+TEST_F(Program, HelpOpensTheHelpFileAtContext114)
+{
+    SendMessageA(frame->handle(), WM_COMMAND, 1, 0);
+    ASSERT_EQ(help.size(), 1u);
+    EXPECT_EQ(help[0], gSettings.helpFile + "|15|114");
+}
+
+TEST_F(Program, ProgramEndWithoutEntryWindowsOnlyQuits)
+{
+    pump();
+    SendMessageA(frame->handle(), WM_COMMAND, 4, 0);
+    MSG msg;
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(IsWindow(frame->handle()));
+}
+
+TEST_F(Program, TheAboutBoxShowsItsHintAndPutsTheStatusTextBack)
+{
+    std::string during;
+    modal = [&](TForm*) {
+        during = frame->statusLine()->message().c_str();
+        return 1;
+    };
+    frame->statusLine()->setMessage("Bereit");
+    SendMessageA(frame->handle(), WM_COMMAND, 2, 0);
+    EXPECT_EQ(during, kDialogHint);
+    EXPECT_STREQ(frame->statusLine()->message().c_str(), "Bereit");
+}
+
+TEST_F(Program, AnEmptyClassAsksForItsFirstTeamAndACancelWritesNothing)
+{
+    const auto sda = kel::test::ReadBytes(DataFilePath("SDA"));
+    const auto mda = kel::test::ReadBytes(DataFilePath("MDA"));
+    createTeam = false;
+    open(0);
+    pump();
+    EXPECT_EQ(teamDialogs, 1);
+    EXPECT_EQ(gMeldeWins[0], nullptr);  // the window closed itself
+    EXPECT_EQ(kel::test::ReadBytes(DataFilePath("SDA")), sda);
+    EXPECT_EQ(kel::test::ReadBytes(DataFilePath("MDA")), mda);
+}
+
+TEST_F(Program, ANewTeamGetsATabAndTheClassTitle)
+{
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(hintDuringChoice,
+              "Bitte wählen Sie die Klasse aus, in der Sie eine Mannschaft erfassen/bearbeiten möchten");
+    char title[80];
+    GetWindowTextA(w->handle(), title, sizeof title);
+    EXPECT_STREQ(title, "I Jungen: Meldungen");
+    EXPECT_EQ(w->tabs()->tabCount(), 1);
+    EXPECT_EQ(w->currentTeam(), 0);
+    EXPECT_EQ(FieldText(gMemory->getTeam(0, 0)->schoolName), school);
+    // Choosing the class again brings the same window forward.
+    open(0);
+    EXPECT_EQ(gMeldeWins[0], w);
+    EXPECT_EQ(teamDialogs, 1);
+}
+
+TEST_F(Program, TypedEntriesReachTheDataFileOnEveryStoringEvent)
+{
+    const struct {
+        const char* how;
+        std::function<void(Program*, MeldeWin*)> act;
+    } cases[] = {
+        {"save command", [](Program*, MeldeWin* w) { SendMessageA(w->handle(), WM_COMMAND, 13, 0); }},
+        {"close", [](Program*, MeldeWin* w) { SendMessageA(w->handle(), WM_CLOSE, 0, 0); }},
+        {"deactivation", [](Program* t, MeldeWin*) { t->open(1); }},
+        {"program end", [](Program* t, MeldeWin*) { SendMessageA(t->frame->handle(), WM_COMMAND, 4, 0); }},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        MeldeWin* w = gMeldeWins[0] ? gMeldeWins[0] : open(0);
+        ASSERT_NE(w, nullptr) << c.how;
+        const std::string name = std::string("Meier, Ann") + char('a' + n++);
+        typeName(w, 0, name);  // the editor is still open
+        c.act(this, w);
+        pump();
+        EXPECT_EQ(diskName(0, 0, 0), name) << c.how;
+        const std::string how = c.how;
+        EXPECT_EQ(gMeldeWins[0] != nullptr, how == "save command" || how == "deactivation") << c.how;
+        if (gMeldeWins[1]) {
+            delete gMeldeWins[1];
+            pump();
+        }
+    }
+}
+
+TEST_F(Program, TabChangeStoresThePreviousTeam)
+{
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    school = "GYMNASIUM NORD";
+    SendMessageA(w->handle(), WM_COMMAND, 3062, 0);
+    pump();
+    ASSERT_EQ(w->tabs()->tabCount(), 2);
+    EXPECT_EQ(w->currentTeam(), 1);
+    typeName(w, 2, "Kurz, Tim");
+    w->tabs()->selectTab(0);
+    pump();
+    EXPECT_EQ(w->currentTeam(), 0);
+    EXPECT_EQ(FieldText(gMemory->getAthlete(0, 1, 2)->name), "Kurz, Tim");
+}
+
+TEST_F(Program, DeletingAnAthleteAnsweredNoChangesNothing)
+{
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    typeName(w, 0, "Meier, Anna");
+    SendMessageA(w->handle(), WM_COMMAND, 13, 0);
+    const auto mda = kel::test::ReadBytes(DataFilePath("MDA"));
+    w->grid()->setCurrent(0, 0);
+    answer = IDNO;
+    SendMessageA(w->handle(), WM_COMMAND, 106, 0);
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back().text, "Möchten Sie den Teilnehmer »Meier, Anna« wirklich löschen?");
+    EXPECT_EQ(boxes.back().title, "Achtung");
+    EXPECT_EQ(kel::test::ReadBytes(DataFilePath("MDA")), mda);
+    answer = IDYES;
+    SendMessageA(w->handle(), WM_COMMAND, 106, 0);
+    EXPECT_EQ(diskName(0, 0, 0), "");
+}
+
+TEST_F(Program, TheToggleSwitchesEnterMovementAndWritesIt)
+{
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    auto* toggle = dynamic_cast<zBitmapButton*>(w->toolbar()->findButton(MeldeToolbar::ToggleId));
+    ASSERT_NE(toggle, nullptr);
+    const struct {
+        int32_t mode;
+        LRESULT checked;
+    } steps[] = {{2, BST_CHECKED}, {1, BST_UNCHECKED}};
+    for (const auto& s : steps) {
+        SendMessageA(w->handle(), WM_COMMAND, MeldeToolbar::ToggleId, 0);
+        EXPECT_EQ(gSettings.bewegung, s.mode);
+        EXPECT_EQ(w->grid()->enterMode(), s.mode);
+        EXPECT_EQ(kel::IniFile(gSettings.iniFile).getInt("Tabelle", "Bewegung", 0), s.mode);
+        EXPECT_EQ(SendMessageA(toggle->handle(), BM_GETCHECK, 0, 0), s.checked);
+    }
+}
+
+TEST_F(Program, CheckListsErrorsAndAClearCheckClosesTheErrorWindow)
+{
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    typeName(w, 0, "Meier, Anna");
+    SendMessageA(w->handle(), WM_COMMAND, 13, 0);
+    SetFieldText(gMemory->getAthlete(0, 0, 0)->JG, "75");  // the editor refuses it
+    gMemory->getAthlete(0, 0, 0)->mask = 1;
+    w->loadTable(0);
+    SendMessageA(frame->handle(), WM_COMMAND, 10, 0);  // the active window checks its class
+    pump();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back().text, "Ich habe einen Fehler in den Meldedaten gefunden!");
+    ASSERT_NE(gFehlerWin, nullptr);
+    const std::string first = gFehlerWin->pane()->buffer().rowText(0);
+    EXPECT_NE(first.find("[I Jungen] Meier, Anna: Falscher Jahrgang: 75"), std::string::npos) << first;
+
+    SetFieldText(gMemory->getAthlete(0, 0, 0)->JG, "98");
+    w->activate();
+    pump();
+    SendMessageA(w->handle(), WM_COMMAND, 10, 0);
+    pump();
+    EXPECT_EQ(boxes.back().text, "Es wurde kein Fehler in den Meldedaten gefunden!");
+    EXPECT_EQ(gFehlerWin, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Program, EventChooserListsEveryEventAndADoubleClickChooses)
+{
+    EventListEntry fixed;
+    fixed.valid = 1;
+    fixed.kind = 96;
+    EventListEntry other;
+    other.valid = 1;
+    other.fromHeader = 1;
+    other.kind = 2;
+    other.levelName = "Kreisebene";
+    other.title = "Kreisfinale 2011";
+    gEventList = {fixed, other};
+    auto* dialog = new DlgSelVeranst(frame, zResId(8));
+    char text[200];
+    GetWindowTextA(dialog->handle(), text, sizeof text);
+    EXPECT_STREQ(text, "Wettbewerb wählen");
+    ASSERT_EQ(dialog->lineCount(), 2);
+    RcCString line;
+    dialog->list()->itemText(0, line);
+    EXPECT_STREQ(line.c_str(), "A-Programm JTFO, Bodenseecup\tBeliebige Veranstaltung ab Stadt-, Kreisebene");
+    dialog->list()->itemText(1, line);
+    EXPECT_STREQ(line.c_str(), "B-Programm\tKreisebene\tKreisfinale 2011");
+    EXPECT_EQ(dialog->selection(), 0);
+
+    // Help without a topic says so; with one it opens the help file.
+    SendMessageA(dialog->handle(), WM_COMMAND, DlgTemplate::HelpCommand, 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Für diesen Dialog ist leider noch keine Hilfe vorhanden!");
+    dialog->setHelpContext(77);
+    SendMessageA(dialog->handle(), WM_COMMAND, DlgTemplate::HelpCommand, 0);
+    ASSERT_EQ(help.size(), 1u);
+    EXPECT_EQ(help[0], gSettings.helpFile + "|15|77");
+
+    dialog->show(SW_SHOW);
+    dialog->list()->setSelection(1);
+    SendMessageA(dialog->handle(), WM_COMMAND, MAKEWPARAM(DlgSelVeranst::ListId, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(dialog->list()->handle()));
+    pump();
+    EXPECT_EQ(dialog->result(), 1);
+    EXPECT_EQ(dialog->selection(), 1);
+    delete dialog;
+    gEventList.clear();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Program, DeletingTheFirstTeamMovesTheSecondIntoItsPlace)
+{
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    typeName(w, 0, "Meier, Anna");
+    school = "GYMNASIUM NORD";
+    SendMessageA(w->handle(), WM_COMMAND, 3062, 0);
+    typeName(w, 0, "Kurz, Tim");
+    SendMessageA(w->handle(), WM_COMMAND, 13, 0);
+    w->tabs()->selectTab(0);
+    pump();
+    answer = IDYES;
+    SendMessageA(w->handle(), WM_COMMAND, 105, 0);
+    pump();
+    ASSERT_GE(boxes.size(), 2u);
+    EXPECT_EQ(boxes[boxes.size() - 2].text, "REALSCHULE SÜD wirklich löschen?");
+    EXPECT_EQ(boxes[boxes.size() - 2].title, "Löschen bitte bestätigen!");
+    EXPECT_EQ(boxes.back().text, "Schule wird gelöscht und das Fenster geschlossen!");
+    EXPECT_EQ(gMeldeWins[0], nullptr);
+    EXPECT_EQ(FieldText(gMemory->getTeam(0, 0)->schoolName), "GYMNASIUM NORD");
+    EXPECT_EQ(diskName(0, 0, 0), "Kurz, Tim");
+}
+
+TEST_F(Program, ANewTeamOfAModus4ClassIsPreset)
+{
+    gEventDef->classes[1].Modus = 4;
+    MeldeWin* w = open(1);
+    ASSERT_NE(w, nullptr);
+    const struct {
+        int32_t member;
+        uint8_t mask;
+        int32_t position;
+    } rows[] = {{0, 15, 1}, {7, 15, 8}, {8, 13, 0}, {12, 13, 0}};
+    for (const auto& r : rows) {
+        const AthleteRecord* a = gMemory->getAthlete(1, 0, r.member);
+        EXPECT_EQ(a->mask, r.mask) << r.member;
+        EXPECT_EQ(a->flag, r.mask) << r.member;
+        EXPECT_EQ(int32_t(a->Leistung[1]), r.position) << r.member;
+    }
+}
+
+TEST_F(Program, StatusItem11NamesTheErrorWindowOnlyWhileItIsActive)
+{
+    auto* errors = new FehlerWin(frame);
+    errors->show(SW_SHOWNORMAL);
+    errors->activate();
+    pump();
+    zStatusItem* item = frame->statusLine()->findItem(11);
+    ASSERT_NE(item, nullptr);
+    EXPECT_STREQ(item->text().c_str(), "Meldefehler");
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    EXPECT_STREQ(item->text().c_str(), "");
+    DestroyWindow(errors->handle());
+    pump();
+    EXPECT_EQ(gFehlerWin, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Program, EntriesAreThereAgainAfterTheProgramEnds)
+{
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    typeName(w, 3, "Weiß, Tim");
+    SendMessageA(frame->handle(), WM_COMMAND, 4, 0);
+    pump();
+    gMemory = std::make_unique<Memory>();  // the next start loads the files
+    ASSERT_TRUE(gMemory->isReady());
+    EXPECT_EQ(FieldText(gMemory->getTeam(0, 0)->schoolName), school);
+    EXPECT_EQ(FieldText(gMemory->getAthlete(0, 0, 3)->name), "Weiß, Tim");
+    w = open(0);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->tabs()->tabCount(), 1);
+    EXPECT_EQ(teamDialogs, 1);  // no second team dialog: the class has its team
+}
+
+}  // namespace
