@@ -17,11 +17,13 @@
 #include "app/windows/ProgramSeams.h"
 #include "app/windows/QuanteloApp.h"
 #include "classlib/Application.h"
+#include "framework/controls3d/zControls3dTypes.h"
 #include "framework/core/zApplication.h"
 #include "framework/core/zControlType.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zSizer.h"
+#include "framework/tables/zTableControlTypes.h"
 
 namespace {
 
@@ -75,7 +77,9 @@ void StartApplication(zApplication* app)
             CloseHandle(mutex);
         return;
     }
-    zControlType::registerExtended();
+    // The six 3-D controls first, then the table controls.
+    zRegisterControls3dTypes();
+    zRegisterTableControlTypes();
     gMemory.reset();
     for (MeldeWin*& w : gMeldeWins)
         w = nullptr;
