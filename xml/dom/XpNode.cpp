@@ -10,7 +10,7 @@
 #include "xml/dom/XpTreeHelpers.h"
 #include "classlib/AnsiString.h"
 
-TXpNode::TXpNode() = default;
+TXpNode::TXpNode() { FChildNodes.FOwner = this; }
 
 TXpNode::~TXpNode() {
   TXpNode::RemoveAll();
@@ -23,8 +23,41 @@ TXpNode::~TXpNode() {
   }
 }
 
+namespace {
+
+// Nodes whose last reference went while another node was being destroyed
+// on this thread. Destroying them one after the other, instead of inside
+// their parent's destructor, keeps the stack flat however deep the tree.
+struct PendingDeletes {
+  std::vector<TXpNode*> nodes;
+  bool active = false;
+};
+thread_local PendingDeletes tPending;
+
+}  // namespace
+
 void TXpNode::Release() {
-  if (--FRefCount < 1) delete this;
+  if (--FRefCount >= 1) return;
+  PendingDeletes& pending = tPending;
+  if (pending.active) {
+    pending.nodes.push_back(this);
+    return;
+  }
+  pending.active = true;
+  delete this;
+  while (!pending.nodes.empty()) {
+    TXpNode* node = pending.nodes.back();
+    pending.nodes.pop_back();
+    delete node;
+  }
+  pending.active = false;
+}
+
+void TXpNode::SetNodeName(const std::u16string& value) {
+  FNodeName = value;
+  // The attribute map of the element finds its entries by name.
+  if (FNodeType == ATTRIBUTE_NODE && FParentNode && FParentNode->FAttributes)
+    FParentNode->FAttributes->nlReordered();
 }
 
 void TXpNode::SetnoOwnerDocument(TXpDocument* doc) {
@@ -35,13 +68,20 @@ void TXpNode::SetnoOwnerDocument(TXpDocument* doc) {
 
 void TXpNode::ForceOwnerDocument(TXpNode* node) {
   if (!node) return;
-  node->SetnoOwnerDocument(FOwnerDocument);
-  for (TXpNamedNodeMap* map : {node->FAttributes.get(), node->FNamespaceDecls.get()}) {
-    if (!map) continue;
-    for (int32_t i = 0; i < map->nmGetLength(); ++i) ForceOwnerDocument(map->Item(i));
+  // Every node of the subtree, and of the subtrees of their attributes.
+  std::vector<TXpNode*> roots{node};
+  while (!roots.empty()) {
+    TXpNode* root = roots.back();
+    roots.pop_back();
+    for (TXpNode* n = root; n; n = XpNextInSubtree(n, root)) {
+      n->SetnoOwnerDocument(FOwnerDocument);
+      for (TXpNamedNodeMap* map : {n->FAttributes.get(), n->FNamespaceDecls.get()}) {
+        if (!map) continue;
+        for (int32_t i = 0; i < map->nmGetLength(); ++i)
+          if (map->Item(i)->HasChildNodes()) roots.push_back(map->Item(i));
+      }
+    }
   }
-  for (int32_t i = 0; i < node->FChildNodes.nlGetLength(); ++i)
-    ForceOwnerDocument(node->FChildNodes.Item(i));
 }
 
 // --- virtual operations ---
@@ -80,9 +120,10 @@ namespace {
 
 // Appends the values of text and CDATA nodes of the subtree in document
 // order, separated by sep when sep is not 0 (empty pieces are skipped then).
-void CollectText(const TXpNode* node, std::u16string& out, char16_t sep) {
-  const int32_t type = node->NodeType();
-  if (type == TEXT_NODE || type == CDATA_SECTION_NODE) {
+void CollectText(const TXpNode* root, std::u16string& out, char16_t sep) {
+  for (const TXpNode* node = root; node; node = XpNextInSubtree(node, root)) {
+    const int32_t type = node->NodeType();
+    if (type != TEXT_NODE && type != CDATA_SECTION_NODE) continue;
     const std::u16string& value = node->NodeValue();
     if (sep == 0) {
       out += value;
@@ -91,8 +132,6 @@ void CollectText(const TXpNode* node, std::u16string& out, char16_t sep) {
       out += value;
     }
   }
-  const TXpNodeList* children = node->ChildNodes();
-  for (int32_t i = 0; i < children->nlGetLength(); ++i) CollectText(children->Item(i), out, sep);
 }
 
 }  // namespace
@@ -116,26 +155,28 @@ void TXpNode::noOutput(std::u16string&, int32_t) const {}
 
 void TXpNode::noTraverseTreeForNamedNodes(TXpNodeList* list, TXpNode* node,
                                           const std::u16string& name, int32_t type) {
-  TXpNodeList* children = node->ChildNodes();
-  for (int32_t i = 0; i < children->nlGetLength(); ++i) {
-    TXpNode* child = children->Item(i);
-    if (child->FNodeType == type && (name == u"*" || child->noNameEquals(name))) list->Add(child);
-    noTraverseTreeForNamedNodes(list, child, name, type);
-  }
+  for (TXpNode* n = XpNextInSubtree(node, node); n; n = XpNextInSubtree(n, node))
+    if (n->FNodeType == type && (name == u"*" || n->noNameEquals(name))) list->Add(n);
 }
 
 TXpNode* TXpNode::CloneNode(bool) const { return nullptr; }
 
 std::u16string TXpNode::LocationPath() const {
   if (!FParentNode) return FNodeName;
-  std::u16string path = FParentNode->LocationPath();
-  // The document's path is "/" already; never produce "//" (which would
-  // mean a descendant step).
-  if (path.empty() || path.back() != u'/') path += u'/';
-  path += FNodeName;
-  path += u'[';
-  path += XpIntToWide(FParentNode->FChildNodes.IndexOf(this) + 1);
-  path += u']';
+  std::vector<const TXpNode*> steps;
+  const TXpNode* top = this;
+  for (; top->FParentNode; top = top->FParentNode) steps.push_back(top);
+  std::u16string path = top->LocationPath();
+  for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
+    const TXpNode* n = *it;
+    // The document's path is "/" already; never produce "//" (which would
+    // mean a descendant step).
+    if (path.empty() || path.back() != u'/') path += u'/';
+    path += n->FNodeName;
+    path += u'[';
+    path += XpIntToWide(n->FParentNode->FChildNodes.IndexOf(n) + 1);
+    path += u']';
+  }
   return path;
 }
 
@@ -155,17 +196,36 @@ void TXpNode::noCopyInto(TXpNode* clone, bool deep) const {
   clone->FOwnerDocument = FOwnerDocument;
   clone->FOutputEscaping = FOutputEscaping;
   if (!deep) return;
-  for (int32_t i = 0; i < FChildNodes.nlGetLength(); ++i) {
-    TXpNode* child = FChildNodes.Item(i)->CloneNode(true);
-    if (!child) continue;
-    child->FParentNode = clone;
-    clone->FChildNodes.Add(child);
-    child->Release();
+  // The subtree is copied node by node without recursion: target is the
+  // copy of src's parent.
+  const TXpNode* src = noGetFirstChild();
+  TXpNode* target = clone;
+  while (src) {
+    TXpNode* copy = src->CloneNode(false);
+    if (copy) {
+      copy->FParentNode = target;
+      target->FChildNodes.Add(copy);
+      copy->Release();
+      if (src->HasChildNodes()) {
+        target = copy;
+        src = src->noGetFirstChild();
+        continue;
+      }
+    }
+    // A node that cannot be copied is left out with its subtree.
+    while (src != this && !src->noGetNextSibling()) {
+      src = src->FParentNode;
+      target = target->FParentNode;
+    }
+    src = src == this ? nullptr : src->noGetNextSibling();
   }
 }
 
 TXpNamedNodeMap* TXpNode::noEnsureAttributes() {
-  if (!FAttributes) FAttributes = std::make_unique<TXpNamedNodeMap>();
+  if (!FAttributes) {
+    FAttributes = std::make_unique<TXpNamedNodeMap>();
+    FAttributes->FOwner = this;
+  }
   return FAttributes.get();
 }
 
@@ -196,8 +256,10 @@ void TXpNode::noCheckNewChild(TXpNode* node) const {
     default:
       break;
   }
-  if (node->FNodeType == DOCUMENT_NODE || node->FNodeType == ATTRIBUTE_NODE ||
-      node->noIsAncestorOrSelf(this))
+  // Only a node with children can be an ancestor: appending a leaf never
+  // walks up the tree.
+  if (node->FNodeType == DOCUMENT_NODE || node->FNodeType == ATTRIBUTE_NODE || node == this ||
+      (node->HasChildNodes() && node->noIsAncestorOrSelf(this)))
     throw TXpDOMException(ecHierarchyRequestErr);
 }
 
@@ -420,27 +482,33 @@ std::unique_ptr<TXpNodeList> TXpNode::noGetChildNodesByNodeTypeName(int32_t type
 }
 
 void TXpNode::noTraverseTreeForNodes(TXpNodeList* list, TXpNode* node, int32_t type) {
-  TXpNodeList* children = node->ChildNodes();
-  for (int32_t i = 0; i < children->nlGetLength(); ++i) {
-    TXpNode* child = children->Item(i);
-    if (child->FNodeType == type) list->Add(child);
-    noTraverseTreeForNodes(list, child, type);
-  }
+  for (TXpNode* n = XpNextInSubtree(node, node); n; n = XpNextInSubtree(n, node))
+    if (n->FNodeType == type) list->Add(n);
 }
 
 void TXpNode::noTraverseTreeToNormalize() {
-  int32_t i = 0;
-  while (i < FChildNodes.nlGetLength()) {
-    TXpNode* child = FChildNodes.Item(i);
-    TXpNode* next = FChildNodes.Item(i + 1);
-    if (child->FNodeType == TEXT_NODE && next && next->FNodeType == TEXT_NODE) {
-      child->FNodeValue += next->FNodeValue;
-      next->FParentNode = nullptr;
-      FChildNodes.Delete(i + 1);
-      continue;
+  for (TXpNode* node = this; node; node = XpNextInSubtree(node, this)) {
+    // Each run of adjacent text nodes becomes its first node; the others
+    // leave the list in one pass.
+    TXpNodeList& children = node->FChildNodes;
+    std::vector<bool> drop;
+    TXpNode* runHead = nullptr;
+    for (int32_t i = 0; i < children.nlGetLength(); ++i) {
+      TXpNode* child = children.Item(i);
+      if (child->FNodeType != TEXT_NODE) {
+        runHead = nullptr;
+      } else if (!runHead) {
+        runHead = child;
+      } else {
+        runHead->FNodeValue += child->FNodeValue;
+        child->FParentNode = nullptr;
+        drop.resize(static_cast<size_t>(children.nlGetLength()));
+        drop[static_cast<size_t>(i)] = true;
+      }
     }
-    child->noTraverseTreeToNormalize();
-    ++i;
+    size_t index = 0;
+    if (!drop.empty())
+      children.nlRemoveIf([&](TXpNode*) { return drop[index++]; });
   }
 }
 

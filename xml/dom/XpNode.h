@@ -60,7 +60,7 @@ public:
   void SetOutputEscaping(bool value) { FOutputEscaping = value; }
   TXpNamedNodeMap* NamespaceDecls() const { return FNamespaceDecls.get(); }
   const std::u16string& NodeName() const { return FNodeName; }
-  void SetNodeName(const std::u16string& value) { FNodeName = value; }
+  void SetNodeName(const std::u16string& value);
   int32_t NodeType() const { return FNodeType; }
   const std::u16string& NodeValue() const { return FNodeValue; }
   void SetNodeValue(const std::u16string& value) { FNodeValue = value; }
@@ -155,6 +155,12 @@ protected:
   bool noIsAncestorOrSelf(const TXpNode* node) const;
   void noCheckNewChild(TXpNode* node) const;
   void noOutputElement(std::u16string& out, int32_t level) const;
+  bool noOpenElement(std::u16string& out) const;
+  void noCloseElement(std::u16string& out, int32_t level, bool lastWasText) const;
+  // Writes one child of parent that follows a sibling of type prevType (0
+  // for the first child).
+  void noOutputChild(std::u16string& out, const TXpNode* parent, const TXpNode* child,
+                     int32_t level, int32_t prevType) const;
   void noOutputDTDDeclaration(std::u16string& out, int32_t level) const;
   void noOutputDocType(std::u16string& out) const;
 
@@ -176,4 +182,6 @@ private:
   TXpDocument* FOwnerDocument = nullptr;
   TXpNode* FParentNode = nullptr;
   int32_t FRefCount = 1;
+  // The node's slot in its parent's child list (or attribute map).
+  size_t FSlot = 0;
 };

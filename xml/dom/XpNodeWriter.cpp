@@ -1,6 +1,7 @@
 // Turning a node tree into markup. The markup is assembled as UTF-16 text;
 // the output filter encodes it afterwards.
 #include <cstring>
+#include <functional>
 
 #include "xml/dom/XpAttribute.h"
 #include "xml/dom/XpCharacterData.h"
@@ -214,85 +215,147 @@ void TXpNode::noOutputIndent(std::u16string& out, int32_t level) const {
   if (level > 0) out.append(static_cast<size_t>(level) * 2, u' ');
 }
 
-void TXpNode::noOutputElement(std::u16string& out, int32_t level) const {
+namespace {
+
+// Hands the save's buffer to the output filter once it holds a piece's
+// worth of markup. Only the save's own buffer is handed over, never one
+// that a writer hook fills for itself.
+struct MarkupSink {
+  const std::function<void(std::u16string&)>* sink = nullptr;
+  std::u16string& out;
+  MarkupSink(const TXpDocument* doc, std::u16string& buffer, const std::function<void(std::u16string&)>* fn)
+      : sink(doc && fn && *fn ? fn : nullptr), out(buffer) {}
+  void Check() {
+    constexpr size_t kMarkupPiece = 32768;
+    if (sink && out.size() >= kMarkupPiece) {
+      (*sink)(out);
+      out.clear();
+    }
+  }
+};
+
+}  // namespace
+
+// Writes the start tag of element; returns true when its children follow
+// (the tag is then open), false when the element is complete.
+bool TXpNode::noOpenElement(std::u16string& out) const {
   TXpDocument* doc = FOwnerDocument;
   auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(this));
   if (doc && doc->OnBeforeElementOutput) doc->OnBeforeElementOutput(doc, self);
   out += u'<';
   out += FNodeName;
   if (FAttributes && FAttributes->nmGetLength() > 0) noOutputXpAttributes(out, this);
-  if (FChildNodes.nlGetLength() == 0) {
-    if (self->NoEndTag()) {
-      out += u'>';
-    } else if (self->FullEndTag()) {
-      Put(out, u"></");
-      out += FNodeName;
-      out += u'>';
-    } else {
-      Put(out, u"/>");
-    }
-  } else {
+  if (FChildNodes.nlGetLength() > 0) {
     out += u'>';
-    const bool lastWasText = noOutputXpSiblings(out, this, level + 1);
-    if (!lastWasText && doc && doc->FormattedOutput()) noOutputIndent(out, level);
-    Put(out, u"</");
+    return true;
+  }
+  if (self->NoEndTag()) {
+    out += u'>';
+  } else if (self->FullEndTag()) {
+    Put(out, u"></");
     out += FNodeName;
     out += u'>';
+  } else {
+    Put(out, u"/>");
   }
   if (doc && doc->OnAfterElementOutput) doc->OnAfterElementOutput(doc, self);
+  return false;
+}
+
+void TXpNode::noCloseElement(std::u16string& out, int32_t level, bool lastWasText) const {
+  TXpDocument* doc = FOwnerDocument;
+  if (!lastWasText && doc && doc->FormattedOutput()) noOutputIndent(out, level);
+  Put(out, u"</");
+  out += FNodeName;
+  out += u'>';
+  if (doc && doc->OnAfterElementOutput)
+    doc->OnAfterElementOutput(doc, static_cast<TXpElement*>(const_cast<TXpNode*>(this)));
+}
+
+void TXpNode::noOutputElement(std::u16string& out, int32_t level) const {
+  if (!noOpenElement(out)) return;
+  // The subtree is written without recursion: el is the open element whose
+  // children are being written, child the next of them.
+  const TXpDocument* doc = FOwnerDocument;
+  MarkupSink sink(doc, out, doc && doc->FMarkupBuffer == &out ? &doc->FMarkupSink : nullptr);
+  const TXpNode* el = this;
+  const TXpNode* child = noGetFirstChild();
+  int32_t childLevel = level + 1;
+  int32_t prevType = 0;
+  for (;;) {
+    if (child) {
+      if (child->FNodeType == ELEMENT_NODE) {
+        if (Formatted(el)) noOutputIndent(out, childLevel);
+        if (child->noOpenElement(out)) {
+          el = child;
+          child = child->noGetFirstChild();
+          ++childLevel;
+          prevType = 0;
+          continue;
+        }
+      } else {
+        noOutputChild(out, el, child, childLevel, prevType);
+      }
+      prevType = child->FNodeType;
+      sink.Check();
+      child = child->noGetNextSibling();
+      continue;
+    }
+    --childLevel;
+    el->noCloseElement(out, childLevel, prevType == TEXT_NODE);
+    if (el == this) return;
+    sink.Check();
+    prevType = ELEMENT_NODE;
+    child = el->noGetNextSibling();
+    el = el->FParentNode;
+  }
+}
+
+void TXpNode::noOutputChild(std::u16string& out, const TXpNode* parent, const TXpNode* child,
+                            int32_t level, int32_t prevType) const {
+  const bool formatted = Formatted(parent);
+  const bool prevWasText = prevType == TEXT_NODE;
+  switch (child->FNodeType) {
+    case ELEMENT_NODE:
+      if (formatted) noOutputIndent(out, level);
+      child->noOutputElement(out, level);
+      break;
+    case TEXT_NODE:
+      // Text after a comment starts on a new line in indented output.
+      if (formatted && prevType == COMMENT_NODE) Put(out, u"\r\n");
+      child->noOutput(out, level);
+      break;
+    case CDATA_SECTION_NODE:
+    case COMMENT_NODE:
+      child->noOutput(out, level);
+      break;
+    case PROCESSING_INSTRUCTION_NODE:
+      if (formatted && !prevWasText) noOutputIndent(out, level);
+      AppendPI(out, child);
+      break;
+    case DTD_ELEMENT_NODE:
+    case DTD_ATTLIST_NODE:
+    case DTD_ENTITY_NODE:
+    case DTD_NOTATION_NODE:
+    case DTD_CONDITIONAL_NODE:
+      if (formatted && !prevWasText) Put(out, u"\r\n  ");
+      child->noOutputDTDDeclaration(out, level);
+      break;
+    default:
+      break;
+  }
 }
 
 bool TXpNode::noOutputXpSiblings(std::u16string& out, const TXpNode* parent, int32_t level) const {
-  const bool formatted = Formatted(parent);
   const TXpDocument* doc = parent->FOwnerDocument;
-  // Only the save's own buffer is handed over, never one that a writer hook
-  // fills for itself.
-  const auto* sink =
-      doc && doc->FMarkupSink && doc->FMarkupBuffer == &out ? &doc->FMarkupSink : nullptr;
-  constexpr size_t kMarkupPiece = 32768;
-  bool prevWasText = false;
+  MarkupSink sink(doc, out, doc && doc->FMarkupBuffer == &out ? &doc->FMarkupSink : nullptr);
   int32_t prevType = 0;
-  const TXpNodeList* children = parent->ChildNodes();
-  const int32_t count = children->nlGetLength();
-  for (int32_t i = 0; i < count; ++i) {
-    const TXpNode* child = children->Item(i);
-    switch (child->FNodeType) {
-      case ELEMENT_NODE:
-        if (formatted) noOutputIndent(out, level);
-        child->noOutputElement(out, level);
-        break;
-      case TEXT_NODE:
-        // Text after a comment starts on a new line in indented output.
-        if (formatted && prevType == COMMENT_NODE) Put(out, u"\r\n");
-        child->noOutput(out, level);
-        break;
-      case CDATA_SECTION_NODE:
-      case COMMENT_NODE:
-        child->noOutput(out, level);
-        break;
-      case PROCESSING_INSTRUCTION_NODE:
-        if (formatted && !prevWasText) noOutputIndent(out, level);
-        AppendPI(out, child);
-        break;
-      case DTD_ELEMENT_NODE:
-      case DTD_ATTLIST_NODE:
-      case DTD_ENTITY_NODE:
-      case DTD_NOTATION_NODE:
-      case DTD_CONDITIONAL_NODE:
-        if (formatted && !prevWasText) Put(out, u"\r\n  ");
-        child->noOutputDTDDeclaration(out, level);
-        break;
-      default:
-        break;
-    }
+  for (const TXpNode* child = parent->noGetFirstChild(); child; child = child->noGetNextSibling()) {
+    noOutputChild(out, parent, child, level, prevType);
     prevType = child->FNodeType;
-    prevWasText = prevType == TEXT_NODE;
-    if (sink && out.size() >= kMarkupPiece) {
-      (*sink)(out);
-      out.clear();
-    }
+    sink.Check();
   }
-  return prevWasText;
+  return prevType == TEXT_NODE;
 }
 
 void TXpNode::noOutputXpAttributes(std::u16string& out, const TXpNode* element) const {
