@@ -69,7 +69,7 @@ TXpNode* TXpNodeList::Extract(int32_t index) {
     FItems.clear();
     FStart = 0;
   }
-  nlReordered();
+  nlRemoved(node);
   return node;
 }
 

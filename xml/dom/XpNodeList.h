@@ -59,6 +59,7 @@ protected:
   // Called when a node has been added at the end, and when entries have
   // been removed, inserted or reordered (the attribute map keeps an index).
   virtual void nlAdded(TXpNode*) {}
+  virtual void nlRemoved(TXpNode*) { nlReordered(); }
   virtual void nlReordered() {}
 
   // The node whose children (or attributes) this list holds, or null.
