@@ -51,6 +51,8 @@ TXpAttribute* TXpElement::elPutAttribute(TXpAttribute* attr, bool byNamespace) {
   if (attr->noGetOwnerDocument() && attr->noGetOwnerDocument() != noGetOwnerDocument())
     throw TXpDOMException(ecWrongDocumentErr);
   if (attr->ParentNode() && attr->ParentNode() != this) throw TXpDOMException(ecInuseAttributeErr);
+  if (attr->NodeName().empty() || !XpValidName(attr->NodeName()))
+    throw TXpDOMException(ecInvalidNameErr);
   TXpNamedNodeMap* map = noEnsureAttributes();
   TXpNode* old = byNamespace ? map->RemoveNamedItemNS(attr->NamespaceURI(), attr->noGetLocalName())
                              : map->RemoveNamedItem(attr->NodeName());

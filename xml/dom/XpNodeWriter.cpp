@@ -4,6 +4,9 @@
 #include <functional>
 
 #include "xml/dom/XpAttribute.h"
+#include "xml/dom/XpCharClasses.h"
+#include "xml/dom/XpDOMException.h"
+#include "xml/dom/XpMessages.h"
 #include "xml/dom/XpCharacterData.h"
 #include "xml/dom/XpDTDNodes.h"
 #include "xml/dom/XpDocument.h"
@@ -65,6 +68,8 @@ void AppendDecimal(std::u16string& out, uint32_t value) {
 }
 
 void AppendCharRef(std::u16string& out, uint32_t code) {
+  // A reference to a character XML does not allow makes the file unreadable.
+  if (!XPIsChar(code)) throw EXpException(XpLoadStr(XpRes::_sInvalidXMLChar));
   Put(out, u"&#");
   AppendDecimal(out, code);
   out += u';';
@@ -125,6 +130,10 @@ void AppendCData(std::u16string& out, const TXpNode* node, bool lineBreaks) {
 // a top-level comment keeps its value as it is.
 void AppendComment(std::u16string& out, const TXpNode* node, bool lineBreaks) {
   const Settings s(node);
+  // The value may have changed since the node was created.
+  const std::u16string& value = node->NodeValue();
+  if (value.find(u"--") != std::u16string::npos || (!value.empty() && value.back() == u'-'))
+    throw TXpDOMException(ecInvalidParamErr);
   Put(out, u"<!--");
   if (!lineBreaks || s.mode == lbmLF) {
     out += node->NodeValue();
@@ -141,6 +150,13 @@ void AppendComment(std::u16string& out, const TXpNode* node, bool lineBreaks) {
 }
 
 void AppendPI(std::u16string& out, const TXpNode* node) {
+  if (node->NodeValue().find(u"?>") != std::u16string::npos) throw TXpDOMException(ecInvalidParamErr);
+  // The XML declaration stands only at the very start of a document (or
+  // of the markup of the node alone).
+  const TXpNode* parent = node->ParentNode();
+  if (node->NodeName() == u"xml" && parent &&
+      (parent->NodeType() != DOCUMENT_NODE || parent->noGetFirstChild() != node))
+    throw TXpDOMException(ecHierarchyRequestErr);
   Put(out, u"<?");
   out += node->NodeName();
   out += u' ';

@@ -6,6 +6,7 @@
 
 #include "classlib/Exception.h"
 #include "classlib/Format.h"
+#include "xml/dom/XpCharClasses.h"
 #include "xml/dom/XpElement.h"
 #include "xml/dom/XpExceptions.h"
 #include "xml/dom/XpMessages.h"
@@ -82,13 +83,45 @@ WideString TXpObjModel::omGetXpDocument() const {
   return out;
 }
 
+namespace {
+
+// The encoding the document's XML declaration names, or ceUnknown.
+TXpCharEncoding DeclaredEncoding(const TXpDocument* doc) {
+  const TXpNode* first = doc->noGetFirstChild();
+  if (!first || first->NodeType() != PROCESSING_INSTRUCTION_NODE || first->NodeName() != u"xml")
+    return ceUnknown;
+  const std::u16string& data = first->NodeValue();
+  const size_t key = data.find(u"encoding");
+  if (key == std::u16string::npos) return ceUnknown;
+  size_t i = key + 8;
+  auto skipBlanks = [&] {
+    while (i < data.size() && XPIsSpace(data[i])) ++i;
+  };
+  skipBlanks();
+  if (i >= data.size() || data[i] != u'=') return ceUnknown;
+  ++i;
+  skipBlanks();
+  if (i >= data.size() || (data[i] != u'"' && data[i] != u'\'')) return ceUnknown;
+  const size_t end = data.find(data[i], i + 1);
+  if (end == std::u16string::npos) return ceUnknown;
+  const std::u16string name = data.substr(i + 1, end - i - 1);
+  const TXpCharEncoding enc = XpMapStringToCharEnc(name);
+  return enc == ceUTF8 && WideUpperCase(name) != u"UTF-8" ? ceUnknown : enc;
+}
+
+}  // namespace
+
 void TXpObjModel::omWriteDocument(TStream& stream) const {
   // The markup goes to the filter in pieces as the writer produces it, so a
   // large document is never held whole in memory.
   constexpr int32_t kFilterBuffer = 1 << 18;
   TXpOutCharFilter filter(&stream, kFilterBuffer);
   filter.SetWriteUTF8Signature(FWriteUTF8Signature);
-  filter.csSetFormat(MapCharEncToStreamFormat(FOutCharSet));
+  const TXpStreamFormat format = MapCharEncToStreamFormat(FOutCharSet);
+  filter.csSetFormat(format);
+  // Without a declaration naming it, a reader takes the file for UTF-8:
+  // bytes from 0x80 up (in comments, CDATA, names) would be ill-formed.
+  filter.SetAsciiOnly(format == sfISO88591 && DeclaredEncoding(FDocument) != ceISO88591);
   struct SinkGuard {
     TXpDocument* doc;
     ~SinkGuard() {
