@@ -151,13 +151,11 @@ TEST_F(ObjModel, SavesTheEntryFileShapeByteForByte) {
   ASSERT_TRUE(model.SaveToFile(path.u16string()));
   const std::string formatted =
       "<?xml version=\"1.0\"?>\r\n<r a=\"x\">\r\n  <c/>\r\n  <d>t</d>\r\n</r>";
-  EXPECT_EQ(formatted.size(), 58u);
   EXPECT_EQ(ReadFile(path), formatted);
 
   model.SetFormattedOutput(false);
   ASSERT_TRUE(model.SaveToFile(u"FiLe://" + path.u16string()));
   EXPECT_EQ(ReadFile(path), "<?xml version=\"1.0\"?>\r\n<r a=\"x\"><c/><d>t</d></r>");
-  EXPECT_EQ(ReadFile(path).size(), 48u);
   EXPECT_EQ(FilesIn(), std::vector<std::string>{"m.vov"});
 }
 
