@@ -29,7 +29,7 @@ TXpNode* TXpElement::CloneNode(bool deep) const {
     for (int32_t i = 0; i < clone->FAttributes->nmGetLength(); ++i)
       clone->FAttributes->Item(i)->SetParentNode(clone);
   }
-  if (NamespaceDecls()) clone->FNamespaceDecls = NamespaceDecls()->nmCloneNamedNodeMap();
+  if (NamespaceDecls()) clone->noMore().NamespaceDecls = NamespaceDecls()->nmCloneNamedNodeMap();
   return clone;
 }
 

@@ -6,15 +6,40 @@
 #include "xml/dom/XpDocument.h"
 #include "xml/dom/XpElement.h"
 #include "xml/dom/XpNamedNodeMap.h"
+#include "xml/dom/XpNameTable.h"
+#include "xml/dom/XpNodePool.h"
 #include "xml/dom/XpCharClasses.h"
 #include "xml/dom/XpTreeHelpers.h"
 #include "classlib/AnsiString.h"
 
-TXpNode::TXpNode() { FChildNodes.FOwner = this; }
+TXpNode::TXpNode() : FNodeName(XpEmptyName()) { FChildNodes.FOwner = this; }
+
+void* TXpNode::operator new(size_t size) { return XpNodeAllocate(size); }
+
+void TXpNode::operator delete(void* p, size_t size) { XpNodeFree(p, size); }
+
+const std::u16string& TXpNode::EmptyText() {
+  static const std::u16string empty;
+  return empty;
+}
+
+TXpNode::TMore& TXpNode::noMore() {
+  if (!FMore) FMore = std::make_unique<TMore>();
+  return *FMore;
+}
+
+void TXpNode::SetBaseURI(const std::u16string& value) {
+  if (FMore || !value.empty()) noMore().BaseURI = value;
+}
+
+void TXpNode::SetNamespaceURI(const std::u16string& value) {
+  if (FMore || !value.empty()) noMore().NamespaceURI = value;
+}
 
 TXpNode::~TXpNode() {
   TXpNode::RemoveAll();
-  for (TXpNamedNodeMap* map : {FAttributes.get(), FNamespaceDecls.get()}) {
+  if (FOwnName) delete FNodeName;
+  for (TXpNamedNodeMap* map : {FAttributes.get(), NamespaceDecls()}) {
     if (!map) continue;
     for (int32_t i = 0; i < map->nmGetLength(); ++i) {
       TXpNode* node = map->Item(i);
@@ -54,7 +79,11 @@ void TXpNode::Release() {
 }
 
 void TXpNode::SetNodeName(const std::u16string& value) {
-  FNodeName = value;
+  bool owned = false;
+  const std::u16string* name = XpShareName(value, owned);
+  if (FOwnName) delete FNodeName;
+  FNodeName = name;
+  FOwnName = owned;
   // The attribute map of the element finds its entries by name.
   if (FNodeType == ATTRIBUTE_NODE && FParentNode && FParentNode->FAttributes)
     FParentNode->FAttributes->nlReordered();
@@ -63,7 +92,7 @@ void TXpNode::SetNodeName(const std::u16string& value) {
 void TXpNode::SetnoOwnerDocument(TXpDocument* doc) {
   FOwnerDocument = doc;
   if (FAttributes) FAttributes->SetnoOwnerDocument(doc);
-  if (FNamespaceDecls) FNamespaceDecls->SetnoOwnerDocument(doc);
+  if (NamespaceDecls()) NamespaceDecls()->SetnoOwnerDocument(doc);
 }
 
 void TXpNode::ForceOwnerDocument(TXpNode* node) {
@@ -75,7 +104,7 @@ void TXpNode::ForceOwnerDocument(TXpNode* node) {
     roots.pop_back();
     for (TXpNode* n = root; n; n = XpNextInSubtree(n, root)) {
       n->SetnoOwnerDocument(FOwnerDocument);
-      for (TXpNamedNodeMap* map : {n->FAttributes.get(), n->FNamespaceDecls.get()}) {
+      for (TXpNamedNodeMap* map : {n->FAttributes.get(), n->NamespaceDecls()}) {
         if (!map) continue;
         for (int32_t i = 0; i < map->nmGetLength(); ++i)
           if (map->Item(i)->HasChildNodes()) roots.push_back(map->Item(i));
@@ -87,7 +116,7 @@ void TXpNode::ForceOwnerDocument(TXpNode* node) {
 // --- virtual operations ---
 
 std::u16string TXpNode::noGetBaseURI() const {
-  if (!FBaseURI.empty()) return FBaseURI;
+  if (!BaseURI().empty()) return BaseURI();
   return FOwnerDocument ? FOwnerDocument->DocLocation() : std::u16string();
 }
 
@@ -162,7 +191,7 @@ void TXpNode::noTraverseTreeForNamedNodes(TXpNodeList* list, TXpNode* node,
 TXpNode* TXpNode::CloneNode(bool) const { return nullptr; }
 
 std::u16string TXpNode::LocationPath() const {
-  if (!FParentNode) return FNodeName;
+  if (!FParentNode) return NodeName();
   std::vector<const TXpNode*> steps;
   const TXpNode* top = this;
   for (; top->FParentNode; top = top->FParentNode) steps.push_back(top);
@@ -172,7 +201,7 @@ std::u16string TXpNode::LocationPath() const {
     // The document's path is "/" already; never produce "//" (which would
     // mean a descendant step).
     if (path.empty() || path.back() != u'/') path += u'/';
-    path += n->FNodeName;
+    path += n->NodeName();
     path += u'[';
     path += XpIntToWide(n->FParentNode->FChildNodes.IndexOf(n) + 1);
     path += u']';
@@ -190,9 +219,12 @@ void TXpNode::RemoveAll() {
 
 void TXpNode::noCopyInto(TXpNode* clone, bool deep) const {
   clone->FNodeType = FNodeType;
-  clone->FNodeName = FNodeName;
+  if (FOwnName)
+    clone->SetNodeName(NodeName());
+  else
+    clone->FNodeName = FNodeName;  // shared
   clone->FNodeValue = FNodeValue;
-  clone->FNamespaceURI = FNamespaceURI;
+  clone->SetNamespaceURI(NamespaceURI());
   clone->FOwnerDocument = FOwnerDocument;
   clone->FOutputEscaping = FOutputEscaping;
   if (!deep) return;
@@ -230,8 +262,9 @@ TXpNamedNodeMap* TXpNode::noEnsureAttributes() {
 }
 
 TXpNamedNodeMap* TXpNode::noEnsureNamespaceDecls() {
-  if (!FNamespaceDecls) FNamespaceDecls = std::make_unique<TXpNamedNodeMap>();
-  return FNamespaceDecls.get();
+  TMore& more = noMore();
+  if (!more.NamespaceDecls) more.NamespaceDecls = std::make_unique<TXpNamedNodeMap>();
+  return more.NamespaceDecls.get();
 }
 
 // --- tree operations ---
@@ -395,13 +428,13 @@ TXpNode* TXpNode::noGetLastDescendantOrSelf() const {
 }
 
 std::u16string TXpNode::noGetPrefix() const {
-  const size_t colon = FNodeName.find(u':');
-  return colon == std::u16string::npos ? std::u16string() : FNodeName.substr(0, colon);
+  const size_t colon = NodeName().find(u':');
+  return colon == std::u16string::npos ? std::u16string() : NodeName().substr(0, colon);
 }
 
 std::u16string TXpNode::noGetLocalName() const {
-  const size_t colon = FNodeName.find(u':');
-  return colon == std::u16string::npos ? FNodeName : FNodeName.substr(colon + 1);
+  const size_t colon = NodeName().find(u':');
+  return colon == std::u16string::npos ? NodeName() : NodeName().substr(colon + 1);
 }
 
 std::u16string TXpNode::noGetNamespace() const { return ResolveNSPrefix(noGetPrefix()); }
@@ -409,17 +442,17 @@ std::u16string TXpNode::noGetNamespace() const { return ResolveNSPrefix(noGetPre
 std::u16string TXpNode::ResolveNSPrefix(const std::u16string& prefix) const {
   for (const TXpNode* n = this; n; n = n->FParentNode) {
     if (n->FNodeType != ELEMENT_NODE) continue;
-    if (prefix.empty()) return n->FNamespaceURI;
-    if (n->FNamespaceDecls)
-      if (TXpNode* decl = n->FNamespaceDecls->GetNamedItem(prefix)) return decl->FNodeValue;
+    if (prefix.empty()) return n->NamespaceURI();
+    if (n->NamespaceDecls())
+      if (TXpNode* decl = n->NamespaceDecls()->GetNamedItem(prefix)) return decl->FNodeValue;
   }
   return std::u16string();
 }
 
 bool TXpNode::noNameEquals(const std::u16string& name) const {
-  if (FNodeName == name) return true;
+  if (NodeName() == name) return true;
   if (!FOwnerDocument || !FOwnerDocument->IgnoreCase()) return false;
-  return AnsiUpperCase(WideToAnsi(FNodeName)) == AnsiUpperCase(WideToAnsi(name));
+  return AnsiUpperCase(WideToAnsi(NodeName())) == AnsiUpperCase(WideToAnsi(name));
 }
 
 namespace {

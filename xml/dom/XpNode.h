@@ -41,6 +41,9 @@ class TXpNode {
 public:
   TXpNode();
   TXpNode(const TXpNode&) = delete;
+  // Nodes come from a pool of equal-sized blocks (see XpNodePool.h).
+  static void* operator new(size_t size);
+  static void operator delete(void* p, size_t size);
   TXpNode& operator=(const TXpNode&) = delete;
 
   // --- lifetime ---
@@ -50,16 +53,16 @@ public:
 
   // --- fields ---
   TXpNamedNodeMap* Attributes() const { return FAttributes.get(); }
-  const std::u16string& BaseURI() const { return FBaseURI; }
-  void SetBaseURI(const std::u16string& value) { FBaseURI = value; }
+  const std::u16string& BaseURI() const { return FMore ? FMore->BaseURI : EmptyText(); }
+  void SetBaseURI(const std::u16string& value);
   TXpNodeList* ChildNodes() { return &FChildNodes; }
   const TXpNodeList* ChildNodes() const { return &FChildNodes; }
-  const std::u16string& NamespaceURI() const { return FNamespaceURI; }
-  void SetNamespaceURI(const std::u16string& value) { FNamespaceURI = value; }
+  const std::u16string& NamespaceURI() const { return FMore ? FMore->NamespaceURI : EmptyText(); }
+  void SetNamespaceURI(const std::u16string& value);
   bool OutputEscaping() const { return FOutputEscaping; }
   void SetOutputEscaping(bool value) { FOutputEscaping = value; }
-  TXpNamedNodeMap* NamespaceDecls() const { return FNamespaceDecls.get(); }
-  const std::u16string& NodeName() const { return FNodeName; }
+  TXpNamedNodeMap* NamespaceDecls() const { return FMore ? FMore->NamespaceDecls.get() : nullptr; }
+  const std::u16string& NodeName() const { return *FNodeName; }
   void SetNodeName(const std::u16string& value);
   int32_t NodeType() const { return FNodeType; }
   const std::u16string& NodeValue() const { return FNodeValue; }
@@ -169,19 +172,28 @@ protected:
   friend class TXpElement;
   friend class TXpDocument;
 
+  // Fields few nodes set, kept apart to keep every node small.
+  struct TMore {
+    std::u16string BaseURI;
+    std::u16string NamespaceURI;
+    std::unique_ptr<TXpNamedNodeMap> NamespaceDecls;
+  };
+  TMore& noMore();
+
 private:
+  static const std::u16string& EmptyText();
+
   std::unique_ptr<TXpNamedNodeMap> FAttributes;
-  std::u16string FBaseURI;
   TXpNodeList FChildNodes;
-  std::u16string FNamespaceURI;
-  bool FOutputEscaping = true;
-  std::unique_ptr<TXpNamedNodeMap> FNamespaceDecls;
-  std::u16string FNodeName;
-  int32_t FNodeType = 0;
+  std::unique_ptr<TMore> FMore;
+  const std::u16string* FNodeName;  // shared (XpNameTable.h) unless FOwnName
   std::u16string FNodeValue;
   TXpDocument* FOwnerDocument = nullptr;
   TXpNode* FParentNode = nullptr;
-  int32_t FRefCount = 1;
   // The node's slot in its parent's child list (or attribute map).
-  size_t FSlot = 0;
+  uint32_t FSlot = 0;
+  int32_t FNodeType = 0;
+  int32_t FRefCount = 1;
+  bool FOutputEscaping = true;
+  bool FOwnName = false;
 };

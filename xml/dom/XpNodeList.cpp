@@ -5,14 +5,19 @@
 #include "xml/dom/XpElement.h"
 #include "xml/dom/XpNamedNodeMap.h"
 #include "xml/dom/XpNode.h"
+#include "xml/dom/XpNodePool.h"
 
 TXpNodeList::~TXpNodeList() { Empty(); }
+
+void* TXpNodeList::operator new(size_t size) { return XpNodeAllocate(size); }
+
+void TXpNodeList::operator delete(void* p, size_t size) { XpNodeFree(p, size); }
 
 void TXpNodeList::nlReleaseNode(TXpNode* node) { node->Release(); }
 
 void TXpNodeList::nlNumber(size_t from, size_t to) {
   if (!FOwner) return;
-  for (size_t i = from; i < to; ++i) FItems[i]->FSlot = i;
+  for (size_t i = from; i < to; ++i) FItems[i]->FSlot = static_cast<uint32_t>(i);
 }
 
 void TXpNodeList::nlCompact() {
@@ -24,8 +29,10 @@ void TXpNodeList::nlCompact() {
 
 void TXpNodeList::Add(TXpNode* node) {
   node->AddRef();
+  // Most elements have a few children or attributes: one allocation.
+  if (FItems.capacity() == 0) FItems.reserve(4);
   FItems.push_back(node);
-  if (FOwner) node->FSlot = FItems.size() - 1;
+  if (FOwner) node->FSlot = static_cast<uint32_t>(FItems.size() - 1);
   nlAdded(node);
 }
 

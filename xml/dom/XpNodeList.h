@@ -19,6 +19,9 @@ class TXpNodeList {
 public:
   TXpNodeList() = default;
   TXpNodeList(const TXpNodeList&) = delete;
+  // Lists and maps come from the nodes' pool too.
+  static void* operator new(size_t size);
+  static void operator delete(void* p, size_t size);
   TXpNodeList& operator=(const TXpNodeList&) = delete;
   virtual ~TXpNodeList();
 

@@ -242,7 +242,7 @@ struct MarkupSink {
   MarkupSink(const TXpDocument* doc, std::u16string& buffer, const std::function<void(std::u16string&)>* fn)
       : sink(doc && fn && *fn ? fn : nullptr), out(buffer) {}
   void Check() {
-    constexpr size_t kMarkupPiece = 32768;
+    constexpr size_t kMarkupPiece = 16384;
     if (sink && out.size() >= kMarkupPiece) {
       (*sink)(out);
       out.clear();
@@ -259,7 +259,7 @@ bool TXpNode::noOpenElement(std::u16string& out) const {
   auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(this));
   if (doc && doc->OnBeforeElementOutput) doc->OnBeforeElementOutput(doc, self);
   out += u'<';
-  out += FNodeName;
+  out += NodeName();
   if (FAttributes && FAttributes->nmGetLength() > 0) noOutputXpAttributes(out, this);
   if (FChildNodes.nlGetLength() > 0) {
     out += u'>';
@@ -269,7 +269,7 @@ bool TXpNode::noOpenElement(std::u16string& out) const {
     out += u'>';
   } else if (self->FullEndTag()) {
     Put(out, u"></");
-    out += FNodeName;
+    out += NodeName();
     out += u'>';
   } else {
     Put(out, u"/>");
@@ -282,7 +282,7 @@ void TXpNode::noCloseElement(std::u16string& out, int32_t level, bool lastWasTex
   TXpDocument* doc = FOwnerDocument;
   if (!lastWasText && doc && doc->FormattedOutput()) noOutputIndent(out, level);
   Put(out, u"</");
-  out += FNodeName;
+  out += NodeName();
   out += u'>';
   if (doc && doc->OnAfterElementOutput)
     doc->OnAfterElementOutput(doc, static_cast<TXpElement*>(const_cast<TXpNode*>(this)));
@@ -386,7 +386,7 @@ void TXpNode::noOutputXpAttributes(std::u16string& out, const TXpNode* element) 
       doc->OnAttributeOutput(doc, static_cast<TXpAttribute*>(attr), skip);
     if (skip) continue;
     out += u' ';
-    out += attr->FNodeName;
+    out += attr->NodeName();
     Put(out, u"=\"");
     attr->noOutputXpText(out, attr->FNodeValue, true);
     out += u'"';
@@ -469,7 +469,7 @@ void TXpNode::noOutputDocType(std::u16string& out) const {
     return;
   }
   Put(out, u"<!DOCTYPE ");
-  out += FNodeName;
+  out += NodeName();
   out += u' ';
   if (doctype->ExternalSubset()) {
     Put(out, u"SYSTEM ");
@@ -554,7 +554,7 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
   switch (FNodeType) {
     case DTD_ELEMENT_NODE: {
       Put(out, u"<!ELEMENT ");
-      out += FNodeName;
+      out += NodeName();
       out += u' ';
       const int32_t contentType = static_cast<const TXpDTDElement*>(this)->ContentType();
       const TXpNode* group = nullptr;
@@ -571,7 +571,7 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
     }
     case DTD_ATTLIST_NODE:
       Put(out, u"<!ATTLIST ");
-      out += FNodeName;
+      out += NodeName();
       for (int32_t i = 0; i < FChildNodes.nlGetLength(); ++i) {
         const TXpNode* child = FChildNodes.Item(i);
         if (child->FNodeType != DTD_ATT_DEFINITION_NODE) continue;
@@ -605,7 +605,7 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
       const auto* entity = static_cast<const TXpDTDEntity*>(this);
       Put(out, u"<!ENTITY ");
       if (entity->IsParameterEntity()) Put(out, u"% ");
-      out += FNodeName;
+      out += NodeName();
       if (entity->SystemID().empty() && entity->PublicID().empty()) {
         Put(out, u" \"");
         // "%" would start a parameter-entity reference inside the value.
@@ -631,7 +631,7 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
     case DTD_NOTATION_NODE: {
       const auto* notation = static_cast<const TXpDTDNotation*>(this);
       Put(out, u"<!NOTATION ");
-      out += FNodeName;
+      out += NodeName();
       AppendExternalId(out, notation->PublicID(), notation->SystemID(), false);
       out += u'>';
       break;

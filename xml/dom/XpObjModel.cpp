@@ -114,7 +114,10 @@ TXpCharEncoding DeclaredEncoding(const TXpDocument* doc) {
 void TXpObjModel::omWriteDocument(TStream& stream) const {
   // The markup goes to the filter in pieces as the writer produces it, so a
   // large document is never held whole in memory.
-  constexpr int32_t kFilterBuffer = 1 << 18;
+  // Both buffers stay below the size for which the C library maps fresh
+  // pages, so each save reuses memory a previous one freed instead of
+  // faulting in and zeroing new pages.
+  constexpr int32_t kFilterBuffer = 1 << 16;
   TXpOutCharFilter filter(&stream, kFilterBuffer);
   filter.SetWriteUTF8Signature(FWriteUTF8Signature);
   const TXpStreamFormat format = MapCharEncToStreamFormat(FOutCharSet);
@@ -129,7 +132,12 @@ void TXpObjModel::omWriteDocument(TStream& stream) const {
       doc->FMarkupBuffer = nullptr;
     }
   } guard{FDocument};
+  // The markup buffer of the last save on this thread is used again.
+  static thread_local std::u16string tMarkup;
   std::u16string markup;
+  markup.swap(tMarkup);
+  markup.clear();
+  markup.reserve(1 << 15);
   FDocument->FMarkupSink = [&filter](std::u16string& piece) { filter.PutString(piece); };
   FDocument->FMarkupBuffer = &markup;
   const TXpNodeList* children = FDocument->ChildNodes();
@@ -139,6 +147,7 @@ void TXpObjModel::omWriteDocument(TStream& stream) const {
   }
   filter.PutString(markup);
   filter.Flush();
+  markup.swap(tMarkup);
 }
 
 bool TXpObjModel::SaveToStream(TStream& stream) {

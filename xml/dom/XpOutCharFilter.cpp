@@ -6,8 +6,16 @@
 #include "xml/dom/XpExceptions.h"
 #include "xml/dom/XpMessages.h"
 
+namespace {
+
+// The buffer of the last filter on this thread, handed to the next one:
+// saving again neither allocates nor faults in fresh pages.
+thread_local std::vector<uint8_t> tSpareBuffer;
+
+}  // namespace
+
 TXpOutCharFilter::TXpOutCharFilter(TStream* stream, int32_t bufferSize)
-    : TXpBaseCharFilter(stream, std::max(bufferSize, 64)) {
+    : TXpBaseCharFilter(stream, std::max(bufferSize, 64), std::move(tSpareBuffer)) {
   FFreeStream = false;
 }
 
@@ -16,6 +24,7 @@ TXpOutCharFilter::~TXpOutCharFilter() {
     Flush();
   } catch (...) {
   }
+  if (FBuffer.size() >= tSpareBuffer.size()) FBuffer.swap(tSpareBuffer);
 }
 
 void TXpOutCharFilter::csSetFormat(TXpStreamFormat format) {
