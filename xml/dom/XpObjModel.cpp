@@ -121,10 +121,16 @@ void TXpObjModel::omWriteDocument(TStream& stream) const {
   TXpOutCharFilter filter(&stream, kFilterBuffer);
   filter.SetWriteUTF8Signature(FWriteUTF8Signature);
   const TXpStreamFormat format = MapCharEncToStreamFormat(FOutCharSet);
+  const TXpCharEncoding declared = DeclaredEncoding(FDocument);
+  // A declaration naming another encoding than the one written makes the
+  // file unreadable.
+  if (declared != ceUnknown &&
+      MapCharEncToStreamFormat(declared) != (format == sfUTF16BE ? sfUTF16LE : format))
+    throw EXpException(XpLoadStr(XpRes::_sInvalidCharEncoding));
   filter.csSetFormat(format);
   // Without a declaration naming it, a reader takes the file for UTF-8:
   // bytes from 0x80 up (in comments, CDATA, names) would be ill-formed.
-  filter.SetAsciiOnly(format == sfISO88591 && DeclaredEncoding(FDocument) != ceISO88591);
+  filter.SetAsciiOnly(format == sfISO88591 && declared != ceISO88591);
   struct SinkGuard {
     TXpDocument* doc;
     ~SinkGuard() {

@@ -255,6 +255,12 @@ TEST_F(ObjModel, EncodingsAndTheirMarks) {
   TMemoryStream latin1;
   EXPECT_TRUE(model.SaveToStream(latin1));
   EXPECT_EQ(StreamBytes(latin1), "<?xml version=\"1.0\" encoding='iso-8859-1'?>\r\n<r>M\xFCller</r>");
+  // A declaration naming another encoding than the one written is refused.
+  for (TXpCharEncoding other : {ceUTF8, ceUTF16LE, ceUTF16BE}) {
+    model.SetOutCharSet(other);
+    TMemoryStream mismatch;
+    EXPECT_THROW(model.SaveToStream(mismatch), EXpException) << other;
+  }
 }
 
 TEST_F(ObjModel, LargeDocumentSavesTheSameMarkupItShows) {
