@@ -140,8 +140,11 @@ void Build(TXpObjModel& model, Input& in) {
 bool WellFormed(const std::string& bytes) {
   xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
   if (!ctxt) std::abort();
-  xmlDocPtr doc = xmlCtxtReadMemory(ctxt, bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                                    nullptr, XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+  // XML_PARSE_HUGE lifts libxml2's own nesting limit of 256 levels, which
+  // says nothing about well-formedness.
+  xmlDocPtr doc = xmlCtxtReadMemory(
+      ctxt, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr,
+      XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_HUGE);
   const bool ok = doc && ctxt->wellFormed;
   if (doc) xmlFreeDoc(doc);
   xmlFreeParserCtxt(ctxt);
