@@ -417,8 +417,9 @@ void TXpNode::noOutputXpText(std::u16string& out, const std::u16string& text,
       case u'&': Put(out, u"&amp;"); break;
       case u'<': Put(out, u"&lt;"); break;
       case u'>':
-        // "]]>" must not appear in text.
-        if (!isAttribute && i >= 2 && p[i - 1] == u']' && p[i - 2] == u']')
+        // "]]>" must not appear in text; near the start of a text the "]]"
+        // may end the text written before it.
+        if (!isAttribute && (i < 2 ? (i == 0 || p[0] == u']') : p[i - 1] == u']' && p[i - 2] == u']'))
           Put(out, u"&gt;");
         else
           out += u'>';
