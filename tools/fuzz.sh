@@ -4,6 +4,8 @@
 #                 (seeds: the W3C conformance suite, fetched by the native
 #                 build's configure step into build/native/xmlconf)
 #   incharfilter  the XML input filter's decoding
+#   treewriter    trees built from the input, saved in each encoding, every
+#                 output checked with libxml2
 #   eventfile     the event-definition loader (and the check and entry file
 #                 of a loaded event)
 #   datafiles     the data-file loader with its journal
@@ -16,7 +18,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-300}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(parser incharfilter eventfile datafiles)
+[ ${#targets[@]} -gt 0 ] || targets=(parser incharfilter treewriter eventfile datafiles)
 out=build/fuzz
 mkdir -p "$out"
 
@@ -49,10 +51,15 @@ for t in "${targets[@]}"; do
       build parser tests/xml/parser/fuzz/XpParser_fuzz.cpp xml/dom/*.cpp xml/parser/*.cpp "${classlib[@]}"
       max_len=65536 ;;
     incharfilter)
-      cp -n tests/xml/dom/fuzz/corpus/* "$corpus/" 2>/dev/null || true
+      cp -n tests/xml/dom/fuzz/corpus/incharfilter/* "$corpus/" 2>/dev/null || true
       build incharfilter tests/xml/dom/fuzz/InCharFilter_fuzz.cpp "${classlib[@]:0:4}" \
         xml/dom/XpBaseCharFilter.cpp xml/dom/XpInCharFilter.cpp xml/dom/XpOutCharFilter.cpp \
         xml/dom/XpCharEncoding.cpp xml/dom/XpCharClasses.cpp xml/dom/XpMessages.cpp
+      max_len=4096 ;;
+    treewriter)
+      cp -n tests/xml/dom/fuzz/corpus/treewriter/* "$corpus/" 2>/dev/null || true
+      build treewriter $(xml2-config --cflags) tests/xml/dom/fuzz/TreeWriter_fuzz.cpp "${classlib[@]}" \
+        xml/dom/*.cpp $(xml2-config --libs)
       max_len=4096 ;;
     eventfile)
       # The generated event files (tools/make_fixtures.py) are the seeds.

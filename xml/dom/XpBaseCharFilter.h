@@ -26,6 +26,9 @@ class TXpBaseCharFilter : public TObject {
   void SetFreeStream(bool value) { FFreeStream = value; }
 
  protected:
+  // Takes buffer as its own when it has the size asked for.
+  TXpBaseCharFilter(TStream* stream, int32_t bufferSize, std::vector<uint8_t>&& buffer);
+
   int32_t FBufSize;
   std::vector<uint8_t> FBuffer;
   int32_t FBufPos = 0;

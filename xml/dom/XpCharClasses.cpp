@@ -125,8 +125,27 @@ bool XPIsPubidChar(char32_t c) {
 
 bool XpValidNameChar(bool first, char16_t c) { return first ? XPIsNameCharFirst(c) : XPIsNameChar(c); }
 
+namespace {
+
+// Name characters below 128: 1 may start a name, 2 may follow in one.
+struct AsciiNameTable {
+  uint8_t kind[128] = {};
+  constexpr AsciiNameTable() {
+    for (int c = 'a'; c <= 'z'; ++c) kind[c] = kind[c - 'a' + 'A'] = 3;
+    kind['_'] = kind[':'] = 3;
+    for (int c = '0'; c <= '9'; ++c) kind[c] = 2;
+    kind['-'] = kind['.'] = 2;
+  }
+};
+constexpr AsciiNameTable kAsciiName;
+
+}  // namespace
+
 bool XpValidName(const WideString& name) {
-  for (size_t i = 0; i < name.size(); ++i)
-    if (!XpValidNameChar(i == 0, name[i])) return false;
+  for (size_t i = 0; i < name.size(); ++i) {
+    const char16_t c = name[i];
+    const bool ok = c < 128 ? (kAsciiName.kind[c] & (i == 0 ? 1 : 2)) != 0 : XpValidNameChar(i == 0, c);
+    if (!ok) return false;
+  }
   return true;
 }

@@ -29,8 +29,12 @@ WideString XpMapCharEncToString(TXpCharEncoding enc) {
 }
 
 TXpCharEncoding XpMapStringToCharEnc(const WideString& name) {
-  if (name == u"UTF-16") return ceUTF16LE;
-  if (name == u"ISO-8859-1") return ceISO88591;
+  // Encoding names are compared without regard to case.
+  WideString upper = name;
+  for (char16_t& c : upper)
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+  if (upper == u"UTF-16") return ceUTF16LE;
+  if (upper == u"ISO-8859-1") return ceISO88591;
   return ceUTF8;
 }
 

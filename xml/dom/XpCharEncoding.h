@@ -14,8 +14,8 @@ TXpStreamFormat MapCharEncToStreamFormat(TXpCharEncoding enc);
 TXpCharEncoding MapStreamFormatToCharEnc(TXpStreamFormat format);
 // "UTF-8", "UTF-16" (both byte orders), "ISO-8859-1", otherwise "Unknown".
 WideString XpMapCharEncToString(TXpCharEncoding enc);
-// Exact, case-sensitive: "UTF-8", "UTF-16" (little-endian), "ISO-8859-1";
-// any other text gives ceUTF8.
+// "UTF-8", "UTF-16" (little-endian), "ISO-8859-1" in any case; any other
+// text gives ceUTF8.
 TXpCharEncoding XpMapStringToCharEnc(const WideString& name);
 
 // Length of the UTF-8 sequence that `lead` starts: 1 for 00-7F, 0 for 80-BF,

@@ -69,7 +69,12 @@ TXpEntityReference* TXpDocument::CreateEntityReference(const std::u16string& nam
 
 TXpProcessingInstruction* TXpDocument::CreateProcessingInstruction(const std::u16string& target,
                                                                    const std::u16string& data) {
-  if (target.empty()) throw TXpDOMException(ecInvalidNameErr);
+  // A target is a name; "xml" in any other case is reserved, and "xml"
+  // itself is the XML declaration.
+  CheckName(target);
+  if (target.size() == 3 && target != u"xml" && (target[0] | 0x20) == u'x' &&
+      (target[1] | 0x20) == u'm' && (target[2] | 0x20) == u'l')
+    throw TXpDOMException(ecInvalidNameErr);
   // The data would end the instruction early.
   if (data.find(u"?>") != std::u16string::npos) throw TXpDOMException(ecInvalidParamErr);
   return docAdopt(new TXpProcessingInstruction(target, data));

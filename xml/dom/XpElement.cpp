@@ -29,7 +29,7 @@ TXpNode* TXpElement::CloneNode(bool deep) const {
     for (int32_t i = 0; i < clone->FAttributes->nmGetLength(); ++i)
       clone->FAttributes->Item(i)->SetParentNode(clone);
   }
-  if (NamespaceDecls()) clone->FNamespaceDecls = NamespaceDecls()->nmCloneNamedNodeMap();
+  if (NamespaceDecls()) clone->noMore().NamespaceDecls = NamespaceDecls()->nmCloneNamedNodeMap();
   return clone;
 }
 
@@ -51,6 +51,8 @@ TXpAttribute* TXpElement::elPutAttribute(TXpAttribute* attr, bool byNamespace) {
   if (attr->noGetOwnerDocument() && attr->noGetOwnerDocument() != noGetOwnerDocument())
     throw TXpDOMException(ecWrongDocumentErr);
   if (attr->ParentNode() && attr->ParentNode() != this) throw TXpDOMException(ecInuseAttributeErr);
+  if (attr->NodeName().empty() || !XpValidName(attr->NodeName()))
+    throw TXpDOMException(ecInvalidNameErr);
   TXpNamedNodeMap* map = noEnsureAttributes();
   TXpNode* old = byNamespace ? map->RemoveNamedItemNS(attr->NamespaceURI(), attr->noGetLocalName())
                              : map->RemoveNamedItem(attr->NodeName());
@@ -376,22 +378,20 @@ bool TXpElement::elIsNthOccurrence(int32_t n) const {
 }
 
 void TXpElement::elStripWhitespaceNodesPrim(TXpNode* node, bool recursive) {
-  TXpNodeList* children = node->ChildNodes();
-  int32_t i = 0;
-  while (i < children->nlGetLength()) {
-    TXpNode* child = children->Item(i);
-    if (child->NodeType() == TEXT_NODE) {
-      bool blank = true;
-      for (char16_t c : child->NodeValue()) blank = blank && XPIsSpace(c);
-      if (blank) {
-        child->SetParentNode(nullptr);
-        children->Delete(i);
-        continue;
-      }
-    } else if (recursive && child->NodeType() == ELEMENT_NODE) {
-      elStripWhitespaceNodesPrim(child, true);
-    }
-    ++i;
+  // The element and, when recursive, every element below it through
+  // element children; each child list is swept in one pass.
+  for (TXpNode* n = node; n;) {
+    n->ChildNodes()->nlRemoveIf([n](TXpNode* child) {
+      if (child->NodeType() != TEXT_NODE) return false;
+      for (char16_t c : child->NodeValue())
+        if (!XPIsSpace(c)) return false;
+      if (child->ParentNode() == n) child->SetParentNode(nullptr);
+      return true;
+    });
+    if (!recursive) break;
+    n = n == node || n->NodeType() == ELEMENT_NODE ? XpNextInSubtree(n, node)
+                                                   : XpNextSkippingChildren(n, node);
+    while (n && n->NodeType() != ELEMENT_NODE) n = XpNextSkippingChildren(n, node);
   }
 }
 

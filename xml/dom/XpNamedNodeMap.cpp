@@ -1,9 +1,55 @@
 #include "xml/dom/XpNamedNodeMap.h"
 
+#include "xml/dom/XpDocument.h"
 #include "xml/dom/XpNode.h"
+
+namespace {
+
+// Below this many entries a search is as quick as the index.
+constexpr int32_t kIndexFrom = 16;
+
+}  // namespace
+
+bool TXpNamedNodeMap::nmUsesIndex() const {
+  // Names compared without case have no exact key.
+  if (!FOwner || nmGetLength() < kIndexFrom) return false;
+  const TXpDocument* doc = FOwner->noGetOwnerDocument();
+  return !doc || !doc->IgnoreCase();
+}
+
+TXpNode* TXpNamedNodeMap::nmFindIndexed(const std::u16string& name) const {
+  if (!FIndex) {
+    FIndex = std::make_unique<TIndex>();
+    FDuplicates = false;
+    FIndex->reserve(static_cast<size_t>(nmGetLength()) * 2);
+    for (int32_t i = 0; i < nmGetLength(); ++i) {
+      TXpNode* node = Item(i);
+      if (!FIndex->emplace(std::u16string_view(node->NodeName()), node).second) FDuplicates = true;
+    }
+  }
+  auto it = FIndex->find(std::u16string_view(name));
+  return it == FIndex->end() ? nullptr : it->second;
+}
+
+void TXpNamedNodeMap::nlAdded(TXpNode* node) {
+  if (FIndex && !FIndex->emplace(std::u16string_view(node->NodeName()), node).second)
+    FDuplicates = true;
+}
+
+void TXpNamedNodeMap::nlRemoved(TXpNode* node) {
+  if (!FIndex) return;
+  auto it = FIndex->find(std::u16string_view(node->NodeName()));
+  if (FDuplicates || (it != FIndex->end() && it->second != node)) {
+    FIndex.reset();
+    FDuplicates = false;
+  } else if (it != FIndex->end()) {
+    FIndex->erase(it);
+  }
+}
 
 TXpNode* TXpNamedNodeMap::GetNamedItem(const std::u16string& name) const {
   if (name == u"*") return Item(0);
+  if (nmUsesIndex()) return nmFindIndexed(name);
   for (int32_t i = 0; i < nmGetLength(); ++i) {
     TXpNode* node = Item(i);
     if (node->noNameEquals(name)) return node;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
+#include <unordered_map>
 
 #include "xml/dom/XpNodeList.h"
 
@@ -24,4 +26,21 @@ public:
   // A new map holding clones of every entry.
   std::unique_ptr<TXpNamedNodeMap> nmCloneNamedNodeMap() const;
   void SetnoOwnerDocument(TXpDocument* doc);
+
+protected:
+  friend class TXpNode;
+  void nlAdded(TXpNode* node) override;
+  void nlRemoved(TXpNode* node) override;
+  void nlReordered() override { FIndex.reset(); }
+
+private:
+  // The first entry of each name, kept for the attribute map of an element
+  // once it has many entries, so adding n attributes takes linear time.
+  TXpNode* nmFindIndexed(const std::u16string& name) const;
+  bool nmUsesIndex() const;
+
+  using TIndex = std::unordered_map<std::u16string_view, TXpNode*>;
+  mutable std::unique_ptr<TIndex> FIndex;
+  // Some name has more than one entry: a removal may uncover another.
+  mutable bool FDuplicates = false;
 };

@@ -6,15 +6,40 @@
 #include "xml/dom/XpDocument.h"
 #include "xml/dom/XpElement.h"
 #include "xml/dom/XpNamedNodeMap.h"
+#include "xml/dom/XpNameTable.h"
+#include "xml/dom/XpNodePool.h"
 #include "xml/dom/XpCharClasses.h"
 #include "xml/dom/XpTreeHelpers.h"
 #include "classlib/AnsiString.h"
 
-TXpNode::TXpNode() = default;
+TXpNode::TXpNode() : FNodeName(XpEmptyName()) { FChildNodes.FOwner = this; }
+
+void* TXpNode::operator new(size_t size) { return XpNodeAllocate(size); }
+
+void TXpNode::operator delete(void* p, size_t size) { XpNodeFree(p, size); }
+
+const std::u16string& TXpNode::EmptyText() {
+  static const std::u16string empty;
+  return empty;
+}
+
+TXpNode::TMore& TXpNode::noMore() {
+  if (!FMore) FMore = std::make_unique<TMore>();
+  return *FMore;
+}
+
+void TXpNode::SetBaseURI(const std::u16string& value) {
+  if (FMore || !value.empty()) noMore().BaseURI = value;
+}
+
+void TXpNode::SetNamespaceURI(const std::u16string& value) {
+  if (FMore || !value.empty()) noMore().NamespaceURI = value;
+}
 
 TXpNode::~TXpNode() {
   TXpNode::RemoveAll();
-  for (TXpNamedNodeMap* map : {FAttributes.get(), FNamespaceDecls.get()}) {
+  if (FOwnName) delete FNodeName;
+  for (TXpNamedNodeMap* map : {FAttributes.get(), NamespaceDecls()}) {
     if (!map) continue;
     for (int32_t i = 0; i < map->nmGetLength(); ++i) {
       TXpNode* node = map->Item(i);
@@ -23,31 +48,75 @@ TXpNode::~TXpNode() {
   }
 }
 
+namespace {
+
+// Nodes whose last reference went while another node was being destroyed
+// on this thread. Destroying them one after the other, instead of inside
+// their parent's destructor, keeps the stack flat however deep the tree.
+struct PendingDeletes {
+  std::vector<TXpNode*> nodes;
+  bool active = false;
+};
+thread_local PendingDeletes tPending;
+
+}  // namespace
+
 void TXpNode::Release() {
-  if (--FRefCount < 1) delete this;
+  if (--FRefCount >= 1) return;
+  PendingDeletes& pending = tPending;
+  if (pending.active) {
+    pending.nodes.push_back(this);
+    return;
+  }
+  pending.active = true;
+  delete this;
+  while (!pending.nodes.empty()) {
+    TXpNode* node = pending.nodes.back();
+    pending.nodes.pop_back();
+    delete node;
+  }
+  pending.active = false;
+}
+
+void TXpNode::SetNodeName(const std::u16string& value) {
+  bool owned = false;
+  const std::u16string* name = XpShareName(value, owned);
+  if (FOwnName) delete FNodeName;
+  FNodeName = name;
+  FOwnName = owned;
+  // The attribute map of the element finds its entries by name.
+  if (FNodeType == ATTRIBUTE_NODE && FParentNode && FParentNode->FAttributes)
+    FParentNode->FAttributes->nlReordered();
 }
 
 void TXpNode::SetnoOwnerDocument(TXpDocument* doc) {
   FOwnerDocument = doc;
   if (FAttributes) FAttributes->SetnoOwnerDocument(doc);
-  if (FNamespaceDecls) FNamespaceDecls->SetnoOwnerDocument(doc);
+  if (NamespaceDecls()) NamespaceDecls()->SetnoOwnerDocument(doc);
 }
 
 void TXpNode::ForceOwnerDocument(TXpNode* node) {
   if (!node) return;
-  node->SetnoOwnerDocument(FOwnerDocument);
-  for (TXpNamedNodeMap* map : {node->FAttributes.get(), node->FNamespaceDecls.get()}) {
-    if (!map) continue;
-    for (int32_t i = 0; i < map->nmGetLength(); ++i) ForceOwnerDocument(map->Item(i));
+  // Every node of the subtree, and of the subtrees of their attributes.
+  std::vector<TXpNode*> roots{node};
+  while (!roots.empty()) {
+    TXpNode* root = roots.back();
+    roots.pop_back();
+    for (TXpNode* n = root; n; n = XpNextInSubtree(n, root)) {
+      n->SetnoOwnerDocument(FOwnerDocument);
+      for (TXpNamedNodeMap* map : {n->FAttributes.get(), n->NamespaceDecls()}) {
+        if (!map) continue;
+        for (int32_t i = 0; i < map->nmGetLength(); ++i)
+          if (map->Item(i)->HasChildNodes()) roots.push_back(map->Item(i));
+      }
+    }
   }
-  for (int32_t i = 0; i < node->FChildNodes.nlGetLength(); ++i)
-    ForceOwnerDocument(node->FChildNodes.Item(i));
 }
 
 // --- virtual operations ---
 
 std::u16string TXpNode::noGetBaseURI() const {
-  if (!FBaseURI.empty()) return FBaseURI;
+  if (!BaseURI().empty()) return BaseURI();
   return FOwnerDocument ? FOwnerDocument->DocLocation() : std::u16string();
 }
 
@@ -80,9 +149,10 @@ namespace {
 
 // Appends the values of text and CDATA nodes of the subtree in document
 // order, separated by sep when sep is not 0 (empty pieces are skipped then).
-void CollectText(const TXpNode* node, std::u16string& out, char16_t sep) {
-  const int32_t type = node->NodeType();
-  if (type == TEXT_NODE || type == CDATA_SECTION_NODE) {
+void CollectText(const TXpNode* root, std::u16string& out, char16_t sep) {
+  for (const TXpNode* node = root; node; node = XpNextInSubtree(node, root)) {
+    const int32_t type = node->NodeType();
+    if (type != TEXT_NODE && type != CDATA_SECTION_NODE) continue;
     const std::u16string& value = node->NodeValue();
     if (sep == 0) {
       out += value;
@@ -91,8 +161,6 @@ void CollectText(const TXpNode* node, std::u16string& out, char16_t sep) {
       out += value;
     }
   }
-  const TXpNodeList* children = node->ChildNodes();
-  for (int32_t i = 0; i < children->nlGetLength(); ++i) CollectText(children->Item(i), out, sep);
 }
 
 }  // namespace
@@ -116,26 +184,28 @@ void TXpNode::noOutput(std::u16string&, int32_t) const {}
 
 void TXpNode::noTraverseTreeForNamedNodes(TXpNodeList* list, TXpNode* node,
                                           const std::u16string& name, int32_t type) {
-  TXpNodeList* children = node->ChildNodes();
-  for (int32_t i = 0; i < children->nlGetLength(); ++i) {
-    TXpNode* child = children->Item(i);
-    if (child->FNodeType == type && (name == u"*" || child->noNameEquals(name))) list->Add(child);
-    noTraverseTreeForNamedNodes(list, child, name, type);
-  }
+  for (TXpNode* n = XpNextInSubtree(node, node); n; n = XpNextInSubtree(n, node))
+    if (n->FNodeType == type && (name == u"*" || n->noNameEquals(name))) list->Add(n);
 }
 
 TXpNode* TXpNode::CloneNode(bool) const { return nullptr; }
 
 std::u16string TXpNode::LocationPath() const {
-  if (!FParentNode) return FNodeName;
-  std::u16string path = FParentNode->LocationPath();
-  // The document's path is "/" already; never produce "//" (which would
-  // mean a descendant step).
-  if (path.empty() || path.back() != u'/') path += u'/';
-  path += FNodeName;
-  path += u'[';
-  path += XpIntToWide(FParentNode->FChildNodes.IndexOf(this) + 1);
-  path += u']';
+  if (!FParentNode) return NodeName();
+  std::vector<const TXpNode*> steps;
+  const TXpNode* top = this;
+  for (; top->FParentNode; top = top->FParentNode) steps.push_back(top);
+  std::u16string path = top->LocationPath();
+  for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
+    const TXpNode* n = *it;
+    // The document's path is "/" already; never produce "//" (which would
+    // mean a descendant step).
+    if (path.empty() || path.back() != u'/') path += u'/';
+    path += n->NodeName();
+    path += u'[';
+    path += XpIntToWide(n->FParentNode->FChildNodes.IndexOf(n) + 1);
+    path += u']';
+  }
   return path;
 }
 
@@ -149,29 +219,52 @@ void TXpNode::RemoveAll() {
 
 void TXpNode::noCopyInto(TXpNode* clone, bool deep) const {
   clone->FNodeType = FNodeType;
-  clone->FNodeName = FNodeName;
+  if (FOwnName)
+    clone->SetNodeName(NodeName());
+  else
+    clone->FNodeName = FNodeName;  // shared
   clone->FNodeValue = FNodeValue;
-  clone->FNamespaceURI = FNamespaceURI;
+  clone->SetNamespaceURI(NamespaceURI());
   clone->FOwnerDocument = FOwnerDocument;
   clone->FOutputEscaping = FOutputEscaping;
   if (!deep) return;
-  for (int32_t i = 0; i < FChildNodes.nlGetLength(); ++i) {
-    TXpNode* child = FChildNodes.Item(i)->CloneNode(true);
-    if (!child) continue;
-    child->FParentNode = clone;
-    clone->FChildNodes.Add(child);
-    child->Release();
+  // The subtree is copied node by node without recursion: target is the
+  // copy of src's parent.
+  const TXpNode* src = noGetFirstChild();
+  TXpNode* target = clone;
+  while (src) {
+    TXpNode* copy = src->CloneNode(false);
+    if (copy) {
+      copy->FParentNode = target;
+      target->FChildNodes.Add(copy);
+      copy->Release();
+      if (src->HasChildNodes()) {
+        target = copy;
+        src = src->noGetFirstChild();
+        continue;
+      }
+    }
+    // A node that cannot be copied is left out with its subtree.
+    while (src != this && !src->noGetNextSibling()) {
+      src = src->FParentNode;
+      target = target->FParentNode;
+    }
+    src = src == this ? nullptr : src->noGetNextSibling();
   }
 }
 
 TXpNamedNodeMap* TXpNode::noEnsureAttributes() {
-  if (!FAttributes) FAttributes = std::make_unique<TXpNamedNodeMap>();
+  if (!FAttributes) {
+    FAttributes = std::make_unique<TXpNamedNodeMap>();
+    FAttributes->FOwner = this;
+  }
   return FAttributes.get();
 }
 
 TXpNamedNodeMap* TXpNode::noEnsureNamespaceDecls() {
-  if (!FNamespaceDecls) FNamespaceDecls = std::make_unique<TXpNamedNodeMap>();
-  return FNamespaceDecls.get();
+  TMore& more = noMore();
+  if (!more.NamespaceDecls) more.NamespaceDecls = std::make_unique<TXpNamedNodeMap>();
+  return more.NamespaceDecls.get();
 }
 
 // --- tree operations ---
@@ -196,8 +289,10 @@ void TXpNode::noCheckNewChild(TXpNode* node) const {
     default:
       break;
   }
-  if (node->FNodeType == DOCUMENT_NODE || node->FNodeType == ATTRIBUTE_NODE ||
-      node->noIsAncestorOrSelf(this))
+  // Only a node with children can be an ancestor: appending a leaf never
+  // walks up the tree.
+  if (node->FNodeType == DOCUMENT_NODE || node->FNodeType == ATTRIBUTE_NODE || node == this ||
+      (node->HasChildNodes() && node->noIsAncestorOrSelf(this)))
     throw TXpDOMException(ecHierarchyRequestErr);
 }
 
@@ -333,13 +428,13 @@ TXpNode* TXpNode::noGetLastDescendantOrSelf() const {
 }
 
 std::u16string TXpNode::noGetPrefix() const {
-  const size_t colon = FNodeName.find(u':');
-  return colon == std::u16string::npos ? std::u16string() : FNodeName.substr(0, colon);
+  const size_t colon = NodeName().find(u':');
+  return colon == std::u16string::npos ? std::u16string() : NodeName().substr(0, colon);
 }
 
 std::u16string TXpNode::noGetLocalName() const {
-  const size_t colon = FNodeName.find(u':');
-  return colon == std::u16string::npos ? FNodeName : FNodeName.substr(colon + 1);
+  const size_t colon = NodeName().find(u':');
+  return colon == std::u16string::npos ? NodeName() : NodeName().substr(colon + 1);
 }
 
 std::u16string TXpNode::noGetNamespace() const { return ResolveNSPrefix(noGetPrefix()); }
@@ -347,17 +442,17 @@ std::u16string TXpNode::noGetNamespace() const { return ResolveNSPrefix(noGetPre
 std::u16string TXpNode::ResolveNSPrefix(const std::u16string& prefix) const {
   for (const TXpNode* n = this; n; n = n->FParentNode) {
     if (n->FNodeType != ELEMENT_NODE) continue;
-    if (prefix.empty()) return n->FNamespaceURI;
-    if (n->FNamespaceDecls)
-      if (TXpNode* decl = n->FNamespaceDecls->GetNamedItem(prefix)) return decl->FNodeValue;
+    if (prefix.empty()) return n->NamespaceURI();
+    if (n->NamespaceDecls())
+      if (TXpNode* decl = n->NamespaceDecls()->GetNamedItem(prefix)) return decl->FNodeValue;
   }
   return std::u16string();
 }
 
 bool TXpNode::noNameEquals(const std::u16string& name) const {
-  if (FNodeName == name) return true;
+  if (NodeName() == name) return true;
   if (!FOwnerDocument || !FOwnerDocument->IgnoreCase()) return false;
-  return AnsiUpperCase(WideToAnsi(FNodeName)) == AnsiUpperCase(WideToAnsi(name));
+  return AnsiUpperCase(WideToAnsi(NodeName())) == AnsiUpperCase(WideToAnsi(name));
 }
 
 namespace {
@@ -420,27 +515,33 @@ std::unique_ptr<TXpNodeList> TXpNode::noGetChildNodesByNodeTypeName(int32_t type
 }
 
 void TXpNode::noTraverseTreeForNodes(TXpNodeList* list, TXpNode* node, int32_t type) {
-  TXpNodeList* children = node->ChildNodes();
-  for (int32_t i = 0; i < children->nlGetLength(); ++i) {
-    TXpNode* child = children->Item(i);
-    if (child->FNodeType == type) list->Add(child);
-    noTraverseTreeForNodes(list, child, type);
-  }
+  for (TXpNode* n = XpNextInSubtree(node, node); n; n = XpNextInSubtree(n, node))
+    if (n->FNodeType == type) list->Add(n);
 }
 
 void TXpNode::noTraverseTreeToNormalize() {
-  int32_t i = 0;
-  while (i < FChildNodes.nlGetLength()) {
-    TXpNode* child = FChildNodes.Item(i);
-    TXpNode* next = FChildNodes.Item(i + 1);
-    if (child->FNodeType == TEXT_NODE && next && next->FNodeType == TEXT_NODE) {
-      child->FNodeValue += next->FNodeValue;
-      next->FParentNode = nullptr;
-      FChildNodes.Delete(i + 1);
-      continue;
+  for (TXpNode* node = this; node; node = XpNextInSubtree(node, this)) {
+    // Each run of adjacent text nodes becomes its first node; the others
+    // leave the list in one pass.
+    TXpNodeList& children = node->FChildNodes;
+    std::vector<bool> drop;
+    TXpNode* runHead = nullptr;
+    for (int32_t i = 0; i < children.nlGetLength(); ++i) {
+      TXpNode* child = children.Item(i);
+      if (child->FNodeType != TEXT_NODE) {
+        runHead = nullptr;
+      } else if (!runHead) {
+        runHead = child;
+      } else {
+        runHead->FNodeValue += child->FNodeValue;
+        child->FParentNode = nullptr;
+        drop.resize(static_cast<size_t>(children.nlGetLength()));
+        drop[static_cast<size_t>(i)] = true;
+      }
     }
-    child->noTraverseTreeToNormalize();
-    ++i;
+    size_t index = 0;
+    if (!drop.empty())
+      children.nlRemoveIf([&](TXpNode*) { return drop[index++]; });
   }
 }
 

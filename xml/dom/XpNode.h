@@ -41,6 +41,9 @@ class TXpNode {
 public:
   TXpNode();
   TXpNode(const TXpNode&) = delete;
+  // Nodes come from a pool of equal-sized blocks (see XpNodePool.h).
+  static void* operator new(size_t size);
+  static void operator delete(void* p, size_t size);
   TXpNode& operator=(const TXpNode&) = delete;
 
   // --- lifetime ---
@@ -50,17 +53,17 @@ public:
 
   // --- fields ---
   TXpNamedNodeMap* Attributes() const { return FAttributes.get(); }
-  const std::u16string& BaseURI() const { return FBaseURI; }
-  void SetBaseURI(const std::u16string& value) { FBaseURI = value; }
+  const std::u16string& BaseURI() const { return FMore ? FMore->BaseURI : EmptyText(); }
+  void SetBaseURI(const std::u16string& value);
   TXpNodeList* ChildNodes() { return &FChildNodes; }
   const TXpNodeList* ChildNodes() const { return &FChildNodes; }
-  const std::u16string& NamespaceURI() const { return FNamespaceURI; }
-  void SetNamespaceURI(const std::u16string& value) { FNamespaceURI = value; }
+  const std::u16string& NamespaceURI() const { return FMore ? FMore->NamespaceURI : EmptyText(); }
+  void SetNamespaceURI(const std::u16string& value);
   bool OutputEscaping() const { return FOutputEscaping; }
   void SetOutputEscaping(bool value) { FOutputEscaping = value; }
-  TXpNamedNodeMap* NamespaceDecls() const { return FNamespaceDecls.get(); }
-  const std::u16string& NodeName() const { return FNodeName; }
-  void SetNodeName(const std::u16string& value) { FNodeName = value; }
+  TXpNamedNodeMap* NamespaceDecls() const { return FMore ? FMore->NamespaceDecls.get() : nullptr; }
+  const std::u16string& NodeName() const { return *FNodeName; }
+  void SetNodeName(const std::u16string& value);
   int32_t NodeType() const { return FNodeType; }
   const std::u16string& NodeValue() const { return FNodeValue; }
   void SetNodeValue(const std::u16string& value) { FNodeValue = value; }
@@ -155,6 +158,12 @@ protected:
   bool noIsAncestorOrSelf(const TXpNode* node) const;
   void noCheckNewChild(TXpNode* node) const;
   void noOutputElement(std::u16string& out, int32_t level) const;
+  bool noOpenElement(std::u16string& out) const;
+  void noCloseElement(std::u16string& out, int32_t level, bool lastWasText) const;
+  // Writes one child of parent that follows a sibling of type prevType (0
+  // for the first child).
+  void noOutputChild(std::u16string& out, const TXpNode* parent, const TXpNode* child,
+                     int32_t level, int32_t prevType) const;
   void noOutputDTDDeclaration(std::u16string& out, int32_t level) const;
   void noOutputDocType(std::u16string& out) const;
 
@@ -163,17 +172,28 @@ protected:
   friend class TXpElement;
   friend class TXpDocument;
 
+  // Fields few nodes set, kept apart to keep every node small.
+  struct TMore {
+    std::u16string BaseURI;
+    std::u16string NamespaceURI;
+    std::unique_ptr<TXpNamedNodeMap> NamespaceDecls;
+  };
+  TMore& noMore();
+
 private:
+  static const std::u16string& EmptyText();
+
   std::unique_ptr<TXpNamedNodeMap> FAttributes;
-  std::u16string FBaseURI;
   TXpNodeList FChildNodes;
-  std::u16string FNamespaceURI;
-  bool FOutputEscaping = true;
-  std::unique_ptr<TXpNamedNodeMap> FNamespaceDecls;
-  std::u16string FNodeName;
-  int32_t FNodeType = 0;
+  std::unique_ptr<TMore> FMore;
+  const std::u16string* FNodeName;  // shared (XpNameTable.h) unless FOwnName
   std::u16string FNodeValue;
   TXpDocument* FOwnerDocument = nullptr;
   TXpNode* FParentNode = nullptr;
+  // The node's slot in its parent's child list (or attribute map).
+  uint32_t FSlot = 0;
+  int32_t FNodeType = 0;
   int32_t FRefCount = 1;
+  bool FOutputEscaping = true;
+  bool FOwnName = false;
 };

@@ -5,18 +5,49 @@
 #include "xml/dom/XpElement.h"
 #include "xml/dom/XpNamedNodeMap.h"
 #include "xml/dom/XpNode.h"
+#include "xml/dom/XpNodePool.h"
 
 TXpNodeList::~TXpNodeList() { Empty(); }
 
+void* TXpNodeList::operator new(size_t size) { return XpNodeAllocate(size); }
+
+void TXpNodeList::operator delete(void* p, size_t size) { XpNodeFree(p, size); }
+
+void TXpNodeList::nlReleaseNode(TXpNode* node) { node->Release(); }
+
+void TXpNodeList::nlNumber(size_t from, size_t to) {
+  if (!FOwner) return;
+  for (size_t i = from; i < to; ++i) FItems[i]->FSlot = static_cast<uint32_t>(i);
+}
+
+void TXpNodeList::nlCompact() {
+  if (FStart == 0) return;
+  FItems.erase(FItems.begin(), FItems.begin() + static_cast<std::ptrdiff_t>(FStart));
+  FStart = 0;
+  nlNumber(0, FItems.size());
+}
+
 void TXpNodeList::Add(TXpNode* node) {
   node->AddRef();
+  // Most elements have a few children or attributes: one allocation.
+  if (FItems.capacity() == 0) FItems.reserve(4);
   FItems.push_back(node);
+  if (FOwner) node->FSlot = static_cast<uint32_t>(FItems.size() - 1);
+  nlAdded(node);
 }
 
 void TXpNodeList::Insert(int32_t index, TXpNode* node) {
   index = std::clamp(index, 0, nlGetLength());
   node->AddRef();
-  FItems.insert(FItems.begin() + index, node);
+  if (index == 0 && FStart > 0) {
+    FItems[--FStart] = node;
+    nlNumber(FStart, FStart + 1);
+  } else {
+    const size_t at = FStart + static_cast<size_t>(index);
+    FItems.insert(FItems.begin() + static_cast<std::ptrdiff_t>(at), node);
+    nlNumber(at, FItems.size());
+  }
+  nlReordered();
 }
 
 void TXpNodeList::Delete(int32_t index) {
@@ -26,16 +57,37 @@ void TXpNodeList::Delete(int32_t index) {
 }
 
 TXpNode* TXpNodeList::Extract(int32_t index) {
-  TXpNode* node = FItems[static_cast<size_t>(index)];
-  FItems.erase(FItems.begin() + index);
+  const size_t at = FStart + static_cast<size_t>(index);
+  TXpNode* node = FItems[at];
+  if (static_cast<size_t>(index) < (FItems.size() - FStart) / 2) {
+    // Nearer the front: move the entries before it one slot on.
+    std::copy_backward(FItems.begin() + static_cast<std::ptrdiff_t>(FStart),
+                       FItems.begin() + static_cast<std::ptrdiff_t>(at),
+                       FItems.begin() + static_cast<std::ptrdiff_t>(at) + 1);
+    ++FStart;
+    nlNumber(FStart, at + 1);
+    // Keep the unused front at most as long as the live part.
+    if (FStart > 16 && FStart > FItems.size() / 2) nlCompact();
+  } else {
+    FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(at));
+    nlNumber(at, FItems.size());
+  }
+  if (FStart == FItems.size()) {
+    FItems.clear();
+    FStart = 0;
+  }
+  nlRemoved(node);
   return node;
 }
 
 void TXpNodeList::Replace(int32_t index, TXpNode* node) {
   if (index < 0 || index >= nlGetLength()) return;
   node->AddRef();
-  TXpNode* old = FItems[static_cast<size_t>(index)];
-  FItems[static_cast<size_t>(index)] = node;
+  const size_t at = FStart + static_cast<size_t>(index);
+  TXpNode* old = FItems[at];
+  FItems[at] = node;
+  nlNumber(at, at + 1);
+  nlReordered();
   old->Release();
 }
 
@@ -44,38 +96,53 @@ void TXpNodeList::Empty() {
   // destructor touches other lists.
   std::vector<TXpNode*> items;
   items.swap(FItems);
-  for (TXpNode* node : items) node->Release();
+  const size_t start = FStart;
+  FStart = 0;
+  nlReordered();
+  for (size_t i = start; i < items.size(); ++i) items[i]->Release();
 }
 
 int32_t TXpNodeList::IndexOf(const TXpNode* node) const {
-  auto it = std::find(FItems.begin(), FItems.end(), node);
-  return it == FItems.end() ? -1 : static_cast<int32_t>(it - FItems.begin());
+  if (FOwner && node) {
+    const size_t slot = node->FSlot;
+    if (slot >= FStart && slot < FItems.size() && FItems[slot] == node)
+      return static_cast<int32_t>(slot - FStart);
+  }
+  auto it = std::find(FItems.begin() + static_cast<std::ptrdiff_t>(FStart), FItems.end(), node);
+  return it == FItems.end() ? -1 : static_cast<int32_t>(it - FItems.begin() - static_cast<std::ptrdiff_t>(FStart));
 }
 
 bool TXpNodeList::Exchange(int32_t i, int32_t j) {
   if (i < 0 || j < 0 || i >= nlGetLength() || j >= nlGetLength()) return false;
-  std::swap(FItems[static_cast<size_t>(i)], FItems[static_cast<size_t>(j)]);
+  const size_t a = FStart + static_cast<size_t>(i), b = FStart + static_cast<size_t>(j);
+  std::swap(FItems[a], FItems[b]);
+  nlNumber(a, a + 1);
+  nlNumber(b, b + 1);
+  nlReordered();
   return true;
 }
 
 bool TXpNodeList::Move(int32_t from, int32_t to) {
   if (from < 0 || to < 0 || from >= nlGetLength() || to >= nlGetLength()) return false;
+  nlCompact();
   TXpNode* node = FItems[static_cast<size_t>(from)];
   FItems.erase(FItems.begin() + from);
   FItems.insert(FItems.begin() + to, node);
+  nlNumber(0, FItems.size());
+  nlReordered();
   return true;
 }
 
 void TXpNodeList::CopyList(const TXpNodeList* list) {
   if (!list) return;
-  for (TXpNode* node : list->FItems) Add(node);
+  for (size_t i = list->FStart; i < list->FItems.size(); ++i) Add(list->FItems[i]);
 }
 
 void TXpNodeList::CopyNamedNodeMap(const TXpNamedNodeMap* map) { CopyList(map); }
 
 std::u16string TXpNodeList::nlomGetXpDocument() const {
   std::u16string out;
-  for (TXpNode* node : FItems) node->noomGetXpDocument(out);
+  for (size_t i = FStart; i < FItems.size(); ++i) FItems[i]->noomGetXpDocument(out);
   return out;
 }
 
@@ -91,11 +158,14 @@ std::u16string SortKey(TXpNode* node, const std::u16string& key) {
 
 void TXpNodeList::Sort(const std::u16string& key, int32_t order) {
   const int32_t count = nlGetLength();
+  nlCompact();
   if (count > 1) {
     std::vector<std::u16string> keys;
     keys.reserve(FItems.size());
     for (TXpNode* node : FItems) keys.push_back(SortKey(node, key));
     QuickSort(keys, 0, count - 1);
+    nlNumber(0, FItems.size());
+    nlReordered();
   }
   if (order == 1) {
     for (int32_t i = 0; i < count / 2; ++i) Exchange(i, count - 1 - i);

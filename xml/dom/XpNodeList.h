@@ -1,6 +1,11 @@
 // A growable list of node references: every node in the list holds one
 // reference taken by the list, released when it leaves the list or the list
 // is destroyed.
+//
+// The child list of a node (and the attribute map of an element) knows its
+// owner: each entry then records its slot, so finding a member's position,
+// and with it its siblings, takes constant time, and removing entries from
+// the front moves nothing.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +19,9 @@ class TXpNodeList {
 public:
   TXpNodeList() = default;
   TXpNodeList(const TXpNodeList&) = delete;
+  // Lists and maps come from the nodes' pool too.
+  static void* operator new(size_t size);
+  static void operator delete(void* p, size_t size);
   TXpNodeList& operator=(const TXpNodeList&) = delete;
   virtual ~TXpNodeList();
 
@@ -25,11 +33,12 @@ public:
   void Replace(int32_t index, TXpNode* node);
   void Empty();
   TXpNode* Item(int32_t index) const {
-    return index < 0 || index >= nlGetLength() ? nullptr : FItems[static_cast<size_t>(index)];
+    return index < 0 || index >= nlGetLength() ? nullptr
+                                               : FItems[FStart + static_cast<size_t>(index)];
   }
-  TXpNode* Last() const { return FItems.empty() ? nullptr : FItems.back(); }
+  TXpNode* Last() const { return nlGetLength() == 0 ? nullptr : FItems.back(); }
   int32_t IndexOf(const TXpNode* node) const;
-  int32_t nlGetLength() const { return static_cast<int32_t>(FItems.size()); }
+  int32_t nlGetLength() const { return static_cast<int32_t>(FItems.size() - FStart); }
   int32_t Length() const { return nlGetLength(); }
   bool Exchange(int32_t i, int32_t j);
   bool Move(int32_t from, int32_t to);
@@ -41,11 +50,55 @@ public:
   void Sort(const std::u16string& key, int32_t order);
 
 protected:
+  friend class TXpNode;
+  friend class TXpElement;
+
   // Removes the entry at index without releasing it.
   TXpNode* Extract(int32_t index);
+  // Takes out, in one pass, every entry for which drop(node) is true and
+  // releases it.
+  template <class Pred>
+  void nlRemoveIf(Pred drop);
+  // Called when a node has been added at the end, and when entries have
+  // been removed, inserted or reordered (the attribute map keeps an index).
+  virtual void nlAdded(TXpNode*) {}
+  virtual void nlRemoved(TXpNode*) { nlReordered(); }
+  virtual void nlReordered() {}
+
+  // The node whose children (or attributes) this list holds, or null.
+  TXpNode* FOwner = nullptr;
 
 private:
   void QuickSort(std::vector<std::u16string>& keys, int32_t lo, int32_t hi);
+  // Records the slots of the entries from..to-1 (owned lists only).
+  void nlNumber(size_t from, size_t to);
+  static void nlReleaseNode(TXpNode* node);
+  // Moves the live entries to the front of the array.
+  void nlCompact();
 
+  // The entries are FItems[FStart..]: removing the first entries only
+  // advances FStart.
   std::vector<TXpNode*> FItems;
+  size_t FStart = 0;
 };
+
+template <class Pred>
+void TXpNodeList::nlRemoveIf(Pred drop) {
+  std::vector<TXpNode*> dropped;
+  size_t to = FStart;
+  for (size_t i = FStart; i < FItems.size(); ++i) {
+    TXpNode* node = FItems[i];
+    if (drop(node))
+      dropped.push_back(node);
+    else
+      FItems[to++] = node;
+  }
+  if (dropped.empty()) return;
+  FItems.resize(to);
+  if (FStart > 0)
+    nlCompact();
+  else
+    nlNumber(0, FItems.size());
+  nlReordered();
+  for (TXpNode* node : dropped) nlReleaseNode(node);
+}

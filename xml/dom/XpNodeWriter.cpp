@@ -1,8 +1,12 @@
 // Turning a node tree into markup. The markup is assembled as UTF-16 text;
 // the output filter encodes it afterwards.
 #include <cstring>
+#include <functional>
 
 #include "xml/dom/XpAttribute.h"
+#include "xml/dom/XpCharClasses.h"
+#include "xml/dom/XpDOMException.h"
+#include "xml/dom/XpMessages.h"
 #include "xml/dom/XpCharacterData.h"
 #include "xml/dom/XpDTDNodes.h"
 #include "xml/dom/XpDocument.h"
@@ -66,6 +70,8 @@ void AppendDecimal(std::u16string& out, uint32_t value) {
 }
 
 void AppendCharRef(std::u16string& out, uint32_t code) {
+  // A reference to a character XML does not allow makes the file unreadable.
+  if (!XPIsChar(code)) throw EXpException(XpLoadStr(XpRes::_sInvalidXMLChar));
   Put(out, u"&#");
   AppendDecimal(out, code);
   out += u';';
@@ -126,6 +132,10 @@ void AppendCData(std::u16string& out, const TXpNode* node, bool lineBreaks) {
 // a top-level comment keeps its value as it is.
 void AppendComment(std::u16string& out, const TXpNode* node, bool lineBreaks) {
   const Settings s(node);
+  // The value may have changed since the node was created.
+  const std::u16string& value = node->NodeValue();
+  if (value.find(u"--") != std::u16string::npos || (!value.empty() && value.back() == u'-'))
+    throw TXpDOMException(ecInvalidParamErr);
   Put(out, u"<!--");
   if (!lineBreaks || s.mode == lbmLF) {
     out += node->NodeValue();
@@ -142,6 +152,13 @@ void AppendComment(std::u16string& out, const TXpNode* node, bool lineBreaks) {
 }
 
 void AppendPI(std::u16string& out, const TXpNode* node) {
+  if (node->NodeValue().find(u"?>") != std::u16string::npos) throw TXpDOMException(ecInvalidParamErr);
+  // The XML declaration stands only at the very start of a document (or
+  // of the markup of the node alone).
+  const TXpNode* parent = node->ParentNode();
+  if (node->NodeName() == u"xml" && parent &&
+      (parent->NodeType() != DOCUMENT_NODE || parent->noGetFirstChild() != node))
+    throw TXpDOMException(ecHierarchyRequestErr);
   Put(out, u"<?");
   out += node->NodeName();
   out += u' ';
@@ -216,85 +233,147 @@ void TXpNode::noOutputIndent(std::u16string& out, int32_t level) const {
   if (level > 0) out.append(static_cast<size_t>(level) * 2, u' ');
 }
 
-void TXpNode::noOutputElement(std::u16string& out, int32_t level) const {
-  TXpDocument* doc = FOwnerDocument;
-  auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(this));
-  if (doc && doc->OnBeforeElementOutput) doc->OnBeforeElementOutput(doc, self);
-  out += u'<';
-  out += FNodeName;
-  if (FAttributes && FAttributes->nmGetLength() > 0) noOutputXpAttributes(out, this);
-  if (FChildNodes.nlGetLength() == 0) {
-    if (self->NoEndTag()) {
-      out += u'>';
-    } else if (self->FullEndTag()) {
-      Put(out, u"></");
-      out += FNodeName;
-      out += u'>';
-    } else {
-      Put(out, u"/>");
-    }
-  } else {
-    out += u'>';
-    const bool lastWasText = noOutputXpSiblings(out, this, level + 1);
-    if (!lastWasText && doc && doc->FormattedOutput()) noOutputIndent(out, level);
-    Put(out, u"</");
-    out += FNodeName;
-    out += u'>';
-  }
-  if (doc && doc->OnAfterElementOutput) doc->OnAfterElementOutput(doc, self);
-}
+namespace {
 
-bool TXpNode::noOutputXpSiblings(std::u16string& out, const TXpNode* parent, int32_t level) const {
-  const bool formatted = Formatted(parent);
-  const TXpDocument* doc = parent->FOwnerDocument;
-  // Only the save's own buffer is handed over, never one that a writer hook
-  // fills for itself.
-  const auto* sink =
-      doc && doc->FMarkupSink && doc->FMarkupBuffer == &out ? &doc->FMarkupSink : nullptr;
-  constexpr size_t kMarkupPiece = 32768;
-  bool prevWasText = false;
-  int32_t prevType = 0;
-  const TXpNodeList* children = parent->ChildNodes();
-  const int32_t count = children->nlGetLength();
-  for (int32_t i = 0; i < count; ++i) {
-    const TXpNode* child = children->Item(i);
-    switch (child->FNodeType) {
-      case ELEMENT_NODE:
-        if (formatted) noOutputIndent(out, level);
-        child->noOutputElement(out, level);
-        break;
-      case TEXT_NODE:
-        // Text after a comment starts on a new line in indented output.
-        if (formatted && prevType == COMMENT_NODE) Put(out, u"\r\n");
-        child->noOutput(out, level);
-        break;
-      case CDATA_SECTION_NODE:
-      case COMMENT_NODE:
-        child->noOutput(out, level);
-        break;
-      case PROCESSING_INSTRUCTION_NODE:
-        if (formatted && !prevWasText) noOutputIndent(out, level);
-        AppendPI(out, child);
-        break;
-      case DTD_ELEMENT_NODE:
-      case DTD_ATTLIST_NODE:
-      case DTD_ENTITY_NODE:
-      case DTD_NOTATION_NODE:
-      case DTD_CONDITIONAL_NODE:
-        if (formatted && !prevWasText) Put(out, u"\r\n  ");
-        child->noOutputDTDDeclaration(out, level);
-        break;
-      default:
-        break;
-    }
-    prevType = child->FNodeType;
-    prevWasText = prevType == TEXT_NODE;
+// Hands the save's buffer to the output filter once it holds a piece's
+// worth of markup. Only the save's own buffer is handed over, never one
+// that a writer hook fills for itself.
+struct MarkupSink {
+  const std::function<void(std::u16string&)>* sink = nullptr;
+  std::u16string& out;
+  MarkupSink(const TXpDocument* doc, std::u16string& buffer, const std::function<void(std::u16string&)>* fn)
+      : sink(doc && fn && *fn ? fn : nullptr), out(buffer) {}
+  void Check() {
+    constexpr size_t kMarkupPiece = 16384;
     if (sink && out.size() >= kMarkupPiece) {
       (*sink)(out);
       out.clear();
     }
   }
-  return prevWasText;
+};
+
+}  // namespace
+
+// Writes the start tag of element; returns true when its children follow
+// (the tag is then open), false when the element is complete.
+bool TXpNode::noOpenElement(std::u16string& out) const {
+  TXpDocument* doc = FOwnerDocument;
+  auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(this));
+  if (doc && doc->OnBeforeElementOutput) doc->OnBeforeElementOutput(doc, self);
+  out += u'<';
+  out += NodeName();
+  if (FAttributes && FAttributes->nmGetLength() > 0) noOutputXpAttributes(out, this);
+  if (FChildNodes.nlGetLength() > 0) {
+    out += u'>';
+    return true;
+  }
+  if (self->NoEndTag()) {
+    out += u'>';
+  } else if (self->FullEndTag()) {
+    Put(out, u"></");
+    out += NodeName();
+    out += u'>';
+  } else {
+    Put(out, u"/>");
+  }
+  if (doc && doc->OnAfterElementOutput) doc->OnAfterElementOutput(doc, self);
+  return false;
+}
+
+void TXpNode::noCloseElement(std::u16string& out, int32_t level, bool lastWasText) const {
+  TXpDocument* doc = FOwnerDocument;
+  if (!lastWasText && doc && doc->FormattedOutput()) noOutputIndent(out, level);
+  Put(out, u"</");
+  out += NodeName();
+  out += u'>';
+  if (doc && doc->OnAfterElementOutput)
+    doc->OnAfterElementOutput(doc, static_cast<TXpElement*>(const_cast<TXpNode*>(this)));
+}
+
+void TXpNode::noOutputElement(std::u16string& out, int32_t level) const {
+  if (!noOpenElement(out)) return;
+  // The subtree is written without recursion: el is the open element whose
+  // children are being written, child the next of them.
+  const TXpDocument* doc = FOwnerDocument;
+  MarkupSink sink(doc, out, doc && doc->FMarkupBuffer == &out ? &doc->FMarkupSink : nullptr);
+  const TXpNode* el = this;
+  const TXpNode* child = noGetFirstChild();
+  int32_t childLevel = level + 1;
+  int32_t prevType = 0;
+  for (;;) {
+    if (child) {
+      if (child->FNodeType == ELEMENT_NODE) {
+        if (Formatted(el)) noOutputIndent(out, childLevel);
+        if (child->noOpenElement(out)) {
+          el = child;
+          child = child->noGetFirstChild();
+          ++childLevel;
+          prevType = 0;
+          continue;
+        }
+      } else {
+        noOutputChild(out, el, child, childLevel, prevType);
+      }
+      prevType = child->FNodeType;
+      sink.Check();
+      child = child->noGetNextSibling();
+      continue;
+    }
+    --childLevel;
+    el->noCloseElement(out, childLevel, prevType == TEXT_NODE);
+    if (el == this) return;
+    sink.Check();
+    prevType = ELEMENT_NODE;
+    child = el->noGetNextSibling();
+    el = el->FParentNode;
+  }
+}
+
+void TXpNode::noOutputChild(std::u16string& out, const TXpNode* parent, const TXpNode* child,
+                            int32_t level, int32_t prevType) const {
+  const bool formatted = Formatted(parent);
+  const bool prevWasText = prevType == TEXT_NODE;
+  switch (child->FNodeType) {
+    case ELEMENT_NODE:
+      if (formatted) noOutputIndent(out, level);
+      child->noOutputElement(out, level);
+      break;
+    case TEXT_NODE:
+      // Text after a comment starts on a new line in indented output.
+      if (formatted && prevType == COMMENT_NODE) Put(out, u"\r\n");
+      child->noOutput(out, level);
+      break;
+    case CDATA_SECTION_NODE:
+    case COMMENT_NODE:
+      child->noOutput(out, level);
+      break;
+    case PROCESSING_INSTRUCTION_NODE:
+      if (formatted && !prevWasText) noOutputIndent(out, level);
+      AppendPI(out, child);
+      break;
+    case DTD_ELEMENT_NODE:
+    case DTD_ATTLIST_NODE:
+    case DTD_ENTITY_NODE:
+    case DTD_NOTATION_NODE:
+    case DTD_CONDITIONAL_NODE:
+      if (formatted && !prevWasText) Put(out, u"\r\n  ");
+      child->noOutputDTDDeclaration(out, level);
+      break;
+    default:
+      break;
+  }
+}
+
+bool TXpNode::noOutputXpSiblings(std::u16string& out, const TXpNode* parent, int32_t level) const {
+  const TXpDocument* doc = parent->FOwnerDocument;
+  MarkupSink sink(doc, out, doc && doc->FMarkupBuffer == &out ? &doc->FMarkupSink : nullptr);
+  int32_t prevType = 0;
+  for (const TXpNode* child = parent->noGetFirstChild(); child; child = child->noGetNextSibling()) {
+    noOutputChild(out, parent, child, level, prevType);
+    prevType = child->FNodeType;
+    sink.Check();
+  }
+  return prevType == TEXT_NODE;
 }
 
 void TXpNode::noOutputXpAttributes(std::u16string& out, const TXpNode* element) const {
@@ -309,7 +388,7 @@ void TXpNode::noOutputXpAttributes(std::u16string& out, const TXpNode* element) 
       doc->OnAttributeOutput(doc, static_cast<TXpAttribute*>(attr), skip);
     if (skip) continue;
     out += u' ';
-    out += attr->FNodeName;
+    out += attr->NodeName();
     Put(out, u"=\"");
     attr->noOutputXpText(out, attr->FNodeValue, true);
     out += u'"';
@@ -340,8 +419,9 @@ void TXpNode::noOutputXpText(std::u16string& out, const std::u16string& text,
       case u'&': Put(out, u"&amp;"); break;
       case u'<': Put(out, u"&lt;"); break;
       case u'>':
-        // "]]>" must not appear in text.
-        if (!isAttribute && i >= 2 && p[i - 1] == u']' && p[i - 2] == u']')
+        // "]]>" must not appear in text; near the start of a text the "]]"
+        // may end the text written before it.
+        if (!isAttribute && (i < 2 ? (i == 0 || p[0] == u']') : p[i - 1] == u']' && p[i - 2] == u']'))
           Put(out, u"&gt;");
         else
           out += u'>';
@@ -406,7 +486,7 @@ void TXpNode::noOutputDocType(std::u16string& out) const {
     return;
   }
   Put(out, u"<!DOCTYPE ");
-  out += FNodeName;
+  out += NodeName();
   out += u' ';
   if (doctype->ExternalSubset()) {
     Put(out, u"SYSTEM ");
@@ -491,7 +571,7 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
   switch (FNodeType) {
     case DTD_ELEMENT_NODE: {
       Put(out, u"<!ELEMENT ");
-      out += FNodeName;
+      out += NodeName();
       out += u' ';
       const int32_t contentType = static_cast<const TXpDTDElement*>(this)->ContentType();
       const TXpNode* group = nullptr;
@@ -508,7 +588,7 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
     }
     case DTD_ATTLIST_NODE:
       Put(out, u"<!ATTLIST ");
-      out += FNodeName;
+      out += NodeName();
       for (int32_t i = 0; i < FChildNodes.nlGetLength(); ++i) {
         const TXpNode* child = FChildNodes.Item(i);
         if (child->FNodeType != DTD_ATT_DEFINITION_NODE) continue;
@@ -542,7 +622,7 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
       const auto* entity = static_cast<const TXpDTDEntity*>(this);
       Put(out, u"<!ENTITY ");
       if (entity->IsParameterEntity()) Put(out, u"% ");
-      out += FNodeName;
+      out += NodeName();
       if (entity->SystemID().empty() && entity->PublicID().empty()) {
         Put(out, u" \"");
         // "%" would start a parameter-entity reference inside the value.
@@ -568,7 +648,7 @@ void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
     case DTD_NOTATION_NODE: {
       const auto* notation = static_cast<const TXpDTDNotation*>(this);
       Put(out, u"<!NOTATION ");
-      out += FNodeName;
+      out += NodeName();
       AppendExternalId(out, notation->PublicID(), notation->SystemID(), false);
       out += u'>';
       break;

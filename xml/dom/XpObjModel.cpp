@@ -6,6 +6,7 @@
 
 #include "classlib/Exception.h"
 #include "classlib/Format.h"
+#include "xml/dom/XpCharClasses.h"
 #include "xml/dom/XpElement.h"
 #include "xml/dom/XpExceptions.h"
 #include "xml/dom/XpMessages.h"
@@ -67,13 +68,54 @@ WideString TXpObjModel::omGetXpDocument() const {
   return out;
 }
 
+namespace {
+
+// The encoding the document's XML declaration names, or ceUnknown.
+TXpCharEncoding DeclaredEncoding(const TXpDocument* doc) {
+  const TXpNode* first = doc->noGetFirstChild();
+  if (!first || first->NodeType() != PROCESSING_INSTRUCTION_NODE || first->NodeName() != u"xml")
+    return ceUnknown;
+  const std::u16string& data = first->NodeValue();
+  const size_t key = data.find(u"encoding");
+  if (key == std::u16string::npos) return ceUnknown;
+  size_t i = key + 8;
+  auto skipBlanks = [&] {
+    while (i < data.size() && XPIsSpace(data[i])) ++i;
+  };
+  skipBlanks();
+  if (i >= data.size() || data[i] != u'=') return ceUnknown;
+  ++i;
+  skipBlanks();
+  if (i >= data.size() || (data[i] != u'"' && data[i] != u'\'')) return ceUnknown;
+  const size_t end = data.find(data[i], i + 1);
+  if (end == std::u16string::npos) return ceUnknown;
+  const std::u16string name = data.substr(i + 1, end - i - 1);
+  const TXpCharEncoding enc = XpMapStringToCharEnc(name);
+  return enc == ceUTF8 && WideUpperCase(name) != u"UTF-8" ? ceUnknown : enc;
+}
+
+}  // namespace
+
 void TXpObjModel::omWriteDocument(TStream& stream) const {
   // The markup goes to the filter in pieces as the writer produces it, so a
   // large document is never held whole in memory.
-  constexpr int32_t kFilterBuffer = 1 << 18;
+  // Both buffers stay below the size for which the C library maps fresh
+  // pages, so each save reuses memory a previous one freed instead of
+  // faulting in and zeroing new pages.
+  constexpr int32_t kFilterBuffer = 1 << 16;
   TXpOutCharFilter filter(&stream, kFilterBuffer);
   filter.SetWriteUTF8Signature(FWriteUTF8Signature);
-  filter.csSetFormat(MapCharEncToStreamFormat(FOutCharSet));
+  const TXpStreamFormat format = MapCharEncToStreamFormat(FOutCharSet);
+  const TXpCharEncoding declared = DeclaredEncoding(FDocument);
+  // A declaration naming another encoding than the one written makes the
+  // file unreadable.
+  if (declared != ceUnknown &&
+      MapCharEncToStreamFormat(declared) != (format == sfUTF16BE ? sfUTF16LE : format))
+    throw EXpException(XpLoadStr(XpRes::_sInvalidCharEncoding));
+  filter.csSetFormat(format);
+  // Without a declaration naming it, a reader takes the file for UTF-8:
+  // bytes from 0x80 up (in comments, CDATA, names) would be ill-formed.
+  filter.SetAsciiOnly(format == sfISO88591 && declared != ceISO88591);
   struct SinkGuard {
     TXpDocument* doc;
     ~SinkGuard() {
@@ -81,7 +123,12 @@ void TXpObjModel::omWriteDocument(TStream& stream) const {
       doc->FMarkupBuffer = nullptr;
     }
   } guard{FDocument};
+  // The markup buffer of the last save on this thread is used again.
+  static thread_local std::u16string tMarkup;
   std::u16string markup;
+  markup.swap(tMarkup);
+  markup.clear();
+  markup.reserve(1 << 15);
   FDocument->FMarkupSink = [&filter](std::u16string& piece) { filter.PutString(piece); };
   FDocument->FMarkupBuffer = &markup;
   const TXpNodeList* children = FDocument->ChildNodes();
@@ -91,6 +138,7 @@ void TXpObjModel::omWriteDocument(TStream& stream) const {
   }
   filter.PutString(markup);
   filter.Flush();
+  markup.swap(tMarkup);
 }
 
 bool TXpObjModel::SaveToStream(TStream& stream) {

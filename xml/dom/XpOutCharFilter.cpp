@@ -2,11 +2,20 @@
 
 #include <algorithm>
 
+#include "xml/dom/XpCharClasses.h"
 #include "xml/dom/XpExceptions.h"
 #include "xml/dom/XpMessages.h"
 
+namespace {
+
+// The buffer of the last filter on this thread, handed to the next one:
+// saving again neither allocates nor faults in fresh pages.
+thread_local std::vector<uint8_t> tSpareBuffer;
+
+}  // namespace
+
 TXpOutCharFilter::TXpOutCharFilter(TStream* stream, int32_t bufferSize)
-    : TXpBaseCharFilter(stream, std::max(bufferSize, 64)) {
+    : TXpBaseCharFilter(stream, std::max(bufferSize, 64), std::move(tSpareBuffer)) {
   FFreeStream = false;
 }
 
@@ -15,6 +24,7 @@ TXpOutCharFilter::~TXpOutCharFilter() {
     Flush();
   } catch (...) {
   }
+  if (FBuffer.size() >= tSpareBuffer.size()) FBuffer.swap(tSpareBuffer);
 }
 
 void TXpOutCharFilter::csSetFormat(TXpStreamFormat format) {
@@ -46,6 +56,7 @@ void TXpOutCharFilter::PutBytes(const uint8_t* bytes, int32_t count) {
 
 void TXpOutCharFilter::PutUCS4Char(char32_t c) {
   const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
+  if (!surrogate && c <= 0x10FFFF && !XPIsChar(c)) Fail(XpRes::_sInvalidXMLChar);
   switch (FFormat) {
     case sfUTF8: {
       if (surrogate || c > 0x10FFFF) Fail(XpRes::_sUCS_U8ConverErr);
@@ -68,7 +79,7 @@ void TXpOutCharFilter::PutUCS4Char(char32_t c) {
     case sfISO88591:
     default: {
       uint8_t b;
-      if (!XPUcs4ToIso88591(c, b)) Fail(XpRes::_sUCS_ISOConvertErr);
+      if (!XPUcs4ToIso88591(c, b) || (FAsciiOnly && c >= 0x80)) Fail(XpRes::_sUCS_ISOConvertErr);
       PutBytes(&b, 1);
       break;
     }
@@ -89,15 +100,20 @@ void TXpOutCharFilter::PutString(const WideString& text) {
   const size_t n = text.size();
   // Runs of characters the format writes as one byte go straight into the
   // buffer.
-  const char16_t oneByte = FFormat == sfISO88591 ? 0x100 : FFormat == sfUTF8 ? 0x80 : 0;
+  // Controls other than TAB, LF and CR leave the fast path (and raise).
+  const char16_t oneByte =
+      FFormat == sfISO88591 && !FAsciiOnly ? 0x100 : FFormat == sfUTF8 || FFormat == sfISO88591 ? 0x80 : 0;
+  auto fast = [oneByte](char16_t c) {
+    return c < oneByte && (c >= 0x20 || c == u'\n' || c == u'\r' || c == u'\t');
+  };
   size_t i = 0;
   while (i < n) {
-    if (text[i] < oneByte) {
+    if (fast(text[i])) {
       if (FBufPos >= FBufSize) Flush();
       const size_t end = std::min(n, i + static_cast<size_t>(FBufSize - FBufPos));
       uint8_t* out = FBuffer.data() + FBufPos;
       size_t j = i;
-      while (j < end && text[j] < oneByte) *out++ = static_cast<uint8_t>(text[j++]);
+      while (j < end && fast(text[j])) *out++ = static_cast<uint8_t>(text[j++]);
       FBufPos += static_cast<int32_t>(j - i);
       i = j;
       continue;

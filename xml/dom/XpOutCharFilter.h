@@ -19,8 +19,9 @@ class TXpOutCharFilter : public TXpBaseCharFilter {
   void csSetFormat(TXpStreamFormat format) override;
 
   // Writes the text; a surrogate pair is one character. An unpaired
-  // surrogate, like any character the format cannot hold, raises
-  // EXpStreamError with the output position.
+  // surrogate, a character XML does not allow (controls other than TAB, LF
+  // and CR, U+FFFE, U+FFFF), and any character the format cannot hold
+  // raise EXpStreamError with the output position.
   void PutString(const WideString& text);
   void PutUCS4Char(char32_t c);
   // One character from one or two UTF-16 units; `usedBoth` tells whether
@@ -34,6 +35,11 @@ class TXpOutCharFilter : public TXpBaseCharFilter {
   // less.
   void Flush();
 
+  // ISO-8859-1 bytes from 0x80 up are read as Latin-1 only when the
+  // document says so; without that only ASCII is written.
+  bool AsciiOnly() const { return FAsciiOnly; }
+  void SetAsciiOnly(bool value) { FAsciiOnly = value; }
+
   bool WriteUTF8Signature() const { return FWriteUTF8Signature; }
   void SetWriteUTF8Signature(bool value) { FWriteUTF8Signature = value; }
 
@@ -42,6 +48,7 @@ class TXpOutCharFilter : public TXpBaseCharFilter {
   [[noreturn]] void Fail(int32_t messageId);
 
   bool FWriteUTF8Signature = true;
+  bool FAsciiOnly = false;
   int32_t FMarkLength = 0;  // bytes of the byte-order mark at the start
   int64_t FFlushed = 0;     // bytes already handed to the stream
 };

@@ -3,6 +3,17 @@
 #include "xml/dom/XpNode.h"
 #include "xml/dom/XpNodeList.h"
 
+TXpNode* XpNextSkippingChildren(const TXpNode* node, const TXpNode* root) {
+  for (const TXpNode* n = node; n && n != root; n = n->ParentNode())
+    if (TXpNode* next = n->noGetNextSibling()) return next;
+  return nullptr;
+}
+
+TXpNode* XpNextInSubtree(const TXpNode* node, const TXpNode* root) {
+  if (TXpNode* child = node->noGetFirstChild()) return child;
+  return XpNextSkippingChildren(node, root);
+}
+
 std::u16string XpIntToWide(int64_t value) {
   char16_t buf[24];
   int n = 0;
@@ -20,9 +31,10 @@ std::u16string XpIntToWide(int64_t value) {
 
 void XpCollectElements(TXpNodeList* list, TXpNode* node, const std::u16string& name,
                        const std::u16string* uri) {
-  TXpNodeList* children = node->ChildNodes();
-  for (int32_t i = 0; i < children->nlGetLength(); ++i) {
-    TXpNode* child = children->Item(i);
+  // Only elements are searched below: other nodes' children are skipped.
+  TXpNode* child = XpNextInSubtree(node, node);
+  for (; child; child = child->NodeType() == ELEMENT_NODE ? XpNextInSubtree(child, node)
+                                                          : XpNextSkippingChildren(child, node)) {
     if (child->NodeType() != ELEMENT_NODE) continue;
     bool match;
     if (uri)
@@ -31,6 +43,5 @@ void XpCollectElements(TXpNodeList* list, TXpNode* node, const std::u16string& n
     else
       match = name == u"*" || child->noNameEquals(name);
     if (match) list->Add(child);
-    XpCollectElements(list, child, name, uri);
   }
 }

@@ -7,6 +7,13 @@
 class TXpNode;
 class TXpNodeList;
 
+// The node after node in document order within the subtree of root (root
+// itself is never returned), or null at the end of the subtree. Walking a
+// subtree this way needs no stack.
+TXpNode* XpNextInSubtree(const TXpNode* node, const TXpNode* root);
+// As XpNextInSubtree, but skipping the descendants of node.
+TXpNode* XpNextSkippingChildren(const TXpNode* node, const TXpNode* root);
+
 // Decimal text of value.
 std::u16string XpIntToWide(int64_t value);
 

@@ -9,8 +9,11 @@ TEST(XpCharEncoding, NamesAndFormats) {
   EXPECT_EQ(XpMapCharEncToString(ceUTF16BE), u"UTF-16");
   EXPECT_EQ(XpMapCharEncToString(ceUnknown), u"Unknown");
   EXPECT_EQ(XpMapStringToCharEnc(u"UTF-16"), ceUTF16LE);
-  EXPECT_EQ(XpMapStringToCharEnc(u"ISO-8859-1"), ceISO88591);
-  EXPECT_EQ(XpMapStringToCharEnc(u"iso-8859-1"), ceUTF8);  // case-sensitive
+  // Encoding names are case-insensitive.
+  for (const char16_t* name : {u"ISO-8859-1", u"iso-8859-1", u"Iso-8859-1"})
+    EXPECT_EQ(XpMapStringToCharEnc(name), ceISO88591) << WideToUtf8(name);
+  EXPECT_EQ(XpMapStringToCharEnc(u"utf-16"), ceUTF16LE);
+  EXPECT_EQ(XpMapStringToCharEnc(u"ISO-8859-15"), ceUTF8);
 }
 
 TEST(XpCharEncoding, Utf8Primitives) {

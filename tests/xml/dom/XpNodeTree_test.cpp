@@ -10,6 +10,7 @@
 #include "xml/dom/XpDocumentFragment.h"
 #include "xml/dom/XpElement.h"
 #include "xml/dom/XpNamedNodeMap.h"
+#include "xml/dom/XpTreeHelpers.h"
 
 // Callers compare the codes as numbers.
 static_assert(ecHierarchyRequestErr == 3 && ecWrongDocumentErr == 4 && ecInvalidNameErr == 5 &&
@@ -327,3 +328,113 @@ TEST_F(NodeTree, QueriesFindElementsInDocumentOrder) {
 }
 
 }  // namespace
+
+// Sibling links and positions stay right through every kind of edit, at
+// the front, in the middle and at the end, and after sorting.
+TEST_F(NodeTree, SiblingsAndPositionsFollowEveryEdit) {
+  TXpElement* root = Root();
+  std::vector<TXpElement*> e;
+  for (char16_t c = u'a'; c <= u'z'; ++c) e.push_back(root->CreateChildElement(std::u16string(1, c)));
+  root->RemoveChild(e[0])->Release();                 // front
+  root->RemoveChild(e[1])->Release();
+  root->RemoveChild(e[20])->Release();                // back half
+  root->RemoveChild(e[5])->Release();                 // front half
+  TXpElement* x = doc->CreateElement(u"x");
+  root->InsertBefore(x, e[2]);                        // new first
+  x->Release();
+  TXpElement* y = doc->CreateElement(u"y2");
+  root->InsertBefore(y, e[10]);                       // middle
+  y->Release();
+  TXpElement* z2 = doc->CreateElement(u"z2");
+  root->ReplaceChild(z2, e[25])->Release();           // last
+  z2->Release();
+  root->AppendChild(e[3]);                            // moves to the end
+  const std::string want = "x c e g h i j y2 k l m n o p q r s t v w x y z2 d";
+  EXPECT_EQ(Names(root), want);
+  std::string forward, backward;
+  for (TXpNode* n = root->noGetFirstChild(); n; n = n->noGetNextSibling()) {
+    if (!forward.empty()) forward += ' ';
+    forward += U8(n->NodeName());
+    EXPECT_EQ(root->ChildNodes()->Item(root->ChildNodes()->IndexOf(n)), n);
+  }
+  for (TXpNode* n = root->noGetLastChild(); n; n = n->noGetPreviousSibling())
+    backward = U8(n->NodeName()) + (backward.empty() ? "" : " ") + backward;
+  EXPECT_EQ(forward, want);
+  EXPECT_EQ(backward, want);
+  root->ChildNodes()->Sort(u"", 1);
+  EXPECT_EQ(root->noGetFirstChild()->noGetNextSibling(), root->ChildNodes()->Item(1));
+  EXPECT_EQ(root->noGetLastChild()->noGetPreviousSibling(),
+            root->ChildNodes()->Item(root->ChildNodes()->Length() - 2));
+}
+
+TEST_F(NodeTree, NormalizeMergesEveryRunAndStripDropsBlankTexts) {
+  TXpElement* root = Root();
+  for (const char16_t* t : {u"a", u"b", u"c"}) root->CreateChildText(t);
+  TXpElement* mid = root->CreateChildElement(u"m");
+  for (const char16_t* t : {u" ", u"\t", u"x", u"y"}) mid->CreateChildText(t);
+  root->CreateChildText(u"d");
+  root->CreateChildText(u"e");
+  TXpNode* first = root->noGetFirstChild();
+  root->Normalize();
+  ASSERT_EQ(root->ChildNodes()->Length(), 3);
+  EXPECT_EQ(root->noGetFirstChild(), first);
+  EXPECT_EQ(U8(first->NodeValue()), "abc");
+  EXPECT_EQ(U8(mid->noGetFirstChild()->NodeValue()), " \txy");
+  EXPECT_EQ(U8(root->noGetLastChild()->NodeValue()), "de");
+  EXPECT_EQ(root->noGetLastChild()->noGetPreviousSibling(), mid);
+
+  mid->RemoveAll();
+  for (const char16_t* t : {u" ", u"x", u"\r\n", u"y", u"\t"}) mid->CreateChildText(t);
+  TXpElement* inner = mid->CreateChildElement(u"i");
+  inner->CreateChildText(u"  ");
+  root->StripWhitespaceNodes(true);
+  EXPECT_EQ(U8(mid->Text()), "x y");
+  EXPECT_EQ(mid->ChildNodes()->Length(), 3);
+  EXPECT_FALSE(inner->HasChildNodes());
+  EXPECT_EQ(mid->noGetFirstChild()->noGetNextSibling()->NodeValue(), u"y");
+}
+
+// Many attributes are found by name through the map's index; renaming and
+// removing keep it right.
+TEST_F(NodeTree, LargeAttributeMapsFindReplaceAndRemoveByName) {
+  TXpElement* root = Root();
+  for (int i = 0; i < 100; ++i) root->SetAttribute(u"a" + XpIntToWide(i), u"v");
+  root->SetAttribute(u"a7", u"new");  // replaced, moves to the end
+  EXPECT_EQ(root->Attributes()->nmGetLength(), 100);
+  EXPECT_EQ(root->Attributes()->Item(99)->NodeName(), u"a7");
+  EXPECT_EQ(root->GetAttribute(u"a7"), u"new");
+  root->RemoveAttribute(u"a50");
+  EXPECT_FALSE(root->HasAttribute(u"a50"));
+  EXPECT_TRUE(root->HasAttribute(u"a51"));
+  root->GetAttributeNode(u"a60")->SetNodeName(u"renamed");
+  EXPECT_FALSE(root->HasAttribute(u"a60"));
+  EXPECT_TRUE(root->HasAttribute(u"renamed"));
+  doc->SetIgnoreCase(true);
+  EXPECT_TRUE(root->HasAttribute(u"RENAMED"));
+}
+
+// Deep trees are built, walked, copied, saved and freed without a stack
+// that grows with their depth (a recursion would overflow long before).
+TEST_F(NodeTree, DeepTreesNeedNoStackOfTheirDepth) {
+  auto build = [this](int depth) {
+    TXpElement* e = Root();
+    for (int i = 0; i < depth; ++i) e = e->CreateChildElement(u"e");
+    e->CreateChildText(u"t");
+    return doc->DocumentElement();
+  };
+  constexpr int kDepth = 1000000;
+  TXpElement* root = build(kDepth);
+  const std::u16string xml = root->noomGetXpDocument();
+  EXPECT_EQ(xml.size(), 8u + kDepth * 7u);
+  EXPECT_EQ(xml.substr(3u + kDepth * 3u - 3u, 9), u"<e>t</e><");
+  EXPECT_EQ(xml.substr(xml.size() - 8), u"</e></r>");
+  doc->RemoveAll();
+
+  constexpr int kCopied = 100000;
+  root = build(kCopied);
+  EXPECT_EQ(root->Text(), u"t");
+  EXPECT_EQ(root->GetElementsByTagName(u"e")->Length(), kCopied);
+  TXpNode* copy = doc->ImportNode(root, true);
+  EXPECT_EQ(copy->noGetLastDescendantOrSelf()->NodeValue(), u"t");
+  copy->Release();
+}

@@ -103,6 +103,14 @@ TEST_F(Writer, LineBreakModesInText) {
   }
 }
 
+// "]]>" never appears in content, not even across two adjacent texts.
+TEST_F(Writer, TextNeverHoldsTheCDataEndMark) {
+  root->CreateChildText(u"a]]");
+  root->CreateChildText(u">b]]>c>");
+  root->CreateChildText(u"]>");
+  EXPECT_EQ(Markup(), "<r>a]]&gt;b]]&gt;c>]&gt;</r>");
+}
+
 TEST_F(Writer, CDataIsSplitAroundItsEndMarkAndNeverHoldsReferences) {
   root->CreateChildCDataSection(u"a]]>b\u00fc\nc");
   doc->SetLineBreakMode(lbmCR);

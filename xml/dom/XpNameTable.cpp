@@ -1,0 +1,56 @@
+#include "xml/dom/XpNameTable.h"
+
+#include <functional>
+#include <mutex>
+#include <unordered_set>
+
+namespace {
+
+constexpr size_t kMaxSharedLength = 128;
+constexpr size_t kMaxShared = 1 << 16;
+
+struct NameTable {
+  std::mutex lock;
+  std::unordered_set<std::u16string> names;
+};
+
+NameTable& Table() {
+  // Never destroyed: nodes released during program exit still point here.
+  static NameTable* table = new NameTable();
+  return *table;
+}
+
+// The names this thread used last, by hash: most lookups need no lock.
+constexpr size_t kCacheSize = 256;
+thread_local const std::u16string* tRecent[kCacheSize];
+
+}  // namespace
+
+const std::u16string* XpEmptyName() {
+  static const std::u16string* empty = new std::u16string();
+  return empty;
+}
+
+const std::u16string* XpShareName(const std::u16string& name, bool& owned) {
+  owned = false;
+  if (name.empty()) return XpEmptyName();
+  if (name.size() > kMaxSharedLength) {
+    owned = true;
+    return new std::u16string(name);
+  }
+  const size_t hash = std::hash<std::u16string>()(name);
+  const std::u16string*& recent = tRecent[hash % kCacheSize];
+  if (recent && *recent == name) return recent;
+  NameTable& table = Table();
+  std::lock_guard<std::mutex> guard(table.lock);
+  auto it = table.names.find(name);
+  if (it == table.names.end()) {
+    if (table.names.size() >= kMaxShared) {
+      owned = true;
+      return new std::u16string(name);
+    }
+    it = table.names.insert(name).first;
+  }
+  recent = &*it;
+  return recent;
+}
