@@ -6,8 +6,6 @@
 #include "app/core/Meldefehler.h"
 #include "app/core/Settings.h"
 
-#include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -42,20 +40,6 @@ DisciplineRecord MakeDiscipline(const char* name, const char* mask, int32_t type
   return d;
 }
 
-TempDir::TempDir() {
-  static std::atomic<int> counter{0};
-  auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  fs::path p = fs::temp_directory_path() /
-               ("kelcore_" + std::to_string(stamp) + "_" + std::to_string(counter++));
-  fs::create_directories(p);
-  path_ = p.string();
-}
-
-TempDir::~TempDir() {
-  std::error_code ec;
-  fs::remove_all(path_, ec);
-}
-
 std::string FixturePath(const std::string& relative) {
   const char* root = std::getenv("KEL_FIXTURES");
   std::string p = std::string(root ? root : "fixtures") + "/" + relative;
@@ -69,8 +53,8 @@ std::string FixturePath(const std::string& relative) {
 }
 
 std::vector<uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+  const std::string bytes = FileBytes(path);
+  return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {

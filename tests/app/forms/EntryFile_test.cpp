@@ -7,7 +7,6 @@
 
 #include <fstream>
 #include <functional>
-#include <iterator>
 
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
@@ -16,13 +15,11 @@
 #include "app/forms/EntrySelection.h"
 #include "app/forms/TWaitOneMoment.h"
 #include "classlib/Application.h"
+#include "tests/support/WindowTest.h"
 
 namespace {
 
-std::string readBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using kel::test::FileBytes;
 
 void writeBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
@@ -73,11 +70,8 @@ class EntryFile : public ::testing::Test {
  protected:
   void SetUp() override {
     TApplication::Instance();
-    char tmp[MAX_PATH];
-    GetTempPathA(MAX_PATH, tmp);
-    folder_ = std::string(tmp) + "kel_entry_test";
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    target_ = folder_ + "\\Meldung.VOV";
+    folder_ = dir_.path();
+    target_ = dir_ / "Meldung.VOV";
     gSettings.veranstDir = folder_;
     gSettings.VID = "{6F2A-11}";
     gDistrictPreset.clear();
@@ -109,9 +103,6 @@ class EntryFile : public ::testing::Test {
     gMemory.reset();
     gEventDef.reset();
     for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
-    DeleteFileA(target_.c_str());
-    RemoveDirectoryA(target_.c_str());
-    RemoveDirectoryA(folder_.c_str());
   }
 
   TeamRecord* team(int c, int t, const char* school) {
@@ -155,6 +146,7 @@ class EntryFile : public ::testing::Test {
     EntrySelection[0][2] = 1;
   }
 
+  kel::test::TempDir dir_;
   std::string folder_, target_;
 };
 
@@ -192,7 +184,7 @@ TEST_F(EntryFile, HoldsTheTickedTeamsInTheirOrder) {
   fillStore();
   TTWaitOneMoment wait(nullptr);
   EXPECT_TRUE(wait.WriteEntryFile(target_));
-  EXPECT_EQ(readBytes(target_), kExpected);
+  EXPECT_EQ(FileBytes(target_), kExpected);
 }
 
 TEST_F(EntryFile, ListsAthletesOnlyWithinTheClassSize) {
@@ -203,7 +195,7 @@ TEST_F(EntryFile, ListsAthletesOnlyWithinTheClassSize) {
   EntrySelection[0][4] = 1;
   TTWaitOneMoment wait(nullptr);
   EXPECT_TRUE(wait.WriteEntryFile(target_));
-  std::string text = readBytes(target_);
+  std::string text = FileBytes(target_);
   EXPECT_EQ(text.find("Mannschaft"), std::string::npos);
   EXPECT_NE(text.find("<Wettkampfklasse Name=\"III M&#228;dchen\""), std::string::npos);
   EXPECT_NE(text.find("  <Meldungen/>"), std::string::npos);
@@ -213,7 +205,7 @@ TEST_F(EntryFile, ListsAthletesOnlyWithinTheClassSize) {
   athlete(1, 7, 12, "Letzte", 1);
   EntrySelection[1][7] = 1;
   EXPECT_TRUE(wait.WriteEntryFile(target_, false));
-  text = readBytes(target_);
+  text = FileBytes(target_);
   EXPECT_NE(text.find("<Mannschaft Klasse=\"IV Jungen\" Index=\"0\">"), std::string::npos);
   EXPECT_NE(text.find("<Teilnehmer Name=\"Letzte\" JG=\"\" Klasse=\"\">"), std::string::npos);
 }
@@ -230,14 +222,14 @@ TEST_F(EntryFile, AnExistingFileIsReplacedOnlyWhenTheUserAgrees) {
   EXPECT_TRUE(answer.seen);
   EXPECT_EQ(answer.caption, "Fehler");
   EXPECT_EQ(answer.text, "Es ist bereits eine Melde-Datei vorhanden! Darf ich sie \xFC" "berschreiben?");
-  EXPECT_EQ(readBytes(target_), "alt");
+  EXPECT_EQ(FileBytes(target_), "alt");
 
   answer = BoxAnswer{};
   answer.button = IDYES;
   SetTimer(nullptr, 0, 30, answerBox);
   EXPECT_TRUE(wait.WriteEntryFile(target_));
   EXPECT_TRUE(answer.seen);
-  EXPECT_EQ(readBytes(target_), kExpected);
+  EXPECT_EQ(FileBytes(target_), kExpected);
   gAnswer = nullptr;
 }
 
@@ -271,7 +263,7 @@ TEST_F(EntryFile, ATargetThatCannotBeWrittenGivesFalseAndNoPartialFile) {
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   EXPECT_FALSE(wait.WriteEntryFile(target_, false));
   CloseHandle(held);
-  EXPECT_EQ(readBytes(target_), "alt");
+  EXPECT_EQ(FileBytes(target_), "alt");
   WIN32_FIND_DATAA fd;
   int files = 0;
   HANDLE h = FindFirstFileA((folder_ + "\\*").c_str(), &fd);
@@ -291,7 +283,7 @@ TEST_F(EntryFile, TheWaitFormShowsWhileTheFileIsWritten) {
   fillStore();
   writeBytes(target_, "alt");
   EXPECT_TRUE(WriteEntryFileWithPrompt(target_, true));
-  EXPECT_EQ(readBytes(target_), kExpected);
+  EXPECT_EQ(FileBytes(target_), kExpected);
   TTWaitOneMoment wait(nullptr);
   char caption[64];
   GetWindowTextA(wait.Handle(), caption, sizeof caption);

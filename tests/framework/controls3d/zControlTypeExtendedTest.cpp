@@ -19,7 +19,7 @@
 #include "framework/core/zResId.h"
 #include "framework/core/zProgressBar.h"
 
-KEL_CONTROLS3D_APP;
+KEL_TEST_APPLICATION;
 
 TEST(zControlTypeExtended, DialogTemplateCreatesTheRegisteredControls)
 {
