@@ -1,26 +1,17 @@
 #!/usr/bin/env bash
-# Fuzzes the XML input filter's decoding with libFuzzer (clang).
-#   tools/fuzz.sh [seconds]      default 300
-# Builds into build/fuzz; the working corpus starts from the seeds in
-# tests/xml/dom/fuzz/corpus and stays in build/fuzz/corpus. Findings land in
-# build/fuzz/ as crash-* files. Not part of the ctest run.
+# Builds every fuzz target (libFuzzer, clang, AddressSanitizer and UBSan) in
+# build/fuzz and gives each a pass of the given length.
+#   tools/fuzz.sh [seconds]      default 300; the test command runs 60
+# Each target's working corpus starts from its seeds in the source tree and
+# grows in the build tree; findings land in build/fuzz as crash-* files.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-300}
-out=build/fuzz
-mkdir -p "$out/corpus"
-cp -n tests/xml/dom/fuzz/corpus/* "$out/corpus/" 2>/dev/null || true
+jobs=${KEL_JOBS:-$(nproc)}
+gen=(); command -v ninja >/dev/null && gen=(-G Ninja)
 
-sources=(
-  tests/xml/dom/fuzz/InCharFilter_fuzz.cpp
-  classlib/AnsiString.cpp classlib/Format.cpp classlib/Persistent.cpp classlib/Stream.cpp
-  xml/dom/XpBaseCharFilter.cpp xml/dom/XpInCharFilter.cpp xml/dom/XpOutCharFilter.cpp
-  xml/dom/XpCharEncoding.cpp xml/dom/XpCharClasses.cpp xml/dom/XpMessages.cpp
-)
-# clang has no Windows-1252 execution character set; the few German
-# message texts stay UTF-8 here, which does not matter for fuzzing.
-clang++ -std=c++20 -O1 -g -I. -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  "${sources[@]}" -o "$out/incharfilter_fuzz"
-
-cd "$out"
-./incharfilter_fuzz -max_total_time="$seconds" -max_len=4096 -jobs=1 -print_final_stats=1 corpus
+CC=clang CXX=clang++ cmake -S . -B build/fuzz "${gen[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKEL_FUZZ=ON -DKEL_FUZZ_SECONDS="$seconds" >/dev/null
+cmake --build build/fuzz -j "$jobs" --target fuzz_targets
+cd build/fuzz
+ctest -L fuzz --output-on-failure
