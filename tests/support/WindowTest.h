@@ -1,5 +1,6 @@
 #pragma once
-// The window-test kit: what a test of real windows under Wine needs.
+// The window-test kit: what a test of real windows under Wine needs. All
+// names are in kel::test; a step is a kel::test::Step (std::function<void()>).
 //
 //   KEL_TEST_APPLICATION;        at namespace scope: one zApplication for the
 //                                whole test program (zApp is set)

@@ -346,7 +346,7 @@ TEST_F(Dialogs, DialogWithoutCancelRunsAndCloses)
 // going on when that happened.
 class SelfDeleting : public zFormDialog {
 public:
-    SelfDeleting(zWindow* parent, int* deletedInRun) : zFormDialog(parent, zResId(101)), deletedInRun(deletedInRun)
+    SelfDeleting(zWindow* parent, int* flag) : zFormDialog(parent, zResId(101)), deletedInRun(flag)
     {
         deleteOnDestroy();
     }

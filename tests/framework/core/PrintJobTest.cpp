@@ -26,7 +26,7 @@ const char kWindowsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Win
 // number on each page.
 class PagesPane : public zPane {
 public:
-    PagesPane(zWindow* parent, int pages) : zPane(parent, new zSizer(0, 0, 10, 10, parent->sizer()), 0, 0, 1), pages(pages) {}
+    PagesPane(zWindow* parent, int pageCount) : zPane(parent, new zSizer(0, 0, 10, 10, parent->sizer()), 0, 0, 1), pages(pageCount) {}
 
     int beginPrint(zDisplay* display, zPrintJob*) override
     {
@@ -166,7 +166,7 @@ TEST_F(PrintJobs, PrintsTwoPagesFromIdleSteps)
 // when it was deleted.
 class WatchedDlg : public zDefPrJobDlg {
 public:
-    WatchedDlg(zWindow* parent, int* deletedInRun) : zDefPrJobDlg(parent, zResId(9)), deletedInRun(deletedInRun) {}
+    WatchedDlg(zWindow* parent, int* flag) : zDefPrJobDlg(parent, zResId(9)), deletedInRun(flag) {}
     ~WatchedDlg() override { *deletedInRun = isModal(); }
     int* deletedInRun;
 };
