@@ -1,21 +1,44 @@
 # Helpers shared by every area's CMakeLists.txt.
 #
 #   kel_target_defaults(<target>)
-#       C++20, warnings, the source root on the include path and program
-#       texts compiled to Windows-1252.
+#       C++20, warnings (errors with KEL_WERROR), the source root on the
+#       include path and program texts compiled to Windows-1252.
 #   kel_add_test(<name> SOURCES <files...> [LIBS <targets...>] [WINDOWS_ONLY])
 #       A GoogleTest executable registered with ctest; in the Windows build it
 #       runs under Wine in the build's own prefix.
+#   kel_check_unlisted_areas(<folder> <areas>)
+#       Fails when a folder one or two levels below <folder> has a
+#       CMakeLists.txt but is neither in <areas> nor inside a listed
+#       top-level folder (which adds its own subfolders).
+#   kel_add_fuzz(<name> SOURCES <files...> [LIBS <targets...>] CORPUS <folder>
+#                [MAX_LEN <bytes>])
+#       A libFuzzer target (only in a tree configured with clang and
+#       -DKEL_FUZZ=ON, see tools/fuzz.sh), registered with ctest as a pass of
+#       KEL_FUZZ_SECONDS seconds over a working copy of the seed corpus
+#       (ctest label "fuzz"); the target fuzz_targets builds every one.
 #   kel_add_benchmark(<name> SOURCES <files...> [LIBS <targets...>])
 #       A Google Benchmark program (native build only; measure in a Release
 #       tree configured with -DKEL_SANITIZE=OFF, see tools/bench.sh).
 
 set(KEL_SOURCE_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
 
+# The test command builds with KEL_WERROR: a warning in the project's own
+# code fails the build (third-party code is built without these flags).
+option(KEL_WERROR "Treat warnings in the project's code as errors" OFF)
+option(KEL_FUZZ "Build the fuzz targets (clang, native only)" OFF)
+set(KEL_FUZZ_SECONDS 60 CACHE STRING "Length of the fuzz pass of each fuzz target")
+if(KEL_FUZZ AND (KEL_WIN32 OR NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang"))
+  message(FATAL_ERROR "KEL_FUZZ needs a native build with clang")
+endif()
+
 if(NOT KEL_WIN32)
   # The native build runs its tests under the sanitizers; LeakSanitizer comes
   # with AddressSanitizer on Linux.
   option(KEL_SANITIZE "Build natively with AddressSanitizer and UBSan" ON)
+  if(KEL_FUZZ)
+    # Everything a fuzz target links is instrumented for the fuzzer.
+    add_compile_options(-fsanitize=fuzzer-no-link)
+  endif()
   if(KEL_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
                         -fno-sanitize-recover=undefined)
@@ -38,9 +61,16 @@ function(kel_target_defaults target)
     return()
   endif()
   target_include_directories(${target} PUBLIC ${KEL_SOURCE_ROOT})
-  target_compile_options(${target} PRIVATE
-    -Wall -Wextra -Wno-unused-parameter
-    $<$<COMPILE_LANGUAGE:C,CXX>:-finput-charset=UTF-8 -fexec-charset=CP1252>)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wno-unused-parameter)
+  if(KEL_WERROR)
+    target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:C,CXX>:-Werror>)
+  endif()
+  # clang knows no Windows-1252 execution character set: in a clang tree
+  # (fuzzing only) the few German texts stay UTF-8.
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    target_compile_options(${target} PRIVATE
+      $<$<COMPILE_LANGUAGE:C,CXX>:-finput-charset=UTF-8 -fexec-charset=CP1252>)
+  endif()
 endfunction()
 
 macro(kel_add_googletest)
@@ -101,6 +131,45 @@ if(KEL_WIN32)
     COMMENT "Preparing the Wine prefix")
   add_custom_target(wineprefix ALL DEPENDS ${KEL_WINEPREFIX}/.kel-ready)
 endif()
+
+function(kel_check_unlisted_areas folder areas)
+  file(GLOB found RELATIVE ${folder} ${folder}/*/CMakeLists.txt ${folder}/*/*/CMakeLists.txt)
+  foreach(list_file IN LISTS found)
+    get_filename_component(area ${list_file} DIRECTORY)
+    string(REGEX REPLACE "/.*" "" top ${area})
+    if(area IN_LIST areas OR top IN_LIST areas)
+      continue()
+    endif()
+    message(FATAL_ERROR "${folder}/${area} has a CMakeLists.txt but is not a listed area")
+  endforeach()
+endfunction()
+
+function(kel_add_fuzz name)
+  cmake_parse_arguments(F "" "CORPUS;MAX_LEN" "SOURCES;LIBS" ${ARGN})
+  if(NOT F_MAX_LEN)
+    set(F_MAX_LEN 4096)
+  endif()
+  if(NOT KEL_FUZZ)
+    return()
+  endif()
+  add_executable(${name} ${F_SOURCES})
+  kel_target_defaults(${name})
+  target_link_libraries(${name} PRIVATE ${F_LIBS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  # `fuzz_targets` builds them all.
+  if(NOT TARGET fuzz_targets)
+    add_custom_target(fuzz_targets)
+  endif()
+  add_dependencies(fuzz_targets ${name})
+  # The working corpus grows in the build tree; the seeds stay as they are.
+  set(corpus ${CMAKE_CURRENT_BINARY_DIR}/${name}_corpus)
+  add_test(NAME ${name}
+    COMMAND bash -c "mkdir -p \"$1\" && cp -n \"$2\"/* \"$1\"/ && exec \"$3\" -max_total_time=$4 -max_len=$5 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \"$1\""
+            fuzz ${corpus} ${F_CORPUS} $<TARGET_FILE:${name}> ${KEL_FUZZ_SECONDS} ${F_MAX_LEN})
+  set_tests_properties(${name} PROPERTIES LABELS fuzz
+    ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+    TIMEOUT 900)
+endfunction()
 
 function(kel_add_benchmark name)
   cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})

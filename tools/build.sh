@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Configures and builds both trees: build/native (portable code, sanitizers)
-# and build/win (the Windows program and its tests, MinGW-w64).
+# Configures and builds the trees of the test command: build/native
+# (portable code, sanitizers), build/win (the Windows program and its tests,
+# MinGW-w64) and build/win-release (the program's libraries optimised, where
+# optimiser-only warnings show). Warnings are errors in all three.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=${KEL_JOBS:-$(nproc)}
 gen=(); command -v ninja >/dev/null && gen=(-G Ninja)
+win=(-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake)
 
-cmake -S . -B build/native "${gen[@]}" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake -S . -B build/native "${gen[@]}" -DCMAKE_BUILD_TYPE=Debug -DKEL_WERROR=ON >/dev/null
 cmake --build build/native -j "$jobs"
 
-cmake -S . -B build/win "${gen[@]}" -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+cmake -S . -B build/win "${gen[@]}" -DCMAKE_BUILD_TYPE=Debug -DKEL_WERROR=ON "${win[@]}" >/dev/null
 cmake --build build/win -j "$jobs"
+
+cmake -S . -B build/win-release "${gen[@]}" -DCMAKE_BUILD_TYPE=Release -DKEL_WERROR=ON -DKEL_TESTS=OFF \
+  "${win[@]}" >/dev/null
+cmake --build build/win-release -j "$jobs"

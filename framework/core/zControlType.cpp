@@ -12,8 +12,8 @@ zControlTypeDlist* zControlTypeDlist::instance(bool create)
     return list;
 }
 
-zControlType::zControlType(const char* className, zControlCreator creator)
-    : className(className), creator(creator)
+zControlType::zControlType(const char* name, zControlCreator make)
+    : className(name), creator(make)
 {
     zControlTypeDlist::instance(true)->append(this);
 }

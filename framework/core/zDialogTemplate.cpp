@@ -6,7 +6,7 @@ namespace {
 
 class Reader {
 public:
-    Reader(const uint8_t* data, size_t size) : data(data), size(size) {}
+    Reader(const uint8_t* bytes, size_t length) : data(bytes), size(length) {}
 
     bool u16(uint16_t& v)
     {

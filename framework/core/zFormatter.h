@@ -22,7 +22,7 @@ public:
     // Results of edit.
     enum : int { Refused = 0, Applied = 2 };
 
-    explicit zFormatter(uint32_t flags) : flags(flags) {}
+    explicit zFormatter(uint32_t formatFlags) : flags(formatFlags) {}
     virtual ~zFormatter() = default;
 
     // Applies typed or pasted characters to the text; 2 when applied.

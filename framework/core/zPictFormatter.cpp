@@ -13,8 +13,8 @@ const uint8_t* bytes(const std::string& s) { return reinterpret_cast<const uint8
 
 } // namespace
 
-zPictFormatter::zPictFormatter(uint32_t flags, const char* picture)
-    : zFormatter(flags), picture(picture)
+zPictFormatter::zPictFormatter(uint32_t formatFlags, const char* pictureText)
+    : zFormatter(formatFlags), picture(pictureText)
 {
     compile();
 }

@@ -14,9 +14,9 @@ std::unique_ptr<zPictStrEl> zPictStrEl::copy() const
     return std::make_unique<zPictStrEl>(flags, pictChar);
 }
 
-zPictStrMaskEl::zPictStrMaskEl(uint8_t pictChar)
-    : zPictStrEl(Editable, pictChar),
-      placeholder((pictChar == '9' || pictChar == '#') ? '#' : '_')
+zPictStrMaskEl::zPictStrMaskEl(uint8_t ch)
+    : zPictStrEl(Editable, ch),
+      placeholder((ch == '9' || ch == '#') ? '#' : '_')
 {
 }
 

@@ -11,7 +11,7 @@ class zPictStrEl {
 public:
     enum : uint8_t { Literal = 0x01, Editable = 0x02 };
 
-    zPictStrEl(uint8_t flags, uint8_t pictChar) : flags(flags), pictChar(pictChar) {}
+    zPictStrEl(uint8_t elementFlags, uint8_t ch) : flags(elementFlags), pictChar(ch) {}
     virtual ~zPictStrEl() = default;
 
     // 1 when the character is accepted; unless testOnly it is stored.

@@ -23,6 +23,8 @@
 #include "classlib/SpeedButton.h"
 #include <commctrl.h>
 
+#include "tests/support/WindowTest.h"
+
 namespace {
 
 // The visible form of this thread (the one a modal loop runs for).
@@ -46,37 +48,22 @@ HWND keyTarget(TCustomForm* form) {
   return form && form->ActiveControl() ? form->ActiveControl()->Handle() : nullptr;
 }
 
-// Runs `action` once from a timer, i.e. from inside a modal loop. A watchdog
-// ends a modal loop that the action failed to end.
-std::function<void()> gPending;
-UINT_PTR gWatchdog = 0;
-void CALLBACK runPending(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  auto action = std::move(gPending);
-  gPending = nullptr;
-  if (action) action();
-}
-void CALLBACK watchdog(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  gWatchdog = 0;
-  if (TCustomForm* f = visibleForm()) {
-    ADD_FAILURE() << "modal loop not ended by the test's action";
-    f->SetModalResult(mrAbort);
-  }
-}
-void later(std::function<void()> action) {
-  gPending = std::move(action);
-  SetTimer(nullptr, 0, 30, runPending);
-  if (gWatchdog) KillTimer(nullptr, gWatchdog);
-  gWatchdog = SetTimer(nullptr, 0, 15000, watchdog);
+// Runs a call that shows a form modally and, from inside its loop, the
+// steps; a loop the steps failed to end is ended with mrAbort.
+template <class Run>
+auto runModal(Run run, std::vector<kel::test::Step> steps) {
+  return kel::test::runModal(run, std::move(steps), [] {
+    if (TCustomForm* f = visibleForm()) f->SetModalResult(mrAbort);
+  });
 }
 
-void pump() {
-  for (int i = 0; i < 5; ++i) {
-    Application->ProcessMessages();
-    Sleep(5);
-  }
+// Messages are handed on as the class library's own loop does: dialog keys,
+// key preview and hints first.
+void classLibraryStep(MSG& msg) {
+  if (!Application->IsKeyMsg(msg)) kel::test::translateAndDispatch(msg);
 }
+const bool kClassLibraryPump = (kel::test::setMessageStep(classLibraryStep), true);
+using kel::test::pump;
 
 void postKey(HWND target, WORD key) {
   PostMessageA(target, WM_KEYDOWN, key, 1);
@@ -185,12 +172,14 @@ TEST(Forms, ModalRunEndsWithTheClickedButtonsResult) {
     SampleForm form;
     int clicks = 0;
     form.Ok->OnClick = [&](TObject*) { ++clicks; };
-    later([&] {
-      auto* b = dynamic_cast<TButton*>(form.FindComponent(c.button));
-      ASSERT_NE(b, nullptr);
-      PostMessageA(b->Handle(), BM_CLICK, 0, 0);
-    });
-    EXPECT_EQ(form.ShowModal(), c.expected) << c.button;
+    EXPECT_EQ(runModal([&] { return form.ShowModal(); },
+                       {[&] {
+                         auto* b = dynamic_cast<TButton*>(form.FindComponent(c.button));
+                         ASSERT_NE(b, nullptr);
+                         PostMessageA(b->Handle(), BM_CLICK, 0, 0);
+                       }}),
+              c.expected)
+        << c.button;
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
     EXPECT_EQ(clicks, c.expected == mrOk ? 1 : 0);
   }
@@ -204,11 +193,12 @@ TEST(Forms, EnterPressesDefaultAndEscapeCancelButton) {
   for (const Case& c : cases) {
     SampleForm form;
     form.SetActiveControl(form.Edit1);
-    later([&] {
-      EXPECT_EQ(form.ActiveControl(), form.Edit1);
-      postKey(keyTarget(&form), c.key);
-    });
-    EXPECT_EQ(form.ShowModal(), c.expected);
+    EXPECT_EQ(runModal([&] { return form.ShowModal(); },
+                       {[&] {
+                         EXPECT_EQ(form.ActiveControl(), form.Edit1);
+                         postKey(keyTarget(&form), c.key);
+                       }}),
+              c.expected);
   }
 }
 
@@ -221,26 +211,28 @@ TEST(Forms, KeyPreviewSeesKeysBeforeTheDialogKeys) {
     if (key == VK_ESCAPE) key = 0;  // taken: Escape no longer cancels
   };
   form.SetActiveControl(form.Edit1);
-  later([&] {
-    postKey(keyTarget(&form), VK_ESCAPE);
-    postKey(keyTarget(&form), VK_RETURN);
-  });
-  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_EQ(runModal([&] { return form.ShowModal(); },
+                     {[&] {
+                       postKey(keyTarget(&form), VK_ESCAPE);
+                       postKey(keyTarget(&form), VK_RETURN);
+                     }}),
+            mrOk);
   EXPECT_EQ(previewed, (std::vector<WORD>{VK_ESCAPE, VK_RETURN}));
 }
 
 TEST(Forms, EnterInAMemoIsLeftToTheMemo) {
   SampleForm form;
   form.SetActiveControl(form.Memo1);
-  later([&] {
-    HWND memo = form.Memo1->Handle();
-    PostMessageA(memo, WM_CHAR, 'a', 1);
-    PostMessageA(memo, WM_CHAR, '\r', 1);
-    PostMessageA(memo, WM_CHAR, 'b', 1);
-    postKey(memo, VK_RETURN);  // the memo wants it: the form stays open
-    later([&] { PostMessageA(form.Abort->Handle(), BM_CLICK, 0, 0); });
-  });
-  EXPECT_EQ(form.ShowModal(), mrCancel);
+  EXPECT_EQ(runModal([&] { return form.ShowModal(); },
+                     {[&] {
+                        HWND memo = form.Memo1->Handle();
+                        PostMessageA(memo, WM_CHAR, 'a', 1);
+                        PostMessageA(memo, WM_CHAR, '\r', 1);
+                        PostMessageA(memo, WM_CHAR, 'b', 1);
+                        postKey(memo, VK_RETURN);  // the memo wants it: the form stays open
+                      },
+                      [&] { PostMessageA(form.Abort->Handle(), BM_CLICK, 0, 0); }}),
+            mrCancel);
   ASSERT_GE(form.Memo1->Lines().Count(), 2);
   EXPECT_EQ(form.Memo1->Lines().Strings(0), "a");
   EXPECT_EQ(form.Memo1->Lines().Strings(1).substr(0, 1), "b");
@@ -357,8 +349,9 @@ TEST(Forms, MouseEnterAndLeaveForWindowedAndWindowlessControls) {
 
 TEST(Forms, ClosingAModalFormIsCancel) {
   SampleForm form;
-  later([&] { PostMessageA(form.Handle(), WM_CLOSE, 0, 0); });
-  EXPECT_EQ(form.ShowModal(), mrCancel);
+  EXPECT_EQ(runModal([&] { return form.ShowModal(); },
+                     {[&] { PostMessageA(form.Handle(), WM_CLOSE, 0, 0); }}),
+            mrCancel);
   EXPECT_THROW(
       {
         form.Show();
@@ -403,19 +396,18 @@ TEST(MessageDialogs, TextCaptionAndButtons) {
 }
 
 TEST(MessageDialogs, RunModallyAndAnswered) {
-  later([] {
-    TCustomForm* dlg = visibleForm();
-    ASSERT_NE(dlg, nullptr);
-    auto* no = dynamic_cast<TButton*>(dlg->FindComponent("No"));
-    ASSERT_NE(no, nullptr);
-    PostMessageA(no->Handle(), BM_CLICK, 0, 0);
-  });
-  EXPECT_EQ(MessageDlg("Weiter?", mtConfirmation, mbYes | mbNo, 0), mrNo);
+  auto ask = [] { return MessageDlg("Weiter?", mtConfirmation, mbYes | mbNo, 0); };
+  EXPECT_EQ(runModal(ask, {[] {
+                       TCustomForm* dlg = visibleForm();
+                       ASSERT_NE(dlg, nullptr);
+                       auto* no = dynamic_cast<TButton*>(dlg->FindComponent("No"));
+                       ASSERT_NE(no, nullptr);
+                       PostMessageA(no->Handle(), BM_CLICK, 0, 0);
+                     }}),
+            mrNo);
   // Escape gives the cancel button (here "No"), Enter the default ("Yes").
-  later([] { postKey(keyTarget(visibleForm()), VK_ESCAPE); });
-  EXPECT_EQ(MessageDlg("Weiter?", mtConfirmation, mbYes | mbNo, 0), mrNo);
-  later([] { postKey(keyTarget(visibleForm()), VK_RETURN); });
-  EXPECT_EQ(MessageDlg("Weiter?", mtConfirmation, mbYes | mbNo, 0), mrYes);
+  EXPECT_EQ(runModal(ask, {[] { postKey(keyTarget(visibleForm()), VK_ESCAPE); }}), mrNo);
+  EXPECT_EQ(runModal(ask, {[] { postKey(keyTarget(visibleForm()), VK_RETURN); }}), mrYes);
 }
 
 TEST(Graphics, BitmapCanvasDrawsWhatIsReadBack) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "classlib/Exception.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -14,11 +15,6 @@ class OuterBufferStream : public TMemoryStream {
   using TMemoryStream::SetPointer;
 };
 
-std::filesystem::path TempDir() {
-  auto dir = std::filesystem::temp_directory_path() / "kel_classlib_stream";
-  std::filesystem::create_directories(dir);
-  return dir;
-}
 
 }  // namespace
 
@@ -51,7 +47,8 @@ TEST(MemoryStream, OuterBufferIsReadButNeverOutgrown) {
 }
 
 TEST(FileStream, CreatesReadsAndReportsMissingFiles) {
-  const auto dir = TempDir();
+  const kel::test::TempDir temp;
+  const std::filesystem::path dir = temp.path();
 #ifdef _WIN32
   // Wine under the tests' de_DE.UTF-8 (not generated on the host) cannot
   // make non-ASCII file names at all, so the umlaut is checked natively.

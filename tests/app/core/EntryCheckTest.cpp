@@ -102,7 +102,7 @@ TEST_F(EntryCheckTest, RollOverMovesBoundsModuloHundred) {
   EXPECT_EQ(r[1].youngestYear, 50);
   EXPECT_EQ(r[2].oldestYear, 9);
   EXPECT_EQ(r[2].youngestYear, 19);
-  for (int c = 0; c < 3; ++c) EXPECT_EQ(r[c].season, 2011);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(r[i].season, 2011);
 }
 
 TEST_F(EntryCheckTest, RollOverTakesTheSeasonFromToday) {

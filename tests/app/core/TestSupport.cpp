@@ -43,20 +43,6 @@ DisciplineRecord MakeDiscipline(const char* name, const char* mask, int32_t type
   return d;
 }
 
-TempDir::TempDir() {
-  static std::atomic<int> counter{0};
-  auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  fs::path p = fs::temp_directory_path() /
-               ("kelcore_" + std::to_string(stamp) + "_" + std::to_string(counter++));
-  fs::create_directories(p);
-  path_ = p.string();
-}
-
-TempDir::~TempDir() {
-  std::error_code ec;
-  fs::remove_all(path_, ec);
-}
-
 std::string FixturePath(const std::string& relative) {
   const char* root = std::getenv("KEL_FIXTURES");
   std::string p = std::string(root ? root : "fixtures") + "/" + relative;
@@ -70,13 +56,8 @@ std::string FixturePath(const std::string& relative) {
 }
 
 std::vector<uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return {};
-  std::vector<uint8_t> bytes(static_cast<size_t>(std::max<std::streamoff>(in.tellg(), 0)));
-  in.seekg(0);
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-  return bytes;
+  const std::string bytes = FileBytes(path);
+  return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {

@@ -1,10 +1,12 @@
 #pragma once
 // Shared pieces of the entry-data tests: a platform double over the build's
 // own platform, a temporary folder, fixture paths and a fixture that resets
-// the program-wide values around each test.
+// the program-wide values around each test. The temporary folder and the
+// file reader come from tests/support/TestFiles.h.
 #include "app/core/EventDefinition.h"
 #include "app/core/FileSystem.h"
 #include "app/core/Platform.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -91,22 +93,11 @@ private:
   }
 };
 
-// A fresh folder below the system's temporary folder, removed at the end.
-class TempDir {
-public:
-  TempDir();
-  ~TempDir();
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + kPathSep + name; }
-
-private:
-  std::string path_;
-};
-
 // Path of a generated fixture ("A/treiber/KREIS2010.JTFO"), in the build's
 // path form.
 std::string FixturePath(const std::string& relative);
 
+// A file's bytes as a byte vector (see FileBytes).
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 void CopyBytes(const std::string& from, const std::string& to);

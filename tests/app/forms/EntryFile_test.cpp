@@ -18,13 +18,11 @@
 #include "classlib/Application.h"
 #include "classlib/Screen.h"
 #include "tests/app/core/EntryFileSample.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
-std::string readBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+std::string readBytes(const std::string& path) { return kel::test::FileBytes(path); }
 
 void writeBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
@@ -75,11 +73,8 @@ class EntryFile : public ::testing::Test {
  protected:
   void SetUp() override {
     TApplication::Instance();
-    char tmp[MAX_PATH];
-    GetTempPathA(MAX_PATH, tmp);
-    folder_ = std::string(tmp) + "kel_entry_test";
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    target_ = folder_ + "\\Meldung.VOV";
+    folder_ = dir_.path();
+    target_ = dir_ / "Meldung.VOV";
     gSettings.veranstDir = folder_;
     gSettings.VID = "{6F2A-11}";
     gDistrictPreset.clear();
@@ -98,13 +93,11 @@ class EntryFile : public ::testing::Test {
     gMemory.reset();
     gEventDef.reset();
     for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
-    DeleteFileA(target_.c_str());
-    RemoveDirectoryA(target_.c_str());
-    RemoveDirectoryA(folder_.c_str());
   }
 
   void fillStore() { kel::test::FillSampleStore(*gMemory, EntrySelection); }
 
+  kel::test::TempDir dir_;
   std::string folder_, target_;
 };
 

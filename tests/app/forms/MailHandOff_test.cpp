@@ -10,6 +10,7 @@
 
 #include "app/forms/MailHandOff.h"
 #include "classlib/StringList.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -23,10 +24,7 @@ class Mail : public ::testing::Test {
  protected:
   void SetUp() override {
     if (mode() == "missing") GTEST_SKIP() << "the mail library is switched off in this run";
-    char tmp[MAX_PATH];
-    GetTempPathA(MAX_PATH, tmp);
-    log_ = std::string(tmp) + "kel_mapi_record.txt";
-    DeleteFileA(log_.c_str());
+    log_ = dir_ / "mapi_record.txt";
     SetEnvironmentVariableA("KEL_MAPI_LOG", log_.c_str());
     SetEnvironmentVariableA("KEL_MAPI_LOGON_RC", nullptr);
     SetEnvironmentVariableA("KEL_MAPI_SEND_RC", nullptr);
@@ -35,7 +33,6 @@ class Mail : public ::testing::Test {
   }
   void TearDown() override {
     SetEnvironmentVariableA("KEL_MAPI_LOG", nullptr);
-    DeleteFileA(log_.c_str());
   }
 
   std::vector<std::string> recorded() const {
@@ -46,6 +43,7 @@ class Mail : public ::testing::Test {
   }
   bool recordedNothing() const { return GetFileAttributesA(log_.c_str()) == INVALID_FILE_ATTRIBUTES; }
 
+  kel::test::TempDir dir_;
   std::string log_;
 };
 

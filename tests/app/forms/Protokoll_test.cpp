@@ -4,42 +4,30 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "app/core/EventTable.h"
 #include "app/core/Settings.h"
 #include "app/forms/Protokoll.h"
 #include "classlib/Application.h"
+#include "tests/support/WindowTest.h"
 
 namespace {
 
-std::string readBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using kel::test::FileBytes;
 
 class Log : public ::testing::Test {
  protected:
   void SetUp() override {
     TApplication::Instance();
-    char tmp[MAX_PATH];
-    GetTempPathA(MAX_PATH, tmp);
-    folder_ = std::string(tmp) + "kel_log_test";
-    CreateDirectoryA(folder_.c_str(), nullptr);
+    folder_ = dir_.path();
     gSettings.veranstDir = folder_;
     gEventName = "\\Stadtentscheid.";
-    path_ = folder_ + "\\Stadtentscheid.PRK";
-    DeleteFileA(path_.c_str());
-    RemoveDirectoryA(path_.c_str());
+    path_ = dir_ / "Stadtentscheid.PRK";
     Application->OnException = [this](const std::exception& e) { shown_.push_back(e.what()); };
   }
   void TearDown() override {
     Application->OnException = nullptr;
-    DeleteFileA(path_.c_str());
-    RemoveDirectoryA(path_.c_str());
-    RemoveDirectoryA(folder_.c_str());
   }
+  kel::test::TempDir dir_;
   std::string folder_, path_;
   std::vector<std::string> shown_;
 };
@@ -50,10 +38,10 @@ TEST_F(Log, OneEntryIsTheTextADashLineAndAnEmptyLine) {
   EXPECT_EQ(log.Memo->Lines().Count(), 0);
   EXPECT_EQ(GetFileAttributesA(path_.c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(log.AddLine("übergeben"), 1);
-  EXPECT_EQ(readBytes(path_), "\xFC" "bergeben\r\n-----\r\n\r\n");
+  EXPECT_EQ(FileBytes(path_), "\xFC" "bergeben\r\n-----\r\n\r\n");
   // Each line of a text with line breaks becomes a line of its own.
   EXPECT_EQ(log.AddLine("a\nb\r\nc"), 1);
-  EXPECT_EQ(readBytes(path_),
+  EXPECT_EQ(FileBytes(path_),
             "\xFC" "bergeben\r\n-----\r\n\r\na\r\nb\r\nc\r\n-----\r\n\r\n");
   EXPECT_TRUE(shown_.empty());
 }
@@ -85,7 +73,7 @@ TEST_F(Log, ClearingLeavesAnEmptyFile) {
   SendMessageA(log.Button2->Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(log.Memo->Lines().Count(), 0);
   EXPECT_NE(GetFileAttributesA(path_.c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(readBytes(path_), "");
+  EXPECT_EQ(FileBytes(path_), "");
 }
 
 TEST_F(Log, AFileThatCannotBeWrittenIsReportedAndTheLinesStay) {
@@ -107,13 +95,11 @@ TEST_F(Log, AFileThatCannotBeWrittenIsReportedAndTheLinesStay) {
 TEST_F(Log, ShownModallyAndClosedWithOk) {
   TProtokoll log(nullptr);
   EXPECT_EQ(log.ActiveControl(), log.Button1);
-  static HWND ok;
-  ok = log.Button1->Handle();
-  SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    PostMessageA(ok, WM_KEYDOWN, VK_RETURN, 1);  // Enter on the focused OK button
-  });
-  EXPECT_EQ(log.ShowModal(), mrOk);
+  HWND ok = log.Button1->Handle();
+  EXPECT_EQ(kel::test::runModal([&] { return log.ShowModal(); },
+                                {[&] { PostMessageA(ok, WM_KEYDOWN, VK_RETURN, 1); }},  // Enter on the focused OK button
+                                [&] { log.SetModalResult(mrAbort); }),
+            mrOk);
 }
 
 }  // namespace

@@ -1,67 +1,22 @@
 #pragma once
-// Shared by the 3-D control tests: the application object, a message pump,
-// a frame that records what its controls tell it, and pixel reading.
+// Shared by the 3-D control tests: a frame that records what its controls
+// tell it, a holder fixture, clicks and pixel reading. The application and
+// the pump come from the window-test kit.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "framework/core/zApplication.h"
 #include "framework/core/zChildWin.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zMenu.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zSizer.h"
+#include "tests/support/WindowTest.h"
 
-struct TestApp {
-    zApplication* app;
-    TestApp()
-    {
-        app = new zApplication(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOW);
-        zApp = app;
-    }
-    ~TestApp()
-    {
-        delete app;
-        zApp = nullptr;
-    }
-    TestApp(const TestApp&) = delete;
-    TestApp& operator=(const TestApp&) = delete;
-};
-
-// One application object for the whole test program.
-class AppEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = new TestApp; }
-    void TearDown() override { delete app_; }
-
-private:
-    TestApp* app_ = nullptr;
-};
-#define KEL_CONTROLS3D_APP \
-    static ::testing::Environment* const kel_app_env = \
-        ::testing::AddGlobalTestEnvironment(new AppEnvironment)
-
-inline void pump(int rounds = 3)
-{
-    MSG msg;
-    for (int round = 0; round < rounds; ++round) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    }
-}
-
-// Pumps messages for about ms milliseconds (timers need the loop).
-inline void pumpFor(DWORD ms)
-{
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < ms)
-        pump(1);
-}
+using kel::test::childRect;
+using kel::test::pump;
 
 // One WM_COMMAND or WM_MENUSELECT that reached the frame.
 struct Received {
@@ -150,13 +105,4 @@ inline COLORREF pixel(HWND w, int x, int y)
     const COLORREF c = GetPixel(dc, x, y);
     ReleaseDC(w, dc);
     return c;
-}
-
-// The rectangle of a child window in its parent's client coordinates.
-inline RECT childRect(HWND child)
-{
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }

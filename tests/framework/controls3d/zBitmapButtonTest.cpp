@@ -16,7 +16,7 @@
 #include "framework/controls3d/ziVisText3dGroup.h"
 #include "framework/core/zBitmap.h"
 
-KEL_CONTROLS3D_APP;
+KEL_TEST_APPLICATION;
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "framework/core/zDisplay.h"
 #include "framework/controls3d/ziVisText3d.h"
 
-KEL_CONTROLS3D_APP;
+KEL_TEST_APPLICATION;
 
 namespace {
 

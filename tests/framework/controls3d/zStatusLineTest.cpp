@@ -13,8 +13,9 @@
 #include "framework/core/zDisplay.h"
 #include "framework/core/zMenu.h"
 #include "framework/core/zResId.h"
+#include "framework/core/zTimer.h"
 
-KEL_CONTROLS3D_APP;
+KEL_TEST_APPLICATION;
 
 namespace {
 
@@ -160,7 +161,7 @@ TEST_F(StatusFixture, MessageAreaRepaintsOnlyForNewText)
     EXPECT_FALSE(invalidated());
     // The clock's timer checks every 500 ms.
     clock->setLastTime(last - 120);
-    pumpFor(700);
+    zApp->timerDev->dispatchAt(GetTickCount() + 600);
     EXPECT_GE(clock->lastTime(), last);
 }
 

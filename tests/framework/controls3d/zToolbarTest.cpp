@@ -11,8 +11,9 @@
 #include "framework/core/zChildWin.h"
 #include "framework/core/zMenu.h"
 #include "framework/core/zResId.h"
+#include "framework/core/zTimer.h"
 
-KEL_CONTROLS3D_APP;
+KEL_TEST_APPLICATION;
 
 namespace {
 
@@ -85,8 +86,10 @@ TEST_F(ToolbarFixture, CommandsAndHintsReachTheFrame)
     EXPECT_STREQ(line->message().c_str(), "Öffnet die Meldungen einer Wettkampfklasse");
 
     // Once the cursor is elsewhere the hover ends and the help goes.
+    // The button's hover check runs every 500 ms.
     SetCursorPos(1200, 1000);
-    pumpFor(800);
+    zApp->timerDev->dispatchAt(GetTickCount() + 600);
+    pump();
     ASSERT_GE(frame->of(WM_MENUSELECT).size(), 2u);
     EXPECT_EQ(frame->of(WM_MENUSELECT).back().wParam, 0xFFFF0000u);
     EXPECT_EQ(line->messageAreaOn(), 0);

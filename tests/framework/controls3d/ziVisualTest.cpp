@@ -13,7 +13,7 @@
 #include "framework/controls3d/ziVisualPane.h"
 #include "framework/core/zDisplay.h"
 
-KEL_CONTROLS3D_APP;
+KEL_TEST_APPLICATION;
 
 namespace {
 
@@ -148,10 +148,12 @@ TEST_F(VisualFixture, CaptionLooks)
         c->setStyle(k.look);
         EXPECT_EQ(ziVisText3d::isNone(c->firstColour()), k.firstNone) << k.look;
         EXPECT_EQ(ziVisText3d::isNone(c->secondColour()), k.secondNone) << k.look;
-        if (!k.firstNone)
+        if (!k.firstNone) {
             EXPECT_EQ(c->firstColour().colorRef(), k.first) << k.look;
-        if (!k.secondNone)
+        }
+        if (!k.secondNone) {
             EXPECT_EQ(c->secondColour().colorRef(), k.second) << k.look;
+        }
         EXPECT_EQ(c->sizeMargin(), k.margin) << k.look;
         EXPECT_EQ(c->styleOffset(5), 5 + k.offset) << k.look;
     }

@@ -1,6 +1,6 @@
 // Standard controls built by code: styles, texts, bound variables and the
 // list box's kept horizontal extent.
-#include "FrameworkTestEnv.h"
+#include "tests/support/WindowTest.h"
 
 #include "framework/core/zButton.h"
 #include "framework/core/zComboBoxBase.h"
@@ -12,9 +12,11 @@
 #include "framework/core/zPictFormatter.h"
 #include "framework/core/zString.h"
 
+using kel::test::pump;
+
 namespace {
 
-class Controls : public FrameworkTest {
+class Controls : public kel::test::FrameTest {
 protected:
     zSizer* at(int y, int h = 20) { return new zSizer(10, y, 150, h, frame->sizer()); }
     DWORD liveStyle(zWindow* w) { return static_cast<DWORD>(GetWindowLongA(w->handle(), GWL_STYLE)); }

@@ -1,6 +1,6 @@
 // Dialogs built from templates: controls by item class, default button,
 // focus cycling, data exchange, modal runs and their nesting.
-#include "FrameworkTestEnv.h"
+#include "tests/support/WindowTest.h"
 
 #include "framework/core/zButton.h"
 #include "framework/core/zComboBoxBase.h"
@@ -18,6 +18,8 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+using kel::test::pump;
 
 namespace {
 
@@ -45,7 +47,7 @@ public:
     std::vector<int> ids;
 };
 
-class Dialogs : public FrameworkTest {
+class Dialogs : public kel::test::FrameTest {
 protected:
     template <class T>
     static T* child(zWindow* dialog, int id)
@@ -274,25 +276,7 @@ TEST_F(Dialogs, ScrollBarControlsMoveTheirState)
     EXPECT_EQ(info->pos(), 7);
 }
 
-// Runs steps one after another from inside the modal loops.
-struct Script {
-    std::vector<std::function<void()>> steps;
-    size_t next = 0;
-    int idleTicks = 0;
-    static Script* current;
-    static void CALLBACK tick(HWND, UINT, UINT_PTR id, DWORD)
-    {
-        if (!current || current->next >= current->steps.size()) {
-            // Steps ran out and the loop still runs: end it, so that a
-            // fault fails the test rather than hanging it.
-            if (current && ++current->idleTicks > 50)
-                PostQuitMessage(0);
-            return;
-        }
-        current->steps[current->next++]();
-    }
-};
-Script* Script::current = nullptr;
+using kel::test::runModal;
 
 TEST_F(Dialogs, FormDialogValidatesOnOkAndEndsOnCancel)
 {
@@ -304,8 +288,7 @@ TEST_F(Dialogs, FormDialogValidatesOnOkAndEndsOnCancel)
     dlg.show(SW_SHOWNORMAL);
 
     // OK with an empty field does not end the dialog.
-    Script script;
-    script.steps = {
+    runModal(dlg, {
         [&] { SendMessageA(dlg.handle(), WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(dlg.childById(IDOK)->handle())); },
         [&] {
             EXPECT_EQ(dlg.result(), 0);
@@ -313,11 +296,7 @@ TEST_F(Dialogs, FormDialogValidatesOnOkAndEndsOnCancel)
             edit->setText("Meier");
             SendMessageA(dlg.handle(), WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(dlg.childById(IDOK)->handle()));
         },
-    };
-    Script::current = &script;
-    UINT_PTR timer = SetTimer(nullptr, 0, 20, &Script::tick);
-    dlg.modal();
-    KillTimer(nullptr, timer);
+    });
     EXPECT_EQ(dlg.result(), 1);
     EXPECT_EQ(name, "Meier");
     EXPECT_FALSE(IsWindowVisible(dlg.handle()));
@@ -325,16 +304,10 @@ TEST_F(Dialogs, FormDialogValidatesOnOkAndEndsOnCancel)
 
     // Cancel always ends with result 0.
     dlg.show(SW_SHOWNORMAL);
-    Script cancel;
-    cancel.steps = {[&] {
+    runModal(dlg, {[&] {
         SendMessageA(dlg.handle(), WM_COMMAND, IDCANCEL, reinterpret_cast<LPARAM>(dlg.childById(IDCANCEL)->handle()));
-    }};
-    Script::current = &cancel;
-    timer = SetTimer(nullptr, 0, 20, &Script::tick);
-    dlg.modal();
-    KillTimer(nullptr, timer);
+    }});
     EXPECT_EQ(dlg.result(), 0);
-    Script::current = nullptr;
 }
 
 TEST_F(Dialogs, OkAndCancelNeedNotBeStandardButtons)
@@ -359,32 +332,21 @@ TEST_F(Dialogs, DialogWithoutCancelRunsAndCloses)
     zFormDialog dlg(frame, zResId(101));
     dlg.show(SW_SHOWNORMAL);
     child<zEditBase>(&dlg, 101)->setText("x");
-    Script script;
-    script.steps = {[&] { SendMessageA(dlg.handle(), WM_COMMAND, IDOK, 0); }};
-    Script::current = &script;
-    UINT_PTR timer = SetTimer(nullptr, 0, 20, &Script::tick);
-    dlg.modal();
-    KillTimer(nullptr, timer);
+    runModal(dlg, {[&] { SendMessageA(dlg.handle(), WM_COMMAND, IDOK, 0); }});
     EXPECT_EQ(dlg.result(), 1);
 
     // WM_CLOSE on a modal dialog ends it, and the default processing then
     // destroys its window.
     dlg.show(SW_SHOWNORMAL);
-    Script close;
-    close.steps = {[&] { SendMessageA(dlg.handle(), WM_CLOSE, 0, 0); }};
-    Script::current = &close;
-    timer = SetTimer(nullptr, 0, 20, &Script::tick);
-    dlg.modal();
-    KillTimer(nullptr, timer);
+    runModal(dlg, {[&] { SendMessageA(dlg.handle(), WM_CLOSE, 0, 0); }});
     EXPECT_EQ(dlg.handle(), nullptr);
-    Script::current = nullptr;
 }
 
 // A dialog that deletes itself, and tells whether its modal run was still
 // going on when that happened.
 class SelfDeleting : public zFormDialog {
 public:
-    SelfDeleting(zWindow* parent, int* deletedInRun) : zFormDialog(parent, zResId(101)), deletedInRun(deletedInRun)
+    SelfDeleting(zWindow* parent, int* flag) : zFormDialog(parent, zResId(101)), deletedInRun(flag)
     {
         deleteOnDestroy();
     }
@@ -401,18 +363,12 @@ TEST_F(Dialogs, SelfDeletingDialogsGoAfterTheirModalRun)
         auto* dlg = new SelfDeleting(frame, &deletedInRun);
         HWND window = dlg->handle();
         dlg->show(SW_SHOWNORMAL);
-        Script script;
-        script.steps = {[&] {
+        runModal(*dlg, {[&] {
             if (how == WM_CLOSE)
                 SendMessageA(window, WM_CLOSE, 0, 0);
             else
                 dlg->cancel(nullptr);
-        }};
-        Script::current = &script;
-        UINT_PTR timer = SetTimer(nullptr, 0, 20, &Script::tick);
-        dlg->modal();
-        KillTimer(nullptr, timer);
-        Script::current = nullptr;
+        }});
         pump();
         EXPECT_EQ(deletedInRun, 0) << how;
         EXPECT_FALSE(IsWindow(window)) << how;
@@ -429,31 +385,24 @@ TEST_F(Dialogs, ModalRunsNest)
     bool outerEnabledAfterInner = false, frameStillDisabled = false;
     int32_t modalFlagInside = 0;
 
-    Script script;
-    script.steps = {
+    runModal(outer, {
         [&] {
             EXPECT_FALSE(IsWindowEnabled(frame->handle()));
             inner = new zFormDialog(&outer, zResId(101));
             inner->show(SW_SHOWNORMAL);
-            inner->modal(); // nests; the later steps run inside
+            runModal(*inner, {[&] {
+                outerDisabledInside = !IsWindowEnabled(outer.handle());
+                frameDisabledInside = !IsWindowEnabled(frame->handle());
+                innerEnabledInside = IsWindowEnabled(inner->handle());
+                modalFlagInside = zApp->modalFlag;
+                inner->cancel(nullptr);
+            }});
             outerEnabledAfterInner = IsWindowEnabled(outer.handle());
             frameStillDisabled = !IsWindowEnabled(frame->handle());
             EXPECT_EQ(zApp->modalFlag, 1);
         },
-        [&] {
-            outerDisabledInside = !IsWindowEnabled(outer.handle());
-            frameDisabledInside = !IsWindowEnabled(frame->handle());
-            innerEnabledInside = IsWindowEnabled(inner->handle());
-            modalFlagInside = zApp->modalFlag;
-            inner->cancel(nullptr);
-        },
         [&] { outer.cancel(nullptr); },
-    };
-    Script::current = &script;
-    UINT_PTR timer = SetTimer(nullptr, 0, 20, &Script::tick);
-    outer.modal();
-    KillTimer(nullptr, timer);
-    Script::current = nullptr;
+    });
 
     EXPECT_TRUE(outerDisabledInside);
     EXPECT_TRUE(frameDisabledInside);
@@ -527,16 +476,10 @@ TEST_F(Dialogs, ModalWithoutParentLeavesTheMainFrameEnabled)
     zFormDialog lone(nullptr, zResId(101));
     lone.show(SW_SHOWNORMAL);
     bool frameEnabledInside = false;
-    Script script;
-    script.steps = {[&] {
+    runModal(lone, {[&] {
         frameEnabledInside = IsWindowEnabled(frame->handle());
         lone.cancel(nullptr);
-    }};
-    Script::current = &script;
-    UINT_PTR timer = SetTimer(nullptr, 0, 20, &Script::tick);
-    lone.modal();
-    KillTimer(nullptr, timer);
-    Script::current = nullptr;
+    }});
     EXPECT_TRUE(frameEnabledInside);
     EXPECT_EQ(lone.result(), 0);
 }

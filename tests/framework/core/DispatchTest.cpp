@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "WindowTestSupport.h"
+#include "tests/support/WindowTest.h"
 #include "framework/core/zChildWin.h"
 #include "framework/core/zCaret.h"
 #include "framework/core/zFont.h"
@@ -9,7 +9,7 @@
 #include "framework/core/zMenu.h"
 #include "framework/core/zSizer.h"
 
-KEL_WINDOW_TEST_ENV;
+KEL_TEST_APPLICATION;
 
 namespace {
 
@@ -281,7 +281,7 @@ TEST(Caret, ShownAndHiddenByCount)
     ShowWindow(frame.handle(), SW_SHOW);
     SetForegroundWindow(frame.handle());
     SetFocus(frame.handle());
-    kel_test::pump();
+    kel::test::pump();
     if (GetFocus() != frame.handle())
         GTEST_SKIP() << "no focus under this display";
     auto* caret = new zCaret(&frame, 0, 2, 14);

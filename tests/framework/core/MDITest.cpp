@@ -1,13 +1,13 @@
 #include <string>
 #include <vector>
 
-#include "WindowTestSupport.h"
+#include "tests/support/WindowTest.h"
 #include "framework/core/zMDIAppFrame.h"
 #include "framework/core/zMDIChildFrame.h"
 #include "framework/core/zMenu.h"
 #include "framework/core/zTaskDev.h"
 
-KEL_WINDOW_TEST_ENV;
+KEL_TEST_APPLICATION;
 
 namespace {
 
@@ -76,7 +76,7 @@ class MDI : public ::testing::Test {
 protected:
     void TearDown() override
     {
-        kel_test::pump();
+        kel::test::pump();
         zApp->taskDev->setEnabled(true);
     }
 };
@@ -102,7 +102,7 @@ TEST_F(MDI, FixedClassNameForTheMainFrameOnly)
         GetClassNameA(a.handle(), name, sizeof name);
         EXPECT_EQ(std::string(name).rfind("MDIchildCL", 0), 0u);
     }
-    EXPECT_TRUE(kel_test::pump()); // the frame's destruction posted WM_QUIT
+    EXPECT_TRUE(kel::test::pump()); // the frame's destruction posted WM_QUIT
     EXPECT_FALSE(zApp->taskDev->enabled());
     zApp->taskDev->setEnabled(true);
 }
@@ -113,18 +113,18 @@ TEST_F(MDI, ActivationMergesAndUnmergesTheChildMenu)
     HMENU bar = frame.menu()->handle();
     auto* a = new Child(&frame, "A");
     a->show(SW_SHOWNORMAL);
-    kel_test::pump();
+    kel::test::pump();
     EXPECT_EQ(frame.activeChild(), a);
     EXPECT_EQ(menuBar(bar), kMerged);
 
     auto* b = new Child(&frame, "B");
     b->show(SW_SHOWNORMAL);
-    kel_test::pump();
+    kel::test::pump();
     EXPECT_EQ(frame.activeChild(), b);
     EXPECT_EQ(menuBar(bar), kMerged); // A's items went, B's came
 
     a->activate();
-    kel_test::pump();
+    kel::test::pump();
     EXPECT_EQ(frame.activeChild(), a);
     EXPECT_EQ(frame.mergedChild(), a);
     EXPECT_EQ(menuBar(bar), kMerged);
@@ -133,19 +133,19 @@ TEST_F(MDI, ActivationMergesAndUnmergesTheChildMenu)
     // right before the last of the frame's own menus.
     SendMessageA(frame.client(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(a->handle()), 0);
     b->activate();
-    kel_test::pump();
+    kel::test::pump();
     ASSERT_TRUE(IsZoomed(b->handle()));
     EXPECT_EQ(textItems(bar), kMerged);
     SendMessageA(frame.client(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(b->handle()), 0);
-    kel_test::pump();
+    kel::test::pump();
     EXPECT_EQ(menuBar(bar), kMerged);
 
     delete a;
     delete b;
-    kel_test::pump();
+    kel::test::pump();
     EXPECT_EQ(menuBar(bar), kFrameOnly);
     DestroyWindow(frame.handle());
-    kel_test::pump();
+    kel::test::pump();
     zApp->taskDev->setEnabled(true);
 }
 
@@ -159,7 +159,7 @@ TEST_F(MDI, UnhandledCommandsReachTheActiveChild)
     Child a(&frame, "A"), b(&frame, "B");
     a.show(SW_SHOWNORMAL);
     b.show(SW_SHOWNORMAL);
-    kel_test::pump();
+    kel::test::pump();
 
     g_log.clear();
     SendMessageA(frame.handle(), WM_COMMAND, MAKEWPARAM(13, 0), 0);
@@ -176,7 +176,7 @@ TEST_F(MDI, ClosingTheFrameThatAChildRefusesLeavesEverythingOpen)
     b->show(SW_SHOWNORMAL);
     b->refuseClose = 1;
     SendMessageA(frame->handle(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(kel_test::pump());
+    EXPECT_FALSE(kel::test::pump());
     EXPECT_TRUE(IsWindow(frame->handle()));
     EXPECT_TRUE(IsWindow(a->handle()));
     EXPECT_TRUE(IsWindow(b->handle()));
@@ -188,7 +188,7 @@ TEST_F(MDI, ClosingTheFrameThatAChildRefusesLeavesEverythingOpen)
     bool aDeleted = false;
     a->deleted = &aDeleted;
     SendMessageA(frame->handle(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(kel_test::pump());
+    EXPECT_TRUE(kel::test::pump());
     EXPECT_TRUE(aDeleted); // with the frame object
     EXPECT_FALSE(zApp->taskDev->enabled());
     EXPECT_EQ(zApp->mainFrame, nullptr);
@@ -208,25 +208,25 @@ TEST_F(MDI, AClosedChildIsDeletedThroughTheMainFrame)
     b->deleteOnDestroy();
     a->show(SW_SHOWNORMAL);
     b->show(SW_SHOWNORMAL);
-    kel_test::pump();
+    kel::test::pump();
     ASSERT_EQ(frame.activeChild(), b);
 
     HWND bHwnd = b->handle();
     SendMessageA(bHwnd, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(bHwnd));
     EXPECT_FALSE(bDeleted); // deferred to the main frame
-    kel_test::pump();
+    kel::test::pump();
     EXPECT_TRUE(bDeleted);
     EXPECT_EQ(frame.activeChild(), a);
     EXPECT_EQ(menuBar(bar), kMerged); // exactly one child's items
 
     SendMessageA(a->handle(), WM_CLOSE, 0, 0);
-    kel_test::pump();
+    kel::test::pump();
     EXPECT_TRUE(aDeleted);
     EXPECT_EQ(menuBar(bar), kFrameOnly);
     EXPECT_EQ(frame.mergedChild(), nullptr);
     DestroyWindow(frame.handle());
-    kel_test::pump();
+    kel::test::pump();
     zApp->taskDev->setEnabled(true);
 }
 
@@ -245,6 +245,6 @@ TEST_F(MDI, MinimisedFrameSizesItsSizerOnly)
     EXPECT_EQ(rc.right - rc.left, 400);
     EXPECT_EQ(rc.bottom - rc.top, 300);
     DestroyWindow(frame.handle());
-    kel_test::pump();
+    kel::test::pump();
     zApp->taskDev->setEnabled(true);
 }

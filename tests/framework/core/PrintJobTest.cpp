@@ -1,7 +1,7 @@
 // Print jobs on the system's printer, whose output the tests send to a
 // PostScript file: pages from idle steps, the progress dialog, the document
 // title and page count, Cancel and spooler errors.
-#include "FrameworkTestEnv.h"
+#include "tests/support/WindowTest.h"
 
 #include "framework/core/zBitmap.h"
 #include "framework/core/zPane.h"
@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+using kel::test::pump;
+
 namespace {
 
 const char kWindowsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
@@ -24,7 +26,7 @@ const char kWindowsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Win
 // number on each page.
 class PagesPane : public zPane {
 public:
-    PagesPane(zWindow* parent, int pages) : zPane(parent, new zSizer(0, 0, 10, 10, parent->sizer()), 0, 0, 1), pages(pages) {}
+    PagesPane(zWindow* parent, int pageCount) : zPane(parent, new zSizer(0, 0, 10, 10, parent->sizer()), 0, 0, 1), pages(pageCount) {}
 
     int beginPrint(zDisplay* display, zPrintJob*) override
     {
@@ -66,11 +68,11 @@ public:
     int32_t pictureDrawn = -1;
 };
 
-class PrintJobs : public FrameworkTest {
+class PrintJobs : public kel::test::FrameTest {
 protected:
     void SetUp() override
     {
-        FrameworkTest::SetUp();
+        FrameTest::SetUp();
         HKEY key;
         RegCreateKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
         DWORD size = sizeof saved;
@@ -89,7 +91,7 @@ protected:
         else
             RegDeleteValueA(key, "Device");
         RegCloseKey(key);
-        FrameworkTest::TearDown();
+        FrameTest::TearDown();
     }
     // Sends the printer's output to a file of the build tree; returns its
     // Windows path.
@@ -110,27 +112,16 @@ protected:
         RegCloseKey(key);
         return path;
     }
-    static std::string readFile(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    // Runs the message loop until the pane's job has ended.
+    // Runs the message loop until the pane's job has ended; the job's idle
+    // steps run between the messages, as in the application's loop.
     void runUntilEnded(PagesPane& pane)
     {
-        UINT_PTR timer = SetTimer(nullptr, 0, 50, nullptr);
-        for (int i = 0; i < 200 && !pane.ended; ++i) {
-            MSG msg;
-            if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            } else {
+        EXPECT_TRUE(kel::test::pumpUntil(
+            [&] {
                 zApp->taskDev->run();
-            }
-        }
-        KillTimer(nullptr, timer);
+                return pane.ended != 0;
+            },
+            std::chrono::seconds(20)));
         pump();
     }
 
@@ -166,7 +157,7 @@ TEST_F(PrintJobs, PrintsTwoPagesFromIdleSteps)
     EXPECT_EQ(pane->pageTexts[0], "Seite #1");
     EXPECT_EQ(pane->pageTexts[1], "Seite #2");
 
-    std::string ps = readFile(out);
+    std::string ps = kel::test::FileBytes(out);
     EXPECT_NE(ps.find("%%Title: Meldebogen Kreisentscheid"), std::string::npos) << ps.substr(0, 400);
     EXPECT_NE(ps.find("%%Pages: 2"), std::string::npos);
 }
@@ -175,7 +166,7 @@ TEST_F(PrintJobs, PrintsTwoPagesFromIdleSteps)
 // when it was deleted.
 class WatchedDlg : public zDefPrJobDlg {
 public:
-    WatchedDlg(zWindow* parent, int* deletedInRun) : zDefPrJobDlg(parent, zResId(9)), deletedInRun(deletedInRun) {}
+    WatchedDlg(zWindow* parent, int* flag) : zDefPrJobDlg(parent, zResId(9)), deletedInRun(flag) {}
     ~WatchedDlg() override { *deletedInRun = isModal(); }
     int* deletedInRun;
 };
@@ -222,7 +213,7 @@ TEST_F(PrintJobs, CancelAbortsWithoutStallingLaterJobs)
     EXPECT_EQ(zApp->taskDev->waiting(), 0);
     EXPECT_EQ(endless->printed, 2);
     EXPECT_FALSE(IsWindow(dialogWindow)); // the dialog went after its command
-    EXPECT_EQ(readFile(first).find("%%Pages: 2"), std::string::npos);
+    EXPECT_EQ(kel::test::FileBytes(first).find("%%Pages: 2"), std::string::npos);
 
     // The next job runs to its end.
     std::string second = printTo("fwc-after-cancel.ps");
@@ -232,7 +223,7 @@ TEST_F(PrintJobs, CancelAbortsWithoutStallingLaterJobs)
     ASSERT_EQ(next->start(0), 1);
     runUntilEnded(*pane);
     EXPECT_EQ(pane->printed, 1);
-    std::string ps = readFile(second);
+    std::string ps = kel::test::FileBytes(second);
     EXPECT_NE(ps.find("%%Pages: 1"), std::string::npos);
     // The title's "ü" (Windows-1252 FC) in the PostScript string's escape.
     EXPECT_NE(ps.find("%%Title: (Sch\\374lerliste)"), std::string::npos);
@@ -294,7 +285,7 @@ TEST_F(PrintJobs, RepeatPrintsTheDocumentAgainPerCopy)
     ASSERT_EQ(pane->pageTexts.size(), 4u);
     EXPECT_EQ(pane->pageTexts[2], "Seite #1");
     EXPECT_EQ(pane->pageTexts[3], "Seite #2");
-    EXPECT_NE(readFile(out).find("%%Pages: 4"), std::string::npos);
+    EXPECT_NE(kel::test::FileBytes(out).find("%%Pages: 4"), std::string::npos);
 }
 
 TEST_F(PrintJobs, BitmapsOfTheScreenPrint)
@@ -320,7 +311,7 @@ TEST_F(PrintJobs, BitmapsOfTheScreenPrint)
     ASSERT_EQ(job->start(0), 1);
     runUntilEnded(*pane);
     EXPECT_EQ(pane->pictureDrawn, 1);
-    std::string ps = readFile(out);
+    std::string ps = kel::test::FileBytes(out);
     // One image of the bitmap's size at the given place on the page.
     size_t page = ps.find("%%Page: 1");
     ASSERT_NE(page, std::string::npos);

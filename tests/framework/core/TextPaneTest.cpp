@@ -1,15 +1,17 @@
 // The text pane: terminal-like writing into its grid, scrolling, painting of
 // the visible rows and bounded formatted output.
-#include "FrameworkTestEnv.h"
+#include "tests/support/WindowTest.h"
 
 #include "framework/core/zControlType.h"
 #include "framework/core/zTextPane.h"
 
 #include <string>
 
+using kel::test::pump;
+
 namespace {
 
-class TextPane : public FrameworkTest {
+class TextPane : public kel::test::FrameTest {
 protected:
     zTextPane* make(int rows, int columns)
     {

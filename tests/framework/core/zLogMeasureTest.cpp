@@ -56,9 +56,18 @@ TEST(LogMeasure, ConstructorConvertsBothAxesAndKeepsOwnValues)
 
 TEST(LogMeasure, HugeLengthsDoNotOverflow)
 {
-    // Must not trap under UBSan; the value wraps like 32-bit arithmetic.
-    (void)zPrPoint::toDevice(INT32_MAX, 2400);
-    (void)zLoEnglish::toDevice(INT32_MIN, 2400);
+    // Products beyond 32 bits still convert exactly; only a result that
+    // does not fit wraps like 32-bit arithmetic (and never traps).
+    const Case cases[] = {
+        {"pt", 10000000, 2400, 33333333},
+        {"lo", 1000000, 2400, 24000000},
+        {"hi", 1000000, 2400, 2400000},
+        {"pt", INT32_MAX, 2400, -143165579},
+        {"lo", INT32_MIN, 2400, 1},
+        {"hi", INT32_MAX, 2400, 858993457},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(convert(c), c.expected) << c.kind << " " << c.value << " at " << c.ppi;
 }
 
 }  // namespace

@@ -10,12 +10,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "WinTestSupport.h"
+#include "tests/support/WindowTest.h"
 #include "framework/core/zDisplay.h"
 #include "framework/core/zMDIAppFrame.h"
 #include "framework/core/zMDIChildFrame.h"
 #include "framework/core/zPane.h"
 #include "framework/core/zSizer.h"
+
+using kel::test::pump;
 
 namespace {
 
@@ -76,7 +78,7 @@ Shot readBack(HWND pane)
 
 TEST(MdiPanes, TwoChildPanesDrawTextAndLines)
 {
-    TestApp app;
+    kel::test::TestApplication app;
     auto* frame = new zMDIAppFrame(nullptr, new zSizer(0, 0, 720, 480), 0, "Kelvora MDI", nullptr, 100);
     ASSERT_TRUE(frame->create());
     frame->show(SW_SHOWNORMAL);

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "WinTestSupport.h"
+#include "tests/support/WindowTest.h"
 #include "framework/core/zBitmapDisplay.h"
 #include "framework/core/zCaret.h"
 #include "framework/core/zFrameWin.h"
@@ -17,6 +17,8 @@
 #include "framework/core/zSizer.h"
 #include "framework/core/zWinDisplay.h"
 #include "framework/core/ziInfoDisplay.h"
+
+using kel::test::pump;
 
 namespace {
 
@@ -52,7 +54,7 @@ public:
 };
 
 struct PaneFixture : ::testing::Test {
-    TestApp app;
+    kel::test::TestApplication app;
     zFrameWin* frame = nullptr;
     void SetUp() override
     {

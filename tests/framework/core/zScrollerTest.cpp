@@ -5,13 +5,15 @@
 #include <utility>
 #include <vector>
 
-#include "WinTestSupport.h"
+#include "tests/support/WindowTest.h"
 #include "framework/core/zDisplay.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zPane.h"
 #include "framework/core/zPaneScroller.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zSizer.h"
+
+using kel::test::pump;
 
 namespace {
 
@@ -59,7 +61,7 @@ public:
 using Moves = std::vector<std::pair<int32_t, int32_t>>;
 
 struct ScrollFixture : ::testing::Test {
-    TestApp app;
+    kel::test::TestApplication app;
     zFrameWin* frame = nullptr;
     void SetUp() override
     {

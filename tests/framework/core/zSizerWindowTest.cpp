@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "WinTestSupport.h"
+#include "tests/support/WindowTest.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zPane.h"
 #include "framework/core/zSizer.h"
+
+using kel::test::pump;
+using kel::test::childRect;
 
 // Found by argument lookup for the global RECT.
 inline bool operator==(const RECT& a, const RECT& b)
@@ -23,7 +26,7 @@ zPane* pane(zWindow* parent, zSizer* sizer) { return new zPane(parent, sizer, WS
 
 TEST(SizerWindows, ChildrenFollowAParentResize)
 {
-    TestApp app;
+    kel::test::TestApplication app;
     zFrameWin* frame = new zFrameWin(new zSizer(20, 20, 400, 300), WS_OVERLAPPEDWINDOW, "Sizer");
     ASSERT_TRUE(frame->create());
     frame->show(SW_SHOWNORMAL);

@@ -1,6 +1,6 @@
 // One routing for every window kind: which kinds ask the handler nodes for
 // a message, and what the procedure answers when a node handled it.
-#include "FrameworkTestEnv.h"
+#include "tests/support/WindowTest.h"
 
 #include <string>
 
@@ -36,11 +36,11 @@ struct ScrollingDialog : zDialogFrame {
     int scroll(zEvent*) override { return ++scrolls; }
 };
 
-class Routing : public FrameworkTest {
+class Routing : public kel::test::FrameTest {
 protected:
     void SetUp() override
     {
-        FrameworkTest::SetUp();
+        kel::test::FrameTest::SetUp();
         child = new zChildWin(frame, new zSizer(0, 0, 40, 40, frame->sizer()), WS_VISIBLE, 1);
         child->create();
         pane = new ScrollingPane(frame, new zSizer(50, 0, 40, 40, frame->sizer()));
@@ -50,7 +50,7 @@ protected:
     void TearDown() override
     {
         delete dialog;
-        FrameworkTest::TearDown();
+        kel::test::FrameTest::TearDown();
     }
 
     zChildWin* child = nullptr;

@@ -25,7 +25,7 @@
 #include "framework/tables/zTreeCtrl.h"
 #include "framework/tables/zValueSet.h"
 
-KEL_CONTROLS3D_APP;
+KEL_TEST_APPLICATION;
 
 TEST(zControlTypeExtended, DialogTemplateCreatesTheRegisteredControls)
 {

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "classlib/AnsiString.h"
 #include "classlib/Stream.h"
@@ -16,16 +14,14 @@
 #include "xml/dom/XpElementFactory.h"
 #include "xml/dom/XpExceptions.h"
 #include "xml/dom/XpObjModel.h"
+#include "tests/support/TestFiles.h"
 #include "xml/dom/XpProcessingInstruction.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using kel::test::FileBytes;
 
 std::string StreamBytes(TMemoryStream& s) {
   return std::string(static_cast<const char*>(s.Memory()), static_cast<size_t>(s.Size()));
@@ -33,15 +29,6 @@ std::string StreamBytes(TMemoryStream& s) {
 
 class ObjModel : public ::testing::Test {
 protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("kel_objmodel_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-           "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
   // The entry file's shape: <?xml version="1.0"?> and <r a="x"><c/><d>t</d></r>.
   void BuildSmall() {
     TXpDocument* doc = model.Document();
@@ -62,7 +49,8 @@ protected:
     return names;
   }
 
-  fs::path dir;
+  kel::test::TempDir temp;
+  fs::path dir{temp.path()};
   TXpObjModel model{nullptr};
 };
 
@@ -141,11 +129,11 @@ TEST_F(ObjModel, SavesTheEntryFileShapeByteForByte) {
   ASSERT_TRUE(model.SaveToFile(path.u16string()));
   const std::string formatted =
       "<?xml version=\"1.0\"?>\r\n<r a=\"x\">\r\n  <c/>\r\n  <d>t</d>\r\n</r>";
-  EXPECT_EQ(ReadFile(path), formatted);
+  EXPECT_EQ(FileBytes(path), formatted);
 
   model.SetFormattedOutput(false);
   ASSERT_TRUE(model.SaveToFile(u"FiLe://" + path.u16string()));
-  EXPECT_EQ(ReadFile(path), "<?xml version=\"1.0\"?>\r\n<r a=\"x\"><c/><d>t</d></r>");
+  EXPECT_EQ(FileBytes(path), "<?xml version=\"1.0\"?>\r\n<r a=\"x\"><c/><d>t</d></r>");
   EXPECT_EQ(FilesIn(), std::vector<std::string>{"m.vov"});
 }
 
@@ -185,7 +173,7 @@ TEST_F(ObjModel, EntryFileFromAnsiRecordsIsPureAscii) {
 
   const WideString name = AnsiToWide("Gr\xFC\xDF.VOV");
   ASSERT_TRUE(model.SaveToFile((dir.u16string() + u"/") + name));
-  const std::string bytes = ReadFile(dir / name);
+  const std::string bytes = FileBytes(dir / name);
   EXPECT_EQ(bytes,
             "<?xml version=\"1.0\"?>\r\n"
             "<Meldebogen Sportart=\"LA\" ID=\"12654\">\r\n"
@@ -289,13 +277,13 @@ TEST_F(ObjModel, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary) {
   r->Release();
   const fs::path path = dir / "keep.vov";
   ASSERT_TRUE(model.SaveToFile(path.u16string()));
-  const std::string before = ReadFile(path);
+  const std::string before = FileBytes(path);
 
   // A character ISO-8859-1 cannot hold, written raw, fails the encoding.
   model.Document()->SetRawOutput(true);
   r->CreateChildText(u"\u20ac");
   EXPECT_THROW(model.SaveToFile(path.u16string()), EXpStreamError);
-  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_EQ(FileBytes(path), before);
 
   // A folder in place of the file fails the rename.
   model.Document()->SetRawOutput(false);
@@ -314,7 +302,7 @@ TEST_F(ObjModel, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary) {
   // A lone surrogate is no character: it fails instead of ending the text.
   r->CreateChildText(u"a\xD800" u"b");
   EXPECT_THROW(model.SaveToFile(path.u16string()), EXpStreamError);
-  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_EQ(FileBytes(path), before);
 
   auto names = FilesIn();
   std::sort(names.begin(), names.end());

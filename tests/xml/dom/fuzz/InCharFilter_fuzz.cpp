@@ -1,5 +1,5 @@
-// Fuzz target for the input filter's decoding (libFuzzer; built by
-// tools/fuzz.sh, not part of the ctest run).
+// Fuzz target for the input filter's decoding (libFuzzer; a CMake target
+// of the clang tree that tools/fuzz.sh and the test command build and run).
 //
 // The first byte chooses the buffer size, a format switch after creation
 // and whether literals are tried on the way; the rest is the document. Any

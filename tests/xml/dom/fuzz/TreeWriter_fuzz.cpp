@@ -1,5 +1,5 @@
 // Fuzz target for the node tree and the writer (libFuzzer with libxml2;
-// built by tools/fuzz.sh, not part of the ctest run).
+// built by tools/fuzz.sh, which the test command runs for a short pass).
 //
 // The input is a little program that builds a tree below one root element:
 // elements, attributes, texts, CDATA sections, comments and instructions
