@@ -83,8 +83,6 @@ bool AllWhitespace(const WideString& s) {
   return true;
 }
 
-WideString W(const char* s) { return AnsiToWide(s); }
-
 }  // namespace
 
 // --- life cycle ---

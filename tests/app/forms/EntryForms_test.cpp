@@ -376,7 +376,9 @@ TEST_F(EntryForms, ClassChooserListsEveryClassWithItsTeams) {
       }
     });
     EXPECT_EQ(f.ShowModal(), expected);
-    if (expected == mrOk) EXPECT_EQ(list->GetItemIndexP(), 4);
+    if (expected == mrOk) {
+      EXPECT_EQ(list->GetItemIndexP(), 4);
+    }
   }
 }
 

@@ -29,9 +29,9 @@ inline TCustomForm* visibleForm(TCustomForm* except = nullptr) {
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND h, LPARAM l) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(l);
+        auto* search = reinterpret_cast<Search*>(l);
         auto* f = dynamic_cast<TCustomForm*>(FindControl(h));
-        if (f && f != s->except && IsWindowVisible(h) && !s->found) s->found = f;
+        if (f && f != search->except && IsWindowVisible(h) && !search->found) search->found = f;
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&s));

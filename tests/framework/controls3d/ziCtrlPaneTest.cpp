@@ -8,7 +8,7 @@
 #include "framework/controls3d/zCheckBox3d.h"
 #include "framework/core/zScrollInfo.h"
 
-KEL_CONTROLS3D_APP;
+KEL_TEST_APPLICATION;
 
 namespace {
 

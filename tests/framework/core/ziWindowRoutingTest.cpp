@@ -101,8 +101,9 @@ TEST_F(Routing, EachKindAsksTheNodesWhereItsTableSays)
             const LRESULT answer = SendMessageA(windows[k]->handle(), row.message, row.wParam, 0);
             windows[k]->removeNotify(&node, zProc(&Node::on));
             EXPECT_EQ(node.calls > 0, outcomes[k].asked);
-            if (outcomes[k].answer >= 0)
+            if (outcomes[k].answer >= 0) {
                 EXPECT_EQ(answer, outcomes[k].answer);
+            }
         }
     }
 }
