@@ -101,11 +101,7 @@ void AlphaEdit::draw()
     const bool shown = table_->suspendCaret();
     HDC dc = table_->takeDisplay();
     if (dc) {
-        HGDIOBJ oldBrush = SelectObject(dc, brush_.handle());
-        HGDIOBJ oldPen = SelectObject(dc, pen_.handle());
-        Rectangle(dc, x_ + 1, y_ + 1, x_ + width_ + 1, y_ + height_ + 1);
-        SelectObject(dc, oldBrush);
-        SelectObject(dc, oldPen);
+        drawFrame(dc);
         const COLORREF oldText = GetTextColor(dc);
         const COLORREF oldBack = GetBkColor(dc);
         const int oldMode = GetBkMode(dc);

@@ -31,11 +31,7 @@ void DisziEdit::draw()
     const bool shown = table_->suspendCaret();
     HDC dc = table_->takeDisplay();
     if (dc) {
-        HGDIOBJ oldBrush = SelectObject(dc, brush_.handle());
-        HGDIOBJ oldPen = SelectObject(dc, pen_.handle());
-        Rectangle(dc, x_ + 1, y_ + 1, x_ + width_ + 1, y_ + height_ + 1);
-        SelectObject(dc, oldBrush);
-        SelectObject(dc, oldPen);
+        drawFrame(dc);
         const int oldMode = SetBkMode(dc, TRANSPARENT);
         const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
         TextOutA(dc, x_ + 3, y_ + 3, text_, length());

@@ -34,3 +34,12 @@ void EditCell::copyOut(const char* text, char* buffer, size_t capacity)
     std::memcpy(buffer, text, n);
     buffer[n] = 0;
 }
+
+void EditCell::drawFrame(HDC dc) const
+{
+    HGDIOBJ oldBrush = SelectObject(dc, brush_.handle());
+    HGDIOBJ oldPen = SelectObject(dc, pen_.handle());
+    Rectangle(dc, x_ + 1, y_ + 1, x_ + width_ + 1, y_ + height_ + 1);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+}

@@ -42,6 +42,8 @@ protected:
     // Copies the text into the buffer: cut to its size - 1, terminated.
     static void copyOut(const char* text, char* buffer, size_t capacity);
     bool allows(uint32_t code) const;
+    // The editor's white box with its black frame over the cell.
+    void drawFrame(HDC dc) const;
 
     InputTablePane* table_;
     int32_t maxLength_;

@@ -45,12 +45,14 @@ char16_t PredefinedEntity(const WideString& name) {
   return 0;
 }
 
-// Collapses runs of blanks into one and trims them at both ends.
-void CollapseBlanks(WideString& s) {
+// Drops the characters `isBlank` picks at both ends and makes each inner run
+// of them one blank.
+template <typename IsBlank>
+void SqueezeBlanks(WideString& s, IsBlank isBlank) {
   size_t out = 0;
   bool pending = false;
   for (char16_t c : s) {
-    if (c == u' ') {
+    if (isBlank(c)) {
       pending = out > 0;
       continue;
     }
@@ -61,21 +63,11 @@ void CollapseBlanks(WideString& s) {
   s.resize(out);
 }
 
+// Collapses runs of blanks into one and trims them at both ends.
+void CollapseBlanks(WideString& s) { SqueezeBlanks(s, [](char16_t c) { return c == u' '; }); }
+
 // Leading and trailing whitespace removed, inner runs made one blank.
-void NormalizeWhitespace(WideString& s) {
-  size_t out = 0;
-  bool pending = false;
-  for (char16_t c : s) {
-    if (IsWS(c)) {
-      pending = out > 0;
-      continue;
-    }
-    if (pending) s[out++] = u' ';
-    pending = false;
-    s[out++] = c;
-  }
-  s.resize(out);
-}
+void NormalizeWhitespace(WideString& s) { SqueezeBlanks(s, IsWS); }
 
 bool AllWhitespace(const WideString& s) {
   for (char16_t c : s)
