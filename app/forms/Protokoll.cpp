@@ -4,41 +4,18 @@
 #include <iterator>
 
 #include "app/core/EventTable.h"
+#include "app/core/FileSystem.h"
 #include "app/core/Settings.h"
 #include "classlib/Application.h"
 #include "classlib/Exception.h"
 
 namespace {
 
-AnsiString folderOf(const AnsiString& path) {
-  AnsiString::size_type p = path.find_last_of("\\/");
-  return p == AnsiString::npos ? AnsiString(".") : path.substr(0, p);
-}
-
-// The whole file is replaced or left as it was.
+// The whole file is replaced or left as it was: written to a temporary
+// file, flushed to the disk and renamed over the old log.
 void writeWhole(const AnsiString& path, const AnsiString& bytes) {
-  char temp[MAX_PATH];
-  if (!GetTempFileNameA(folderOf(path).c_str(), "prk", 0, temp))
-    throw EFCreateError("Datei " + path + " kann nicht erstellt werden");
-  HANDLE h = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                         nullptr);
-  if (h == INVALID_HANDLE_VALUE) {
-    DeleteFileA(temp);
-    throw EFCreateError("Datei " + path + " kann nicht erstellt werden");
-  }
-  DWORD written = 0;
-  BOOL ok = bytes.empty() || (WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()),
-                                        &written, nullptr) &&
-                              written == bytes.size());
-  ok = CloseHandle(h) && ok;
-  if (!ok) {
-    DeleteFileA(temp);
+  if (!kel::WriteWholeFile(path, bytes.data(), bytes.size()))
     throw EWriteError("Fehler beim Schreiben der Datei " + path);
-  }
-  if (!MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-    DeleteFileA(temp);
-    throw EFCreateError("Datei " + path + " kann nicht erstellt werden");
-  }
 }
 
 AnsiString readWhole(const AnsiString& path) {

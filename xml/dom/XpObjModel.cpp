@@ -1,8 +1,19 @@
 #include "xml/dom/XpObjModel.h"
 
-#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <mutex>
+#include <random>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "classlib/Exception.h"
 #include "classlib/Format.h"
@@ -153,19 +164,50 @@ bool StartsWithNoCase(const WideString& s, const char16_t* prefix) {
   return s.size() >= p.size() && WideUpperCase(s.substr(0, p.size())) == p;
 }
 
-// A write-only stream over a file named by a full Unicode path.
-class TOutFileStream : public TStream {
+// A write-only stream over a temporary file beside the target: created
+// exclusively under a name no other save uses, flushed to the disk before
+// it is renamed over the target, so that neither a crash nor a power loss
+// leaves a half-written file in the target's place.
+class TTempFileStream : public TStream {
 public:
-  explicit TOutFileStream(const fs::path& path) : FOut(path, std::ios::binary | std::ios::trunc) {}
-  bool IsOpen() const { return FOut.is_open(); }
-  bool Close() {
-    FOut.close();
-    return !FOut.fail();
+  explicit TTempFileStream(const fs::path& target) {
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    RemoveStale(folder, target.filename().native());
+    // 64 random bits make a clash all but impossible; a few tries cover one.
+    for (int attempt = 0; attempt < 8 && !FFile; ++attempt) {
+      FPath = target;
+      FPath += UniqueSuffix();
+      FFile = CreateNew(FPath);
+    }
+  }
+  ~TTempFileStream() override {
+    if (FFile) std::fclose(FFile);
+    if (!FKept) {
+      std::error_code ignored;
+      fs::remove(FPath, ignored);
+    }
+  }
+  bool IsOpen() const { return FFile != nullptr; }
+  // Flushes the bytes to the disk and closes the file; false when the disk
+  // did not take them all.
+  bool Finish() {
+    bool ok = std::fflush(FFile) == 0 && SyncToDisk(FFile);
+    ok = std::fclose(FFile) == 0 && ok;
+    FFile = nullptr;
+    return ok;
+  }
+  // Moves the finished file over the target. Until this succeeds the target
+  // is untouched; the temporary file is removed when it fails.
+  bool Replace(const fs::path& target) {
+    std::error_code ec;
+    fs::rename(FPath, target, ec);
+    FKept = !ec;
+    return FKept;
   }
   int32_t Read(void*, int32_t) override { return 0; }
   int32_t Write(const void* buffer, int32_t count) override {
-    FOut.write(static_cast<const char*>(buffer), count);
-    if (!FOut) return 0;
+    if (count <= 0) return 0;
+    if (std::fwrite(buffer, 1, static_cast<size_t>(count), FFile) != static_cast<size_t>(count)) return 0;
     FSize += count;
     return count;
   }
@@ -173,20 +215,74 @@ public:
   void SetSize(int64_t) override {}
 
 private:
-  std::ofstream FOut;
-  int64_t FSize = 0;
-};
-
-// A name for a new file beside target that no file has yet.
-fs::path TemporaryBeside(const fs::path& target) {
-  static std::atomic<uint32_t> counter{0};
-  for (;;) {
-    fs::path name = target;
-    name += u".~" + WideString(1, static_cast<char16_t>(u'a' + counter++ % 26)) + u"tmp";
-    std::error_code ec;
-    if (!fs::exists(name, ec)) return name;
+  // "<target>.~kel<16 hex digits>.tmp": the mark all of the program's
+  // temporary files carry.
+  static fs::path::string_type UniqueSuffix() {
+    static std::mt19937_64 gen = [] {
+      std::random_device rd;
+      const auto t = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+      return std::mt19937_64((static_cast<uint64_t>(rd()) << 32) ^ rd() ^ t);
+    }();
+    static std::mutex guard;
+    uint64_t bits;
+    {
+      std::lock_guard<std::mutex> lock(guard);
+      bits = gen();
+    }
+    char hex[32];
+    std::snprintf(hex, sizeof hex, ".~kel%016llx.tmp", static_cast<unsigned long long>(bits));
+    return fs::path(hex).native();
   }
-}
+
+  // Removes what interrupted saves of this target left behind: the
+  // program's marked temporary files and the single-letter ones of older
+  // versions ("<target>.~atmp" to "<target>.~ztmp").
+  static void RemoveStale(const fs::path& folder, const fs::path::string_type& name) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+      const fs::path::string_type other = it->path().filename().native();
+      if (other.size() <= name.size() || other.compare(0, name.size(), name) != 0) continue;
+      const fs::path::string_type tail = other.substr(name.size());
+      const auto at = [&tail](size_t i, const char* text) {
+        for (size_t k = 0; text[k]; ++k)
+          if (i + k >= tail.size() || tail[i + k] != static_cast<fs::path::value_type>(text[k])) return false;
+        return true;
+      };
+      const bool marked = tail.size() == 25 && at(0, ".~kel") && at(21, ".tmp");
+      const bool lettered = tail.size() == 6 && at(0, ".~") && tail[2] >= 'a' && tail[2] <= 'z' && at(3, "tmp");
+      std::error_code ignored;
+      if (marked || lettered) fs::remove(it->path(), ignored);
+    }
+  }
+
+  static std::FILE* CreateNew(const fs::path& path) {
+#ifdef _WIN32
+    const int fd = _wopen(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+    if (fd < 0) return nullptr;
+    std::FILE* f = _fdopen(fd, "wb");
+    if (!f) _close(fd);
+#else
+    const int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0644);
+    if (fd < 0) return nullptr;
+    std::FILE* f = fdopen(fd, "wb");
+    if (!f) ::close(fd);
+#endif
+    return f;
+  }
+
+  static bool SyncToDisk(std::FILE* f) {
+#ifdef _WIN32
+    return _commit(_fileno(f)) == 0;
+#else
+    return fsync(fileno(f)) == 0;
+#endif
+  }
+
+  fs::path FPath;
+  std::FILE* FFile = nullptr;
+  int64_t FSize = 0;
+  bool FKept = false;
+};
 
 }  // namespace
 
@@ -206,21 +302,12 @@ bool TXpObjModel::SaveToFile(const WideString& path) {
     // A name the file system cannot take (a lone surrogate, say).
     throw EFCreateError(Format("Datei %s kann nicht erstellt werden", WideToAnsi(local).c_str()));
   }
-  const fs::path temp = TemporaryBeside(target);
-  try {
-    TOutFileStream out(temp);
-    if (!out.IsOpen())
-      throw EFCreateError(Format("Datei %s kann nicht erstellt werden", WideToAnsi(local).c_str()));
-    omWriteDocument(out);
-    if (!out.Close())
-      throw EWriteError("Stream-Schreibfehler");
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) throw EFCreateError(Format("Datei %s kann nicht erstellt werden", WideToAnsi(local).c_str()));
-  } catch (...) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
-    throw;
-  }
+  TTempFileStream out(target);
+  if (!out.IsOpen())
+    throw EFCreateError(Format("Datei %s kann nicht erstellt werden", WideToAnsi(local).c_str()));
+  omWriteDocument(out);
+  if (!out.Finish()) throw EWriteError("Stream-Schreibfehler");
+  if (!out.Replace(target))
+    throw EFCreateError(Format("Datei %s kann nicht erstellt werden", WideToAnsi(local).c_str()));
   return true;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "classlib/AnsiString.h"
 #include "classlib/Stream.h"
@@ -307,6 +308,28 @@ TEST_F(ObjModel, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary) {
   auto names = FilesIn();
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"folder.vov", "keep.vov"}));
+}
+
+// Interrupted saves leave temporary files behind; the next save of the same
+// file removes them (whatever their number), and leaves other files alone.
+TEST_F(ObjModel, SaveRemovesTheTemporaryFilesOfInterruptedSaves) {
+  TXpElement* r = model.Document()->CreateElement(u"r");
+  model.Document()->AppendChild(r);
+  r->Release();
+  const fs::path path = dir / "m.vov";
+  std::vector<std::string> kept = {"m.vov.bak", "m.vov.~kel0123.tmp", "other.vov.~kel0123456789abcdef.tmp",
+                                   "m.vov.~1tmp"};
+  std::vector<std::string> stale = {"m.vov.~kel0123456789abcdef.tmp"};
+  for (char c = 'a'; c <= 'z'; ++c) stale.push_back(std::string("m.vov.~") + c + "tmp");
+  for (const auto& names : {kept, stale})
+    for (const std::string& name : names) std::ofstream(dir / name) << "x";
+
+  ASSERT_TRUE(model.SaveToFile(path.u16string()));
+  kept.push_back("m.vov");
+  std::sort(kept.begin(), kept.end());
+  auto names = FilesIn();
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, kept);
 }
 
 }  // namespace
