@@ -21,6 +21,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
+#ifdef __linux__
+#include <sched.h>
+#include <sys/mount.h>
+#endif
 
 namespace kel::test {
 namespace {
@@ -306,6 +310,71 @@ TEST_F(StoreJournalTest, KilledAtAnyMomentTheStoreIsWhole) {
     gMemory.reset();
     EXPECT_EQ(Names(gSettings.veranstDir), dataFiles);
   }
+}
+#endif
+
+#ifdef __linux__
+// A real full disk and a folder that turned read-only (a small file system
+// of its own, in a private mount namespace of a child process): saving a
+// team fails, and memory and the data files stay as they were.
+TEST_F(StoreJournalTest, AFullOrReadOnlyDiskKeepsTheOldData) {
+  openFixtureStore();
+  gMemory.reset();
+  const std::string folder = fs::path(DataFilePath("SDA")).parent_path().string();
+  std::vector<std::pair<std::string, std::vector<uint8_t>>> files;
+  for (const auto& e : fs::directory_iterator(folder)) files.emplace_back(e.path().string(), ReadBytes(e.path().string()));
+  const std::set<std::string> namesBefore = Names(folder);
+
+  enum Outcome { kOk = 0, kNotReady = 10, kSaved = 20, kMemoryChanged = 30, kDiskChanged = 40, kStrayFile = 50,
+                 kNoNamespace = 77 };
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("kel", folder.c_str(), "tmpfs", 0, "size=1m") != 0)
+      _exit(kNoNamespace);
+    for (const auto& [path, bytes] : files) WriteBytes(path, bytes);
+    const std::string filler = folder + "/filler";
+    for (int phase = 0; phase < 2; ++phase) {
+      gMemory = std::make_unique<Memory>();
+      if (!gMemory->isReady()) _exit(kNotReady + phase);
+      if (phase == 0) {
+        // Fill what is left of the disk.
+        static const char block[4096] = {};
+        std::FILE* f = std::fopen(filler.c_str(), "wb");
+        while (f && std::fwrite(block, 1, sizeof block, f) == sizeof block) {
+        }
+        if (f) std::fclose(f);
+      } else {
+        std::remove(filler.c_str());
+        // New files in the folder are refused from now on.
+        if (mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) != 0 ||
+            mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+          _exit(kNoNamespace);
+      }
+      SetFieldText(gMemory->getTeam(0, 1)->town, "Neustadt");
+      SetFieldText(gMemory->getAthlete(0, 1, 5)->name, "Neu");
+      const std::vector<uint8_t> memoryBefore = ClassInMemory(*gMemory), diskBefore = disk();
+      if (gMemory->saveTeam(0, 1) != 0) _exit(kSaved + phase);
+      if (ClassInMemory(*gMemory) != memoryBefore) _exit(kMemoryChanged + phase);
+      gMemory.reset();
+      if (disk() != diskBefore) _exit(kDiskChanged + phase);
+      std::set<std::string> names = Names(folder);
+      names.erase("filler");
+      if (names != namesBefore) _exit(kStrayFile + phase);
+    }
+    _exit(kOk);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  const int code = WEXITSTATUS(status);
+  if (code == kNoNamespace) GTEST_SKIP() << "no private mount namespace here (needs root)";
+  EXPECT_EQ(code, kOk) << "phase " << code % 10 << (code / 10 == 1   ? ": store not ready"
+                                                     : code / 10 == 2 ? ": save reported success"
+                                                     : code / 10 == 3 ? ": memory changed"
+                                                     : code / 10 == 4 ? ": data files changed"
+                                                                      : ": stray file left");
 }
 #endif
 
