@@ -10,6 +10,7 @@
 
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
+#include "app/core/FileSystem.h"
 #include "app/core/IniFile.h"
 #include "app/core/Meldefehler.h"
 #include "app/core/Memory.h"
@@ -256,6 +257,32 @@ TEST_F(Program, TypedEntriesReachTheDataFileOnEveryStoringEvent)
             pump();
         }
     }
+}
+
+// A disk that refuses the save: the teacher is told, the data file keeps
+// its old bytes, and what was typed is still there to be saved once the
+// disk takes it again.
+TEST_F(Program, AFailedSaveIsReportedAndTheTypedEntryStays)
+{
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    const std::vector<uint8_t> before = kel::test::ReadBytes(DataFilePath("MDA"));
+    typeName(w, 0, "Meier, Anna");
+    kel::test::FailingFileSystem failing;
+    failing.failAt = 0;
+    failing.failAfter = true;
+    kel::setFileSystem(&failing);
+    SendMessageA(w->handle(), WM_COMMAND, 13, 0);
+    pump();
+    kel::setFileSystem(nullptr);
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back().text, "Die Meldedaten konnten nicht gespeichert werden!");
+    EXPECT_EQ(boxes.back().title, "Fehler");
+    EXPECT_TRUE(kel::test::ReadBytes(DataFilePath("MDA")) == before);
+
+    SendMessageA(w->handle(), WM_COMMAND, 13, 0);
+    pump();
+    EXPECT_EQ(diskName(0, 0, 0), "Meier, Anna");
 }
 
 TEST_F(Program, TabChangeStoresThePreviousTeam)
