@@ -21,6 +21,7 @@
 #include "xml/dom/XpElement.h"
 #include "xml/dom/XpExceptions.h"
 #include "xml/dom/XpMessages.h"
+#include "xml/dom/XpNetTransfer.h"
 #include "xml/dom/XpOutCharFilter.h"
 
 namespace fs = std::filesystem;
@@ -288,9 +289,26 @@ private:
 
 bool TXpObjModel::SaveToFile(const WideString& path) {
   if (StartsWithNoCase(path, u"FTP://")) {
-    // Saving over FTP is not available in this build of the library.
-    throw EXpException(FormatRuntime(XpLoadStr(XpRes::_sFtpPutFileFailed).c_str(),
-                                     WideToAnsi(path.substr(6)).c_str()));
+    // The document goes to a temporary file, which is uploaded and then
+    // deleted; a failed upload adds its message to Errors.
+    const AnsiString temp = XpGenTemporaryFile();
+    if (temp.empty()) throw EFCreateError("Temporäre Datei kann nicht erstellt werden");
+    bool ok = false;
+    try {
+      TMemoryStream bytes;
+      omWriteDocument(bytes);
+      std::FILE* f = std::fopen(temp.c_str(), "wb");
+      const size_t size = static_cast<size_t>(bytes.Size());
+      const bool written = f && std::fwrite(bytes.Memory(), 1, size, f) == size;
+      if (f && std::fclose(f) != 0) throw EWriteError("Stream-Schreibfehler");
+      if (!written) throw EWriteError("Stream-Schreibfehler");
+      ok = XpSaveToFTP(WideToAnsi(path.substr(6)), FUserName, FPassword, temp, FErrors);
+    } catch (...) {
+      std::remove(temp.c_str());
+      throw;
+    }
+    std::remove(temp.c_str());
+    return ok;
   }
   WideString local = path;
   if (StartsWithNoCase(local, u"FILE://")) local.erase(0, 7);

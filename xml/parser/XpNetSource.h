@@ -1,6 +1,5 @@
-// Loading and saving documents over HTTP and FTP through the platform's
-// WinINet library, loaded at run time on first use. Failures are added to
-// the caller's error list; only an HTTP "404 Not Found" answer raises.
+// Loading a document source over HTTP or FTP: the transfer goes through a
+// temporary file, which is read whole and deleted at once.
 #pragma once
 
 #include <string>
@@ -13,12 +12,3 @@
 // deletes. False when nothing could be loaded.
 bool XpNetLoad(const TXpDirContext& context, const AnsiString& userName, const AnsiString& password,
                TStringList& errors, std::string& bytes, AnsiString& tempFile);
-
-// `location` is host and path without the scheme. Raises EXpParserError
-// "Http data not available" for a 404 answer.
-bool XpLoadHTTP(const AnsiString& location, TStringList& errors, AnsiString& tempFile);
-bool XpLoadFTP(const AnsiString& location, const AnsiString& userName, const AnsiString& password,
-               TStringList& errors, AnsiString& tempFile);
-// Uploads `localFile` to `location` (host, folders, file name).
-bool XpSaveToFTP(const AnsiString& location, const AnsiString& userName, const AnsiString& password,
-                 const AnsiString& localFile, TStringList& errors);

@@ -65,3 +65,28 @@ TEST(XpNetSource, LoadsOverFtpWithUserAndPassword) {
   EXPECT_FALSE(missing.LoadDataSource(AnsiToWide("ftp://" + Addr() + "/in/sub/none.xml")));
   EXPECT_EQ(missing.GetErrorMsg(0), "Unable to open ftp file");
 }
+
+// Saving to an FTP location uploads the document and leaves no temporary
+// file; a refused login adds its message and reports false.
+TEST(XpNetSource, SavesOverFtpAndLeavesNoTemporaryFile) {
+  const int before = TempFileCount();
+  TXpObjModel om(nullptr);
+  const std::string text = "<?xml version=\"1.0\"?>\r\n<doc to=\"ftp\"/>";
+  ASSERT_TRUE(om.LoadMemory(text.data(), static_cast<int32_t>(text.size())));
+  om.SetUserName("kel");
+  om.SetPassword("geheim");
+  ASSERT_TRUE(om.SaveToFile(AnsiToWide("FTP://" + Addr() + "/in/sub/out.xml"))) << om.GetErrorMsg(0);
+  EXPECT_EQ(TempFileCount(), before);
+
+  TXpObjModel back(nullptr);
+  back.SetUserName("kel");
+  back.SetPassword("geheim");
+  ASSERT_TRUE(back.LoadDataSource(AnsiToWide("ftp://" + Addr() + "/in/sub/out.xml"))) << back.GetErrorMsg(0);
+  EXPECT_EQ(back.DocumentElement()->GetAttribute(u"to"), u"ftp");
+
+  om.SetPassword("falsch");
+  om.Errors()->Clear();
+  EXPECT_FALSE(om.SaveToFile(AnsiToWide("FTP://" + Addr() + "/in/sub/out2.xml")));
+  EXPECT_GE(om.ErrorCount(), 1);
+  EXPECT_EQ(TempFileCount(), before);
+}
