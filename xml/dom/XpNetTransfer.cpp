@@ -132,48 +132,58 @@ bool XpLoadHTTP(const AnsiString& location, TStringList& errors, AnsiString& tem
   return ReadToTempFile(request.H, true, location, tempFile);
 }
 
+namespace {
+
+// A logged-in FTP connection for a location "host/folders/file".
+struct TFtpConnection {
+  THandle Session, Connection;  // closed in reverse order
+  AnsiString Folder, File;
+
+  // False, with the message in errors, when the location has no "/" or
+  // the connection fails. rootedFolder gives the folder a leading "/".
+  bool Open(const AnsiString& location, const AnsiString& userName, const AnsiString& password,
+            TStringList& errors, bool rootedFolder) {
+    if (!XpLoadWinInet(errors)) return false;
+    const size_t slash = location.find('/');
+    if (slash == AnsiString::npos) return errors.Add(XpLoadStr(_sInvalidFtpLoc)), false;
+    const AnsiString host = location.substr(0, slash);
+    const AnsiString rest = location.substr(slash + 1);
+    const size_t last = rest.rfind('/');
+    if (last != AnsiString::npos) Folder = (rootedFolder ? "/" : "") + rest.substr(0, last);
+    File = last == AnsiString::npos ? rest : rest.substr(last + 1);
+    Session.H = Proc<InternetOpenAFn>("InternetOpenA")("Quendarvil Tessavurn", kPreconfig, nullptr, nullptr, 0);
+    if (!Session.H) return errors.Add(XpLoadStr(_sInetOpenFailed)), false;
+    Connection.H = Proc<InternetConnectAFn>("InternetConnectA")(Session.H, host.c_str(), 0, userName.c_str(),
+                                                                 password.c_str(), kServiceFtp, 0, 0);
+    if (!Connection.H) return errors.Add(XpLoadStr(_sInetConnectFailed)), false;
+    return true;
+  }
+  bool EnterFolder() const {
+    return Folder.empty() || Proc<FtpSetCurrentDirectoryAFn>("FtpSetCurrentDirectoryA")(Connection.H, Folder.c_str());
+  }
+};
+
+}  // namespace
+
 bool XpLoadFTP(const AnsiString& location, const AnsiString& userName, const AnsiString& password,
                TStringList& errors, AnsiString& tempFile) {
-  if (!XpLoadWinInet(errors)) return false;
-  const size_t slash = location.find('/');
-  if (slash == AnsiString::npos) return errors.Add(XpLoadStr(_sInvalidFtpLoc)), false;
-  const AnsiString host = location.substr(0, slash);
-  const AnsiString rest = location.substr(slash + 1);
-  const size_t last = rest.rfind('/');
-  const AnsiString folder = last == AnsiString::npos ? AnsiString() : "/" + rest.substr(0, last);
-  const AnsiString file = last == AnsiString::npos ? rest : rest.substr(last + 1);
-  THandle session, connection, request;
-  session.H = Proc<InternetOpenAFn>("InternetOpenA")("Quendarvil Tessavurn", kPreconfig, nullptr, nullptr, 0);
-  if (!session.H) return errors.Add(XpLoadStr(_sInetOpenFailed)), false;
-  connection.H = Proc<InternetConnectAFn>("InternetConnectA")(session.H, host.c_str(), 0, userName.c_str(),
-                                                               password.c_str(), kServiceFtp, 0, 0);
-  if (!connection.H) return errors.Add(XpLoadStr(_sInetConnectFailed)), false;
-  if (!folder.empty() && !Proc<FtpSetCurrentDirectoryAFn>("FtpSetCurrentDirectoryA")(connection.H, folder.c_str()))
-    return errors.Add(XpLoadStr(_sInvalidFtpDir)), false;
-  request.H = Proc<FtpOpenFileAFn>("FtpOpenFileA")(connection.H, file.c_str(), kGenericRead, kBinary, 0);
+  TFtpConnection ftp;
+  if (!ftp.Open(location, userName, password, errors, true)) return false;
+  if (!ftp.EnterFolder()) return errors.Add(XpLoadStr(_sInvalidFtpDir)), false;
+  THandle request;
+  request.H = Proc<FtpOpenFileAFn>("FtpOpenFileA")(ftp.Connection.H, ftp.File.c_str(), kGenericRead, kBinary, 0);
   if (!request.H) return errors.Add(XpLoadStr(_sFtpOpenFileFailed)), false;
   return ReadToTempFile(request.H, false, location, tempFile);
 }
 
 bool XpSaveToFTP(const AnsiString& location, const AnsiString& userName, const AnsiString& password,
                  const AnsiString& localFile, TStringList& errors) {
-  if (!XpLoadWinInet(errors)) return false;
-  const size_t slash = location.find('/');
-  if (slash == AnsiString::npos) return errors.Add(XpLoadStr(_sInvalidFtpLoc)), false;
-  const AnsiString host = location.substr(0, slash);
-  const AnsiString rest = location.substr(slash + 1);
-  const size_t last = rest.rfind('/');
-  const AnsiString folder = last == AnsiString::npos ? AnsiString() : rest.substr(0, last);
-  const AnsiString file = last == AnsiString::npos ? rest : rest.substr(last + 1);
-  THandle session, connection;
-  session.H = Proc<InternetOpenAFn>("InternetOpenA")("Quendarvil Tessavurn", kPreconfig, nullptr, nullptr, 0);
-  if (!session.H) return errors.Add(XpLoadStr(_sInetOpenFailed)), false;
-  connection.H = Proc<InternetConnectAFn>("InternetConnectA")(session.H, host.c_str(), 0, userName.c_str(),
-                                                               password.c_str(), kServiceFtp, 0, 0);
-  if (!connection.H) return errors.Add(XpLoadStr(_sInetConnectFailed)), false;
-  if (!folder.empty() && !Proc<FtpSetCurrentDirectoryAFn>("FtpSetCurrentDirectoryA")(connection.H, folder.c_str()))
-    errors.Add(XpLoadStr(_sInvalidFtpDir));
-  const BOOL ok = Proc<FtpPutFileAFn>("FtpPutFileA")(connection.H, localFile.c_str(), file.c_str(), kBinary, 0);
+  TFtpConnection ftp;
+  if (!ftp.Open(location, userName, password, errors, false)) return false;
+  // The upload is tried even where the folder could not be entered.
+  if (!ftp.EnterFolder()) errors.Add(XpLoadStr(_sInvalidFtpDir));
+  const BOOL ok =
+      Proc<FtpPutFileAFn>("FtpPutFileA")(ftp.Connection.H, localFile.c_str(), ftp.File.c_str(), kBinary, 0);
   if (!ok) errors.Add(FormatRuntime(XpLoadStr(_sFtpPutFileFailed).c_str(), location.c_str()));
   return ok != FALSE;
 }
