@@ -36,13 +36,8 @@ void zPaneScroller::scrollBy(bool vertical, int32_t d)
 
 void zPaneScroller::finish(zScrollInfo* info) { info->setLast(info->pos()); }
 
-int zPaneScroller::line(bool vertical)
+int zPaneScroller::apply(bool vertical, zScrollInfo* info, const ziScrollArith::Move& m)
 {
-    zScrollInfo* info = vertical ? pane_->vertScroll() : pane_->horzScroll();
-    if (!info)
-        return 0;
-    const int32_t step = vertical ? stepY_ : stepX_;
-    ziScrollArith::Move m = ziScrollArith::line(info->prev(), info->pos(), info->min(), info->max(), step);
     switch (m.kind) {
     case ziScrollArith::Move::Scroll:
         scrollBy(vertical, m.delta);
@@ -54,6 +49,16 @@ int zPaneScroller::line(bool vertical)
     }
 }
 
+int zPaneScroller::line(bool vertical)
+{
+    zScrollInfo* info = vertical ? pane_->vertScroll() : pane_->horzScroll();
+    if (!info)
+        return 0;
+    const int32_t step = vertical ? stepY_ : stepX_;
+    ziScrollArith::Move m = ziScrollArith::line(info->prev(), info->pos(), info->min(), info->max(), step);
+    return apply(vertical, info, m);
+}
+
 int zPaneScroller::page(bool vertical)
 {
     zScrollInfo* info = vertical ? pane_->vertScroll() : pane_->horzScroll();
@@ -62,15 +67,7 @@ int zPaneScroller::page(bool vertical)
     const int32_t pixels = vertical ? pageY_ : pageX_;
     ziScrollArith::Move m =
         ziScrollArith::page(info->prev(), info->pos(), info->min(), info->max(), info->page(), pixels);
-    switch (m.kind) {
-    case ziScrollArith::Move::Scroll:
-        scrollBy(vertical, m.delta);
-        finish(info);
-        return 1;
-    case ziScrollArith::Move::Top: return vertical ? vertTop() : horzLeft();
-    case ziScrollArith::Move::Bottom: return vertical ? vertBottom() : horzRight();
-    default: return 0;
-    }
+    return apply(vertical, info, m);
 }
 
 int zPaneScroller::jumpTo(bool vertical, bool toMax)

@@ -2,6 +2,7 @@
 // Scrolls the pane's pixels by a fixed number of pixels per position.
 #include "framework/core/zRect.h"
 #include "framework/core/zScrollerBase.h"
+#include "framework/core/ziScrollArith.h"
 
 class zScrollInfo;
 
@@ -53,6 +54,8 @@ protected:
     int32_t pageY_ = 10;
 
 private:
+    // Carries out a computed move: scrolls by its delta or jumps to an end.
+    int apply(bool vertical, zScrollInfo* info, const ziScrollArith::Move& m);
     int line(bool vertical);
     int page(bool vertical);
     int jumpTo(bool vertical, bool toMax);
