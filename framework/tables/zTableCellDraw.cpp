@@ -32,7 +32,7 @@ void zTableTextCell::drawText(const char* shown, const zRect& rc, zDisplay* disp
         inset = zLoEnglish(3, 3, display).deviceY();
     const int32_t length = int32_t(std::strlen(shown));
     const auto* align = static_cast<zTableAlignAttr*>(env->slot(zTableAttr::Alignment));
-    const uint8_t how = align ? align->alignment : zTableAlignAttr::Left;
+    const uint8_t how = align ? align->alignment : uint8_t(zTableAlignAttr::Left);
     if (how == zTableAlignAttr::Right) {
         const int32_t w = display->textExtent(shown).cx;
         const int32_t x = rc.right - inset - w;
