@@ -127,7 +127,7 @@ zTable::~zTable()
 
 ziTableScroller* zTable::tableScroller() const { return dynamic_cast<ziTableScroller*>(scroller()); }
 
-void zTable::setModel(zTableModel* model)
+void zTable::setModel(zTableModel* model, int32_t owned)
 {
     if (!model || model == model_)
         return;
@@ -135,7 +135,7 @@ void zTable::setModel(zTableModel* model)
     if (ownsModel)
         delete model_;
     model_ = model;
-    ownsModel = 0;
+    ownsModel = owned ? 1 : 0;
     model_->addView(this, &zTable::modelChanged);
     current = {1, 1};
     selectionEnd = {0, 0};

@@ -88,8 +88,9 @@ public:
     void moveDown();
 
     zTableModel* model() const { return model_; }
-    // Shows another model (not owned); the own model is deleted.
-    void setModel(zTableModel* model);
+    // Shows another model, deleted with the table when owned; a model the
+    // table owned before is deleted.
+    void setModel(zTableModel* model, int32_t owned = 0);
     ziTableEditor* editor() const { return editor_; }
     void setEditor(ziTableEditor* editor) { editor_ = editor; }
     ziTableScroller* tableScroller() const;

@@ -139,7 +139,8 @@ TEST_F(TableFixture, BlankRoomBeyondTheLastColumnIsWhite)
     EXPECT_EQ(pixel(100, 20 + 4 * 20 + 20), RGB(255, 255, 255));
     EXPECT_EQ(pixel(50 + 3 * 60 + 20, 5), RGB(255, 255, 255));  // no header beyond the last column
     EXPECT_EQ(pixel(60, 5), RGB(192, 192, 192));                // a raised header is light grey
-    table->setModel(new zTableSmallModel(1, 1));                // the table does not own models it is given
+    table->setModel(new zTableSmallModel(1, 1), 1);  // a model the table does not own stays
+    EXPECT_STREQ(small->getCell({1, 1})->text(), "Anna");
     delete small;
 }
 
@@ -259,6 +260,30 @@ TEST_F(TableFixture, HeaderBordersResizeRowsAndColumns)
     click(10, 56);
     EXPECT_EQ(table->headerSel.kind, zTable::RowHeader);
     EXPECT_EQ(table->headerSel.from, 2u);
+}
+
+TEST_F(TableFixture, ScrollBarsMoveByWholeCells)
+{
+    SendMessageA(table->handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 11), 0);
+    EXPECT_EQ(table->firstRow, 11u);
+    EXPECT_EQ(table->visible.firstRow, 11u);
+    const uint32_t lastShown = table->visible.lastRow;
+    SendMessageA(table->handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_EQ(table->firstRow, lastShown);  // the last row of the page comes to the top
+    EXPECT_EQ(GetScrollPos(table->handle(), SB_VERT), int(lastShown));
+    SendMessageA(table->handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(table->firstRow, lastShown + 1);
+    SendMessageA(table->handle(), WM_VSCROLL, SB_PAGEUP, 0);
+    EXPECT_LT(table->firstRow, lastShown + 1);
+    SendMessageA(table->handle(), WM_HSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(table->firstColumn, 2u);
+    EXPECT_EQ(table->columnLeft(2), 50);  // column 2 now stands right of the row headers
+
+    // A long model: the bar counts pairs of rows.
+    table->setModel(new zTableSmallModel(10, 40000), 1);
+    repaint();
+    SendMessageA(table->handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 3), 0);
+    EXPECT_EQ(table->firstRow, 5u);
 }
 
 TEST_F(TableFixture, TabLeavesTheTable)
