@@ -15,6 +15,7 @@
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zSizer.h"
 #include "framework/tables/zTable.h"
+#include "framework/tables/zTableCell.h"
 #include "framework/tables/zTableSmallModel.h"
 
 namespace {

@@ -18,6 +18,7 @@
 #include "framework/core/zTimer.h"
 #include "framework/tables/zProgressBar.h"
 #include "framework/tables/zTable.h"
+#include "framework/tables/zTableCell.h"
 #include "framework/tables/zTableModel.h"
 #include "framework/tables/zTreeCtrl.h"
 #include "framework/tables/zValueSet.h"

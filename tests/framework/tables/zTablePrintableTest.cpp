@@ -12,6 +12,7 @@
 #include "framework/core/zPrinterDisplay.h"
 #include "framework/core/zSizer.h"
 #include "framework/core/zTaskDev.h"
+#include "framework/tables/zTableCell.h"
 #include "framework/tables/zTableModel.h"
 #include "framework/tables/zTablePrintable.h"
 
