@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the benchmarks of the Windows tree under Wine (the entry grid's
-# repaint and keystroke). Google Benchmark has no MinGW build in Debian: its
+# repaint and keystroke, the table control's repaint). Google Benchmark has no MinGW build in Debian: its
 # source package is fetched once (a deb-src entry for bookworm main is added
 # when missing) and cross-built into build/deps/benchmark-win. The programs
 # are built in a Release tree, build/bench-win. Arguments go to every
@@ -32,7 +32,7 @@ fi
 
 cmake -S . -B build/bench-win "${gen[@]}" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DKEL_WIN_BENCHMARK_PREFIX="$prefix" >/dev/null
-cmake --build build/bench-win -j "$jobs" --target entry_grid_bench wineprefix
+cmake --build build/bench-win -j "$jobs" --target entry_grid_bench table_bench wineprefix
 . tools/services.sh
 export WINEPREFIX=$root/build/bench-win/wineprefix WINEDEBUG=-all LC_ALL=de_DE.UTF-8
 for b in $(find build/bench-win/benchmarks -type f -name '*_bench.exe' | sort); do

@@ -21,9 +21,12 @@
 #include "framework/core/zSizer.h"
 #include "framework/tables/zProgressBar.h"
 #include "framework/tables/zTableControlTypes.h"
+#include "framework/tables/zTableModel.h"
 #include "framework/tables/zTablePrintable.h"
 #include "framework/tables/zTreeCtrl.h"
 #include "framework/tables/zValueSet.h"
+#include "framework/core/zBitmapPane.h"
+#include "framework/core/zTabCtrl.h"
 
 KEL_TEST_APPLICATION;
 
@@ -65,6 +68,32 @@ TEST(zControlTypeExtended, DialogTemplateCreatesTheRegisteredControls)
     click(item(203)->handle(), 5, 8);
     EXPECT_EQ(SendMessageA(item(203)->handle(), BM_GETCHECK, 0, 0), 1);
     EXPECT_EQ(zControlType::find("keineKlasse"), nullptr);
+    delete dialog;
+}
+
+TEST(zControlTypeExtended, TemplatesBuildTheRealTableControls)
+{
+    zRegisterTableControlTypes();
+    RecordingFrame frame("Vorlage");
+    auto* dialog = new zDialogFrame(&frame, zResId(300));
+    dialog->show(SW_SHOWNORMAL);
+    pump();
+    auto* table = dynamic_cast<zTable*>(dialog->childById(301));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(dynamic_cast<zTablePrintable*>(table), nullptr);
+    EXPECT_EQ(table->model()->rows(), 100u);
+    EXPECT_EQ(SendMessageA(table->handle(), WM_GETDLGCODE, 0, 0), 0x81);
+    EXPECT_NE(dynamic_cast<zValueSet*>(dialog->childById(302)), nullptr);
+    EXPECT_NE(dynamic_cast<zTreeCtrl*>(dialog->childById(303)), nullptr);
+    auto* bar = dynamic_cast<zProgressBar*>(dialog->childById(304));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_STREQ(bar->info()->caption.c_str(), "Fortschritt");
+    EXPECT_EQ(bar->barStyle() & 0xFFFF, 0x08u);  // the template style goes to the bar
+    EXPECT_NE(dynamic_cast<zBitmapPane*>(dialog->childById(305)), nullptr);
+    auto* tabs = dynamic_cast<zTabCtrl*>(dialog->childById(306));
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->style() & WS_TABSTOP, WS_TABSTOP);
+    EXPECT_NE(dynamic_cast<zTablePrintable*>(dialog->childById(307)), nullptr);
     delete dialog;
 }
 
