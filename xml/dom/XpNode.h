@@ -13,6 +13,7 @@
 
 class TXpDocument;
 class TXpNamedNodeMap;
+class TXpValue;
 
 // Node types.
 constexpr int32_t ELEMENT_NODE = 1;
@@ -135,6 +136,25 @@ public:
 
   // Leading and trailing whitespace removed, inner runs made one blank.
   static std::u16string noNormalize(const std::u16string& text);
+
+  // --- XPath queries with this node as context (built by the XPath
+  //     library); an empty expression gives the empty result without
+  //     evaluating. The context list, when given, supplies position() and
+  //     last(). Errors raise TXpXPathException or TXpDOMException. ---
+  // The result with its type, null for an empty expression.
+  std::unique_ptr<TXpValue> Select(const std::u16string& expression,
+                                   const TXpNodeList* context = nullptr);
+  // The nodes of a node-set result in document order (empty otherwise).
+  std::unique_ptr<TXpNodeList> SelectNodes(const std::u16string& expression);
+  // The first node of SelectNodes, or null; it stays in its tree.
+  TXpNode* SelectSingleNode(const std::u16string& expression);
+  std::u16string SelectString(const std::u16string& expression);
+  std::u16string SelectStringContext(const std::u16string& expression, const TXpNodeList* context);
+  double SelectNumber(const std::u16string& expression);
+  double SelectNumberContext(const std::u16string& expression, const TXpNodeList* context);
+  bool SelectBoolean(const std::u16string& expression);
+  bool SelectBooleanContext(const std::u16string& expression, const TXpNodeList* context);
+  int32_t SelectInteger(const std::u16string& expression);
 
   // --- markup (writer) ---
   std::u16string noomGetXpDocument() const;
