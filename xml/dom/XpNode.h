@@ -203,17 +203,19 @@ protected:
 private:
   static const std::u16string& EmptyText();
 
-  std::unique_ptr<TXpNamedNodeMap> FAttributes;
-  TXpNodeList FChildNodes;
-  std::unique_ptr<TMore> FMore;
-  const std::u16string* FNodeName;  // shared (XpNameTable.h) unless FOwnName
-  std::u16string FNodeValue;
-  TXpDocument* FOwnerDocument = nullptr;
-  TXpNode* FParentNode = nullptr;
+  // The fields a walk over the tree reads come first, in the node's first
+  // cache line: type, name, the child list's entries, the parent.
+  int32_t FNodeType = 0;
   // The node's slot in its parent's child list (or attribute map).
   uint32_t FSlot = 0;
-  int32_t FNodeType = 0;
+  const std::u16string* FNodeName;  // shared (XpNameTable.h) unless FOwnName
+  TXpNodeList FChildNodes;
+  TXpNode* FParentNode = nullptr;
   int32_t FRefCount = 1;
   bool FOutputEscaping = true;
   bool FOwnName = false;
+  std::unique_ptr<TXpNamedNodeMap> FAttributes;
+  std::unique_ptr<TMore> FMore;
+  std::u16string FNodeValue;
+  TXpDocument* FOwnerDocument = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "xml/dom/XpBase.h"
 #include "xml/dom/XpDocument.h"
 #include "xml/dom/XpMessages.h"
+#include "xml/dom/XpNameTable.h"
 #include "xml/dom/XpNamedNodeMap.h"
 #include "xml/dom/XpNode.h"
 #include "xml/xpath/XpXPathException.h"
@@ -576,15 +577,68 @@ void TXpXPathEvaluator::noParseNewAddNodes(TXpNode* node, const TXpXPathStep& st
       add(node);
       break;
     case XpTok::AxisChild:
-      if (!HasModelChildren(node) || !node->HasChildNodes()) break;
-      for (TXpNode* n = FirstChild(node); n; n = NextSibling(n)) add(n);
-      break;
     case XpTok::AxisDescendantOrSelf:
-      add(node);
-      [[fallthrough]];
-    case XpTok::AxisDescendant:
-      for (TXpNode* n = FirstChild(node); n; n = NextInTree(n, node, true)) add(n);
+    case XpTok::AxisDescendant: {
+      if (axis == XpTok::AxisDescendantOrSelf) add(node);
+      if (!HasModelChildren(node) || !node->HasChildNodes()) break;
+      // The child lists are walked by index, depth first, with a stack of
+      // the lists above: no sibling lookups.
+      const bool deep = axis != XpTok::AxisChild;
+      const bool byName = step.Test == Step::tkName;
+      // Names are shared by the nodes that bear them: most tests compare
+      // two pointers.
+      bool owned = false;
+      const std::u16string* shared = byName ? XpShareName(step.Name, owned) : nullptr;
+      std::unique_ptr<const std::u16string> ownedName(owned ? shared : nullptr);
+      const bool ignoreCase = FDocument && FDocument->IgnoreCase();
+      auto nameMatches = [&](const TXpNode* n) {
+        const std::u16string& name = n->NodeName();
+        if (&name == shared) return true;
+        if (ignoreCase) return n->noNameEquals(step.Name);
+        return name.size() == step.Name.size() && name == step.Name;
+      };
+      struct Frame {
+        const TXpNodeList* List;
+        int32_t Index;
+      };
+      std::vector<Frame> stack;
+      const TXpNodeList* list = node->ChildNodes();
+      int32_t i = 0;
+      for (;;) {
+        if (i >= list->Length()) {
+          if (stack.empty()) break;
+          list = stack.back().List;
+          i = stack.back().Index;
+          stack.pop_back();
+          continue;
+        }
+        // The nodes of a long list lie apart in memory: ask for the next
+        // ones early.
+        if (TXpNode* far = list->Item(i + 8)) __builtin_prefetch(far);
+        if (TXpNode* near = list->Item(i + 4))
+          if (TXpNode* first = near->noGetFirstChild()) __builtin_prefetch(first);
+        TXpNode* n = list->Item(i++);
+        switch (n->NodeType()) {
+          case ELEMENT_NODE:
+            if (byName ? nameMatches(n) : matches(n)) out.push_back(n);
+            if (deep && n->HasChildNodes()) {
+              stack.push_back({list, i});
+              list = n->ChildNodes();
+              i = 0;
+            }
+            break;
+          case TEXT_NODE: case CDATA_SECTION_NODE:
+            if (!byName && (i == 1 || !IsText(list->Item(i - 2)))) add(n);
+            break;
+          case PROCESSING_INSTRUCTION_NODE: case COMMENT_NODE:
+            if (!byName) add(n);
+            break;
+          default:
+            break;
+        }
+      }
       break;
+    }
     case XpTok::AxisParent:
       if (TXpNode* p = node->ParentNode()) add(p);
       break;
