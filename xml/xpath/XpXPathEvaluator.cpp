@@ -1,6 +1,7 @@
 #include "xml/xpath/XpXPathEvaluator.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <functional>
 
@@ -205,7 +206,23 @@ double XpStringToNumber(const std::u16string& text) {
     while (i < e && XpIsNumeric(text[i])) ++i, ++digits;
   }
   if (digits == 0 || i != e) return std::nan("");
-  return XpStrToFloat(text.substr(b, e - b));
+  return XpDecimalToNumber(text.substr(b, e - b));
+}
+
+double XpDecimalToNumber(const std::u16string& text) {
+  const std::string a(text.begin(), text.end());  // "-", digits and "." only
+  double v = 0;
+  const auto [end, ec] = std::from_chars(a.data(), a.data() + a.size(), v, std::chars_format::fixed);
+  if (ec == std::errc::result_out_of_range) {
+    // Beyond the doubles: infinite when the whole part has digits other
+    // than 0, else too small (0).
+    const bool negative = a[0] == '-';
+    const size_t first = a.find_first_not_of("-0");
+    const bool huge = first != std::string::npos && a[first] != '.';
+    v = huge ? HUGE_VAL : 0.0;
+    return negative ? -v : v;
+  }
+  return ec == std::errc() && end == a.data() + a.size() ? v : std::nan("");
 }
 
 int32_t XpCompareDocumentOrder(const TXpNode* a, const TXpNode* b) {

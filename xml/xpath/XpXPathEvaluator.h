@@ -23,6 +23,9 @@ std::u16string XpStringValue(const TXpNode* node);
 // An XPath number from a text: optional blanks, an optional "-", digits
 // with an optional decimal point; anything else is NaN.
 double XpStringToNumber(const std::u16string& text);
+// A text of the XPath Number production with an optional leading "-"; too
+// large a value is infinite, too small a one 0.
+double XpDecimalToNumber(const std::u16string& text);
 // Document order of two nodes: negative, 0 or positive.
 int32_t XpCompareDocumentOrder(const TXpNode* a, const TXpNode* b);
 

@@ -7,6 +7,7 @@
 #include "xml/dom/XpDOMException.h"
 #include "xml/dom/XpMessages.h"
 #include "xml/dom/XpNodeList.h"
+#include "xml/xpath/XpXPathEvaluator.h"
 #include "xml/xpath/XpXPathException.h"
 #include "xml/xpath/XpXqlToken.h"
 
@@ -245,7 +246,7 @@ TXpXPathExprPtr TXpXPathCompiler::noParsePrimaryExpr() {
   switch (t) {
     case XpTok::Number:
       e->ExprKind = Expr::ekNumber;
-      e->Number = XpStrToFloat(TokenText(FIndex));
+      e->Number = XpDecimalToNumber(TokenText(FIndex));
       ++FIndex;
       return e;
     case XpTok::Literal:

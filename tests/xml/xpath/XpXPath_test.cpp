@@ -422,3 +422,13 @@ TEST(XPathQuery, TextRunsAndNamespaces) {
   };
   for (const auto& c : cases) EXPECT_EQ(doc->SelectString(c.Expression), c.Result) << WideToUtf8(c.Expression);
 }
+
+TEST(XPathQuery, NumbersBeyondDoubles) {
+  Loaded l(kDoc);
+  const std::u16string big = u"1" + std::u16string(400, u'0');
+  const std::u16string tiny = u"0." + std::u16string(400, u'0') + u"1";
+  EXPECT_EQ(l.Doc()->SelectString(big), u"Infinity");
+  EXPECT_EQ(l.Doc()->SelectString(u"-number('" + big + u"')"), u"-Infinity");
+  EXPECT_EQ(l.Doc()->SelectString(u"number(' -" + big + u"')"), u"-Infinity");
+  EXPECT_EQ(l.Doc()->SelectString(tiny), u"0");
+}
