@@ -13,7 +13,11 @@
 
 namespace {
 
-TXpXPathResult Run(TXpNode* node, const std::u16string& expression, const TXpNodeList* context) {
+// Evaluates and hands the result to convert while the evaluator lives: a
+// node set may hold nodes that only values from the document's handlers
+// keep alive.
+template <class F>
+auto Run(TXpNode* node, const std::u16string& expression, const TXpNodeList* context, F convert) {
   TXpXPathParser parser;
   parser.Tokenize(expression);
   TXpXPathCompiler compiler(parser.TokenList());
@@ -24,7 +28,7 @@ TXpXPathResult Run(TXpNode* node, const std::u16string& expression, const TXpNod
     c.Size = context->Length();
     c.Position = context->IndexOf(node) + 1;
   }
-  return evaluator.Evaluate(*expr, c);
+  return convert(evaluator.Evaluate(*expr, c));
 }
 
 }  // namespace
@@ -32,29 +36,32 @@ TXpXPathResult Run(TXpNode* node, const std::u16string& expression, const TXpNod
 std::unique_ptr<TXpValue> TXpNode::Select(const std::u16string& expression,
                                           const TXpNodeList* context) {
   if (expression.empty()) return nullptr;
-  TXpXPathResult r = Run(this, expression, context);
-  auto value = std::make_unique<TXpValue>();
-  switch (r.Type) {
-    case xpetNodeSet: {
-      TXpNodeList list;
-      for (TXpNode* n : r.Nodes) list.Add(n);
-      value->SetNodeSet(&list);
-      break;
+  return Run(this, expression, context, [](const TXpXPathResult& r) {
+    auto value = std::make_unique<TXpValue>();
+    switch (r.Type) {
+      case xpetNodeSet: {
+        TXpNodeList list;
+        for (TXpNode* n : r.Nodes) list.Add(n);
+        value->SetNodeSet(&list);
+        break;
+      }
+      case xpetBoolean: value->SetBoolean(r.Boolean); break;
+      case xpetNumber: value->SetNumber(r.Number); break;
+      case xpetString: value->SetString(r.String); break;
+      default: break;
     }
-    case xpetBoolean: value->SetBoolean(r.Boolean); break;
-    case xpetNumber: value->SetNumber(r.Number); break;
-    case xpetString: value->SetString(r.String); break;
-    default: break;
-  }
-  return value;
+    return value;
+  });
 }
 
 std::unique_ptr<TXpNodeList> TXpNode::SelectNodes(const std::u16string& expression) {
   auto list = std::make_unique<TXpNodeList>();
   if (expression.empty()) return list;
-  TXpXPathResult r = Run(this, expression, nullptr);
-  if (r.Type == xpetNodeSet)
-    for (TXpNode* n : r.Nodes) list->Add(n);
+  Run(this, expression, nullptr, [&list](const TXpXPathResult& r) {
+    if (r.Type == xpetNodeSet)
+      for (TXpNode* n : r.Nodes) list->Add(n);
+    return 0;
+  });
   return list;
 }
 
@@ -70,7 +77,7 @@ std::u16string TXpNode::SelectString(const std::u16string& expression) {
 std::u16string TXpNode::SelectStringContext(const std::u16string& expression,
                                             const TXpNodeList* context) {
   if (expression.empty()) return std::u16string();
-  return XpConvertString(Run(this, expression, context));
+  return Run(this, expression, context, [](const TXpXPathResult& r) { return XpConvertString(r); });
 }
 
 double TXpNode::SelectNumber(const std::u16string& expression) {
@@ -79,7 +86,7 @@ double TXpNode::SelectNumber(const std::u16string& expression) {
 
 double TXpNode::SelectNumberContext(const std::u16string& expression, const TXpNodeList* context) {
   if (expression.empty()) return 0;
-  return XpConvertNumber(Run(this, expression, context));
+  return Run(this, expression, context, [](const TXpXPathResult& r) { return XpConvertNumber(r); });
 }
 
 bool TXpNode::SelectBoolean(const std::u16string& expression) {
@@ -88,12 +95,13 @@ bool TXpNode::SelectBoolean(const std::u16string& expression) {
 
 bool TXpNode::SelectBooleanContext(const std::u16string& expression, const TXpNodeList* context) {
   if (expression.empty()) return false;
-  return XpConvertBoolean(Run(this, expression, context));
+  return Run(this, expression, context, [](const TXpXPathResult& r) { return XpConvertBoolean(r); });
 }
 
 int32_t TXpNode::SelectInteger(const std::u16string& expression) {
   if (expression.empty()) return 0;
-  const double n = std::trunc(XpConvertNumber(Run(this, expression, nullptr)));
+  const double n = std::trunc(
+      Run(this, expression, nullptr, [](const TXpXPathResult& r) { return XpConvertNumber(r); }));
   // NaN and numbers beyond the integer range give 0.
   if (!(n >= std::numeric_limits<int32_t>::min() && n <= std::numeric_limits<int32_t>::max())) return 0;
   return static_cast<int32_t>(n);

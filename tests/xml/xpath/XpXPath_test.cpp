@@ -341,6 +341,26 @@ TEST(XPathQuery, Handlers) {
     }
   };
   EXPECT_EQ(r->SelectString(u"a[$n]"), u"y");
+  // Nodes that only the handler's value holds live as long as the result.
+  doc->OnVariableLookup = [&](const std::u16string&, TXpValue& value) {
+    TXpElement* loose = doc->CreateElement(u"loose");
+    loose->CreateChildText(u"free");
+    TXpNodeList list;
+    list.Add(loose);
+    loose->Release();
+    value.SetNodeSet(&list);
+  };
+  std::unique_ptr<TXpNodeList> loose = r->SelectNodes(u"$any");
+  ASSERT_EQ(loose->Length(), 1);
+  EXPECT_EQ(XpStringValue(loose->Item(0)), u"free");
+  EXPECT_EQ(r->SelectString(u"$any"), u"free");
+  doc->OnVariableLookup = [&](const std::u16string& name, TXpValue& value) {
+    if (name == u"n") value.SetNumber(2);
+    if (name == u"set") {
+      std::unique_ptr<TXpNodeList> nodes = r->SelectNodes(u"a");
+      value.SetNodeSet(nodes.get());
+    }
+  };
   EXPECT_EQ(r->SelectNumber(u"count($set/..)"), 1);
   doc->OnFunction = [](TXpNode*, const std::u16string& name, const std::vector<std::u16string>& args,
                        std::u16string& result) {
