@@ -3,7 +3,8 @@
 
   tools/check-layers.py [native build folder]     (default build/native)
 
-Layers from the bottom up: classlib, xml, app/core, framework/core,
+Layers from the bottom up: classlib, xml (xml/dom, then xml/parser, then
+xml/xpath), app/core, framework/core,
 framework/controls3d, framework/tables, components, app/windows and app/forms
 (these two side by side). A file may include headers of its own layer and of
 the layers below it, never of a layer above.
@@ -24,7 +25,9 @@ ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)),
 
 LAYERS = [
     ["classlib"],
-    ["xml"],
+    ["xml/dom"],
+    ["xml/parser"],
+    ["xml/xpath"],
     ["app/core"],
     ["framework/core"],
     ["framework/controls3d"],

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "xml/dom/XpNode.h"
 
@@ -17,6 +18,7 @@ class TXpElementFactory;
 class TXpEntityReference;
 class TXpProcessingInstruction;
 class TXpText;
+class TXpValue;
 
 enum TXpLineBreakMode : int32_t { lbmDefault, lbmCR, lbmCRLF, lbmLF };
 
@@ -25,6 +27,33 @@ enum TXpLineBreakMode : int32_t { lbmDefault, lbmCR, lbmCRLF, lbmLF };
 using TXpElementOutputEvent = std::function<void(TXpDocument* sender, TXpElement* element)>;
 using TXpAttributeOutputEvent =
     std::function<void(TXpDocument* sender, TXpAttribute* attr, bool& skip)>;
+
+// Hooks of XPath queries for what lies outside the tree (see the XPath
+// library): the node current() returns; whether an element is available;
+// format-number(); extension functions (the arguments as texts);
+// function-available() for names the library lacks; key(); the root of a
+// document document() names; system-property() for names the library lacks;
+// variable references.
+using TXpCurrentNodeEvent = std::function<void(TXpDocument* owner, TXpNode*& node)>;
+using TXpElementAvailableEvent =
+    std::function<void(TXpNode* node, const std::u16string& name, bool& available)>;
+using TXpFormatNumberEvent =
+    std::function<void(TXpNode* node, double number, const std::u16string& pattern,
+                       const std::u16string& formatName, std::u16string& result)>;
+using TXpFunctionEvent =
+    std::function<void(TXpNode* node, const std::u16string& name,
+                       const std::vector<std::u16string>& arguments, std::u16string& result)>;
+using TXpFunctionAvailableEvent = std::function<void(const std::u16string& name, bool& available)>;
+// Adds the nodes whose key `name` has `value` to result.
+using TXpKeyLookupEvent = std::function<void(TXpNode* node, const std::u16string& name,
+                                             const std::u16string& value, TXpNodeList* result)>;
+// Sets root to the document (the handler keeps it alive) or leaves it null.
+using TXpResolveDocumentEvent =
+    std::function<void(TXpNode* node, const std::u16string& href, const std::u16string& baseURI,
+                       TXpNode*& root)>;
+using TXpSystemLookupEvent = std::function<void(const std::u16string& name, std::u16string& value)>;
+// Fills value; a value left unset counts as not defined.
+using TXpVariableLookupEvent = std::function<void(const std::u16string& name, TXpValue& value)>;
 
 class TXpDocument : public TXpNode {
 public:
@@ -56,6 +85,16 @@ public:
   TXpElementOutputEvent OnBeforeAttributesOutput;
   TXpElementOutputEvent OnAfterAttributesOutput;
   TXpAttributeOutputEvent OnAttributeOutput;
+
+  TXpCurrentNodeEvent OnCurrentNode;
+  TXpElementAvailableEvent OnElementAvailable;
+  TXpFormatNumberEvent OnFormatNumber;
+  TXpFunctionEvent OnFunction;
+  TXpFunctionAvailableEvent OnFunctionAvailable;
+  TXpKeyLookupEvent OnKeyLookup;
+  TXpResolveDocumentEvent OnResolveDocument;
+  TXpSystemLookupEvent OnSystemProperty;
+  TXpVariableLookupEvent OnVariableLookup;
 
   // --- factory: new nodes owned by this document, no parent, one
   //     reference held by the caller ---

@@ -11,6 +11,10 @@ struct Entry {
 
 // Sorted by identifier.
 constexpr Entry kMessages[] = {
+    {65436, "Unknown operator $%s$"},
+    {65437, "Variable $%s is not defined"},
+    {65438, "Expression nested deeper than %d levels"},
+    {65439, "Division by zero in %s"},
     {65440, "Cannot convert UCS-4 character to ISO-8859-1"},
     {65441, "Cannot convert UCS-4 character to UTF-16"},
     {65442, "Cannot convert UCS-4 character to UTF-8"},

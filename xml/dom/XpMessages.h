@@ -8,6 +8,10 @@
 
 namespace XpRes {
 
+inline constexpr int32_t _sXPathUnknownOperator = 65436;
+inline constexpr int32_t _sXPathUndefinedVariable = 65437;
+inline constexpr int32_t _sXPathDepthLimit = 65438;
+inline constexpr int32_t _sXPathDivisionByZero = 65439;
 inline constexpr int32_t _sUCS_ISOConvertErr = 65440;
 inline constexpr int32_t _sUCS_U16ConvertErr = 65441;
 inline constexpr int32_t _sUCS_U8ConverErr = 65442;

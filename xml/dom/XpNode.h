@@ -13,6 +13,7 @@
 
 class TXpDocument;
 class TXpNamedNodeMap;
+class TXpValue;
 
 // Node types.
 constexpr int32_t ELEMENT_NODE = 1;
@@ -136,6 +137,25 @@ public:
   // Leading and trailing whitespace removed, inner runs made one blank.
   static std::u16string noNormalize(const std::u16string& text);
 
+  // --- XPath queries with this node as context (built by the XPath
+  //     library); an empty expression gives the empty result without
+  //     evaluating. The context list, when given, supplies position() and
+  //     last(). Errors raise TXpXPathException or TXpDOMException. ---
+  // The result with its type, null for an empty expression.
+  std::unique_ptr<TXpValue> Select(const std::u16string& expression,
+                                   const TXpNodeList* context = nullptr);
+  // The nodes of a node-set result in document order (empty otherwise).
+  std::unique_ptr<TXpNodeList> SelectNodes(const std::u16string& expression);
+  // The first node of SelectNodes, or null; it stays in its tree.
+  TXpNode* SelectSingleNode(const std::u16string& expression);
+  std::u16string SelectString(const std::u16string& expression);
+  std::u16string SelectStringContext(const std::u16string& expression, const TXpNodeList* context);
+  double SelectNumber(const std::u16string& expression);
+  double SelectNumberContext(const std::u16string& expression, const TXpNodeList* context);
+  bool SelectBoolean(const std::u16string& expression);
+  bool SelectBooleanContext(const std::u16string& expression, const TXpNodeList* context);
+  int32_t SelectInteger(const std::u16string& expression);
+
   // --- markup (writer) ---
   std::u16string noomGetXpDocument() const;
   void noomGetXpDocument(std::u16string& out) const;
@@ -183,17 +203,19 @@ protected:
 private:
   static const std::u16string& EmptyText();
 
-  std::unique_ptr<TXpNamedNodeMap> FAttributes;
-  TXpNodeList FChildNodes;
-  std::unique_ptr<TMore> FMore;
-  const std::u16string* FNodeName;  // shared (XpNameTable.h) unless FOwnName
-  std::u16string FNodeValue;
-  TXpDocument* FOwnerDocument = nullptr;
-  TXpNode* FParentNode = nullptr;
+  // The fields a walk over the tree reads come first, in the node's first
+  // cache line: type, name, the child list's entries, the parent.
+  int32_t FNodeType = 0;
   // The node's slot in its parent's child list (or attribute map).
   uint32_t FSlot = 0;
-  int32_t FNodeType = 0;
+  const std::u16string* FNodeName;  // shared (XpNameTable.h) unless FOwnName
+  TXpNodeList FChildNodes;
+  TXpNode* FParentNode = nullptr;
   int32_t FRefCount = 1;
   bool FOutputEscaping = true;
   bool FOwnName = false;
+  std::unique_ptr<TXpNamedNodeMap> FAttributes;
+  std::unique_ptr<TMore> FMore;
+  std::u16string FNodeValue;
+  TXpDocument* FOwnerDocument = nullptr;
 };

@@ -65,9 +65,6 @@ protected:
   virtual void nlRemoved(TXpNode*) { nlReordered(); }
   virtual void nlReordered() {}
 
-  // The node whose children (or attributes) this list holds, or null.
-  TXpNode* FOwner = nullptr;
-
 private:
   void QuickSort(std::vector<std::u16string>& keys, int32_t lo, int32_t hi);
   // Records the slots of the entries from..to-1 (owned lists only).
@@ -80,6 +77,10 @@ private:
   // advances FStart.
   std::vector<TXpNode*> FItems;
   size_t FStart = 0;
+
+protected:
+  // The node whose children (or attributes) this list holds, or null.
+  TXpNode* FOwner = nullptr;
 };
 
 template <class Pred>
