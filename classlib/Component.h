@@ -15,6 +15,10 @@ class TComponent : public TPersistent {
   // itself; null means the creator frees it.
   explicit TComponent(TComponent* owner);
   ~TComponent() override;
+  // Published: Name (written in the component's header, not as a
+  // property) and Tag.
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
 
