@@ -439,6 +439,7 @@ void TReader::ReadProperty(TPersistent& instance) {
   }
   FDefName = name;
   FDefFound = false;
+  FDefTopLevel = at == 0;
   target->DefineProperties(*this);
   FDefName.clear();
   if (FDefFound) return;
@@ -573,7 +574,7 @@ void TReader::ResolveFixups() {
 void TReader::DefineProperty(const AnsiString& name, const TReaderProc& readData, const TWriterProc&, bool) {
   if (FDefFound || FDefName.empty() || AnsiCompareText(name, FDefName) != 0) return;
   FDefFound = true;
-  if (IgnoreDefinedProperties || !readData)
+  if ((IgnoreDefinedProperties && FDefTopLevel) || !readData)
     SkipValue();
   else
     readData(*this);
@@ -582,7 +583,7 @@ void TReader::DefineProperty(const AnsiString& name, const TReaderProc& readData
 void TReader::DefineBinaryProperty(const AnsiString& name, const TStreamProc& readData, const TStreamProc&, bool) {
   if (FDefFound || FDefName.empty() || AnsiCompareText(name, FDefName) != 0) return;
   FDefFound = true;
-  if (IgnoreDefinedProperties || !readData) return SkipValue();
+  if ((IgnoreDefinedProperties && FDefTopLevel) || !readData) return SkipValue();
   CheckValue(vaBinary);
   const uint32_t n = ReadLength();
   TMemoryStream data;

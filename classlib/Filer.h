@@ -149,8 +149,9 @@ class TReader : public TFiler {
   // kind, an unknown class): the handler may set `handled`, and the
   // offending value is then skipped; otherwise the fault is raised.
   std::function<void(const AnsiString& message, bool& handled)> OnError;
-  // Data declared through DefineProperty is passed over; only published
-  // properties are read.
+  // Data that the instance being read declares itself (DefineProperties)
+  // is passed over, so that only its published properties are read; the
+  // data of its sub-objects (a string list's entries) is still read.
   bool IgnoreDefinedProperties = false;
 
   void DefineProperty(const AnsiString& name, const TReaderProc& readData, const TWriterProc& writeData,
@@ -195,6 +196,7 @@ class TReader : public TFiler {
   int32_t FDepth = 0;
   AnsiString FDefName;
   bool FDefFound = false;
+  bool FDefTopLevel = false;
 };
 
 // Writes a component in the binary component form; reads one into

@@ -11,6 +11,8 @@
 class TFileSystem : public TComponent {
  public:
   explicit TFileSystem(TComponent* owner) : TComponent(owner) {}
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
   // A stream over the file; null when it cannot be opened.
   virtual std::unique_ptr<TStream> GetFileStream(const AnsiString& name, uint16_t mode) = 0;
   virtual bool FileExists(const AnsiString& name) = 0;
@@ -32,6 +34,8 @@ class TFileSystem : public TComponent {
 class TWin32FileSystem : public TFileSystem {
  public:
   using TFileSystem::TFileSystem;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
   std::unique_ptr<TStream> GetFileStream(const AnsiString& name, uint16_t mode) override;
   bool FileExists(const AnsiString& name) override;
   AnsiString GetTempFileName(const AnsiString& name) override;
@@ -44,9 +48,12 @@ class TWin32FileSystem : public TFileSystem {
 };
 
 // Files are resources of the module `FileName`, named type + "\" + name.
+// Published: FileName.
 class TResFileSystem : public TFileSystem {
  public:
   using TFileSystem::TFileSystem;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
   ~TResFileSystem() override;
   const AnsiString& FileName() const { return FFileName; }
   void SetFileName(const AnsiString& fileName);
