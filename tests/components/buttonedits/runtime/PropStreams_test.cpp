@@ -7,6 +7,7 @@
 #include "classlib/Component.h"
 #include "classlib/StringList.h"
 #include "classlib/TypInfo.h"
+#include "components/buttonedits/runtime/NamedItems.h"
 #include "components/buttonedits/runtime/ObjectStreams.h"
 #include "components/buttonedits/runtime/PropHelpers.h"
 #include "components/buttonedits/runtime/RegistryPersistence.h"
@@ -328,4 +329,36 @@ TEST(ObjectStreams, ComponentsKeepTheirSectionOfTheSettingsFile) {
   EXPECT_FALSE(LoadComponentFromIniFile(back, "Missing"));
   DCIniFileName.clear();
   EXPECT_FALSE(SaveComponentToIniFile(o, "opts"));
+}
+
+TEST(NamedItems, NamesAreFoundWithoutCaseAndTheCollectionTravelsThroughAFile) {
+  auto* owner = new TOpts(nullptr);
+  TDCNamedItems items(owner);
+  std::vector<TCollectionItem*> updates;
+  items.OnUpdate.push_back([&](TCustomDCNamedItems&, TCollectionItem* item) { updates.push_back(item); });
+  auto* a = static_cast<TDCNamedItem*>(items.Add());
+  auto* b = static_cast<TDCNamedItem*>(items.Add());
+  b->SetDisplayName("Zweites");
+  EXPECT_EQ(updates.back(), b);
+  EXPECT_EQ(a->DisplayName(), "TDCNamedItem");  // no name: the inherited one
+  EXPECT_EQ(items.IndexOfName("zweites"), 1);
+  EXPECT_EQ(items.IndexOfName("TDCNamedItem"), 0);
+  EXPECT_EQ(items.IndexOfName("drittes"), -1);
+  EXPECT_EQ(items.IndexOf(b), 1);
+  a->Assign(*b);
+  EXPECT_EQ(a->StoredDisplayName(), "Zweites");
+
+  TempFolder dir;
+  const AnsiString file = dir.Path() + "/items.bin";
+  items.SaveToFile(file);
+  TDCNamedItems back(nullptr);
+  back.Add();
+  back.LoadFromFile(file);
+  ASSERT_EQ(back.Count(), 2);
+  EXPECT_EQ(back.Items(1)->DisplayName(), "Zweites");
+
+  EXPECT_EQ(items.GetOwner(), owner);
+  delete owner;  // the collection forgets its owner
+  EXPECT_EQ(items.Owner(), nullptr);
+  EXPECT_EQ(items.GetOwner(), nullptr);
 }
