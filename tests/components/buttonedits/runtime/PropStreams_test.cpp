@@ -8,7 +8,9 @@
 #include "classlib/StringList.h"
 #include "classlib/TypInfo.h"
 #include "components/buttonedits/runtime/NamedItems.h"
+#include "components/buttonedits/runtime/ObjectParams.h"
 #include "components/buttonedits/runtime/ObjectStreams.h"
+#include "components/buttonedits/runtime/OptionExt.h"
 #include "components/buttonedits/runtime/PropHelpers.h"
 #include "components/buttonedits/runtime/RegistryPersistence.h"
 #include "components/buttonedits/runtime/RegValueStore.h"
@@ -361,4 +363,75 @@ TEST(NamedItems, NamesAreFoundWithoutCaseAndTheCollectionTravelsThroughAFile) {
   delete owner;  // the collection forgets its owner
   EXPECT_EQ(items.Owner(), nullptr);
   EXPECT_EQ(items.GetOwner(), nullptr);
+}
+
+namespace {
+
+class TEditorOptions : public TOptionExt {
+ public:
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
+  int32_t TabSize() const { return FTabSize; }
+  void SetTabSize(int32_t v) { FTabSize = v; }
+  const AnsiString& FontName() const { return FFontName; }
+  void SetFontName(const AnsiString& v) { FFontName = v; }
+  int Updates = 0;
+  void Update() override {
+    TOptionExt::Update();
+    if (UpdateCount() == 0) ++Updates;
+  }
+
+ private:
+  int32_t FTabSize = 8;
+  AnsiString FFontName = "Courier";
+};
+
+const TPropInfo kEditorOptionsProps[] = {
+    OrdProp<&TEditorOptions::TabSize, &TEditorOptions::SetTabSize>("TabSize", TypeInfoInteger(), 8),
+    StrProp<&TEditorOptions::FontName, &TEditorOptions::SetFontName>("FontName"),
+};
+const TClassInfo TEditorOptions::Info{"TEditorOptions", "Test", &TOptionExt::Info, kEditorOptionsProps};
+
+int initialised = 0;
+void CountInit(TOptionExt&) { ++initialised; }
+
+}  // namespace
+
+TEST_F(MemoryRegistry, OptionObjectsKeepTheirValuesUnderTheirKeyAndFeedTheirControl) {
+  TEditorOptions o;
+  EXPECT_EQ(o.GetKey(), "EditorOptions");
+  o.SetTabSize(2);
+  o.SaveConfig();
+  EXPECT_TRUE(RegValueExists("EditorOptions\\TabSize"));
+
+  TEditorOptions shown;
+  RegisterOptionControl("TEditorOptions", &shown);
+  TEditorOptions loaded;
+  loaded.LoadConfig();
+  EXPECT_EQ(loaded.TabSize(), 2);
+  EXPECT_EQ(loaded.Updates, 1);           // one Update for the whole load
+  EXPECT_EQ(shown.TabSize(), 2);          // Update showed the values in the control
+  shown.SetFontName("Arial");
+  loaded.ApplyOptions();
+  EXPECT_EQ(loaded.FontName(), "Arial");
+  UnRegisterOptionControl("TEditorOptions");
+  EXPECT_TRUE(loaded.CreatedWithoutControl());
+
+  TempFolder dir;
+  DCIniFileName = dir.Path() + "/opts.ini";
+  DCUseIniFile = true;
+  loaded.SaveConfig();
+  TEditorOptions fromIni;
+  fromIni.LoadConfig();
+  DCUseIniFile = false;
+  DCIniFileName.clear();
+  EXPECT_EQ(fromIni.FontName(), "Arial");
+
+  RegisterOptionsInitializator(CountInit);
+  TOptionExt* listed = OptionExtList().Add(std::make_unique<TEditorOptions>());
+  UnRegisterOptionsInitializator(CountInit);
+  EXPECT_EQ(initialised, 1);
+  EXPECT_EQ(GetOptionsByClass("teditoroptions"), listed);
+  EXPECT_NE(GetItemEqual("TEditorOptions", "Environment.Options", Variant::Integer(123)), nullptr);
+  OptionExtList().Clear();
 }
