@@ -64,4 +64,14 @@ void FreeResourceModule(void* module);
 bool ReadModuleResource(void* module, int32_t type, const AnsiString& typeName, const AnsiString& resName,
                         std::vector<uint8_t>& data);
 
+// The folder of the running program, with its trailing separator.
+AnsiString ExeFolder();
+// A new GUID in registry form ("{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}").
+AnsiString NewGuidText();
+
+// Writes a resource into the module file (replacing one of the same type,
+// name and language); false when that failed (natively always).
+bool UpdateModuleResource(const AnsiString& fileName, int32_t type, const AnsiString& typeName,
+                          const AnsiString& resName, const void* data, uint32_t size, uint16_t language);
+
 }  // namespace filecalls

@@ -97,13 +97,53 @@ bool TResFileSystem::FileExists(const AnsiString& name) {
 }
 
 std::unique_ptr<TStream> TResFileSystem::GetFileStream(const AnsiString& name, uint16_t mode) {
-  if ((mode & 3) != fmOpenRead || mode == fmCreate) return nullptr;
+  if ((mode & 3) != fmOpenRead || mode == fmCreate) {
+    auto stream = std::make_unique<TResWriteStream>(*this, name);
+    // Read-write access starts with the present data.
+    std::vector<uint8_t> data;
+    if (mode != fmCreate && ReadResource(name, data) && !data.empty()) {
+      stream->WriteBuffer(data.data(), static_cast<int32_t>(data.size()));
+      stream->SetPosition(0);
+    }
+    return stream;
+  }
   std::vector<uint8_t> data;
   if (!ReadResource(name, data)) return nullptr;
   auto stream = std::make_unique<TMemoryStream>();
   if (!data.empty()) stream->WriteBuffer(data.data(), static_cast<int32_t>(data.size()));
   stream->SetPosition(0);
   return stream;
+}
+
+TResWriteStream::TResWriteStream(TResFileSystem& fileSystem, const AnsiString& name)
+    : FFileSystem(fileSystem), FName(name) {}
+
+TResWriteStream::~TResWriteStream() {
+  if (!FCommitted) Commit();
+}
+
+bool TResWriteStream::Commit() {
+  FCommitted = true;
+  AnsiString n = FName, typeName, resName;
+  int32_t type;
+  TResFileSystem::SplitFileName(n, type, typeName, resName);
+  if (resName.empty()) return false;
+  FFileSystem.CloseModule();
+  return ResourceUpdate(FFileSystem.FileName(), type, typeName, resName, static_cast<uint32_t>(Size()), Memory());
+}
+
+bool ResourceUpdate(const AnsiString& moduleFile, int32_t type, const AnsiString& typeName, const AnsiString& name,
+                    uint32_t size, const void* data, uint16_t language) {
+  return filecalls::UpdateModuleResource(moduleFile, type, typeName, name, data, size, language);
+}
+
+bool IsFormInResource(const AnsiString& moduleFile, const AnsiString& formName) {
+  TResFileSystem fs(nullptr);
+  fs.SetFileName(moduleFile);
+  auto stream = fs.GetFileStream("RT_RCDATA\\" + formName, fmOpenRead);
+  if (!stream) return false;
+  char sig[4];
+  return stream->Read(sig, 4) == 4 && AnsiString(sig, 4) == "TPF0";
 }
 
 // The descriptor is the file system in the binary component form.
