@@ -30,6 +30,8 @@ bool FileExists(const AnsiString& path);
 // Attributes of an existing file or folder; false when there is none.
 bool GetAttributes(const AnsiString& path, uint32_t& attributes);
 bool SetReadOnly(const AnsiString& path, bool readOnly);
+// All attribute bits on Windows; natively only faReadOnly counts.
+bool SetAttributes(const AnsiString& path, uint32_t attributes);
 bool CreateDir(const AnsiString& path);
 bool RemoveFile(const AnsiString& path);
 bool RenameFile(const AnsiString& oldName, const AnsiString& newName);

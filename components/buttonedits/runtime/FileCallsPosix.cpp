@@ -143,6 +143,10 @@ void* LoadResourceModule(const AnsiString&) { return nullptr; }
 void FreeResourceModule(void*) {}
 bool ReadModuleResource(void*, int32_t, const AnsiString&, const AnsiString&, std::vector<uint8_t>&) { return false; }
 
+bool SetAttributes(const AnsiString& path, uint32_t attributes) {
+  return SetReadOnly(path, (attributes & faReadOnly) != 0);
+}
+
 AnsiString ExeFolder() {
   char path[4096];
   const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);

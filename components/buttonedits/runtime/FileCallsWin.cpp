@@ -125,6 +125,10 @@ bool ReadModuleResource(void* module, int32_t type, const AnsiString& typeName, 
   return true;
 }
 
+bool SetAttributes(const AnsiString& path, uint32_t attributes) {
+  return ::SetFileAttributesA(path.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL) != 0;
+}
+
 AnsiString ExeFolder() {
   char path[MAX_PATH] = {};
   const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);

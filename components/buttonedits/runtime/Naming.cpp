@@ -87,6 +87,10 @@ void RegisterVerb(const AnsiString& name, TVerbStateProc state, TVerbExecuteProc
   Verbs()[AnsiUpperCase(name)] = Verb{std::move(state), std::move(execute)};
 }
 
+void RegisterVerbArray(std::span<const TVerbEntry> verbs) {
+  for (const TVerbEntry& v : verbs) RegisterVerb(v.Name, v.State, v.Execute);
+}
+
 bool GetVerbProcAddr(const AnsiString& name, TVerbStateProc& state, TVerbExecuteProc& execute) {
   auto it = Verbs().find(AnsiUpperCase(name));
   if (it == Verbs().end()) return false;

@@ -43,6 +43,12 @@ void SafeRegisterClasses(std::span<const TClassInfo* const> classes);
 using TVerbStateProc = std::function<uint32_t()>;
 using TVerbExecuteProc = std::function<void()>;
 void RegisterVerb(const AnsiString& name, TVerbStateProc state, TVerbExecuteProc execute);
+struct TVerbEntry {
+  AnsiString Name;
+  TVerbStateProc State;
+  TVerbExecuteProc Execute;
+};
+void RegisterVerbArray(std::span<const TVerbEntry> verbs);
 bool GetVerbProcAddr(const AnsiString& name, TVerbStateProc& state, TVerbExecuteProc& execute);
 // Runs the verb's action; false when no verb has that name.
 bool CallVerbByName(const AnsiString& name);

@@ -57,6 +57,9 @@ void ShowInspector();
 void ShowInspectorEx(uintptr_t flag);
 void HideInspector();
 void NotifyDestroy(void* object);
+// The same for a list of objects, passed as the second parameter (nothing
+// for null).
+void NotifyDestroyObjects(const void* list);
 
 // An event method: a routine bound to the object it belongs to.
 struct TNotifierMethod {
