@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "classlib/Component.h"
+#include "classlib/Button.h"
 #include "components/buttonedits/runtime/SimpleParser.h"
+#include "components/buttonedits/runtime/StandardButtons.h"
 
 namespace {
 
@@ -115,4 +117,23 @@ TEST(SimpleParser, ColoursALineAndForgetsListenersThatGo) {
   EXPECT_EQ(plain, 0);
   parser.NotifyDestroying();
   EXPECT_EQ(stays.Heard.size(), 1u);
+}
+
+TEST(StandardButtons, HidingHelpMovesCancelAndOkIntoItsPlaceOnce) {
+  TButton ok(nullptr), cancel(nullptr), help(nullptr);
+  ok.SetLeft(10);
+  cancel.SetLeft(100);
+  help.SetLeft(190);
+  help.SetVisible(true);
+  UpdateStandardButtons(&ok, &cancel, &help);
+  EXPECT_TRUE(help.Visible());
+  EXPECT_EQ(cancel.Left(), 100);
+  ShowStandardHelpButton = false;
+  UpdateStandardButtons(&ok, &cancel, &help);
+  UpdateStandardButtons(&ok, &cancel, &help);
+  ShowStandardHelpButton = true;
+  EXPECT_FALSE(help.Visible());
+  EXPECT_EQ(cancel.Left(), 190);
+  EXPECT_EQ(ok.Left(), 100);
+  UpdateStandardButtons(nullptr, nullptr, nullptr);
 }
