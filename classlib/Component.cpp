@@ -1,6 +1,21 @@
 #include "classlib/Component.h"
 
+#include "classlib/TypInfo.h"
+
 #include <algorithm>
+
+namespace {
+const TPropInfo kComponentProps[] = {
+    [] {
+      TPropInfo p = StrProp<&TComponent::Name, &TComponent::SetName>("Name");
+      p.Stored = [](const TObject&) { return false; };
+      return p;
+    }(),
+    OrdProp<&TComponent::Tag, &TComponent::SetTag>("Tag", TypeInfoInteger(), 0),
+};
+}  // namespace
+
+const TClassInfo TComponent::Info = PublishClass<TComponent>("TComponent", "Classes", TPersistent::Info, kComponentProps);
 
 TComponent::TComponent(TComponent* owner) {
   if (owner) owner->InsertComponent(this);

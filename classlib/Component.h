@@ -15,6 +15,10 @@ class TComponent : public TPersistent {
   // itself; null means the creator frees it.
   explicit TComponent(TComponent* owner);
   ~TComponent() override;
+  // Published: Name (written in the component's header, not as a
+  // property) and Tag.
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
 
@@ -23,6 +27,9 @@ class TComponent : public TPersistent {
   virtual void SetName(const AnsiString& name) { FName = name; }
   intptr_t Tag() const { return FTag; }
   void SetTag(intptr_t tag) { FTag = tag; }
+  // Where design tools placed a component that has no window of its own.
+  int32_t DesignInfo() const { return FDesignInfo; }
+  void SetDesignInfo(int32_t info) { FDesignInfo = info; }
 
   int32_t ComponentCount() const { return static_cast<int32_t>(FComponents.size()); }
   // Null outside 0..ComponentCount()-1.
@@ -54,6 +61,7 @@ class TComponent : public TPersistent {
   TComponent* FOwner = nullptr;
   AnsiString FName;
   intptr_t FTag = 0;
+  int32_t FDesignInfo = 0;
   std::vector<TComponent*> FComponents;
   std::vector<TComponent*> FFreeNotifies;
   bool FDestroying = false;

@@ -1,5 +1,8 @@
 #include "classlib/StringList.h"
 
+#include "classlib/Filer.h"
+#include "classlib/TypInfo.h"
+
 #include <algorithm>
 
 #include "classlib/Exception.h"
@@ -166,4 +169,24 @@ void TStringList::SetCaseSensitive(bool value) {
 int TStringList::CompareStrings(const AnsiString& a, const AnsiString& b) const {
   if (FCaseSensitive) return a.compare(b);
   return TStrings::CompareStrings(a, b);
+}
+
+const TClassInfo TStrings::Info{"TStrings", "Classes", &TPersistent::Info, {}};
+const TClassInfo TStringList::Info{"TStringList", "Classes", &TStrings::Info, {}};
+
+void TStrings::DefineProperties(TFiler& filer) {
+  filer.DefineProperty(
+      "Strings",
+      [this](TReader& reader) {
+        reader.ReadListBegin();
+        Clear();
+        while (!reader.EndOfList()) Add(reader.ReadString());
+        reader.ReadListEnd();
+      },
+      [this](TWriter& writer) {
+        writer.WriteListBegin();
+        for (int32_t i = 0; i < Count(); ++i) writer.WriteString(Strings(i));
+        writer.WriteListEnd();
+      },
+      Count() > 0);
 }

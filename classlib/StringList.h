@@ -9,6 +9,10 @@
 
 class TStrings : public TPersistent {
  public:
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
+  // Streams the entries as the list "Strings".
+  void DefineProperties(TFiler& filer) override;
   virtual int32_t Count() const = 0;
   // Index outside 0..Count()-1 raises EListError.
   virtual AnsiString Strings(int32_t index) const = 0;
@@ -44,6 +48,8 @@ enum TDuplicates { dupIgnore, dupAccept, dupError };
 
 class TStringList : public TStrings {
  public:
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
   int32_t Count() const override { return static_cast<int32_t>(FItems.size()); }
   AnsiString Strings(int32_t index) const override;
   void PutString(int32_t index, const AnsiString& s) override;

@@ -30,6 +30,8 @@ bool FileExists(const AnsiString& path);
 // Attributes of an existing file or folder; false when there is none.
 bool GetAttributes(const AnsiString& path, uint32_t& attributes);
 bool SetReadOnly(const AnsiString& path, bool readOnly);
+// All attribute bits on Windows; natively only faReadOnly counts.
+bool SetAttributes(const AnsiString& path, uint32_t attributes);
 bool CreateDir(const AnsiString& path);
 bool RemoveFile(const AnsiString& path);
 bool RenameFile(const AnsiString& oldName, const AnsiString& newName);
@@ -63,5 +65,15 @@ void FreeResourceModule(void* module);
 // `typeName` when `type` is 0); false when the module does not hold it.
 bool ReadModuleResource(void* module, int32_t type, const AnsiString& typeName, const AnsiString& resName,
                         std::vector<uint8_t>& data);
+
+// The folder of the running program, with its trailing separator.
+AnsiString ExeFolder();
+// A new GUID in registry form ("{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}").
+AnsiString NewGuidText();
+
+// Writes a resource into the module file (replacing one of the same type,
+// name and language); false when that failed (natively always).
+bool UpdateModuleResource(const AnsiString& fileName, int32_t type, const AnsiString& typeName,
+                          const AnsiString& resName, const void* data, uint32_t size, uint16_t language);
 
 }  // namespace filecalls

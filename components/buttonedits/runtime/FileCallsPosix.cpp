@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstdio>
 #include <memory>
+#include <random>
 
 namespace filecalls {
 namespace {
@@ -141,5 +142,34 @@ bool ForEachEntry(const AnsiString& pathWithMask, uint32_t attributes,
 void* LoadResourceModule(const AnsiString&) { return nullptr; }
 void FreeResourceModule(void*) {}
 bool ReadModuleResource(void*, int32_t, const AnsiString&, const AnsiString&, std::vector<uint8_t>&) { return false; }
+
+bool SetAttributes(const AnsiString& path, uint32_t attributes) {
+  return SetReadOnly(path, (attributes & faReadOnly) != 0);
+}
+
+AnsiString ExeFolder() {
+  char path[4096];
+  const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+  if (n <= 0) return "./";
+  AnsiString p(path, static_cast<size_t>(n));
+  return p.substr(0, p.rfind('/') + 1);
+}
+
+AnsiString NewGuidText() {
+  std::random_device rd;
+  uint8_t b[16];
+  for (auto& x : b) x = static_cast<uint8_t>(rd());
+  b[6] = static_cast<uint8_t>((b[6] & 0x0F) | 0x40);  // version 4
+  b[8] = static_cast<uint8_t>((b[8] & 0x3F) | 0x80);
+  char text[40];
+  std::snprintf(text, sizeof text, "{%02X%02X%02X%02X-%02X%02X-%02X%02X-%02X%02X-%02X%02X%02X%02X%02X%02X}", b[0], b[1],
+                b[2], b[3], b[4], b[5], b[6], b[7], b[8], b[9], b[10], b[11], b[12], b[13], b[14], b[15]);
+  return text;
+}
+
+bool UpdateModuleResource(const AnsiString&, int32_t, const AnsiString&, const AnsiString&, const void*, uint32_t,
+                          uint16_t) {
+  return false;
+}
 
 }  // namespace filecalls

@@ -1,6 +1,9 @@
 #include "components/buttonedits/runtime/FileCalls.h"
 
 #include <windows.h>
+#include <objbase.h>
+
+#include <cstdio>
 
 #include <memory>
 #include <string>
@@ -120,6 +123,42 @@ bool ReadModuleResource(void* module, int32_t type, const AnsiString& typeName, 
   const auto* b = static_cast<const uint8_t*>(bytes);
   data.assign(b, b + size);
   return true;
+}
+
+bool SetAttributes(const AnsiString& path, uint32_t attributes) {
+  return ::SetFileAttributesA(path.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL) != 0;
+}
+
+AnsiString ExeFolder() {
+  char path[MAX_PATH] = {};
+  const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  AnsiString p(path, n);
+  return p.substr(0, p.find_last_of("\\/:") + 1);
+}
+
+AnsiString NewGuidText() {
+  GUID g;
+  if (::CoCreateGuid(&g) != S_OK) return AnsiString();
+  char text[40];
+  std::snprintf(text, sizeof text, "{%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
+                static_cast<unsigned long>(g.Data1), g.Data2, g.Data3, g.Data4[0], g.Data4[1], g.Data4[2],
+                g.Data4[3], g.Data4[4], g.Data4[5], g.Data4[6], g.Data4[7]);
+  return text;
+}
+
+bool UpdateModuleResource(const AnsiString& fileName, int32_t type, const AnsiString& typeName,
+                          const AnsiString& resName, const void* data, uint32_t size, uint16_t language) {
+  const bool numeric = !resName.empty() && resName.size() < 6 &&
+                       resName.find_first_not_of("0123456789") == AnsiString::npos && std::stoi(resName) < 65536;
+  LPCSTR name = numeric ? MAKEINTRESOURCEA(std::stoi(resName)) : resName.c_str();
+  LPCSTR kind = type ? MAKEINTRESOURCEA(type) : typeName.c_str();
+  HANDLE update = ::BeginUpdateResourceA(fileName.c_str(), FALSE);
+  if (!update) return false;
+  if (!::UpdateResourceA(update, kind, name, language, const_cast<void*>(data), size)) {
+    ::EndUpdateResourceA(update, TRUE);
+    return false;
+  }
+  return ::EndUpdateResourceA(update, FALSE) != 0;
 }
 
 }  // namespace filecalls

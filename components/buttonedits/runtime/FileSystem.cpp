@@ -1,5 +1,8 @@
 #include "components/buttonedits/runtime/FileSystem.h"
 
+#include "classlib/Filer.h"
+#include "classlib/TypInfo.h"
+
 #include <iterator>
 #include <map>
 #include <vector>
@@ -94,7 +97,16 @@ bool TResFileSystem::FileExists(const AnsiString& name) {
 }
 
 std::unique_ptr<TStream> TResFileSystem::GetFileStream(const AnsiString& name, uint16_t mode) {
-  if ((mode & 3) != fmOpenRead || mode == fmCreate) return nullptr;
+  if ((mode & 3) != fmOpenRead || mode == fmCreate) {
+    auto stream = std::make_unique<TResWriteStream>(*this, name);
+    // Read-write access starts with the present data.
+    std::vector<uint8_t> data;
+    if (mode != fmCreate && ReadResource(name, data) && !data.empty()) {
+      stream->WriteBuffer(data.data(), static_cast<int32_t>(data.size()));
+      stream->SetPosition(0);
+    }
+    return stream;
+  }
   std::vector<uint8_t> data;
   if (!ReadResource(name, data)) return nullptr;
   auto stream = std::make_unique<TMemoryStream>();
@@ -103,28 +115,39 @@ std::unique_ptr<TStream> TResFileSystem::GetFileStream(const AnsiString& name, u
   return stream;
 }
 
-// The descriptor is the file system in the binary component form: the
-// signature, class name, component name, its one property and the two end
-// markers.
+TResWriteStream::TResWriteStream(TResFileSystem& fileSystem, const AnsiString& name)
+    : FFileSystem(fileSystem), FName(name) {}
+
+TResWriteStream::~TResWriteStream() {
+  if (!FCommitted) Commit();
+}
+
+bool TResWriteStream::Commit() {
+  FCommitted = true;
+  AnsiString n = FName, typeName, resName;
+  int32_t type;
+  TResFileSystem::SplitFileName(n, type, typeName, resName);
+  if (resName.empty()) return false;
+  FFileSystem.CloseModule();
+  return ResourceUpdate(FFileSystem.FileName(), type, typeName, resName, static_cast<uint32_t>(Size()), Memory());
+}
+
+bool ResourceUpdate(const AnsiString& moduleFile, int32_t type, const AnsiString& typeName, const AnsiString& name,
+                    uint32_t size, const void* data, uint16_t language) {
+  return filecalls::UpdateModuleResource(moduleFile, type, typeName, name, data, size, language);
+}
+
+bool IsFormInResource(const AnsiString& moduleFile, const AnsiString& formName) {
+  TResFileSystem fs(nullptr);
+  fs.SetFileName(moduleFile);
+  auto stream = fs.GetFileStream("RT_RCDATA\\" + formName, fmOpenRead);
+  if (!stream) return false;
+  char sig[4];
+  return stream->Read(sig, 4) == 4 && AnsiString(sig, 4) == "TPF0";
+}
+
+// The descriptor is the file system in the binary component form.
 namespace {
-
-constexpr char kSignature[] = "TPF0";
-constexpr uint8_t vaString = 6;
-constexpr uint8_t vaLString = 12;
-
-void PutShort(AnsiString& out, const AnsiString& s) {
-  out += static_cast<char>(s.size());
-  out += s;
-}
-
-bool GetShort(const AnsiString& in, size_t& at, AnsiString& s) {
-  if (at >= in.size()) return false;
-  const size_t n = static_cast<uint8_t>(in[at++]);
-  if (at + n > in.size()) return false;
-  s = in.substr(at, n);
-  at += n;
-  return true;
-}
 
 struct CacheItem {
   std::unique_ptr<TFileSystem> FileSystem;
@@ -139,56 +162,46 @@ std::map<AnsiString, CacheItem>& Cache() {
 [[noreturn]] void BadDescriptor() { throw EReadError(LoadResString(dcconsts::_SErrBadPropStream)); }
 
 std::unique_ptr<TFileSystem> ReadDescriptor(const AnsiString& d) {
-  size_t at = 4;
-  AnsiString cls, name, prop;
-  if (d.compare(0, 4, kSignature) != 0 || !GetShort(d, at, cls) || !GetShort(d, at, name)) BadDescriptor();
-  if (cls != "TResFileSystem") BadDescriptor();
-  auto fs = std::make_unique<TResFileSystem>(nullptr);
-  while (at < d.size() && d[at] != 0) {
-    if (!GetShort(d, at, prop) || at >= d.size()) BadDescriptor();
-    const auto kind = static_cast<uint8_t>(d[at++]);
-    AnsiString value;
-    if (kind == vaString) {
-      if (!GetShort(d, at, value)) BadDescriptor();
-    } else if (kind == vaLString) {
-      if (at + 4 > d.size()) BadDescriptor();
-      const uint32_t n = uint32_t(uint8_t(d[at])) | uint32_t(uint8_t(d[at + 1])) << 8 |
-                         uint32_t(uint8_t(d[at + 2])) << 16 | uint32_t(uint8_t(d[at + 3])) << 24;
-      at += 4;
-      if (n > d.size() - at) BadDescriptor();
-      value = d.substr(at, n);
-      at += n;
-    } else {
-      BadDescriptor();
-    }
-    if (prop == "FileName") fs->SetFileName(value);
+  TMemoryStream s;
+  s.WriteBuffer(d.data(), static_cast<int32_t>(d.size()));
+  s.SetPosition(0);
+  std::unique_ptr<TComponent> read;
+  try {
+    read.reset(ReadComponentFromStream(s, nullptr));
+  } catch (const Exception&) {
+    BadDescriptor();
   }
-  if (d.size() - at != 2 || d[at] != 0 || d[at + 1] != 0) BadDescriptor();
-  fs->SetName(name);
-  return fs;
+  auto* fs = dynamic_cast<TFileSystem*>(read.get());
+  if (!fs || s.Position() != s.Size()) BadDescriptor();
+  read.release();
+  return std::unique_ptr<TFileSystem>(fs);
 }
+
+const TPropInfo kResFileSystemProps[] = {
+    StrProp<&TResFileSystem::FileName, &TResFileSystem::SetFileName>("FileName"),
+};
 
 }  // namespace
 
+const TClassInfo TFileSystem::Info = PublishClass<TFileSystem>("TFileSystem", "dcsystem", TComponent::Info, {});
+const TClassInfo TWin32FileSystem::Info =
+    PublishClass<TWin32FileSystem>("TWin32FileSystem", "dcsystem", TFileSystem::Info, {});
+const TClassInfo TResFileSystem::Info =
+    PublishClass<TResFileSystem>("TResFileSystem", "dcsystem", TFileSystem::Info, kResFileSystemProps);
+
+namespace {
+// The file-system classes are known to the streaming from the start.
+const bool kRegistered = [] {
+  RegisterStreamClass(TWin32FileSystem::Info);
+  RegisterStreamClass(TResFileSystem::Info);
+  return true;
+}();
+}  // namespace
+
 AnsiString TResFileSystem::Descriptor() const {
-  AnsiString out = kSignature;
-  PutShort(out, "TResFileSystem");
-  PutShort(out, Name());
-  if (!FFileName.empty()) {
-    PutShort(out, "FileName");
-    if (FFileName.size() < 256) {
-      out += static_cast<char>(vaString);
-      PutShort(out, FFileName);
-    } else {
-      out += static_cast<char>(vaLString);
-      const auto n = static_cast<uint32_t>(FFileName.size());
-      for (int i = 0; i < 4; ++i) out += static_cast<char>(n >> (8 * i));
-      out += FFileName;
-    }
-  }
-  out += '\0';
-  out += '\0';
-  return out;
+  TMemoryStream s;
+  WriteComponentToStream(s, const_cast<TResFileSystem&>(*this));
+  return AnsiString(static_cast<const char*>(s.Memory()), static_cast<size_t>(s.Size()));
 }
 
 TFileSystem& Win32FileSystem() {

@@ -11,6 +11,8 @@
 class TFileSystem : public TComponent {
  public:
   explicit TFileSystem(TComponent* owner) : TComponent(owner) {}
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
   // A stream over the file; null when it cannot be opened.
   virtual std::unique_ptr<TStream> GetFileStream(const AnsiString& name, uint16_t mode) = 0;
   virtual bool FileExists(const AnsiString& name) = 0;
@@ -32,6 +34,8 @@ class TFileSystem : public TComponent {
 class TWin32FileSystem : public TFileSystem {
  public:
   using TFileSystem::TFileSystem;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
   std::unique_ptr<TStream> GetFileStream(const AnsiString& name, uint16_t mode) override;
   bool FileExists(const AnsiString& name) override;
   AnsiString GetTempFileName(const AnsiString& name) override;
@@ -44,9 +48,12 @@ class TWin32FileSystem : public TFileSystem {
 };
 
 // Files are resources of the module `FileName`, named type + "\" + name.
+// Published: FileName.
 class TResFileSystem : public TFileSystem {
  public:
   using TFileSystem::TFileSystem;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
   ~TResFileSystem() override;
   const AnsiString& FileName() const { return FFileName; }
   void SetFileName(const AnsiString& fileName);
@@ -57,22 +64,46 @@ class TResFileSystem : public TFileSystem {
   // (`typeName`, with `type` 0); the rest is the resource name.
   static void SplitFileName(AnsiString& name, int32_t& type, AnsiString& typeName, AnsiString& resName);
 
-  // Read-only: a stream over the resource's data, null when absent or when
-  // opened for writing.
+  // A stream over the resource's data (null when absent); opened for
+  // writing (fmCreate, or write access) a TResWriteStream that stores what
+  // was written into the module when it is freed.
   std::unique_ptr<TStream> GetFileStream(const AnsiString& name, uint16_t mode) override;
   bool FileExists(const AnsiString& name) override;
   int32_t GetFileSystemLevel() override { return 1; }
   AnsiString Descriptor() const override;
-
- private:
   bool OpenModule();
   void CloseModule();
+
+ private:
   // The resource's bytes; false when the module does not hold it.
   bool ReadResource(const AnsiString& name, std::vector<uint8_t>& data);
 
   AnsiString FFileName;
   void* FModule = nullptr;
 };
+
+// Collects what is written to a resource "file" and stores it into the
+// module (ResourceUpdate) when it is freed; the file system's module is
+// closed for the update.
+class TResWriteStream : public TMemoryStream {
+ public:
+  TResWriteStream(TResFileSystem& fileSystem, const AnsiString& name);
+  ~TResWriteStream() override;
+  // Stores the data now; false when the module could not be updated.
+  bool Commit();
+
+ private:
+  TResFileSystem& FFileSystem;
+  AnsiString FName;
+  bool FCommitted = false;
+};
+
+// Writes a resource (numeric `type`, or the custom type `typeName` when it
+// is 0) into the module file; true when it was written.
+bool ResourceUpdate(const AnsiString& moduleFile, int32_t type, const AnsiString& typeName, const AnsiString& name,
+                    uint32_t size, const void* data, uint16_t language = 0);
+// Whether the module holds a streamed form of that name (RCDATA).
+bool IsFormInResource(const AnsiString& moduleFile, const AnsiString& formName);
 
 // The standard resource type of a name such as "BITMAP" or "RT_BITMAP"
 // (ids 1 to 24 as Windows numbers them, RT_GROUP_ICON 14, RT_VERSION 16);

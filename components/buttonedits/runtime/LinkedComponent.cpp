@@ -1,6 +1,15 @@
 #include "components/buttonedits/runtime/LinkedComponent.h"
 
+#include "classlib/TypInfo.h"
 #include "components/buttonedits/runtime/FreeNotification.h"
+
+namespace {
+const TClassTypeInfo kPersistentType(TPersistent::Info);
+const TPropInfo kPersHolderProps[] = {ObjProp<&TPersHolder::Persistent>("Persistent", kPersistentType)};
+}  // namespace
+
+const TClassInfo TPersHolder::Info =
+    PublishClass<TPersHolder>("TPersHolder", "dclib", TComponent::Info, kPersHolderProps);
 
 TDCLinkedComponent::TDCLinkedComponent(TComponent* owner) : TComponent(owner) { SetLink(owner); }
 

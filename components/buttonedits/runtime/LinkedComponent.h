@@ -22,9 +22,13 @@ class TDCLinkedComponent : public TComponent {
   TObject* FLink = nullptr;
 };
 
+// Publishes the object it carries as "Persistent", so that the object's
+// own published properties are streamed as "Persistent.<name>".
 class TPersHolder : public TComponent {
  public:
   explicit TPersHolder(TComponent* owner) : TComponent(owner) { SetName("PersHolder"); }
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
   TPersistent* Persistent() const { return FPersistent; }
   void SetPersistent(TPersistent* persistent) { FPersistent = persistent; }
 

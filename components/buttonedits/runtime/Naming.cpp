@@ -4,17 +4,13 @@
 #include <map>
 
 #include "classlib/Format.h"
+#include "classlib/TypInfo.h"
 
 namespace {
 
 TFindGlobalComponent& FindGlobal() {
   static TFindGlobalComponent proc;
   return proc;
-}
-
-std::map<AnsiString, TComponentFactory>& Classes() {
-  static std::map<AnsiString, TComponentFactory> classes;
-  return classes;
 }
 
 struct Verb {
@@ -80,19 +76,19 @@ AnsiString BuildCompName(const TComponent* component) {
   return path;
 }
 
-bool SafeRegisterClass(const AnsiString& className, TComponentFactory factory) {
-  return Classes().emplace(className, std::move(factory)).second;
-}
+bool SafeRegisterClass(const TClassInfo& cls) { return !GetClass(cls.ClassName) && RegisterStreamClass(cls); }
 
-TComponentFactory FindRegisteredClass(const AnsiString& className) {
-  auto it = Classes().find(className);
-  return it == Classes().end() ? TComponentFactory() : it->second;
+void SafeRegisterClasses(std::span<const TClassInfo* const> classes) {
+  for (const TClassInfo* cls : classes)
+    if (cls) SafeRegisterClass(*cls);
 }
-
-int32_t RegisteredClassCount() { return static_cast<int32_t>(Classes().size()); }
 
 void RegisterVerb(const AnsiString& name, TVerbStateProc state, TVerbExecuteProc execute) {
   Verbs()[AnsiUpperCase(name)] = Verb{std::move(state), std::move(execute)};
+}
+
+void RegisterVerbArray(std::span<const TVerbEntry> verbs) {
+  for (const TVerbEntry& v : verbs) RegisterVerb(v.Name, v.State, v.Execute);
 }
 
 bool GetVerbProcAddr(const AnsiString& name, TVerbStateProc& state, TVerbExecuteProc& execute) {

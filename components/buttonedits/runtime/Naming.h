@@ -5,9 +5,11 @@
 #include "classlib/Component.h"
 #include "classlib/Stream.h"
 #include "classlib/StringList.h"
+#include "classlib/TypInfo.h"
 
 #include <cstdint>
 #include <functional>
+#include <span>
 
 // A global lookup of a component by name; null when none is found.
 using TFindGlobalComponent = std::function<TComponent*(const AnsiString& name)>;
@@ -32,19 +34,21 @@ AnsiString ExtractControlName(const AnsiString& text);
 AnsiString BuildCompName(const TComponent* component);
 AnsiString GetCompName(const TComponent* component);
 
-// Classes known to the streaming by name.
-using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
-// Registers the class unless a class of that name is registered; true when
-// this call registered it.
-bool SafeRegisterClass(const AnsiString& className, TComponentFactory factory);
-// The factory of a registered class; empty when unknown.
-TComponentFactory FindRegisteredClass(const AnsiString& className);
-int32_t RegisteredClassCount();
+// Registers the class for streaming (classlib/TypInfo.h) unless a class of
+// that name is registered; true when this call registered it.
+bool SafeRegisterClass(const TClassInfo& cls);
+void SafeRegisterClasses(std::span<const TClassInfo* const> classes);
 
 // Verbs: named commands of the design tools, with a state and an action.
 using TVerbStateProc = std::function<uint32_t()>;
 using TVerbExecuteProc = std::function<void()>;
 void RegisterVerb(const AnsiString& name, TVerbStateProc state, TVerbExecuteProc execute);
+struct TVerbEntry {
+  AnsiString Name;
+  TVerbStateProc State;
+  TVerbExecuteProc Execute;
+};
+void RegisterVerbArray(std::span<const TVerbEntry> verbs);
 bool GetVerbProcAddr(const AnsiString& name, TVerbStateProc& state, TVerbExecuteProc& execute);
 // Runs the verb's action; false when no verb has that name.
 bool CallVerbByName(const AnsiString& name);

@@ -88,6 +88,10 @@ void NotifyDestroy(void* object) {
   if (object) BroadCastToNotifiers(object, CM_OBJECTDESTROYED, reinterpret_cast<uintptr_t>(object), 0);
 }
 
+void NotifyDestroyObjects(const void* list) {
+  if (list) BroadCastToNotifiers(nullptr, CM_OBJECTDESTROYED, 0, reinterpret_cast<intptr_t>(list));
+}
+
 void TNotifierList::AddMethod(const TNotifierMethod& method) {
   DeleteMethod(method);
   FItems.push_back(method);

@@ -5,6 +5,7 @@
 #include "classlib/Persistent.h"
 #include "components/buttonedits/runtime/MessageReceiver.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -56,6 +57,9 @@ void ShowInspector();
 void ShowInspectorEx(uintptr_t flag);
 void HideInspector();
 void NotifyDestroy(void* object);
+// The same for a list of objects, passed as the second parameter (nothing
+// for null).
+void NotifyDestroyObjects(const void* list);
 
 // An event method: a routine bound to the object it belongs to.
 struct TNotifierMethod {
@@ -82,6 +86,7 @@ class TNotifierList : public TObject {
   // methods on the way.
   void NotifyEvents(void* sender, uint32_t message, intptr_t param);
   int32_t Count() const { return static_cast<int32_t>(FItems.size()); }
+  const TNotifierMethod& Items(int32_t index) const { return FItems.at(static_cast<std::size_t>(index)); }
 
  private:
   std::vector<TNotifierMethod> FItems;

@@ -104,3 +104,28 @@ void RegisterOptionExt(const AnsiString& className) {
 }
 
 AnsiString GetOptionKey(const AnsiString& className) { return className.empty() ? className : className.substr(1); }
+
+TObjectParamListItem* GetItemInherited(const TClassInfo& cls) {
+  for (const TClassInfo* c = &cls; c; c = c->Parent)
+    if (TObjectParamListItem* item = GetItemEx(c->ClassName)) return item;
+  return nullptr;
+}
+
+AnsiString GetClassEx(const AnsiString& name, const Variant& value) {
+  const auto items = GetItemsEx(name, value);
+  for (TObjectParamListItem* item : items)
+    if (!item->ClassName.empty()) return item->ClassName;
+  return AnsiString();
+}
+
+void EnumTextStylesSets(const std::function<void(const AnsiString& className)>& proc) {
+  TObjectParamList& list = ObjectParamList();
+  for (int32_t i = 0; i < list.Count(); ++i)
+    if (!list.Items(i)->ClassName.empty() && list.Items(i)->HasParam("TextStylesClass.ID")) proc(list.Items(i)->ClassName);
+}
+
+void FreeTextStylesSets() {
+  TObjectParamList& list = ObjectParamList();
+  for (int32_t i = list.Count() - 1; i >= 0; --i)
+    if (list.Items(i)->HasParam("TextStylesClass.ID")) list.Delete(i);
+}

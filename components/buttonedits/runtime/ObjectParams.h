@@ -4,9 +4,11 @@
 // designers are found.
 #include "classlib/AnsiString.h"
 #include "classlib/Persistent.h"
+#include "classlib/TypInfo.h"
 #include "components/buttonedits/runtime/Variant.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -50,6 +52,15 @@ TObjectParamListItem* RegisterObjectEx(const void* object, const AnsiString* nam
 // The first item of the class (exactly), or of the first ancestor named in
 // `ancestors` (nearest first) that is registered; null when none.
 TObjectParamListItem* GetItemEx(const AnsiString& className, const std::vector<AnsiString>& ancestors = {});
+// The item of the class or of its nearest ancestor that is registered.
+TObjectParamListItem* GetItemInherited(const TClassInfo& cls);
+// The class name of the first item whose parameter `name` equals `value`;
+// empty when none.
+AnsiString GetClassEx(const AnsiString& name, const Variant& value);
+// Calls `proc` with the class name of every item that carries
+// "TextStylesClass.ID"; FreeTextStylesSets removes those items.
+void EnumTextStylesSets(const std::function<void(const AnsiString& className)>& proc);
+void FreeTextStylesSets();
 // The first item of the class whose parameter `name` equals `value`.
 TObjectParamListItem* GetItemEqual(const AnsiString& className, const AnsiString& name, const Variant& value);
 // Every item carrying parameter `name` equal to `value`.

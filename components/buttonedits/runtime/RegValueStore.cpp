@@ -55,4 +55,9 @@ TRegValueStore& DefaultRegStore() {
   static TMemoryRegStore store;
   return store;
 }
+
+TRegValueStore& ClassesRootStore() {
+  static TMemoryRegStore store;
+  return store;
+}
 #endif

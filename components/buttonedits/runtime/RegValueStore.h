@@ -55,3 +55,6 @@ class TMemoryRegStore : public TRegValueStore {
 TRegValueStore& RegStore();
 // Null returns to the default store. The caller keeps ownership.
 void SetRegStore(TRegValueStore* store);
+// The store of the registry's classes root (file types, type libraries):
+// the system's on Windows, one in memory elsewhere.
+TRegValueStore& ClassesRootStore();

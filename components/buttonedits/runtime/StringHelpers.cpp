@@ -1,6 +1,10 @@
 #include "components/buttonedits/runtime/StringHelpers.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <ctime>
+#include <string>
 
 #include "classlib/Exception.h"
 #include "components/buttonedits/runtime/LibHelpers.h"
@@ -300,4 +304,162 @@ void ExtractFilePaths(const TStrings& source, TStrings& dest) {
     if (sep != AnsiString::npos) paths.Add(name.substr(0, sep + 1));
   }
   dest.AddStrings(paths);
+}
+
+AnsiString AppFolder() { return filecalls::ExeFolder(); }
+
+bool ModifyFileAttr(const AnsiString& file, uint32_t setAttributes, uint32_t clearAttributes) {
+  uint32_t attributes = 0;
+  if (!filecalls::GetAttributes(file, attributes)) return false;
+  return filecalls::SetAttributes(file, (attributes | setAttributes) & ~clearAttributes);
+}
+
+void ModifyFilesAttr(const TStrings& files, uint32_t setAttributes, uint32_t clearAttributes) {
+  for (int32_t i = 0; i < files.Count(); ++i) ModifyFileAttr(files.Strings(i), setAttributes, clearAttributes);
+}
+
+AnsiString DCRelativeFileSearch(const AnsiString& file, const AnsiString& searchPath) {
+  if (filecalls::FileExists(file)) return file;
+  const size_t sep = file.find_last_of("\\/:");
+  const AnsiString name = sep == AnsiString::npos ? file : file.substr(sep + 1);
+  size_t at = 0;
+  while (at <= searchPath.size()) {
+    size_t end = searchPath.find(';', at);
+    if (end == AnsiString::npos) end = searchPath.size();
+    AnsiString folder = TrimText(searchPath.substr(at, end - at));
+    at = end + 1;
+    if (folder.empty()) continue;
+    if (folder.back() != '\\' && folder.back() != '/') folder += filecalls::Separator();
+    if (filecalls::FileExists(folder + name)) return folder + name;
+  }
+  return AnsiString();
+}
+
+bool DCGetUnitSource(AnsiString& file, const AnsiString& searchPath, TStrings& strings) {
+  const AnsiString found = DCRelativeFileSearch(file, searchPath);
+  if (found.empty()) return false;
+  std::FILE* f = std::fopen(found.c_str(), "rb");
+  if (!f) return false;
+  AnsiString text;
+  char buf[4096];
+  for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) text.append(buf, n);
+  std::fclose(f);
+  strings.SetText(text);
+  file = found;
+  return true;
+}
+
+TCharSet StringToCharSet(const TCharSet& base, const AnsiString& text, bool caseSensitive) {
+  TCharSet set = base;
+  for (char c : text) {
+    set.set(static_cast<unsigned char>(c));
+    if (!caseSensitive) {
+      const AnsiString one(1, c);
+      set.set(static_cast<unsigned char>(AnsiUpperCase(one)[0]));
+      set.set(static_cast<unsigned char>(AnsiLowerCase(one)[0]));
+    }
+  }
+  return set;
+}
+
+AnsiString RemoveStrSet(const AnsiString& chars, const AnsiString& text, bool caseSensitive) {
+  return RemoveCharSet(StringToCharSet(TCharSet(), chars, caseSensitive), text);
+}
+
+AnsiString RemoveNonIdentChars(const AnsiString& text) {
+  AnsiString out;
+  for (char c : text)
+    if (std::isalnum(static_cast<unsigned char>(c)) || c == '_') out += c;
+  return out;
+}
+
+AnsiString PReadShortStr(const uint8_t*& p) {
+  const uint8_t n = *p++;
+  AnsiString s(reinterpret_cast<const char*>(p), n);
+  p += n;
+  return s;
+}
+
+int32_t CurrentYear() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  return local.tm_year + 1900;
+}
+
+AnsiString PointToStr(int32_t x, int32_t y) { return std::to_string(x) + " " + std::to_string(y); }
+
+AnsiString RectToStr(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  return PointToStr(left, top) + " " + PointToStr(right, bottom);
+}
+
+namespace {
+
+// 1-based position of a match in `line` starting at or after `from` (at or
+// before `from` backwards); 0 when none.
+int32_t MatchInLine(const AnsiString& text, const AnsiString& line, TSearchParams options, const TCharSet& separators,
+                    int32_t from) {
+  const bool caseSens = options & spCaseSens;
+  const AnsiString hay = caseSens ? line : AnsiUpperCase(line);
+  const AnsiString needle = caseSens ? text : AnsiUpperCase(text);
+  if (needle.empty() || needle.size() > hay.size()) return 0;
+  const auto whole = [&](size_t at) {
+    if (!(options & spWholeWords)) return true;
+    const bool left = at == 0 || separators[static_cast<unsigned char>(hay[at - 1])];
+    const size_t end = at + needle.size();
+    const bool right = end >= hay.size() || separators[static_cast<unsigned char>(hay[end])];
+    return left && right;
+  };
+  const int32_t last = static_cast<int32_t>(hay.size() - needle.size()) + 1;
+  if (options & spBackSearch) {
+    for (int32_t p = std::min(from, last); p >= 1; --p)
+      if (hay.compare(static_cast<size_t>(p - 1), needle.size(), needle) == 0 && whole(static_cast<size_t>(p - 1)))
+        return p;
+  } else {
+    for (int32_t p = std::max(from, 1); p <= last; ++p)
+      if (hay.compare(static_cast<size_t>(p - 1), needle.size(), needle) == 0 && whole(static_cast<size_t>(p - 1)))
+        return p;
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool FindInStringsEx(const AnsiString& text, const TStrings& strings, TSearchParams options,
+                     const TCharSet& separators, int32_t& line, int32_t& column) {
+  const bool back = options & spBackSearch;
+  int32_t from = column;
+  for (int32_t l = line; l >= 0 && l < strings.Count(); l += back ? -1 : 1) {
+    const AnsiString s = strings.Strings(l);
+    if (l != line) from = back ? static_cast<int32_t>(s.size()) : 1;
+    if (const int32_t p = MatchInLine(text, s, options, separators, from)) {
+      line = l;
+      column = p;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool FindFirstInStrings(const AnsiString& text, const TStrings& strings, TSearchParams options,
+                        const TCharSet& separators, int32_t& line, int32_t& column) {
+  column = 1;
+  return FindInStringsEx(text, strings, options, separators, line, column);
+}
+
+bool FindNextInStrings(const AnsiString& text, const TStrings& strings, TSearchParams options,
+                       const TCharSet& separators, int32_t& line, int32_t& column) {
+  int32_t l = line, c = (options & spBackSearch) ? column - 1 : column + 1;
+  if (c < 1 && (options & spBackSearch)) {
+    if (--l < 0) return false;
+    c = static_cast<int32_t>(strings.Strings(l).size());
+  }
+  if (!FindInStringsEx(text, strings, options, separators, l, c)) return false;
+  line = l;
+  column = c;
+  return true;
 }

@@ -45,6 +45,33 @@ inline bool IsLeapMinute(int32_t m) { return m >= 0 && m <= 59; }
 // Each doubled backslash replaced by one.
 AnsiString RemoveExtraSlash(const AnsiString& path);
 bool StrToBoolean(const AnsiString& text);
+// The base set and the characters of the text (both letter cases of each
+// unless `caseSensitive`); the text without those characters.
+TCharSet StringToCharSet(const TCharSet& base, const AnsiString& text, bool caseSensitive);
+AnsiString RemoveStrSet(const AnsiString& chars, const AnsiString& text, bool caseSensitive);
+// The text without the characters that cannot stand in an identifier.
+AnsiString RemoveNonIdentChars(const AnsiString& text);
+// A length byte and that many characters; the pointer moves past them.
+AnsiString PReadShortStr(const uint8_t*& p);
+int32_t CurrentYear();
+// "x y" and "left top right bottom".
+AnsiString PointToStr(int32_t x, int32_t y);
+AnsiString RectToStr(int32_t left, int32_t top, int32_t right, int32_t bottom);
+
+// Searching a text in the lines of a list, from a line (0-based) and a
+// column (1-based): case-sensitive or not, whole words only (bounded by
+// separators or line ends), backwards. On a hit `line` and `column` give
+// the match's start.
+enum TSearchParam : uint32_t { spCaseSens = 1, spWholeWords = 2, spBackSearch = 4 };
+using TSearchParams = uint32_t;
+bool FindInStringsEx(const AnsiString& text, const TStrings& strings, TSearchParams options,
+                     const TCharSet& separators, int32_t& line, int32_t& column);
+// From the start of `line` (column 1).
+bool FindFirstInStrings(const AnsiString& text, const TStrings& strings, TSearchParams options,
+                        const TCharSet& separators, int32_t& line, int32_t& column);
+// From after the match at (line, column) (before it when searching back).
+bool FindNextInStrings(const AnsiString& text, const TStrings& strings, TSearchParams options,
+                       const TCharSet& separators, int32_t& line, int32_t& column);
 
 // Deletes, from the end, every entry that is empty after trimming.
 void RemoveEmptyStrings(TStrings& strings);
@@ -80,5 +107,18 @@ AnsiString ChangeFileName(const AnsiString& file, const AnsiString& newName);
 // Writes the text as the file's whole content, through a temporary file
 // renamed over the old one; false when that fails.
 bool SaveStringToFile(const AnsiString& file, const AnsiString& text);
+// The folder of the running program with its trailing separator.
+AnsiString AppFolder();
+// Sets and clears attribute bits of the file (natively only faReadOnly);
+// false when that failed.
+bool ModifyFileAttr(const AnsiString& file, uint32_t setAttributes, uint32_t clearAttributes);
+void ModifyFilesAttr(const TStrings& files, uint32_t setAttributes, uint32_t clearAttributes);
+// When `file` does not exist as given, the first folder of the
+// ";"-separated search path that holds its name; empty when none.
+AnsiString DCRelativeFileSearch(const AnsiString& file, const AnsiString& searchPath);
+// Loads the found file into `strings` and updates the name; false when it
+// is nowhere.
+bool DCGetUnitSource(AnsiString& file, const AnsiString& searchPath, TStrings& strings);
+
 // The folders (with trailing separator) of the file names, sorted, once.
 void ExtractFilePaths(const TStrings& source, TStrings& dest);

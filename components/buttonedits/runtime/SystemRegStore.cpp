@@ -18,6 +18,11 @@ struct KeyHandle {
 
 TRegValueStore& DefaultRegStore() { return Shared(); }
 
+TRegValueStore& ClassesRootStore() {
+  static TSystemRegStore store(HKEY_CLASSES_ROOT);
+  return store;
+}
+
 void SetRootRegKey(HKEY root) { Shared().SetRoot(root); }
 
 bool UnderWindowsNT() {

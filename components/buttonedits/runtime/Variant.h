@@ -51,6 +51,9 @@ class Variant {
   void* AsPointer() const { return reinterpret_cast<void*>(static_cast<intptr_t>(FInt)); }
   // The text of a string kind (a wide string through Windows-1252).
   AnsiString AsString() const;
+  // The text of a string kind as UTF-16 (an 8-bit string through
+  // Windows-1252).
+  WideString AsWideString() const { return FType == varOleStr ? FWide : AnsiToWide(FString); }
   const std::vector<Variant>& Items() const { return FItems; }
   void Clear() { *this = Variant(); }
   bool operator==(const Variant&) const = default;

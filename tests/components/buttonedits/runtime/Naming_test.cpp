@@ -46,11 +46,13 @@ TEST(Naming, OriginalAndControlNames) {
 }
 
 TEST(Naming, RegistriesAndTypeTexts) {
-  const int32_t before = RegisteredClassCount();
-  EXPECT_TRUE(SafeRegisterClass("TKelTestThing", [](TComponent* o) { return new TComponent(o); }));
-  EXPECT_FALSE(SafeRegisterClass("TKelTestThing", nullptr));
-  EXPECT_EQ(RegisteredClassCount(), before + 1);
-  EXPECT_TRUE(static_cast<bool>(FindRegisteredClass("TKelTestThing")));
+  static const TClassInfo thing = PublishClass<TComponent>("TKelTestThing", "test", TComponent::Info, {});
+  static const TClassInfo twin = PublishClass<TComponent>("TKELTESTTHING", "test", TComponent::Info, {});
+  EXPECT_TRUE(SafeRegisterClass(thing));
+  const TClassInfo* both[] = {&twin, &thing};
+  SafeRegisterClasses(both);
+  EXPECT_FALSE(SafeRegisterClass(twin));
+  EXPECT_EQ(GetClass("tkeltestthing"), &thing);
 
   int runs = 0;
   RegisterVerb("Neu", [] { return 1u; }, [&] { ++runs; });

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "components/buttonedits/runtime/FileSystem.h"
+#include "tests/components/buttonedits/runtime/TempFolder.h"
 
 TEST(ResFileSystem, ReadsTheResourcesOfAModuleAsFiles) {
   char exe[MAX_PATH] = {};
@@ -18,6 +19,36 @@ TEST(ResFileSystem, ReadsTheResourcesOfAModuleAsFiles) {
   char buf[16] = {};
   EXPECT_EQ(stream->Read(buf, sizeof buf), 7);
   EXPECT_STREQ(buf, "Kelvora");
-  EXPECT_EQ(fs->GetFileStream("RCDATA\\KELDATA", fmOpenWrite), nullptr);
   ReleaseFileSystem(fs);
+}
+
+TEST(ResFileSystem, WrittenResourcesAreStoredIntoTheModule) {
+  char exe[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  TempFolder dir;
+  const AnsiString copy = dir.Path() + "\\copy.exe";
+  ASSERT_TRUE(::CopyFileA(exe, copy.c_str(), FALSE));
+
+  TResFileSystem fs(nullptr);
+  fs.SetFileName(copy);
+  {
+    auto out = fs.GetFileStream("RCDATA\\MAINFORM", fmCreate);
+    ASSERT_NE(out, nullptr);
+    out->WriteBuffer("TPF0\x05TForm", 10);
+  }
+  EXPECT_TRUE(fs.FileExists("RCDATA\\MAINFORM"));
+  EXPECT_TRUE(fs.FileExists("RCDATA\\KELDATA"));  // the others stay
+  EXPECT_TRUE(IsFormInResource(copy, "mainform"));
+  EXPECT_FALSE(IsFormInResource(copy, "KELDATA"));
+
+  {  // read-write: starts with the present data, replaced when freed
+    auto rw = fs.GetFileStream("RCDATA\\KELDATA", fmOpenReadWrite);
+    rw->Seek(0, soEnd);
+    rw->WriteBuffer("!", 1);
+  }
+  auto in = fs.GetFileStream("RCDATA\\KELDATA", fmOpenRead);
+  char buf[16] = {};
+  in->Read(buf, sizeof buf);
+  EXPECT_STREQ(buf, "Kelvora!");
+  EXPECT_FALSE(ResourceUpdate(dir.Path() + "\\missing.exe", 10, "", "X", 1, "x"));
 }
