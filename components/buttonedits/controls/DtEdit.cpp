@@ -67,12 +67,13 @@ void TDCDtEdit::HandleCreated() {
 }
 
 bool TDCDtEdit::Value(SYSTEMTIME& value) {
-  if (!FHandle) return false;
+  if (!FHandle || FNoValue) return false;
   return SendMessageA(FHandle, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&value)) == GDT_VALID;
 }
 
 void TDCDtEdit::SetValue(const SYSTEMTIME* value) {
   if (!Handle()) return;
+  FNoValue = value == nullptr;
   SendMessageA(FHandle, DTM_SETSYSTEMTIME, value ? GDT_VALID : GDT_NONE, reinterpret_cast<LPARAM>(value));
 }
 
@@ -80,6 +81,7 @@ LRESULT TDCDtEdit::NotifyReflect(NMHDR* h) {
   switch (h->code) {
     case DTN_DATETIMECHANGE:
       FModified = true;
+      FNoValue = reinterpret_cast<NMDATETIMECHANGE*>(h)->dwFlags == GDT_NONE;
       break;
     case DTN_DROPDOWN:
       FDropped = true;

@@ -27,6 +27,9 @@ class TDCDtEdit : public TWinControl {
   bool FDropped = false;
   bool FModified = false;
   bool FParentedOnce = false;
+  // The no-value state as last set or chosen (the picker's own check box
+  // is not trusted to report it).
+  bool FNoValue = false;
   std::string FPending;  // the text given before the picker exists
   bool FHasPending = false;
 };
