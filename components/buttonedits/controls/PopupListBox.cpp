@@ -30,6 +30,8 @@ void TPopupListBox::CreateParams(TCreateParams& p) {
 void TPopupListBox::HandleCreated() {
   BuildList();
   TDCListBox::HandleCreated();
+  // Every style takes the line height, so that whole rows fill the list.
+  SendMessageA(FHandle, LB_SETITEMHEIGHT, 0, ItemHeight());
 }
 
 void TPopupListBox::FontChanged() {
@@ -45,6 +47,7 @@ void TPopupListBox::ResetItemHeight() {
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   SetItemHeight(PopupItemHeight(tm.tmHeight));
+  if (FHandle) SendMessageA(FHandle, LB_SETITEMHEIGHT, 0, ItemHeight());
 }
 
 SIZE TPopupListBox::ClientSize() const {
