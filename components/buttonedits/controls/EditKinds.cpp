@@ -1,6 +1,7 @@
 #include "components/buttonedits/controls/EditKinds.h"
 
 #include "components/buttonedits/controls/CheckEdit.h"
+#include "components/buttonedits/controls/DCMaskEdit.h"
 #include "components/buttonedits/controls/DtEdit.h"
 #include "components/buttonedits/controls/EditClassRegistry.h"
 #include "components/buttonedits/controls/GraphicEdit.h"
@@ -20,11 +21,11 @@ void RegisterEditKinds() {
   if (done) return;
   done = true;
   RegisterPopupClass("AnsiString", "", "TPopupListBox", factory<TPopupListBox>());
-  // The text and mask editors of strings belong to the edit with buttons
-  // and its mask editor; they are named here so that the lookup order is
-  // the same once they exist.
+  // The simple text editor belongs to the edit with buttons, which makes
+  // it known for streaming; it is named here so that the lookup order is
+  // the same.
   RegisterEditClass("AnsiString", "", "TDCSimpleEdit", nullptr);
-  RegisterEditClass("AnsiString", " ", "TDCMaskEdit", nullptr);
+  RegisterEditClass("AnsiString", " ", "TDCMaskEdit", factory<TDCMaskEdit>());
   RegisterPopupClass("TColor", "", "TPopupColorBox", factory<TPopupColorBox>());
   RegisterEditClass("TColor", "", "TColorEdit", factory<TColorEdit>());
   RegisterEditClass("TPenStyle", "", "TPenStyleEdit", factory<TPenStyleEdit>());

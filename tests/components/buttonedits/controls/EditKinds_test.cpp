@@ -3,6 +3,7 @@
 
 #include "classlib/Exception.h"
 #include "components/buttonedits/controls/CheckEdit.h"
+#include "components/buttonedits/controls/DCMaskEdit.h"
 #include "components/buttonedits/controls/DtEdit.h"
 #include "components/buttonedits/controls/EditClassRegistry.h"
 #include "components/buttonedits/controls/EditKinds.h"
@@ -116,6 +117,18 @@ TEST(DateEdit, EmptyTextReadsBackEmptyAndADateComesBack) {
   EXPECT_EQ(getText(h), expected);
   SendMessageA(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
   EXPECT_EQ(getText(h), "");
+}
+
+TEST(MaskEditor, BorderlessAndSelectsAllOnKeyboardEntry) {
+  HostForm f;
+  auto* e = editorIn<TDCMaskEdit>(f);
+  HWND h = e->Handle();
+  EXPECT_EQ(GetWindowLongA(h, GWL_STYLE) & WS_BORDER, 0);
+  EXPECT_EQ(GetWindowLongA(h, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+  e->SetText("Kiel");
+  SetFocus(h);
+  pump();
+  EXPECT_EQ(e->SelLength(), 4);
 }
 
 TEST(EditKinds, EditorsAndPopupsAreRegisteredPerPropertyType) {
