@@ -16,6 +16,7 @@ struct Entry {
 
 // Sorted by id.
 constexpr Entry kTexts[] = {
+    {64461, "Vorgabe"},
     {64577, "Der Index der Liste überschreitet das Maximum (%d)"},
     {65163, "Verzeichniss wählen"},
     {65185, "\r\nFehler code : %d"},

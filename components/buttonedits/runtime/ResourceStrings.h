@@ -46,6 +46,8 @@ inline constexpr TResStringRec _SErrNoResources{nullptr, 65190};
 inline constexpr TResStringRec _SErrResNotFound{nullptr, 65191};
 inline constexpr TResStringRec _SSelectDirectory{nullptr, 65163};
 inline constexpr TResStringRec _SErrDuplicateItem{nullptr, 65265};
+// The name of the default key mapping of the key-mapped controls.
+inline constexpr TResStringRec _SDefaultKeyMapping{nullptr, 64461};
 }  // namespace dcconsts
 
 // The class library's own list-index text, which the runtime's record list

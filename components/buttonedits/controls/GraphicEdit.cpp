@@ -1,0 +1,139 @@
+#include "components/buttonedits/controls/GraphicEdit.h"
+
+#include <cstring>
+
+#include "components/buttonedits/controls/ColorNames.h"
+#include "components/buttonedits/controls/EditOwner.h"
+#include "components/buttonedits/controls/PopupListBox.h"
+#include "components/buttonedits/controls/StyleNames.h"
+
+TGraphicEdit::TGraphicEdit(TComponent* owner, std::string initial) : TWinControl(owner), FValue(std::move(initial)) {
+  FColor = clWindow;
+}
+
+void TGraphicEdit::SetValue(const std::string& value) { FValue = value; }
+
+RECT TGraphicEdit::ClientRect() const {
+  RECT r{};
+  if (FHandle) GetClientRect(FHandle, &r);
+  return r;
+}
+
+bool TGraphicEdit::FocusedLook() const {
+  TEditOwner* edit = EditOwnerOf(const_cast<TGraphicEdit*>(this));
+  return FHandle && GetFocus() == FHandle && (!edit || edit->DisplayFocusedLook());
+}
+
+void TGraphicEdit::EnabledChanged() {
+  TWinControl::EnabledChanged();
+  if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+}
+
+LRESULT TGraphicEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
+  switch (msg) {
+    case WM_SETTEXT:
+      SetValue(l ? reinterpret_cast<const char*>(l) : "");
+      if (TEditOwner* edit = EditOwnerOf(this)) edit->Change();
+      InvalidateRect(FHandle, nullptr, TRUE);
+      return TRUE;
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(FValue.size());
+    case WM_GETTEXT: {
+      if (w == 0 || !l) return 0;
+      size_t n = std::min(FValue.size(), static_cast<size_t>(w) - 1);
+      memcpy(reinterpret_cast<char*>(l), FValue.data(), n);
+      reinterpret_cast<char*>(l)[n] = '\0';
+      return static_cast<LRESULT>(n);
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(FHandle, &ps);
+      PaintToCanvas(dc, 0, 0);
+      EndPaint(FHandle, &ps);
+      return 0;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+      LRESULT r = TWinControl::WndProc(msg, w, l);
+      InvalidateRect(FHandle, nullptr, TRUE);
+      return r;
+    }
+    default:
+      break;
+  }
+  return TWinControl::WndProc(msg, w, l);
+}
+
+void TColorEdit::SetValue(const std::string& value) {
+  StringToColor(value);  // raises for a text that is no colour
+  TGraphicEdit::SetValue(value);
+}
+
+void TColorEdit::PaintToCanvas(HDC dc, int x, int y) {
+  RECT r = ClientRect();
+  OffsetRect(&r, x, y);
+  bool focused = FocusedLook();
+  HBRUSH back = GetSysColorBrush(focused ? COLOR_HIGHLIGHT : COLOR_WINDOW);
+  FillRect(dc, &r, back);
+  int side = r.bottom - r.top;
+  RECT box{r.left + 2, r.top + 2, r.left + 2 + std::max(side - 4, 0) * 2, r.bottom - 2};
+  HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW));
+  FrameRect(dc, &box, frame);
+  DeleteObject(frame);
+  TColorValue color = StringToColor(FValue);
+  if (color != kColorNone) {
+    InflateRect(&box, -1, -1);
+    HBRUSH fill = CreateSolidBrush(ColorToRGB(color));
+    FillRect(dc, &box, fill);
+    DeleteObject(fill);
+    InflateRect(&box, 1, 1);
+  }
+  RECT text{box.right + 4, r.top, r.right, r.bottom};
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(focused ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  HGDIOBJ old = SelectObject(dc, FFont.Handle());
+  DrawTextA(dc, FValue.c_str(), static_cast<int>(FValue.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  SelectObject(dc, old);
+}
+
+void TPenStyleEdit::PaintToCanvas(HDC dc, int x, int y) {
+  RECT r = ClientRect();
+  OffsetRect(&r, x, y);
+  FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
+  int style = std::max(PenStyleFromText(FValue), 0);
+  HPEN pen = CreatePen(style, 1, RGB(0, 0, 0));
+  HGDIOBJ old = SelectObject(dc, pen);
+  SetBkMode(dc, TRANSPARENT);
+  int mid = (r.top + r.bottom) / 2;
+  MoveToEx(dc, r.left + 2, mid, nullptr);
+  LineTo(dc, r.right - 2, mid);
+  SelectObject(dc, old);
+  DeleteObject(pen);
+}
+
+void TBrushStyleEdit::PaintToCanvas(HDC dc, int x, int y) {
+  RECT r = ClientRect();
+  OffsetRect(&r, x, y);
+  FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
+  int side = r.bottom - r.top;
+  RECT box{r.left + 2, r.top + 2, r.left + 2 + std::max(side - 4, 0) * 2, r.bottom - 2};
+  HBRUSH info = CreateSolidBrush(GetSysColor(COLOR_INFOBK));
+  FillRect(dc, &box, info);
+  DeleteObject(info);
+  int style = std::max(BrushStyleFromText(FValue), 0);
+  if (style != 1) {
+    int hatch = BrushHatchStyle(style);
+    HBRUSH b = hatch < 0 ? CreateSolidBrush(RGB(0, 0, 0)) : CreateHatchBrush(hatch, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    FillRect(dc, &box, b);
+    DeleteObject(b);
+  }
+  RECT text{box.right + 4, r.top, r.right, r.bottom};
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  HGDIOBJ old = SelectObject(dc, FFont.Handle());
+  DrawTextA(dc, FValue.c_str(), static_cast<int>(FValue.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  SelectObject(dc, old);
+  if (FHandle && GetFocus() == FHandle) DrawFocusRect(dc, &r);
+}

@@ -1,0 +1,48 @@
+#include "components/buttonedits/controls/HandleObject.h"
+
+namespace {
+
+const char kClass[] = "ClipboardClass";
+
+void registerClass() {
+  static bool done = false;
+  if (done) return;
+  WNDCLASSA wc{};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = kClass;
+  RegisterClassA(&wc);
+  done = true;
+}
+
+}  // namespace
+
+THandleObject::THandleObject(TMessageMethod method) : FMethod(std::move(method)) {
+  registerClass();
+  FHandle = CreateWindowExA(WS_EX_TOPMOST, kClass, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+  if (!FHandle) return;
+  SetWindowLongPtrA(FHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrA(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&THandleObject::WindowProc));
+  SetWindowLongPtrA(FHandle, GWL_STYLE, WS_CHILD);
+}
+
+THandleObject::~THandleObject() {
+  if (!FHandle) return;
+  SetWindowLongPtrA(FHandle, GWLP_USERDATA, 0);
+  DestroyWindow(FHandle);
+}
+
+LRESULT CALLBACK THandleObject::WindowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
+  auto* self = reinterpret_cast<THandleObject*>(GetWindowLongPtrA(h, GWLP_USERDATA));
+  if (!self || !self->FMethod) return DefWindowProcA(h, msg, w, l);
+  return self->FMethod(h, msg, w, l);
+}
+
+TDCHandleObject::TDCHandleObject(TMessageReceiver* target)
+    : THandleObject([target](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+        TDCMessage m{msg, w, l, 0};
+        if (target) target->Dispatch(m);
+        return m.Result != 0 ? m.Result : DefWindowProcA(h, msg, w, l);
+      }) {}
