@@ -21,6 +21,11 @@ void TAdvMaskEdit::SetLabelCaption(const AnsiString& caption) {
   EditLabel.Update(*this);
 }
 
+void TAdvMaskEdit::SetLabelPosition(TLabelPosition position) {
+  EditLabel.Position = position;
+  EditLabel.Update(*this);
+}
+
 void TAdvMaskEdit::Loaded() {
   if (Border.Flat && Border.FlatParentColor && FParent) SetColor(FParent->Color());
   FNormalColor = FColor;

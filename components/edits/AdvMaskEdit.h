@@ -34,6 +34,7 @@ class TAdvMaskEdit : public TCustomMaskEdit {
   void SetAlignment(TAlignment a);
   TAlignment Alignment() const { return FAlignment; }
   void SetLabelCaption(const AnsiString& caption);
+  void SetLabelPosition(TLabelPosition position);
   static AnsiString Version() { return "1.0.0.0"; }
 
   // Called once the creator has set the properties: saves the normal
