@@ -12,6 +12,7 @@
 #include "classlib/Color.h"
 #include "classlib/Component.h"
 #include "classlib/Font.h"
+#include "classlib/Screen.h"
 
 class TWinControl;
 class TCustomForm;
@@ -69,6 +70,9 @@ class TControl : public TComponent {
   void SetHint(const AnsiString& hint);
   bool ShowHint() const { return FShowHint; }
   void SetShowHint(bool v);
+  // The cursor over the control (crDefault: its window's own).
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor cursor) { FCursor = cursor; }
 
   // Caption and Text are one value: the control's text.
   virtual AnsiString Text() const { return FText; }
@@ -121,6 +125,7 @@ class TControl : public TComponent {
   bool FShowHint = false;
   TColor FColor = clBtnFace;
   AnsiString FHint;
+  TCursor FCursor = crDefault;
   TFont FFont;
   TBrush FBrush;
 

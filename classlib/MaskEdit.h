@@ -1,48 +1,43 @@
 #pragma once
-// An edit whose text follows an edit mask: "mask;save literals;blank".
-// Mask characters: 0 digit (required), 9 digit, # digit or sign, L letter
-// (required), l letter, A alphanumeric (required), a alphanumeric, C any
-// character (required), c any character; a backslash makes the next
-// character a literal; every other character is a literal shown as it is.
+// An edit whose text follows an edit mask (the rules are TEditMask's).
 // Typing overwrites the position at the caret and skips the literals;
-// Backspace and Delete blank positions.
+// Backspace and Delete empty positions; a paste types its characters.
 #include "classlib/Edit.h"
+#include "classlib/EditMask.h"
 
-class TMaskEdit : public TCustomEdit {
+class TCustomMaskEdit : public TCustomEdit {
  public:
-  explicit TMaskEdit(TComponent* owner);
+  explicit TCustomMaskEdit(TComponent* owner);
 
   const AnsiString& EditMask() const { return FMask; }
   void SetEditMask(const AnsiString& mask);
+  bool IsMasked() const { return !FRules.Empty(); }
   // The text as shown: literals and the blank character in empty positions.
   AnsiString EditText() const;
   void SetEditText(const AnsiString& text);
   // Without literals unless the mask saves them; blanks become spaces.
   AnsiString Text() const override;
   void SetText(const AnsiString& text) override;
+  // Every position of the mask holds a character.
+  bool MaskFilled() const { return IsMasked() && FRules.Filled(FValue); }
 
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
- private:
-  struct Position {
-    char kind;  // 0 for a literal, else the mask character
-    char literal;
-  };
-  bool IsEditable(int p) const { return p >= 0 && p < Size() && FPositions[p].kind != 0; }
-  int Size() const { return static_cast<int>(FPositions.size()); }
-  bool Accepts(char kind, char c) const;
-  // The next editable position at or after `p` (Size() for none), and the
-  // one before `p` (-1).
-  int NextEditable(int p) const;
-  int PreviousEditable(int p) const;
+ protected:
   void Show(int caret);
+
+ private:
+  int Size() const { return FRules.Size(); }
   void TypeChar(char c);
   void ClearRange(int start, int end);
   void Paste();
 
   AnsiString FMask;
-  std::vector<Position> FPositions;
+  TEditMask FRules;
   AnsiString FValue;  // one character per position
-  bool FSaveLiterals = true;
-  char FBlank = '_';
+};
+
+class TMaskEdit : public TCustomMaskEdit {
+ public:
+  using TCustomMaskEdit::TCustomMaskEdit;
 };

@@ -30,6 +30,10 @@ void TScreen::SetCursor(TCursor cursor) {
   }
 }
 
+HCURSOR CursorHandle(TCursor cursor) {
+  return cursor == crDefault ? nullptr : LoadCursorA(nullptr, cursorId(cursor));
+}
+
 HCURSOR ScreenCursorHandle() {
   return Screen && Screen->Cursor() != crDefault ? LoadCursorA(nullptr, cursorId(Screen->Cursor()))
                                                  : nullptr;

@@ -28,3 +28,5 @@ extern TScreen* Screen;
 
 // The cursor the screen imposes on every window, or null for the windows' own.
 HCURSOR ScreenCursorHandle();
+// The system cursor of a cursor value (null for crDefault).
+HCURSOR CursorHandle(TCursor cursor);

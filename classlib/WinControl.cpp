@@ -223,6 +223,18 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM w, LPARAM l) {
         ::SetCursor(c);
         return TRUE;
       }
+      // The cursor of this control, or of the windowless control under
+      // the mouse.
+      if (reinterpret_cast<HWND>(w) == FHandle && LOWORD(l) == HTCLIENT) {
+        POINT p;
+        GetCursorPos(&p);
+        ScreenToClient(FHandle, &p);
+        TControl* over = GraphicControlAt(p);
+        if (HCURSOR c = CursorHandle(over ? over->FCursor : FCursor)) {
+          ::SetCursor(c);
+          return TRUE;
+        }
+      }
       break;
     case WM_ERASEBKGND:
       if (FOwnClass) {

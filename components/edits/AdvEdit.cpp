@@ -6,9 +6,25 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <shellapi.h>
+
 #include "classlib/Form.h"
+#include "components/edits/EditDropTarget.h"
 
 namespace {
+
+// The edits' drag and drop needs OLE on the user-interface thread: the unit
+// initialises it once at the start and undoes that at the end.
+struct OleUnit {
+  HRESULT result = OleInitialize(nullptr);
+  ~OleUnit() {
+    if (SUCCEEDED(result)) OleUninitialize();
+  }
+} gOleUnit;
+
+DWORD alignStyle(TEditAlign a) {
+  return a == eaRight ? ES_RIGHT : a == eaCenter ? ES_CENTER : ES_LEFT;
+}
 
 bool isNumericType(TAdvEditType t) { return t == etNumeric || t == etFloat || t == etMoney; }
 
@@ -166,9 +182,22 @@ AnsiString TAdvEdit::MixedCase(const AnsiString& s) {
   return r;
 }
 
+TTextDragRunner TAdvEdit::DragRunner = StartTextDoDragDrop;
+
+std::function<void(const AnsiString&)> TAdvEdit::OpenURL = [](const AnsiString& url) {
+  ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+};
+
 TAdvEdit::TAdvEdit(TComponent* owner) : TCustomEdit(owner) {}
 
 TAdvEdit::~TAdvEdit() {
+  if (FDropTarget) {
+    if (FHandle && FOleDropTarget) RevokeDragDrop(FHandle);
+    FDropTarget->Detach();
+    FDropTarget->Release();
+    FDropTarget = nullptr;
+  }
+  OnURLClick = nullptr;
   if (FLookupWindow) DestroyWindow(FLookupWindow);
   if (FLookupFont) DeleteObject(FLookupFont);
   // The window goes with the base class; the value is saved while this
@@ -187,6 +216,207 @@ TAdvEdit::~TAdvEdit() {
 void TAdvEdit::HandleCreated() {
   TCustomEdit::HandleCreated();
   if (FEditType == etPassword) SendMessageA(FHandle, EM_SETPASSWORDCHAR, '*', 0);
+  if (FOleDropTarget && FDropTarget) RegisterDragDrop(FHandle, FDropTarget);
+}
+
+void TAdvEdit::CreateParams(TCreateParams& p) {
+  TCustomEdit::CreateParams(p);
+  p.Style |= alignStyle(FShownAlign);
+}
+
+void TAdvEdit::SetEditAlign(TEditAlign a) {
+  FEditAlign = a;
+  ApplyAlign(a);
+}
+
+// The edit control takes its alignment only when its window is made: the
+// window is made again, without the focus bookkeeping that would run.
+void TAdvEdit::ApplyAlign(TEditAlign a) {
+  if (a == eaDefault || a == FShownAlign) return;
+  FShownAlign = a;
+  if (!FHandle) return;
+  bool focused = Focused();
+  DWORD s = 0, e = 0;
+  SendMessageA(FHandle, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+  FText = TCustomEdit::Text();
+  FRealigning = true;
+  RecreateWnd();
+  if (focused && FHandle && GetFocus() != FHandle) ::SetFocus(FHandle);
+  FRealigning = false;
+  if (FHandle) SendMessageA(FHandle, EM_SETSEL, s, e);
+}
+
+void TAdvEdit::SetFlat(bool v) {
+  Border.Flat = v;
+  if (v && Border.FlatParentColor && FParent) SetColor(FParent->Color());
+  FNormalColor = FColor;
+  TEditBorder::Refresh(FHandle);
+}
+
+void TAdvEdit::SetLabelCaption(const AnsiString& caption) {
+  EditLabel.Caption = caption;
+  EditLabel.Update(*this);
+}
+
+void TAdvEdit::SetLabelPosition(TLabelPosition position) {
+  EditLabel.Position = position;
+  EditLabel.Update(*this);
+}
+
+void TAdvEdit::BoundsChanged() {
+  TCustomEdit::BoundsChanged();
+  if (!FRealigning) EditLabel.Update(*this);
+  UpdateLargeTextHint();
+}
+
+void TAdvEdit::VisibleChanged() {
+  TCustomEdit::VisibleChanged();
+  EditLabel.Update(*this);
+}
+
+void TAdvEdit::EnabledChanged() {
+  TCustomEdit::EnabledChanged();
+  EditLabel.Update(*this);
+  TEditBorder::Refresh(FHandle);
+}
+
+void TAdvEdit::SetErrorMarker(int pos, int len) {
+  ErrorMarkerPos = pos;
+  ErrorMarkerLen = len;
+  if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+}
+
+void TAdvEdit::SetOleDropTarget(bool v) {
+  if (v == FOleDropTarget) return;
+  FOleDropTarget = v;
+  if (v) {
+    if (!FDropTarget) FDropTarget = new TEditDropTarget(this);
+    if (FHandle) RegisterDragDrop(FHandle, FDropTarget);
+  } else if (FHandle) {
+    RevokeDragDrop(FHandle);
+  }
+}
+
+bool TAdvEdit::TestURL(const AnsiString& text) const {
+  if (text.find("://") != AnsiString::npos) return true;
+  size_t at = text.find('@');
+  if (at != AnsiString::npos && at >= 1) return true;
+  return AnsiUpperCase(text.substr(0, 4)) == "WWW.";
+}
+
+void TAdvEdit::ApplyURL(bool on) {
+  if (on == FURLShown) return;
+  FURLShown = on;
+  if (on) {
+    FNormalFontColor = Font().Color();
+    Font().SetStyle(Font().Style() | fsUnderline);
+    Font().SetColor(URLColor);
+  } else {
+    Font().SetStyle(Font().Style() & ~fsUnderline);
+    Font().SetColor(FNormalFontColor);
+  }
+}
+
+void TAdvEdit::UpdateLargeTextHint() {
+  if (!HintShowLargeText || !FHandle) return;
+  AnsiString text = TCustomEdit::Text();
+  HDC dc = GetDC(FHandle);
+  HGDIOBJ old = SelectObject(dc, Font().Handle());
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(FHandle, dc);
+  RECT r;
+  GetClientRect(FHandle, &r);
+  if (size.cx > r.right - 4) {
+    if (!FLargeHint) {
+      FSavedHint = FHint;
+      FSavedShowHint = FShowHint;
+      FLargeHint = true;
+    }
+    if (FHint == Text() && FShowHint) return;
+    FHint = Text();
+    FShowHint = true;
+    HintChanged();
+  } else if (FLargeHint) {
+    FLargeHint = false;
+    FHint = FSavedHint;
+    FShowHint = FSavedShowHint;
+    HintChanged();
+  }
+}
+
+int TAdvEdit::CharFromPoint(POINT client) const {
+  LRESULT r = SendMessageA(FHandle, EM_CHARFROMPOS, 0, MAKELPARAM(client.x, client.y));
+  int index = static_cast<int>(static_cast<short>(LOWORD(r)));
+  int len = GetWindowTextLengthA(FHandle);
+  return index < 0 ? 0 : index > len ? len : index;
+}
+
+void TAdvEdit::StartDrag() {
+  DWORD s = 0, e = 0;
+  SendMessageA(FHandle, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+  if (e <= s) return;
+  AnsiString full = TCustomEdit::Text();
+  if (e > full.size()) return;
+  AnsiString text = full.substr(s, e - s);
+  FDragging = true;
+  FDroppedOnSelf = false;
+  FDragStart = static_cast<int>(s);
+  FDragLength = static_cast<int>(e - s);
+  DWORD effect = DROPEFFECT_NONE;
+  HRESULT hr = DragRunner ? DragRunner(text, AnsiString(), DROPEFFECT_COPY | DROPEFFECT_MOVE,
+                                       effect)
+                          : DRAGDROP_S_CANCEL;
+  FDragging = false;
+  // A move to another place takes the text away here; a drop into this
+  // edit has already moved it.
+  if (hr == DRAGDROP_S_DROP && (effect & DROPEFFECT_MOVE) && !FDroppedOnSelf && FHandle &&
+      !FReadOnly) {
+    AnsiString now = TCustomEdit::Text();
+    if (now.compare(static_cast<size_t>(FDragStart), text.size(), text) == 0) {
+      SendMessageA(FHandle, EM_SETSEL, FDragStart, FDragStart + FDragLength);
+      SendMessageA(FHandle, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(""));
+    }
+  }
+}
+
+void TAdvEdit::OleDragOver(POINT screen) {
+  if (!FHandle) return;
+  ScreenToClient(FHandle, &screen);
+  int i = CharFromPoint(screen);
+  SendMessageA(FHandle, EM_SETSEL, i, i);
+}
+
+void TAdvEdit::OleDrop(POINT screen, const AnsiString& dropped, DWORD& effect) {
+  if (!FHandle || FReadOnly) {
+    effect = DROPEFFECT_NONE;
+    return;
+  }
+  // One line: the text up to its first line break.
+  AnsiString text = dropped.substr(0, dropped.find_first_of("\r\n"));
+  ScreenToClient(FHandle, &screen);
+  int index = CharFromPoint(screen);
+  int pre = static_cast<int>(FPrefix.size());
+  int valueEnd = static_cast<int>(TCustomEdit::Text().size() - FSuffix.size());
+  if (index < pre) index = pre;
+  if (index > valueEnd) index = valueEnd < pre ? pre : valueEnd;
+  if (FDragging) {
+    FDroppedOnSelf = true;
+    if (index >= FDragStart && index <= FDragStart + FDragLength) {
+      // Dropped onto itself: nothing moves.
+      effect = DROPEFFECT_NONE;
+      return;
+    }
+    if (effect & DROPEFFECT_MOVE) {
+      SendMessageA(FHandle, EM_SETSEL, FDragStart, FDragStart + FDragLength);
+      SendMessageA(FHandle, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(""));
+      if (index > FDragStart) index -= FDragLength;
+    }
+  }
+  SendMessageA(FHandle, EM_SETSEL, index, index);
+  SendMessageA(FHandle, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+  FModified = true;
 }
 
 AnsiString TAdvEdit::Text() const {
@@ -216,6 +446,8 @@ void TAdvEdit::SetText(const AnsiString& value) {
   if (FEditType == etHex) v = upperText(v);
   TCustomEdit::SetText(FPrefix + v + FSuffix);
   FModified = false;
+  if (ShowURL) ApplyURL(TestURL(Text()));
+  UpdateLargeTextHint();
 }
 
 void TAdvEdit::SetEditType(TAdvEditType type) {
@@ -335,30 +567,52 @@ void TAdvEdit::Change() {
     FSwallowChange = false;
     return;
   }
+  if (ShowURL) ApplyURL(TestURL(Text()));
+  UpdateLargeTextHint();
   TCustomEdit::Change();
   if (!FLoading && ShowError) SetError(!DoValidate(Text()));
 }
 
-HBRUSH TAdvEdit::CtlColor(HDC dc) { return TCustomEdit::CtlColor(dc); }
+HBRUSH TAdvEdit::CtlColor(HDC dc) {
+  if (!FEnabled) {
+    FDisabledBrush.SetColor(Border.DisabledColor);
+    SetBkColor(dc, ColorToRGB(Border.DisabledColor));
+    SetTextColor(dc, ColorToRGB(clGrayText));
+    return FDisabledBrush.Handle();
+  }
+  return TCustomEdit::CtlColor(dc);
+}
 
 void TAdvEdit::DoEnter() {
+  if (FRealigning) return;
   FFocusValue = Text();
   FNormalColor = FColor;
-  FNormalFontColor = Font().Color();
+  if (!FURLShown) FNormalFontColor = Font().Color();
   if (!FError) {
     if (FocusColor != clNone) SetColor(FocusColor);
-    if (!ShowModified) Font().SetColor(FocusFontColor);
+    if (!ShowModified && !FURLShown) Font().SetColor(FocusFontColor);
   }
+  if (FocusLabel) {
+    EditLabel.Bold = true;
+    EditLabel.Update(*this);
+  }
+  if (FocusWidthInc) {
+    FNormalWidth = FWidth;
+    SetBounds(FLeft, FTop, FWidth + FocusWidthInc, FHeight);
+  }
+  ApplyAlign(FocusAlign);
   if (AutoSelect) SelectAll();
+  TEditBorder::Refresh(FHandle);
   TCustomEdit::DoEnter();
 }
 
 void TAdvEdit::DoExit() {
+  if (FRealigning) return;
   HideLookup();
   if (!FLoading) {
     if (!FError && !ShowModified) {
       SetColor(FNormalColor);
-      Font().SetColor(FNormalFontColor);
+      if (!FURLShown) Font().SetColor(FNormalFontColor);
     } else if (!FError) {
       SetColor(FNormalColor);
     }
@@ -379,6 +633,13 @@ void TAdvEdit::DoExit() {
       t = b == AnsiString::npos ? AnsiString() : t.substr(b, e - b + 1);
       if (!t.empty() && FLookup.DisplayList.IndexOf(t) < 0) FLookup.DisplayList.Add(t);
     }
+    if (FocusLabel) {
+      EditLabel.Bold = false;
+      EditLabel.Update(*this);
+    }
+    if (FocusWidthInc && FNormalWidth) SetBounds(FLeft, FTop, FNormalWidth, FHeight);
+    ApplyAlign(FEditAlign);
+    TEditBorder::Refresh(FHandle);
   }
   TCustomEdit::DoExit();
 }
@@ -750,7 +1011,61 @@ LRESULT TAdvEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
     case WM_CUT:
       CopyToClipboard(true);
       return 0;
+    case WM_LBUTTONDOWN: {
+      // A press inside the selection of the focused edit may start a drag.
+      if (OleDropSource && Focused()) {
+        DWORD ss = 0, se = 0;
+        SendMessageA(FHandle, EM_GETSEL, reinterpret_cast<WPARAM>(&ss),
+                     reinterpret_cast<LPARAM>(&se));
+        POINT p{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+        int i = CharFromPoint(p);
+        if (se > ss && i >= static_cast<int>(ss) && i < static_cast<int>(se)) {
+          FDragPending = true;
+          return 0;
+        }
+      }
+      break;
+    }
+    case WM_MOUSEMOVE:
+      if (FDragPending && (w & MK_LBUTTON)) {
+        FDragPending = false;
+        StartDrag();
+        return 0;
+      }
+      if (AutoFocus && FEnabled && !Focused() && FHandle &&
+          GetActiveWindow() == GetAncestor(FHandle, GA_ROOT))
+        SetFocus();
+      break;
+    case WM_SETCURSOR:
+      if (FURLShown && Focused() && LOWORD(l) == HTCLIENT) {
+        ::SetCursor(LoadCursorA(nullptr, IDC_HAND));
+        return TRUE;
+      }
+      break;
+    case WM_NCPAINT: {
+      LRESULT r = TCustomEdit::WndProc(msg, w, l);
+      Border.Paint(FHandle, Focused(), FEnabled, FEnabled ? FColor : Border.DisabledColor);
+      return r;
+    }
+    case WM_PAINT: {
+      LRESULT r = TCustomEdit::WndProc(msg, w, l);
+      PaintExtras();
+      return r;
+    }
     case WM_LBUTTONUP: {
+      if (FDragPending) {
+        // No drag after all: the click places the caret.
+        FDragPending = false;
+        POINT p{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+        int i = CharFromPoint(p);
+        SendMessageA(FHandle, EM_SETSEL, i, i);
+      }
+      if (ShowURL && FURLShown && Focused()) {
+        bool show = true;
+        AnsiString url = Text();
+        if (OnURLClick) OnURLClick(this, url, show);
+        if (show && OpenURL) OpenURL(url);
+      }
       LRESULT r = TCustomEdit::WndProc(msg, w, l);
       // The caret stays out of Prefix and Suffix.
       int pre = static_cast<int>(FPrefix.size());
@@ -764,11 +1079,13 @@ LRESULT TAdvEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
       return r;
     }
     case WM_DESTROY:
+      if (FOleDropTarget) RevokeDragDrop(FHandle);
       // The suggestion list belongs to this window and goes with it.
       if (FLookupWindow) {
         DestroyWindow(FLookupWindow);
         FLookupWindow = nullptr;
       }
+      if (FRealigning) break;
       if (!FSaved) {
         FSaved = true;
         SavePersist();
@@ -780,7 +1097,67 @@ LRESULT TAdvEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
   return TCustomEdit::WndProc(msg, w, l);
 }
 
+// Drawn over the edit's own painting: the hint text of an empty edit and
+// the wavy error line.
+void TAdvEdit::PaintExtras() {
+  bool empty = TCustomEdit::Text().empty();
+  bool hint = !EmptyText.empty() && empty && !Focused();
+  if (!hint && ErrorMarkerLen <= 0) return;
+  HDC dc = GetDC(FHandle);
+  HGDIOBJ oldFont = SelectObject(dc, Font().Handle());
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  if (hint) {
+    RECT r;
+    GetClientRect(FHandle, &r);
+    DWORD margins = static_cast<DWORD>(SendMessageA(FHandle, EM_GETMARGINS, 0, 0));
+    r.left += LOWORD(margins) + 1;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorToRGB(clGrayText));
+    DrawTextA(dc, EmptyText.c_str(), static_cast<int>(EmptyText.size()), &r,
+              DT_SINGLELINE | DT_NOPREFIX | (FShownAlign == eaRight    ? DT_RIGHT
+                                             : FShownAlign == eaCenter ? DT_CENTER
+                                                                       : DT_LEFT));
+  }
+  if (ErrorMarkerLen > 0) {
+    int len = static_cast<int>(TCustomEdit::Text().size());
+    int from = static_cast<int>(FPrefix.size()) + ErrorMarkerPos;
+    int to = from + ErrorMarkerLen;
+    if (from < 0) from = 0;
+    if (to > len) to = len;
+    if (from < to) {
+      auto xOf = [&](int i) -> int {
+        if (i < len) return static_cast<short>(LOWORD(SendMessageA(FHandle, EM_POSFROMCHAR, i, 0)));
+        // The end of the text: after the last character.
+        LRESULT last = SendMessageA(FHandle, EM_POSFROMCHAR, len - 1, 0);
+        SIZE size{};
+        AnsiString text = TCustomEdit::Text();
+        GetTextExtentPoint32A(dc, text.c_str() + len - 1, 1, &size);
+        return static_cast<short>(LOWORD(last)) + size.cx;
+      };
+      int x0 = xOf(from), x1 = xOf(to);
+      int y = static_cast<short>(HIWORD(SendMessageA(FHandle, EM_POSFROMCHAR, from, 0))) +
+              tm.tmAscent + 1;
+      HPEN pen = CreatePen(PS_SOLID, 1, ColorToRGB(ErrorColor));
+      HGDIOBJ oldPen = SelectObject(dc, pen);
+      MoveToEx(dc, x0, y + 2, nullptr);
+      for (int x = x0, k = 0; x < x1; ++k) {
+        x += 2;
+        LineTo(dc, x > x1 ? x1 : x, (k % 2 == 0) ? y : y + 2);
+      }
+      SelectObject(dc, oldPen);
+      DeleteObject(pen);
+    }
+  }
+  SelectObject(dc, oldFont);
+  ReleaseDC(FHandle, dc);
+}
+
 void TAdvEdit::Loaded() {
+  if (Border.Flat && Border.FlatParentColor && FParent) SetColor(FParent->Color());
+  FDisabledBrush.SetColor(Border.DisabledColor);
+  EditLabel.Update(*this);
+  TEditBorder::Refresh(FHandle);
   FNormalColor = FColor;
   FNormalFontColor = Font().Color();
   FSaved = false;
@@ -947,8 +1324,9 @@ void TAdvEdit::UpdateLookup() {
     HDC screen = GetDC(nullptr);
     int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, screen);
-    FLookupFont = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                              "Arial");
+    if (!FLookupFont)
+      FLookupFont = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                "Arial");
     SendMessageA(FLookupWindow, WM_SETFONT, reinterpret_cast<WPARAM>(FLookupFont), FALSE);
     SendMessageA(FLookupWindow, LB_SETITEMHEIGHT, 0, 12);
   }

@@ -8,6 +8,11 @@
 
 #include "classlib/Edit.h"
 #include "classlib/StringList.h"
+#include "components/edits/EditBorder.h"
+#include "components/edits/EditLabel.h"
+#include "components/edits/RangeList.h"
+
+class TEditDropTarget;
 
 enum TAdvEditType {
   etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase, etPassword, etMoney,
@@ -47,6 +52,10 @@ using TAdvKeyPressEvent = std::function<void(TObject* sender, char& key)>;
 using TLookupSelectEvent = std::function<void(TObject* sender, AnsiString& value)>;
 using TLookupIndexSelectEvent =
     std::function<void(TObject* sender, int index, AnsiString& value)>;
+using TURLClickEvent = std::function<void(TObject* sender, const AnsiString& url, bool& show)>;
+// The drag loop the edit runs for its selected text (StartTextDoDragDrop).
+using TTextDragRunner = std::function<HRESULT(const AnsiString& text, const AnsiString& rtf,
+                                              DWORD allowed, DWORD& effect)>;
 
 class TAdvEdit : public TCustomEdit {
  public:
@@ -84,6 +93,46 @@ class TAdvEdit : public TCustomEdit {
   bool ShowError = false;
   TColor ErrorColor = clRed;
   TColor ErrorFontColor = clWhite;
+  // A wavy line in ErrorColor under the characters Pos .. Pos + Len - 1 of
+  // the value.
+  int ErrorMarkerPos = 0;
+  int ErrorMarkerLen = 0;
+  void SetErrorMarker(int pos, int len);
+  // Grey hint text drawn while the edit is empty and not focused.
+  AnsiString EmptyText;
+  bool ShowURL = false;
+  TColor URLColor = clBlue;
+  bool AutoFocus = false;
+  bool FocusLabel = false;
+  int FocusWidthInc = 0;
+  bool HintShowLargeText = false;
+  TEditAlign EditAlign() const { return FEditAlign; }
+  void SetEditAlign(TEditAlign a);
+  TEditAlign FocusAlign = eaDefault;
+
+  // Flat, soft and focus borders and the disabled look.
+  TEditBorder Border;
+  bool Flat() const { return Border.Flat; }
+  void SetFlat(bool v);
+  // The attached label (LabelCaption, LabelPosition, LabelMargin ...).
+  TAttachedLabel EditLabel;
+  void SetLabelCaption(const AnsiString& caption);
+  void SetLabelPosition(TLabelPosition position);
+
+  // OLE drag and drop of the text.
+  bool OleDropTarget() const { return FOleDropTarget; }
+  void SetOleDropTarget(bool v);
+  bool OleDropSource = false;
+  static TTextDragRunner DragRunner;
+
+  // A value that looks like a web or mail address.
+  virtual bool TestURL(const AnsiString& text) const;
+  // Opens an address with the shell (ShellExecuteA "open"); tests replace it.
+  static std::function<void(const AnsiString& url)> OpenURL;
+
+  // The range text of the value into a list, and a list back as the value.
+  bool RangeStrToList(TRangeList& list) const { return list.StrToList(Text()); }
+  void ListToRangeStr(const TRangeList& list) { SetText(::ListToRangeStr(list)); }
 
   TLookupSettings& Lookup() { return FLookup; }
   TPersistence& Persistence() { return FPersistence; }
@@ -108,6 +157,7 @@ class TAdvEdit : public TCustomEdit {
   TAdvKeyPressEvent OnKeyPress;
   TLookupSelectEvent OnLookupSelect;
   TLookupIndexSelectEvent OnLookupIndexSelect;
+  TURLClickEvent OnURLClick;
 
   // The suggestion list while it is shown (null otherwise), its entries in
   // shown order, and taking its selected entry.
@@ -139,7 +189,11 @@ class TAdvEdit : public TCustomEdit {
   void DoEnter() override;
   void DoExit() override;
   void HandleCreated() override;
+  void CreateParams(TCreateParams& params) override;
   HBRUSH CtlColor(HDC dc) override;
+  void BoundsChanged() override;
+  void VisibleChanged() override;
+  void EnabledChanged() override;
   // Handlers of WM_CHAR and WM_KEYDOWN; false when the message is consumed.
   virtual bool KeyPress(char& key);
   virtual bool KeyDown(WORD& key);
@@ -163,6 +217,15 @@ class TAdvEdit : public TCustomEdit {
   bool ValueFull() const;
   void SetError(bool v);
   AnsiString IntegerPart() const;
+  void ApplyURL(bool on);
+  void ApplyAlign(TEditAlign align);
+  void PaintExtras();
+  int CharFromPoint(POINT client) const;
+  void StartDrag();
+  // The drop target's side: a drop at a screen point, the caret following.
+  void OleDrop(POINT screen, const AnsiString& text, DWORD& effect);
+  void OleDragOver(POINT screen);
+  void UpdateLargeTextHint();
 
   TAdvEditType FEditType = etString;
   AnsiString FPrefix, FSuffix;
@@ -184,4 +247,21 @@ class TAdvEdit : public TCustomEdit {
   WNDPROC FLookupDefProc = nullptr;
   HFONT FLookupFont = nullptr;
   std::vector<int> FLookupIndex;
+
+  TEditAlign FEditAlign = eaLeft;
+  TEditAlign FShownAlign = eaLeft;
+  bool FRealigning = false;
+  int FNormalWidth = 0;
+  bool FURLShown = false;
+  TBrush FDisabledBrush;
+  bool FOleDropTarget = false;
+  TEditDropTarget* FDropTarget = nullptr;
+  bool FDragPending = false;
+  bool FDragging = false;
+  bool FDroppedOnSelf = false;
+  int FDragStart = 0, FDragLength = 0;
+  bool FLargeHint = false;
+  AnsiString FSavedHint;
+  bool FSavedShowHint = false;
+  friend class TEditDropTarget;
 };

@@ -12,6 +12,7 @@ void shellOpen(const AnsiString& address) {
 std::function<void(const AnsiString&)> TURLLabel::OpenAddress = shellOpen;
 
 TURLLabel::TURLLabel(TComponent* owner) : TLabel(owner) {
+  SetCursor(crHandPoint);
   Font().SetColor(FColStd);
   Font().SetStyle(Font().Style() | fsUnderline);
 }
@@ -59,9 +60,3 @@ void TURLLabel::MouseUp(int x, int y) {
   if (x >= 0 && y >= 0 && x < FWidth && y < FHeight) Click();
 }
 
-void TURLLabel::MouseEnter() {
-  TLabel::MouseEnter();
-  SetCursor(LoadCursorA(nullptr, IDC_HAND));
-}
-
-void TURLLabel::MouseLeave() { TLabel::MouseLeave(); }

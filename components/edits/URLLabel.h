@@ -25,8 +25,6 @@ class TURLLabel : public TLabel {
   void Click() override;
   void MouseDown(int x, int y) override;
   void MouseUp(int x, int y) override;
-  void MouseEnter() override;
-  void MouseLeave() override;
 
   // The shell call (ShellExecuteA with "open"); tests replace it.
   static std::function<void(const AnsiString& address)> OpenAddress;

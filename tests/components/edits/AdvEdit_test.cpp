@@ -333,3 +333,216 @@ TEST(AdvLUEdit, HistoryKeepsCountItemsAndClearsStaleOnes) {
 }
 
 }  // namespace
+
+namespace {
+
+// The extras of the enhanced edit: label, look, hint text, error wave, URL
+// display, alignment and width while focused, automatic focus, long texts
+// in the hint.
+
+TEST(AdvEditLook, LabelSitsBesideTheEditAndFollowsIt) {
+  struct Case {
+    TLabelPosition position;
+    int dx, dy;  // from the edit's top left; w, h: the label's size
+    bool minusW, minusH;
+  } cases[] = {
+      {lpLeftTop, -4, 0, true, false},
+      {lpLeftBottom, -4, 21, true, true},
+      {lpTopLeft, 0, -4, false, true},
+      {lpBottomLeft, 0, 21 + 4, false, false},
+      {lpRightTop, 200 + 4, 0, false, false},
+  };
+  for (const Case& c : cases) {
+    EditForm<> f;
+    f.Field->SetBounds(80, 40, 200, 21);
+    f.Field->EditLabel.Margin = 4;
+    f.Field->SetLabelPosition(c.position);
+    f.Field->SetLabelCaption("&Name:");
+    TLabel* l = f.Field->EditLabel.Label();
+    ASSERT_NE(l, nullptr);
+    EXPECT_EQ(l->Parent(), &f);
+    EXPECT_EQ(l->Left(), 80 + c.dx - (c.minusW ? l->Width() : 0)) << c.position;
+    EXPECT_EQ(l->Top(), 40 + c.dy - (c.minusH ? l->Height() : 0)) << c.position;
+  }
+  // lpLeftCenter: the half rounded away from zero.
+  RECT e{80, 40, 280, 61};
+  EXPECT_EQ(EditLabelPlace(lpLeftCenter, 4, e, 30, 13).y, 40 + 4);
+  EXPECT_EQ(EditLabelPlace(lpLeftCenter, 4, e, 30, 24).y, 40 - 2);
+
+  EditForm<> f;
+  f.Field->SetLabelCaption("Name:");
+  TLabel* l = f.Field->EditLabel.Label();
+  int clicks = 0;
+  f.Field->EditLabel.OnLabelClick = [&](TObject*) { ++clicks; };
+  f.Field->SetTop(50);
+  EXPECT_EQ(l->Top(), 50) << "moved with the edit";
+  f.Field->SetEnabled(false);
+  EXPECT_FALSE(l->Enabled());
+  f.Field->SetVisible(false);
+  EXPECT_FALSE(l->Visible());
+  l->MouseUp(1, 1);
+  EXPECT_EQ(clicks, 1);
+  f.Field->FocusLabel = true;
+  f.Field->SetVisible(true);
+  f.Field->SetEnabled(true);
+  f.Field->SetFocus();
+  pump();
+  EXPECT_TRUE(l->Font().Style() & fsBold);
+  f.Next->SetFocus();
+  pump();
+  EXPECT_FALSE(l->Font().Style() & fsBold);
+}
+
+// The colour of the edit's window at a point of its window rectangle.
+COLORREF framePixel(HWND h, int x, int y) {
+  HDC dc = GetWindowDC(h);
+  COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(h, dc);
+  return c;
+}
+
+TEST(AdvEditLook, FlatSoftAndFocusBorders) {
+  EditForm<> f;
+  f.Next->SetFocus();
+  pump();
+  f.Field->SetFlat(true);
+  f.Field->Border.FlatLineColor = clBlue;
+  RedrawWindow(f.h(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  pump();
+  EXPECT_EQ(f.Field->Color(), f.Color()) << "flat takes the parent's colour";
+  RECT r;
+  GetWindowRect(f.h(), &r);
+  int w = r.right - r.left, hgt = r.bottom - r.top;
+  EXPECT_EQ(framePixel(f.h(), w / 2, hgt - 1), ColorToRGB(clBlue)) << "the line at the bottom";
+  EXPECT_EQ(framePixel(f.h(), w / 2, 0), ColorToRGB(f.Color())) << "no 3-D frame";
+  f.Field->Border.FocusBorderColor = clRed;
+  f.Field->SetFocus();
+  pump();
+  EXPECT_EQ(framePixel(f.h(), w / 2, 0), ColorToRGB(clRed)) << "focus frame";
+  f.Next->SetFocus();
+  pump();
+  f.Field->SetFlat(false);
+  f.Field->Border.SoftBorder = true;
+  TEditBorder::Refresh(f.h());
+  pump();
+  EXPECT_EQ(framePixel(f.h(), w / 2, 0), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(framePixel(f.h(), w / 2, 1), ColorToRGB(f.Field->Color()));
+}
+
+// How many pixels of a colour the edit's client area shows.
+int countPixels(HWND h, COLORREF colour) {
+  RECT r;
+  GetClientRect(h, &r);
+  HDC dc = GetDC(h);
+  int n = 0;
+  for (int y = 0; y < r.bottom; ++y)
+    for (int x = 0; x < r.right; ++x) n += GetPixel(dc, x, y) == colour;
+  ReleaseDC(h, dc);
+  return n;
+}
+
+TEST(AdvEditLook, EmptyTextAndErrorWave) {
+  EditForm<> f;
+  f.Field->EmptyText = "Name eingeben";
+  f.Field->SetText("");
+  f.Next->SetFocus();
+  pump();
+  UpdateWindow(f.h());
+  COLORREF grey = ColorToRGB(clGrayText);
+  EXPECT_GT(countPixels(f.h(), grey), 20) << "hint text while empty";
+  f.Field->SetFocus();
+  pump();
+  UpdateWindow(f.h());
+  EXPECT_EQ(countPixels(f.h(), grey), 0) << "no hint while focused";
+
+  f.Field->SetText("Mueller Hans");
+  f.Field->ErrorColor = clRed;
+  f.Field->SetErrorMarker(0, 0);
+  UpdateWindow(f.h());
+  EXPECT_EQ(countPixels(f.h(), ColorToRGB(clRed)), 0);
+  f.Field->SetErrorMarker(8, 4);  // under "Hans"
+  UpdateWindow(f.h());
+  HDC dc = GetDC(f.h());
+  int from = static_cast<short>(LOWORD(SendMessageA(f.h(), EM_POSFROMCHAR, 8, 0)));
+  RECT r;
+  GetClientRect(f.h(), &r);
+  int red = 0, outside = 0;
+  for (int y = 0; y < r.bottom; ++y)
+    for (int x = 0; x < r.right; ++x)
+      if (GetPixel(dc, x, y) == ColorToRGB(clRed)) (x >= from ? red : outside)++;
+  ReleaseDC(f.h(), dc);
+  EXPECT_GT(red, 10);
+  EXPECT_EQ(outside, 0) << "the wave starts at the marked characters";
+}
+
+TEST(AdvEditLook, URLValuesLookLikeLinksAndOpenOnClick) {
+  struct Case {
+    const char* value;
+    bool url;
+  } cases[] = {{"http://kelvora.de", true}, {"a@b.de", true}, {"@b", false},
+               {"WWW.kelvora.de", true},    {"Kelvora", false}};
+  std::vector<std::string> opened;
+  TAdvEdit::OpenURL = [&](const AnsiString& u) { opened.push_back(u); };
+  for (const Case& c : cases) {
+    EditForm<> f;
+    f.Field->ShowURL = true;
+    f.Field->SetText(c.value);
+    EXPECT_EQ(f.Field->TestURL(c.value), c.url) << c.value;
+    EXPECT_EQ((f.Field->Font().Style() & fsUnderline) != 0, c.url) << c.value;
+    EXPECT_EQ(f.Field->Font().Color() == clBlue, c.url) << c.value;
+    bool allow = true;
+    f.Field->OnURLClick = [&](TObject*, const AnsiString& u, bool& show) { show = allow; };
+    SendMessageA(f.h(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(f.h(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    allow = false;
+    SendMessageA(f.h(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(f.h(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  }
+  EXPECT_EQ(opened, (std::vector<std::string>{"http://kelvora.de", "a@b.de", "WWW.kelvora.de"}));
+  TAdvEdit::OpenURL = nullptr;
+}
+
+TEST(AdvEditLook, FocusChangesAlignmentAndWidth) {
+  EditForm<> f;
+  f.Field->SetEditAlign(eaRight);
+  f.Field->FocusAlign = eaCenter;
+  f.Field->FocusWidthInc = 30;
+  f.Field->SetText("abc");
+  f.Next->SetFocus();
+  pump();
+  auto style = [&] { return GetWindowLongPtrA(f.Field->Handle(), GWL_STYLE) & (ES_CENTER | ES_RIGHT); };
+  EXPECT_EQ(style(), ES_RIGHT);
+  f.Field->SetFocus();
+  pump();
+  EXPECT_EQ(style(), ES_CENTER);
+  EXPECT_EQ(f.Field->Width(), 230);
+  EXPECT_EQ(GetFocus(), f.Field->Handle()) << "the edit keeps the focus while it is made again";
+  EXPECT_EQ(f.Field->Text(), "abc");
+  f.Next->SetFocus();
+  pump();
+  EXPECT_EQ(style(), ES_RIGHT);
+  EXPECT_EQ(f.Field->Width(), 200);
+}
+
+TEST(AdvEditLook, AutoFocusAndLargeTextHint) {
+  EditForm<> f;
+  f.Next->SetFocus();
+  pump();
+  f.Field->AutoFocus = true;
+  SendMessageA(f.h(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  pump();
+  EXPECT_EQ(GetFocus(), f.h());
+
+  f.Field->HintShowLargeText = true;
+  f.Field->SetHint("Der Name");
+  f.Field->SetText("kurz");
+  EXPECT_EQ(f.Field->Hint(), "Der Name");
+  std::string longText(80, 'W');
+  f.Field->SetText(longText);
+  EXPECT_EQ(f.Field->Hint(), longText);
+  EXPECT_TRUE(f.Field->ShowHint());
+  f.Field->SetText("kurz");
+  EXPECT_EQ(f.Field->Hint(), "Der Name");
+}
+
+}  // namespace

@@ -301,4 +301,24 @@ TEST(URLLabel, OpensTheAddressThroughTheShell) {
   TURLLabel::OpenAddress = nullptr;
 }
 
+TEST(URLLabel, HandCursorOverTheLabelOnly) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsDialog);
+  form.SetBounds(0, 0, 300, 120);
+  auto* l = new TURLLabel(&form);
+  l->SetParent(&form);
+  l->SetCaption("www.kelvora.de");
+  l->SetBounds(10, 10, l->Width(), l->Height());
+  form.Show();
+  pump();
+  HWND h = form.Handle();
+  for (bool over : {true, false}) {
+    POINT p{over ? 15 : 200, over ? 15 : 80};
+    ClientToScreen(h, &p);
+    SetCursorPos(p.x, p.y);
+    SendMessageA(h, WM_SETCURSOR, reinterpret_cast<WPARAM>(h), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor() == LoadCursorA(nullptr, IDC_HAND), over);
+  }
+}
+
 }  // namespace
