@@ -294,6 +294,29 @@ TEST_F(Printing, TheResultWindowStaysHidden)
     EXPECT_NE(frame->activeChild(), gInfoListe);
 }
 
+// Run by print-cups-pdf.sh with KEL_PRINT_TOKEN set: one entry form and
+// one pupil list on the default printer (the CUPS PDF queue), which the
+// script reads back.
+TEST_F(Printing, OneOfEachOnTheDefaultPrinter)
+{
+    const char* token = std::getenv("KEL_PRINT_TOKEN");
+    if (!token)
+        GTEST_SKIP() << "run by print-cups-pdf.sh";
+    if (hadDevice_)
+        setDevice(saved_);
+    team(0, token);
+    TeamRecord* r = gMemory->getTeam(0, 0);
+    SetFieldText(r->street, "Hauptstraße 1");
+    SetFieldText(r->town, "78462 Konstanz");
+    SetFieldText(r->supervisor, "Herr Groß");
+    gPrintManager.add(0, kPrintEntryForm, 0, 0);
+    gPrintManager.add(1, kPrintPupilList, 0, 0);
+    frame->startPrintQueue();
+    runQueue();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(gPrintManager.count(), 0);
+}
+
 // A display over an enhanced metafile: what the pane draws is read back
 // record by record.
 class MetafileDisplay : public zDisplay {
