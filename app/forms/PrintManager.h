@@ -1,9 +1,11 @@
 #pragma once
-// The print queue as the print choice fills it: jobs (number, print type,
-// class, team) queued in order and printed later from idle time, the last
-// queued first. The printing flag stops the idle task from taking jobs while
-// the queue is being filled; the main frame sets the start hook
-// (QuanteloApp::startPrintQueue) and takes the jobs with takeLast.
+// The print queue: jobs (number, print type, class, team) queued by the
+// print choice and printed later from idle time, the last queued first. The
+// printing flag stops the idle task from taking jobs while the queue is
+// being filled; the main frame sets the start hook
+// (QuanteloApp::startPrintQueue). A job leaves the queue when it is handed
+// to the print pane (takeLast), so a job queued while another prints is
+// never the one dropped when that other ends.
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -25,9 +27,15 @@ class PrintManager {
  public:
   static constexpr int32_t kCapacity = 480;
 
+  PrintManager() { jobs_.reserve(kCapacity); }
+
   // Appends a job while fewer than kCapacity are queued; ignores it else.
   void add(int32_t number, int32_t type, int32_t cls, int32_t team);
+  // Drops the last queued job (nothing when the queue is empty).
+  void countDown();
   int32_t count() const { return static_cast<int32_t>(jobs_.size()); }
+  // The last queued job, or null when the queue is empty.
+  const PrintJob* last() const { return jobs_.empty() ? nullptr : &jobs_.back(); }
   const PrintJob& job(int32_t i) const { return jobs_.at(static_cast<size_t>(i)); }
   // Takes the last queued job off the queue; false when it is empty.
   bool takeLast(PrintJob& out);

@@ -4,10 +4,12 @@
 
 #include "app/core/EntryCheck.h"
 #include "app/core/EventTable.h"
+#include "app/core/FieldText.h"
 #include "app/core/Meldefehler.h"
 #include "app/core/Memory.h"
 #include "app/forms/OpenDatei.h"
 #include "app/forms/PrintFrm.h"
+#include "app/forms/PrintManager.h"
 #include "app/windows/FehlerWin.h"
 #include "app/windows/MeldeWin.h"
 #include "app/windows/ProgramSeams.h"
@@ -53,8 +55,26 @@ int CheckAllCommand(QuanteloApp*)
 
 int PrintCommand(QuanteloApp* frame)
 {
+    // What is printed comes from the store: every open entry window saves
+    // its team first.
+    frame->closeEntryWindows();
+    if (gFehlerWin)
+        DestroyWindow(gFehlerWin->handle());
+    int32_t teams = 0;
+    const int32_t classes = gEventDef ? int32_t(gEventDef->classCount) : 0;
+    for (int32_t c = 0; c < classes && gMemory; ++c)
+        for (int32_t t = 0; t < kMaxTeams; ++t)
+            if (TeamRecord* r = gMemory->getTeam(c, t); r && FieldLength(r->schoolName) > 0)
+                ++teams;
+    if (teams == 0) {
+        ProgramMessageBox(frame->handle(), "Bitte erfassen Sie zuerst die Mannschaften!", "Fehler",
+                          MB_OK | MB_ICONSTOP);
+        return 1;
+    }
     TPrintFrm form(nullptr);
-    if (frame->runWithHint(kDialogHint, [&] { return RunModalForm(&form); }) == 1)
+    if (frame->runWithHint(kDialogHint, [&] { return RunModalForm(&form); }) == 1) {
         form.PrintChecked();
+        gPrinting = 1;
+    }
     return 1;
 }

@@ -2,8 +2,11 @@
 
 #include "app/core/Settings.h"
 #include "app/forms/AboutMe.h"
+#include "app/forms/PrintManager.h"
 #include "app/forms/Protokoll.h"
 #include "app/windows/AppToolbar.h"
+#include "app/windows/InfoListPane.h"
+#include "app/windows/InfoListe.h"
 #include "app/windows/MeldeWin.h"
 #include "app/windows/ProgramCommands.h"
 #include "app/windows/ProgramSeams.h"
@@ -15,6 +18,7 @@
 #include "framework/core/zMenu.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zSizer.h"
+#include "framework/core/zTaskDev.h"
 
 QuanteloApp* gQuanteloApp = nullptr;
 MeldeWin* gMeldeWins[12] = {};
@@ -45,12 +49,60 @@ QuanteloApp::QuanteloApp(zWindow* parent, zSizer* sizer, DWORD style, const char
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(2));
     if (icon && handle())
         SetClassLongPtrA(handle(), GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+
+    gInfoListe = new InfoListe(this);
+    gStartPrintQueue = [] {
+        if (gQuanteloApp)
+            gQuanteloApp->startPrintQueue();
+    };
 }
 
 QuanteloApp::~QuanteloApp()
 {
     if (gQuanteloApp == this)
         gQuanteloApp = nullptr;
+    gInfoListe = nullptr;
+}
+
+namespace {
+
+// The idle task outlives no frame: it reaches the frame of the moment and
+// ends when there is none.
+struct PrintQueueTask : zEvH {
+    int step() { return gQuanteloApp ? gQuanteloApp->printQueueStep() : 1; }
+};
+PrintQueueTask gPrintQueueTask;
+
+} // namespace
+
+int QuanteloApp::startPrintQueue()
+{
+    if (taskActive_)
+        return 1;
+    taskActive_ = 1;
+    if (zApp && zApp->taskDev)
+        zApp->taskDev->add(&gPrintQueueTask, zTask(&PrintQueueTask::step));
+    return 1;
+}
+
+int QuanteloApp::printQueueStep()
+{
+    if (!gPrinting)
+        return 0;
+    if (gPrintManager.count() == 0) {
+        taskActive_ = 0;
+        return 1;
+    }
+    InfoListPane* pane = gInfoListe ? gInfoListe->pane() : nullptr;
+    if (!pane || pane->busy())
+        return 0;
+    // The job leaves the queue as it goes to the pane.
+    PrintJob job;
+    gPrintManager.takeLast(job);
+    pane->setJob(job);
+    if (pane->printJob() < 0)
+        gPrintManager.clear();  // no printer: nothing else can print either
+    return 0;
 }
 
 int QuanteloApp::sizeSizer(zEvent* ev)

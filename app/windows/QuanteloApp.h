@@ -25,15 +25,22 @@ public:
     // Shows a hint in the status line while a modal form runs, and puts the
     // previous text back after it.
     int runWithHint(const char* hint, const std::function<int()>& run);
-
-private:
+    // Registers the idle print task once; 1.
+    int startPrintQueue();
+    // The idle print task: hands the last queued job to the print pane
+    // when printing is on and the pane is free; 1 (done) once the queue is
+    // empty.
+    int printQueueStep();
     // Activates, saves and deletes every open entry window.
     void closeEntryWindows();
+
+private:
     zMDIMarginFrame* top_ = nullptr;
     zMDIMarginFrame* bottom_ = nullptr;
     HWND helpWindow_ = nullptr;
     AppToolbar* toolbar_ = nullptr;
     zStatusLineEZ* status_ = nullptr;
+    int32_t taskActive_ = 0;
 };
 
 // The main frame (null outside its life) and the entry window of each

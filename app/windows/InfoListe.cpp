@@ -1,0 +1,16 @@
+#include "app/windows/InfoListe.h"
+
+#include "app/windows/InfoListPane.h"
+#include "framework/core/zSizer.h"
+
+InfoListe* gInfoListe = nullptr;
+
+InfoListe::InfoListe(zWindow* parent) : zMDIChildFrame(parent, new zSizer(), WS_OVERLAPPEDWINDOW, "Ergebnisse")
+{
+    create();
+    if (handle())
+        ShowWindow(handle(), SW_HIDE);
+    pane_ = new InfoListPane(this, new zSizeWithParent());
+}
+
+void InfoListe::show(int) {}

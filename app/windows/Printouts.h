@@ -1,0 +1,15 @@
+#pragma once
+// The two printouts of one team of one competition class, each one page:
+// the entry form "Meldebogen" and the pupil list "Schülerliste". Both read
+// the loaded event, the entry store, the [Listen] settings and the level and
+// place chosen for printing; both return 1.
+#include <cstdint>
+
+#include "app/windows/PrintCanvas.h"
+
+int32_t DrawMeldebogen(PrintCanvas& canvas, int32_t c, int32_t t);
+int32_t DrawSchuelerliste(PrintCanvas& canvas, int32_t c, int32_t t);
+
+// The level name the printouts head with: the event's level name of the
+// chosen level index ("" without an event or for an index outside 0-9).
+const char* PrintLevelName();
