@@ -251,6 +251,12 @@ public:
     }
     // Waits until the program has handled everything sent so far.
     static void settle(HWND w) { SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr); }
+    // Waits until the program waits for input again (its queue is empty).
+    void idle() const
+    {
+        Sleep(5);
+        WaitForInputIdle(process_.hProcess, 5000);
+    }
 
 private:
     bool launch(PROCESS_INFORMATION* pi) const
