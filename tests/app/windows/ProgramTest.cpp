@@ -171,6 +171,19 @@ TEST_F(Program, FrameMenuHasTheProgramsCommands)
 
 TEST_F(Program, HelpOpensTheHelpFileAtContext114)
 {
+    // F1 is command 1 through accelerator table 200.
+    HACCEL accel = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(200));
+    ASSERT_NE(accel, nullptr);
+    ACCEL entries[8];
+    const int n = CopyAcceleratorTableA(accel, entries, 8);
+    ASSERT_EQ(n, 1);
+    EXPECT_EQ(entries[0].key, VK_F1);
+    EXPECT_EQ(entries[0].cmd, 1);
+    EXPECT_TRUE(entries[0].fVirt & FVIRTKEY);
+    MSG f1{frame->handle(), WM_KEYDOWN, VK_F1, 1, 0, {}};
+    EXPECT_TRUE(TranslateAcceleratorA(frame->handle(), accel, &f1));
+    ASSERT_EQ(help.size(), 1u);
+    help.clear();
     SendMessageA(frame->handle(), WM_COMMAND, 1, 0);
     ASSERT_EQ(help.size(), 1u);
     EXPECT_EQ(help[0], gSettings.helpFile + "|15|114");
