@@ -32,9 +32,10 @@ fi
 
 cmake -S . -B build/bench-win "${gen[@]}" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DKEL_WIN_BENCHMARK_PREFIX="$prefix" >/dev/null
-cmake --build build/bench-win -j "$jobs" --target entry_grid_bench table_bench wineprefix
+cmake --build build/bench-win -j "$jobs" --target entry_grid_bench entry_window_bench table_bench kel_fixtures wineprefix
 . tools/services.sh
 export WINEPREFIX=$root/build/bench-win/wineprefix WINEDEBUG=-all LC_ALL=de_DE.UTF-8
+export KEL_FIXTURES=$root/build/bench-win/fixtures
 for b in $(find build/bench-win/benchmarks -type f -name '*_bench.exe' | sort); do
   echo "== $b"
   wine "$b" "$@"

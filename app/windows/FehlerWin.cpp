@@ -37,7 +37,10 @@ void FehlerWin::show(int code)
     pane_->show(SW_SHOW);
     RECT rc;
     GetClientRect(handle(), &rc);
-    SendMessageA(handle(), WM_SIZE, 0, MAKELPARAM(rc.right, rc.bottom));
+    // The children are laid out again; the size kind stays what it is, or
+    // the MDI client would take a maximised window for a restored one.
+    SendMessageA(handle(), WM_SIZE, IsZoomed(handle()) ? SIZE_MAXIMIZED : SIZE_RESTORED,
+                 MAKELPARAM(rc.right, rc.bottom));
 }
 
 void FehlerWin::addLine(const char* text)

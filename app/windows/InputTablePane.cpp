@@ -795,7 +795,11 @@ void InputTablePane::scroll(int32_t columnDelta, int32_t rowDelta, int32_t mode)
 int InputTablePane::sizeSizer(zEvent* ev)
 {
     home();
-    return zPane::sizeSizer(ev);
+    const int r = zPane::sizeSizer(ev);
+    // The bars show only while rows or columns lie outside the pane.
+    if (auto* s = dynamic_cast<TablePaneScroller*>(scroller()))
+        s->setRanges(columnCount_ - fixedColumns_ - 1, rowCount_ - 1);
+    return r;
 }
 
 // ---- mouse ----

@@ -93,7 +93,10 @@ void MeldeWin::show(int code)
     tabs_->show(SW_SHOW);
     RECT rc;
     GetClientRect(handle(), &rc);
-    SendMessageA(handle(), WM_SIZE, 0, MAKELPARAM(rc.right, rc.bottom));
+    // The children are laid out again; the size kind stays what it is, or
+    // the MDI client would take a maximised window for a restored one.
+    SendMessageA(handle(), WM_SIZE, IsZoomed(handle()) ? SIZE_MAXIMIZED : SIZE_RESTORED,
+                 MAKELPARAM(rc.right, rc.bottom));
     SetFocus(grid_->handle());
     if (current_ < 0 && store_ == 1 && !shown_) {
         shown_ = 1;

@@ -35,6 +35,8 @@ QuanteloApp::QuanteloApp(zWindow* parent, zSizer* sizer, DWORD style, const char
     top_->show(SW_SHOW);
     toolbar_ = new AppToolbar(top_, new zGravSizer(zSizerFill, 0, top_->sizer()));
     toolbar_->show(SW_SHOW);
+    // Buttons and menu items of one command gray and check together.
+    toolbar_->linkMenu();
 
     bottom_ = new zMDIMarginFrame(this, new zGravSizer(zSizerBottom, 24, this->sizer()), WS_VISIBLE, nullptr);
     bottom_->show(SW_SHOW);

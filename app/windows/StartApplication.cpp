@@ -10,6 +10,7 @@
 #include "app/core/Meldefehler.h"
 #include "app/core/Memory.h"
 #include "app/core/Settings.h"
+#include "app/core/Win32Platform.h"
 #include "app/forms/PrintManager.h"
 #include "app/forms/Protokoll.h"
 #include "app/windows/AttachVclApplication.h"
@@ -55,6 +56,7 @@ bool ChooseEvent(QuanteloApp* frame, bool* cancelled)
     int32_t chosen = 0;
     if (gEventList.size() > 1) {
         auto* dialog = new DlgSelVeranst(frame, zResId(8));
+        dialog->show(SW_SHOW);
         dialog->modal();
         chosen = dialog->result() == 1 ? dialog->selection() : -1;
         delete dialog;
@@ -91,7 +93,9 @@ void StartApplication(zApplication* app)
 
     zFrameClassOverride::set(kFrameClass);
     auto* frame = new QuanteloApp(nullptr, new zSizer(0, 0, 800, 600), WS_OVERLAPPEDWINDOW,
-                                  "Zavrolin Leichtathletik 2011.2");
+                                  "Zavrolin Leichathletik 2011.2");
+    // The event loader's title and its message boxes belong to the frame.
+    kel::Win32Platform::setMainWindow(frame->handle());
     app->loadAccel(zResId(200));
     frame->show(SW_SHOWMAXIMIZED);
     AttachVclApplication(frame);
@@ -100,7 +104,12 @@ void StartApplication(zApplication* app)
     bool ok = ChooseEvent(frame, &cancelled);
     if (ok) {
         RollBirthYears(gEventDef.get(), -1);
-        ReloadSettings();
+        // Data files that cannot be created or opened, or that are not the
+        // program's, end the start: a store without records would lose
+        // every entry made.
+        ok = ReloadSettings() == 1;
+    }
+    if (ok) {
         PostMessageA(frame->handle(), WM_COMMAND, 12, 0);
         gProtokoll = new TProtokoll(nullptr);
         app->run();
@@ -109,6 +118,7 @@ void StartApplication(zApplication* app)
                           "Das Zavrolin kann nicht initialisiert werden! Bitte installieren Sie es nochmals!",
                           "Schwerer Fehler!", MB_OK | MB_ICONSTOP);
     }
+    kel::Win32Platform::setMainWindow(nullptr);
     delete frame;
     gMeldefehler.reset();
     gPrintManager.clear();

@@ -1,5 +1,7 @@
 #include "app/windows/TablePaneScroller.h"
 
+#include <windows.h>
+
 #include "app/windows/InputTablePane.h"
 #include "framework/core/zScrollInfo.h"
 
@@ -37,6 +39,29 @@ int TablePaneScroller::reset()
 
 void TablePaneScroller::setRanges(int32_t columnRange, int32_t rowRange)
 {
+    // A bar whose rows or columns all fit gets an empty range, which hides
+    // it. The area counts the bars that show now as free; a bar that stays
+    // takes its room from the other direction.
+    if (HWND w = table_->handle()) {
+        RECT rc{};
+        GetClientRect(w, &rc);
+        const LONG_PTR style = GetWindowLongPtrA(w, GWL_STYLE);
+        const int32_t barWidth = GetSystemMetrics(SM_CXVSCROLL), barHeight = GetSystemMetrics(SM_CYHSCROLL);
+        const int32_t width = rc.right + (style & WS_VSCROLL ? barWidth : 0);
+        const int32_t height = rc.bottom + (style & WS_HSCROLL ? barHeight : 0);
+        int32_t allWidth = table_->rowHeaderWidth();
+        for (int32_t c = 0; c < table_->columnCount(); ++c)
+            allWidth += table_->columnWidth(c);
+        const int32_t allHeight = table_->headerHeight() + table_->rowCount() * table_->rowHeight();
+        bool horizontal = allWidth > width;
+        const bool vertical = allHeight > height - (horizontal ? barHeight : 0);
+        if (vertical && !horizontal)
+            horizontal = allWidth > width - barWidth;
+        if (!horizontal)
+            columnRange = 0;
+        if (!vertical)
+            rowRange = 0;
+    }
     if (zScrollInfo* h = table_->horzScroll())
         h->setRange(0, columnRange > 0 ? columnRange : 0);
     if (zScrollInfo* v = table_->vertScroll())

@@ -261,6 +261,8 @@ TEST_F(GridTest, MovingRightScrollsTheNextColumnIntoViewAndTheNextRowBack)
 
 TEST_F(GridTest, ScrollBarsSpanTheRowsAndTheScrolledColumns)
 {
+    // Too small for the rows and the columns: both bars are needed.
+    MoveWindow(hwnd(), 0, 0, 400, 200, TRUE);
     pump();
     int lo = -1, hi = -1;
     GetScrollRange(hwnd(), SB_VERT, &lo, &hi);

@@ -17,6 +17,7 @@
 #include "app/core/Settings.h"
 #include "app/forms/DlgMNEdit.h"
 #include "app/forms/OpenDatei.h"
+#include "app/windows/AppToolbar.h"
 #include "app/windows/DisziFlagTable.h"
 #include "app/windows/DlgSelVeranst.h"
 #include "framework/core/zListBoxBase.h"
@@ -171,6 +172,19 @@ TEST_F(Program, FrameMenuHasTheProgramsCommands)
 
 TEST_F(Program, HelpOpensTheHelpFileAtContext114)
 {
+    // F1 is command 1 through accelerator table 200.
+    HACCEL accel = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(200));
+    ASSERT_NE(accel, nullptr);
+    ACCEL entries[8];
+    const int n = CopyAcceleratorTableA(accel, entries, 8);
+    ASSERT_EQ(n, 1);
+    EXPECT_EQ(entries[0].key, VK_F1);
+    EXPECT_EQ(entries[0].cmd, 1);
+    EXPECT_TRUE(entries[0].fVirt & FVIRTKEY);
+    MSG f1{frame->handle(), WM_KEYDOWN, VK_F1, 1, 0, {}};
+    EXPECT_TRUE(TranslateAcceleratorA(frame->handle(), accel, &f1));
+    ASSERT_EQ(help.size(), 1u);
+    help.clear();
     SendMessageA(frame->handle(), WM_COMMAND, 1, 0);
     ASSERT_EQ(help.size(), 1u);
     EXPECT_EQ(help[0], gSettings.helpFile + "|15|114");
@@ -494,6 +508,138 @@ TEST_F(Program, EntriesAreThereAgainAfterTheProgramEnds)
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->tabs()->tabCount(), 1);
     EXPECT_EQ(teamDialogs, 1);  // no second team dialog: the class has its team
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Program, ToolBarButtonsSitInTheirSlots)
+{
+    // Margins 4 and 1, 5-pixel gaps for slot numbers without a button, the
+    // 25-pixel buttons centred in the 29-pixel bar.
+    const struct {
+        int32_t id, x, width;
+    } buttons[] = {{12, 4, 25},   {3024, 34, 10},  {10, 49, 25},  {3025, 79, 10}, {23, 94, 25},
+                   {3026, 124, 10}, {22, 139, 25}, {3027, 169, 10}, {4, 184, 25}, {1, 269, 25}};
+    for (const auto& b : buttons) {
+        zWindow* button = frame->toolbar()->findButton(b.id);
+        ASSERT_NE(button, nullptr) << b.id;
+        RECT rc;
+        GetWindowRect(button->handle(), &rc);
+        MapWindowPoints(nullptr, frame->toolbar()->handle(), reinterpret_cast<POINT*>(&rc), 2);
+        EXPECT_EQ(rc.left, b.x) << b.id;
+        EXPECT_EQ(rc.top, 2) << b.id;
+        EXPECT_EQ(rc.right - rc.left, b.width) << b.id;
+        EXPECT_EQ(rc.bottom - rc.top, 25) << b.id;
+        EXPECT_EQ(IsWindowEnabled(button->handle()) != 0, b.width == 25) << b.id;
+    }
+}
+
+TEST_F(Program, ModalCommandsShowTheirHintAndPutTheStatusTextBack)
+{
+    const struct {
+        UINT command;
+        const char* hint;
+    } cases[] = {
+        {2, kDialogHint},
+        {12, "Bitte wählen Sie die Klasse aus, in der Sie eine Mannschaft erfassen/bearbeiten möchten"},
+        {23, kDialogHint},
+    };
+    for (const auto& c : cases) {
+        std::string during;
+        int32_t areaDuring = 0;
+        modal = [&](TForm*) {
+            during = frame->statusLine()->message().c_str();
+            areaDuring = frame->statusLine()->messageAreaOn();
+            return 2;
+        };
+        frame->statusLine()->setMessage("Bereit");
+        SendMessageA(frame->handle(), WM_COMMAND, c.command, 0);
+        EXPECT_EQ(during, c.hint) << c.command;
+        EXPECT_NE(areaDuring, 0) << c.command;
+        EXPECT_STREQ(frame->statusLine()->message().c_str(), "Bereit") << c.command;
+    }
+}
+
+TEST_F(Program, WithoutTheLogSwitchAFailedCheckShowsOnlyTheBox)
+{
+    gSettings.protokoll = 0;
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    typeName(w, 0, "Meier, Anna");
+    SendMessageA(w->handle(), WM_COMMAND, 13, 0);
+    SetFieldText(gMemory->getAthlete(0, 0, 0)->JG, "75");
+    gMemory->getAthlete(0, 0, 0)->mask = 1;
+    w->loadTable(0);
+    const struct {
+        const char* how;
+        HWND target;
+        bool closeFirst;
+    } cases[] = {{"entry window", w->handle(), false}, {"all classes", frame->handle(), true}};
+    for (const auto& c : cases) {
+        if (c.closeFirst) {
+            SendMessageA(w->handle(), WM_CLOSE, 0, 0);
+            pump();
+            SetFieldText(gMemory->getAthlete(0, 0, 0)->JG, "75");
+        }
+        boxes.clear();
+        SendMessageA(c.target, WM_COMMAND, 10, 0);
+        pump();
+        ASSERT_EQ(boxes.size(), 1u) << c.how;
+        EXPECT_EQ(boxes[0].text, "Ich habe einen Fehler in den Meldedaten gefunden!") << c.how;
+        EXPECT_EQ(gFehlerWin, nullptr) << c.how;
+    }
+}
+
+TEST_F(Program, AMaximisedEntryWindowMergesItsTitleIntoTheFrames)
+{
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(IsZoomed(w->handle()));
+    char title[200];
+    GetWindowTextA(frame->handle(), title, sizeof title);
+    EXPECT_STREQ(title, "Zavrolin Leichtathletik 2011.2 - [I Jungen: Meldungen]");
+    ShowWindow(w->handle(), SW_RESTORE);
+    pump();
+    GetWindowTextA(frame->handle(), title, sizeof title);
+    EXPECT_STREQ(title, "Zavrolin Leichtathletik 2011.2");
+}
+
+TEST_F(Program, TheGridShowsNoScrollBarsItDoesNotNeed)
+{
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    pump();
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    for (LONG which : {OBJID_VSCROLL, OBJID_HSCROLL}) {
+        ASSERT_TRUE(GetScrollBarInfo(w->grid()->handle(), which, &bar));
+        EXPECT_TRUE(bar.rgstate[0] & STATE_SYSTEM_INVISIBLE) << which;
+    }
+}
+
+TEST_F(Program, TheResultWindowIsNeverShownOrActivated)
+{
+    ASSERT_NE(open(0), nullptr);
+    ASSERT_NE(open(1), nullptr);
+    HWND client = FindWindowExA(frame->handle(), nullptr, "MDIClient", nullptr);
+    ASSERT_NE(client, nullptr);
+    for (int i = 0; i < 6; ++i) {
+        SendMessageA(client, WM_MDINEXT, 0, i % 2);
+        pump();
+        HWND active = reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
+        char title[80] = {};
+        GetWindowTextA(active, title, sizeof title);
+        EXPECT_STRNE(title, "Ergebnisse");
+    }
+    for (HWND c = GetWindow(client, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        char title[80] = {};
+        GetWindowTextA(c, title, sizeof title);
+        if (std::string(title) == "Ergebnisse") {
+            EXPECT_FALSE(IsWindowVisible(c));
+        }
+    }
 }
 
 }  // namespace
