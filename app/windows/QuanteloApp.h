@@ -25,10 +25,10 @@ public:
     // Shows a hint in the status line while a modal form runs, and puts the
     // previous text back after it.
     int runWithHint(const char* hint, const std::function<int()>& run);
-
-private:
     // Activates, saves and deletes every open entry window.
     void closeEntryWindows();
+
+private:
     zMDIMarginFrame* top_ = nullptr;
     zMDIMarginFrame* bottom_ = nullptr;
     HWND helpWindow_ = nullptr;
