@@ -86,7 +86,7 @@ TEditButton::TEditButton(TCustomDCEdit* edit) : TSpeedButton(edit), FEdit(edit) 
 
 void TEditButton::Click() {
   const bool handled = static_cast<bool>(OnClick);
-  FEdit->SetFocus();
+  FEdit->FocusEditor();
   TSpeedButton::Click();
   if (!handled) FEdit->SetDroppedDown(!FEdit->DroppedDown());
 }
@@ -362,6 +362,7 @@ void TCustomDCEdit::HookEditWndProc() {
   FHooked = true;
   // The editor is the tab stop; the container is passed by.
   FEdit->SetTabStop(FTabStop);
+  FTabStop = false;
   if (FHandle) SetWindowLongPtrA(FHandle, GWL_STYLE, GetWindowLongPtrA(FHandle, GWL_STYLE) & ~WS_TABSTOP);
   SetButtonBounds();
   CheckReadOnly();
@@ -375,6 +376,7 @@ void TCustomDCEdit::UnHookEditWndProc() {
     if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(h, GWLP_WNDPROC)) == &TCustomDCEdit::EditHookProc)
       SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FSavedProc));
     RemovePropA(h, kHookProp);
+    FTabStop = true;
   }
 }
 
@@ -386,6 +388,7 @@ LRESULT CALLBACK TCustomDCEdit::EditHookProc(HWND h, UINT msg, WPARAM w, LPARAM 
     SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
     RemovePropA(h, kHookProp);
     edit->FHooked = false;
+    edit->FTabStop = true;
     return CallWindowProcA(saved, h, msg, w, l);
   }
   return edit->EditWndProc(msg, w, l);
@@ -472,7 +475,14 @@ LRESULT TCustomDCEdit::EditWndProc(UINT msg, WPARAM w, LPARAM l) {
 
 void TCustomDCEdit::MouseDownInEditor() {
   CloseDropped(false);
-  if (CanFocus() && FEdit && !FEdit->Focused()) SetFocus();
+  if (CanFocus()) FocusEditor();
+}
+
+void TCustomDCEdit::FocusEditor() {
+  // Focusing again what has the focus would pass through the container and
+  // close an open drop-down on the way.
+  if (FEdit && FEdit->Focused()) return;
+  SetFocus();
 }
 
 void TCustomDCEdit::MoveFocus(bool forward) {
@@ -558,7 +568,7 @@ void TCustomDCEdit::Drop() {
   GetClientRect(FHandle, &client);
   if (OnDropDown) OnDropDown(this);
   SetDropValue();
-  SetFocus();
+  FocusEditor();
 
   POINT origin{0, 0};
   ClientToScreen(FHandle, &origin);

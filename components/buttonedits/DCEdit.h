@@ -143,6 +143,8 @@ class TCustomDCEdit : public TWinControl {
   bool Modified() const;
   void SetModified(bool v);
 
+  // Focuses the inner editor unless it has the focus.
+  void FocusEditor();
   void SelectAll();
   void Deselect();
   // Commits the text to the value adapter (not while a commit runs).
