@@ -40,6 +40,7 @@
 #include "framework/core/zTextPane.h"
 #include "tests/app/core/TestSupport.h"
 #include "tests/app/windows/GridTestSupport.h"
+#include "tests/support/WindowTest.h"
 
 namespace {
 
@@ -746,6 +747,56 @@ TEST_F(EntryFileCommand, MailHandsTheFileOverOrReportsTheFailure)
     EXPECT_NE(sent.find("subject=Online-Wettkampfmeldung"), std::string::npos) << sent;
     EXPECT_NE(sent.find("address=SMTP:info@veranstalter.de"), std::string::npos) << sent;
     EXPECT_NE(sent.find("path=" + path), std::string::npos) << sent;
+}
+
+} // namespace
+
+namespace {
+
+// The whole road: entries typed into the grid, then the wizard run modally
+// and clicked through as the teacher does it, and the file it writes.
+TEST_F(EntryFileCommand, TypedEntriesReachTheEntryFileThroughTheWizard)
+{
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    typeName(w, 0, "Meier, Anna");
+    grid_test::chr(w->grid()->handle(), '\r');
+    w->grid()->setCurrent(1, 0);
+    grid_test::type(w->grid()->handle(), "98\r");
+    w->grid()->setCurrent(3, 0);
+    grid_test::type(w->grid()->handle(), "+");
+    pump();
+
+    const std::string folder = dir_.path() + "\\meldung";
+    std::vector<std::string> pagesSeen;
+    modal = [&](TForm* form) {
+        auto* m = dynamic_cast<TMeldefile*>(form);
+        if (!m)
+            return 2;
+        m->Path->SetText(folder);
+        // Each step notes the page it finds, then clicks Next (Finish).
+        auto next = [m, &pagesSeen] {
+            TbsWizardPage* page = m->bsWizard1->ActivePage();
+            pagesSeen.push_back(std::to_string(m->bsWizard1->GetActivePageIndex()));
+            for (int i = 0; i < page->ControlCount(); ++i)
+                if (page->Controls(i)->Caption() == "Herzlichen Glückwunsch!")
+                    pagesSeen.push_back("Glückwunsch");
+            m->bsWizard1->NextButton->Click();
+        };
+        return kel::test::runModal([m] { return static_cast<int>(m->ShowModal()); }, {next, next, next, next});
+    };
+    SendMessageA(frame->handle(), WM_COMMAND, 22, 0);
+    pump();
+    EXPECT_EQ(gMeldeWins[0], nullptr);  // closed (and saved) first
+    EXPECT_TRUE(pagesSeen == std::vector<std::string>({"0", "1", "2", "4", "Glückwunsch"}))
+        << ::testing::PrintToString(pagesSeen);
+    EXPECT_TRUE(boxes.empty()) << boxes[0].text;
+    const std::string path = folder + "\\" + school + ".VOV";
+    const std::string bytes = kel::test::FileBytes(path);
+    EXPECT_NE(bytes.find("Meier, Anna"), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find("\"98\""), std::string::npos) << bytes;
+    ASSERT_FALSE(logLines().empty());
+    EXPECT_TRUE(isLogLine(logLines()[0], "Meldedatei " + path + " wurde erzeugt!"));
 }
 
 } // namespace
