@@ -48,6 +48,18 @@ void TRadioGroup::CreateParams(TCreateParams& p) {
   p.Style |= BS_GROUPBOX;
 }
 
+LRESULT TRadioGroup::WndProc(UINT msg, WPARAM w, LPARAM l) {
+  // The system's group box paints only its frame and caption: the inside
+  // takes the group's colour here, or it would show what lay there before.
+  if (msg == WM_ERASEBKGND) {
+    RECT r;
+    GetClientRect(FHandle, &r);
+    FillRect(reinterpret_cast<HDC>(w), &r, BackgroundBrush());
+    return 1;
+  }
+  return TWinControl::WndProc(msg, w, l);
+}
+
 TWinControl* TRadioGroup::Buttons(int index) const {
   return index >= 0 && index < static_cast<int>(FButtons.size()) ? FButtons[index] : nullptr;
 }

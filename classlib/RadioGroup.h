@@ -19,6 +19,7 @@ class TRadioGroup : public TWinControl {
   TWinControl* Buttons(int index) const;
 
   bool DialogKey(WORD key, TShiftState shift) override;
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

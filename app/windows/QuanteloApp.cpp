@@ -172,7 +172,7 @@ int QuanteloApp::command(zEvent* ev)
     case 5:
         return 1;
     case 22:
-        return 1;  // the entry-file command joins here
+        return CreateEntryFileCommand(this);
     case 23:
         PrintCommand(this);
         return 1;

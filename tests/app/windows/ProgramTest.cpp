@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstring>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,6 +19,10 @@
 #include "app/core/Memory.h"
 #include "app/core/Settings.h"
 #include "app/forms/DlgMNEdit.h"
+#include "app/forms/EntrySelection.h"
+#include "app/forms/Meldefile.h"
+#include "app/forms/Protokoll.h"
+#include "app/windows/ProgramCommands.h"
 #include "app/forms/OpenDatei.h"
 #include "app/windows/AppToolbar.h"
 #include "app/windows/DisziFlagTable.h"
@@ -35,6 +42,7 @@
 #include "framework/core/zTextPane.h"
 #include "tests/app/core/TestSupport.h"
 #include "tests/app/windows/GridTestSupport.h"
+#include "tests/support/WindowTest.h"
 
 namespace {
 
@@ -643,3 +651,324 @@ TEST_F(Program, TheResultWindowIsNeverShownOrActivated)
 }
 
 }  // namespace
+// The entry-file command (22): the wizard answers through the modal seam.
+namespace {
+
+class EntryFileCommand : public Program {
+public:
+    void SetUp() override
+    {
+        Program::SetUp();
+        gProtokoll = new TProtokoll(nullptr);
+    }
+    void TearDown() override
+    {
+        delete gProtokoll;
+        gProtokoll = nullptr;
+        SetEnvironmentVariableA("KEL_MAPI_LOG", nullptr);
+        SetEnvironmentVariableA("KEL_MAPI_SEND_RC", nullptr);
+        Program::TearDown();
+    }
+    // A team with one athlete in the first discipline; birth year "75" is
+    // outside the class's years.
+    void addTeam(int32_t c, int32_t t, const char* school, const char* jg = "98", uint8_t mask = 1)
+    {
+        TeamRecord* r = gMemory->loadTeamAthletes(c, t);
+        SetFieldText(r->schoolName, school);
+        SetFieldText(r->listName, school);
+        AthleteRecord* a = gMemory->getAthlete(c, t, 0);
+        SetFieldText(a->name, "Meier, Anna");
+        SetFieldText(a->JG, jg);
+        a->mask = mask;
+    }
+    // Runs the command; `fill` sets the wizard's fields, the wizard ends
+    // with `result`.
+    void run(const std::function<void(TMeldefile&)>& fill, int result = 1)
+    {
+        wizardShown = false;
+        modal = [this, fill, result](TForm* form) {
+            auto* m = dynamic_cast<TMeldefile*>(form);
+            if (!m)
+                return 2;
+            wizardShown = true;
+            presetPath = m->Path->GetText();
+            presetInitialDir = m->Path->InitialDir();
+            presetName = m->FileName->Text();
+            presetMail = m->MailAdress->Text();
+            presetPage = m->bsWizard1->GetActivePageIndex();
+            if (fill)
+                fill(*m);
+            return result;
+        };
+        SendMessageA(frame->handle(), WM_COMMAND, 22, 0);
+        pump();
+    }
+    std::string ini(const char* section) { return kel::IniFile(gSettings.iniFile).getString(section, "TEST", ""); }
+    std::vector<std::string> logLines()
+    {
+        std::vector<std::string> lines;
+        for (int i = 0; i < gProtokoll->Memo->Lines().Count(); ++i)
+            lines.push_back(gProtokoll->Memo->Lines().Strings(i));
+        return lines;
+    }
+    static bool exists(const std::string& p) { return GetFileAttributesA(p.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+    bool wizardShown = false;
+    std::string presetPath, presetInitialDir, presetName, presetMail;
+    int presetPage = -1;
+};
+
+// "<d.M.yyyy>, <HH:mm>: " and then the text.
+::testing::AssertionResult isLogLine(const std::string& line, const std::string& text)
+{
+    const auto colon = line.find(": ");
+    if (colon == std::string::npos || line.substr(colon + 2) != text)
+        return ::testing::AssertionFailure() << line;
+    const std::string stamp = line.substr(0, colon);
+    for (char ch : stamp)
+        if (!std::isdigit(static_cast<unsigned char>(ch)) && !std::strchr(".,: ", ch))
+            return ::testing::AssertionFailure() << "stamp " << stamp;
+    return stamp.find(", ") != std::string::npos ? ::testing::AssertionSuccess()
+                                                  : ::testing::AssertionFailure() << "stamp " << stamp;
+}
+
+TEST_F(EntryFileCommand, TeamsWithoutADisciplineAreNoEntries)
+{
+    addTeam(0, 0, "REALSCHULE SÜD", "98", 0);
+    run(nullptr);
+    EXPECT_FALSE(wizardShown);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Bitte erfassen Sie zuerst die Mannschaften!");
+    EXPECT_EQ(boxes[0].title, "Fehler");
+}
+
+TEST_F(EntryFileCommand, FinishWritesTheFileAndKeepsTheTypedSettings)
+{
+    addTeam(0, 0, "REALSCHULE SÜD");
+    addTeam(1, 4, "GYMNASIUM NORD");
+    const std::string folder = dir_.path() + "\\out\\sub";
+    run([&](TMeldefile& m) {
+        m.Path->SetText(folder);
+        m.FileName->SetText("a/b?.VOV");
+    });
+    ASSERT_TRUE(wizardShown);
+    EXPECT_EQ(presetPath, gSettings.programDir + "meldung");
+    EXPECT_EQ(presetInitialDir, presetPath);
+    EXPECT_EQ(presetName, "REALSCHULE SÜD.VOV");
+    EXPECT_EQ(presetMail, "");
+    EXPECT_EQ(presetPage, 0);
+    EXPECT_TRUE(boxes.empty()) << boxes[0].text;
+
+    const std::string path = folder + "\\a b .VOV";
+    const std::string bytes = kel::test::FileBytes(path);
+    EXPECT_EQ(bytes.rfind("<?xml", 0), 0u);
+    EXPECT_NE(bytes.find("REALSCHULE S&#220;D"), std::string::npos);
+    EXPECT_NE(bytes.find("GYMNASIUM NORD"), std::string::npos);
+    EXPECT_EQ(EntrySelection[0][0], 1);
+    EXPECT_EQ(EntrySelection[1][4], 1);
+    EXPECT_EQ(ini("MeldePath"), folder);
+    EXPECT_EQ(ini("FileName"), "a/b?.VOV");
+    const std::vector<std::string> log = logLines();
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_TRUE(isLogLine(log[0], "Meldedatei " + path + " wurde erzeugt!"));
+    EXPECT_EQ(log[1], "-----");
+    EXPECT_NE(kel::test::FileBytes(gProtokoll->LogPath()).find("wurde erzeugt!"), std::string::npos);
+
+    // The next run starts from the stored values and replaces the file
+    // without a question.
+    run([&](TMeldefile& m) { m.CheckList1->Uncheck(1); });
+    EXPECT_EQ(presetPath, folder);
+    EXPECT_EQ(presetName, "a/b?.VOV");
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(kel::test::FileBytes(path).find("GYMNASIUM NORD"), std::string::npos);
+    EXPECT_EQ(logLines().size(), 6u);
+}
+
+TEST_F(EntryFileCommand, CancelWritesNothingAndChangesNoSetting)
+{
+    addTeam(0, 0, "REALSCHULE SÜD");
+    run(
+        [&](TMeldefile& m) {
+            m.Path->SetText(dir_.path() + "\\nie");
+            m.MailAdress->SetText("a@b.de");
+        },
+        2);
+    EXPECT_TRUE(wizardShown);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_FALSE(exists(dir_.path() + "\\nie"));
+    for (const char* section : {"MeldePath", "FileName", "Internet"})
+        EXPECT_EQ(ini(section), "") << section;
+    EXPECT_TRUE(logLines().empty());
+}
+
+TEST_F(EntryFileCommand, ErrorsOnlyBlockTheFileWhenTheirClassIsTicked)
+{
+    addTeam(0, 0, "REALSCHULE SÜD");
+    addTeam(1, 0, "GYMNASIUM NORD", "75");
+    const struct {
+        const char* name;
+        std::vector<int> untick;
+        const char* box;  // null: written
+        const char* title;
+    } cases[] = {
+        {"all ticked", {}, "Kann keine Meldedatei erstellen, da Meldefehler enthalten sind!", "Meldefehler!"},
+        {"none ticked", {0, 1}, "Sie haben keine Schulen ausgewählt!", "Fehler!"},
+        {"faulty class unticked", {1}, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        boxes.clear();
+        const std::string folder = dir_.path() + "\\" + c.name;
+        run([&](TMeldefile& m) {
+            m.Path->SetText(folder);
+            m.FileName->SetText("M.VOV");
+            for (int i : c.untick)
+                m.CheckList1->Uncheck(i);
+        });
+        EXPECT_EQ(exists(folder + "\\M.VOV"), c.box == nullptr);
+        if (c.box) {
+            ASSERT_EQ(boxes.size(), 1u);
+            EXPECT_EQ(boxes[0].text, c.box);
+            EXPECT_EQ(boxes[0].title, c.title);
+            EXPECT_EQ(ini("MeldePath"), "");
+        } else {
+            EXPECT_TRUE(boxes.empty());
+        }
+    }
+}
+
+TEST_F(EntryFileCommand, TheFileNameIsCleanedAndAnEmptyOneRefused)
+{
+    const struct {
+        const char* typed;
+        const char* written;
+    } cases[] = {{"a/b?.VOV", "a b .VOV"},        {"x:y*\"<>|\\z.VOV", "x y      z.VOV"},
+                 {"tab\there.VOV", "tab here.VOV"}, {"Meldung. . ", "Meldung"},
+                 {" ..", ""},                       {"", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CleanEntryFileName(c.typed), c.written) << c.typed;
+
+    addTeam(0, 0, "REALSCHULE SÜD");
+    run([&](TMeldefile& m) {
+        m.Path->SetText(dir_.path());
+        m.FileName->SetText("?*.");
+    });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Bitte geben Sie einen Dateinamen an!");
+    EXPECT_EQ(boxes[0].title, "Fehler");
+    EXPECT_EQ(ini("FileName"), "");
+}
+
+TEST_F(EntryFileCommand, AFailedWriteIsShownAndLogged)
+{
+    addTeam(0, 0, "REALSCHULE SÜD");
+    // A file where the folder should be: the folder cannot be made.
+    const std::string blocker = dir_.path() + "\\block";
+    std::ofstream(blocker) << "x";
+    run([&](TMeldefile& m) {
+        m.Path->SetText(blocker + "\\sub");
+        m.FileName->SetText("M.VOV");
+    });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Die Meldedatei konnte nicht erzeugt werden!");
+    EXPECT_EQ(boxes[0].title, "Fehler");
+    ASSERT_FALSE(logLines().empty());
+    EXPECT_TRUE(isLogLine(logLines()[0], "FEHLER! Meldedatei " + blocker + "\\sub\\M.VOV konnte nicht erzeugt werden!"));
+    EXPECT_EQ(ini("MeldePath"), "");
+}
+
+TEST_F(EntryFileCommand, MailHandsTheFileOverOrReportsTheFailure)
+{
+    addTeam(0, 0, "REALSCHULE SÜD");
+    kel::IniFile settings(gSettings.iniFile);
+    settings.set("Internet", "TEST", "alt@veranstalter.de");
+    ASSERT_TRUE(settings.save());
+    const std::string record = dir_.path() + "\\mapi.log";
+    SetEnvironmentVariableA("KEL_MAPI_LOG", record.c_str());
+    const std::string path = dir_.path() + "\\M.VOV";
+    auto fill = [&](TMeldefile& m) {
+        m.RadioGroup1->SetItemIndex(1);
+        m.Path->SetText(dir_.path());
+        m.FileName->SetText("M.VOV");
+        m.MailAdress->SetText("info@veranstalter.de");
+    };
+
+    SetEnvironmentVariableA("KEL_MAPI_SEND_RC", "2");  // the mail program refuses
+    run(fill);
+    EXPECT_EQ(presetMail, "alt@veranstalter.de");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Die Meldung konnte leider nicht an Ihr Mailprogramm übergeben werden!");
+    EXPECT_EQ(boxes[0].title, "Fehler");
+    EXPECT_TRUE(exists(path));  // the file stays
+    EXPECT_EQ(ini("Internet"), "alt@veranstalter.de");
+    std::vector<std::string> log = logLines();
+    ASSERT_EQ(log.size(), 6u);
+    EXPECT_TRUE(isLogLine(log[3], "Fehler! Meldedatei konnte nicht übergeben werden!"));
+
+    boxes.clear();
+    SetEnvironmentVariableA("KEL_MAPI_SEND_RC", "0");
+    run(fill);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Die Meldedatei wurde erfolgreich an Ihr Mailprogramm übergeben!");
+    EXPECT_EQ(boxes[0].title, "Information");
+    EXPECT_EQ(ini("Internet"), "info@veranstalter.de");
+    log = logLines();
+    ASSERT_EQ(log.size(), 12u);
+    EXPECT_TRUE(isLogLine(log[9], "Meldedatei " + path + " an info@veranstalter.de wurde an das Mailprogramm übergeben"));
+    const std::string sent = kel::test::FileBytes(record);
+    EXPECT_NE(sent.find("subject=Online-Wettkampfmeldung"), std::string::npos) << sent;
+    EXPECT_NE(sent.find("address=SMTP:info@veranstalter.de"), std::string::npos) << sent;
+    EXPECT_NE(sent.find("path=" + path), std::string::npos) << sent;
+}
+
+} // namespace
+
+namespace {
+
+// The whole road: entries typed into the grid, then the wizard run modally
+// and clicked through as the teacher does it, and the file it writes.
+TEST_F(EntryFileCommand, TypedEntriesReachTheEntryFileThroughTheWizard)
+{
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    typeName(w, 0, "Meier, Anna");
+    grid_test::chr(w->grid()->handle(), '\r');
+    w->grid()->setCurrent(1, 0);
+    grid_test::type(w->grid()->handle(), "98\r");
+    w->grid()->setCurrent(3, 0);
+    grid_test::type(w->grid()->handle(), "+");
+    pump();
+
+    const std::string folder = dir_.path() + "\\meldung";
+    std::vector<std::string> pagesSeen;
+    modal = [&](TForm* form) {
+        auto* m = dynamic_cast<TMeldefile*>(form);
+        if (!m)
+            return 2;
+        m->Path->SetText(folder);
+        // Each step notes the page it finds, then clicks Next (Finish).
+        auto next = [m, &pagesSeen] {
+            TbsWizardPage* page = m->bsWizard1->ActivePage();
+            pagesSeen.push_back(std::to_string(m->bsWizard1->GetActivePageIndex()));
+            for (int i = 0; i < page->ControlCount(); ++i)
+                if (page->Controls(i)->Caption() == "Herzlichen Glückwunsch!")
+                    pagesSeen.push_back("Glückwunsch");
+            m->bsWizard1->NextButton->Click();
+        };
+        return kel::test::runModal([m] { return static_cast<int>(m->ShowModal()); }, {next, next, next, next});
+    };
+    SendMessageA(frame->handle(), WM_COMMAND, 22, 0);
+    pump();
+    EXPECT_EQ(gMeldeWins[0], nullptr);  // closed (and saved) first
+    EXPECT_TRUE(pagesSeen == std::vector<std::string>({"0", "1", "2", "4", "Glückwunsch"}))
+        << ::testing::PrintToString(pagesSeen);
+    EXPECT_TRUE(boxes.empty()) << boxes[0].text;
+    const std::string path = folder + "\\" + school + ".VOV";
+    const std::string bytes = kel::test::FileBytes(path);
+    EXPECT_NE(bytes.find("Meier, Anna"), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find("\"98\""), std::string::npos) << bytes;
+    ASSERT_FALSE(logLines().empty());
+    EXPECT_TRUE(isLogLine(logLines()[0], "Meldedatei " + path + " wurde erzeugt!"));
+}
+
+} // namespace

@@ -1,0 +1,684 @@
+#include "components/buttonedits/DCEdit.h"
+
+#include <exception>
+
+#include "classlib/Application.h"
+#include "classlib/Form.h"
+
+namespace {
+
+const char* const kHookProp = "KelDCEdit";
+
+// The one open drop-down of the thread.
+TCustomDCEdit* gDropEdit = nullptr;
+TWinControl* gDropPopup = nullptr;
+HHOOK gMouseHook = nullptr;
+
+// The glyphs of the two standard kinds, drawn in the button text colour on
+// the button face: a small down arrow, and three dots.
+HBITMAP MakeKindGlyph(TButtonKind kind) {
+  const int w = kind == bkDropDown ? 7 : 8, h = kind == bkDropDown ? 4 : 2;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bmp);
+  RECT all{0, 0, w, h};
+  FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+  HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
+  if (kind == bkDropDown) {
+    for (int row = 0; row < 4; ++row) {
+      RECT r{row, row, w - row, row + 1};
+      FillRect(dc, &r, ink);
+    }
+  } else {
+    for (int dot = 0; dot < 3; ++dot) {
+      RECT r{dot * 3, 0, dot * 3 + 2, 2};
+      FillRect(dc, &r, ink);
+    }
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return bmp;
+}
+
+bool IsInside(HWND outer, HWND window) { return window && (window == outer || IsChild(outer, window)); }
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Inner editor
+
+TDCSimpleEdit::TDCSimpleEdit(TComponent* owner) : TCustomEdit(owner) {
+  FTabStop = true;
+  FColor = clWindow;
+}
+
+void TDCSimpleEdit::CreateParams(TCreateParams& p) {
+  TCustomEdit::CreateParams(p);
+  p.Style = (p.Style | WS_CLIPSIBLINGS) & ~WS_BORDER;
+  p.ExStyle &= ~WS_EX_CLIENTEDGE;
+}
+
+void TDCSimpleEdit::HandleCreated() {
+  TCustomEdit::HandleCreated();
+  if (auto* container = dynamic_cast<TCustomDCEdit*>(FParent)) container->HookEditWndProc();
+}
+
+bool TDCSimpleEdit::WantsKey(WORD key, UINT code) const {
+  if (auto* container = dynamic_cast<TCustomDCEdit*>(FParent); container && container->WantSpecialKey(key))
+    return true;
+  return TCustomEdit::WantsKey(key, code);
+}
+
+void TDCSimpleEdit::DoEnter() {
+  if (GetKeyState(VK_LBUTTON) >= 0) SelectAll();
+  TCustomEdit::DoEnter();
+}
+
+// ---------------------------------------------------------------------------
+// Buttons
+
+TEditButton::TEditButton(TCustomDCEdit* edit) : TSpeedButton(edit), FEdit(edit) {
+  FWidth = GetSystemMetrics(SM_CXHTHUMB);
+  SetParent(edit);
+}
+
+void TEditButton::Click() {
+  const bool handled = static_cast<bool>(OnClick);
+  FEdit->FocusEditor();
+  TSpeedButton::Click();
+  if (!handled) FEdit->SetDroppedDown(!FEdit->DroppedDown());
+}
+
+TButtonParams::TButtonParams(TEditButton* button, std::function<void()> sizeChanged)
+    : FButton(button), FSizeChanged(std::move(sizeChanged)) {}
+
+void TButtonParams::SetKind(TButtonKind kind) {
+  if (kind == FKind) return;
+  FKind = kind;
+  if (kind != bkCustom) {
+    FButton->Glyph().SetHandle(MakeKindGlyph(kind));
+    if (FWidth == 0) FButton->SetWidth(GetSystemMetrics(SM_CXHTHUMB));
+    if (FSizeChanged) FSizeChanged();
+  }
+  FButton->Invalidate();
+}
+
+void TButtonParams::SetWidth(int width) {
+  if (width != FButton->Width()) {
+    if (width > 0) FButton->SetWidth(width);
+    else if (FKind != bkCustom) FButton->SetWidth(GetSystemMetrics(SM_CXHTHUMB));
+  }
+  FWidth = width;
+  if (FSizeChanged) FSizeChanged();
+}
+
+void TButtonParams::SetGlyph(HBITMAP glyph) {
+  FKind = bkCustom;
+  FButton->Glyph().SetHandle(glyph);
+  GlyphChanged();
+}
+
+void TButtonParams::GlyphChanged() {
+  if (FKind == bkCustom && FWidth == 0) {
+    FButton->SetWidth(FButton->Glyph().Width() + 4);
+    if (FSizeChanged) FSizeChanged();
+  } else {
+    FButton->Invalidate();
+  }
+}
+
+void TButtonParams::SetVisible(bool visible) {
+  FButton->SetVisible(visible);
+  if (OnVisibleChanged) OnVisibleChanged();
+}
+
+// ---------------------------------------------------------------------------
+// Edit
+
+TCustomDCEdit::TCustomDCEdit(TComponent* owner) : TWinControl(owner) {
+  FWidth = 121;
+  FHeight = 21;
+  FColor = clWindow;
+  FTabStop = true;
+  auto layout = [this] { SetButtonBounds(); };
+  FButton1 = new TButtonParams(new TEditButton(this), layout);
+  FButton2 = new TButtonParams(new TEditButton(this), layout);
+  FButton1->OnVisibleChanged = [this] { UpdateButtonCount(); };
+  FButton2->OnVisibleChanged = [this] { UpdateButtonCount(); };
+  FButton1->SetKind(bkDropDown);
+  FButton2->SetKind(bkDots);
+  FButton2->Button()->SetVisible(false);
+  FPopup = new TDummyPopup(this);
+  FEditSource = new TDummyEditSource(this);
+}
+
+TCustomDCEdit::~TCustomDCEdit() {
+  FDestroying = true;
+  OnChange = nullptr;
+  if (FDroppedDown) CloseDropped(false);
+  UnHookEditWndProc();
+  delete FButton1;
+  delete FButton2;
+}
+
+void TCustomDCEdit::SetParent(TWinControl* parent) {
+  TWinControl::SetParent(parent);
+  if (parent && !FEdit) {
+    FEdit = new TDCSimpleEdit(this);
+    FEdit->SetParent(this);
+    FEdit->SetEnabled(FEnabled);
+    RestoreSavedText();
+  }
+}
+
+void TCustomDCEdit::CreateParams(TCreateParams& p) {
+  TWinControl::CreateParams(p);
+  p.ExStyle &= ~WS_EX_CLIENTEDGE;
+  if (FBorderStyle == bsDCSingle && !FFlat) p.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FTabStop && !FHooked) p.Style |= WS_TABSTOP;
+}
+
+AnsiString TCustomDCEdit::GetText() const { return FEdit ? FEdit->Text() : AnsiString(); }
+
+void TCustomDCEdit::SetTextValue(const AnsiString& value) {
+  if (!FEdit) {
+    FSavedText = value;
+    FHasSavedText = true;
+    return;
+  }
+  if (value == GetText()) return;
+  FSavedText = value;
+  FHasSavedText = true;
+  FEdit->TControl::SetText(value);
+  Change();
+}
+
+void TCustomDCEdit::RestoreSavedText() {
+  if (FHasSavedText) SetTextValue(FSavedText);
+}
+
+void TCustomDCEdit::Change() {
+  if (OnChange) OnChange(this);
+}
+
+void TCustomDCEdit::SetPopup(TWinControl* popup) {
+  if (FDroppedDown) CloseDropped(false);
+  if (popup == FPopup) return;
+  delete FPopup;
+  FPopup = popup ? popup : new TDummyPopup(this);
+  FPopup->SetVisible(false);
+  FPopup->SetTabStop(false);
+}
+
+void TCustomDCEdit::SetNumButtons(int n) {
+  if (n < 0 || n > 2) return;
+  FNumButtons = n;
+  FButton1->Button()->SetVisible(n >= 1);
+  FButton2->Button()->SetVisible(n == 2);
+  SetButtonBounds();
+}
+
+void TCustomDCEdit::UpdateButtonCount() {
+  FNumButtons = (FButton1->Visible() ? 1 : 0) + (FButton2->Visible() ? 1 : 0);
+  SetButtonBounds();
+}
+
+void TCustomDCEdit::SetOnButton1Click(TNotifyEvent handler) {
+  OnButton1Click = handler;
+  FButton1->Button()->OnClick = std::move(handler);
+}
+
+void TCustomDCEdit::SetOnButton2Click(TNotifyEvent handler) {
+  OnButton2Click = handler;
+  FButton2->Button()->OnClick = std::move(handler);
+}
+
+void TCustomDCEdit::SetReadOnly(bool v) {
+  if (v == FReadOnly) return;
+  FReadOnly = v;
+  CheckReadOnly();
+}
+
+void TCustomDCEdit::SetHideCaret(bool v) {
+  FHideCaret = v;
+  CheckReadOnly();
+}
+
+void TCustomDCEdit::CheckReadOnly() {
+  if (FEdit) FEdit->SetReadOnly(FReadOnly || FHideCaret);
+}
+
+void TCustomDCEdit::SetFlat(bool v) {
+  if (v == FFlat) return;
+  FFlat = v;
+  RecreateWnd();
+  SetButtonBounds();
+}
+
+void TCustomDCEdit::SetBorderStyle(TDCBorderStyle style) {
+  if (style == FBorderStyle) return;
+  FBorderStyle = style;
+  RecreateWnd();
+  SetButtonBounds();
+}
+
+bool TCustomDCEdit::Modified() const {
+  if (FEdit && FEdit->HandleAllocated()) return SendMessageA(FEdit->Handle(), EM_GETMODIFY, 0, 0) != 0;
+  return FModifiedFallback;
+}
+
+void TCustomDCEdit::SetModified(bool v) {
+  if (FEdit && FEdit->HandleAllocated()) SendMessageA(FEdit->Handle(), EM_SETMODIFY, v, 0);
+  else FModifiedFallback = v;
+}
+
+void TCustomDCEdit::SelectAll() {
+  if (FEdit && FEdit->HandleAllocated()) SendMessageA(FEdit->Handle(), EM_SETSEL, 0, -1);
+}
+
+void TCustomDCEdit::Deselect() {
+  if (FEdit && FEdit->HandleAllocated()) SendMessageA(FEdit->Handle(), EM_SETSEL, WPARAM(-1), -1);
+}
+
+void TCustomDCEdit::Term() {
+  if (std::uncaught_exceptions() > 0 || FInCommit) return;
+  FInCommit = true;
+  try {
+    DoTerm();
+  } catch (...) {
+    FInCommit = false;
+    throw;
+  }
+  FInCommit = false;
+}
+
+void TCustomDCEdit::DoTerm() {
+  if (FEditSource) FEditSource->SetValue(GetText());
+}
+
+void TCustomDCEdit::PostValue() { Term(); }
+
+void TCustomDCEdit::SetButtonBounds() {
+  if (!FHandle) return;
+  RECT client;
+  GetClientRect(FHandle, &client);
+  const int cw = client.right, ch = client.bottom;
+  const int d = FFlat ? 1 : 0;
+  int x = cw - d;
+  int buttons = 0;
+  if (FNumButtons == 2) {
+    TEditButton* b = FButton2->Button();
+    b->SetBounds(cw - b->Width() - d, d, b->Width(), ch - 2 * d);
+    x = b->Left();
+    buttons += b->Width();
+  }
+  if (FNumButtons >= 1) {
+    TEditButton* b = FButton1->Button();
+    b->SetBounds(x - b->Width(), d, b->Width(), ch - 2 * d);
+    buttons += b->Width();
+  }
+  for (TButtonParams* p : {FButton1, FButton2})
+    if (Application) Application->UpdateHint(p->Button());
+  if (FEdit) {
+    const int e = FFlat ? 4 : 0;
+    FEdit->SetBounds(FFlat ? 2 : 0, FFlat ? 3 : 1, cw - buttons - e, ch - e - 1);
+    if (FEdit->HandleAllocated()) {
+      RECT r{1, FFlat ? 3 : 1, cw - e - 2, ch - 2 - e};
+      SendMessageA(FEdit->Handle(), EM_SETRECT, 0, reinterpret_cast<LPARAM>(&r));
+    }
+  }
+  if (FDroppedDown) CloseDropped(false);
+}
+
+void TCustomDCEdit::BoundsChanged() {
+  TWinControl::BoundsChanged();
+  SetButtonBounds();
+}
+
+void TCustomDCEdit::EnabledChanged() {
+  TWinControl::EnabledChanged();
+  if (FEdit) FEdit->SetEnabled(FEnabled);
+}
+
+void TCustomDCEdit::ColorChanged() {
+  TWinControl::ColorChanged();
+  if (FEdit) FEdit->SetColor(FColor);
+}
+
+void TCustomDCEdit::DoEnter() {
+  TWinControl::DoEnter();
+  if (FEdit && FEdit->HandleAllocated() && FEdit->CanFocus()) ::SetFocus(FEdit->Handle());
+}
+
+void TCustomDCEdit::HookEditWndProc() {
+  if (FHooked || !FEdit || !FEdit->HandleAllocated()) return;
+  HWND h = FEdit->Handle();
+  SetWindowLongPtrA(h, GWL_EXSTYLE, GetWindowLongPtrA(h, GWL_EXSTYLE) & ~WS_EX_NOPARENTNOTIFY);
+  SetPropA(h, kHookProp, static_cast<HANDLE>(this));
+  FSavedProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TCustomDCEdit::EditHookProc)));
+  FHooked = true;
+  // The editor is the tab stop; the container is passed by.
+  FEdit->SetTabStop(FTabStop);
+  FTabStop = false;
+  if (FHandle) SetWindowLongPtrA(FHandle, GWL_STYLE, GetWindowLongPtrA(FHandle, GWL_STYLE) & ~WS_TABSTOP);
+  SetButtonBounds();
+  CheckReadOnly();
+}
+
+void TCustomDCEdit::UnHookEditWndProc() {
+  if (!FHooked) return;
+  FHooked = false;
+  if (FEdit && FEdit->HandleAllocated()) {
+    HWND h = FEdit->Handle();
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(h, GWLP_WNDPROC)) == &TCustomDCEdit::EditHookProc)
+      SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FSavedProc));
+    RemovePropA(h, kHookProp);
+    FTabStop = true;
+  }
+}
+
+LRESULT CALLBACK TCustomDCEdit::EditHookProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
+  auto* edit = static_cast<TCustomDCEdit*>(GetPropA(h, kHookProp));
+  if (!edit) return DefWindowProcA(h, msg, w, l);
+  if (msg == WM_NCDESTROY) {
+    WNDPROC saved = edit->FSavedProc;
+    SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
+    RemovePropA(h, kHookProp);
+    edit->FHooked = false;
+    edit->FTabStop = true;
+    return CallWindowProcA(saved, h, msg, w, l);
+  }
+  return edit->EditWndProc(msg, w, l);
+}
+
+bool TCustomDCEdit::WantSpecialKey(WORD key) const {
+  if (key == VK_UP || key == VK_DOWN) return true;
+  return FDroppedDown && (key == VK_RETURN || key == VK_ESCAPE);
+}
+
+LRESULT TCustomDCEdit::EditWndProc(UINT msg, WPARAM w, LPARAM l) {
+  HWND editor = FEdit->Handle();
+  auto callSaved = [&] { return CallWindowProcA(FSavedProc, editor, msg, w, l); };
+  if (FDestroying) return callSaved();
+
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+      FFocusLost = false;
+      MouseDownInEditor();
+      if (!FEdit->Focused() || FFocusLost) return 0;
+      break;
+    case WM_LBUTTONUP:
+      if (FDropOnClick && FClickRegistered) FDropPending = true;
+      break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+      if (FDroppedDown) {
+        if (msg == WM_SYSKEYDOWN && w == VK_UP) {
+          WORD key = VK_UP;
+          KeyDown(key, KeyboardShiftState() | ssAlt);
+        } else if (FPopup && FPopup->HandleAllocated()) {
+          SendMessageA(FPopup->Handle(), msg, w, l);
+        }
+        return 0;
+      }
+      if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) {
+        WORD key = static_cast<WORD>(w);
+        KeyDown(key, KeyboardShiftState() | (msg == WM_SYSKEYDOWN ? TShiftState(ssAlt) : TShiftState(0)));
+        if (key == 0) return 0;
+        w = key;
+      } else if (msg == WM_CHAR) {
+        char c = static_cast<char>(w);
+        KeyPress(c);
+        if (c == 0) return 0;
+        w = static_cast<unsigned char>(c);
+      }
+      break;
+    case WM_KILLFOCUS: {
+      if (FDroppedDown) {
+        HWND to = reinterpret_cast<HWND>(w);
+        if (!(FPopup && FPopup->HandleAllocated() && IsInside(FPopup->Handle(), to))) CloseDropped(false);
+        break;
+      }
+      FFocusLost = true;
+      TCustomForm* form = ParentForm();
+      HWND to = reinterpret_cast<HWND>(w);
+      if (form && form->Visible() && !(FHandle && IsInside(FHandle, to))) Term();
+      break;
+    }
+    default:
+      break;
+  }
+
+  const bool mayChange = msg == WM_CHAR || msg == WM_PASTE || msg == WM_CUT || msg == WM_CLEAR ||
+                         msg == WM_UNDO || msg == EM_UNDO ||
+                         ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && (w == VK_DELETE || w == VK_BACK));
+  const AnsiString before = mayChange ? GetText() : AnsiString();
+  const LRESULT result = callSaved();
+  if (!FEdit || !FEdit->HandleAllocated()) return result;
+
+  if (msg == WM_LBUTTONUP) FClickRegistered = true;
+  if (msg == WM_SETFOCUS && FHideCaret) ::HideCaret(editor);
+  if (!FDroppedDown) {
+    if (FDropPending) {
+      FDropPending = false;
+      Drop();
+    }
+    if (mayChange && GetText() != before) Change();
+  }
+  return result;
+}
+
+void TCustomDCEdit::MouseDownInEditor() {
+  CloseDropped(false);
+  if (CanFocus()) FocusEditor();
+}
+
+void TCustomDCEdit::FocusEditor() {
+  // Focusing again what has the focus would pass through the container and
+  // close an open drop-down on the way.
+  if (FEdit && FEdit->Focused()) return;
+  SetFocus();
+}
+
+void TCustomDCEdit::MoveFocus(bool forward) {
+  if (TCustomForm* form = ParentForm()) form->SelectNext(FEdit ? static_cast<TWinControl*>(FEdit) : this, forward, true);
+}
+
+void TCustomDCEdit::KeyDown(WORD& key, TShiftState shift) {
+  if (OnKeyDown) OnKeyDown(this, key, shift);
+  switch (key) {
+    case VK_RETURN:
+      if (!FDroppedDown) key = 0;
+      break;
+    case VK_UP:
+      if (shift & ssAlt) {
+        if (FDroppedDown) CloseDropped(true);
+      } else {
+        MoveFocus(false);
+      }
+      key = 0;
+      break;
+    case VK_DOWN:
+      if (shift & ssAlt) {
+        if (!FButton1->Visible()) break;
+        Drop();
+      } else {
+        MoveFocus(true);
+      }
+      key = 0;
+      break;
+    default:
+      break;
+  }
+}
+
+void TCustomDCEdit::KeyPress(char& key) {
+  if (key == '\r' || key == 27) key = 0;
+}
+
+void TCustomDCEdit::SetDroppedDown(bool value) {
+  if (value == FDroppedDown) return;
+  if (value) Drop();
+  else CloseDropped(true);
+}
+
+void TCustomDCEdit::SetDropValue() {
+  if (FPopup && FPopup->HandleAllocated()) {
+    const AnsiString text = GetText();
+    SendMessageA(FPopup->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+}
+
+void TCustomDCEdit::GetDropValue() {
+  if (!FPopup || !FPopup->HandleAllocated()) return;
+  HWND h = FPopup->Handle();
+  const int n = static_cast<int>(SendMessageA(h, WM_GETTEXTLENGTH, 0, 0));
+  AnsiString text(static_cast<size_t>(n) + 1, '\0');
+  const int got = static_cast<int>(SendMessageA(h, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(text.data())));
+  text.resize(static_cast<size_t>(got < 0 ? 0 : got));
+  if (!text.empty()) SetTextValue(text);
+}
+
+RECT TCustomDCEdit::EditScreenRect() const {
+  RECT r{};
+  if (FHandle) GetWindowRect(FHandle, &r);
+  return r;
+}
+
+void TCustomDCEdit::Drop() {
+  FClickRegistered = false;
+  if (!FPopup || dynamic_cast<TDummyPopup*>(FPopup) || FDroppedDown || !FHandle) return;
+  if (gDropEdit) gDropEdit->CloseDropped(false);
+
+  // The popup lives as a top-level window beside the form.
+  if (!FPopup->Parent()) FPopup->TControl::SetParent(this);
+  HWND popup = FPopup->Handle();
+  if (!popup) return;
+  if (GetParent(popup)) {
+    SetWindowLongPtrA(popup, GWL_STYLE, (GetWindowLongPtrA(popup, GWL_STYLE) & ~WS_CHILD) | WS_POPUP);
+    ::SetParent(popup, nullptr);
+  }
+
+  RECT client;
+  GetClientRect(FHandle, &client);
+  if (OnDropDown) OnDropDown(this);
+  SetDropValue();
+  FocusEditor();
+
+  POINT origin{0, 0};
+  ClientToScreen(FHandle, &origin);
+  int x = origin.x - 2;
+  int y = origin.y + client.bottom;
+  int width = FPopup->Width();
+  if (width > FWidth) x -= width - FWidth;
+  else width = FWidth;
+  if (x < 0) x = origin.x - 2;
+  const int height = FPopup->Height();
+  if (y + height > GetSystemMetrics(SM_CYSCREEN)) y = y - height - FHeight;
+  FPopup->TControl::SetBounds(x, y, width, height);
+  SetWindowPos(popup, HWND_TOPMOST, x, y, width, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  FPopup->SetVisible(true);
+
+  gDropEdit = this;
+  gDropPopup = FPopup;
+  gMouseHook = SetWindowsHookExA(WH_MOUSE, &TCustomDCEdit::MouseHookProc, nullptr, GetCurrentThreadId());
+  FDroppedDown = true;
+}
+
+void TCustomDCEdit::CloseDropped(bool accept) {
+  FClickRegistered = false;
+  if (FDroppedDown) {
+    if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
+    if (gMouseHook) UnhookWindowsHookEx(gMouseHook);
+    gMouseHook = nullptr;
+    if (gDropEdit == this) {
+      gDropEdit = nullptr;
+      gDropPopup = nullptr;
+    }
+    if (FPopup && FPopup->HandleAllocated())
+      SetWindowPos(FPopup->Handle(), nullptr, 0, 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    if (FPopup) FPopup->SetVisible(false);
+  }
+  if (accept && !FDestroying) {
+    GetDropValue();
+    if (FEditSource) {
+      const AnsiString text = GetText();
+      FEditSource->SetValue(text);
+      if (FEditSource->GetValue() != text) SetTextValue(FEditSource->GetValue());
+    }
+  }
+  if (FPopup) FPopup->SetTabStop(false);
+  FDroppedDown = false;
+  if (!FDestroying) SelectAll();
+}
+
+LRESULT CALLBACK TCustomDCEdit::MouseHookProc(int code, WPARAM w, LPARAM l) {
+  if (code == HC_ACTION && gDropEdit && gDropPopup) {
+    const auto* info = reinterpret_cast<const MOUSEHOOKSTRUCT*>(l);
+    RECT popup{};
+    if (gDropPopup->HandleAllocated()) GetWindowRect(gDropPopup->Handle(), &popup);
+    RECT edit = gDropEdit->EditScreenRect();
+    const bool inside = PtInRect(&popup, info->pt) || PtInRect(&edit, info->pt);
+    if ((w == WM_LBUTTONDOWN || w == WM_LBUTTONUP || w == WM_NCLBUTTONDOWN || w == WM_NCLBUTTONUP) && !inside) {
+      HHOOK hook = gMouseHook;
+      gDropEdit->CloseDropped(false);
+      return CallNextHookEx(hook, code, w, l);
+    }
+    if (w == WM_LBUTTONDOWN && PtInRect(&popup, info->pt) && gDropPopup->HandleAllocated())
+      SetCapture(gDropPopup->Handle());
+  }
+  return CallNextHookEx(gMouseHook, code, w, l);
+}
+
+LRESULT TCustomDCEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
+  switch (msg) {
+    case WM_SIZE: {
+      const LRESULT r = TWinControl::WndProc(msg, w, l);
+      SetButtonBounds();
+      return r;
+    }
+    case WM_SETFOCUS:
+      if (FEdit && FEdit->HandleAllocated() && FEdit->CanFocus()) {
+        ::SetFocus(FEdit->Handle());
+        return 0;
+      }
+      break;
+    case WM_KILLFOCUS:
+      if (FDroppedDown) CloseDropped(false);
+      break;
+    case WM_LBUTTONDOWN: {
+      const LRESULT r = TWinControl::WndProc(msg, w, l);
+      if (GetCapture() != FHandle) MouseDownInEditor();
+      return r;
+    }
+    case WM_ACTIVATEAPP:
+      if (!w && FDroppedDown) CloseDropped(false);
+      break;
+    case WM_SETCURSOR: {
+      POINT p;
+      GetCursorPos(&p);
+      ScreenToClient(FHandle, &p);
+      for (TButtonParams* b : {FButton1, FButton2})
+        if (b->Visible() && b->Button()->ContainsPoint(p)) {
+          ::SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+          return TRUE;
+        }
+      break;
+    }
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+      if (FDroppedDown && FPopup && FPopup->HandleAllocated())
+        return SendMessageA(FPopup->Handle(), msg, w, l);
+      break;
+    default:
+      break;
+  }
+  return TWinControl::WndProc(msg, w, l);
+}

@@ -1,0 +1,228 @@
+#pragma once
+// The edit with buttons: a container holding a borderless inner editor and
+// up to two buttons flush at its right end, with an optional drop-down
+// popup. A button with its own click handler only focuses the edit and runs
+// the handler; a button without one opens or closes the drop-down. The inner
+// editor's window procedure is replaced, so that the container sees its
+// keys (Up and Down move the focus, Enter and Escape never reach it), its
+// focus and its text changes.
+#include <functional>
+
+#include "classlib/Edit.h"
+#include "classlib/SpeedButton.h"
+#include "classlib/WinControl.h"
+
+class TCustomDCEdit;
+
+// The value adapter of an edit: the committed text goes to SetValue.
+class TEditSource : public TComponent {
+ public:
+  using TComponent::TComponent;
+  virtual AnsiString GetValue() const = 0;
+  virtual void SetValue(const AnsiString& value) = 0;
+};
+
+// Holds one string.
+class TDummyEditSource : public TEditSource {
+ public:
+  using TEditSource::TEditSource;
+  AnsiString GetValue() const override { return FValue; }
+  void SetValue(const AnsiString& value) override { FValue = value; }
+
+ private:
+  AnsiString FValue;
+};
+
+// The stand-in popup: empty and never shown; a drop-down with it does
+// nothing.
+class TDummyPopup : public TWinControl {
+ public:
+  explicit TDummyPopup(TComponent* owner) : TWinControl(owner) { FVisible = false; }
+};
+
+// The default inner editor: a borderless single-line edit that selects its
+// text when the focus comes without the left mouse button.
+class TDCSimpleEdit : public TCustomEdit {
+ public:
+  explicit TDCSimpleEdit(TComponent* owner);
+  bool WantsKey(WORD key, UINT dialogCode) const override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void HandleCreated() override;
+  void DoEnter() override;
+};
+
+enum TButtonKind { bkCustom, bkDropDown, bkDots };
+
+class TEditButton : public TSpeedButton {
+ public:
+  explicit TEditButton(TCustomDCEdit* edit);
+  void Click() override;
+
+ private:
+  TCustomDCEdit* FEdit;
+};
+
+// The description of one button: kind, width, glyph, hint.
+class TButtonParams {
+ public:
+  TButtonParams(TEditButton* button, std::function<void()> sizeChanged);
+
+  TEditButton* Button() const { return FButton; }
+  TButtonKind Kind() const { return FKind; }
+  // bkDropDown and bkDots take their own glyphs; bkCustom keeps the glyph.
+  void SetKind(TButtonKind kind);
+  // 0 is automatic: the glyph width + 4 for bkCustom, the width of a scroll
+  // thumb otherwise.
+  int Width() const { return FWidth; }
+  void SetWidth(int width);
+  // Takes ownership of the bitmap; the kind becomes bkCustom.
+  void SetGlyph(HBITMAP glyph);
+  void GlyphChanged();
+  bool Visible() const { return FButton->Visible(); }
+  void SetVisible(bool visible);
+  AnsiString Hint() const { return FButton->Hint(); }
+  void SetHint(const AnsiString& hint) { FButton->SetHint(hint); }
+  bool ShowHint() const { return FButton->ShowHint(); }
+  void SetShowHint(bool v) { FButton->SetShowHint(v); }
+
+  // Set by the edit: counts the visible buttons again.
+  std::function<void()> OnVisibleChanged;
+
+ private:
+  TEditButton* FButton;
+  std::function<void()> FSizeChanged;
+  TButtonKind FKind = bkCustom;
+  int FWidth = 0;
+};
+
+enum TDCBorderStyle { bsDCNone, bsDCSingle };
+
+class TCustomDCEdit : public TWinControl {
+ public:
+  explicit TCustomDCEdit(TComponent* owner);
+  ~TCustomDCEdit() override;
+
+  // Creates the inner editor when a parent is given.
+  void SetParent(TWinControl* parent) override;
+
+  virtual AnsiString GetText() const;
+  // Only with an inner editor and a changed value: sets the editor's text
+  // and fires OnChange. Without an editor the value is kept for it.
+  virtual void SetTextValue(const AnsiString& value);
+  AnsiString Text() const override { return GetText(); }
+  void SetText(const AnsiString& value) override { SetTextValue(value); }
+
+  TWinControl* Edit() const { return FEdit; }
+  TWinControl* PopupWindow() const { return FPopup; }
+  // Replaces the popup (owned by the edit from then on); null puts back the
+  // stand-in.
+  void SetPopup(TWinControl* popup);
+  TEditSource* EditSource() const { return FEditSource; }
+
+  TButtonParams& Button1() { return *FButton1; }
+  TButtonParams& Button2() { return *FButton2; }
+  int NumButtons() const { return FNumButtons; }
+  // 0 to 2; larger values are ignored.
+  void SetNumButtons(int n);
+  void UpdateButtonCount();
+
+  bool DroppedDown() const { return FDroppedDown; }
+  void SetDroppedDown(bool value);
+  bool DropOnClick() const { return FDropOnClick; }
+  void SetDropOnClick(bool v) { FDropOnClick = v; }
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool v);
+  bool HideCaret() const { return FHideCaret; }
+  void SetHideCaret(bool v);
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool v);
+  TDCBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TDCBorderStyle style);
+  bool Modified() const;
+  void SetModified(bool v);
+
+  // Focuses the inner editor unless it has the focus.
+  void FocusEditor();
+  void SelectAll();
+  void Deselect();
+  // Commits the text to the value adapter (not while a commit runs).
+  void Term();
+  void PostValue();
+
+  // Click handlers of the buttons, also assigned to the button controls.
+  void SetOnButton1Click(TNotifyEvent handler);
+  void SetOnButton2Click(TNotifyEvent handler);
+
+  virtual void Drop();
+  virtual void CloseDropped(bool accept);
+  // Lays the buttons and the inner editor out.
+  void SetButtonBounds();
+
+  TNotifyEvent OnChange;
+  TNotifyEvent OnDropDown;
+  TNotifyEvent OnButton1Click;
+  TNotifyEvent OnButton2Click;
+
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // Whether the container takes a key from the inner editor: Up and Down
+  // always, Enter and Escape while dropped down.
+  bool WantSpecialKey(WORD key) const;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void BoundsChanged() override;
+  void EnabledChanged() override;
+  void ColorChanged() override;
+  void DoEnter() override;
+
+  virtual void Change();
+  virtual void RestoreSavedText();
+  virtual void CheckReadOnly();
+  virtual void DoTerm();
+  virtual void SetDropValue();
+  virtual void GetDropValue();
+  virtual void KeyDown(WORD& key, TShiftState shift);
+  virtual void KeyPress(char& key);
+  void MouseDownInEditor();
+
+ private:
+  friend class TDCSimpleEdit;
+  static LRESULT CALLBACK EditHookProc(HWND window, UINT msg, WPARAM w, LPARAM l);
+  static LRESULT CALLBACK MouseHookProc(int code, WPARAM w, LPARAM l);
+  void HookEditWndProc();
+  void UnHookEditWndProc();
+  LRESULT EditWndProc(UINT msg, WPARAM w, LPARAM l);
+  void MoveFocus(bool forward);
+  RECT EditScreenRect() const;
+
+  TCustomEdit* FEdit = nullptr;
+  TWinControl* FPopup = nullptr;
+  TEditSource* FEditSource = nullptr;
+  TButtonParams* FButton1 = nullptr;
+  TButtonParams* FButton2 = nullptr;
+  WNDPROC FSavedProc = nullptr;
+  bool FHooked = false;
+  int FNumButtons = 1;
+  AnsiString FSavedText;
+  bool FHasSavedText = false;
+  TDCBorderStyle FBorderStyle = bsDCSingle;
+  bool FDroppedDown = false;
+  bool FDropOnClick = false;
+  bool FHideCaret = false;
+  bool FFlat = false;
+  bool FModifiedFallback = false;
+  bool FReadOnly = false;
+  bool FInCommit = false;
+  bool FClickRegistered = false;
+  bool FFocusLost = false;
+  bool FDropPending = false;
+  bool FDestroying = false;
+};
+
+// The published edit with buttons.
+class TDCEdit : public TCustomDCEdit {
+ public:
+  using TCustomDCEdit::TCustomDCEdit;
+};

@@ -1,0 +1,164 @@
+// The entry-file wizard on a real window: the teams it offers, its page
+// steering for saving and for mail, and the folder field's second button.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/core/EventTable.h"
+#include "app/core/FieldText.h"
+#include "app/core/Memory.h"
+#include "app/core/Settings.h"
+#include "app/forms/Meldefile.h"
+#include "tests/components/edits/WindowTest.h"
+#include "tests/support/TestFiles.h"
+
+using namespace kel::wintest;
+
+namespace {
+
+class Meldefile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TApplication::Instance();
+    gSettings.veranstDir = dir_.path();
+    gEventName = "\\Wizard.";
+    gEventDef = std::make_unique<EventDefinition>();
+    std::memset(gEventDef.get(), 0, sizeof(EventDefinition));
+    gEventDef->classCount = 2;
+    for (int c = 0; c < 2; ++c) {
+      SetFieldText(gEventDef->classes[c].name, "WK " + std::to_string(c + 1));
+      gEventDef->classes[c].athletesPerTeam = 3;
+      gEventDef->classes[c].teamPlaces = 20;
+      gEventDef->classes[c].disciplineCount = 1;
+    }
+    ASSERT_EQ(CreateBlankDataFiles(), 1);
+    gMemory = std::make_unique<Memory>();
+    ASSERT_TRUE(gMemory->isReady());
+    releaseKeys();
+  }
+  void TearDown() override {
+    form_.reset();
+    gMemory.reset();
+    gEventDef.reset();
+    for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
+  }
+  // A team with athletes named; `mask` is the first athlete's disciplines,
+  // or, for `athlete` beyond the class's size, of that athlete only.
+  void addTeam(int c, int t, const char* list, uint8_t mask, int athlete = 0) {
+    TeamRecord* r = gMemory->loadTeamAthletes(c, t);
+    SetFieldText(r->schoolName, "SCHULE");
+    SetFieldText(r->listName, list);
+    for (int m = 0; m <= athlete; ++m) SetFieldText(gMemory->getAthlete(c, t, m)->name, "Kind");
+    gMemory->getAthlete(c, t, athlete)->mask = mask;
+  }
+  TMeldefile& show() {
+    form_ = std::make_unique<TMeldefile>(nullptr);
+    form_->Show();
+    pump();
+    return *form_;
+  }
+  int next() {
+    form_->bsWizard1->NextButton->Click();
+    pump();
+    return form_->bsWizard1->GetActivePageIndex();
+  }
+  int back() {
+    form_->bsWizard1->BackButton->Click();
+    pump();
+    return form_->bsWizard1->GetActivePageIndex();
+  }
+  // Whether a visible label of the active page reads `text`.
+  bool pageShows(const std::string& text) {
+    TbsWizardPage* page = form_->bsWizard1->ActivePage();
+    for (int i = 0; page && i < page->ControlCount(); ++i)
+      if (page->Controls(i)->Visible() && page->Controls(i)->Caption() == text) return page->Visible();
+    return false;
+  }
+
+  kel::test::TempDir dir_;
+  std::unique_ptr<TMeldefile> form_;
+};
+
+TEST_F(Meldefile, OffersTeamsWithAnAthleteInADisciplineAllTicked) {
+  addTeam(0, 0, "Gym. Nord", 1);
+  addTeam(0, 3, "Ohne Disziplin", 0);
+  addTeam(0, 5, "Nur Nummer vier", 1, 3);  // beyond the class's three athletes
+  addTeam(1, 2, "RS Süd", 4);
+  TMeldefile& f = show();
+  ASSERT_EQ(f.LineCount(), 2);
+  EXPECT_EQ(f.CheckList1->Items().Strings(0), "WK 1\tGym. Nord");
+  EXPECT_EQ(f.CheckList1->Items().Strings(1), "WK 2\tRS Süd");
+  EXPECT_EQ(f.LineClass(1), 1);
+  EXPECT_EQ(f.LineTeam(1), 2);
+  EXPECT_TRUE(f.CheckList1->IsChecked(0));
+  EXPECT_TRUE(f.CheckList1->IsChecked(1));
+  EXPECT_EQ(f.CheckList1->ItemIndex(), 0);
+  EXPECT_EQ(f.Path->GetText(), "c:\\");
+  EXPECT_EQ(f.FileName->Text(), "Transfer");
+
+  form_.reset();
+  gMemory->getAthlete(0, 0, 0)->mask = 0;
+  gMemory->getAthlete(1, 2, 0)->mask = 0;
+  TMeldefile& empty = show();
+  EXPECT_EQ(empty.LineCount(), 0);
+  EXPECT_EQ(empty.CheckList1->ItemIndex(), -1);
+}
+
+TEST_F(Meldefile, SavingSkipsTheMailPageBothWays) {
+  TMeldefile& f = show();
+  EXPECT_EQ(f.bsWizard1->GetActivePageIndex(), 0);
+  EXPECT_EQ(next(), 1);
+  EXPECT_EQ(next(), 2);
+  EXPECT_EQ(next(), 4);
+  EXPECT_TRUE(pageShows("Herzlichen Glückwunsch!"));
+  EXPECT_EQ(windowText(f.bsWizard1->NextButton->Handle()), "&Fertigstellen");
+  EXPECT_EQ(back(), 2);
+  EXPECT_EQ(back(), 1);
+}
+
+TEST_F(Meldefile, MailStaysOnTheAddressUntilOneIsTyped) {
+  TMeldefile& f = show();
+  f.RadioGroup1->SetItemIndex(1);
+  next();
+  next();
+  EXPECT_EQ(next(), 3);
+  EXPECT_EQ(GetFocus(), f.MailAdress->Handle());
+  EXPECT_EQ(next(), 3);
+  EXPECT_EQ(GetFocus(), f.MailAdress->Handle());
+  typeText(f.MailAdress->Handle(), "info@veranstalter.de");
+  EXPECT_EQ(next(), 4);
+  EXPECT_EQ(back(), 3);
+
+  // Back to the start and saving chosen: the mail page is skipped again.
+  back();
+  back();
+  EXPECT_EQ(back(), 0);
+  f.RadioGroup1->SetItemIndex(0);
+  next();
+  next();
+  EXPECT_EQ(next(), 4);
+}
+
+TEST_F(Meldefile, TheSecondFolderButtonCreatesEveryMissingFolder) {
+  TMeldefile& f = show();
+  std::vector<std::string> confirmed;
+  f.Confirm = [&](const AnsiString& text) { confirmed.push_back(text); };
+  const std::string target = dir_.path() + "\\a\\b\\c";
+  f.Path->SetText(target);
+  f.Path->Button2().Button()->Click();
+  EXPECT_EQ(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_DIRECTORY, DWORD(FILE_ATTRIBUTE_DIRECTORY));
+  EXPECT_EQ(confirmed, std::vector<std::string>({"Pfad (Verzeichnis) wurde erzeugt"}));
+
+  // An empty folder raises and confirms nothing.
+  f.Path->SetText("");
+  EXPECT_THROW(f.PathButton2Click(f.Path), Exception);
+  EXPECT_EQ(confirmed.size(), 1u);
+  for (const char* d : {"\\a\\b\\c", "\\a\\b", "\\a"}) RemoveDirectoryA((dir_.path() + d).c_str());
+}
+
+}  // namespace

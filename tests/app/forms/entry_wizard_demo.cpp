@@ -1,0 +1,110 @@
+// Shows the five pages of the entry-file wizard side by side, filled from a
+// small example store, for tools/screenshot-entry-wizard.sh. Ends after the
+// given seconds.
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "app/core/EventTable.h"
+#include "app/core/FieldText.h"
+#include "app/core/Memory.h"
+#include "app/core/Settings.h"
+#include "app/forms/Meldefile.h"
+#include "classlib/Application.h"
+
+namespace {
+
+void makeEvent() {
+  gEventDef = std::make_unique<EventDefinition>();
+  std::memset(gEventDef.get(), 0, sizeof(EventDefinition));
+  const char* classes[] = {"WK II Jungen", "WK II Mädchen", "WK III Jungen", "WK III Mädchen",
+                           "WK IV Jungen", "WK IV Mädchen"};
+  gEventDef->classCount = 6;
+  for (int c = 0; c < 6; ++c) {
+    ClassRecord& cr = gEventDef->classes[c];
+    SetFieldText(cr.name, classes[c]);
+    SetFieldText(gClassNames[c + 1], classes[c]);
+    cr.athletesPerTeam = 13;
+    cr.teamPlaces = 20;
+    cr.disciplineCount = 3;
+    SetFieldText(gEventDef->disciplines[c][0].name, "75 m");
+    SetFieldText(gEventDef->disciplines[c][1].name, "Weitsprung");
+    SetFieldText(gEventDef->disciplines[c][2].name, "4x75 m");
+    SetFieldText(gEventDef->disciplines[c][2].mask, "99','99");
+    gEventDef->disciplines[c][2].type = 4;
+  }
+  const char* levels[] = {"Stadtentscheid", "Kreisentscheid", "Bezirksfinale", "Landesfinale",
+                          "Bundesfinale"};
+  for (int l = 0; l < 5; ++l) SetFieldText(gEventDef->levelNames[l], levels[l]);
+  SetFieldText(gEventTitle, "Konstanz, Bodenseestadion");
+}
+
+void addTeam(int c, int t, const char* school, const char* list, const char* tab,
+             const char* supervisor, int relay) {
+  TeamRecord* r = gMemory->loadTeamAthletes(c, t);
+  SetFieldText(r->schoolName, school);
+  SetFieldText(r->listName, list);
+  SetFieldText(r->tabName, tab);
+  SetFieldText(r->street, "Schulstraße 12");
+  SetFieldText(r->town, "78462 Konstanz");
+  SetFieldText(r->Bez, "FR");
+  SetFieldText(r->Kre, "KN");
+  SetFieldText(r->mail, "sekretariat@gym-stadtpark.de");
+  SetFieldText(r->supervisor, supervisor);
+  SetFieldText(r->tel1, "07531 90 12-0");
+  SetFieldText(r->tel2, "07531 55 43 21");
+  r->relayTimes[0] = relay;
+  r->relayTimes[1] = relay + 87;
+  SetFieldText(gMemory->getAthlete(c, t, 0)->name, "Jörg Weiß");
+  gMemory->getAthlete(c, t, 0)->mask = 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
+  TApplication::Instance();
+  char tmp[MAX_PATH];
+  GetTempPathA(MAX_PATH, tmp);
+  gSettings.veranstDir = std::string(tmp) + "kel_wizard_demo";
+  CreateDirectoryA(gSettings.veranstDir.c_str(), nullptr);
+  gEventName = "\\Demo.";
+  makeEvent();
+  for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
+  CreateBlankDataFiles();
+  gMemory = std::make_unique<Memory>();
+  addTeam(0, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
+          "Gym. Stadtpark", "Frau Dr. Müller-Lüdenscheidt", 5123);
+  addTeam(0, 1, "REALSCHULE ÜBERLINGEN", "RS Überlingen", "RS Überlingen", "Herr Groß", 5310);
+  addTeam(2, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
+          "Gym. Stadtpark", "Frau Dr. Müller-Lüdenscheidt", 6012);
+  addTeam(3, 0, "TEILHAUPTSCHULE SEEBLICK", "TEILHS SEEBLICK", "THS Seeblick", "Herr Kaya", 6240);
+
+  std::unique_ptr<TMeldefile> pages[5];
+  for (int p = 0; p < 5; ++p) {
+    pages[p] = std::make_unique<TMeldefile>(nullptr);
+    TMeldefile& f = *pages[p];
+    f.SetPosition(poDesigned);
+    f.SetBounds(10 + (p % 3) * 520, 10 + (p / 3) * 410, f.Width(), f.Height());
+    f.Path->SetText("C:\\Schule\\meldung");
+    f.FileName->SetText("GYMNASIUM AM STADTPARK.VOV");
+    f.MailAdress->SetText("meldung@schulsport-kn.de");
+    if (p == 3) f.RadioGroup1->SetItemIndex(1);
+    f.CheckList1->Uncheck(2);
+    f.bsWizard1->SetActivePageIndex(p);
+    f.Show();
+  }
+  DWORD end = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
+  while (GetTickCount() < end) {
+    Application->ProcessMessages();
+    Sleep(20);
+  }
+  for (auto& p : pages) p.reset();
+  gMemory.reset();
+  for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
+  RemoveDirectoryA(gSettings.veranstDir.c_str());
+  return 0;
+}

@@ -1,0 +1,387 @@
+// The edit with buttons, the folder and file-name edits and their shared
+// helpers on real windows: layout, hints, the click rule, keys, text
+// changes, the folder question, dropped files, mail addresses and window
+// positions in the registry.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "classlib/Edit.h"
+#include "components/buttonedits/DCEdit.h"
+#include "components/buttonedits/DCHelpers.h"
+#include "components/buttonedits/FileDirEdit.h"
+#include "components/buttonedits/runtime/PathDialog.h"
+#include "components/buttonedits/runtime/RegistryPersistence.h"
+#include "tests/components/edits/WindowTest.h"
+
+using namespace kel::wintest;
+
+namespace {
+
+// A popup that holds a text, as a list would hold its chosen line.
+struct TextPopup : TWinControl {
+  explicit TextPopup(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 150, 80); }
+};
+
+// A shown form: an edit before, the edit under test, an edit after.
+template <class Edit = TDCEdit>
+struct EditForm : TForm {
+  EditForm() : TForm(nullptr) {
+    SetCaption("Probe");
+    SetBorderStyle(bsDialog);
+    SetClientSize(340, 120);
+    Before = new TEdit(this);
+    Before->SetParent(this);
+    Before->SetBounds(8, 8, 200, 21);
+    Field = new Edit(this);
+    Field->SetName("Field");
+    Field->SetParent(this);
+    Field->SetBounds(8, 40, 240, 21);
+    Field->OnChange = [this](TObject*) { ++changes; };
+    After = new TEdit(this);
+    After->SetParent(this);
+    After->SetBounds(8, 72, 200, 21);
+    Show();
+    Field->SetFocus();
+    releaseKeys();
+    pump();
+  }
+  HWND editor() { return Field->Edit()->Handle(); }
+  // A left click in the middle of a button.
+  void click(TEditButton* b) {
+    LPARAM at = MAKELPARAM(b->Left() + b->Width() / 2, b->Top() + b->Height() / 2);
+    SendMessageA(Field->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(Field->Handle(), WM_LBUTTONUP, 0, at);
+    pump();
+  }
+  TEdit* Before;
+  Edit* Field;
+  TEdit* After;
+  int changes = 0;
+};
+
+// A child window's rectangle in its parent's client area.
+RECT rectInParent(HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+HBITMAP solidBitmap(int w, int h) {
+  HDC screen = GetDC(nullptr);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+  ReleaseDC(nullptr, screen);
+  return bmp;
+}
+
+TEST(DCEdit, ButtonsSitFlushRightAndTheEditorEndsAtTheFirstButton) {
+  EditForm<> f;
+  TDCEdit* e = f.Field;
+  TEditButton* b1 = e->Button1().Button();
+  TEditButton* b2 = e->Button2().Button();
+  const int thumb = GetSystemMetrics(SM_CXHTHUMB);
+  struct Case {
+    int buttons;
+    HBITMAP glyph2;  // a custom glyph for the second button, or none
+    int width2;
+  } cases[] = {{1, nullptr, 0}, {2, nullptr, thumb}, {2, solidBitmap(16, 14), 20}, {0, nullptr, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.buttons);
+    if (c.glyph2) e->Button2().SetGlyph(c.glyph2);
+    e->SetNumButtons(c.buttons);
+    RECT client;
+    GetClientRect(e->Handle(), &client);
+    int first = client.right;  // left edge of the first button
+    if (c.buttons == 2) {
+      EXPECT_EQ(b2->Width(), c.width2);
+      EXPECT_EQ(b2->Left() + b2->Width(), client.right);
+      EXPECT_EQ(b2->Top(), 0);
+      EXPECT_EQ(b2->Height(), client.bottom);
+      first = b2->Left();
+    }
+    if (c.buttons >= 1) {
+      EXPECT_EQ(b1->Width(), thumb);
+      EXPECT_EQ(b1->Left() + b1->Width(), first);
+      EXPECT_EQ(b1->Height(), client.bottom);
+      first = b1->Left();
+    }
+    RECT inner = rectInParent(f.editor());
+    EXPECT_EQ(inner.right, first);
+    EXPECT_EQ(inner.bottom, client.bottom);
+  }
+  e->SetNumButtons(2);
+  e->SetNumButtons(3);  // ignored
+  EXPECT_EQ(e->NumButtons(), 2);
+  // Hiding a button counts the buttons again.
+  e->Button2().SetVisible(false);
+  EXPECT_EQ(e->NumButtons(), 1);
+}
+
+TEST(DCEdit, AButtonShowsItsHintWhenTheMouseRestsOnIt) {
+  EditForm<> f;
+  f.Field->SetNumButtons(2);
+  f.Field->Button1().SetHint("Verzeichnis auswählen");
+  f.Field->Button1().SetShowHint(true);
+  f.Field->Button2().SetHint("Pfad (Verzeichnis) erstellen");
+  f.Field->Button2().SetShowHint(true);
+  pump();
+  HWND tips = FindWindowA(TOOLTIPS_CLASSA, nullptr);
+  ASSERT_TRUE(tips);
+  for (TButtonParams* p : {&f.Field->Button1(), &f.Field->Button2()}) {
+    TEditButton* b = p->Button();
+    TTHITTESTINFOA hit{};
+    hit.hwnd = f.Field->Handle();
+    hit.pt = POINT{b->Left() + b->Width() / 2, b->Top() + 3};
+    hit.ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ASSERT_TRUE(SendMessageA(tips, TTM_HITTESTA, 0, reinterpret_cast<LPARAM>(&hit)));
+    char text[128] = {};
+    hit.ti.lpszText = text;
+    SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&hit.ti));
+    EXPECT_EQ(std::string(text), p->Hint());
+  }
+}
+
+TEST(DCEdit, AButtonWithAHandlerNeverDropsOneWithoutTogglesTheDropDown) {
+  EditForm<> f;
+  int handled = 0;
+  TEditButton* b1 = f.Field->Button1().Button();
+  // With the stand-in popup nothing opens.
+  f.click(b1);
+  EXPECT_FALSE(f.Field->DroppedDown());
+
+  f.Field->SetPopup(new TextPopup(f.Field));
+  f.click(b1);
+  EXPECT_TRUE(f.Field->DroppedDown());
+  HWND popup = f.Field->PopupWindow()->Handle();
+  EXPECT_TRUE(IsWindowVisible(popup));
+  RECT pr, er;
+  GetWindowRect(popup, &pr);
+  GetWindowRect(f.Field->Handle(), &er);
+  EXPECT_EQ(pr.top, er.bottom - 2);  // below the edit's client area
+  EXPECT_EQ(pr.right - pr.left, f.Field->Width());
+  f.click(b1);
+  EXPECT_FALSE(f.Field->DroppedDown());
+  EXPECT_FALSE(IsWindowVisible(popup));
+
+  f.Field->SetOnButton1Click([&](TObject*) { ++handled; });
+  f.After->SetFocus();
+  pump();
+  f.click(b1);
+  EXPECT_EQ(handled, 1);
+  EXPECT_FALSE(f.Field->DroppedDown());
+  EXPECT_EQ(GetFocus(), f.editor());
+}
+
+TEST(DCEdit, UpAndDownMoveTheFocusEnterAndEscapeAreSwallowed) {
+  EditForm<> f;
+  std::vector<WORD> reached;
+  f.Field->Edit()->OnKeyDown = [&](TObject*, WORD& key, TShiftState) { reached.push_back(key); };
+  for (WORD key : {WORD(VK_RETURN), WORD(VK_ESCAPE), WORD(VK_LEFT)})
+    SendMessageA(f.editor(), WM_KEYDOWN, key, 1);
+  EXPECT_EQ(reached, std::vector<WORD>({VK_ESCAPE, VK_LEFT}));
+
+  SetWindowTextA(f.editor(), "abc");
+  for (char c : {'\r', '\x1b'}) SendMessageA(f.editor(), WM_CHAR, static_cast<unsigned char>(c), 1);
+  EXPECT_EQ(windowText(f.editor()), "abc");
+
+  pressKey(f.editor(), VK_DOWN);
+  EXPECT_EQ(GetFocus(), f.After->Handle());
+  f.Field->SetFocus();
+  pump();
+  pressKey(f.editor(), VK_UP);
+  EXPECT_EQ(GetFocus(), f.Before->Handle());
+
+  // Alt+Down drops, Alt+Up closes and takes the popup's text.
+  f.Field->SetPopup(new TextPopup(f.Field));
+  f.Field->SetFocus();
+  pump();
+  SendMessageA(f.editor(), WM_SYSKEYDOWN, VK_DOWN, 1 << 29);
+  ASSERT_TRUE(f.Field->DroppedDown());
+  EXPECT_EQ(windowText(f.Field->PopupWindow()->Handle()), "abc");
+  SetWindowTextA(f.Field->PopupWindow()->Handle(), "gewählt");
+  const int before = f.changes;
+  SendMessageA(f.editor(), WM_SYSKEYDOWN, VK_UP, 1 << 29);
+  EXPECT_FALSE(f.Field->DroppedDown());
+  EXPECT_EQ(f.Field->GetText(), "gewählt");
+  EXPECT_EQ(f.changes, before + 1);
+}
+
+TEST(DCEdit, TextChangesFireOnChangeOnceAndTheTextWaitsForItsEditor) {
+  EditForm<> f;
+  f.Field->SetText("abc");
+  EXPECT_EQ(f.changes, 1);
+  f.Field->SetText("abc");
+  EXPECT_EQ(f.changes, 1);
+  SendMessageA(f.editor(), EM_SETSEL, 3, 3);
+  typeText(f.editor(), "d");
+  EXPECT_EQ(f.Field->GetText(), "abcd");
+  EXPECT_EQ(f.changes, 2);
+
+  TDCEdit loose(nullptr);
+  loose.SetText("c:\\");
+  EXPECT_EQ(loose.GetText(), "");
+  loose.SetParent(&f);
+  EXPECT_EQ(loose.GetText(), "c:\\");
+  loose.SetParent(nullptr);
+}
+
+// The folder edit's question answered by the test.
+struct FolderQuery {
+  FolderQuery() {
+    TDCDirectoryEdit::Query = [this](const AnsiString& caption, AnsiString& folder) {
+      captions.push_back(caption);
+      starts.push_back(folder);
+      if (answer.empty()) return false;
+      folder = answer;
+      return true;
+    };
+  }
+  ~FolderQuery() {
+    TDCDirectoryEdit::Query = [](const AnsiString& c, AnsiString& f) { return QueryDirectory(c, f); };
+  }
+  std::string answer;
+  std::vector<std::string> captions, starts;
+};
+
+TEST(DCDirectoryEdit, TheBrowserStartsAtTheLastFolderOfTheText) {
+  EditForm<TDCDirectoryEdit> f;
+  f.Field->SetInitialDir("C:\\meldung");
+  struct Case {
+    const char* text;
+    const char* start;
+  } cases[] = {{"c:\\", "c:\\"}, {"C:\\a;C:\\b", "C:\\b"}, {"", "C:\\meldung"}, {"C:\\a;", ""}};
+  FolderQuery q;
+  for (const Case& c : cases) {
+    f.Field->SetText(c.text);
+    f.click(f.Field->Button1().Button());
+    ASSERT_FALSE(q.starts.empty());
+    EXPECT_EQ(q.starts.back(), c.start) << c.text;
+  }
+  EXPECT_EQ(q.captions.back(), "Verzeichniss w\xE4hlen");
+}
+
+TEST(DCDirectoryEdit, AChosenFolderReplacesOrJoinsTheText) {
+  EditForm<TDCDirectoryEdit> f;
+  FolderQuery q;
+  struct Case {
+    bool multiple;
+    const char* text;
+    const char* chosen;  // empty: cancelled
+    const char* result;
+    int changes;
+  } cases[] = {{false, "C:\\a;C:\\b", "C:\\c", "C:\\c", 1},
+               {true, "C:\\a", "C:\\b", "C:\\a;C:\\b", 1},
+               {true, "", "C:\\b", "C:\\b", 1},
+               {false, "C:\\a", "C:\\a", "C:\\a", 0},
+               {false, "C:\\a", "", "C:\\a", 0}};
+  for (const Case& c : cases) {
+    f.Field->SetMultipleDirs(c.multiple);
+    f.Field->SetText(c.text);
+    f.changes = 0;
+    q.answer = c.chosen;
+    f.click(f.Field->Button1().Button());
+    EXPECT_EQ(f.Field->GetText(), c.result) << c.text << " + " << c.chosen;
+    EXPECT_EQ(f.changes, c.changes) << c.text << " + " << c.chosen;
+  }
+}
+
+// A drop of the given paths as the shell hands it over.
+HDROP makeDrop(const std::vector<std::string>& paths) {
+  size_t size = sizeof(DROPFILES) + 1;
+  for (const auto& p : paths) size += p.size() + 1;
+  HGLOBAL g = GlobalAlloc(GHND, size);
+  auto* df = static_cast<DROPFILES*>(GlobalLock(g));
+  df->pFiles = sizeof(DROPFILES);
+  df->fWide = FALSE;
+  char* out = reinterpret_cast<char*>(df) + sizeof(DROPFILES);
+  for (const auto& p : paths) {
+    std::memcpy(out, p.c_str(), p.size() + 1);
+    out += p.size() + 1;
+  }
+  GlobalUnlock(g);
+  return static_cast<HDROP>(g);
+}
+
+TEST(FileDirEdit, DroppedFilesGiveTheirFolderOrTheFirstFile) {
+  const std::string dir = tempPath("kel_dcedit_drop");
+  CreateDirectoryA(dir.c_str(), nullptr);
+  const std::string file1 = dir + "\\a.txt", file2 = dir + "\\b.txt";
+  for (const auto& p : {file1, file2}) CloseHandle(CreateFileA(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+
+  EditForm<TDCDirectoryEdit> folders;
+  int drops = 0;
+  folders.Field->OnDropFiles = [&](TObject*) { ++drops; };
+  folders.Field->SetText("C:\\alt");
+  SendMessageA(folders.Field->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop({file1})), 0);
+  EXPECT_EQ(folders.Field->GetText(), dir + "\\");
+  EXPECT_EQ(drops, 1);
+  folders.Field->SetMultipleDirs(true);
+  SendMessageA(folders.Field->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop({dir, file2})), 0);
+  EXPECT_EQ(folders.Field->GetText(), dir + ";" + dir + "\\");
+
+  EditForm<TDCFileNameEdit> files;
+  SendMessageA(files.Field->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop({file2, file1})), 0);
+  EXPECT_EQ(files.Field->FileName(), file2);
+
+  DeleteFileA(file1.c_str());
+  DeleteFileA(file2.c_str());
+  RemoveDirectoryA(dir.c_str());
+}
+
+TEST(DCHelpers, MailAddresses) {
+  struct Case {
+    const char* text;
+    bool mail;
+  } cases[] = {{"max@schule.de", true},  {"max@schule", false}, {"a@b@c.de", false}, {"max@", false},
+               {"max@.de", false},       {"max@-x.de", false},  {"max@_x.de", true}, {"MAILTO:x", true},
+               {"mailto:", true},        {"", false},           {"max.schule.de", false}};
+  for (const Case& c : cases) EXPECT_EQ(IsEmailString(c.text), c.mail) << c.text;
+  EXPECT_TRUE(IsStringHot("www.schule.de"));
+  EXPECT_TRUE(IsStringHot("FTP://x"));
+  EXPECT_FALSE(IsStringHot("schule.de"));
+}
+
+TEST(DCHelpers, AWindowPositionComesBackFromTheRegistry) {
+  const AnsiString savedKey = RegistryKey;
+  RegistryKey = "Software\\Kelvora Tests\\WinPos";
+  {
+    TForm form(nullptr);
+    form.SetBounds(40, 50, 300, 200);
+    form.Show();
+    pump();
+    WriteWinPosToReg(&form, "Probe");
+    form.SetBounds(0, 0, 100, 100);
+    ReadWinPosFromReg(&form, "Probe");
+    EXPECT_EQ(form.Left(), 40);
+    EXPECT_EQ(form.Top(), 50);
+    EXPECT_EQ(form.Width(), 300);
+    EXPECT_EQ(form.Height(), 200);
+
+    ShowWindow(form.Handle(), SW_MAXIMIZE);
+    pump();
+    WriteWinPosToReg(&form, "Probe");
+    ShowWindow(form.Handle(), SW_RESTORE);
+    pump();
+    ReadWinPosFromReg(&form, "Probe");
+    pump();
+    EXPECT_TRUE(IsZoomed(form.Handle()));
+    ShowWindow(form.Handle(), SW_RESTORE);
+
+    // Nothing stored: nothing changes.
+    form.SetBounds(5, 6, 120, 110);
+    ReadWinPosFromReg(&form, "Andere");
+    EXPECT_EQ(form.Left(), 5);
+    EXPECT_EQ(form.Width(), 120);
+  }
+  DCDeleteRegKey("Software", "Kelvora Tests");
+  RegistryKey = savedKey;
+}
+
+}  // namespace

@@ -1,0 +1,250 @@
+// The wizard control on a real form: its buttons, the steps with their
+// events in order, invisible pages, refusing handlers, page indices, and the
+// modal host's results.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "components/edits/BsWizard.h"
+#include "tests/components/edits/WindowTest.h"
+
+using namespace kel::wintest;
+
+namespace {
+
+// A shown form with a wizard of five pages, recording every event.
+struct WizardForm : TForm {
+  explicit WizardForm(int pages = 5, bool show = true) : TForm(nullptr) {
+    SetCaption("Probe");
+    SetBorderStyle(bsDialog);
+    SetClientSize(497, 357);
+    Wizard = new TbsWizard(this);
+    Wizard->SetParent(this);
+    Wizard->SetBounds(0, 0, 497, 357);
+    for (int i = 0; i < pages; ++i) {
+      TbsWizardPage* p = Wizard->AddPage(i == 0 ? wpkWelcome : wpkInterior);
+      p->OnShow = [this, i](TObject*) { log("show" + std::to_string(i)); };
+      p->OnHide = [this, i](TObject*) { log("hide" + std::to_string(i)); };
+    }
+    Wizard->OnNext = [this](TObject*, bool& allow) {
+      log("next");
+      if (onNext) onNext(allow);
+    };
+    Wizard->OnBack = [this](TObject*, bool&) { log("back"); };
+    Wizard->OnChanging = [this](TObject*, bool forward, bool& allow) {
+      log(forward ? "changing+" : "changing-");
+      allow = allowChange;
+    };
+    Wizard->OnChange = [this](TObject*, bool forward) { log(forward ? "change+" : "change-"); };
+    Wizard->OnFinish = [this](TObject*) { log("finish"); };
+    Wizard->OnCanceling = [this](TObject*, bool& allow) {
+      log("canceling");
+      allow = allowCancel;
+    };
+    Wizard->OnCancel = [this](TObject*) { log("cancel"); };
+    Wizard->SetActivePageIndex(0);
+    if (show) {
+      Show();
+      pump();
+    }
+    events.clear();
+  }
+  void log(const std::string& e) { events.push_back(e); }
+  void next() {
+    Wizard->NextButton->Click();
+    pump();
+  }
+  TbsWizard* Wizard;
+  std::vector<std::string> events;
+  std::function<void(bool&)> onNext;
+  bool allowChange = true;
+  bool allowCancel = true;
+};
+
+using Events = std::vector<std::string>;
+
+TEST(BsWizard, ButtonsSitOnThePanelWithTheirCaptionsAndStates) {
+  WizardForm f;
+  struct Case {
+    TbsButton* button;
+    int left;
+    const char* caption;
+  } cases[] = {{f.Wizard->BackButton, 252, "< &Zurück"},
+               {f.Wizard->NextButton, 327, "&Weiter >"},
+               {f.Wizard->CancelButton, 412, "&Abbruch"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.button->Parent(), f.Wizard->ButtonPanel);
+    EXPECT_EQ(c.button->Left(), c.left);
+    EXPECT_EQ(c.button->Top(), 14);
+    EXPECT_EQ(c.button->Width(), 75);
+    EXPECT_EQ(c.button->Height(), 23);
+    EXPECT_EQ(windowText(c.button->Handle()), c.caption);
+  }
+  EXPECT_EQ(f.Wizard->ButtonPanel->Top(), 357 - 47);
+  EXPECT_EQ(f.Wizard->ButtonPanel->Height(), 47);
+  EXPECT_TRUE(f.Wizard->NextButton->Default());
+  EXPECT_TRUE(f.Wizard->CancelButton->Cancel());
+  EXPECT_FALSE(f.Wizard->BackButton->Enabled());  // first visible page
+
+  // The last visible page finishes, even with an invisible page after it.
+  f.Wizard->Pages(4)->SetPageVisible(false);
+  f.Wizard->SetActivePageIndex(3);
+  EXPECT_EQ(windowText(f.Wizard->NextButton->Handle()), "&Fertigstellen");
+  EXPECT_TRUE(f.Wizard->BackButton->Enabled());
+  f.Wizard->Pages(4)->SetPageVisible(true);
+  EXPECT_EQ(windowText(f.Wizard->NextButton->Handle()), "&Weiter >");
+  f.Wizard->Pages(3)->SetValid(false);
+  EXPECT_FALSE(f.Wizard->NextButton->Enabled());
+
+  // No active page: neither Back nor Next; the page index is -1 either way.
+  f.events.clear();
+  for (int index : {-1, 5}) {
+    f.Wizard->SetActivePageIndex(2);
+    f.Wizard->SetActivePageIndex(index);
+    EXPECT_EQ(f.Wizard->GetActivePageIndex(), -1);
+    EXPECT_FALSE(f.Wizard->Pages(2)->Visible());
+    EXPECT_FALSE(f.Wizard->BackButton->Enabled());
+    EXPECT_FALSE(f.Wizard->NextButton->Enabled());
+  }
+  EXPECT_TRUE(f.events == Events({"show2", "hide3", "hide2", "show2", "hide2"})) << ::testing::PrintToString(f.events);
+}
+
+TEST(BsWizard, OneStepRunsItsEventsInOrder) {
+  WizardForm f;
+  f.Wizard->Pages(0)->OnValidate = [&](TObject*, bool&, AnsiString&) { f.log("validate"); };
+  f.next();
+  EXPECT_EQ(f.Wizard->GetActivePageIndex(), 1);
+  EXPECT_TRUE(f.events == Events({"validate", "next", "changing+", "show1", "hide0", "change+"}))
+      << ::testing::PrintToString(f.events);
+  EXPECT_TRUE(f.Wizard->Pages(1)->Visible());
+  EXPECT_FALSE(f.Wizard->Pages(0)->Visible());
+
+  f.events.clear();
+  f.Wizard->BackButton->Click();
+  pump();
+  EXPECT_EQ(f.Wizard->GetActivePageIndex(), 0);
+  EXPECT_TRUE(f.events == Events({"back", "changing-", "show0", "hide1", "change-"}))
+      << ::testing::PrintToString(f.events);
+}
+
+TEST(BsWizard, InvisiblePagesAreSkippedAndAnOnNextJumpMovesOnFromThere) {
+  WizardForm f;
+  f.Wizard->Pages(3)->SetPageVisible(false);
+  f.Wizard->SetActivePageIndex(2);
+  f.events.clear();
+  f.next();
+  EXPECT_EQ(f.Wizard->GetActivePageIndex(), 4);
+  f.Wizard->BackButton->Click();
+  pump();
+  EXPECT_EQ(f.Wizard->GetActivePageIndex(), 2);
+
+  // From index 1, OnNext setting index 2 ends on the page after it, with one
+  // changing/change pair.
+  f.Wizard->Pages(3)->SetPageVisible(true);
+  f.Wizard->SetActivePageIndex(1);
+  f.onNext = [&](bool&) {
+    if (f.Wizard->GetActivePageIndex() == 1) f.Wizard->SetActivePageIndex(2);
+  };
+  f.events.clear();
+  f.next();
+  EXPECT_EQ(f.Wizard->GetActivePageIndex(), 3);
+  EXPECT_TRUE(f.events == Events({"next", "show2", "hide1", "changing+", "show3", "hide2", "change+"}))
+      << ::testing::PrintToString(f.events);
+}
+
+TEST(BsWizard, RefusingHandlersStopTheStep) {
+  WizardForm f;
+  // OnNext refuses: no change, no finish.
+  f.onNext = [](bool& allow) { allow = false; };
+  f.next();
+  EXPECT_EQ(f.Wizard->GetActivePageIndex(), 0);
+  EXPECT_TRUE(f.events == Events({"next"})) << ::testing::PrintToString(f.events);
+  f.Wizard->SetActivePageIndex(4);
+  f.events.clear();
+  f.next();
+  EXPECT_TRUE(f.events == Events({"next"})) << ::testing::PrintToString(f.events);
+
+  // OnChanging refuses: OnNext has run, the page stays, no OnChange.
+  f.onNext = nullptr;
+  f.allowChange = false;
+  f.Wizard->SetActivePageIndex(1);
+  f.events.clear();
+  f.next();
+  EXPECT_EQ(f.Wizard->GetActivePageIndex(), 1);
+  EXPECT_TRUE(f.events == Events({"next", "changing+"})) << ::testing::PrintToString(f.events);
+
+  // A refused validation reaches the exception display with its message;
+  // OnNext does not run.
+  f.allowChange = true;
+  std::string shown;
+  Application->OnException = [&](const std::exception& e) { shown = e.what(); };
+  f.Wizard->Pages(1)->OnValidate = [](TObject*, bool& accept, AnsiString& message) {
+    accept = false;
+    message = "Bitte erst ausfüllen";
+  };
+  f.events.clear();
+  f.next();
+  Application->OnException = nullptr;
+  EXPECT_EQ(shown, "Bitte erst ausfüllen");
+  EXPECT_EQ(f.Wizard->GetActivePageIndex(), 1);
+  EXPECT_TRUE(f.events.empty()) << ::testing::PrintToString(f.events);
+}
+
+TEST(BsWizard, PageIndicesAndRemoval) {
+  WizardForm f(4);
+  TbsWizardPage* second = f.Wizard->Pages(1);
+  for (int bad : {4, -1}) {
+    try {
+      second->SetPageIndex(bad);
+      ADD_FAILURE() << "no error for " << bad;
+    } catch (const EbsWizardError& e) {
+      EXPECT_EQ(std::string(e.what()), std::to_string(bad) +
+                                           " is an invalid PageIndex value.  PageIndex must be between 0 and 3");
+    }
+  }
+  second->SetPageIndex(3);
+  EXPECT_EQ(f.Wizard->Pages(3), second);
+  EXPECT_EQ(second->PageIndex(), 3);
+
+  // Only the removal of the active page moves the active page, to the page
+  // that followed it.
+  TbsWizardPage* first = f.Wizard->Pages(0);
+  delete f.Wizard->Pages(1);
+  EXPECT_EQ(f.Wizard->PageCount(), 3);
+  EXPECT_EQ(f.Wizard->ActivePage(), first);
+  TbsWizardPage* following = f.Wizard->Pages(1);
+  delete first;
+  EXPECT_EQ(f.Wizard->ActivePage(), following);
+  EXPECT_TRUE(following->Visible());
+
+  // A page takes only a wizard as parent.
+  TForm other(nullptr);
+  following->SetParent(&other);
+  EXPECT_EQ(following->Parent(), f.Wizard);
+}
+
+TEST(BsWizard, AModalHostEndsWithOkOnFinishAndCancelOnCancel) {
+  {
+    WizardForm f(2, false);
+    f.Wizard->SetActivePageIndex(1);
+    f.events.clear();
+    later([&] { f.Wizard->NextButton->Click(); });
+    EXPECT_EQ(f.ShowModal(), mrOk);
+    EXPECT_TRUE(f.events == Events({"next", "finish"})) << ::testing::PrintToString(f.events);
+  }
+  {
+    WizardForm f(2, false);
+    later([&] {
+      f.allowCancel = false;
+      f.Wizard->CancelButton->Click();  // refused: the form stays
+      pump();
+      f.allowCancel = true;
+      pressKey(f.Wizard->NextButton->Handle(), VK_ESCAPE);
+    });
+    EXPECT_EQ(f.ShowModal(), mrCancel);
+    EXPECT_TRUE(f.events == Events({"canceling", "canceling", "cancel"})) << ::testing::PrintToString(f.events);
+  }
+}
+
+}  // namespace
