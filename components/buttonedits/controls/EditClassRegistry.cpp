@@ -1,5 +1,25 @@
 #include "components/buttonedits/controls/EditClassRegistry.h"
 
+#include <map>
+
+namespace {
+
+std::map<AnsiString, TComponentFactory>& Factories() {
+  static std::map<AnsiString, TComponentFactory> classes;
+  return classes;
+}
+
+}  // namespace
+
+bool SafeRegisterClass(const AnsiString& className, TComponentFactory factory) {
+  return Factories().emplace(className, std::move(factory)).second;
+}
+
+TComponentFactory FindRegisteredClass(const AnsiString& className) {
+  auto it = Factories().find(className);
+  return it == Factories().end() ? TComponentFactory() : it->second;
+}
+
 void TEditClassList::Register(const AnsiString& typeName, const AnsiString& propName,
                               const AnsiString& className, TComponentFactory factory) {
   FItems.push_back({typeName, propName, className});
@@ -7,11 +27,11 @@ void TEditClassList::Register(const AnsiString& typeName, const AnsiString& prop
 }
 
 void TEditClassList::UnRegister(const AnsiString& className) {
-  std::erase_if(FItems, [&](const TEditClassInfo& i) { return AnsiCompareText(i.ClassName, className) == 0; });
+  std::erase_if(FItems, [&](const TEditClassEntry& i) { return AnsiCompareText(i.ClassName, className) == 0; });
 }
 
 AnsiString TEditClassList::Find(const AnsiString& typeName, const AnsiString& propName) const {
-  const TEditClassInfo* general = nullptr;
+  const TEditClassEntry* general = nullptr;
   for (auto it = FItems.rbegin(); it != FItems.rend(); ++it) {
     if (AnsiCompareText(it->TypeName, typeName) != 0) continue;
     if (!propName.empty() && AnsiCompareText(it->PropName, propName) == 0) return it->ClassName;
@@ -20,25 +40,25 @@ AnsiString TEditClassList::Find(const AnsiString& typeName, const AnsiString& pr
   return general ? general->ClassName : AnsiString();
 }
 
-TEditClassList& PopupClasses() {
+TEditClassList& PopupClassList() {
   static TEditClassList list;
   return list;
 }
 
-TEditClassList& EditClasses() {
+TEditClassList& EditClassList() {
   static TEditClassList list;
   return list;
 }
 
-void RegisterPopupClass(const AnsiString& typeName, const AnsiString& propName, const AnsiString& className,
+void RegisterPopupClassByType(const AnsiString& typeName, const AnsiString& propName, const AnsiString& className,
                         TComponentFactory factory) {
-  PopupClasses().Register(typeName, propName, className, std::move(factory));
+  PopupClassList().Register(typeName, propName, className, std::move(factory));
 }
 
-void RegisterEditClass(const AnsiString& typeName, const AnsiString& propName, const AnsiString& className,
+void RegisterEditClassByType(const AnsiString& typeName, const AnsiString& propName, const AnsiString& className,
                        TComponentFactory factory) {
-  EditClasses().Register(typeName, propName, className, std::move(factory));
+  EditClassList().Register(typeName, propName, className, std::move(factory));
 }
 
-void UnRegisterPopupClass(const AnsiString& className) { PopupClasses().UnRegister(className); }
-void UnRegisterEditClass(const AnsiString& className) { EditClasses().UnRegister(className); }
+void UnRegisterPopupClassByType(const AnsiString& className) { PopupClassList().UnRegister(className); }
+void UnRegisterEditClassByType(const AnsiString& className) { EditClassList().UnRegister(className); }

@@ -4,11 +4,21 @@
 // is given, the property's name as a qualifier). Registering a class also
 // makes it known to the streaming by name.
 #include "classlib/AnsiString.h"
-#include "components/buttonedits/runtime/Naming.h"
+#include "classlib/Component.h"
 
+#include <functional>
 #include <vector>
 
-struct TEditClassInfo {
+// Control classes the streaming can create by name, until the controls carry
+// class tables of their own and join the runtime's packaged registries.
+using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
+// Registers the class unless a class of that name is registered; true when
+// this call registered it.
+bool SafeRegisterClass(const AnsiString& className, TComponentFactory factory);
+// The factory of a registered class; empty when unknown.
+TComponentFactory FindRegisteredClass(const AnsiString& className);
+
+struct TEditClassEntry {
   AnsiString TypeName;   // the property type, such as "TColor"
   AnsiString PropName;   // qualifier; empty serves every property of the type
   AnsiString ClassName;  // the registered class
@@ -24,18 +34,18 @@ class TEditClassList {
   // qualifiers compare without case); an entry without qualifier serves
   // when none carries this one. Empty when none.
   AnsiString Find(const AnsiString& typeName, const AnsiString& propName = AnsiString()) const;
-  const std::vector<TEditClassInfo>& Items() const { return FItems; }
+  const std::vector<TEditClassEntry>& Items() const { return FItems; }
 
  private:
-  std::vector<TEditClassInfo> FItems;
+  std::vector<TEditClassEntry> FItems;
 };
 
-TEditClassList& PopupClasses();
-TEditClassList& EditClasses();
+TEditClassList& PopupClassList();
+TEditClassList& EditClassList();
 
-void RegisterPopupClass(const AnsiString& typeName, const AnsiString& propName, const AnsiString& className,
+void RegisterPopupClassByType(const AnsiString& typeName, const AnsiString& propName, const AnsiString& className,
                         TComponentFactory factory);
-void RegisterEditClass(const AnsiString& typeName, const AnsiString& propName, const AnsiString& className,
+void RegisterEditClassByType(const AnsiString& typeName, const AnsiString& propName, const AnsiString& className,
                        TComponentFactory factory);
-void UnRegisterPopupClass(const AnsiString& className);
-void UnRegisterEditClass(const AnsiString& className);
+void UnRegisterPopupClassByType(const AnsiString& className);
+void UnRegisterEditClassByType(const AnsiString& className);

@@ -20,29 +20,29 @@ void RegisterEditKinds() {
   static bool done = false;
   if (done) return;
   done = true;
-  RegisterPopupClass("AnsiString", "", "TPopupListBox", factory<TPopupListBox>());
+  RegisterPopupClassByType("AnsiString", "", "TPopupListBox", factory<TPopupListBox>());
   // The simple text editor belongs to the edit with buttons, which makes
   // it known for streaming; it is named here so that the lookup order is
   // the same.
-  RegisterEditClass("AnsiString", "", "TDCSimpleEdit", nullptr);
-  RegisterEditClass("AnsiString", " ", "TDCMaskEdit", factory<TDCMaskEdit>());
-  RegisterPopupClass("TColor", "", "TPopupColorBox", factory<TPopupColorBox>());
-  RegisterEditClass("TColor", "", "TColorEdit", factory<TColorEdit>());
-  RegisterEditClass("TPenStyle", "", "TPenStyleEdit", factory<TPenStyleEdit>());
-  RegisterPopupClass("TPenStyle", "", "TPopupPenBox", factory<TPopupPenBox>());
-  RegisterEditClass("TBrushStyle", "", "TBrushStyleEdit", factory<TBrushStyleEdit>());
-  RegisterPopupClass("TBrushStyle", "", "TPopupBrushBox", factory<TPopupBrushBox>());
-  RegisterEditClass("Boolean", "", "TCheckEdit", factory<TCheckEdit>());
+  RegisterEditClassByType("AnsiString", "", "TDCSimpleEdit", nullptr);
+  RegisterEditClassByType("AnsiString", " ", "TDCMaskEdit", factory<TDCMaskEdit>());
+  RegisterPopupClassByType("TColor", "", "TPopupColorBox", factory<TPopupColorBox>());
+  RegisterEditClassByType("TColor", "", "TColorEdit", factory<TColorEdit>());
+  RegisterEditClassByType("TPenStyle", "", "TPenStyleEdit", factory<TPenStyleEdit>());
+  RegisterPopupClassByType("TPenStyle", "", "TPopupPenBox", factory<TPopupPenBox>());
+  RegisterEditClassByType("TBrushStyle", "", "TBrushStyleEdit", factory<TBrushStyleEdit>());
+  RegisterPopupClassByType("TBrushStyle", "", "TPopupBrushBox", factory<TPopupBrushBox>());
+  RegisterEditClassByType("Boolean", "", "TCheckEdit", factory<TCheckEdit>());
   SafeRegisterClass("TRadioEdit", factory<TRadioEdit>());
   SafeRegisterClass("TDCDateEdit", factory<TDCDateEdit>());
   SafeRegisterClass("TDCTimeEdit", factory<TDCTimeEdit>());
 }
 
 void UnRegisterBooleanEditor() {
-  UnRegisterEditClass("TCheckEdit");
-  for (const TEditClassInfo& i : PopupClasses().Items())
+  UnRegisterEditClassByType("TCheckEdit");
+  for (const TEditClassEntry& i : PopupClassList().Items())
     if (i.TypeName == "Boolean") {
-      UnRegisterPopupClass(i.ClassName);
+      UnRegisterPopupClassByType(i.ClassName);
       break;
     }
 }

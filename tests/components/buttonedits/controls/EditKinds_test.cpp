@@ -143,16 +143,16 @@ TEST(EditKinds, EditorsAndPopupsAreRegisteredPerPropertyType) {
       {"Boolean", "TCheckEdit", ""},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(EditClasses().Find(c.type), c.editor) << c.type;
-    EXPECT_EQ(PopupClasses().Find(c.type), c.popup) << c.type;
+    EXPECT_EQ(EditClassList().Find(c.type), c.editor) << c.type;
+    EXPECT_EQ(PopupClassList().Find(c.type), c.popup) << c.type;
   }
-  EXPECT_EQ(EditClasses().Find("AnsiString", " "), "TDCMaskEdit");
+  EXPECT_EQ(EditClassList().Find("AnsiString", " "), "TDCMaskEdit");
   auto make = FindRegisteredClass("TPopupColorBox");
   ASSERT_TRUE(static_cast<bool>(make));
   TComponent owner(nullptr);
   EXPECT_NE(dynamic_cast<TPopupColorBox*>(make(&owner)), nullptr);
   UnRegisterBooleanEditor();
-  EXPECT_EQ(EditClasses().Find("Boolean"), "");
+  EXPECT_EQ(EditClassList().Find("Boolean"), "");
 }
 
 }  // namespace

@@ -28,11 +28,11 @@ TEST(EditClassRegistry, LooksUpByTypeAndQualifier) {
 }
 
 TEST(EditClassRegistry, RegisteringMakesTheClassKnownForStreaming) {
-  RegisterPopupClass("TProbeType", "", "TProbePopupForStreaming", [](TComponent* owner) { return new TComponent(owner); });
+  RegisterPopupClassByType("TProbeType", "", "TProbePopupForStreaming", [](TComponent* owner) { return new TComponent(owner); });
   EXPECT_TRUE(static_cast<bool>(FindRegisteredClass("TProbePopupForStreaming")));
-  EXPECT_EQ(PopupClasses().Find("TProbeType"), "TProbePopupForStreaming");
-  UnRegisterPopupClass("TProbePopupForStreaming");
-  EXPECT_EQ(PopupClasses().Find("TProbeType"), "");
+  EXPECT_EQ(PopupClassList().Find("TProbeType"), "TProbePopupForStreaming");
+  UnRegisterPopupClassByType("TProbePopupForStreaming");
+  EXPECT_EQ(PopupClassList().Find("TProbeType"), "");
 }
 
 TEST(KeySequenceList, TwoKeySequencesAndResetOnUnboundKeys) {
