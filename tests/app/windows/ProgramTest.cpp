@@ -554,6 +554,8 @@ TEST_F(Program, ModalCommandsShowTheirHintAndPutTheStatusTextBack)
         {12, "Bitte wählen Sie die Klasse aus, in der Sie eine Mannschaft erfassen/bearbeiten möchten"},
         {23, kDialogHint},
     };
+    // Printing asks what to print only when there is a team to print.
+    SetFieldText(gMemory->getTeam(0, 0)->schoolName, "REALSCHULE SÜD");
     for (const auto& c : cases) {
         std::string during;
         int32_t areaDuring = 0;
