@@ -49,9 +49,9 @@ FlybyHelp::FlybyHelp(const char* text) : text_(text ? text : "")
         ReleaseDC(nullptr, screen);
     }
     int32_t rightEdge = GetSystemMetrics(SM_CXSCREEN);
-    if (zApp && zApp->mainFrame && zApp->mainFrame->handle()) {
+    if (theApplication && theApplication->mainFrame && theApplication->mainFrame->handle()) {
         RECT frame{};
-        GetWindowRect(zApp->mainFrame->handle(), &frame);
+        GetWindowRect(theApplication->mainFrame->handle(), &frame);
         rightEdge = frame.right;
     }
     rect_ = place(mouse_, GetSystemMetrics(SM_CYCURSOR) / 2, size, rightEdge);

@@ -44,7 +44,7 @@ int InfoListPane::printJob()
     if (title.size() > 99)
         title.resize(99);
 
-    zWindow* owner = zApp && zApp->mainFrame ? zApp->mainFrame : nullptr;
+    zWindow* owner = theApplication && theApplication->mainFrame ? theApplication->mainFrame : nullptr;
     auto* display = new zPrinterDisplay();
     if (!display->hdc()) {
         delete display;

@@ -82,8 +82,8 @@ int QuanteloApp::startPrintQueue()
     if (taskActive_)
         return 1;
     taskActive_ = 1;
-    if (zApp && zApp->taskDev)
-        zApp->taskDev->add(&gPrintQueueTask, zTask(&PrintQueueTask::step));
+    if (theApplication && theApplication->taskDev)
+        theApplication->taskDev->add(&gPrintQueueTask, zTask(&PrintQueueTask::step));
     return 1;
 }
 
@@ -134,7 +134,7 @@ int QuanteloApp::runWithHint(const char* hint, const std::function<int()>& run)
 
 int QuanteloApp::showHelp(int32_t context)
 {
-    HWND owner = zApp && zApp->mainFrame ? zApp->mainFrame->handle() : handle();
+    HWND owner = theApplication && theApplication->mainFrame ? theApplication->mainFrame->handle() : handle();
     helpWindow_ = gSeams.htmlHelp(owner, gSettings.helpFile.c_str(), 15 /* HH_HELP_CONTEXT */,
                                   static_cast<DWORD_PTR>(context));
     return 1;
@@ -178,7 +178,7 @@ int QuanteloApp::command(zEvent* ev)
         return 1;
     case 4:
         closeEntryWindows();
-        zApp->quit();
+        theApplication->quit();
         return 1;
     case 12:
         OpenClassCommand(this);

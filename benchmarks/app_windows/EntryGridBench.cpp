@@ -41,7 +41,7 @@ struct Scene {
 
     Scene()
     {
-        zApp = new zApplication(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOW);
+        theApplication = new zApplication(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOW);
         auto def = std::make_unique<EventDefinition>();
         std::memset(def.get(), 0, sizeof *def);
         def->classCount = 1;
@@ -91,8 +91,8 @@ struct Scene {
     {
         delete frame;
         gMemory.reset();
-        delete zApp;
-        zApp = nullptr;
+        delete theApplication;
+        theApplication = nullptr;
     }
 };
 

@@ -47,7 +47,7 @@ struct Scene {
 
     Scene()
     {
-        zApp = new zApplication(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOW);
+        theApplication = new zApplication(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOW);
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
         const std::string dir = std::string(temp) + "kelvora-window-bench\\";

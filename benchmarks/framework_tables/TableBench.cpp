@@ -49,7 +49,7 @@ struct Scene {
 
     Scene()
     {
-        zApp = new zApplication(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOW);
+        theApplication = new zApplication(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOW);
         frame = new zFrameWin(new zSizer(10, 10, 760, 640), WS_OVERLAPPEDWINDOW, "Benchmark");
         frame->create();
         frame->show(SW_SHOWNORMAL);
@@ -69,8 +69,8 @@ struct Scene {
     {
         table->setModel(new zTableSmallModel(1, 1), 1);  // the scene's models are not the table's
         delete frame;
-        delete zApp;
-        zApp = nullptr;
+        delete theApplication;
+        theApplication = nullptr;
     }
 };
 

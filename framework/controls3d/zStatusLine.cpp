@@ -253,7 +253,7 @@ int zStatusLine::onMenuSelect(zEvent* ev)
         text = t ? t : "";
     } else {
         char buf[201] = {};
-        HINSTANCE module = zApp ? zApp->instance : GetModuleHandleA(nullptr);
+        HINSTANCE module = theApplication ? theApplication->instance : GetModuleHandleA(nullptr);
         if (LoadStringA(module, UINT(id + uint32_t(helpBase_)), buf, sizeof buf) > 0)
             text = buf;
     }

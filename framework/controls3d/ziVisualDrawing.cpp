@@ -24,4 +24,4 @@ zFont* ziMakeFont(HFONT font)
 
 POINT ziWindowOrigin(zDisplay* d) { return d ? d->windowOrg() : POINT{0, 0}; }
 
-zWindow* ziMainFrame() { return zApp ? zApp->mainFrame : nullptr; }
+zWindow* ziMainFrame() { return theApplication ? theApplication->mainFrame : nullptr; }

@@ -3,10 +3,10 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR cmdLine, int showCmd)
 {
-    zApp = new zApplication(instance, prevInstance, cmdLine, showCmd);
-    StartApplication(zApp);
-    const int code = zApp->exitCode;
-    delete zApp;
-    zApp = nullptr;
+    theApplication = new zApplication(instance, prevInstance, cmdLine, showCmd);
+    StartApplication(theApplication);
+    const int code = theApplication->exitCode;
+    delete theApplication;
+    theApplication = nullptr;
     return code;
 }

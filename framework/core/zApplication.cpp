@@ -9,7 +9,7 @@
 #include "framework/core/zTimer.h"
 #include "framework/core/ziWindowMap.h"
 
-zApplication* zApp = nullptr;
+zApplication* theApplication = nullptr;
 HWND zMDIClientWindow = nullptr;
 HWND zModelessDialog = nullptr;
 int32_t zScreenPixelsX = 96;
@@ -55,8 +55,8 @@ zApplication::~zApplication()
     zDeleteControlColorBrush();
     delete windowMap;
     delete taskDev;
-    if (zApp == this)
-        zApp = nullptr;
+    if (theApplication == this)
+        theApplication = nullptr;
 }
 
 void zApplication::recordClass(const char* name)

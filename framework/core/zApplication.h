@@ -58,7 +58,7 @@ private:
 };
 
 // The process-wide application object.
-extern zApplication* zApp;
+extern zApplication* theApplication;
 // The MDI client window (0 until an MDI application frame creates it).
 extern HWND zMDIClientWindow;
 // The current modeless dialog (0 when none).

@@ -7,9 +7,9 @@
 namespace {
 HMODULE appResourceModule()
 {
-    if (!zApp)
+    if (!theApplication)
         return GetModuleHandleA(nullptr);
-    return zApp->resLibModule ? zApp->resLibModule : zApp->instance;
+    return theApplication->resLibModule ? theApplication->resLibModule : theApplication->instance;
 }
 }  // namespace
 

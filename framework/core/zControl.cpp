@@ -113,8 +113,8 @@ zControl::~zControl()
     if (brush_)
         DeleteObject(brush_);
     brush_ = nullptr;
-    if (hwnd_ && zApp && zApp->windowMap) {
-        zWindow* other = zApp->windowMap->find(hwnd_);
+    if (hwnd_ && theApplication && theApplication->windowMap) {
+        zWindow* other = theApplication->windowMap->find(hwnd_);
         if (other && other != this) {
             other->setState(Destroyed);
             delete other;
@@ -149,7 +149,7 @@ int zControl::create()
                                 orZero(sizer_->y()), orZero(sizer_->width()), orZero(sizer_->height()),
                                 parent_ ? parent_->handle() : nullptr,
                                 reinterpret_cast<HMENU>(static_cast<intptr_t>(id_)),
-                                zApp ? zApp->instance : GetModuleHandleA(nullptr), nullptr);
+                                theApplication ? theApplication->instance : GetModuleHandleA(nullptr), nullptr);
     if (!hwnd)
         return 0;
     bind(hwnd);

@@ -85,7 +85,7 @@ WNDCLASSA zDialogFrame::windowClass()
     WNDCLASSA wc{};
     wc.style = 0;
     wc.lpfnWndProc = &zDialogFrame::windowProc;
-    wc.hInstance = zApp ? zApp->instance : GetModuleHandleA(nullptr);
+    wc.hInstance = theApplication ? theApplication->instance : GetModuleHandleA(nullptr);
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = kBaseClass;
@@ -186,8 +186,8 @@ int zDialogFrame::create()
         }
     } else {
         RegisterClassA(&wc);
-        if (zApp)
-            zApp->recordClass(className_.c_str());
+        if (theApplication)
+            theApplication->recordClass(className_.c_str());
     }
 
     if (s & DS_MODALFRAME)
@@ -200,7 +200,7 @@ int zDialogFrame::create()
     const int32_t y = sizer_->y() == zSizerUnset ? 0 : sizer_->y();
     HWND hwnd = CreateWindowExA(exStyle_, className_.c_str(), nullptr, style_, x, y, sizer_->width(),
                                 sizer_->height(), parent_ ? parent_->handle() : nullptr, nullptr,
-                                zApp ? zApp->instance : GetModuleHandleA(nullptr), nullptr);
+                                theApplication ? theApplication->instance : GetModuleHandleA(nullptr), nullptr);
     if (hwnd) {
         bind(hwnd);
         setCaption(text_);
@@ -304,7 +304,7 @@ void zDialogFrame::modal()
     HWND focused = GetFocus();
     if (focused != hwnd_ && !isDescendant(focused) && hwnd_ && IsWindow(hwnd_))
         SetFocus(hwnd_);
-    zWindow* mainFrame = zApp ? zApp->mainFrame : nullptr;
+    zWindow* mainFrame = theApplication ? theApplication->mainFrame : nullptr;
     if (parent_) {
         parent_->disable();
         if (mainFrame && mainFrame != parent_ && mainFrame != this)
@@ -312,17 +312,17 @@ void zDialogFrame::modal()
     }
 
     // Nested runs restore the flag they found.
-    const int32_t previousFlag = zApp ? zApp->modalFlag : 0;
-    if (zApp) {
-        zApp->modalFlag = 1;
-        zApp->run();
-        zApp->modalFlag = previousFlag;
+    const int32_t previousFlag = theApplication ? theApplication->modalFlag : 0;
+    if (theApplication) {
+        theApplication->modalFlag = 1;
+        theApplication->run();
+        theApplication->modalFlag = previousFlag;
     }
 
     if (focused && IsWindow(focused) && focused != hwnd_ && !isDescendant(focused))
         SetFocus(focused);
-    else if (zApp && zApp->mainFrame && zApp->mainFrame->handle())
-        SetFocus(zApp->mainFrame->handle());
+    else if (theApplication && theApplication->mainFrame && theApplication->mainFrame->handle())
+        SetFocus(theApplication->mainFrame->handle());
     modal_ = 0;
     // A self-deleting dialog that ended inside the run goes now.
     if (deletePending_)
@@ -342,7 +342,7 @@ void zDialogFrame::deleteSelf()
 
 void zDialogFrame::endDialog()
 {
-    zWindow* mainFrame = zApp ? zApp->mainFrame : nullptr;
+    zWindow* mainFrame = theApplication ? theApplication->mainFrame : nullptr;
     auto enableOwners = [&] {
         if (!parent_)
             return;
@@ -373,8 +373,8 @@ void zDialogFrame::endDialog()
     if (state_ & DeleteOnDestroy) {
         if (hwnd_)
             PostMessageA(hwnd_, MsgDeleteSelf, 0, 0);
-    } else if (zApp && zApp->mainFrame == this) {
-        zApp->quit();
+    } else if (theApplication && theApplication->mainFrame == this) {
+        theApplication->quit();
     }
 }
 
@@ -464,10 +464,10 @@ protected:
         auto* d = static_cast<zDialogFrame*>(w);
         switch (ev.message) {
         case WM_DESTROY:
-            if (!zApp || zApp->mainFrame != d)
+            if (!theApplication || theApplication->mainFrame != d)
                 return Step::Common;
-            if (zApp->taskDev)
-                zApp->taskDev->setEnabled(false);
+            if (theApplication->taskDev)
+                theApplication->taskDev->setEnabled(false);
             PostQuitMessage(0);
             r = 1;
             return Step::Close;

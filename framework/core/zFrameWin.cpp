@@ -24,8 +24,8 @@ void zFrameWin::initFrame()
     setKind(zKindFrameWin);
     background_ = GetSysColor(COLOR_APPWORKSPACE);
     id_ = 0;
-    if (zApp && !zApp->mainFrame)
-        zApp->mainFrame = this;
+    if (theApplication && !theApplication->mainFrame)
+        theApplication->mainFrame = this;
 }
 
 zFrameWin::zFrameWin(zWindow* parent, zSizer* sizer, DWORD style, const char* title)
@@ -47,8 +47,8 @@ zFrameWin::~zFrameWin()
 {
     delete menu_;
     menu_ = nullptr;
-    if (zApp && zApp->mainFrame == this)
-        zApp->mainFrame = nullptr;
+    if (theApplication && theApplication->mainFrame == this)
+        theApplication->mainFrame = nullptr;
 }
 
 void zFrameWin::setMenu(zMenu* menu)

@@ -20,7 +20,7 @@ int32_t orZero(int32_t v) { return v == zSizerUnset ? 0 : v; }
 
 zSuperClass::zSuperClass(const char* newName, const char* baseClass) : name(newName)
 {
-    HINSTANCE instance = zApp ? zApp->instance : GetModuleHandleA(nullptr);
+    HINSTANCE instance = theApplication ? theApplication->instance : GetModuleHandleA(nullptr);
     WNDCLASSA wc{};
     if (GetClassInfoA(nullptr, baseClass, &wc) || GetClassInfoA(instance, baseClass, &wc)) {
         classProc = wc.lpfnWndProc;
@@ -80,7 +80,7 @@ int zGenericControl::create()
                                 orZero(sizer_->y()), orZero(sizer_->width()), orZero(sizer_->height()),
                                 parent_ ? parent_->handle() : nullptr,
                                 reinterpret_cast<HMENU>(static_cast<intptr_t>(id_)),
-                                zApp ? zApp->instance : GetModuleHandleA(nullptr), param_);
+                                theApplication ? theApplication->instance : GetModuleHandleA(nullptr), param_);
     if (!hwnd)
         return 0;
     bind(hwnd);

@@ -77,15 +77,15 @@ int zMDIAppFrame::create()
         className_.append(suffix);
     }
     wc.lpszClassName = className_.c_str();
-    if (RegisterClassA(&wc) && zApp)
-        zApp->recordClass(className_.c_str());
+    if (RegisterClassA(&wc) && theApplication)
+        theApplication->recordClass(className_.c_str());
     HWND hwnd = CreateWindowExA(exStyle_, className_.c_str(), nullptr, style_, sizer_->x(), sizer_->y(),
                                 sizer_->width(), sizer_->height(), nullptr, nullptr, wc.hInstance, nullptr);
     if (!hwnd)
         return 0;
     bind(hwnd);
-    if (zApp && !zApp->mainFrame)
-        zApp->mainFrame = this;
+    if (theApplication && !theApplication->mainFrame)
+        theApplication->mainFrame = this;
     if (menu_ && menu_->handle())
         SetMenu(hwnd, menu_->handle());
 
@@ -100,8 +100,8 @@ int zMDIAppFrame::create()
     clientWrapper_->sizer_ = new zGravSizer(zSizerFill, 0, sizer_);
     clientWrapper_->sizer_->setWindow(clientWrapper_);
     clientWrapper_->hwnd_ = client;
-    if (zApp && zApp->mainFrame == clientWrapper_)
-        zApp->mainFrame = this;
+    if (theApplication && theApplication->mainFrame == clientWrapper_)
+        theApplication->mainFrame = this;
 
     placeFrame();
     inheritParentFont();
@@ -204,7 +204,7 @@ void zMDIAppFrame::mergeMenu(zEvent* ev)
 {
     auto* child = reinterpret_cast<zMDIChildFrame*>(ev->lParam);
     HMENU frameMenu = menuOf(this);
-    if (!zApp || !zApp->mainFrame || !child || !menuOf(child) || !frameMenu)
+    if (!theApplication || !theApplication->mainFrame || !child || !menuOf(child) || !frameMenu)
         return;
     const bool activating = reinterpret_cast<HWND>(ev->wParam) == child->handle() || ev->wParam == 1;
     // Only the merged child's items are ever taken out, and a child is

@@ -19,9 +19,9 @@ zMDIChildFrame::zMDIChildFrame(zWindow* parentFrame, zSizer* sizer, DWORD style,
 namespace {
 zMDIAppFrame* mainMDIFrame()
 {
-    if (!zApp || !zApp->mainFrame || !zApp->mainFrame->isKind(zKindMDIAppFrame))
+    if (!theApplication || !theApplication->mainFrame || !theApplication->mainFrame->isKind(zKindMDIAppFrame))
         return nullptr;
-    return static_cast<zMDIAppFrame*>(zApp->mainFrame);
+    return static_cast<zMDIAppFrame*>(theApplication->mainFrame);
 }
 } // namespace
 
@@ -55,7 +55,7 @@ zMDIChildFrame::~zMDIChildFrame()
             SendMessageA(zMDIClientWindow, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd_), 0);
     }
     if (!className_.isEmpty())
-        UnregisterClassA(className_.c_str(), zApp ? zApp->instance : GetModuleHandleA(nullptr));
+        UnregisterClassA(className_.c_str(), theApplication ? theApplication->instance : GetModuleHandleA(nullptr));
 }
 
 LRESULT zMDIChildFrame::defWindowProc(zEvent* ev)

@@ -31,8 +31,8 @@ int zMDIMarginFrame::create()
     WNDCLASSA wc = windowClass();
     wc.lpszClassName = className_.c_str();
     WNDCLASSA known;
-    if (!GetClassInfoA(wc.hInstance, wc.lpszClassName, &known) && RegisterClassA(&wc) && zApp)
-        zApp->recordClass(className_.c_str());
+    if (!GetClassInfoA(wc.hInstance, wc.lpszClassName, &known) && RegisterClassA(&wc) && theApplication)
+        theApplication->recordClass(className_.c_str());
     HWND hwnd = CreateWindowExA(exStyle_, className_.c_str(), nullptr, style_, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, parent_ ? parent_->handle() : nullptr, nullptr,
                                 wc.hInstance, nullptr);

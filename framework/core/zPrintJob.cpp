@@ -78,8 +78,8 @@ int zPrintJob::start(int modal)
         return 0;
     }
 
-    if (zApp && zApp->taskDev)
-        zApp->taskDev->add(this, zTask(&zPrintJob::printStep));
+    if (theApplication && theApplication->taskDev)
+        theApplication->taskDev->add(this, zTask(&zPrintJob::printStep));
     if (modal && dialog_)
         dialog_->modal();
     return 1;

@@ -8,7 +8,7 @@ zResId::zResId(int32_t number, const char* library) : number_(number)
     if (library == reinterpret_cast<const char*>(-1))
         return;
     if (!library)
-        library = zApp ? zApp->resLibName : nullptr;
+        library = theApplication ? theApplication->resLibName : nullptr;
     if (library) {
         library_ = library;
         hasLibrary_ = true;
@@ -27,7 +27,7 @@ LPCSTR zResId::resource() const
 
 HINSTANCE zResId::applicationInstance()
 {
-    return zApp ? zApp->instance : GetModuleHandleA(nullptr);
+    return theApplication ? theApplication->instance : GetModuleHandleA(nullptr);
 }
 
 zIcon::zIcon(const zResId& id)

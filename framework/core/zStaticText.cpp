@@ -13,10 +13,10 @@ zStaticText::zStaticText(zWindow* parent, zSizer* sizer, DWORD style, const char
     if (parent)
         background_ = parent->background();
     if ((style & 0xFF) == SS_ICON && text && *text) {
-        HMODULE module = zApp ? (zApp->resLibModule ? zApp->resLibModule : zApp->instance) : GetModuleHandleA(nullptr);
+        HMODULE module = theApplication ? (theApplication->resLibModule ? theApplication->resLibModule : theApplication->instance) : GetModuleHandleA(nullptr);
         HMODULE loaded = nullptr;
-        if (zApp && zApp->resLibName) {
-            loaded = LoadLibraryA(zApp->resLibName);
+        if (theApplication && theApplication->resLibName) {
+            loaded = LoadLibraryA(theApplication->resLibName);
             if (reinterpret_cast<uintptr_t>(loaded) < 32)
                 loaded = nullptr;
             module = loaded;

@@ -8,7 +8,7 @@ int zString::load(const zResId& id, int32_t maxLength)
 {
     if (maxLength <= 0)
         return 0;
-    HINSTANCE appInstance = zApp ? zApp->instance : GetModuleHandleA(nullptr);
+    HINSTANCE appInstance = theApplication ? theApplication->instance : GetModuleHandleA(nullptr);
     HMODULE module = id.module();
     HMODULE loaded = nullptr;
     if (!module && id.library()) {

@@ -5,18 +5,18 @@
 
 zTimer::zTimer(zEvH* h, zTaskProc f, uint32_t periodMs) : handler(h), fn(f), period(periodMs)
 {
-    if (zApp) {
-        if (!zApp->timerDev)
-            zApp->timerDev = new zTimerDev;
-        zApp->timerDev->registerTimer(this);
+    if (theApplication) {
+        if (!theApplication->timerDev)
+            theApplication->timerDev = new zTimerDev;
+        theApplication->timerDev->registerTimer(this);
     }
     lastTime = GetTickCount();
 }
 
 zTimer::~zTimer()
 {
-    if (zApp && zApp->timerDev)
-        zApp->timerDev->unregisterTimer(this);
+    if (theApplication && theApplication->timerDev)
+        theApplication->timerDev->unregisterTimer(this);
 }
 
 zTimerDev::~zTimerDev()
@@ -35,8 +35,8 @@ void zTimerDev::registerTimer(zTimer* timer)
     // window has gone.
     if (sysTimerId_ && !IsWindow(sysTimerWindow_))
         sysTimerId_ = 0;
-    if (!sysTimerId_ && zApp && zApp->mainFrame && zApp->mainFrame->handle()) {
-        HWND hwnd = zApp->mainFrame->handle();
+    if (!sysTimerId_ && theApplication && theApplication->mainFrame && theApplication->mainFrame->handle()) {
+        HWND hwnd = theApplication->mainFrame->handle();
         if (SetTimer(hwnd, 1, 100, nullptr)) {
             sysTimerId_ = 1;
             sysTimerWindow_ = hwnd;

@@ -61,20 +61,20 @@ zWindow::~zWindow()
 
 zWindow* zWindow::find(HWND hwnd)
 {
-    return zApp && zApp->windowMap && hwnd ? zApp->windowMap->find(hwnd) : nullptr;
+    return theApplication && theApplication->windowMap && hwnd ? theApplication->windowMap->find(hwnd) : nullptr;
 }
 
 void zWindow::bind(HWND hwnd)
 {
     hwnd_ = hwnd;
-    if (hwnd && zApp && zApp->windowMap)
-        zApp->windowMap->insert(hwnd, this);
+    if (hwnd && theApplication && theApplication->windowMap)
+        theApplication->windowMap->insert(hwnd, this);
 }
 
 void zWindow::unbind()
 {
-    if (hwnd_ && zApp && zApp->windowMap && zApp->windowMap->find(hwnd_) == this)
-        zApp->windowMap->remove(hwnd_);
+    if (hwnd_ && theApplication && theApplication->windowMap && theApplication->windowMap->find(hwnd_) == this)
+        theApplication->windowMap->remove(hwnd_);
 }
 
 LRESULT zWindow::defWindowProc(zEvent* ev)
@@ -88,7 +88,7 @@ WNDCLASSA zWindow::windowClass()
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = zPlainWndProc;
     wc.cbWndExtra = 12;
-    wc.hInstance = zApp ? zApp->instance : GetModuleHandleA(nullptr);
+    wc.hInstance = theApplication ? theApplication->instance : GetModuleHandleA(nullptr);
     wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
     wc.hCursor = nullptr;
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
@@ -110,8 +110,8 @@ HWND zWindow::createWindow(WNDCLASSA& wc, HWND parentHwnd)
     WNDCLASSA known;
     const bool isVisualCtrl = className_ == "VisualCtrl";
     if (!isVisualCtrl || !GetClassInfoA(wc.hInstance, wc.lpszClassName, &known)) {
-        if (RegisterClassA(&wc) && zApp)
-            zApp->recordClass(className_.c_str());
+        if (RegisterClassA(&wc) && theApplication)
+            theApplication->recordClass(className_.c_str());
     }
     HWND hwnd = CreateWindowExA(exStyle_, className_.c_str(), nullptr, style_, sizer_->x(), sizer_->y(),
                                 sizer_->width(), sizer_->height(), parentHwnd, nullptr, wc.hInstance,

@@ -33,8 +33,8 @@ protected:
         auto* frame = static_cast<zMDIAppFrame*>(w);
         switch (ev.message) {
         case WM_DESTROY:
-            if (zApp && zApp->taskDev)
-                zApp->taskDev->setEnabled(false);
+            if (theApplication && theApplication->taskDev)
+                theApplication->taskDev->setEnabled(false);
             PostQuitMessage(0);
             r = 0;
             return Step::Answer;
@@ -65,8 +65,8 @@ protected:
             // Windows destroys the frame's menu with the window: take the
             // merged child's pop-ups out first, they belong to the child.
             frame->unmergeChild();
-            if (zApp && zApp->mainFrame == w)
-                zApp->mainFrame = nullptr;
+            if (theApplication && theApplication->mainFrame == w)
+                theApplication->mainFrame = nullptr;
             return Step::Common;
         case WM_SYSCOMMAND:
             r = commandChain(w, ev, false);
@@ -103,13 +103,13 @@ protected:
             // The MDI client is not finished with the child yet: the main
             // frame deletes the object later.
             markDestroyed(w, ev.hwnd);
-            if ((w->state() & zWindow::DeleteOnDestroy) && zApp && zApp->mainFrame && zApp->mainFrame->handle())
-                PostMessageA(zApp->mainFrame->handle(), zMsgDeleteChild, 0, reinterpret_cast<LPARAM>(w));
+            if ((w->state() & zWindow::DeleteOnDestroy) && theApplication && theApplication->mainFrame && theApplication->mainFrame->handle())
+                PostMessageA(theApplication->mainFrame->handle(), zMsgDeleteChild, 0, reinterpret_cast<LPARAM>(w));
             r = 0;
             return Step::Answer;
         case WM_MDIACTIVATE:
-            if (zApp && zApp->mainFrame && zApp->mainFrame->handle())
-                PostMessageA(zApp->mainFrame->handle(), zMsgMdiMerge, static_cast<WPARAM>(ev.lParam),
+            if (theApplication && theApplication->mainFrame && theApplication->mainFrame->handle())
+                PostMessageA(theApplication->mainFrame->handle(), zMsgMdiMerge, static_cast<WPARAM>(ev.lParam),
                              reinterpret_cast<LPARAM>(w));
             r = static_cast<zMDIChildFrame*>(w)->mdiActivate(&ev);
             return Step::Answer;

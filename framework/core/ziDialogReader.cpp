@@ -37,8 +37,8 @@ HWND ziDialogReader::anchorWindow() const
     zWindow* parent = dialog_ ? dialog_->parent() : nullptr;
     if (parent && parent->handle())
         return parent->handle();
-    if (zApp && zApp->mainFrame && zApp->mainFrame != dialog_ && zApp->mainFrame->handle())
-        return zApp->mainFrame->handle();
+    if (theApplication && theApplication->mainFrame && theApplication->mainFrame != dialog_ && theApplication->mainFrame->handle())
+        return theApplication->mainFrame->handle();
     return nullptr;
 }
 
@@ -53,7 +53,7 @@ ziDialogReader::ziDialogReader(zDialogFrame* dialog, const zResId& id) : dialog_
         else
             moduleLoaded_ = true;
     } else {
-        module = id.module() ? id.module() : (zApp ? zApp->instance : GetModuleHandleA(nullptr));
+        module = id.module() ? id.module() : (theApplication ? theApplication->instance : GetModuleHandleA(nullptr));
     }
     module_ = module;
     if (module || !id.library()) {
@@ -79,8 +79,8 @@ ziDialogReader::ziDialogReader(zDialogFrame* dialog, const zResId& id) : dialog_
     zWindow* measureWindow = nullptr;
     if (dialog_ && dialog_->parent() && dialog_->parent()->handle())
         measureWindow = dialog_->parent();
-    else if (zApp && zApp->mainFrame && zApp->mainFrame != dialog_ && zApp->mainFrame->handle())
-        measureWindow = zApp->mainFrame;
+    else if (theApplication && theApplication->mainFrame && theApplication->mainFrame != dialog_ && theApplication->mainFrame->handle())
+        measureWindow = theApplication->mainFrame;
     if (template_.hasFont) {
         if (measureWindow)
             display = std::make_unique<zWinDisplay>(measureWindow);
@@ -89,7 +89,7 @@ ziDialogReader::ziDialogReader(zDialogFrame* dialog, const zResId& id) : dialog_
         display->acquire();
         RcCString face = narrow(template_.faceName);
         const int32_t points = template_.pointSize & 0xFF;
-        zFontSpec spec(zPrPoint(0, points * 10, display.get()), zApp ? zApp->fontWeight() : FW_NORMAL);
+        zFontSpec spec(zPrPoint(0, points * 10, display.get()), theApplication ? theApplication->fontWeight() : FW_NORMAL);
         font_ = new zFont(face.c_str(), spec);
         ownFont_ = true;
         display->pushFont(font_);

@@ -69,8 +69,8 @@ int ziWindowRouting::nodesFirst(zWindow* w, zEvent& ev, uint32_t flag)
 void ziWindowRouting::markDestroyed(zWindow* w, HWND hwnd)
 {
     w->setState(zWindow::Destroyed);
-    if (zApp && zApp->windowMap && zWindow::find(hwnd) == w)
-        zApp->windowMap->remove(hwnd);
+    if (theApplication && theApplication->windowMap && zWindow::find(hwnd) == w)
+        theApplication->windowMap->remove(hwnd);
 }
 
 void ziWindowRouting::forgetMenu(zWindow* w)
@@ -253,8 +253,8 @@ ziWindowRouting::Step ziWindowRouting::common(zWindow* w, zEvent& ev, LRESULT& r
         return Step::Close;
 
     case WM_TIMER:
-        if (zApp && zApp->timerDev) {
-            zApp->timerDev->dispatch();
+        if (theApplication && theApplication->timerDev) {
+            theApplication->timerDev->dispatch();
             // A timer may have destroyed this window.
             if (zWindow::find(ev.hwnd) != w) {
                 r = 0;

@@ -3,7 +3,7 @@
 // names are in kel::test; a step is a kel::test::Step (std::function<void()>).
 //
 //   KEL_TEST_APPLICATION;        at namespace scope: one zApplication for the
-//                                whole test program (zApp is set)
+//                                whole test program (theApplication is set)
 //   TestApplication app;         the same for one test or fixture only
 //   class X : public FrameTest   fixture: an application of its own and a
 //                                shown main frame `frame` for each test
@@ -28,7 +28,7 @@
 // modal run of its own: the outer steps wait until it is over.
 //
 // Timers of the framework are driven without waiting through the timer
-// device: zApp->timerDev->dispatchAt(GetTickCount() + period).
+// device: theApplication->timerDev->dispatchAt(GetTickCount() + period).
 //
 // The portable part (TempDir, FileBytes) is TestFiles.h, included here.
 #include "framework/core/zApplication.h"
@@ -54,12 +54,12 @@ public:
     TestApplication()
         : app_(new zApplication(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOWNORMAL))
     {
-        zApp = app_;
+        theApplication = app_;
     }
     ~TestApplication()
     {
         delete app_;
-        zApp = nullptr;
+        theApplication = nullptr;
     }
     TestApplication(const TestApplication&) = delete;
     TestApplication& operator=(const TestApplication&) = delete;

@@ -157,7 +157,7 @@ class Ender : public zEvH {
 public:
     int end()
     {
-        zApp->quit();
+        theApplication->quit();
         return 0;
     }
 };

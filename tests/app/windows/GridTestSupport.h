@@ -25,12 +25,12 @@ class AppEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        zApp = new zApplication(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOW);
+        theApplication = new zApplication(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOW);
     }
     void TearDown() override
     {
-        delete zApp;
-        zApp = nullptr;
+        delete theApplication;
+        theApplication = nullptr;
     }
 };
 

@@ -95,7 +95,7 @@ protected:
         };
         gSeams.runModal = [](TForm*) { return 1; };
         // The frame of an earlier test stopped the idle tasks as it closed.
-        zApp->taskDev->setEnabled(true);
+        theApplication->taskDev->setEnabled(true);
         frame = new QuanteloApp(nullptr, new zSizer(0, 0, 800, 600), WS_OVERLAPPEDWINDOW, "Kelvora");
         frame->show(SW_SHOWNORMAL);
         kel::test::pump();
@@ -103,8 +103,8 @@ protected:
     void TearDown() override
     {
         gPrintManager.clear();
-        for (int i = 0; i < 20 && zApp->taskDev->waiting(); ++i)
-            zApp->taskDev->run();
+        for (int i = 0; i < 20 && theApplication->taskDev->waiting(); ++i)
+            theApplication->taskDev->run();
         delete frame;
         kel::test::pump();
         gSeams.reset();
@@ -157,14 +157,14 @@ protected:
         for (int pass = 0; pass < 200; ++pass) {
             // A job may start and end within one pass.
             const int32_t wasBusy = pane()->busy(), queued = gPrintManager.count();
-            zApp->taskDev->run();
+            theApplication->taskDev->run();
             kel::test::pump();
             if ((wasBusy || gPrintManager.count() < queued) && !pane()->busy() && ended)
                 ended();
             if (gPrintManager.count() == 0 && !pane()->busy())
                 break;
         }
-        zApp->taskDev->run();  // the task sees the empty queue and ends
+        theApplication->taskDev->run();  // the task sees the empty queue and ends
     }
 
     QuanteloApp* frame = nullptr;
@@ -192,7 +192,7 @@ TEST_F(Printing, ThePrintCommandPrintsEveryJobNewestFirstAsOnePageDocuments)
     EXPECT_EQ(titles, (std::vector<std::string>{"Schülerliste I Jungen RS B", "Meldebogen I Jungen RS B",
                                                  "Schülerliste I Jungen RS A", "Meldebogen I Jungen RS A"}));
     EXPECT_EQ(pages, std::vector<std::string>(4, "1"));
-    EXPECT_EQ(zApp->taskDev->waiting(), 0) << "the empty queue ends the idle task";
+    EXPECT_EQ(theApplication->taskDev->waiting(), 0) << "the empty queue ends the idle task";
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -200,13 +200,13 @@ TEST_F(Printing, TheQueueWaitsWhilePrintingIsOffAndStartsItsTaskOnce)
 {
     team(0, "RS A");
     printTo("print-wait.ps");
-    const int32_t before = zApp->taskDev->waiting();
+    const int32_t before = theApplication->taskDev->waiting();
     gPrintManager.add(0, kPrintEntryForm, 0, 0);
     frame->startPrintQueue();
     frame->startPrintQueue();
-    EXPECT_EQ(zApp->taskDev->waiting(), before + 1);
+    EXPECT_EQ(theApplication->taskDev->waiting(), before + 1);
     gPrinting = 0;
-    zApp->taskDev->run();
+    theApplication->taskDev->run();
     EXPECT_EQ(gPrintManager.count(), 1);
     EXPECT_EQ(pane()->busy(), 0);
     gPrinting = 1;
@@ -247,7 +247,7 @@ TEST_F(Printing, AFailedDocumentFreesThePane)
     runQueue();
     EXPECT_EQ(gPrintManager.count(), 0);
     EXPECT_EQ(pane()->busy(), 0);
-    EXPECT_EQ(zApp->taskDev->waiting(), 0);
+    EXPECT_EQ(theApplication->taskDev->waiting(), 0);
 }
 
 TEST_F(Printing, WithoutAPrinterTheUserIsToldOnceAndTheQueueEmpties)

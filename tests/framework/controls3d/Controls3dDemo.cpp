@@ -70,7 +70,7 @@ public:
     int command(zEvent* ev) override
     {
         if (LOWORD(ev->wParam) == 4)
-            zApp->quit();
+            theApplication->quit();
         return 1;
     }
 
@@ -84,7 +84,7 @@ class Ender : public zEvH {
 public:
     int end()
     {
-        zApp->quit();
+        theApplication->quit();
         return 0;
     }
 };

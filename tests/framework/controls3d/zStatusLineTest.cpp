@@ -161,7 +161,7 @@ TEST_F(StatusFixture, MessageAreaRepaintsOnlyForNewText)
     EXPECT_FALSE(invalidated());
     // The clock's timer checks every 500 ms.
     clock->setLastTime(last - 120);
-    zApp->timerDev->dispatchAt(GetTickCount() + 600);
+    theApplication->timerDev->dispatchAt(GetTickCount() + 600);
     EXPECT_GE(clock->lastTime(), last);
 }
 

@@ -88,7 +88,7 @@ TEST_F(ToolbarFixture, CommandsAndHintsReachTheFrame)
     // Once the cursor is elsewhere the hover ends and the help goes.
     // The button's hover check runs every 500 ms.
     SetCursorPos(1200, 1000);
-    zApp->timerDev->dispatchAt(GetTickCount() + 600);
+    theApplication->timerDev->dispatchAt(GetTickCount() + 600);
     pump();
     ASSERT_GE(frame->of(WM_MENUSELECT).size(), 2u);
     EXPECT_EQ(frame->of(WM_MENUSELECT).back().wParam, 0xFFFF0000u);

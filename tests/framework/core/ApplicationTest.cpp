@@ -17,7 +17,7 @@ struct Counter : zEvH {
     {
         ++calls;
         if (calls == finishAfter)
-            zApp->quit();
+            theApplication->quit();
         return calls >= finishAfter;
     }
 };
@@ -35,11 +35,11 @@ struct Nested : zEvH {
 
 TEST(zApplication, DefaultsAndFontWeight)
 {
-    EXPECT_EQ(zApp->fontWeight(), 400);
-    zApp->setFontWeight(700);
-    EXPECT_EQ(zApp->fontWeight(), 700);
-    zApp->setFontWeight(-1);
-    EXPECT_EQ(zApp->fontWeight(), 400);
+    EXPECT_EQ(theApplication->fontWeight(), 400);
+    theApplication->setFontWeight(700);
+    EXPECT_EQ(theApplication->fontWeight(), 700);
+    theApplication->setFontWeight(-1);
+    EXPECT_EQ(theApplication->fontWeight(), 400);
     EXPECT_GT(zScreenPixelsX, 0);
 }
 
@@ -53,47 +53,47 @@ TEST(zApplication, NestedRunsEndOnTheirOwnQuit)
         {
             log.push_back(1);
             PostQuitMessage(7);
-            zApp->run();
-            log.push_back(zApp->exitCode);
+            theApplication->run();
+            log.push_back(theApplication->exitCode);
             PostQuitMessage(3);
             return 1;
         }
     } starter;
-    zApp->taskDev->add(&starter, zTask(&Starter::start));
-    zApp->run();
+    theApplication->taskDev->add(&starter, zTask(&Starter::start));
+    theApplication->run();
     EXPECT_EQ(starter.log, (std::vector<int>{1, 7}));
-    EXPECT_EQ(zApp->exitCode, 3);
-    EXPECT_EQ(zApp->taskDev->waiting(), 0);
+    EXPECT_EQ(theApplication->exitCode, 3);
+    EXPECT_EQ(theApplication->taskDev->waiting(), 0);
 }
 
 TEST(zApplication, IdleTaskRunsUntilItIsFinished)
 {
     Counter c;
     c.finishAfter = 3;
-    zApp->taskDev->add(&c, zTask(&Counter::task));
-    EXPECT_EQ(zApp->taskDev->waiting(), 1);
-    zApp->run();
+    theApplication->taskDev->add(&c, zTask(&Counter::task));
+    EXPECT_EQ(theApplication->taskDev->waiting(), 1);
+    theApplication->run();
     EXPECT_EQ(c.calls, 3);
-    EXPECT_EQ(zApp->taskDev->waiting(), 0);
+    EXPECT_EQ(theApplication->taskDev->waiting(), 0);
 
     // A task finished on its first call runs exactly once.
     Counter once;
-    zApp->taskDev->add(&once, zTask(&Counter::task));
-    zApp->run();
+    theApplication->taskDev->add(&once, zTask(&Counter::task));
+    theApplication->run();
     EXPECT_EQ(once.calls, 1);
-    EXPECT_EQ(zApp->taskDev->waiting(), 0);
+    EXPECT_EQ(theApplication->taskDev->waiting(), 0);
 
     // A disabled device runs no idle pass.
     Counter idle;
     idle.finishAfter = 100;
-    zApp->taskDev->add(&idle, zTask(&Counter::task));
-    zApp->taskDev->setEnabled(false);
-    zApp->taskDev->run();
+    theApplication->taskDev->add(&idle, zTask(&Counter::task));
+    theApplication->taskDev->setEnabled(false);
+    theApplication->taskDev->run();
     EXPECT_EQ(idle.calls, 0);
-    zApp->taskDev->setEnabled(true);
+    theApplication->taskDev->setEnabled(true);
     idle.finishAfter = 1;
-    zApp->taskDev->run();
-    EXPECT_EQ(zApp->taskDev->waiting(), 0);
+    theApplication->taskDev->run();
+    EXPECT_EQ(theApplication->taskDev->waiting(), 0);
     kel::test::pump();
 }
 
@@ -119,18 +119,18 @@ TEST(zTimer, FiresAtItsPeriodAcrossTheTickWrap)
     ASSERT_TRUE(frame.create());
     TimerLog log;
     zTimer timer(&log, zTask(&TimerLog::tick), 500);
-    ASSERT_NE(zApp->timerDev, nullptr);
-    EXPECT_EQ(zApp->timerDev->systemTimerId(), 1u);
+    ASSERT_NE(theApplication->timerDev, nullptr);
+    EXPECT_EQ(theApplication->timerDev->systemTimerId(), 1u);
 
     timer.lastTime = 0xFFFFFF00u; // 256 ms before the counter wraps
-    zApp->timerDev->dispatchAt(0xFFFFFFF0u);
+    theApplication->timerDev->dispatchAt(0xFFFFFFF0u);
     EXPECT_EQ(log.fired, 0);
-    zApp->timerDev->dispatchAt(0x000000F3u); // 499 ms later
+    theApplication->timerDev->dispatchAt(0x000000F3u); // 499 ms later
     EXPECT_EQ(log.fired, 0);
-    zApp->timerDev->dispatchAt(0x000000F4u); // 500 ms: due
+    theApplication->timerDev->dispatchAt(0x000000F4u); // 500 ms: due
     EXPECT_EQ(log.fired, 1);
     EXPECT_EQ(timer.lastTime, 0xF4u);
-    zApp->timerDev->dispatchAt(0x000001F0u);
+    theApplication->timerDev->dispatchAt(0x000001F0u);
     EXPECT_EQ(log.fired, 1);
 }
 
@@ -159,7 +159,7 @@ struct CommandLog : zEvH {
     int onCommand(zEvent* ev)
     {
         seen.push_back(ev->wParam);
-        zApp->quit();
+        theApplication->quit();
         return 1;
     }
 };
@@ -169,14 +169,14 @@ TEST(zApplication, AcceleratorsAreTranslatedWhileTheMainFrameIsEnabled)
 {
     zFrameWin frame(nullptr, nullptr, WS_OVERLAPPEDWINDOW, "Meldung");
     ASSERT_TRUE(frame.create());
-    zFrameWin* savedMain = zApp->mainFrame;
-    zApp->mainFrame = &frame;
-    ASSERT_EQ(zApp->loadAccel(zResId(200)), 1);
+    zFrameWin* savedMain = theApplication->mainFrame;
+    theApplication->mainFrame = &frame;
+    ASSERT_EQ(theApplication->loadAccel(zResId(200)), 1);
 
     CommandLog log;
     frame.addCommand(1001, &log, zProc(&CommandLog::onCommand));
     PostMessageA(frame.handle(), WM_KEYDOWN, VK_F1, 0x003B0001);
-    zApp->run();
+    theApplication->run();
     ASSERT_EQ(log.seen.size(), 1u);
     EXPECT_EQ(LOWORD(log.seen[0]), 1001);
     EXPECT_EQ(HIWORD(log.seen[0]), 1); // from an accelerator
@@ -184,32 +184,32 @@ TEST(zApplication, AcceleratorsAreTranslatedWhileTheMainFrameIsEnabled)
     frame.disable();
     PostMessageA(frame.handle(), WM_KEYDOWN, VK_F1, 0x003B0001);
     PostQuitMessage(0);
-    zApp->run();
+    theApplication->run();
     EXPECT_EQ(log.seen.size(), 1u);
     frame.enable();
 
-    zApp->mainFrame = savedMain;
-    DestroyAcceleratorTable(zApp->accelTable);
-    zApp->accelTable = nullptr;
+    theApplication->mainFrame = savedMain;
+    DestroyAcceleratorTable(theApplication->accelTable);
+    theApplication->accelTable = nullptr;
 }
 
 TEST(zResId, MissingLibraryLoadsNothing)
 {
-    HACCEL before = zApp->accelTable;
-    EXPECT_EQ(zApp->loadAccel(zResId(200, "gibtesnicht.dll")), 0);
-    EXPECT_EQ(zApp->accelTable, nullptr);
-    EXPECT_EQ(zApp->loadAccel(zResId(999)), 0);
-    zApp->accelTable = before;
+    HACCEL before = theApplication->accelTable;
+    EXPECT_EQ(theApplication->loadAccel(zResId(200, "gibtesnicht.dll")), 0);
+    EXPECT_EQ(theApplication->accelTable, nullptr);
+    EXPECT_EQ(theApplication->loadAccel(zResId(999)), 0);
+    theApplication->accelTable = before;
 }
 
 TEST(zResId, LoadsFromANamedLibrary)
 {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, sizeof path);
-    HACCEL before = zApp->accelTable;
-    ASSERT_EQ(zApp->loadAccel(zResId(200, path)), 1); // this program as the library
-    DestroyAcceleratorTable(zApp->accelTable);
-    zApp->accelTable = before;
+    HACCEL before = theApplication->accelTable;
+    ASSERT_EQ(theApplication->loadAccel(zResId(200, path)), 1); // this program as the library
+    DestroyAcceleratorTable(theApplication->accelTable);
+    theApplication->accelTable = before;
 
     zResId copy = zResId(200, path);
     EXPECT_STREQ(copy.library(), path);

@@ -394,12 +394,12 @@ TEST_F(Dialogs, ModalRunsNest)
                 outerDisabledInside = !IsWindowEnabled(outer.handle());
                 frameDisabledInside = !IsWindowEnabled(frame->handle());
                 innerEnabledInside = IsWindowEnabled(inner->handle());
-                modalFlagInside = zApp->modalFlag;
+                modalFlagInside = theApplication->modalFlag;
                 inner->cancel(nullptr);
             }});
             outerEnabledAfterInner = IsWindowEnabled(outer.handle());
             frameStillDisabled = !IsWindowEnabled(frame->handle());
-            EXPECT_EQ(zApp->modalFlag, 1);
+            EXPECT_EQ(theApplication->modalFlag, 1);
         },
         [&] { outer.cancel(nullptr); },
     });
@@ -411,7 +411,7 @@ TEST_F(Dialogs, ModalRunsNest)
     EXPECT_TRUE(outerEnabledAfterInner);
     EXPECT_TRUE(frameStillDisabled);
     EXPECT_TRUE(IsWindowEnabled(frame->handle()));
-    EXPECT_EQ(zApp->modalFlag, 0);
+    EXPECT_EQ(theApplication->modalFlag, 0);
     EXPECT_EQ(zDialogFrameStack::instance(false)->count(), 0);
     delete inner;
 }

@@ -145,10 +145,10 @@ TEST(Dispatch, MenuSelectHandlerAddedAndRemoved)
 
 TEST(Windows, FirstFrameBecomesTheMainFrame)
 {
-    ASSERT_EQ(zApp->mainFrame, nullptr);
+    ASSERT_EQ(theApplication->mainFrame, nullptr);
     Frame first;
     Frame second;
-    EXPECT_EQ(zApp->mainFrame, &first);
+    EXPECT_EQ(theApplication->mainFrame, &first);
 }
 
 TEST(Windows, MoveWindowGrowsByTheEdge)

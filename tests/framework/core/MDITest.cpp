@@ -77,7 +77,7 @@ protected:
     void TearDown() override
     {
         kel::test::pump();
-        zApp->taskDev->setEnabled(true);
+        theApplication->taskDev->setEnabled(true);
     }
 };
 
@@ -103,8 +103,8 @@ TEST_F(MDI, FixedClassNameForTheMainFrameOnly)
         EXPECT_EQ(std::string(name).rfind("MDIchildCL", 0), 0u);
     }
     EXPECT_TRUE(kel::test::pump()); // the frame's destruction posted WM_QUIT
-    EXPECT_FALSE(zApp->taskDev->enabled());
-    zApp->taskDev->setEnabled(true);
+    EXPECT_FALSE(theApplication->taskDev->enabled());
+    theApplication->taskDev->setEnabled(true);
 }
 
 TEST_F(MDI, ActivationMergesAndUnmergesTheChildMenu)
@@ -146,7 +146,7 @@ TEST_F(MDI, ActivationMergesAndUnmergesTheChildMenu)
     EXPECT_EQ(menuBar(bar), kFrameOnly);
     DestroyWindow(frame.handle());
     kel::test::pump();
-    zApp->taskDev->setEnabled(true);
+    theApplication->taskDev->setEnabled(true);
 }
 
 TEST_F(MDI, UnhandledCommandsReachTheActiveChild)
@@ -190,9 +190,9 @@ TEST_F(MDI, ClosingTheFrameThatAChildRefusesLeavesEverythingOpen)
     SendMessageA(frame->handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(kel::test::pump());
     EXPECT_TRUE(aDeleted); // with the frame object
-    EXPECT_FALSE(zApp->taskDev->enabled());
-    EXPECT_EQ(zApp->mainFrame, nullptr);
-    zApp->taskDev->setEnabled(true);
+    EXPECT_FALSE(theApplication->taskDev->enabled());
+    EXPECT_EQ(theApplication->mainFrame, nullptr);
+    theApplication->taskDev->setEnabled(true);
 }
 
 TEST_F(MDI, AClosedChildIsDeletedThroughTheMainFrame)
@@ -227,7 +227,7 @@ TEST_F(MDI, AClosedChildIsDeletedThroughTheMainFrame)
     EXPECT_EQ(frame.mergedChild(), nullptr);
     DestroyWindow(frame.handle());
     kel::test::pump();
-    zApp->taskDev->setEnabled(true);
+    theApplication->taskDev->setEnabled(true);
 }
 
 TEST_F(MDI, MinimisedFrameSizesItsSizerOnly)
@@ -246,5 +246,5 @@ TEST_F(MDI, MinimisedFrameSizesItsSizerOnly)
     EXPECT_EQ(rc.bottom - rc.top, 300);
     DestroyWindow(frame.handle());
     kel::test::pump();
-    zApp->taskDev->setEnabled(true);
+    theApplication->taskDev->setEnabled(true);
 }

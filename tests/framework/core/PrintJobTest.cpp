@@ -82,8 +82,8 @@ protected:
     void TearDown() override
     {
         // Let finished jobs leave the task device.
-        for (int i = 0; i < 10 && zApp->taskDev->waiting(); ++i)
-            zApp->taskDev->run();
+        for (int i = 0; i < 10 && theApplication->taskDev->waiting(); ++i)
+            theApplication->taskDev->run();
         HKEY key;
         RegOpenKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, KEY_ALL_ACCESS, &key);
         if (hadDevice)
@@ -118,7 +118,7 @@ protected:
     {
         EXPECT_TRUE(kel::test::pumpUntil(
             [&] {
-                zApp->taskDev->run();
+                theApplication->taskDev->run();
                 return pane.ended != 0;
             },
             std::chrono::seconds(20)));
@@ -152,7 +152,7 @@ TEST_F(PrintJobs, PrintsTwoPagesFromIdleSteps)
     EXPECT_EQ(pane->printed, 2);
     EXPECT_EQ(pane->ended, 1);
     EXPECT_EQ(zPrintJob::current(), nullptr);
-    EXPECT_EQ(zApp->taskDev->waiting(), 0);
+    EXPECT_EQ(theApplication->taskDev->waiting(), 0);
     ASSERT_EQ(pane->pageTexts.size(), 2u);
     EXPECT_EQ(pane->pageTexts[0], "Seite #1");
     EXPECT_EQ(pane->pageTexts[1], "Seite #2");
@@ -199,7 +199,7 @@ TEST_F(PrintJobs, CancelAbortsWithoutStallingLaterJobs)
     auto* job = new zPrintJob(endless, new zPrinterDisplay(), dialog);
     job->setTitle("Abgebrochen");
     ASSERT_EQ(job->start(0), 1);
-    zApp->taskDev->run();
+    theApplication->taskDev->run();
     EXPECT_EQ(endless->printed, 2);
 
     // The Cancel button of the progress dialog.
@@ -209,8 +209,8 @@ TEST_F(PrintJobs, CancelAbortsWithoutStallingLaterJobs)
     EXPECT_EQ(endless->ended, 1);
     EXPECT_EQ(zPrintJob::current(), nullptr);
     pump();
-    zApp->taskDev->run();
-    EXPECT_EQ(zApp->taskDev->waiting(), 0);
+    theApplication->taskDev->run();
+    EXPECT_EQ(theApplication->taskDev->waiting(), 0);
     EXPECT_EQ(endless->printed, 2);
     EXPECT_FALSE(IsWindow(dialogWindow)); // the dialog went after its command
     EXPECT_EQ(kel::test::FileBytes(first).find("%%Pages: 2"), std::string::npos);
@@ -242,11 +242,11 @@ TEST_F(PrintJobs, SpoolerErrorAbortsAfterTheCallReturns)
     EXPECT_EQ(zPrintJob::abortProc(nullptr, SP_ERROR), FALSE);
     EXPECT_EQ(pane->ended, 0);
     EXPECT_EQ(zPrintJob::current(), job);
-    zApp->taskDev->run();
+    theApplication->taskDev->run();
     EXPECT_EQ(pane->ended, 1);
     EXPECT_EQ(pane->printed, 1);
     EXPECT_EQ(zPrintJob::current(), nullptr);
-    EXPECT_EQ(zApp->taskDev->waiting(), 0);
+    EXPECT_EQ(theApplication->taskDev->waiting(), 0);
     EXPECT_FALSE(IsWindow(dialogWindow));
 }
 
@@ -264,7 +264,7 @@ TEST_F(PrintJobs, NoPrinterEndsSilently)
     EXPECT_EQ(pane->ended, 1);
     EXPECT_EQ(zPrintJob::current(), nullptr);
     EXPECT_FALSE(IsWindow(dialogWindow));
-    EXPECT_EQ(zApp->taskDev->waiting(), 0);
+    EXPECT_EQ(theApplication->taskDev->waiting(), 0);
 }
 
 TEST_F(PrintJobs, RepeatPrintsTheDocumentAgainPerCopy)

@@ -9,7 +9,7 @@
 
 void StartApplication(zApplication* app)
 {
-    const bool right = app && app == zApp && app->instance == GetModuleHandleA(nullptr) && app->cmdLine;
+    const bool right = app && app == theApplication && app->instance == GetModuleHandleA(nullptr) && app->cmdLine;
     PostQuitMessage(right ? std::atoi(app->cmdLine) : 1);
     if (app)
         app->run();

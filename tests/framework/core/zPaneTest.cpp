@@ -105,7 +105,7 @@ TEST_F(PaneFixture, ClassIsRegisteredOnce)
     ASSERT_NE(b->handle(), nullptr);
     EXPECT_EQ(GetClassLongPtrA(a->handle(), GCW_ATOM), GetClassLongPtrA(b->handle(), GCW_ATOM));
     int recorded = 0;
-    zApp->classNames->forEach([&](const RcCString& n) { recorded += n == "PaneWindowCL"; });
+    theApplication->classNames->forEach([&](const RcCString& n) { recorded += n == "PaneWindowCL"; });
     EXPECT_EQ(recorded, 1);
     // A pane made without the create flag has no window until create.
     zPane* later = new zPane(frame, new zSizer(0, 0, 10, 10, frame->sizer()), 0, 3, 0);

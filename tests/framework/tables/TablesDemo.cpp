@@ -102,7 +102,7 @@ class Ender : public zEvH {
 public:
     int end()
     {
-        zApp->quit();
+        theApplication->quit();
         return 0;
     }
 };

@@ -76,8 +76,8 @@ protected:
     }
     void TearDown() override
     {
-        for (int i = 0; i < 10 && zApp->taskDev->waiting(); ++i)
-            zApp->taskDev->run();
+        for (int i = 0; i < 10 && theApplication->taskDev->waiting(); ++i)
+            theApplication->taskDev->run();
         HKEY key;
         RegOpenKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, KEY_ALL_ACCESS, &key);
         if (hadDevice)
@@ -115,7 +115,7 @@ protected:
         EXPECT_EQ(job->start(0), 1);
         EXPECT_TRUE(kel::test::pumpUntil(
             [&] {
-                zApp->taskDev->run();
+                theApplication->taskDev->run();
                 return table->ended != 0;
             },
             std::chrono::seconds(20)));
