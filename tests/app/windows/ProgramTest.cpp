@@ -499,11 +499,11 @@ public:
     }
     // A team with one athlete in the first discipline; birth year "75" is
     // outside the class's years.
-    void addTeam(int32_t c, int32_t t, const char* school, const char* jg = "98", uint8_t mask = 1)
+    void addTeam(int32_t c, int32_t t, const char* name, const char* jg = "98", uint8_t mask = 1)
     {
         TeamRecord* r = gMemory->loadTeamAthletes(c, t);
-        SetFieldText(r->schoolName, school);
-        SetFieldText(r->listName, school);
+        SetFieldText(r->schoolName, name);
+        SetFieldText(r->listName, name);
         AthleteRecord* a = gMemory->getAthlete(c, t, 0);
         SetFieldText(a->name, "Meier, Anna");
         SetFieldText(a->JG, jg);
