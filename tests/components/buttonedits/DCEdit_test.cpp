@@ -384,4 +384,58 @@ TEST(DCHelpers, AWindowPositionComesBackFromTheRegistry) {
   RegistryKey = savedKey;
 }
 
+TEST(DCHelpers, FileExtensions) {
+  struct Case {
+    const char* file;
+    const char* ext;
+    bool same;
+  } cases[] = {{"C:\\a\\pkg.BPL", "bpl", true}, {"pkg.dpl", "DPL", true}, {"pkg.bpl.txt", "bpl", false},
+               {"C:\\a.b\\pkg", "b", false},    {"pkg", "", true},         {"pkg.bp", "bpl", false}};
+  for (const Case& c : cases) EXPECT_EQ(CheckFileExt(c.file, c.ext), c.same) << c.file << " " << c.ext;
+}
+
+TEST(DCHelpers, DrawingHelpers) {
+  TBitmap pattern;
+  CreateBrushPatternEx(pattern, RGB(255, 255, 255), RGB(0, 0, 0));
+  ASSERT_EQ(pattern.Width(), 8);
+  HDC p = pattern.Canvas().Handle();
+  EXPECT_EQ(GetPixel(p, 0, 0), RGB(0, 0, 0));
+  EXPECT_EQ(GetPixel(p, 1, 0), RGB(255, 255, 255));
+  EXPECT_EQ(GetPixel(p, 1, 1), RGB(0, 0, 0));
+  EXPECT_EQ(GetPixel(p, 7, 6), RGB(255, 255, 255));
+
+  // Green is transparent: the blue target shows through there.
+  TBitmap source, target;
+  source.SetSize(2, 1);
+  SetPixel(source.Canvas().Handle(), 0, 0, RGB(255, 0, 0));
+  SetPixel(source.Canvas().Handle(), 1, 0, RGB(0, 255, 0));
+  target.SetSize(4, 2);
+  HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+  RECT all{0, 0, 4, 2};
+  FillRect(target.Canvas().Handle(), &all, blue);
+  DeleteObject(blue);
+  StretchBltTransparent(target.Canvas().Handle(), 0, 0, 4, 2, source.Canvas().Handle(), 0, 0, 2, 1,
+                        RGB(0, 255, 0));
+  HDC t = target.Canvas().Handle();
+  EXPECT_EQ(GetPixel(t, 0, 0), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(t, 1, 1), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(t, 2, 0), RGB(0, 0, 255));
+  EXPECT_EQ(GetPixel(t, 3, 1), RGB(0, 0, 255));
+}
+
+TEST(DCHelpers, EditorWindowsMaximiseBelowTheirForm) {
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 400, 100);
+  MINMAXINFO info{};
+  CalcEditorMinMaxInfo(info, &form, false);
+  EXPECT_EQ(info.ptMinTrackSize.x, 320);
+  EXPECT_EQ(info.ptMinTrackSize.y, 240);
+  EXPECT_EQ(info.ptMaxPosition.y, 100);
+  EXPECT_EQ(info.ptMaxSize.y, work.bottom - work.top - 100 + GetSystemMetrics(SM_CYFRAME));
+  CalcEditorMinMaxInfo(info, &form, true);
+  EXPECT_EQ(info.ptMaxPosition.y, work.top - GetSystemMetrics(SM_CYFRAME));
+}
+
 }  // namespace
