@@ -3,17 +3,17 @@
 #include "framework/core/zBitmap.h"
 #include "framework/core/ziDib.h"
 
-zPrinterDisplay::zPrinterDisplay(const zPrinterSpec* spec)
+zPrinterDisplay::zPrinterDisplay(const zPrinterDesc* printer)
 {
     kind_ = Printer;
-    zPrinterSpec defaultPrinter;
-    if (!spec)
-        spec = &defaultPrinter;
-    if (spec->driverName() && *spec->driverName()) {
-        hdc_ = CreateDCA(spec->driverName(), spec->deviceName(), spec->outputName(), nullptr);
-        driverName = spec->driverName();
-        deviceName = spec->deviceName() ? spec->deviceName() : "";
-        outputName = spec->outputName() ? spec->outputName() : "";
+    zPrinterDesc defaultPrinter;
+    if (!printer)
+        printer = &defaultPrinter;
+    if (printer->driverName() && *printer->driverName()) {
+        hdc_ = CreateDCA(printer->driverName(), printer->deviceName(), printer->outputName(), nullptr);
+        driverName = printer->driverName();
+        deviceName = printer->deviceName() ? printer->deviceName() : "";
+        outputName = printer->outputName() ? printer->outputName() : "";
     }
     if (hdc_) {
         acquire();

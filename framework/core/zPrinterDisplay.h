@@ -4,12 +4,12 @@
 
 #include "framework/core/RcCString.h"
 #include "framework/core/zDisplay.h"
-#include "framework/core/zPrinterSpec.h"
+#include "framework/core/zPrinterDesc.h"
 
 class zPrinterDisplay : public zDisplay {
 public:
-    // A null spec prints on the system's default printer.
-    explicit zPrinterDisplay(const zPrinterSpec* spec = nullptr);
+    // A null printer description prints on the system's default printer.
+    explicit zPrinterDisplay(const zPrinterDesc* printer = nullptr);
     ~zPrinterDisplay() override;
 
     void getDC() override {}

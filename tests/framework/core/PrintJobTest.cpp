@@ -252,7 +252,7 @@ TEST_F(PrintJobs, SpoolerErrorAbortsAfterTheCallReturns)
 
 TEST_F(PrintJobs, NoPrinterEndsSilently)
 {
-    zPrinterSpec noDriver("PDF");
+    zPrinterDesc noDriver("PDF");
     auto* display = new zPrinterDisplay(&noDriver);
     EXPECT_EQ(display->hdc(), nullptr);
     auto* pane = new PagesPane(frame, 2);

@@ -1,4 +1,4 @@
-#include "framework/core/zPrinterSpec.h"
+#include "framework/core/zPrinterDesc.h"
 
 #include <cstring>
 
@@ -6,7 +6,7 @@
 #include <windows.h>
 #endif
 
-zPrinterSpec::zPrinterSpec()
+zPrinterDesc::zPrinterDesc()
 {
 #ifdef _WIN32
     if (GetProfileStringA("windows", "Device", "", buffer.data(), BufferSize) == 0)
@@ -15,7 +15,7 @@ zPrinterSpec::zPrinterSpec()
 #endif
 }
 
-zPrinterSpec::zPrinterSpec(const char* text)
+zPrinterDesc::zPrinterDesc(const char* text)
 {
     if (!text)
         return;
@@ -24,7 +24,7 @@ zPrinterSpec::zPrinterSpec(const char* text)
     split();
 }
 
-void zPrinterSpec::split()
+void zPrinterDesc::split()
 {
     // The program's texts are single-byte (Windows-1252), so walking one
     // character is one byte.

@@ -4,13 +4,13 @@
 
 #include <array>
 
-class zPrinterSpec {
+class zPrinterDesc {
 public:
     static constexpr int BufferSize = 256;
 
     // The system's default printer (Windows build only; empty elsewhere).
-    zPrinterSpec();
-    explicit zPrinterSpec(const char* text);
+    zPrinterDesc();
+    explicit zPrinterDesc(const char* text);
 
     const char* driverName() const { return driver; }
     const char* deviceName() const { return device; }

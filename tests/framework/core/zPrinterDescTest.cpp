@@ -1,4 +1,4 @@
-#include "framework/core/zPrinterSpec.h"
+#include "framework/core/zPrinterDesc.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ namespace {
 
 std::string s(const char* p) { return p ? p : "<null>"; }
 
-TEST(PrinterSpec, SplitsDeviceDriverAndOutput)
+TEST(PrinterDesc, SplitsDeviceDriverAndOutput)
 {
     struct Case {
         const char* text;
@@ -25,18 +25,18 @@ TEST(PrinterSpec, SplitsDeviceDriverAndOutput)
         {nullptr, "<null>", "<null>", "<null>"},
     };
     for (const Case& c : cases) {
-        zPrinterSpec spec(c.text);
-        EXPECT_EQ(s(spec.deviceName()), c.device) << s(c.text);
-        EXPECT_EQ(s(spec.driverName()), c.driver) << s(c.text);
-        EXPECT_EQ(s(spec.outputName()), c.output) << s(c.text);
+        zPrinterDesc printer(c.text);
+        EXPECT_EQ(s(printer.deviceName()), c.device) << s(c.text);
+        EXPECT_EQ(s(printer.driverName()), c.driver) << s(c.text);
+        EXPECT_EQ(s(printer.outputName()), c.output) << s(c.text);
     }
 }
 
-TEST(PrinterSpec, CutsOverlongTexts)
+TEST(PrinterDesc, CutsOverlongTexts)
 {
     std::string text = "dev,drv," + std::string(400, 'x');
-    zPrinterSpec spec(text.c_str());
-    EXPECT_EQ(std::string(spec.outputName()).size(), 255u - 8u);
+    zPrinterDesc printer(text.c_str());
+    EXPECT_EQ(std::string(printer.outputName()).size(), 255u - 8u);
 }
 
 } // namespace
