@@ -39,6 +39,24 @@ const char* PrintLevelName() {
   return name.c_str();
 }
 
+int32_t DrawTeamAddress(PrintCanvas& canvas, int32_t x0, int32_t y, int32_t LH, const TeamRecord& team,
+                        int32_t gap) {
+  canvas.text(x0, y, FieldText(team.schoolName));
+  if (FieldLength(team.street) > 0) {
+    y += LH;
+    canvas.text(x0, y, FieldText(team.street));
+    y += LH;
+    canvas.text(x0, y, FieldText(team.town));
+  }
+  y += gap;
+  canvas.text(x0, y, FieldText(team.supervisor));
+  y += LH;
+  canvas.text(x0, y, "Tel. dienstlich: " + FieldText(team.tel1));
+  y += LH;
+  canvas.text(x0, y, "Tel. privat: " + FieldText(team.tel2));
+  return y;
+}
+
 int32_t DrawMeldebogen(PrintCanvas& canvas, int32_t c, int32_t t) {
   TeamRecord* team = gMemory ? gMemory->getTeam(c, t) : nullptr;
   if (!gEventDef || !team) return 1;
@@ -64,19 +82,7 @@ int32_t DrawMeldebogen(PrintCanvas& canvas, int32_t c, int32_t t) {
   y += LH;
   canvas.text(x0 + 50 * CW, y, "Wettkampfklasse:  " + FieldText(cls.name));
   y += 2 * LH;
-  canvas.text(x0, y, FieldText(team->schoolName));
-  if (FieldLength(team->street) > 0) {
-    y += LH;
-    canvas.text(x0, y, FieldText(team->street));
-    y += LH;
-    canvas.text(x0, y, FieldText(team->town));
-  }
-  y += 2 * LH;
-  canvas.text(x0, y, FieldText(team->supervisor));
-  y += LH;
-  canvas.text(x0, y, "Tel. dienstlich: " + FieldText(team->tel1));
-  y += LH;
-  canvas.text(x0, y, "Tel. privat: " + FieldText(team->tel2));
+  y = DrawTeamAddress(canvas, x0, y, LH, *team, 2 * LH);
   if (FieldLength(team->mail) > 0) {
     y += LH;
     canvas.text(x0, y, "E-Mail: " + FieldText(team->mail));

@@ -37,19 +37,7 @@ int32_t DrawSchuelerliste(PrintCanvas& canvas, int32_t c, int32_t t) {
   canvas.text(x0 + 36 * CW, y, "Wettkampfklasse:");
   canvas.text(x0 + 53 * CW, y, FieldText(cls.name));
   y += LH;
-  canvas.text(x0, y, FieldText(team->schoolName));
-  if (FieldLength(team->street) > 0) {
-    y += LH;
-    canvas.text(x0, y, FieldText(team->street));
-    y += LH;
-    canvas.text(x0, y, FieldText(team->town));
-  }
-  y += LH + LH / 2;
-  canvas.text(x0, y, FieldText(team->supervisor));
-  y += LH;
-  canvas.text(x0, y, "Tel. dienstlich: " + FieldText(team->tel1));
-  y += LH;
-  canvas.text(x0, y, "Tel. privat: " + FieldText(team->tel2));
+  y = DrawTeamAddress(canvas, x0, y, LH, *team, LH + LH / 2);
   y += 2 * LH;
   canvas.useFont(PrintCanvas::HeadingFont);
   canvas.text(x0, y - CH2 + CH, "Schülerliste");

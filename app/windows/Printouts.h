@@ -7,9 +7,17 @@
 
 #include "app/windows/PrintCanvas.h"
 
+struct TeamRecord;
+
 int32_t DrawMeldebogen(PrintCanvas& canvas, int32_t c, int32_t t);
 int32_t DrawSchuelerliste(PrintCanvas& canvas, int32_t c, int32_t t);
 
 // The level name the printouts head with: the event's level name of the
 // chosen level index ("" without an event or for an index outside 0-9).
 const char* PrintLevelName();
+
+// The team's address block from line y on: school, street and town (only
+// with a street), `gap` further down the supervisor and the two phone
+// numbers. Returns the line of the last phone number.
+int32_t DrawTeamAddress(PrintCanvas& canvas, int32_t x0, int32_t y, int32_t LH, const TeamRecord& team,
+                        int32_t gap);
