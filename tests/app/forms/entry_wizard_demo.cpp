@@ -14,33 +14,9 @@
 #include "app/core/Settings.h"
 #include "app/forms/Meldefile.h"
 #include "classlib/Application.h"
+#include "tests/app/forms/DemoEvent.h"
 
 namespace {
-
-void makeEvent() {
-  gEventDef = std::make_unique<EventDefinition>();
-  std::memset(gEventDef.get(), 0, sizeof(EventDefinition));
-  const char* classes[] = {"WK II Jungen", "WK II Mädchen", "WK III Jungen", "WK III Mädchen",
-                           "WK IV Jungen", "WK IV Mädchen"};
-  gEventDef->classCount = 6;
-  for (int c = 0; c < 6; ++c) {
-    ClassRecord& cr = gEventDef->classes[c];
-    SetFieldText(cr.name, classes[c]);
-    SetFieldText(gClassNames[c + 1], classes[c]);
-    cr.athletesPerTeam = 13;
-    cr.teamPlaces = 20;
-    cr.disciplineCount = 3;
-    SetFieldText(gEventDef->disciplines[c][0].name, "75 m");
-    SetFieldText(gEventDef->disciplines[c][1].name, "Weitsprung");
-    SetFieldText(gEventDef->disciplines[c][2].name, "4x75 m");
-    SetFieldText(gEventDef->disciplines[c][2].mask, "99','99");
-    gEventDef->disciplines[c][2].type = 4;
-  }
-  const char* levels[] = {"Stadtentscheid", "Kreisentscheid", "Bezirksfinale", "Landesfinale",
-                          "Bundesfinale"};
-  for (int l = 0; l < 5; ++l) SetFieldText(gEventDef->levelNames[l], levels[l]);
-  SetFieldText(gEventTitle, "Konstanz, Bodenseestadion");
-}
 
 void addTeam(int c, int t, const char* school, const char* list, const char* tab,
              const char* supervisor, int relay) {
@@ -72,7 +48,7 @@ int main(int argc, char** argv) {
   gSettings.veranstDir = std::string(tmp) + "kel_wizard_demo";
   CreateDirectoryA(gSettings.veranstDir.c_str(), nullptr);
   gEventName = "\\Demo.";
-  makeEvent();
+  demo::makeEvent();
   for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
   CreateBlankDataFiles();
   gMemory = std::make_unique<Memory>();
