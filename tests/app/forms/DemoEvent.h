@@ -1,11 +1,13 @@
 #pragma once
 // The example event the demo programs of the forms show: six classes of 13
-// athletes, the last discipline a relay, five level names and a place.
+// athletes, the last discipline a relay, five level names and a place; and
+// the example teams they enter into it.
 #include <cstring>
 #include <memory>
 
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
+#include "app/core/Memory.h"
 
 namespace demo {
 
@@ -32,6 +34,28 @@ inline void makeEvent() {
                           "Bundesfinale"};
   for (int l = 0; l < 5; ++l) SetFieldText(gEventDef->levelNames[l], levels[l]);
   SetFieldText(gEventTitle, "Konstanz, Bodenseestadion");
+}
+
+// A team at place t of class c with a full address block, two relay times and
+// one named athlete who has a discipline.
+inline void addTeam(int c, int t, const char* school, const char* list, const char* tab,
+                    const char* supervisor, int relay) {
+  TeamRecord* r = gMemory->loadTeamAthletes(c, t);
+  SetFieldText(r->schoolName, school);
+  SetFieldText(r->listName, list);
+  SetFieldText(r->tabName, tab);
+  SetFieldText(r->street, "Schulstraße 12");
+  SetFieldText(r->town, "78462 Konstanz");
+  SetFieldText(r->Bez, "FR");
+  SetFieldText(r->Kre, "KN");
+  SetFieldText(r->mail, "sekretariat@gym-stadtpark.de");
+  SetFieldText(r->supervisor, supervisor);
+  SetFieldText(r->tel1, "07531 90 12-0");
+  SetFieldText(r->tel2, "07531 55 43 21");
+  r->relayTimes[0] = relay;
+  r->relayTimes[1] = relay + 87;
+  SetFieldText(gMemory->getAthlete(c, t, 0)->name, "Jörg Weiß");
+  gMemory->getAthlete(c, t, 0)->mask = 1;
 }
 
 }  // namespace demo

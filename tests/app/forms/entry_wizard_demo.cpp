@@ -16,30 +16,6 @@
 #include "classlib/Application.h"
 #include "tests/app/forms/DemoEvent.h"
 
-namespace {
-
-void addTeam(int c, int t, const char* school, const char* list, const char* tab,
-             const char* supervisor, int relay) {
-  TeamRecord* r = gMemory->loadTeamAthletes(c, t);
-  SetFieldText(r->schoolName, school);
-  SetFieldText(r->listName, list);
-  SetFieldText(r->tabName, tab);
-  SetFieldText(r->street, "Schulstraße 12");
-  SetFieldText(r->town, "78462 Konstanz");
-  SetFieldText(r->Bez, "FR");
-  SetFieldText(r->Kre, "KN");
-  SetFieldText(r->mail, "sekretariat@gym-stadtpark.de");
-  SetFieldText(r->supervisor, supervisor);
-  SetFieldText(r->tel1, "07531 90 12-0");
-  SetFieldText(r->tel2, "07531 55 43 21");
-  r->relayTimes[0] = relay;
-  r->relayTimes[1] = relay + 87;
-  SetFieldText(gMemory->getAthlete(c, t, 0)->name, "Jörg Weiß");
-  gMemory->getAthlete(c, t, 0)->mask = 1;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
   TApplication::Instance();
@@ -52,12 +28,13 @@ int main(int argc, char** argv) {
   for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
   CreateBlankDataFiles();
   gMemory = std::make_unique<Memory>();
-  addTeam(0, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
-          "Gym. Stadtpark", "Frau Dr. Müller-Lüdenscheidt", 5123);
-  addTeam(0, 1, "REALSCHULE ÜBERLINGEN", "RS Überlingen", "RS Überlingen", "Herr Groß", 5310);
-  addTeam(2, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
-          "Gym. Stadtpark", "Frau Dr. Müller-Lüdenscheidt", 6012);
-  addTeam(3, 0, "TEILHAUPTSCHULE SEEBLICK", "TEILHS SEEBLICK", "THS Seeblick", "Herr Kaya", 6240);
+  demo::addTeam(0, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
+                "Gym. Stadtpark", "Frau Dr. Müller-Lüdenscheidt", 5123);
+  demo::addTeam(0, 1, "REALSCHULE ÜBERLINGEN", "RS Überlingen", "RS Überlingen", "Herr Groß", 5310);
+  demo::addTeam(2, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
+                "Gym. Stadtpark", "Frau Dr. Müller-Lüdenscheidt", 6012);
+  demo::addTeam(3, 0, "TEILHAUPTSCHULE SEEBLICK", "TEILHS SEEBLICK",
+                "THS Seeblick", "Herr Kaya", 6240);
 
   std::unique_ptr<TMeldefile> pages[5];
   for (int p = 0; p < 5; ++p) {
