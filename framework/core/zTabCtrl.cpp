@@ -245,6 +245,14 @@ void zTabCtrl::drawTabs(const zRect& paint)
     SelectClipRgn(dc, nullptr);
 }
 
+zTab* zTabCtrl::firstShownTab() const
+{
+    for (int32_t i = firstTab; i < tabs_.count(); ++i)
+        if (zTab* t = tabs_.at(i))
+            return t;
+    return nullptr;
+}
+
 void zTabCtrl::drawRowAtTop(const zRect& paint, const zRect& extent)
 {
     zDisplay* d = display();
@@ -252,9 +260,7 @@ void zTabCtrl::drawRowAtTop(const zRect& paint, const zRect& extent)
     bool cut = false;
     const zTab* last = nullptr;
     const int32_t edge = fittingEdge(cut, last);
-    zTab* first = nullptr;
-    for (int32_t i = firstTab; i < tabs_.count() && !first; ++i)
-        first = tabs_.at(i);
+    const zTab* first = firstShownTab();
     if (meets(row_, paint)) {
         d->pushPen(new zPen(WHITE_PEN));
         const int32_t y = row_.bottom - 1;
@@ -297,9 +303,7 @@ void zTabCtrl::drawRowAtBottom(const zRect& paint, const zRect& extent)
     bool cut = false;
     const zTab* last = nullptr;
     const int32_t edge = fittingEdge(cut, last);
-    zTab* first = nullptr;
-    for (int32_t i = firstTab; i < tabs_.count() && !first; ++i)
-        first = tabs_.at(i);
+    const zTab* first = firstShownTab();
     if (meets(row_, paint)) {
         for (int32_t pass = 0; pass < 2; ++pass) {
             const int32_t y = pass == 0 ? row_.top + 1 : row_.top;

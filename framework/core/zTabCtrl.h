@@ -80,6 +80,8 @@ private:
     // The right edge of the last shown tab that fits wholly into the row
     // (the row's left when none does); sets cut when a tab passes the row.
     int32_t fittingEdge(bool& cut, const zTab*& last);
+    // The first tab from firstTab on: the row's line breaks off where it starts.
+    zTab* firstShownTab() const;
 
     zTabDList tabs_;
     zTab* current_ = nullptr;
