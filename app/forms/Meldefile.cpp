@@ -74,29 +74,20 @@ void DrawPagePicture(TBitmap& bmp) {
 // The create-folder glyph of the folder field's second button: a folder
 // with a star.
 HBITMAP MakeNewFolderGlyph() {
-  const int w = 14, h = 12;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bmp);
-  RECT all{0, 0, w, h};
-  FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-  HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
-  HBRUSH fill = CreateSolidBrush(RGB(255, 255, 0));
-  RECT tab{1, 3, 5, 5}, body{0, 4, 11, 12}, inner{1, 5, 10, 11};
-  FillRect(dc, &tab, ink);
-  FillRect(dc, &body, ink);
-  FillRect(dc, &inner, fill);
-  HBRUSH star = CreateSolidBrush(RGB(255, 0, 0));
-  RECT v{11, 0, 12, 5}, hz{9, 2, 14, 3};
-  FillRect(dc, &v, star);
-  FillRect(dc, &hz, star);
-  DeleteObject(star);
-  DeleteObject(fill);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return bmp;
+  return MakeButtonGlyph(14, 12, [](HDC dc) {
+    HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
+    HBRUSH fill = CreateSolidBrush(RGB(255, 255, 0));
+    RECT tab{1, 3, 5, 5}, body{0, 4, 11, 12}, inner{1, 5, 10, 11};
+    FillRect(dc, &tab, ink);
+    FillRect(dc, &body, ink);
+    FillRect(dc, &inner, fill);
+    HBRUSH star = CreateSolidBrush(RGB(255, 0, 0));
+    RECT v{11, 0, 12, 5}, hz{9, 2, 14, 3};
+    FillRect(dc, &v, star);
+    FillRect(dc, &hz, star);
+    DeleteObject(star);
+    DeleteObject(fill);
+  });
 }
 
 }  // namespace

@@ -14,34 +14,25 @@ namespace {
 // The browse glyphs, drawn once per button on the button face: a folder, or
 // a page with a folded corner.
 HBITMAP MakeBrowseGlyph(bool folder) {
-  const int w = 13, h = 11;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bmp);
-  RECT all{0, 0, w, h};
-  FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-  HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
-  if (folder) {
-    HBRUSH fill = CreateSolidBrush(RGB(255, 255, 0));
-    RECT tab{1, 1, 6, 3}, body{0, 2, 12, 11}, inner{1, 3, 11, 10};
-    FillRect(dc, &tab, ink);
-    FillRect(dc, &body, ink);
-    FillRect(dc, &inner, fill);
-    DeleteObject(fill);
-  } else {
-    RECT body{2, 0, 11, 11}, inner{3, 1, 10, 10};
-    FillRect(dc, &body, ink);
-    FillRect(dc, &inner, GetSysColorBrush(COLOR_WINDOW));
-    for (int y = 3; y <= 7; y += 2) {
-      RECT line{4, y, 9, y + 1};
-      FillRect(dc, &line, ink);
+  return MakeButtonGlyph(13, 11, [folder](HDC dc) {
+    HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
+    if (folder) {
+      HBRUSH fill = CreateSolidBrush(RGB(255, 255, 0));
+      RECT tab{1, 1, 6, 3}, body{0, 2, 12, 11}, inner{1, 3, 11, 10};
+      FillRect(dc, &tab, ink);
+      FillRect(dc, &body, ink);
+      FillRect(dc, &inner, fill);
+      DeleteObject(fill);
+    } else {
+      RECT body{2, 0, 11, 11}, inner{3, 1, 10, 10};
+      FillRect(dc, &body, ink);
+      FillRect(dc, &inner, GetSysColorBrush(COLOR_WINDOW));
+      for (int y = 3; y <= 7; y += 2) {
+        RECT line{4, y, 9, y + 1};
+        FillRect(dc, &line, ink);
+      }
     }
-  }
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return bmp;
+  });
 }
 
 AnsiString QueryItem(HDROP drop, UINT index) {
@@ -53,6 +44,20 @@ AnsiString QueryItem(HDROP drop, UINT index) {
 }
 
 }  // namespace
+
+HBITMAP MakeButtonGlyph(int w, int h, const std::function<void(HDC)>& paint) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bmp);
+  RECT all{0, 0, w, h};
+  FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+  paint(dc);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return bmp;
+}
 
 AnsiString DropFiles(HDROP drop, bool foldersOnly, bool multiple, char separator) {
   AnsiString result;
