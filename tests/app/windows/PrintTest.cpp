@@ -9,8 +9,6 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,21 +26,15 @@
 #include "framework/core/zSizer.h"
 #include "framework/core/zTaskDev.h"
 #include "tests/app/core/TestSupport.h"
+#include "tests/support/PrinterDevice.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/WindowTest.h"
 
 KEL_TEST_APPLICATION;
 
 namespace {
 
-constexpr const char* kWindowsKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
-
-std::string readFile(const std::string& unixPath)
-{
-    std::ifstream in(unixPath, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using kel::test::FileBytes;
 
 // The value of a DSC comment ("%%Title: ...") of a PostScript file.
 std::string dsc(const std::string& ps, const std::string& key)
@@ -72,12 +64,6 @@ protected:
     void SetUp() override
     {
         CoreTest::SetUp();
-        HKEY key;
-        RegCreateKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-        DWORD size = sizeof saved_;
-        hadDevice_ = RegQueryValueExA(key, "Device", nullptr, nullptr, reinterpret_cast<BYTE*>(saved_), &size) ==
-                     ERROR_SUCCESS;
-        RegCloseKey(key);
 
         ClassRecord cls = kel::test::MakeClass("I Jungen", 2011, 2, 95, 2, 20);
         cls.athletesPerTeam = 4;
@@ -108,13 +94,6 @@ protected:
         delete frame;
         kel::test::pump();
         gSeams.reset();
-        HKEY key;
-        RegOpenKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, KEY_ALL_ACCESS, &key);
-        if (hadDevice_)
-            RegSetValueExA(key, "Device", 0, REG_SZ, reinterpret_cast<BYTE*>(saved_), lstrlenA(saved_) + 1);
-        else
-            RegDeleteValueA(key, "Device");
-        RegCloseKey(key);
         CoreTest::TearDown();
     }
     void team(int32_t t, const char* list)
@@ -128,27 +107,9 @@ protected:
         a->mask = 1;
         a->Leistung[0] = 1234;
     }
-    // Sends the printer's output to a PostScript file; returns its Unix path.
-    std::string printTo(const std::string& name)
-    {
-        const char* dir = std::getenv("KEL_BUILD_DIR");
-        const std::string unixPath = std::string(dir ? dir : "/tmp") + "/" + name;
-        std::string path = "Z:" + unixPath;
-        for (char& c : path)
-            if (c == '/')
-                c = '\\';
-        DeleteFileA(path.c_str());
-        setDevice("PDF,wineps.drv," + path);
-        return unixPath;
-    }
-    void setDevice(const std::string& device)
-    {
-        HKEY key;
-        RegOpenKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, KEY_ALL_ACCESS, &key);
-        RegSetValueExA(key, "Device", 0, REG_SZ, reinterpret_cast<const BYTE*>(device.c_str()),
-                       static_cast<DWORD>(device.size() + 1));
-        RegCloseKey(key);
-    }
+    // Sends the printer's output to a PostScript file; returns its path.
+    std::string printTo(const std::string& name) { return device.printTo(name); }
+    static void setDevice(const std::string& value) { kel::test::PrinterDevice::set(value); }
     InfoListPane* pane() const { return gInfoListe->pane(); }
     // Runs idle passes until the queue is empty and the pane free; after
     // each job that ended, `ended` reads its output.
@@ -169,8 +130,7 @@ protected:
 
     QuanteloApp* frame = nullptr;
     std::vector<std::string> boxes;
-    char saved_[512] = {};
-    bool hadDevice_ = false;
+    kel::test::PrinterDevice device;
 };
 
 TEST_F(Printing, ThePrintCommandPrintsEveryJobNewestFirstAsOnePageDocuments)
@@ -183,7 +143,7 @@ TEST_F(Printing, ThePrintCommandPrintsEveryJobNewestFirstAsOnePageDocuments)
     EXPECT_EQ(gPrintManager.count(), 4);
     std::vector<std::string> titles, pages;
     runQueue([&] {
-        const std::string ps = readFile(out);
+        const std::string ps = FileBytes(out);
         titles.push_back(dsc(ps, "Title"));
         const size_t trailer = ps.rfind("%%Trailer");
         pages.push_back(dsc(ps.substr(trailer == std::string::npos ? 0 : trailer), "Pages"));
@@ -232,7 +192,7 @@ TEST_F(Printing, ACancelledJobLetsTheNextOnePrint)
     EXPECT_EQ(gPrintManager.count(), 1);
     std::vector<std::string> titles;
     out = printTo("print-cancel-next.ps");
-    runQueue([&] { titles.push_back(dsc(readFile(out), "Title")); });
+    runQueue([&] { titles.push_back(dsc(FileBytes(out), "Title")); });
     EXPECT_EQ(titles, std::vector<std::string>{"Meldebogen I Jungen RS A"});
     EXPECT_EQ(gPrintManager.count(), 0);
 }
@@ -302,8 +262,7 @@ TEST_F(Printing, OneOfEachOnTheDefaultPrinter)
     const char* token = std::getenv("KEL_PRINT_TOKEN");
     if (!token)
         GTEST_SKIP() << "run by print-cups-pdf.sh";
-    if (hadDevice_)
-        setDevice(saved_);
+    device.restore();
     team(0, token);
     TeamRecord* r = gMemory->getTeam(0, 0);
     SetFieldText(r->street, "Hauptstraße 1");

@@ -2,6 +2,7 @@
 // PostScript file: pages from idle steps, the progress dialog, the document
 // title and page count, Cancel and spooler errors.
 #include "tests/support/WindowTest.h"
+#include "tests/support/PrinterDevice.h"
 
 #include "framework/core/zBitmap.h"
 #include "framework/core/zPane.h"
@@ -19,8 +20,6 @@
 using kel::test::pump;
 
 namespace {
-
-const char kWindowsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
 
 // A pane with a given number of pages (0: endless) that writes its page
 // number on each page.
@@ -73,45 +72,17 @@ protected:
     void SetUp() override
     {
         FrameTest::SetUp();
-        HKEY key;
-        RegCreateKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-        DWORD size = sizeof saved;
-        hadDevice = RegQueryValueExA(key, "Device", nullptr, nullptr, reinterpret_cast<BYTE*>(saved), &size) == ERROR_SUCCESS;
-        RegCloseKey(key);
     }
     void TearDown() override
     {
         // Let finished jobs leave the task device.
         for (int i = 0; i < 10 && theApplication->taskDev->waiting(); ++i)
             theApplication->taskDev->run();
-        HKEY key;
-        RegOpenKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, KEY_ALL_ACCESS, &key);
-        if (hadDevice)
-            RegSetValueExA(key, "Device", 0, REG_SZ, reinterpret_cast<BYTE*>(saved), lstrlenA(saved) + 1);
-        else
-            RegDeleteValueA(key, "Device");
-        RegCloseKey(key);
         FrameTest::TearDown();
     }
     // Sends the printer's output to a file of the build tree; returns its
     // Windows path.
-    std::string printTo(const std::string& name)
-    {
-        const char* dir = std::getenv("KEL_BUILD_DIR");
-        std::string unixPath = std::string(dir ? dir : "/tmp") + "/" + name;
-        std::string path = "Z:" + unixPath;
-        for (char& c : path)
-            if (c == '/')
-                c = '\\';
-        DeleteFileA(path.c_str());
-        std::string device = "PDF,wineps.drv," + path;
-        HKEY key;
-        RegOpenKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, KEY_ALL_ACCESS, &key);
-        RegSetValueExA(key, "Device", 0, REG_SZ, reinterpret_cast<const BYTE*>(device.c_str()),
-                       static_cast<DWORD>(device.size() + 1));
-        RegCloseKey(key);
-        return path;
-    }
+    std::string printTo(const std::string& name) { return device.printTo(name); }
     // Runs the message loop until the pane's job has ended; the job's idle
     // steps run between the messages, as in the application's loop.
     void runUntilEnded(PagesPane& pane)
@@ -125,8 +96,7 @@ protected:
         pump();
     }
 
-    char saved[512] = {};
-    bool hadDevice = false;
+    kel::test::PrinterDevice device;
 };
 
 TEST_F(PrintJobs, PrintsTwoPagesFromIdleSteps)

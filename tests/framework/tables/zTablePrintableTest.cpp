@@ -1,6 +1,7 @@
 // The printable table on the system's printer, whose output goes to a
 // PostScript file: page counts, page order and which pages get headers.
 #include "tests/support/WindowTest.h"
+#include "tests/support/PrinterDevice.h"
 #include "tests/support/TestFiles.h"
 
 #include <cstdlib>
@@ -19,8 +20,6 @@
 using kel::test::pump;
 
 namespace {
-
-const char kWindowsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
 
 // Records the headers drawn on each printed page.
 class RecordingTable : public zTablePrintable {
@@ -58,11 +57,6 @@ protected:
     void SetUp() override
     {
         FrameTest::SetUp();
-        HKEY key;
-        RegCreateKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-        DWORD size = sizeof saved;
-        hadDevice = RegQueryValueExA(key, "Device", nullptr, nullptr, reinterpret_cast<BYTE*>(saved), &size) == ERROR_SUCCESS;
-        RegCloseKey(key);
         table = new RecordingTable(frame, new zSizer(0, 0, 300, 200, frame->sizer()), WS_VISIBLE, "", 1);
         table->show(SW_SHOW);
         pump();
@@ -78,34 +72,12 @@ protected:
     {
         for (int i = 0; i < 10 && theApplication->taskDev->waiting(); ++i)
             theApplication->taskDev->run();
-        HKEY key;
-        RegOpenKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, KEY_ALL_ACCESS, &key);
-        if (hadDevice)
-            RegSetValueExA(key, "Device", 0, REG_SZ, reinterpret_cast<BYTE*>(saved), lstrlenA(saved) + 1);
-        else
-            RegDeleteValueA(key, "Device");
-        RegCloseKey(key);
         FrameTest::TearDown();
-    }
-    std::string printTo(const std::string& name)
-    {
-        const char* dir = std::getenv("KEL_BUILD_DIR");
-        std::string path = "Z:" + std::string(dir ? dir : "/tmp") + "/" + name;
-        for (char& c : path)
-            if (c == '/')
-                c = '\\';
-        DeleteFileA(path.c_str());
-        std::string device = "PDF,wineps.drv," + path;
-        HKEY key;
-        RegOpenKeyExA(HKEY_CURRENT_USER, kWindowsKey, 0, KEY_ALL_ACCESS, &key);
-        RegSetValueExA(key, "Device", 0, REG_SZ, reinterpret_cast<const BYTE*>(device.c_str()), DWORD(device.size() + 1));
-        RegCloseKey(key);
-        return path;
     }
     // Prints pages first to last of the print range; the PostScript text.
     std::string print(const std::string& name, int32_t first, int32_t last)
     {
-        const std::string out = printTo(name);
+        const std::string out = device.printTo(name);
         auto* display = new zPrinterDisplay();
         EXPECT_TRUE(display->hdc()) << "no printer: is CUPS with the PDF queue running?";
         display->firstPage = first;
@@ -124,8 +96,7 @@ protected:
     }
 
     RecordingTable* table = nullptr;
-    char saved[512] = {};
-    bool hadDevice = false;
+    kel::test::PrinterDevice device;
 };
 
 TEST_F(PrintableTable, OneRangeThatFitsIsOnePage)
