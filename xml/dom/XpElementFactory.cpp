@@ -30,8 +30,10 @@ void TXpElementFactory::RegisterInstance(std::unique_ptr<TXpElementFactory> fact
 
 void TXpElementFactory::UnregisterClass(const std::type_info& type) {
   auto& registry = Registry();
-  for (size_t i = registry.size(); i-- > 0;)
-    if (typeid(*registry[i]) == type) registry.erase(registry.begin() + static_cast<ptrdiff_t>(i));
+  for (size_t i = registry.size(); i-- > 0;) {
+    const TXpElementFactory& factory = *registry[i];
+    if (typeid(factory) == type) registry.erase(registry.begin() + static_cast<ptrdiff_t>(i));
+  }
 }
 
 TXpElementFactory* TXpElementFactory::FindFactory(const std::u16string& key) {
