@@ -11,10 +11,11 @@ namespace {
 
 // Components handed to a property file system, with the number of file
 // systems holding each. A component address read from a descriptor is
-// trusted only when it is one of these.
+// trusted only when it is one of these. Never freed: cached file systems
+// may still let go of their components while the program ends.
 std::map<const TComponent*, int32_t>& Exposed() {
-  static std::map<const TComponent*, int32_t> exposed;
-  return exposed;
+  static auto* exposed = new std::map<const TComponent*, int32_t>;
+  return *exposed;
 }
 
 void Expose(const TComponent* component) { ++Exposed()[component]; }
