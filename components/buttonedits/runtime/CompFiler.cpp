@@ -4,6 +4,7 @@
 #include "classlib/ObjectText.h"
 #include "components/buttonedits/runtime/Naming.h"
 #include "components/buttonedits/runtime/ObjectStreams.h"
+#include "components/buttonedits/runtime/StringHelpers.h"
 
 #include <memory>
 
@@ -50,9 +51,11 @@ void TCompFiler::SaveToStream(TStream& stream, TComponent& component) {
 }
 
 void TCompFiler::SaveToFile(const AnsiString& fileName, TComponent& component) {
-  TFileStream file(fileName, fmCreate);
-  SaveToStream(file, component);
-  file.Flush();
+  // Written whole through a temporary file: a failure keeps the old file.
+  TMemoryStream data;
+  SaveToStream(data, component);
+  if (!SaveStringToFile(fileName, AnsiString(static_cast<const char*>(data.Memory()), static_cast<size_t>(data.Size()))))
+    throw EFCreateError("Datei " + fileName + " kann nicht erstellt werden");
 }
 
 void TCompFiler::LoadFromStream(TStream& stream, TComponent& component) {

@@ -24,7 +24,8 @@ class TCompFiler : public TObject {
   // Writes the component with its owned components; the stream names it
   // with the class-name replacement (when set) and RootNamePrefix + Name.
   void SaveToStream(TStream& stream, TComponent& component);
-  // Creates (or empties) the file and saves into it.
+  // Saves into the file, replacing it whole; a failure (EFCreateError when
+  // the file cannot be written) leaves the previous file as it was.
   void SaveToFile(const AnsiString& fileName, TComponent& component);
   // Reads into the component; faults of the data go to ReaderError.
   void LoadFromStream(TStream& stream, TComponent& component);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cinttypes>
+#include <memory>
 
 #include "classlib/Component.h"
 #include "classlib/Filer.h"
@@ -55,6 +56,18 @@ const TPropInfo kNoteProps[] = {
 const TClassInfo TNote::Info = PublishClass<TNote>("TNote", "NoteUnit", TComponent::Info, kNoteProps);
 
 const bool kNoteRegistered = RegisterStreamClass(TNote::Info);
+
+// A note whose caption cannot be read, so that writing it fails midway.
+class TFaultyNote : public TNote {
+ public:
+  using TNote::TNote;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
+  AnsiString Broken() const { throw EConvertError("kaputt"); }
+  void SetBroken(const AnsiString&) {}
+};
+const TPropInfo kFaultyNoteProps[] = {StrProp<&TFaultyNote::Broken, &TFaultyNote::SetBroken>("Broken")};
+const TClassInfo TFaultyNote::Info = PublishClass<TFaultyNote>("TFaultyNote", "NoteUnit", TNote::Info, kFaultyNoteProps);
 
 AnsiString Contents(TStream& s) {
   const int64_t keep = s.Position();
@@ -227,6 +240,13 @@ TEST(CompFiler, SavesAndLoadsBinaryAndTextStreamsAndFiles) {
   ASSERT_NE(dynamic_cast<TNote*>(made.get()), nullptr);
   EXPECT_EQ(static_cast<TNote*>(made.get())->Lines()->Text(), "Zeile\r\n");
   EXPECT_THROW(filer.LoadFromFile(dir.Path() + "/missing.dfm", back), EFOpenError);
+
+  // A save that fails on the way keeps the file from before.
+  const AnsiString before = Contents(*std::make_unique<TFileStream>(file, fmOpenRead));
+  TFaultyNote faulty(nullptr);
+  EXPECT_THROW(filer.SaveToFile(file, faulty), EConvertError);
+  EXPECT_EQ(Contents(*std::make_unique<TFileStream>(file, fmOpenRead)), before);
+  EXPECT_THROW(filer.SaveToFile(dir.Path() + "/no/such/folder/x.dfm", note), EFCreateError);
 }
 
 TEST(CompFiler, FaultsGoToTheHandlerOrAreIgnoredOrRaised) {
