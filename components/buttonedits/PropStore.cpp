@@ -71,8 +71,17 @@ void TDCPropStore::Load() {
     TMemoryStream stream;
     if (got > 0) stream.WriteBuffer(buffer.data(), got);
     stream.SetPosition(0);
-    ReadPropLines(stream, *Owner(), FPropList,
-                  [this](const AnsiString& message, bool& handled) { handled = ReadError(message); });
+    // Stored data is not trusted: damage that ends the reading is treated
+    // like a fault of one value, unless the user already stopped there.
+    bool cancelled = false;
+    try {
+      ReadPropLines(stream, *Owner(), FPropList, [this, &cancelled](const AnsiString& message, bool& handled) {
+        handled = ReadError(message);
+        cancelled = !handled;
+      });
+    } catch (const EReadError& e) {
+      if (cancelled || !ReadError(e.Message())) throw;
+    }
   }
   if (FStorePos)
     if (auto* form = dynamic_cast<TCustomForm*>(Owner())) ReadWinPosFromReg(form, key);

@@ -23,7 +23,8 @@ class TDCPropStore : public TComponent {
 
   // True (the default): faults of the stored data are passed over without a
   // word. False: each is shown in a message box whose OK goes on and whose
-  // Cancel ends the loading with the fault.
+  // Cancel ends the loading with the fault. Damaged data that cannot be
+  // read further ends the loading after the same choice.
   bool IgnoreErrors() const { return FIgnoreErrors; }
   void SetIgnoreErrors(bool value) { FIgnoreErrors = value; }
   // The registry value; when none is set, the owner's Name followed by the

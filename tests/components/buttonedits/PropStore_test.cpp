@@ -151,6 +151,28 @@ TEST_F(PropStore, TheFormsClosingSavesAfterItsOwnHandlerAgrees) {
   EXPECT_EQ(next.Notiz->Caption(), "beim Schließen");
 }
 
+TEST_F(PropStore, DamagedStoredDataTakesTheSameWayAsAnUnreadableValue) {
+  const char damaged[] = "\x09\x06\x05Notiz\x06\x07";  // a group cut short
+  ASSERT_TRUE(WriteBufToRegistry("FensterSpeicher", damaged, sizeof damaged - 1));
+  {
+    NotizForm form;
+    form.Notiz->SetCaption("vorher");
+    EXPECT_NO_THROW(form.Store->Load());
+    EXPECT_EQ(form.Notiz->Caption(), "vorher");
+  }
+  for (const int button : {IDOK, IDCANCEL}) {
+    NotizForm form;
+    form.Store->SetIgnoreErrors(false);
+    bool seen = false;
+    AnswerErrorBox(button, seen);
+    if (button == IDOK)
+      EXPECT_NO_THROW(form.Store->Load());
+    else
+      EXPECT_THROW(form.Store->Load(), EReadError);
+    EXPECT_TRUE(seen) << button;
+  }
+}
+
 TEST_F(PropStore, AnUnreadableValueIsOfferedAndCancelStopsTheLoading) {
   StoreUnreadableCount("FensterSpeicher");
   {
