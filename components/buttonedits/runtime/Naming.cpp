@@ -28,6 +28,16 @@ std::map<AnsiString, Verb>& Verbs() {
 void SetFindGlobalCompProc(TFindGlobalComponent proc) { FindGlobal() = std::move(proc); }
 void RemoveFindGlobalCompProc() { FindGlobal() = nullptr; }
 
+TComponent* GlobalFindObject(const AnsiString& name) {
+  const auto& find = FindGlobal();
+  if (!find || name.empty()) return nullptr;
+  if (TComponent* whole = find(name)) return whole;
+  const size_t dot = name.rfind('.');
+  if (dot == AnsiString::npos) return nullptr;
+  TComponent* owner = find(name.substr(0, dot));
+  return owner ? owner->FindComponent(name.substr(dot + 1)) : nullptr;
+}
+
 AnsiString FindUniqueName(const AnsiString& name) {
   const auto& find = FindGlobal();
   if (!find || !find(name)) return name;

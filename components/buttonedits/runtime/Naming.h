@@ -15,6 +15,10 @@
 using TFindGlobalComponent = std::function<TComponent*(const AnsiString& name)>;
 void SetFindGlobalCompProc(TFindGlobalComponent proc);
 void RemoveFindGlobalCompProc();
+// Through the installed global lookup: the component of that name, or for
+// "owner.name" (split at the last ".") the owner's component of that name
+// (without case). Null when nothing matches or no lookup is installed.
+TComponent* GlobalFindObject(const AnsiString& name);
 
 // With a global lookup installed: the name itself when it is free, else
 // name + "_1", "_2", ... until the lookup finds nothing. Without one: the

@@ -63,6 +63,15 @@ bool IsValueKind(TTypeKind k) { return k != tkClass && k != tkMethod && k != tkU
 
 }  // namespace
 
+bool IsTextStream(TStream& stream) {
+  const int64_t start = stream.Position();
+  char head[9];
+  const int32_t n = stream.Read(head, sizeof head);
+  stream.SetPosition(start);
+  const AnsiString text(head, static_cast<size_t>(n > 0 ? n : 0));
+  return text.starts_with("object") || text.starts_with("inherited");
+}
+
 void WriteObjToStream(TStream& stream, TPersistent& object) {
   TWriter writer(stream, kBufSize);
   if (auto* component = dynamic_cast<TComponent*>(&object)) return writer.WriteRootComponent(*component);

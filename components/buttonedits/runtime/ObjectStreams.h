@@ -29,6 +29,11 @@ class TMWriter : public TWriter {
   bool FSkipWhen;
 };
 
+// Whether the stream, from its position, holds a component in the text
+// form: its next bytes begin with "object" or "inherited". The position is
+// left where it was.
+bool IsTextStream(TStream& stream);
+
 void WriteObjToStream(TStream& stream, TPersistent& object);
 void ReadObjFromStream(TStream& stream, TPersistent& object);
 void WriteObjToTextStream(TStream& stream, TPersistent& object);

@@ -5,6 +5,7 @@
 #include "components/buttonedits/controls/EditClassRegistry.h"
 #include "components/buttonedits/controls/KeySequenceList.h"
 #include "components/buttonedits/controls/VerbDispatcher.h"
+#include "components/buttonedits/runtime/DesignRegistries.h"
 #include "components/buttonedits/runtime/Naming.h"
 
 #include <string>
@@ -33,6 +34,36 @@ TEST(EditClassRegistry, RegisteringMakesTheClassKnownForStreaming) {
   EXPECT_EQ(PopupClassList().Find("TProbeType"), "TProbePopupForStreaming");
   UnRegisterPopupClassByType("TProbePopupForStreaming");
   EXPECT_EQ(PopupClassList().Find("TProbeType"), "");
+}
+
+TEST(EditClassRegistry, IsOneRegistryWithTheRuntimesPackagedCollections) {
+  // By type name here, found by type information there.
+  RegisterEditClassByType("TMergeType", "", "TMergeEditor", [](TComponent* owner) { return new TComponent(owner); });
+  const TTypeInfo& type = TypeInfoByName("tmergetype");
+  EXPECT_EQ(&type, &TypeInfoByName("TMergeType"));
+  EXPECT_EQ(&TypeInfoByName("Boolean"), &TypeInfoBoolean());
+  TRegisteredClassItem* item = FindRegisteredClassItem(EditClasses(), &type, nullptr, "");
+  ASSERT_NE(item, nullptr);
+  EXPECT_STREQ(item->RegisteredClass->ClassName, "TMergeEditor");
+  EXPECT_EQ(GetClass("TMergeEditor"), item->RegisteredClass) << "known to the streaming by name";
+
+  // Registered there with a class table, found by type name here.
+  static const TClassInfo popup = PublishClass<TComponent>("TMergePopup", "Test", TComponent::Info, {});
+  RegisterPopupClass(&type, nullptr, "", popup);
+  EXPECT_EQ(PopupClassList().Find("TMergeType"), "TMergePopup");
+  EXPECT_NE(FindRegisteredClass("TMergePopup"), nullptr);
+  UnRegisterPopupClass(popup);
+  EXPECT_EQ(PopupClassList().Find("TMergeType"), "");
+
+  // A package's group goes with its registrations, whichever way they came.
+  CurrentPackageGroup = 7;
+  RegisterEditClassByType("TMergeType", "Wert", "TMergeValueEditor", nullptr);
+  CurrentPackageGroup = 0;
+  EXPECT_EQ(EditClassList().Find("TMergeType", "Wert"), "TMergeValueEditor");
+  EditClasses().DeleteItems(7);
+  EXPECT_EQ(EditClassList().Find("TMergeType", "Wert"), "TMergeEditor");
+  UnRegisterEditClassByType("TMergeEditor");
+  EXPECT_EQ(EditClassList().Find("TMergeType"), "");
 }
 
 TEST(KeySequenceList, TwoKeySequencesAndResetOnUnboundKeys) {
