@@ -10,6 +10,8 @@
 
 #include "classlib/Application.h"
 #include "classlib/Form.h"
+#include "classlib/ObjectText.h"
+#include "classlib/TypInfo.h"
 #include "classlib/Screen.h"
 #include "components/buttonedits/OptionForms.h"
 #include "components/buttonedits/runtime/RegistryPersistence.h"
@@ -278,6 +280,29 @@ AnsiString GetClassNameFromStream(TStream& stream) {
   return name;
 }
 
+bool StreamContainsDataModule(TStream& stream) {
+  const int64_t at = stream.Position();
+  AnsiString name;
+  if (IsTextStream(stream)) {
+    // The text form is read into the binary form first, which also checks
+    // that it is a well-formed component.
+    TMemoryStream binary;
+    try {
+      ObjectTextToBinary(stream, binary);
+      binary.SetPosition(0);
+      name = GetClassNameFromStream(binary);
+    } catch (const std::exception&) {
+      name.clear();
+    }
+    stream.SetPosition(at);
+  } else {
+    name = GetClassNameFromStream(stream);
+  }
+  if (name.empty()) return false;
+  const TClassInfo* cls = GetClass(name);
+  return cls && InheritsFrom(*cls, TDataModule::Info);
+}
+
 void RemoveExtraMenuSeparators(TMenuItem* item) {
   if (!item) return;
   for (int i = item->Count() - 1; i >= 0; --i) {
@@ -349,11 +374,13 @@ void SetFormFont(TCustomForm* form) {
 TComponent* GlobalFindObject(const AnsiString& name) {
   if (name.empty()) return nullptr;
   const auto dot = name.rfind('.');
-  for (int i = 0; i < ScreenFormCount(); ++i) {
-    TCustomForm* f = ScreenForms(i);
-    if (SameTextNoCase(f->Name(), name)) return f;
-    if (dot != AnsiString::npos && SameTextNoCase(f->Name(), name.substr(0, dot)))
-      if (TComponent* c = f->FindComponent(name.substr(dot + 1))) return c;
+  std::vector<TComponent*> owners;
+  for (int i = 0; i < ScreenFormCount(); ++i) owners.push_back(ScreenForms(i));
+  for (int i = 0; i < TDataModule::Count(); ++i) owners.push_back(TDataModule::Items(i));
+  for (TComponent* owner : owners) {
+    if (SameTextNoCase(owner->Name(), name)) return owner;
+    if (dot != AnsiString::npos && SameTextNoCase(owner->Name(), name.substr(0, dot)))
+      if (TComponent* c = owner->FindComponent(name.substr(dot + 1))) return c;
   }
   return nullptr;
 }
@@ -400,9 +427,14 @@ TCustomForm* GetPForm(TComponent* component) {
   return nullptr;
 }
 
-TCustomForm* GetTopOwner(TComponent* component) { return GetPForm(component); }
+TComponent* GetTopOwner(TComponent* component) {
+  for (TComponent* c = component; c; c = c->Owner())
+    if (auto* d = dynamic_cast<TDataModule*>(c)) return d;
+  return GetPForm(component);
+}
 
 void CallCompOnCreate(TComponent* component) {
+  if (auto* d = dynamic_cast<TDataModule*>(component); d && d->OnCreate) d->OnCreate(d);
   if (auto* f = dynamic_cast<TCustomForm*>(component); f && f->OnCreate) f->OnCreate(f);
 }
 

@@ -9,6 +9,7 @@
 
 #include "classlib/Bitmap.h"
 #include "classlib/Control.h"
+#include "classlib/DataModule.h"
 #include "classlib/Font.h"
 #include "classlib/Form.h"
 #include "classlib/ImageList.h"
@@ -117,13 +118,22 @@ F* FindOrCreateFormWithClass(TComponent* owner) {
   if (F* f = FindFormWithClass<F>()) return f;
   return new F(owner);
 }
+// Data modules are made without an owner too.
+template <class D>
+D* CreateDataModuleWithClass() {
+  return new D(nullptr);
+}
+// Whether the root component of the stream (text or binary form) is of a
+// registered class that is a data module; the position is kept.
+bool StreamContainsDataModule(TStream& stream);
 // The RCDATA resource named like the class in the program's module, or null.
 HRSRC GetFormResourceHandler(const AnsiString& className);
 // With the switch on, a form with ParentFont takes the main form's font.
 extern bool FormFontFromMainForm;
 void SetFormFont(TCustomForm* form);
-// "Form" or "Form.Component" (any case): the form of that name, or the
-// named component of the form named before the last "."; null otherwise.
+// "Owner" or "Owner.Component" (any case), the owner a form or else a data
+// module: the owner of that name, or the named component of the owner named
+// before the last "."; null otherwise.
 TComponent* GlobalFindObject(const AnsiString& name);
 // Message a form is asked whether it stands aside in FormIsActive (an
 // answer other than 0 lets the forms behind it count as active).
@@ -138,9 +148,9 @@ extern TCustomForm* FormIsActiveSkipForm;
 bool FormIsActive(TCustomForm* form);
 // The form that contains the component (parents for controls, else owners).
 TCustomForm* GetPForm(TComponent* component);
-// The nearest owner that is a top-level container: here always its form.
-TCustomForm* GetTopOwner(TComponent* component);
-// Fires the form's OnCreate.
+// The nearest data module among the component's owners, else its form.
+TComponent* GetTopOwner(TComponent* component);
+// Fires the OnCreate of a data module or a form.
 void CallCompOnCreate(TComponent* component);
 // Tells the designer of the object's form that it changed: the hook, when
 // one is installed (no designer runs inside the program).

@@ -13,6 +13,7 @@
 
 #include "classlib/Edit.h"
 #include "classlib/Filer.h"
+#include "classlib/ObjectText.h"
 #include "components/buttonedits/DCHelpers.h"
 #include "components/buttonedits/OptionForms.h"
 #include "tests/components/edits/WindowTest.h"
@@ -148,6 +149,34 @@ TEST(DCHelpers, StreamsTellTheirFormAndRootClass) {
   EXPECT_EQ(resource.Position(), 0);
 }
 
+TEST(DCHelpers, StreamsTellWhetherTheirRootIsADataModule) {
+  RegisterStreamClass(TDataModule::Info);
+  TDataModule module(nullptr);
+  module.SetName("Daten");
+  TMemoryStream binary, text;
+  WriteComponentToStream(binary, module);
+  binary.SetPosition(0);
+  ObjectBinaryToText(binary, text);
+  text.SetPosition(0);
+  binary.SetPosition(0);
+  EXPECT_TRUE(StreamContainsDataModule(binary));
+  EXPECT_EQ(binary.Position(), 0);
+  EXPECT_TRUE(StreamContainsDataModule(text));
+  EXPECT_EQ(text.Position(), 0);
+
+  TComponent plain(nullptr);
+  TMemoryStream other;
+  WriteComponentToStream(other, plain);
+  other.SetPosition(0);
+  EXPECT_FALSE(StreamContainsDataModule(other));
+  for (std::string bytes : {"object X: TUnbekannt\nend\n", "object X: TDataModule\n  Kaputt\n", "Hallo"}) {
+    TMemoryStream s;
+    s.Write(bytes.data(), static_cast<int32_t>(bytes.size()));
+    s.SetPosition(0);
+    EXPECT_FALSE(StreamContainsDataModule(s)) << bytes;
+  }
+}
+
 struct ProbeForm : TForm {
   explicit ProbeForm(TComponent* owner) : TForm(owner) {}
 };
@@ -184,6 +213,21 @@ TEST(DCHelpers, FormsAreFoundByClassAndName) {
   EXPECT_EQ(created, 1);
   delete probe;
   EXPECT_EQ(FindFormWithClass<ProbeForm>(), nullptr) << "a freed form leaves the screen's list";
+
+  // Data modules come after the forms, and own what they hold.
+  auto* data = CreateDataModuleWithClass<TDataModule>();
+  data->SetName("Daten");
+  auto* list = new TComponent(data);
+  list->SetName("Liste");
+  auto* inner = new TComponent(list);
+  EXPECT_EQ(GlobalFindObject("daten.LISTE"), list);
+  EXPECT_EQ(GlobalFindObject("Daten"), data);
+  EXPECT_EQ(GetTopOwner(inner), data);
+  data->OnCreate = [&](TObject*) { ++created; };
+  CallCompOnCreate(data);
+  EXPECT_EQ(created, 2);
+  delete data;
+  EXPECT_EQ(GlobalFindObject("Daten"), nullptr);
 }
 
 TEST(DCHelpers, AFormIsActiveUnlessAnotherFormStandsBeforeIt) {
