@@ -8,6 +8,7 @@
 #include "classlib/Control.h"
 
 class TWinControl;
+class TCustomForm;
 
 class TApplication {
  public:
@@ -16,6 +17,9 @@ class TApplication {
   ~TApplication();
 
   HWND Handle() const { return FHandle; }
+  // The program's main form, when the program names one.
+  TCustomForm* MainForm() const { return FMainForm; }
+  void SetMainForm(TCustomForm* form) { FMainForm = form; }
   const AnsiString& Title() const { return FTitle; }
   void SetTitle(const AnsiString& title);
 
@@ -46,6 +50,7 @@ class TApplication {
 
   HWND FHandle = nullptr;
   HWND FHintWindow = nullptr;
+  TCustomForm* FMainForm = nullptr;
   AnsiString FTitle;
   bool FTerminated = false;
 };

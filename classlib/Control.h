@@ -98,6 +98,8 @@ class TControl : public TComponent {
   // passes the messages on in the control's coordinates.
   virtual void MouseDown(int x, int y) {}
   virtual void MouseUp(int x, int y) {}
+  // The second press of a double click (after its MouseDown).
+  virtual void MouseDblClick(int x, int y) {}
   virtual void MouseEnter();
   virtual void MouseLeave();
   // Paints a windowless control on the canvas its parent gives it (origin at

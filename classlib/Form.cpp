@@ -3,9 +3,11 @@
 #include "classlib/Application.h"
 #include "classlib/Button.h"
 #include "classlib/Exception.h"
+#include "classlib/Screen.h"
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   TApplication::Instance();
+  if (Screen) Screen->AddForm(this);
   FVisible = false;
   FParentFont = false;
   FWidth = 320;
@@ -14,6 +16,8 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TCustomForm::~TCustomForm() {
+  if (Screen) Screen->RemoveForm(this);
+  if (Application && Application->MainForm() == this) Application->SetMainForm(nullptr);
   OnCreate = OnShow = OnHide = nullptr;
   OnClose = nullptr;
   OnCloseQuery = nullptr;

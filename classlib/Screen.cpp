@@ -1,5 +1,7 @@
 #include "classlib/Screen.h"
 
+#include <algorithm>
+
 #include "classlib/Control.h"
 #include "classlib/Form.h"
 
@@ -41,4 +43,16 @@ HCURSOR ScreenCursorHandle() {
 
 TCustomForm* TScreen::ActiveForm() const {
   return dynamic_cast<TCustomForm*>(FindControl(GetActiveWindow()));
+}
+
+TCustomForm* TScreen::Forms(int index) const {
+  return index >= 0 && index < FormCount() ? FForms[static_cast<size_t>(index)] : nullptr;
+}
+
+void TScreen::AddForm(TCustomForm* form) {
+  if (std::find(FForms.begin(), FForms.end(), form) == FForms.end()) FForms.push_back(form);
+}
+
+void TScreen::RemoveForm(TCustomForm* form) {
+  FForms.erase(std::remove(FForms.begin(), FForms.end(), form), FForms.end());
 }

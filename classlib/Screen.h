@@ -3,6 +3,8 @@
 // window of the program.
 #include <windows.h>
 
+#include <vector>
+
 class TCustomForm;
 
 using TCursor = int;
@@ -19,9 +21,17 @@ class TScreen {
   int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
   // The form whose window is active, or null.
   TCustomForm* ActiveForm() const;
+  // The forms that exist, in the order they were made.
+  int FormCount() const { return static_cast<int>(FForms.size()); }
+  // Null outside 0..FormCount()-1.
+  TCustomForm* Forms(int index) const;
+  // Kept up to date by the forms.
+  void AddForm(TCustomForm* form);
+  void RemoveForm(TCustomForm* form);
 
  private:
   TCursor FCursor = crDefault;
+  std::vector<TCustomForm*> FForms;
 };
 
 extern TScreen* Screen;

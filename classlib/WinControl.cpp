@@ -285,6 +285,7 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM w, LPARAM l) {
         FCaptureControl = c;
         SetCapture(FHandle);
         c->MouseDown(p.x - c->FLeft, p.y - c->FTop);
+        if (msg == WM_LBUTTONDBLCLK) c->MouseDblClick(p.x - c->FLeft, p.y - c->FTop);
         return 0;
       }
       break;

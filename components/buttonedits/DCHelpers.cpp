@@ -1,12 +1,19 @@
 #include "components/buttonedits/DCHelpers.h"
 
+#include <psapi.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
 
+#include "classlib/Application.h"
 #include "classlib/Form.h"
+#include "classlib/ObjectText.h"
+#include "classlib/TypInfo.h"
+#include "classlib/Screen.h"
+#include "components/buttonedits/OptionForms.h"
 #include "components/buttonedits/runtime/RegistryPersistence.h"
 
 namespace {
@@ -207,4 +214,344 @@ bool CheckFileExt(const AnsiString& file, const AnsiString& extension) {
     if (std::toupper(static_cast<unsigned char>(ext[i])) != std::toupper(static_cast<unsigned char>(extension[i])))
       return false;
   return true;
+}
+
+namespace {
+
+bool SameTextNoCase(const AnsiString& a, const AnsiString& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
+  return true;
+}
+
+// Reads up to `count` bytes at the position and puts the position back.
+AnsiString Peek(TStream& stream, int32_t count) {
+  const int64_t at = stream.Position();
+  AnsiString bytes(static_cast<size_t>(count), '\0');
+  const int32_t got = stream.Read(bytes.data(), count);
+  stream.SetPosition(at);
+  bytes.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  return bytes;
+}
+
+}  // namespace
+
+bool IsTextStream(TStream& stream) {
+  const AnsiString head = Peek(stream, 9);
+  return head.rfind("object", 0) == 0 || head.rfind("inherited", 0) == 0;
+}
+
+AnsiString GetClassNameFromStream(TStream& stream) {
+  if (IsTextStream(stream)) {
+    AnsiString line = Peek(stream, 522);
+    for (char end : {'\n', '\r'})
+      if (auto cut = line.find(end); cut != AnsiString::npos) line.resize(cut);
+    const auto colon = line.find(':');
+    if (colon == AnsiString::npos) return AnsiString();
+    AnsiString name = line.substr(colon + 1);
+    const auto first = name.find_first_not_of(" \t");
+    const auto last = name.find_last_not_of(" \t");
+    return first == AnsiString::npos ? AnsiString() : name.substr(first, last - first + 1);
+  }
+  const int64_t at = stream.Position();
+  AnsiString name;
+  auto readByte = [&](uint8_t& b) { return stream.Read(&b, 1) == 1; };
+  uint8_t b = 0;
+  bool ok = readByte(b);
+  if (ok && b == 0xFF) {
+    // A resource header: the type (0xFF and a 16-bit id), the name up to a
+    // zero byte, 16-bit flags and the 32-bit size of the data.
+    uint16_t type = 0;
+    ok = stream.Read(&type, 2) == 2;
+    while (ok && (ok = readByte(b)) && b != 0) {
+    }
+    uint8_t rest[6];
+    ok = ok && stream.Read(rest, 6) == 6;
+  } else {
+    stream.SetPosition(at);
+  }
+  char signature[4] = {};
+  if (ok && stream.Read(signature, 4) == 4 && std::memcmp(signature, "TPF0", 4) == 0 && readByte(b)) {
+    name.assign(b, '\0');
+    if (stream.Read(name.data(), b) != b) name.clear();
+  }
+  stream.SetPosition(at);
+  return name;
+}
+
+bool StreamContainsDataModule(TStream& stream) {
+  const int64_t at = stream.Position();
+  AnsiString name;
+  if (IsTextStream(stream)) {
+    // The text form is read into the binary form first, which also checks
+    // that it is a well-formed component.
+    TMemoryStream binary;
+    try {
+      ObjectTextToBinary(stream, binary);
+      binary.SetPosition(0);
+      name = GetClassNameFromStream(binary);
+    } catch (const std::exception&) {
+      name.clear();
+    }
+    stream.SetPosition(at);
+  } else {
+    name = GetClassNameFromStream(stream);
+  }
+  if (name.empty()) return false;
+  const TClassInfo* cls = GetClass(name);
+  return cls && InheritsFrom(*cls, TDataModule::Info);
+}
+
+void RemoveExtraMenuSeparators(TMenuItem* item) {
+  if (!item) return;
+  for (int i = item->Count() - 1; i >= 0; --i) {
+    TMenuItem* sub = item->Items(i);
+    if (!sub->IsLine()) continue;
+    const bool atEnd = i == item->Count() - 1 || i == 0;
+    TMenuItem* next = item->Items(i + 1);
+    if (atEnd || (next && next->IsLine())) delete sub;
+  }
+  // Freeing a line can leave another one at the start.
+  while (item->Count() > 0 && item->Items(0)->IsLine()) delete item->Items(0);
+}
+
+void ClearMenuSubItems(TMenuItem* item, bool disable) {
+  if (!item) return;
+  item->Clear();
+  item->SetEnabled(!disable);
+}
+
+void ChangeTab(TTabControl* tabs, bool forward) {
+  if (!tabs || tabs->TabCount() == 0) return;
+  const int n = tabs->TabCount();
+  const int i = tabs->TabIndex();
+  tabs->SetTabIndex(forward ? (i + 1) % n : (i <= 0 ? n - 1 : i - 1));
+}
+
+void AddNewTab(TTabControl* tabs, const AnsiString& caption) {
+  if (!tabs) return;
+  for (int i = 0; i < tabs->TabCount(); ++i)
+    if (SameTextNoCase(tabs->Tabs(i), caption)) {
+      tabs->SetTabIndex(i);
+      return;
+    }
+  tabs->SetTabIndex(tabs->AddTab(caption));
+}
+
+void MovePages(TPageControl* source, TPageControl* target) {
+  if (!source || !target || source == target) return;
+  while (source->PageCount() > 0) source->Pages(0)->SetPageControl(target);
+}
+
+void SetFlatPropToAll(TComponent* owner, bool flat) {
+  if (!owner) return;
+  for (int i = 0; i < owner->ComponentCount(); ++i)
+    if (auto* b = dynamic_cast<TSpeedButton*>(owner->Components(i))) b->SetFlat(flat);
+}
+
+void SetFlatProp(const std::vector<TSpeedButton*>& buttons, bool flat) {
+  for (TSpeedButton* b : buttons)
+    if (b) b->SetFlat(flat);
+}
+
+int ScreenFormCount() { return Screen ? Screen->FormCount() : 0; }
+TCustomForm* ScreenForms(int index) { return Screen ? Screen->Forms(index) : nullptr; }
+
+HRSRC GetFormResourceHandler(const AnsiString& className) {
+  if (className.empty()) return nullptr;
+  return FindResourceA(GetModuleHandleA(nullptr), className.c_str(), MAKEINTRESOURCEA(10));
+}
+
+bool FormFontFromMainForm = false;
+
+void SetFormFont(TCustomForm* form) {
+  if (!FormFontFromMainForm || !form || !form->ParentFont() || !Application) return;
+  TCustomForm* main = Application->MainForm();
+  if (main && main != form) form->Font().Assign(main->Font());
+}
+
+TComponent* GlobalFindObject(const AnsiString& name) {
+  if (name.empty()) return nullptr;
+  const auto dot = name.rfind('.');
+  std::vector<TComponent*> owners;
+  for (int i = 0; i < ScreenFormCount(); ++i) owners.push_back(ScreenForms(i));
+  for (int i = 0; i < TDataModule::Count(); ++i) owners.push_back(TDataModule::Items(i));
+  for (TComponent* owner : owners) {
+    if (SameTextNoCase(owner->Name(), name)) return owner;
+    if (dot != AnsiString::npos && SameTextNoCase(owner->Name(), name.substr(0, dot)))
+      if (TComponent* c = owner->FindComponent(name.substr(dot + 1))) return c;
+  }
+  return nullptr;
+}
+
+TCustomForm* FormIsActiveSkipForm = nullptr;
+
+bool FormIsActive(TCustomForm* form) {
+  if (!form || !form->HandleAllocated() || !IsWindowVisible(form->Handle())) return false;
+  // The top-level windows come in the screen's order, the front one first.
+  struct Walk {
+    TCustomForm* form;
+    int result;  // -1 not decided
+  } walk{form, -1};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM l) -> BOOL {
+        auto* w = reinterpret_cast<Walk*>(l);
+        if (!IsWindowVisible(h)) return TRUE;
+        auto* other = dynamic_cast<TCustomForm*>(FindControl(h));
+        if (!other) return TRUE;
+        if (other == w->form) {
+          w->result = 1;
+          return FALSE;
+        }
+        if (other == (Application ? Application->MainForm() : nullptr) || other == FormIsActiveSkipForm)
+          return TRUE;
+        if (other->WndProc(CM_FORMISACTIVEQUERY, 0, 0) == 0) {
+          w->result = 0;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&walk));
+  return walk.result == 1;
+}
+
+TCustomForm* GetPForm(TComponent* component) {
+  if (auto* control = dynamic_cast<TControl*>(component)) {
+    for (TControl* c = control; c; c = c->Parent())
+      if (auto* f = dynamic_cast<TCustomForm*>(c)) return f;
+  }
+  for (TComponent* c = component; c; c = c->Owner())
+    if (auto* f = dynamic_cast<TCustomForm*>(c)) return f;
+  return nullptr;
+}
+
+TComponent* GetTopOwner(TComponent* component) {
+  for (TComponent* c = component; c; c = c->Owner())
+    if (auto* d = dynamic_cast<TDataModule*>(c)) return d;
+  return GetPForm(component);
+}
+
+void CallCompOnCreate(TComponent* component) {
+  if (auto* d = dynamic_cast<TDataModule*>(component); d && d->OnCreate) d->OnCreate(d);
+  if (auto* f = dynamic_cast<TCustomForm*>(component); f && f->OnCreate) f->OnCreate(f);
+}
+
+std::function<void(TCustomForm* form)> DesignerModifiedHook;
+
+void DesignerModified(TComponent* component) {
+  if (!DesignerModifiedHook) return;
+  if (TCustomForm* f = GetPForm(component)) DesignerModifiedHook(f);
+}
+
+void DesignerSelectComponent(TComponent*) {}
+
+void UpdateEditors(TWinControl* control) {
+  if (!control) return;
+  for (int i = 0; i < control->ControlCount(); ++i)
+    if (auto* w = dynamic_cast<TWinControl*>(control->Controls(i)); w && w->HandleAllocated())
+      SendMessageA(w->Handle(), CM_UPDATEEDITORS, 0, 0);
+}
+
+void ModulesToList(std::vector<HMODULE>& list) {
+  list.clear();
+  DWORD needed = 0;
+  std::vector<HMODULE> modules(256);
+  for (;;) {
+    const DWORD size = static_cast<DWORD>(modules.size() * sizeof(HMODULE));
+    if (!EnumProcessModules(GetCurrentProcess(), modules.data(), size, &needed)) return;
+    if (needed <= size) break;
+    modules.resize(needed / sizeof(HMODULE) + 16);
+  }
+  modules.resize(needed / sizeof(HMODULE));
+  list = modules;
+}
+
+// Run-time packages do not exist on this platform: the program's module is
+// the only one its resources come from.
+void ResModulesToList(std::vector<HMODULE>& list) { list.assign(1, GetModuleHandleA(nullptr)); }
+
+HMODULE FindResourceInstance(const char* name, const char* type) {
+  std::vector<HMODULE> modules;
+  ResModulesToList(modules);
+  for (HMODULE m : modules)
+    if (FindResourceA(m, name, type)) return m;
+  return nullptr;
+}
+
+bool FileIsPackage(const AnsiString& file) { return CheckFileExt(file, "BPL") || CheckFileExt(file, "DPL"); }
+
+void GetLoadedPackagesPaths(TStrings& paths) {
+  std::vector<HMODULE> modules;
+  ModulesToList(modules);
+  for (HMODULE m : modules) {
+    char path[1024] = {};
+    if (GetModuleFileNameA(m, path, sizeof path - 1) && FileIsPackage(path)) paths.Add(path);
+  }
+}
+
+void CorrectBitmap(TBitmap& bitmap) {
+  if (bitmap.Empty()) return;
+  HDC screen = GetDC(nullptr);
+  HBITMAP copy = CreateCompatibleBitmap(screen, bitmap.Width(), bitmap.Height());
+  ReleaseDC(nullptr, screen);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, copy);
+  BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas().Handle(), 0, 0, SRCCOPY);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  bitmap.SetHandle(copy);
+}
+
+void ChangeImageList(TImageList& list, TBitmap& bitmap, TColor transparent, int index) {
+  if (index < 0 || index >= list.Count()) return;
+  // The masked image goes to the end, takes the place of the old one and
+  // the old one is dropped.
+  const int added = list.AddMasked(bitmap, transparent);
+  if (added < 0) return;
+  ImageList_Copy(list.Handle(), index, list.Handle(), added, ILCF_SWAP);
+  while (list.Count() > added) ImageList_Remove(list.Handle(), list.Count() - 1);
+}
+
+namespace {
+
+// Draws into a bitmap of the rectangle's size filled with the background,
+// then copies it to the rectangle.
+template <class Paint>
+void DrawOnBackground(TCanvas& canvas, TColor background, const RECT& r, Paint paint) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return;
+  TBitmap buffer;
+  buffer.SetSize(w, h);
+  HBRUSH brush = CreateSolidBrush(ColorToRGB(background));
+  RECT all{0, 0, w, h};
+  FillRect(buffer.Canvas().Handle(), &all, brush);
+  DeleteObject(brush);
+  paint(buffer.Canvas().Handle(), w, h);
+  BitBlt(canvas.Handle(), r.left, r.top, w, h, buffer.Canvas().Handle(), 0, 0, SRCCOPY);
+}
+
+}  // namespace
+
+void DrawImage(TCanvas& canvas, TImageList& list, TColor background, const RECT& r, int index) {
+  DrawOnBackground(canvas, background, r, [&](HDC dc, int, int) { list.Draw(dc, 0, 0, index); });
+}
+
+void DrawImage(TCanvas& canvas, TBitmap& bitmap, TColor background, const RECT& r) {
+  if (bitmap.Empty()) return;
+  DrawOnBackground(canvas, background, r, [&](HDC dc, int w, int h) {
+    HDC source = bitmap.Canvas().Handle();
+    StretchBltTransparent(dc, 0, 0, w, h, source, 0, 0, bitmap.Width(), bitmap.Height(), GetPixel(source, 0, 0));
+  });
+}
+
+namespace {
+int gHelperUsers = 0;
+}
+
+void InitDCHelpers() { ++gHelperUsers; }
+
+void DoneDCHelpers() {
+  if (gHelperUsers > 0 && --gHelperUsers == 0) FreeOptionForms();
 }

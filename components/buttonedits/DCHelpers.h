@@ -1,12 +1,24 @@
 #pragma once
 // Helpers the edits and components share: window positions kept in the
-// registry (below the runtime's default key), and the classification of
-// "hot" texts (web and mail addresses) with the shell call that opens them.
+// registry (below the runtime's default key), the classification of "hot"
+// texts (web and mail addresses) with the shell call that opens them,
+// stream sniffing, menu, tab, page and form lookups, metrics, bitmaps and
+// module lookups.
 #include <functional>
+#include <vector>
 
 #include "classlib/Bitmap.h"
 #include "classlib/Control.h"
+#include "classlib/DataModule.h"
 #include "classlib/Font.h"
+#include "classlib/Form.h"
+#include "classlib/ImageList.h"
+#include "classlib/Menu.h"
+#include "classlib/PageControl.h"
+#include "classlib/SpeedButton.h"
+#include "classlib/Stream.h"
+#include "classlib/StringList.h"
+#include "classlib/TabControl.h"
 #include "classlib/WinControl.h"
 
 // Writes the window placement as "Forms\<key>\WinPos" and, for a form, its
@@ -60,3 +72,115 @@ void StretchBltTransparent(HDC target, int x, int y, int width, int height, HDC 
 // Compares the file's extension with `extension` (both without the dot),
 // ignoring case.
 bool CheckFileExt(const AnsiString& file, const AnsiString& extension);
+
+// Whether the stream at its position holds the text form of a component
+// ("object" or "inherited"); the position is kept.
+bool IsTextStream(TStream& stream);
+// The class name of the stream's root component, from the text form (what
+// follows the first ":" of the first line) or the binary form (after a
+// resource header, when there is one, and the signature); empty when the
+// stream holds neither. The position is kept.
+AnsiString GetClassNameFromStream(TStream& stream);
+
+// Frees separator items ("-") at both ends and every separator followed by
+// another.
+void RemoveExtraMenuSeparators(TMenuItem* item);
+// Frees the sub-items; the item is enabled unless `disable`.
+void ClearMenuSubItems(TMenuItem* item, bool disable);
+// One tab forward or back, wrapping at both ends.
+void ChangeTab(TTabControl* tabs, bool forward);
+// Selects the tab of that caption (any case), adding it when there is none.
+void AddNewTab(TTabControl* tabs, const AnsiString& caption);
+// Moves every page of `source` to `target`.
+void MovePages(TPageControl* source, TPageControl* target);
+// Flat on every speed button the owner owns, or on the listed ones.
+void SetFlatPropToAll(TComponent* owner, bool flat);
+void SetFlatProp(const std::vector<TSpeedButton*>& buttons, bool flat);
+
+// The program's forms.
+int ScreenFormCount();
+TCustomForm* ScreenForms(int index);
+// The first form of class F (descendants included), or null.
+template <class F>
+F* FindFormWithClass() {
+  for (int i = 0; i < ScreenFormCount(); ++i)
+    if (auto* f = dynamic_cast<F*>(ScreenForms(i))) return f;
+  return nullptr;
+}
+// Forms are made without an owner: they belong to the application's window
+// and the caller frees them.
+template <class F>
+F* CreateFormWithClass() {
+  return new F(nullptr);
+}
+template <class F>
+F* FindOrCreateFormWithClass(TComponent* owner) {
+  if (F* f = FindFormWithClass<F>()) return f;
+  return new F(owner);
+}
+// Data modules are made without an owner too.
+template <class D>
+D* CreateDataModuleWithClass() {
+  return new D(nullptr);
+}
+// Whether the root component of the stream (text or binary form) is of a
+// registered class that is a data module; the position is kept.
+bool StreamContainsDataModule(TStream& stream);
+// The RCDATA resource named like the class in the program's module, or null.
+HRSRC GetFormResourceHandler(const AnsiString& className);
+// With the switch on, a form with ParentFont takes the main form's font.
+extern bool FormFontFromMainForm;
+void SetFormFont(TCustomForm* form);
+// "Owner" or "Owner.Component" (any case), the owner a form or else a data
+// module: the owner of that name, or the named component of the owner named
+// before the last "."; null otherwise.
+TComponent* GlobalFindObject(const AnsiString& name);
+// Message a form is asked whether it stands aside in FormIsActive (an
+// answer other than 0 lets the forms behind it count as active).
+constexpr UINT CM_FORMISACTIVEQUERY = 2042;
+// Message UpdateEditors sends to every child control.
+constexpr UINT CM_UPDATEEDITORS = 2035;
+// A form FormIsActive looks past, like the main form.
+extern TCustomForm* FormIsActiveSkipForm;
+// Whether the form has a visible window and no other visible form stands
+// before it in the screen's order, except the main form, the skipped form
+// and forms that answer CM_FORMISACTIVEQUERY with a value other than 0.
+bool FormIsActive(TCustomForm* form);
+// The form that contains the component (parents for controls, else owners).
+TCustomForm* GetPForm(TComponent* component);
+// The nearest data module among the component's owners, else its form.
+TComponent* GetTopOwner(TComponent* component);
+// Fires the OnCreate of a data module or a form.
+void CallCompOnCreate(TComponent* component);
+// Tells the designer of the object's form that it changed: the hook, when
+// one is installed (no designer runs inside the program).
+extern std::function<void(TCustomForm* form)> DesignerModifiedHook;
+void DesignerModified(TComponent* component);
+void DesignerSelectComponent(TComponent* component);
+// Sends CM_UPDATEEDITORS to every child window of the control.
+void UpdateEditors(TWinControl* control);
+
+// The modules loaded into the program.
+void ModulesToList(std::vector<HMODULE>& list);
+// The modules resources are looked up in: the program's own module.
+void ResModulesToList(std::vector<HMODULE>& list);
+// The first resource module holding the resource, or null.
+HMODULE FindResourceInstance(const char* name, const char* type);
+// A file with the extension of a run-time package ("BPL" or "DPL").
+bool FileIsPackage(const AnsiString& file);
+// The paths of the loaded modules that are packages.
+void GetLoadedPackagesPaths(TStrings& paths);
+
+// Redraws the bitmap onto a fresh one of the same size.
+void CorrectBitmap(TBitmap& bitmap);
+// Replaces the image at `index` with the bitmap, pixels of `transparent`
+// masked out.
+void ChangeImageList(TImageList& list, TBitmap& bitmap, TColor transparent, int index);
+// Draws the image (of the list at `index`, or the bitmap stretched with its
+// top-left pixel's colour transparent) on `background` into the rectangle.
+void DrawImage(TCanvas& canvas, TImageList& list, TColor background, const RECT& r, int index);
+void DrawImage(TCanvas& canvas, TBitmap& bitmap, TColor background, const RECT& r);
+
+// Counts the users of the helpers; the last one frees the option-page lists.
+void InitDCHelpers();
+void DoneDCHelpers();

@@ -200,6 +200,8 @@ TAdvEdit::~TAdvEdit() {
   OnURLClick = nullptr;
   if (FLookupWindow) DestroyWindow(FLookupWindow);
   if (FLookupFont) DeleteObject(FLookupFont);
+  if (FParentBrush) DeleteObject(FParentBrush);
+  if (FParentBitmap) DeleteObject(FParentBitmap);
   // The window goes with the base class; the value is saved while this
   // object is whole.
   if (FHandle && !FSaved) {
@@ -568,6 +570,9 @@ void TAdvEdit::Change() {
     return;
   }
   if (ShowURL) ApplyURL(TestURL(Text()));
+  // The edit paints only the changed text; a transparent one needs the
+  // parent's background under all of it again.
+  if (FTransparent && FHandle) InvalidateRect(FHandle, nullptr, TRUE);
   UpdateLargeTextHint();
   TCustomEdit::Change();
   if (!FLoading && ShowError) SetError(!DoValidate(Text()));
@@ -580,7 +585,77 @@ HBRUSH TAdvEdit::CtlColor(HDC dc) {
     SetTextColor(dc, ColorToRGB(clGrayText));
     return FDisabledBrush.Handle();
   }
+  if (FTransparent && FParent && FParent->HandleAllocated()) {
+    if (HBRUSH brush = ParentBackgroundBrush()) {
+      SetBkMode(dc, TRANSPARENT);
+      SetBkColor(dc, ColorToRGB(FParent->Color()));
+      SetTextColor(dc, ColorToRGB(Font().Color()));
+      return brush;
+    }
+  }
   return TCustomEdit::CtlColor(dc);
+}
+
+void TAdvEdit::SetTransparent(bool v) {
+  if (v == FTransparent) return;
+  FTransparent = v;
+  if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+}
+
+// The parent erases its background into a bitmap of the edit's client
+// size, shifted so that the bitmap shows what lies under the edit; the
+// edit's background and text runs are then filled with it.
+HBRUSH TAdvEdit::ParentBackgroundBrush() {
+  RECT r;
+  GetClientRect(FHandle, &r);
+  int w = r.right > 0 ? r.right : 1, h = r.bottom > 0 ? r.bottom : 1;
+  HWND parent = FParent->Handle();
+  POINT origin{0, 0};
+  MapWindowPoints(FHandle, parent, &origin, 1);
+  HDC screen = GetDC(FHandle);
+  HDC mem = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  ReleaseDC(FHandle, screen);
+  if (!mem || !bitmap) {
+    if (mem) DeleteDC(mem);
+    if (bitmap) DeleteObject(bitmap);
+    return nullptr;
+  }
+  HGDIOBJ old = SelectObject(mem, bitmap);
+  SetViewportOrgEx(mem, -origin.x, -origin.y, nullptr);
+  SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem), 0);
+  SelectObject(mem, old);
+  DeleteDC(mem);
+  HBRUSH brush = CreatePatternBrush(bitmap);
+  if (!brush) {
+    DeleteObject(bitmap);
+    return nullptr;
+  }
+  if (FParentBrush) DeleteObject(FParentBrush);
+  if (FParentBitmap) DeleteObject(FParentBitmap);
+  FParentBrush = brush;
+  FParentBitmap = bitmap;
+  return brush;
+}
+
+// An edit lower than its font needs is made as high as the text plus a
+// pixel above and below it plus its frame; higher edits keep their height.
+void TAdvEdit::FixHeight() {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, Font().Handle());
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  int frame = 2 * GetSystemMetrics(SM_CYEDGE);
+  if (FHandle) {
+    RECT w, c;
+    GetWindowRect(FHandle, &w);
+    GetClientRect(FHandle, &c);
+    frame = (w.bottom - w.top) - c.bottom;
+  }
+  int needed = tm.tmHeight + 2 + frame;
+  if (FHeight < needed) SetBounds(FLeft, FTop, FWidth, needed);
 }
 
 void TAdvEdit::DoEnter() {
@@ -1160,6 +1235,7 @@ void TAdvEdit::Loaded() {
   TEditBorder::Refresh(FHandle);
   FNormalColor = FColor;
   FNormalFontColor = Font().Color();
+  FixHeight();
   FSaved = false;
   LoadPersist();
 }

@@ -114,6 +114,9 @@ class TAdvEdit : public TCustomEdit {
   TEditBorder Border;
   bool Flat() const { return Border.Flat; }
   void SetFlat(bool v);
+  // Drawn on the parent's background instead of its own colour.
+  bool Transparent() const { return FTransparent; }
+  void SetTransparent(bool v);
   // The attached label (LabelCaption, LabelPosition, LabelMargin ...).
   TAttachedLabel EditLabel;
   void SetLabelCaption(const AnsiString& caption);
@@ -226,6 +229,8 @@ class TAdvEdit : public TCustomEdit {
   void OleDrop(POINT screen, const AnsiString& text, DWORD& effect);
   void OleDragOver(POINT screen);
   void UpdateLargeTextHint();
+  HBRUSH ParentBackgroundBrush();
+  void FixHeight();
 
   TAdvEditType FEditType = etString;
   AnsiString FPrefix, FSuffix;
@@ -254,6 +259,10 @@ class TAdvEdit : public TCustomEdit {
   int FNormalWidth = 0;
   bool FURLShown = false;
   TBrush FDisabledBrush;
+  bool FTransparent = false;
+  // The parent's background under the client area, as a pattern brush.
+  HBRUSH FParentBrush = nullptr;
+  HBITMAP FParentBitmap = nullptr;
   bool FOleDropTarget = false;
   TEditDropTarget* FDropTarget = nullptr;
   bool FDragPending = false;

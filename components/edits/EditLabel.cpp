@@ -34,6 +34,10 @@ void TEditLabel::MouseUp(int x, int y) {
   }
 }
 
+void TEditLabel::MouseDblClick(int, int) {
+  if (OnLabelDblClick) OnLabelDblClick(this);
+}
+
 TEditLabel::~TEditLabel() {
   if (FLink) FLink->FLabel = nullptr;
 }
@@ -54,6 +58,9 @@ void TAttachedLabel::Update(TWinControl& edit) {
     FLabel->FLink = this;
     FLabel->OnLabelClick = [this](TObject* sender) {
       if (OnLabelClick) OnLabelClick(sender);
+    };
+    FLabel->OnLabelDblClick = [this](TObject* sender) {
+      if (OnLabelDblClick) OnLabelDblClick(sender);
     };
   }
   FLabel->Font().Assign(Font);

@@ -24,7 +24,9 @@ class TEditLabel : public TLabel {
   using TLabel::TLabel;
   ~TEditLabel() override;
   void MouseUp(int x, int y) override;
+  void MouseDblClick(int x, int y) override;
   TNotifyEvent OnLabelClick;
+  TNotifyEvent OnLabelDblClick;
 
  private:
   TAttachedLabel* FLink = nullptr;
@@ -46,6 +48,7 @@ class TAttachedLabel {
   TFont Font;
   bool Bold = false;  // the focus look of the label
   TNotifyEvent OnLabelClick;
+  TNotifyEvent OnLabelDblClick;
 
   // The label (null until a caption needs one).
   TEditLabel* Label() const { return FLabel; }

@@ -115,15 +115,13 @@ LRESULT TDCDtEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
   }
 }
 
-std::string TDCDateEdit::GetText() {
+std::string TDCDtEdit::GetText() {
   SYSTEMTIME t{};
   if (!Value(t)) return std::string();
-  char buf[64] = {};
-  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, buf, sizeof buf);
-  return buf;
+  return FormatValue(t);
 }
 
-void TDCDateEdit::SetText(const std::string& text) {
+void TDCDtEdit::SetText(const std::string& text) {
   if (!FHandle) {
     FPending = text;
     FHasPending = true;
@@ -133,49 +131,48 @@ void TDCDateEdit::SetText(const std::string& text) {
     SetValue(nullptr);
     return;
   }
+  SYSTEMTIME t{};
+  if (!ParseValue(text, t)) badText(text, KindName());
+  SetValue(&t);
+}
+
+std::string TDCDateEdit::FormatValue(const SYSTEMTIME& t) const {
+  char buf[64] = {};
+  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, buf, sizeof buf);
+  return buf;
+}
+
+bool TDCDateEdit::ParseValue(const std::string& text, SYSTEMTIME& t) const {
   std::vector<int> n = numbers(text);
-  if (n.size() != 3) badText(text, "Datum");
+  if (n.size() != 3) return false;
   char order[4] = "1";
   GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IDATE, order, sizeof order);
   int d = n[0], m = n[1], y = n[2];
   if (order[0] == '0') d = n[1], m = n[0];
   if (order[0] == '2') y = n[0], m = n[1], d = n[2];
   if (y < 100) y += y < 50 ? 2000 : 1900;
-  SYSTEMTIME t{};
+  t = SYSTEMTIME{};
   t.wYear = static_cast<WORD>(y);
   t.wMonth = static_cast<WORD>(m);
   t.wDay = static_cast<WORD>(d);
   FILETIME probe;
-  if (m < 1 || m > 12 || d < 1 || d > 31 || y > 9999 || !SystemTimeToFileTime(&t, &probe)) badText(text, "Datum");
-  SetValue(&t);
+  return m >= 1 && m <= 12 && d >= 1 && d <= 31 && y <= 9999 && SystemTimeToFileTime(&t, &probe);
 }
 
-std::string TDCTimeEdit::GetText() {
-  SYSTEMTIME t{};
-  if (!Value(t)) return std::string();
+std::string TDCTimeEdit::FormatValue(const SYSTEMTIME& t) const {
   char buf[64] = {};
   GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, nullptr, buf, sizeof buf);
   return buf;
 }
 
-void TDCTimeEdit::SetText(const std::string& text) {
-  if (!FHandle) {
-    FPending = text;
-    FHasPending = true;
-    return;
-  }
-  if (text.empty()) {
-    SetValue(nullptr);
-    return;
-  }
+bool TDCTimeEdit::ParseValue(const std::string& text, SYSTEMTIME& t) const {
   std::vector<int> n = numbers(text);
   if (n.size() < 2 || n.size() > 3 || n[0] > 23 || n[1] > 59 || (n.size() == 3 && n[2] > 59))
-    badText(text, "Zeitformat");
-  SYSTEMTIME t{};
+    return false;
   GetLocalTime(&t);  // the picker keeps a date; the time is what counts
   t.wHour = static_cast<WORD>(n[0]);
   t.wMinute = static_cast<WORD>(n[1]);
   t.wSecond = static_cast<WORD>(n.size() == 3 ? n[2] : 0);
   t.wMilliseconds = 0;
-  SetValue(&t);
+  return true;
 }

@@ -14,9 +14,18 @@ class TDCDtEdit : public TWinControl {
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  protected:
-  virtual std::string GetText() = 0;
-  virtual void SetText(const std::string& text) = 0;
+  // The value as text (empty in the no-value state), and a text as the
+  // value: empty gives the no-value state, a text the kind cannot read
+  // raises EConvertError.
+  std::string GetText();
+  void SetText(const std::string& text);
+  // What the two kinds differ in: the picker's style, the value's text in
+  // the user's format, and reading a text into the value (false when it is
+  // not one of the kind).
   virtual bool TimeKind() const { return false; }
+  virtual std::string FormatValue(const SYSTEMTIME& value) const = 0;
+  virtual bool ParseValue(const std::string& text, SYSTEMTIME& value) const = 0;
+  virtual const char* KindName() const = 0;
   void CreateParams(TCreateParams& params) override;
   void HandleCreated() override;
   LRESULT NotifyReflect(NMHDR* header) override;
@@ -39,8 +48,9 @@ class TDCDateEdit : public TDCDtEdit {
   using TDCDtEdit::TDCDtEdit;
 
  protected:
-  std::string GetText() override;
-  void SetText(const std::string& text) override;
+  std::string FormatValue(const SYSTEMTIME& value) const override;
+  bool ParseValue(const std::string& text, SYSTEMTIME& value) const override;
+  const char* KindName() const override { return "Datum"; }
 };
 
 class TDCTimeEdit : public TDCDtEdit {
@@ -49,6 +59,7 @@ class TDCTimeEdit : public TDCDtEdit {
 
  protected:
   bool TimeKind() const override { return true; }
-  std::string GetText() override;
-  void SetText(const std::string& text) override;
+  std::string FormatValue(const SYSTEMTIME& value) const override;
+  bool ParseValue(const std::string& text, SYSTEMTIME& value) const override;
+  const char* KindName() const override { return "Zeitformat"; }
 };

@@ -382,6 +382,19 @@ TEST(AdvEditLook, LabelSitsBesideTheEditAndFollowsIt) {
   EXPECT_FALSE(l->Visible());
   l->MouseUp(1, 1);
   EXPECT_EQ(clicks, 1);
+  // A double click on the label, through the form's window.
+  int doubles = 0;
+  f.Field->EditLabel.OnLabelDblClick = [&](TObject* sender) {
+    EXPECT_EQ(sender, l);
+    ++doubles;
+  };
+  f.Field->SetVisible(true);
+  f.Field->SetEnabled(true);
+  LPARAM at = MAKELPARAM(l->Left() + 1, l->Top() + 1);
+  for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+    SendMessageA(f.Handle(), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+  EXPECT_EQ(doubles, 1);
+  f.Field->SetVisible(false);
   f.Field->FocusLabel = true;
   f.Field->SetVisible(true);
   f.Field->SetEnabled(true);
@@ -473,6 +486,82 @@ TEST(AdvEditLook, EmptyTextAndErrorWave) {
   ReleaseDC(f.h(), dc);
   EXPECT_GT(red, 10);
   EXPECT_EQ(outside, 0) << "the wave starts at the marked characters";
+}
+
+// A form whose background is red on the left half and blue on the right.
+struct TwoColourForm : TForm {
+  TwoColourForm() : TForm(nullptr) {
+    SetBorderStyle(bsDialog);
+    SetClientSize(300, 100);
+    for (bool transparent : {true, false}) {
+      auto* e = new TAdvEdit(this);
+      e->SetParent(this);
+      e->SetBounds(50, transparent ? 10 : 50, 200, 21);
+      e->SetTransparent(transparent);
+      (transparent ? Glass : Plain) = e;
+    }
+    Show();
+    pump();
+  }
+  void PaintBackground(HDC dc, const RECT& r) override {
+    RECT left = r, right = r;
+    left.right = right.left = 150;
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0)), blue = CreateSolidBrush(RGB(0, 0, 255));
+    FillRect(dc, &left, red);
+    FillRect(dc, &right, blue);
+    DeleteObject(red);
+    DeleteObject(blue);
+  }
+  TAdvEdit* Glass;
+  TAdvEdit* Plain;
+};
+
+TEST(AdvEditLook, TransparentEditShowsTheParentsBackground) {
+  TwoColourForm f;
+  auto pixelAt = [](TAdvEdit* e, int formX) {
+    POINT p{formX, 0};
+    MapWindowPoints(e->Parent()->Handle(), e->Handle(), &p, 1);
+    RedrawWindow(e->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC dc = GetDC(e->Handle());
+    COLORREF c = GetPixel(dc, p.x, 10);
+    ReleaseDC(e->Handle(), dc);
+    return c;
+  };
+  for (const char* text : {"", "Kelvora"}) {
+    f.Glass->SetText(text);
+    f.Plain->SetText(text);
+    EXPECT_EQ(pixelAt(f.Glass, 140), RGB(255, 0, 0)) << "left of the parent's seam";
+    EXPECT_EQ(pixelAt(f.Glass, 240), RGB(0, 0, 255)) << "right of it";
+    EXPECT_EQ(pixelAt(f.Plain, 240), ColorToRGB(clWindow)) << "an opaque edit keeps its colour";
+  }
+  // Typing repaints the whole edit over the parent's background.
+  f.Glass->SetFocus();
+  typeText(f.Glass->Handle(), "WWWWWWWW");
+  pump();
+  HideCaret(f.Glass->Handle());  // drawn over the text in its own colours
+  UpdateWindow(f.Glass->Handle());
+  EXPECT_EQ(pixelAt(f.Glass, 240), RGB(0, 0, 255));
+  EXPECT_EQ(countPixels(f.Glass->Handle(), ColorToRGB(clWindow)), 0);
+  f.Glass->SetTransparent(false);
+  EXPECT_EQ(pixelAt(f.Glass, 240), ColorToRGB(clWindow));
+}
+
+TEST(AdvEditLook, LoadedMakesALowEditHighEnoughForItsFont) {
+  EditForm<> f;
+  f.Field->Loaded();
+  EXPECT_EQ(f.Field->Height(), 21) << "a high enough edit keeps its height";
+  f.Field->Font().SetSize(20);
+  f.Field->SetHeight(12);
+  f.Field->Loaded();
+  HDC dc = GetDC(f.h());
+  HGDIOBJ old = SelectObject(dc, f.Field->Font().Handle());
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(f.h(), dc);
+  RECT c;
+  GetClientRect(f.h(), &c);
+  EXPECT_EQ(c.bottom, tm.tmHeight + 2) << "the text and a pixel above and below it";
 }
 
 TEST(AdvEditLook, URLValuesLookLikeLinksAndOpenOnClick) {
