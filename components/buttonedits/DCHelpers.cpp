@@ -237,11 +237,6 @@ AnsiString Peek(TStream& stream, int32_t count) {
 
 }  // namespace
 
-bool IsTextStream(TStream& stream) {
-  const AnsiString head = Peek(stream, 9);
-  return head.rfind("object", 0) == 0 || head.rfind("inherited", 0) == 0;
-}
-
 AnsiString GetClassNameFromStream(TStream& stream) {
   if (IsTextStream(stream)) {
     AnsiString line = Peek(stream, 522);
@@ -371,19 +366,18 @@ void SetFormFont(TCustomForm* form) {
   if (main && main != form) form->Font().Assign(main->Font());
 }
 
-TComponent* GlobalFindObject(const AnsiString& name) {
+TComponent* FindGlobalComponent(const AnsiString& name) {
   if (name.empty()) return nullptr;
-  const auto dot = name.rfind('.');
-  std::vector<TComponent*> owners;
-  for (int i = 0; i < ScreenFormCount(); ++i) owners.push_back(ScreenForms(i));
-  for (int i = 0; i < TDataModule::Count(); ++i) owners.push_back(TDataModule::Items(i));
-  for (TComponent* owner : owners) {
-    if (SameTextNoCase(owner->Name(), name)) return owner;
-    if (dot != AnsiString::npos && SameTextNoCase(owner->Name(), name.substr(0, dot)))
-      if (TComponent* c = owner->FindComponent(name.substr(dot + 1))) return c;
-  }
+  for (int i = 0; i < ScreenFormCount(); ++i)
+    if (SameTextNoCase(ScreenForms(i)->Name(), name)) return ScreenForms(i);
+  for (int i = 0; i < TDataModule::Count(); ++i)
+    if (SameTextNoCase(TDataModule::Items(i)->Name(), name)) return TDataModule::Items(i);
   return nullptr;
 }
+
+namespace {
+const bool kGlobalLookupInstalled = (SetFindGlobalCompProc(FindGlobalComponent), true);
+}  // namespace
 
 TCustomForm* FormIsActiveSkipForm = nullptr;
 

@@ -20,6 +20,8 @@
 #include "classlib/StringList.h"
 #include "classlib/TabControl.h"
 #include "classlib/WinControl.h"
+#include "components/buttonedits/runtime/Naming.h"
+#include "components/buttonedits/runtime/ObjectStreams.h"
 
 // Writes the window placement as "Forms\<key>\WinPos" and, for a form, its
 // window state (0 normal, 1 minimised, 2 maximised) as
@@ -73,9 +75,6 @@ void StretchBltTransparent(HDC target, int x, int y, int width, int height, HDC 
 // ignoring case.
 bool CheckFileExt(const AnsiString& file, const AnsiString& extension);
 
-// Whether the stream at its position holds the text form of a component
-// ("object" or "inherited"); the position is kept.
-bool IsTextStream(TStream& stream);
 // The class name of the stream's root component, from the text form (what
 // follows the first ":" of the first line) or the binary form (after a
 // resource header, when there is one, and the signature); empty when the
@@ -131,10 +130,10 @@ HRSRC GetFormResourceHandler(const AnsiString& className);
 // With the switch on, a form with ParentFont takes the main form's font.
 extern bool FormFontFromMainForm;
 void SetFormFont(TCustomForm* form);
-// "Owner" or "Owner.Component" (any case), the owner a form or else a data
-// module: the owner of that name, or the named component of the owner named
-// before the last "."; null otherwise.
-TComponent* GlobalFindObject(const AnsiString& name);
+// The global lookup of components by name (GlobalFindObject, FindUniqueName)
+// searches the screen's forms and then the data modules, names without case;
+// it is installed when this library is linked.
+TComponent* FindGlobalComponent(const AnsiString& name);
 // Message a form is asked whether it stands aside in FormIsActive (an
 // answer other than 0 lets the forms behind it count as active).
 constexpr UINT CM_FORMISACTIVEQUERY = 2042;
