@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 #include "xml/dom/XpAttribute.h"
@@ -174,67 +175,93 @@ void AppendCodePoint(WideString& out, char32_t c) {
   }
 }
 
-// A declared default as the parser supplies it: references replaced
+// Declared defaults as the parser supplies them: references replaced
 // (character references, the predefined entities and internal general
-// entities of the DTD), literal whitespace made blanks.
-void ExpandLiteral(const WideString& text, TXpDocumentType* doctype, int32_t depth, WideString& out) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i];
-    if (c == u'\t' || c == u'\n' || c == u'\r') {
-      out += u' ';
-      continue;
+// entities of the DTD), literal whitespace made blanks, tokenized types
+// collapsed. Each default is expanded once per run, so that many elements
+// giving a fixed attribute cost one expansion.
+class TDefaults {
+ public:
+  explicit TDefaults(TXpDocumentType* doctype) : FDoctype(doctype) {}
+
+  const WideString& Expanded(const TXpDTDAttDefinition* def) {
+    auto found = FCache.find(def);
+    if (found != FCache.end()) return found->second;
+    WideString out;
+    Expand(def->NodeValue(), 0, out);
+    if (def->AttrType() > 1) {
+      WideString collapsed;
+      for (const WideString& word : Words(out)) collapsed += (collapsed.empty() ? u"" : u" ") + word;
+      out.swap(collapsed);
     }
-    const size_t end = c == u'&' ? text.find(u';', i) : WideString::npos;
-    if (end == WideString::npos) {
-      out += c;
-      continue;
-    }
-    const WideString name = text.substr(i + 1, end - i - 1);
-    i = end;
-    if (!name.empty() && name[0] == u'#') {
-      const bool hex = name.size() > 1 && name[1] == u'x';
-      char32_t value = 0;
-      for (size_t k = hex ? 2 : 1; k < name.size() && value <= 0x10FFFF; ++k) {
-        const char16_t d = name[k];
-        const int digit = d >= u'0' && d <= u'9' ? d - u'0'
-                          : hex && d >= u'a' && d <= u'f' ? d - u'a' + 10
-                          : hex && d >= u'A' && d <= u'F' ? d - u'A' + 10
-                                                          : 0;
-        value = value * (hex ? 16 : 10) + static_cast<char32_t>(digit);
+    return FCache.emplace(def, std::move(out)).first->second;
+  }
+
+ private:
+  // The first declaration of a general entity is binding.
+  const TXpDTDEntity* Entity(const WideString& name) {
+    if (!FEntitiesRead) {
+      FEntitiesRead = true;
+      auto all = FDoctype->noGetNodesByNodeTypeName(DTD_ENTITY_NODE, u"*");
+      for (int32_t k = 0; all && k < all->nlGetLength(); ++k) {
+        const auto* entity = static_cast<const TXpDTDEntity*>(all->Item(k));
+        if (!entity->IsParameterEntity()) FEntities.emplace(entity->NodeName(), entity);
       }
-      if (value <= 0x10FFFF) AppendCodePoint(out, value);
-      continue;
     }
-    static const struct {
-      const char16_t* Name;
-      char16_t Char;
-    } kPredefined[] = {{u"lt", u'<'}, {u"gt", u'>'}, {u"amp", u'&'}, {u"apos", u'\''}, {u"quot", u'"'}};
-    bool predefined = false;
-    for (const auto& p : kPredefined)
-      if (name == p.Name) {
-        out += p.Char;
-        predefined = true;
+    auto it = FEntities.find(name);
+    return it == FEntities.end() ? nullptr : it->second;
+  }
+
+  void Expand(const WideString& text, int32_t depth, WideString& out) {
+    for (size_t i = 0; i < text.size(); ++i) {
+      const char16_t c = text[i];
+      if (c == u'\t' || c == u'\n' || c == u'\r') {
+        out += u' ';
+        continue;
       }
-    if (predefined || depth >= 40) continue;
-    auto entities = doctype->noGetNodesByNodeTypeName(DTD_ENTITY_NODE, name);
-    for (int32_t k = 0; entities && k < entities->nlGetLength(); ++k) {
-      const auto* entity = static_cast<const TXpDTDEntity*>(entities->Item(k));
-      if (entity->IsParameterEntity()) continue;
-      if (entity->SystemID().empty()) ExpandLiteral(entity->NodeValue(), doctype, depth + 1, out);
-      break;
+      const size_t end = c == u'&' ? text.find(u';', i) : WideString::npos;
+      if (end == WideString::npos) {
+        out += c;
+        continue;
+      }
+      const WideString name = text.substr(i + 1, end - i - 1);
+      i = end;
+      if (!name.empty() && name[0] == u'#') {
+        const bool hex = name.size() > 1 && name[1] == u'x';
+        char32_t value = 0;
+        for (size_t k = hex ? 2 : 1; k < name.size() && value <= 0x10FFFF; ++k) {
+          const char16_t d = name[k];
+          const int digit = d >= u'0' && d <= u'9'             ? d - u'0'
+                            : hex && d >= u'a' && d <= u'f' ? d - u'a' + 10
+                            : hex && d >= u'A' && d <= u'F' ? d - u'A' + 10
+                                                            : 0;
+          value = value * (hex ? 16 : 10) + static_cast<char32_t>(digit);
+        }
+        if (value <= 0x10FFFF) AppendCodePoint(out, value);
+        continue;
+      }
+      static const struct {
+        const char16_t* Name;
+        char16_t Char;
+      } kPredefined[] = {{u"lt", u'<'}, {u"gt", u'>'}, {u"amp", u'&'}, {u"apos", u'\''}, {u"quot", u'"'}};
+      bool predefined = false;
+      for (const auto& p : kPredefined)
+        if (name == p.Name) {
+          out += p.Char;
+          predefined = true;
+        }
+      // The parser refused the document had the references nested deeper.
+      if (predefined || depth >= 40) continue;
+      const TXpDTDEntity* entity = Entity(name);
+      if (entity && entity->SystemID().empty()) Expand(entity->NodeValue(), depth + 1, out);
     }
   }
-}
 
-WideString ExpandedDefault(const TXpDTDAttDefinition* def, TXpDocumentType* doctype) {
-  WideString out;
-  ExpandLiteral(def->NodeValue(), doctype, 0, out);
-  if (def->AttrType() <= 1) return out;
-  // Tokenized types: blanks collapsed and trimmed.
-  WideString collapsed;
-  for (const WideString& word : Words(out)) collapsed += (collapsed.empty() ? u"" : u" ") + word;
-  return collapsed;
-}
+  TXpDocumentType* FDoctype;
+  bool FEntitiesRead = false;
+  std::unordered_map<WideString, const TXpDTDEntity*> FEntities;
+  std::map<const TXpDTDAttDefinition*, WideString> FCache;
+};
 
 // The ID values of the elements below and including `top`, as the DTD
 // declares them; used to resolve references that leave a validated subtree.
@@ -282,6 +309,7 @@ bool TXpObjModel::ValidateDocument() {
     // ID declarations: at most one ID attribute per element type, and an ID
     // has no default value of its own (#IMPLIED or #REQUIRED only).
     {
+      TDefaults defaults(doctype);
       std::map<WideString, int32_t> idCount;
       std::set<WideString> elementTypes;
       auto attlists = doctype->noGetNodesByNodeTypeName(DTD_ATTLIST_NODE, u"*");
@@ -300,7 +328,7 @@ bool TXpObjModel::ValidateDocument() {
           if ((def->AttrType() != kTypeIDREF && def->AttrType() != kTypeIDREFS) ||
               (def->DefaultKind() != kDefaultValue && def->DefaultKind() != kDefaultFixed))
             continue;
-          const WideString value = ExpandedDefault(def, doctype);
+          const WideString& value = defaults.Expanded(def);
           const std::vector<WideString> words =
               def->AttrType() == kTypeIDREF ? std::vector<WideString>{value} : Words(value);
           if (words.empty() || !std::all_of(words.begin(), words.end(), IsName))
@@ -336,6 +364,7 @@ bool TXpObjModel::omSubValidateElements(TXpElement* top, TXpDocumentType* doctyp
   std::set<WideString> ids;
   std::vector<std::pair<TXpElement*, WideString>> references;
   std::vector<const TXpDTDAttDefinition*> defs;
+  TDefaults defaults(doctype);
   // The subtree is walked with a stack of its own.
   std::vector<TXpElement*> pending{top};
   while (!pending.empty()) {
@@ -377,7 +406,7 @@ bool TXpObjModel::omSubValidateElements(TXpElement* top, TXpDocumentType* doctyp
           for (const WideString& word : words) references.emplace_back(element, word);
         }
       }
-      if (def->DefaultKind() == kDefaultFixed && attr->NodeValue() != ExpandedDefault(def, doctype))
+      if (def->DefaultKind() == kDefaultFixed && attr->NodeValue() != defaults.Expanded(def))
         report(11, element);
       if (def->AttrType() == 9 && def->Enumeration()) {
         const auto& e = *def->Enumeration();
