@@ -317,7 +317,8 @@ TEST(XpParser, ExternalParameterEntitiesAreAnnouncedAndKeptInPlace) {
   TTempDir dir;
   dir.Write("d/ext.ent", "<?xml encoding='UTF-8'?><!ELEMENT b EMPTY>");
   dir.Write("d/moved.ent", "<!ELEMENT b (#PCDATA)>");
-  dir.Write("d/sub.dtd", "<!ENTITY % more SYSTEM 'more.ent'>%more;<!ELEMENT d EMPTY>");
+  dir.Write("d/sub.dtd", "<!ENTITY % more SYSTEM 'more.ent'>%more;<!ENTITY % m SYSTEM 'model.ent'><!ELEMENT d %m;>");
+  dir.Write("d/model.ent", "EMPTY");
   dir.Write("d/more.ent", "<!ATTLIST a x CDATA 'y'>");
   dir.Write("outside.ent", "<!ELEMENT b EMPTY>");
   const std::string subset = "<!ENTITY % ext SYSTEM 'ext.ent'><!ELEMENT a (b, c)>%ext;<!ELEMENT c EMPTY>";
@@ -326,8 +327,11 @@ TEST(XpParser, ExternalParameterEntitiesAreAnnouncedAndKeptInPlace) {
   TXpObjModel om(nullptr);
   std::vector<std::string> announced;
   om.OnDTDExternal = [&](TObject*, WideString& location) { announced.push_back(WideToUtf8(location)); };
+  // Inside a declaration the entity is resolved like one in content.
+  om.OnResolveEntity = [&](TObject*, const WideString& name, const WideString&, const WideString& systemId,
+                           WideString&) { announced.push_back(WideToUtf8(name + u"=" + systemId)); };
   ASSERT_TRUE(om.LoadDataSource(doc.u16string())) << om.GetErrorMsg(0);
-  EXPECT_EQ(announced, (std::vector<std::string>{"ext.ent", "sub.dtd", "more.ent"}));
+  EXPECT_EQ(announced, (std::vector<std::string>{"ext.ent", "sub.dtd", "more.ent", "m=model.ent"}));
   auto names = [](const TXpNode* parent) {
     std::string out;
     for (int32_t i = 0; i < parent->ChildNodes()->nlGetLength(); ++i)
@@ -337,7 +341,7 @@ TEST(XpParser, ExternalParameterEntitiesAreAnnouncedAndKeptInPlace) {
   TXpDocumentType* doctype = om.Document()->docGetDocType();
   EXPECT_EQ(names(doctype), "ext a b c ");
   ASSERT_NE(doctype->ExternalSubset(), nullptr);
-  EXPECT_EQ(names(doctype->ExternalSubset()), "more a d ");
+  EXPECT_EQ(names(doctype->ExternalSubset()), "more a m d ");
   EXPECT_TRUE(om.ValidateDocument());
 
   // The written internal subset holds the entity's declarations where its
