@@ -433,13 +433,19 @@ bool TXpObjModel::omSubValidateElements(TXpElement* top, TXpDocumentType* doctyp
         if (!ModelNames(group, child->NodeName())) report(7, const_cast<TXpNode*>(child));
       continue;
     }
-    // Element-only content holds no character data; the parser leaves text
-    // there (and any CDATA section) to this check.
-    for (int32_t i = 0; i < nodes->nlGetLength(); ++i)
-      if (nodes->Item(i)->NodeType() == TEXT_NODE || nodes->Item(i)->NodeType() == CDATA_SECTION_NODE) {
+    // Element-only content holds no character data besides whitespace; the
+    // parser leaves text there (and any CDATA section) to this check.
+    for (int32_t i = 0; i < nodes->nlGetLength(); ++i) {
+      const TXpNode* node = nodes->Item(i);
+      const WideString& text = node->NodeValue();
+      if (node->NodeType() == CDATA_SECTION_NODE ||
+          (node->NodeType() == TEXT_NODE && !std::all_of(text.begin(), text.end(), [](char16_t c) {
+            return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+          }))) {
         report(7, element);
         break;
       }
+    }
     bool unknown = false;
     for (const TXpNode* child : children)
       if (!ModelNames(group, child->NodeName())) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "xml/dom/XpCharacterData.h"
 #include "xml/dom/XpDocument.h"
 #include "xml/dom/XpDocumentType.h"
 #include "xml/dom/XpElement.h"
@@ -104,4 +105,16 @@ TEST(XpValidator, ASubtreeMayReferToIdsOutsideIt) {
   EXPECT_TRUE(om.ValidateElement(first, om.Document()->docGetDocType()));
   EXPECT_FALSE(om.ValidateElement(second, om.Document()->docGetDocType()));
   EXPECT_EQ(codes, std::vector<int32_t>{17});
+}
+
+TEST(XpValidator, WhitespaceTextInElementContentIsAllowed) {
+  // The parser keeps such whitespace out of the tree; a document built
+  // through the node API may hold it.
+  const std::string text = kDtd + "<r id='x'><h/></r>";
+  TXpObjModel om(nullptr);
+  ASSERT_TRUE(om.LoadMemory(text.data(), static_cast<int32_t>(text.size())));
+  TXpNode* blank = om.Document()->CreateTextNode(u"\n  ");
+  om.DocumentElement()->AppendChild(blank);
+  blank->Release();
+  EXPECT_TRUE(om.ValidateDocument());
 }
