@@ -34,6 +34,9 @@ struct TXpInputSource {
   bool InDeclaration = false;
   // The external subset or an external parameter entity.
   bool ExternalDtd = false;
+  // An external parameter entity read between declarations: its end fires
+  // OnDTDExternalEnd.
+  bool AnnouncedExternal = false;
   // Number of open elements when the source was pushed: an entity's
   // elements must end inside it.
   size_t OpenDepth = 0;

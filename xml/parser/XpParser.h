@@ -143,6 +143,9 @@ class TXpParser : public TXpComponent {
   // standalone="yes" was declared; an external entity was referenced.
   bool IsStandalone() const { return FStandalone; }
   bool InExternalEntity() const { return FInExternalEntity; }
+  // True while OnDTDExternalStart announces the external subset, false
+  // while it announces an external parameter entity.
+  bool StartingExternalSubset() const { return FStartingSubset; }
 
   // --- declarations read (valid during a parse and its events) ---
   int32_t GetElementContentType(const WideString& name) const;
@@ -254,6 +257,7 @@ class TXpParser : public TXpComponent {
   bool FInExternalEntity = false;
   bool FCommentSeen = false;
   bool FHasDTD = false;
+  bool FStartingSubset = false;
   int32_t FDtdExternalDepth = 0;  // external subset or external PEs open
   int32_t FIncludeDepth = 0;
   TXpCharEncoding FInCharSet = ceUnknown;

@@ -58,8 +58,22 @@ void TXpParser::PushParameterEntity(const WideString&, bool inDeclaration) {
   std::unique_ptr<TXpInputSource> src;
   if (e.EntityClass == 3) {
     FInExternalEntity = true;
-    src = LoadExternal(e.SystemId, e.BasePath, name);
+    // Between declarations the entity is announced like the external
+    // subset; inside one it is resolved like an external entity in content.
+    // Either handler may change what is read; an empty name reads nothing.
+    WideString location = e.SystemId;
+    if (!inDeclaration) {
+      if (OnDTDExternalStart) OnDTDExternalStart(this, location);
+    } else if (OnResolveEntity) {
+      OnResolveEntity(this, name, e.PublicId, e.SystemId, location);
+    }
+    if (location.empty()) {
+      if (!inDeclaration && OnDTDExternalEnd) OnDTDExternalEnd(this);
+      return;
+    }
+    src = LoadExternal(location, e.BasePath, name);
     src->ExternalDtd = true;
+    src->AnnouncedExternal = !inDeclaration;
   } else {
     src = std::make_unique<TXpInputSource>();
     src->Text = e.Value;
@@ -96,7 +110,14 @@ void TXpParser::ParseDocTypeDecl() {
   Require(u">");
   if (!systemId.empty()) {
     WideString location = systemId;
-    if (OnDTDExternalStart) OnDTDExternalStart(this, location);
+    FStartingSubset = true;
+    try {
+      if (OnDTDExternalStart) OnDTDExternalStart(this, location);
+    } catch (...) {
+      FStartingSubset = false;
+      throw;
+    }
+    FStartingSubset = false;
     if (!location.empty()) {
       auto src = LoadExternal(location, CurrentBasePath(), u"DTD");
       src->ExternalDtd = true;
@@ -126,7 +147,9 @@ void TXpParser::ParseDeclarations(bool externalSubset) {
     TXpInputSource& s = Src();
     if (s.AtEnd()) {
       if (FSources.size() > base) {
+        const bool announced = s.AnnouncedExternal;
         PopSource();
+        if (announced && OnDTDExternalEnd) OnDTDExternalEnd(this);
         continue;
       }
       if (externalSubset && FIncludeDepth == includeBase) return;
@@ -494,7 +517,10 @@ void TXpParser::ExpandEntityValue(const TXpEntityInfo& entity, WideString& out, 
   }
   if (entity.EntityClass != 3) Fail(_sInvalidEntityRef, entity.Name);
   FInExternalEntity = true;
-  auto src = LoadExternal(entity.SystemId, entity.BasePath, entity.Name);
+  WideString location = entity.SystemId;
+  if (OnResolveEntity) OnResolveEntity(this, entity.Name, entity.PublicId, entity.SystemId, location);
+  if (location.empty()) return;
+  auto src = LoadExternal(location, entity.BasePath, entity.Name);
   size_t start = 0;
   if (StartsTextDecl(*src)) {
     // Read the text declaration with the loaded text as current source.

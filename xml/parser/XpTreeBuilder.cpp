@@ -74,15 +74,25 @@ TXpTreeBuilder::TXpTreeBuilder(TXpObjModel* model)
     Pop();
     FInDTD = false;
   };
+  // The external subset becomes a node of its own; the declarations of an
+  // external parameter entity join the declarations around its reference,
+  // so that they stay in place when the DOCTYPE is written.
   p.OnDTDExternalStart = [this, doc](TObject* sender, WideString& location) {
     if (FModel->OnDTDExternal) FModel->OnDTDExternal(sender, location);
+    const bool subsetNode = FParser->StartingExternalSubset();
+    FExternalPushed.push_back(subsetNode);
+    if (!subsetNode) return;
     TXpDocumentType* subset = doc()->CreateDocumentType(location, true);
     static_cast<TXpDocumentType*>(FStack[1])->SetExternalSubset(subset);
     Push(subset);
     subset->Release();
   };
   p.OnDTDExternalLoaded = [this](TObject*, const WideString& url) { Top()->SetBaseURI(url); };
-  p.OnDTDExternalEnd = [this](TObject*) { Pop(); };
+  p.OnDTDExternalEnd = [this](TObject*) {
+    if (FExternalPushed.empty()) return;
+    if (FExternalPushed.back()) Pop();
+    FExternalPushed.pop_back();
+  };
   p.OnDTDElementStart = [this, decls](TObject*, const WideString& name, int32_t contentType) {
     TXpNode* node = decls().CreateDTDElement(name, contentType);
     AppendNew(node);
@@ -180,6 +190,7 @@ void TXpTreeBuilder::Fail() {
   for (TXpAttribute* attr : FPending)
     if (attr) attr->Release();
   FPending.clear();
+  FExternalPushed.clear();
   while (!FStack.empty()) {
     FStack.back()->Release();
     FStack.pop_back();

@@ -37,5 +37,7 @@ class TXpTreeBuilder : public TComponent {
   TXpParser* FParser;
   std::vector<TXpNode*> FStack;  // each holds a reference of the stack
   std::vector<TXpAttribute*> FPending;
+  // One entry per open OnDTDExternalStart: whether it pushed a subset node.
+  std::vector<bool> FExternalPushed;
   bool FInDTD = false;
 };

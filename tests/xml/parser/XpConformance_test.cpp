@@ -1,8 +1,9 @@
 // Runs the W3C XML conformance suite (fetched into the build tree by the
 // build's set-up, never committed): every not-wf case must be refused,
-// every valid and invalid case accepted, canonical outputs must match where
-// the suite gives them, and valid documents without a DTD must survive
-// parse -> write -> parse. Known failures are listed, one per line with the
+// every valid and invalid case accepted, the validator must report every
+// invalid case and nothing in a valid one, canonical outputs must match
+// where the suite gives them, and valid documents without a DTD must
+// survive parse -> write -> parse. Known failures are listed, one per line with the
 // reason, in xmlconf-expected-failures.txt beside this file.
 #include <gtest/gtest.h>
 
@@ -178,6 +179,16 @@ TEST(XpConformance, W3CSuite) {
     std::string failure;
     if (c.Type == "not-wf" && ok) failure = "accepted";
     if ((c.Type == "valid" || c.Type == "invalid") && !ok) failure = "refused: " + std::string(om.GetErrorMsg(0));
+    if (failure.empty() && ok && (c.Type == "valid" || c.Type == "invalid")) {
+      // The validator must find the fault of an invalid case and none in a
+      // valid one.
+      std::string codes;
+      om.OnInvalidDocument = [&](TObject*, int32_t code, TXpNode*, bool&) { codes += " " + std::to_string(code); };
+      const bool valid = om.ValidateDocument();
+      om.OnInvalidDocument = nullptr;
+      if (c.Type == "invalid" && valid) failure = "validated without a fault";
+      if (c.Type == "valid" && !valid) failure = "validation reported" + codes;
+    }
     if (failure.empty() && ok && c.Type == "valid" && !c.Output.empty()) {
       std::u16string got;
       CanonicalNotations(om.Document(), got);

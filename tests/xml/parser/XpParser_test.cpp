@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "xml/dom/XpAttribute.h"
+#include "xml/dom/XpDocument.h"
 #include "xml/dom/XpDTDNodes.h"
 #include "xml/dom/XpDocumentType.h"
 #include "xml/dom/XpElement.h"
@@ -310,6 +311,62 @@ TEST(XpParser, ExternalSubsetConditionalSectionsAndEntities) {
   auto conds = subset->GetChildNodesByNodeType(DTD_CONDITIONAL_NODE);
   ASSERT_EQ(conds->nlGetLength(), 2);
   EXPECT_EQ(conds->Item(1)->Text(), u" <!ELEMENT a EMPTY> <![ nested ]]> ");
+}
+
+TEST(XpParser, ExternalParameterEntitiesAreAnnouncedAndKeptInPlace) {
+  TTempDir dir;
+  dir.Write("d/ext.ent", "<?xml encoding='UTF-8'?><!ELEMENT b EMPTY>");
+  dir.Write("d/moved.ent", "<!ELEMENT b (#PCDATA)>");
+  dir.Write("d/sub.dtd", "<!ENTITY % more SYSTEM 'more.ent'>%more;<!ENTITY % m SYSTEM 'model.ent'><!ELEMENT d %m;>");
+  dir.Write("d/model.ent", "EMPTY");
+  dir.Write("d/more.ent", "<!ATTLIST a x CDATA 'y'>");
+  dir.Write("outside.ent", "<!ELEMENT b EMPTY>");
+  const std::string subset = "<!ENTITY % ext SYSTEM 'ext.ent'><!ELEMENT a (b, c)>%ext;<!ELEMENT c EMPTY>";
+  const fs::path doc = dir.Write("d/doc.xml", "<!DOCTYPE a SYSTEM 'sub.dtd' [" + subset + "]><a><b/><c/></a>");
+
+  TXpObjModel om(nullptr);
+  std::vector<std::string> announced;
+  om.OnDTDExternal = [&](TObject*, WideString& location) { announced.push_back(WideToUtf8(location)); };
+  // Inside a declaration the entity is resolved like one in content.
+  om.OnResolveEntity = [&](TObject*, const WideString& name, const WideString&, const WideString& systemId,
+                           WideString&) { announced.push_back(WideToUtf8(name + u"=" + systemId)); };
+  ASSERT_TRUE(om.LoadDataSource(doc.u16string())) << om.GetErrorMsg(0);
+  EXPECT_EQ(announced, (std::vector<std::string>{"ext.ent", "sub.dtd", "more.ent", "m=model.ent"}));
+  auto names = [](const TXpNode* parent) {
+    std::string out;
+    for (int32_t i = 0; i < parent->ChildNodes()->nlGetLength(); ++i)
+      out += WideToUtf8(parent->ChildNodes()->Item(i)->NodeName()) + " ";
+    return out;
+  };
+  TXpDocumentType* doctype = om.Document()->docGetDocType();
+  EXPECT_EQ(names(doctype), "ext a b c ");
+  ASSERT_NE(doctype->ExternalSubset(), nullptr);
+  EXPECT_EQ(names(doctype->ExternalSubset()), "more a m d ");
+  EXPECT_TRUE(om.ValidateDocument());
+
+  // The written internal subset holds the entity's declarations where its
+  // reference stood.
+  const std::string written = Markup(om);
+  const size_t a = written.find("<!ELEMENT a"), b = written.find("<!ELEMENT b"), c = written.find("<!ELEMENT c");
+  EXPECT_TRUE(a < b && b < c && c != std::string::npos) << written;
+
+  // The handler may read another file instead, or nothing.
+  for (const std::string& replacement : {std::string("moved.ent"), std::string()}) {
+    om.OnDTDExternal = [&](TObject*, WideString& location) {
+      if (location == u"ext.ent") location = Utf8ToWide(replacement);
+    };
+    ASSERT_TRUE(om.LoadDataSource(doc.u16string())) << om.GetErrorMsg(0);
+    EXPECT_EQ(names(om.Document()->docGetDocType()), replacement.empty() ? "ext a c " : "ext a b c ");
+  }
+
+  // A parameter entity outside the document's folder reads nothing and
+  // the error list says why.
+  om.OnDTDExternal = nullptr;
+  const fs::path out = dir.Write("d/out.xml", "<!DOCTYPE a [<!ENTITY % o SYSTEM '../outside.ent'>%o;]><a/>");
+  EXPECT_FALSE(om.LoadDataSource(out.u16string()));
+  EXPECT_NE(om.GetErrorMsg(0).find("External resource not loaded (resolver policy): ../outside.ent"),
+            std::string::npos)
+      << om.GetErrorMsg(0);
 }
 
 TEST(XpParser, HostileInputFailsWithTheLimitsText) {

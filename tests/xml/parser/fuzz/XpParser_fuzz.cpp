@@ -13,6 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // What was read is written again; the writer may refuse only characters
     // XML does not allow, which the parser never lets in.
     model.XmlDocument();
+    // The validator reads the same hostile declarations.
+    model.ValidateDocument();
   }
   return 0;
 }
