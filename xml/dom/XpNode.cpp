@@ -1,5 +1,6 @@
 #include "xml/dom/XpNode.h"
 
+#include <new>
 #include <vector>
 
 #include "xml/dom/XpDOMException.h"
@@ -14,7 +15,12 @@
 
 TXpNode::TXpNode() : FNodeName(XpEmptyName()) { FChildNodes.FOwner = this; }
 
-void* TXpNode::operator new(size_t size) { return XpNodeAllocate(size); }
+void* TXpNode::operator new(size_t size) {
+  // A child list finds the arena of its node from the node's address, which
+  // only a block of the pool's slabs gives.
+  if (size > kXpPooledMax) throw std::bad_alloc();
+  return XpNodeAllocate(size);
+}
 
 void TXpNode::operator delete(void* p, size_t size) { XpNodeFree(p, size); }
 

@@ -1,5 +1,6 @@
 #include "xml/dom/XpNodePool.h"
 
+#include <cstdint>
 #include <new>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -18,39 +19,106 @@
 namespace {
 
 constexpr size_t kGrain = 8;
-constexpr size_t kClasses = 64;  // blocks up to 504 bytes
+constexpr size_t kClasses = 128;  // blocks up to 1016 bytes
+static_assert((kClasses - 1) * kGrain == kXpPooledMax);
+// Slabs are aligned to their size: a block finds its slab, and with it its
+// arena, from its address alone.
 constexpr size_t kSlab = 64 * 1024;
 
 struct FreeBlock {
   FreeBlock* next;
 };
 
-struct Pool {
-  FreeBlock* free[kClasses] = {};
-  char* cursor = nullptr;
-  char* end = nullptr;
-};
-
-thread_local Pool tPool;
+struct Slab;
 
 }  // namespace
 
-void* XpNodeAllocate(size_t size) {
+struct TXpNodeArena {
+  FreeBlock* free[kClasses] = {};
+  char* cursor = nullptr;
+  char* end = nullptr;
+  Slab* first = nullptr;  // the slabs in the order they were taken
+  Slab* last = nullptr;
+  Slab* current = nullptr;
+  size_t live = 0;  // blocks in use
+  bool threadPool = false;
+  bool released = false;  // the document has gone
+};
+
+namespace {
+
+struct alignas(16) Slab {
+  TXpNodeArena* owner;
+  Slab* next;
+};
+
+char* SlabStart(Slab* slab) { return reinterpret_cast<char*>(slab) + sizeof(Slab); }
+
+Slab* SlabOf(const void* p) {
+  return reinterpret_cast<Slab*>(reinterpret_cast<uintptr_t>(p) & ~(uintptr_t{kSlab} - 1));
+}
+
+void UseSlab(TXpNodeArena& arena, Slab* slab) {
+  arena.current = slab;
+  arena.cursor = SlabStart(slab);
+  arena.end = reinterpret_cast<char*>(slab) + kSlab;
+}
+
+// Moves on to the next slab: one kept from before the last reset, or a new one.
+void NextSlab(TXpNodeArena& arena) {
+  Slab* slab = arena.current ? arena.current->next : arena.first;
+  if (!slab) {
+    slab = static_cast<Slab*>(::operator new(kSlab, std::align_val_t(kSlab)));
+    slab->owner = &arena;
+    slab->next = nullptr;
+    if (arena.last)
+      arena.last->next = slab;
+    else
+      arena.first = slab;
+    arena.last = slab;
+  }
+  UseSlab(arena, slab);
+}
+
+void FreeSlabs(TXpNodeArena* arena) {
+  for (Slab* slab = arena->first; slab;) {
+    Slab* next = slab->next;
+    ::operator delete(slab, std::align_val_t(kSlab));
+    slab = next;
+  }
+  delete arena;
+}
+
+// Never destroyed: nodes freed during program exit may still return here.
+TXpNodeArena& ThreadPool() {
+  thread_local TXpNodeArena* pool = [] {
+    auto* p = new TXpNodeArena();
+    p->threadPool = true;
+    return p;
+  }();
+  return *pool;
+}
+
+thread_local TXpNodeArena* tCurrent = nullptr;
+
+}  // namespace
+
+void* XpNodeAllocate(size_t size) { return XpNodeAllocateIn(nullptr, size); }
+
+void* XpNodeAllocateIn(TXpNodeArena* in, size_t size) {
   const size_t sizeClass = (size + kGrain - 1) / kGrain;
   if (sizeClass >= kClasses) return ::operator new(size);
-  Pool& pool = tPool;
-  if (FreeBlock* block = pool.free[sizeClass]) {
-    pool.free[sizeClass] = block->next;
+  TXpNodeArena& arena = in ? *in : tCurrent ? *tCurrent : ThreadPool();
+  ++arena.live;
+  if (FreeBlock* block = arena.free[sizeClass]) {
+    arena.free[sizeClass] = block->next;
     return block;
   }
   const size_t bytes = sizeClass * kGrain;
-  if (static_cast<size_t>(pool.end - pool.cursor) < bytes) {
-    // The rest of the old slab is too small for this size; it stays unused.
-    pool.cursor = static_cast<char*>(::operator new(kSlab));
-    pool.end = pool.cursor + kSlab;
-  }
-  void* p = pool.cursor;
-  pool.cursor += bytes;
+  // The rest of a slab too small for this size stays unused.
+  if (static_cast<size_t>(arena.end - arena.cursor) < bytes) NextSlab(arena);
+  void* p = arena.cursor;
+  arena.cursor += bytes;
   return p;
 }
 
@@ -61,15 +129,56 @@ void XpNodeFree(void* p, size_t size) {
     ::operator delete(p);
     return;
   }
-  Pool& pool = tPool;
+  TXpNodeArena* owner = SlabOf(p)->owner;
+  // A block of a thread's pool joins the lists of the thread that frees it.
+  TXpNodeArena& arena = owner->threadPool ? ThreadPool() : *owner;
+  if (!arena.threadPool && --arena.live == 0) {
+    if (arena.released) {
+      FreeSlabs(&arena);
+      return;
+    }
+    // No block in use: start again at the first slab.
+    for (FreeBlock*& head : arena.free) head = nullptr;
+    arena.current = nullptr;
+    arena.cursor = arena.end = nullptr;
+    return;
+  }
   auto* block = static_cast<FreeBlock*>(p);
-  block->next = pool.free[sizeClass];
-  pool.free[sizeClass] = block;
+  block->next = arena.free[sizeClass];
+  arena.free[sizeClass] = block;
 }
+
+TXpNodeArena* XpArenaOf(const void* block) {
+  TXpNodeArena* owner = SlabOf(block)->owner;
+  return owner->threadPool ? nullptr : owner;
+}
+
+TXpNodeArena* XpArenaNew() { return new TXpNodeArena(); }
+
+void XpArenaRelease(TXpNodeArena* arena) {
+  if (!arena) return;
+  if (tCurrent == arena) tCurrent = nullptr;
+  if (arena->live == 0)
+    FreeSlabs(arena);
+  else
+    arena->released = true;
+}
+
+TXpArenaScope::TXpArenaScope(TXpNodeArena* arena) : FSaved(tCurrent) { tCurrent = arena; }
+
+TXpArenaScope::~TXpArenaScope() { tCurrent = FSaved; }
 
 #else
 
+struct TXpNodeArena {};
+
 void* XpNodeAllocate(size_t size) { return ::operator new(size); }
+void* XpNodeAllocateIn(TXpNodeArena*, size_t size) { return ::operator new(size); }
+TXpNodeArena* XpArenaOf(const void*) { return nullptr; }
 void XpNodeFree(void* p, size_t) { ::operator delete(p); }
+TXpNodeArena* XpArenaNew() { return nullptr; }
+void XpArenaRelease(TXpNodeArena*) {}
+TXpArenaScope::TXpArenaScope(TXpNodeArena*) : FSaved(nullptr) {}
+TXpArenaScope::~TXpArenaScope() {}
 
 #endif
