@@ -36,10 +36,7 @@ TXpNode* TXpElement::CloneNode(bool deep) const {
 
 // --- attributes ---
 
-TXpNodeArena* TXpElement::elArena() const {
-  const TXpDocument* doc = noGetOwnerDocument();
-  return doc ? doc->docArena() : nullptr;
-}
+TXpNodeArena* TXpElement::elArena() const { return XpArenaOf(this); }
 
 void TXpElement::elNoteNamespace(TXpAttribute* attr) {
   const std::u16string& name = attr->NodeName();
@@ -64,7 +61,7 @@ TXpAttribute* TXpElement::elPutAttribute(TXpAttribute* attr, bool byNamespace) {
   TXpArenaScope arena(elArena());
   TXpNamedNodeMap* map = noEnsureAttributes();
   TXpNode* old = byNamespace ? map->RemoveNamedItemNS(attr->NamespaceURI(), attr->noGetLocalName())
-                             : map->RemoveNamedItem(attr->NodeName());
+                             : map->RemoveSameName(attr);
   if (old == attr) {
     // Setting the same node again moves it to the end.
     map->Add(attr);

@@ -87,7 +87,7 @@ protected:
   void elStripWhitespaceNodesPrim(TXpNode* node, bool recursive);
 
 private:
-  // The arena of the owner document, null without one.
+  // The arena this element came from (see XpNodePool.h).
   TXpNodeArena* elArena() const;
   // Records namespace declarations and the default namespace of attr.
   void elNoteNamespace(TXpAttribute* attr);

@@ -1,6 +1,5 @@
 #include "xml/dom/XpNameTable.h"
 
-#include <functional>
 #include <mutex>
 #include <unordered_set>
 
@@ -38,8 +37,11 @@ const std::u16string* XpShareName(const std::u16string& name, bool& owned) {
     owned = true;
     return new std::u16string(name);
   }
-  const size_t hash = std::hash<std::u16string>()(name);
-  const std::u16string*& recent = tRecent[hash % kCacheSize];
+  // The cache is keyed by the length and three characters: cheap to work
+  // out, and a clash only costs the comparison and the table's lookup.
+  const size_t n = name.size();
+  const size_t key = n * 31 + name[0] * 7 + name[n / 2] * 3 + name[n - 1];
+  const std::u16string*& recent = tRecent[key % kCacheSize];
   if (recent && *recent == name) return recent;
   NameTable& table = Table();
   std::lock_guard<std::mutex> guard(table.lock);

@@ -43,15 +43,10 @@ void TXpNode::SetNamespaceURI(const std::u16string& value) {
 }
 
 TXpNode::~TXpNode() {
-  TXpNode::RemoveAll();
+  FChildNodes.nlDropAll(this);
   if (FOwnName) delete FNodeName;
-  for (TXpNamedNodeMap* map : {FAttributes.get(), NamespaceDecls()}) {
-    if (!map) continue;
-    for (int32_t i = 0; i < map->nmGetLength(); ++i) {
-      TXpNode* node = map->Item(i);
-      if (node->FParentNode == this) node->FParentNode = nullptr;
-    }
-  }
+  for (TXpNamedNodeMap* map : {FAttributes.get(), NamespaceDecls()})
+    if (map) map->nlDropAll(this);
 }
 
 namespace {
@@ -215,13 +210,7 @@ std::u16string TXpNode::LocationPath() const {
   return path;
 }
 
-void TXpNode::RemoveAll() {
-  for (int32_t i = 0; i < FChildNodes.nlGetLength(); ++i) {
-    TXpNode* child = FChildNodes.Item(i);
-    if (child->FParentNode == this) child->FParentNode = nullptr;
-  }
-  FChildNodes.Empty();
-}
+void TXpNode::RemoveAll() { FChildNodes.nlDropAll(this); }
 
 void TXpNode::noCopyInto(TXpNode* clone, bool deep) const {
   clone->FNodeType = FNodeType;

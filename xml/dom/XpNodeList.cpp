@@ -141,6 +141,20 @@ void TXpNodeList::Empty() {
   items.Free();
 }
 
+void TXpNodeList::nlDropAll(const TXpNode* parent) {
+  TXpNodeArray items;
+  items.swap(FItems);
+  const size_t start = FStart;
+  FStart = 0;
+  nlReordered();
+  for (size_t i = start; i < items.size(); ++i) {
+    TXpNode* node = items[i];
+    if (node->FParentNode == parent) node->FParentNode = nullptr;
+    node->Release();
+  }
+  items.Free();
+}
+
 int32_t TXpNodeList::IndexOf(const TXpNode* node) const {
   if (FOwner && node) {
     const size_t slot = node->FSlot;

@@ -101,6 +101,9 @@ protected:
   friend class TXpNode;
   friend class TXpElement;
 
+  // Empties the list, releasing every entry; entries whose parent is
+  // parent lose it first.
+  void nlDropAll(const TXpNode* parent);
   // Removes the entry at index without releasing it.
   TXpNode* Extract(int32_t index);
   // Takes out, in one pass, every entry for which drop(node) is true and
