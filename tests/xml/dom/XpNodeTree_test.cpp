@@ -120,7 +120,8 @@ TEST_F(NodeTree, HeldNodesSurviveClearingRebuildingAndTheDocument) {
   std::swap(doc, other);
   other->Release();
   EXPECT_EQ(kept->ChildNodes()->Length(), 2);
-  EXPECT_EQ(U8(kept->GetAttribute(u"m99")), "a value of some length");
+  ASSERT_EQ(kept->Attributes()->nmGetLength(), 101);
+  EXPECT_EQ(U8(kept->Attributes()->Item(100)->NodeValue()), "a value of some length");
   EXPECT_EQ(U8(attr->NodeValue()), "first number 7");
   removed->Release();
   kept->Release();
