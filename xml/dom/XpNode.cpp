@@ -74,6 +74,7 @@ void TXpNode::Release() {
   while (!pending.nodes.empty()) {
     TXpNode* node = pending.nodes.back();
     pending.nodes.pop_back();
+    if (pending.nodes.size() >= 2) XpPrefetch(pending.nodes[pending.nodes.size() - 2]);
     delete node;
   }
   pending.active = false;

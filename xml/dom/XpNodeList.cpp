@@ -147,8 +147,12 @@ void TXpNodeList::nlDropAll(const TXpNode* parent) {
   const size_t start = FStart;
   FStart = 0;
   nlReordered();
-  for (size_t i = start; i < items.size(); ++i) {
+  // From the last entry to the first: nodes freed while another is being
+  // destroyed wait on a stack, so the first child is destroyed first and a
+  // tree goes in the order it was built, which is its order in memory.
+  for (size_t i = items.size(); i-- > start;) {
     TXpNode* node = items[i];
+    if (i >= start + 4) XpPrefetch(items[i - 4]);
     if (node->FParentNode == parent) node->FParentNode = nullptr;
     node->Release();
   }

@@ -170,15 +170,57 @@ TXpArenaScope::~TXpArenaScope() { tCurrent = FSaved; }
 
 #else
 
-struct TXpNodeArena {};
+// Under AddressSanitizer every block comes from the heap, so that a use
+// after release is found, behind a header naming its arena: the arenas
+// still count their blocks and outlive their documents as they do above.
 
-void* XpNodeAllocate(size_t size) { return ::operator new(size); }
-void* XpNodeAllocateIn(TXpNodeArena*, size_t size) { return ::operator new(size); }
-TXpNodeArena* XpArenaOf(const void*) { return nullptr; }
-void XpNodeFree(void* p, size_t) { ::operator delete(p); }
-TXpNodeArena* XpArenaNew() { return nullptr; }
-void XpArenaRelease(TXpNodeArena*) {}
-TXpArenaScope::TXpArenaScope(TXpNodeArena*) : FSaved(nullptr) {}
-TXpArenaScope::~TXpArenaScope() {}
+struct TXpNodeArena {
+  size_t live = 0;
+  bool released = false;
+};
+
+namespace {
+
+struct alignas(16) Header {
+  TXpNodeArena* arena;
+};
+
+thread_local TXpNodeArena* tCurrent = nullptr;
+
+}  // namespace
+
+void* XpNodeAllocate(size_t size) { return XpNodeAllocateIn(nullptr, size); }
+
+void* XpNodeAllocateIn(TXpNodeArena* in, size_t size) {
+  auto* header = static_cast<Header*>(::operator new(sizeof(Header) + size));
+  header->arena = in ? in : tCurrent;
+  if (header->arena) ++header->arena->live;
+  return header + 1;
+}
+
+void XpNodeFree(void* p, size_t) {
+  if (!p) return;
+  Header* header = static_cast<Header*>(p) - 1;
+  TXpNodeArena* arena = header->arena;
+  ::operator delete(header);
+  if (arena && --arena->live == 0 && arena->released) delete arena;
+}
+
+TXpNodeArena* XpArenaOf(const void* block) { return (static_cast<const Header*>(block) - 1)->arena; }
+
+TXpNodeArena* XpArenaNew() { return new TXpNodeArena(); }
+
+void XpArenaRelease(TXpNodeArena* arena) {
+  if (!arena) return;
+  if (tCurrent == arena) tCurrent = nullptr;
+  if (arena->live == 0)
+    delete arena;
+  else
+    arena->released = true;
+}
+
+TXpArenaScope::TXpArenaScope(TXpNodeArena* arena) : FSaved(tCurrent) { tCurrent = arena; }
+
+TXpArenaScope::~TXpArenaScope() { tCurrent = FSaved; }
 
 #endif
