@@ -1,5 +1,7 @@
 #include "xml/dom/XpNameTable.h"
 
+#include "xml/dom/XpNodePool.h"
+
 #include <mutex>
 #include <unordered_set>
 
@@ -54,5 +56,28 @@ const std::u16string* XpShareName(const std::u16string& name, bool& owned) {
     it = table.names.insert(name).first;
   }
   recent = &*it;
+  return recent;
+}
+
+struct TXpNameSet {
+  std::unordered_set<std::u16string> names;
+  // The names used last, as in the program's table.
+  const std::u16string* recent[64] = {};
+};
+
+void XpFreeNameSet(TXpNameSet* names) { delete names; }
+
+const std::u16string* XpShareName(const std::u16string& name, bool& owned, TXpNodeArena* arena) {
+  TXpNameSet** slot = arena ? XpArenaNames(arena) : nullptr;
+  if (!slot) return XpShareName(name, owned);
+  owned = false;
+  if (name.empty()) return XpEmptyName();
+  if (!*slot) *slot = new TXpNameSet();
+  TXpNameSet& set = **slot;
+  const size_t n = name.size();
+  const size_t key = n * 31 + name[0] * 7 + name[n / 2] * 3 + name[n - 1];
+  const std::u16string*& recent = set.recent[key % 64];
+  if (recent && *recent == name) return recent;
+  recent = &*set.names.insert(name).first;
   return recent;
 }

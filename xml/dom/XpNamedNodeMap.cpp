@@ -76,11 +76,11 @@ TXpNode* TXpNamedNodeMap::RemoveSameName(const TXpNode* node) {
   const TXpDocument* doc = FOwner ? FOwner->noGetOwnerDocument() : nullptr;
   if (node->FOwnName || nmUsesIndex() || (doc && doc->IgnoreCase()))
     return RemoveNamedItem(node->NodeName());
-  // Two shared names are equal exactly when they are the same copy.
+  // Nodes of one arena share the copy of a name: most tests compare two
+  // pointers.
   for (int32_t i = 0; i < nmGetLength(); ++i) {
     TXpNode* item = Item(i);
-    if (item->FNodeName == node->FNodeName ||
-        (item->FOwnName && item->NodeName() == node->NodeName()))
+    if (item->FNodeName == node->FNodeName || item->NodeName() == node->NodeName())
       return Extract(i);
   }
   return nullptr;

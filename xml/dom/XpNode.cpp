@@ -82,7 +82,7 @@ void TXpNode::Release() {
 
 void TXpNode::SetNodeName(const std::u16string& value) {
   bool owned = false;
-  const std::u16string* name = XpShareName(value, owned);
+  const std::u16string* name = XpShareName(value, owned, XpArenaOf(this));
   if (FOwnName) delete FNodeName;
   FNodeName = name;
   FOwnName = owned;
@@ -215,10 +215,10 @@ void TXpNode::RemoveAll() { FChildNodes.nlDropAll(this); }
 
 void TXpNode::noCopyInto(TXpNode* clone, bool deep) const {
   clone->FNodeType = FNodeType;
-  if (FOwnName)
+  if (FOwnName || XpArenaOf(clone) != XpArenaOf(this))
     clone->SetNodeName(NodeName());
   else
-    clone->FNodeName = FNodeName;  // shared
+    clone->FNodeName = FNodeName;  // shared within the arena
   clone->FNodeValue = FNodeValue;
   clone->SetNamespaceURI(NamespaceURI());
   clone->FOwnerDocument = FOwnerDocument;

@@ -1,5 +1,7 @@
 #include "xml/dom/XpNodePool.h"
 
+#include "xml/dom/XpNameTable.h"
+
 #include <cstdint>
 #include <new>
 
@@ -43,6 +45,7 @@ struct TXpNodeArena {
   size_t live = 0;  // blocks in use
   bool threadPool = false;
   bool released = false;  // the document has gone
+  TXpNameSet* names = nullptr;
 };
 
 namespace {
@@ -86,6 +89,7 @@ void FreeSlabs(TXpNodeArena* arena) {
     ::operator delete(slab, std::align_val_t(kSlab));
     slab = next;
   }
+  XpFreeNameSet(arena->names);
   delete arena;
 }
 
@@ -153,6 +157,8 @@ TXpNodeArena* XpArenaOf(const void* block) {
   return owner->threadPool ? nullptr : owner;
 }
 
+TXpNameSet** XpArenaNames(TXpNodeArena* arena) { return arena->threadPool ? nullptr : &arena->names; }
+
 TXpNodeArena* XpArenaNew() { return new TXpNodeArena(); }
 
 void XpArenaRelease(TXpNodeArena* arena) {
@@ -177,7 +183,17 @@ TXpArenaScope::~TXpArenaScope() { tCurrent = FSaved; }
 struct TXpNodeArena {
   size_t live = 0;
   bool released = false;
+  TXpNameSet* names = nullptr;
 };
+
+namespace {
+
+void FreeArena(TXpNodeArena* arena) {
+  XpFreeNameSet(arena->names);
+  delete arena;
+}
+
+}  // namespace
 
 namespace {
 
@@ -203,10 +219,12 @@ void XpNodeFree(void* p, size_t) {
   Header* header = static_cast<Header*>(p) - 1;
   TXpNodeArena* arena = header->arena;
   ::operator delete(header);
-  if (arena && --arena->live == 0 && arena->released) delete arena;
+  if (arena && --arena->live == 0 && arena->released) FreeArena(arena);
 }
 
 TXpNodeArena* XpArenaOf(const void* block) { return (static_cast<const Header*>(block) - 1)->arena; }
+
+TXpNameSet** XpArenaNames(TXpNodeArena* arena) { return &arena->names; }
 
 TXpNodeArena* XpArenaNew() { return new TXpNodeArena(); }
 
@@ -214,7 +232,7 @@ void XpArenaRelease(TXpNodeArena* arena) {
   if (!arena) return;
   if (tCurrent == arena) tCurrent = nullptr;
   if (arena->live == 0)
-    delete arena;
+    FreeArena(arena);
   else
     arena->released = true;
 }

@@ -36,6 +36,11 @@ constexpr size_t kXpPooledMax = 1016;
 // null for the thread's pool.
 TXpNodeArena* XpArenaOf(const void* block);
 
+struct TXpNameSet;
+// Where an arena keeps the names of its nodes (see XpNameTable.h); null
+// when the arena keeps none.
+TXpNameSet** XpArenaNames(TXpNodeArena* arena);
+
 // A new arena for a document, and its release when the document goes: its
 // slabs are freed at once when no block is in use, else with the last one.
 TXpNodeArena* XpArenaNew();

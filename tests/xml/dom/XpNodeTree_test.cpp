@@ -129,6 +129,26 @@ TEST_F(NodeTree, HeldNodesSurviveClearingRebuildingAndTheDocument) {
   attr->Release();
 }
 
+// Each document keeps the names of its nodes: copies made into another
+// document or outside any must not lean on the source's names.
+TEST_F(NodeTree, CopiesKeepTheirNamesAfterTheSourceDocumentHasGone) {
+  TXpDocument* source = new TXpDocument();
+  TXpElement* e = source->CreateElement(u"quelle");
+  e->SetAttribute(u"merkmal", u"wert");
+  e->CreateChildElement(u"kind");
+  TXpNode* imported = doc->ImportNode(e, true);
+  TXpNode* clone = e->CloneNode(true);
+  e->Release();
+  source->Release();
+  for (TXpNode* copy : {imported, clone}) {
+    auto* el = static_cast<TXpElement*>(copy);
+    EXPECT_EQ(U8(el->NodeName()), "quelle");
+    EXPECT_EQ(U8(el->GetAttributeNode(u"merkmal")->NodeName()), "merkmal");
+    EXPECT_EQ(U8(el->noGetFirstChild()->NodeName()), "kind");
+    copy->Release();
+  }
+}
+
 TEST_F(NodeTree, AppendRefusesWrongDocumentHierarchyAndNull) {
   TXpElement* root = Root();
   TXpDocument* other = new TXpDocument();
