@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the benchmarks of the Windows tree under Wine (the entry grid's
-# repaint and keystroke, the table control's repaint). Google Benchmark has no MinGW build in Debian: its
+# repaint and keystroke, the table control's repaint, the node tree and the
+# entry file). Google Benchmark has no MinGW build in Debian: its
 # source package is fetched once (a deb-src entry for bookworm main is added
 # when missing) and cross-built into build/deps/benchmark-win. The programs
 # are built in a Release tree, build/bench-win. Arguments go to every
@@ -32,7 +33,7 @@ fi
 
 cmake -S . -B build/bench-win "${gen[@]}" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DKEL_WIN_BENCHMARK_PREFIX="$prefix" >/dev/null
-cmake --build build/bench-win -j "$jobs" --target entry_grid_bench entry_window_bench table_bench kel_fixtures wineprefix
+cmake --build build/bench-win -j "$jobs" --target entry_grid_bench entry_window_bench table_bench xml_dom_tree_bench app_core_bench kel_fixtures wineprefix
 . tools/services.sh
 export WINEPREFIX=$root/build/bench-win/wineprefix WINEDEBUG=-all LC_ALL=de_DE.UTF-8
 export KEL_FIXTURES=$root/build/bench-win/fixtures

@@ -1,8 +1,5 @@
 #include "XpBenchTrees.h"
 
-#include <malloc.h>
-#include <unistd.h>
-
 #include <cstdio>
 
 #include "classlib/AnsiString.h"
@@ -32,6 +29,7 @@ TXpElement* Start(TXpDocument* doc, const char16_t* rootName) {
   return root;
 }
 
+#ifndef KEL_BENCH_WITHOUT_LIBXML2
 // libxml2 takes UTF-8; the strings live until the call returns.
 struct X {
   explicit X(const std::u16string& s) : utf8(WideToUtf8(s)) {}
@@ -40,6 +38,7 @@ struct X {
   std::string utf8;
 };
 
+#endif
 }  // namespace
 
 void BuildSchools(TXpDocument* doc, int schools) {
@@ -65,6 +64,7 @@ void BuildSchools(TXpDocument* doc, int schools) {
   }
 }
 
+#ifndef KEL_BENCH_WITHOUT_LIBXML2
 xmlDocPtr BuildSchoolsLibXml2(int schools) {
   xmlDocPtr doc = xmlNewDoc(X("1.0"));
   xmlNodePtr root = xmlNewNode(nullptr, X("Meldebogen"));
@@ -90,6 +90,8 @@ xmlDocPtr BuildSchoolsLibXml2(int schools) {
   }
   return doc;
 }
+
+#endif
 
 void BuildEntryFile(TXpDocument* doc) {
   TXpElement* root = Start(doc, u"Meldebogen");
@@ -151,6 +153,10 @@ void BuildEntryFile(TXpDocument* doc) {
   }
 }
 
+#ifndef KEL_BENCH_WITHOUT_LIBXML2
+#include <malloc.h>
+#include <unistd.h>
+
 int64_t ResidentBytes() {
   long pages = 0, resident = 0;
   if (FILE* f = std::fopen("/proc/self/statm", "r")) {
@@ -161,3 +167,4 @@ int64_t ResidentBytes() {
 }
 
 void ReleaseFreeMemory() { malloc_trim(0); }
+#endif

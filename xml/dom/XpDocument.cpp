@@ -11,16 +11,24 @@
 #include "xml/dom/XpElementFactory.h"
 #include "xml/dom/XpEntityReference.h"
 #include "xml/dom/XpProcessingInstruction.h"
+#include "xml/dom/XpNodePool.h"
 #include "xml/dom/XpTreeHelpers.h"
 
-TXpDocument::TXpDocument() : FDomImplementation(std::make_unique<TXpDomImplementation>()) {
+static_assert(sizeof(TXpDocument) <= kXpPooledMax, "nodes come from the pool's slabs");
+
+TXpDocument::TXpDocument()
+    : FArena(XpArenaNew()), FDomImplementation(std::make_unique<TXpDomImplementation>()) {
   SetNodeType(DOCUMENT_NODE);
   FElementFactory = TXpElementFactory::FindFactory(u"tessxsl");
   if (!FElementFactory) FElementFactory = TXpElementFactory::FindFactory(u"default");
   SetnoOwnerDocument(this);
 }
 
-TXpDocument::~TXpDocument() { RemoveAll(); }
+TXpDocument::~TXpDocument() {
+  RemoveAll();
+  // Nodes still held elsewhere keep the arena until they go.
+  XpArenaRelease(FArena);
+}
 
 template <class T>
 T* TXpDocument::docAdopt(T* node) {
@@ -37,6 +45,7 @@ void CheckName(const std::u16string& name) {
 }  // namespace
 
 TXpElement* TXpDocument::CreateElement(const std::u16string& name) {
+  TXpArenaScope arena(FArena);
   CheckName(name);
   TXpElement* element =
       FElementFactory ? FElementFactory->CreateElement(name) : new TXpElement(name);
@@ -45,30 +54,35 @@ TXpElement* TXpDocument::CreateElement(const std::u16string& name) {
 
 TXpElement* TXpDocument::CreateElementNS(const std::u16string& uri,
                                          const std::u16string& qualifiedName) {
+  TXpArenaScope arena(FArena);
   TXpElement* element = CreateElement(qualifiedName);
   element->SetNamespaceURI(uri);
   return element;
 }
 
 TXpAttribute* TXpDocument::CreateAttribute(const std::u16string& name) {
+  TXpArenaScope arena(FArena);
   CheckName(name);
   return docAdopt(new TXpAttribute(name, std::u16string()));
 }
 
 TXpAttribute* TXpDocument::CreateAttributeNS(const std::u16string& uri,
                                              const std::u16string& qualifiedName) {
+  TXpArenaScope arena(FArena);
   TXpAttribute* attr = CreateAttribute(qualifiedName);
   attr->SetNamespaceURI(uri);
   return attr;
 }
 
 TXpEntityReference* TXpDocument::CreateEntityReference(const std::u16string& name) {
+  TXpArenaScope arena(FArena);
   CheckName(name);
   return docAdopt(new TXpEntityReference(name));
 }
 
 TXpProcessingInstruction* TXpDocument::CreateProcessingInstruction(const std::u16string& target,
                                                                    const std::u16string& data) {
+  TXpArenaScope arena(FArena);
   // A target is a name; "xml" in any other case is reserved, and "xml"
   // itself is the XML declaration.
   CheckName(target);
@@ -81,10 +95,12 @@ TXpProcessingInstruction* TXpDocument::CreateProcessingInstruction(const std::u1
 }
 
 TXpText* TXpDocument::CreateTextNode(const std::u16string& text) {
+  TXpArenaScope arena(FArena);
   return docAdopt(new TXpText(text));
 }
 
 TXpComment* TXpDocument::CreateComment(const std::u16string& text) {
+  TXpArenaScope arena(FArena);
   // "--" inside a comment, or "-" right before its end, is not well-formed.
   if (text.find(u"--") != std::u16string::npos || (!text.empty() && text.back() == u'-'))
     throw TXpDOMException(ecInvalidParamErr);
@@ -92,14 +108,17 @@ TXpComment* TXpDocument::CreateComment(const std::u16string& text) {
 }
 
 TXpCDataSection* TXpDocument::CreateCDATASection(const std::u16string& text) {
+  TXpArenaScope arena(FArena);
   return docAdopt(new TXpCDataSection(text));
 }
 
 TXpDocumentFragment* TXpDocument::CreateDocumentFragment() {
+  TXpArenaScope arena(FArena);
   return docAdopt(new TXpDocumentFragment());
 }
 
 TXpDocumentType* TXpDocument::CreateDocumentType(const std::u16string& name, bool external) {
+  TXpArenaScope arena(FArena);
   return docAdopt(new TXpDocumentType(name, external));
 }
 
@@ -145,6 +164,7 @@ std::unique_ptr<TXpNodeList> TXpDocument::GetElementsByTagNameNS(const std::u16s
 
 TXpNode* TXpDocument::ImportNode(const TXpNode* node, bool deep) {
   if (!node) throw TXpDOMException(ecInvalidParamErr);
+  TXpArenaScope arena(FArena);
   TXpNode* clone = node->CloneNode(deep);
   if (!clone) throw TXpDOMException(ecNotSupportedErr);
   // Every node of the copy, not only its root, belongs to this document.

@@ -19,6 +19,7 @@ class TXpEntityReference;
 class TXpProcessingInstruction;
 class TXpText;
 class TXpValue;
+struct TXpNodeArena;
 
 enum TXpLineBreakMode : int32_t { lbmDefault, lbmCR, lbmCRLF, lbmLF };
 
@@ -127,6 +128,9 @@ public:
 
   // --- writer settings ---
   const char16_t* docLineBreakChars() const;
+
+  // The arena the nodes made by this document come from (see XpNodePool.h).
+  TXpNodeArena* docArena() const { return FArena; }
   bool docMustReplaceLineBreaks() const { return FLineBreakMode != lbmLF; }
 
   std::u16string LocationPath() const override { return u"/"; }
@@ -149,6 +153,7 @@ private:
   std::function<void(std::u16string& markup)> FMarkupSink;
   std::u16string* FMarkupBuffer = nullptr;
 
+  TXpNodeArena* FArena;
   bool FCDataAsText = false;
   std::u16string FDocLocation;
   std::unique_ptr<TXpDomImplementation> FDomImplementation;

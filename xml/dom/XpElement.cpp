@@ -5,6 +5,7 @@
 #include "xml/dom/XpDOMException.h"
 #include "xml/dom/XpDocument.h"
 #include "xml/dom/XpNamedNodeMap.h"
+#include "xml/dom/XpNodePool.h"
 #include "xml/dom/XpCharClasses.h"
 #include "xml/dom/XpMessages.h"
 #include "xml/dom/XpTreeHelpers.h"
@@ -35,7 +36,11 @@ TXpNode* TXpElement::CloneNode(bool deep) const {
 
 // --- attributes ---
 
+TXpNodeArena* TXpElement::elArena() const { return XpArenaOf(this); }
+
 void TXpElement::elNoteNamespace(TXpAttribute* attr) {
+  const std::u16string& name = attr->NodeName();
+  if (name.compare(0, 5, u"xmlns") != 0) return;
   if (attr->noGetPrefix() == u"xmlns") {
     auto* decl = new TXpAttribute(attr->noGetLocalName(), attr->NodeValue());
     decl->SetnoOwnerDocument(noGetOwnerDocument());
@@ -53,9 +58,10 @@ TXpAttribute* TXpElement::elPutAttribute(TXpAttribute* attr, bool byNamespace) {
   if (attr->ParentNode() && attr->ParentNode() != this) throw TXpDOMException(ecInuseAttributeErr);
   if (attr->NodeName().empty() || !XpValidName(attr->NodeName()))
     throw TXpDOMException(ecInvalidNameErr);
+  TXpArenaScope arena(elArena());
   TXpNamedNodeMap* map = noEnsureAttributes();
   TXpNode* old = byNamespace ? map->RemoveNamedItemNS(attr->NamespaceURI(), attr->noGetLocalName())
-                             : map->RemoveNamedItem(attr->NodeName());
+                             : map->RemoveSameName(attr);
   if (old == attr) {
     // Setting the same node again moves it to the end.
     map->Add(attr);
@@ -71,6 +77,7 @@ TXpAttribute* TXpElement::elPutAttribute(TXpAttribute* attr, bool byNamespace) {
 }
 
 void TXpElement::SetAttribute(const std::u16string& name, const std::u16string& value) {
+  TXpArenaScope arena(elArena());
   auto* attr = new TXpAttribute(name, value);
   TXpAttribute* old = nullptr;
   try {
@@ -88,6 +95,7 @@ TXpAttribute* TXpElement::SetAttributeNode(TXpAttribute* attr) { return elPutAtt
 TXpAttribute* TXpElement::SetAttributeNS(const std::u16string& uri,
                                          const std::u16string& qualifiedName,
                                          const std::u16string& value) {
+  TXpArenaScope arena(elArena());
   auto* attr = new TXpAttribute(qualifiedName, value);
   attr->SetNamespaceURI(uri);
   TXpAttribute* old = nullptr;

@@ -5,6 +5,7 @@
 #include "xml/dom/XpNode.h"
 
 class TXpAttribute;
+struct TXpNodeArena;
 
 class TXpElement : public TXpNode {
 public:
@@ -86,6 +87,8 @@ protected:
   void elStripWhitespaceNodesPrim(TXpNode* node, bool recursive);
 
 private:
+  // The arena this element came from (see XpNodePool.h).
+  TXpNodeArena* elArena() const;
   // Records namespace declarations and the default namespace of attr.
   void elNoteNamespace(TXpAttribute* attr);
   TXpAttribute* elPutAttribute(TXpAttribute* attr, bool byNamespace);

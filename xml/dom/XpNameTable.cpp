@@ -1,6 +1,7 @@
 #include "xml/dom/XpNameTable.h"
 
-#include <functional>
+#include "xml/dom/XpNodePool.h"
+
 #include <mutex>
 #include <unordered_set>
 
@@ -38,8 +39,11 @@ const std::u16string* XpShareName(const std::u16string& name, bool& owned) {
     owned = true;
     return new std::u16string(name);
   }
-  const size_t hash = std::hash<std::u16string>()(name);
-  const std::u16string*& recent = tRecent[hash % kCacheSize];
+  // The cache is keyed by the length and three characters: cheap to work
+  // out, and a clash only costs the comparison and the table's lookup.
+  const size_t n = name.size();
+  const size_t key = n * 31 + name[0] * 7 + name[n / 2] * 3 + name[n - 1];
+  const std::u16string*& recent = tRecent[key % kCacheSize];
   if (recent && *recent == name) return recent;
   NameTable& table = Table();
   std::lock_guard<std::mutex> guard(table.lock);
@@ -52,5 +56,28 @@ const std::u16string* XpShareName(const std::u16string& name, bool& owned) {
     it = table.names.insert(name).first;
   }
   recent = &*it;
+  return recent;
+}
+
+struct TXpNameSet {
+  std::unordered_set<std::u16string> names;
+  // The names used last, as in the program's table.
+  const std::u16string* recent[64] = {};
+};
+
+void XpFreeNameSet(TXpNameSet* names) { delete names; }
+
+const std::u16string* XpShareName(const std::u16string& name, bool& owned, TXpNodeArena* arena) {
+  TXpNameSet** slot = arena ? XpArenaNames(arena) : nullptr;
+  if (!slot) return XpShareName(name, owned);
+  owned = false;
+  if (name.empty()) return XpEmptyName();
+  if (!*slot) *slot = new TXpNameSet();
+  TXpNameSet& set = **slot;
+  const size_t n = name.size();
+  const size_t key = n * 31 + name[0] * 7 + name[n / 2] * 3 + name[n - 1];
+  const std::u16string*& recent = set.recent[key % 64];
+  if (recent && *recent == name) return recent;
+  recent = &*set.names.insert(name).first;
   return recent;
 }

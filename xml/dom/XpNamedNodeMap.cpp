@@ -72,6 +72,20 @@ TXpNode* TXpNamedNodeMap::RemoveNamedItem(const std::u16string& name) {
   return Extract(IndexOf(node));  // the map's reference passes to the caller
 }
 
+TXpNode* TXpNamedNodeMap::RemoveSameName(const TXpNode* node) {
+  const TXpDocument* doc = FOwner ? FOwner->noGetOwnerDocument() : nullptr;
+  if (node->FOwnName || nmUsesIndex() || (doc && doc->IgnoreCase()))
+    return RemoveNamedItem(node->NodeName());
+  // Nodes of one arena share the copy of a name: most tests compare two
+  // pointers.
+  for (int32_t i = 0; i < nmGetLength(); ++i) {
+    TXpNode* item = Item(i);
+    if (item->FNodeName == node->FNodeName || item->NodeName() == node->NodeName())
+      return Extract(i);
+  }
+  return nullptr;
+}
+
 TXpNode* TXpNamedNodeMap::RemoveNamedItemNS(const std::u16string& uri,
                                             const std::u16string& localName) {
   TXpNode* node = GetNamedItemNS(uri, localName);

@@ -23,6 +23,9 @@ public:
   // Removes the entry of the same name and returns it (with a reference for
   // the caller, or null), then adds node at the end.
   TXpNode* SetNamedItem(TXpNode* node);
+  // RemoveNamedItem for the name of node; names shared by both nodes are
+  // compared by their address.
+  TXpNode* RemoveSameName(const TXpNode* node);
   // A new map holding clones of every entry.
   std::unique_ptr<TXpNamedNodeMap> nmCloneNamedNodeMap() const;
   void SetnoOwnerDocument(TXpDocument* doc);

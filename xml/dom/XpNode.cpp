@@ -1,5 +1,6 @@
 #include "xml/dom/XpNode.h"
 
+#include <new>
 #include <vector>
 
 #include "xml/dom/XpDOMException.h"
@@ -14,7 +15,12 @@
 
 TXpNode::TXpNode() : FNodeName(XpEmptyName()) { FChildNodes.FOwner = this; }
 
-void* TXpNode::operator new(size_t size) { return XpNodeAllocate(size); }
+void* TXpNode::operator new(size_t size) {
+  // A child list finds the arena of its node from the node's address, which
+  // only a block of the pool's slabs gives.
+  if (size > kXpPooledMax) throw std::bad_alloc();
+  return XpNodeAllocate(size);
+}
 
 void TXpNode::operator delete(void* p, size_t size) { XpNodeFree(p, size); }
 
@@ -37,15 +43,10 @@ void TXpNode::SetNamespaceURI(const std::u16string& value) {
 }
 
 TXpNode::~TXpNode() {
-  TXpNode::RemoveAll();
+  FChildNodes.nlDropAll(this);
   if (FOwnName) delete FNodeName;
-  for (TXpNamedNodeMap* map : {FAttributes.get(), NamespaceDecls()}) {
-    if (!map) continue;
-    for (int32_t i = 0; i < map->nmGetLength(); ++i) {
-      TXpNode* node = map->Item(i);
-      if (node->FParentNode == this) node->FParentNode = nullptr;
-    }
-  }
+  for (TXpNamedNodeMap* map : {FAttributes.get(), NamespaceDecls()})
+    if (map) map->nlDropAll(this);
 }
 
 namespace {
@@ -73,6 +74,7 @@ void TXpNode::Release() {
   while (!pending.nodes.empty()) {
     TXpNode* node = pending.nodes.back();
     pending.nodes.pop_back();
+    if (pending.nodes.size() >= 2) XpPrefetch(pending.nodes[pending.nodes.size() - 2]);
     delete node;
   }
   pending.active = false;
@@ -80,7 +82,7 @@ void TXpNode::Release() {
 
 void TXpNode::SetNodeName(const std::u16string& value) {
   bool owned = false;
-  const std::u16string* name = XpShareName(value, owned);
+  const std::u16string* name = XpShareName(value, owned, XpArenaOf(this));
   if (FOwnName) delete FNodeName;
   FNodeName = name;
   FOwnName = owned;
@@ -209,20 +211,14 @@ std::u16string TXpNode::LocationPath() const {
   return path;
 }
 
-void TXpNode::RemoveAll() {
-  for (int32_t i = 0; i < FChildNodes.nlGetLength(); ++i) {
-    TXpNode* child = FChildNodes.Item(i);
-    if (child->FParentNode == this) child->FParentNode = nullptr;
-  }
-  FChildNodes.Empty();
-}
+void TXpNode::RemoveAll() { FChildNodes.nlDropAll(this); }
 
 void TXpNode::noCopyInto(TXpNode* clone, bool deep) const {
   clone->FNodeType = FNodeType;
-  if (FOwnName)
+  if (FOwnName || XpArenaOf(clone) != XpArenaOf(this))
     clone->SetNodeName(NodeName());
   else
-    clone->FNodeName = FNodeName;  // shared
+    clone->FNodeName = FNodeName;  // shared within the arena
   clone->FNodeValue = FNodeValue;
   clone->SetNamespaceURI(NamespaceURI());
   clone->FOwnerDocument = FOwnerDocument;

@@ -7,7 +7,49 @@
 #include "xml/dom/XpNode.h"
 #include "xml/dom/XpNodePool.h"
 
+// --- the array ---
+
+void TXpNodeArray::Grow(TXpNodeArena* arena) {
+  // Most elements have a few children or attributes: start with four.
+  const uint32_t capacity = FCapacity ? FCapacity * 2 : 4;
+  auto** data = static_cast<TXpNode**>(XpNodeAllocateIn(arena, capacity * sizeof(TXpNode*)));
+  if (FSize) std::copy(FData, FData + FSize, data);
+  if (FData) XpNodeFree(FData, FCapacity * sizeof(TXpNode*));
+  FData = data;
+  FCapacity = capacity;
+}
+
+void TXpNodeArray::insert(size_t at, TXpNode* node, TXpNodeArena* arena) {
+  if (FSize == FCapacity) Grow(arena);
+  std::copy_backward(FData + at, FData + FSize, FData + FSize + 1);
+  FData[at] = node;
+  ++FSize;
+}
+
+void TXpNodeArray::erase(size_t at) {
+  std::copy(FData + at + 1, FData + FSize, FData + at);
+  --FSize;
+}
+
+void TXpNodeArray::erase_front(size_t n) {
+  std::copy(FData + n, FData + FSize, FData);
+  FSize -= static_cast<uint32_t>(n);
+}
+
+void TXpNodeArray::Free() {
+  if (FData) XpNodeFree(FData, FCapacity * sizeof(TXpNode*));
+  FData = nullptr;
+  FSize = FCapacity = 0;
+}
+
+// --- the list ---
+
 TXpNodeList::~TXpNodeList() { Empty(); }
+
+TXpNodeArena* TXpNodeList::nlArena() const {
+  // The arena the owner node itself came from: the document may be gone.
+  return FOwner ? XpArenaOf(FOwner) : nullptr;
+}
 
 void* TXpNodeList::operator new(size_t size) { return XpNodeAllocate(size); }
 
@@ -22,16 +64,14 @@ void TXpNodeList::nlNumber(size_t from, size_t to) {
 
 void TXpNodeList::nlCompact() {
   if (FStart == 0) return;
-  FItems.erase(FItems.begin(), FItems.begin() + static_cast<std::ptrdiff_t>(FStart));
+  FItems.erase_front(FStart);
   FStart = 0;
   nlNumber(0, FItems.size());
 }
 
 void TXpNodeList::Add(TXpNode* node) {
   node->AddRef();
-  // Most elements have a few children or attributes: one allocation.
-  if (FItems.capacity() == 0) FItems.reserve(4);
-  FItems.push_back(node);
+  FItems.push_back(node, nlArena());
   if (FOwner) node->FSlot = static_cast<uint32_t>(FItems.size() - 1);
   nlAdded(node);
 }
@@ -44,7 +84,7 @@ void TXpNodeList::Insert(int32_t index, TXpNode* node) {
     nlNumber(FStart, FStart + 1);
   } else {
     const size_t at = FStart + static_cast<size_t>(index);
-    FItems.insert(FItems.begin() + static_cast<std::ptrdiff_t>(at), node);
+    FItems.insert(at, node, nlArena());
     nlNumber(at, FItems.size());
   }
   nlReordered();
@@ -61,19 +101,17 @@ TXpNode* TXpNodeList::Extract(int32_t index) {
   TXpNode* node = FItems[at];
   if (static_cast<size_t>(index) < (FItems.size() - FStart) / 2) {
     // Nearer the front: move the entries before it one slot on.
-    std::copy_backward(FItems.begin() + static_cast<std::ptrdiff_t>(FStart),
-                       FItems.begin() + static_cast<std::ptrdiff_t>(at),
-                       FItems.begin() + static_cast<std::ptrdiff_t>(at) + 1);
+    std::copy_backward(FItems.begin() + FStart, FItems.begin() + at, FItems.begin() + at + 1);
     ++FStart;
     nlNumber(FStart, at + 1);
     // Keep the unused front at most as long as the live part.
     if (FStart > 16 && FStart > FItems.size() / 2) nlCompact();
   } else {
-    FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(at));
+    FItems.erase(at);
     nlNumber(at, FItems.size());
   }
   if (FStart == FItems.size()) {
-    FItems.clear();
+    FItems.resize(0);
     FStart = 0;
   }
   nlRemoved(node);
@@ -94,12 +132,31 @@ void TXpNodeList::Replace(int32_t index, TXpNode* node) {
 void TXpNodeList::Empty() {
   // Release from a detached copy: a release may destroy a node whose
   // destructor touches other lists.
-  std::vector<TXpNode*> items;
+  TXpNodeArray items;
   items.swap(FItems);
   const size_t start = FStart;
   FStart = 0;
   nlReordered();
   for (size_t i = start; i < items.size(); ++i) items[i]->Release();
+  items.Free();
+}
+
+void TXpNodeList::nlDropAll(const TXpNode* parent) {
+  TXpNodeArray items;
+  items.swap(FItems);
+  const size_t start = FStart;
+  FStart = 0;
+  nlReordered();
+  // From the last entry to the first: nodes freed while another is being
+  // destroyed wait on a stack, so the first child is destroyed first and a
+  // tree goes in the order it was built, which is its order in memory.
+  for (size_t i = items.size(); i-- > start;) {
+    TXpNode* node = items[i];
+    if (i >= start + 4) XpPrefetch(items[i - 4]);
+    if (node->FParentNode == parent) node->FParentNode = nullptr;
+    node->Release();
+  }
+  items.Free();
 }
 
 int32_t TXpNodeList::IndexOf(const TXpNode* node) const {
@@ -108,8 +165,9 @@ int32_t TXpNodeList::IndexOf(const TXpNode* node) const {
     if (slot >= FStart && slot < FItems.size() && FItems[slot] == node)
       return static_cast<int32_t>(slot - FStart);
   }
-  auto it = std::find(FItems.begin() + static_cast<std::ptrdiff_t>(FStart), FItems.end(), node);
-  return it == FItems.end() ? -1 : static_cast<int32_t>(it - FItems.begin() - static_cast<std::ptrdiff_t>(FStart));
+  TXpNode* const* begin = FItems.begin() + FStart;
+  TXpNode* const* it = std::find(begin, FItems.end(), node);
+  return it == FItems.end() ? -1 : static_cast<int32_t>(it - begin);
 }
 
 bool TXpNodeList::Exchange(int32_t i, int32_t j) {
@@ -126,8 +184,8 @@ bool TXpNodeList::Move(int32_t from, int32_t to) {
   if (from < 0 || to < 0 || from >= nlGetLength() || to >= nlGetLength()) return false;
   nlCompact();
   TXpNode* node = FItems[static_cast<size_t>(from)];
-  FItems.erase(FItems.begin() + from);
-  FItems.insert(FItems.begin() + to, node);
+  FItems.erase(static_cast<size_t>(from));
+  FItems.insert(static_cast<size_t>(to), node, nlArena());
   nlNumber(0, FItems.size());
   nlReordered();
   return true;

@@ -10,10 +10,58 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TXpNode;
 class TXpNamedNodeMap;
+struct TXpNodeArena;
+
+// The entries of a node list: an array of node pointers whose storage
+// comes from the nodes' pool (the owner document's arena for a child list
+// or attribute map), not from the heap.
+class TXpNodeArray {
+public:
+  TXpNodeArray() = default;
+  TXpNodeArray(const TXpNodeArray&) = delete;
+  TXpNodeArray& operator=(const TXpNodeArray&) = delete;
+  ~TXpNodeArray() { Free(); }
+
+  size_t size() const { return FSize; }
+  bool empty() const { return FSize == 0; }
+  TXpNode*& operator[](size_t i) { return FData[i]; }
+  TXpNode* operator[](size_t i) const { return FData[i]; }
+  TXpNode** begin() { return FData; }
+  TXpNode** end() { return FData + FSize; }
+  TXpNode* const* begin() const { return FData; }
+  TXpNode* const* end() const { return FData + FSize; }
+  TXpNode* back() const { return FData[FSize - 1]; }
+  void push_back(TXpNode* node, TXpNodeArena* arena) {
+    if (FSize == FCapacity) Grow(arena);
+    FData[FSize++] = node;
+  }
+  void insert(size_t at, TXpNode* node, TXpNodeArena* arena);
+  void erase(size_t at);
+  // Drops the first n entries.
+  void erase_front(size_t n);
+  void resize(size_t n) {
+    if (n < FSize) FSize = static_cast<uint32_t>(n);
+  }
+  void swap(TXpNodeArray& other) {
+    std::swap(FData, other.FData);
+    std::swap(FSize, other.FSize);
+    std::swap(FCapacity, other.FCapacity);
+  }
+  // Empties the array and gives its storage back.
+  void Free();
+
+private:
+  void Grow(TXpNodeArena* arena);
+
+  TXpNode** FData = nullptr;
+  uint32_t FSize = 0;
+  uint32_t FCapacity = 0;
+};
 
 class TXpNodeList {
 public:
@@ -53,6 +101,9 @@ protected:
   friend class TXpNode;
   friend class TXpElement;
 
+  // Empties the list, releasing every entry; entries whose parent is
+  // parent lose it first.
+  void nlDropAll(const TXpNode* parent);
   // Removes the entry at index without releasing it.
   TXpNode* Extract(int32_t index);
   // Takes out, in one pass, every entry for which drop(node) is true and
@@ -72,10 +123,13 @@ private:
   static void nlReleaseNode(TXpNode* node);
   // Moves the live entries to the front of the array.
   void nlCompact();
+  // Where the entries' storage comes from: the arena of the owner's
+  // document, or null for the thread's pool.
+  TXpNodeArena* nlArena() const;
 
   // The entries are FItems[FStart..]: removing the first entries only
   // advances FStart.
-  std::vector<TXpNode*> FItems;
+  TXpNodeArray FItems;
   size_t FStart = 0;
 
 protected:

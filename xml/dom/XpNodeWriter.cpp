@@ -1,7 +1,9 @@
 // Turning a node tree into markup. The markup is assembled as UTF-16 text;
 // the output filter encodes it afterwards.
+#include <cstdint>
 #include <cstring>
 #include <functional>
+#include <optional>
 
 #include "xml/dom/XpAttribute.h"
 #include "xml/dom/XpCharClasses.h"
@@ -33,6 +35,22 @@ struct PlainTable {
   }
 };
 constexpr PlainTable kPlain;
+
+// Whether the four UTF-16 units packed in w (little-endian) are all plain.
+inline bool AllPlain(uint64_t w) {
+  constexpr uint64_t kOne = 0x0001000100010001u;
+  constexpr uint64_t kHigh = 0xFF80FF80FF80FF80u;
+  constexpr uint64_t kSign = 0x8000800080008000u;
+  // Every unit below 0x80, none below 0x20 (its difference would borrow),
+  // none 0x7F (its sum would reach 0x80).
+  if ((w & kHigh) != 0 || ((w - 0x20 * kOne) & kSign) != 0 || ((w + kOne) & kHigh) != 0)
+    return false;
+  auto has = [w](uint64_t c) {
+    const uint64_t x = w ^ (c * kOne);
+    return ((x - kOne) & ~x & kSign) != 0;
+  };
+  return !has('&') && !has('<') && !has('>') && !has('"');
+}
 
 // Writer settings of a node's document; a node without document writes
 // with the defaults.
@@ -402,12 +420,26 @@ void TXpNode::noOutputXpText(std::u16string& out, const std::u16string& text,
     out += text;
     return;
   }
-  const Settings s(this);
+  // The settings matter only for line breaks and characters beyond ASCII:
+  // most texts never read them.
+  std::optional<Settings> settings;
+  auto s = [&]() -> const Settings& {
+    if (!settings) settings.emplace(this);
+    return *settings;
+  };
   const char16_t* p = text.data();
   const size_t n = text.size();
   size_t run = 0;  // start of the pending run of characters written as they are
   size_t i = 0;
   while (i < n) {
+    // Four plain characters at a time while they last.
+    while (i + 4 <= n) {
+      uint64_t w;
+      std::memcpy(&w, p + i, 8);
+      if (!AllPlain(w)) break;
+      i += 4;
+    }
+    if (i >= n) break;
     const char16_t c = p[i];
     if (c < 128 && kPlain.plain[c]) {
       ++i;
@@ -443,19 +475,19 @@ void TXpNode::noOutputXpText(std::u16string& out, const std::u16string& text,
         if (isAttribute)
           Put(out, u"&#xA;");
         else
-          used = CheckForLineBreaks(out, text, i, s);
+          used = CheckForLineBreaks(out, text, i, s());
         break;
       case u'\r':
         if (isAttribute)
           Put(out, u"&#xD;");
         else
-          used = CheckForLineBreaks(out, text, i, s);
+          used = CheckForLineBreaks(out, text, i, s());
         break;
       default:
         // Characters XML 1.0 does not allow are refused, so that nothing
         // written fails to parse.
         if (c < 0x20 || c == 0xFFFE || c == 0xFFFF) throw EXpException(XpLoadStr(XpRes::_sInvalidXMLChar));
-        if (s.raw) {
+        if (s().raw) {
           out += c;
         } else if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && p[i + 1] >= 0xDC00 &&
                    p[i + 1] <= 0xDFFF) {

@@ -1,12 +1,25 @@
 #include "xml/dom/XpOutCharFilter.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "xml/dom/XpCharClasses.h"
 #include "xml/dom/XpExceptions.h"
 #include "xml/dom/XpMessages.h"
 
 namespace {
+
+// Whether all four UTF-16 units packed in w (little-endian) lie in
+// U+0020..U+007F.
+inline bool AllPrintableAscii(uint64_t w) {
+  constexpr uint64_t kHigh = 0xFF80FF80FF80FF80u;  // any unit of 0x80 or more
+  constexpr uint64_t kSign = 0x8000800080008000u;
+  constexpr uint64_t kBlank = 0x0020002000200020u;
+  // With every unit below 0x80, a unit below 0x20 is the only one whose
+  // difference borrows, which sets its top bit.
+  return (w & kHigh) == 0 && ((w - kBlank) & kSign) == 0;
+}
 
 // The buffer of the last filter on this thread, handed to the next one:
 // saving again neither allocates nor faults in fresh pages.
@@ -107,6 +120,48 @@ void TXpOutCharFilter::PutString(const WideString& text) {
     return c < oneByte && (c >= 0x20 || c == u'\n' || c == u'\r' || c == u'\t');
   };
   size_t i = 0;
+  if (FFormat == sfUTF8) {
+    // Characters below U+0800 (most of the text of a European document) go
+    // straight into the buffer, two bytes at most each.
+    const char16_t* p = text.data();
+    while (i < n) {
+      if (FBufSize - FBufPos < 2) Flush();
+      uint8_t* out = FBuffer.data() + FBufPos;
+      uint8_t* const limit = FBuffer.data() + FBufSize - 1;
+      for (; i < n && out < limit; ++i) {
+        // Four printable ASCII characters at a time while they last.
+        while (i + 4 <= n && limit - out > 4) {
+          uint64_t w;
+          std::memcpy(&w, p + i, 8);
+          if (!AllPrintableAscii(w)) break;
+          for (int k = 0; k < 4; ++k) out[k] = static_cast<uint8_t>(w >> (16 * k));
+          out += 4;
+          i += 4;
+        }
+        if (i >= n || out >= limit) break;
+        const char16_t c = p[i];
+        if (c >= 0x20 && c < 0x80) {
+          *out++ = static_cast<uint8_t>(c);
+        } else if (c >= 0x80 && c < 0x800) {
+          *out++ = static_cast<uint8_t>(0xC0 | (c >> 6));
+          *out++ = static_cast<uint8_t>(0x80 | (c & 0x3F));
+        } else if (c == u'\n' || c == u'\r' || c == u'\t') {
+          *out++ = static_cast<uint8_t>(c);
+        } else {
+          break;
+        }
+      }
+      FBufPos = static_cast<int32_t>(out - FBuffer.data());
+      // Stopped before a character of the general path (a full buffer is
+      // flushed at the top of the loop).
+      if (i < n && out < limit) {
+        bool both;
+        PutChar(p[i], i + 1 < n ? p[i + 1] : char16_t(0), both);
+        i += both ? 2 : 1;
+      }
+    }
+    return;
+  }
   while (i < n) {
     if (fast(text[i])) {
       if (FBufPos >= FBufSize) Flush();

@@ -10,6 +10,7 @@
 #include "xml/dom/XpDocument.h"
 #include "xml/dom/XpMessages.h"
 #include "xml/dom/XpNameTable.h"
+#include "xml/dom/XpNodePool.h"
 #include "xml/dom/XpNamedNodeMap.h"
 #include "xml/dom/XpNode.h"
 #include "xml/xpath/XpXPathException.h"
@@ -602,10 +603,10 @@ void TXpXPathEvaluator::noParseNewAddNodes(TXpNode* node, const TXpXPathStep& st
       // the lists above: no sibling lookups.
       const bool deep = axis != XpTok::AxisChild;
       const bool byName = step.Test == Step::tkName;
-      // Names are shared by the nodes that bear them: most tests compare
-      // two pointers.
+      // Names are shared by the nodes of one arena that bear them: most
+      // tests compare two pointers.
       bool owned = false;
-      const std::u16string* shared = byName ? XpShareName(step.Name, owned) : nullptr;
+      const std::u16string* shared = byName ? XpShareName(step.Name, owned, XpArenaOf(node)) : nullptr;
       std::unique_ptr<const std::u16string> ownedName(owned ? shared : nullptr);
       const bool ignoreCase = FDocument && FDocument->IgnoreCase();
       auto nameMatches = [&](const TXpNode* n) {

@@ -212,6 +212,40 @@ TEST(XpOutCharFilter, MarksAndFormats) {
   }
 }
 
+// Plain ASCII is copied several characters at a time: every other character
+// must be found at any position of a run, and the buffer's end must never
+// split a character.
+TEST(XpOutCharFilter, Utf8AtEveryPositionAndAcrossTheBufferEnd) {
+  struct Case {
+    char16_t c;
+    std::string bytes;  // empty: refused
+  } cases[] = {
+      {u'~', "~"}, {u'\x7F', "\x7F"}, {u'\t', "\t"}, {u'\n', "\n"}, {u'\x80', "\xC2\x80"},
+      {u'\u00E4', "\xC3\xA4"}, {u'\u07FF', "\xDF\xBF"}, {u'\u20AC', "\xE2\x82\xAC"},
+      {u'\x1F', ""}, {u'\uFFFF', ""},
+  };
+  for (const auto& c : cases) {
+    for (size_t at = 0; at < 9; ++at) {
+      std::u16string text(9, u'b');
+      text[at] = c.c;
+      // A buffer of 64 bytes holding 60 before: the character falls at its end.
+      TMemoryStream s;
+      TXpOutCharFilter f(&s, 64);
+      f.SetWriteUTF8Signature(false);
+      f.csSetFormat(sfUTF8);
+      f.PutString(std::u16string(60, u'a'));
+      if (c.bytes.empty()) {
+        EXPECT_THROW(f.PutString(text), EXpStreamError) << int(c.c) << " at " << at;
+        continue;
+      }
+      f.PutString(text);
+      f.Flush();
+      EXPECT_EQ(Bytes(s), std::string(60, 'a') + std::string(at, 'b') + c.bytes + std::string(8 - at, 'b'))
+          << int(c.c) << " at " << at;
+    }
+  }
+}
+
 TEST(XpOutCharFilter, FormatChangesOnlyBeforeText) {
   TMemoryStream s;
   {

@@ -83,6 +83,72 @@ TEST_F(NodeTree, ReleasingTheDocumentFreesTheTreeAndClearsParents) {
   kept->Release();
 }
 
+// The nodes of a document share its memory, which a cleared tree hands to
+// the next: nodes held outside must survive clearing, rebuilding and the
+// document itself, with their subtrees and attributes.
+TEST_F(NodeTree, HeldNodesSurviveClearingRebuildingAndTheDocument) {
+  auto build = [this](const std::u16string& tag) {
+    TXpElement* root = Root();
+    for (int i = 0; i < 300; ++i) {
+      TXpElement* e = root->CreateChildElement(tag);
+      e->SetAttribute(u"n", tag + u" number " + Utf8ToWide(std::to_string(i)));
+      e->CreateChildText(u"a text long enough to need memory of its own " + tag);
+    }
+    return root;
+  };
+  TXpElement* root = build(u"first");
+  auto* kept = static_cast<TXpElement*>(root->ChildNodes()->Item(7));
+  kept->AddRef();
+  TXpAttribute* attr = kept->GetAttributeNode(u"n");
+  attr->AddRef();
+  TXpNode* removed = root->RemoveChild(root->ChildNodes()->Item(8));
+  doc->RemoveAll();
+  build(u"second");
+  doc->RemoveAll();
+  build(u"third");
+  EXPECT_EQ(U8(kept->NodeName()), "first");
+  EXPECT_EQ(U8(kept->GetAttribute(u"n")), "first number 7");
+  EXPECT_EQ(U8(kept->Text()), "a text long enough to need memory of its own first");
+  EXPECT_EQ(attr->atGetOwnerElement(), kept);
+  EXPECT_EQ(U8(removed->Text()), "a text long enough to need memory of its own first");
+  // What a held node takes after the clearing lives on with it.
+  TXpElement* child = doc->CreateElement(u"child");
+  kept->AppendChild(child);
+  child->Release();
+  for (int i = 0; i < 100; ++i) kept->SetAttribute(u"m" + Utf8ToWide(std::to_string(i)), u"a value of some length");
+  TXpDocument* other = new TXpDocument();
+  std::swap(doc, other);
+  other->Release();
+  EXPECT_EQ(kept->ChildNodes()->Length(), 2);
+  ASSERT_EQ(kept->Attributes()->nmGetLength(), 101);
+  EXPECT_EQ(U8(kept->Attributes()->Item(100)->NodeValue()), "a value of some length");
+  EXPECT_EQ(U8(attr->NodeValue()), "first number 7");
+  removed->Release();
+  kept->Release();
+  EXPECT_EQ(U8(attr->NodeValue()), "first number 7");
+  attr->Release();
+}
+
+// Each document keeps the names of its nodes: copies made into another
+// document or outside any must not lean on the source's names.
+TEST_F(NodeTree, CopiesKeepTheirNamesAfterTheSourceDocumentHasGone) {
+  TXpDocument* source = new TXpDocument();
+  TXpElement* e = source->CreateElement(u"quelle");
+  e->SetAttribute(u"merkmal", u"wert");
+  e->CreateChildElement(u"kind");
+  TXpNode* imported = doc->ImportNode(e, true);
+  TXpNode* clone = e->CloneNode(true);
+  e->Release();
+  source->Release();
+  for (TXpNode* copy : {imported, clone}) {
+    auto* el = static_cast<TXpElement*>(copy);
+    EXPECT_EQ(U8(el->NodeName()), "quelle");
+    EXPECT_EQ(U8(el->GetAttributeNode(u"merkmal")->NodeName()), "merkmal");
+    EXPECT_EQ(U8(el->noGetFirstChild()->NodeName()), "kind");
+    copy->Release();
+  }
+}
+
 TEST_F(NodeTree, AppendRefusesWrongDocumentHierarchyAndNull) {
   TXpElement* root = Root();
   TXpDocument* other = new TXpDocument();

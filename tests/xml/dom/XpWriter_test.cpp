@@ -67,6 +67,32 @@ TEST_F(Writer, EscapesAttributeValuesAndText) {
   }
 }
 
+// Plain characters are scanned several at a time: whatever needs escaping
+// must be found at any position of a run.
+TEST_F(Writer, EscapesAtEveryPositionOfAPlainRun) {
+  struct Case {
+    char16_t c;
+    const char* attr;  // null: refused
+  } cases[] = {
+      {u'&', "&amp;"}, {u'<', "&lt;"}, {u'>', ">"},      {u'"', "&#34;"}, {u'\t', "&#9;"},
+      {u'\n', "&#xA;"}, {u'\x7F', "&#127;"}, {u' ', " "}, {u'~', "~"},    {u'\u00E4', "&#228;"},
+      {u'\x1F', nullptr},
+  };
+  for (const Case& c : cases) {
+    for (size_t at = 0; at < 9; ++at) {
+      std::u16string value(9, u'b');
+      value[at] = c.c;
+      root->SetAttribute(u"a", value);
+      if (!c.attr) {
+        EXPECT_THROW(Markup(), EXpException) << int(c.c) << " at " << at;
+        continue;
+      }
+      EXPECT_EQ(Markup(), "<r a=\"" + std::string(at, 'b') + c.attr + std::string(8 - at, 'b') + "\"/>")
+          << int(c.c) << " at " << at;
+    }
+  }
+}
+
 TEST_F(Writer, RefusesCharactersXmlDoesNotAllow) {
   for (const char16_t* bad : {u"a\u0001b", u"\uFFFE", u"\u001F"}) {
     root->SetAttribute(u"a", bad);
