@@ -7,10 +7,74 @@
 #include "app/windows/ProgramSeams.h"
 #include "app/windows/QuanteloApp.h"
 #include "framework/controls3d/zStatusLineEZ.h"
+#include "framework/core/zScrollInfo.h"
 #include "framework/core/zSizer.h"
 #include "framework/core/zTextPane.h"
 
+#include <algorithm>
+
 FehlerWin* gFehlerWin = nullptr;
+
+namespace {
+
+// The error list: a text pane whose scroll bars show only while its lines
+// do not fit, and then scroll just as far as the lines reach.
+class ErrorTextPane : public zTextPane {
+public:
+    ErrorTextPane(zWindow* parent, zSizer* sizer) : zTextPane(parent, sizer, WS_VSCROLL | WS_HSCROLL, 200, 100)
+    {
+        vertScroll() = new zScrollInfoVert(this);
+        horzScroll() = new zScrollInfoHoriz(this);
+    }
+    int size(zEvent* ev) override
+    {
+        const int r = zTextPane::size(ev);
+        fitScrollBars();
+        return r;
+    }
+    void writeText(const char* text) override
+    {
+        zTextPane::writeText(text);
+        fitScrollBars();
+    }
+
+private:
+    void fitScrollBars()
+    {
+        if (!handle() || !vertScroll() || !horzScroll())
+            return;
+        // The room without scroll bars, and what the written lines need.
+        RECT client{};
+        GetClientRect(handle(), &client);
+        const LONG style = GetWindowLongA(handle(), GWL_STYLE);
+        const int32_t barWidth = GetSystemMetrics(SM_CXVSCROLL), barHeight = GetSystemMetrics(SM_CYHSCROLL);
+        const int32_t width = client.right + ((style & WS_VSCROLL) ? barWidth : 0);
+        const int32_t height = client.bottom + ((style & WS_HSCROLL) ? barHeight : 0);
+        const int32_t rows = std::min(buffer().rows(), cursorRow() + (cursorColumn() > 0 ? 1 : 0));
+        int32_t columns = 0;
+        for (int32_t r = 0; r < rows; ++r)
+            columns = std::max(columns, buffer().length(r));
+        const int32_t needWidth = (columns + 1) * charWidth(), needHeight = (rows + 1) * charHeight();
+        // A bar takes room from the other direction.
+        bool vertical = needHeight > height, horizontal = needWidth > width;
+        vertical = needHeight > height - (horizontal ? barHeight : 0);
+        horizontal = needWidth > width - (vertical ? barWidth : 0);
+        const int32_t shownWidth = width - (vertical ? barWidth : 0);
+        const int32_t shownHeight = height - (horizontal ? barHeight : 0);
+        fit(vertScroll(), vertical ? needHeight - shownHeight : 0, shownHeight, charHeight());
+        fit(horzScroll(), horizontal ? needWidth - shownWidth : 0, shownWidth, charWidth());
+    }
+    // An empty range hides the bar.
+    static void fit(zScrollInfo* info, int32_t range, int32_t page, int32_t line)
+    {
+        if (info->max() != range || info->min() != 0)
+            info->setRange(0, range);
+        info->setPage(std::max(1, page));
+        info->setLine(std::max(1, line));
+    }
+};
+
+}  // namespace
 
 FehlerWin::FehlerWin(zWindow* frame) : zMDIChildFrame(frame, nullptr, WS_OVERLAPPEDWINDOW, "Meldefehler")
 {
@@ -19,7 +83,7 @@ FehlerWin::FehlerWin(zWindow* frame) : zMDIChildFrame(frame, nullptr, WS_OVERLAP
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(4));
     if (icon)
         SetClassLongPtrA(handle(), GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
-    pane_ = new zTextPane(this, new zGravSizer(zSizerFill, 0, sizer()), WS_VSCROLL | WS_HSCROLL, 200, 100);
+    pane_ = new ErrorTextPane(this, new zGravSizer(zSizerFill, 0, sizer()));
     gFehlerWin = this;
 }
 

@@ -1,7 +1,12 @@
 #include "framework/core/zMail.h"
 
-zMail::zMail()
+zMail::zMail() = default;
+
+void zMail::load() const
 {
+    if (tried_)
+        return;
+    tried_ = true;
     module_ = LoadLibraryA("mapi32.dll");
     if (reinterpret_cast<uintptr_t>(module_) < 32) {
         module_ = nullptr;

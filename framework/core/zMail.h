@@ -1,5 +1,7 @@
 #pragma once
-// The Simple MAPI library, loaded for the program's mail hand-off.
+// The Simple MAPI library for the program's mail hand-off. It is loaded the
+// first time it is asked for, not when the application starts: loading it
+// (and the mail system behind it) costs start-up time and is rarely needed.
 #include <windows.h>
 
 #include <cstdint>
@@ -11,15 +13,18 @@ public:
     zMail(const zMail&) = delete;
     zMail& operator=(const zMail&) = delete;
 
-    bool available() const { return available_ != 0; }
-    FARPROC sendMail() const { return sendMail_; }
-    FARPROC logon() const { return logon_; }
+    bool available() const { return load(), available_ != 0; }
+    FARPROC sendMail() const { return load(), sendMail_; }
+    FARPROC logon() const { return load(), logon_; }
 
 private:
-    HMODULE module_ = nullptr;
+    void load() const;
+
+    mutable bool tried_ = false;
+    mutable HMODULE module_ = nullptr;
     int32_t reserved1_ = 1;
     int32_t reserved2_ = 0;
-    int32_t available_ = 0;
-    FARPROC sendMail_ = nullptr;
-    FARPROC logon_ = nullptr;
+    mutable int32_t available_ = 0;
+    mutable FARPROC sendMail_ = nullptr;
+    mutable FARPROC logon_ = nullptr;
 };

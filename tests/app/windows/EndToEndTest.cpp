@@ -1,11 +1,13 @@
 // One teacher's work through the real program under Wine: choose a class,
 // create its first team in the team dialog, type three athletes with their
-// disciplines, check, quit; the data files then hold exactly these records,
-// and the next start finds them again.
+// disciplines, check, print the entry form and the pupil list, write the
+// entry file through the wizard, quit; the entry file and the data files
+// then hold exactly these entries, and the next start finds them again.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -36,14 +38,41 @@ void PutText(std::vector<uint8_t>& bytes, size_t at, size_t width, const std::st
 }
 void PutInt(std::vector<uint8_t>& bytes, size_t at, int32_t v) { std::memcpy(&bytes[at], &v, 4); }
 
+// Clicks the shown and enabled button of that caption.
 bool ClickButton(HWND window, const std::string& caption)
 {
     for (HWND b : kel::test::Descendants(window, "Button"))
-        if (WindowText(b) == caption) {
+        if (WindowText(b) == caption && IsWindowVisible(b) && IsWindowEnabled(b)) {
             PostMessageA(b, BM_CLICK, 0, 0);
             return true;
         }
     return false;
+}
+
+// The PDF files of the typed team's printouts in the queue's folder (the
+// queue names them after the document titles, which end in the list name).
+int PrintedCount(const std::string& folder)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*Goethe_I*.pdf").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    int n = 0;
+    do
+        ++n;
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return n;
+}
+
+// A file beside this test's source.
+std::string SourcePath(const std::string& name)
+{
+    std::string p = std::string(KEL_END_TO_END_DIR) + "/" + name;
+    for (char& ch : p)
+        if (ch == '/')
+            ch = '\\';
+    return p[0] == '\\' ? "Z:" + p : p;
 }
 
 // Chooses a class in the class chooser.
@@ -116,8 +145,14 @@ const Athlete kAthletes[] = {
     {"Weiß, Tim", "96", "7c", 0x10},         // Weit
 };
 
-TEST(EndToEnd, ATeacherEntersATeamChecksQuitsAndFindsItAgain)
+TEST(EndToEnd, ATeacherEntersATeamChecksPrintsWritesTheEntryFileAndFindsItAgain)
 {
+    // The printed pages go to the CUPS PDF queue, whose folder
+    // end-to-end.sh names; the script reads their text afterwards.
+    const char* pdfFolder = std::getenv("KEL_PDF_DIR");
+    if (!pdfFolder)
+        GTEST_SKIP() << "run by end-to-end.sh";
+    const std::string pdfDir = pdfFolder;
     ProgramRun run({"A/treiber/KREIS2010.JTFO"});
     ASSERT_TRUE(run.start());
     ASSERT_NE(run.waitWindow("Meldung öffnen"), nullptr);
@@ -156,9 +191,46 @@ TEST(EndToEnd, ATeacherEntersATeamChecksQuitsAndFindsItAgain)
     const std::string checked = AnswerBox(run, "Information");
     EXPECT_EQ(checked, "Es wurde kein Fehler in den Meldedaten gefunden!");
 
-    // PRINTING STEP (to be filled in after the print queue is merged):
-    // print the entry form and the pupil list of the team through the print
-    // choice (command 23) and compare the PDF text with the expected lines.
+    // Print: the print choice lists the team's entry form and pupil list,
+    // both ticked; the place typed there goes onto both pages.
+    PostMessageA(frame, WM_COMMAND, 23, 0);
+    HWND print = run.waitWindow("Drucken");
+    ASSERT_NE(print, nullptr) << run.windows();
+    const std::vector<HWND> printEdits = kel::test::Descendants(print, "Edit");
+    ASSERT_EQ(printEdits.size(), 1u);
+    SendMessageA(printEdits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Konstanz"));
+    const std::vector<HWND> printLists = kel::test::Descendants(print, "ListBox");
+    ASSERT_EQ(printLists.size(), 1u);
+    // One entry form and one pupil list, both ticked.
+    EXPECT_EQ(SendMessageA(printLists[0], LB_GETCOUNT, 0, 0), 2);
+    ASSERT_TRUE(ClickButton(print, "OK"));
+    // Both pages reach the PDF queue before the program ends.
+    EXPECT_EQ(ProgramRun::waitFor([&] { return PrintedCount(pdfDir) >= 2; }, 60000), true);
+
+    // The entry file: the wizard clicked through with its presets (saving
+    // into "meldung" beside the program, named after the school).
+    PostMessageA(frame, WM_COMMAND, 22, 0);
+    HWND wizard = run.waitWindow("Meldedatei erstellen/verschicken");
+    ASSERT_NE(wizard, nullptr) << run.windows();
+    for (const char* caption : {"&Weiter >", "&Weiter >", "&Weiter >", "&Fertigstellen"}) {
+        run.idle();
+        ASSERT_TRUE(ProgramRun::waitFor([&] { return ClickButton(wizard, caption); })) << caption;
+    }
+    ASSERT_TRUE(ProgramRun::waitFor([&] { return !IsWindow(wizard) || !IsWindowVisible(wizard); }));
+    run.idle();
+    EXPECT_EQ(run.findWindow("Fehler"), nullptr);
+    const auto entryFile = kel::test::ReadBytes(run.path("meldung\\GOETHE-GYMNASIUM.VOV"));
+    // The expected file names the installation by "$VID": the id the first
+    // start wrote into the settings.
+    const auto fixture = kel::test::ReadBytes(SourcePath("GOETHE-GYMNASIUM.VOV"));
+    std::string expectedEntryFile(fixture.begin(), fixture.end());
+    char vid[64] = {};
+    GetPrivateProfileStringA("Veranstaltung", "VID", "", vid, sizeof vid, run.path("kelvora.ini").c_str());
+    EXPECT_EQ(std::strlen(vid), 38u) << vid;
+    const size_t at = expectedEntryFile.find("$VID");
+    ASSERT_NE(at, std::string::npos);
+    expectedEntryFile.replace(at, 4, vid);
+    EXPECT_EQ(std::string(entryFile.begin(), entryFile.end()), expectedEntryFile);
 
     PostMessageA(frame, WM_COMMAND, 4, 0);
     DWORD code = 99;

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/core/EventTable.h"
@@ -377,6 +378,20 @@ TEST_F(Program, CheckListsErrorsAndAClearCheckClosesTheErrorWindow)
     ASSERT_NE(gFehlerWin, nullptr);
     const std::string first = gFehlerWin->pane()->buffer().rowText(0);
     EXPECT_NE(first.find("[I Jungen] Meier, Anna: Falscher Jahrgang: 75"), std::string::npos) << first;
+    // Its scroll bars show only when the lines do not fit.
+    HWND list = gFehlerWin->pane()->handle();
+    auto bars = [list] {
+        pump();
+        const LONG style = GetWindowLongA(list, GWL_STYLE);
+        return std::make_pair((style & WS_VSCROLL) != 0, (style & WS_HSCROLL) != 0);
+    };
+    EXPECT_EQ(bars(), std::make_pair(false, false));
+    for (int i = 0; i < 150; ++i)
+        gFehlerWin->addLine("Zeile");
+    EXPECT_EQ(bars(), std::make_pair(true, false));
+    gFehlerWin->addLine(std::string(99, 'x').c_str());
+    MoveWindow(gFehlerWin->handle(), 0, 0, 300, 200, TRUE);
+    EXPECT_EQ(bars(), std::make_pair(true, true));
 
     SetFieldText(gMemory->getAthlete(0, 0, 0)->JG, "98");
     w->activate();
