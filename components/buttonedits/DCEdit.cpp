@@ -4,15 +4,29 @@
 
 #include "classlib/Application.h"
 #include "classlib/Form.h"
+#include "components/buttonedits/controls/DropDownHook.h"
+#include "components/buttonedits/controls/PopupListBox.h"
 
 namespace {
 
 const char* const kHookProp = "KelDCEdit";
 
-// The one open drop-down of the thread.
+// The edit whose drop-down is open (one per thread).
 TCustomDCEdit* gDropEdit = nullptr;
-TWinControl* gDropPopup = nullptr;
-HHOOK gMouseHook = nullptr;
+
+template <class T>
+TComponentFactory factoryOf() {
+  return [](TComponent* owner) -> TComponent* { return new T(owner); };
+}
+
+// The classes the edit exchanges by name are known to the streaming.
+bool RegisterOwnClasses() {
+  SafeRegisterClass("TDCSimpleEdit", factoryOf<TDCSimpleEdit>());
+  SafeRegisterClass("TDummyEditSource", factoryOf<TDummyEditSource>());
+  SafeRegisterClass("TDummyPopup", factoryOf<TDummyPopup>());
+  SafeRegisterClass("TPopupListBox", factoryOf<TPopupListBox>());
+  return true;
+}
 
 // The glyphs of the two standard kinds, drawn in the button text colour on
 // the button face: a small down arrow, and three dots.
@@ -62,7 +76,7 @@ void TDCSimpleEdit::CreateParams(TCreateParams& p) {
 
 void TDCSimpleEdit::HandleCreated() {
   TCustomEdit::HandleCreated();
-  if (auto* container = dynamic_cast<TCustomDCEdit*>(FParent)) container->HookEditWndProc();
+  NotifyEditorHandleCreated(this);
 }
 
 bool TDCSimpleEdit::WantsKey(WORD key, UINT code) const {
@@ -152,12 +166,19 @@ TCustomDCEdit::TCustomDCEdit(TComponent* owner) : TWinControl(owner) {
   FButton2->Button()->SetVisible(false);
   FPopup = new TDummyPopup(this);
   FEditSource = new TDummyEditSource(this);
+  static const bool registered = RegisterOwnClasses();
+  (void)registered;
 }
 
 TCustomDCEdit::~TCustomDCEdit() {
   FDestroying = true;
   OnChange = nullptr;
   if (FDroppedDown) CloseDropped(false);
+  if (gDropEdit == this) gDropEdit = nullptr;
+  if (FHandle) {
+    KillTimer(FHandle, kDropTimer);
+    KillTimer(FHandle, kHoverTimer);
+  }
   UnHookEditWndProc();
   delete FButton1;
   delete FButton2;
@@ -165,12 +186,89 @@ TCustomDCEdit::~TCustomDCEdit() {
 
 void TCustomDCEdit::SetParent(TWinControl* parent) {
   TWinControl::SetParent(parent);
-  if (parent && !FEdit) {
-    FEdit = new TDCSimpleEdit(this);
-    FEdit->SetParent(this);
-    FEdit->SetEnabled(FEnabled);
+  if (!parent) return;
+  if (!FEdit) {
+    InstallEditor(static_cast<TWinControl*>(GetDefaultEditorClass().Make(this)));
     RestoreSavedText();
   }
+  // A popup given before (such as one described with the form) is kept.
+  if (dynamic_cast<TDummyPopup*>(FPopup)) {
+    const TEditPartClass popup = GetDefaultPopupClass();
+    SetPopup(static_cast<TWinControl*>(popup.Make(this)));
+    FPopupWindowClass = popup.Name;
+  }
+}
+
+TEditPartClass TCustomDCEdit::GetDefaultEditorClass() const { return {"TDCSimpleEdit", factoryOf<TDCSimpleEdit>()}; }
+
+TEditPartClass TCustomDCEdit::GetDefaultPopupClass() const { return {"TPopupListBox", factoryOf<TPopupListBox>()}; }
+
+void TCustomDCEdit::InstallEditor(TWinControl* editor) {
+  FEdit = editor;
+  FEdit->SetColor(FColor);
+  FEdit->SetEnabled(FEnabled);
+  FEdit->SetVisible(true);
+  FEdit->SetParent(this);
+  if (FEdit->HandleAllocated()) HookEditWndProc();
+  SetButtonBounds();
+  CheckReadOnly();
+}
+
+void TCustomDCEdit::SetEditorClass(const TComponentFactory& factory) {
+  if (!factory) return;
+  const AnsiString text = GetText();
+  const bool hadText = FEdit != nullptr;
+  if (FDroppedDown) CloseDropped(false);
+  if (FEdit) {
+    UnHookEditWndProc();
+    TWinControl* old = FEdit;
+    FEdit = nullptr;
+    delete old;
+  }
+  InstallEditor(static_cast<TWinControl*>(factory(this)));
+  if (hadText) {
+    FSavedText = text;
+    FHasSavedText = true;
+  }
+  // The new editor shows the value without it counting as a change.
+  if (FHasSavedText) {
+    if (FEdit->HandleAllocated())
+      SendMessageA(FEdit->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FSavedText.c_str()));
+    else
+      FEdit->SetText(FSavedText);
+  }
+}
+
+void TCustomDCEdit::SetEditClass(const AnsiString& name) {
+  if (name == FEditClass && FEdit) return;
+  FEditClass = name;
+  TComponentFactory factory = FindRegisteredClass(name);
+  SetEditorClass(factory ? factory : factoryOf<TDCSimpleEdit>());
+}
+
+void TCustomDCEdit::SetPopupClassName(const AnsiString& name) {
+  if (name == FPopupWindowClass) return;
+  FPopupWindowClass = name;
+  TComponentFactory factory = FindRegisteredClass(name);
+  TComponent* made = factory ? factory(this) : nullptr;
+  auto* popup = dynamic_cast<TWinControl*>(made);
+  if (made && !popup) delete made;
+  SetPopup(popup);
+}
+
+void TCustomDCEdit::SetEditSourceType(const AnsiString& name) {
+  if (name == FEditSourceClass) return;
+  FEditSourceClass = name;
+  TComponentFactory factory = FindRegisteredClass(name);
+  TComponent* made = factory ? factory(this) : nullptr;
+  auto* source = dynamic_cast<TEditSource*>(made);
+  if (made && !source) delete made;
+  delete FEditSource;
+  FEditSource = source ? source : new TDummyEditSource(this);
+}
+
+void TCustomDCEdit::EditorHandleCreated(TComponent* editor) {
+  if (editor == FEdit) HookEditWndProc();
 }
 
 void TCustomDCEdit::CreateParams(TCreateParams& p) {
@@ -180,9 +278,21 @@ void TCustomDCEdit::CreateParams(TCreateParams& p) {
   if (FTabStop && !FHooked) p.Style |= WS_TABSTOP;
 }
 
-AnsiString TCustomDCEdit::GetText() const { return FEdit ? FEdit->Text() : AnsiString(); }
+AnsiString TCustomDCEdit::GetText() const {
+  if (!FEdit) return AnsiString();
+  if (!FEdit->HandleAllocated()) return FHasSavedText ? FSavedText : FEdit->Text();
+  // The whole text, however long.
+  HWND h = const_cast<TWinControl*>(FEdit)->Handle();
+  const LRESULT n = SendMessageA(h, WM_GETTEXTLENGTH, 0, 0);
+  if (n <= 0) return AnsiString();
+  AnsiString text(static_cast<size_t>(n) + 1, '\0');
+  const LRESULT got = SendMessageA(h, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(got < 0 ? 0 : std::min<LRESULT>(got, n)));
+  return text;
+}
 
 void TCustomDCEdit::SetTextValue(const AnsiString& value) {
+  ValidateText(value);
   if (!FEdit) {
     FSavedText = value;
     FHasSavedText = true;
@@ -191,7 +301,11 @@ void TCustomDCEdit::SetTextValue(const AnsiString& value) {
   if (value == GetText()) return;
   FSavedText = value;
   FHasSavedText = true;
-  FEdit->TControl::SetText(value);
+  if (FEdit->HandleAllocated()) {
+    SendMessageA(FEdit->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()));
+  } else {
+    FEdit->SetText(value);
+  }
   Change();
 }
 
@@ -203,6 +317,11 @@ void TCustomDCEdit::Change() {
   if (OnChange) OnChange(this);
 }
 
+void TCustomDCEdit::SetDisplayFocused(bool v) {
+  FDisplayFocused = v;
+  if (FEdit) FEdit->Invalidate();
+}
+
 void TCustomDCEdit::SetPopup(TWinControl* popup) {
   if (FDroppedDown) CloseDropped(false);
   if (popup == FPopup) return;
@@ -210,6 +329,7 @@ void TCustomDCEdit::SetPopup(TWinControl* popup) {
   FPopup = popup ? popup : new TDummyPopup(this);
   FPopup->SetVisible(false);
   FPopup->SetTabStop(false);
+  if (!popup) FPopupWindowClass.clear();
 }
 
 void TCustomDCEdit::SetNumButtons(int n) {
@@ -247,7 +367,10 @@ void TCustomDCEdit::SetHideCaret(bool v) {
 }
 
 void TCustomDCEdit::CheckReadOnly() {
-  if (FEdit) FEdit->SetReadOnly(FReadOnly || FHideCaret);
+  if (!FEdit) return;
+  const bool readOnly = GetReadOnly() || FHideCaret;
+  if (auto* e = dynamic_cast<TCustomEdit*>(FEdit)) e->SetReadOnly(readOnly);
+  else if (FEdit->HandleAllocated()) SendMessageA(FEdit->Handle(), EM_SETREADONLY, readOnly, 0);
 }
 
 void TCustomDCEdit::SetFlat(bool v) {
@@ -461,8 +584,13 @@ LRESULT TCustomDCEdit::EditWndProc(UINT msg, WPARAM w, LPARAM l) {
   const LRESULT result = callSaved();
   if (!FEdit || !FEdit->HandleAllocated()) return result;
 
-  if (msg == WM_LBUTTONUP) FClickRegistered = true;
+  if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP) FClickRegistered = true;
   if (msg == WM_SETFOCUS && FHideCaret) ::HideCaret(editor);
+  if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) UpdateBorder();
+  if (msg == WM_MOUSEMOVE && FMouseOutside) {
+    FMouseOutside = false;
+    UpdateBorder();
+  }
   if (!FDroppedDown) {
     if (FDropPending) {
       FDropPending = false;
@@ -550,22 +678,31 @@ RECT TCustomDCEdit::EditScreenRect() const {
   return r;
 }
 
+void TCustomDCEdit::CloseFromHook() {
+  // A list closes itself (and through it the edit); other popups are
+  // closed by the edit.
+  if (auto* list = dynamic_cast<TPopupListBox*>(FPopup)) list->Close(false);
+  else CloseDropped(false);
+}
+
 void TCustomDCEdit::Drop() {
   FClickRegistered = false;
   if (!FPopup || dynamic_cast<TDummyPopup*>(FPopup) || FDroppedDown || !FHandle) return;
-  if (gDropEdit) gDropEdit->CloseDropped(false);
+  if (gDropEdit && gDropEdit != this) gDropEdit->CloseDropped(false);
 
   // The popup lives as a top-level window beside the form.
   if (!FPopup->Parent()) FPopup->TControl::SetParent(this);
   HWND popup = FPopup->Handle();
   if (!popup) return;
-  if (GetParent(popup)) {
+  if (GetWindowLongPtrA(popup, GWL_STYLE) & WS_CHILD) {
     SetWindowLongPtrA(popup, GWL_STYLE, (GetWindowLongPtrA(popup, GWL_STYLE) & ~WS_CHILD) | WS_POPUP);
     ::SetParent(popup, nullptr);
   }
 
   RECT client;
   GetClientRect(FHandle, &client);
+  auto* list = dynamic_cast<TPopupListBox*>(FPopup);
+  if (list) list->SetClientWidth(client.right);
   if (OnDropDown) OnDropDown(this);
   SetDropValue();
   FocusEditor();
@@ -585,23 +722,34 @@ void TCustomDCEdit::Drop() {
   FPopup->SetVisible(true);
 
   gDropEdit = this;
-  gDropPopup = FPopup;
-  gMouseHook = SetWindowsHookExA(WH_MOUSE, &TCustomDCEdit::MouseHookProc, nullptr, GetCurrentThreadId());
+  int buttons = 0;
+  for (TButtonParams* b : {FButton1, FButton2})
+    if (b->Visible()) buttons += b->Button()->Width();
+  InstallDropDownHook(TDropDown{popup, FHandle, buttons, [this] { CloseFromHook(); }});
+  SetTimer(FHandle, kDropTimer, 20, nullptr);
   FDroppedDown = true;
+}
+
+void TCustomDCEdit::TrackDropMouse() {
+  if (!FDroppedDown || !FPopup || !FPopup->HandleAllocated()) return;
+  HWND popup = FPopup->Handle();
+  if (GetCapture() != popup) return;
+  POINT p;
+  GetCursorPos(&p);
+  ScreenToClient(popup, &p);
+  SendMessageA(popup, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x, p.y));
 }
 
 void TCustomDCEdit::CloseDropped(bool accept) {
   FClickRegistered = false;
   if (FDroppedDown) {
+    HWND popup = FPopup && FPopup->HandleAllocated() ? FPopup->Handle() : nullptr;
     if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
-    if (gMouseHook) UnhookWindowsHookEx(gMouseHook);
-    gMouseHook = nullptr;
-    if (gDropEdit == this) {
-      gDropEdit = nullptr;
-      gDropPopup = nullptr;
-    }
-    if (FPopup && FPopup->HandleAllocated())
-      SetWindowPos(FPopup->Handle(), nullptr, 0, 0, 0, 0,
+    RemoveDropDownHook(popup);
+    if (FHandle) KillTimer(FHandle, kDropTimer);
+    if (gDropEdit == this) gDropEdit = nullptr;
+    if (popup)
+      SetWindowPos(popup, nullptr, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
     if (FPopup) FPopup->SetVisible(false);
   }
@@ -618,22 +766,49 @@ void TCustomDCEdit::CloseDropped(bool accept) {
   if (!FDestroying) SelectAll();
 }
 
-LRESULT CALLBACK TCustomDCEdit::MouseHookProc(int code, WPARAM w, LPARAM l) {
-  if (code == HC_ACTION && gDropEdit && gDropPopup) {
-    const auto* info = reinterpret_cast<const MOUSEHOOKSTRUCT*>(l);
-    RECT popup{};
-    if (gDropPopup->HandleAllocated()) GetWindowRect(gDropPopup->Handle(), &popup);
-    RECT edit = gDropEdit->EditScreenRect();
-    const bool inside = PtInRect(&popup, info->pt) || PtInRect(&edit, info->pt);
-    if ((w == WM_LBUTTONDOWN || w == WM_LBUTTONUP || w == WM_NCLBUTTONDOWN || w == WM_NCLBUTTONUP) && !inside) {
-      HHOOK hook = gMouseHook;
-      gDropEdit->CloseDropped(false);
-      return CallNextHookEx(hook, code, w, l);
-    }
-    if (w == WM_LBUTTONDOWN && PtInRect(&popup, info->pt) && gDropPopup->HandleAllocated())
-      SetCapture(gDropPopup->Handle());
+// --- flat look ---------------------------------------------------------------
+
+bool TCustomDCEdit::LooksFlat() const {
+  return FFlat && FMouseOutside && !Focused() && !(FEdit && FEdit->Focused());
+}
+
+void TCustomDCEdit::UpdateBorder() {
+  if (!FFlat || !FHandle) return;
+  const int state = LooksFlat() ? 1 : 0;
+  if (state == FLastFlatState) return;
+  FLastFlatState = state;
+  InvalidateRect(FHandle, nullptr, TRUE);
+  for (TButtonParams* b : {FButton1, FButton2}) b->Button()->Invalidate();
+}
+
+void TCustomDCEdit::MouseEnter() {
+  TWinControl::MouseEnter();
+  FMouseOutside = false;
+  UpdateBorder();
+}
+
+void TCustomDCEdit::MouseLeave() {
+  TWinControl::MouseLeave();
+  // The pointer may only have moved onto the inner editor or a button: the
+  // hover timer looks where it is a moment later.
+  if (FHandle) SetTimer(FHandle, kHoverTimer, 10, nullptr);
+}
+
+void TCustomDCEdit::PaintBackground(HDC dc, const RECT& r) {
+  TWinControl::PaintBackground(dc, r);
+  if (!FFlat) return;
+  RECT all;
+  GetClientRect(FHandle, &all);
+  if (LooksFlat()) {
+    HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
+    FrameRect(dc, &all, face);
+    RECT inner = all;
+    InflateRect(&inner, -1, -1);
+    FrameRect(dc, &inner, face);
+  } else {
+    // Hovered or focused: a sunken edge.
+    DrawEdge(dc, &all, BDR_SUNKENOUTER, BF_RECT);
   }
-  return CallNextHookEx(gMouseHook, code, w, l);
 }
 
 LRESULT TCustomDCEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
@@ -651,6 +826,22 @@ LRESULT TCustomDCEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
       break;
     case WM_KILLFOCUS:
       if (FDroppedDown) CloseDropped(false);
+      break;
+    case WM_TIMER:
+      if (w == kDropTimer) {
+        TrackDropMouse();
+        return 0;
+      }
+      if (w == kHoverTimer) {
+        KillTimer(FHandle, kHoverTimer);
+        POINT p;
+        RECT r;
+        GetCursorPos(&p);
+        GetWindowRect(FHandle, &r);
+        FMouseOutside = !PtInRect(&r, p);
+        UpdateBorder();
+        return 0;
+      }
       break;
     case WM_LBUTTONDOWN: {
       const LRESULT r = TWinControl::WndProc(msg, w, l);

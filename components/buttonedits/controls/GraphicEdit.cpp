@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "classlib/Exception.h"
 #include "components/buttonedits/controls/ColorNames.h"
 #include "components/buttonedits/controls/EditOwner.h"
 #include "components/buttonedits/controls/PopupListBox.h"
@@ -12,6 +13,17 @@ TGraphicEdit::TGraphicEdit(TComponent* owner, std::string initial) : TWinControl
 }
 
 void TGraphicEdit::SetValue(const std::string& value) { FValue = value; }
+
+void TGraphicEdit::SetText(const AnsiString& value) {
+  CheckValue(value);
+  if (FHandle) SendMessageA(FHandle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()));
+  else SetValue(value);
+}
+
+void TGraphicEdit::HandleCreated() {
+  TWinControl::HandleCreated();
+  NotifyEditorHandleCreated(this);
+}
 
 RECT TGraphicEdit::ClientRect() const {
   RECT r{};
@@ -32,7 +44,13 @@ void TGraphicEdit::EnabledChanged() {
 LRESULT TGraphicEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
   switch (msg) {
     case WM_SETTEXT:
-      SetValue(l ? reinterpret_cast<const char*>(l) : "");
+      // A value the editor cannot show is refused here rather than raised
+      // through the window procedure.
+      try {
+        SetValue(l ? reinterpret_cast<const char*>(l) : "");
+      } catch (const Exception&) {
+        return FALSE;
+      }
       if (TEditOwner* edit = EditOwnerOf(this)) edit->Change();
       InvalidateRect(FHandle, nullptr, TRUE);
       return TRUE;
@@ -66,8 +84,12 @@ LRESULT TGraphicEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
   return TWinControl::WndProc(msg, w, l);
 }
 
-void TColorEdit::SetValue(const std::string& value) {
+void TColorEdit::CheckValue(const std::string& value) const {
   StringToColor(value);  // raises for a text that is no colour
+}
+
+void TColorEdit::SetValue(const std::string& value) {
+  CheckValue(value);
   TGraphicEdit::SetValue(value);
 }
 

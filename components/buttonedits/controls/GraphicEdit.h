@@ -11,9 +11,13 @@ class TGraphicEdit : public TWinControl {
   explicit TGraphicEdit(TComponent* owner, std::string initial);
 
   AnsiString Text() const override { return FValue; }
+  // Through WM_SETTEXT once the window exists, so that the owner hears of it.
+  void SetText(const AnsiString& value) override;
   // Stores a new value; a value the editor cannot show raises before
   // anything is stored.
   virtual void SetValue(const std::string& value);
+  // Raises for a value the editor cannot show (nothing here).
+  virtual void CheckValue(const std::string& value) const {}
   // Paints the value with its top left at (x, y).
   virtual void PaintToCanvas(HDC dc, int x, int y) = 0;
 
@@ -21,6 +25,7 @@ class TGraphicEdit : public TWinControl {
 
  protected:
   void EnabledChanged() override;
+  void HandleCreated() override;
   RECT ClientRect() const;
   bool FocusedLook() const;
 
@@ -31,6 +36,7 @@ class TColorEdit : public TGraphicEdit {
  public:
   explicit TColorEdit(TComponent* owner) : TGraphicEdit(owner, "clBlack") {}
   void SetValue(const std::string& value) override;
+  void CheckValue(const std::string& value) const override;
   void PaintToCanvas(HDC dc, int x, int y) override;
 };
 
