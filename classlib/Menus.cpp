@@ -1,0 +1,5 @@
+#include "classlib/Menus.h"
+
+void TMenuItem::Click() {
+  if (FEnabled && OnClick) OnClick(this);
+}
