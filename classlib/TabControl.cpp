@@ -1,0 +1,52 @@
+#include "classlib/TabControl.h"
+
+#include <commctrl.h>
+
+TTabControl::TTabControl(TComponent* owner) : TWinControl(owner) {
+  FTabStop = true;
+  FWidth = 289;
+  FHeight = 193;
+}
+
+void TTabControl::CreateParams(TCreateParams& p) {
+  TWinControl::CreateParams(p);
+  p.ClassName = WC_TABCONTROLA;
+  p.Style |= WS_TABSTOP | WS_CLIPCHILDREN;
+}
+
+void TTabControl::InsertTab(int index) {
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  AnsiString text = FTabs[static_cast<size_t>(index)];
+  item.pszText = text.data();
+  SendMessageA(FHandle, TCM_INSERTITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
+void TTabControl::HandleCreated() {
+  for (int i = 0; i < TabCount(); ++i) InsertTab(i);
+  SendMessageA(FHandle, TCM_SETCURSEL, static_cast<WPARAM>(FTabIndex), 0);
+}
+
+void TTabControl::AddTab(const AnsiString& caption) {
+  FTabs.push_back(caption);
+  if (FHandle) InsertTab(TabCount() - 1);
+  if (FTabIndex < 0) SetTabIndex(0);
+}
+
+void TTabControl::SetTabIndex(int index) {
+  if (index < 0 || index >= TabCount()) return;
+  FTabIndex = index;
+  if (FHandle) SendMessageA(FHandle, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void TTabControl::Change() {
+  if (OnChange) OnChange(this);
+}
+
+LRESULT TTabControl::NotifyReflect(NMHDR* header) {
+  if (header->code == static_cast<UINT>(TCN_SELCHANGE)) {
+    FTabIndex = static_cast<int>(SendMessageA(FHandle, TCM_GETCURSEL, 0, 0));
+    Change();
+  }
+  return 0;
+}
