@@ -21,6 +21,9 @@ class TEditOwner {
   // The inner editor's window exists: the edit replaces its window
   // procedure, so that it sees the editor's keys, focus and text changes.
   virtual void EditorHandleCreated(TComponent* editor) {}
+  // Whether the edit edits a property for a designer (a picture editor
+  // shows its picture only there).
+  virtual bool IsPropertyEditor() { return false; }
 
  protected:
   ~TEditOwner() = default;

@@ -159,3 +159,31 @@ void TBrushStyleEdit::PaintToCanvas(HDC dc, int x, int y) {
   SelectObject(dc, old);
   if (FHandle && GetFocus() == FHandle) DrawFocusRect(dc, &r);
 }
+
+bool TGraphEdit::ShowsGraphic() {
+  TEditOwner* edit = EditOwnerOf(this);
+  TBitmap* graphic = GetGraphic();
+  return edit && edit->IsPropertyEditor() && graphic && !graphic->Empty();
+}
+
+void TGraphEdit::PaintToCanvas(HDC dc, int x, int y) {
+  RECT r = ClientRect();
+  OffsetRect(&r, x, y);
+  if (!ShowsGraphic()) {
+    FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
+    return;
+  }
+  TBitmap* graphic = GetGraphic();
+  SetStretchBltMode(dc, COLORONCOLOR);
+  StretchBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, graphic->Canvas().Handle(), 0, 0,
+             graphic->Width(), graphic->Height(), SRCCOPY);
+}
+
+LRESULT TGraphEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
+  if (msg == WM_ERASEBKGND && ShowsGraphic() && GraphicTransparent()) {
+    RECT r = ClientRect();
+    FillRect(reinterpret_cast<HDC>(w), &r, GetSysColorBrush(COLOR_WINDOW));
+    return 1;
+  }
+  return TGraphicEdit::WndProc(msg, w, l);
+}

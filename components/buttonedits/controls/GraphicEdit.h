@@ -4,6 +4,7 @@
 // pattern. The value is exchanged with the owning edit as window text.
 #include <string>
 
+#include "classlib/Bitmap.h"
 #include "classlib/WinControl.h"
 
 class TGraphicEdit : public TWinControl {
@@ -50,4 +51,20 @@ class TBrushStyleEdit : public TGraphicEdit {
  public:
   explicit TBrushStyleEdit(TComponent* owner) : TGraphicEdit(owner, "bsSolid") {}
   void PaintToCanvas(HDC dc, int x, int y) override;
+};
+
+// A picture editor: inside a property editor it stretches its picture over
+// its client area; elsewhere it shows the background only. The background
+// is erased only under a transparent picture.
+class TGraphEdit : public TGraphicEdit {
+ public:
+  explicit TGraphEdit(TComponent* owner) : TGraphicEdit(owner, "") {}
+  // The picture, or null.
+  virtual TBitmap* GetGraphic() = 0;
+  virtual bool GraphicTransparent() { return false; }
+  void PaintToCanvas(HDC dc, int x, int y) override;
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  bool ShowsGraphic();
 };
