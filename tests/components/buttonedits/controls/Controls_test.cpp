@@ -10,6 +10,7 @@
 #include "components/buttonedits/controls/DCCustomControl.h"
 #include "components/buttonedits/controls/DCHint.h"
 #include "components/buttonedits/controls/DCOleControl.h"
+#include "components/buttonedits/controls/DCSpeedButton.h"
 #include "components/buttonedits/controls/DCTabControl.h"
 #include "components/buttonedits/controls/HandleObject.h"
 #include "components/buttonedits/runtime/ObjectParams.h"
@@ -214,6 +215,43 @@ TEST(DCTabControl, CtrlTabPagesFromInsideAndWrapsBothWays) {
   ctrlTab(outside->Handle(), false);
   EXPECT_EQ(tabs->TabIndex(), 0);
   EXPECT_EQ(changes, 4);
+}
+
+HBITMAP solid(COLORREF color) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, 10, 10);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bmp);
+  RECT all{0, 0, 10, 10};
+  HBRUSH b = CreateSolidBrush(color);
+  FillRect(dc, &all, b);
+  DeleteObject(b);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return bmp;
+}
+
+TEST(DCSpeedButton, AnExchangedGlyphIsDrawnAtOnce) {
+  TForm f(nullptr);
+  f.SetBorderStyle(bsDialog);
+  f.SetBounds(100, 100, 200, 120);
+  auto* b = new TDCSpeedButton(&f);
+  b->SetParent(&f);
+  b->SetBounds(10, 10, 30, 30);
+  b->Glyph().SetHandle(solid(RGB(255, 0, 0)));
+  f.Show();
+  pump();
+  auto centre = [&] {
+    HDC dc = GetDC(f.Handle());
+    COLORREF c = GetPixel(dc, 25, 25);
+    ReleaseDC(f.Handle(), dc);
+    return c;
+  };
+  ASSERT_EQ(centre(), RGB(255, 0, 0));
+  b->Glyph().SetHandle(solid(RGB(0, 0, 255)));
+  pump();
+  EXPECT_EQ(centre(), RGB(0, 0, 255));
 }
 
 }  // namespace
