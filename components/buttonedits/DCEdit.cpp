@@ -561,6 +561,13 @@ LRESULT TCustomDCEdit::EditWndProc(UINT msg, WPARAM w, LPARAM l) {
         w = static_cast<unsigned char>(c);
       }
       break;
+    case WM_GETDLGCODE: {
+      // Whatever the editor's class, the keys the container wants (Up and
+      // Down, Enter and Escape while dropped down) never become dialog
+      // keys of the form.
+      const LRESULT code = callSaved();
+      return WantSpecialKey(static_cast<WORD>(w)) ? code | DLGC_WANTALLKEYS : code;
+    }
     case WM_KILLFOCUS: {
       if (FDroppedDown) {
         HWND to = reinterpret_cast<HWND>(w);

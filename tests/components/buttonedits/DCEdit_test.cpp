@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/Button.h"
 #include "classlib/Edit.h"
 #include "classlib/Exception.h"
 #include "components/buttonedits/DCColorEdit.h"
@@ -341,7 +342,13 @@ TEST(ValueEdits, ShowTheValuesNameAndRefuseAColourThatIsNone) {
   EXPECT_EQ(f.Field->GetText(), "clBlue");
 
   // A click into the sample opens the colours with the value selected; Enter
-  // takes the one below it.
+  // takes the one below it and never reaches the form's default button.
+  auto* ok = new TButton(&f);
+  ok->SetParent(&f);
+  ok->SetBounds(260, 8, 70, 24);
+  ok->SetDefault(true);
+  int okClicks = 0;
+  ok->OnClick = [&](TObject*) { ++okClicks; };
   SendMessageA(f.editor(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   SendMessageA(f.editor(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   pump();
@@ -352,6 +359,7 @@ TEST(ValueEdits, ShowTheValuesNameAndRefuseAColourThatIsNone) {
   pressKey(f.editor(), VK_RETURN);
   EXPECT_FALSE(f.Field->DroppedDown());
   EXPECT_EQ(f.Field->GetText(), "clFuchsia");
+  EXPECT_EQ(okClicks, 0);
 
   EditForm<TDCPenStyleEdit> pen;
   EXPECT_EQ(pen.Field->GetText(), "psSolid");
