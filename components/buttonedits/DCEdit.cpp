@@ -271,10 +271,18 @@ void TCustomDCEdit::EditorHandleCreated(TComponent* editor) {
   if (editor == FEdit) HookEditWndProc();
 }
 
+void TCustomDCEdit::CreateWnd() {
+  TWinControl::CreateWnd();
+  // A window made again while its form shows was erased before it was
+  // attached: erase it once more, so that the background and the drawn
+  // border are there.
+  if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
+}
+
 void TCustomDCEdit::CreateParams(TCreateParams& p) {
   TWinControl::CreateParams(p);
   p.ExStyle &= ~WS_EX_CLIENTEDGE;
-  if (FBorderStyle == bsDCSingle && !FFlat) p.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FBorderStyle == bsDCSingle && !FFlat && !FUseTarnelBorder) p.ExStyle |= WS_EX_CLIENTEDGE;
   if (FTabStop && !FHooked) p.Style |= WS_TABSTOP;
 }
 
@@ -376,6 +384,8 @@ void TCustomDCEdit::CheckReadOnly() {
 void TCustomDCEdit::SetFlat(bool v) {
   if (v == FFlat) return;
   FFlat = v;
+  FLastFlatState = 2;
+  FMouseOutside = v && !Focused() && !(FEdit && FEdit->Focused());
   RecreateWnd();
   SetButtonBounds();
 }
@@ -428,7 +438,8 @@ void TCustomDCEdit::SetButtonBounds() {
   RECT client;
   GetClientRect(FHandle, &client);
   const int cw = client.right, ch = client.bottom;
-  const int d = FFlat ? 1 : 0;
+  const bool drawn = FFlat || FUseTarnelBorder;
+  const int d = SingleBorder() ? 2 : drawn ? 1 : 0;
   int x = cw - d;
   int buttons = 0;
   if (FNumButtons == 2) {
@@ -445,10 +456,10 @@ void TCustomDCEdit::SetButtonBounds() {
   for (TButtonParams* p : {FButton1, FButton2})
     if (Application) Application->UpdateHint(p->Button());
   if (FEdit) {
-    const int e = FFlat ? 4 : 0;
-    FEdit->SetBounds(FFlat ? 2 : 0, FFlat ? 3 : 1, cw - buttons - e, ch - e - 1);
+    const int e = drawn ? 4 : 0;
+    FEdit->SetBounds(drawn ? 2 : 0, drawn ? 3 : 1, cw - buttons - e, ch - e - 1);
     if (FEdit->HandleAllocated()) {
-      RECT r{1, FFlat ? 3 : 1, cw - e - 2, ch - 2 - e};
+      RECT r{1, drawn ? 3 : 1, cw - e - 2, ch - 2 - e};
       SendMessageA(FEdit->Handle(), EM_SETRECT, 0, reinterpret_cast<LPARAM>(&r));
     }
   }
@@ -716,12 +727,13 @@ void TCustomDCEdit::Drop() {
 
   POINT origin{0, 0};
   ClientToScreen(FHandle, &origin);
-  int x = origin.x - 2;
+  const int shift = FUseTarnelBorder ? 0 : 2;
+  int x = origin.x - shift;
   int y = origin.y + client.bottom;
   int width = FPopup->Width();
   if (width > FWidth) x -= width - FWidth;
   else width = FWidth;
-  if (x < 0) x = origin.x - 2;
+  if (x < 0) x = origin.x - shift;
   const int height = FPopup->Height();
   if (y + height > GetSystemMetrics(SM_CYSCREEN)) y = y - height - FHeight;
   FPopup->TControl::SetBounds(x, y, width, height);
@@ -780,7 +792,7 @@ bool TCustomDCEdit::LooksFlat() const {
 }
 
 void TCustomDCEdit::UpdateBorder() {
-  if (!FFlat || !FHandle) return;
+  if (!(FFlat || FUseTarnelBorder) || !FHandle) return;
   const int state = LooksFlat() ? 1 : 0;
   if (state == FLastFlatState) return;
   FLastFlatState = state;
@@ -803,19 +815,87 @@ void TCustomDCEdit::MouseLeave() {
 
 void TCustomDCEdit::PaintBackground(HDC dc, const RECT& r) {
   TWinControl::PaintBackground(dc, r);
-  if (!FFlat) return;
+  if (FFlat || FUseTarnelBorder) DrawBorder(dc);
+}
+
+bool TCustomDCEdit::SingleBorder() const {
+  return FUseTarnelBorder && (FTarnelBorderStyle == tbsSunkenSingle || FTarnelBorderStyle == tbsRaisedSingle);
+}
+
+void TCustomDCEdit::DrawBorder(HDC dc) {
   RECT all;
   GetClientRect(FHandle, &all);
-  if (LooksFlat()) {
-    HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
-    FrameRect(dc, &all, face);
-    RECT inner = all;
-    InflateRect(&inner, -1, -1);
-    FrameRect(dc, &inner, face);
-  } else {
-    // Hovered or focused: a sunken edge.
-    DrawEdge(dc, &all, BDR_SUNKENOUTER, BF_RECT);
+  const int w = all.right, h = all.bottom;
+  auto fill = [dc](const RECT& rc, TColor color) {
+    HBRUSH b = CreateSolidBrush(ColorToRGB(color));
+    FillRect(dc, &rc, b);
+    DeleteObject(b);
+  };
+  auto frame = [&](const RECT& rc, TColor color) {
+    HBRUSH b = CreateSolidBrush(ColorToRGB(color));
+    FrameRect(dc, &rc, b);
+    DeleteObject(b);
+  };
+  // The standard 3-D look is erased first.
+  frame(all, clBtnFace);
+  frame(RECT{1, 1, w, h}, clBtnFace);
+  fill(RECT{0, h - 1, 1, h}, clBtnFace);
+  fill(RECT{w - 1, 0, w, 1}, clBtnFace);
+  if (LooksFlat()) return;
+
+  const TTarnelBorderStyle style = FUseTarnelBorder ? FTarnelBorderStyle : tbsSunkenBorder;
+  const bool raised = style == tbsRaisedBorder || style == tbsRaisedLine;
+  const TColor top = raised ? clBtnHighlight : clBtnShadow;
+  const TColor bottom = raised ? clBtnShadow : clBtnHighlight;
+  switch (style) {
+    case tbsSunkenLine:
+    case tbsRaisedLine:
+      fill(RECT{0, h - 2, w, h - 1}, top);
+      fill(RECT{0, h - 1, w, h}, bottom);
+      break;
+    case tbsLine:
+      fill(RECT{0, h - 1, w, h}, FLineColor);
+      break;
+    case tbsLineBorder:
+      frame(all, FLineColor);
+      break;
+    case tbsNone:
+      break;
+    case tbsSunkenSingle:
+    case tbsRaisedSingle:
+      DrawEdge(dc, &all, style == tbsSunkenSingle ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+      break;
+    default:
+      // Bottom and right edge in the bottom colour, top and left in the top
+      // colour: a hovered or focused flat edit looks sunken.
+      fill(RECT{0, h - 1, w, h}, bottom);
+      fill(RECT{w - 1, 0, w, h}, bottom);
+      fill(RECT{0, 0, w, 1}, top);
+      fill(RECT{0, 0, 1, h}, top);
+      break;
   }
+}
+
+void TCustomDCEdit::SetUseTarnelBorder(bool v) {
+  if (v == FUseTarnelBorder) return;
+  FUseTarnelBorder = v;
+  FLastFlatState = 2;
+  RecreateWnd();
+  SetButtonBounds();
+}
+
+void TCustomDCEdit::SetTarnelBorderStyle(TTarnelBorderStyle style) {
+  if (style == FTarnelBorderStyle) return;
+  FTarnelBorderStyle = style;
+  RecreateWnd();
+  SetButtonBounds();
+}
+
+void TCustomDCEdit::SetLineColor(TColor color) {
+  if (color == FLineColor) return;
+  FLineColor = color;
+  if (FHandle && (FTarnelBorderStyle == tbsLine || FTarnelBorderStyle == tbsLineBorder))
+    InvalidateRect(FHandle, nullptr, TRUE);
 }
 
 LRESULT TCustomDCEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {

@@ -101,6 +101,19 @@ class TButtonParams {
 
 enum TDCBorderStyle { bsDCNone, bsDCSingle };
 
+// Borders the edit draws itself (with UseTarnelBorder).
+enum TTarnelBorderStyle {
+  tbsSunkenBorder,
+  tbsRaisedBorder,
+  tbsSunkenLine,
+  tbsRaisedLine,
+  tbsLine,
+  tbsLineBorder,
+  tbsSunkenSingle,
+  tbsRaisedSingle,
+  tbsNone
+};
+
 // A class of inner editor or popup: its registered name and its maker.
 struct TEditPartClass {
   AnsiString Name;
@@ -165,6 +178,14 @@ class TCustomDCEdit : public TWinControl, public TEditOwner {
   void SetFlat(bool v);
   TDCBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TDCBorderStyle style);
+  // A drawn border in place of the standard one.
+  bool UseTarnelBorder() const { return FUseTarnelBorder; }
+  void SetUseTarnelBorder(bool v);
+  TTarnelBorderStyle TarnelBorderStyle() const { return FTarnelBorderStyle; }
+  void SetTarnelBorderStyle(TTarnelBorderStyle style);
+  // The colour of the tbsLine and tbsLineBorder styles.
+  TColor LineColor() const { return FLineColor; }
+  void SetLineColor(TColor color);
   bool Modified() const;
   void SetModified(bool v);
 
@@ -207,6 +228,7 @@ class TCustomDCEdit : public TWinControl, public TEditOwner {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
   void BoundsChanged() override;
   void EnabledChanged() override;
   void ColorChanged() override;
@@ -235,6 +257,9 @@ class TCustomDCEdit : public TWinControl, public TEditOwner {
   void InstallEditor(TWinControl* editor);
   void CloseFromHook();
   void UpdateBorder();
+  void DrawBorder(HDC dc);
+  // A sunken or raised single edge drawn with UseTarnelBorder.
+  bool SingleBorder() const;
   void TrackDropMouse();
   void HookEditWndProc();
   void UnHookEditWndProc();
@@ -268,6 +293,9 @@ class TCustomDCEdit : public TWinControl, public TEditOwner {
   bool FMouseOutside = true;
   // 0 or 1: the look last drawn; 2: not drawn yet.
   int FLastFlatState = 2;
+  bool FUseTarnelBorder = false;
+  TTarnelBorderStyle FTarnelBorderStyle = tbsSunkenBorder;
+  TColor FLineColor = clSystemColor | COLOR_3DDKSHADOW;
   AnsiString FEditClass;
   AnsiString FPopupWindowClass;
   AnsiString FEditSourceClass;

@@ -241,6 +241,55 @@ TEST(DCEdit, TextChangesFireOnChangeOnceAndTheTextWaitsForItsEditor) {
   loose.SetParent(nullptr);
 }
 
+// The colour of a pixel of a window as it shows on the screen.
+COLORREF pixelOf(HWND h, int x, int y) {
+  HDC dc = GetDC(h);
+  const COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(h, dc);
+  return c;
+}
+
+TEST(DCEdit, DrawnBordersAndTheFlatLook) {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE), shadow = GetSysColor(COLOR_BTNSHADOW),
+                 light = GetSysColor(COLOR_BTNHIGHLIGHT), red = RGB(255, 0, 0);
+  struct Case {
+    TTarnelBorderStyle style;
+    COLORREF top, secondLast, last;  // at x = 5: the top row, the last two rows
+  };
+  const Case cases[] = {
+      {tbsSunkenBorder, shadow, face, light}, {tbsRaisedBorder, light, face, shadow},
+      {tbsSunkenLine, face, shadow, light},   {tbsRaisedLine, face, light, shadow},
+      {tbsLine, face, face, red},             {tbsLineBorder, red, face, red},
+      {tbsNone, face, face, face},
+  };
+  EditForm<> f;
+  f.Field->SetText("Text");
+  f.Field->SetLineColor(clRed);
+  f.Field->SetUseTarnelBorder(true);
+  for (const Case& c : cases) {
+    f.Field->SetTarnelBorderStyle(c.style);
+    pump();
+    HWND h = f.Field->Handle();
+    RECT r;
+    GetClientRect(h, &r);
+
+    EXPECT_EQ(pixelOf(h, 5, 0), c.top) << c.style;
+    EXPECT_EQ(pixelOf(h, 5, r.bottom - 2), c.secondLast) << c.style;
+    EXPECT_EQ(pixelOf(h, 5, r.bottom - 1), c.last) << c.style;
+  }
+  EXPECT_EQ(f.Field->GetText(), "Text") << "the text outlives the window's re-creation";
+
+  // Flat: plain while neither hovered nor focused, sunken when focused.
+  f.Field->SetUseTarnelBorder(false);
+  f.Field->SetFlat(true);
+  f.After->SetFocus();
+  pump();
+  EXPECT_EQ(pixelOf(f.Field->Handle(), 5, 0), face);
+  f.Field->SetFocus();
+  pump();
+  EXPECT_EQ(pixelOf(f.Field->Handle(), 5, 0), shadow);
+}
+
 // A real left click at a point of the screen.
 void clickAt(POINT screen) {
   const int sw = GetSystemMetrics(SM_CXSCREEN) - 1, sh = GetSystemMetrics(SM_CYSCREEN) - 1;
