@@ -20,19 +20,21 @@ void TBitmap::release() {
 
 void TBitmap::SetHandle(HBITMAP bitmap) {
   release();
-  if (!bitmap) return;
-  BITMAP info{};
-  GetObjectA(bitmap, sizeof info, &info);
-  handle_ = bitmap;
-  width_ = info.bmWidth;
-  height_ = info.bmHeight;
-  oldBitmap_ = SelectObject(memDc_, handle_);
-  canvas_.SetHandle(memDc_);
+  if (bitmap) {
+    BITMAP info{};
+    GetObjectA(bitmap, sizeof info, &info);
+    handle_ = bitmap;
+    width_ = info.bmWidth;
+    height_ = info.bmHeight;
+    oldBitmap_ = SelectObject(memDc_, handle_);
+    canvas_.SetHandle(memDc_);
+  }
+  if (OnChange) OnChange();
 }
 
 void TBitmap::SetSize(int width, int height) {
   if (width <= 0 || height <= 0) {
-    release();
+    SetHandle(nullptr);
     return;
   }
   HDC screen = GetDC(nullptr);

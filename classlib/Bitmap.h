@@ -2,6 +2,8 @@
 // A device-dependent bitmap selected into its own memory canvas.
 #include <windows.h>
 
+#include <functional>
+
 #include "classlib/Canvas.h"
 
 class TBitmap {
@@ -23,6 +25,9 @@ class TBitmap {
   void SetHandle(HBITMAP bitmap);
   HBITMAP Handle() const { return handle_; }
   TCanvas& Canvas() { return canvas_; }
+
+  // Fired after the bitmap was exchanged (a new handle, size or resource).
+  std::function<void()> OnChange;
 
  private:
   void release();

@@ -35,6 +35,7 @@ int TTabControl::AddTab(const AnsiString& caption) {
   FTabs.push_back(caption);
   int index = TabCount() - 1;
   if (FHandle) InsertTabItem(index);
+  if (FTabIndex < 0) SetTabIndex(0);
   return index;
 }
 
@@ -53,10 +54,14 @@ void TTabControl::SetTabIndex(int index) {
   if (FHandle) SendMessageA(FHandle, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+void TTabControl::Change() {
+  if (OnChange) OnChange(this);
+}
+
 LRESULT TTabControl::NotifyReflect(NMHDR* h) {
   if (h->code == static_cast<UINT>(TCN_SELCHANGE)) {
     FTabIndex = static_cast<int>(SendMessageA(FHandle, TCM_GETCURSEL, 0, 0));
-    if (OnChange) OnChange(this);
+    Change();
   }
   return 0;
 }

@@ -8,6 +8,7 @@
 #include "app/core/Settings.h"
 #include "classlib/Exception.h"
 #include "classlib/MessageDlg.h"
+#include "components/buttonedits/controls/PopupListBox.h"
 
 namespace {
 
@@ -186,6 +187,13 @@ TMeldefile::TMeldefile(TComponent* owner) : TForm(owner) {
   AddLabel(folder, 20, 80, 0, 0, "Schreibe die Meldedatei in dieses Verzeichnis:");
   Path = new TDCDirectoryEdit(this);
   Path->SetName("Path");
+  // The folder field's drop-down: an empty list, opened by Alt+Down (both
+  // buttons have handlers of their own).
+  auto* pathList = new TPopupListBox(Path);
+  pathList->SetBounds(0, 0, 121, 93);
+  pathList->SetTabStop(false);
+  pathList->SetItemHeight(13);
+  Path->SetPopup(pathList);
   Path->SetParent(folder);
   Path->SetBounds(20, 98, 321, 21);
   Path->SetNumButtons(2);

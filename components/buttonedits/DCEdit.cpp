@@ -4,15 +4,29 @@
 
 #include "classlib/Application.h"
 #include "classlib/Form.h"
+#include "components/buttonedits/controls/DropDownHook.h"
+#include "components/buttonedits/controls/PopupListBox.h"
 
 namespace {
 
 const char* const kHookProp = "KelDCEdit";
 
-// The one open drop-down of the thread.
+// The edit whose drop-down is open (one per thread).
 TCustomDCEdit* gDropEdit = nullptr;
-TWinControl* gDropPopup = nullptr;
-HHOOK gMouseHook = nullptr;
+
+template <class T>
+TComponentFactory factoryOf() {
+  return [](TComponent* owner) -> TComponent* { return new T(owner); };
+}
+
+// The classes the edit exchanges by name are known to the streaming.
+bool RegisterOwnClasses() {
+  SafeRegisterClass("TDCSimpleEdit", factoryOf<TDCSimpleEdit>());
+  SafeRegisterClass("TDummyEditSource", factoryOf<TDummyEditSource>());
+  SafeRegisterClass("TDummyPopup", factoryOf<TDummyPopup>());
+  SafeRegisterClass("TPopupListBox", factoryOf<TPopupListBox>());
+  return true;
+}
 
 // The glyphs of the two standard kinds, drawn in the button text colour on
 // the button face: a small down arrow, and three dots.
@@ -62,7 +76,7 @@ void TDCSimpleEdit::CreateParams(TCreateParams& p) {
 
 void TDCSimpleEdit::HandleCreated() {
   TCustomEdit::HandleCreated();
-  if (auto* container = dynamic_cast<TCustomDCEdit*>(FParent)) container->HookEditWndProc();
+  NotifyEditorHandleCreated(this);
 }
 
 bool TDCSimpleEdit::WantsKey(WORD key, UINT code) const {
@@ -152,12 +166,19 @@ TCustomDCEdit::TCustomDCEdit(TComponent* owner) : TWinControl(owner) {
   FButton2->Button()->SetVisible(false);
   FPopup = new TDummyPopup(this);
   FEditSource = new TDummyEditSource(this);
+  static const bool registered = RegisterOwnClasses();
+  (void)registered;
 }
 
 TCustomDCEdit::~TCustomDCEdit() {
   FDestroying = true;
   OnChange = nullptr;
   if (FDroppedDown) CloseDropped(false);
+  if (gDropEdit == this) gDropEdit = nullptr;
+  if (FHandle) {
+    KillTimer(FHandle, kDropTimer);
+    KillTimer(FHandle, kHoverTimer);
+  }
   UnHookEditWndProc();
   delete FButton1;
   delete FButton2;
@@ -165,24 +186,121 @@ TCustomDCEdit::~TCustomDCEdit() {
 
 void TCustomDCEdit::SetParent(TWinControl* parent) {
   TWinControl::SetParent(parent);
-  if (parent && !FEdit) {
-    FEdit = new TDCSimpleEdit(this);
-    FEdit->SetParent(this);
-    FEdit->SetEnabled(FEnabled);
+  if (!parent) return;
+  if (!FEdit) {
+    InstallEditor(static_cast<TWinControl*>(GetDefaultEditorClass().Make(this)));
     RestoreSavedText();
   }
+  // A popup given before (such as one described with the form) is kept.
+  if (dynamic_cast<TDummyPopup*>(FPopup)) {
+    const TEditPartClass popup = GetDefaultPopupClass();
+    SetPopup(static_cast<TWinControl*>(popup.Make(this)));
+    FPopupWindowClass = popup.Name;
+  }
+}
+
+TEditPartClass TCustomDCEdit::GetDefaultEditorClass() const { return {"TDCSimpleEdit", factoryOf<TDCSimpleEdit>()}; }
+
+TEditPartClass TCustomDCEdit::GetDefaultPopupClass() const { return {"TPopupListBox", factoryOf<TPopupListBox>()}; }
+
+void TCustomDCEdit::InstallEditor(TWinControl* editor) {
+  FEdit = editor;
+  FEdit->SetColor(FColor);
+  FEdit->SetEnabled(FEnabled);
+  FEdit->SetVisible(true);
+  FEdit->SetParent(this);
+  if (FEdit->HandleAllocated()) HookEditWndProc();
+  SetButtonBounds();
+  CheckReadOnly();
+}
+
+void TCustomDCEdit::SetEditorClass(const TComponentFactory& factory) {
+  if (!factory) return;
+  const AnsiString text = GetText();
+  const bool hadText = FEdit != nullptr;
+  if (FDroppedDown) CloseDropped(false);
+  if (FEdit) {
+    UnHookEditWndProc();
+    TWinControl* old = FEdit;
+    FEdit = nullptr;
+    delete old;
+  }
+  InstallEditor(static_cast<TWinControl*>(factory(this)));
+  if (hadText) {
+    FSavedText = text;
+    FHasSavedText = true;
+  }
+  // The new editor shows the value without it counting as a change.
+  if (FHasSavedText) {
+    if (FEdit->HandleAllocated())
+      SendMessageA(FEdit->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FSavedText.c_str()));
+    else
+      FEdit->SetText(FSavedText);
+  }
+}
+
+void TCustomDCEdit::SetEditClass(const AnsiString& name) {
+  if (name == FEditClass && FEdit) return;
+  FEditClass = name;
+  TComponentFactory factory = FindRegisteredClass(name);
+  SetEditorClass(factory ? factory : factoryOf<TDCSimpleEdit>());
+}
+
+void TCustomDCEdit::SetPopupClassName(const AnsiString& name) {
+  if (name == FPopupWindowClass) return;
+  FPopupWindowClass = name;
+  TComponentFactory factory = FindRegisteredClass(name);
+  TComponent* made = factory ? factory(this) : nullptr;
+  auto* popup = dynamic_cast<TWinControl*>(made);
+  if (made && !popup) delete made;
+  SetPopup(popup);
+}
+
+void TCustomDCEdit::SetEditSourceType(const AnsiString& name) {
+  if (name == FEditSourceClass) return;
+  FEditSourceClass = name;
+  TComponentFactory factory = FindRegisteredClass(name);
+  TComponent* made = factory ? factory(this) : nullptr;
+  auto* source = dynamic_cast<TEditSource*>(made);
+  if (made && !source) delete made;
+  delete FEditSource;
+  FEditSource = source ? source : new TDummyEditSource(this);
+}
+
+void TCustomDCEdit::EditorHandleCreated(TComponent* editor) {
+  if (editor == FEdit) HookEditWndProc();
+}
+
+void TCustomDCEdit::CreateWnd() {
+  TWinControl::CreateWnd();
+  // A window made again while its form shows was erased before it was
+  // attached: erase it once more, so that the background and the drawn
+  // border are there.
+  if (FHandle) InvalidateRect(FHandle, nullptr, TRUE);
 }
 
 void TCustomDCEdit::CreateParams(TCreateParams& p) {
   TWinControl::CreateParams(p);
   p.ExStyle &= ~WS_EX_CLIENTEDGE;
-  if (FBorderStyle == bsDCSingle && !FFlat) p.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FBorderStyle == bsDCSingle && !FFlat && !FUseTarnelBorder) p.ExStyle |= WS_EX_CLIENTEDGE;
   if (FTabStop && !FHooked) p.Style |= WS_TABSTOP;
 }
 
-AnsiString TCustomDCEdit::GetText() const { return FEdit ? FEdit->Text() : AnsiString(); }
+AnsiString TCustomDCEdit::GetText() const {
+  if (!FEdit) return AnsiString();
+  if (!FEdit->HandleAllocated()) return FHasSavedText ? FSavedText : FEdit->Text();
+  // The whole text, however long.
+  HWND h = const_cast<TWinControl*>(FEdit)->Handle();
+  const LRESULT n = SendMessageA(h, WM_GETTEXTLENGTH, 0, 0);
+  if (n <= 0) return AnsiString();
+  AnsiString text(static_cast<size_t>(n) + 1, '\0');
+  const LRESULT got = SendMessageA(h, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(got < 0 ? 0 : std::min<LRESULT>(got, n)));
+  return text;
+}
 
 void TCustomDCEdit::SetTextValue(const AnsiString& value) {
+  ValidateText(value);
   if (!FEdit) {
     FSavedText = value;
     FHasSavedText = true;
@@ -191,7 +309,11 @@ void TCustomDCEdit::SetTextValue(const AnsiString& value) {
   if (value == GetText()) return;
   FSavedText = value;
   FHasSavedText = true;
-  FEdit->TControl::SetText(value);
+  if (FEdit->HandleAllocated()) {
+    SendMessageA(FEdit->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()));
+  } else {
+    FEdit->SetText(value);
+  }
   Change();
 }
 
@@ -203,6 +325,11 @@ void TCustomDCEdit::Change() {
   if (OnChange) OnChange(this);
 }
 
+void TCustomDCEdit::SetDisplayFocused(bool v) {
+  FDisplayFocused = v;
+  if (FEdit) FEdit->Invalidate();
+}
+
 void TCustomDCEdit::SetPopup(TWinControl* popup) {
   if (FDroppedDown) CloseDropped(false);
   if (popup == FPopup) return;
@@ -210,6 +337,7 @@ void TCustomDCEdit::SetPopup(TWinControl* popup) {
   FPopup = popup ? popup : new TDummyPopup(this);
   FPopup->SetVisible(false);
   FPopup->SetTabStop(false);
+  if (!popup) FPopupWindowClass.clear();
 }
 
 void TCustomDCEdit::SetNumButtons(int n) {
@@ -247,12 +375,17 @@ void TCustomDCEdit::SetHideCaret(bool v) {
 }
 
 void TCustomDCEdit::CheckReadOnly() {
-  if (FEdit) FEdit->SetReadOnly(FReadOnly || FHideCaret);
+  if (!FEdit) return;
+  const bool readOnly = GetReadOnly() || FHideCaret;
+  if (auto* e = dynamic_cast<TCustomEdit*>(FEdit)) e->SetReadOnly(readOnly);
+  else if (FEdit->HandleAllocated()) SendMessageA(FEdit->Handle(), EM_SETREADONLY, readOnly, 0);
 }
 
 void TCustomDCEdit::SetFlat(bool v) {
   if (v == FFlat) return;
   FFlat = v;
+  FLastFlatState = 2;
+  FMouseOutside = v && !Focused() && !(FEdit && FEdit->Focused());
   RecreateWnd();
   SetButtonBounds();
 }
@@ -305,7 +438,8 @@ void TCustomDCEdit::SetButtonBounds() {
   RECT client;
   GetClientRect(FHandle, &client);
   const int cw = client.right, ch = client.bottom;
-  const int d = FFlat ? 1 : 0;
+  const bool drawn = FFlat || FUseTarnelBorder;
+  const int d = SingleBorder() ? 2 : drawn ? 1 : 0;
   int x = cw - d;
   int buttons = 0;
   if (FNumButtons == 2) {
@@ -322,10 +456,10 @@ void TCustomDCEdit::SetButtonBounds() {
   for (TButtonParams* p : {FButton1, FButton2})
     if (Application) Application->UpdateHint(p->Button());
   if (FEdit) {
-    const int e = FFlat ? 4 : 0;
-    FEdit->SetBounds(FFlat ? 2 : 0, FFlat ? 3 : 1, cw - buttons - e, ch - e - 1);
+    const int e = drawn ? 4 : 0;
+    FEdit->SetBounds(drawn ? 2 : 0, drawn ? 3 : 1, cw - buttons - e, ch - e - 1);
     if (FEdit->HandleAllocated()) {
-      RECT r{1, FFlat ? 3 : 1, cw - e - 2, ch - 2 - e};
+      RECT r{1, drawn ? 3 : 1, cw - e - 2, ch - 2 - e};
       SendMessageA(FEdit->Handle(), EM_SETRECT, 0, reinterpret_cast<LPARAM>(&r));
     }
   }
@@ -438,6 +572,13 @@ LRESULT TCustomDCEdit::EditWndProc(UINT msg, WPARAM w, LPARAM l) {
         w = static_cast<unsigned char>(c);
       }
       break;
+    case WM_GETDLGCODE: {
+      // Whatever the editor's class, the keys the container wants (Up and
+      // Down, Enter and Escape while dropped down) never become dialog
+      // keys of the form.
+      const LRESULT code = callSaved();
+      return WantSpecialKey(static_cast<WORD>(w)) ? code | DLGC_WANTALLKEYS : code;
+    }
     case WM_KILLFOCUS: {
       if (FDroppedDown) {
         HWND to = reinterpret_cast<HWND>(w);
@@ -461,8 +602,13 @@ LRESULT TCustomDCEdit::EditWndProc(UINT msg, WPARAM w, LPARAM l) {
   const LRESULT result = callSaved();
   if (!FEdit || !FEdit->HandleAllocated()) return result;
 
-  if (msg == WM_LBUTTONUP) FClickRegistered = true;
+  if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP) FClickRegistered = true;
   if (msg == WM_SETFOCUS && FHideCaret) ::HideCaret(editor);
+  if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) UpdateBorder();
+  if (msg == WM_MOUSEMOVE && FMouseOutside) {
+    FMouseOutside = false;
+    UpdateBorder();
+  }
   if (!FDroppedDown) {
     if (FDropPending) {
       FDropPending = false;
@@ -550,34 +696,44 @@ RECT TCustomDCEdit::EditScreenRect() const {
   return r;
 }
 
+void TCustomDCEdit::CloseFromHook() {
+  // A list closes itself (and through it the edit); other popups are
+  // closed by the edit.
+  if (auto* list = dynamic_cast<TPopupListBox*>(FPopup)) list->Close(false);
+  else CloseDropped(false);
+}
+
 void TCustomDCEdit::Drop() {
   FClickRegistered = false;
   if (!FPopup || dynamic_cast<TDummyPopup*>(FPopup) || FDroppedDown || !FHandle) return;
-  if (gDropEdit) gDropEdit->CloseDropped(false);
+  if (gDropEdit && gDropEdit != this) gDropEdit->CloseDropped(false);
 
   // The popup lives as a top-level window beside the form.
   if (!FPopup->Parent()) FPopup->TControl::SetParent(this);
   HWND popup = FPopup->Handle();
   if (!popup) return;
-  if (GetParent(popup)) {
+  if (GetWindowLongPtrA(popup, GWL_STYLE) & WS_CHILD) {
     SetWindowLongPtrA(popup, GWL_STYLE, (GetWindowLongPtrA(popup, GWL_STYLE) & ~WS_CHILD) | WS_POPUP);
     ::SetParent(popup, nullptr);
   }
 
   RECT client;
   GetClientRect(FHandle, &client);
+  auto* list = dynamic_cast<TPopupListBox*>(FPopup);
+  if (list) list->SetClientWidth(client.right);
   if (OnDropDown) OnDropDown(this);
   SetDropValue();
   FocusEditor();
 
   POINT origin{0, 0};
   ClientToScreen(FHandle, &origin);
-  int x = origin.x - 2;
+  const int shift = FUseTarnelBorder ? 0 : 2;
+  int x = origin.x - shift;
   int y = origin.y + client.bottom;
   int width = FPopup->Width();
   if (width > FWidth) x -= width - FWidth;
   else width = FWidth;
-  if (x < 0) x = origin.x - 2;
+  if (x < 0) x = origin.x - shift;
   const int height = FPopup->Height();
   if (y + height > GetSystemMetrics(SM_CYSCREEN)) y = y - height - FHeight;
   FPopup->TControl::SetBounds(x, y, width, height);
@@ -585,23 +741,34 @@ void TCustomDCEdit::Drop() {
   FPopup->SetVisible(true);
 
   gDropEdit = this;
-  gDropPopup = FPopup;
-  gMouseHook = SetWindowsHookExA(WH_MOUSE, &TCustomDCEdit::MouseHookProc, nullptr, GetCurrentThreadId());
+  int buttons = 0;
+  for (TButtonParams* b : {FButton1, FButton2})
+    if (b->Visible()) buttons += b->Button()->Width();
+  InstallDropDownHook(TDropDown{popup, FHandle, buttons, [this] { CloseFromHook(); }});
+  SetTimer(FHandle, kDropTimer, 20, nullptr);
   FDroppedDown = true;
+}
+
+void TCustomDCEdit::TrackDropMouse() {
+  if (!FDroppedDown || !FPopup || !FPopup->HandleAllocated()) return;
+  HWND popup = FPopup->Handle();
+  if (GetCapture() != popup) return;
+  POINT p;
+  GetCursorPos(&p);
+  ScreenToClient(popup, &p);
+  SendMessageA(popup, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(p.x, p.y));
 }
 
 void TCustomDCEdit::CloseDropped(bool accept) {
   FClickRegistered = false;
   if (FDroppedDown) {
+    HWND popup = FPopup && FPopup->HandleAllocated() ? FPopup->Handle() : nullptr;
     if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
-    if (gMouseHook) UnhookWindowsHookEx(gMouseHook);
-    gMouseHook = nullptr;
-    if (gDropEdit == this) {
-      gDropEdit = nullptr;
-      gDropPopup = nullptr;
-    }
-    if (FPopup && FPopup->HandleAllocated())
-      SetWindowPos(FPopup->Handle(), nullptr, 0, 0, 0, 0,
+    RemoveDropDownHook(popup);
+    if (FHandle) KillTimer(FHandle, kDropTimer);
+    if (gDropEdit == this) gDropEdit = nullptr;
+    if (popup)
+      SetWindowPos(popup, nullptr, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
     if (FPopup) FPopup->SetVisible(false);
   }
@@ -618,22 +785,117 @@ void TCustomDCEdit::CloseDropped(bool accept) {
   if (!FDestroying) SelectAll();
 }
 
-LRESULT CALLBACK TCustomDCEdit::MouseHookProc(int code, WPARAM w, LPARAM l) {
-  if (code == HC_ACTION && gDropEdit && gDropPopup) {
-    const auto* info = reinterpret_cast<const MOUSEHOOKSTRUCT*>(l);
-    RECT popup{};
-    if (gDropPopup->HandleAllocated()) GetWindowRect(gDropPopup->Handle(), &popup);
-    RECT edit = gDropEdit->EditScreenRect();
-    const bool inside = PtInRect(&popup, info->pt) || PtInRect(&edit, info->pt);
-    if ((w == WM_LBUTTONDOWN || w == WM_LBUTTONUP || w == WM_NCLBUTTONDOWN || w == WM_NCLBUTTONUP) && !inside) {
-      HHOOK hook = gMouseHook;
-      gDropEdit->CloseDropped(false);
-      return CallNextHookEx(hook, code, w, l);
-    }
-    if (w == WM_LBUTTONDOWN && PtInRect(&popup, info->pt) && gDropPopup->HandleAllocated())
-      SetCapture(gDropPopup->Handle());
+// --- flat look ---------------------------------------------------------------
+
+bool TCustomDCEdit::LooksFlat() const {
+  return FFlat && FMouseOutside && !Focused() && !(FEdit && FEdit->Focused());
+}
+
+void TCustomDCEdit::UpdateBorder() {
+  if (!(FFlat || FUseTarnelBorder) || !FHandle) return;
+  const int state = LooksFlat() ? 1 : 0;
+  if (state == FLastFlatState) return;
+  FLastFlatState = state;
+  InvalidateRect(FHandle, nullptr, TRUE);
+  for (TButtonParams* b : {FButton1, FButton2}) b->Button()->Invalidate();
+}
+
+void TCustomDCEdit::MouseEnter() {
+  TWinControl::MouseEnter();
+  FMouseOutside = false;
+  UpdateBorder();
+}
+
+void TCustomDCEdit::MouseLeave() {
+  TWinControl::MouseLeave();
+  // The pointer may only have moved onto the inner editor or a button: the
+  // hover timer looks where it is a moment later.
+  if (FHandle) SetTimer(FHandle, kHoverTimer, 10, nullptr);
+}
+
+void TCustomDCEdit::PaintBackground(HDC dc, const RECT& r) {
+  TWinControl::PaintBackground(dc, r);
+  if (FFlat || FUseTarnelBorder) DrawBorder(dc);
+}
+
+bool TCustomDCEdit::SingleBorder() const {
+  return FUseTarnelBorder && (FTarnelBorderStyle == tbsSunkenSingle || FTarnelBorderStyle == tbsRaisedSingle);
+}
+
+void TCustomDCEdit::DrawBorder(HDC dc) {
+  RECT all;
+  GetClientRect(FHandle, &all);
+  const int w = all.right, h = all.bottom;
+  auto fill = [dc](const RECT& rc, TColor color) {
+    HBRUSH b = CreateSolidBrush(ColorToRGB(color));
+    FillRect(dc, &rc, b);
+    DeleteObject(b);
+  };
+  auto frame = [&](const RECT& rc, TColor color) {
+    HBRUSH b = CreateSolidBrush(ColorToRGB(color));
+    FrameRect(dc, &rc, b);
+    DeleteObject(b);
+  };
+  // The standard 3-D look is erased first.
+  frame(all, clBtnFace);
+  frame(RECT{1, 1, w, h}, clBtnFace);
+  fill(RECT{0, h - 1, 1, h}, clBtnFace);
+  fill(RECT{w - 1, 0, w, 1}, clBtnFace);
+  if (LooksFlat()) return;
+
+  const TTarnelBorderStyle style = FUseTarnelBorder ? FTarnelBorderStyle : tbsSunkenBorder;
+  const bool raised = style == tbsRaisedBorder || style == tbsRaisedLine;
+  const TColor top = raised ? clBtnHighlight : clBtnShadow;
+  const TColor bottom = raised ? clBtnShadow : clBtnHighlight;
+  switch (style) {
+    case tbsSunkenLine:
+    case tbsRaisedLine:
+      fill(RECT{0, h - 2, w, h - 1}, top);
+      fill(RECT{0, h - 1, w, h}, bottom);
+      break;
+    case tbsLine:
+      fill(RECT{0, h - 1, w, h}, FLineColor);
+      break;
+    case tbsLineBorder:
+      frame(all, FLineColor);
+      break;
+    case tbsNone:
+      break;
+    case tbsSunkenSingle:
+    case tbsRaisedSingle:
+      DrawEdge(dc, &all, style == tbsSunkenSingle ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+      break;
+    default:
+      // Bottom and right edge in the bottom colour, top and left in the top
+      // colour: a hovered or focused flat edit looks sunken.
+      fill(RECT{0, h - 1, w, h}, bottom);
+      fill(RECT{w - 1, 0, w, h}, bottom);
+      fill(RECT{0, 0, w, 1}, top);
+      fill(RECT{0, 0, 1, h}, top);
+      break;
   }
-  return CallNextHookEx(gMouseHook, code, w, l);
+}
+
+void TCustomDCEdit::SetUseTarnelBorder(bool v) {
+  if (v == FUseTarnelBorder) return;
+  FUseTarnelBorder = v;
+  FLastFlatState = 2;
+  RecreateWnd();
+  SetButtonBounds();
+}
+
+void TCustomDCEdit::SetTarnelBorderStyle(TTarnelBorderStyle style) {
+  if (style == FTarnelBorderStyle) return;
+  FTarnelBorderStyle = style;
+  RecreateWnd();
+  SetButtonBounds();
+}
+
+void TCustomDCEdit::SetLineColor(TColor color) {
+  if (color == FLineColor) return;
+  FLineColor = color;
+  if (FHandle && (FTarnelBorderStyle == tbsLine || FTarnelBorderStyle == tbsLineBorder))
+    InvalidateRect(FHandle, nullptr, TRUE);
 }
 
 LRESULT TCustomDCEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
@@ -651,6 +913,22 @@ LRESULT TCustomDCEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
       break;
     case WM_KILLFOCUS:
       if (FDroppedDown) CloseDropped(false);
+      break;
+    case WM_TIMER:
+      if (w == kDropTimer) {
+        TrackDropMouse();
+        return 0;
+      }
+      if (w == kHoverTimer) {
+        KillTimer(FHandle, kHoverTimer);
+        POINT p;
+        RECT r;
+        GetCursorPos(&p);
+        GetWindowRect(FHandle, &r);
+        FMouseOutside = !PtInRect(&r, p);
+        UpdateBorder();
+        return 0;
+      }
       break;
     case WM_LBUTTONDOWN: {
       const LRESULT r = TWinControl::WndProc(msg, w, l);

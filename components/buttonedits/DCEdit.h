@@ -11,16 +11,10 @@
 #include "classlib/Edit.h"
 #include "classlib/SpeedButton.h"
 #include "classlib/WinControl.h"
+#include "components/buttonedits/controls/EditClassRegistry.h"
+#include "components/buttonedits/controls/EditOwner.h"
 
 class TCustomDCEdit;
-
-// The value adapter of an edit: the committed text goes to SetValue.
-class TEditSource : public TComponent {
- public:
-  using TComponent::TComponent;
-  virtual AnsiString GetValue() const = 0;
-  virtual void SetValue(const AnsiString& value) = 0;
-};
 
 // Holds one string.
 class TDummyEditSource : public TEditSource {
@@ -99,7 +93,26 @@ class TButtonParams {
 
 enum TDCBorderStyle { bsDCNone, bsDCSingle };
 
-class TCustomDCEdit : public TWinControl {
+// Borders the edit draws itself (with UseTarnelBorder).
+enum TTarnelBorderStyle {
+  tbsSunkenBorder,
+  tbsRaisedBorder,
+  tbsSunkenLine,
+  tbsRaisedLine,
+  tbsLine,
+  tbsLineBorder,
+  tbsSunkenSingle,
+  tbsRaisedSingle,
+  tbsNone
+};
+
+// A class of inner editor or popup: its registered name and its maker.
+struct TEditPartClass {
+  AnsiString Name;
+  TComponentFactory Make;
+};
+
+class TCustomDCEdit : public TWinControl, public TEditOwner {
  public:
   explicit TCustomDCEdit(TComponent* owner);
   ~TCustomDCEdit() override;
@@ -120,12 +133,23 @@ class TCustomDCEdit : public TWinControl {
   // stand-in.
   void SetPopup(TWinControl* popup);
   TEditSource* EditSource() const { return FEditSource; }
+  // Replaces the inner editor by one the factory makes (the text keeps).
+  void SetEditorClass(const TComponentFactory& factory);
+  // Exchange the inner editor, the popup or the value adapter by the class
+  // name registered for it; an unknown name gives the simple editor, the
+  // stand-in popup or the one-string adapter.
+  const AnsiString& EditClass() const { return FEditClass; }
+  void SetEditClass(const AnsiString& name);
+  const AnsiString& PopupWindowClass() const { return FPopupWindowClass; }
+  void SetPopupClassName(const AnsiString& name);
+  const AnsiString& EditSourceClass() const { return FEditSourceClass; }
+  void SetEditSourceType(const AnsiString& name);
 
   TButtonParams& Button1() { return *FButton1; }
   TButtonParams& Button2() { return *FButton2; }
   int NumButtons() const { return FNumButtons; }
   // 0 to 2; larger values are ignored.
-  void SetNumButtons(int n);
+  void SetNumButtons(int n) override;
   void UpdateButtonCount();
 
   bool DroppedDown() const { return FDroppedDown; }
@@ -134,12 +158,26 @@ class TCustomDCEdit : public TWinControl {
   void SetDropOnClick(bool v) { FDropOnClick = v; }
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool v);
+  bool GetReadOnly() override { return FReadOnly; }
+  // The inner editor shows its focused look (with DisplayFocused and not
+  // Flat).
+  bool DisplayFocused() const { return FDisplayFocused; }
+  void SetDisplayFocused(bool v);
+  bool DisplayFocusedLook() override { return FDisplayFocused && !FFlat; }
   bool HideCaret() const { return FHideCaret; }
   void SetHideCaret(bool v);
   bool Flat() const { return FFlat; }
   void SetFlat(bool v);
   TDCBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TDCBorderStyle style);
+  // A drawn border in place of the standard one.
+  bool UseTarnelBorder() const { return FUseTarnelBorder; }
+  void SetUseTarnelBorder(bool v);
+  TTarnelBorderStyle TarnelBorderStyle() const { return FTarnelBorderStyle; }
+  void SetTarnelBorderStyle(TTarnelBorderStyle style);
+  // The colour of the tbsLine and tbsLineBorder styles.
+  TColor LineColor() const { return FLineColor; }
+  void SetLineColor(TColor color);
   bool Modified() const;
   void SetModified(bool v);
 
@@ -148,7 +186,7 @@ class TCustomDCEdit : public TWinControl {
   void SelectAll();
   void Deselect();
   // Commits the text to the value adapter (not while a commit runs).
-  void Term();
+  void Term() override;
   void PostValue();
 
   // Click handlers of the buttons, also assigned to the button controls.
@@ -156,7 +194,8 @@ class TCustomDCEdit : public TWinControl {
   void SetOnButton2Click(TNotifyEvent handler);
 
   virtual void Drop();
-  virtual void CloseDropped(bool accept);
+  void CloseDropped(bool accept) override;
+  void Change() override;
   // Lays the buttons and the inner editor out.
   void SetButtonBounds();
 
@@ -169,15 +208,29 @@ class TCustomDCEdit : public TWinControl {
   // Whether the container takes a key from the inner editor: Up and Down
   // always, Enter and Escape while dropped down.
   bool WantSpecialKey(WORD key) const;
+  // Hooks the editor once its window exists.
+  void EditorHandleCreated(TComponent* editor) override;
+  // Timers of the edit's window: the drop-down's mouse tracking and the
+  // hover tracking of the flat look run on ids of their own, so that
+  // neither stops the other.
+  static constexpr UINT_PTR kDropTimer = 1;
+  static constexpr UINT_PTR kHoverTimer = 2;
+  // Whether the flat look is showing (flat, mouse outside, not focused).
+  bool LooksFlat() const;
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
   void BoundsChanged() override;
   void EnabledChanged() override;
   void ColorChanged() override;
   void DoEnter() override;
 
-  virtual void Change();
+  // The default inner editor and popup, made when the edit gets a parent.
+  virtual TEditPartClass GetDefaultEditorClass() const;
+  virtual TEditPartClass GetDefaultPopupClass() const;
+  // Checks a value before SetText stores anything (nothing here).
+  virtual void ValidateText(const AnsiString& value) {}
   virtual void RestoreSavedText();
   virtual void CheckReadOnly();
   virtual void DoTerm();
@@ -186,18 +239,27 @@ class TCustomDCEdit : public TWinControl {
   virtual void KeyDown(WORD& key, TShiftState shift);
   virtual void KeyPress(char& key);
   void MouseDownInEditor();
+  void MouseEnter() override;
+  void MouseLeave() override;
+  void PaintBackground(HDC dc, const RECT& r) override;
 
  private:
   friend class TDCSimpleEdit;
   static LRESULT CALLBACK EditHookProc(HWND window, UINT msg, WPARAM w, LPARAM l);
-  static LRESULT CALLBACK MouseHookProc(int code, WPARAM w, LPARAM l);
+  void InstallEditor(TWinControl* editor);
+  void CloseFromHook();
+  void UpdateBorder();
+  void DrawBorder(HDC dc);
+  // A sunken or raised single edge drawn with UseTarnelBorder.
+  bool SingleBorder() const;
+  void TrackDropMouse();
   void HookEditWndProc();
   void UnHookEditWndProc();
   LRESULT EditWndProc(UINT msg, WPARAM w, LPARAM l);
   void MoveFocus(bool forward);
   RECT EditScreenRect() const;
 
-  TCustomEdit* FEdit = nullptr;
+  TWinControl* FEdit = nullptr;
   TWinControl* FPopup = nullptr;
   TEditSource* FEditSource = nullptr;
   TButtonParams* FButton1 = nullptr;
@@ -219,6 +281,16 @@ class TCustomDCEdit : public TWinControl {
   bool FFocusLost = false;
   bool FDropPending = false;
   bool FDestroying = false;
+  bool FDisplayFocused = true;
+  bool FMouseOutside = true;
+  // 0 or 1: the look last drawn; 2: not drawn yet.
+  int FLastFlatState = 2;
+  bool FUseTarnelBorder = false;
+  TTarnelBorderStyle FTarnelBorderStyle = tbsSunkenBorder;
+  TColor FLineColor = clSystemColor | COLOR_3DDKSHADOW;
+  AnsiString FEditClass;
+  AnsiString FPopupWindowClass;
+  AnsiString FEditSourceClass;
 };
 
 // The published edit with buttons.

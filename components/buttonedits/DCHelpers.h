@@ -13,7 +13,7 @@
 #include "classlib/Font.h"
 #include "classlib/Form.h"
 #include "classlib/ImageList.h"
-#include "classlib/Menu.h"
+#include "classlib/Menus.h"
 #include "classlib/PageControl.h"
 #include "classlib/SpeedButton.h"
 #include "classlib/Stream.h"

@@ -15,6 +15,11 @@ void TCheckEdit::CreateParams(TCreateParams& p) {
   p.Style |= WS_TABSTOP;
 }
 
+void TCheckEdit::HandleCreated() {
+  TWinControl::HandleCreated();
+  NotifyEditorHandleCreated(this);
+}
+
 void TCheckEdit::SetScaled(bool v) {
   FScaled = v;
   Invalidate();

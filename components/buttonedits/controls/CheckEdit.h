@@ -24,6 +24,7 @@ class TCheckEdit : public TWinControl {
   // The frame-control style of the box: 0 check box, 4 radio button.
   virtual UINT GetWinStyle() const { return 0; }
   void CreateParams(TCreateParams& params) override;
+  void HandleCreated() override;
   void Paint(HDC dc);
 
   bool FModified = false;

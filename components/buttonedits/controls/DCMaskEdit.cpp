@@ -1,5 +1,12 @@
 #include "components/buttonedits/controls/DCMaskEdit.h"
 
+#include "components/buttonedits/controls/EditOwner.h"
+
+void TDCMaskEdit::HandleCreated() {
+  TMaskEdit::HandleCreated();
+  NotifyEditorHandleCreated(this);
+}
+
 void TDCMaskEdit::CreateParams(TCreateParams& p) {
   TMaskEdit::CreateParams(p);
   p.Style = (p.Style & ~WS_BORDER) | WS_CLIPSIBLINGS;

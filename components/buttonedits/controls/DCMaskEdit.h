@@ -10,4 +10,5 @@ class TDCMaskEdit : public TMaskEdit {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void HandleCreated() override;
 };

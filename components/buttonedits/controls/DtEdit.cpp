@@ -64,6 +64,7 @@ void TDCDtEdit::HandleCreated() {
     FHasPending = false;
     SetText(FPending);
   }
+  NotifyEditorHandleCreated(this);
 }
 
 bool TDCDtEdit::Value(SYSTEMTIME& value) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "classlib/Exception.h"
 #include "components/buttonedits/controls/ColorNames.h"
 #include "components/buttonedits/controls/EditOwner.h"
 #include "components/buttonedits/controls/PopupListBox.h"
@@ -12,6 +13,17 @@ TGraphicEdit::TGraphicEdit(TComponent* owner, std::string initial) : TWinControl
 }
 
 void TGraphicEdit::SetValue(const std::string& value) { FValue = value; }
+
+void TGraphicEdit::SetText(const AnsiString& value) {
+  CheckValue(value);
+  if (FHandle) SendMessageA(FHandle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()));
+  else SetValue(value);
+}
+
+void TGraphicEdit::HandleCreated() {
+  TWinControl::HandleCreated();
+  NotifyEditorHandleCreated(this);
+}
 
 RECT TGraphicEdit::ClientRect() const {
   RECT r{};
@@ -32,7 +44,13 @@ void TGraphicEdit::EnabledChanged() {
 LRESULT TGraphicEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
   switch (msg) {
     case WM_SETTEXT:
-      SetValue(l ? reinterpret_cast<const char*>(l) : "");
+      // A value the editor cannot show is refused here rather than raised
+      // through the window procedure.
+      try {
+        SetValue(l ? reinterpret_cast<const char*>(l) : "");
+      } catch (const Exception&) {
+        return FALSE;
+      }
       if (TEditOwner* edit = EditOwnerOf(this)) edit->Change();
       InvalidateRect(FHandle, nullptr, TRUE);
       return TRUE;
@@ -66,8 +84,12 @@ LRESULT TGraphicEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
   return TWinControl::WndProc(msg, w, l);
 }
 
-void TColorEdit::SetValue(const std::string& value) {
+void TColorEdit::CheckValue(const std::string& value) const {
   StringToColor(value);  // raises for a text that is no colour
+}
+
+void TColorEdit::SetValue(const std::string& value) {
+  CheckValue(value);
   TGraphicEdit::SetValue(value);
 }
 
@@ -136,4 +158,32 @@ void TBrushStyleEdit::PaintToCanvas(HDC dc, int x, int y) {
   DrawTextA(dc, FValue.c_str(), static_cast<int>(FValue.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   SelectObject(dc, old);
   if (FHandle && GetFocus() == FHandle) DrawFocusRect(dc, &r);
+}
+
+bool TGraphEdit::ShowsGraphic() {
+  TEditOwner* edit = EditOwnerOf(this);
+  TBitmap* graphic = GetGraphic();
+  return edit && edit->IsPropertyEditor() && graphic && !graphic->Empty();
+}
+
+void TGraphEdit::PaintToCanvas(HDC dc, int x, int y) {
+  RECT r = ClientRect();
+  OffsetRect(&r, x, y);
+  if (!ShowsGraphic()) {
+    FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
+    return;
+  }
+  TBitmap* graphic = GetGraphic();
+  SetStretchBltMode(dc, COLORONCOLOR);
+  StretchBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, graphic->Canvas().Handle(), 0, 0,
+             graphic->Width(), graphic->Height(), SRCCOPY);
+}
+
+LRESULT TGraphEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
+  if (msg == WM_ERASEBKGND && ShowsGraphic() && GraphicTransparent()) {
+    RECT r = ClientRect();
+    FillRect(reinterpret_cast<HDC>(w), &r, GetSysColorBrush(COLOR_WINDOW));
+    return 1;
+  }
+  return TGraphicEdit::WndProc(msg, w, l);
 }

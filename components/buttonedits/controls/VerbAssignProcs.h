@@ -1,5 +1,5 @@
 #pragma once
 // The assign procedures of the standard components that verbs can be bound
-// to: buttons and speed buttons follow the verb's visibility and enabled
-// state.
+// to: menu items follow the verb's visibility, enabled state and check
+// mark; buttons and speed buttons its visibility and enabled state.
 void RegisterStandardAssignVerbProcs();

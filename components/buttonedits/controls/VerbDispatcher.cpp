@@ -1,10 +1,7 @@
 #include "components/buttonedits/controls/VerbDispatcher.h"
 
-#include "components/buttonedits/runtime/Naming.h"
-
-#ifdef _WIN32
 #include "components/buttonedits/controls/VerbAssignProcs.h"
-#endif
+#include "components/buttonedits/runtime/Naming.h"
 
 namespace {
 
@@ -126,13 +123,11 @@ void TVerbListItem::Detach() {
 }
 
 TVerbDispatcher::TVerbDispatcher(TComponent* owner) : TComponent(owner) {
-#ifdef _WIN32
   static bool registered = false;
   if (!registered) {
     registered = true;
     RegisterStandardAssignVerbProcs();
   }
-#endif
 }
 
 TVerbDispatcher::~TVerbDispatcher() { FItems.clear(); }

@@ -137,9 +137,12 @@ class TDCSimpleScripter : public TComponent {
   virtual void EventDeleted(const AnsiString& name) = 0;
 };
 
-class TEditSource : public TObject {
+// The value adapter of an edit with buttons: the edit shows GetValue and
+// hands its committed text to SetValue.
+class TEditSource : public TComponent {
  public:
-  virtual AnsiString GetValue() = 0;
+  using TComponent::TComponent;
+  virtual AnsiString GetValue() const = 0;
   virtual void SetValue(const AnsiString& value) = 0;
   // Called before an edit begins; nothing by default.
   virtual void StartEdit() {}

@@ -14,6 +14,7 @@
 #include "app/core/Memory.h"
 #include "app/core/Settings.h"
 #include "app/forms/Meldefile.h"
+#include "components/buttonedits/controls/PopupListBox.h"
 #include "tests/components/edits/WindowTest.h"
 #include "tests/support/TestFiles.h"
 
@@ -159,6 +160,29 @@ TEST_F(Meldefile, TheSecondFolderButtonCreatesEveryMissingFolder) {
   EXPECT_THROW(f.PathButton2Click(f.Path), Exception);
   EXPECT_EQ(confirmed.size(), 1u);
   for (const char* d : {"\\a\\b\\c", "\\a\\b", "\\a"}) RemoveDirectoryA((dir_.path() + d).c_str());
+}
+
+TEST_F(Meldefile, AltDownOpensTheFolderFieldsEmptyListAndEscapeClosesIt) {
+  TMeldefile& f = show();
+  ASSERT_EQ(next(), 1);
+  ASSERT_EQ(next(), 2);
+  HWND editor = f.Path->Edit()->Handle();
+  SetFocus(editor);
+  pump();
+  auto* list = dynamic_cast<TPopupListBox*>(f.Path->PopupWindow());
+  ASSERT_NE(list, nullptr);
+  SendMessageA(editor, WM_SYSKEYDOWN, VK_DOWN, 1 << 29);
+  pump();
+  ASSERT_TRUE(f.Path->DroppedDown());
+  EXPECT_TRUE(IsWindowVisible(list->Handle()));
+  EXPECT_EQ(list->ClientSize().cy, list->ItemHeight()) << "one row";
+  EXPECT_EQ(GetFocus(), editor) << "the list never takes the focus";
+
+  pressKey(editor, VK_ESCAPE);
+  EXPECT_FALSE(f.Path->DroppedDown());
+  EXPECT_FALSE(IsWindowVisible(list->Handle()));
+  EXPECT_EQ(f.Path->GetText(), "c:\\") << "closing without a choice keeps the folder";
+  EXPECT_EQ(f.bsWizard1->GetActivePageIndex(), 2) << "Escape stays with the list, the wizard is not cancelled";
 }
 
 }  // namespace

@@ -12,8 +12,16 @@
 #include <string>
 #include <vector>
 
+#include "classlib/Button.h"
 #include "classlib/Edit.h"
+#include "classlib/Exception.h"
+#include "components/buttonedits/DCColorEdit.h"
 #include "components/buttonedits/DCEdit.h"
+#include "components/buttonedits/controls/CheckEdit.h"
+#include "components/buttonedits/controls/DropDownHook.h"
+#include "components/buttonedits/controls/EditKinds.h"
+#include "components/buttonedits/controls/GraphicEdit.h"
+#include "components/buttonedits/controls/PopupListBox.h"
 #include "components/buttonedits/DCHelpers.h"
 #include "components/buttonedits/FileDirEdit.h"
 #include "components/buttonedits/runtime/PathDialog.h"
@@ -153,6 +161,7 @@ TEST(DCEdit, AButtonWithAHandlerNeverDropsOneWithoutTogglesTheDropDown) {
   int handled = 0;
   TEditButton* b1 = f.Field->Button1().Button();
   // With the stand-in popup nothing opens.
+  f.Field->SetPopup(nullptr);
   f.click(b1);
   EXPECT_FALSE(f.Field->DroppedDown());
 
@@ -230,6 +239,215 @@ TEST(DCEdit, TextChangesFireOnChangeOnceAndTheTextWaitsForItsEditor) {
   loose.SetParent(&f);
   EXPECT_EQ(loose.GetText(), "c:\\");
   loose.SetParent(nullptr);
+}
+
+// The colour of a pixel of a window as it shows on the screen.
+COLORREF pixelOf(HWND h, int x, int y) {
+  HDC dc = GetDC(h);
+  const COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(h, dc);
+  return c;
+}
+
+TEST(DCEdit, DrawnBordersAndTheFlatLook) {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE), shadow = GetSysColor(COLOR_BTNSHADOW),
+                 light = GetSysColor(COLOR_BTNHIGHLIGHT), red = RGB(255, 0, 0);
+  struct Case {
+    TTarnelBorderStyle style;
+    COLORREF top, secondLast, last;  // at x = 5: the top row, the last two rows
+  };
+  const Case cases[] = {
+      {tbsSunkenBorder, shadow, face, light}, {tbsRaisedBorder, light, face, shadow},
+      {tbsSunkenLine, face, shadow, light},   {tbsRaisedLine, face, light, shadow},
+      {tbsLine, face, face, red},             {tbsLineBorder, red, face, red},
+      {tbsNone, face, face, face},
+  };
+  EditForm<> f;
+  f.Field->SetText("Text");
+  f.Field->SetLineColor(clRed);
+  f.Field->SetUseTarnelBorder(true);
+  for (const Case& c : cases) {
+    f.Field->SetTarnelBorderStyle(c.style);
+    pump();
+    HWND h = f.Field->Handle();
+    RECT r;
+    GetClientRect(h, &r);
+
+    EXPECT_EQ(pixelOf(h, 5, 0), c.top) << c.style;
+    EXPECT_EQ(pixelOf(h, 5, r.bottom - 2), c.secondLast) << c.style;
+    EXPECT_EQ(pixelOf(h, 5, r.bottom - 1), c.last) << c.style;
+  }
+  EXPECT_EQ(f.Field->GetText(), "Text") << "the text outlives the window's re-creation";
+
+  // Flat: plain while neither hovered nor focused, sunken when focused.
+  f.Field->SetUseTarnelBorder(false);
+  f.Field->SetFlat(true);
+  f.After->SetFocus();
+  pump();
+  EXPECT_EQ(pixelOf(f.Field->Handle(), 5, 0), face);
+  f.Field->SetFocus();
+  pump();
+  EXPECT_EQ(pixelOf(f.Field->Handle(), 5, 0), shadow);
+}
+
+// A real left click at a point of the screen.
+void clickAt(POINT screen) {
+  const int sw = GetSystemMetrics(SM_CXSCREEN) - 1, sh = GetSystemMetrics(SM_CYSCREEN) - 1;
+  INPUT in[3] = {};
+  for (INPUT& i : in) {
+    i.type = INPUT_MOUSE;
+    i.mi.dx = screen.x * 65535 / sw;
+    i.mi.dy = screen.y * 65535 / sh;
+  }
+  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+  in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+  SendInput(3, in, sizeof(INPUT));
+  pump(10);
+}
+
+void altKey(HWND editor, WORD vk) {
+  SendMessageA(editor, WM_SYSKEYDOWN, vk, 1 << 29);
+  pump();
+}
+
+TEST(DCEdit, ItsListTakesAValueByAltUpOrEnterAndAClickOutsideClosesWithoutOne) {
+  EditForm<> f;
+  auto* list = dynamic_cast<TPopupListBox*>(f.Field->PopupWindow());
+  ASSERT_NE(list, nullptr) << "the default drop-down is a list";
+  const std::string longName(300, 'x');
+  for (const char* s : {"Aachen", "Bonn", "Celle"}) list->Items().Add(s);
+  list->Items().Add(longName);
+  f.Field->SetText("Bonn");
+
+  altKey(f.editor(), VK_DOWN);
+  ASSERT_TRUE(f.Field->DroppedDown());
+  EXPECT_EQ(DroppedPopup(), list->Handle());
+  EXPECT_EQ(list->ItemIndex(), 1) << "the edit's text is selected";
+  EXPECT_EQ(GetFocus(), f.editor());
+  pressKey(f.editor(), VK_DOWN);
+  EXPECT_EQ(list->ItemIndex(), 2) << "keys of the editor go to the list";
+
+  // A click on the form, away from edit and list.
+  POINT outside{330, 110};
+  ClientToScreen(f.Handle(), &outside);
+  clickAt(outside);
+  EXPECT_FALSE(f.Field->DroppedDown());
+  EXPECT_EQ(DroppedPopup(), nullptr);
+  EXPECT_FALSE(IsWindowVisible(list->Handle()));
+  EXPECT_EQ(f.Field->GetText(), "Bonn");
+
+  altKey(f.editor(), VK_DOWN);
+  pressKey(f.editor(), VK_DOWN);
+  altKey(f.editor(), VK_UP);
+  EXPECT_FALSE(f.Field->DroppedDown());
+  EXPECT_EQ(f.Field->GetText(), "Celle");
+
+  altKey(f.editor(), VK_DOWN);
+  pressKey(f.editor(), VK_DOWN);
+  pressKey(f.editor(), VK_RETURN);
+  EXPECT_FALSE(f.Field->DroppedDown());
+  EXPECT_EQ(f.Field->GetText(), longName) << "a long value is taken whole";
+  EXPECT_EQ(f.Field->GetText().size(), 300u);
+}
+
+TEST(DCEdit, HoverTrackingDoesNotStopTheDropDownsMouseTracking) {
+  EditForm<> f;
+  auto* list = static_cast<TPopupListBox*>(f.Field->PopupWindow());
+  for (const char* s : {"Aachen", "Bonn", "Celle", "Dessau"}) list->Items().Add(s);
+  // The pointer rests where the list's third line will be.
+  RECT er;
+  GetWindowRect(f.Field->Handle(), &er);
+  SetCursorPos(er.left + 20, er.bottom + list->ItemHeight() * 2 + list->ItemHeight() / 2);
+  pump();
+  altKey(f.editor(), VK_DOWN);
+  ASSERT_TRUE(f.Field->DroppedDown());
+  ASSERT_EQ(list->ItemIndex(), -1);
+  // A press inside the list gives it the capture; the mouse then leaves
+  // the edit, which starts the hover timer.
+  SetCapture(list->Handle());
+  SendMessageA(f.Field->Handle(), WM_MOUSELEAVE, 0, 0);
+  for (int i = 0; i < 10; ++i) pump();
+  EXPECT_EQ(list->ItemIndex(), 2) << "the drop-down timer still follows the pointer";
+  EXPECT_TRUE(f.Field->DroppedDown());
+  ReleaseCapture();
+  f.Field->CloseDropped(false);
+}
+
+TEST(ValueEdits, ShowTheValuesNameAndRefuseAColourThatIsNone) {
+  EditForm<TDCColorEdit> f;
+  ASSERT_NE(dynamic_cast<TColorEdit*>(f.Field->Edit()), nullptr);
+  ASSERT_NE(dynamic_cast<TPopupColorBox*>(f.Field->PopupWindow()), nullptr);
+  f.Field->SetSelectedColor(clBlue);
+  EXPECT_EQ(f.Field->GetText(), "clBlue");
+  EXPECT_EQ(windowText(f.editor()), "clBlue");
+  EXPECT_EQ(f.Field->SelectedColor(), clBlue);
+  const int changes = f.changes;
+  EXPECT_THROW(f.Field->SetText("clBlau"), EConvertError);
+  EXPECT_EQ(f.Field->GetText(), "clBlue") << "nothing stored";
+  EXPECT_EQ(f.changes, changes);
+  // The raw message is refused, not raised through the window procedure.
+  EXPECT_EQ(SendMessageA(f.editor(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("clBlau")), FALSE);
+  EXPECT_EQ(f.Field->GetText(), "clBlue");
+
+  // A click into the sample opens the colours with the value selected; Enter
+  // takes the one below it and never reaches the form's default button.
+  auto* ok = new TButton(&f);
+  ok->SetParent(&f);
+  ok->SetBounds(260, 8, 70, 24);
+  ok->SetDefault(true);
+  int okClicks = 0;
+  ok->OnClick = [&](TObject*) { ++okClicks; };
+  SendMessageA(f.editor(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(f.editor(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  pump();
+  ASSERT_TRUE(f.Field->DroppedDown());
+  auto* box = static_cast<TPopupColorBox*>(f.Field->PopupWindow());
+  EXPECT_EQ(box->Items().Strings(box->ItemIndex()), "clBlue");
+  pressKey(f.editor(), VK_DOWN);
+  pressKey(f.editor(), VK_RETURN);
+  EXPECT_FALSE(f.Field->DroppedDown());
+  EXPECT_EQ(f.Field->GetText(), "clFuchsia");
+  EXPECT_EQ(okClicks, 0);
+
+  EditForm<TDCPenStyleEdit> pen;
+  EXPECT_EQ(pen.Field->GetText(), "psSolid");
+  pen.Field->SetPenStyle(1);
+  EXPECT_EQ(pen.Field->GetText(), "psDash");
+  EXPECT_EQ(pen.Field->PenStyle(), 1);
+  EXPECT_NE(dynamic_cast<TPopupPenBox*>(pen.Field->PopupWindow()), nullptr);
+  EditForm<TDCBrushStyleEdit> brush;
+  brush.Field->SetBrushStyle(6);
+  EXPECT_EQ(windowText(brush.editor()), "bsCross");
+  EXPECT_EQ(brush.Field->BrushStyle(), 6);
+  EXPECT_NE(dynamic_cast<TPopupBrushBox*>(brush.Field->PopupWindow()), nullptr);
+}
+
+TEST(DCEdit, TheEditorIsExchangedByTheClassRegisteredForAPropertyType) {
+  RegisterEditKinds();
+  EditForm<> f;
+  f.Field->SetEditClass(EditClassList().Find("Boolean"));
+  auto* check = dynamic_cast<TCheckEdit*>(f.Field->Edit());
+  ASSERT_NE(check, nullptr);
+  f.Field->SetText("yes");
+  EXPECT_TRUE(check->Checked());
+  EXPECT_EQ(f.Field->GetText(), "True");
+  // Space toggles through the edit: read-only blocks it.
+  f.Field->SetReadOnly(true);
+  check->Toggle();
+  EXPECT_EQ(f.Field->GetText(), "True");
+  f.Field->SetReadOnly(false);
+  check->Toggle();
+  EXPECT_EQ(f.Field->GetText(), "False");
+
+  f.Field->SetPopupClassName(PopupClassList().Find("TColor"));
+  EXPECT_NE(dynamic_cast<TPopupColorBox*>(f.Field->PopupWindow()), nullptr);
+  // An unknown name gives the simple editor and the stand-in popup.
+  f.Field->SetEditClass("TNichts");
+  EXPECT_NE(dynamic_cast<TDCSimpleEdit*>(f.Field->Edit()), nullptr);
+  EXPECT_EQ(f.Field->GetText(), "False") << "the text stays";
+  f.Field->SetPopupClassName("TNichts");
+  EXPECT_NE(dynamic_cast<TDummyPopup*>(f.Field->PopupWindow()), nullptr);
 }
 
 // The folder edit's question answered by the test.

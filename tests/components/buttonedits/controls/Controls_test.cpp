@@ -5,10 +5,13 @@
 #include <type_traits>
 
 #include "classlib/Button.h"
+#include "classlib/Edit.h"
 #include "components/buttonedits/controls/ControlBackground.h"
 #include "components/buttonedits/controls/DCCustomControl.h"
 #include "components/buttonedits/controls/DCHint.h"
 #include "components/buttonedits/controls/DCOleControl.h"
+#include "components/buttonedits/controls/DCSpeedButton.h"
+#include "components/buttonedits/controls/DCTabControl.h"
 #include "components/buttonedits/controls/HandleObject.h"
 #include "components/buttonedits/runtime/ObjectParams.h"
 #include "tests/components/edits/WindowTest.h"
@@ -167,6 +170,88 @@ TEST(Background, PaintsGradientsAndTilesOnlyWhatNeedsPainting) {
   back.SetBkgndOption(boTile);
   back.PaintBackground(target.Canvas(), all);
   EXPECT_EQ(target.Canvas().Pixel(39, 19), RGB(255, 0, 0));
+}
+
+TEST(DCTabControl, CtrlTabPagesFromInsideAndWrapsBothWays) {
+  TForm f(nullptr);
+  f.SetBorderStyle(bsDialog);
+  f.SetBounds(100, 100, 320, 240);
+  auto* tabs = new TDCTabControl(&f);
+  tabs->SetParent(&f);
+  tabs->SetBounds(8, 8, 290, 150);
+  for (const char* c : {"Eins", "Zwei", "Drei"}) tabs->AddTab(c);
+  auto* inside = new TEdit(tabs);
+  inside->SetParent(tabs);
+  inside->SetBounds(10, 40, 120, 21);
+  auto* outside = new TEdit(&f);
+  outside->SetParent(&f);
+  outside->SetBounds(8, 170, 120, 21);
+  int changes = 0;
+  tabs->OnChange = [&](TObject*) { ++changes; };
+  f.Show();
+  inside->SetFocus();
+  releaseKeys();
+  pump();
+
+  auto ctrlTab = [](HWND target, bool shift) {
+    holdKey(VK_CONTROL, true);
+    holdKey(VK_SHIFT, shift);
+    pressKey(target, VK_TAB);
+    releaseKeys();
+  };
+  ctrlTab(inside->Handle(), false);
+  EXPECT_EQ(tabs->TabIndex(), 1);
+  EXPECT_EQ(changes, 1);
+  ctrlTab(inside->Handle(), true);
+  ctrlTab(inside->Handle(), true);
+  EXPECT_EQ(tabs->TabIndex(), 2) << "backwards past the first tab";
+  ctrlTab(inside->Handle(), false);
+  EXPECT_EQ(tabs->TabIndex(), 0) << "forwards past the last tab";
+  EXPECT_EQ(GetFocus(), inside->Handle()) << "the focus stays";
+
+  // From a control outside the tabs nothing pages.
+  outside->SetFocus();
+  pump();
+  ctrlTab(outside->Handle(), false);
+  EXPECT_EQ(tabs->TabIndex(), 0);
+  EXPECT_EQ(changes, 4);
+}
+
+HBITMAP solid(COLORREF color) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, 10, 10);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bmp);
+  RECT all{0, 0, 10, 10};
+  HBRUSH b = CreateSolidBrush(color);
+  FillRect(dc, &all, b);
+  DeleteObject(b);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return bmp;
+}
+
+TEST(DCSpeedButton, AnExchangedGlyphIsDrawnAtOnce) {
+  TForm f(nullptr);
+  f.SetBorderStyle(bsDialog);
+  f.SetBounds(100, 100, 200, 120);
+  auto* b = new TDCSpeedButton(&f);
+  b->SetParent(&f);
+  b->SetBounds(10, 10, 30, 30);
+  b->Glyph().SetHandle(solid(RGB(255, 0, 0)));
+  f.Show();
+  pump();
+  auto centre = [&] {
+    HDC dc = GetDC(f.Handle());
+    COLORREF c = GetPixel(dc, 25, 25);
+    ReleaseDC(f.Handle(), dc);
+    return c;
+  };
+  ASSERT_EQ(centre(), RGB(255, 0, 0));
+  b->Glyph().SetHandle(solid(RGB(0, 0, 255)));
+  pump();
+  EXPECT_EQ(centre(), RGB(0, 0, 255));
 }
 
 }  // namespace

@@ -26,11 +26,12 @@ struct EditHost : TWinControl, TEditOwner {
   void Term() override { ++terms; }
   bool DisplayFocusedLook() override { return true; }
   void SetNumButtons(int count) override { numButtons = count; }
+  bool IsPropertyEditor() override { return propertyEditor; }
 
   HWND popup = nullptr;
   std::string text;
   int changes = 0, closes = 0, terms = 0, numButtons = 1;
-  bool lastAccept = false, readOnly = false;
+  bool lastAccept = false, readOnly = false, propertyEditor = false;
 };
 
 struct HostForm : TForm {

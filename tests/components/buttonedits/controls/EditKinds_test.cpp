@@ -100,6 +100,35 @@ TEST(GraphicEdits, ColourNamesAndInvalidNamesRaiseBeforeAnythingIsStored) {
   EXPECT_EQ(getText(editorIn<TBrushStyleEdit>(f)->Handle()), "bsSolid");
 }
 
+// A picture editor showing a red 2 x 2 picture.
+struct RedGraphEdit : TGraphEdit {
+  explicit RedGraphEdit(TComponent* owner) : TGraphEdit(owner) {
+    picture.SetSize(2, 2);
+    RECT all{0, 0, 2, 2};
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(picture.Canvas().Handle(), &all, red);
+    DeleteObject(red);
+  }
+  TBitmap* GetGraphic() override { return &picture; }
+  TBitmap picture;
+};
+
+TEST(GraphEdit, StretchesItsPictureOnlyInsideAPropertyEditor) {
+  HostForm f;
+  auto* e = editorIn<RedGraphEdit>(f);
+  auto centre = [&] {
+    TBitmap target;
+    target.SetSize(100, 19);
+    RECT all{0, 0, 100, 19};
+    FillRect(target.Canvas().Handle(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    e->PaintToCanvas(target.Canvas().Handle(), 0, 0);
+    return std::make_pair(GetPixel(target.Canvas().Handle(), 50, 9), GetPixel(target.Canvas().Handle(), 99, 18));
+  };
+  EXPECT_EQ(centre().first, GetSysColor(COLOR_WINDOW));
+  f.Edit->propertyEditor = true;
+  EXPECT_EQ(centre(), std::make_pair(RGB(255, 0, 0), RGB(255, 0, 0))) << "stretched over the whole client area";
+}
+
 TEST(DateEdit, EmptyTextReadsBackEmptyAndADateComesBack) {
   HostForm f;
   auto* e = editorIn<TDCDateEdit>(f);

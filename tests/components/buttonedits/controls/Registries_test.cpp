@@ -2,7 +2,9 @@
 // controls and the verb dispatcher.
 #include <gtest/gtest.h>
 
+#include "classlib/Menus.h"
 #include "components/buttonedits/controls/EditClassRegistry.h"
+#include "components/buttonedits/controls/VerbAssignProcs.h"
 #include "components/buttonedits/controls/KeySequenceList.h"
 #include "components/buttonedits/controls/VerbDispatcher.h"
 #include "components/buttonedits/runtime/DesignRegistries.h"
@@ -173,6 +175,42 @@ TEST_F(VerbFixture, AMissingVerbChangesNothingAndAFreedComponentIsUnbound) {
   delete probe;
   EXPECT_EQ(item->VerbComp(), nullptr);
   dispatcher.UpdateControls();  // nothing left to update
+}
+
+TEST_F(VerbFixture, AMenuItemFollowsVisibilityEnabledStateAndCheckMark) {
+  RegisterStandardAssignVerbProcs();
+  RegisterVerb("Menu.Run", [this] { return state; }, [this] { ++runs; });
+  TComponent owner(nullptr);
+  auto* menu = new TMenuItem(&owner);
+  menu->SetName("Speichern");
+  TVerbDispatcher dispatcher(&owner);
+  TVerbListItem* item = dispatcher.Add();
+  item->SetVerbComp(menu);
+  item->SetVerbName("Menu.Run");
+  EXPECT_EQ(item->DisplayName(), "Speichern - Menu.Run");
+  EXPECT_TRUE(menu->Visible());
+  EXPECT_TRUE(menu->Enabled());
+  EXPECT_FALSE(menu->Checked());
+  menu->Click();
+  EXPECT_EQ(runs, 1) << "the click runs the verb";
+
+  state = vsVisible | vsChecked;
+  dispatcher.UpdateControls();
+  EXPECT_TRUE(menu->Checked());
+  EXPECT_FALSE(menu->Enabled());
+  menu->Click();
+  EXPECT_EQ(runs, 1) << "a disabled item runs nothing";
+
+  state = vsEnabled;
+  dispatcher.UpdateControls();
+  EXPECT_FALSE(menu->Visible());
+  EXPECT_FALSE(menu->Checked());
+
+  // Removing the binding detaches the item: hidden, disabled, no click.
+  dispatcher.Delete(0);
+  EXPECT_FALSE(menu->Visible());
+  EXPECT_FALSE(menu->Enabled());
+  EXPECT_FALSE(static_cast<bool>(menu->OnClick));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "classlib/Menu.h"
+#include "classlib/Menus.h"
 
 #include <algorithm>
 

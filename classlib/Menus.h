@@ -1,9 +1,11 @@
 #pragma once
-// A menu item: a caption ("-" for a separator line), an enabled state, a
-// click event and its sub-items, which it frees with itself.
+// A menu command as a component: a caption ("-" for a separator line),
+// visibility, enabled state, check mark, the click that runs it, and its
+// sub-items, which it frees with itself.
+#include <functional>
 #include <vector>
 
-#include "classlib/Control.h"
+#include "classlib/Component.h"
 
 class TMenuItem : public TComponent {
  public:
@@ -13,8 +15,12 @@ class TMenuItem : public TComponent {
   const AnsiString& Caption() const { return FCaption; }
   void SetCaption(const AnsiString& caption) { FCaption = caption; }
   bool IsLine() const { return FCaption == "-"; }
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool v) { FVisible = v; }
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool v) { FEnabled = v; }
+  bool Checked() const { return FChecked; }
+  void SetChecked(bool v) { FChecked = v; }
 
   int Count() const { return static_cast<int>(FItems.size()); }
   // Null outside 0..Count()-1.
@@ -29,12 +35,15 @@ class TMenuItem : public TComponent {
   // Frees every sub-item.
   void Clear();
 
-  void Click();
-  TNotifyEvent OnClick;
+  // Runs OnClick when the item is enabled.
+  virtual void Click();
+  std::function<void(TObject* sender)> OnClick;
 
  private:
   AnsiString FCaption;
+  bool FVisible = true;
   bool FEnabled = true;
+  bool FChecked = false;
   TMenuItem* FParent = nullptr;
   std::vector<TMenuItem*> FItems;
 };
