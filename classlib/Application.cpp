@@ -74,13 +74,16 @@ void TApplication::Terminate() {
 }
 
 bool TApplication::IsKeyMsg(MSG& msg) {
-  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN && msg.message != WM_SYSCHAR)
+    return false;
   TWinControl* target = nullptr;
   for (HWND h = msg.hwnd; h && !target; h = GetParent(h))
     target = dynamic_cast<TWinControl*>(FindControl(h));
   if (!target) return false;
   TCustomForm* form = target->ParentForm();
   if (!form) return false;
+  // Alt+character: the form's controls may take it as their accelerator.
+  if (msg.message == WM_SYSCHAR) return form->DialogChar(static_cast<char>(msg.wParam));
   WORD key = static_cast<WORD>(msg.wParam);
   TShiftState shift = KeyboardShiftState();
   if (form->KeyPreview() && form->OnKeyDown && target != form) {

@@ -155,3 +155,20 @@ AnsiString ControlNameOf(HWND window) {
   UINT n = GlobalGetAtomNameA(atom, buf, sizeof buf);
   return AnsiString(buf, n);
 }
+
+bool IsAccel(char key, const AnsiString& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    const auto upper = [](char c) {
+      char one[2] = {c, 0};
+      CharUpperBuffA(one, 1);
+      return one[0];
+    };
+    return upper(caption[i + 1]) == upper(key);
+  }
+  return false;
+}

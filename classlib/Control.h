@@ -30,6 +30,9 @@ constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry 
 
 // The shift state of the keyboard now.
 TShiftState KeyboardShiftState();
+// Whether the caption marks the key as its accelerator ("&S" for S or s;
+// "&&" is a plain "&").
+bool IsAccel(char key, const AnsiString& caption);
 
 class TControl : public TComponent {
  public:
@@ -83,6 +86,9 @@ class TControl : public TComponent {
   void SetName(const AnsiString& name) override;
 
   virtual void Click();
+  // An Alt+character offered to the controls of a form in turn: true when
+  // the control takes it as its accelerator (nothing here).
+  virtual bool DialogChar(char key) { return false; }
   void Invalidate();
   // The control's rectangle in its parent's client area.
   bool ContainsPoint(POINT parentPoint) const;

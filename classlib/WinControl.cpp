@@ -434,6 +434,12 @@ bool TWinControl::DialogKey(WORD key, TShiftState shift) {
   return FParent ? FParent->DialogKey(key, shift) : false;
 }
 
+bool TWinControl::DialogChar(char key) {
+  for (TControl* c : FControls)
+    if (c->Visible() && c->Enabled() && c->DialogChar(key)) return true;
+  return false;
+}
+
 void TWinControl::DoEnter() {
   if (OnEnter) OnEnter(this);
 }

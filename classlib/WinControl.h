@@ -50,6 +50,8 @@ class TWinControl : public TControl {
   virtual bool WantsKey(WORD key, UINT dialogCode) const;
   // A dialog key the control did not take: passed up to the form.
   virtual bool DialogKey(WORD key, TShiftState shift);
+  // Offers the accelerator to the visible, enabled child controls in turn.
+  bool DialogChar(char key) override;
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;

@@ -960,3 +960,27 @@ LRESULT TCustomDCEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
   }
   return TWinControl::WndProc(msg, w, l);
 }
+
+void TCustomDCEdit::FontChanged() {
+  TWinControl::FontChanged();
+  AdjustHeight();
+}
+
+void TCustomDCEdit::AdjustHeight() {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, Font().Handle());
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  SetHeight(metrics.tmHeight + GetSystemMetrics(SM_CYBORDER) * 8);
+}
+
+bool TCustomDCEdit::DialogChar(char key) {
+  if (!FHandle) return false;
+  AnsiString caption(static_cast<size_t>(GetWindowTextLengthA(FHandle)) + 1, '\0');
+  caption.resize(static_cast<size_t>(GetWindowTextA(FHandle, caption.data(), static_cast<int>(caption.size()))));
+  if (!IsAccel(key, caption)) return false;
+  Click();
+  return CanFocus();
+}

@@ -116,6 +116,9 @@ class TCustomDCEdit : public TWinControl, public TEditOwner {
  public:
   explicit TCustomDCEdit(TComponent* owner);
   ~TCustomDCEdit() override;
+  // Alt+ the accelerator of the edit's window caption clicks the edit;
+  // taken when the edit can have the focus.
+  bool DialogChar(char key) override;
 
   // Creates the inner editor when a parent is given.
   void SetParent(TWinControl* parent) override;
@@ -225,6 +228,12 @@ class TCustomDCEdit : public TWinControl, public TEditOwner {
   void EnabledChanged() override;
   void ColorChanged() override;
   void DoEnter() override;
+  // A new font gives the edit the height it needs (AdjustHeight).
+  void FontChanged() override;
+
+  // The height for the font: its text height plus eight border widths (the
+  // sunken frame and the editor's margins).
+  void AdjustHeight();
 
   // The default inner editor and popup, made when the edit gets a parent.
   virtual TEditPartClass GetDefaultEditorClass() const;

@@ -132,6 +132,56 @@ TEST(DCEdit, ButtonsSitFlushRightAndTheEditorEndsAtTheFirstButton) {
   EXPECT_EQ(e->NumButtons(), 1);
 }
 
+// A new font makes the edit as high as its text needs plus eight border
+// widths; a font of the size it was made for keeps the usual 21 pixels.
+TEST(DCEdit, ANewFontGivesTheHeightItsTextNeeds) {
+  EditForm<> f;
+  TDCEdit* e = f.Field;
+  auto textHeight = [&] {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, e->Font().Handle());
+    TEXTMETRICA m{};
+    GetTextMetricsA(dc, &m);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return static_cast<int>(m.tmHeight);
+  };
+  const int border = GetSystemMetrics(SM_CYBORDER);
+  e->Font().SetSize(20);
+  EXPECT_EQ(e->Height(), textHeight() + 8 * border);
+  EXPECT_GT(e->Height(), 30);
+  e->Font().SetSize(8);
+  EXPECT_EQ(e->Height(), textHeight() + 8 * border);
+  EXPECT_LT(e->Height(), 30);
+  // The inner editor follows the new height.
+  RECT client;
+  GetClientRect(e->Handle(), &client);
+  const RECT inner = rectInParent(f.editor());
+  EXPECT_EQ(inner.bottom - inner.top, client.bottom - 1);
+}
+
+// Alt+ the accelerator of the edit's window caption clicks the edit; other
+// keys and "&&" are not taken.
+TEST(DCEdit, ItsCaptionsAcceleratorClicksIt) {
+  EditForm<> f;
+  TDCEdit* e = f.Field;
+  int clicks = 0;
+  e->OnClick = [&](TObject*) { ++clicks; };
+  SetWindowTextA(e->Handle(), "&Ort && Zeit");
+  struct Case {
+    char key;
+    int clicks;
+  } cases[] = {{'o', 1}, {'O', 2}, {'z', 2}, {'&', 2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    PostMessageA(f.Before->Handle(), WM_SYSCHAR, static_cast<WPARAM>(c.key), 1u << 29);
+    pump();
+    EXPECT_EQ(clicks, c.clicks);
+  }
+  EXPECT_FALSE(IsAccel('a', "&&a"));
+  EXPECT_TRUE(IsAccel('a', "&&b&A"));
+}
+
 TEST(DCEdit, AButtonShowsItsHintWhenTheMouseRestsOnIt) {
   EditForm<> f;
   f.Field->SetNumButtons(2);
