@@ -77,3 +77,13 @@ void TFont::changed() {
   if (OnChange) OnChange();
   if (old) DeleteObject(old);
 }
+
+TEXTMETRICA TFont::Metrics() {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, Handle());
+  TEXTMETRICA tm{};
+  GetTextMetricsA(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return tm;
+}

@@ -34,6 +34,8 @@ class TFont {
   void SetCharset(BYTE charset);
 
   HFONT Handle();
+  // The font's text metrics, measured on the screen.
+  TEXTMETRICA Metrics();
   // Called after every change (a control re-applies its font).
   std::function<void()> OnChange;
 

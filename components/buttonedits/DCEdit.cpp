@@ -32,6 +32,27 @@ bool RegisterOwnClasses() {
 // the button face: a small down arrow, and three dots.
 HBITMAP MakeKindGlyph(TButtonKind kind) {
   const int w = kind == bkDropDown ? 7 : 8, h = kind == bkDropDown ? 4 : 2;
+  return MakeButtonGlyph(w, h, [kind, w](HDC dc) {
+    HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
+    if (kind == bkDropDown) {
+      for (int row = 0; row < 4; ++row) {
+        RECT r{row, row, w - row, row + 1};
+        FillRect(dc, &r, ink);
+      }
+    } else {
+      for (int dot = 0; dot < 3; ++dot) {
+        RECT r{dot * 3, 0, dot * 3 + 2, 2};
+        FillRect(dc, &r, ink);
+      }
+    }
+  });
+}
+
+bool IsInside(HWND outer, HWND window) { return window && (window == outer || IsChild(outer, window)); }
+
+}  // namespace
+
+HBITMAP MakeButtonGlyph(int w, int h, const std::function<void(HDC)>& paint) {
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
   HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
@@ -39,26 +60,11 @@ HBITMAP MakeKindGlyph(TButtonKind kind) {
   HGDIOBJ old = SelectObject(dc, bmp);
   RECT all{0, 0, w, h};
   FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-  HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
-  if (kind == bkDropDown) {
-    for (int row = 0; row < 4; ++row) {
-      RECT r{row, row, w - row, row + 1};
-      FillRect(dc, &r, ink);
-    }
-  } else {
-    for (int dot = 0; dot < 3; ++dot) {
-      RECT r{dot * 3, 0, dot * 3 + 2, 2};
-      FillRect(dc, &r, ink);
-    }
-  }
+  paint(dc);
   SelectObject(dc, old);
   DeleteDC(dc);
   return bmp;
 }
-
-bool IsInside(HWND outer, HWND window) { return window && (window == outer || IsChild(outer, window)); }
-
-}  // namespace
 
 // ---------------------------------------------------------------------------
 // Inner editor
@@ -967,13 +973,7 @@ void TCustomDCEdit::FontChanged() {
 }
 
 void TCustomDCEdit::AdjustHeight() {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, Font().Handle());
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  SetHeight(metrics.tmHeight + GetSystemMetrics(SM_CYBORDER) * 8);
+  SetHeight(Font().Metrics().tmHeight + GetSystemMetrics(SM_CYBORDER) * 8);
 }
 
 bool TCustomDCEdit::DialogChar(char key) {

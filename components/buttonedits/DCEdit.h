@@ -49,6 +49,10 @@ class TDCSimpleEdit : public TCustomEdit {
 
 enum TButtonKind { bkCustom, bkDropDown, bkDots };
 
+// A button glyph of w × h pixels: the button face, with `paint` drawing the
+// picture on it. The caller owns the bitmap.
+HBITMAP MakeButtonGlyph(int w, int h, const std::function<void(HDC)>& paint);
+
 class TEditButton : public TSpeedButton {
  public:
   explicit TEditButton(TCustomDCEdit* edit);

@@ -146,15 +146,7 @@ SIZE TextSize(TFont& font, const char* text) {
 
 }  // namespace
 
-TEXTMETRICA GetFontMetrics(TFont& font) {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font.Handle());
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  return tm;
-}
+TEXTMETRICA GetFontMetrics(TFont& font) { return font.Metrics(); }
 
 int GetMaxFontWidth(TFont& font) { return GetFontMetrics(font).tmMaxCharWidth; }
 int GetAveFontWidth(TFont& font) { return GetFontMetrics(font).tmAveCharWidth; }

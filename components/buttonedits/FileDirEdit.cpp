@@ -45,20 +45,6 @@ AnsiString QueryItem(HDROP drop, UINT index) {
 
 }  // namespace
 
-HBITMAP MakeButtonGlyph(int w, int h, const std::function<void(HDC)>& paint) {
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bmp);
-  RECT all{0, 0, w, h};
-  FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-  paint(dc);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return bmp;
-}
-
 AnsiString DropFiles(HDROP drop, bool foldersOnly, bool multiple, char separator) {
   AnsiString result;
   const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);

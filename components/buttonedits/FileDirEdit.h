@@ -15,10 +15,6 @@
 // by `separator`, else the first. Releases the drop.
 AnsiString DropFiles(HDROP drop, bool foldersOnly, bool multiple, char separator);
 
-// A button glyph of w × h pixels: the button face, with `paint` drawing the
-// picture on it. The caller owns the bitmap.
-HBITMAP MakeButtonGlyph(int w, int h, const std::function<void(HDC)>& paint);
-
 class TCustomFileDirEdit : public TCustomDCEdit {
  public:
   explicit TCustomFileDirEdit(TComponent* owner);

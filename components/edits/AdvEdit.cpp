@@ -641,12 +641,7 @@ HBRUSH TAdvEdit::ParentBackgroundBrush() {
 // An edit lower than its font needs is made as high as the text plus a
 // pixel above and below it plus its frame; higher edits keep their height.
 void TAdvEdit::FixHeight() {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, Font().Handle());
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  const TEXTMETRICA tm = Font().Metrics();
   int frame = 2 * GetSystemMetrics(SM_CYEDGE);
   if (FHandle) {
     RECT w, c;

@@ -15,11 +15,9 @@ SIZE averageCharSize(TFont& font) {
   static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   SIZE size{};
   GetTextExtentPoint32A(dc, kLetters, 52, &size);
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
-  return SIZE{size.cx / 52, tm.tmHeight};
+  return SIZE{size.cx / 52, font.Metrics().tmHeight};
 }
 
 }  // namespace

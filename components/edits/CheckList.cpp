@@ -24,16 +24,6 @@ bool isInteger(const AnsiString& s) {
   return i < s.size() && *end == 0 && s.find(' ') == AnsiString::npos;
 }
 
-int averageCharWidth(HFONT font) {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font);
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  return tm.tmAveCharWidth;
-}
-
 }  // namespace
 
 TCheckList::TCheckList(TComponent* owner)
@@ -145,7 +135,7 @@ void TCheckList::SetTabsAt(const AnsiString& value) {
 
 void TCheckList::IniTabs() {
   if (!FHandle || FTabs.Count() == 0) return;
-  int ave = averageCharWidth(Font().Handle());
+  int ave = Font().Metrics().tmAveCharWidth;
   int base = LOWORD(GetDialogBaseUnits()) / 4;
   if (base <= 0) base = 1;
   std::vector<INT> stops;
@@ -158,7 +148,7 @@ void TCheckList::IniTabs() {
 void TCheckList::DrawItem(int index, const RECT& rect, TOwnerDrawState state) {
   TCanvas& c = Canvas();
   HDC dc = c.Handle();
-  int ave = averageCharWidth(c.Font.Handle());
+  int ave = c.Font.Metrics().tmAveCharWidth;
   std::vector<INT> tabs;
   for (int i = 0; i < FTabs.Count(); ++i) tabs.push_back(std::atoi(FTabs.Strings(i).c_str()) * ave);
   c.FillRect(rect);

@@ -40,13 +40,7 @@ void TPopupListBox::FontChanged() {
 }
 
 void TPopupListBox::ResetItemHeight() {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, FFont.Handle());
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  SetItemHeight(PopupItemHeight(tm.tmHeight));
+  SetItemHeight(PopupItemHeight(FFont.Metrics().tmHeight));
   if (FHandle) SendMessageA(FHandle, LB_SETITEMHEIGHT, 0, ItemHeight());
 }
 

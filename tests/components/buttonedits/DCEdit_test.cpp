@@ -137,15 +137,7 @@ TEST(DCEdit, ButtonsSitFlushRightAndTheEditorEndsAtTheFirstButton) {
 TEST(DCEdit, ANewFontGivesTheHeightItsTextNeeds) {
   EditForm<> f;
   TDCEdit* e = f.Field;
-  auto textHeight = [&] {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, e->Font().Handle());
-    TEXTMETRICA m{};
-    GetTextMetricsA(dc, &m);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return static_cast<int>(m.tmHeight);
-  };
+  auto textHeight = [&] { return static_cast<int>(e->Font().Metrics().tmHeight); };
   const int border = GetSystemMetrics(SM_CYBORDER);
   e->Font().SetSize(20);
   EXPECT_EQ(e->Height(), textHeight() + 8 * border);
