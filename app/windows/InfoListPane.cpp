@@ -1,6 +1,7 @@
 #include "app/windows/InfoListPane.h"
 
 #include <string>
+#include <vector>
 
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
@@ -143,8 +144,25 @@ int32_t InfoListPane::lineHeight()
 
 void InfoListPane::text(int32_t x, int32_t y, std::string_view text)
 {
-    if (HDC dc = display()->hdc())
-        TextOutA(dc, x, y, text.data(), static_cast<int>(text.size()));
+    HDC dc = display()->hdc();
+    if (!dc || text.empty())
+        return;
+    // The layout counts in the widths this display reports for the font.
+    // Some printer drivers draw a font of forced width at its natural width
+    // (Wine's PostScript driver keeps a TrueType font's own advances), so
+    // the text would run into the next column; the advances measured here
+    // are handed to the driver so every character lands where it was
+    // measured.
+    const int n = static_cast<int>(text.size());
+    std::vector<INT> ends(text.size());
+    SIZE total{};
+    if (GetTextExtentExPointA(dc, text.data(), n, 0, nullptr, ends.data(), &total)) {
+        for (int i = n - 1; i > 0; --i)
+            ends[size_t(i)] -= ends[size_t(i - 1)];
+        ExtTextOutA(dc, x, y, 0, nullptr, text.data(), static_cast<UINT>(n), ends.data());
+    } else {
+        TextOutA(dc, x, y, text.data(), n);
+    }
 }
 
 void InfoListPane::rule(int32_t x1, int32_t x2, int32_t y)

@@ -1,6 +1,7 @@
 #include "app/windows/ProgramSeams.h"
 
 #include "classlib/Form.h"
+#include "classlib/OleSession.h"
 
 namespace {
 
@@ -15,7 +16,10 @@ HWND RealHtmlHelp(HWND owner, const char* file, UINT command, DWORD_PTR data)
         return lib ? reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(GetProcAddress(lib, "HtmlHelpA")))
                    : nullptr;
     }();
-    return fn ? fn(owner, file, command, data) : nullptr;
+    if (!fn)
+        return nullptr;
+    EnsureOleInitialized();
+    return fn(owner, file, command, data);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "classlib/Application.h"
 #include "classlib/Form.h"
 #include "classlib/ObjectText.h"
+#include "classlib/OleSession.h"
 #include "classlib/TypInfo.h"
 #include "classlib/Screen.h"
 #include "components/buttonedits/OptionForms.h"
@@ -81,7 +82,10 @@ bool IsStringHot(const AnsiString& text) {
   return IsStringHotHook ? IsStringHotHook(text) : false;
 }
 
-void JumpToURL(const AnsiString& text) { ShellExecuteA(nullptr, nullptr, text.c_str(), nullptr, nullptr, SW_SHOW); }
+void JumpToURL(const AnsiString& text) {
+  EnsureOleInitialized();
+  ShellExecuteA(nullptr, nullptr, text.c_str(), nullptr, nullptr, SW_SHOW);
+}
 
 void CalcEditorMinMaxInfo(MINMAXINFO& info, TControl* form, bool whole) {
   info.ptMinTrackSize = POINT{320, 240};

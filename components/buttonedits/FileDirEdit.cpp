@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "classlib/Application.h"
+#include "classlib/OleSession.h"
 #include "components/buttonedits/runtime/PathDialog.h"
 #include "components/buttonedits/runtime/ResourceStrings.h"
 
@@ -148,6 +149,7 @@ void TDCFileNameEdit::Button1Click(TObject*) {
   ofn.lpstrDefExt = DefaultExt.empty() ? nullptr : DefaultExt.c_str();
   ofn.Flags = DialogOptions;
   const bool save = FDialogKind == fdSave || FDialogKind == fdSavePicture;
+  EnsureOleInitialized();
   if (save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn)) SetTextValue(file.data());
 }
 

@@ -9,18 +9,10 @@
 #include <shellapi.h>
 
 #include "classlib/Form.h"
+#include "classlib/OleSession.h"
 #include "components/edits/EditDropTarget.h"
 
 namespace {
-
-// The edits' drag and drop needs OLE on the user-interface thread: the unit
-// initialises it once at the start and undoes that at the end.
-struct OleUnit {
-  HRESULT result = OleInitialize(nullptr);
-  ~OleUnit() {
-    if (SUCCEEDED(result)) OleUninitialize();
-  }
-} gOleUnit;
 
 DWORD alignStyle(TEditAlign a) {
   return a == eaRight ? ES_RIGHT : a == eaCenter ? ES_CENTER : ES_LEFT;
@@ -185,6 +177,7 @@ AnsiString TAdvEdit::MixedCase(const AnsiString& s) {
 TTextDragRunner TAdvEdit::DragRunner = StartTextDoDragDrop;
 
 std::function<void(const AnsiString&)> TAdvEdit::OpenURL = [](const AnsiString& url) {
+  EnsureOleInitialized();
   ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 };
 
@@ -218,7 +211,10 @@ TAdvEdit::~TAdvEdit() {
 void TAdvEdit::HandleCreated() {
   TCustomEdit::HandleCreated();
   if (FEditType == etPassword) SendMessageA(FHandle, EM_SETPASSWORDCHAR, '*', 0);
-  if (FOleDropTarget && FDropTarget) RegisterDragDrop(FHandle, FDropTarget);
+  if (FOleDropTarget && FDropTarget) {
+    EnsureOleInitialized();
+    RegisterDragDrop(FHandle, FDropTarget);
+  }
 }
 
 void TAdvEdit::CreateParams(TCreateParams& p) {
@@ -293,7 +289,10 @@ void TAdvEdit::SetOleDropTarget(bool v) {
   FOleDropTarget = v;
   if (v) {
     if (!FDropTarget) FDropTarget = new TEditDropTarget(this);
-    if (FHandle) RegisterDragDrop(FHandle, FDropTarget);
+    if (FHandle) {
+      EnsureOleInitialized();
+      RegisterDragDrop(FHandle, FDropTarget);
+    }
   } else if (FHandle) {
     RevokeDragDrop(FHandle);
   }

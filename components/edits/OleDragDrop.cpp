@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "classlib/Exception.h"
+#include "classlib/OleSession.h"
 
 namespace {
 
@@ -340,6 +341,7 @@ HRESULT TSourceEnumFormatEtc::Clone(IEnumFORMATETC** result) {
 
 HRESULT StartTextDoDragDrop(const AnsiString& text, const AnsiString& rtf, DWORD allowed,
                             DWORD& effect) {
+  EnsureOleInitialized();
   auto* source = new TAEDropSource();
   auto* data = new TSourceDataObject(text, rtf);
   effect = DROPEFFECT_NONE;

@@ -2,9 +2,11 @@
 
 #include <shellapi.h>
 
+#include "classlib/OleSession.h"
 
 namespace {
 void shellOpen(const AnsiString& address) {
+  EnsureOleInitialized();
   ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 }  // namespace

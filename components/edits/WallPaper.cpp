@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "classlib/Exception.h"
+#include "classlib/OleSession.h"
 
 TAdvImage::~TAdvImage() {
   OnChange = nullptr;
@@ -31,6 +32,7 @@ void TAdvImage::LoadPicture() {
   }
   if (!stream) throw Exception("Empty image stream created");
   IPicture* picture = nullptr;
+  EnsureOleInitialized();
   HRESULT hr = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
                               reinterpret_cast<void**>(&picture));
   stream->Release();

@@ -1,8 +1,6 @@
 #include "framework/core/zApplication.h"
 #include "framework/core/zFrameworkControlTypes.h"
 
-#include <ole2.h>
-
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zTaskDev.h"
@@ -23,7 +21,6 @@ zApplication::zApplication(HINSTANCE inst, HINSTANCE prev, LPSTR cmd, int show)
 {
     windowMap = new ziWindowMap(97);
     classNames = new RcCStringSlist;
-    OleInitialize(nullptr);
     zMDIClientWindow = nullptr;
     zModelessDialog = nullptr;
     taskDev = new zTaskDev;
@@ -44,7 +41,6 @@ zApplication::~zApplication()
 {
     delete timerDev;
     timerDev = nullptr;
-    OleUninitialize();
     if (resLibModule)
         FreeLibrary(resLibModule);
     while (classNames->count() > 0) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "classlib/Application.h"
+#include "classlib/OleSession.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ void TDCPathDialog::SetSelectedItem(const AnsiString& value) {
 }
 
 bool TDCPathDialog::Execute() {
+  EnsureOleInitialized();
   // The display name is limited by the shell to MAX_PATH characters.
   char displayName[MAX_PATH + 1] = {};
   BROWSEINFOA info = {};

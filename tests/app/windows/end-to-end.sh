@@ -43,7 +43,8 @@ for f in "${files[@]}"; do
         "^1 Meier, Anna +96 00,00$" "^2 Groß, Jörg +97 00,00 +0,00$" "^3 Weiß, Tim +96 +0,00$" "^12 ..$" \
         "^Staffel I: +00,00" "^Mannschaftsbetreuer" ;;
     *)
-      expect "$f" "^Bundeswettbewerb der Schulen +Konstanz" "^Stadtentscheid +Leichtathletik" "II Jungen" \
+      expect "$f" "^Bundeswettbewerb der Schulen +Konstanz" "^Stadtentscheid +Leichtathletik" \
+        "Wettkampfklasse: II Jungen" \
         "^GOETHE.GYMNASIUM" "^Hauptstraße 1" "^Frau Müller" "^Schülerliste" \
         "^Nr +Name des Teilnehmers +JG +Klasse" "^1 +Meier, Anna +96 +7a$" "^2 +Groß, Jörg +97 +8b$" \
         "^3 +Weiß, Tim +96 +7c$" "Wettkampfbüro abzugeben." "Schulleiter +Schulstempel +Mannschaftsbetreuer" ;;

@@ -36,11 +36,11 @@ for f in "${files[@]}"; do
   case "$f" in
     *Meldebogen*)
       expect "$f" "Bundeswettbewerb der Schulen" "JUGEND TRAINIERT FÜR OLYMPIA" "Leichtathletik" \
-        "Wettkampfklasse:" "I Jungen" "Schule $token" "Hauptstraße 1" "78462 Konstanz" "Herr Groß" \
+        "Wettkampfklasse: I Jungen" "Schule $token" "Hauptstraße 1" "78462 Konstanz" "Herr Groß" \
         "Meldebogen" "Name, Vorname" "100m" "Meier, Anna" "12,34" "Staffel I:" "Mannschaftsbetreuer" ;;
     *)
-      expect "$f" "Bundeswettbewerb der Schulen" "Konstanz" "Leichtathletik" "Wettkampfklasse:" "I Jungen" \
-        "Schülerliste" "Nr    Name des Teilnehmers" "Meier, Anna" "Wettkampfbüro abzugeben." "Schulleiter" ;;
+      expect "$f" "Bundeswettbewerb der Schulen" "Konstanz" "Leichtathletik" "Wettkampfklasse: I Jungen" \
+        "Schülerliste" "Name des Teilnehmers" "Meier, Anna" "Wettkampfbüro abzugeben." "Schulleiter" ;;
   esac
 done
 if [ -n "${KEL_KEEP_PDF:-}" ]; then
