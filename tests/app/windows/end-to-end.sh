@@ -4,6 +4,7 @@
 # back with pdftotext and compares them with the expected lines.
 #   end-to-end.sh <app_start_test.exe>
 set -u
+. "$(dirname "$0")/pdf-pages.sh"
 exe=$1
 out="${HOME}/PDF"
 if ! lpstat -p PDF >/dev/null 2>&1; then
@@ -23,35 +24,22 @@ if [ "${#files[@]}" -ne 2 ]; then
   exit 1
 fi
 sleep 0.5  # CUPS-PDF may still be closing the last file
-status=0
-expect() {  # file, lines...
-  local file=$1 text
-  shift
-  text=$(pdftotext -layout "$file" - 2>/dev/null | sed "s/^ *//; s/ *$//")
-  [ "$(pdfinfo "$file" | awk '/^Pages:/ {print $2}')" = 1 ] || { echo "$file: not one page" >&2; status=1; }
-  for line in "$@"; do
-    grep -qE -- "$line" <<<"$text" || { echo "$file: missing '$line'" >&2; status=1; }
-  done
-}
 for f in "${files[@]}"; do
   case "$f" in
     *Meldebogen*)
-      expect "$f" "^Bundeswettbewerb der Schulen" "^Stadtentscheid" "^Konstanz +Leichtathletik" \
+      pdf_expect "$f" "^Bundeswettbewerb der Schulen" "^Stadtentscheid" "^Konstanz +Leichtathletik" \
         "Wettkampfklasse: II Jungen" "^GOETHE.GYMNASIUM" "^Hauptstraße 1" "^78462 Konstanz" "^Frau Müller" \
         "^Tel. dienstlich: 07531 1234" "^Tel. privat: 07531 5678" "^E.Mail: sport@goethe.example" \
         "^Meldebogen" "^Nr Name, Vorname +JG 100m +1000m +4x100m +Hoch +Weit +Kugel +Speer" \
         "^1 Meier, Anna +96 00,00$" "^2 Groß, Jörg +97 00,00 +0,00$" "^3 Weiß, Tim +96 +0,00$" "^12 ..$" \
         "^Staffel I: +00,00" "^Mannschaftsbetreuer" ;;
     *)
-      expect "$f" "^Bundeswettbewerb der Schulen +Konstanz" "^Stadtentscheid +Leichtathletik" \
+      pdf_expect "$f" "^Bundeswettbewerb der Schulen +Konstanz" "^Stadtentscheid +Leichtathletik" \
         "Wettkampfklasse: II Jungen" \
         "^GOETHE.GYMNASIUM" "^Hauptstraße 1" "^Frau Müller" "^Schülerliste" \
         "^Nr +Name des Teilnehmers +JG +Klasse" "^1 +Meier, Anna +96 +7a$" "^2 +Groß, Jörg +97 +8b$" \
         "^3 +Weiß, Tim +96 +7c$" "Wettkampfbüro abzugeben." "Schulleiter +Schulstempel +Mannschaftsbetreuer" ;;
   esac
 done
-if [ -n "${KEL_KEEP_PDF:-}" ]; then
-  cp "${files[@]}" "$KEL_KEEP_PDF"/
-fi
-rm -f "${files[@]}"
-exit $status
+pdf_done "${files[@]}"
+exit $pdf_status

@@ -3,6 +3,7 @@
 # printer of the Wine prefix) and reads both back with pdftotext.
 #   print-cups-pdf.sh <app_print_test.exe>
 set -u
+. "$(dirname "$0")/pdf-pages.sh"
 exe=$1
 token="Druck$$"
 out="${HOME}/PDF"
@@ -22,29 +23,16 @@ if [ "${#files[@]}" -ne 2 ]; then
   exit 1
 fi
 sleep 0.5  # CUPS-PDF may still be closing the last file
-status=0
-expect() {  # file, lines...
-  local file=$1 text
-  shift
-  text=$(pdftotext -layout "$file" - 2>/dev/null)
-  [ "$(pdfinfo "$file" | awk '/^Pages:/ {print $2}')" = 1 ] || { echo "$file: not one page" >&2; status=1; }
-  for line in "$@"; do
-    grep -qF -- "$line" <<<"$text" || { echo "$file: missing '$line'" >&2; status=1; }
-  done
-}
 for f in "${files[@]}"; do
   case "$f" in
     *Meldebogen*)
-      expect "$f" "Bundeswettbewerb der Schulen" "JUGEND TRAINIERT FÜR OLYMPIA" "Leichtathletik" \
+      pdf_expect "$f" "Bundeswettbewerb der Schulen" "JUGEND TRAINIERT FÜR OLYMPIA" "Leichtathletik" \
         "Wettkampfklasse: I Jungen" "Schule $token" "Hauptstraße 1" "78462 Konstanz" "Herr Groß" \
         "Meldebogen" "Name, Vorname" "100m" "Meier, Anna" "12,34" "Staffel I:" "Mannschaftsbetreuer" ;;
     *)
-      expect "$f" "Bundeswettbewerb der Schulen" "Konstanz" "Leichtathletik" "Wettkampfklasse: I Jungen" \
+      pdf_expect "$f" "Bundeswettbewerb der Schulen" "Konstanz" "Leichtathletik" "Wettkampfklasse: I Jungen" \
         "Schülerliste" "Name des Teilnehmers" "Meier, Anna" "Wettkampfbüro abzugeben." "Schulleiter" ;;
   esac
 done
-if [ -n "${KEL_KEEP_PDF:-}" ]; then
-  cp "${files[@]}" "$KEL_KEEP_PDF"/
-fi
-rm -f "${files[@]}"
-exit $status
+pdf_done "${files[@]}"
+exit $pdf_status
