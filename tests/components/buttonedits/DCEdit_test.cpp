@@ -332,22 +332,6 @@ TEST(DCEdit, DrawnBordersAndTheFlatLook) {
   EXPECT_EQ(pixelOf(f.Field->Handle(), 5, 0), shadow);
 }
 
-// A real left click at a point of the screen.
-void clickAt(POINT screen) {
-  const int sw = GetSystemMetrics(SM_CXSCREEN) - 1, sh = GetSystemMetrics(SM_CYSCREEN) - 1;
-  INPUT in[3] = {};
-  for (INPUT& i : in) {
-    i.type = INPUT_MOUSE;
-    i.mi.dx = screen.x * 65535 / sw;
-    i.mi.dy = screen.y * 65535 / sh;
-  }
-  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-  SendInput(3, in, sizeof(INPUT));
-  pump(10);
-}
-
 void altKey(HWND editor, WORD vk) {
   SendMessageA(editor, WM_SYSKEYDOWN, vk, 1 << 29);
   pump();

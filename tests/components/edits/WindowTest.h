@@ -64,6 +64,22 @@ inline void later(std::function<void()> action, UINT delay = 30) {
 }
 
 // Clears the keyboard state (no Shift, Ctrl or Alt held).
+// A real left click at a point of the screen.
+inline void clickAt(POINT screen) {
+  const int sw = GetSystemMetrics(SM_CXSCREEN) - 1, sh = GetSystemMetrics(SM_CYSCREEN) - 1;
+  INPUT in[3] = {};
+  for (INPUT& i : in) {
+    i.type = INPUT_MOUSE;
+    i.mi.dx = screen.x * 65535 / sw;
+    i.mi.dy = screen.y * 65535 / sh;
+  }
+  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+  in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+  SendInput(3, in, sizeof(INPUT));
+  pump(10);
+}
+
 inline void releaseKeys() {
   BYTE keys[256] = {};
   SetKeyboardState(keys);

@@ -105,21 +105,6 @@ TEST(PopupColorBox, FortyTwoColoursEndingWithNoneAndTheValueByName) {
   EXPECT_EQ(getText(pen->Handle()), "psDot");
 }
 
-void clickAt(POINT screen) {
-  int sw = GetSystemMetrics(SM_CXSCREEN) - 1, sh = GetSystemMetrics(SM_CYSCREEN) - 1;
-  INPUT in[3] = {};
-  for (INPUT& i : in) {
-    i.type = INPUT_MOUSE;
-    i.mi.dx = screen.x * 65535 / sw;
-    i.mi.dy = screen.y * 65535 / sh;
-  }
-  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-  SendInput(3, in, sizeof(INPUT));
-  pump(10);
-}
-
 TEST(FreeStandingList, OpensAboveAndLeftNearTheCornerAndAClickOutsideClosesWithoutAValue) {
   HostForm f;
   f.SetBounds(GetSystemMetrics(SM_CXSCREEN) - 300, GetSystemMetrics(SM_CYSCREEN) - 200, 280, 180);
