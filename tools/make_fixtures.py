@@ -116,9 +116,9 @@ CUP_DISCIPLINES = [
 
 
 def profile_b_classes():
-    spec = [("III Jungen", 2, 3), ("IV Jungen", 3, 5), ("III Mädchen", 2, 9), ("IV Mädchen", 3, 11)]
+    classes = [("III Jungen", 2, 3), ("IV Jungen", 3, 5), ("III Mädchen", 2, 9), ("IV Mädchen", 3, 11)]
     return [dict(name=n, modus=m, athletes=13, index=i, season=2010, oldest=96, youngest=99,
-                 places=20, disciplines=CUP_DISCIPLINES) for n, m, i in spec]
+                 places=20, disciplines=CUP_DISCIPLINES) for n, m, i in classes]
 
 
 SHUTTLE_DISCIPLINES = [

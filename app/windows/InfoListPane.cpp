@@ -99,9 +99,9 @@ void InfoListPane::begin(const PrintFont& text, const PrintFont& heading)
     d->setBackMode(TRANSPARENT);
     d->textColor(zColor{0, 0, 0, 0});
     auto makeFont = [d](const PrintFont& f) {
-        zFontSpec spec(zPrPoint(f.width, f.height, d), FW_NORMAL, f.fixedPitch ? FIXED_PITCH : VARIABLE_PITCH);
-        spec.charSet = ANSI_CHARSET;
-        return new zFont(f.face.c_str(), spec);
+        zFontSpec fontSpec(zPrPoint(f.width, f.height, d), FW_NORMAL, f.fixedPitch ? FIXED_PITCH : VARIABLE_PITCH);
+        fontSpec.charSet = ANSI_CHARSET;
+        return new zFont(f.face.c_str(), fontSpec);
     };
     textFont_ = makeFont(text);
     headingFont_ = makeFont(heading);

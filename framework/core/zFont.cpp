@@ -4,22 +4,22 @@
 
 #include "framework/core/zDisplay.h"
 
-zFont::zFont(const char* faceName, zFontSpec spec)
+zFont::zFont(const char* faceName, zFontSpec fontSpec)
 {
-    const int32_t h = spec.size.deviceY();
+    const int32_t h = fontSpec.size.deviceY();
     logFont_.lfHeight = h <= 0 ? h : -h;
-    logFont_.lfWidth = spec.size.deviceX();
-    logFont_.lfWeight = spec.weight;
-    logFont_.lfEscapement = spec.escapement;
-    logFont_.lfOrientation = spec.orientation;
-    logFont_.lfItalic = static_cast<BYTE>(spec.style & zFontItalic);
-    logFont_.lfUnderline = static_cast<BYTE>(spec.style & zFontUnderline);
-    logFont_.lfStrikeOut = static_cast<BYTE>(spec.style & zFontStrikeOut);
-    logFont_.lfCharSet = spec.charSet;
-    logFont_.lfOutPrecision = spec.outPrecision;
-    logFont_.lfClipPrecision = spec.clipPrecision;
-    logFont_.lfQuality = spec.quality;
-    logFont_.lfPitchAndFamily = static_cast<BYTE>((spec.pitch & 0xFF) | (spec.family & 0xFF));
+    logFont_.lfWidth = fontSpec.size.deviceX();
+    logFont_.lfWeight = fontSpec.weight;
+    logFont_.lfEscapement = fontSpec.escapement;
+    logFont_.lfOrientation = fontSpec.orientation;
+    logFont_.lfItalic = static_cast<BYTE>(fontSpec.style & zFontItalic);
+    logFont_.lfUnderline = static_cast<BYTE>(fontSpec.style & zFontUnderline);
+    logFont_.lfStrikeOut = static_cast<BYTE>(fontSpec.style & zFontStrikeOut);
+    logFont_.lfCharSet = fontSpec.charSet;
+    logFont_.lfOutPrecision = fontSpec.outPrecision;
+    logFont_.lfClipPrecision = fontSpec.clipPrecision;
+    logFont_.lfQuality = fontSpec.quality;
+    logFont_.lfPitchAndFamily = static_cast<BYTE>((fontSpec.pitch & 0xFF) | (fontSpec.family & 0xFF));
     if (faceName)
         std::strncpy(logFont_.lfFaceName, faceName, LF_FACESIZE - 1);
     handle_ = CreateFontIndirectA(&logFont_);

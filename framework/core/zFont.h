@@ -38,7 +38,7 @@ class zFont : public zDrawObj {
 public:
     // From a face name and a description; a positive height means the
     // character height (stored negated).
-    zFont(const char* faceName, zFontSpec spec);
+    zFont(const char* faceName, zFontSpec fontSpec);
     // A copy of a LOGFONT; with a display and a non-zero point size the
     // height comes from the point size on that display, the width becomes 0.
     zFont(const LOGFONTA& logFont, int16_t pointSize, const zDisplay* display);

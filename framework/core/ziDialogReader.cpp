@@ -89,8 +89,8 @@ ziDialogReader::ziDialogReader(zDialogFrame* dialog, const zResId& id) : dialog_
         display->acquire();
         RcCString face = narrow(template_.faceName);
         const int32_t points = template_.pointSize & 0xFF;
-        zFontSpec spec(zPrPoint(0, points * 10, display.get()), theApplication ? theApplication->fontWeight() : FW_NORMAL);
-        font_ = new zFont(face.c_str(), spec);
+        zFontSpec fontSpec(zPrPoint(0, points * 10, display.get()), theApplication ? theApplication->fontWeight() : FW_NORMAL);
+        font_ = new zFont(face.c_str(), fontSpec);
         ownFont_ = true;
         display->pushFont(font_);
     }

@@ -38,8 +38,8 @@ zTable::zTable(zWindow* parent, zSizer* sizer, DWORD style, const char* /*title*
     init();
 
     // The "System" face, 10 points as character height, light, variable pitch.
-    zFontSpec spec{zPrPoint(0, 100), 300, 2};
-    tableFont_ = std::make_unique<zFont>("System", spec);
+    zFontSpec fontSpec{zPrPoint(0, 100), 300, 2};
+    tableFont_ = std::make_unique<zFont>("System", fontSpec);
     display()->pushFont(tableFont_.get());
     addNotify(this, zProc(&zTable::keyDown), WM_KEYDOWN);
 

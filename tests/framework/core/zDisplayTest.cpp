@@ -175,9 +175,9 @@ TEST(Display, BrushAndFontStacks)
 TEST(Font, BuiltFromADescription)
 {
     ziInfoDisplay d;
-    zFontSpec spec(zPrPoint(0, 100, &d), FW_NORMAL, VARIABLE_PITCH, FF_SWISS);
-    spec.style = zFontItalic | zFontStrikeOut;
-    zFont f("Arial", spec);
+    zFontSpec fontSpec(zPrPoint(0, 100, &d), FW_NORMAL, VARIABLE_PITCH, FF_SWISS);
+    fontSpec.style = zFontItalic | zFontStrikeOut;
+    zFont f("Arial", fontSpec);
     EXPECT_EQ(f.logFont().lfHeight, -zPrPoint::toDevice(100, d.logPixelsY()));  // character height
     EXPECT_NE(f.logFont().lfItalic, 0);
     EXPECT_EQ(f.logFont().lfUnderline, 0);
