@@ -292,4 +292,59 @@ TEST(EndToEnd, ATeacherEntersATeamChecksPrintsWritesTheEntryFileAndFindsItAgain)
     EXPECT_EQ(kel::test::ReadBytes(run.path("veranst\\KREIS2010.MDA")), writtenMda);
 }
 
+// Pictures of the running program for tools/screenshot-program.sh: the
+// frame with an entry window, then the error window of its check. At each
+// picture the test leaves "<name>.ready" in KEL_SHOT_DIR and waits until the
+// script has written "<name>.png" there.
+bool WaitForShot(const std::string& folder, const std::string& name)
+{
+    const std::string ready = folder + "\\" + name + ".ready";
+    const std::string png = folder + "\\" + name + ".png";
+    HANDLE h = CreateFileA(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(h);
+    const bool taken = ProgramRun::waitFor(
+        [&] { return GetFileAttributesA(png.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30000);
+    DeleteFileA(ready.c_str());
+    return taken;
+}
+
+TEST(ProgramScreens, EntryWindowAndErrorWindow)
+{
+    const char* shotFolder = std::getenv("KEL_SHOT_DIR");
+    if (!shotFolder)
+        GTEST_SKIP() << "run by tools/screenshot-program.sh";
+    ProgramRun run({"A/treiber/KREIS2010.JTFO"});
+    run.copyData("A/veranst", "KREIS2010");
+    ASSERT_TRUE(run.start());
+    ChooseClass(run, 0);
+    const std::string merged = std::string(kTitle) + " - [I Jungen: Meldungen]";
+    HWND frame = run.waitWindow(merged, 15000, kFrameClass);
+    ASSERT_NE(frame, nullptr) << run.windows();
+    SetForegroundWindow(frame);
+    ProgramRun::settle(frame);
+    run.idle();
+    // A fourth athlete entered in every discipline but the relay: more
+    // than the class allows one athlete.
+    TypeAthlete(run, 3, "Meier, Anna", "12", "7a", 0x7B);
+    run.idle();
+    ASSERT_TRUE(WaitForShot(shotFolder, "entry-window"));
+
+    PostMessageA(frame, WM_COMMAND, 10, 0);
+    EXPECT_EQ(AnswerBox(run, "Information"), "Ich habe einen Fehler in den Meldedaten gefunden!");
+    ASSERT_TRUE(ProgramRun::waitFor([&] {
+        for (HWND w : kel::test::Descendants(frame))
+            if (WindowText(w) == "Meldefehler" && IsWindowVisible(w))
+                return true;
+        return false;
+    })) << run.windows();
+    ProgramRun::settle(frame);
+    run.idle();
+    ASSERT_TRUE(WaitForShot(shotFolder, "error-window"));
+    PostMessageA(frame, WM_COMMAND, 4, 0);
+    DWORD code = 99;
+    EXPECT_TRUE(run.waitExit(&code));
+}
+
 }  // namespace
