@@ -19,6 +19,7 @@ static_assert(sizeof(TXpDocument) <= kXpPooledMax, "nodes come from the pool's s
 TXpDocument::TXpDocument()
     : FArena(XpArenaNew()), FDomImplementation(std::make_unique<TXpDomImplementation>()) {
   SetNodeType(DOCUMENT_NODE);
+  XpArenaLink(FArena)->document = this;
   FElementFactory = TXpElementFactory::FindFactory(u"tessxsl");
   if (!FElementFactory) FElementFactory = TXpElementFactory::FindFactory(u"default");
   SetnoOwnerDocument(this);

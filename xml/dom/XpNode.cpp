@@ -92,7 +92,7 @@ void TXpNode::SetNodeName(const std::u16string& value) {
 }
 
 void TXpNode::SetnoOwnerDocument(TXpDocument* doc) {
-  FOwnerDocument = doc;
+  FOwnerDocument.Set(doc ? XpArenaLink(doc->docArena()) : nullptr);
   if (FAttributes) FAttributes->SetnoOwnerDocument(doc);
   if (NamespaceDecls()) NamespaceDecls()->SetnoOwnerDocument(doc);
 }
@@ -221,7 +221,7 @@ void TXpNode::noCopyInto(TXpNode* clone, bool deep) const {
     clone->FNodeName = FNodeName;  // shared within the arena
   clone->FNodeValue = FNodeValue;
   clone->SetNamespaceURI(NamespaceURI());
-  clone->FOwnerDocument = FOwnerDocument;
+  clone->FOwnerDocument.Set(FOwnerDocument.Link());
   clone->FOutputEscaping = FOutputEscaping;
   if (!deep) return;
   // The subtree is copied node by node without recursion: target is the
@@ -273,7 +273,7 @@ bool TXpNode::noIsAncestorOrSelf(const TXpNode* node) const {
 
 void TXpNode::noCheckNewChild(TXpNode* node) const {
   if (!node) throw TXpDOMException(ecInvalidParamErr);
-  if (node->FOwnerDocument != FOwnerDocument) throw TXpDOMException(ecWrongDocumentErr);
+  if (node->noGetOwnerDocument() != noGetOwnerDocument()) throw TXpDOMException(ecWrongDocumentErr);
   switch (FNodeType) {
     case TEXT_NODE:
     case CDATA_SECTION_NODE:

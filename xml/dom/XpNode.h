@@ -10,6 +10,7 @@
 #include <string>
 
 #include "xml/dom/XpNodeList.h"
+#include "xml/dom/XpNodePool.h"
 
 class TXpDocument;
 class TXpNamedNodeMap;
@@ -217,5 +218,6 @@ private:
   std::unique_ptr<TXpNamedNodeMap> FAttributes;
   std::unique_ptr<TMore> FMore;
   std::u16string FNodeValue;
-  TXpDocument* FOwnerDocument = nullptr;
+  // Null once the document has gone, though the node may live on.
+  TXpOwnerRef FOwnerDocument;
 };

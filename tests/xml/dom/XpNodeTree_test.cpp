@@ -129,6 +129,43 @@ TEST_F(NodeTree, HeldNodesSurviveClearingRebuildingAndTheDocument) {
   attr->Release();
 }
 
+// A node held after its document has gone has no owner document any more:
+// what it asks of its document (the lookups of a large attribute map, name
+// comparisons, its base URI) must not read the freed document.
+TEST_F(NodeTree, HeldNodesForgetTheirDocumentWhenItGoes) {
+  doc->SetIgnoreCase(true);
+  doc->SetDocLocation(u"file:///alt.xml");
+  TXpElement* root = Root();
+  TXpElement* kept = root->CreateChildElement(u"Kept");
+  for (int i = 0; i < 40; ++i)
+    kept->SetAttribute(u"a" + Utf8ToWide(std::to_string(i)), Utf8ToWide(std::to_string(i)));
+  TXpElement* loose = doc->CreateElement(u"loose");
+  kept->AddRef();
+  TXpDocument* other = new TXpDocument();
+  std::swap(doc, other);
+  other->Release();
+
+  for (TXpNode* node : {static_cast<TXpNode*>(kept), static_cast<TXpNode*>(loose)}) {
+    EXPECT_EQ(node->noGetOwnerDocument(), nullptr);
+    EXPECT_EQ(U8(node->noGetBaseURI()), "");
+  }
+  EXPECT_EQ(U8(kept->GetAttribute(u"a33")), "33");
+  EXPECT_EQ(kept->GetAttributeNode(u"A33"), nullptr);  // no document: exact names
+  EXPECT_TRUE(kept->noNameEquals(u"Kept"));
+  EXPECT_FALSE(kept->noNameEquals(u"KEPT"));
+  // It stays usable: it takes attributes and children of its own.
+  kept->SetAttribute(u"a40", u"40");
+  EXPECT_EQ(U8(kept->GetAttribute(u"a40")), "40");
+  kept->AppendChild(loose);
+  EXPECT_EQ(kept->noGetLastChild(), loose);
+  // A node of a live document is still foreign to it.
+  TXpElement* fresh = doc->CreateElement(u"fresh");
+  EXPECT_EQ(CodeOf([&] { fresh->AppendChild(kept); }), ecWrongDocumentErr);
+  fresh->Release();
+  loose->Release();
+  kept->Release();
+}
+
 // Each document keeps the names of its nodes: copies made into another
 // document or outside any must not lean on the source's names.
 TEST_F(NodeTree, CopiesKeepTheirNamesAfterTheSourceDocumentHasGone) {
