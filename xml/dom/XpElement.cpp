@@ -4,6 +4,7 @@
 #include "xml/dom/XpCharacterData.h"
 #include "xml/dom/XpDOMException.h"
 #include "xml/dom/XpDocument.h"
+#include "xml/dom/XpNameTable.h"
 #include "xml/dom/XpNamedNodeMap.h"
 #include "xml/dom/XpNodePool.h"
 #include "xml/dom/XpCharClasses.h"
@@ -15,6 +16,8 @@ TXpElement::TXpElement() { SetNodeType(ELEMENT_NODE); }
 
 TXpElement::TXpElement(const std::u16string& name) : TXpElement() { SetNodeName(name); }
 
+TXpElement::~TXpElement() { elFreePairs(false); }
+
 std::u16string TXpElement::noGetBaseURI() const {
   std::u16string base = GetAttribute(u"xml:base");
   return base.empty() ? TXpNode::noGetBaseURI() : base;
@@ -25,8 +28,22 @@ TXpNode* TXpElement::CloneNode(bool deep) const {
   noCopyInto(clone, deep);
   clone->FFullEndTag = FFullEndTag;
   clone->FNoEndTag = FNoEndTag;
-  if (Attributes()) {
-    clone->FAttributes = Attributes()->nmCloneNamedNodeMap();
+  if (FPairs) {
+    clone->FPairs = static_cast<TXpAttrPair*>(
+        XpNodeAllocateIn(clone->elArena(), sizeof(TXpAttrPair) * FPairCapacity));
+    clone->FPairCapacity = FPairCapacity;
+    for (uint32_t i = 0; i < FPairCount; ++i) {
+      const TXpAttrPair& pair = FPairs[i];
+      if (pair.OwnName || clone->elArena() != elArena()) {
+        clone->elAddPair(*pair.Name, pair.Value);
+      } else {
+        new (&clone->FPairs[i]) TXpAttrPair{pair.Name, pair.Value, false};
+        ++clone->FPairCount;
+      }
+    }
+  }
+  if (FAttributes) {
+    clone->FAttributes = FAttributes->nmCloneNamedNodeMap();
     for (int32_t i = 0; i < clone->FAttributes->nmGetLength(); ++i)
       clone->FAttributes->Item(i)->SetParentNode(clone);
   }
@@ -37,6 +54,87 @@ TXpNode* TXpElement::CloneNode(bool deep) const {
 // --- attributes ---
 
 TXpNodeArena* TXpElement::elArena() const { return XpArenaOf(this); }
+
+namespace {
+
+// Up to this many attributes stay pairs; a map finds its entries by name
+// from about as many on (see XpNamedNodeMap.cpp).
+constexpr uint32_t kMaxPairs = 16;
+
+}  // namespace
+
+bool TXpElement::elUsesPairs() const {
+  if (FAttributes) return false;
+  const TXpDocument* doc = noGetOwnerDocument();
+  return !doc || !doc->IgnoreCase();
+}
+
+int32_t TXpElement::elFindPair(const std::u16string& name) const {
+  if (name == u"*") return FPairCount > 0 ? 0 : -1;
+  for (uint32_t i = 0; i < FPairCount; ++i)
+    if (*FPairs[i].Name == name) return static_cast<int32_t>(i);
+  return -1;
+}
+
+void TXpElement::elAddPair(const std::u16string& name, std::u16string value) {
+  if (FPairCount == FPairCapacity) {
+    const uint32_t capacity = FPairCapacity ? FPairCapacity * 2 : 2;
+    auto* pairs =
+        static_cast<TXpAttrPair*>(XpNodeAllocateIn(elArena(), sizeof(TXpAttrPair) * capacity));
+    for (uint32_t i = 0; i < FPairCount; ++i) {
+      new (&pairs[i]) TXpAttrPair(std::move(FPairs[i]));
+      FPairs[i].~TXpAttrPair();
+    }
+    if (FPairs) XpNodeFree(FPairs, sizeof(TXpAttrPair) * FPairCapacity);
+    FPairs = pairs;
+    FPairCapacity = capacity;
+  }
+  bool owned = false;
+  const std::u16string* shared = XpShareName(name, owned, elArena());
+  new (&FPairs[FPairCount]) TXpAttrPair{shared, std::move(value), owned};
+  ++FPairCount;
+}
+
+void TXpElement::elErasePair(int32_t index) {
+  TXpAttrPair* pair = &FPairs[index];
+  if (pair->OwnName) delete pair->Name;
+  for (uint32_t i = static_cast<uint32_t>(index) + 1; i < FPairCount; ++i)
+    FPairs[i - 1] = std::move(FPairs[i]);
+  FPairs[--FPairCount].~TXpAttrPair();
+}
+
+void TXpElement::elFreePairs(bool keepNames) {
+  if (!FPairs) return;
+  for (uint32_t i = 0; i < FPairCount; ++i) {
+    if (FPairs[i].OwnName && !keepNames) delete FPairs[i].Name;
+    FPairs[i].~TXpAttrPair();
+  }
+  XpNodeFree(FPairs, sizeof(TXpAttrPair) * FPairCapacity);
+  FPairs = nullptr;
+  FPairCount = FPairCapacity = 0;
+}
+
+void TXpElement::elMakeAttributeNodes() const {
+  if (FAttributes || !FPairs) return;
+  auto* self = const_cast<TXpElement*>(this);
+  TXpArenaScope arena(elArena());
+  FAttributes = std::make_unique<TXpNamedNodeMap>();
+  FAttributes->FOwner = self;
+  TXpDocument* doc = noGetOwnerDocument();
+  for (uint32_t i = 0; i < FPairCount; ++i) {
+    TXpAttrPair& pair = FPairs[i];
+    auto* attr = new TXpAttribute();
+    attr->FNodeName = pair.Name;  // the node takes the name over
+    attr->FOwnName = pair.OwnName;
+    pair.OwnName = false;
+    attr->SetNodeValue(std::move(pair.Value));
+    attr->SetParentNode(self);
+    attr->SetnoOwnerDocument(doc);
+    FAttributes->Add(attr);
+    attr->Release();
+  }
+  self->elFreePairs(true);
+}
 
 void TXpElement::elNoteNamespace(TXpAttribute* attr) {
   const std::u16string& name = attr->NodeName();
@@ -77,6 +175,25 @@ TXpAttribute* TXpElement::elPutAttribute(TXpAttribute* attr, bool byNamespace) {
 }
 
 void TXpElement::SetAttribute(const std::u16string& name, const std::u16string& value) {
+  if (elUsesPairs() && name.compare(0, 5, u"xmlns") != 0) {
+    if (name.empty() || !XpValidName(name)) throw TXpDOMException(ecInvalidNameErr);
+    const int32_t i = elFindPair(name);
+    if (i >= 0) {
+      // Replacing an attribute moves it to the end.
+      std::u16string copy = value;
+      TXpAttrPair pair = std::move(FPairs[i]);
+      for (uint32_t j = static_cast<uint32_t>(i) + 1; j < FPairCount; ++j)
+        FPairs[j - 1] = std::move(FPairs[j]);
+      pair.Value = std::move(copy);
+      FPairs[FPairCount - 1] = std::move(pair);
+      return;
+    }
+    if (FPairCount < kMaxPairs) {
+      elAddPair(name, value);
+      return;
+    }
+    elMakeAttributeNodes();
+  }
   TXpArenaScope arena(elArena());
   auto* attr = new TXpAttribute(name, value);
   TXpAttribute* old = nullptr;
@@ -118,6 +235,10 @@ TXpAttribute* TXpElement::GetAttributeNode(const std::u16string& name) const {
 }
 
 std::u16string TXpElement::GetAttribute(const std::u16string& name) const {
+  if (elUsesPairs()) {
+    const int32_t i = elFindPair(name);
+    return i < 0 ? std::u16string() : FPairs[i].Value;
+  }
   TXpAttribute* attr = GetAttributeNode(name);
   if (!attr) return std::u16string();
   if (!attr->NodeValue().empty()) return attr->NodeValue();
@@ -155,6 +276,7 @@ int32_t TXpElement::GetAttributeInt(const std::u16string& name) const {
 }
 
 bool TXpElement::HasAttribute(const std::u16string& name) const {
+  if (elUsesPairs()) return elFindPair(name) >= 0;
   return GetAttributeNode(name) != nullptr;
 }
 
@@ -171,6 +293,11 @@ std::u16string TXpElement::GetAttributeNS(const std::u16string& uri,
 }
 
 void TXpElement::RemoveAttribute(const std::u16string& name) {
+  if (elUsesPairs()) {
+    const int32_t i = elFindPair(name);
+    if (i >= 0) elErasePair(i);
+    return;
+  }
   if (!Attributes()) return;
   if (TXpNode* old = Attributes()->RemoveNamedItem(name)) {
     old->SetParentNode(nullptr);

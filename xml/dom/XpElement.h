@@ -7,10 +7,31 @@
 class TXpAttribute;
 struct TXpNodeArena;
 
+// An attribute kept inside its element as name and value (see TXpElement).
+struct TXpAttrPair {
+  const std::u16string* Name;  // shared (XpNameTable.h) unless OwnName
+  std::u16string Value;
+  bool OwnName;
+};
+
+// Attributes set by name and value are kept inside the element as pairs,
+// in the order a map would hold them: most elements never need a node per
+// attribute. The nodes are made, all at once, the first time a caller asks
+// for the attribute map or a node of it; the element keeps its map from
+// then on. Documents comparing names without case, namespace declarations
+// and elements with many attributes use the map.
 class TXpElement : public TXpNode {
 public:
   TXpElement();
   explicit TXpElement(const std::u16string& name);
+
+  // The attributes still kept as pairs, in order (none once the map exists).
+  const TXpAttrPair* elPairs() const { return FPairs; }
+  int32_t elPairCount() const { return static_cast<int32_t>(FPairCount); }
+  // Whether pair storage exists (it may hold no attribute).
+  bool elHasPairs() const { return FPairs != nullptr; }
+  // Turns the pairs into attribute nodes of the element's map.
+  void elMakeAttributeNodes() const;
 
   // An empty element is written as start tag plus end tag.
   bool FullEndTag() const { return FFullEndTag; }
@@ -74,6 +95,7 @@ public:
   void StripWhitespaceNodes(bool recursive);
 
 protected:
+  ~TXpElement() override;
   TXpElement* elTraverseTreeForElement(TXpNode* node, const std::u16string& name);
   void elTraverseTreeForElements(TXpNodeList* list, TXpNode* node, const std::u16string& name,
                                  const std::u16string* uri);
@@ -93,6 +115,19 @@ private:
   void elNoteNamespace(TXpAttribute* attr);
   TXpAttribute* elPutAttribute(TXpAttribute* attr, bool byNamespace);
 
+  // Whether name/value operations may use the pairs.
+  bool elUsesPairs() const;
+  // The index of the pair named name ("*": the first), or -1.
+  int32_t elFindPair(const std::u16string& name) const;
+  // Adds a pair at the end; name is shared in the element's arena.
+  void elAddPair(const std::u16string& name, std::u16string value);
+  void elErasePair(int32_t index);
+  // Destroys the pairs (their names too, unless kept) and their storage.
+  void elFreePairs(bool keepNames);
+
   bool FFullEndTag = false;
   bool FNoEndTag = false;
+  mutable TXpAttrPair* FPairs = nullptr;
+  mutable uint32_t FPairCount = 0;
+  mutable uint32_t FPairCapacity = 0;
 };

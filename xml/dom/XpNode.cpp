@@ -250,10 +250,18 @@ void TXpNode::noCopyInto(TXpNode* clone, bool deep) const {
 }
 
 TXpNamedNodeMap* TXpNode::noEnsureAttributes() {
-  if (!FAttributes) {
+  if (!FAttributes && !Attributes()) {
     FAttributes = std::make_unique<TXpNamedNodeMap>();
     FAttributes->FOwner = this;
   }
+  return FAttributes.get();
+}
+
+TXpNamedNodeMap* TXpNode::noAttributesOnRequest() const {
+  if (FNodeType != ELEMENT_NODE) return nullptr;
+  const auto* element = static_cast<const TXpElement*>(this);
+  if (!element->elHasPairs()) return nullptr;
+  element->elMakeAttributeNodes();
   return FAttributes.get();
 }
 
@@ -385,7 +393,10 @@ TXpNode* TXpNode::ReplaceChild(TXpNode* newChild, TXpNode* oldChild) {
   return oldChild;
 }
 
-bool TXpNode::HasAttributes() const { return FAttributes && FAttributes->nmGetLength() > 0; }
+bool TXpNode::HasAttributes() const {
+  if (FAttributes) return FAttributes->nmGetLength() > 0;
+  return FNodeType == ELEMENT_NODE && static_cast<const TXpElement*>(this)->elPairCount() > 0;
+}
 
 bool TXpNode::IsSupported(const std::u16string& feature, const std::u16string& version) const {
   return WideUpperCase(feature) == u"XML" && (version == u"1.0" || version == u"2.0");

@@ -54,7 +54,10 @@ public:
   int32_t RefCount() const { return FRefCount; }
 
   // --- fields ---
-  TXpNamedNodeMap* Attributes() const { return FAttributes.get(); }
+  // An element's map is made on first request (see XpElement.h).
+  TXpNamedNodeMap* Attributes() const {
+    return FAttributes ? FAttributes.get() : noAttributesOnRequest();
+  }
   const std::u16string& BaseURI() const { return FMore ? FMore->BaseURI : EmptyText(); }
   void SetBaseURI(const std::u16string& value);
   TXpNodeList* ChildNodes() { return &FChildNodes; }
@@ -174,6 +177,7 @@ protected:
   void noCopyInto(TXpNode* clone, bool deep) const;
   void SetNodeType(int32_t type) { FNodeType = type; }
   TXpNamedNodeMap* noEnsureAttributes();
+  TXpNamedNodeMap* noAttributesOnRequest() const;
   TXpNamedNodeMap* noEnsureNamespaceDecls();
   void SetParentNode(TXpNode* parent) { FParentNode = parent; }
   bool noIsAncestorOrSelf(const TXpNode* node) const;
@@ -215,7 +219,7 @@ private:
   int32_t FRefCount = 1;
   bool FOutputEscaping = true;
   bool FOwnName = false;
-  std::unique_ptr<TXpNamedNodeMap> FAttributes;
+  mutable std::unique_ptr<TXpNamedNodeMap> FAttributes;
   std::unique_ptr<TMore> FMore;
   std::u16string FNodeValue;
   // Null once the document has gone, though the node may live on.

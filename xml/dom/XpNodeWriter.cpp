@@ -280,7 +280,7 @@ bool TXpNode::noOpenElement(std::u16string& out) const {
   if (doc && doc->OnBeforeElementOutput) doc->OnBeforeElementOutput(doc, self);
   out += u'<';
   out += NodeName();
-  if (FAttributes && FAttributes->nmGetLength() > 0) noOutputXpAttributes(out, this);
+  if (HasAttributes()) noOutputXpAttributes(out, this);
   if (FChildNodes.nlGetLength() > 0) {
     out += u'>';
     return true;
@@ -398,7 +398,21 @@ void TXpNode::noOutputXpAttributes(std::u16string& out, const TXpNode* element) 
   TXpDocument* doc = element->FOwnerDocument;
   auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(element));
   if (doc && doc->OnBeforeAttributesOutput) doc->OnBeforeAttributesOutput(doc, self);
-  const TXpNamedNodeMap* attrs = element->FAttributes.get();
+  // Attributes kept as pairs are written as they are unless a hook wants
+  // their nodes or their element writes its text unescaped.
+  const TXpNamedNodeMap* attrs = nullptr;
+  if (self->elHasPairs() && !(doc && doc->OnAttributeOutput) && element->FOutputEscaping) {
+    for (const TXpAttrPair* pair = self->elPairs(); pair != self->elPairs() + self->elPairCount();
+         ++pair) {
+      out += u' ';
+      out += *pair->Name;
+      Put(out, u"=\"");
+      element->noOutputXpText(out, pair->Value, true);
+      out += u'"';
+    }
+  } else {
+    attrs = element->Attributes();
+  }
   for (int32_t i = 0; attrs && i < attrs->nmGetLength(); ++i) {
     TXpNode* attr = attrs->Item(i);
     bool skip = false;

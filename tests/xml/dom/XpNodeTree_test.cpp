@@ -516,6 +516,86 @@ TEST_F(NodeTree, LargeAttributeMapsFindReplaceAndRemoveByName) {
   EXPECT_TRUE(root->HasAttribute(u"RENAMED"));
 }
 
+// Attributes set by name stay inside their element until a node is asked
+// for: a run of sets, replacements and removals must read, write and copy
+// the same as on an element whose attributes are nodes from the start.
+TEST_F(NodeTree, AttributesKeptInsideTheElementBehaveAsNodes) {
+  TXpElement* root = Root();
+  TXpElement* pairs = root->CreateChildElement(u"e");
+  TXpElement* nodes = root->CreateChildElement(u"e");
+  TXpAttribute* seed = doc->CreateAttribute(u"seed");
+  nodes->SetAttributeNode(seed);
+  seed->Release();
+  nodes->RemoveAttribute(u"seed");  // leaves an empty map of nodes
+  ASSERT_NE(nodes->Attributes(), nullptr);
+  uint32_t state = 7;
+  for (int step = 0; step < 400; ++step) {
+    state = state * 1103515245u + 12345u;
+    const uint32_t r = state >> 8;
+    // Up to 24 names: elements pass the count from which nodes are made.
+    const std::u16string name = r % 9 == 0 ? u"*" : u"n" + XpIntToWide(static_cast<int32_t>(r % 24));
+    const std::u16string value = u"v<&\"" + XpIntToWide(step) + u" ä a longer value";
+    if (r % 3 == 0) {
+      for (TXpElement* e : {pairs, nodes}) e->RemoveAttribute(name);
+    } else if (name != u"*") {
+      for (TXpElement* e : {pairs, nodes}) e->SetAttribute(name, value);
+    }
+    ASSERT_EQ(pairs->HasAttribute(name), nodes->HasAttribute(name)) << step;
+    ASSERT_EQ(pairs->GetAttribute(name), nodes->GetAttribute(name)) << step;
+    ASSERT_EQ(pairs->HasAttributes(), nodes->HasAttributes()) << step;
+    if (step % 50 == 0 || step == 399) {
+      ASSERT_EQ(U8(pairs->noomGetXpDocument()), U8(nodes->noomGetXpDocument())) << step;
+      TXpNode* copy = pairs->CloneNode(true);
+      ASSERT_EQ(U8(copy->noomGetXpDocument()), U8(nodes->noomGetXpDocument())) << step;
+      copy->Release();
+    }
+    // Once the nodes exist the element keeps them.
+    if (step == 200) pairs->Attributes();
+  }
+}
+
+TEST_F(NodeTree, AttributeNodesMadeOnRequestAreTheElementsOwn) {
+  TXpElement* root = Root();
+  root->SetAttribute(u"a", u"1");
+  root->SetAttribute(u"b", u"2");
+  TXpDocument* other = new TXpDocument();
+  TXpNode* imported = other->ImportNode(root, true);
+  TXpAttribute* a = root->GetAttributeNode(u"a");
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(root->GetAttributeNode(u"a"), a);
+  EXPECT_EQ(a->atGetOwnerElement(), root);
+  EXPECT_EQ(a->noGetOwnerDocument(), doc);
+  a->SetNodeValue(u"changed");
+  EXPECT_EQ(U8(root->GetAttribute(u"a")), "changed");
+  root->SetAttribute(u"c", u"3");
+  EXPECT_EQ(U8(root->noomGetXpDocument()), "<r a=\"changed\" b=\"2\" c=\"3\"/>");
+  // The copy made before keeps its own names and values without the source.
+  doc->RemoveAll();
+  EXPECT_EQ(U8(imported->noomGetXpDocument()), "<r a=\"1\" b=\"2\"/>");
+  EXPECT_EQ(imported->noGetOwnerDocument(), other);
+  imported->Release();
+  other->Release();
+
+  // A hook that sees each attribute gets nodes, and may skip them.
+  root = Root();
+  root->SetAttribute(u"keep", u"1");
+  root->SetAttribute(u"skip", u"2");
+  std::string seen;
+  doc->OnAttributeOutput = [&](TXpDocument*, TXpAttribute* attr, bool& skip) {
+    seen += U8(attr->NodeName()) + ";";
+    skip = attr->NodeName() == u"skip";
+  };
+  EXPECT_EQ(U8(root->noomGetXpDocument()), "<r keep=\"1\"/>");
+  EXPECT_EQ(seen, "keep;skip;");
+  doc->OnAttributeOutput = nullptr;
+  // Names compared without case find attributes kept in the element.
+  TXpElement* e = root->CreateChildElement(u"e");
+  e->SetAttribute(u"Name", u"x");
+  doc->SetIgnoreCase(true);
+  EXPECT_EQ(U8(e->GetAttribute(u"NAME")), "x");
+  EXPECT_THROW(e->SetAttribute(u"a b", u"x"), TXpDOMException);
+}
+
 // Deep trees are built, walked, copied, saved and freed without a stack
 // that grows with their depth (a recursion would overflow long before).
 TEST_F(NodeTree, DeepTreesNeedNoStackOfTheirDepth) {
