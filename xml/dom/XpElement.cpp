@@ -1,5 +1,7 @@
 #include "xml/dom/XpElement.h"
 
+#include <algorithm>
+
 #include "xml/dom/XpAttribute.h"
 #include "xml/dom/XpCharacterData.h"
 #include "xml/dom/XpDOMException.h"
@@ -28,19 +30,16 @@ TXpNode* TXpElement::CloneNode(bool deep) const {
   noCopyInto(clone, deep);
   clone->FFullEndTag = FFullEndTag;
   clone->FNoEndTag = FNoEndTag;
-  if (FPairs) {
+  for (uint32_t i = 0; i < FPairCount; ++i) {
+    const TXpAttrPair& pair = FPairs[i];
+    const bool share = !pair.OwnName && clone->elArena() == elArena();
+    clone->elAddPair(*pair.Name, pair.ValueView(), share ? pair.Name : nullptr);
+  }
+  if (FPairs && !clone->FPairs) {
+    // All attributes removed: the copy, too, has an empty map on request.
     clone->FPairs = static_cast<TXpAttrPair*>(
-        XpNodeAllocateIn(clone->elArena(), sizeof(TXpAttrPair) * FPairCapacity));
-    clone->FPairCapacity = FPairCapacity;
-    for (uint32_t i = 0; i < FPairCount; ++i) {
-      const TXpAttrPair& pair = FPairs[i];
-      if (pair.OwnName || clone->elArena() != elArena()) {
-        clone->elAddPair(*pair.Name, pair.Value);
-      } else {
-        new (&clone->FPairs[i]) TXpAttrPair{pair.Name, pair.Value, false};
-        ++clone->FPairCount;
-      }
-    }
+        XpNodeAllocateIn(clone->elArena(), sizeof(TXpAttrPair) * 2));
+    clone->FPairCapacity = 2;
   }
   if (FAttributes) {
     clone->FAttributes = FAttributes->nmCloneNamedNodeMap();
@@ -76,38 +75,48 @@ int32_t TXpElement::elFindPair(const std::u16string& name) const {
   return -1;
 }
 
-void TXpElement::elAddPair(const std::u16string& name, std::u16string value) {
+const char16_t* TXpElement::elStoreValue(std::u16string_view value) {
+  if (value.empty()) return nullptr;
+  auto* chars =
+      static_cast<char16_t*>(XpNodeAllocateIn(elArena(), value.size() * sizeof(char16_t)));
+  std::copy(value.begin(), value.end(), chars);
+  return chars;
+}
+
+void TXpElement::elFreeValue(const TXpAttrPair& pair) {
+  if (pair.Value) XpNodeFree(const_cast<char16_t*>(pair.Value), pair.Size * sizeof(char16_t));
+}
+
+void TXpElement::elAddPair(const std::u16string& name, std::u16string_view value,
+                           const std::u16string* shared) {
   if (FPairCount == FPairCapacity) {
     const uint32_t capacity = FPairCapacity ? FPairCapacity * 2 : 2;
     auto* pairs =
         static_cast<TXpAttrPair*>(XpNodeAllocateIn(elArena(), sizeof(TXpAttrPair) * capacity));
-    for (uint32_t i = 0; i < FPairCount; ++i) {
-      new (&pairs[i]) TXpAttrPair(std::move(FPairs[i]));
-      FPairs[i].~TXpAttrPair();
-    }
+    std::copy(FPairs, FPairs + FPairCount, pairs);
     if (FPairs) XpNodeFree(FPairs, sizeof(TXpAttrPair) * FPairCapacity);
     FPairs = pairs;
     FPairCapacity = capacity;
   }
-  bool owned = false;
-  const std::u16string* shared = XpShareName(name, owned, elArena());
-  new (&FPairs[FPairCount]) TXpAttrPair{shared, std::move(value), owned};
-  ++FPairCount;
+  TXpAttrPair pair{shared, nullptr, static_cast<uint32_t>(value.size()), false};
+  pair.Value = elStoreValue(value);
+  if (!shared) pair.Name = XpShareName(name, pair.OwnName, elArena());
+  FPairs[FPairCount++] = pair;
 }
 
 void TXpElement::elErasePair(int32_t index) {
-  TXpAttrPair* pair = &FPairs[index];
-  if (pair->OwnName) delete pair->Name;
-  for (uint32_t i = static_cast<uint32_t>(index) + 1; i < FPairCount; ++i)
-    FPairs[i - 1] = std::move(FPairs[i]);
-  FPairs[--FPairCount].~TXpAttrPair();
+  const TXpAttrPair pair = FPairs[index];
+  if (pair.OwnName) delete pair.Name;
+  elFreeValue(pair);
+  std::copy(FPairs + index + 1, FPairs + FPairCount, FPairs + index);
+  --FPairCount;
 }
 
 void TXpElement::elFreePairs(bool keepNames) {
   if (!FPairs) return;
   for (uint32_t i = 0; i < FPairCount; ++i) {
     if (FPairs[i].OwnName && !keepNames) delete FPairs[i].Name;
-    FPairs[i].~TXpAttrPair();
+    elFreeValue(FPairs[i]);
   }
   XpNodeFree(FPairs, sizeof(TXpAttrPair) * FPairCapacity);
   FPairs = nullptr;
@@ -127,7 +136,7 @@ void TXpElement::elMakeAttributeNodes() const {
     attr->FNodeName = pair.Name;  // the node takes the name over
     attr->FOwnName = pair.OwnName;
     pair.OwnName = false;
-    attr->SetNodeValue(std::move(pair.Value));
+    attr->SetNodeValue(std::u16string(pair.ValueView()));
     attr->SetParentNode(self);
     attr->SetnoOwnerDocument(doc);
     FAttributes->Add(attr);
@@ -180,12 +189,13 @@ void TXpElement::SetAttribute(const std::u16string& name, const std::u16string& 
     const int32_t i = elFindPair(name);
     if (i >= 0) {
       // Replacing an attribute moves it to the end.
-      std::u16string copy = value;
-      TXpAttrPair pair = std::move(FPairs[i]);
-      for (uint32_t j = static_cast<uint32_t>(i) + 1; j < FPairCount; ++j)
-        FPairs[j - 1] = std::move(FPairs[j]);
-      pair.Value = std::move(copy);
-      FPairs[FPairCount - 1] = std::move(pair);
+      TXpAttrPair pair = FPairs[i];
+      const char16_t* chars = elStoreValue(value);
+      elFreeValue(pair);
+      pair.Value = chars;
+      pair.Size = static_cast<uint32_t>(value.size());
+      std::copy(FPairs + i + 1, FPairs + FPairCount, FPairs + i);
+      FPairs[FPairCount - 1] = pair;
       return;
     }
     if (FPairCount < kMaxPairs) {
@@ -237,7 +247,7 @@ TXpAttribute* TXpElement::GetAttributeNode(const std::u16string& name) const {
 std::u16string TXpElement::GetAttribute(const std::u16string& name) const {
   if (elUsesPairs()) {
     const int32_t i = elFindPair(name);
-    return i < 0 ? std::u16string() : FPairs[i].Value;
+    return i < 0 ? std::u16string() : std::u16string(FPairs[i].ValueView());
   }
   TXpAttribute* attr = GetAttributeNode(name);
   if (!attr) return std::u16string();

@@ -2,16 +2,21 @@
 // queries of the tree.
 #pragma once
 
+#include <string_view>
+
 #include "xml/dom/XpNode.h"
 
 class TXpAttribute;
 struct TXpNodeArena;
 
-// An attribute kept inside its element as name and value (see TXpElement).
+// An attribute kept inside its element as name and value (see TXpElement);
+// the value's characters lie in the element's arena.
 struct TXpAttrPair {
   const std::u16string* Name;  // shared (XpNameTable.h) unless OwnName
-  std::u16string Value;
+  const char16_t* Value;       // null when empty
+  uint32_t Size;
   bool OwnName;
+  std::u16string_view ValueView() const { return {Value, Size}; }
 };
 
 // Attributes set by name and value are kept inside the element as pairs,
@@ -119,9 +124,14 @@ private:
   bool elUsesPairs() const;
   // The index of the pair named name ("*": the first), or -1.
   int32_t elFindPair(const std::u16string& name) const;
-  // Adds a pair at the end; name is shared in the element's arena.
-  void elAddPair(const std::u16string& name, std::u16string value);
+  // Adds a pair at the end; name is shared in the element's arena unless
+  // shared is given (a name of this arena).
+  void elAddPair(const std::u16string& name, std::u16string_view value,
+                 const std::u16string* shared = nullptr);
   void elErasePair(int32_t index);
+  // A copy of value in the element's arena (null when empty), and its release.
+  const char16_t* elStoreValue(std::u16string_view value);
+  void elFreeValue(const TXpAttrPair& pair);
   // Destroys the pairs (their names too, unless kept) and their storage.
   void elFreePairs(bool keepNames);
 

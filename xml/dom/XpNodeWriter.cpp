@@ -402,12 +402,14 @@ void TXpNode::noOutputXpAttributes(std::u16string& out, const TXpNode* element) 
   // their nodes or their element writes its text unescaped.
   const TXpNamedNodeMap* attrs = nullptr;
   if (self->elHasPairs() && !(doc && doc->OnAttributeOutput) && element->FOutputEscaping) {
+    thread_local std::u16string value;  // keeps its memory from one value to the next
     for (const TXpAttrPair* pair = self->elPairs(); pair != self->elPairs() + self->elPairCount();
          ++pair) {
       out += u' ';
       out += *pair->Name;
       Put(out, u"=\"");
-      element->noOutputXpText(out, pair->Value, true);
+      value.assign(pair->ValueView());
+      element->noOutputXpText(out, value, true);
       out += u'"';
     }
   } else {
