@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "xml/dom/XpNodeList.h"
 #include "xml/dom/XpNodePool.h"
@@ -165,7 +166,7 @@ public:
   void noomGetXpDocument(std::u16string& out) const;
   // Writes the children of parent; returns whether the last one was text.
   bool noOutputXpSiblings(std::u16string& out, const TXpNode* parent, int32_t level) const;
-  void noOutputXpText(std::u16string& out, const std::u16string& text, bool isAttribute) const;
+  void noOutputXpText(std::u16string& out, std::u16string_view text, bool isAttribute) const;
   void noOutputIndent(std::u16string& out, int32_t level) const;
   void noOutputXpAttributes(std::u16string& out, const TXpNode* element) const;
 

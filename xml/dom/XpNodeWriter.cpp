@@ -96,7 +96,7 @@ void AppendCharRef(std::u16string& out, uint32_t code) {
 }
 
 // One CR or LF of text at text[i]; returns how many characters it used.
-size_t CheckForLineBreaks(std::u16string& out, const std::u16string& text, size_t i,
+size_t CheckForLineBreaks(std::u16string& out, std::u16string_view text, size_t i,
                           const Settings& s) {
   const char16_t c = text[i];
   if (!s.replace) {
@@ -402,14 +402,12 @@ void TXpNode::noOutputXpAttributes(std::u16string& out, const TXpNode* element) 
   // their nodes or their element writes its text unescaped.
   const TXpNamedNodeMap* attrs = nullptr;
   if (self->elHasPairs() && !(doc && doc->OnAttributeOutput) && element->FOutputEscaping) {
-    thread_local std::u16string value;  // keeps its memory from one value to the next
     for (const TXpAttrPair* pair = self->elPairs(); pair != self->elPairs() + self->elPairCount();
          ++pair) {
       out += u' ';
       out += *pair->Name;
       Put(out, u"=\"");
-      value.assign(pair->ValueView());
-      element->noOutputXpText(out, value, true);
+      element->noOutputXpText(out, pair->ValueView(), true);
       out += u'"';
     }
   } else {
@@ -430,7 +428,7 @@ void TXpNode::noOutputXpAttributes(std::u16string& out, const TXpNode* element) 
   if (doc && doc->OnAfterAttributesOutput) doc->OnAfterAttributesOutput(doc, self);
 }
 
-void TXpNode::noOutputXpText(std::u16string& out, const std::u16string& text,
+void TXpNode::noOutputXpText(std::u16string& out, std::u16string_view text,
                              bool isAttribute) const {
   if (!FOutputEscaping) {
     out += text;
