@@ -75,6 +75,17 @@ int32_t TXpElement::elFindPair(const std::u16string& name) const {
   return -1;
 }
 
+int32_t TXpElement::elFindPair(const std::u16string* shared, bool owned) const {
+  // Names shared in the element's arena are equal only when they are the
+  // same copy.
+  for (uint32_t i = 0; i < FPairCount; ++i) {
+    const TXpAttrPair& pair = FPairs[i];
+    if (pair.Name == shared || ((owned || pair.OwnName) && *pair.Name == *shared))
+      return static_cast<int32_t>(i);
+  }
+  return -1;
+}
+
 const char16_t* TXpElement::elStoreValue(std::u16string_view value) {
   if (value.empty()) return nullptr;
   auto* chars =
@@ -88,7 +99,7 @@ void TXpElement::elFreeValue(const TXpAttrPair& pair) {
 }
 
 void TXpElement::elAddPair(const std::u16string& name, std::u16string_view value,
-                           const std::u16string* shared) {
+                           const std::u16string* shared, bool owned) {
   if (FPairCount == FPairCapacity) {
     const uint32_t capacity = FPairCapacity ? FPairCapacity * 2 : 2;
     auto* pairs =
@@ -98,7 +109,7 @@ void TXpElement::elAddPair(const std::u16string& name, std::u16string_view value
     FPairs = pairs;
     FPairCapacity = capacity;
   }
-  TXpAttrPair pair{shared, nullptr, static_cast<uint32_t>(value.size()), false};
+  TXpAttrPair pair{shared, nullptr, static_cast<uint32_t>(value.size()), owned};
   pair.Value = elStoreValue(value);
   if (!shared) pair.Name = XpShareName(name, pair.OwnName, elArena());
   FPairs[FPairCount++] = pair;
@@ -185,9 +196,12 @@ TXpAttribute* TXpElement::elPutAttribute(TXpAttribute* attr, bool byNamespace) {
 
 void TXpElement::SetAttribute(const std::u16string& name, const std::u16string& value) {
   if (elUsesPairs() && name.compare(0, 5, u"xmlns") != 0) {
-    if (name.empty() || !XpValidName(name)) throw TXpDOMException(ecInvalidNameErr);
-    const int32_t i = elFindPair(name);
+    bool owned = false;
+    const std::u16string* shared = XpShareValidName(name, owned, elArena());
+    if (!shared) throw TXpDOMException(ecInvalidNameErr);
+    const int32_t i = elFindPair(shared, owned);
     if (i >= 0) {
+      if (owned) delete shared;
       // Replacing an attribute moves it to the end.
       TXpAttrPair pair = FPairs[i];
       const char16_t* chars = elStoreValue(value);
@@ -199,9 +213,15 @@ void TXpElement::SetAttribute(const std::u16string& name, const std::u16string& 
       return;
     }
     if (FPairCount < kMaxPairs) {
-      elAddPair(name, value);
+      try {
+        elAddPair(name, value, shared, owned);
+      } catch (...) {
+        if (owned) delete shared;
+        throw;
+      }
       return;
     }
+    if (owned) delete shared;
     elMakeAttributeNodes();
   }
   TXpArenaScope arena(elArena());

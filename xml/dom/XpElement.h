@@ -124,10 +124,13 @@ private:
   bool elUsesPairs() const;
   // The index of the pair named name ("*": the first), or -1.
   int32_t elFindPair(const std::u16string& name) const;
+  // The index of the pair whose name is shared (a name of the element's
+  // arena, or a copy of its own when owned), or -1.
+  int32_t elFindPair(const std::u16string* shared, bool owned) const;
   // Adds a pair at the end; name is shared in the element's arena unless
-  // shared is given (a name of this arena).
+  // shared is given (a name of this arena, or owned by the pair when owned).
   void elAddPair(const std::u16string& name, std::u16string_view value,
-                 const std::u16string* shared = nullptr);
+                 const std::u16string* shared = nullptr, bool owned = false);
   void elErasePair(int32_t index);
   // A copy of value in the element's arena (null when empty), and its release.
   const char16_t* elStoreValue(std::u16string_view value);

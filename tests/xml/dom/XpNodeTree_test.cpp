@@ -588,6 +588,13 @@ TEST_F(NodeTree, AttributeNodesMadeOnRequestAreTheElementsOwn) {
   EXPECT_EQ(U8(root->noomGetXpDocument()), "<r keep=\"1\"/>");
   EXPECT_EQ(seen, "keep;skip;");
   doc->OnAttributeOutput = nullptr;
+  // A name is checked once per document, and refused every time.
+  TXpElement* f = root->CreateChildElement(u"f");
+  f->SetAttribute(u"ok", u"1");
+  for (int pass = 0; pass < 2; ++pass)
+    for (const char16_t* bad : {u"a b", u"1a", u""})
+      EXPECT_THROW(f->SetAttribute(bad, u"x"), TXpDOMException) << pass;
+  EXPECT_EQ(U8(f->noomGetXpDocument()), "<f ok=\"1\"/>");
   // Names compared without case find attributes kept in the element.
   TXpElement* e = root->CreateChildElement(u"e");
   e->SetAttribute(u"Name", u"x");
