@@ -59,6 +59,7 @@ namespace {
 // Up to this many attributes stay pairs; a map finds its entries by name
 // from about as many on (see XpNamedNodeMap.cpp).
 constexpr uint32_t kMaxPairs = 16;
+static_assert(sizeof(TXpElement) <= sizeof(TXpNode) + 16, "pairs add one pointer and counts");
 
 }  // namespace
 
@@ -101,7 +102,7 @@ void TXpElement::elFreeValue(const TXpAttrPair& pair) {
 void TXpElement::elAddPair(const std::u16string& name, std::u16string_view value,
                            const std::u16string* shared, bool owned) {
   if (FPairCount == FPairCapacity) {
-    const uint32_t capacity = FPairCapacity ? FPairCapacity * 2 : 2;
+    const uint16_t capacity = static_cast<uint16_t>(FPairCapacity ? FPairCapacity * 2 : 2);
     auto* pairs =
         static_cast<TXpAttrPair*>(XpNodeAllocateIn(elArena(), sizeof(TXpAttrPair) * capacity));
     std::copy(FPairs, FPairs + FPairCount, pairs);

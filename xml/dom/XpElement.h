@@ -138,9 +138,10 @@ private:
   // Destroys the pairs (their names too, unless kept) and their storage.
   void elFreePairs(bool keepNames);
 
+  mutable TXpAttrPair* FPairs = nullptr;
+  // At most 16 pairs (see XpElement.cpp): small counts keep elements small.
+  mutable uint16_t FPairCount = 0;
+  mutable uint16_t FPairCapacity = 0;
   bool FFullEndTag = false;
   bool FNoEndTag = false;
-  mutable TXpAttrPair* FPairs = nullptr;
-  mutable uint32_t FPairCount = 0;
-  mutable uint32_t FPairCapacity = 0;
 };
