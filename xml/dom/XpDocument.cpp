@@ -11,6 +11,7 @@
 #include "xml/dom/XpElementFactory.h"
 #include "xml/dom/XpEntityReference.h"
 #include "xml/dom/XpProcessingInstruction.h"
+#include "xml/dom/XpNameTable.h"
 #include "xml/dom/XpNodePool.h"
 #include "xml/dom/XpTreeHelpers.h"
 
@@ -19,6 +20,7 @@ static_assert(sizeof(TXpDocument) <= kXpPooledMax, "nodes come from the pool's s
 TXpDocument::TXpDocument()
     : FArena(XpArenaNew()), FDomImplementation(std::make_unique<TXpDomImplementation>()) {
   SetNodeType(DOCUMENT_NODE);
+  XpArenaLink(FArena)->document = this;
   FElementFactory = TXpElementFactory::FindFactory(u"tessxsl");
   if (!FElementFactory) FElementFactory = TXpElementFactory::FindFactory(u"default");
   SetnoOwnerDocument(this);
@@ -38,15 +40,19 @@ T* TXpDocument::docAdopt(T* node) {
 
 namespace {
 
-void CheckName(const std::u16string& name) {
-  if (name.empty() || !XpValidName(name)) throw TXpDOMException(ecInvalidNameErr);
+// The document's name table knows the names it has checked before.
+void CheckName(const std::u16string& name, TXpNodeArena* arena) {
+  bool owned = false;
+  const std::u16string* shared = XpShareValidName(name, owned, arena);
+  if (owned) delete shared;
+  if (!shared) throw TXpDOMException(ecInvalidNameErr);
 }
 
 }  // namespace
 
 TXpElement* TXpDocument::CreateElement(const std::u16string& name) {
   TXpArenaScope arena(FArena);
-  CheckName(name);
+  CheckName(name, FArena);
   TXpElement* element =
       FElementFactory ? FElementFactory->CreateElement(name) : new TXpElement(name);
   return docAdopt(element);
@@ -62,7 +68,7 @@ TXpElement* TXpDocument::CreateElementNS(const std::u16string& uri,
 
 TXpAttribute* TXpDocument::CreateAttribute(const std::u16string& name) {
   TXpArenaScope arena(FArena);
-  CheckName(name);
+  CheckName(name, FArena);
   return docAdopt(new TXpAttribute(name, std::u16string()));
 }
 
@@ -76,7 +82,7 @@ TXpAttribute* TXpDocument::CreateAttributeNS(const std::u16string& uri,
 
 TXpEntityReference* TXpDocument::CreateEntityReference(const std::u16string& name) {
   TXpArenaScope arena(FArena);
-  CheckName(name);
+  CheckName(name, FArena);
   return docAdopt(new TXpEntityReference(name));
 }
 
@@ -85,7 +91,7 @@ TXpProcessingInstruction* TXpDocument::CreateProcessingInstruction(const std::u1
   TXpArenaScope arena(FArena);
   // A target is a name; "xml" in any other case is reserved, and "xml"
   // itself is the XML declaration.
-  CheckName(target);
+  CheckName(target, FArena);
   if (target.size() == 3 && target != u"xml" && (target[0] | 0x20) == u'x' &&
       (target[1] | 0x20) == u'm' && (target[2] | 0x20) == u'l')
     throw TXpDOMException(ecInvalidNameErr);

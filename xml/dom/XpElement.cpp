@@ -1,9 +1,12 @@
 #include "xml/dom/XpElement.h"
 
+#include <algorithm>
+
 #include "xml/dom/XpAttribute.h"
 #include "xml/dom/XpCharacterData.h"
 #include "xml/dom/XpDOMException.h"
 #include "xml/dom/XpDocument.h"
+#include "xml/dom/XpNameTable.h"
 #include "xml/dom/XpNamedNodeMap.h"
 #include "xml/dom/XpNodePool.h"
 #include "xml/dom/XpCharClasses.h"
@@ -15,6 +18,8 @@ TXpElement::TXpElement() { SetNodeType(ELEMENT_NODE); }
 
 TXpElement::TXpElement(const std::u16string& name) : TXpElement() { SetNodeName(name); }
 
+TXpElement::~TXpElement() { elFreePairs(false); }
+
 std::u16string TXpElement::noGetBaseURI() const {
   std::u16string base = GetAttribute(u"xml:base");
   return base.empty() ? TXpNode::noGetBaseURI() : base;
@@ -25,8 +30,19 @@ TXpNode* TXpElement::CloneNode(bool deep) const {
   noCopyInto(clone, deep);
   clone->FFullEndTag = FFullEndTag;
   clone->FNoEndTag = FNoEndTag;
-  if (Attributes()) {
-    clone->FAttributes = Attributes()->nmCloneNamedNodeMap();
+  for (uint32_t i = 0; i < FPairCount; ++i) {
+    const TXpAttrPair& pair = FPairs[i];
+    const bool share = !pair.OwnName && clone->elArena() == elArena();
+    clone->elAddPair(*pair.Name, pair.ValueView(), share ? pair.Name : nullptr);
+  }
+  if (FPairs && !clone->FPairs) {
+    // All attributes removed: the copy, too, has an empty map on request.
+    clone->FPairs = static_cast<TXpAttrPair*>(
+        XpNodeAllocateIn(clone->elArena(), sizeof(TXpAttrPair) * 2));
+    clone->FPairCapacity = 2;
+  }
+  if (FAttributes) {
+    clone->FAttributes = FAttributes->nmCloneNamedNodeMap();
     for (int32_t i = 0; i < clone->FAttributes->nmGetLength(); ++i)
       clone->FAttributes->Item(i)->SetParentNode(clone);
   }
@@ -37,6 +53,109 @@ TXpNode* TXpElement::CloneNode(bool deep) const {
 // --- attributes ---
 
 TXpNodeArena* TXpElement::elArena() const { return XpArenaOf(this); }
+
+namespace {
+
+// Up to this many attributes stay pairs; a map finds its entries by name
+// from about as many on (see XpNamedNodeMap.cpp).
+constexpr uint32_t kMaxPairs = 16;
+static_assert(sizeof(TXpElement) <= sizeof(TXpNode) + 16, "pairs add one pointer and counts");
+
+}  // namespace
+
+bool TXpElement::elUsesPairs() const {
+  if (FAttributes) return false;
+  const TXpDocument* doc = noGetOwnerDocument();
+  return !doc || !doc->IgnoreCase();
+}
+
+int32_t TXpElement::elFindPair(const std::u16string& name) const {
+  if (name == u"*") return FPairCount > 0 ? 0 : -1;
+  for (uint32_t i = 0; i < FPairCount; ++i)
+    if (*FPairs[i].Name == name) return static_cast<int32_t>(i);
+  return -1;
+}
+
+int32_t TXpElement::elFindPair(const std::u16string* shared, bool owned) const {
+  // Names shared in the element's arena are equal only when they are the
+  // same copy.
+  for (uint32_t i = 0; i < FPairCount; ++i) {
+    const TXpAttrPair& pair = FPairs[i];
+    if (pair.Name == shared || ((owned || pair.OwnName) && *pair.Name == *shared))
+      return static_cast<int32_t>(i);
+  }
+  return -1;
+}
+
+const char16_t* TXpElement::elStoreValue(std::u16string_view value) {
+  if (value.empty()) return nullptr;
+  auto* chars =
+      static_cast<char16_t*>(XpNodeAllocateIn(elArena(), value.size() * sizeof(char16_t)));
+  std::copy(value.begin(), value.end(), chars);
+  return chars;
+}
+
+void TXpElement::elFreeValue(const TXpAttrPair& pair) {
+  if (pair.Value) XpNodeFree(const_cast<char16_t*>(pair.Value), pair.Size * sizeof(char16_t));
+}
+
+void TXpElement::elAddPair(const std::u16string& name, std::u16string_view value,
+                           const std::u16string* shared, bool owned) {
+  if (FPairCount == FPairCapacity) {
+    const uint16_t capacity = static_cast<uint16_t>(FPairCapacity ? FPairCapacity * 2 : 2);
+    auto* pairs =
+        static_cast<TXpAttrPair*>(XpNodeAllocateIn(elArena(), sizeof(TXpAttrPair) * capacity));
+    std::copy(FPairs, FPairs + FPairCount, pairs);
+    if (FPairs) XpNodeFree(FPairs, sizeof(TXpAttrPair) * FPairCapacity);
+    FPairs = pairs;
+    FPairCapacity = capacity;
+  }
+  TXpAttrPair pair{shared, nullptr, static_cast<uint32_t>(value.size()), owned};
+  pair.Value = elStoreValue(value);
+  if (!shared) pair.Name = XpShareName(name, pair.OwnName, elArena());
+  FPairs[FPairCount++] = pair;
+}
+
+void TXpElement::elErasePair(int32_t index) {
+  const TXpAttrPair pair = FPairs[index];
+  if (pair.OwnName) delete pair.Name;
+  elFreeValue(pair);
+  std::copy(FPairs + index + 1, FPairs + FPairCount, FPairs + index);
+  --FPairCount;
+}
+
+void TXpElement::elFreePairs(bool keepNames) {
+  if (!FPairs) return;
+  for (uint32_t i = 0; i < FPairCount; ++i) {
+    if (FPairs[i].OwnName && !keepNames) delete FPairs[i].Name;
+    elFreeValue(FPairs[i]);
+  }
+  XpNodeFree(FPairs, sizeof(TXpAttrPair) * FPairCapacity);
+  FPairs = nullptr;
+  FPairCount = FPairCapacity = 0;
+}
+
+void TXpElement::elMakeAttributeNodes() const {
+  if (FAttributes || !FPairs) return;
+  auto* self = const_cast<TXpElement*>(this);
+  TXpArenaScope arena(elArena());
+  FAttributes = std::make_unique<TXpNamedNodeMap>();
+  FAttributes->FOwner = self;
+  TXpDocument* doc = noGetOwnerDocument();
+  for (uint32_t i = 0; i < FPairCount; ++i) {
+    TXpAttrPair& pair = FPairs[i];
+    auto* attr = new TXpAttribute();
+    attr->FNodeName = pair.Name;  // the node takes the name over
+    attr->FOwnName = pair.OwnName;
+    pair.OwnName = false;
+    attr->SetNodeValue(std::u16string(pair.ValueView()));
+    attr->SetParentNode(self);
+    attr->SetnoOwnerDocument(doc);
+    FAttributes->Add(attr);
+    attr->Release();
+  }
+  self->elFreePairs(true);
+}
 
 void TXpElement::elNoteNamespace(TXpAttribute* attr) {
   const std::u16string& name = attr->NodeName();
@@ -77,6 +196,35 @@ TXpAttribute* TXpElement::elPutAttribute(TXpAttribute* attr, bool byNamespace) {
 }
 
 void TXpElement::SetAttribute(const std::u16string& name, const std::u16string& value) {
+  if (elUsesPairs() && name.compare(0, 5, u"xmlns") != 0) {
+    bool owned = false;
+    const std::u16string* shared = XpShareValidName(name, owned, elArena());
+    if (!shared) throw TXpDOMException(ecInvalidNameErr);
+    const int32_t i = elFindPair(shared, owned);
+    if (i >= 0) {
+      if (owned) delete shared;
+      // Replacing an attribute moves it to the end.
+      TXpAttrPair pair = FPairs[i];
+      const char16_t* chars = elStoreValue(value);
+      elFreeValue(pair);
+      pair.Value = chars;
+      pair.Size = static_cast<uint32_t>(value.size());
+      std::copy(FPairs + i + 1, FPairs + FPairCount, FPairs + i);
+      FPairs[FPairCount - 1] = pair;
+      return;
+    }
+    if (FPairCount < kMaxPairs) {
+      try {
+        elAddPair(name, value, shared, owned);
+      } catch (...) {
+        if (owned) delete shared;
+        throw;
+      }
+      return;
+    }
+    if (owned) delete shared;
+    elMakeAttributeNodes();
+  }
   TXpArenaScope arena(elArena());
   auto* attr = new TXpAttribute(name, value);
   TXpAttribute* old = nullptr;
@@ -118,6 +266,10 @@ TXpAttribute* TXpElement::GetAttributeNode(const std::u16string& name) const {
 }
 
 std::u16string TXpElement::GetAttribute(const std::u16string& name) const {
+  if (elUsesPairs()) {
+    const int32_t i = elFindPair(name);
+    return i < 0 ? std::u16string() : std::u16string(FPairs[i].ValueView());
+  }
   TXpAttribute* attr = GetAttributeNode(name);
   if (!attr) return std::u16string();
   if (!attr->NodeValue().empty()) return attr->NodeValue();
@@ -155,6 +307,7 @@ int32_t TXpElement::GetAttributeInt(const std::u16string& name) const {
 }
 
 bool TXpElement::HasAttribute(const std::u16string& name) const {
+  if (elUsesPairs()) return elFindPair(name) >= 0;
   return GetAttributeNode(name) != nullptr;
 }
 
@@ -171,6 +324,11 @@ std::u16string TXpElement::GetAttributeNS(const std::u16string& uri,
 }
 
 void TXpElement::RemoveAttribute(const std::u16string& name) {
+  if (elUsesPairs()) {
+    const int32_t i = elFindPair(name);
+    if (i >= 0) elErasePair(i);
+    return;
+  }
   if (!Attributes()) return;
   if (TXpNode* old = Attributes()->RemoveNamedItem(name)) {
     old->SetParentNode(nullptr);

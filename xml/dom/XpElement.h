@@ -2,15 +2,41 @@
 // queries of the tree.
 #pragma once
 
+#include <string_view>
+
 #include "xml/dom/XpNode.h"
 
 class TXpAttribute;
 struct TXpNodeArena;
 
+// An attribute kept inside its element as name and value (see TXpElement);
+// the value's characters lie in the element's arena.
+struct TXpAttrPair {
+  const std::u16string* Name;  // shared (XpNameTable.h) unless OwnName
+  const char16_t* Value;       // null when empty
+  uint32_t Size;
+  bool OwnName;
+  std::u16string_view ValueView() const { return {Value, Size}; }
+};
+
+// Attributes set by name and value are kept inside the element as pairs,
+// in the order a map would hold them: most elements never need a node per
+// attribute. The nodes are made, all at once, the first time a caller asks
+// for the attribute map or a node of it; the element keeps its map from
+// then on. Documents comparing names without case, namespace declarations
+// and elements with many attributes use the map.
 class TXpElement : public TXpNode {
 public:
   TXpElement();
   explicit TXpElement(const std::u16string& name);
+
+  // The attributes still kept as pairs, in order (none once the map exists).
+  const TXpAttrPair* elPairs() const { return FPairs; }
+  int32_t elPairCount() const { return static_cast<int32_t>(FPairCount); }
+  // Whether pair storage exists (it may hold no attribute).
+  bool elHasPairs() const { return FPairs != nullptr; }
+  // Turns the pairs into attribute nodes of the element's map.
+  void elMakeAttributeNodes() const;
 
   // An empty element is written as start tag plus end tag.
   bool FullEndTag() const { return FFullEndTag; }
@@ -74,6 +100,7 @@ public:
   void StripWhitespaceNodes(bool recursive);
 
 protected:
+  ~TXpElement() override;
   TXpElement* elTraverseTreeForElement(TXpNode* node, const std::u16string& name);
   void elTraverseTreeForElements(TXpNodeList* list, TXpNode* node, const std::u16string& name,
                                  const std::u16string* uri);
@@ -93,6 +120,28 @@ private:
   void elNoteNamespace(TXpAttribute* attr);
   TXpAttribute* elPutAttribute(TXpAttribute* attr, bool byNamespace);
 
+  // Whether name/value operations may use the pairs.
+  bool elUsesPairs() const;
+  // The index of the pair named name ("*": the first), or -1.
+  int32_t elFindPair(const std::u16string& name) const;
+  // The index of the pair whose name is shared (a name of the element's
+  // arena, or a copy of its own when owned), or -1.
+  int32_t elFindPair(const std::u16string* shared, bool owned) const;
+  // Adds a pair at the end; name is shared in the element's arena unless
+  // shared is given (a name of this arena, or owned by the pair when owned).
+  void elAddPair(const std::u16string& name, std::u16string_view value,
+                 const std::u16string* shared = nullptr, bool owned = false);
+  void elErasePair(int32_t index);
+  // A copy of value in the element's arena (null when empty), and its release.
+  const char16_t* elStoreValue(std::u16string_view value);
+  void elFreeValue(const TXpAttrPair& pair);
+  // Destroys the pairs (their names too, unless kept) and their storage.
+  void elFreePairs(bool keepNames);
+
+  mutable TXpAttrPair* FPairs = nullptr;
+  // At most 16 pairs (see XpElement.cpp): small counts keep elements small.
+  mutable uint16_t FPairCount = 0;
+  mutable uint16_t FPairCapacity = 0;
   bool FFullEndTag = false;
   bool FNoEndTag = false;
 };

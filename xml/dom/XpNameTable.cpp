@@ -1,8 +1,10 @@
 #include "xml/dom/XpNameTable.h"
 
+#include "xml/dom/XpCharClasses.h"
 #include "xml/dom/XpNodePool.h"
 
 #include <mutex>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -60,24 +62,48 @@ const std::u16string* XpShareName(const std::u16string& name, bool& owned) {
 }
 
 struct TXpNameSet {
-  std::unordered_set<std::u16string> names;
+  // Each name with whether it is a valid XML name (-1: not checked yet).
+  using TEntry = std::pair<const std::u16string, int8_t>;
+  std::unordered_map<std::u16string, int8_t> names;
   // The names used last, as in the program's table.
-  const std::u16string* recent[64] = {};
+  TEntry* recent[128] = {};
 };
 
 void XpFreeNameSet(TXpNameSet* names) { delete names; }
+
+namespace {
+
+// The entry of a non-empty name in the names of arena.
+TXpNameSet::TEntry* ArenaEntry(TXpNameSet*& slot, const std::u16string& name) {
+  if (!slot) slot = new TXpNameSet();
+  TXpNameSet& set = *slot;
+  const size_t n = name.size();
+  const size_t key = n * 31 + name[0] * 7 + name[n / 2] * 3 + name[n - 1];
+  TXpNameSet::TEntry*& recent = set.recent[key % 128];
+  if (recent && recent->first == name) return recent;
+  auto it = set.names.find(name);
+  if (it == set.names.end()) it = set.names.emplace(name, int8_t{-1}).first;
+  recent = &*it;
+  return recent;
+}
+
+}  // namespace
 
 const std::u16string* XpShareName(const std::u16string& name, bool& owned, TXpNodeArena* arena) {
   TXpNameSet** slot = arena ? XpArenaNames(arena) : nullptr;
   if (!slot) return XpShareName(name, owned);
   owned = false;
   if (name.empty()) return XpEmptyName();
-  if (!*slot) *slot = new TXpNameSet();
-  TXpNameSet& set = **slot;
-  const size_t n = name.size();
-  const size_t key = n * 31 + name[0] * 7 + name[n / 2] * 3 + name[n - 1];
-  const std::u16string*& recent = set.recent[key % 64];
-  if (recent && *recent == name) return recent;
-  recent = &*set.names.insert(name).first;
-  return recent;
+  return &ArenaEntry(*slot, name)->first;
+}
+
+const std::u16string* XpShareValidName(const std::u16string& name, bool& owned,
+                                       TXpNodeArena* arena) {
+  owned = false;
+  if (name.empty()) return nullptr;
+  TXpNameSet** slot = arena ? XpArenaNames(arena) : nullptr;
+  if (!slot) return XpValidName(name) ? XpShareName(name, owned) : nullptr;
+  TXpNameSet::TEntry* entry = ArenaEntry(*slot, name);
+  if (entry->second < 0) entry->second = XpValidName(name) ? 1 : 0;
+  return entry->second ? &entry->first : nullptr;
 }

@@ -15,6 +15,10 @@ struct TXpNodeArena;
 const std::u16string* XpShareName(const std::u16string& name, bool& owned);
 // The copy of name in arena (see above for a null arena).
 const std::u16string* XpShareName(const std::u16string& name, bool& owned, TXpNodeArena* arena);
+// As XpShareName for a name that must be a valid XML name: null when it is
+// not one (an arena checks each of its names once).
+const std::u16string* XpShareValidName(const std::u16string& name, bool& owned,
+                                       TXpNodeArena* arena);
 // The names of an arena, freed with it.
 struct TXpNameSet;
 void XpFreeNameSet(TXpNameSet* names);

@@ -92,7 +92,7 @@ void TXpNode::SetNodeName(const std::u16string& value) {
 }
 
 void TXpNode::SetnoOwnerDocument(TXpDocument* doc) {
-  FOwnerDocument = doc;
+  FOwnerDocument.Set(doc ? XpArenaLink(doc->docArena()) : nullptr);
   if (FAttributes) FAttributes->SetnoOwnerDocument(doc);
   if (NamespaceDecls()) NamespaceDecls()->SetnoOwnerDocument(doc);
 }
@@ -221,7 +221,7 @@ void TXpNode::noCopyInto(TXpNode* clone, bool deep) const {
     clone->FNodeName = FNodeName;  // shared within the arena
   clone->FNodeValue = FNodeValue;
   clone->SetNamespaceURI(NamespaceURI());
-  clone->FOwnerDocument = FOwnerDocument;
+  clone->FOwnerDocument.Set(FOwnerDocument.Link());
   clone->FOutputEscaping = FOutputEscaping;
   if (!deep) return;
   // The subtree is copied node by node without recursion: target is the
@@ -250,10 +250,18 @@ void TXpNode::noCopyInto(TXpNode* clone, bool deep) const {
 }
 
 TXpNamedNodeMap* TXpNode::noEnsureAttributes() {
-  if (!FAttributes) {
+  if (!FAttributes && !Attributes()) {
     FAttributes = std::make_unique<TXpNamedNodeMap>();
     FAttributes->FOwner = this;
   }
+  return FAttributes.get();
+}
+
+TXpNamedNodeMap* TXpNode::noAttributesOnRequest() const {
+  if (FNodeType != ELEMENT_NODE) return nullptr;
+  const auto* element = static_cast<const TXpElement*>(this);
+  if (!element->elHasPairs()) return nullptr;
+  element->elMakeAttributeNodes();
   return FAttributes.get();
 }
 
@@ -273,7 +281,7 @@ bool TXpNode::noIsAncestorOrSelf(const TXpNode* node) const {
 
 void TXpNode::noCheckNewChild(TXpNode* node) const {
   if (!node) throw TXpDOMException(ecInvalidParamErr);
-  if (node->FOwnerDocument != FOwnerDocument) throw TXpDOMException(ecWrongDocumentErr);
+  if (node->noGetOwnerDocument() != noGetOwnerDocument()) throw TXpDOMException(ecWrongDocumentErr);
   switch (FNodeType) {
     case TEXT_NODE:
     case CDATA_SECTION_NODE:
@@ -385,7 +393,10 @@ TXpNode* TXpNode::ReplaceChild(TXpNode* newChild, TXpNode* oldChild) {
   return oldChild;
 }
 
-bool TXpNode::HasAttributes() const { return FAttributes && FAttributes->nmGetLength() > 0; }
+bool TXpNode::HasAttributes() const {
+  if (FAttributes) return FAttributes->nmGetLength() > 0;
+  return FNodeType == ELEMENT_NODE && static_cast<const TXpElement*>(this)->elPairCount() > 0;
+}
 
 bool TXpNode::IsSupported(const std::u16string& feature, const std::u16string& version) const {
   return WideUpperCase(feature) == u"XML" && (version == u"1.0" || version == u"2.0");

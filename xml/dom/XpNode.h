@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "xml/dom/XpNodeList.h"
+#include "xml/dom/XpNodePool.h"
 
 class TXpDocument;
 class TXpNamedNodeMap;
@@ -53,7 +55,10 @@ public:
   int32_t RefCount() const { return FRefCount; }
 
   // --- fields ---
-  TXpNamedNodeMap* Attributes() const { return FAttributes.get(); }
+  // An element's map is made on first request (see XpElement.h).
+  TXpNamedNodeMap* Attributes() const {
+    return FAttributes ? FAttributes.get() : noAttributesOnRequest();
+  }
   const std::u16string& BaseURI() const { return FMore ? FMore->BaseURI : EmptyText(); }
   void SetBaseURI(const std::u16string& value);
   TXpNodeList* ChildNodes() { return &FChildNodes; }
@@ -161,7 +166,7 @@ public:
   void noomGetXpDocument(std::u16string& out) const;
   // Writes the children of parent; returns whether the last one was text.
   bool noOutputXpSiblings(std::u16string& out, const TXpNode* parent, int32_t level) const;
-  void noOutputXpText(std::u16string& out, const std::u16string& text, bool isAttribute) const;
+  void noOutputXpText(std::u16string& out, std::u16string_view text, bool isAttribute) const;
   void noOutputIndent(std::u16string& out, int32_t level) const;
   void noOutputXpAttributes(std::u16string& out, const TXpNode* element) const;
 
@@ -173,6 +178,7 @@ protected:
   void noCopyInto(TXpNode* clone, bool deep) const;
   void SetNodeType(int32_t type) { FNodeType = type; }
   TXpNamedNodeMap* noEnsureAttributes();
+  TXpNamedNodeMap* noAttributesOnRequest() const;
   TXpNamedNodeMap* noEnsureNamespaceDecls();
   void SetParentNode(TXpNode* parent) { FParentNode = parent; }
   bool noIsAncestorOrSelf(const TXpNode* node) const;
@@ -214,8 +220,9 @@ private:
   int32_t FRefCount = 1;
   bool FOutputEscaping = true;
   bool FOwnName = false;
-  std::unique_ptr<TXpNamedNodeMap> FAttributes;
+  mutable std::unique_ptr<TXpNamedNodeMap> FAttributes;
   std::unique_ptr<TMore> FMore;
   std::u16string FNodeValue;
-  TXpDocument* FOwnerDocument = nullptr;
+  // Null once the document has gone, though the node may live on.
+  TXpOwnerRef FOwnerDocument;
 };

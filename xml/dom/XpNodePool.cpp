@@ -36,6 +36,7 @@ struct Slab;
 }  // namespace
 
 struct TXpNodeArena {
+  TXpOwnerLink link;  // first: XpLinkUnused finds the arena from it
   FreeBlock* free[kClasses] = {};
   char* cursor = nullptr;
   char* end = nullptr;
@@ -137,7 +138,7 @@ void XpNodeFree(void* p, size_t size) {
   // A block of a thread's pool joins the lists of the thread that frees it.
   TXpNodeArena& arena = owner->threadPool ? ThreadPool() : *owner;
   if (!arena.threadPool && --arena.live == 0) {
-    if (arena.released) {
+    if (arena.released && arena.link.pins == 0) {
       FreeSlabs(&arena);
       return;
     }
@@ -164,10 +165,16 @@ TXpNodeArena* XpArenaNew() { return new TXpNodeArena(); }
 void XpArenaRelease(TXpNodeArena* arena) {
   if (!arena) return;
   if (tCurrent == arena) tCurrent = nullptr;
-  if (arena->live == 0)
-    FreeSlabs(arena);
-  else
-    arena->released = true;
+  arena->link.document = nullptr;
+  arena->released = true;
+  if (arena->live == 0 && arena->link.pins == 0) FreeSlabs(arena);
+}
+
+TXpOwnerLink* XpArenaLink(TXpNodeArena* arena) { return &arena->link; }
+
+void XpLinkUnused(TXpOwnerLink* link) {
+  auto* arena = reinterpret_cast<TXpNodeArena*>(link);
+  if (arena->released && arena->live == 0) FreeSlabs(arena);
 }
 
 TXpArenaScope::TXpArenaScope(TXpNodeArena* arena) : FSaved(tCurrent) { tCurrent = arena; }
@@ -181,6 +188,7 @@ TXpArenaScope::~TXpArenaScope() { tCurrent = FSaved; }
 // still count their blocks and outlive their documents as they do above.
 
 struct TXpNodeArena {
+  TXpOwnerLink link;  // first: XpLinkUnused finds the arena from it
   size_t live = 0;
   bool released = false;
   TXpNameSet* names = nullptr;
@@ -219,7 +227,7 @@ void XpNodeFree(void* p, size_t) {
   Header* header = static_cast<Header*>(p) - 1;
   TXpNodeArena* arena = header->arena;
   ::operator delete(header);
-  if (arena && --arena->live == 0 && arena->released) FreeArena(arena);
+  if (arena && --arena->live == 0 && arena->released && arena->link.pins == 0) FreeArena(arena);
 }
 
 TXpNodeArena* XpArenaOf(const void* block) { return (static_cast<const Header*>(block) - 1)->arena; }
@@ -231,10 +239,16 @@ TXpNodeArena* XpArenaNew() { return new TXpNodeArena(); }
 void XpArenaRelease(TXpNodeArena* arena) {
   if (!arena) return;
   if (tCurrent == arena) tCurrent = nullptr;
-  if (arena->live == 0)
-    FreeArena(arena);
-  else
-    arena->released = true;
+  arena->link.document = nullptr;
+  arena->released = true;
+  if (arena->live == 0 && arena->link.pins == 0) FreeArena(arena);
+}
+
+TXpOwnerLink* XpArenaLink(TXpNodeArena* arena) { return &arena->link; }
+
+void XpLinkUnused(TXpOwnerLink* link) {
+  auto* arena = reinterpret_cast<TXpNodeArena*>(link);
+  if (arena->released && arena->live == 0) FreeArena(arena);
 }
 
 TXpArenaScope::TXpArenaScope(TXpNodeArena* arena) : FSaved(tCurrent) { tCurrent = arena; }

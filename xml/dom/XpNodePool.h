@@ -42,9 +42,48 @@ struct TXpNameSet;
 TXpNameSet** XpArenaNames(TXpNodeArena* arena);
 
 // A new arena for a document, and its release when the document goes: its
-// slabs are freed at once when no block is in use, else with the last one.
+// slabs are freed once no block is in use and no node names the document
+// as its owner any more.
 TXpNodeArena* XpArenaNew();
 void XpArenaRelease(TXpNodeArena* arena);
+
+class TXpDocument;
+
+// How a node reaches its owner document: through the link of the
+// document's arena, which forgets the document when it goes. A node may
+// outlive its document (a caller holds it); it then has no owner document
+// instead of one that has been freed. Each node naming a document as its
+// owner keeps the link, and so the arena, alive.
+struct TXpOwnerLink {
+  TXpDocument* document = nullptr;
+  size_t pins = 0;
+};
+TXpOwnerLink* XpArenaLink(TXpNodeArena* arena);
+// Frees the arena of link when nothing uses it any more.
+void XpLinkUnused(TXpOwnerLink* link);
+
+// A node's owner document, read as a plain pointer.
+class TXpOwnerRef {
+public:
+  TXpOwnerRef() = default;
+  TXpOwnerRef(const TXpOwnerRef&) = delete;
+  TXpOwnerRef& operator=(const TXpOwnerRef&) = delete;
+  ~TXpOwnerRef() { Set(nullptr); }
+
+  operator TXpDocument*() const { return FLink ? FLink->document : nullptr; }
+  TXpDocument* operator->() const { return *this; }
+  TXpOwnerLink* Link() const { return FLink; }
+  void Set(TXpOwnerLink* link) {
+    if (link == FLink) return;
+    if (link) ++link->pins;
+    TXpOwnerLink* old = FLink;
+    FLink = link;
+    if (old && --old->pins == 0) XpLinkUnused(old);
+  }
+
+private:
+  TXpOwnerLink* FLink = nullptr;
+};
 
 // While a scope lives, the nodes this thread makes come from arena (the
 // thread's pool when arena is null). Scopes nest.

@@ -96,7 +96,7 @@ void AppendCharRef(std::u16string& out, uint32_t code) {
 }
 
 // One CR or LF of text at text[i]; returns how many characters it used.
-size_t CheckForLineBreaks(std::u16string& out, const std::u16string& text, size_t i,
+size_t CheckForLineBreaks(std::u16string& out, std::u16string_view text, size_t i,
                           const Settings& s) {
   const char16_t c = text[i];
   if (!s.replace) {
@@ -280,7 +280,7 @@ bool TXpNode::noOpenElement(std::u16string& out) const {
   if (doc && doc->OnBeforeElementOutput) doc->OnBeforeElementOutput(doc, self);
   out += u'<';
   out += NodeName();
-  if (FAttributes && FAttributes->nmGetLength() > 0) noOutputXpAttributes(out, this);
+  if (HasAttributes()) noOutputXpAttributes(out, this);
   if (FChildNodes.nlGetLength() > 0) {
     out += u'>';
     return true;
@@ -398,7 +398,21 @@ void TXpNode::noOutputXpAttributes(std::u16string& out, const TXpNode* element) 
   TXpDocument* doc = element->FOwnerDocument;
   auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(element));
   if (doc && doc->OnBeforeAttributesOutput) doc->OnBeforeAttributesOutput(doc, self);
-  const TXpNamedNodeMap* attrs = element->FAttributes.get();
+  // Attributes kept as pairs are written as they are unless a hook wants
+  // their nodes or their element writes its text unescaped.
+  const TXpNamedNodeMap* attrs = nullptr;
+  if (self->elHasPairs() && !(doc && doc->OnAttributeOutput) && element->FOutputEscaping) {
+    for (const TXpAttrPair* pair = self->elPairs(); pair != self->elPairs() + self->elPairCount();
+         ++pair) {
+      out += u' ';
+      out += *pair->Name;
+      Put(out, u"=\"");
+      element->noOutputXpText(out, pair->ValueView(), true);
+      out += u'"';
+    }
+  } else {
+    attrs = element->Attributes();
+  }
   for (int32_t i = 0; attrs && i < attrs->nmGetLength(); ++i) {
     TXpNode* attr = attrs->Item(i);
     bool skip = false;
@@ -414,7 +428,7 @@ void TXpNode::noOutputXpAttributes(std::u16string& out, const TXpNode* element) 
   if (doc && doc->OnAfterAttributesOutput) doc->OnAfterAttributesOutput(doc, self);
 }
 
-void TXpNode::noOutputXpText(std::u16string& out, const std::u16string& text,
+void TXpNode::noOutputXpText(std::u16string& out, std::u16string_view text,
                              bool isAttribute) const {
   if (!FOutputEscaping) {
     out += text;

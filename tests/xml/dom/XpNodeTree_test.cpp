@@ -129,6 +129,43 @@ TEST_F(NodeTree, HeldNodesSurviveClearingRebuildingAndTheDocument) {
   attr->Release();
 }
 
+// A node held after its document has gone has no owner document any more:
+// what it asks of its document (the lookups of a large attribute map, name
+// comparisons, its base URI) must not read the freed document.
+TEST_F(NodeTree, HeldNodesForgetTheirDocumentWhenItGoes) {
+  doc->SetIgnoreCase(true);
+  doc->SetDocLocation(u"file:///alt.xml");
+  TXpElement* root = Root();
+  TXpElement* kept = root->CreateChildElement(u"Kept");
+  for (int i = 0; i < 40; ++i)
+    kept->SetAttribute(u"a" + Utf8ToWide(std::to_string(i)), Utf8ToWide(std::to_string(i)));
+  TXpElement* loose = doc->CreateElement(u"loose");
+  kept->AddRef();
+  TXpDocument* other = new TXpDocument();
+  std::swap(doc, other);
+  other->Release();
+
+  for (TXpNode* node : {static_cast<TXpNode*>(kept), static_cast<TXpNode*>(loose)}) {
+    EXPECT_EQ(node->noGetOwnerDocument(), nullptr);
+    EXPECT_EQ(U8(node->noGetBaseURI()), "");
+  }
+  EXPECT_EQ(U8(kept->GetAttribute(u"a33")), "33");
+  EXPECT_EQ(kept->GetAttributeNode(u"A33"), nullptr);  // no document: exact names
+  EXPECT_TRUE(kept->noNameEquals(u"Kept"));
+  EXPECT_FALSE(kept->noNameEquals(u"KEPT"));
+  // It stays usable: it takes attributes and children of its own.
+  kept->SetAttribute(u"a40", u"40");
+  EXPECT_EQ(U8(kept->GetAttribute(u"a40")), "40");
+  kept->AppendChild(loose);
+  EXPECT_EQ(kept->noGetLastChild(), loose);
+  // A node of a live document is still foreign to it.
+  TXpElement* fresh = doc->CreateElement(u"fresh");
+  EXPECT_EQ(CodeOf([&] { fresh->AppendChild(kept); }), ecWrongDocumentErr);
+  fresh->Release();
+  loose->Release();
+  kept->Release();
+}
+
 // Each document keeps the names of its nodes: copies made into another
 // document or outside any must not lean on the source's names.
 TEST_F(NodeTree, CopiesKeepTheirNamesAfterTheSourceDocumentHasGone) {
@@ -477,6 +514,93 @@ TEST_F(NodeTree, LargeAttributeMapsFindReplaceAndRemoveByName) {
   EXPECT_TRUE(root->HasAttribute(u"renamed"));
   doc->SetIgnoreCase(true);
   EXPECT_TRUE(root->HasAttribute(u"RENAMED"));
+}
+
+// Attributes set by name stay inside their element until a node is asked
+// for: a run of sets, replacements and removals must read, write and copy
+// the same as on an element whose attributes are nodes from the start.
+TEST_F(NodeTree, AttributesKeptInsideTheElementBehaveAsNodes) {
+  TXpElement* root = Root();
+  TXpElement* pairs = root->CreateChildElement(u"e");
+  TXpElement* nodes = root->CreateChildElement(u"e");
+  TXpAttribute* seed = doc->CreateAttribute(u"seed");
+  nodes->SetAttributeNode(seed);
+  seed->Release();
+  nodes->RemoveAttribute(u"seed");  // leaves an empty map of nodes
+  ASSERT_NE(nodes->Attributes(), nullptr);
+  uint32_t state = 7;
+  for (int step = 0; step < 400; ++step) {
+    state = state * 1103515245u + 12345u;
+    const uint32_t r = state >> 8;
+    // Up to 24 names: elements pass the count from which nodes are made.
+    const std::u16string name = r % 9 == 0 ? u"*" : u"n" + XpIntToWide(static_cast<int32_t>(r % 24));
+    const std::u16string value = u"v<&\"" + XpIntToWide(step) + u" ä a longer value";
+    if (r % 3 == 0) {
+      for (TXpElement* e : {pairs, nodes}) e->RemoveAttribute(name);
+    } else if (name != u"*") {
+      for (TXpElement* e : {pairs, nodes}) e->SetAttribute(name, value);
+    }
+    ASSERT_EQ(pairs->HasAttribute(name), nodes->HasAttribute(name)) << step;
+    ASSERT_EQ(pairs->GetAttribute(name), nodes->GetAttribute(name)) << step;
+    ASSERT_EQ(pairs->HasAttributes(), nodes->HasAttributes()) << step;
+    if (step % 50 == 0 || step == 399) {
+      ASSERT_EQ(U8(pairs->noomGetXpDocument()), U8(nodes->noomGetXpDocument())) << step;
+      TXpNode* copy = pairs->CloneNode(true);
+      ASSERT_EQ(U8(copy->noomGetXpDocument()), U8(nodes->noomGetXpDocument())) << step;
+      copy->Release();
+    }
+    // Once the nodes exist the element keeps them.
+    if (step == 200) pairs->Attributes();
+  }
+}
+
+TEST_F(NodeTree, AttributeNodesMadeOnRequestAreTheElementsOwn) {
+  TXpElement* root = Root();
+  root->SetAttribute(u"a", u"1");
+  root->SetAttribute(u"b", u"2");
+  TXpDocument* other = new TXpDocument();
+  TXpNode* imported = other->ImportNode(root, true);
+  TXpAttribute* a = root->GetAttributeNode(u"a");
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(root->GetAttributeNode(u"a"), a);
+  EXPECT_EQ(a->atGetOwnerElement(), root);
+  EXPECT_EQ(a->noGetOwnerDocument(), doc);
+  a->SetNodeValue(u"changed");
+  EXPECT_EQ(U8(root->GetAttribute(u"a")), "changed");
+  root->SetAttribute(u"c", u"3");
+  EXPECT_EQ(U8(root->noomGetXpDocument()), "<r a=\"changed\" b=\"2\" c=\"3\"/>");
+  // The copy made before keeps its own names and values without the source.
+  doc->RemoveAll();
+  EXPECT_EQ(U8(imported->noomGetXpDocument()), "<r a=\"1\" b=\"2\"/>");
+  EXPECT_EQ(imported->noGetOwnerDocument(), other);
+  imported->Release();
+  other->Release();
+
+  // A hook that sees each attribute gets nodes, and may skip them.
+  root = Root();
+  root->SetAttribute(u"keep", u"1");
+  root->SetAttribute(u"skip", u"2");
+  std::string seen;
+  doc->OnAttributeOutput = [&](TXpDocument*, TXpAttribute* attr, bool& skip) {
+    seen += U8(attr->NodeName()) + ";";
+    skip = attr->NodeName() == u"skip";
+  };
+  EXPECT_EQ(U8(root->noomGetXpDocument()), "<r keep=\"1\"/>");
+  EXPECT_EQ(seen, "keep;skip;");
+  doc->OnAttributeOutput = nullptr;
+  // A name is checked once per document, and refused every time.
+  TXpElement* f = root->CreateChildElement(u"f");
+  f->SetAttribute(u"ok", u"1");
+  for (int pass = 0; pass < 2; ++pass)
+    for (const char16_t* bad : {u"a b", u"1a", u""})
+      EXPECT_THROW(f->SetAttribute(bad, u"x"), TXpDOMException) << pass;
+  EXPECT_EQ(U8(f->noomGetXpDocument()), "<f ok=\"1\"/>");
+  // Names compared without case find attributes kept in the element.
+  TXpElement* e = root->CreateChildElement(u"e");
+  e->SetAttribute(u"Name", u"x");
+  doc->SetIgnoreCase(true);
+  EXPECT_EQ(U8(e->GetAttribute(u"NAME")), "x");
+  EXPECT_THROW(e->SetAttribute(u"a b", u"x"), TXpDOMException);
 }
 
 // Deep trees are built, walked, copied, saved and freed without a stack
