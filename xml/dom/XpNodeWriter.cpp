@@ -112,12 +112,17 @@ bool Formatted(const TXpNode* node) {
 
 template <class Out>
 void WriteIndent(Out& out, int32_t level) {
-  static constexpr char16_t kBlanks[] = u"                                                                ";
-  constexpr size_t kBlankCount = sizeof(kBlanks) / sizeof(kBlanks[0]) - 1;
-  Put(out, u"\r\n");
-  for (size_t n = level > 0 ? static_cast<size_t>(level) * 2 : 0; n > 0;) {
-    const size_t piece = n < kBlankCount ? n : kBlankCount;
-    out.Ascii(kBlanks, piece);
+  // A line break and two blanks a level, in one piece up to 63 levels.
+  static constexpr char16_t kIndent[] =
+      u"\r\n                                                                "
+      u"                                                              ";
+  constexpr size_t kIndentLength = sizeof(kIndent) / sizeof(kIndent[0]) - 1;
+  size_t n = 2 + (level > 0 ? static_cast<size_t>(level) * 2 : 0);
+  const size_t first = n < kIndentLength ? n : kIndentLength;
+  out.Ascii(kIndent, first);
+  for (n -= first; n > 0;) {
+    const size_t piece = n < kIndentLength - 2 ? n : kIndentLength - 2;
+    out.Ascii(kIndent + 2, piece);
     n -= piece;
   }
 }

@@ -109,7 +109,7 @@ void TXpOutCharFilter::PutChar(char16_t first, char16_t second, bool& usedBoth) 
   PutUCS4Char(c);
 }
 
-void TXpOutCharFilter::PutString(std::u16string_view text) {
+void TXpOutCharFilter::PutStringSlow(std::u16string_view text) {
   const size_t n = text.size();
   // Runs of characters the format writes as one byte go straight into the
   // buffer.
