@@ -10,6 +10,7 @@
 #include "xml/dom/XpProcessingInstruction.h"
 
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <string_view>
 #include <utility>
@@ -26,13 +27,17 @@ public:
   // the control characters XML 1.0 does not allow (all below 0x20 but TAB,
   // LF and CR) turned into blanks, so that the file always parses.
   const WideString& text(std::string_view s) {
+    static const std::array<char16_t, 256> kChars = [] {
+      std::array<char16_t, 256> chars{};
+      for (int b = 0; b < 256; ++b) {
+        const bool allowed = b >= 0x20 || b == 0x09 || b == 0x0A || b == 0x0D;
+        chars[b] = allowed ? AnsiCharToWide(static_cast<unsigned char>(b)) : u' ';
+      }
+      return chars;
+    }();
     value_.resize(s.size());
     char16_t* out = value_.data();
-    for (char ch : s) {
-      const auto b = static_cast<unsigned char>(ch);
-      const bool allowed = b >= 0x20 || b == 0x09 || b == 0x0A || b == 0x0D;
-      *out++ = allowed ? AnsiCharToWide(b) : u' ';
-    }
+    for (char ch : s) *out++ = kChars[static_cast<unsigned char>(ch)];
     return value_;
   }
 
