@@ -111,10 +111,9 @@ TXpCharEncoding DeclaredEncoding(const TXpDocument* doc) {
 
 void TXpObjModel::omWriteDocument(TStream& stream) const {
   // The markup goes to the filter as the writer produces it, so a large
-  // document is never held whole in memory.
-  // The filter's buffer stays below the size for which the C library maps fresh
-  // pages, so each save reuses memory a previous one freed instead of
-  // faulting in and zeroing new pages.
+  // document is never held whole in memory. The filter's buffer stays below
+  // the size for which the C library maps fresh pages, so each save reuses
+  // memory a previous one freed instead of faulting in and zeroing new pages.
   constexpr int32_t kFilterBuffer = 1 << 16;
   TXpOutCharFilter filter(&stream, kFilterBuffer);
   filter.SetWriteUTF8Signature(FWriteUTF8Signature);
