@@ -272,6 +272,24 @@ TEST_F(ObjModel, LargeDocumentSavesTheSameMarkupItShows) {
   EXPECT_EQ(seen, 2 * 3 * rootSize);
 }
 
+// Halves of a surrogate pair in two nodes are two unpaired surrogates, not
+// one character: the save refuses them in every encoding and mode.
+TEST_F(ObjModel, SurrogateHalvesInTwoNodesAreRefused) {
+  TXpElement* r = model.Document()->CreateElement(u"r");
+  model.Document()->AppendChild(r);
+  r->Release();
+  r->CreateChildText(u"a\xD83D");
+  r->CreateChildText(u"\xDE00" u"b");
+  for (bool raw : {false, true}) {
+    for (TXpCharEncoding enc : {ceUTF8, ceUTF16LE, ceUTF16BE}) {
+      model.Document()->SetRawOutput(raw);
+      model.SetOutCharSet(enc);
+      TMemoryStream out;
+      EXPECT_THROW(model.SaveToStream(out), EXpStreamError) << enc << " raw " << raw;
+    }
+  }
+}
+
 // The save encodes as it writes: its bytes must be the shown markup in the
 // chosen encoding, over many buffers' worth of output, for every kind of
 // node and with references or raw characters.
