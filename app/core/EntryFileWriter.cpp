@@ -10,37 +10,81 @@
 #include "xml/dom/XpProcessingInstruction.h"
 
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <string_view>
 #include <utility>
 
 namespace {
 
-// A text as the document takes it: Windows-1252 turned into UTF-16, and the
-// control characters XML 1.0 does not allow (all below 0x20 but TAB, LF and
-// CR) turned into blanks, so that the file always parses.
-WideString text(std::string_view s) {
-  WideString w;
-  w.reserve(s.size());
-  for (char ch : s) {
-    const auto b = static_cast<unsigned char>(ch);
-    const bool allowed = b >= 0x20 || b == 0x09 || b == 0x0A || b == 0x0D;
-    w.push_back(allowed ? AnsiCharToWide(b) : u' ');
+// The values of the attributes are built in one buffer that every attribute
+// reuses: the node keeps its own copy.
+class ValueBuffer {
+public:
+  ValueBuffer() { value_.reserve(64); }
+
+  // A text as the document takes it: Windows-1252 turned into UTF-16, and
+  // the control characters XML 1.0 does not allow (all below 0x20 but TAB,
+  // LF and CR) turned into blanks, so that the file always parses.
+  const WideString& text(std::string_view s) {
+    static const std::array<char16_t, 256> kChars = [] {
+      std::array<char16_t, 256> chars{};
+      for (int b = 0; b < 256; ++b) {
+        const bool allowed = b >= 0x20 || b == 0x09 || b == 0x0A || b == 0x0D;
+        chars[b] = allowed ? AnsiCharToWide(static_cast<unsigned char>(b)) : u' ';
+      }
+      return chars;
+    }();
+    value_.resize(s.size());
+    char16_t* out = value_.data();
+    for (char ch : s) *out++ = kChars[static_cast<unsigned char>(ch)];
+    return value_;
   }
-  return w;
-}
 
-template <size_t N>
-WideString text(const char (&field)[N]) {
-  return text(std::string_view(field, FieldLength(field)));
-}
+  template <size_t N>
+  const WideString& text(const char (&field)[N]) {
+    return text(std::string_view(field, FieldLength(field)));
+  }
 
-WideString number(int32_t v) {
-  const std::string s = std::to_string(v);
-  return WideString(s.begin(), s.end());
-}
+  const WideString& number(int32_t v) {
+    char16_t digits[12];
+    char16_t* end = digits + 12;
+    char16_t* p = end;
+    // Counted in unsigned arithmetic so that the lowest value has a sign too.
+    uint32_t magnitude = v < 0 ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
+    do {
+      *--p = static_cast<char16_t>(u'0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude);
+    if (v < 0) *--p = u'-';
+    value_.assign(p, end);
+    return value_;
+  }
+
+private:
+  WideString value_;
+};
 
 bool named(const char* field) { return field[0] != '\0'; }
+
+// The names of the document, made once rather than for each node.
+struct Names {
+  const WideString Meldebogen = u"Meldebogen", Sportart = u"Sportart", Creator = u"Creator", ID = u"ID",
+                   Version = u"Version", VeranstID = u"VeranstID", LBK = u"LBK", Data = u"Data",
+                   Definitionen = u"Definitionen", Wettkampfklasse = u"Wettkampfklasse", Name = u"Name",
+                   Index = u"Index", Modus = u"Modus", Disziplin = u"Disziplin", Meldungen = u"Meldungen",
+                   Mannschaft = u"Mannschaft", Klasse = u"Klasse", Schuldaten = u"Schuldaten",
+                   Schule = u"Schule", Liste = u"Liste", Reiter = u"Reiter", Strasse = u"Strasse", Ort = u"Ort",
+                   Bez = u"Bez", Kre = u"Kre", Bla = u"Bla", EMail = u"EMail", Mail = u"Mail",
+                   Betreuer = u"Betreuer", Tel1 = u"Tel1", Tel2 = u"Tel2", Staffelzeiten = u"Staffelzeiten",
+                   Staffel1 = u"Staffel1", Staffel2 = u"Staffel2", Teilnehmer = u"Teilnehmer", JG = u"JG",
+                   Meldung = u"Meldung", Leistung = u"Leistung";
+};
+
+const Names& N() {
+  static const Names names;
+  return names;
+}
 
 }  // namespace
 
@@ -63,47 +107,49 @@ void EntryFileWriter::BuildDocument(TXpObjModel& xml) const {
   xml.ClearDocument();
   xml.SetFormattedOutput(true);
   TXpDocument* doc = xml.Document();
+  const Names& n = N();
+  ValueBuffer v;
 
   TXpProcessingInstruction* pi = doc->CreateProcessingInstruction(u"xml", u"version=\"1.0\"");
   doc->AppendChild(pi);
   pi->Release();
 
-  TXpElement* root = doc->CreateElement(u"Meldebogen");
-  root->SetAttribute(u"Sportart", u"LA");
-  root->SetAttribute(u"Creator", u"Zavrolin");
-  root->SetAttribute(u"ID", u"12654");
-  root->SetAttribute(u"Version", u"1.0");
+  TXpElement* root = doc->CreateElement(n.Meldebogen);
+  root->SetAttribute(n.Sportart, u"LA");
+  root->SetAttribute(n.Creator, u"Zavrolin");
+  root->SetAttribute(n.ID, u"12654");
+  root->SetAttribute(n.Version, u"1.0");
   doc->AppendChild(root);
   root->Release();
 
   root = xml.DocumentElement();
-  TXpElement* id = root->CreateChildElement(u"VeranstID");
-  id->SetAttribute(u"LBK", text(districtPreset_));
-  id->SetAttribute(u"Data", text(VID_));
+  TXpElement* id = root->CreateChildElement(n.VeranstID);
+  id->SetAttribute(n.LBK, v.text(districtPreset_));
+  id->SetAttribute(n.Data, v.text(VID_));
 
   // The counts of the event table are bounded by the record sizes.
   const int32_t classes = std::clamp<int32_t>(def_.classCount, 0, kMaxClasses);
-  TXpElement* defs = root->CreateChildElement(u"Definitionen");
+  TXpElement* defs = root->CreateChildElement(n.Definitionen);
   for (int32_t c = 0; c < classes; ++c) {
     if (!classTicked(c)) continue;
     const ClassRecord& cls = def_.classes[c];
-    TXpElement* k = defs->CreateChildElement(u"Wettkampfklasse");
-    k->SetAttribute(u"Name", text(cls.name));
-    k->SetAttribute(u"Index", number(cls.Index));
-    k->SetAttribute(u"Modus", number(cls.Modus));
+    TXpElement* k = defs->CreateChildElement(n.Wettkampfklasse);
+    k->SetAttribute(n.Name, v.text(cls.name));
+    k->SetAttribute(n.Index, v.number(cls.Index));
+    k->SetAttribute(n.Modus, v.number(cls.Modus));
     const int32_t disciplines = std::clamp<int32_t>(cls.disciplineCount, 0, kMaxDisciplines);
     for (int32_t d = 0; d < disciplines; ++d)
-      k->CreateChildElement(u"Disziplin")->SetAttribute(u"Name", text(def_.disciplines[c][d].name));
+      k->CreateChildElement(n.Disziplin)->SetAttribute(n.Name, v.text(def_.disciplines[c][d].name));
   }
 
-  TXpElement* entries = root->CreateChildElement(u"Meldungen");
+  TXpElement* entries = root->CreateChildElement(n.Meldungen);
   for (int32_t c = 0; c < classes; ++c) {
     const ClassRecord& cls = def_.classes[c];
     // The athletes that decide whether a team is written are the ones that
     // are listed: members 0 .. athletes per team - 1.
     const int32_t members = std::clamp<int32_t>(cls.athletesPerTeam, 0, kMaxAthletes);
-    const WideString className = text(cls.name);
-    const WideString classIndex = number(cls.Index);
+    const WideString className = v.text(cls.name);
+    const WideString classIndex = v.number(cls.Index);
     for (int32_t t = 0; t < kMaxTeams; ++t) {
       const TeamRecord* team = store_.getTeam(c, t);
       if (!team || !named(team->schoolName) || selection_[c][t] < 1) continue;
@@ -118,40 +164,40 @@ void EntryFileWriter::BuildDocument(TXpObjModel& xml) const {
       }
       if (!anyAthlete) continue;
 
-      TXpElement* e = entries->CreateChildElement(u"Mannschaft");
-      e->SetAttribute(u"Klasse", className);
-      e->SetAttribute(u"Index", classIndex);
-      TXpElement* school = e->CreateChildElement(u"Schuldaten");
-      TXpElement* x = school->CreateChildElement(u"Schule");
-      x->SetAttribute(u"Name", text(team->schoolName));
-      x->SetAttribute(u"Liste", text(team->listName));
-      x->SetAttribute(u"Reiter", text(team->tabName));
-      school->CreateChildElement(u"Strasse")->SetAttribute(u"Name", text(team->street));
-      x = school->CreateChildElement(u"Ort");
-      x->SetAttribute(u"Name", text(team->town));
-      x->SetAttribute(u"Bez", text(team->Bez));
-      x->SetAttribute(u"Kre", text(team->Kre));
-      x->SetAttribute(u"Bla", text(team->Bla));
-      school->CreateChildElement(u"EMail")->SetAttribute(u"Mail", text(team->mail));
-      x = school->CreateChildElement(u"Betreuer");
-      x->SetAttribute(u"Name", text(team->supervisor));
-      x->SetAttribute(u"Tel1", text(team->tel1));
-      x->SetAttribute(u"Tel2", text(team->tel2));
-      x = school->CreateChildElement(u"Staffelzeiten");
-      x->SetAttribute(u"Staffel1", number(team->relayTimes[0]));
-      x->SetAttribute(u"Staffel2", number(team->relayTimes[1]));
+      TXpElement* e = entries->CreateChildElement(n.Mannschaft);
+      e->SetAttribute(n.Klasse, className);
+      e->SetAttribute(n.Index, classIndex);
+      TXpElement* school = e->CreateChildElement(n.Schuldaten);
+      TXpElement* x = school->CreateChildElement(n.Schule);
+      x->SetAttribute(n.Name, v.text(team->schoolName));
+      x->SetAttribute(n.Liste, v.text(team->listName));
+      x->SetAttribute(n.Reiter, v.text(team->tabName));
+      school->CreateChildElement(n.Strasse)->SetAttribute(n.Name, v.text(team->street));
+      x = school->CreateChildElement(n.Ort);
+      x->SetAttribute(n.Name, v.text(team->town));
+      x->SetAttribute(n.Bez, v.text(team->Bez));
+      x->SetAttribute(n.Kre, v.text(team->Kre));
+      x->SetAttribute(n.Bla, v.text(team->Bla));
+      school->CreateChildElement(n.EMail)->SetAttribute(n.Mail, v.text(team->mail));
+      x = school->CreateChildElement(n.Betreuer);
+      x->SetAttribute(n.Name, v.text(team->supervisor));
+      x->SetAttribute(n.Tel1, v.text(team->tel1));
+      x->SetAttribute(n.Tel2, v.text(team->tel2));
+      x = school->CreateChildElement(n.Staffelzeiten);
+      x->SetAttribute(n.Staffel1, v.number(team->relayTimes[0]));
+      x->SetAttribute(n.Staffel2, v.number(team->relayTimes[1]));
 
       for (const AthleteRecord* a : listed) {
         if (!a) continue;
-        TXpElement* p = e->CreateChildElement(u"Teilnehmer");
-        p->SetAttribute(u"Name", text(a->name));
-        p->SetAttribute(u"JG", text(a->JG));
-        p->SetAttribute(u"Klasse", text(a->schoolClass));
+        TXpElement* p = e->CreateChildElement(n.Teilnehmer);
+        p->SetAttribute(n.Name, v.text(a->name));
+        p->SetAttribute(n.JG, v.text(a->JG));
+        p->SetAttribute(n.Klasse, v.text(a->schoolClass));
         for (int32_t k = 0; k < kMaxDisciplines; ++k) {
           if (!(a->mask & (1u << k))) continue;
-          TXpElement* r = p->CreateChildElement(u"Meldung");
-          r->SetAttribute(u"Disziplin", number(k));
-          r->SetAttribute(u"Leistung", number(a->Leistung[k]));
+          TXpElement* r = p->CreateChildElement(n.Meldung);
+          r->SetAttribute(n.Disziplin, v.number(k));
+          r->SetAttribute(n.Leistung, v.number(a->Leistung[k]));
         }
       }
     }

@@ -129,6 +129,40 @@ void BM_BuildFullEntryDocument(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildFullEntryDocument)->Unit(benchmark::kMillisecond);
 
+// The parts of the above alone: the built document saved into memory, and
+// the document built and cleared without saving.
+void BM_SaveFullEntryDocument(benchmark::State& state) {
+  Event();
+  gMemory = std::make_unique<Memory>();
+  static EntrySelectionTable selection;
+  for (auto& row : selection)
+    for (int32_t t = 0; t < kMaxTeams; ++t) row[t] = 1;
+  TXpObjModel xml(nullptr);
+  EntryFileWriter writer(*gEventDef, *gMemory, selection, "{00000000-0000-0000-0000-000000000000}", "");
+  writer.BuildDocument(xml);
+  for (auto _ : state) {
+    TMemoryStream bytes;
+    xml.SaveToStream(bytes);
+    benchmark::DoNotOptimize(bytes.Memory());
+  }
+}
+BENCHMARK(BM_SaveFullEntryDocument)->Unit(benchmark::kMillisecond);
+
+void BM_BuildAndClearFullEntryDocument(benchmark::State& state) {
+  Event();
+  gMemory = std::make_unique<Memory>();
+  static EntrySelectionTable selection;
+  for (auto& row : selection)
+    for (int32_t t = 0; t < kMaxTeams; ++t) row[t] = 1;
+  TXpObjModel xml(nullptr);
+  EntryFileWriter writer(*gEventDef, *gMemory, selection, "{00000000-0000-0000-0000-000000000000}", "");
+  for (auto _ : state) {
+    writer.BuildDocument(xml);
+    xml.ClearDocument();
+  }
+}
+BENCHMARK(BM_BuildAndClearFullEntryDocument)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -148,11 +148,6 @@ private:
   template <class T>
   T* docAdopt(T* node);
 
-  // While set (during a save) the writer hands the markup assembled in
-  // FMarkupBuffer over in pieces instead of assembling the whole text.
-  std::function<void(std::u16string& markup)> FMarkupSink;
-  std::u16string* FMarkupBuffer = nullptr;
-
   TXpNodeArena* FArena;
   bool FCDataAsText = false;
   std::u16string FDocLocation;

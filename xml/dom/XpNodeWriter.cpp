@@ -1,15 +1,18 @@
-// Turning a node tree into markup. The markup is assembled as UTF-16 text;
-// the output filter encodes it afterwards.
+// Turning a node tree into markup. One writer serves two targets: a UTF-16
+// string (the markup of a node as text) and the output filter, which
+// encodes each piece straight into its byte buffer while the tree is
+// walked, so a save builds no intermediate text.
+#include "xml/dom/XpNodeWriter.h"
+
 #include <cstdint>
 #include <cstring>
-#include <functional>
 #include <optional>
+#include <string_view>
 
 #include "xml/dom/XpAttribute.h"
 #include "xml/dom/XpCharClasses.h"
-#include "xml/dom/XpDOMException.h"
-#include "xml/dom/XpMessages.h"
 #include "xml/dom/XpCharacterData.h"
+#include "xml/dom/XpDOMException.h"
 #include "xml/dom/XpDTDNodes.h"
 #include "xml/dom/XpDocument.h"
 #include "xml/dom/XpDocumentType.h"
@@ -18,13 +21,43 @@
 #include "xml/dom/XpMessages.h"
 #include "xml/dom/XpNamedNodeMap.h"
 #include "xml/dom/XpNode.h"
+#include "xml/dom/XpOutCharFilter.h"
 
 namespace {
 
-// Appends a string literal without measuring it at run time.
-template <size_t N>
-inline void Put(std::u16string& out, const char16_t (&literal)[N]) {
-  out.append(literal, N - 1);
+using View = std::u16string_view;
+
+// The markup as UTF-16 text.
+class WideOut {
+ public:
+  explicit WideOut(std::u16string& text) : FText(text) {}
+  // Characters below 128 that need no check (markup, references).
+  void Ascii(const char16_t* p, size_t n) { FText.append(p, n); }
+  void Char(char16_t c) { FText += c; }
+  // Any text, written as it is.
+  void Text(View text) { FText.append(text); }
+
+ private:
+  std::u16string& FText;
+};
+
+// The markup encoded into the output filter; a character the encoding
+// cannot carry, or that XML does not allow, raises EXpStreamError there.
+class ByteOut {
+ public:
+  explicit ByteOut(TXpOutCharFilter& filter) : FFilter(filter) {}
+  void Ascii(const char16_t* p, size_t n) { FFilter.PutAscii(p, n); }
+  void Char(char16_t c) { FFilter.PutAscii(&c, 1); }
+  void Text(View text) { FFilter.PutString(text); }
+
+ private:
+  TXpOutCharFilter& FFilter;
+};
+
+// Writes a string literal without measuring it at run time.
+template <class Out, size_t N>
+inline void Put(Out& out, const char16_t (&literal)[N]) {
+  out.Ascii(literal, N - 1);
 }
 
 // Characters below 128 that text and attribute values can take as they are.
@@ -77,373 +110,78 @@ bool Formatted(const TXpNode* node) {
   return doc && doc->FormattedOutput();
 }
 
-void AppendDecimal(std::u16string& out, uint32_t value) {
-  char16_t buf[12];
-  int n = 0;
-  do {
-    buf[n++] = static_cast<char16_t>(u'0' + value % 10);
-    value /= 10;
-  } while (value);
-  while (n) out += buf[--n];
+template <class Out>
+void WriteIndent(Out& out, int32_t level) {
+  // A line break and two blanks a level, in one piece up to 63 levels.
+  static constexpr char16_t kIndent[] =
+      u"\r\n                                                                "
+      u"                                                              ";
+  constexpr size_t kIndentLength = sizeof(kIndent) / sizeof(kIndent[0]) - 1;
+  size_t n = 2 + (level > 0 ? static_cast<size_t>(level) * 2 : 0);
+  const size_t first = n < kIndentLength ? n : kIndentLength;
+  out.Ascii(kIndent, first);
+  for (n -= first; n > 0;) {
+    const size_t piece = n < kIndentLength - 2 ? n : kIndentLength - 2;
+    out.Ascii(kIndent + 2, piece);
+    n -= piece;
+  }
 }
 
-void AppendCharRef(std::u16string& out, uint32_t code) {
+template <class Out>
+void WriteCharRef(Out& out, uint32_t code) {
   // A reference to a character XML does not allow makes the file unreadable.
   if (!XPIsChar(code)) throw EXpException(XpLoadStr(XpRes::_sInvalidXMLChar));
-  Put(out, u"&#");
-  AppendDecimal(out, code);
-  out += u';';
+  char16_t buf[16];
+  char16_t* end = buf + 16;
+  char16_t* p = end;
+  *--p = u';';
+  do {
+    *--p = static_cast<char16_t>(u'0' + code % 10);
+    code /= 10;
+  } while (code);
+  *--p = u'#';
+  *--p = u'&';
+  out.Ascii(p, static_cast<size_t>(end - p));
 }
 
 // One CR or LF of text at text[i]; returns how many characters it used.
-size_t CheckForLineBreaks(std::u16string& out, std::u16string_view text, size_t i,
-                          const Settings& s) {
+template <class Out>
+size_t WriteLineBreak(Out& out, View text, size_t i, const Settings& s) {
   const char16_t c = text[i];
   if (!s.replace) {
-    out += c;
+    out.Char(c);
     return 1;
   }
   if (s.mode == lbmLF) {
-    AppendCharRef(out, c);
+    WriteCharRef(out, c);
     return 1;
   }
   const size_t used = (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ? 2 : 1;
   if (s.mode == lbmCR)
-    AppendCharRef(out, 13);
+    WriteCharRef(out, 13);
   else
     Put(out, u"\r\n");
   return used;
 }
 
-// CDATA content: line breaks as the mode says when lineBreaks is set
-// (never as references, which mean nothing inside CDATA), "]]>" split
-// across two sections.
-void AppendCDataContent(std::u16string& out, const std::u16string& value, const Settings& s,
-                        bool wrapped, bool lineBreaks) {
-  for (size_t i = 0; i < value.size(); ++i) {
-    const char16_t c = value[i];
-    if ((c == u'\r' || c == u'\n') && lineBreaks && s.mode != lbmLF && s.replace) {
-      if (c == u'\r' && i + 1 < value.size() && value[i + 1] == u'\n') ++i;
-      out += s.mode == lbmCR ? u"\r" : u"\r\n";
-    } else if (wrapped && c == u'>' && i >= 2 && value[i - 1] == u']' && value[i - 2] == u']') {
-      Put(out, u"]]><![CDATA[>");
-    } else {
-      out += c;
-    }
-  }
-}
-
-// A CDATA section; its line breaks follow the mode only as a child node, a
-// top-level section keeps its value as it is.
-void AppendCData(std::u16string& out, const TXpNode* node, bool lineBreaks) {
-  const Settings s(node);
-  if (s.cdataAsText) {
-    AppendCDataContent(out, node->NodeValue(), s, false, lineBreaks);
-    return;
-  }
-  Put(out, u"<![CDATA[");
-  AppendCDataContent(out, node->NodeValue(), s, true, lineBreaks);
-  Put(out, u"]]>");
-}
-
-// A comment; as a child node its line feeds become the mode's line breaks,
-// a top-level comment keeps its value as it is.
-void AppendComment(std::u16string& out, const TXpNode* node, bool lineBreaks) {
-  const Settings s(node);
-  // The value may have changed since the node was created.
-  const std::u16string& value = node->NodeValue();
-  if (value.find(u"--") != std::u16string::npos || (!value.empty() && value.back() == u'-'))
-    throw TXpDOMException(ecInvalidParamErr);
-  Put(out, u"<!--");
-  if (!lineBreaks || s.mode == lbmLF) {
-    out += node->NodeValue();
-  } else {
-    const char16_t* breakChars = s.mode == lbmCR ? u"\r" : u"\r\n";
-    for (char16_t c : node->NodeValue()) {
-      if (c == u'\n')
-        out += breakChars;
-      else
-        out += c;
-    }
-  }
-  Put(out, u"-->");
-}
-
-void AppendPI(std::u16string& out, const TXpNode* node) {
-  if (node->NodeValue().find(u"?>") != std::u16string::npos) throw TXpDOMException(ecInvalidParamErr);
-  // The XML declaration stands only at the very start of a document (or
-  // of the markup of the node alone).
-  const TXpNode* parent = node->ParentNode();
-  if (node->NodeName() == u"xml" && parent &&
-      (parent->NodeType() != DOCUMENT_NODE || parent->noGetFirstChild() != node))
-    throw TXpDOMException(ecHierarchyRequestErr);
-  Put(out, u"<?");
-  out += node->NodeName();
-  out += u' ';
-  out += node->NodeValue();
-  Put(out, u"?>");
-}
-
-void AppendQuoted(std::u16string& out, const std::u16string& value) {
-  out += u'"';
-  out += value;
-  out += u'"';
-}
-
-void AppendOccurrence(std::u16string& out, int32_t occurrence) {
-  switch (occurrence) {
-    case 1: out += u'?'; break;
-    case 2: out += u'*'; break;
-    case 3: out += u'+'; break;
-    default: break;
-  }
-}
-
-const char16_t* AttrTypeKeyword(int32_t type) {
-  switch (type) {
-    case 2: return u"ID";
-    case 3: return u"IDREF";
-    case 4: return u"IDREFS";
-    case 5: return u"ENTITY";
-    case 6: return u"ENTITIES";
-    case 7: return u"NMTOKEN";
-    case 8: return u"NMTOKENS";
-    default: return u"CDATA";
-  }
-}
-
-}  // namespace
-
-// --- per-class output as a child ---
-
-void TXpText::noOutput(std::u16string& out, int32_t) const { noOutputXpText(out, NodeValue(), false); }
-
-void TXpCDataSection::noOutput(std::u16string& out, int32_t) const { AppendCData(out, this, true); }
-
-void TXpComment::noOutput(std::u16string& out, int32_t level) const {
-  if (Formatted(this)) noOutputIndent(out, level);
-  AppendComment(out, this, true);
-}
-
-// --- the writer ---
-
-std::u16string TXpNode::noomGetXpDocument() const {
-  std::u16string out;
-  noomGetXpDocument(out);
-  return out;
-}
-
-void TXpNode::noomGetXpDocument(std::u16string& out) const {
-  switch (FNodeType) {
-    case ELEMENT_NODE: noOutputElement(out, 0); break;
-    case TEXT_NODE: noOutputXpText(out, FNodeValue, false); break;
-    case CDATA_SECTION_NODE: AppendCData(out, this, false); break;
-    case PROCESSING_INSTRUCTION_NODE: AppendPI(out, this); break;
-    case COMMENT_NODE: AppendComment(out, this, false); break;
-    case DOCUMENT_TYPE_NODE: noOutputDocType(out); break;
-    case XQL_TOKEN_NODE: noOutputXpText(out, FNodeValue, false); break;
-    default: break;
-  }
-}
-
-void TXpNode::noOutputIndent(std::u16string& out, int32_t level) const {
-  Put(out, u"\r\n");
-  if (level > 0) out.append(static_cast<size_t>(level) * 2, u' ');
-}
-
-namespace {
-
-// Hands the save's buffer to the output filter once it holds a piece's
-// worth of markup. Only the save's own buffer is handed over, never one
-// that a writer hook fills for itself.
-struct MarkupSink {
-  const std::function<void(std::u16string&)>* sink = nullptr;
-  std::u16string& out;
-  MarkupSink(const TXpDocument* doc, std::u16string& buffer, const std::function<void(std::u16string&)>* fn)
-      : sink(doc && fn && *fn ? fn : nullptr), out(buffer) {}
-  void Check() {
-    constexpr size_t kMarkupPiece = 16384;
-    if (sink && out.size() >= kMarkupPiece) {
-      (*sink)(out);
-      out.clear();
-    }
-  }
-};
-
-}  // namespace
-
-// Writes the start tag of element; returns true when its children follow
-// (the tag is then open), false when the element is complete.
-bool TXpNode::noOpenElement(std::u16string& out) const {
-  TXpDocument* doc = FOwnerDocument;
-  auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(this));
-  if (doc && doc->OnBeforeElementOutput) doc->OnBeforeElementOutput(doc, self);
-  out += u'<';
-  out += NodeName();
-  if (HasAttributes()) noOutputXpAttributes(out, this);
-  if (FChildNodes.nlGetLength() > 0) {
-    out += u'>';
-    return true;
-  }
-  if (self->NoEndTag()) {
-    out += u'>';
-  } else if (self->FullEndTag()) {
-    Put(out, u"></");
-    out += NodeName();
-    out += u'>';
-  } else {
-    Put(out, u"/>");
-  }
-  if (doc && doc->OnAfterElementOutput) doc->OnAfterElementOutput(doc, self);
-  return false;
-}
-
-void TXpNode::noCloseElement(std::u16string& out, int32_t level, bool lastWasText) const {
-  TXpDocument* doc = FOwnerDocument;
-  if (!lastWasText && doc && doc->FormattedOutput()) noOutputIndent(out, level);
-  Put(out, u"</");
-  out += NodeName();
-  out += u'>';
-  if (doc && doc->OnAfterElementOutput)
-    doc->OnAfterElementOutput(doc, static_cast<TXpElement*>(const_cast<TXpNode*>(this)));
-}
-
-void TXpNode::noOutputElement(std::u16string& out, int32_t level) const {
-  if (!noOpenElement(out)) return;
-  // The subtree is written without recursion: el is the open element whose
-  // children are being written, child the next of them.
-  const TXpDocument* doc = FOwnerDocument;
-  MarkupSink sink(doc, out, doc && doc->FMarkupBuffer == &out ? &doc->FMarkupSink : nullptr);
-  const TXpNode* el = this;
-  const TXpNode* child = noGetFirstChild();
-  int32_t childLevel = level + 1;
-  int32_t prevType = 0;
-  for (;;) {
-    if (child) {
-      if (child->FNodeType == ELEMENT_NODE) {
-        if (Formatted(el)) noOutputIndent(out, childLevel);
-        if (child->noOpenElement(out)) {
-          el = child;
-          child = child->noGetFirstChild();
-          ++childLevel;
-          prevType = 0;
-          continue;
-        }
-      } else {
-        noOutputChild(out, el, child, childLevel, prevType);
-      }
-      prevType = child->FNodeType;
-      sink.Check();
-      child = child->noGetNextSibling();
-      continue;
-    }
-    --childLevel;
-    el->noCloseElement(out, childLevel, prevType == TEXT_NODE);
-    if (el == this) return;
-    sink.Check();
-    prevType = ELEMENT_NODE;
-    child = el->noGetNextSibling();
-    el = el->FParentNode;
-  }
-}
-
-void TXpNode::noOutputChild(std::u16string& out, const TXpNode* parent, const TXpNode* child,
-                            int32_t level, int32_t prevType) const {
-  const bool formatted = Formatted(parent);
-  const bool prevWasText = prevType == TEXT_NODE;
-  switch (child->FNodeType) {
-    case ELEMENT_NODE:
-      if (formatted) noOutputIndent(out, level);
-      child->noOutputElement(out, level);
-      break;
-    case TEXT_NODE:
-      // Text after a comment starts on a new line in indented output.
-      if (formatted && prevType == COMMENT_NODE) Put(out, u"\r\n");
-      child->noOutput(out, level);
-      break;
-    case CDATA_SECTION_NODE:
-    case COMMENT_NODE:
-      child->noOutput(out, level);
-      break;
-    case PROCESSING_INSTRUCTION_NODE:
-      if (formatted && !prevWasText) noOutputIndent(out, level);
-      AppendPI(out, child);
-      break;
-    case DTD_ELEMENT_NODE:
-    case DTD_ATTLIST_NODE:
-    case DTD_ENTITY_NODE:
-    case DTD_NOTATION_NODE:
-    case DTD_CONDITIONAL_NODE:
-      if (formatted && !prevWasText) Put(out, u"\r\n  ");
-      child->noOutputDTDDeclaration(out, level);
-      break;
-    default:
-      break;
-  }
-}
-
-bool TXpNode::noOutputXpSiblings(std::u16string& out, const TXpNode* parent, int32_t level) const {
-  const TXpDocument* doc = parent->FOwnerDocument;
-  MarkupSink sink(doc, out, doc && doc->FMarkupBuffer == &out ? &doc->FMarkupSink : nullptr);
-  int32_t prevType = 0;
-  for (const TXpNode* child = parent->noGetFirstChild(); child; child = child->noGetNextSibling()) {
-    noOutputChild(out, parent, child, level, prevType);
-    prevType = child->FNodeType;
-    sink.Check();
-  }
-  return prevType == TEXT_NODE;
-}
-
-void TXpNode::noOutputXpAttributes(std::u16string& out, const TXpNode* element) const {
-  TXpDocument* doc = element->FOwnerDocument;
-  auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(element));
-  if (doc && doc->OnBeforeAttributesOutput) doc->OnBeforeAttributesOutput(doc, self);
-  // Attributes kept as pairs are written as they are unless a hook wants
-  // their nodes or their element writes its text unescaped.
-  const TXpNamedNodeMap* attrs = nullptr;
-  if (self->elHasPairs() && !(doc && doc->OnAttributeOutput) && element->FOutputEscaping) {
-    for (const TXpAttrPair* pair = self->elPairs(); pair != self->elPairs() + self->elPairCount();
-         ++pair) {
-      out += u' ';
-      out += *pair->Name;
-      Put(out, u"=\"");
-      element->noOutputXpText(out, pair->ValueView(), true);
-      out += u'"';
-    }
-  } else {
-    attrs = element->Attributes();
-  }
-  for (int32_t i = 0; attrs && i < attrs->nmGetLength(); ++i) {
-    TXpNode* attr = attrs->Item(i);
-    bool skip = false;
-    if (doc && doc->OnAttributeOutput)
-      doc->OnAttributeOutput(doc, static_cast<TXpAttribute*>(attr), skip);
-    if (skip) continue;
-    out += u' ';
-    out += attr->NodeName();
-    Put(out, u"=\"");
-    attr->noOutputXpText(out, attr->FNodeValue, true);
-    out += u'"';
-  }
-  if (doc && doc->OnAfterAttributesOutput) doc->OnAfterAttributesOutput(doc, self);
-}
-
-void TXpNode::noOutputXpText(std::u16string& out, std::u16string_view text,
-                             bool isAttribute) const {
-  if (!FOutputEscaping) {
-    out += text;
+// Text or an attribute value with the characters markup would misread
+// written as references.
+template <class Out>
+void WriteText(Out& out, const TXpNode* node, View text, bool isAttribute) {
+  if (!node->OutputEscaping()) {
+    out.Text(text);
     return;
   }
   // The settings matter only for line breaks and characters beyond ASCII:
   // most texts never read them.
   std::optional<Settings> settings;
   auto s = [&]() -> const Settings& {
-    if (!settings) settings.emplace(this);
+    if (!settings) settings.emplace(node);
     return *settings;
   };
   const char16_t* p = text.data();
   const size_t n = text.size();
-  size_t run = 0;  // start of the pending run of characters written as they are
+  size_t run = 0;  // start of the pending run of plain characters
   size_t i = 0;
   while (i < n) {
     // Four plain characters at a time while they last.
@@ -459,7 +197,7 @@ void TXpNode::noOutputXpText(std::u16string& out, std::u16string_view text,
       ++i;
       continue;
     }
-    out.append(p + run, i - run);
+    out.Ascii(p + run, i - run);
     size_t used = 1;
     switch (c) {
       case u'&': Put(out, u"&amp;"); break;
@@ -470,243 +208,629 @@ void TXpNode::noOutputXpText(std::u16string& out, std::u16string_view text,
         if (!isAttribute && (i < 2 ? (i == 0 || p[0] == u']') : p[i - 1] == u']' && p[i - 2] == u']'))
           Put(out, u"&gt;");
         else
-          out += u'>';
+          out.Char(c);
         break;
       case u'"':
         if (isAttribute)
           Put(out, u"&#34;");
         else
-          out += u'"';
+          out.Char(c);
         break;
       case u'\t':
         // A literal TAB in a value would read back as a blank.
         if (isAttribute)
           Put(out, u"&#9;");
         else
-          out += c;
+          out.Char(c);
         break;
       case u'\n':
         if (isAttribute)
           Put(out, u"&#xA;");
         else
-          used = CheckForLineBreaks(out, text, i, s());
+          used = WriteLineBreak(out, text, i, s());
         break;
       case u'\r':
         if (isAttribute)
           Put(out, u"&#xD;");
         else
-          used = CheckForLineBreaks(out, text, i, s());
+          used = WriteLineBreak(out, text, i, s());
         break;
-      default:
+      default: {
         // Characters XML 1.0 does not allow are refused, so that nothing
         // written fails to parse.
         if (c < 0x20 || c == 0xFFFE || c == 0xFFFF) throw EXpException(XpLoadStr(XpRes::_sInvalidXMLChar));
+        const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < n && p[i + 1] >= 0xDC00 && p[i + 1] <= 0xDFFF;
         if (s().raw) {
-          out += c;
-        } else if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && p[i + 1] >= 0xDC00 &&
-                   p[i + 1] <= 0xDFFF) {
+          // A surrogate pair goes out whole: the encoder takes it as one
+          // character.
+          used = pair ? 2 : 1;
+          out.Text(View(p + i, used));
+        } else if (pair) {
           // One reference for the whole character, not one per half.
-          AppendCharRef(out, 0x10000u + ((static_cast<uint32_t>(c) - 0xD800u) << 10) +
-                                 (static_cast<uint32_t>(p[i + 1]) - 0xDC00u));
+          WriteCharRef(out, 0x10000u + ((static_cast<uint32_t>(c) - 0xD800u) << 10) +
+                                (static_cast<uint32_t>(p[i + 1]) - 0xDC00u));
           used = 2;
         } else if (c >= 0xD800 && c <= 0xDFFF) {
           // An unpaired surrogate stays as it is: the output filter refuses it.
-          out += c;
+          out.Text(View(p + i, 1));
         } else {
-          AppendCharRef(out, c);
+          WriteCharRef(out, c);
         }
         break;
+      }
     }
     i += used;
     run = i;
   }
-  out.append(p + run, n - run);
+  out.Ascii(p + run, n - run);
 }
 
-// --- document type and declarations ---
+// CDATA content: line breaks as the mode says when lineBreaks is set
+// (never as references, which mean nothing inside CDATA), "]]>" split
+// across two sections.
+template <class Out>
+void WriteCDataContent(Out& out, View value, const Settings& s, bool wrapped, bool lineBreaks) {
+  const bool breaks = lineBreaks && s.mode != lbmLF && s.replace;
+  size_t run = 0;
+  for (size_t i = 0; i < value.size(); ++i) {
+    const char16_t c = value[i];
+    if ((c == u'\r' || c == u'\n') && breaks) {
+      out.Text(value.substr(run, i - run));
+      if (c == u'\r' && i + 1 < value.size() && value[i + 1] == u'\n') ++i;
+      if (s.mode == lbmCR)
+        Put(out, u"\r");
+      else
+        Put(out, u"\r\n");
+      run = i + 1;
+    } else if (wrapped && c == u'>' && i >= 2 && value[i - 1] == u']' && value[i - 2] == u']') {
+      out.Text(value.substr(run, i - run));
+      Put(out, u"]]><![CDATA[>");
+      run = i + 1;
+    }
+  }
+  out.Text(value.substr(run));
+}
 
-void TXpNode::noOutputDocType(std::u16string& out) const {
-  const auto* doctype = static_cast<const TXpDocumentType*>(this);
+// A CDATA section; its line breaks follow the mode only as a child node, a
+// top-level section keeps its value as it is.
+template <class Out>
+void WriteCData(Out& out, const TXpNode* node, bool lineBreaks) {
+  const Settings s(node);
+  const View value = node->NodeValue();
+  if (s.cdataAsText) {
+    WriteCDataContent(out, value, s, false, lineBreaks);
+    return;
+  }
+  Put(out, u"<![CDATA[");
+  WriteCDataContent(out, value, s, true, lineBreaks);
+  Put(out, u"]]>");
+}
+
+// A comment; as a child node its line feeds become the mode's line breaks,
+// a top-level comment keeps its value as it is.
+template <class Out>
+void WriteComment(Out& out, const TXpNode* node, bool lineBreaks) {
+  const Settings s(node);
+  // The value may have changed since the node was created.
+  const View value = node->NodeValue();
+  if (value.find(u"--") != View::npos || (!value.empty() && value.back() == u'-'))
+    throw TXpDOMException(ecInvalidParamErr);
+  Put(out, u"<!--");
+  if (!lineBreaks || s.mode == lbmLF) {
+    out.Text(value);
+  } else {
+    size_t run = 0;
+    for (size_t i = 0; i < value.size(); ++i) {
+      if (value[i] != u'\n') continue;
+      out.Text(value.substr(run, i - run));
+      if (s.mode == lbmCR)
+        Put(out, u"\r");
+      else
+        Put(out, u"\r\n");
+      run = i + 1;
+    }
+    out.Text(value.substr(run));
+  }
+  Put(out, u"-->");
+}
+
+template <class Out>
+void WritePI(Out& out, const TXpNode* node) {
+  const View value = node->NodeValue();
+  if (value.find(u"?>") != View::npos) throw TXpDOMException(ecInvalidParamErr);
+  // The XML declaration stands only at the very start of a document (or
+  // of the markup of the node alone).
+  const TXpNode* parent = node->ParentNode();
+  if (node->NodeName() == u"xml" && parent &&
+      (parent->NodeType() != DOCUMENT_NODE || parent->noGetFirstChild() != node))
+    throw TXpDOMException(ecHierarchyRequestErr);
+  Put(out, u"<?");
+  out.Text(node->NodeName());
+  out.Char(u' ');
+  out.Text(value);
+  Put(out, u"?>");
+}
+
+template <class Out>
+void WriteQuoted(Out& out, View value) {
+  out.Char(u'"');
+  out.Text(value);
+  out.Char(u'"');
+}
+
+template <class Out>
+void WriteOccurrence(Out& out, int32_t occurrence) {
+  switch (occurrence) {
+    case 1: out.Char(u'?'); break;
+    case 2: out.Char(u'*'); break;
+    case 3: out.Char(u'+'); break;
+    default: break;
+  }
+}
+
+View AttrTypeKeyword(int32_t type) {
+  switch (type) {
+    case 2: return u"ID";
+    case 3: return u"IDREF";
+    case 4: return u"IDREFS";
+    case 5: return u"ENTITY";
+    case 6: return u"ENTITIES";
+    case 7: return u"NMTOKEN";
+    case 8: return u"NMTOKENS";
+    default: return u"CDATA";
+  }
+}
+
+template <class Out>
+void WriteAttributes(Out& out, const TXpNode* element) {
+  TXpDocument* doc = element->noGetOwnerDocument();
+  auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(element));
+  if (doc && doc->OnBeforeAttributesOutput) doc->OnBeforeAttributesOutput(doc, self);
+  // Attributes kept as pairs are written as they are unless a hook wants
+  // their nodes or their element writes its text unescaped.
+  const TXpNamedNodeMap* attrs = nullptr;
+  if (self->elHasPairs() && !(doc && doc->OnAttributeOutput) && element->OutputEscaping()) {
+    for (const TXpAttrPair* pair = self->elPairs(); pair != self->elPairs() + self->elPairCount(); ++pair) {
+      out.Char(u' ');
+      out.Text(*pair->Name);
+      Put(out, u"=\"");
+      WriteText(out, element, pair->ValueView(), true);
+      out.Char(u'"');
+    }
+  } else {
+    attrs = element->Attributes();
+  }
+  for (int32_t i = 0; attrs && i < attrs->nmGetLength(); ++i) {
+    TXpNode* attr = attrs->Item(i);
+    bool skip = false;
+    if (doc && doc->OnAttributeOutput) doc->OnAttributeOutput(doc, static_cast<TXpAttribute*>(attr), skip);
+    if (skip) continue;
+    out.Char(u' ');
+    out.Text(attr->NodeName());
+    Put(out, u"=\"");
+    WriteText(out, attr, attr->NodeValue(), true);
+    out.Char(u'"');
+  }
+  if (doc && doc->OnAfterAttributesOutput) doc->OnAfterAttributesOutput(doc, self);
+}
+
+// Writes the start tag of an element; returns true when its children follow
+// (the tag is then open), false when the element is complete.
+template <class Out>
+bool OpenElement(Out& out, const TXpNode* node) {
+  TXpDocument* doc = node->noGetOwnerDocument();
+  auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(node));
+  if (doc && doc->OnBeforeElementOutput) doc->OnBeforeElementOutput(doc, self);
+  out.Char(u'<');
+  out.Text(node->NodeName());
+  if (node->HasAttributes()) WriteAttributes(out, node);
+  if (node->HasChildNodes()) {
+    out.Char(u'>');
+    return true;
+  }
+  if (self->NoEndTag()) {
+    out.Char(u'>');
+  } else if (self->FullEndTag()) {
+    Put(out, u"></");
+    out.Text(node->NodeName());
+    out.Char(u'>');
+  } else {
+    Put(out, u"/>");
+  }
+  if (doc && doc->OnAfterElementOutput) doc->OnAfterElementOutput(doc, self);
+  return false;
+}
+
+template <class Out>
+void CloseElement(Out& out, const TXpNode* node, int32_t level, bool lastWasText) {
+  TXpDocument* doc = node->noGetOwnerDocument();
+  if (!lastWasText && doc && doc->FormattedOutput()) WriteIndent(out, level);
+  Put(out, u"</");
+  out.Text(node->NodeName());
+  out.Char(u'>');
+  if (doc && doc->OnAfterElementOutput)
+    doc->OnAfterElementOutput(doc, static_cast<TXpElement*>(const_cast<TXpNode*>(node)));
+}
+
+template <class Out>
+void WriteElement(Out& out, const TXpNode* node, int32_t level);
+template <class Out>
+void WriteDTDDeclaration(Out& out, const TXpNode* node, int32_t level);
+
+template <class Out>
+void WriteChild(Out& out, const TXpNode* parent, const TXpNode* child, int32_t level, int32_t prevType) {
+  const bool formatted = Formatted(parent);
+  const bool prevWasText = prevType == TEXT_NODE;
+  switch (child->NodeType()) {
+    case ELEMENT_NODE:
+      if (formatted) WriteIndent(out, level);
+      WriteElement(out, child, level);
+      break;
+    case TEXT_NODE:
+      // Text after a comment starts on a new line in indented output.
+      if (formatted && prevType == COMMENT_NODE) Put(out, u"\r\n");
+      WriteText(out, child, child->NodeValue(), false);
+      break;
+    case CDATA_SECTION_NODE:
+      WriteCData(out, child, true);
+      break;
+    case COMMENT_NODE:
+      if (Formatted(child)) WriteIndent(out, level);
+      WriteComment(out, child, true);
+      break;
+    case PROCESSING_INSTRUCTION_NODE:
+      if (formatted && !prevWasText) WriteIndent(out, level);
+      WritePI(out, child);
+      break;
+    case DTD_ELEMENT_NODE:
+    case DTD_ATTLIST_NODE:
+    case DTD_ENTITY_NODE:
+    case DTD_NOTATION_NODE:
+    case DTD_CONDITIONAL_NODE:
+      if (formatted && !prevWasText) Put(out, u"\r\n  ");
+      WriteDTDDeclaration(out, child, level);
+      break;
+    default:
+      break;
+  }
+}
+
+template <class Out>
+void WriteElement(Out& out, const TXpNode* node, int32_t level) {
+  if (!OpenElement(out, node)) return;
+  // The subtree is written without recursion: el is the open element whose
+  // children are being written, child the next of them.
+  const TXpNode* el = node;
+  const TXpNode* child = node->noGetFirstChild();
+  int32_t childLevel = level + 1;
+  int32_t prevType = 0;
+  for (;;) {
+    if (child) {
+      if (child->NodeType() == ELEMENT_NODE) {
+        if (Formatted(el)) WriteIndent(out, childLevel);
+        if (OpenElement(out, child)) {
+          el = child;
+          child = child->noGetFirstChild();
+          ++childLevel;
+          prevType = 0;
+          continue;
+        }
+      } else {
+        WriteChild(out, el, child, childLevel, prevType);
+      }
+      prevType = child->NodeType();
+      child = child->noGetNextSibling();
+      continue;
+    }
+    --childLevel;
+    CloseElement(out, el, childLevel, prevType == TEXT_NODE);
+    if (el == node) return;
+    prevType = ELEMENT_NODE;
+    child = el->noGetNextSibling();
+    el = el->ParentNode();
+  }
+}
+
+// The children of parent; true when the last of them is text.
+template <class Out>
+bool WriteSiblings(Out& out, const TXpNode* parent, int32_t level) {
+  int32_t prevType = 0;
+  for (const TXpNode* child = parent->noGetFirstChild(); child; child = child->noGetNextSibling()) {
+    WriteChild(out, parent, child, level, prevType);
+    prevType = child->NodeType();
+  }
+  return prevType == TEXT_NODE;
+}
+
+template <class Out>
+void WriteDocType(Out& out, const TXpNode* node) {
+  const auto* doctype = static_cast<const TXpDocumentType*>(node);
   if (doctype->External()) {
-    noOutputXpSiblings(out, this, 1);
+    WriteSiblings(out, node, 1);
     return;
   }
   Put(out, u"<!DOCTYPE ");
-  out += NodeName();
-  out += u' ';
+  out.Text(node->NodeName());
+  out.Char(u' ');
   if (doctype->ExternalSubset()) {
     Put(out, u"SYSTEM ");
-    AppendQuoted(out, doctype->ExternalSubset()->NodeName());
-    out += u' ';
+    WriteQuoted(out, doctype->ExternalSubset()->NodeName());
+    out.Char(u' ');
   } else if (!doctype->PublicID().empty()) {
     Put(out, u"PUBLIC ");
-    AppendQuoted(out, doctype->PublicID());
+    WriteQuoted(out, doctype->PublicID());
     if (!doctype->SystemID().empty()) {
-      out += u' ';
-      AppendQuoted(out, doctype->SystemID());
+      out.Char(u' ');
+      WriteQuoted(out, doctype->SystemID());
     }
   } else if (!doctype->SystemID().empty()) {
     Put(out, u"SYSTEM ");
-    AppendQuoted(out, doctype->SystemID());
+    WriteQuoted(out, doctype->SystemID());
   }
-  if (HasChildNodes()) {
-    out += u'[';
-    noOutputXpSiblings(out, this, 1);
-    out += u']';
+  if (node->HasChildNodes()) {
+    out.Char(u'[');
+    WriteSiblings(out, node, 1);
+    out.Char(u']');
   }
-  out += u'>';
+  out.Char(u'>');
 }
 
-namespace {
-
-void AppendContentModel(std::u16string& out, const TXpNode* group) {
-  out += u'(';
+template <class Out>
+void WriteContentModel(Out& out, const TXpNode* group) {
+  out.Char(u'(');
   const TXpNodeList* children = group->ChildNodes();
   const int32_t count = children->nlGetLength();
   for (int32_t i = 0; i < count; ++i) {
     const TXpNode* child = children->Item(i);
     if (child->NodeType() == DTD_ELEMENT_GROUP_NODE) {
-      AppendContentModel(out, child);
+      WriteContentModel(out, child);
     } else {
-      out += child->NodeName();
-      AppendOccurrence(out, static_cast<const TXpDTDElementContent*>(child)->Occurrence());
+      out.Text(child->NodeName());
+      WriteOccurrence(out, static_cast<const TXpDTDElementContent*>(child)->Occurrence());
     }
     if (i + 1 < count) {
-      const int32_t relation =
-          child->NodeType() == DTD_ELEMENT_GROUP_NODE
-              ? static_cast<const TXpDTDElementGroup*>(child)->Relation()
-              : static_cast<const TXpDTDElementContent*>(child)->Relation();
-      out += relation == 0 ? u'|' : u',';
+      const int32_t relation = child->NodeType() == DTD_ELEMENT_GROUP_NODE
+                                   ? static_cast<const TXpDTDElementGroup*>(child)->Relation()
+                                   : static_cast<const TXpDTDElementContent*>(child)->Relation();
+      out.Char(relation == 0 ? u'|' : u',');
     }
   }
-  out += u')';
-  AppendOccurrence(out, static_cast<const TXpDTDElementGroup*>(group)->Occurrence());
+  out.Char(u')');
+  WriteOccurrence(out, static_cast<const TXpDTDElementGroup*>(group)->Occurrence());
 }
 
-void AppendEnumeration(std::u16string& out, const TXpWideStringList* list) {
-  out += u'(';
+template <class Out>
+void WriteEnumeration(Out& out, const TXpWideStringList* list) {
+  out.Char(u'(');
   if (list) {
     for (size_t i = 0; i < list->size(); ++i) {
-      if (i) out += u'|';
-      out += (*list)[i];
+      if (i) out.Char(u'|');
+      out.Text((*list)[i]);
     }
   }
-  out += u')';
+  out.Char(u')');
 }
 
 // A blank and the external identifier. After a public id an entity always
 // names its system id, a notation only when it has one.
-void AppendExternalId(std::u16string& out, const std::u16string& publicId,
-                      const std::u16string& systemId, bool systemRequired) {
+template <class Out>
+void WriteExternalId(Out& out, View publicId, View systemId, bool systemRequired) {
   if (!publicId.empty()) {
     Put(out, u" PUBLIC ");
-    AppendQuoted(out, publicId);
+    WriteQuoted(out, publicId);
     if (systemRequired || !systemId.empty()) {
-      out += u' ';
-      AppendQuoted(out, systemId);
+      out.Char(u' ');
+      WriteQuoted(out, systemId);
     }
   } else {
     Put(out, u" SYSTEM ");
-    AppendQuoted(out, systemId);
+    WriteQuoted(out, systemId);
   }
 }
 
-}  // namespace
-
-void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
-  switch (FNodeType) {
+template <class Out>
+void WriteDTDDeclaration(Out& out, const TXpNode* node, int32_t level) {
+  const TXpNodeList* children = node->ChildNodes();
+  switch (node->NodeType()) {
     case DTD_ELEMENT_NODE: {
       Put(out, u"<!ELEMENT ");
-      out += NodeName();
-      out += u' ';
-      const int32_t contentType = static_cast<const TXpDTDElement*>(this)->ContentType();
+      out.Text(node->NodeName());
+      out.Char(u' ');
+      const int32_t contentType = static_cast<const TXpDTDElement*>(node)->ContentType();
       const TXpNode* group = nullptr;
-      for (int32_t i = 0; i < FChildNodes.nlGetLength() && !group; ++i)
-        if (FChildNodes.Item(i)->FNodeType == DTD_ELEMENT_GROUP_NODE) group = FChildNodes.Item(i);
+      for (int32_t i = 0; i < children->nlGetLength() && !group; ++i)
+        if (children->Item(i)->NodeType() == DTD_ELEMENT_GROUP_NODE) group = children->Item(i);
       if (contentType == 2)
         Put(out, u"EMPTY");
       else if (contentType == 1 || !group)
         Put(out, u"ANY");
       else
-        AppendContentModel(out, group);
-      out += u'>';
+        WriteContentModel(out, group);
+      out.Char(u'>');
       break;
     }
     case DTD_ATTLIST_NODE:
       Put(out, u"<!ATTLIST ");
-      out += NodeName();
-      for (int32_t i = 0; i < FChildNodes.nlGetLength(); ++i) {
-        const TXpNode* child = FChildNodes.Item(i);
-        if (child->FNodeType != DTD_ATT_DEFINITION_NODE) continue;
+      out.Text(node->NodeName());
+      for (int32_t i = 0; i < children->nlGetLength(); ++i) {
+        const TXpNode* child = children->Item(i);
+        if (child->NodeType() != DTD_ATT_DEFINITION_NODE) continue;
         const auto* def = static_cast<const TXpDTDAttDefinition*>(child);
-        out += u' ';
-        out += def->NodeName();
-        out += u' ';
+        out.Char(u' ');
+        out.Text(def->NodeName());
+        out.Char(u' ');
         if (def->AttrType() == 9) {
-          AppendEnumeration(out, def->Enumeration());
+          WriteEnumeration(out, def->Enumeration());
         } else if (def->AttrType() == 10) {
           Put(out, u"NOTATION ");
-          AppendEnumeration(out, def->Enumeration());
+          WriteEnumeration(out, def->Enumeration());
         } else {
-          out += AttrTypeKeyword(def->AttrType());
+          out.Text(AttrTypeKeyword(def->AttrType()));
         }
-        out += u' ';
+        out.Char(u' ');
         switch (def->DefaultKind()) {
           case 2: Put(out, u"#IMPLIED"); break;
           case 3: Put(out, u"#REQUIRED"); break;
           case 4: Put(out, u"#FIXED "); [[fallthrough]];
           default:
-            out += u'"';
-            def->noOutputXpText(out, def->NodeValue(), true);
-            out += u'"';
+            out.Char(u'"');
+            WriteText(out, def, def->NodeValue(), true);
+            out.Char(u'"');
             break;
         }
       }
-      out += u'>';
+      out.Char(u'>');
       break;
     case DTD_ENTITY_NODE: {
-      const auto* entity = static_cast<const TXpDTDEntity*>(this);
+      const auto* entity = static_cast<const TXpDTDEntity*>(node);
       Put(out, u"<!ENTITY ");
       if (entity->IsParameterEntity()) Put(out, u"% ");
-      out += NodeName();
+      out.Text(node->NodeName());
       if (entity->SystemID().empty() && entity->PublicID().empty()) {
         Put(out, u" \"");
         // "%" would start a parameter-entity reference inside the value.
         std::u16string escaped;
-        noOutputXpText(escaped, FNodeValue, true);
-        for (char16_t c : escaped) {
-          if (c == u'%')
-            Put(out, u"&#37;");
-          else
-            out += c;
+        WideOut text(escaped);
+        WriteText(text, node, node->NodeValue(), true);
+        size_t run = 0;
+        for (size_t i = 0; i < escaped.size(); ++i) {
+          if (escaped[i] != u'%') continue;
+          out.Text(View(escaped).substr(run, i - run));
+          Put(out, u"&#37;");
+          run = i + 1;
         }
-        out += u'"';
+        out.Text(View(escaped).substr(run));
+        out.Char(u'"');
       } else {
-        AppendExternalId(out, entity->PublicID(), entity->SystemID(), true);
+        WriteExternalId(out, entity->PublicID(), entity->SystemID(), true);
         if (!entity->NotationName().empty()) {
           Put(out, u" NDATA ");
-          out += entity->NotationName();
+          out.Text(entity->NotationName());
         }
       }
-      out += u'>';
+      out.Char(u'>');
       break;
     }
     case DTD_NOTATION_NODE: {
-      const auto* notation = static_cast<const TXpDTDNotation*>(this);
+      const auto* notation = static_cast<const TXpDTDNotation*>(node);
       Put(out, u"<!NOTATION ");
-      out += NodeName();
-      AppendExternalId(out, notation->PublicID(), notation->SystemID(), false);
-      out += u'>';
+      out.Text(node->NodeName());
+      WriteExternalId(out, notation->PublicID(), notation->SystemID(), false);
+      out.Char(u'>');
       break;
     }
     case DTD_CONDITIONAL_NODE:
-      out += static_cast<const TXpDTDConditional*>(this)->Kind() == 1 ? u"<![IGNORE["
-                                                                      : u"<![INCLUDE[";
-      noOutputXpSiblings(out, this, level + 1);
-      if (Formatted(this)) Put(out, u"\r\n");
+      if (static_cast<const TXpDTDConditional*>(node)->Kind() == 1)
+        Put(out, u"<![IGNORE[");
+      else
+        Put(out, u"<![INCLUDE[");
+      WriteSiblings(out, node, level + 1);
+      if (Formatted(node)) Put(out, u"\r\n");
       Put(out, u"]]>");
       break;
     default:
       break;
   }
+}
+
+// The markup of one node and its subtree.
+template <class Out>
+void WriteNode(Out& out, const TXpNode* node) {
+  switch (node->NodeType()) {
+    case ELEMENT_NODE: WriteElement(out, node, 0); break;
+    case TEXT_NODE:
+    case XQL_TOKEN_NODE: WriteText(out, node, node->NodeValue(), false); break;
+    case CDATA_SECTION_NODE: WriteCData(out, node, false); break;
+    case PROCESSING_INSTRUCTION_NODE: WritePI(out, node); break;
+    case COMMENT_NODE: WriteComment(out, node, false); break;
+    case DOCUMENT_TYPE_NODE: WriteDocType(out, node); break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+void XpWriteNode(TXpOutCharFilter& filter, const TXpNode* node) {
+  ByteOut out(filter);
+  WriteNode(out, node);
+}
+
+// --- the node's own entry points: markup as UTF-16 text ---
+
+void TXpText::noOutput(std::u16string& out, int32_t) const {
+  WideOut o(out);
+  WriteText(o, this, NodeValue(), false);
+}
+
+void TXpCDataSection::noOutput(std::u16string& out, int32_t) const {
+  WideOut o(out);
+  WriteCData(o, this, true);
+}
+
+void TXpComment::noOutput(std::u16string& out, int32_t level) const {
+  WideOut o(out);
+  if (Formatted(this)) WriteIndent(o, level);
+  WriteComment(o, this, true);
+}
+
+std::u16string TXpNode::noomGetXpDocument() const {
+  std::u16string out;
+  noomGetXpDocument(out);
+  return out;
+}
+
+void TXpNode::noomGetXpDocument(std::u16string& out) const {
+  WideOut o(out);
+  WriteNode(o, this);
+}
+
+void TXpNode::noOutputIndent(std::u16string& out, int32_t level) const {
+  WideOut o(out);
+  WriteIndent(o, level);
+}
+
+bool TXpNode::noOpenElement(std::u16string& out) const {
+  WideOut o(out);
+  return OpenElement(o, this);
+}
+
+void TXpNode::noCloseElement(std::u16string& out, int32_t level, bool lastWasText) const {
+  WideOut o(out);
+  CloseElement(o, this, level, lastWasText);
+}
+
+void TXpNode::noOutputElement(std::u16string& out, int32_t level) const {
+  WideOut o(out);
+  WriteElement(o, this, level);
+}
+
+void TXpNode::noOutputChild(std::u16string& out, const TXpNode* parent, const TXpNode* child,
+                            int32_t level, int32_t prevType) const {
+  WideOut o(out);
+  WriteChild(o, parent, child, level, prevType);
+}
+
+bool TXpNode::noOutputXpSiblings(std::u16string& out, const TXpNode* parent, int32_t level) const {
+  WideOut o(out);
+  return WriteSiblings(o, parent, level);
+}
+
+void TXpNode::noOutputXpAttributes(std::u16string& out, const TXpNode* element) const {
+  WideOut o(out);
+  WriteAttributes(o, element);
+}
+
+void TXpNode::noOutputXpText(std::u16string& out, std::u16string_view text, bool isAttribute) const {
+  WideOut o(out);
+  WriteText(o, this, text, isAttribute);
+}
+
+void TXpNode::noOutputDocType(std::u16string& out) const {
+  WideOut o(out);
+  WriteDocType(o, this);
+}
+
+void TXpNode::noOutputDTDDeclaration(std::u16string& out, int32_t level) const {
+  WideOut o(out);
+  WriteDTDDeclaration(o, this, level);
 }

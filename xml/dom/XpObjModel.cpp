@@ -22,6 +22,7 @@
 #include "xml/dom/XpExceptions.h"
 #include "xml/dom/XpMessages.h"
 #include "xml/dom/XpNetTransfer.h"
+#include "xml/dom/XpNodeWriter.h"
 #include "xml/dom/XpOutCharFilter.h"
 
 namespace fs = std::filesystem;
@@ -109,11 +110,10 @@ TXpCharEncoding DeclaredEncoding(const TXpDocument* doc) {
 }  // namespace
 
 void TXpObjModel::omWriteDocument(TStream& stream) const {
-  // The markup goes to the filter in pieces as the writer produces it, so a
-  // large document is never held whole in memory.
-  // Both buffers stay below the size for which the C library maps fresh
-  // pages, so each save reuses memory a previous one freed instead of
-  // faulting in and zeroing new pages.
+  // The markup goes to the filter as the writer produces it, so a large
+  // document is never held whole in memory. The filter's buffer stays below
+  // the size for which the C library maps fresh pages, so each save reuses
+  // memory a previous one freed instead of faulting in and zeroing new pages.
   constexpr int32_t kFilterBuffer = 1 << 16;
   TXpOutCharFilter filter(&stream, kFilterBuffer);
   filter.SetWriteUTF8Signature(FWriteUTF8Signature);
@@ -128,29 +128,14 @@ void TXpObjModel::omWriteDocument(TStream& stream) const {
   // Without a declaration naming it, a reader takes the file for UTF-8:
   // bytes from 0x80 up (in comments, CDATA, names) would be ill-formed.
   filter.SetAsciiOnly(format == sfISO88591 && declared != ceISO88591);
-  struct SinkGuard {
-    TXpDocument* doc;
-    ~SinkGuard() {
-      doc->FMarkupSink = nullptr;
-      doc->FMarkupBuffer = nullptr;
-    }
-  } guard{FDocument};
-  // The markup buffer of the last save on this thread is used again.
-  static thread_local std::u16string tMarkup;
-  std::u16string markup;
-  markup.swap(tMarkup);
-  markup.clear();
-  markup.reserve(1 << 15);
-  FDocument->FMarkupSink = [&filter](std::u16string& piece) { filter.PutString(piece); };
-  FDocument->FMarkupBuffer = &markup;
+  // The writer encodes each piece of markup straight into the filter's
+  // buffer as it walks the tree.
   const TXpNodeList* children = FDocument->ChildNodes();
   for (int32_t i = 0; i < children->nlGetLength(); ++i) {
-    if (i > 0) markup += u"\r\n";
-    children->Item(i)->noomGetXpDocument(markup);
+    if (i > 0) filter.PutAscii(u"\r\n", 2);
+    XpWriteNode(filter, children->Item(i));
   }
-  filter.PutString(markup);
   filter.Flush();
-  markup.swap(tMarkup);
 }
 
 bool TXpObjModel::SaveToStream(TStream& stream) {

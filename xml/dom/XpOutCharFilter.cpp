@@ -109,7 +109,7 @@ void TXpOutCharFilter::PutChar(char16_t first, char16_t second, bool& usedBoth) 
   PutUCS4Char(c);
 }
 
-void TXpOutCharFilter::PutString(const WideString& text) {
+void TXpOutCharFilter::PutStringSlow(std::u16string_view text) {
   const size_t n = text.size();
   // Runs of characters the format writes as one byte go straight into the
   // buffer.
@@ -162,6 +162,16 @@ void TXpOutCharFilter::PutString(const WideString& text) {
     }
     return;
   }
+  if (FFormat == sfUTF16LE || FFormat == sfUTF16BE) {
+    while (i < n) {
+      i = PutUtf16Run(text.data(), i, n);
+      if (i >= n) break;
+      bool both;
+      PutChar(text[i], i + 1 < n ? text[i + 1] : char16_t(0), both);
+      i += both ? 2 : 1;
+    }
+    return;
+  }
   while (i < n) {
     if (fast(text[i])) {
       if (FBufPos >= FBufSize) Flush();
@@ -176,6 +186,58 @@ void TXpOutCharFilter::PutString(const WideString& text) {
     bool both;
     PutChar(text[i], i + 1 < n ? text[i + 1] : char16_t(0), both);
     i += both ? 2 : 1;
+  }
+}
+
+size_t TXpOutCharFilter::PutUtf16Run(const char16_t* text, size_t i, size_t n) {
+  const bool little = FFormat == sfUTF16LE;
+  while (i < n) {
+    if (FBufSize - FBufPos < 2) Flush();
+    const size_t room = static_cast<size_t>(FBufSize - FBufPos) / 2;
+    const size_t end = std::min(n, i + room);
+    uint8_t* out = FBuffer.data() + FBufPos;
+    size_t j = i;
+    for (; j < end; ++j) {
+      const char16_t c = text[j];
+      // Surrogates, controls other than TAB, LF and CR, U+FFFE and U+FFFF
+      // take the general path.
+      if (c < 0x20 ? !(c == u'\t' || c == u'\n' || c == u'\r') : (c >= 0xD800 && c <= 0xDFFF) || c >= 0xFFFE)
+        break;
+      const uint8_t lo = static_cast<uint8_t>(c & 0xFF), hi = static_cast<uint8_t>(c >> 8);
+      *out++ = little ? lo : hi;
+      *out++ = little ? hi : lo;
+    }
+    FBufPos += static_cast<int32_t>(2 * (j - i));
+    const bool stopped = j < end;
+    i = j;
+    if (stopped) break;
+  }
+  return i;
+}
+
+void TXpOutCharFilter::PutAsciiSlow(const char16_t* text, size_t count) {
+  const bool wide = FFormat == sfUTF16LE || FFormat == sfUTF16BE;
+  const bool little = FFormat == sfUTF16LE;
+  const int32_t width = wide ? 2 : 1;
+  size_t i = 0;
+  while (i < count) {
+    if (FBufSize - FBufPos < width) Flush();
+    const size_t end = std::min(count, i + static_cast<size_t>((FBufSize - FBufPos) / width));
+    uint8_t* out = FBuffer.data() + FBufPos;
+    for (size_t j = i; j < end; ++j) {
+      const auto b = static_cast<uint8_t>(text[j]);
+      if (!wide) {
+        *out++ = b;
+      } else if (little) {
+        *out++ = b;
+        *out++ = 0;
+      } else {
+        *out++ = 0;
+        *out++ = b;
+      }
+    }
+    FBufPos += static_cast<int32_t>((end - i) * static_cast<size_t>(width));
+    i = end;
   }
 }
 

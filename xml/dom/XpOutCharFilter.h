@@ -2,6 +2,8 @@
 // Encodes the writer's wide text into UTF-8, UTF-16 or ISO-8859-1 bytes,
 // with a byte-order mark where the format has one. The stream stays the
 // caller's.
+#include <string_view>
+
 #include "xml/dom/XpBaseCharFilter.h"
 
 class TXpOutCharFilter : public TXpBaseCharFilter {
@@ -22,7 +24,35 @@ class TXpOutCharFilter : public TXpBaseCharFilter {
   // surrogate, a character XML does not allow (controls other than TAB, LF
   // and CR, U+FFFE, U+FFFF), and any character the format cannot hold
   // raise EXpStreamError with the output position.
-  void PutString(const WideString& text);
+  void PutString(std::u16string_view text) {
+    // Short texts (names, plain runs of values) of printable ASCII in a
+    // one-byte format go straight into the buffer.
+    if (text.size() <= 32 && text.size() <= static_cast<size_t>(FBufSize - FBufPos) &&
+        (FFormat == sfUTF8 || FFormat == sfISO88591)) {
+      uint8_t* out = FBuffer.data() + FBufPos;
+      size_t i = 0;
+      for (; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c < 0x20 || c > 0x7F) break;
+        out[i] = static_cast<uint8_t>(c);
+      }
+      FBufPos += static_cast<int32_t>(i);
+      if (i == text.size()) return;
+      text.remove_prefix(i);
+    }
+    PutStringSlow(text);
+  }
+  // Writes characters the caller knows to be printable ASCII, TAB, LF or
+  // CR (markup, references): they are encoded without further checks.
+  void PutAscii(const char16_t* text, size_t count) {
+    if (count <= static_cast<size_t>(FBufSize - FBufPos) && FFormat != sfUTF16LE && FFormat != sfUTF16BE) {
+      uint8_t* out = FBuffer.data() + FBufPos;
+      for (size_t i = 0; i < count; ++i) out[i] = static_cast<uint8_t>(text[i]);
+      FBufPos += static_cast<int32_t>(count);
+      return;
+    }
+    PutAsciiSlow(text, count);
+  }
   void PutUCS4Char(char32_t c);
   // One character from one or two UTF-16 units; `usedBoth` tells whether
   // the second unit belonged to it.
@@ -45,6 +75,11 @@ class TXpOutCharFilter : public TXpBaseCharFilter {
 
  private:
   void PutBytes(const uint8_t* bytes, int32_t count);
+  void PutStringSlow(std::u16string_view text);
+  void PutAsciiSlow(const char16_t* text, size_t count);
+  // The UTF-16 units of text from i on, in the format's byte order, up to
+  // the first one the encoder must look at; returns where it stopped.
+  size_t PutUtf16Run(const char16_t* text, size_t i, size_t n);
   [[noreturn]] void Fail(int32_t messageId);
 
   bool FWriteUTF8Signature = true;

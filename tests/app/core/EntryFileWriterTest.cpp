@@ -221,6 +221,23 @@ TEST_F(EntryFileWriterTest, ControlCharactersBecomeBlanksAndTheFileParses) {
 #endif
 }
 
+TEST_F(EntryFileWriterTest, NumbersAndWindows1252TextsAreWrittenExactly) {
+  useSample();
+  FillSampleStore(*gMemory, selection_);
+  TeamRecord* r = gMemory->getTeam(0, 1);
+  SetFieldText(r->schoolName, "\x80\x9F\xA0\xFF\xE4");
+  r->relayTimes[0] = -1;
+  r->relayTimes[1] = INT32_MIN;
+  AthleteRecord* a = gMemory->getAthlete(0, 1, 0);
+  a->mask = 1;
+  a->Leistung[0] = INT32_MAX;
+  ASSERT_TRUE(write(target_));
+  const std::string text = ReadText(target_);
+  EXPECT_NE(text.find("<Schule Name=\"&#8364;&#376;&#160;&#255;&#228;\" "), std::string::npos) << text;
+  EXPECT_NE(text.find("<Staffelzeiten Staffel1=\"-1\" Staffel2=\"-2147483648\"/>"), std::string::npos) << text;
+  EXPECT_NE(text.find("<Meldung Disziplin=\"0\" Leistung=\"2147483647\"/>"), std::string::npos) << text;
+}
+
 TEST_F(EntryFileWriterTest, AFullEventIsWrittenWhole) {
   // 12 classes x 20 teams x 13 named athletes, each in every discipline of
   // its class; classes list 13, 12, 12, 10, 12 or 10 athletes per team.

@@ -272,6 +272,90 @@ TEST_F(ObjModel, LargeDocumentSavesTheSameMarkupItShows) {
   EXPECT_EQ(seen, 2 * 3 * rootSize);
 }
 
+// Halves of a surrogate pair in two nodes are two unpaired surrogates, not
+// one character: the save refuses them in every encoding and mode.
+TEST_F(ObjModel, SurrogateHalvesInTwoNodesAreRefused) {
+  TXpElement* r = model.Document()->CreateElement(u"r");
+  model.Document()->AppendChild(r);
+  r->Release();
+  r->CreateChildText(u"a\xD83D");
+  r->CreateChildText(u"\xDE00" u"b");
+  for (bool raw : {false, true}) {
+    for (TXpCharEncoding enc : {ceUTF8, ceUTF16LE, ceUTF16BE}) {
+      model.Document()->SetRawOutput(raw);
+      model.SetOutCharSet(enc);
+      TMemoryStream out;
+      EXPECT_THROW(model.SaveToStream(out), EXpStreamError) << enc << " raw " << raw;
+    }
+  }
+}
+
+// The save encodes as it writes: its bytes must be the shown markup in the
+// chosen encoding, over many buffers' worth of output, for every kind of
+// node and with references or raw characters.
+TEST_F(ObjModel, SavedBytesAreTheShownMarkupInEveryEncoding) {
+  struct Case { TXpCharEncoding enc; const char16_t* declared; bool raw; };
+  const Case cases[] = {
+      {ceUTF8, u"UTF-8", false},         {ceUTF8, u"UTF-8", true},
+      {ceUTF16LE, u"UTF-16", false},     {ceUTF16LE, u"UTF-16", true},
+      {ceUTF16BE, u"UTF-16", false},     {ceUTF16BE, u"UTF-16", true},
+      {ceISO88591, u"ISO-8859-1", false}, {ceISO88591, u"ISO-8859-1", true},
+  };
+  auto encode = [](const std::u16string& text, TXpCharEncoding enc) {
+    std::string bytes;
+    if (enc == ceUTF8) return WideToUtf8(text);
+    if (enc == ceUTF16LE) bytes = "\xFF\xFE";
+    if (enc == ceUTF16BE) bytes = "\xFE\xFF";
+    for (char16_t c : text) {
+      if (enc == ceISO88591) {
+        bytes += static_cast<char>(c);
+      } else {
+        const char lo = static_cast<char>(c & 0xFF), hi = static_cast<char>(c >> 8);
+        bytes += enc == ceUTF16LE ? lo : hi;
+        bytes += enc == ceUTF16LE ? hi : lo;
+      }
+    }
+    return bytes;
+  };
+  for (const Case& c : cases) {
+    const bool latin1 = c.enc == ceISO88591;
+    // Outside references only characters the encoding carries.
+    const std::u16string wide = latin1 ? u"\u00ff" : u"\u20ac\U0001F600";
+    model.ClearDocument();
+    TXpDocument* doc = model.Document();
+    doc->SetRawOutput(c.raw);
+    model.SetFormattedOutput(true);
+    TXpProcessingInstruction* decl =
+        doc->CreateProcessingInstruction(u"xml", u"version=\"1.0\" encoding=\"" + std::u16string(c.declared) + u"\"");
+    doc->AppendChild(decl);
+    decl->Release();
+    TXpElement* r = doc->CreateElement(u"r\u00e4");
+    doc->AppendChild(r);
+    r->Release();
+    for (int i = 0; i < 2500; ++i) {
+      // Odd lengths shift every piece against the buffer's end.
+      const std::u16string n = Utf8ToWide(std::to_string(i));
+      TXpElement* e = r->CreateChildElement(u"e\u00e9" + n.substr(0, i % 3));
+      e->SetAttribute(u"a\u00fc", u"\u00e4&\"\t<" + n + wide);
+      e->CreateChildText(u"t" + wide + u"]]>\r\n" + n);
+      e->CreateChildCDataSection(u"c" + wide + u"]]>" + n + u"\n");
+      TXpComment* comment = doc->CreateComment(u"k\n" + wide + n);
+      e->AppendChild(comment);
+      comment->Release();
+      TXpProcessingInstruction* pi = doc->CreateProcessingInstruction(u"p\u00f6", wide + n);
+      e->AppendChild(pi);
+      pi->Release();
+    }
+    const std::u16string shown = model.XmlDocument();
+    ASSERT_GT(shown.size(), 300000u);
+    model.SetOutCharSet(c.enc);
+    model.SetWriteUTF8Signature(false);
+    TMemoryStream out;
+    ASSERT_TRUE(model.SaveToStream(out)) << c.enc << " raw " << c.raw;
+    EXPECT_TRUE(StreamBytes(out) == encode(shown, c.enc)) << c.enc << " raw " << c.raw;
+  }
+}
+
 TEST_F(ObjModel, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary) {
   TXpElement* r = model.Document()->CreateElement(u"r");
   model.Document()->AppendChild(r);

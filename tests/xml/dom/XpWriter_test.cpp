@@ -47,6 +47,16 @@ TEST_F(Writer, IndentsChildElementsTwoBlanksPerLevel) {
             "<r>\r\n  <a>\r\n    <b>t</b>\r\n    <e/>\r\n  </a>\r\n  <c>only text</c>\r\n</r>");
   doc->SetFormattedOutput(false);
   EXPECT_EQ(Markup(), "<r><a><b>t</b><e/></a><c>only text</c></r>");
+
+  // Deep levels keep two blanks a level on the way in and out.
+  doc->SetFormattedOutput(true);
+  TXpElement* deep = root->CreateChildElement(u"d");
+  for (int level = 2; level < 150; ++level) deep = deep->CreateChildElement(u"d");
+  const std::string markup = Markup();
+  EXPECT_NE(markup.find("\r\n" + std::string(2 * 149, ' ') + "<d/>\r\n" + std::string(2 * 148, ' ') + "</d>"),
+            std::string::npos);
+  EXPECT_NE(markup.find("\r\n" + std::string(2 * 64, ' ') + "<d>\r\n" + std::string(2 * 65, ' ') + "<d>"),
+            std::string::npos);
 }
 
 TEST_F(Writer, EscapesAttributeValuesAndText) {

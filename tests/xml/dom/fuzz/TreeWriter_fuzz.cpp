@@ -6,7 +6,7 @@
 // with hostile names and characters, removals, normalising and writer
 // settings. The tree is then saved in each encoding. A save may refuse
 // with the library's error; every file it does write must be well-formed
-// for libxml2.
+// for libxml2 and hold exactly the markup the tree shows as text, encoded.
 #include <libxml/parser.h>
 
 #include <cstdint>
@@ -151,6 +151,48 @@ bool WellFormed(const std::string& bytes) {
   return ok;
 }
 
+// The markup text in the bytes a save of it writes, byte-order mark
+// included. Only called for text that was saved, so every character has
+// its encoding.
+std::string Encoded(const std::u16string& text, TXpCharEncoding enc, bool utf8Signature) {
+  std::string bytes;
+  auto unit = [&](char16_t c) {
+    const char lo = static_cast<char>(c & 0xFF), hi = static_cast<char>(c >> 8);
+    bytes += enc == ceUTF16LE ? lo : hi;
+    bytes += enc == ceUTF16LE ? hi : lo;
+  };
+  if (enc == ceUTF16LE || enc == ceUTF16BE) {
+    unit(0xFEFF);
+    for (char16_t c : text) unit(c);
+    return bytes;
+  }
+  if (enc != ceUTF8) {
+    for (char16_t c : text) bytes += static_cast<char>(c);
+    return bytes;
+  }
+  if (utf8Signature) bytes = "\xEF\xBB\xBF";
+  for (size_t i = 0; i < text.size(); ++i) {
+    uint32_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    if (c < 0x80) {
+      bytes += static_cast<char>(c);
+    } else if (c < 0x800) {
+      bytes += static_cast<char>(0xC0 | (c >> 6));
+      bytes += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      bytes += static_cast<char>(0xE0 | (c >> 12));
+      bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      bytes += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      bytes += static_cast<char>(0xF0 | (c >> 18));
+      bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      bytes += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return bytes;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -168,6 +210,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(static_cast<const char*>(out.Memory()), static_cast<size_t>(out.Size()));
     if (!WellFormed(bytes)) {
       std::fprintf(stderr, "ill-formed output (encoding %d):\n%s\n", static_cast<int>(enc), bytes.c_str());
+      std::abort();
+    }
+    if (bytes != Encoded(model.XmlDocument(), enc, model.WriteUTF8Signature())) {
+      std::fprintf(stderr, "saved bytes differ from the markup (encoding %d):\n%s\n", static_cast<int>(enc),
+                   bytes.c_str());
       std::abort();
     }
   }
