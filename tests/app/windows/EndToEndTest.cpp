@@ -217,9 +217,19 @@ TEST(EndToEnd, ATeacherEntersATeamChecksPrintsWritesTheEntryFileAndFindsItAgain)
         ASSERT_TRUE(ProgramRun::waitFor([&] { return ClickButton(wizard, caption); })) << caption;
     }
     ASSERT_TRUE(ProgramRun::waitFor([&] { return !IsWindow(wizard) || !IsWindowVisible(wizard); }));
+    // The file is written behind a wait window; on a loaded machine that
+    // can take longer than the program's idle wait.
+    const std::string entryPath = run.path("meldung\\GOETHE-GYMNASIUM.VOV");
+    ASSERT_TRUE(ProgramRun::waitFor(
+        [&] {
+            return !run.findWindow("Bitte einen Augenblick Gelduld....") &&
+                   GetFileAttributesA(entryPath.c_str()) != INVALID_FILE_ATTRIBUTES;
+        },
+        60000))
+        << run.windows();
     run.idle();
     EXPECT_EQ(run.findWindow("Fehler"), nullptr);
-    const auto entryFile = kel::test::ReadBytes(run.path("meldung\\GOETHE-GYMNASIUM.VOV"));
+    const auto entryFile = kel::test::ReadBytes(entryPath);
     // The expected file names the installation by "$VID": the id the first
     // start wrote into the settings.
     const auto fixture = kel::test::ReadBytes(SourcePath("GOETHE-GYMNASIUM.VOV"));
