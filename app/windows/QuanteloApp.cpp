@@ -52,11 +52,21 @@ QuanteloApp::QuanteloApp(zWindow* parent, zSizer* sizer, DWORD style, const char
     if (icon && handle())
         SetClassLongPtrA(handle(), GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
 
-    gInfoListe = new InfoListe(this);
     gStartPrintQueue = [] {
         if (gQuanteloApp)
             gQuanteloApp->startPrintQueue();
     };
+}
+
+void QuanteloApp::show(int code)
+{
+    zMDIAppFrame::show(code);
+    // The hidden result window is no part of the frame's first picture: it
+    // is made once the frame has been shown and painted.
+    if (!resultWindowMade_) {
+        resultWindowMade_ = 1;
+        gInfoListe = new InfoListe(this);
+    }
 }
 
 QuanteloApp::~QuanteloApp()
