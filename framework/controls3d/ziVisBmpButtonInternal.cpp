@@ -4,6 +4,7 @@
 #include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziVisText3dBmp.h"
 #include "framework/core/zBitmap.h"
+#include "framework/core/zDisplay.h"
 
 #include <vector>
 
@@ -39,13 +40,11 @@ void ziVisBmpButtonInternal::prepareImage()
     imageWidth_ = s.cx / imageCount_;
     imageHeight_ = s.cy;
 
-    zDisplay* d = display();
-    ziAcquire hold(d);
-    HDC screen = hold.dc() ? hold.dc() : GetDC(nullptr);
+    // The image is kept in the screen's format, the format of the window it
+    // is drawn on.
+    HDC screen = zDisplay::screenDC();
     imageDC_ = CreateCompatibleDC(screen);
     image_ = CreateCompatibleBitmap(screen, s.cx, s.cy);
-    if (!hold.dc())
-        ReleaseDC(nullptr, screen);
     if (!imageDC_ || !image_)
         return;
     imageOld_ = SelectObject(imageDC_, image_);

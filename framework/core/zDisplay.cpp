@@ -19,6 +19,12 @@ zDisplay::zDisplay()
 
 zDisplay::~zDisplay() = default;
 
+HDC zDisplay::screenDC()
+{
+    static const HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    return screen;
+}
+
 void zDisplay::readCaps(HDC dc)
 {
     if (!dc)

@@ -32,6 +32,10 @@ public:
 
     virtual void getDC() {}
     virtual void releaseDC() {}
+    // The screen's own device context, made once per process and kept: its
+    // capabilities and bitmap format are those of every window's context,
+    // without the round trip that taking a window's context costs.
+    static HDC screenDC();
     // The rectangle to repaint.
     virtual zRect paintRect() { return {}; }
     virtual void invalidateRect(const zRect* rect, int32_t erase) {}
