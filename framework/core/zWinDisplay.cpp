@@ -5,7 +5,7 @@
 
 zWinDisplay::zWinDisplay(zWindow* window) : window_(window)
 {
-    readCaps(screenDC());
+    readScreenCaps();
     useWindowColours();
     zFont* font = window ? window->font() : nullptr;
     if (!font && window && window->parent())
