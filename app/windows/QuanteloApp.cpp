@@ -48,14 +48,20 @@ QuanteloApp::QuanteloApp(zWindow* parent, zSizer* sizer, DWORD style, const char
     status_->setItemText(11, "");
     status_->setItemText(10, "Kelvora Schulsport-Meldeprogramm");
 
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(2));
-    if (icon && handle())
-        SetClassLongPtrA(handle(), GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
-
     gStartPrintQueue = [] {
         if (gQuanteloApp)
             gQuanteloApp->startPrintQueue();
     };
+}
+
+WNDCLASSA QuanteloApp::windowClass()
+{
+    WNDCLASSA wc = zMDIAppFrame::windowClass();
+    // The program's icon is the frame class's from its registration on; set
+    // on the class afterwards, the window would take it over a second time.
+    if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(2)))
+        wc.hIcon = icon;
+    return wc;
 }
 
 void QuanteloApp::show(int code)

@@ -21,6 +21,8 @@ public:
     int sizeSizer(zEvent* ev) override;
     // Shows the frame; the first time, it then makes the hidden result window.
     void show(int code) override;
+    // The frame's class, with the program's icon.
+    WNDCLASSA windowClass() override;
     int showHelp(int32_t context);
     zStatusLineEZ* statusLine() const { return status_; }
     AppToolbar* toolbar() const { return toolbar_; }
