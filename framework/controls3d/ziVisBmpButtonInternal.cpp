@@ -47,21 +47,10 @@ void ziVisBmpButtonInternal::prepareImage()
     image_ = CreateCompatibleBitmap(screen, s.cx, s.cy);
     if (!imageDC_ || !image_)
         return;
-    imageOld_ = SelectObject(imageDC_, image_);
-    HDC src = CreateCompatibleDC(imageDC_);
-    HGDIOBJ old = SelectObject(src, bitmap_->bitmap());
-    BitBlt(imageDC_, 0, 0, s.cx, s.cy, src, 0, 0, SRCCOPY);
-    SelectObject(src, old);
-    DeleteDC(src);
-
-    transparent_ = GetPixel(imageDC_, 0, 0);
-    const COLORREF face = ziBtnFace();
-    if (transparent_ == face)
-        return;
-    // The transparent colour (the top left pixel's) becomes the face colour:
-    // one pass over a copy of the pixels, not a call per pixel, which costs
-    // milliseconds per button under Wine. The copy is 32-bit top-down with
-    // 0x00RRGGBB pixels.
+    // The pixels go from the bitmap to the image through one 32-bit top-down
+    // copy with 0x00RRGGBB pixels, in which the transparent colour (the top
+    // left pixel's) becomes the face colour: a pass over memory, not a call
+    // per pixel, which costs milliseconds per button under Wine.
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = s.cx;
@@ -70,16 +59,28 @@ void ziVisBmpButtonInternal::prepareImage()
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     std::vector<uint32_t> pixels(size_t(s.cx) * size_t(s.cy));
-    SelectObject(imageDC_, imageOld_);
-    if (GetDIBits(imageDC_, image_, 0, UINT(s.cy), pixels.data(), &info, DIB_RGB_COLORS) == s.cy) {
+    if (GetDIBits(screen, bitmap_->bitmap(), 0, UINT(s.cy), pixels.data(), &info, DIB_RGB_COLORS) == s.cy) {
         const uint32_t from = pixels[0] & 0xFFFFFFu;
-        const uint32_t to = uint32_t(GetRValue(face)) << 16 | uint32_t(GetGValue(face)) << 8 | GetBValue(face);
-        for (uint32_t& p : pixels)
-            if ((p & 0xFFFFFFu) == from)
-                p = to;
-        SetDIBits(imageDC_, image_, 0, UINT(s.cy), pixels.data(), &info, DIB_RGB_COLORS);
+        transparent_ = RGB(from >> 16 & 0xFF, from >> 8 & 0xFF, from & 0xFF);
+        const COLORREF face = ziBtnFace();
+        if (transparent_ != face) {
+            const uint32_t to = uint32_t(GetRValue(face)) << 16 | uint32_t(GetGValue(face)) << 8 | GetBValue(face);
+            for (uint32_t& p : pixels)
+                if ((p & 0xFFFFFFu) == from)
+                    p = to;
+        }
+        SetDIBits(screen, image_, 0, UINT(s.cy), pixels.data(), &info, DIB_RGB_COLORS);
+        imageOld_ = SelectObject(imageDC_, image_);
+        return;
     }
-    SelectObject(imageDC_, image_);
+    // A bitmap whose pixels cannot be read is shown as it is.
+    imageOld_ = SelectObject(imageDC_, image_);
+    HDC src = CreateCompatibleDC(imageDC_);
+    HGDIOBJ old = SelectObject(src, bitmap_->bitmap());
+    BitBlt(imageDC_, 0, 0, s.cx, s.cy, src, 0, 0, SRCCOPY);
+    SelectObject(src, old);
+    DeleteDC(src);
+    transparent_ = GetPixel(imageDC_, 0, 0);
 }
 
 bool ziVisBmpButtonInternal::isGrayed() const
