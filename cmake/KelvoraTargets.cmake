@@ -79,6 +79,35 @@ function(kel_target_defaults target)
   endif()
 endfunction()
 
+# Binds the named Windows libraries of one program at their first call
+# instead of when it is loaded: the loader's work for them and their own
+# start-up (the common controls register their window classes, the dialog
+# library loads the printer spooler) no longer delay the first window. The
+# program links delay-load import libraries made from the toolchain's under
+# the same names, found before them, so every library that asks for one of
+# these gets the late-bound form in this program only.
+function(kel_delay_load target)
+  if(NOT CMAKE_DLLTOOL OR NOT CMAKE_NM)
+    message(FATAL_ERROR "kel_delay_load needs the toolchain's dlltool and nm")
+  endif()
+  set(dir ${CMAKE_CURRENT_BINARY_DIR}/${target}-delayimp)
+  set(outputs "")
+  foreach(lib IN LISTS ARGN)
+    find_library(KEL_IMPLIB_${lib} NAMES lib${lib}.a REQUIRED)
+    add_custom_command(OUTPUT ${dir}/lib${lib}.a
+      COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DDLLTOOL=${CMAKE_DLLTOOL} -DLIB=${KEL_IMPLIB_${lib}}
+              -DOUT=${dir}/lib${lib}.a -P ${KEL_SOURCE_ROOT}/cmake/DelayImportLib.cmake
+      DEPENDS ${KEL_IMPLIB_${lib}} ${KEL_SOURCE_ROOT}/cmake/DelayImportLib.cmake
+      VERBATIM)
+    list(APPEND outputs ${dir}/lib${lib}.a)
+  endforeach()
+  add_custom_target(${target}_delayimp DEPENDS ${outputs})
+  add_dependencies(${target} ${target}_delayimp)
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${outputs})
+  target_link_directories(${target} BEFORE PRIVATE ${dir})
+  target_link_libraries(${target} PRIVATE delayimp)
+endfunction()
+
 macro(kel_add_googletest)
   if(NOT TARGET gtest)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)

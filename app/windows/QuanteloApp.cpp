@@ -48,15 +48,31 @@ QuanteloApp::QuanteloApp(zWindow* parent, zSizer* sizer, DWORD style, const char
     status_->setItemText(11, "");
     status_->setItemText(10, "Kelvora Schulsport-Meldeprogramm");
 
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(2));
-    if (icon && handle())
-        SetClassLongPtrA(handle(), GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
-
-    gInfoListe = new InfoListe(this);
     gStartPrintQueue = [] {
         if (gQuanteloApp)
             gQuanteloApp->startPrintQueue();
     };
+}
+
+WNDCLASSA QuanteloApp::windowClass()
+{
+    WNDCLASSA wc = zMDIAppFrame::windowClass();
+    // The program's icon is the frame class's from its registration on; set
+    // on the class afterwards, the window would take it over a second time.
+    if (HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(2)))
+        wc.hIcon = icon;
+    return wc;
+}
+
+void QuanteloApp::show(int code)
+{
+    zMDIAppFrame::show(code);
+    // The hidden result window is no part of the frame's first picture: it
+    // is made once the frame has been shown and painted.
+    if (!resultWindowMade_) {
+        resultWindowMade_ = 1;
+        gInfoListe = new InfoListe(this);
+    }
 }
 
 QuanteloApp::~QuanteloApp()

@@ -19,6 +19,10 @@ public:
     int command(zEvent* ev) override;
     int close(zEvent* ev) override;
     int sizeSizer(zEvent* ev) override;
+    // Shows the frame; the first time, it then makes the hidden result window.
+    void show(int code) override;
+    // The frame's class, with the program's icon.
+    WNDCLASSA windowClass() override;
     int showHelp(int32_t context);
     zStatusLineEZ* statusLine() const { return status_; }
     AppToolbar* toolbar() const { return toolbar_; }
@@ -41,6 +45,7 @@ private:
     AppToolbar* toolbar_ = nullptr;
     zStatusLineEZ* status_ = nullptr;
     int32_t taskActive_ = 0;
+    int32_t resultWindowMade_ = 0;
 };
 
 // The main frame (null outside its life) and the entry window of each

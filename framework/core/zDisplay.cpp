@@ -6,6 +6,12 @@ namespace {
 
 uint32_t colourRef(const zColor& c) { return c.colorRef(); }
 
+struct ScreenCaps {
+    bool valid = false;
+    int32_t horzRes = 0, vertRes = 0, logPixelsX = 0, logPixelsY = 0, horzSize = 0, vertSize = 0;
+};
+ScreenCaps gScreenCaps;
+
 }  // namespace
 
 zDisplay::zDisplay()
@@ -18,6 +24,37 @@ zDisplay::zDisplay()
 }
 
 zDisplay::~zDisplay() = default;
+
+HDC zDisplay::screenDC()
+{
+    static const HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    return screen;
+}
+
+void zDisplay::screenChanged() { gScreenCaps.valid = false; }
+
+void zDisplay::readScreenCaps()
+{
+    ScreenCaps& c = gScreenCaps;
+    if (!c.valid) {
+        HDC dc = screenDC();
+        if (!dc)
+            return;
+        c = {true,
+             GetDeviceCaps(dc, HORZRES),
+             GetDeviceCaps(dc, VERTRES),
+             GetDeviceCaps(dc, LOGPIXELSX),
+             GetDeviceCaps(dc, LOGPIXELSY),
+             GetDeviceCaps(dc, HORZSIZE),
+             GetDeviceCaps(dc, VERTSIZE)};
+    }
+    horzRes_ = c.horzRes;
+    vertRes_ = c.vertRes;
+    logPixelsX_ = c.logPixelsX;
+    logPixelsY_ = c.logPixelsY;
+    horzSize_ = c.horzSize;
+    vertSize_ = c.vertSize;
+}
 
 void zDisplay::readCaps(HDC dc)
 {

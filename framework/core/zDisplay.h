@@ -32,6 +32,13 @@ public:
 
     virtual void getDC() {}
     virtual void releaseDC() {}
+    // The screen's own device context, made once per process and kept: its
+    // capabilities and bitmap format are those of every window's context,
+    // without the round trip that taking a window's context costs.
+    static HDC screenDC();
+    // Forgets the screen's capabilities read so far; the next window display
+    // reads them again. Called when the display settings change.
+    static void screenChanged();
     // The rectangle to repaint.
     virtual zRect paintRect() { return {}; }
     virtual void invalidateRect(const zRect* rect, int32_t erase) {}
@@ -105,6 +112,10 @@ public:
 
 protected:
     void readCaps(HDC dc);
+    // The screen's capabilities, the same for every window's context. They
+    // are read once (each read is slow under Wine) and again after
+    // screenChanged().
+    void readScreenCaps();
     // Sets the window-display colours: the system window colours and a
     // solid brush of the window colour in place of the stock brush.
     void useWindowColours();

@@ -5,15 +5,7 @@
 
 zWinDisplay::zWinDisplay(zWindow* window) : window_(window)
 {
-    HWND capsFrom = nullptr;
-    if (window && window->handle() && IsWindow(window->handle()))
-        capsFrom = window->handle();
-    else if (window && window->parent())
-        capsFrom = window->parent()->handle();
-    if (HDC dc = GetDC(capsFrom)) {
-        readCaps(dc);
-        ReleaseDC(capsFrom, dc);
-    }
+    readScreenCaps();
     useWindowColours();
     zFont* font = window ? window->font() : nullptr;
     if (!font && window && window->parent())

@@ -1,6 +1,7 @@
 #include "framework/core/ziWindowRouting.h"
 
 #include "framework/core/zApplication.h"
+#include "framework/core/zDisplay.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zMDIAppFrame.h"
 #include "framework/core/zMDIChildFrame.h"
@@ -95,6 +96,8 @@ void ziWindowRouting::setScrollRange(const zEvent& ev)
 
 LRESULT ziWindowRouting::route(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) const
 {
+    if (msg == WM_DISPLAYCHANGE)
+        zDisplay::screenChanged();
     zWindow* w = zWindow::find(hwnd);
     if (!w || (traits_.kind && !w->isKind(zKind(traits_.kind))) || !accepts(w))
         return traits_.unbound(hwnd, msg, wParam, lParam);

@@ -178,6 +178,35 @@ TEST_F(FaceFixture, BitmapAlreadyInButtonFaceIsUsedUnchanged)
     EXPECT_EQ(pixel(b->handle(), 11, 12), RGB(10, 20, 30));  // image at ((25-2)/2, (25-2)/2)
 }
 
+TEST_F(FaceFixture, OnlyTheExactCornerColourBecomesTheFace)
+{
+    // A strip of six 2x3 images; the first image's pixels, painted at
+    // ((25-2)/2, (25-3)/2): the corner colour wherever it is turns into the
+    // face, its channels swapped or one step off stay as they are.
+    const COLORREF corner = RGB(0, 128, 128), face = GetSysColor(COLOR_BTNFACE);
+    struct Case {
+        int x, y;
+        COLORREF drawn, shown;
+    };
+    const Case cases[] = {{0, 0, corner, face},           {1, 0, RGB(128, 128, 0), RGB(128, 128, 0)},
+                          {0, 1, RGB(0, 128, 129), RGB(0, 128, 129)}, {1, 1, corner, face},
+                          {0, 2, RGB(10, 20, 30), RGB(10, 20, 30)},   {1, 2, corner, face}};
+    HDC screen = GetDC(nullptr);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, 12, 3);
+    HDC mem = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    for (const Case& c : cases)
+        SetPixel(mem, c.x, c.y, c.drawn);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    auto* b = keep(new zBitmapButton(frame, at(100, 170, 25, 25), 0x4010, "", 15, new zBitmap(bmp)));
+    EXPECT_EQ(b->bitmapFaceVisual()->transparentColour(), corner);
+    repaint(b->handle());
+    for (const Case& c : cases)
+        EXPECT_EQ(pixel(b->handle(), 11 + c.x, 11 + c.y), c.shown) << c.x << "," << c.y;
+}
+
 TEST_F(FaceFixture, BitmapButtonWithoutBitmapDrawsFrameAndCaption)
 {
     auto* b = keep(new zBitmapButton(frame, at(100, 170, 60, 25), 0x1000, "OK", 15, nullptr));

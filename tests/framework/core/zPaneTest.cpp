@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "tests/support/WindowTest.h"
@@ -291,6 +292,28 @@ TEST_F(PaneFixture, MeasuresConvertOnTheDisplay)
     EXPECT_EQ(lo.deviceX(), d->logPixelsX());  // one inch
     zHiEnglish screen(1000, 1000);             // no display: the screen's resolution
     EXPECT_EQ(screen.deviceX(), zScreenPixelsX);
+}
+
+TEST_F(PaneFixture, AWindowsDisplayHasItsContextsCapabilities)
+{
+    // The second pane is made after the frame heard of a display change,
+    // when the capabilities are read again.
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1)
+            SendMessageA(frame->handle(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
+        zPane* pane = new zPane(frame, new zSizer(0, 0, 10, 10, frame->sizer()), 0, 1, 1);
+        const zDisplay* d = pane->display();
+        HDC dc = GetDC(pane->handle());
+        ASSERT_NE(dc, nullptr);
+        const std::pair<int32_t, int> caps[] = {{d->horzRes(), HORZRES},     {d->vertRes(), VERTRES},
+                                                {d->logPixelsX(), LOGPIXELSX}, {d->logPixelsY(), LOGPIXELSY},
+                                                {d->horzSize(), HORZSIZE},   {d->vertSize(), VERTSIZE}};
+        for (const auto& [read, index] : caps) {
+            EXPECT_GT(read, 0) << pass << ":" << index;
+            EXPECT_EQ(read, GetDeviceCaps(dc, index)) << pass << ":" << index;
+        }
+        ReleaseDC(pane->handle(), dc);
+    }
 }
 
 }  // namespace
