@@ -19,7 +19,7 @@ python3 -m zipfile -e "$zip" "$work/unpacked"
 exe=$work/unpacked/kelvora/kelvora.exe
 system=" kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll comdlg32.dll comctl32.dll ole32.dll
   oleaut32.dll winspool.drv version.dll msvcrt.dll shlwapi.dll imm32.dll uxtheme.dll ws2_32.dll
-  msimg32.dll winmm.dll "
+  msimg32.dll winmm.dll wininet.dll "
 system=" $(echo $system) "
 imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
 echo "kelvora.exe imports:" $imports
@@ -28,6 +28,17 @@ for dll in $imports; do
   case "$system" in
     *" $dll "*) ;;
     *) echo "FEHLER: kelvora.exe braucht $dll, das nicht zu Windows gehört"; exit 1 ;;
+  esac
+done
+# Libraries bound at their first call (and the mail library and help viewer,
+# loaded by name) do not show in the import table: their names lie in the
+# program's data.
+late=$(strings -a "$exe" | grep -iE '^[a-z0-9_]+\.(dll|drv|ocx)$' | tr 'A-Z' 'a-z' | sort -u)
+echo "kelvora.exe loads by name:" $late
+for dll in $late; do
+  case "$system mapi32.dll hhctrl.ocx " in
+    *" $dll "*) ;;
+    *) echo "FEHLER: kelvora.exe lädt $dll, das nicht zu Windows gehört"; exit 1 ;;
   esac
 done
 WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
