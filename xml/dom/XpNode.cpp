@@ -404,16 +404,26 @@ bool TXpNode::IsSupported(const std::u16string& feature, const std::u16string& v
 
 // --- navigation ---
 
+// A walk over siblings soon reads the nodes a few steps ahead: asking for
+// them now hides the wait for memory when the tree is larger than the cache.
+constexpr int32_t kSiblingLookAhead = 4;
+
 TXpNode* TXpNode::noGetNextSibling() const {
   if (!FParentNode) return nullptr;
-  const int32_t i = FParentNode->FChildNodes.IndexOf(this);
-  return i < 0 ? nullptr : FParentNode->FChildNodes.Item(i + 1);
+  const TXpNodeList& list = FParentNode->FChildNodes;
+  const int32_t i = list.IndexOf(this);
+  if (i < 0) return nullptr;
+  if (TXpNode* ahead = list.Item(i + kSiblingLookAhead)) XpPrefetch(ahead);
+  return list.Item(i + 1);
 }
 
 TXpNode* TXpNode::noGetPreviousSibling() const {
   if (!FParentNode) return nullptr;
-  const int32_t i = FParentNode->FChildNodes.IndexOf(this);
-  return i < 0 ? nullptr : FParentNode->FChildNodes.Item(i - 1);
+  const TXpNodeList& list = FParentNode->FChildNodes;
+  const int32_t i = list.IndexOf(this);
+  if (i < 0) return nullptr;
+  if (TXpNode* ahead = list.Item(i - kSiblingLookAhead)) XpPrefetch(ahead);
+  return list.Item(i - 1);
 }
 
 TXpNode* TXpNode::noGetNextInDocument() const {

@@ -210,13 +210,14 @@ private:
   static const std::u16string& EmptyText();
 
   // The fields a walk over the tree reads come first, in the node's first
-  // cache line: type, name, the child list's entries, the parent.
+  // 64 bytes: type, slot and parent (a step to a sibling reads nothing
+  // else of the node), then the child list's entries.
   int32_t FNodeType = 0;
   // The node's slot in its parent's child list (or attribute map).
   uint32_t FSlot = 0;
-  const std::u16string* FNodeName;  // shared (XpNameTable.h) unless FOwnName
-  TXpNodeList FChildNodes;
   TXpNode* FParentNode = nullptr;
+  TXpNodeList FChildNodes;
+  const std::u16string* FNodeName;  // shared (XpNameTable.h) unless FOwnName
   int32_t FRefCount = 1;
   bool FOutputEscaping = true;
   bool FOwnName = false;
