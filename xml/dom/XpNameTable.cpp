@@ -3,9 +3,11 @@
 #include "xml/dom/XpCharClasses.h"
 #include "xml/dom/XpNodePool.h"
 
+#include <algorithm>
+#include <deque>
 #include <mutex>
-#include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -63,11 +65,52 @@ const std::u16string* XpShareName(const std::u16string& name, bool& owned) {
 
 struct TXpNameSet {
   // Each name with whether it is a valid XML name (-1: not checked yet).
+  // Nodes point at the names, so entries never move.
   using TEntry = std::pair<const std::u16string, int8_t>;
-  std::unordered_map<std::u16string, int8_t> names;
+  std::deque<TEntry> entries;
+  // The entries by hash, open addressing with linear probing: a lookup
+  // mostly reads one slot and its entry, and growing reads no entry.
+  struct TSlot {
+    size_t hash;
+    TEntry* entry;  // null: free
+  };
+  std::vector<TSlot> slots;
   // The names used last, as in the program's table.
   TEntry* recent[128] = {};
+
+  TEntry* Find(const std::u16string& name);
+
+private:
+  void Grow();
 };
+
+TXpNameSet::TEntry* TXpNameSet::Find(const std::u16string& name) {
+  const size_t hash = std::hash<std::u16string>{}(name);
+  // At most half the slots in use, so probes stay short.
+  if ((entries.size() + 1) * 2 > slots.size()) Grow();
+  const size_t mask = slots.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    TSlot& slot = slots[i];
+    if (!slot.entry) {
+      entries.emplace_back(name, int8_t{-1});
+      slot = {hash, &entries.back()};
+      return slot.entry;
+    }
+    if (slot.hash == hash && slot.entry->first == name) return slot.entry;
+  }
+}
+
+void TXpNameSet::Grow() {
+  std::vector<TSlot> old(std::max<size_t>(64, slots.size() * 2), TSlot{0, nullptr});
+  old.swap(slots);
+  const size_t mask = slots.size() - 1;
+  for (const TSlot& slot : old) {
+    if (!slot.entry) continue;
+    size_t i = slot.hash & mask;
+    while (slots[i].entry) i = (i + 1) & mask;
+    slots[i] = slot;
+  }
+}
 
 void XpFreeNameSet(TXpNameSet* names) { delete names; }
 
@@ -81,9 +124,7 @@ TXpNameSet::TEntry* ArenaEntry(TXpNameSet*& slot, const std::u16string& name) {
   const size_t key = n * 31 + name[0] * 7 + name[n / 2] * 3 + name[n - 1];
   TXpNameSet::TEntry*& recent = set.recent[key % 128];
   if (recent && recent->first == name) return recent;
-  auto it = set.names.find(name);
-  if (it == set.names.end()) it = set.names.emplace(name, int8_t{-1}).first;
-  recent = &*it;
+  recent = set.Find(name);
   return recent;
 }
 

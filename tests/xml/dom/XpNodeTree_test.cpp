@@ -2,6 +2,8 @@
 // in document order, attribute maps and sorting.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "classlib/AnsiString.h"
 #include "xml/dom/XpAttribute.h"
 #include "xml/dom/XpCharacterData.h"
@@ -514,6 +516,29 @@ TEST_F(NodeTree, LargeAttributeMapsFindReplaceAndRemoveByName) {
   EXPECT_TRUE(root->HasAttribute(u"renamed"));
   doc->SetIgnoreCase(true);
   EXPECT_TRUE(root->HasAttribute(u"RENAMED"));
+}
+
+// A document keeps one copy of each name however many names it holds: the
+// names must survive the table's growth, equal names must share the copy,
+// and a name refused once is refused again.
+TEST_F(NodeTree, ManyNamesKeepTheirTextAndShareOneCopyEach) {
+  TXpElement* root = Root();
+  std::vector<TXpElement*> first;
+  for (int i = 0; i < 3000; ++i) {
+    const std::u16string name = u"n" + XpIntToWide(i);
+    first.push_back(root->CreateChildElement(name));
+    root->SetAttribute(name, u"v");
+  }
+  for (int i = 0; i < 3000; i += 7) {
+    const std::u16string name = u"n" + XpIntToWide(i);
+    ASSERT_EQ(first[static_cast<size_t>(i)]->NodeName(), name);
+    const TXpElement* again = root->CreateChildElement(name);
+    EXPECT_EQ(&again->NodeName(), &first[static_cast<size_t>(i)]->NodeName()) << U8(name);
+    EXPECT_EQ(root->GetAttribute(name), u"v");
+  }
+  for (int pass = 0; pass < 2; ++pass)
+    EXPECT_THROW(root->SetAttribute(u"a b", u"x"), TXpDOMException) << pass;
+  EXPECT_FALSE(root->HasAttribute(u"a b"));
 }
 
 // Attributes set by name stay inside their element until a node is asked
