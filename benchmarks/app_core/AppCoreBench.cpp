@@ -93,15 +93,30 @@ void BM_SaveFullClass(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveFullClass)->Unit(benchmark::kMicrosecond);
 
+// The full event with every team selected, a fresh store and a writer for
+// its entry file.
+struct FullEntrySetup {
+  FullEntrySetup() {
+    for (auto& row : selection)
+      for (int32_t t = 0; t < kMaxTeams; ++t) row[t] = 1;
+  }
+  // The event and the store exist before the writer is made from them.
+  struct Store {
+    Store() {
+      Event();
+      gMemory = std::make_unique<Memory>();
+    }
+  } store;
+  EntrySelectionTable selection{};
+  TXpObjModel xml{nullptr};
+  EntryFileWriter writer{*gEventDef, *gMemory, selection, "{00000000-0000-0000-0000-000000000000}", ""};
+};
+
 // Building the document, saving it (temporary file, rename) and clearing it.
 void BM_WriteFullEntryFile(benchmark::State& state) {
-  Event();
-  gMemory = std::make_unique<Memory>();
-  static EntrySelectionTable selection;
-  for (auto& row : selection)
-    for (int32_t t = 0; t < kMaxTeams; ++t) row[t] = 1;
-  TXpObjModel xml(nullptr);
-  EntryFileWriter writer(*gEventDef, *gMemory, selection, "{00000000-0000-0000-0000-000000000000}", "");
+  FullEntrySetup setup;
+  TXpObjModel& xml = setup.xml;
+  EntryFileWriter& writer = setup.writer;
   const std::string path = (Event().dir / "Meldung.VOV").string();
   for (auto _ : state)
     if (!writer.WriteEntryFile(xml, path)) state.SkipWithError("not written");
@@ -112,13 +127,9 @@ BENCHMARK(BM_WriteFullEntryFile)->Unit(benchmark::kMillisecond);
 // The same without the file: the document built, written into memory and
 // cleared.
 void BM_BuildFullEntryDocument(benchmark::State& state) {
-  Event();
-  gMemory = std::make_unique<Memory>();
-  static EntrySelectionTable selection;
-  for (auto& row : selection)
-    for (int32_t t = 0; t < kMaxTeams; ++t) row[t] = 1;
-  TXpObjModel xml(nullptr);
-  EntryFileWriter writer(*gEventDef, *gMemory, selection, "{00000000-0000-0000-0000-000000000000}", "");
+  FullEntrySetup setup;
+  TXpObjModel& xml = setup.xml;
+  EntryFileWriter& writer = setup.writer;
   for (auto _ : state) {
     writer.BuildDocument(xml);
     TMemoryStream bytes;
@@ -132,13 +143,9 @@ BENCHMARK(BM_BuildFullEntryDocument)->Unit(benchmark::kMillisecond);
 // The parts of the above alone: the built document saved into memory, and
 // the document built and cleared without saving.
 void BM_SaveFullEntryDocument(benchmark::State& state) {
-  Event();
-  gMemory = std::make_unique<Memory>();
-  static EntrySelectionTable selection;
-  for (auto& row : selection)
-    for (int32_t t = 0; t < kMaxTeams; ++t) row[t] = 1;
-  TXpObjModel xml(nullptr);
-  EntryFileWriter writer(*gEventDef, *gMemory, selection, "{00000000-0000-0000-0000-000000000000}", "");
+  FullEntrySetup setup;
+  TXpObjModel& xml = setup.xml;
+  EntryFileWriter& writer = setup.writer;
   writer.BuildDocument(xml);
   for (auto _ : state) {
     TMemoryStream bytes;
@@ -149,13 +156,9 @@ void BM_SaveFullEntryDocument(benchmark::State& state) {
 BENCHMARK(BM_SaveFullEntryDocument)->Unit(benchmark::kMillisecond);
 
 void BM_BuildAndClearFullEntryDocument(benchmark::State& state) {
-  Event();
-  gMemory = std::make_unique<Memory>();
-  static EntrySelectionTable selection;
-  for (auto& row : selection)
-    for (int32_t t = 0; t < kMaxTeams; ++t) row[t] = 1;
-  TXpObjModel xml(nullptr);
-  EntryFileWriter writer(*gEventDef, *gMemory, selection, "{00000000-0000-0000-0000-000000000000}", "");
+  FullEntrySetup setup;
+  TXpObjModel& xml = setup.xml;
+  EntryFileWriter& writer = setup.writer;
   for (auto _ : state) {
     writer.BuildDocument(xml);
     xml.ClearDocument();
