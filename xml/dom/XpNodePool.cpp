@@ -84,7 +84,7 @@ void NextSlab(TXpNodeArena& arena) {
   UseSlab(arena, slab);
 }
 
-void FreeSlabs(TXpNodeArena* arena) {
+void FreeArena(TXpNodeArena* arena) {
   for (Slab* slab = arena->first; slab;) {
     Slab* next = slab->next;
     ::operator delete(slab, std::align_val_t(kSlab));
@@ -139,7 +139,7 @@ void XpNodeFree(void* p, size_t size) {
   TXpNodeArena& arena = owner->threadPool ? ThreadPool() : *owner;
   if (!arena.threadPool && --arena.live == 0) {
     if (arena.released && arena.link.pins == 0) {
-      FreeSlabs(&arena);
+      FreeArena(&arena);
       return;
     }
     // No block in use: start again at the first slab.
@@ -159,27 +159,6 @@ TXpNodeArena* XpArenaOf(const void* block) {
 }
 
 TXpNameSet** XpArenaNames(TXpNodeArena* arena) { return arena->threadPool ? nullptr : &arena->names; }
-
-TXpNodeArena* XpArenaNew() { return new TXpNodeArena(); }
-
-void XpArenaRelease(TXpNodeArena* arena) {
-  if (!arena) return;
-  if (tCurrent == arena) tCurrent = nullptr;
-  arena->link.document = nullptr;
-  arena->released = true;
-  if (arena->live == 0 && arena->link.pins == 0) FreeSlabs(arena);
-}
-
-TXpOwnerLink* XpArenaLink(TXpNodeArena* arena) { return &arena->link; }
-
-void XpLinkUnused(TXpOwnerLink* link) {
-  auto* arena = reinterpret_cast<TXpNodeArena*>(link);
-  if (arena->released && arena->live == 0) FreeSlabs(arena);
-}
-
-TXpArenaScope::TXpArenaScope(TXpNodeArena* arena) : FSaved(tCurrent) { tCurrent = arena; }
-
-TXpArenaScope::~TXpArenaScope() { tCurrent = FSaved; }
 
 #else
 
@@ -234,6 +213,11 @@ TXpNodeArena* XpArenaOf(const void* block) { return (static_cast<const Header*>(
 
 TXpNameSet** XpArenaNames(TXpNodeArena* arena) { return &arena->names; }
 
+#endif
+
+// The same in both builds: an arena goes when its document has released it
+// and no block or node names it any more.
+
 TXpNodeArena* XpArenaNew() { return new TXpNodeArena(); }
 
 void XpArenaRelease(TXpNodeArena* arena) {
@@ -254,5 +238,3 @@ void XpLinkUnused(TXpOwnerLink* link) {
 TXpArenaScope::TXpArenaScope(TXpNodeArena* arena) : FSaved(tCurrent) { tCurrent = arena; }
 
 TXpArenaScope::~TXpArenaScope() { tCurrent = FSaved; }
-
-#endif
