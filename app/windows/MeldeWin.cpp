@@ -262,7 +262,7 @@ void MeldeWin::deleteAthlete()
 {
     if (current_ < 0)
         return;
-    AthleteRecord* a = gMemory->getAthlete(class_, current_, grid_->currentRow());
+    AthleteRecord* a = gMemory->getAthlete(class_, current_, grid_->cellRow());
     if (!a)
         return;
     char question[160];

@@ -343,6 +343,90 @@ TEST_F(Program, DeletingAnAthleteAnsweredNoChangesNothing)
     EXPECT_EQ(diskName(0, 0, 0), "");
 }
 
+// Teams 0 .. teams-1 of a class written to the data files, each athlete
+// named "T<t> M<m>" with showable values.
+void WriteTeams(int32_t c, int32_t teams)
+{
+    for (int32_t t = 0; t < teams; ++t) {
+        TeamRecord* r = gMemory->loadTeamAthletes(c, t);
+        const std::string school = "SCHULE " + std::to_string(t);
+        SetFieldText(r->schoolName, school);
+        SetFieldText(r->listName, school);
+        SetFieldText(r->tabName, school);
+        for (int32_t m = 0; m < kMaxAthletes; ++m) {
+            AthleteRecord* a = gMemory->getAthlete(c, t, m);
+            SetFieldText(a->name, "T" + std::to_string(t) + " M" + std::to_string(m));
+            SetFieldText(a->JG, "98");
+            SetFieldText(a->schoolClass, "7a");
+            a->athleteNumber = 100 * t + m;
+            a->teamNumber = t;
+            a->mask = 3;
+            a->flag = 3;
+            a->Leistung[0] = 1200 + m;
+            a->Leistung[1] = 400 + m;
+            a->reserved130 = 7;
+        }
+        ASSERT_EQ(gMemory->writeTeam(c, t), 1);
+        ASSERT_EQ(gMemory->writeAthletes(c, t), 1);
+    }
+}
+
+// The athlete of the selected row is the one asked about and deleted,
+// whichever team tab is shown; every other record keeps its bytes.
+TEST_F(Program, DeletingAnAthleteHitsTheSelectedRowOfTheShownTeam)
+{
+    WriteTeams(0, 3);
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(w->tabs()->tabCount(), 3);
+    const struct {
+        int32_t tab, row;
+        int answer;
+    } cases[] = {{0, 4, IDYES}, {1, 7, IDNO}, {1, 4, IDYES}, {2, 0, IDYES}, {2, 12, IDYES}, {0, 9, IDNO}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("tab " + std::to_string(c.tab) + " row " + std::to_string(c.row));
+        if (w->tabs()->current() != c.tab)
+            w->tabs()->selectTab(c.tab);
+        pump();
+        ASSERT_EQ(w->currentTeam(), c.tab);
+        w->grid()->setCurrent(0, c.row);
+        const std::vector<uint8_t> before = kel::test::ReadBytes(DataFilePath("MDA"));
+        answer = c.answer;
+        boxes.clear();
+        SendMessageA(w->handle(), WM_COMMAND, 106, 0);
+        pump();
+        ASSERT_FALSE(boxes.empty());
+        EXPECT_EQ(boxes[0].text, "Möchten Sie den Teilnehmer »T" + std::to_string(c.tab) + " M" +
+                                     std::to_string(c.row) + "« wirklich löschen?");
+
+        std::vector<uint8_t> expected = before;
+        if (c.answer == IDYES) {
+            AthleteRecord cleared;
+            const size_t at = size_t(AthleteOffset(0, c.tab, c.row));
+            std::memcpy(&cleared, &before[at], sizeof cleared);
+            std::memset(cleared.name, 0, sizeof cleared.name);
+            std::memset(cleared.JG, 0, sizeof cleared.JG);
+            std::memset(cleared.schoolClass, 0, sizeof cleared.schoolClass);
+            cleared.athleteNumber = 0;
+            cleared.teamNumber = 0;
+            cleared.mask = 0;
+            cleared.flag = 0;
+            for (auto& p : cleared.Leistung)
+                p = 0;
+            std::memcpy(&expected[at], &cleared, sizeof cleared);
+        }
+        const std::vector<uint8_t> after = kel::test::ReadBytes(DataFilePath("MDA"));
+        ASSERT_EQ(after.size(), expected.size());
+        for (int32_t t = 0; t < 3; ++t)
+            for (int32_t m = 0; m < kMaxAthletes; ++m) {
+                const size_t at = size_t(AthleteOffset(0, t, m));
+                EXPECT_EQ(std::memcmp(&after[at], &expected[at], sizeof(AthleteRecord)), 0)
+                    << "record of team " << t << " athlete " << m;
+            }
+        EXPECT_TRUE(after == expected);
+    }
+}
+
 TEST_F(Program, TheToggleSwitchesEnterMovementAndWritesIt)
 {
     MeldeWin* w = open(0);
