@@ -561,6 +561,49 @@ TEST_F(Program, DeletingTheFirstTeamMovesTheSecondIntoItsPlace)
     EXPECT_EQ(diskName(0, 0, 0), "Kurz, Tim");
 }
 
+// A disk that refuses the removal: the teacher is told, and the window,
+// its teams and the data files stay as they were.
+TEST_F(Program, AFailedTeamDeleteIsReportedAndKeepsTheWindowAndItsData)
+{
+    WriteTeams(0, 2);
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    w->tabs()->selectTab(1);
+    pump();
+    const std::vector<uint8_t> sda = kel::test::ReadBytes(DataFilePath("SDA"));
+    const std::vector<uint8_t> mda = kel::test::ReadBytes(DataFilePath("MDA"));
+    kel::test::FailingFileSystem failing;
+    failing.failAt = 0;
+    failing.failAfter = true;
+    kel::setFileSystem(&failing);
+    answer = IDYES;
+    boxes.clear();
+    SendMessageA(w->handle(), WM_COMMAND, 105, 0);
+    pump();
+    kel::setFileSystem(nullptr);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "SCHULE 1 wirklich löschen?");
+    EXPECT_EQ(boxes[1].text, "Die Meldedaten konnten nicht gespeichert werden!");
+    EXPECT_EQ(boxes[1].title, "Fehler");
+    ASSERT_EQ(gMeldeWins[0], w);
+    EXPECT_EQ(w->tabs()->tabCount(), 2);
+    EXPECT_EQ(w->currentTeam(), 1);
+    EXPECT_EQ(w->storeFlag(), 1);
+    EXPECT_EQ(FieldText(gMemory->getTeam(0, 1)->schoolName), "SCHULE 1");
+    EXPECT_EQ(FieldText(gMemory->getAthlete(0, 1, 2)->name), "T1 M2");
+    EXPECT_TRUE(kel::test::ReadBytes(DataFilePath("SDA")) == sda);
+    EXPECT_TRUE(kel::test::ReadBytes(DataFilePath("MDA")) == mda);
+
+    // Once the disk takes it again, the delete goes through.
+    SendMessageA(w->handle(), WM_COMMAND, 105, 0);
+    pump();
+    EXPECT_EQ(boxes.back().text, "Schule wird gelöscht und das Fenster geschlossen!");
+    EXPECT_EQ(gMeldeWins[0], nullptr);
+    EXPECT_EQ(FieldText(gMemory->getTeam(0, 1)->schoolName), "");
+    EXPECT_EQ(diskName(0, 1, 2), "");
+    EXPECT_EQ(diskName(0, 0, 2), "T0 M2");
+}
+
 TEST_F(Program, ANewTeamOfAModus4ClassIsPreset)
 {
     gEventDef->classes[1].Modus = 4;
