@@ -427,6 +427,84 @@ TEST_F(Program, DeletingAnAthleteHitsTheSelectedRowOfTheShownTeam)
     }
 }
 
+// Values only a data file can hold, which the grid cannot show as they are,
+// go back to the file exactly as they were read when nobody edits them,
+// through a tab change, the save, the check, the print choice and the
+// close; the check reports them as they are.
+TEST_F(Program, StoringTheGridKeepsEveryValueNobodyEdited)
+{
+    ClassRecord& cls = gEventDef->classes[1];
+    cls.disciplineCount = 3;
+    gEventDef->disciplines[1][1] = kel::test::MakeDiscipline("4x50m Staffel", "9", 4, 8);
+    gEventDef->disciplines[1][2] = kel::test::MakeDiscipline("Ballwurf", "", 2, 4);
+    SetFieldText(gEventDef->disciplines[1][1].shortName, "Staffel");
+    SetFieldText(gEventDef->disciplines[1][2].shortName, "Ball");
+    const struct {
+        const char* kind;
+        int32_t team, member;
+        std::function<void(AthleteRecord&)> set;
+    } cases[] = {
+        {"name without terminator", 0, 0, [](AthleteRecord& a) { std::memset(a.name, 'N', sizeof a.name); }},
+        {"birth year without terminator", 0, 1, [](AthleteRecord& a) { std::memcpy(a.JG, "981", 3); }},
+        {"class without terminator", 0, 2, [](AthleteRecord& a) { std::memcpy(a.schoolClass, "7abcdef", 7); }},
+        {"performance wider than its mask", 0, 3, [](AthleteRecord& a) { a.Leistung[0] = 123456; }},
+        {"negative performance", 0, 4, [](AthleteRecord& a) { a.Leistung[0] = -1; }},
+        {"performance without a mask", 0, 5, [](AthleteRecord& a) { a.Leistung[2] = 77; }},
+        {"discipline flags beyond the class", 1, 0, [](AthleteRecord& a) { a.mask = 0xF9; }},
+        {"relay position 12", 1, 1, [](AthleteRecord& a) { a.Leistung[1] = 12; }},
+        {"relay position 1005", 1, 2, [](AthleteRecord& a) { a.Leistung[1] = 1005; }},
+        {"relay position -3", 1, 3, [](AthleteRecord& a) { a.Leistung[1] = -3; }},
+        {"relay position 100", 1, 4, [](AthleteRecord& a) { a.Leistung[1] = 100; }},
+        {"empty place with values", 1, 5, [](AthleteRecord& a) {
+             a.name[0] = 0;
+             a.Leistung[0] = 100;
+         }},
+    };
+    WriteTeams(1, 2);
+    for (int32_t t = 0; t < 2; ++t)
+        for (int32_t m = 0; m < kMaxAthletes; ++m)
+            gMemory->getAthlete(1, t, m)->mask = 1;  // no relay runners but the cases'
+    for (const auto& c : cases) {
+        AthleteRecord* a = gMemory->getAthlete(1, c.team, c.member);
+        SetFieldText(a->name, std::string("Wert, ") + c.kind);
+        a->mask = 0x07;
+        a->Leistung[1] = c.member + 1;
+        c.set(*a);
+    }
+    for (int32_t t = 0; t < 2; ++t)
+        ASSERT_EQ(gMemory->writeAthletes(1, t), 1);
+    const std::vector<uint8_t> before = kel::test::ReadBytes(DataFilePath("MDA"));
+
+    MeldeWin* w = open(1);
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(w->tabs()->tabCount(), 2);
+    w->tabs()->selectTab(1);
+    pump();
+    w->tabs()->selectTab(0);
+    pump();
+    SendMessageA(w->handle(), WM_COMMAND, 13, 0);
+    SendMessageA(w->handle(), WM_COMMAND, 10, 0);
+    pump();
+    ASSERT_NE(gFehlerWin, nullptr);
+    std::string lines;
+    for (int32_t r = 0; r < gFehlerWin->pane()->buffer().rows(); ++r)
+        lines += std::string(gFehlerWin->pane()->buffer().rowText(r)) + "\n";
+    for (const char* kind : {"relay position 12", "relay position 1005", "relay position -3", "relay position 100"})
+        EXPECT_NE(lines.find(std::string("Wert, ") + kind + ": Keine Staffelbesetzung"), std::string::npos)
+            << kind << "\n" << lines;
+    SendMessageA(frame->handle(), WM_COMMAND, 23, 0);  // the print choice closes the entry windows
+    pump();
+    EXPECT_EQ(gMeldeWins[1], nullptr);
+
+    const std::vector<uint8_t> after = kel::test::ReadBytes(DataFilePath("MDA"));
+    ASSERT_EQ(after.size(), before.size());
+    for (const auto& c : cases) {
+        const size_t at = size_t(AthleteOffset(1, c.team, c.member));
+        EXPECT_EQ(std::memcmp(&after[at], &before[at], sizeof(AthleteRecord)), 0) << c.kind;
+    }
+    EXPECT_TRUE(after == before);
+}
+
 TEST_F(Program, TheToggleSwitchesEnterMovementAndWritesIt)
 {
     MeldeWin* w = open(0);
