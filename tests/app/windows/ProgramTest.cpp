@@ -1070,6 +1070,37 @@ TEST_F(EntryFileCommand, TheFileNameIsCleanedAndAnEmptyOneRefused)
     for (const auto& c : cases)
         EXPECT_EQ(CleanEntryFileName(c.typed), c.written) << c.typed;
 
+    // Device names get a "_", over-long names are cut to what a folder
+    // takes; names that were fine stay as they were.
+    const std::string longName = std::string(300, 'A') + ".VOV";
+    const std::string umlauts = std::string(200, '\xFC') + ".VOV";
+    const struct {
+        std::string typed;
+        size_t limit;
+        std::string written;
+    } devices[] = {
+        {"CON", 230, "CON_"},
+        {"con.VOV", 230, "con_.VOV"},
+        {"NUL.VOV", 230, "NUL_.VOV"},
+        {"COM1", 230, "COM1_"},
+        {"LPT1.txt", 230, "LPT1_.txt"},
+        {"Aux .tar.gz", 230, "Aux_ .tar.gz"},
+        {"NUL:", 230, "NUL_"},
+        {"CONSOLE.VOV", 230, "CONSOLE.VOV"},
+        {"COM10.VOV", 230, "COM10.VOV"},
+        {"LPT.VOV", 230, "LPT.VOV"},
+        {"X.CON", 230, "X.CON"},
+        {longName, 230, std::string(226, 'A') + ".VOV"},
+        {longName, 20, std::string(16, 'A') + ".VOV"},
+        {std::string(300, 'B'), 230, std::string(230, 'B')},
+        {umlauts, 230, std::string(113, '\xFC') + ".VOV"},
+        {std::string(40, 'C') + "." + std::string(40, 'D'), 30, std::string(30, 'C')},
+        {"NULLIFY.VOV", 3, "NUL_"},
+        {"GYMNASIUM NORD.VOV", 230, "GYMNASIUM NORD.VOV"},
+    };
+    for (const auto& c : devices)
+        EXPECT_EQ(CleanEntryFileName(c.typed, c.limit), c.written) << c.typed << " " << c.limit;
+
     addTeam(0, 0, "REALSCHULE SÜD");
     run([&](TMeldefile& m) {
         m.Path->SetText(dir_.path());
@@ -1079,6 +1110,45 @@ TEST_F(EntryFileCommand, TheFileNameIsCleanedAndAnEmptyOneRefused)
     EXPECT_EQ(boxes[0].text, "Bitte geben Sie einen Dateinamen an!");
     EXPECT_EQ(boxes[0].title, "Fehler");
     EXPECT_EQ(ini("FileName"), "");
+}
+
+// A school named after a device and a name longer than a folder takes
+// still give an entry file.
+TEST_F(EntryFileCommand, DeviceNamesAndOverlongNamesStillGiveAFile)
+{
+    addTeam(0, 0, "CON");
+    const std::string longName = std::string(300, 'N') + ".VOV";
+    const struct {
+        std::string typed;  // empty: the preset name
+        std::string file;
+    } cases[] = {{"", "CON_.VOV"}, {"lpt1.txt", "lpt1_.txt"}, {longName, ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.substr(0, 20));
+        boxes.clear();
+        run([&](TMeldefile& m) {
+            m.Path->SetText(dir_.path());
+            if (!c.typed.empty())
+                m.FileName->SetText(c.typed);
+        });
+        EXPECT_TRUE(boxes.empty()) << boxes[0].text;
+        std::string line;
+        for (const std::string& l : logLines())
+            if (l.find("Meldedatei ") != std::string::npos)
+                line = l;
+        const std::string prefix = "Meldedatei " + dir_.path() + "\\";
+        const size_t at = line.find(prefix);
+        ASSERT_NE(at, std::string::npos) << line;
+        const std::string written = line.substr(at + prefix.size(), line.rfind(" wurde erzeugt!") - at - prefix.size());
+        if (!c.file.empty()) {
+            EXPECT_EQ(written, c.file);
+        } else {
+            EXPECT_EQ(written.substr(written.size() - 4), ".VOV");
+            EXPECT_EQ(written.find_first_not_of('N'), written.size() - 4);
+            EXPECT_LE(written.size() + dir_.path().size() + 1 + kel::kTempSuffixLength, size_t(MAX_PATH - 1));
+        }
+        EXPECT_EQ(kel::test::FileBytes(dir_.path() + "\\" + written).rfind("<?xml", 0), 0u);
+        EXPECT_EQ(ini("FileName"), c.typed.empty() ? "CON.VOV" : c.typed);
+    }
 }
 
 TEST_F(EntryFileCommand, AFailedWriteIsShownAndLogged)
