@@ -486,9 +486,11 @@ TEST_F(Program, StoringTheGridKeepsEveryValueNobodyEdited)
     SendMessageA(w->handle(), WM_COMMAND, 10, 0);
     pump();
     ASSERT_NE(gFehlerWin, nullptr);
+    // Rows of the error window's text are its width long, not terminated.
+    const zTextBuf& text = gFehlerWin->pane()->buffer();
     std::string lines;
-    for (int32_t r = 0; r < gFehlerWin->pane()->buffer().rows(); ++r)
-        lines += std::string(gFehlerWin->pane()->buffer().rowText(r)) + "\n";
+    for (int32_t r = 0; r < text.rows(); ++r)
+        lines += std::string(text.rowText(r), size_t(text.columns())) + "\n";
     for (const char* kind : {"relay position 12", "relay position 1005", "relay position -3", "relay position 100"})
         EXPECT_NE(lines.find(std::string("Wert, ") + kind + ": Keine Staffelbesetzung"), std::string::npos)
             << kind << "\n" << lines;
@@ -538,7 +540,7 @@ TEST_F(Program, CheckListsErrorsAndAClearCheckClosesTheErrorWindow)
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(boxes.back().text, "Ich habe einen Fehler in den Meldedaten gefunden!");
     ASSERT_NE(gFehlerWin, nullptr);
-    const std::string first = gFehlerWin->pane()->buffer().rowText(0);
+    const std::string first(gFehlerWin->pane()->buffer().rowText(0), size_t(gFehlerWin->pane()->buffer().columns()));
     EXPECT_NE(first.find("[I Jungen] Meier, Anna: Falscher Jahrgang: 75"), std::string::npos) << first;
     // Its scroll bars show only when the lines do not fit.
     HWND list = gFehlerWin->pane()->handle();
