@@ -162,6 +162,7 @@ class TXpParser : public TXpComponent {
   };
 
   bool ParseStart();
+  bool ParseReader(std::unique_ptr<TXpByteReader> reader);
   bool ParseFinish(bool loaded);
   void ParsePrim();
   void Initialize();
@@ -177,10 +178,16 @@ class TXpParser : public TXpComponent {
   bool MayLoad(const TXpDirContext& context, const AnsiString& basePath) const;
 
   // --- reading ---
-  char16_t Cur() const { return FSources.back()->Cur(); }
-  char16_t Peek(size_t ahead) const;
+  char16_t Cur() { return FSources.back()->Cur(); }
+  char16_t Peek(size_t ahead);
   void Skip(size_t n = 1) { FSources.back()->Pos += n; }
   bool TryRead(const char16_t* literal);
+  // Index of the delimiter in the current source from Pos on (npos when the
+  // input ends first); the text before it is checked against the text
+  // limit while it is read.
+  size_t FindInSource(std::u16string_view delimiter);
+  // The end of the name characters from p on, refusing an overlong name.
+  size_t ScanNameChars(size_t p);
   void Require(const char16_t* literal);
   bool SkipWhitespace();
   void RequireWhitespace();
