@@ -425,16 +425,12 @@ void TXpInputSource::Compact() {
 
 void TXpInputSource::PositionOf(size_t index, int32_t& line, int32_t& column) const {
   const size_t end = std::min(index, Text.size());
-  line = FLineBase;
-  size_t lineStart = 0;
-  bool newLine = false;
-  for (size_t i = 0; i < end; ++i)
-    if (Text[i] == u'\n') {
-      ++line;
-      lineStart = i + 1;
-      newLine = true;
-    }
-  column = newLine ? static_cast<int32_t>(end - lineStart) + 1 : FColumnBase + static_cast<int32_t>(end);
+  const char16_t* t = Text.data();
+  line = FLineBase + static_cast<int32_t>(std::count(t, t + end, u'\n'));
+  size_t lineStart = end;
+  while (lineStart > 0 && t[lineStart - 1] != u'\n') --lineStart;
+  column = lineStart == 0 && line == FLineBase ? FColumnBase + static_cast<int32_t>(end)
+                                               : static_cast<int32_t>(end - lineStart) + 1;
 }
 
 void TXpInputSource::Position(int32_t& line, int32_t& column) const { PositionOf(Pos, line, column); }
