@@ -30,7 +30,7 @@ void BM_XpWriterSave(benchmark::State& state) {
   state.counters["bytes"] = static_cast<double>(bytes);
   state.SetBytesProcessed(state.iterations() * bytes);
 }
-BENCHMARK(BM_XpWriterSave)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_XpWriterSave)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 void BM_LibXml2Save(benchmark::State& state) {
   xmlDocPtr doc = BuildSchoolsLibXml2(static_cast<int>(SchoolsFor(state.range(0))));
@@ -47,7 +47,7 @@ void BM_LibXml2Save(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * bytes);
   xmlFreeDoc(doc);
 }
-BENCHMARK(BM_LibXml2Save)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LibXml2Save)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 void BM_XpBuildAndFree(benchmark::State& state) {
   const int schools = static_cast<int>(SchoolsFor(state.range(0)));
