@@ -492,6 +492,12 @@ size_t TXpParser::ScanNameChars(size_t p) {
 }
 
 WideString TXpParser::ReadName() {
+  WideString name;
+  ReadNameInto(name);
+  return name;
+}
+
+void TXpParser::ReadNameInto(WideString& name) {
   TXpInputSource& s = Src();
   const char16_t first = s.Cur();
   if (!NameStart(first)) {
@@ -499,9 +505,8 @@ WideString TXpParser::ReadName() {
     Fail(_sInvalidName, WideString(1, first));
   }
   const size_t p = ScanNameChars(s.Pos + 1);
-  WideString name(s.Text.data() + s.Pos, p - s.Pos);
+  name.assign(s.Text.data() + s.Pos, p - s.Pos);
   s.Pos = p;
-  return name;
 }
 
 WideString TXpParser::ReadNmToken() {
@@ -782,15 +787,20 @@ void TXpParser::ParseContent() {
 }
 
 void TXpParser::ParseStartTag() {
-  const WideString name = ReadName();
+  WideString name = ReadName();
   if (static_cast<int32_t>(FOpen.size()) >= MaxDepth)
     Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sDepthLimit).c_str(), MaxDepth)));
-  auto infoIt = FElements.find(name);
-  const TXpElementInfo* info = infoIt == FElements.end() ? nullptr : &infoIt->second;
+  const TXpElementInfo* info = nullptr;
+  if (!FElements.empty()) {
+    auto infoIt = FElements.find(name);
+    if (infoIt != FElements.end()) info = &infoIt->second;
+  }
   int32_t contentType = info ? info->ContentType : 0;
   if (contentType == 0) contentType = 1;
 
-  std::vector<WideString> names;
+  // The tag's attribute names are FAttrNames[0, count): the strings keep
+  // their memory from tag to tag.
+  size_t count = 0;
   std::unordered_set<WideString> nameSet;
   WideString xmlSpace;
   bool haveSpace = false;
@@ -809,33 +819,36 @@ void TXpParser::ParseStartTag() {
     }
     if (c == 0) Fail(_sUnexpectedEof);
     if (!ws) RequireWhitespace();
-    WideString attr = ReadName();
+    if (count == FAttrNames.size()) FAttrNames.emplace_back();
+    WideString& attr = FAttrNames[count];
+    ReadNameInto(attr);
     SkipWhitespace();
     Require(u"=");
     SkipWhitespace();
     const TXpAttributeInfo* def = info ? info->Find(attr) : nullptr;
-    WideString value = ReadAttValue(def ? def->AttrType : 0, attr);
+    WideString& value = FAttrValue;
+    ReadAttValue(def ? def->AttrType : 0, value);
     // Few attributes are compared directly, many through a hash set.
-    if (names.size() < 8) {
-      for (const WideString& other : names)
-        if (other == attr) Fail(_sRedefinedAttr);
-      if (names.size() == 7) nameSet.insert(names.begin(), names.end());
+    if (count < 8) {
+      for (size_t k = 0; k < count; ++k)
+        if (FAttrNames[k] == attr) Fail(_sRedefinedAttr);
+      if (count == 7) nameSet.insert(FAttrNames.begin(), FAttrNames.begin() + 7);
     }
-    if (names.size() >= 7 && !nameSet.insert(attr).second) Fail(_sRedefinedAttr);
+    if (count >= 7 && !nameSet.insert(attr).second) Fail(_sRedefinedAttr);
     if (OnAttribute) OnAttribute(this, attr, value, true);
     if (attr == u"xml:space") {
       xmlSpace = value;
       haveSpace = true;
     }
-    names.push_back(std::move(attr));
+    ++count;
   }
   if (info) {
     for (const TXpAttributeInfo& def : info->Attributes) {
       if (def.ValueType != 1 && def.ValueType != 4) continue;
       bool given = false;
-      if (names.size() < 8) {
-        for (const WideString& other : names)
-          if (other == def.Name) given = true;
+      if (count < 8) {
+        for (size_t k = 0; k < count; ++k)
+          if (FAttrNames[k] == def.Name) given = true;
       } else {
         given = nameSet.count(def.Name) != 0;
       }
@@ -858,20 +871,32 @@ void TXpParser::ParseStartTag() {
     if (OnEndElement) OnEndElement(this, name);
     return;
   }
-  FOpen.push_back(TOpenElement{name, contentType, preserve, FSources.size()});
+  FOpen.push_back(TOpenElement{std::move(name), contentType, preserve, FSources.size()});
   FContentType = contentType;
   FPreserve = preserve;
 }
 
 void TXpParser::ParseEndTag() {
   Skip(2);
-  const WideString name = ReadName();
-  const TOpenElement& open = FOpen.back();
-  if (name != open.Name)
+  TOpenElement& open = FOpen.back();
+  // The name is compared where it stands in the input.
+  TXpInputSource& s = Src();
+  const char16_t first = s.Cur();
+  if (!NameStart(first)) {
+    if (s.AtEnd()) Fail(_sUnexpectedEof);
+    Fail(_sInvalidName, WideString(1, first));
+  }
+  const size_t end = ScanNameChars(s.Pos + 1);
+  if (std::u16string_view(s.Text.data() + s.Pos, end - s.Pos) != open.Name) {
+    const WideString name(s.Text.data() + s.Pos, end - s.Pos);
+    s.Pos = end;
     Fail(_sMismatchEndTag, u"Start tag = \"" + open.Name + u"\" End tag = \"" + name + u"\"");
-  if (open.SourceDepth != FSources.size()) Fail(_sEntityNotWellFormed, name);
+  }
+  s.Pos = end;
+  if (open.SourceDepth != FSources.size()) Fail(_sEntityNotWellFormed, open.Name);
   SkipWhitespace();
   Require(u">");
+  const WideString name = std::move(open.Name);
   FOpen.pop_back();
   FContentType = FOpen.empty() ? 0 : FOpen.back().ContentType;
   FPreserve = FOpen.empty() ? false : FOpen.back().Preserve;
@@ -931,7 +956,7 @@ void TXpParser::ParseEntityRefInContent() {
   }
 }
 
-WideString TXpParser::ReadAttValue(int32_t attrType, const WideString& attrName) {
+void TXpParser::ReadAttValue(int32_t attrType, WideString& value) {
   TXpInputSource& s = Src();
   const char16_t quote = s.Cur();
   if (quote != u'"' && quote != u'\'') Fail(_sQuoteExpected);
@@ -947,7 +972,7 @@ WideString TXpParser::ReadAttValue(int32_t attrType, const WideString& attrName)
     CheckText(p - s.Pos - 1);
     if (!s.More()) break;
   }
-  WideString value(s.Text.data() + s.Pos + 1, p - s.Pos - 1);
+  value.assign(s.Text.data() + s.Pos + 1, p - s.Pos - 1);
   if (s.Have(p) && s.Text[p] == quote) {
     s.Pos = p + 1;
   } else {
@@ -995,8 +1020,6 @@ WideString TXpParser::ReadAttValue(int32_t attrType, const WideString& attrName)
   }
   CheckText(value.size());
   if (attrType > 1) CollapseBlanks(value);
-  (void)attrName;
-  return value;
 }
 
 void TXpParser::ExpandAttValue(const WideString& text, WideString& out, int32_t nesting) {

@@ -192,6 +192,7 @@ class TXpParser : public TXpComponent {
   bool SkipWhitespace();
   void RequireWhitespace();
   WideString ReadName();
+  void ReadNameInto(WideString& name);
   WideString ReadNmToken();
   WideString ReadQuoted();
   // False when neither SYSTEM nor PUBLIC follows.
@@ -214,7 +215,9 @@ class TXpParser : public TXpComponent {
   void ParseEndTag();
   void ParseCDATA();
   void ParseEntityRefInContent();
-  WideString ReadAttValue(int32_t attrType, const WideString& attrName);
+  // The value of the quoted attribute value at the current position, into
+  // value.
+  void ReadAttValue(int32_t attrType, WideString& value);
   void ExpandAttValue(const WideString& text, WideString& out, int32_t nesting);
   void DataBufferFlush();
 
@@ -256,6 +259,9 @@ class TXpParser : public TXpComponent {
   std::vector<TOpenElement> FOpen;
   std::vector<const TXpEntityInfo*> FOpenEntities;
   WideString FData;
+  // Attribute names and the value of the start tag being read.
+  std::vector<WideString> FAttrNames;
+  WideString FAttrValue;
   bool FDataFromRef = false;
   bool FInCDATA = false;
   bool FPreserve = false;
