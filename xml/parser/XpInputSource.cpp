@@ -297,7 +297,12 @@ private:
         // Runs of plain ASCII go straight through.
         const uint8_t* q = p;
         while (q < e && *q >= 0x20 && *q < 0x80) ++q;
-        FOut.append(p, q);
+        // Widened in place (appending a byte range would build a temporary
+        // string first).
+        const size_t at = FOut.size();
+        FOut.resize(at + static_cast<size_t>(q - p));
+        char16_t* out = FOut.data() + at;
+        for (const uint8_t* r = p; r < q; ++r) *out++ = *r;
         FAfterCR = false;
         p = q;
         continue;
