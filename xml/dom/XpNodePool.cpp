@@ -24,8 +24,8 @@
 #define XP_POISON(p, n) ASAN_POISON_MEMORY_REGION(p, n)
 #define XP_UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION(p, n)
 #else
-#define XP_POISON(p, n) static_cast<void>(0)
-#define XP_UNPOISON(p, n) static_cast<void>(0)
+#define XP_POISON(p, n) (static_cast<void>(p), static_cast<void>(n))
+#define XP_UNPOISON(p, n) (static_cast<void>(p), static_cast<void>(n))
 #endif
 
 namespace {
