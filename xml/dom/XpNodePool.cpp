@@ -85,7 +85,7 @@ struct SlabCache {
   std::mutex lock;
   Slab* free = nullptr;
   size_t freeCount = 0;
-  size_t limit = size_t{256} << 20;
+  size_t limit = size_t{1} << 30;
   struct Chunk {
     char* base;
     size_t freeSlabs;

@@ -37,7 +37,7 @@ constexpr size_t kXpPooledMax = 1016;
 // null for the thread's pool.
 TXpNodeArena* XpArenaOf(const void* block);
 
-// The cache of slabs no arena uses: at most `bytes` are kept (256 MiB
+// The cache of slabs no arena uses: at most `bytes` are kept (1 GiB
 // unless set); XpReleaseNodeCache gives back all it can to the system.
 void XpSetNodeCacheLimit(size_t bytes);
 void XpReleaseNodeCache();
