@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <unordered_set>
 
 #include "classlib/Format.h"
