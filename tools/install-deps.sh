@@ -11,7 +11,7 @@ $SUDO apt-get install -y -q --no-install-recommends \
   wine wine64 xvfb xauth fonts-wine fonts-liberation x11-utils imagemagick \
   cups printer-driver-cups-pdf ghostscript poppler-utils \
   googletest libgtest-dev libgmock-dev libbenchmark-dev \
-  libjpeg62-turbo-dev libxml2-dev libxml2-utils clang libclang-rt-14-dev locales \
+  libjpeg62-turbo-dev libxml2-dev libxml2-utils libpugixml-dev clang libclang-rt-14-dev locales \
   python3-pyftpdlib
 # npm fetches the XML conformance suite. A machine whose Node.js already
 # brings npm keeps it (Debian's npm package conflicts with such a Node.js).

@@ -162,6 +162,7 @@ class TXpParser : public TXpComponent {
   };
 
   bool ParseStart();
+  bool ParseReader(std::unique_ptr<TXpByteReader> reader);
   bool ParseFinish(bool loaded);
   void ParsePrim();
   void Initialize();
@@ -177,14 +178,21 @@ class TXpParser : public TXpComponent {
   bool MayLoad(const TXpDirContext& context, const AnsiString& basePath) const;
 
   // --- reading ---
-  char16_t Cur() const { return FSources.back()->Cur(); }
-  char16_t Peek(size_t ahead) const;
+  char16_t Cur() { return FSources.back()->Cur(); }
+  char16_t Peek(size_t ahead);
   void Skip(size_t n = 1) { FSources.back()->Pos += n; }
   bool TryRead(const char16_t* literal);
+  // Index of the delimiter in the current source from Pos on (npos when the
+  // input ends first); the text before it is checked against the text
+  // limit while it is read.
+  size_t FindInSource(std::u16string_view delimiter);
+  // The end of the name characters from p on, refusing an overlong name.
+  size_t ScanNameChars(size_t p);
   void Require(const char16_t* literal);
   bool SkipWhitespace();
   void RequireWhitespace();
   WideString ReadName();
+  void ReadNameInto(WideString& name);
   WideString ReadNmToken();
   WideString ReadQuoted();
   // False when neither SYSTEM nor PUBLIC follows.
@@ -207,7 +215,9 @@ class TXpParser : public TXpComponent {
   void ParseEndTag();
   void ParseCDATA();
   void ParseEntityRefInContent();
-  WideString ReadAttValue(int32_t attrType, const WideString& attrName);
+  // The value of the quoted attribute value at the current position, into
+  // value.
+  void ReadAttValue(int32_t attrType, WideString& value);
   void ExpandAttValue(const WideString& text, WideString& out, int32_t nesting);
   void DataBufferFlush();
 
@@ -249,6 +259,9 @@ class TXpParser : public TXpComponent {
   std::vector<TOpenElement> FOpen;
   std::vector<const TXpEntityInfo*> FOpenEntities;
   WideString FData;
+  // Attribute names and the value of the start tag being read.
+  std::vector<WideString> FAttrNames;
+  WideString FAttrValue;
   bool FDataFromRef = false;
   bool FInCDATA = false;
   bool FPreserve = false;
