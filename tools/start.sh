@@ -13,10 +13,10 @@
 # without one it runs on a virtual display of a free number, a screenshot is
 # taken once it is up (build/start-screenshot.png) and the program is ended.
 set -euo pipefail
+data=$(realpath -m "${KEL_DATA:-$HOME/Kelvora}")
 cd "$(dirname "$0")/.."
 src=$PWD
 tree=build/win-release
-data=${KEL_DATA:-$HOME/Kelvora}
 
 [ "${KEL_SKIP_INSTALL:-0}" = 1 ] || bash tools/install-deps.sh
 
@@ -28,7 +28,6 @@ echo "Programm bauen ($tree) ..."
 cmake --build "$tree" -j "${KEL_JOBS:-$(nproc)}" --target kelvora kel_fixtures wineprefix
 
 mkdir -p "$data"
-data=$(cd "$data" && pwd)
 if [ ! -e "$data/kelvora.ini" ]; then
   old=$tree/app
   if [ -e "$old/kelvora.ini" ]; then
