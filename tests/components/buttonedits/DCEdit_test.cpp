@@ -613,6 +613,78 @@ TEST(DCPropEditor, EditsAPropertyWithTheEditorOfItsTypeAndWritesTheTextBackOnCom
   EXPECT_EQ(f.Field->EditedProperty(), nullptr);
 }
 
+namespace {
+
+// Answers the colour dialog of this thread: types the colour into its red,
+// green and blue fields (unless it cancels) and closes it.
+struct ColorDialogAnswer {
+  COLORREF color = 0;
+  bool ok = true;
+  int seen = 0;
+};
+ColorDialogAnswer* gColorAnswer = nullptr;
+
+void CALLBACK answerColorDialog(HWND, UINT, UINT_PTR, DWORD) {
+  HWND box = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM l) -> BOOL {
+        char cls[16] = {};
+        GetClassNameA(h, cls, sizeof cls);
+        if (std::string(cls) == "#32770" && IsWindowVisible(h)) *reinterpret_cast<HWND*>(l) = h;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&box));
+  if (!box || !gColorAnswer || !GetDlgItem(box, 706)) return;
+  ++gColorAnswer->seen;
+  if (gColorAnswer->ok) {
+    SetDlgItemInt(box, 706, GetRValue(gColorAnswer->color), FALSE);
+    SetDlgItemInt(box, 707, GetGValue(gColorAnswer->color), FALSE);
+    SetDlgItemInt(box, 708, GetBValue(gColorAnswer->color), FALSE);
+  }
+  PostMessageA(box, WM_COMMAND, gColorAnswer->ok ? IDOK : IDCANCEL, 0);
+}
+
+}  // namespace
+
+TEST(ValueEdits, CtrlClickAndDoubleClickOpenTheColourDialogForTheSelectedColour) {
+  EditForm<TDCColorEdit> f;
+  f.Field->SetSelectedColor(clBlue);
+  const struct {
+    const char* gesture;
+    std::vector<UINT> messages;
+    WPARAM keys;
+    bool ok;
+    int dialogs;
+    const char* text;
+  } cases[] = {
+      {"Ctrl+click", {WM_LBUTTONDOWN, WM_LBUTTONUP}, MK_CONTROL, true, 1, "clRed"},
+      {"double click, cancelled", {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}, 0, false, 1,
+       "clRed"},
+      {"double click", {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}, 0, true, 1, "clLime"},
+      {"click", {WM_LBUTTONDOWN, WM_LBUTTONUP}, 0, true, 0, "clLime"},
+  };
+  COLORREF next = RGB(255, 0, 0);
+  for (const auto& c : cases) {
+    ColorDialogAnswer answer{next, c.ok};
+    gColorAnswer = &answer;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, answerColorDialog);
+    const int changes = f.changes;
+    for (UINT m : c.messages)
+      SendMessageA(f.editor(), m, (m == WM_LBUTTONUP ? 0 : MK_LBUTTON) | c.keys, MAKELPARAM(5, 5));
+    pump();
+    KillTimer(nullptr, timer);
+    gColorAnswer = nullptr;
+    EXPECT_EQ(answer.seen, c.dialogs) << c.gesture;
+    EXPECT_EQ(f.Field->GetText(), c.text) << c.gesture;
+    EXPECT_EQ(f.changes > changes, c.ok && c.dialogs) << c.gesture;
+    // Only a plain click opens the list.
+    EXPECT_EQ(f.Field->DroppedDown(), c.dialogs == 0) << c.gesture;
+    f.Field->CloseDropped(false);
+    next = RGB(0, 255, 0);
+  }
+}
+
 // The folder edit's question answered by the test.
 struct FolderQuery {
   FolderQuery() {
