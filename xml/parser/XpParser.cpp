@@ -111,6 +111,7 @@ void TXpParser::Initialize() {
 
 void TXpParser::Cleanup() {
   FElements.clear();
+  FElementList.clear();
   FEntities.clear();
   FParamEntities.clear();
   FNotations.clear();

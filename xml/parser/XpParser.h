@@ -153,6 +153,45 @@ class TXpParser : public TXpComponent {
   int32_t GetEntityType(const WideString& name, bool parameter) const;
   WideString GetEntityValue(const WideString& name, bool parameter) const;
 
+  // --- DTD lookups and entry points (during a parse and its events) ---
+  // The ids and the notation of a general entity; empty when undeclared.
+  WideString GetEntityPublicId(const WideString& name) const;
+  WideString GetEntitySystemId(const WideString& name) const;
+  WideString GetEntityNotationName(const WideString& name) const;
+  // The replacement text of an external parsed entity: OnResolveEntity may
+  // change the location (empty: nothing is read); the file is loaded under
+  // the resolver policy and the load limits, relative to the entity's
+  // declaration (or the current source), and its text declaration is
+  // passed over. A refused or missing file raises EXpParserError.
+  WideString GetExternalTextEntityValue(const WideString& name, const WideString& publicId,
+                                        const WideString& systemId);
+  // An element's index in the order its record was made (by its element
+  // or attribute-list declaration); -1 when undeclared. The queries below
+  // take the name with the index and answer nothing when the two do not
+  // belong together (-1, an index of another parse).
+  int32_t GetElementIndexOf(const WideString& name) const;
+  int32_t GetElementContentType(const WideString& name, int32_t index) const;
+  // The attribute definitions of the element, in declaration order; null
+  // when it has none.
+  const std::vector<TXpAttributeInfo>* DeclaredAttributes(const WideString& name, int32_t index) const;
+  // The declared attribute type (1 CDATA .. 10 NOTATION); 0 when the
+  // attribute is undeclared.
+  int32_t GetAttributeDefaultValueType(const WideString& element, const WideString& attribute) const;
+  // The attribute's default with its references expanded and its blanks
+  // normalised (as it is supplied to elements); empty when undeclared.
+  WideString GetAttributeExpandedValue(const WideString& element, const WideString& attribute, int32_t index) const;
+  // Declare an entity; the first declaration of a name in its name space
+  // (general or parameter) is binding, later ones are ignored. Entity
+  // classes: 1 internal, 2 external unparsed, 3 external parsed.
+  void SetEntity(const WideString& name, int32_t entityClass, bool parameter, const WideString& value,
+                 const WideString& publicId, const WideString& systemId, const WideString& notation);
+  void SetInternalEntity(const WideString& name, const WideString& value, bool parameter);
+  void SetExternalTextEntity(const WideString& name, const WideString& publicId, const WideString& systemId);
+  void SetExternalDataEntity(const WideString& name, const WideString& publicId, const WideString& systemId,
+                             const WideString& notation);
+  // Declares a notation and fires OnDTDNotation, only when the name is new.
+  void SetNotation(const WideString& name, const WideString& publicId, const WideString& systemId);
+
  private:
   struct TOpenElement {
     WideString Name;
@@ -280,4 +319,9 @@ class TXpParser : public TXpComponent {
   int64_t FExternalBytes = 0;
   size_t FInputSize = 0;
   std::shared_ptr<TXpDirContext> FDocContext;
+
+  // The element records in the order they were made (GetElementIndexOf).
+  TXpElementInfo& ElementRecord(const WideString& name);
+  const TXpElementInfo* ElementAt(const WideString& name, int32_t index) const;
+  std::vector<TXpElementInfo*> FElementList;
 };

@@ -321,7 +321,7 @@ void TXpParser::ParseContentSpec(const WideString& name, WideString& model) {
       }
     }
   }
-  TXpElementInfo& info = FElements[name];
+  TXpElementInfo& info = ElementRecord(name);
   if (info.ContentType == 0) {
     info.ContentType = contentType;
     info.ContentModel = model;
@@ -332,7 +332,7 @@ void TXpParser::ParseAttlistDecl() {
   DtdRequire();
   const WideString element = ReadName();
   if (OnDTDAttlistStart) OnDTDAttlistStart(this, element);
-  TXpElementInfo& info = FElements[element];
+  TXpElementInfo& info = ElementRecord(element);
   for (;;) {
     const bool ws = DtdSkip();
     if (Cur() == u'>') {
@@ -553,8 +553,7 @@ void TXpParser::ParseNotationDecl() {
   if (!ReadExternalIds(publicId, systemId, true)) Fail(_sExtModifMissing, name);
   DtdSkip();
   Require(u">");
-  if (FNotations.emplace(name, TXpNotationInfo{publicId, systemId}).second && OnDTDNotation)
-    OnDTDNotation(this, name, publicId, systemId);
+  SetNotation(name, publicId, systemId);
 }
 
 void TXpParser::ParseConditionalSection() {
