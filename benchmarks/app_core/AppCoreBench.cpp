@@ -17,10 +17,43 @@
 #include <string>
 
 #include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#include <psapi.h>
+#else
+#include <sys/resource.h>
+#endif
 
 namespace {
 
 namespace fs = std::filesystem;
+
+// Page faults of the process so far.
+int64_t PageFaults() {
+#ifdef _WIN32
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  return GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters) ? counters.PageFaultCount : 0;
+#else
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_minflt + usage.ru_majflt;
+#endif
+}
+
+// Reports the page faults per iteration of the loop that follows.
+class FaultCounter {
+public:
+  explicit FaultCounter(benchmark::State& state) : state_(state), start_(PageFaults()) {}
+  ~FaultCounter() {
+    state_.counters["faults"] = benchmark::Counter(static_cast<double>(PageFaults() - start_),
+                                                   benchmark::Counter::kAvgIterations);
+  }
+
+private:
+  benchmark::State& state_;
+  int64_t start_;
+};
 
 // Copies the full fixture event into a temporary program folder and loads
 // its definition.
@@ -118,6 +151,7 @@ void BM_WriteFullEntryFile(benchmark::State& state) {
   TXpObjModel& xml = setup.xml;
   EntryFileWriter& writer = setup.writer;
   const std::string path = (Event().dir / "Meldung.VOV").string();
+  FaultCounter faults(state);
   for (auto _ : state)
     if (!writer.WriteEntryFile(xml, path)) state.SkipWithError("not written");
   state.counters["bytes"] = static_cast<double>(fs::file_size(path));
@@ -130,6 +164,7 @@ void BM_BuildFullEntryDocument(benchmark::State& state) {
   FullEntrySetup setup;
   TXpObjModel& xml = setup.xml;
   EntryFileWriter& writer = setup.writer;
+  FaultCounter faults(state);
   for (auto _ : state) {
     writer.BuildDocument(xml);
     TMemoryStream bytes;
@@ -147,6 +182,7 @@ void BM_SaveFullEntryDocument(benchmark::State& state) {
   TXpObjModel& xml = setup.xml;
   EntryFileWriter& writer = setup.writer;
   writer.BuildDocument(xml);
+  FaultCounter faults(state);
   for (auto _ : state) {
     TMemoryStream bytes;
     xml.SaveToStream(bytes);
@@ -159,6 +195,7 @@ void BM_BuildAndClearFullEntryDocument(benchmark::State& state) {
   FullEntrySetup setup;
   TXpObjModel& xml = setup.xml;
   EntryFileWriter& writer = setup.writer;
+  FaultCounter faults(state);
   for (auto _ : state) {
     writer.BuildDocument(xml);
     xml.ClearDocument();
