@@ -92,22 +92,22 @@ inline bool AllPlain(uint64_t w) {
   return !has('&') && !has('<') && !has('>') && !has('"');
 }
 
-// Copies n plain characters from p to out as bytes; false, with part of
-// them copied, at the first character that is not plain.
-inline bool NarrowPlain(uint8_t* out, const char16_t* p, size_t n) {
+// Copies the plain characters at the start of the n at p to out as bytes;
+// returns how many there were (n when all are plain).
+inline size_t NarrowPlain(uint8_t* out, const char16_t* p, size_t n) {
   size_t i = 0;
   for (; i + 4 <= n; i += 4) {
     uint64_t w;
     std::memcpy(&w, p + i, 8);
-    if (!AllPlain(w)) return false;
+    if (!AllPlain(w)) break;
     for (int k = 0; k < 4; ++k) out[i + k] = static_cast<uint8_t>(w >> (16 * k));
   }
   for (; i < n; ++i) {
     const char16_t c = p[i];
-    if (c >= 128 || !kPlain.plain[c]) return false;
+    if (c >= 128 || !kPlain.plain[c]) break;
     out[i] = static_cast<uint8_t>(c);
   }
-  return true;
+  return i;
 }
 
 // Writes lead, name and tail (lead and tail printable ASCII) in one piece
@@ -117,7 +117,7 @@ template <class Out, size_t L, size_t T>
 void PutNamed(Out& out, const char16_t (&lead)[L], View name, const char16_t (&tail)[T]) {
   constexpr size_t kLead = L - 1, kTail = T - 1;
   if (uint8_t* at = out.Room(kLead + name.size() + kTail)) {
-    if (NarrowPlain(at + kLead, name.data(), name.size())) {
+    if (NarrowPlain(at + kLead, name.data(), name.size()) == name.size()) {
       uint8_t* end = at + kLead + name.size();
       if constexpr (kLead > 0)
         for (size_t i = 0; i < kLead; ++i) at[i] = static_cast<uint8_t>(lead[i]);
@@ -438,23 +438,28 @@ void WriteAttributes(Out& out, const TXpNode* element) {
   const TXpNamedNodeMap* attrs = nullptr;
   if (self->elHasPairs() && !(doc && doc->OnAttributeOutput) && element->OutputEscaping()) {
     for (const TXpAttrPair* pair = self->elPairs(); pair != self->elPairs() + self->elPairCount(); ++pair) {
-      // A name and value of plain ASCII, by far the most common pair, go
-      // into the buffer in one piece: ' name="value"'.
+      // A name of plain ASCII and the plain start of the value, the whole
+      // pair nearly always, go into the buffer in one piece: ' name="value'.
       const View name = *pair->Name, value = pair->ValueView();
       if (uint8_t* at = out.Room(name.size() + value.size() + 4)) {
         uint8_t* q = at + 1;
-        if (NarrowPlain(q, name.data(), name.size())) {
+        if (NarrowPlain(q, name.data(), name.size()) == name.size()) {
+          at[0] = ' ';
           q += name.size();
           q[0] = '=';
           q[1] = '"';
           q += 2;
-          if (NarrowPlain(q, value.data(), value.size())) {
-            q += value.size();
+          const size_t plain = NarrowPlain(q, value.data(), value.size());
+          q += plain;
+          if (plain == value.size()) {
             *q++ = '"';
-            at[0] = ' ';
             out.Commit(q);
-            continue;
+          } else {
+            out.Commit(q);
+            WriteText(out, element, value.substr(plain), true);
+            out.Char(u'"');
           }
+          continue;
         }
       }
       out.Char(u' ');
