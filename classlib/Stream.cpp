@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "classlib/Exception.h"
 #include "classlib/Format.h"
@@ -39,8 +40,36 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count) {
   return total;
 }
 
+namespace {
+
+// The memory of the last stream that went on this thread, kept for the next
+// one: a program that writes document after document into memory then
+// neither maps nor faults in fresh pages for each (under Wine every large
+// block is fresh pages, about 13 us each). Up to a bound, so that one huge
+// stream does not stay resident.
+constexpr int64_t kSpareMax = int64_t(8) << 20;
+
+struct SpareBlock {
+  uint8_t* memory = nullptr;
+  int64_t capacity = 0;
+  ~SpareBlock() { std::free(memory); }
+};
+thread_local SpareBlock tSpare;
+
+// Frees memory, or keeps it as the spare when it is larger than the one
+// kept and within the bound.
+void Recycle(uint8_t* memory, int64_t capacity) {
+  if (memory && capacity <= kSpareMax && capacity > tSpare.capacity) {
+    std::swap(memory, tSpare.memory);
+    tSpare.capacity = capacity;
+  }
+  std::free(memory);
+}
+
+}  // namespace
+
 TMemoryStream::~TMemoryStream() {
-  if (FOwnsMemory) std::free(FMemory);
+  if (FOwnsMemory) Recycle(FMemory, FCapacity);
 }
 
 int32_t TMemoryStream::Read(void* buffer, int32_t count) {
@@ -54,7 +83,13 @@ int32_t TMemoryStream::Read(void* buffer, int32_t count) {
 int32_t TMemoryStream::Write(const void* buffer, int32_t count) {
   if (count <= 0) return 0;
   const int64_t end = FPosition + count;
-  if (end > FSize) SetSize(end);
+  if (end > FSize) {
+    // Only a gap between the old end and the position is zeroed: the bytes
+    // about to be written are not written twice.
+    if (FPosition > FSize) SetSize(FPosition);
+    Reserve(end);
+    FSize = end;
+  }
   std::memcpy(FMemory + FPosition, buffer, static_cast<size_t>(count));
   FPosition = end;
   return count;
@@ -69,26 +104,32 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
   return FPosition;
 }
 
+void TMemoryStream::Reserve(int64_t size) {
+  if (size <= FCapacity) return;
+  if (!FOwnsMemory) throw EWriteError("Stream-Schreibfehler");
+  if (!FMemory && tSpare.capacity >= size) {
+    FMemory = std::exchange(tSpare.memory, nullptr);
+    FCapacity = std::exchange(tSpare.capacity, 0);
+    return;
+  }
+  int64_t cap = std::max<int64_t>(size, FCapacity + FCapacity / 2);
+  cap = (cap + 0x1FFF) & ~int64_t(0x1FFF);
+  auto* p = static_cast<uint8_t*>(std::realloc(FMemory, static_cast<size_t>(cap)));
+  if (!p) throw EStreamError("Zu wenig Arbeitsspeicher");
+  FMemory = p;
+  FCapacity = cap;
+}
+
 void TMemoryStream::SetSize(int64_t size) {
   if (size < 0) size = 0;
-  if (!FOwnsMemory) {
-    if (size > FCapacity) throw EWriteError("Stream-Schreibfehler");
-    FSize = size;
-  } else if (size > FCapacity) {
-    int64_t cap = std::max<int64_t>(size, FCapacity + FCapacity / 2);
-    cap = (cap + 0x1FFF) & ~int64_t(0x1FFF);
-    auto* p = static_cast<uint8_t*>(std::realloc(FMemory, static_cast<size_t>(cap)));
-    if (!p) throw EStreamError("Zu wenig Arbeitsspeicher");
-    FMemory = p;
-    FCapacity = cap;
-  }
+  Reserve(size);
   if (size > FSize && FOwnsMemory) std::memset(FMemory + FSize, 0, static_cast<size_t>(size - FSize));
   FSize = size;
   if (FPosition > FSize) FPosition = FSize;
 }
 
 void TMemoryStream::Clear() {
-  if (FOwnsMemory) std::free(FMemory);
+  if (FOwnsMemory) Recycle(FMemory, FCapacity);
   FMemory = nullptr;
   FSize = FCapacity = FPosition = 0;
   FOwnsMemory = true;

@@ -55,6 +55,9 @@ class TMemoryStream : public TStream {
   void SetPointer(void* ptr, int64_t size);
 
  private:
+  // Room for size bytes; an outer buffer that is smaller raises EWriteError.
+  void Reserve(int64_t size);
+
   uint8_t* FMemory = nullptr;
   int64_t FSize = 0;
   int64_t FCapacity = 0;

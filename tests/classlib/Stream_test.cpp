@@ -33,6 +33,25 @@ TEST(MemoryStream, WritesGrowAndSeeksPastTheEndFillWithZeros) {
   EXPECT_EQ(s.Seek(-100, soCurrent), 0);
 }
 
+TEST(MemoryStream, MemoryOfAStreamThatWentShowsNothingOfItsBytesInTheNext) {
+  // The memory of a stream that goes is handed to the next one.
+  auto leaveStaleBytes = [] {
+    TMemoryStream first;
+    for (int i = 0; i < 1000; ++i) first.WriteBuffer("stale bytes ", 12);
+  };
+  const char zeros[16] = {};
+  leaveStaleBytes();
+  TMemoryStream grown;
+  grown.SetSize(16);
+  EXPECT_EQ(std::memcmp(grown.Memory(), zeros, 16), 0);
+  leaveStaleBytes();
+  TMemoryStream gap;
+  gap.Seek(10, soBeginning);
+  gap.WriteBuffer("x", 1);
+  EXPECT_EQ(std::memcmp(gap.Memory(), zeros, 10), 0);
+  EXPECT_EQ(static_cast<const char*>(gap.Memory())[10], 'x');
+}
+
 TEST(MemoryStream, OuterBufferIsReadButNeverOutgrown) {
   char data[] = "hello";
   OuterBufferStream s;

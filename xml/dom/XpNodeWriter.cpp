@@ -36,6 +36,9 @@ class WideOut {
   void Char(char16_t c) { FText += c; }
   // Any text, written as it is.
   void Text(View text) { FText.append(text); }
+  // Text is no byte buffer: every piece takes the calls above.
+  uint8_t* Room(size_t) { return nullptr; }
+  void Commit(const uint8_t*) {}
 
  private:
   std::u16string& FText;
@@ -49,6 +52,10 @@ class ByteOut {
   void Ascii(const char16_t* p, size_t n) { FFilter.PutAscii(p, n); }
   void Char(char16_t c) { FFilter.PutAscii(&c, 1); }
   void Text(View text) { FFilter.PutString(text); }
+  // Room for that many bytes of printable ASCII in the filter's buffer, or
+  // null (see TXpOutCharFilter::Room).
+  uint8_t* Room(size_t count) { return FFilter.Room(count); }
+  void Commit(const uint8_t* end) { FFilter.Commit(end); }
 
  private:
   TXpOutCharFilter& FFilter;
@@ -83,6 +90,46 @@ inline bool AllPlain(uint64_t w) {
     return ((x - kOne) & ~x & kSign) != 0;
   };
   return !has('&') && !has('<') && !has('>') && !has('"');
+}
+
+// Copies the plain characters at the start of the n at p to out as bytes;
+// returns how many there were (n when all are plain).
+inline size_t NarrowPlain(uint8_t* out, const char16_t* p, size_t n) {
+  size_t i = 0;
+  for (; i + 4 <= n; i += 4) {
+    uint64_t w;
+    std::memcpy(&w, p + i, 8);
+    if (!AllPlain(w)) break;
+    for (int k = 0; k < 4; ++k) out[i + k] = static_cast<uint8_t>(w >> (16 * k));
+  }
+  for (; i < n; ++i) {
+    const char16_t c = p[i];
+    if (c >= 128 || !kPlain.plain[c]) break;
+    out[i] = static_cast<uint8_t>(c);
+  }
+  return i;
+}
+
+// Writes lead, name and tail (lead and tail printable ASCII) in one piece
+// when the output is a byte buffer with room and the name is plain ASCII,
+// as nearly every name is; piece by piece otherwise.
+template <class Out, size_t L, size_t T>
+void PutNamed(Out& out, const char16_t (&lead)[L], View name, const char16_t (&tail)[T]) {
+  constexpr size_t kLead = L - 1, kTail = T - 1;
+  if (uint8_t* at = out.Room(kLead + name.size() + kTail)) {
+    if (NarrowPlain(at + kLead, name.data(), name.size()) == name.size()) {
+      uint8_t* end = at + kLead + name.size();
+      if constexpr (kLead > 0)
+        for (size_t i = 0; i < kLead; ++i) at[i] = static_cast<uint8_t>(lead[i]);
+      if constexpr (kTail > 0)
+        for (size_t i = 0; i < kTail; ++i) *end++ = static_cast<uint8_t>(tail[i]);
+      out.Commit(end);
+      return;
+    }
+  }
+  if constexpr (kLead > 0) out.Ascii(lead, kLead);
+  out.Text(name);
+  if constexpr (kTail > 0) out.Ascii(tail, kTail);
 }
 
 // Writer settings of a node's document; a node without document writes
@@ -391,6 +438,30 @@ void WriteAttributes(Out& out, const TXpNode* element) {
   const TXpNamedNodeMap* attrs = nullptr;
   if (self->elHasPairs() && !(doc && doc->OnAttributeOutput) && element->OutputEscaping()) {
     for (const TXpAttrPair* pair = self->elPairs(); pair != self->elPairs() + self->elPairCount(); ++pair) {
+      // A name of plain ASCII and the plain start of the value, the whole
+      // pair nearly always, go into the buffer in one piece: ' name="value'.
+      const View name = *pair->Name, value = pair->ValueView();
+      if (uint8_t* at = out.Room(name.size() + value.size() + 4)) {
+        uint8_t* q = at + 1;
+        if (NarrowPlain(q, name.data(), name.size()) == name.size()) {
+          at[0] = ' ';
+          q += name.size();
+          q[0] = '=';
+          q[1] = '"';
+          q += 2;
+          const size_t plain = NarrowPlain(q, value.data(), value.size());
+          q += plain;
+          if (plain == value.size()) {
+            *q++ = '"';
+            out.Commit(q);
+          } else {
+            out.Commit(q);
+            WriteText(out, element, value.substr(plain), true);
+            out.Char(u'"');
+          }
+          continue;
+        }
+      }
       out.Char(u' ');
       out.Text(*pair->Name);
       Put(out, u"=\"");
@@ -421,8 +492,7 @@ bool OpenElement(Out& out, const TXpNode* node) {
   TXpDocument* doc = node->noGetOwnerDocument();
   auto* self = static_cast<TXpElement*>(const_cast<TXpNode*>(node));
   if (doc && doc->OnBeforeElementOutput) doc->OnBeforeElementOutput(doc, self);
-  out.Char(u'<');
-  out.Text(node->NodeName());
+  PutNamed(out, u"<", node->NodeName(), u"");
   if (node->HasAttributes()) WriteAttributes(out, node);
   if (node->HasChildNodes()) {
     out.Char(u'>');
@@ -431,9 +501,7 @@ bool OpenElement(Out& out, const TXpNode* node) {
   if (self->NoEndTag()) {
     out.Char(u'>');
   } else if (self->FullEndTag()) {
-    Put(out, u"></");
-    out.Text(node->NodeName());
-    out.Char(u'>');
+    PutNamed(out, u"></", node->NodeName(), u">");
   } else {
     Put(out, u"/>");
   }
@@ -445,9 +513,7 @@ template <class Out>
 void CloseElement(Out& out, const TXpNode* node, int32_t level, bool lastWasText) {
   TXpDocument* doc = node->noGetOwnerDocument();
   if (!lastWasText && doc && doc->FormattedOutput()) WriteIndent(out, level);
-  Put(out, u"</");
-  out.Text(node->NodeName());
-  out.Char(u'>');
+  PutNamed(out, u"</", node->NodeName(), u">");
   if (doc && doc->OnAfterElementOutput)
     doc->OnAfterElementOutput(doc, static_cast<TXpElement*>(const_cast<TXpNode*>(node)));
 }

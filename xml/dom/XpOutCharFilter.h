@@ -53,6 +53,19 @@ class TXpOutCharFilter : public TXpBaseCharFilter {
     }
     PutAsciiSlow(text, count);
   }
+  // Room for count bytes of printable ASCII straight in the buffer, which
+  // is flushed first when it has less: null in the two-byte formats or
+  // when count exceeds the buffer. The caller writes there and hands the
+  // end of what it wrote to Commit, or writes nothing and drops the room.
+  uint8_t* Room(size_t count) {
+    if (FFormat != sfUTF8 && FFormat != sfISO88591) return nullptr;
+    if (count > static_cast<size_t>(FBufSize - FBufPos)) {
+      if (count > static_cast<size_t>(FBufSize)) return nullptr;
+      Flush();
+    }
+    return FBuffer.data() + FBufPos;
+  }
+  void Commit(const uint8_t* end) { FBufPos = static_cast<int32_t>(end - FBuffer.data()); }
   void PutUCS4Char(char32_t c);
   // One character from one or two UTF-16 units; `usedBoth` tells whether
   // the second unit belonged to it.

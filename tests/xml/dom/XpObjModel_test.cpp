@@ -337,6 +337,10 @@ TEST_F(ObjModel, SavedBytesAreTheShownMarkupInEveryEncoding) {
       const std::u16string n = Utf8ToWide(std::to_string(i));
       TXpElement* e = r->CreateChildElement(u"e\u00e9" + n.substr(0, i % 3));
       e->SetAttribute(u"a\u00fc", u"\u00e4&\"\t<" + n + wide);
+      // ASCII names and values that start plain go into the buffer whole.
+      TXpElement* f = e->CreateChildElement(u"f" + n.substr(0, i % 3));
+      f->SetAttribute(u"b", n + u"x" + wide + u"&" + n);
+      f->SetAttribute(u"c", n);
       e->CreateChildText(u"t" + wide + u"]]>\r\n" + n);
       e->CreateChildCDataSection(u"c" + wide + u"]]>" + n + u"\n");
       TXpComment* comment = doc->CreateComment(u"k\n" + wide + n);
