@@ -18,17 +18,36 @@ namespace {
 
 inline bool IsWS(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
-inline bool NameStart(char16_t c) {
-  if (c < 0x80)
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' || c == u':';
-  return XPIsNameCharFirst(c);
+// The UTF-16 units (1, or 2 for a surrogate pair) of the name character at
+// t[p] of a text of n units, 0 when none starts there.
+inline size_t NameStartAt(const char16_t* t, size_t p, size_t n) {
+  const char16_t c = t[p];
+  if (c < 0x80) return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' || c == u':';
+  return XpNameCharLength(t, p, n, true);
 }
 
-inline bool NameChar(char16_t c) {
+inline size_t NameCharAt(const char16_t* t, size_t p, size_t n) {
+  const char16_t c = t[p];
   if (c < 0x80)
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
            c == u'_' || c == u':' || c == u'.' || c == u'-';
-  return XPIsNameChar(c);
+  return XpNameCharLength(t, p, n, false);
+}
+
+// The end of the run of name characters from t[p].
+inline size_t SkipNameChars(const char16_t* t, size_t p, size_t n) {
+  while (p < n)
+    if (const size_t k = NameCharAt(t, p, n))
+      p += k;
+    else
+      break;
+  return p;
+}
+
+// The character at t[p] for a message: a surrogate pair whole.
+WideString CharAt(const char16_t* t, size_t p, size_t n) {
+  const bool pair = t[p] >= 0xD800 && t[p] <= 0xDBFF && p + 1 < n;
+  return WideString(t + p, pair ? 2 : 1);
 }
 
 bool IsXmlChar(char32_t c) {
@@ -472,12 +491,12 @@ WideString TXpParser::ReadName() {
   const char16_t* t = s.Text.data();
   const size_t n = s.Text.size();
   size_t p = s.Pos;
-  if (p >= n || !NameStart(t[p])) {
+  const size_t first = p < n ? NameStartAt(t, p, n) : 0;
+  if (first == 0) {
     if (p >= n) Fail(_sUnexpectedEof);
-    Fail(_sInvalidName, WideString(1, t[p]));
+    Fail(_sInvalidName, CharAt(t, p, n));
   }
-  ++p;
-  while (p < n && NameChar(t[p])) ++p;
+  p = SkipNameChars(t, p + first, n);
   if (p - s.Pos > static_cast<size_t>(MaxNameLength))
     Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sNameLengthLimit).c_str(), MaxNameLength)));
   WideString name(t + s.Pos, p - s.Pos);
@@ -487,11 +506,10 @@ WideString TXpParser::ReadName() {
 
 WideString TXpParser::ReadNmToken() {
   TXpInputSource& s = Src();
-  size_t p = s.Pos;
-  while (p < s.Text.size() && NameChar(s.Text[p])) ++p;
+  const size_t p = SkipNameChars(s.Text.data(), s.Pos, s.Text.size());
   if (p == s.Pos) {
     if (p >= s.Text.size()) Fail(_sUnexpectedEof);
-    Fail(_sInvalidName, WideString(1, s.Text[p]));
+    Fail(_sInvalidName, CharAt(s.Text.data(), p, s.Text.size()));
   }
   if (p - s.Pos > static_cast<size_t>(MaxNameLength))
     Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sNameLengthLimit).c_str(), MaxNameLength)));
@@ -1014,9 +1032,7 @@ void TXpParser::ExpandAttValue(const WideString& text, WideString& out, int32_t 
       continue;
     }
     const WideString name = text.substr(i + 1, semi - i - 1);
-    if (name.empty() || !NameStart(name[0]) ||
-        !std::all_of(name.begin(), name.end(), [](char16_t ch) { return NameChar(ch); }))
-      Fail(_sInvAttrChar, u"'&'");
+    if (name.empty() || !XpValidName(name)) Fail(_sInvAttrChar, u"'&'");
     i = semi + 1;
     if (const char16_t pc = PredefinedEntity(name)) {
       out += pc;

@@ -69,13 +69,19 @@ TEST_F(ObjModel, NewModelHasDefaultsAndAnEmptyDocument) {
 
 TEST_F(ObjModel, DocumentFactoryChecksNamesAndFindsTheDocumentElement) {
   TXpDocument* doc = model.Document();
-  for (const char16_t* bad : {u"", u"1a", u"a b"}) {
+  for (const char16_t* bad : {u"", u"1a", u"a b", u"\u203Fa", u"a\U000F0000"}) {
     try {
       doc->CreateElement(bad)->Release();
       ADD_FAILURE() << WideToUtf8(bad);
     } catch (const TXpDOMException& e) {
       EXPECT_EQ(e.Code(), ecInvalidNameErr);
     }
+  }
+  // Names of XML 1.0 fifth edition, above U+FFFF too.
+  for (const char16_t* good : {u"\u0132", u"a\u203F", u"\U00010400x"}) {
+    TXpElement* e = doc->CreateElement(good);
+    EXPECT_EQ(e->NodeName(), good);
+    e->Release();
   }
   BuildSmall();
   EXPECT_EQ(model.DocumentElement()->NodeName(), u"r");

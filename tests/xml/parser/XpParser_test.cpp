@@ -179,6 +179,46 @@ TEST(XpParser, BuildsTheTreeTheWriterWrites) {
   }
 }
 
+TEST(XpParser, NamesFollowTheFifthEdition) {
+  struct Case {
+    const char16_t* doc;
+    const char16_t* root;  // null: refused
+  } cases[] = {
+      {u"<\u0132/>", u"\u0132"},
+      {u"<a\u2C30 b\u2C30='1'/>", u"a\u2C30"},
+      {u"<a\u203F\u2040/>", u"a\u203F\u2040"},
+      {u"<\u0660/>", u"\u0660"},
+      // Above U+FFFF a surrogate pair is one name character.
+      {u"<\U00010400 \U00010400x='1'>t</\U00010400>", u"\U00010400"},
+      {u"<a\U000EFFFF/>", u"a\U000EFFFF"},
+      {u"<?\U00010400 data?><a/>", u"a"},
+      {u"<!DOCTYPE a [<!ENTITY \U00010400 'x'><!ATTLIST a t (\u203F\U00010400) '\u203F\U00010400'>]>"
+       u"<a>&\U00010400;</a>",
+       u"a"},
+      {u"<a t='&\u2C30;'/>", nullptr},  // a valid name, but no declared entity
+      {u"<\u203Fa/>", nullptr},
+      {u"<a\U000F0000/>", nullptr},
+      {u"<\U000F0000/>", nullptr},
+      {u"<a\u00D7/>", nullptr},
+      {u"<a\u037E/>", nullptr},
+      {u"<a \u2040='1'/>", nullptr},
+  };
+  for (const Case& c : cases) {
+    TXpObjModel om(nullptr);
+    const std::string doc = WideToUtf8(c.doc);
+    EXPECT_EQ(Load(om, doc), c.root != nullptr) << doc << ": " << om.GetErrorMsg(0);
+    if (c.root) {
+      EXPECT_EQ(om.DocumentElement()->NodeName(), c.root) << doc;
+    }
+  }
+  // A name read from a reference in an entity's value follows the same rules.
+  TXpObjModel om(nullptr);
+  ASSERT_TRUE(Load(om, WideToUtf8(u"<!DOCTYPE a [<!ENTITY \U00010400\u203F 'x'><!ENTITY r '&\U00010400\u203F;'>]>"
+                                  u"<a t='&r;'/>")))
+      << om.GetErrorMsg(0);
+  EXPECT_EQ(om.DocumentElement()->GetAttribute(u"t"), u"x");
+}
+
 TEST(XpParser, AttributesKeepSourceOrderAndOneReference) {
   TXpObjModel om(nullptr);
   ASSERT_TRUE(Load(om, "<a z='1' b='2'/>"));
