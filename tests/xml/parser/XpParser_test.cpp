@@ -328,6 +328,45 @@ TEST(XpParser, DirectoryContexts) {
   EXPECT_EQ(local.Kind(), xpdcLocal);
   EXPECT_EQ(local.URL(), std::string("") + TXpDirContext::kSep + "tmp" + TXpDirContext::kSep + "d" +
                              TXpDirContext::kSep + "x.xml");
+
+  // "." and ".." segments are resolved as text against the base.
+  auto sep = [](std::string s) {
+    for (char& c : s)
+      if (c == '/') c = TXpDirContext::kSep;
+    return s;
+  };
+  TXpDirContext base(nullptr, "/tmp/d/doc.xml");
+  const struct {
+    const TXpDirContext* parent;
+    const char* source;
+    std::string url;
+  } cases[] = {
+      {&http, "../c/./x.dtd", "host/a/c/x.dtd"},
+      {&http, "./sub/../x.dtd", "host/a/b/x.dtd"},
+      {&http, "../../../../x.dtd", "host/x.dtd"},
+      {&base, "sub/../ext.ent", sep("/tmp/d/ext.ent")},
+      {&base, "./a/./b/../../c/x.ent", sep("/tmp/d/c/x.ent")},
+      {&base, "../../../../x.ent", sep("/x.ent")},
+      {&base, "a/.../x.ent", sep("/tmp/d/a/.../x.ent")},
+      {nullptr, "/tmp/e/../d/./x.xml", sep("/tmp/d/x.xml")},
+  };
+  for (const auto& c : cases) {
+    TXpDirContext resolved(const_cast<TXpDirContext*>(c.parent), c.source);
+    EXPECT_EQ(resolved.URL(), c.url) << c.source;
+  }
+}
+
+TEST(XpParser, SystemIdentifiersResolveDotSegmentsBeforeOpening) {
+  TTempDir dir;
+  dir.Write("d/ext.ent", "text");
+  dir.Write("d/sub.dtd", "<!ELEMENT a (#PCDATA)>");
+  // Neither "missing" nor "gone" exists.
+  const fs::path doc = dir.Write(
+      "d/doc.xml", "<!DOCTYPE a SYSTEM 'gone/./../sub.dtd' [<!ENTITY e SYSTEM 'missing/../ext.ent'>]><a>&e;</a>");
+  TXpObjModel om(nullptr);
+  ASSERT_TRUE(om.LoadDataSource(doc.u16string())) << om.GetErrorMsg(0);
+  EXPECT_EQ(om.DocumentElement()->Text(), u"text");
+  EXPECT_NE(om.Document()->docGetDocType()->ExternalSubset(), nullptr);
 }
 
 TEST(XpParser, ExternalSubsetConditionalSectionsAndEntities) {
