@@ -223,14 +223,11 @@ TXpCharEncoding XpDecodeText(const uint8_t* data, size_t size, const WideString&
     decoder.Utf16(data + 2, e, false);
     return ceUTF16LE;
   }
-  if (size >= 4 && data[0] == '<' && data[1] == 0 && data[2] == '?' && data[3] == 0) {
-    decoder.Utf16(data, e, false);
-    return ceUTF16LE;
-  }
-  if (size >= 4 && data[0] == 0 && data[1] == '<' && data[2] == 0 && data[3] == '?') {
-    decoder.Utf16(data, e, true);
-    return ceUTF16BE;
-  }
+  // UTF-16 must begin with its byte-order mark: without one it is refused,
+  // whatever its declaration names.
+  if (size >= 4 && ((data[0] == '<' && data[1] == 0 && data[2] == '?' && data[3] == 0) ||
+                    (data[0] == 0 && data[1] == '<' && data[2] == 0 && data[3] == '?')))
+    decoder.Fail(XpRes::_sInvalidCharEncoding);
   bool bom = false;
   if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
     data += 3;

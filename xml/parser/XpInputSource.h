@@ -53,9 +53,9 @@ struct TXpInputSource {
 // 7F refused (`asciiOnly`).
 TXpCharEncoding XpEncodingFromName(const WideString& name, bool& asciiOnly);
 
-// Decodes `size` bytes into `out` (appended): detects a byte-order mark or
-// UTF-16 without one, otherwise reads the encoding the declaration at the
-// start names. Raises EXpParserError with `url` and the position for bytes
+// Decodes `size` bytes into `out` (appended): detects a byte-order mark,
+// otherwise reads the encoding the declaration at the start names (UTF-16
+// without its mark is refused). Raises EXpParserError with `url` and the position for bytes
 // that are not text of the encoding, characters XML does not allow and
 // encodings it does not read.
 TXpCharEncoding XpDecodeText(const uint8_t* data, size_t size, const WideString& url,

@@ -244,6 +244,40 @@ TEST(XpParser, EncodingsByDeclarationAndByteOrderMark) {
   ASSERT_TRUE(Load(wide, utf16)) << wide.GetErrorMsg(0);
   EXPECT_EQ(wide.DocumentElement()->Text(), u"\u20ac");
   EXPECT_EQ(wide.InCharSet(), ceUTF16LE);
+
+  // UTF-16 must begin with its byte-order mark, whatever its declaration
+  // says.
+  auto encode = [](const std::u16string& text, bool bigEndian, bool mark) {
+    std::string bytes;
+    for (char16_t c : (mark ? u"\uFEFF" : u"") + text) {
+      const char lo = static_cast<char>(c & 0xFF), hi = static_cast<char>(c >> 8);
+      bytes += bigEndian ? hi : lo;
+      bytes += bigEndian ? lo : hi;
+    }
+    return bytes;
+  };
+  const struct {
+    const char16_t* doc;
+    bool bigEndian, mark, ok;
+  } cases[] = {
+      {u"<?xml version='1.0' encoding='UTF-16'?><a/>", false, true, true},
+      {u"<?xml version='1.0' encoding='UTF-16'?><a/>", true, true, true},
+      {u"<?xml version='1.0'?><a/>", true, true, true},
+      {u"<?xml version='1.0' encoding='UTF-16'?><a/>", false, false, false},
+      {u"<?xml version='1.0' encoding='UTF-16'?><a/>", true, false, false},
+      {u"<?xml version='1.0' encoding='UTF-16LE'?><a/>", false, false, false},
+      {u"<?xml version='1.0'?><a/>", false, false, false},
+      {u"<a/>", false, false, false},
+  };
+  for (const auto& c : cases) {
+    TXpObjModel om(nullptr);
+    EXPECT_EQ(Load(om, encode(c.doc, c.bigEndian, c.mark)), c.ok)
+        << WideToUtf8(c.doc) << (c.bigEndian ? " BE" : " LE") << (c.mark ? " with mark" : "");
+    if (!c.ok && om.ErrorCount() > 0 && c.doc[1] == u'?') {
+      EXPECT_NE(om.GetErrorMsg(0).find("Invalid character encoding specified."), std::string::npos)
+          << om.GetErrorMsg(0);
+    }
+  }
 }
 
 TEST(XpParser, EventOrderOfDeclarationsAndDefaults) {
