@@ -1,6 +1,7 @@
 #include "app/core/EventTable.h"
 
 #include "app/core/FieldText.h"
+#include "app/core/FileSystem.h"
 #include "app/core/Platform.h"
 #include "app/core/Settings.h"
 
@@ -73,10 +74,11 @@ std::string EventFilePath(const std::string& fileName) {
 // Reads header and event block of an event file; false when the file cannot
 // be opened or is not a valid event (short, or values out of range).
 bool ReadEventFile(const std::string& path, EventFileHeader& header, EventDefinition& def) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
+  kel::FileSystem& fs = kel::fileSystem();
+  std::FILE* f = fs.open(path, "rb");
   if (!f) return false;
-  bool ok = std::fread(&header, sizeof header, 1, f) == 1 && std::fread(&def, sizeof def, 1, f) == 1;
-  std::fclose(f);
+  bool ok = fs.read(f, 0, &header, sizeof header) && fs.read(f, sizeof header, &def, sizeof def);
+  fs.close(f);
   return ok && IsValidEventImage(header, def);
 }
 

@@ -85,6 +85,12 @@ constexpr Range kExtender[] = {
     {0x0E46, 0x0E46}, {0x0EC6, 0x0EC6}, {0x3005, 0x3005}, {0x3031, 0x3035}, {0x309D, 0x309E},
     {0x30FC, 0x30FE}};
 
+// NameStartChar of XML 1.0 fifth edition above U+007F.
+constexpr Range kNameStart[] = {
+    {0x00C0, 0x00D6}, {0x00D8, 0x00F6}, {0x00F8, 0x02FF},  {0x0370, 0x037D},  {0x037F, 0x1FFF},
+    {0x200C, 0x200D}, {0x2070, 0x218F}, {0x2C00, 0x2FEF},  {0x3001, 0xD7FF},  {0xF900, 0xFDCF},
+    {0xFDF0, 0xFFFD}, {0x10000, 0xEFFFF}};
+
 template <size_t N>
 bool InTable(const Range (&table)[N], char32_t c) {
   // First range whose upper end is not below c.
@@ -106,11 +112,16 @@ bool XPIsCombiningChar(char32_t c) { return InTable(kCombiningChar, c); }
 bool XPIsDigit(char32_t c) { return InTable(kDigit, c); }
 bool XPIsExtender(char32_t c) { return InTable(kExtender, c); }
 bool XPIsLetter(char32_t c) { return XPIsBaseChar(c) || XPIsIdeographic(c); }
-bool XPIsNameCharFirst(char32_t c) { return XPIsLetter(c) || c == U'_' || c == U':'; }
+bool XPIsNameCharFirst(char32_t c) {
+  if (c < 0x80) return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || c == U'_' || c == U':';
+  return InTable(kNameStart, c);
+}
 
 bool XPIsNameChar(char32_t c) {
-  return XPIsLetter(c) || XPIsDigit(c) || c == U'.' || c == U'-' || c == U'_' || c == U':' ||
-         XPIsCombiningChar(c) || XPIsExtender(c);
+  if (c < 0x80)
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9') || c == U'_' ||
+           c == U':' || c == U'.' || c == U'-';
+  return InTable(kNameStart, c) || c == 0xB7 || (c >= 0x0300 && c <= 0x036F) || c == 0x203F || c == 0x2040;
 }
 
 bool XPIsSpace(char32_t c) { return c == 0x20 || c == 0x9 || c == 0xA || c == 0xD; }
@@ -123,7 +134,15 @@ bool XPIsPubidChar(char32_t c) {
   return false;
 }
 
-bool XpValidNameChar(bool first, char16_t c) { return first ? XPIsNameCharFirst(c) : XPIsNameChar(c); }
+bool XpValidNameChar(bool first, char32_t c) { return first ? XPIsNameCharFirst(c) : XPIsNameChar(c); }
+
+size_t XpNameCharLength(const char16_t* text, size_t i, size_t n, bool first) {
+  const char16_t c = text[i];
+  if (c < 0xD800 || c > 0xDFFF) return XpValidNameChar(first, c) ? 1 : 0;
+  if (c > 0xDBFF || i + 1 >= n || text[i + 1] < 0xDC00 || text[i + 1] > 0xDFFF) return 0;
+  const char32_t pair = 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+  return XpValidNameChar(first, pair) ? 2 : 0;
+}
 
 namespace {
 
@@ -142,10 +161,17 @@ constexpr AsciiNameTable kAsciiName;
 }  // namespace
 
 bool XpValidName(const WideString& name) {
-  for (size_t i = 0; i < name.size(); ++i) {
+  const size_t n = name.size();
+  for (size_t i = 0; i < n;) {
     const char16_t c = name[i];
-    const bool ok = c < 128 ? (kAsciiName.kind[c] & (i == 0 ? 1 : 2)) != 0 : XpValidNameChar(i == 0, c);
-    if (!ok) return false;
+    if (c < 128) {
+      if (!(kAsciiName.kind[c] & (i == 0 ? 1 : 2))) return false;
+      ++i;
+      continue;
+    }
+    const size_t length = XpNameCharLength(name.data(), i, n, i == 0);
+    if (length == 0) return false;
+    i += length;
   }
   return true;
 }

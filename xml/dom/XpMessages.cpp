@@ -11,6 +11,7 @@ struct Entry {
 
 // Sorted by identifier.
 constexpr Entry kMessages[] = {
+    {65435, "Only ASCII characters can be written without an encoding declaration"},
     {65436, "Unknown operator $%s$"},
     {65437, "Variable $%s is not defined"},
     {65438, "Expression nested deeper than %d levels"},

@@ -8,6 +8,7 @@
 
 namespace XpRes {
 
+inline constexpr int32_t _sAsciiWithoutDeclaration = 65435;
 inline constexpr int32_t _sXPathUnknownOperator = 65436;
 inline constexpr int32_t _sXPathUndefinedVariable = 65437;
 inline constexpr int32_t _sXPathDepthLimit = 65438;

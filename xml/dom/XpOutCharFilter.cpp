@@ -92,7 +92,10 @@ void TXpOutCharFilter::PutUCS4Char(char32_t c) {
     case sfISO88591:
     default: {
       uint8_t b;
-      if (!XPUcs4ToIso88591(c, b) || (FAsciiOnly && c >= 0x80)) Fail(XpRes::_sUCS_ISOConvertErr);
+      // Without a declaration naming the encoding a reader takes the bytes
+      // for UTF-8: that, not Latin-1, is what limits them to ASCII.
+      if (FAsciiOnly && c >= 0x80) Fail(XpRes::_sAsciiWithoutDeclaration);
+      if (!XPUcs4ToIso88591(c, b)) Fail(XpRes::_sUCS_ISOConvertErr);
       PutBytes(&b, 1);
       break;
     }

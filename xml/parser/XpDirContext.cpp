@@ -1,6 +1,7 @@
 #include "xml/parser/XpDirContext.h"
 
 #include <filesystem>
+#include <vector>
 
 #include "classlib/Format.h"
 #include "xml/dom/XpExceptions.h"
@@ -24,6 +25,51 @@ bool IsRelativeLocal(const AnsiString& name) {
 #else
   return !name.empty() && name[0] != '/';
 #endif
+}
+
+// The path with its "." and ".." segments resolved as text, so that no
+// folder named on the way needs to exist: "." goes, ".." takes the segment
+// before it away. The root (a host, a drive, a share, a leading separator)
+// stays; ".." at the start of a relative path stays too.
+AnsiString ResolveDotSegments(const AnsiString& path, char sep, bool internet) {
+  if (path.find('.') == AnsiString::npos) return path;
+  size_t root = 0;
+  if (internet) {
+    root = path.find('/');
+    root = root == AnsiString::npos ? path.size() : root + 1;
+  } else if (path.size() >= 2 && path[0] == sep && path[1] == sep) {
+    // \\server\share\ (or //server/share/)
+    root = path.find(sep, 2);
+    root = root == AnsiString::npos ? path.size() : path.find(sep, root + 1);
+    root = root == AnsiString::npos ? path.size() : root + 1;
+  } else if (!path.empty() && path[0] == sep) {
+    root = 1;
+  } else if (path.size() >= 2 && path[1] == ':') {
+    root = path.size() >= 3 && path[2] == sep ? 3 : 2;
+  }
+  std::vector<AnsiString> kept;
+  size_t start = root;
+  while (start < path.size()) {
+    size_t end = path.find(sep, start);
+    const bool last = end == AnsiString::npos;
+    if (last) end = path.size();
+    AnsiString segment = path.substr(start, end - start);
+    if (!last) segment += sep;
+    const AnsiString bare = last ? segment : segment.substr(0, segment.size() - 1);
+    if (bare == ".") {
+      // dropped
+    } else if (bare == ".." && !kept.empty() && kept.back() != AnsiString("..") + sep) {
+      kept.pop_back();
+    } else if (bare == ".." && root > 0) {
+      // nothing above the root
+    } else {
+      kept.push_back(segment);
+    }
+    start = end + 1;
+  }
+  AnsiString out = path.substr(0, root);
+  for (const AnsiString& segment : kept) out += segment;
+  return out;
 }
 
 }  // namespace
@@ -115,6 +161,7 @@ void TXpDirContext::Evaluate(const AnsiString& source, TXpBaseDirContext* parent
       }
       break;
   }
-  FBasePath = path;
+  const bool internet = FKind == xpdcHTTP || FKind == xpdcFTP || FKind == xpdcInetRelative;
+  FBasePath = ResolveDotSegments(path, internet ? '/' : kSep, internet);
   FCurrentName = file;
 }

@@ -164,12 +164,11 @@ public:
       FKind = kUtf16LE;
       enc = ceUTF16LE;
       skip = 2;
-    } else if (size >= 4 && data[0] == '<' && data[1] == 0 && data[2] == '?' && data[3] == 0) {
-      FKind = kUtf16LE;
-      enc = ceUTF16LE;
-    } else if (size >= 4 && data[0] == 0 && data[1] == '<' && data[2] == 0 && data[3] == '?') {
-      FKind = kUtf16BE;
-      enc = ceUTF16BE;
+    } else if (size >= 4 && ((data[0] == '<' && data[1] == 0 && data[2] == '?' && data[3] == 0) ||
+                             (data[0] == 0 && data[1] == '<' && data[2] == 0 && data[3] == '?'))) {
+      // UTF-16 must begin with its byte-order mark: without one it is
+      // refused, whatever its declaration names.
+      Fail(XpRes::_sInvalidCharEncoding);
     } else {
       bool bom = false;
       if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {

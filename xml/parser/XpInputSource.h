@@ -73,7 +73,7 @@ struct TXpInputSource {
   TXpCharEncoding Encoding = ceUnknown;
 
   // Reads bytes from reader in pieces of `pieceBytes`: detects a byte-order
-  // mark or UTF-16 without one, otherwise reads the encoding the
+  // mark (UTF-16 without one is refused), otherwise reads the encoding the
   // declaration at the start names, and decodes the first piece. Raises
   // EXpParserError (with URL and the position) for bytes that are not text
   // of the encoding, characters XML does not allow and encodings the parser

@@ -17,17 +17,36 @@ namespace {
 
 inline bool IsWS(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
-inline bool NameStart(char16_t c) {
-  if (c < 0x80)
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' || c == u':';
-  return XPIsNameCharFirst(c);
+// The UTF-16 units (1, or 2 for a surrogate pair) of the name character at
+// t[p] of a text of n units, 0 when none starts there.
+inline size_t NameStartAt(const char16_t* t, size_t p, size_t n) {
+  const char16_t c = t[p];
+  if (c < 0x80) return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_' || c == u':';
+  return XpNameCharLength(t, p, n, true);
 }
 
-inline bool NameChar(char16_t c) {
+inline size_t NameCharAt(const char16_t* t, size_t p, size_t n) {
+  const char16_t c = t[p];
   if (c < 0x80)
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
            c == u'_' || c == u':' || c == u'.' || c == u'-';
-  return XPIsNameChar(c);
+  return XpNameCharLength(t, p, n, false);
+}
+
+// The end of the run of name characters from t[p].
+inline size_t SkipNameChars(const char16_t* t, size_t p, size_t n) {
+  while (p < n)
+    if (const size_t k = NameCharAt(t, p, n))
+      p += k;
+    else
+      break;
+  return p;
+}
+
+// The character at t[p] for a message: a surrogate pair whole.
+WideString CharAt(const char16_t* t, size_t p, size_t n) {
+  const bool pair = t[p] >= 0xD800 && t[p] <= 0xDBFF && p + 1 < n;
+  return WideString(t + p, pair ? 2 : 1);
 }
 
 bool IsXmlChar(char32_t c) {
@@ -483,11 +502,13 @@ size_t TXpParser::ScanNameChars(size_t p) {
   for (;;) {
     const char16_t* t = s.Text.data();
     const size_t n = s.Text.size();
-    while (p < n && NameChar(t[p])) ++p;
+    p = SkipNameChars(t, p, n);
     // Refused as soon as the name is too long, however long it goes on.
     if (p - s.Pos > static_cast<size_t>(MaxNameLength))
       Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sNameLengthLimit).c_str(), MaxNameLength)));
-    if (p < n || !s.More()) return p;
+    // A surrogate pair may have its second half in the next piece.
+    const bool splitPair = p + 1 == n && t[p] >= 0xD800 && t[p] <= 0xDBFF;
+    if ((p < n && !splitPair) || !s.More()) return p;
   }
 }
 
@@ -497,14 +518,21 @@ WideString TXpParser::ReadName() {
   return name;
 }
 
+size_t TXpParser::NameStartHere() {
+  TXpInputSource& s = Src();
+  s.Have(s.Pos + 1);  // both halves of a surrogate pair
+  const size_t n = s.Text.size();
+  const size_t k = s.Pos < n ? NameStartAt(s.Text.data(), s.Pos, n) : 0;
+  if (k == 0) {
+    if (s.Pos >= n) Fail(_sUnexpectedEof);
+    Fail(_sInvalidName, CharAt(s.Text.data(), s.Pos, n));
+  }
+  return k;
+}
+
 void TXpParser::ReadNameInto(WideString& name) {
   TXpInputSource& s = Src();
-  const char16_t first = s.Cur();
-  if (!NameStart(first)) {
-    if (s.AtEnd()) Fail(_sUnexpectedEof);
-    Fail(_sInvalidName, WideString(1, first));
-  }
-  const size_t p = ScanNameChars(s.Pos + 1);
+  const size_t p = ScanNameChars(s.Pos + NameStartHere());
   name.assign(s.Text.data() + s.Pos, p - s.Pos);
   s.Pos = p;
 }
@@ -514,7 +542,7 @@ WideString TXpParser::ReadNmToken() {
   const size_t p = ScanNameChars(s.Pos);
   if (p == s.Pos) {
     if (s.AtEnd()) Fail(_sUnexpectedEof);
-    Fail(_sInvalidName, WideString(1, s.Text[p]));
+    Fail(_sInvalidName, CharAt(s.Text.data(), p, s.Text.size()));
   }
   WideString token = s.Text.substr(s.Pos, p - s.Pos);
   s.Pos = p;
@@ -881,12 +909,7 @@ void TXpParser::ParseEndTag() {
   TOpenElement& open = FOpen.back();
   // The name is compared where it stands in the input.
   TXpInputSource& s = Src();
-  const char16_t first = s.Cur();
-  if (!NameStart(first)) {
-    if (s.AtEnd()) Fail(_sUnexpectedEof);
-    Fail(_sInvalidName, WideString(1, first));
-  }
-  const size_t end = ScanNameChars(s.Pos + 1);
+  const size_t end = ScanNameChars(s.Pos + NameStartHere());
   if (std::u16string_view(s.Text.data() + s.Pos, end - s.Pos) != open.Name) {
     const WideString name(s.Text.data() + s.Pos, end - s.Pos);
     s.Pos = end;
@@ -1059,9 +1082,7 @@ void TXpParser::ExpandAttValue(const WideString& text, WideString& out, int32_t 
       continue;
     }
     const WideString name = text.substr(i + 1, semi - i - 1);
-    if (name.empty() || !NameStart(name[0]) ||
-        !std::all_of(name.begin(), name.end(), [](char16_t ch) { return NameChar(ch); }))
-      Fail(_sInvAttrChar, u"'&'");
+    if (name.empty() || !XpValidName(name)) Fail(_sInvAttrChar, u"'&'");
     i = semi + 1;
     if (const char16_t pc = PredefinedEntity(name)) {
       out += pc;

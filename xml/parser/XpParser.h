@@ -227,6 +227,9 @@ class TXpParser : public TXpComponent {
   size_t FindInSource(std::u16string_view delimiter);
   // The end of the name characters from p on, refusing an overlong name.
   size_t ScanNameChars(size_t p);
+  // The UTF-16 units of the name-start character at the current position (a
+  // surrogate pair is one character); fails when no name starts there.
+  size_t NameStartHere();
   void Require(const char16_t* literal);
   bool SkipWhitespace();
   void RequireWhitespace();

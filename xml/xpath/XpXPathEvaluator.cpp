@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "classlib/Format.h"
+#include "xml/dom/XpAttribute.h"
 #include "xml/dom/XpBase.h"
 #include "xml/dom/XpDocument.h"
 #include "xml/dom/XpMessages.h"
@@ -27,26 +28,62 @@ bool IsText(const TXpNode* n) {
   return n->NodeType() == TEXT_NODE || n->NodeType() == CDATA_SECTION_NODE;
 }
 
+// The object model keeps the XML declaration as a processing instruction
+// named "xml" (no other one may bear that name).
+bool IsXmlDeclaration(const TXpNode* n) { return n->NodeName() == u"xml"; }
+
 bool IsModelChild(const TXpNode* n) {
   switch (n->NodeType()) {
-    case ELEMENT_NODE: case TEXT_NODE: case CDATA_SECTION_NODE:
-    case PROCESSING_INSTRUCTION_NODE: case COMMENT_NODE:
+    case ELEMENT_NODE: case TEXT_NODE: case CDATA_SECTION_NODE: case COMMENT_NODE:
       return true;
+    case PROCESSING_INSTRUCTION_NODE:
+      return !IsXmlDeclaration(n);
     default:
       return false;
   }
 }
 
-bool IsNamespaceNode(const TXpNode* n) {
+// An "xmlns" or "xmlns:prefix" attribute: no attribute of the data model.
+bool IsNamespaceDeclaration(const TXpNode* n) {
   if (n->NodeType() != ATTRIBUTE_NODE) return false;
   const std::u16string& name = n->NodeName();
   return name.compare(0, 5, u"xmlns") == 0 && (name.size() == 5 || name[5] == u':');
 }
 
-// The prefix a namespace node declares ("" for the default namespace).
+// The prefix a declaration or namespace node names ("" for the default
+// namespace).
 std::u16string NamespacePrefix(const TXpNode* n) {
   const std::u16string& name = n->NodeName();
   return name.size() > 6 ? name.substr(6) : std::u16string();
+}
+
+const char16_t kXmlNamespaceURI[] = u"http://www.w3.org/XML/1998/namespace";
+
+// A namespace node of the data model, made by a query for one element. It
+// reads as the attribute that declares it would ("xmlns:prefix", or
+// "xmlns" for the default namespace, with the URI as value) but is none of
+// the element's attributes; its parent is the element, which it holds a
+// reference to, so that a caller who keeps the node keeps its parent too.
+class TXpNamespaceNode final : public TXpAttribute {
+public:
+  TXpNamespaceNode(TXpNode* element, const std::u16string& prefix, const std::u16string& uri, int32_t index)
+      : TXpAttribute(prefix.empty() ? std::u16string(u"xmlns") : u"xmlns:" + prefix, uri), FIndex(index) {
+    element->AddRef();
+    SetParentNode(element);
+    SetnoOwnerDocument(element->noGetOwnerDocument());
+  }
+  // Its place among the namespace nodes of its element.
+  int32_t Index() const { return FIndex; }
+
+protected:
+  ~TXpNamespaceNode() override { ParentNode()->Release(); }
+
+private:
+  int32_t FIndex;
+};
+
+const TXpNamespaceNode* AsNamespaceNode(const TXpNode* n) {
+  return n->NodeType() == ATTRIBUTE_NODE ? dynamic_cast<const TXpNamespaceNode*>(n) : nullptr;
 }
 
 bool HasModelChildren(const TXpNode* n) {
@@ -230,8 +267,13 @@ int32_t XpCompareDocumentOrder(const TXpNode* a, const TXpNode* b) {
   if (a == b) return 0;
   const TXpNode* pa = a->ParentNode();
   const TXpNode* pb = b->ParentNode();
+  // An element's namespace nodes come first, then its attributes, then its
+  // children.
   auto rank = [](const TXpNode* parent, const TXpNode* n) -> int64_t {
-    if (n->NodeType() == ATTRIBUTE_NODE) return parent->Attributes() ? parent->Attributes()->IndexOf(n) : 0;
+    if (n->NodeType() == ATTRIBUTE_NODE) {
+      if (const TXpNamespaceNode* ns = AsNamespaceNode(n)) return ns->Index() - (int64_t{1} << 31);
+      return parent->Attributes() ? parent->Attributes()->IndexOf(n) : 0;
+    }
     return (int64_t{1} << 32) + parent->ChildNodes()->IndexOf(n);
   };
   if (pa && pa == pb) return rank(pa, a) < rank(pb, b) ? -1 : 1;
@@ -564,6 +606,35 @@ void TXpXPathEvaluator::noPredicate(std::vector<TXpNode*>& nodes,
   }
 }
 
+const std::vector<TXpNode*>& TXpXPathEvaluator::NamespaceNodes(TXpNode* element) {
+  // Made once per element and query: a node set holds each once.
+  std::vector<TXpNode*>& nodes = FNamespaceNodes[element];
+  if (!nodes.empty()) return nodes;
+  // In scope: the xml namespace, and each prefix as the nearest declaration
+  // on the element or its ancestors binds it; an empty URI undeclares.
+  std::vector<std::pair<std::u16string, std::u16string>> bound{{u"xml", kXmlNamespaceURI}};
+  std::vector<std::u16string> seen{u"xml"};
+  for (TXpNode* e = element; e && e->NodeType() == ELEMENT_NODE; e = e->ParentNode()) {
+    const TXpNamedNodeMap* attributes = e->Attributes();
+    for (int32_t i = 0; attributes && i < attributes->nmGetLength(); ++i) {
+      const TXpNode* a = attributes->Item(i);
+      if (!IsNamespaceDeclaration(a)) continue;
+      std::u16string prefix = NamespacePrefix(a);
+      if (std::find(seen.begin(), seen.end(), prefix) != seen.end()) continue;
+      seen.push_back(prefix);
+      if (!a->NodeValue().empty()) bound.emplace_back(std::move(prefix), a->NodeValue());
+    }
+  }
+  if (!FHeldNamespaces) FHeldNamespaces = std::make_unique<TXpNodeList>();
+  for (const auto& [prefix, uri] : bound) {
+    auto* ns = new TXpNamespaceNode(element, prefix, uri, static_cast<int32_t>(nodes.size()));
+    FHeldNamespaces->Add(ns);
+    ns->Release();
+    nodes.push_back(ns);
+  }
+  return nodes;
+}
+
 void TXpXPathEvaluator::noParseNewAddNodes(TXpNode* node, const TXpXPathStep& step,
                                            std::vector<TXpNode*>& out) {
   const int32_t axis = step.Axis;
@@ -648,7 +719,10 @@ void TXpXPathEvaluator::noParseNewAddNodes(TXpNode* node, const TXpXPathStep& st
           case TEXT_NODE: case CDATA_SECTION_NODE:
             if (!byName && (i == 1 || !IsText(list->Item(i - 2)))) add(n);
             break;
-          case PROCESSING_INSTRUCTION_NODE: case COMMENT_NODE:
+          case PROCESSING_INSTRUCTION_NODE:
+            if (!byName && !IsXmlDeclaration(n)) add(n);
+            break;
+          case COMMENT_NODE:
             if (!byName) add(n);
             break;
           default:
@@ -702,30 +776,18 @@ void TXpXPathEvaluator::noParseNewAddNodes(TXpNode* node, const TXpXPathStep& st
       if (step.Test == Step::tkName) {
         // One lookup by name instead of a walk over the attributes.
         TXpNode* a = node->Attributes()->GetNamedItem(step.Name);
-        if (a && !IsNamespaceNode(a)) out.push_back(a);
+        if (a && !IsNamespaceDeclaration(a)) out.push_back(a);
         break;
       }
       for (int32_t i = 0; i < node->Attributes()->nmGetLength(); ++i) {
         TXpNode* a = node->Attributes()->Item(i);
-        if (!IsNamespaceNode(a)) add(a);
+        if (!IsNamespaceDeclaration(a)) add(a);
       }
       break;
-    case XpTok::AxisNamespace: {
+    case XpTok::AxisNamespace:
       if (node->NodeType() != ELEMENT_NODE) break;
-      std::vector<std::u16string> seen;
-      for (TXpNode* e = node; e && e->NodeType() == ELEMENT_NODE; e = e->ParentNode()) {
-        for (int32_t i = 0; e->Attributes() && i < e->Attributes()->nmGetLength(); ++i) {
-          TXpNode* a = e->Attributes()->Item(i);
-          if (!IsNamespaceNode(a)) continue;
-          const std::u16string prefix = NamespacePrefix(a);
-          if (std::find(seen.begin(), seen.end(), prefix) != seen.end()) continue;
-          seen.push_back(prefix);
-          if (!a->NodeValue().empty()) add(a);
-        }
-      }
-      XpSortNodes(out);
+      for (TXpNode* ns : NamespaceNodes(node)) add(ns);
       break;
-    }
     default:
       break;
   }

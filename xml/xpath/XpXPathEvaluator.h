@@ -3,13 +3,17 @@
 // 1.0 semantics (plus the library's extras): node sets without duplicates
 // in document order, IEEE numbers, the conversions of the XPath data model.
 //
-// The data model over the tree: the document type and its declarations are
-// no children; adjacent text and CDATA nodes form one text node (its first
-// node stands for it); "xmlns" attributes are namespace nodes, not
-// attributes.
+// The data model over the tree: the document type and its declarations,
+// and the XML declaration, are no children; adjacent text and CDATA nodes
+// form one text node (its first node stands for it); "xmlns" attributes are
+// no attributes: the namespace axis gives namespace nodes the query makes,
+// one per namespace in scope (the xml namespace included), each with the
+// element as parent, read as attributes named "xmlns:prefix" ("xmlns" for
+// the default namespace) whose value is the URI.
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "xml/xpath/XpValue.h"
@@ -68,6 +72,9 @@ class TXpXPathEvaluator {
 
   // The nodes of one step from one context node, in document order.
   void noParseNewAddNodes(TXpNode* node, const TXpXPathStep& step, std::vector<TXpNode*>& out);
+  // The namespace nodes of an element, in their order, made on first
+  // request.
+  const std::vector<TXpNode*>& NamespaceNodes(TXpNode* element);
   void noPredicate(std::vector<TXpNode*>& nodes, const std::vector<TXpXPathExprPtr>& predicates);
   void ApplyStep(std::vector<TXpNode*>& nodes, const TXpXPathStep& step);
   TXpXPathResult EvalArg(const TXpXPathExpr& expr, size_t i, const TContext& context);
@@ -80,6 +87,9 @@ class TXpXPathEvaluator {
   // live as long as the evaluator.
   std::vector<std::unique_ptr<TXpValue>> FHeld;
   std::vector<std::unique_ptr<TXpNodeList>> FHeldLists;
+  // The namespace nodes made so far, by element, and their references.
+  std::unordered_map<const TXpNode*, std::vector<TXpNode*>> FNamespaceNodes;
+  std::unique_ptr<TXpNodeList> FHeldNamespaces;
 };
 
 // Sorts into document order and removes duplicates.

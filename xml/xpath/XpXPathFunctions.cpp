@@ -84,10 +84,15 @@ std::u16string Units(const std::u32string& s) {
   return out;
 }
 
+// The nearest integer, halves towards positive infinity; NaN, the
+// infinities and ±0 stay, and a negative number from -0.5 up gives -0. The
+// fraction is taken exactly (x + 0.5 would round: 0.49999999999999994 + 0.5
+// is 1, and above 2^52 the sum leaves the integers).
 double XPathRound(double x) {
-  if (std::isnan(x) || std::isinf(x)) return x;
+  if (std::isnan(x) || std::isinf(x) || x == 0) return x;
   if (x < 0 && x >= -0.5) return -0.0;
-  return std::floor(x + 0.5);
+  const double down = std::floor(x);
+  return x - down >= 0.5 ? down + 1 : down;
 }
 
 std::u16string AsciiLower(std::u16string s) {
@@ -261,13 +266,9 @@ Result TXpXPathEvaluator::EvalFunction(const TXpXPathExpr& e, const TContext& c)
       return Text(n ? NodeName(n, e.Code) : std::u16string());
     }
     case XpTok::GenerateId: {
+      // An element's level code names it; any other node has no id.
       TXpNode* n = nodeOrContext("generate-id");
-      if (!n) return Text(std::u16string());
-      if (n->NodeType() == ATTRIBUTE_NODE && n->ParentNode()) {
-        TXpNode* owner = n->ParentNode();
-        return Text(u"x" + owner->noGetLevelCode() + u"-" +
-                    XpFloatToStr(owner->Attributes()->IndexOf(n) + 1));
-      }
+      if (!n || n->NodeType() != ELEMENT_NODE) return Text(std::u16string());
       return Text(u"x" + n->noGetLevelCode());
     }
     case XpTok::Id: {

@@ -8,11 +8,24 @@
 #include "xml/xpath/XpXPathException.h"
 #include "xml/xpath/XpXqlToken.h"
 
-bool IsNCChar(char16_t c) { return c != u':' && XpValidNameChar(false, c); }
+bool IsNCChar(char32_t c) { return c != U':' && XpValidNameChar(false, c); }
 
 namespace {
 
-bool IsNCStart(char16_t c) { return c != u':' && XpValidNameChar(true, c); }
+// Whether an NCName starts at e[i] (a surrogate pair is one character).
+bool NCNameStartsAt(const std::u16string& e, size_t i) {
+  return i < e.size() && e[i] != u':' && XpNameCharLength(e.data(), i, e.size(), true) != 0;
+}
+
+// The end of the run of NCName characters from e[i].
+size_t NCNameEnd(const std::u16string& e, size_t i) {
+  while (i < e.size() && e[i] != u':') {
+    const size_t length = XpNameCharLength(e.data(), i, e.size(), false);
+    if (length == 0) break;
+    i += length;
+  }
+  return i;
+}
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
@@ -152,8 +165,10 @@ void TXpXPathParser::Tokenize(const std::u16string& expression) {
         continue;
       }
       case u'$': {
-        size_t j = i + 1;
-        std::u16string word = GetDelimitedTokenF(e, [](char16_t ch) { return IsNCChar(ch) || ch == u':'; }, j, nullptr);
+        // A QName: NCNames joined by ":".
+        size_t j = NCNameEnd(e, i + 1);
+        while (at(j) == u':' && NCNameStartsAt(e, j + 1)) j = NCNameEnd(e, j + 1);
+        std::u16string word = e.substr(i + 1, j - i - 1);
         if (at(j) == u'$') {
           int32_t token = 0;
           for (const DollarWord& d : kDollarWords)
@@ -183,21 +198,15 @@ void TXpXPathParser::Tokenize(const std::u16string& expression) {
       i = j;
       continue;
     }
-    if (IsNCStart(c)) {
-      // A name: NCName, QName, "prefix:*", or an axis name with its "::".
-      size_t j = i;
-      while (IsNCChar(at(j))) ++j;
-      if (at(j) == u':' && at(j + 1) == u':') {
-        j += 2;
-      } else if (at(j) == u':' && at(j + 1) == u'*') {
-        j += 2;
-      } else if (at(j) == u':' && IsNCStart(at(j + 1))) {
-        ++j;
-        while (IsNCChar(at(j))) ++j;
-      }
-      const std::u16string name = e.substr(i, j - i);
-      i = j;
-      if (name.size() >= 2 && name.compare(name.size() - 2, 2, u"::") == 0) {
+    if (NCNameStartsAt(e, i)) {
+      // A name: NCName, QName, "prefix:*", or an axis name followed by "::"
+      // (blanks may stand before it).
+      size_t j = NCNameEnd(e, i);
+      size_t k = j;
+      while (XpIsWhiteSpace(at(k))) ++k;
+      if (at(k) == u':' && at(k + 1) == u':') {
+        const std::u16string name = e.substr(i, j - i) + u"::";
+        i = k + 2;
         const int32_t axis = XpLookupToken(XpAxisTable(), name);
         if (axis == 0)
           throw TXpXPathException(FormatRuntime(XpLoadStr(XpRes::_sUnknownAxis).c_str(),
@@ -205,6 +214,12 @@ void TXpXPathParser::Tokenize(const std::u16string& expression) {
         Add(axis, name);
         continue;
       }
+      if (at(j) == u':' && at(j + 1) == u'*')
+        j += 2;
+      else if (at(j) == u':' && NCNameStartsAt(e, j + 1))
+        j = NCNameEnd(e, j + 1);
+      const std::u16string name = e.substr(i, j - i);
+      i = j;
       if (OperatorExpected()) {
         int32_t op = 0;
         if (name == u"and") op = XpTok::And;
@@ -232,6 +247,8 @@ void TXpXPathParser::Tokenize(const std::u16string& expression) {
       Add(XpTok::Name, name);
       continue;
     }
-    ++i;  // blanks, and characters without a rule
+    // Blanks stand between tokens; any other character starts none.
+    if (!XpIsWhiteSpace(c)) throw TXpDOMException(ecExpectedToken, 0);
+    ++i;
   }
 }

@@ -11,8 +11,9 @@
 class TXpXPathParser {
  public:
   // Fills TokenList from the expression (emptied first). An unknown axis
-  // raises TXpXPathException; an unterminated literal or an unknown dollar
-  // word raises TXpDOMException (ecExpectedToken).
+  // or dollar word raises TXpXPathException; an unterminated literal or a
+  // character that starts no token raises TXpDOMException
+  // (ecExpectedToken).
   void Tokenize(const std::u16string& expression);
   TXpNodeList& TokenList() { return FTokens; }
 
@@ -40,6 +41,6 @@ class TXpXPathParser {
 };
 
 // Name characters other than the first (no ":").
-bool IsNCChar(char16_t c);
+bool IsNCChar(char32_t c);
 // TAB, LF, CR, blank.
 inline bool XpIsWhiteSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }

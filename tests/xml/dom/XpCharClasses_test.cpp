@@ -18,9 +18,11 @@ TEST(XpCharClasses, NameCharacters) {
   } cases[] = {
       {U'a', true, true},    {U'_', true, true},     {U':', true, true},    {U'1', false, true},
       {U'-', false, true},   {U'.', false, true},    {0xFC, true, true},    {0xD7, false, false},
-      {0xB7, false, true},   {0x0300, false, true},  {0x0660, false, true}, {0x4E00, true, true},
-      {0x3007, true, true},  {0xAC00, true, true},   {0xD7A4, false, false}, {U' ', false, false},
-      {0x2180, true, true},  {0x10000, false, false},
+      {0xB7, false, true},   {0x0300, false, true},  {0x0660, true, true},  {0x4E00, true, true},
+      {0x3007, true, true},  {0xAC00, true, true},   {0xD7A4, true, true},  {U' ', false, false},
+      {0x2180, true, true},  {0x10000, true, true},  {0x0132, true, true},  {0x2C30, true, true},
+      {0x203F, false, true}, {0x2040, false, true},  {0x037E, false, false}, {0x2FF0, false, false},
+      {0xEFFFF, true, true}, {0xF0000, false, false}, {0xD800, false, false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(XPIsNameCharFirst(c.c), c.first) << std::hex << uint32_t(c.c);
@@ -31,6 +33,11 @@ TEST(XpCharClasses, NameCharacters) {
   EXPECT_TRUE(XpValidName(u""));
   EXPECT_FALSE(XpValidName(u"1a"));
   EXPECT_FALSE(XpValidName(u"a b"));
+  // A surrogate pair is one character; a lone surrogate is none.
+  EXPECT_TRUE(XpValidName(u"\U00010400\u203F\U00010400"));
+  EXPECT_FALSE(XpValidName(u"\u203Fa"));
+  EXPECT_FALSE(XpValidName(std::u16string(u"a") + char16_t(0xD801)));
+  EXPECT_FALSE(XpValidName(std::u16string(u"a") + char16_t(0xDC00) + u"b"));
   EXPECT_TRUE(XPIsSpace(U'\t'));
   EXPECT_FALSE(XPIsSpace(0xA0));
   EXPECT_TRUE(XPIsPubidChar(U'%'));

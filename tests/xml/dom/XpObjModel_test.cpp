@@ -69,13 +69,19 @@ TEST_F(ObjModel, NewModelHasDefaultsAndAnEmptyDocument) {
 
 TEST_F(ObjModel, DocumentFactoryChecksNamesAndFindsTheDocumentElement) {
   TXpDocument* doc = model.Document();
-  for (const char16_t* bad : {u"", u"1a", u"a b"}) {
+  for (const char16_t* bad : {u"", u"1a", u"a b", u"\u203Fa", u"a\U000F0000"}) {
     try {
       doc->CreateElement(bad)->Release();
       ADD_FAILURE() << WideToUtf8(bad);
     } catch (const TXpDOMException& e) {
       EXPECT_EQ(e.Code(), ecInvalidNameErr);
     }
+  }
+  // Names of XML 1.0 fifth edition, above U+FFFF too.
+  for (const char16_t* good : {u"\u0132", u"a\u203F", u"\U00010400x"}) {
+    TXpElement* e = doc->CreateElement(good);
+    EXPECT_EQ(e->NodeName(), good);
+    e->Release();
   }
   BuildSmall();
   EXPECT_EQ(model.DocumentElement()->NodeName(), u"r");
@@ -477,9 +483,49 @@ TEST_F(ObjModel, SavingRefusesWhatWouldMakeTheFileIllFormed) {
     place.put(model.Document(), r, u"\u00e9");
     model.SetOutCharSet(ceISO88591);
     TMemoryStream refused, utf8;
-    EXPECT_THROW(model.SaveToStream(refused), EXpException) << place.where;
+    try {
+      model.SaveToStream(refused);
+      ADD_FAILURE() << place.where << " written";
+    } catch (const EXpException& e) {
+      EXPECT_STREQ(e.what(), "Only ASCII characters can be written without an encoding declaration") << place.where;
+    }
     model.SetOutCharSet(ceUTF8);
     EXPECT_TRUE(model.SaveToStream(utf8)) << place.where;
+  }
+}
+
+TEST_F(ObjModel, AWriteRefusedForItsEncodingSaysWhy) {
+  const struct {
+    const char16_t* declaration;  // null: none
+    const char16_t* name;
+    const char* error;
+  } cases[] = {
+      {nullptr, u"Stra\u00dfe", "Only ASCII characters can be written without an encoding declaration"},
+      {nullptr, u"\u20ac", "Only ASCII characters can be written without an encoding declaration"},
+      {u"version=\"1.0\" encoding=\"ISO-8859-1\"", u"\u20ac",
+       "Cannot convert UCS-4 character to ISO-8859-1"},
+      {u"version=\"1.0\" encoding=\"ISO-8859-1\"", u"Stra\u00dfe", nullptr},
+  };
+  for (const auto& c : cases) {
+    model.ClearDocument();
+    TXpDocument* doc = model.Document();
+    if (c.declaration) {
+      TXpProcessingInstruction* decl = doc->CreateProcessingInstruction(u"xml", c.declaration);
+      doc->AppendChild(decl);
+      decl->Release();
+    }
+    TXpElement* root = doc->CreateElement(c.name);
+    doc->AppendChild(root);
+    root->Release();
+    model.SetOutCharSet(ceISO88591);
+    TMemoryStream out;
+    try {
+      model.SaveToStream(out);
+      EXPECT_EQ(c.error, nullptr) << WideToUtf8(c.name) << " written";
+    } catch (const EXpException& e) {
+      ASSERT_NE(c.error, nullptr) << e.what();
+      EXPECT_STREQ(e.what(), c.error) << WideToUtf8(c.name);
+    }
   }
 }
 

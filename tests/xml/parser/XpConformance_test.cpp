@@ -142,8 +142,11 @@ TEST(XpConformance, W3CSuite) {
     const std::string base = f.Base + WideToAnsi(el->GetAttribute(u"xml:base"));
     if (el->NodeName() == u"TEST") {
       const std::string rec = WideToAnsi(el->GetAttribute(u"RECOMMENDATION"));
+      // XML 1.0 as its fifth edition reads it: cases of the earlier
+      // editions only are left out.
+      const std::string edition = WideToAnsi(el->GetAttribute(u"EDITION"));
       if (WideToAnsi(el->GetAttribute(u"VERSION")) == "1.1" || rec == "XML1.1" || rec.rfind("NS", 0) == 0 ||
-          WideToAnsi(el->GetAttribute(u"EDITION")) == "5")
+          (!edition.empty() && edition.find('5') == std::string::npos))
         continue;
       TCase c{WideToAnsi(el->GetAttribute(u"ID")), WideToAnsi(el->GetAttribute(u"TYPE")),
               base + WideToAnsi(el->GetAttribute(u"URI")), WideToAnsi(el->GetAttribute(u"OUTPUT"))};
@@ -159,7 +162,8 @@ TEST(XpConformance, W3CSuite) {
 
   std::map<std::string, std::string> expected;
   {
-    std::ifstream in(fs::path(__FILE__).parent_path() / "xmlconf-expected-failures.txt");
+    std::ifstream in(KEL_XMLCONF_EXPECTED);
+    ASSERT_TRUE(in) << "cannot read " << KEL_XMLCONF_EXPECTED;
     std::string line;
     while (std::getline(in, line)) {
       if (line.empty() || line[0] == '#') continue;

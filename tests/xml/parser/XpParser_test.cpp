@@ -179,6 +179,46 @@ TEST(XpParser, BuildsTheTreeTheWriterWrites) {
   }
 }
 
+TEST(XpParser, NamesFollowTheFifthEdition) {
+  struct Case {
+    const char16_t* doc;
+    const char16_t* root;  // null: refused
+  } cases[] = {
+      {u"<\u0132/>", u"\u0132"},
+      {u"<a\u2C30 b\u2C30='1'/>", u"a\u2C30"},
+      {u"<a\u203F\u2040/>", u"a\u203F\u2040"},
+      {u"<\u0660/>", u"\u0660"},
+      // Above U+FFFF a surrogate pair is one name character.
+      {u"<\U00010400 \U00010400x='1'>t</\U00010400>", u"\U00010400"},
+      {u"<a\U000EFFFF/>", u"a\U000EFFFF"},
+      {u"<?\U00010400 data?><a/>", u"a"},
+      {u"<!DOCTYPE a [<!ENTITY \U00010400 'x'><!ATTLIST a t (\u203F\U00010400) '\u203F\U00010400'>]>"
+       u"<a>&\U00010400;</a>",
+       u"a"},
+      {u"<a t='&\u2C30;'/>", nullptr},  // a valid name, but no declared entity
+      {u"<\u203Fa/>", nullptr},
+      {u"<a\U000F0000/>", nullptr},
+      {u"<\U000F0000/>", nullptr},
+      {u"<a\u00D7/>", nullptr},
+      {u"<a\u037E/>", nullptr},
+      {u"<a \u2040='1'/>", nullptr},
+  };
+  for (const Case& c : cases) {
+    TXpObjModel om(nullptr);
+    const std::string doc = WideToUtf8(c.doc);
+    EXPECT_EQ(Load(om, doc), c.root != nullptr) << doc << ": " << om.GetErrorMsg(0);
+    if (c.root) {
+      EXPECT_EQ(om.DocumentElement()->NodeName(), c.root) << doc;
+    }
+  }
+  // A name read from a reference in an entity's value follows the same rules.
+  TXpObjModel om(nullptr);
+  ASSERT_TRUE(Load(om, WideToUtf8(u"<!DOCTYPE a [<!ENTITY \U00010400\u203F 'x'><!ENTITY r '&\U00010400\u203F;'>]>"
+                                  u"<a t='&r;'/>")))
+      << om.GetErrorMsg(0);
+  EXPECT_EQ(om.DocumentElement()->GetAttribute(u"t"), u"x");
+}
+
 TEST(XpParser, AttributesKeepSourceOrderAndOneReference) {
   TXpObjModel om(nullptr);
   ASSERT_TRUE(Load(om, "<a z='1' b='2'/>"));
@@ -204,6 +244,40 @@ TEST(XpParser, EncodingsByDeclarationAndByteOrderMark) {
   ASSERT_TRUE(Load(wide, utf16)) << wide.GetErrorMsg(0);
   EXPECT_EQ(wide.DocumentElement()->Text(), u"\u20ac");
   EXPECT_EQ(wide.InCharSet(), ceUTF16LE);
+
+  // UTF-16 must begin with its byte-order mark, whatever its declaration
+  // says.
+  auto encode = [](const std::u16string& text, bool bigEndian, bool mark) {
+    std::string bytes;
+    for (char16_t c : (mark ? u"\uFEFF" : u"") + text) {
+      const char lo = static_cast<char>(c & 0xFF), hi = static_cast<char>(c >> 8);
+      bytes += bigEndian ? hi : lo;
+      bytes += bigEndian ? lo : hi;
+    }
+    return bytes;
+  };
+  const struct {
+    const char16_t* doc;
+    bool bigEndian, mark, ok;
+  } cases[] = {
+      {u"<?xml version='1.0' encoding='UTF-16'?><a/>", false, true, true},
+      {u"<?xml version='1.0' encoding='UTF-16'?><a/>", true, true, true},
+      {u"<?xml version='1.0'?><a/>", true, true, true},
+      {u"<?xml version='1.0' encoding='UTF-16'?><a/>", false, false, false},
+      {u"<?xml version='1.0' encoding='UTF-16'?><a/>", true, false, false},
+      {u"<?xml version='1.0' encoding='UTF-16LE'?><a/>", false, false, false},
+      {u"<?xml version='1.0'?><a/>", false, false, false},
+      {u"<a/>", false, false, false},
+  };
+  for (const auto& c : cases) {
+    TXpObjModel om(nullptr);
+    EXPECT_EQ(Load(om, encode(c.doc, c.bigEndian, c.mark)), c.ok)
+        << WideToUtf8(c.doc) << (c.bigEndian ? " BE" : " LE") << (c.mark ? " with mark" : "");
+    if (!c.ok && om.ErrorCount() > 0 && c.doc[1] == u'?') {
+      EXPECT_NE(om.GetErrorMsg(0).find("Invalid character encoding specified."), std::string::npos)
+          << om.GetErrorMsg(0);
+    }
+  }
 }
 
 TEST(XpParser, EventOrderOfDeclarationsAndDefaults) {
@@ -288,6 +362,45 @@ TEST(XpParser, DirectoryContexts) {
   EXPECT_EQ(local.Kind(), xpdcLocal);
   EXPECT_EQ(local.URL(), std::string("") + TXpDirContext::kSep + "tmp" + TXpDirContext::kSep + "d" +
                              TXpDirContext::kSep + "x.xml");
+
+  // "." and ".." segments are resolved as text against the base.
+  auto sep = [](std::string s) {
+    for (char& c : s)
+      if (c == '/') c = TXpDirContext::kSep;
+    return s;
+  };
+  TXpDirContext base(nullptr, "/tmp/d/doc.xml");
+  const struct {
+    const TXpDirContext* parent;
+    const char* source;
+    std::string url;
+  } cases[] = {
+      {&http, "../c/./x.dtd", "host/a/c/x.dtd"},
+      {&http, "./sub/../x.dtd", "host/a/b/x.dtd"},
+      {&http, "../../../../x.dtd", "host/x.dtd"},
+      {&base, "sub/../ext.ent", sep("/tmp/d/ext.ent")},
+      {&base, "./a/./b/../../c/x.ent", sep("/tmp/d/c/x.ent")},
+      {&base, "../../../../x.ent", sep("/x.ent")},
+      {&base, "a/.../x.ent", sep("/tmp/d/a/.../x.ent")},
+      {nullptr, "/tmp/e/../d/./x.xml", sep("/tmp/d/x.xml")},
+  };
+  for (const auto& c : cases) {
+    TXpDirContext resolved(const_cast<TXpDirContext*>(c.parent), c.source);
+    EXPECT_EQ(resolved.URL(), c.url) << c.source;
+  }
+}
+
+TEST(XpParser, SystemIdentifiersResolveDotSegmentsBeforeOpening) {
+  TTempDir dir;
+  dir.Write("d/ext.ent", "text");
+  dir.Write("d/sub.dtd", "<!ELEMENT a (#PCDATA)>");
+  // Neither "missing" nor "gone" exists.
+  const fs::path doc = dir.Write(
+      "d/doc.xml", "<!DOCTYPE a SYSTEM 'gone/./../sub.dtd' [<!ENTITY e SYSTEM 'missing/../ext.ent'>]><a>&e;</a>");
+  TXpObjModel om(nullptr);
+  ASSERT_TRUE(om.LoadDataSource(doc.u16string())) << om.GetErrorMsg(0);
+  EXPECT_EQ(om.DocumentElement()->Text(), u"text");
+  EXPECT_NE(om.Document()->docGetDocType()->ExternalSubset(), nullptr);
 }
 
 TEST(XpParser, ExternalSubsetConditionalSectionsAndEntities) {

@@ -75,9 +75,14 @@ TEST(XPathTokenizer, TokenCodes) {
       {u"processing-instruction('x')", V{102, 22, 2, 23}},
       {u"foo(1)", V{224, 22, 1, 23}},
       {u"child::a", V{173, 3}},
+      {u"child :: a", V{173, 3}},
+      {u"child ::a", V{173, 3}},
+      {u"child::\n a", V{173, 3}},
+      {u"ancestor-or-self\t::x", V{171, 3}},
+      {u"\u0132a:\U00010400b", V{3}},
+      {u"\u2C30_\u203F", V{3}},
       {u"1-1", V{1, 6, 1}},
       {u"1.5 .5", V{1, 1}},
-      {u"a#b", V{3, 3}},
       {u"~x~", V{2}},
       {u"div div div", V{3, 8, 3}},
       {u"* * *", V{20, 20, 20}},
@@ -99,6 +104,16 @@ TEST(XPathTokenizer, Failures) {
     EXPECT_STREQ(e.what(), "Unknown axis specifier: kid::");
   }
   EXPECT_THROW(Codes(u"'open"), TXpDOMException);
+  // A character that starts no token is a syntax error, never skipped;
+  // blanks split a name.
+  for (const char16_t* bad : {u"a#b", u"count(//a)#", u"1 ; 2", u"a\\b", u"\u203Fa", u"a : b"}) {
+    try {
+      Codes(bad);
+      ADD_FAILURE() << WideToUtf8(bad) << " raised nothing";
+    } catch (const TXpDOMException& e) {
+      EXPECT_EQ(e.Code(), ecExpectedToken) << WideToUtf8(bad);
+    }
+  }
   EXPECT_THROW(Codes(u"1 $plus$ 2"), TXpXPathException);
 }
 
@@ -121,6 +136,14 @@ TEST(XPathEval, Table) {
       {"-5 mod 2", "n:-1"},
       {"round(2.5)", "n:3"},
       {"round(-2.5)", "n:-2"},
+      {"round(0.49999999999999994)", "n:0"},
+      {"round(4503599627370497)", "n:4503599627370497"},
+      {"round(-4503599627370497)", "n:-4503599627370497"},
+      {"round(-1.5)", "n:-1"},
+      {"1 div round(-0.5)", "n:-Infinity"},
+      {"1 div round(-0)", "n:-Infinity"},
+      {"round(1 div 0)", "n:Infinity"},
+      {"round(0 div 0)", "n:NaN"},
       {"substring(\"12345\",1.5,2.6)", "s:234"},
       {"substring(\"12345\",0,3)", "s:12"},
       {"sum(//a/@n)", "n:6"},
@@ -135,6 +158,10 @@ TEST(XPathEval, Table) {
       {"lang('en')", "b:false"},
       {"generate-id(/r/a[2])", "s:x1.2"},
       {"generate-id(//nothing)", "s:"},
+      {"generate-id(/)", "s:"},
+      {"generate-id(//@n)", "s:"},
+      {"generate-id(//text())", "s:"},
+      {"count(/r/child :: a)", "n:2"},
       {"//p > 9", "b:true"},
       {"//a = 2", "b:false"},
       {"//a/@n = 2", "b:true"},
@@ -433,7 +460,7 @@ TEST(XPathQuery, TextRunsAndNamespaces) {
       {u"namespace-uri(//@*[2])", u""},
       {u"namespace-uri(/*)", u"urn:d"},
       {u"local-name(//p:*)", u"a"},
-      {u"count(//p:a/namespace::*)", u"2"},
+      {u"count(//p:a/namespace::*)", u"3"},
       {u"name(//processing-instruction())", u"go"},
       {u"string(//pi('go'))", u"now"},
       {u"count(//pi('stop'))", u"0"},
@@ -451,4 +478,68 @@ TEST(XPathQuery, NumbersBeyondDoubles) {
   EXPECT_EQ(l.Doc()->SelectString(u"-number('" + big + u"')"), u"-Infinity");
   EXPECT_EQ(l.Doc()->SelectString(u"number(' -" + big + u"')"), u"-Infinity");
   EXPECT_EQ(l.Doc()->SelectString(tiny), u"0");
+}
+
+TEST(XPathQuery, XmlDeclarationIsNoNode) {
+  Loaded l(R"(<?xml version="1.0" encoding="UTF-8"?><?go now?><!--c--><r><?in here?></r>)");
+  TXpDocument* doc = l.Doc();
+  const struct {
+    const char16_t* Expression;
+    const char16_t* Result;
+  } cases[] = {
+      {u"count(/node())", u"3"},
+      {u"name(/node()[1])", u"go"},
+      {u"count(//processing-instruction())", u"2"},
+      {u"count(/descendant::processing-instruction())", u"2"},
+      {u"count(/descendant-or-self::node())", u"5"},
+      {u"count(/processing-instruction('xml'))", u"0"},
+      {u"count(/r/preceding::node())", u"2"},
+      {u"count(/r/preceding-sibling::node())", u"2"},
+      {u"name(/comment()/preceding-sibling::node())", u"go"},
+      {u"count(/comment()/preceding::processing-instruction())", u"1"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(doc->SelectString(c.Expression), c.Result) << WideToUtf8(c.Expression);
+}
+
+TEST(XPathQuery, NamespaceNodes) {
+  const char kNamespaces[] = R"(<r xmlns="urn:d" xmlns:p="urn:p"><p:a x="1" xmlns:q="urn:q" xmlns:p="urn:p2">)"
+                             R"(<b xmlns=""/></p:a></r>)";
+  std::unique_ptr<TXpNodeList> kept;
+  {
+    Loaded l(kNamespaces);
+    TXpDocument* doc = l.Doc();
+    const struct {
+      const char16_t* Expression;
+      const char16_t* Result;
+    } cases[] = {
+        // Every namespace in scope, the xml namespace included; an empty
+        // default undeclares.
+        {u"count(/r/namespace::*)", u"3"},
+        {u"count(/r/*/namespace::*)", u"4"},
+        {u"count(/r/*/*/namespace::*)", u"3"},
+        {u"count(//namespace::*)", u"10"},
+        {u"string(/r/namespace::xml)", u"http://www.w3.org/XML/1998/namespace"},
+        {u"string(/r/*/namespace::p)", u"urn:p2"},
+        {u"string(/r/*/*/namespace::p)", u"urn:p2"},
+        {u"count(/r/*/*/namespace::*[name() = ''])", u"0"},
+        {u"name(/r/namespace::p)", u"p"},
+        {u"local-name(/r/namespace::p)", u"p"},
+        {u"namespace-uri(/r/namespace::p)", u""},
+        // The element the namespace is in scope on is the parent, not the
+        // one that declares it.
+        {u"name(/r/*/*/namespace::p/..)", u"b"},
+        {u"count(/r/*/*/namespace::q/parent::b)", u"1"},
+        {u"count(/r/*/*/namespace::* | /r/*/*/namespace::*)", u"3"},
+        {u"count(/r/@*)", u"0"},
+        // Namespace nodes come after their element, before its attributes.
+        {u"name((/r/* | /r/*/@x | /r/*/namespace::q)[2])", u"q"},
+        {u"name((/r/*/@x | /r/*/namespace::*)[last()])", u"x"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(doc->SelectString(c.Expression), c.Result) << WideToUtf8(c.Expression);
+    kept = doc->SelectNodes(u"/r/*/*/namespace::q");
+  }
+  // A namespace node the caller keeps keeps its parent.
+  ASSERT_EQ(kept->Length(), 1);
+  EXPECT_EQ(kept->Item(0)->NodeValue(), u"urn:q");
+  EXPECT_EQ(kept->Item(0)->ParentNode()->NodeName(), u"b");
 }

@@ -1,31 +1,31 @@
 // Fuzzes the event-definition loader: any file in the event folder is
-// listed, loaded or refused, and a loaded event is checked and written.
+// listed, loaded or refused, and a loaded event is checked and written
+// over the store of the fixtures' data set, which the set-up opens once
+// (the check and the writer only read it).
 #include "tests/app/core/fuzz/FuzzEvent.h"
 
-#include "app/core/FileSystem.h"
+namespace {
 
-#include <cstdio>
+std::unique_ptr<Memory> gStore;
+
+}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   kel::fuzz::SetUpProgramFolder();
-  gEventName = "/FUZZ.";
-  CreateBlankDataFiles();
+  gStore = std::make_unique<Memory>();
+  if (!gStore->isReady()) std::abort();
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string name = "FUZZ.JTFO";
-  if (std::FILE* f = std::fopen((gSettings.treiberDir + "/" + name).c_str(), "wb")) {
-    std::fwrite(data, 1, size, f);
-    std::fclose(f);
-  }
+  kel::fuzz::Files().Contents(kel::fuzz::EventFilePath(name)).assign(data, data + size);
   ListEventFiles();
   EventListEntry entry;
   entry.fileName = name;
   if (LoadEventFile(entry, 0)) {
     RollBirthYears(gEventDef.get(), 2011);
-    gEventName = "/FUZZ.";  // the blank data files of the set-up
-    kel::fuzz::UseLoadedEvent();
+    kel::fuzz::UseLoadedEvent(*gStore);
   }
   UnloadEvent();
   return 0;

@@ -1,51 +1,82 @@
 #pragma once
-// Shared set-up of the entry-data fuzz targets: a program folder of its own
-// with blank data files, a platform that shows nothing, and the steps that
-// use a loaded event and store (the entry check of every class and the
-// entry file of every team, built in memory).
+// Shared set-up of the entry-data fuzz targets: a program folder in memory
+// (MemoryFiles.h) that holds the fixtures' real event of twelve classes
+// with its data set (teams and athletes of its first classes), loaded as
+// the program loads it, and the steps that use a loaded event and store
+// (the entry check of every class and the entry file of every team, built
+// in memory).
 #include "app/core/EntryCheck.h"
 #include "app/core/EntryFileWriter.h"
 #include "app/core/EventTable.h"
 #include "app/core/Memory.h"
 #include "app/core/Meldefehler.h"
-#include "app/core/PortablePlatform.h"
 #include "app/core/Settings.h"
 #include "classlib/Stream.h"
+#include "tests/app/core/fuzz/MemoryFiles.h"
 #include "xml/dom/XpObjModel.h"
 
-#include <filesystem>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
-
-#include <unistd.h>
 
 namespace kel::fuzz {
 
-struct QuietPlatform : PortablePlatform {
-  int32_t messageBox(const std::string&, const std::string&, uint32_t) override { return 1; }
-};
-
-inline std::string SetUpProgramFolder() {
-  static QuietPlatform quiet;
-  setPlatform(&quiet);
-  namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / ("kel_fuzz_" + std::to_string(getpid()));
-  fs::create_directories(dir / "treiber");
-  fs::create_directories(dir / "veranst");
-  BuildProgramPaths(dir.string() + "/");
-  gMeldefehler = std::make_unique<Meldefehler>();
-  return dir.string();
+inline MemoryFiles& Files() {
+  static MemoryFiles files;
+  return files;
 }
 
-inline void UseLoadedEvent() {
-  Memory store;
+// The fixture file (from the fixtures the build writes) at path in memory.
+inline void AddFixture(const std::string& fixture, const std::string& path) {
+  std::ifstream in(std::string(KEL_FUZZ_FIXTURES) + "/" + fixture, std::ios::binary);
+  if (!in) {
+    std::fprintf(stderr, "fixture missing: %s/%s\n", KEL_FUZZ_FIXTURES, fixture.c_str());
+    std::abort();
+  }
+  Files().Contents(path).assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline std::string EventFilePath(const std::string& name) { return gSettings.treiberDir + kPathSep + name; }
+
+// Installs the files in memory and the program folder, and loads the
+// fixtures' event with its data set; the event file itself leaves the
+// event folder again.
+inline void SetUpProgramFolder() {
+  static MemoryPlatform platform(Files());
+  setPlatform(&platform);
+  setFileSystem(&Files());
+  BuildProgramPaths("/kel/");
+  Files().AddFolder(gSettings.treiberDir);
+  Files().AddFolder(gSettings.veranstDir);
+  gMeldefehler = std::make_unique<Meldefehler>();
+  AddFixture("A/treiber/KREIS2010.JTFO", EventFilePath("KREIS2010.JTFO"));
+  for (const char* ext : {"SDA", "MDA", "STF"})
+    AddFixture(std::string("A/veranst/KREIS2010.") + ext, gSettings.veranstDir + "/KREIS2010." + ext);
+  EventListEntry entry;
+  entry.fileName = "KREIS2010.JTFO";
+  if (ListEventFiles() != 1 || !LoadEventFile(entry, 0)) {
+    std::fprintf(stderr, "the fixtures' event does not load\n");
+    std::abort();
+  }
+  Files().remove(EventFilePath("KREIS2010.JTFO"));
+}
+
+inline void UseLoadedEvent(Memory& store) {
   for (int32_t c = 0; c < kMaxClasses; ++c) CheckClass(&store, c);
   static EntrySelectionTable all;
   for (auto& row : all)
     for (int32_t& cell : row) cell = 1;
-  TXpObjModel xml(nullptr);
+  // The document (which the writer clears first) and the stream serve
+  // every run.
+  static TXpObjModel xml(nullptr);
+  static TMemoryStream bytes;
   EntryFileWriter(*gEventDef, store, all, "{ID}", "").BuildDocument(xml);
-  TMemoryStream bytes;
+  bytes.SetSize(0);
+  bytes.Seek(0, soBeginning);
   xml.SaveToStream(bytes);
+  xml.ClearDocument();
 }
 
 }  // namespace kel::fuzz
