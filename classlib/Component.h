@@ -49,6 +49,12 @@ class TComponent : public TPersistent {
 
   bool IsDestroying() const { return FDestroying; }
 
+  // Whether design tools edit the component (its design state). Setting
+  // it also sets the components it owns; a component inserted into an
+  // owner in design state takes that state.
+  bool Designing() const { return FDesigning; }
+  void SetDesigning(bool value, bool setChildren = true);
+
  protected:
   // Called when `component` is inserted into or removed from this
   // component's owner family, or when a component this one watches is freed.
@@ -65,4 +71,5 @@ class TComponent : public TPersistent {
   std::vector<TComponent*> FComponents;
   std::vector<TComponent*> FFreeNotifies;
   bool FDestroying = false;
+  bool FDesigning = false;
 };
