@@ -632,9 +632,12 @@ void TReader::DefineBinaryProperty(const AnsiString& name, const TStreamProc& re
 }
 
 TValueType TReader::NextValue() {
-  const TValueType v = ReadValue();
+  // The byte is looked at, not checked: where a list may end it is the
+  // length of the next name, which can be any value.
+  uint8_t b;
+  ReadRaw(&b, 1);
   FStream.Seek(-1, soCurrent);
-  return v;
+  return static_cast<TValueType>(b);
 }
 
 TValueType TReader::ReadValue() {

@@ -169,6 +169,8 @@ class TReader : public TFiler {
   void DefineBinaryProperty(const AnsiString& name, const TStreamProc& readData, const TStreamProc& writeData,
                             bool hasData) override;
 
+  // The next byte as a value type, without taking it (unchecked: a byte
+  // that is no value type reads as itself).
   TValueType NextValue();
   TValueType ReadValue();
   bool EndOfList() { return NextValue() == vaNull; }

@@ -532,3 +532,41 @@ TEST(Filer, UnknownOrMismatchedMethodNamesAreFaults) {
   w.WriteRootComponent(a);
   EXPECT_EQ(Bytes(filtered).find("On"), AnsiString::npos);
 }
+
+namespace {
+
+class TLongNamesComponentClass : public TComponent {
+ public:
+  using TComponent::TComponent;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
+  int32_t Value() const { return FValue; }
+  void SetValue(int32_t v) { FValue = v; }
+
+ private:
+  int32_t FValue = 0;
+};
+const TPropInfo kLongProps[] = {OrdProp<&TLongNamesComponentClass::Value, &TLongNamesComponentClass::SetValue>(
+    "AVeryLongPropertyNameOfThirtyTwo", TypeInfoInteger(), 0)};
+const TClassInfo TLongNamesComponentClass::Info =
+    PublishClass<TLongNamesComponentClass>("TLongNamesComponentClass", "Filer_test", TComponent::Info, kLongProps);
+
+}  // namespace
+
+TEST(Filer, NamesLongerThanAValueTypeByteReadBack) {
+  // A name's length byte stands where a list may end; lengths above the
+  // value types (19) are names too.
+  TLongNamesComponentClass a(nullptr);
+  a.SetValue(42);
+  (new TLongNamesComponentClass(&a))->SetName("ChildWithAQuiteLongName");
+  TMemoryStream binary;
+  WriteComponentToStream(binary, a);
+  TMemoryStream text;
+  ObjectBinaryToText(Rewind(binary), text);
+  EXPECT_NE(Bytes(text).find("  object ChildWithAQuiteLongName: TLongNamesComponentClass"), AnsiString::npos);
+  TLongNamesComponentClass b(nullptr);
+  (new TLongNamesComponentClass(&b))->SetName("ChildWithAQuiteLongName");
+  ReadComponentFromStream(Rewind(binary), &b);
+  EXPECT_EQ(b.Value(), 42);
+  EXPECT_EQ(b.ComponentCount(), 1);
+}
