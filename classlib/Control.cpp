@@ -149,7 +149,12 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 TControl::~TControl() {
   FFont.OnChange = nullptr;
   FConstraints.OnChange = nullptr;
-  if (gDrag.Source == this) EndDrag(false);
+  // A drag of this control ends without events: the object is going.
+  if (gDrag.Source == this) {
+    const HWND capture = gDrag.Capture;
+    gDrag = DragState{};
+    if (GetCapture() == capture) ReleaseCapture();
+  }
   if (gDrag.Target == this) gDrag.Target = nullptr;
   SetPopupMenu(nullptr);
   if (Application) Application->ControlDestroyed(this);

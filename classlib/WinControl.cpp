@@ -320,12 +320,13 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM w, LPARAM l) {
     }
     case WM_GETMINMAXINFO:
       if (!FParent) {
+        const LRESULT r = DefaultHandler(msg, w, l);
         auto* info = reinterpret_cast<MINMAXINFO*>(l);
         if (FConstraints.MinWidth() > 0) info->ptMinTrackSize.x = FConstraints.MinWidth();
         if (FConstraints.MinHeight() > 0) info->ptMinTrackSize.y = FConstraints.MinHeight();
         if (FConstraints.MaxWidth() > 0) info->ptMaxTrackSize.x = info->ptMaxSize.x = FConstraints.MaxWidth();
         if (FConstraints.MaxHeight() > 0) info->ptMaxTrackSize.y = info->ptMaxSize.y = FConstraints.MaxHeight();
-        return 0;
+        return r;
       }
       break;
     case WM_KEYDOWN:

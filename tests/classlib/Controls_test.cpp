@@ -329,6 +329,29 @@ TEST(Controls, DraggingDropsOnAControlThatAcceptsAndEndsAtTheSource) {
   source->EndDrag(true);
   EXPECT_EQ(log, (std::vector<AnsiString>{"start", "over Source 0 30,30", "over Source 1 30,30", "end none 0,0",
                                           "over  0 30,30", "over  1 30,30", "end none 0,0"}));
+
+  // A source freed while it is dragged lets the mouse go, quietly.
+  log.clear();
+  source->BeginDrag();
+  move(220, 30);
+  delete source;
+  EXPECT_EQ(GetCapture(), nullptr);
+  move(220, 30);
+  EXPECT_EQ(log, (std::vector<AnsiString>{"over  0 30,30"}));
+}
+
+TEST(Controls, AFormsConstraintsLimitHowItIsSized) {
+  ShownForm form;
+  form.Constraints()->SetMinWidth(200);
+  form.Constraints()->SetMaxHeight(250);
+  EXPECT_EQ(form.Height(), 250);
+  MINMAXINFO info{};
+  info.ptMaxTrackSize = info.ptMaxSize = POINT{2000, 2000};
+  SendMessageA(form.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.ptMinTrackSize.x, 200);
+  EXPECT_EQ(info.ptMaxTrackSize.y, 250);
+  EXPECT_EQ(info.ptMaxSize.y, 250);
+  EXPECT_EQ(info.ptMaxTrackSize.x, 2000);
 }
 
 namespace {
