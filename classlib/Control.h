@@ -209,6 +209,8 @@ class TControl : public TComponent {
  protected:
   // Fires OnResize.
   virtual void Resize();
+  // Fire the mouse events; with dmAutomatic the left button's press starts
+  // dragging the control.
   void DoMouseDown(TMouseButton button, TShiftState shift, int x, int y);
   void DoMouseMove(TShiftState shift, int x, int y);
   void DoMouseUp(TMouseButton button, TShiftState shift, int x, int y);

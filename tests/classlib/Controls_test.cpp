@@ -35,6 +35,14 @@ AnsiString BoundsOf(const TControl* c) {
          std::to_string(c->Height());
 }
 
+// Closes the open menu once its loop has run for a while.
+void closeMenuAfter(UINT ms) {
+  SetTimer(nullptr, 0, ms, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    EndMenu();
+  });
+}
+
 // A shown form of a fixed client size.
 class ShownForm : public TForm {
  public:
@@ -244,11 +252,7 @@ TEST(Controls, ContextMenuGoesToTheEventThenThePopupMenuUpTheParents) {
   menu->OnPopup = [&](TObject* sender) {
     auto* m = static_cast<TPopupMenu*>(sender);
     log.push_back("popup for " + m->PopupComponent()->Name());
-    // Closes the menu once its loop runs.
-    SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR id, DWORD) {
-      KillTimer(nullptr, id);
-      EndMenu();
-    });
+    closeMenuAfter(20);
   };
   box->SetName("Box");
   box->SetPopupMenu(menu);
@@ -268,6 +272,17 @@ TEST(Controls, ContextMenuGoesToTheEventThenThePopupMenuUpTheParents) {
   SendMessageA(box->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(box->Handle()), -1);
   EXPECT_EQ(log, (std::vector<AnsiString>{"event 40,50", "event 40,50", "popup for Box", "event -1,-1",
                                           "popup for Box"}));
+
+  // An item chosen in the menu runs after it closed.
+  int clicks = 0;
+  item->OnClick = [&](TObject*) { ++clicks; };
+  menu->OnPopup = [&](TObject*) {
+    PostMessageA(box->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(box->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    closeMenuAfter(2000);  // should the keys not reach it
+  };
+  ask(box->Handle(), at);
+  EXPECT_EQ(clicks, 1);
 
   delete menu;
   EXPECT_EQ(box->PopupMenu(), nullptr);
