@@ -1,5 +1,6 @@
 #include "classlib/Component.h"
 
+#include "classlib/Filer.h"
 #include "classlib/TypInfo.h"
 
 #include <algorithm>
@@ -111,3 +112,11 @@ void TComponent::DropFreeNotify(TComponent* component) {
 void TComponent::Notification(TComponent* component, TOperation operation) {
   if (operation == opRemove) DropFreeNotify(component);
 }
+
+void TComponent::GetChildren(const TGetChildProc& proc, TComponent*) {
+  // A copy: the procedure may not change the list, but need not know that.
+  const std::vector<TComponent*> owned(FComponents);
+  for (TComponent* c : owned) proc(c);
+}
+
+void TComponent::ReadState(TReader& reader) { reader.ReadData(*this); }

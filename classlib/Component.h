@@ -5,9 +5,14 @@
 #include "classlib/Persistent.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 enum TOperation { opInsert, opRemove };
+
+class TComponent;
+class TReader;
+using TGetChildProc = std::function<void(TComponent* child)>;
 
 class TComponent : public TPersistent {
  public:
@@ -54,6 +59,22 @@ class TComponent : public TPersistent {
   // owner in design state takes that state.
   bool Designing() const { return FDesigning; }
   void SetDesigning(bool value, bool setChildren = true);
+
+  // --- streaming (Filer.h) ---
+  // The components written inside this one's data, in order, while `root`
+  // is being written; the base hands over every component it owns.
+  virtual void GetChildren(const TGetChildProc& proc, TComponent* root);
+  // A child read inside this component's data was the `order`th (from 0);
+  // the base leaves the order as it is.
+  virtual void SetChildOrder(TComponent* child, int32_t order) {}
+  // Reads the component's properties and the components inside its data.
+  virtual void ReadState(TReader& reader);
+  // The owner of the components read inside this one's data: the base owns
+  // them itself; null means the root being read.
+  virtual TComponent* GetChildOwner() { return this; }
+  // The component whose data this one was read inside; the base keeps no
+  // such link (controls take it as their parent).
+  virtual void SetParentComponent(TComponent* parent) {}
 
  protected:
   // Called when `component` is inserted into or removed from this

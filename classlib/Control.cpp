@@ -167,6 +167,10 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent) parent->InsertControl(this);
 }
 
+void TControl::SetParentComponent(TComponent* parent) {
+  if (auto* windowed = dynamic_cast<TWinControl*>(parent)) SetParent(windowed);
+}
+
 TCustomForm* TControl::ParentForm() const {
   const TControl* c = this;
   while (c->FParent) c = c->FParent;

@@ -90,6 +90,8 @@ class TControl : public TComponent {
 
   TWinControl* Parent() const { return FParent; }
   virtual void SetParent(TWinControl* parent);
+  // Read back inside a windowed control's data: that control is the parent.
+  void SetParentComponent(TComponent* parent) override;
   // The form that contains the control (the control itself for a form).
   TCustomForm* ParentForm() const;
 

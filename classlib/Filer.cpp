@@ -75,7 +75,7 @@ void TWriter::WriteComponent(TComponent& component) {
   FPropPath.clear();
   WriteProperties(component);
   WriteListEnd();
-  for (int32_t i = 0; i < component.ComponentCount(); ++i) WriteComponent(*component.Components(i));
+  component.GetChildren([this](TComponent* child) { WriteComponent(*child); }, FRoot);
   WriteListEnd();
   FPropPath = path;
 }
@@ -371,7 +371,7 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
   FFixups.clear();
   try {
     if (!name.empty()) root->SetName(name);
-    ReadComponentData(*root);
+    root->ReadState(*this);
     ResolveFixups();
   } catch (...) {
     if (created) delete root;
@@ -381,7 +381,7 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
   return root;
 }
 
-void TReader::ReadComponentData(TComponent& component) {
+void TReader::ReadData(TComponent& component) {
   // Nesting is bounded, so that damaged data cannot exhaust the stack.
   if (++FDepth > kMaxDepth) InvalidStream();
   struct Leave {
@@ -389,10 +389,13 @@ void TReader::ReadComponentData(TComponent& component) {
     ~Leave() { --Depth; }
   } leave{FDepth};
   ReadProperties(component);
+  TComponent* owner = component.GetChildOwner();
+  if (!owner) owner = FRoot ? FRoot : &component;
+  int32_t order = 0;  // of the children read, those passed over not counted
   while (!EndOfList()) {
     const AnsiString className = ReadStr();
     const AnsiString name = ReadStr();
-    TComponent* child = component.FindComponent(name);
+    TComponent* child = owner->FindComponent(name);
     if (!child) {
       const TClassInfo* cls = GetClass(className);
       if (!cls || !cls->Create) {
@@ -405,7 +408,7 @@ void TReader::ReadComponentData(TComponent& component) {
         auto onError = OnError;
         OnError = [](const AnsiString&, bool& h) { h = true; };
         try {
-          ReadComponentData(scratch);
+          ReadData(scratch);
         } catch (...) {
           OnError = onError;
           throw;
@@ -413,10 +416,12 @@ void TReader::ReadComponentData(TComponent& component) {
         OnError = onError;
         continue;
       }
-      child = cls->Create(&component);
+      child = cls->Create(owner);
       if (!name.empty()) child->SetName(name);
     }
-    ReadComponentData(*child);
+    child->SetParentComponent(&component);
+    child->ReadState(*this);
+    component.SetChildOrder(child, order++);
   }
   ReadValue();
 }

@@ -90,9 +90,11 @@ class TWriter : public TFiler {
   // callers that name one.
   explicit TWriter(TStream& stream, int32_t bufSize = 4096);
 
-  // The signature and the component with its owned components.
+  // The signature and the component with the components inside its data.
   void WriteRootComponent(TComponent& root);
   void WriteSignature();
+  // The component's header and properties, then the components its
+  // GetChildren hands over, each the same way.
   void WriteComponent(TComponent& component);
   // The published properties that are stored and differ from their
   // default, then the declared data; no end mark.
@@ -149,6 +151,12 @@ class TReader : public TFiler {
   void ReadSignature();
   // Reads properties into `instance` up to and with the end mark.
   void ReadProperties(TPersistent& instance);
+  // Reads the component's properties and then the components inside its
+  // data: each is found by name among the components of its owner (the
+  // component's GetChildOwner, or the root) or made from its registered
+  // class, given the component as parent (SetParentComponent), read by
+  // its ReadState and put in its place (the component's SetChildOrder).
+  void ReadData(TComponent& component);
   void ReadCollection(TCollection& collection);
 
   // Reports a fault of the data (an unknown property, a value of the wrong
@@ -193,7 +201,6 @@ class TReader : public TFiler {
     const TPropInfo* Prop;
     AnsiString Name;
   };
-  void ReadComponentData(TComponent& component);
   void ReadProperty(TPersistent& instance);
   void ReadPropValue(TPersistent& instance, const TPropInfo& prop);
   void ReadEvent(TPersistent& instance, const TEventInfo& event);

@@ -58,6 +58,13 @@ void TSpeedButton::MouseLeave() {
   TGraphicControl::MouseLeave();
 }
 
+void TSpeedButton::SetNumGlyphs(int count) {
+  count = count < 1 ? 1 : count > 4 ? 4 : count;
+  if (count == FNumGlyphs) return;
+  FNumGlyphs = count;
+  Invalidate();
+}
+
 void TSpeedButton::PaintOn(HDC dc) {
   RECT r{0, 0, FWidth, FHeight};
   TControl* back = FParent ? static_cast<TControl*>(FParent) : this;
@@ -67,11 +74,15 @@ void TSpeedButton::PaintOn(HDC dc) {
   int shift = sunken ? 1 : 0;
   int textLeft = 0;
   if (!FGlyph.Empty()) {
-    int gx = FText.empty() ? (FWidth - FGlyph.Width()) / 2 : 4;
+    const int w = FGlyph.Width() / FNumGlyphs;
+    int image = 0;
+    if (!FEnabled && FNumGlyphs > 1) image = 1;
+    else if (FPressed && FNumGlyphs > 2) image = 2;
+    else if (FDown && FNumGlyphs > 3) image = 3;
+    int gx = FText.empty() ? (FWidth - w) / 2 : 4;
     int gy = (FHeight - FGlyph.Height()) / 2;
-    BitBlt(dc, gx + shift, gy + shift, FGlyph.Width(), FGlyph.Height(),
-           FGlyph.Canvas().Handle(), 0, 0, SRCCOPY);
-    textLeft = gx + FGlyph.Width();
+    BitBlt(dc, gx + shift, gy + shift, w, FGlyph.Height(), FGlyph.Canvas().Handle(), image * w, 0, SRCCOPY);
+    textLeft = gx + w;
   }
   if (!FText.empty()) {
     RECT tr{textLeft + shift, shift, FWidth + shift, FHeight + shift};

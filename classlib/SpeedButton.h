@@ -8,6 +8,10 @@ class TSpeedButton : public TGraphicControl {
  public:
   explicit TSpeedButton(TComponent* owner);
   TBitmap& Glyph() { return FGlyph; }
+  // The glyph holds 1 to 4 images side by side: up, disabled, pressed and
+  // down; a state without its own image shows the first.
+  int NumGlyphs() const { return FNumGlyphs; }
+  void SetNumGlyphs(int count);
   bool Down() const { return FDown; }
   void SetDown(bool v);
   int GroupIndex() const { return FGroupIndex; }
@@ -32,4 +36,5 @@ class TSpeedButton : public TGraphicControl {
   bool FFlat = false;
   bool FAllowAllUp = false;
   int FGroupIndex = 0;
+  int FNumGlyphs = 1;
 };

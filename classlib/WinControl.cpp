@@ -451,6 +451,15 @@ HBRUSH TWinControl::CtlColor(HDC dc) {
   return back->BackgroundBrush();
 }
 
+void TWinControl::GetChildren(const TGetChildProc& proc, TComponent* root) {
+  if (root == this)
+    for (int32_t i = 0; i < ComponentCount(); ++i)
+      if (!dynamic_cast<TControl*>(Components(i))) proc(Components(i));
+  const std::vector<TControl*> children(FControls);
+  for (TControl* c : children)
+    if (c->Owner() == root) proc(c);
+}
+
 void TWinControl::InsertControl(TControl* control) {
   control->FParent = this;
   FControls.push_back(control);

@@ -92,6 +92,13 @@ class TWinControl : public TControl {
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
 
+  // Streaming: the root hands over first the components it owns that are
+  // not controls; then every control hands over its child controls that
+  // the root owns, in the order they were inserted. Controls read back
+  // inside a control's data belong to the root.
+  void GetChildren(const TGetChildProc& proc, TComponent* root) override;
+  TComponent* GetChildOwner() override { return nullptr; }
+
  protected:
   virtual void CreateParams(TCreateParams& params);
   void CreateHandle();

@@ -15,6 +15,5 @@ cmake --build build/native -j "$jobs"
 cmake -S . -B build/win "${gen[@]}" -DCMAKE_BUILD_TYPE=Debug -DKEL_WERROR=ON "${win[@]}" >/dev/null
 cmake --build build/win -j "$jobs"
 
-cmake -S . -B build/win-release "${gen[@]}" -DCMAKE_BUILD_TYPE=Release -DKEL_WERROR=ON -DKEL_TESTS=OFF \
-  "${win[@]}" >/dev/null
+bash tools/release-tree.sh
 cmake --build build/win-release -j "$jobs"

@@ -4,7 +4,7 @@
 # main entry, when there is none yet. Used for the libraries the Windows build
 # cross-compiles from Debian's sources (libjpeg-turbo, Google Benchmark).
 set -euo pipefail
-SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+. "$(dirname "$0")/apt.sh"
 target=/etc/apt/sources.list.d/debian-src.sources
 [ -f "$target" ] && exit 0
 main=/etc/apt/sources.list.d/debian.sources
@@ -17,4 +17,4 @@ else
   grep -m1 '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
     $SUDO tee /etc/apt/sources.list.d/debian-src.list >/dev/null
 fi
-$SUDO apt-get update -q
+apt_get update -q

@@ -7,11 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tree=build/win-release
 jobs=${KEL_JOBS:-$(nproc)}
-gen=(); command -v ninja >/dev/null && gen=(-G Ninja)
-if [ ! -f "$tree/CMakeCache.txt" ]; then
-  cmake -S . -B "$tree" "${gen[@]}" -DCMAKE_BUILD_TYPE=Release -DKEL_WERROR=ON -DKEL_TESTS=OFF \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-fi
+[ -f "$tree/CMakeCache.txt" ] || bash tools/release-tree.sh
 cmake --build "$tree" -j "$jobs" --target kelvora kel_fixtures >/dev/null
 version=$(sed -n 's/^KEL_VERSION:STRING=//p' "$tree/CMakeCache.txt")
 stage=$(mktemp -d)

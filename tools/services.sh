@@ -9,13 +9,4 @@ if ! xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
   Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   for _ in $(seq 50); do xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && break; sleep 0.1; done
 fi
-if command -v cupsd >/dev/null; then
-  if ! lpstat -r 2>/dev/null | grep -q "is running"; then
-    cupsd >/dev/null 2>&1 || true
-    for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q "is running" && break; sleep 0.1; done
-  fi
-  if ! lpstat -p PDF >/dev/null 2>&1; then
-    lpadmin -p PDF -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd >/dev/null 2>&1 || true
-    lpadmin -d PDF >/dev/null 2>&1 || true
-  fi
-fi
+bash "$(dirname "${BASH_SOURCE[0]}")/cups.sh"

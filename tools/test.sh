@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up, builds the trees and runs every check: the include
 # direction of the layers, the native tests under the sanitizers, the Windows
-# tests under Wine and a short pass of every fuzz target (KEL_FUZZ_SECONDS,
-# default 30).
+# tests under Wine, tools/start.sh in a fresh clone (tools/test-start.sh) and
+# a short pass of every fuzz target (KEL_FUZZ_SECONDS, default 30).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ "${KEL_SKIP_INSTALL:-0}" = 1 ] || bash tools/install-deps.sh
@@ -23,6 +23,8 @@ echo "== native tests (AddressSanitizer, UBSan)"
 ctest --test-dir build/native --output-on-failure -j "$(nproc)" || status=1
 echo "== Windows tests (Wine)"
 ctest --test-dir build/win --output-on-failure -j "$(nproc)" || status=1
+echo "== start script (fresh clone, no display)"
+bash tools/test-start.sh || status=1
 echo "== fuzz pass"
 bash tools/fuzz.sh "${KEL_FUZZ_SECONDS:-30}" || status=1
 exit $status

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Creates and prepares the Wine prefix named by WINEPREFIX: no window-manager
-# decorations under Xvfb, the marlett font for caption glyphs, quiet output.
+# Creates the Wine prefix named by WINEPREFIX afresh, as a German Windows PC:
+# German locale (dates "11.12.2026", code page 1252), CUPS's default printer
+# registered from the start, no window-manager decorations under Xvfb, the
+# marlett font for caption glyphs, quiet output.
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX must be set}"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=de_DE.UTF-8
+# Wine registers the CUPS queues while it makes the prefix, when CUPS runs.
+bash "$(dirname "$0")/cups.sh"
+wineserver -k 2>/dev/null || true
+rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
-rm -f "$WINEPREFIX/.kel-ready"
 wineboot -i >/dev/null 2>&1 || wineboot -i
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 # Unmanaged windows: with no window manager under Xvfb, Wine otherwise waits

@@ -37,7 +37,9 @@ std::string TempName(const std::string& path) {
   }();
   char hex[17];
   std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(gen()));
-  return path + kTempMark + hex + ".tmp";
+  std::string temp = path + kTempMark + hex + ".tmp";
+  static_assert(sizeof hex - 1 + 4 + std::char_traits<char>::length(kTempMark) == kTempSuffixLength);
+  return temp;
 }
 
 std::string FolderOf(const std::string& path) {

@@ -39,6 +39,9 @@ void setFileSystem(FileSystem* fs);
 
 // The mark in the names of this program's temporary files: "<name>.~kel<hex>.tmp".
 inline constexpr const char* kTempMark = ".~kel";
+// What a temporary file's name adds to the target's name: the mark, 16 hex
+// digits and ".tmp".
+inline constexpr size_t kTempSuffixLength = std::char_traits<char>::length(kTempMark) + 16 + 4;
 
 // Writes a file whole: the bytes go to a temporary file of a unique name in
 // the target's folder, which is flushed to the disk and then renamed over

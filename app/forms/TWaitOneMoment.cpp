@@ -67,11 +67,27 @@ bool TTWaitOneMoment::WriteEntryFile(const AnsiString& path, bool askToReplace) 
 
 bool WriteEntryFileWithPrompt(const AnsiString& path, bool replace) {
   TApplication::Instance();
+  // Without `replace` an existing file is replaced only when the user says
+  // so twice. The old file stays until the new one is complete (the writer
+  // replaces it then), so a failed write never loses it.
+  if (!replace && PathExists(path) && !isFolder(path)) {
+    const bool agreed =
+        Application->MessageBox("Es ist bereits eine Meldedatei vorhanden! Darf ich sie überschreiben?", "Fehler",
+                                MB_YESNO | MB_ICONQUESTION) == IDYES &&
+        Application->MessageBox("Sind Sie sicher, daß ich die Meldedatei überschreiben darf?", "Rückfrage",
+                                MB_YESNO | MB_ICONQUESTION) == IDYES;
+    if (!agreed) {
+      Application->MessageBox(AnsiString("Die Meldediskette konnte nicht erzeugt werden! ") + "\n" +
+                                  "Bitte verwenden Sie eine andere Diskette!",
+                              "Fehler", MB_OK | MB_ICONEXCLAMATION);
+      return false;
+    }
+  }
   std::unique_ptr<TTWaitOneMoment> wait(new TTWaitOneMoment(nullptr));
   wait->Show();
   Application->ProcessMessages();
   Screen->SetCursor(crHourGlass);
-  bool result = wait->WriteEntryFile(path, !replace);
+  bool result = wait->WriteEntryFile(path, false);
   Screen->SetCursor(crDefault);
   return result;
 }

@@ -22,5 +22,6 @@ class TTWaitOneMoment : public TForm {
 
 // Shows the wait form without blocking under the wait cursor while the entry
 // file is written; with `replace` an existing file is replaced without a
-// question. The writer's result.
+// question, otherwise only after two questions (a No is answered with a
+// refusal box and gives false). The writer's result.
 bool WriteEntryFileWithPrompt(const AnsiString& path, bool replace);

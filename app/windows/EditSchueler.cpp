@@ -29,6 +29,13 @@ const DisciplineRecord* disciplineRecord(int32_t c, int32_t k)
     return &gEventDef->disciplines[c][k];
 }
 
+// Whether a performance text is the one the value is shown as.
+bool ShowsValue(const char* text, int32_t value, const DisciplineRecord& d)
+{
+    const std::string shown = EditSchueler::FormatPerformance(value, d);
+    return std::strncmp(text, shown.c_str(), DisziFlagTable::TextSize) == 0;
+}
+
 }  // namespace
 
 EditSchueler::EditSchueler(zWindow* parent, zSizer* sizer, int32_t columns, int32_t rows, int32_t classIndex)
@@ -168,13 +175,10 @@ void EditSchueler::loadTable(int32_t team)
         AthleteRecord* a = gMemory->getAthlete(classIndex_, team, m);
         if (!a)
             continue;
-        // Fields read from a file may lack their terminator.
-        a->name[sizeof a->name - 1] = 0;
-        a->JG[sizeof a->JG - 1] = 0;
-        a->schoolClass[sizeof a->schoolClass - 1] = 0;
-        setCellText(m + 1, 1, a->name, 0, sizeof a->name);
-        setCellText(m + 1, 2, a->JG, 0, sizeof a->JG);
-        setCellText(m + 1, 3, a->schoolClass, 0, sizeof a->schoolClass);
+        loaded_[m] = *a;
+        showField(m, 0, a->name);
+        showField(m, 1, a->JG);
+        showField(m, 2, a->schoolClass);
         if (uint8_t* f = gDisziFlags.flagsOf(classIndex_, m))
             *f = a->mask;
         for (int32_t k = 0; k < disciplineCount(); ++k) {
@@ -190,6 +194,44 @@ void EditSchueler::loadTable(int32_t team)
         InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+template <size_t N>
+void EditSchueler::showField(int32_t m, int32_t column, char (&field)[N])
+{
+    // Fields read from a file may lack their terminator; the record keeps
+    // its bytes, the cell shows them cut to the field's width - 1.
+    if (FieldLength(field) < N)
+        setCellText(m + 1, column + 1, field, 0, N);
+    else
+        setCellText(m + 1, column + 1, std::string(field, N - 1).c_str(), 1);
+}
+
+template <size_t N>
+void EditSchueler::storeField(int32_t m, int32_t column, char (&field)[N])
+{
+    const char* text = cellText(m, column);
+    if (!text || text == field)
+        return;
+    if (std::strlen(text) != N - 1 || std::memcmp(text, field, N - 1) != 0)
+        SetFieldText(field, text);
+}
+
+bool EditSchueler::rowEdited(int32_t m, const AthleteRecord& a) const
+{
+    const AthleteRecord& was = loaded_[m];
+    if (std::memcmp(a.name, was.name, sizeof a.name) != 0 || std::memcmp(a.JG, was.JG, sizeof a.JG) != 0 ||
+        std::memcmp(a.schoolClass, was.schoolClass, sizeof a.schoolClass) != 0)
+        return true;
+    const uint8_t* f = gDisziFlags.flagsOf(classIndex_, m);
+    if (f && *f != was.mask)
+        return true;
+    for (int32_t k = 0; k < disciplineCount(); ++k) {
+        const DisciplineRecord* d = disciplineRecord(classIndex_, k);
+        if (d && !ShowsValue(gDisziFlags.texts[classIndex_][m][k], was.Leistung[k], *d))
+            return true;
+    }
+    return false;
+}
+
 void EditSchueler::storeTable()
 {
     commitEditor();
@@ -203,7 +245,14 @@ void EditSchueler::storeTable()
         uint8_t* f = gDisziFlags.flagsOf(classIndex_, m);
         if (!a || !f)
             continue;
+        storeField(m, 0, a->name);
+        storeField(m, 1, a->JG);
+        storeField(m, 2, a->schoolClass);
         if (a->name[0] == 0) {
+            // A place that was empty and that nobody touched keeps what the
+            // file holds there.
+            if (!rowEdited(m, *a))
+                continue;
             a->JG[0] = 0;
             a->schoolClass[0] = 0;
             a->mask = 0;
@@ -213,8 +262,16 @@ void EditSchueler::storeTable()
             continue;
         }
         a->mask = *f;
-        for (int32_t k = 0; k < disciplines; ++k)
-            a->Leistung[k] = ParsePerformance(gDisziFlags.texts[classIndex_][m][k]);
+        // A performance whose text is still the one its value shows was not
+        // edited: the value stays, also where the mask cannot show it.
+        const auto& texts = gDisziFlags.texts[classIndex_][m];
+        for (int32_t k = 0; k < disciplines; ++k) {
+            const DisciplineRecord* d = disciplineRecord(classIndex_, k);
+            const char* text = texts[k];
+            if (d && ShowsValue(text, a->Leistung[k], *d))
+                continue;
+            a->Leistung[k] = ParsePerformance(text);
+        }
     }
     // A ticked relay runner without a position gets the lowest one of 1-8
     // that no named runner of the team holds.

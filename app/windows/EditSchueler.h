@@ -7,6 +7,8 @@
 // point into the discipline-flag table's texts.
 #include <string>
 
+#include "app/core/AthleteRecord.h"
+#include "app/core/EventDefinition.h"
 #include "app/windows/NotifyTable.h"
 
 class AlphaEdit;
@@ -32,7 +34,10 @@ public:
     // performances into the discipline texts.
     void loadTable(int32_t team);
     // Writes flags and performances of the rows back into the records of
-    // the team last loaded (an open editor is committed first).
+    // the team last loaded (an open editor is committed first). A value the
+    // user did not change stays in the record exactly as it was read, even
+    // one the grid cannot show as it is (a performance wider than its mask,
+    // a negative one, a text field without its terminator).
     void storeTable();
 
     int32_t classIndex() const { return classIndex_; }
@@ -55,9 +60,20 @@ private:
     void openMenu(POINT at);
     int32_t athletesPerTeam() const;
     int32_t disciplineCount() const;
+    // A text cell of row m: points into the record's field, or, when the
+    // field lacks its terminator, holds a terminated copy of it.
+    template <size_t N>
+    void showField(int32_t m, int32_t column, char (&field)[N]);
+    // A copied field goes back into the record only when its text changed.
+    template <size_t N>
+    void storeField(int32_t m, int32_t column, char (&field)[N]);
+    // Whether the user changed anything in row m since the team was loaded.
+    bool rowEdited(int32_t m, const AthleteRecord& a) const;
 
     int32_t classIndex_;
     int32_t loadedTeam_ = -1;
+    // The records of the rows as the team was loaded.
+    AthleteRecord loaded_[kMaxAthletes] = {};
     AlphaEdit* name_ = nullptr;
     AlphaEdit* schoolClass_ = nullptr;
     BoundEdit* birthYear_ = nullptr;

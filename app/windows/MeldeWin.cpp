@@ -262,7 +262,7 @@ void MeldeWin::deleteAthlete()
 {
     if (current_ < 0)
         return;
-    AthleteRecord* a = gMemory->getAthlete(class_, current_, grid_->currentRow());
+    AthleteRecord* a = gMemory->getAthlete(class_, current_, grid_->cellRow());
     if (!a)
         return;
     char question[160];
@@ -295,7 +295,12 @@ void MeldeWin::deleteTeam()
     if (ProgramMessageBox(handle(), question.c_str(), "Löschen bitte bestätigen!", MB_YESNO | MB_ICONQUESTION) ==
         IDNO)
         return;
-    gMemory->removeTeam(class_, current_);
+    // A failed removal changed nothing: the window stays with its data.
+    if (gMemory->removeTeam(class_, current_) == 0) {
+        ProgramMessageBox(handle(), "Die Meldedaten konnten nicht gespeichert werden!", "Fehler",
+                          MB_OK | MB_ICONSTOP);
+        return;
+    }
     ProgramMessageBox(handle(), "Schule wird gelöscht und das Fenster geschlossen!", "Information",
                       MB_OK | MB_ICONINFORMATION);
     gDisziFlags.clearClass(class_);

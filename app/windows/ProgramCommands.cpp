@@ -131,14 +131,75 @@ HWND Owner(QuanteloApp* frame) { return frame ? frame->handle() : nullptr; }
 
 }  // namespace
 
-std::string CleanEntryFileName(const std::string& typed)
+namespace {
+
+// A name the system keeps for a device, as the part of a file name before
+// its first point: CON, PRN, AUX, NUL, CONIN$, CONOUT$, COM and LPT with a
+// digit (also the superscripts 1, 2, 3 of Windows-1252), in any case and
+// with blanks after it.
+bool IsDeviceName(std::string base)
+{
+    while (!base.empty() && base.back() == ' ')
+        base.pop_back();
+    for (char& ch : base)
+        if (ch >= 'a' && ch <= 'z')
+            ch = char(ch - 'a' + 'A');
+    for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})
+        if (base == device)
+            return true;
+    if (base.size() != 4 || (base.compare(0, 3, "COM") != 0 && base.compare(0, 3, "LPT") != 0))
+        return false;
+    const unsigned char n = static_cast<unsigned char>(base[3]);
+    return (n >= '0' && n <= '9') || n == 0xB9 || n == 0xB2 || n == 0xB3;
+}
+
+// The bytes a name takes at most in a file system that keeps names in
+// UTF-8 (Wine's host): a Windows-1252 character above 127 takes two bytes,
+// one of the range 128-159 up to three.
+size_t StoredSize(const std::string& text)
+{
+    size_t n = 0;
+    for (char ch : text) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        n += c < 0x80 ? 1 : c < 0xA0 ? 3 : 2;
+    }
+    return n;
+}
+
+// The longest start of a text that takes at most `limit` bytes.
+std::string CutToSize(const std::string& text, size_t limit)
+{
+    size_t n = 0, i = 0;
+    for (; i < text.size(); ++i) {
+        const size_t next = n + StoredSize(text.substr(i, 1));
+        if (next > limit)
+            break;
+        n = next;
+    }
+    return text.substr(0, i);
+}
+
+}  // namespace
+
+std::string CleanEntryFileName(const std::string& typed, size_t maxLength)
 {
     std::string name = typed;
     for (char& ch : name)
         if (static_cast<unsigned char>(ch) < 0x20 || std::strchr("\\/\"*<>?|:", ch))
             ch = ' ';
+    if (maxLength > 0 && StoredSize(name) > maxLength) {
+        const size_t dot = name.rfind('.');
+        const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
+        if (!extension.empty() && StoredSize(extension) <= maxLength / 2)
+            name = CutToSize(name.substr(0, dot), maxLength - StoredSize(extension)) + extension;
+        else
+            name = CutToSize(name, maxLength);
+    }
     while (!name.empty() && (name.back() == ' ' || name.back() == '.'))
         name.pop_back();
+    const std::string base = name.substr(0, name.find('.'));
+    if (IsDeviceName(base))
+        name.insert(base.find_last_not_of(' ') + 1, "_");
     return name;
 }
 
@@ -201,14 +262,19 @@ int CreateEntryFileCommand(QuanteloApp* frame)
 
     const std::string folderText = form.Path->GetText();
     const std::string nameText = form.FileName->Text();
-    const std::string name = CleanEntryFileName(nameText);
+    std::string path = folderText;
+    if (!path.empty() && path.back() != '\\' && path.back() != '/')
+        path += '\\';
+    // The name is cut so that the path of the temporary file the entry file
+    // is written to first stays within what the system's file calls take.
+    size_t maxLength = kEntryFileNameLength;
+    if (const size_t used = path.size() + kel::kTempSuffixLength; used < MAX_PATH - 1)
+        maxLength = std::min<size_t>(maxLength, MAX_PATH - 1 - used);
+    const std::string name = CleanEntryFileName(nameText, maxLength);
     if (name.empty()) {
         ProgramMessageBox(Owner(frame), "Bitte geben Sie einen Dateinamen an!", "Fehler", MB_OK | MB_ICONSTOP);
         return 1;
     }
-    std::string path = folderText;
-    if (!path.empty() && path.back() != '\\' && path.back() != '/')
-        path += '\\';
     path += name;
 
     const bool written = ForceFolder(folderText) && WriteEntryFileWithPrompt(path, true);

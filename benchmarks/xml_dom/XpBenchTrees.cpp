@@ -4,6 +4,7 @@
 
 #include "classlib/AnsiString.h"
 #include "xml/dom/XpElement.h"
+#include "xml/dom/XpNodePool.h"
 #include "xml/dom/XpProcessingInstruction.h"
 
 namespace {
@@ -166,5 +167,8 @@ int64_t ResidentBytes() {
   return static_cast<int64_t>(resident) * sysconf(_SC_PAGESIZE);
 }
 
-void ReleaseFreeMemory() { malloc_trim(0); }
+void ReleaseFreeMemory() {
+  XpReleaseNodeCache();
+  malloc_trim(0);
+}
 #endif

@@ -33,7 +33,7 @@ void BM_WalkSiblings(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
   doc->Release();
 }
-BENCHMARK(BM_WalkSiblings)->Arg(1000)->Arg(10000)->Arg(100000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WalkSiblings)->Arg(10000)->Arg(100000)->Arg(1000000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 
 void BM_WalkDocumentOrder(benchmark::State& state) {
   TXpDocument* doc = new TXpDocument();
@@ -46,7 +46,7 @@ void BM_WalkDocumentOrder(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
   doc->Release();
 }
-BENCHMARK(BM_WalkDocumentOrder)->Arg(1000)->Arg(10000)->Arg(100000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WalkDocumentOrder)->Arg(10000)->Arg(100000)->Arg(1000000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 
 void BM_RemoveChildrenFromTheFront(benchmark::State& state) {
   TXpDocument* doc = new TXpDocument();
@@ -60,7 +60,7 @@ void BM_RemoveChildrenFromTheFront(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
   doc->Release();
 }
-BENCHMARK(BM_RemoveChildrenFromTheFront)->Arg(1000)->Arg(10000)->Arg(100000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RemoveChildrenFromTheFront)->Arg(10000)->Arg(100000)->Arg(1000000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 
 void BM_NormalizeTextRun(benchmark::State& state) {
   TXpDocument* doc = new TXpDocument();
@@ -75,7 +75,7 @@ void BM_NormalizeTextRun(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
   doc->Release();
 }
-BENCHMARK(BM_NormalizeTextRun)->Arg(1000)->Arg(10000)->Arg(100000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NormalizeTextRun)->Arg(10000)->Arg(100000)->Arg(1000000)->Complexity(benchmark::oN)->Unit(benchmark::kMicrosecond);
 
 void BM_AddAttributes(benchmark::State& state) {
   std::vector<std::u16string> names;
@@ -88,7 +88,7 @@ void BM_AddAttributes(benchmark::State& state) {
   }
   state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_AddAttributes)->Arg(1000)->Arg(10000)->Arg(100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddAttributes)->Arg(10000)->Arg(100000)->Arg(1000000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 
 // A chain of n nested elements built, saved and released.
 void BM_DeepTree(benchmark::State& state) {

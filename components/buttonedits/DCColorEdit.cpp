@@ -1,5 +1,9 @@
 #include "components/buttonedits/DCColorEdit.h"
 
+#include <commdlg.h>
+
+#include "classlib/Form.h"
+
 #include "components/buttonedits/controls/ColorNames.h"
 #include "components/buttonedits/controls/GraphicEdit.h"
 #include "components/buttonedits/controls/PopupListBox.h"
@@ -25,6 +29,32 @@ void TDCColorEdit::ValidateText(const AnsiString& value) { StringToColor(value);
 TColor TDCColorEdit::SelectedColor() const { return StringToColor(GetText()); }
 
 void TDCColorEdit::SetSelectedColor(TColor color) { SetText(ColorToString(color)); }
+
+bool TDCColorEdit::EditSelectedColor() {
+  CloseDropped(false);
+  static COLORREF custom[16] = {};  // the dialog's own colours, kept for the session
+  CHOOSECOLORA cc{};
+  cc.lStructSize = sizeof cc;
+  TCustomForm* form = ParentForm();
+  cc.hwndOwner = form && form->HandleAllocated() ? form->Handle() : nullptr;
+  cc.rgbResult = ColorToRGB(SelectedColor());
+  cc.lpCustColors = custom;
+  cc.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
+  if (!ChooseColorA(&cc)) return false;
+  SetSelectedColor(static_cast<TColor>(cc.rgbResult));
+  return true;
+}
+
+bool TDCColorEdit::MouseDownInEditor(TShiftState shift) {
+  if (!(shift & ssCtrl)) return TCustomDCEdit::MouseDownInEditor(shift);
+  EditSelectedColor();
+  return false;
+}
+
+void TDCColorEdit::DblClick() {
+  TCustomDCEdit::DblClick();
+  EditSelectedColor();
+}
 
 TDCPenStyleEdit::TDCPenStyleEdit(TComponent* owner) : TCustomDCEdit(owner) { SetDropOnClick(true); }
 

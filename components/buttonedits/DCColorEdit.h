@@ -6,14 +6,21 @@
 #include "classlib/Color.h"
 #include "components/buttonedits/DCEdit.h"
 
+// Ctrl+click and double click open the system's colour dialog for
+// SelectedColor; OK takes the colour chosen there.
 class TDCColorEdit : public TCustomDCEdit {
  public:
   explicit TDCColorEdit(TComponent* owner);
   // The colour named by the text.
   TColor SelectedColor() const;
   void SetSelectedColor(TColor color);
+  // The editor of SelectedColor: the colour dialog, modal, starting at the
+  // selected colour. True when a colour was taken.
+  bool EditSelectedColor();
 
  protected:
+  bool MouseDownInEditor(TShiftState shift) override;
+  void DblClick() override;
   TEditPartClass GetDefaultEditorClass() const override;
   TEditPartClass GetDefaultPopupClass() const override;
   // Only a colour name or number is taken; anything else raises before the

@@ -122,7 +122,14 @@ void TButtonParams::SetKind(TButtonKind kind) {
     if (FWidth == 0) FButton->SetWidth(GetSystemMetrics(SM_CXHTHUMB));
     if (FSizeChanged) FSizeChanged();
   }
+  SetNumGlyphs(NumGlyphs());
   FButton->Invalidate();
+}
+
+void TButtonParams::SetNumGlyphs(int count) {
+  const int before = FButton->NumGlyphs();
+  FButton->SetNumGlyphs(FKind == bkCustom ? count : 1);
+  if (FButton->NumGlyphs() != before) GlyphChanged();
 }
 
 void TButtonParams::SetWidth(int width) {
@@ -142,7 +149,8 @@ void TButtonParams::SetGlyph(HBITMAP glyph) {
 
 void TButtonParams::GlyphChanged() {
   if (FKind == bkCustom && FWidth == 0) {
-    FButton->SetWidth(FButton->Glyph().Width() + 4);
+    // The width of one image of the glyph.
+    FButton->SetWidth(FButton->Glyph().Width() / FButton->NumGlyphs() + 4);
     if (FSizeChanged) FSizeChanged();
   } else {
     FButton->Invalidate();
@@ -156,6 +164,18 @@ void TButtonParams::SetVisible(bool visible) {
 
 // ---------------------------------------------------------------------------
 // Edit
+
+namespace {
+const TPropInfo kDCEditProps[] = {
+    [] {
+      TPropInfo p = StrProp<&TCustomDCEdit::Version, &TCustomDCEdit::SetVersion>("Version");
+      p.Stored = [](const TObject&) { return false; };
+      return p;
+    }(),
+};
+}  // namespace
+
+const TClassInfo TDCEdit::Info = PublishClass<TDCEdit>("TDCEdit", "dcedit", TComponent::Info, kDCEditProps);
 
 TCustomDCEdit::TCustomDCEdit(TComponent* owner) : TWinControl(owner) {
   FWidth = 121;
@@ -545,10 +565,21 @@ LRESULT TCustomDCEdit::EditWndProc(UINT msg, WPARAM w, LPARAM l) {
   if (FDestroying) return callSaved();
 
   switch (msg) {
-    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDOWN: {
       FFocusLost = false;
-      MouseDownInEditor();
+      TShiftState shift = KeyboardShiftState() & ssAlt;
+      if (w & MK_CONTROL) shift |= ssCtrl;
+      if (w & MK_SHIFT) shift |= ssShift;
+      if (!MouseDownInEditor(shift)) {
+        FClickRegistered = false;
+        return 0;
+      }
       if (!FEdit->Focused() || FFocusLost) return 0;
+      break;
+    }
+    case WM_LBUTTONDBLCLK:
+      // The editor still sees it afterwards (a text editor selects a word).
+      DblClick();
       break;
     case WM_LBUTTONUP:
       if (FDropOnClick && FClickRegistered) FDropPending = true;
@@ -625,9 +656,10 @@ LRESULT TCustomDCEdit::EditWndProc(UINT msg, WPARAM w, LPARAM l) {
   return result;
 }
 
-void TCustomDCEdit::MouseDownInEditor() {
+bool TCustomDCEdit::MouseDownInEditor(TShiftState) {
   CloseDropped(false);
   if (CanFocus()) FocusEditor();
+  return true;
 }
 
 void TCustomDCEdit::FocusEditor() {
@@ -938,7 +970,7 @@ LRESULT TCustomDCEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
       break;
     case WM_LBUTTONDOWN: {
       const LRESULT r = TWinControl::WndProc(msg, w, l);
-      if (GetCapture() != FHandle) MouseDownInEditor();
+      if (GetCapture() != FHandle) MouseDownInEditor(KeyboardShiftState());
       return r;
     }
     case WM_ACTIVATEAPP:

@@ -10,6 +10,7 @@
 
 #include "classlib/Edit.h"
 #include "classlib/SpeedButton.h"
+#include "classlib/TypInfo.h"
 #include "classlib/WinControl.h"
 #include "components/buttonedits/controls/EditClassRegistry.h"
 #include "components/buttonedits/controls/EditOwner.h"
@@ -78,6 +79,10 @@ class TButtonParams {
   // Takes ownership of the bitmap; the kind becomes bkCustom.
   void SetGlyph(HBITMAP glyph);
   void GlyphChanged();
+  // The images side by side in the glyph (up, disabled, pressed, down);
+  // the kinds with their own glyph have one, so only bkCustom takes more.
+  int NumGlyphs() const { return FButton->NumGlyphs(); }
+  void SetNumGlyphs(int count);
   bool Visible() const { return FButton->Visible(); }
   void SetVisible(bool visible);
   AnsiString Hint() const { return FButton->Hint(); }
@@ -109,6 +114,10 @@ enum TTarnelBorderStyle {
   tbsRaisedSingle,
   tbsNone
 };
+
+// The version of the edit library, shown as a property that is never stored.
+using TDCVersion = AnsiString;
+inline constexpr const char* kDCEditVersion = "4.01";
 
 // A class of inner editor or popup: its registered name and its maker.
 struct TEditPartClass {
@@ -187,6 +196,9 @@ class TCustomDCEdit : public TWinControl, public TEditOwner {
   void SetLineColor(TColor color);
   bool Modified() const;
   void SetModified(bool v);
+  // The library's version; setting it changes nothing.
+  TDCVersion Version() const { return kDCEditVersion; }
+  void SetVersion(const TDCVersion&) {}
 
   // Focuses the inner editor unless it has the focus.
   void FocusEditor();
@@ -251,7 +263,12 @@ class TCustomDCEdit : public TWinControl, public TEditOwner {
   virtual void GetDropValue();
   virtual void KeyDown(WORD& key, TShiftState shift);
   virtual void KeyPress(char& key);
-  void MouseDownInEditor();
+  // A left press into the edit: closes the drop-down and focuses the
+  // editor. False when a descendant took the press for something else
+  // (then the editor does not see it).
+  virtual bool MouseDownInEditor(TShiftState shift);
+  // A double click into the inner editor (nothing here).
+  virtual void DblClick() {}
   void MouseEnter() override;
   void MouseLeave() override;
   void PaintBackground(HDC dc, const RECT& r) override;
@@ -310,4 +327,7 @@ class TCustomDCEdit : public TWinControl, public TEditOwner {
 class TDCEdit : public TCustomDCEdit {
  public:
   using TCustomDCEdit::TCustomDCEdit;
+  // Published: Version (not stored).
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
 };

@@ -58,6 +58,13 @@ TbsWizardPage::TbsWizardPage(TComponent* owner) : TWinControl(owner) { FVisible 
 
 TbsWizardPage::~TbsWizardPage() { SetWizard(nullptr); }
 
+const TClassInfo TbsWizardPage::Info = PublishClass<TbsWizardPage>("TbsWizardPage", "bsWzrd", TComponent::Info, {});
+
+void TbsWizardPage::ReadState(TReader& reader) {
+  TWinControl::ReadState(reader);
+  if (auto* wizard = dynamic_cast<TbsCustomWizard*>(Parent())) SetWizard(wizard);
+}
+
 void TbsWizardPage::SetWizard(TbsCustomWizard* wizard) {
   if (wizard == FWizard) return;
   if (FWizard) FWizard->RemovePage(this);
@@ -186,6 +193,27 @@ TbsCustomWizard::~TbsCustomWizard() {
   FDestroying = true;
   FActivePage = nullptr;
   while (!FPages.empty()) delete FPages.front();
+}
+
+const TClassInfo TbsWizard::Info = PublishClass<TbsWizard>("TbsWizard", "bsWzrd", TComponent::Info, {});
+
+void TbsCustomWizard::GetChildren(const TGetChildProc& proc, TComponent* root) {
+  const std::vector<TbsWizardPage*> pages(FPages);
+  for (TbsWizardPage* page : pages) proc(page);
+  const std::vector<TControl*> children(FControls);
+  for (TControl* c : children) {
+    if (c->Owner() != root || dynamic_cast<TbsWizardPage*>(c)) continue;
+    if (c == ButtonPanel || c == BackButton || c == NextButton || c == CancelButton || c == BottomLine) continue;
+    proc(c);
+  }
+}
+
+void TbsCustomWizard::SetChildOrder(TComponent* child, int32_t order) {
+  auto* page = dynamic_cast<TbsWizardPage*>(child);
+  if (!page || page->Wizard() != this) return;
+  // Pages are written first, so the order is a page index; a stream that
+  // puts other children before them cannot push a page past the last place.
+  page->SetPageIndex(std::min(order, PageCount() - 1));
 }
 
 TbsWizardPage* TbsCustomWizard::AddPage(TbsWizardPageKind kind) {

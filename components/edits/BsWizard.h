@@ -11,6 +11,7 @@
 
 #include "classlib/Button.h"
 #include "classlib/Exception.h"
+#include "classlib/Filer.h"
 #include "classlib/Form.h"
 
 class TbsCustomWizard;
@@ -50,6 +51,8 @@ class TbsWizardPage : public TWinControl {
  public:
   explicit TbsWizardPage(TComponent* owner);
   ~TbsWizardPage() override;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
 
   TbsCustomWizard* Wizard() const { return FWizard; }
   void SetWizard(TbsCustomWizard* wizard);
@@ -69,6 +72,8 @@ class TbsWizardPage : public TWinControl {
   void SetParent(TWinControl* parent) override;
   // Raises EbsWizardError with the handler's message when OnValidate refuses.
   void Validate() { DoValidate(); }
+  // After its data, a page read inside a wizard joins that wizard.
+  void ReadState(TReader& reader) override;
 
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
@@ -130,6 +135,12 @@ class TbsCustomWizard : public TWinControl {
   virtual void UpdateButtonState();
   virtual void UpdateActivePage();
 
+  // Streaming: the pages in page order, then the other child controls the
+  // root owns (the button panel and its controls are the wizard's own).
+  void GetChildren(const TGetChildProc& proc, TComponent* root) override;
+  // A page read back takes the place it was written at.
+  void SetChildOrder(TComponent* child, int32_t order) override;
+
   TWinControl* ButtonPanel;
   TGraphicControl* BottomLine;
   TbsButton* BackButton;
@@ -174,6 +185,8 @@ class TbsCustomWizard : public TWinControl {
 class TbsWizard : public TbsCustomWizard {
  public:
   using TbsCustomWizard::TbsCustomWizard;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
 };
 
 // A dialog form of the wizard's fixed size (503 x 385).

@@ -8,7 +8,9 @@ class zPrinterDesc {
 public:
     static constexpr int BufferSize = 256;
 
-    // The system's default printer (Windows build only; empty elsewhere).
+    // The system's default printer (Windows build only; empty elsewhere):
+    // the profile's entry, or the spooler's default printer when the
+    // profile names none.
     zPrinterDesc();
     explicit zPrinterDesc(const char* text);
 

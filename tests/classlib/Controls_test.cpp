@@ -394,10 +394,12 @@ TEST(Controls, PublishedPropertiesAndEventsAreStreamed) {
   ASSERT_TRUE(kRegistered);
   TStreamForm root(nullptr);
   root.SetName("Form");
+  root.SetBounds(0, 0, 200, 100);
   auto* menu = new TPopupMenu(&root);
   menu->SetName("Menu");
   auto* box = new TWinControl(&root);
   box->SetName("Box");
+  box->SetParent(&root);
   box->SetBounds(1, 2, 30, 40);
   box->SetAlign(alBottom);
   box->SetAnchors(1u << akRight | 1u << akBottom);
@@ -423,7 +425,7 @@ TEST(Controls, PublishedPropertiesAndEventsAreStreamed) {
   ObjectBinaryToText(binary, text);
   const AnsiString t(static_cast<const char*>(text.Memory()), static_cast<size_t>(text.Size()));
   EXPECT_NE(t.find("  object Box: TWinControl\r\n"
-                   "    Left = 1\r\n    Top = 2\r\n    Width = 30\r\n    Height = 40\r\n"
+                   "    Left = 0\r\n    Top = 60\r\n    Width = 200\r\n    Height = 40\r\n"
                    "    Align = alBottom\r\n    Anchors = [akRight, akBottom]\r\n"
                    "    Constraints.MaxHeight = 90\r\n    Color = 255\r\n    DragCursor = -21\r\n"
                    "    DragMode = dmAutomatic\r\n    Hint = 'Hilfe'\r\n    ParentShowHint = False\r\n"
@@ -438,7 +440,8 @@ TEST(Controls, PublishedPropertiesAndEventsAreStreamed) {
   ReadComponentFromStream(binary, &back);
   auto* read = dynamic_cast<TWinControl*>(back.FindComponent("Box"));
   ASSERT_NE(read, nullptr);
-  EXPECT_EQ(BoundsOf(read), "1,2,30,40");
+  EXPECT_EQ(read->Parent(), &back);
+  EXPECT_EQ(BoundsOf(read), "0,60,200,40");
   EXPECT_EQ(read->Align(), alBottom);
   EXPECT_EQ(read->Anchors(), 1u << akRight | 1u << akBottom);
   EXPECT_EQ(read->Constraints()->MaxHeight(), 90);

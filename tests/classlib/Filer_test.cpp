@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <limits>
 
 #include "classlib/Collection.h"
@@ -569,4 +570,49 @@ TEST(Filer, NamesLongerThanAValueTypeByteReadBack) {
   ReadComponentFromStream(Rewind(binary), &b);
   EXPECT_EQ(b.Value(), 42);
   EXPECT_EQ(b.ComponentCount(), 1);
+}
+
+namespace {
+
+// A component that writes its owned components last first and notes the
+// place each child read back takes.
+class TTray : public TSample {
+ public:
+  using TSample::TSample;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
+  void GetChildren(const TGetChildProc& proc, TComponent*) override {
+    for (int32_t i = ComponentCount() - 1; i >= 0; --i) proc(Components(i));
+  }
+  void SetChildOrder(TComponent* child, int32_t order) override {
+    Places += child->Name() + "@" + std::to_string(order) + " ";
+  }
+  AnsiString Places;
+};
+const TClassInfo TTray::Info = PublishClass<TTray>("TTray", "Filer_test", TSample::Info, {});
+
+}  // namespace
+
+TEST(Filer, ChildrenAreWrittenAsTheComponentHandsThemOverAndTakeTheirPlacesWhenRead) {
+  RegisterStreamClass(TTray::Info);
+  TTray written(nullptr);
+  for (const char* name : {"A", "B", "C"}) (new TSample(&written))->SetName(name);
+  written.Components(1)->SetTag(7);
+  TMemoryStream s;
+  WriteComponentToStream(s, written);
+  const AnsiString bytes = Bytes(s);
+  EXPECT_LT(bytes.find("\x01" "C"), bytes.find("\x01" "A"));
+
+  // Into a tray that has B already: B is read in place, A and C are made.
+  TTray read(nullptr);
+  auto* b = new TSample(&read);
+  b->SetName("B");
+  s.SetPosition(0);
+  ReadComponentFromStream(s, &read);
+  EXPECT_EQ(read.Places, "C@0 B@1 A@2 ");
+  ASSERT_EQ(read.ComponentCount(), 3);
+  EXPECT_EQ(read.FindComponent("B"), b);
+  EXPECT_EQ(b->Tag(), 7);
+  EXPECT_NE(read.FindComponent("A"), nullptr);
+  UnRegisterStreamClass(TTray::Info);
 }

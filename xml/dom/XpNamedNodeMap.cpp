@@ -1,5 +1,7 @@
 #include "xml/dom/XpNamedNodeMap.h"
 
+#include <algorithm>
+
 #include "xml/dom/XpDocument.h"
 #include "xml/dom/XpNode.h"
 
@@ -17,33 +19,93 @@ bool TXpNamedNodeMap::nmUsesIndex() const {
   return !doc || !doc->IgnoreCase();
 }
 
+namespace {
+
+size_t NameHash(std::u16string_view name) { return std::hash<std::u16string_view>{}(name); }
+
+}  // namespace
+
+bool TXpNamedNodeMap::TIndex::Add(size_t hash, TXpNode* node) {
+  // At most half the slots in use, so probes stay short.
+  if ((count + 1) * 2 > slots.size()) {
+    std::vector<TSlot> old(std::max<size_t>(64, slots.size() * 2), TSlot{0, nullptr});
+    old.swap(slots);
+    const size_t mask = slots.size() - 1;
+    for (const TSlot& slot : old) {
+      if (!slot.node) continue;
+      size_t i = slot.hash & mask;
+      while (slots[i].node) i = (i + 1) & mask;
+      slots[i] = slot;
+    }
+  }
+  const size_t mask = slots.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    TSlot& slot = slots[i];
+    if (!slot.node) {
+      slot = {hash, node};
+      ++count;
+      return true;
+    }
+    if (slot.hash == hash &&
+        (slot.node->FNodeName == node->FNodeName || *slot.node->FNodeName == *node->FNodeName))
+      return false;
+  }
+}
+
+TXpNode* TXpNamedNodeMap::TIndex::Find(size_t hash, std::u16string_view name) const {
+  if (slots.empty()) return nullptr;
+  const size_t mask = slots.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    const TSlot& slot = slots[i];
+    if (!slot.node) return nullptr;
+    if (slot.hash == hash && *slot.node->FNodeName == name) return slot.node;
+  }
+}
+
+bool TXpNamedNodeMap::TIndex::Remove(size_t hash, const TXpNode* node) {
+  if (slots.empty()) return false;
+  const size_t mask = slots.size() - 1;
+  size_t i = hash & mask;
+  for (;; i = (i + 1) & mask) {
+    if (!slots[i].node) return false;
+    if (slots[i].node == node) break;
+  }
+  // Moves later entries of the probe run back into the gap.
+  for (size_t j = (i + 1) & mask; slots[j].node; j = (j + 1) & mask) {
+    const size_t home = slots[j].hash & mask;
+    if (((j - home) & mask) >= ((j - i) & mask)) {
+      slots[i] = slots[j];
+      i = j;
+    }
+  }
+  slots[i] = {0, nullptr};
+  --count;
+  return true;
+}
+
 TXpNode* TXpNamedNodeMap::nmFindIndexed(const std::u16string& name) const {
   if (!FIndex) {
     FIndex = std::make_unique<TIndex>();
     FDuplicates = false;
-    FIndex->reserve(static_cast<size_t>(nmGetLength()) * 2);
     for (int32_t i = 0; i < nmGetLength(); ++i) {
       TXpNode* node = Item(i);
-      if (!FIndex->emplace(std::u16string_view(node->NodeName()), node).second) FDuplicates = true;
+      if (!FIndex->Add(NameHash(node->NodeName()), node)) FDuplicates = true;
     }
   }
-  auto it = FIndex->find(std::u16string_view(name));
-  return it == FIndex->end() ? nullptr : it->second;
+  return FIndex->Find(NameHash(name), name);
 }
 
 void TXpNamedNodeMap::nlAdded(TXpNode* node) {
-  if (FIndex && !FIndex->emplace(std::u16string_view(node->NodeName()), node).second)
-    FDuplicates = true;
+  if (FIndex && !FIndex->Add(NameHash(node->NodeName()), node)) FDuplicates = true;
 }
 
 void TXpNamedNodeMap::nlRemoved(TXpNode* node) {
   if (!FIndex) return;
-  auto it = FIndex->find(std::u16string_view(node->NodeName()));
-  if (FDuplicates || (it != FIndex->end() && it->second != node)) {
+  // With two entries of one name, a removal may uncover the other: the
+  // index is made again when next needed.
+  if (FDuplicates || !FIndex->Remove(NameHash(node->NodeName()), node)) {
     FIndex.reset();
     FDuplicates = false;
-  } else if (it != FIndex->end()) {
-    FIndex->erase(it);
   }
 }
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "xml/dom/XpNodeList.h"
 
@@ -42,7 +42,22 @@ private:
   TXpNode* nmFindIndexed(const std::u16string& name) const;
   bool nmUsesIndex() const;
 
-  using TIndex = std::unordered_map<std::u16string_view, TXpNode*>;
+  // By the hash of the name, open addressing with linear probing over a
+  // flat array, as the document's name table: a lookup mostly reads one
+  // slot and one node, and no entry takes memory of its own.
+  struct TIndex {
+    struct TSlot {
+      size_t hash;
+      TXpNode* node;  // null: free
+    };
+    std::vector<TSlot> slots;
+    size_t count = 0;
+    // False (and nothing added) when an entry of that name is there.
+    bool Add(size_t hash, TXpNode* node);
+    TXpNode* Find(size_t hash, std::u16string_view name) const;
+    // Removes the slot of node; false when it is not the indexed entry.
+    bool Remove(size_t hash, const TXpNode* node);
+  };
   mutable std::unique_ptr<TIndex> FIndex;
   // Some name has more than one entry: a removal may uncover another.
   mutable bool FDuplicates = false;

@@ -5,18 +5,28 @@
 #include <cstdint>
 #include <new>
 
+#include <algorithm>
+#include <mutex>
+#include <vector>
+
 #if defined(__SANITIZE_ADDRESS__)
-#define XP_NODE_POOL 0
+#define XP_ASAN 1
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-#define XP_NODE_POOL 0
+#define XP_ASAN 1
 #endif
-#endif
-#ifndef XP_NODE_POOL
-#define XP_NODE_POOL 1
 #endif
 
-#if XP_NODE_POOL
+#ifdef XP_ASAN
+#include <sanitizer/asan_interface.h>
+// Free blocks and unused slab space are poisoned, so that a use after
+// release is still found while the block waits for its next node.
+#define XP_POISON(p, n) ASAN_POISON_MEMORY_REGION(p, n)
+#define XP_UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION(p, n)
+#else
+#define XP_POISON(p, n) (static_cast<void>(p), static_cast<void>(n))
+#define XP_UNPOISON(p, n) (static_cast<void>(p), static_cast<void>(n))
+#endif
 
 namespace {
 
@@ -26,6 +36,9 @@ static_assert((kClasses - 1) * kGrain == kXpPooledMax);
 // Slabs are aligned to their size: a block finds its slab, and with it its
 // arena, from its address alone.
 constexpr size_t kSlab = 64 * 1024;
+// Slabs are taken from the system this many at a time.
+constexpr size_t kSlabsPerChunk = 32;
+constexpr size_t kChunk = kSlab * kSlabsPerChunk;
 
 struct FreeBlock {
   FreeBlock* next;
@@ -57,9 +70,96 @@ struct alignas(16) Slab {
 };
 
 char* SlabStart(Slab* slab) { return reinterpret_cast<char*>(slab) + sizeof(Slab); }
+constexpr size_t kSlabPayload = kSlab - sizeof(Slab);
 
 Slab* SlabOf(const void* p) {
   return reinterpret_cast<Slab*>(reinterpret_cast<uintptr_t>(p) & ~(uintptr_t{kSlab} - 1));
+}
+
+// The slabs no arena uses, shared by all threads and kept for the next
+// document, so that it finds its memory already there instead of taking
+// fresh pages from the system. Slabs come in chunks; a chunk goes back to
+// the system only when all its slabs are here and the cache holds more
+// than its limit, or when asked to.
+struct SlabCache {
+  std::mutex lock;
+  Slab* free = nullptr;
+  size_t freeCount = 0;
+  size_t limit = size_t{1} << 30;
+  struct Chunk {
+    char* base;
+    size_t freeSlabs;
+  };
+  std::vector<Chunk> chunks;  // by address
+
+  Chunk& ChunkOf(Slab* slab) {
+    auto it = std::upper_bound(chunks.begin(), chunks.end(), reinterpret_cast<char*>(slab),
+                               [](char* p, const Chunk& c) { return p < c.base; });
+    return *(it - 1);
+  }
+
+  Slab* Take() {
+    std::lock_guard<std::mutex> guard(lock);
+    if (!free) {
+      char* base = static_cast<char*>(::operator new(kChunk, std::align_val_t(kSlab)));
+      XP_POISON(base, kChunk);
+      const Chunk chunk{base, kSlabsPerChunk};
+      chunks.insert(std::upper_bound(chunks.begin(), chunks.end(), base,
+                                     [](char* p, const Chunk& c) { return p < c.base; }),
+                    chunk);
+      for (size_t i = kSlabsPerChunk; i-- > 0;) {
+        auto* slab = reinterpret_cast<Slab*>(base + i * kSlab);
+        XP_UNPOISON(slab, sizeof(Slab));
+        slab->next = free;
+        free = slab;
+      }
+      freeCount += kSlabsPerChunk;
+    }
+    Slab* slab = free;
+    free = slab->next;
+    --freeCount;
+    --ChunkOf(slab).freeSlabs;
+    return slab;
+  }
+
+  void Give(Slab* slab) {
+    XP_POISON(SlabStart(slab), kSlabPayload);
+    std::lock_guard<std::mutex> guard(lock);
+    slab->owner = nullptr;
+    slab->next = free;
+    free = slab;
+    ++freeCount;
+    ++ChunkOf(slab).freeSlabs;
+    if (freeCount * kSlab > limit) TrimTo(limit);
+  }
+
+  // Frees whole chunks until the free slabs fit in bytes.
+  void TrimTo(size_t bytes) {
+    for (auto it = chunks.begin(); it != chunks.end() && freeCount * kSlab > bytes;) {
+      if (it->freeSlabs != kSlabsPerChunk) {
+        ++it;
+        continue;
+      }
+      char* base = it->base;
+      for (Slab** link = &free; *link;) {
+        char* at = reinterpret_cast<char*>(*link);
+        if (at >= base && at < base + kChunk)
+          *link = (*link)->next;
+        else
+          link = &(*link)->next;
+      }
+      freeCount -= kSlabsPerChunk;
+      XP_UNPOISON(base, kChunk);
+      ::operator delete(base, std::align_val_t(kSlab));
+      it = chunks.erase(it);
+    }
+  }
+};
+
+// Never destroyed: nodes freed during program exit may still return slabs.
+SlabCache& Cache() {
+  static SlabCache* cache = new SlabCache();
+  return *cache;
 }
 
 void UseSlab(TXpNodeArena& arena, Slab* slab) {
@@ -68,11 +168,12 @@ void UseSlab(TXpNodeArena& arena, Slab* slab) {
   arena.end = reinterpret_cast<char*>(slab) + kSlab;
 }
 
-// Moves on to the next slab: one kept from before the last reset, or a new one.
+// Moves on to the next slab: one kept from before the last reset, or one
+// from the cache.
 void NextSlab(TXpNodeArena& arena) {
   Slab* slab = arena.current ? arena.current->next : arena.first;
   if (!slab) {
-    slab = static_cast<Slab*>(::operator new(kSlab, std::align_val_t(kSlab)));
+    slab = Cache().Take();
     slab->owner = &arena;
     slab->next = nullptr;
     if (arena.last)
@@ -87,7 +188,7 @@ void NextSlab(TXpNodeArena& arena) {
 void FreeArena(TXpNodeArena* arena) {
   for (Slab* slab = arena->first; slab;) {
     Slab* next = slab->next;
-    ::operator delete(slab, std::align_val_t(kSlab));
+    Cache().Give(slab);
     slab = next;
   }
   XpFreeNameSet(arena->names);
@@ -115,15 +216,17 @@ void* XpNodeAllocateIn(TXpNodeArena* in, size_t size) {
   if (sizeClass >= kClasses) return ::operator new(size);
   TXpNodeArena& arena = in ? *in : tCurrent ? *tCurrent : ThreadPool();
   ++arena.live;
+  const size_t bytes = sizeClass * kGrain;
   if (FreeBlock* block = arena.free[sizeClass]) {
+    XP_UNPOISON(block, bytes);
     arena.free[sizeClass] = block->next;
     return block;
   }
-  const size_t bytes = sizeClass * kGrain;
   // The rest of a slab too small for this size stays unused.
   if (static_cast<size_t>(arena.end - arena.cursor) < bytes) NextSlab(arena);
   void* p = arena.cursor;
   arena.cursor += bytes;
+  XP_UNPOISON(p, bytes);
   return p;
 }
 
@@ -134,16 +237,19 @@ void XpNodeFree(void* p, size_t size) {
     ::operator delete(p);
     return;
   }
+  const size_t bytes = sizeClass * kGrain;
   TXpNodeArena* owner = SlabOf(p)->owner;
   // A block of a thread's pool joins the lists of the thread that frees it.
   TXpNodeArena& arena = owner->threadPool ? ThreadPool() : *owner;
   if (!arena.threadPool && --arena.live == 0) {
+    XP_POISON(p, bytes);
     if (arena.released && arena.link.pins == 0) {
       FreeArena(&arena);
       return;
     }
     // No block in use: start again at the first slab.
     for (FreeBlock*& head : arena.free) head = nullptr;
+    for (Slab* slab = arena.first; slab; slab = slab->next) XP_POISON(SlabStart(slab), kSlabPayload);
     arena.current = nullptr;
     arena.cursor = arena.end = nullptr;
     return;
@@ -151,6 +257,7 @@ void XpNodeFree(void* p, size_t size) {
   auto* block = static_cast<FreeBlock*>(p);
   block->next = arena.free[sizeClass];
   arena.free[sizeClass] = block;
+  XP_POISON(p, bytes);
 }
 
 TXpNodeArena* XpArenaOf(const void* block) {
@@ -160,63 +267,27 @@ TXpNodeArena* XpArenaOf(const void* block) {
 
 TXpNameSet** XpArenaNames(TXpNodeArena* arena) { return arena->threadPool ? nullptr : &arena->names; }
 
-#else
-
-// Under AddressSanitizer every block comes from the heap, so that a use
-// after release is found, behind a header naming its arena: the arenas
-// still count their blocks and outlive their documents as they do above.
-
-struct TXpNodeArena {
-  TXpOwnerLink link;  // first: XpLinkUnused finds the arena from it
-  size_t live = 0;
-  bool released = false;
-  TXpNameSet* names = nullptr;
-};
-
-namespace {
-
-void FreeArena(TXpNodeArena* arena) {
-  XpFreeNameSet(arena->names);
-  delete arena;
+void XpSetNodeCacheLimit(size_t bytes) {
+  SlabCache& cache = Cache();
+  std::lock_guard<std::mutex> guard(cache.lock);
+  cache.limit = bytes;
+  cache.TrimTo(bytes);
 }
 
-}  // namespace
-
-namespace {
-
-struct alignas(16) Header {
-  TXpNodeArena* arena;
-};
-
-thread_local TXpNodeArena* tCurrent = nullptr;
-
-}  // namespace
-
-void* XpNodeAllocate(size_t size) { return XpNodeAllocateIn(nullptr, size); }
-
-void* XpNodeAllocateIn(TXpNodeArena* in, size_t size) {
-  auto* header = static_cast<Header*>(::operator new(sizeof(Header) + size));
-  header->arena = in ? in : tCurrent;
-  if (header->arena) ++header->arena->live;
-  return header + 1;
+void XpReleaseNodeCache() {
+  SlabCache& cache = Cache();
+  std::lock_guard<std::mutex> guard(cache.lock);
+  cache.TrimTo(0);
 }
 
-void XpNodeFree(void* p, size_t) {
-  if (!p) return;
-  Header* header = static_cast<Header*>(p) - 1;
-  TXpNodeArena* arena = header->arena;
-  ::operator delete(header);
-  if (arena && --arena->live == 0 && arena->released && arena->link.pins == 0) FreeArena(arena);
+size_t XpNodeCacheBytes() {
+  SlabCache& cache = Cache();
+  std::lock_guard<std::mutex> guard(cache.lock);
+  return cache.freeCount * kSlab;
 }
 
-TXpNodeArena* XpArenaOf(const void* block) { return (static_cast<const Header*>(block) - 1)->arena; }
-
-TXpNameSet** XpArenaNames(TXpNodeArena* arena) { return &arena->names; }
-
-#endif
-
-// The same in both builds: an arena goes when its document has released it
-// and no block or node names it any more.
+// An arena goes when its document has released it and no block or node
+// names it any more.
 
 TXpNodeArena* XpArenaNew() { return new TXpNodeArena(); }
 

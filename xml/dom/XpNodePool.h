@@ -6,11 +6,12 @@
 // been cleared) the arena starts again at its first slab, so the next tree
 // is laid out in order in memory that is already there. An arena outlives
 // its document as long as one of its nodes does (a caller may hold a node
-// after the document has gone). Nodes made outside a document's factory
-// come from a pool of the thread, whose slabs are kept for the life of the
-// program. Under AddressSanitizer every node comes from the heap, so that
-// use after release is still found; the arenas then only count their
-// blocks.
+// after the document has gone). When an arena goes, its slabs are kept in a
+// cache for the next document's arena, up to a limit, instead of going back
+// to the system, whose fresh pages cost far more than reused ones. Nodes
+// made outside a document's factory come from a pool of the thread, whose
+// slabs are kept for the life of the program. Under AddressSanitizer free
+// blocks are poisoned, so that a use after release is still found.
 #pragma once
 
 #include <cstddef>
@@ -35,6 +36,13 @@ constexpr size_t kXpPooledMax = 1016;
 // The document arena a block (of at most kXpPooledMax bytes) came from, or
 // null for the thread's pool.
 TXpNodeArena* XpArenaOf(const void* block);
+
+// The cache of slabs no arena uses: at most `bytes` are kept (1 GiB
+// unless set); XpReleaseNodeCache gives back all it can to the system.
+void XpSetNodeCacheLimit(size_t bytes);
+void XpReleaseNodeCache();
+// Bytes the cache holds now.
+size_t XpNodeCacheBytes();
 
 struct TXpNameSet;
 // Where an arena keeps the names of its nodes (see XpNameTable.h); null

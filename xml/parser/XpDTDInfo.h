@@ -24,6 +24,8 @@ struct TXpAttributeInfo {
 
 // Content types: 0 undeclared, 1 ANY, 2 EMPTY, 3 mixed, 4 element-only.
 struct TXpElementInfo {
+  WideString Name;
+  int32_t Index = -1;  // position in the parser's list of element records
   int32_t ContentType = 0;
   WideString ContentModel;
   // In declaration order; the first definition of a name is binding.

@@ -2,23 +2,97 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <vector>
 
+#include "classlib/Stream.h"
 #include "xml/dom/XpExceptions.h"
 #include "xml/dom/XpMessages.h"
 
-void TXpInputSource::Position(int32_t& line, int32_t& column) const {
-  const size_t end = std::min(Pos, Text.size());
-  line = 1;
-  size_t lineStart = 0;
-  for (size_t i = 0; i < end; ++i)
-    if (Text[i] == u'\n') {
-      ++line;
-      lineStart = i + 1;
-    }
-  column = static_cast<int32_t>(end - lineStart) + 1;
-}
-
 namespace {
+
+// Read characters are dropped from the window once this many have gathered.
+constexpr size_t kCompactAt = 16384;
+// The first piece is at least this long, so that the encoding declaration
+// is read from it whole.
+constexpr size_t kHeadBytes = 4096;
+
+class TMemoryReader : public TXpByteReader {
+public:
+  TMemoryReader(const void* data, size_t size) : FData(static_cast<const uint8_t*>(data)), FSize(size) {}
+  size_t Next(const uint8_t*& data, size_t want) override {
+    const size_t n = std::min(want, FSize - FAt);
+    data = FData + FAt;
+    FAt += n;
+    return n;
+  }
+  int64_t Size() const override { return static_cast<int64_t>(FSize); }
+
+private:
+  const uint8_t* FData;
+  size_t FSize;
+  size_t FAt = 0;
+};
+
+class TOwnedReader : public TXpByteReader {
+public:
+  explicit TOwnedReader(std::string&& bytes) : FBytes(std::move(bytes)), FReader(FBytes.data(), FBytes.size()) {}
+  size_t Next(const uint8_t*& data, size_t want) override { return FReader.Next(data, want); }
+  int64_t Size() const override { return FReader.Size(); }
+
+private:
+  std::string FBytes;
+  TMemoryReader FReader;
+};
+
+class TStreamReader : public TXpByteReader {
+public:
+  explicit TStreamReader(TStream& stream) : FStream(stream) {
+    const int64_t size = stream.Size() - stream.Position();
+    FSize = size >= 0 ? size : -1;
+  }
+  size_t Next(const uint8_t*& data, size_t want) override {
+    if (FBuffer.size() < want) FBuffer.resize(want);
+    size_t got = 0;
+    while (got < want) {
+      const int32_t n = FStream.Read(FBuffer.data() + got,
+                                     static_cast<int32_t>(std::min<size_t>(want - got, 1u << 30)));
+      if (n <= 0) break;
+      got += static_cast<size_t>(n);
+    }
+    data = FBuffer.data();
+    return got;
+  }
+  int64_t Size() const override { return FSize; }
+
+private:
+  TStream& FStream;
+  std::vector<uint8_t> FBuffer;
+  int64_t FSize;
+};
+
+class TFileReader : public TXpByteReader {
+public:
+  explicit TFileReader(const AnsiString& path) : FIn(std::filesystem::path(path), std::ios::binary) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(std::filesystem::path(path), ec);
+    FSize = ec ? -1 : static_cast<int64_t>(size);
+  }
+  bool IsOpen() const { return FIn.is_open(); }
+  size_t Next(const uint8_t*& data, size_t want) override {
+    if (FBuffer.size() < want) FBuffer.resize(want);
+    FIn.read(reinterpret_cast<char*>(FBuffer.data()), static_cast<std::streamsize>(want));
+    data = FBuffer.data();
+    return static_cast<size_t>(FIn.gcount());
+  }
+  int64_t Size() const override { return FSize; }
+
+private:
+  std::ifstream FIn;
+  std::vector<uint8_t> FBuffer;
+  int64_t FSize;
+};
 
 bool EqualNoCase(const WideString& a, const char* b) {
   size_t n = std::strlen(b);
@@ -64,20 +138,129 @@ WideString SniffEncodingName(const uint8_t* data, size_t size) {
   return name;
 }
 
-class TDecoder {
+}  // namespace
+
+// Decodes the bytes of one source, piece by piece, onto the source's
+// window. A character whose bytes straddle two pieces waits in a carry of
+// at most three bytes; a CR at the end of a piece still swallows the LF
+// that begins the next.
+class TXpDecoder {
 public:
-  TDecoder(const WideString& url, std::u16string& out, size_t start) : FURL(url), FOut(out), FStart(start) {}
+  TXpDecoder(TXpInputSource& source, std::unique_ptr<TXpByteReader> reader, size_t piece)
+      : FSource(source), FOut(source.Text), FReader(std::move(reader)), FPiece(piece) {}
+
+  std::function<void(size_t)> OnBytes;
+
+  TXpCharEncoding Start() {
+    const uint8_t* data;
+    const size_t size = Take(data, std::max(FPiece, kHeadBytes));
+    size_t skip = 0;
+    TXpCharEncoding enc = ceUTF8;
+    if (size >= 2 && data[0] == 0xFE && data[1] == 0xFF) {
+      FKind = kUtf16BE;
+      enc = ceUTF16BE;
+      skip = 2;
+    } else if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
+      FKind = kUtf16LE;
+      enc = ceUTF16LE;
+      skip = 2;
+    } else if (size >= 4 && data[0] == '<' && data[1] == 0 && data[2] == '?' && data[3] == 0) {
+      FKind = kUtf16LE;
+      enc = ceUTF16LE;
+    } else if (size >= 4 && data[0] == 0 && data[1] == '<' && data[2] == 0 && data[3] == '?') {
+      FKind = kUtf16BE;
+      enc = ceUTF16BE;
+    } else {
+      bool bom = false;
+      if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
+        skip = 3;
+        bom = true;
+      }
+      const WideString name = SniffEncodingName(data + skip, size - skip);
+      if (!name.empty()) {
+        bool asciiOnly = false;
+        enc = XpEncodingFromName(name, asciiOnly);
+        // UTF-16 named over 8-bit data, or an encoding the parser does not read.
+        if (enc == ceUnknown || enc == ceUTF16LE || (bom && enc != ceUTF8)) Fail(XpRes::_sInvalidCharEncoding);
+        if (enc == ceISO88591) FKind = asciiOnly ? kAscii : kLatin1;
+      }
+    }
+    if (size == 0) FDone = true;
+    Decode(data + skip, size - skip);
+    return enc;
+  }
+
+  bool More() {
+    const size_t before = FOut.size();
+    while (!FDone && FOut.size() == before) {
+      const uint8_t* data;
+      const size_t size = Take(data, FPiece);
+      if (size == 0) {
+        FDone = true;
+        if (FCarryLen) Fail(BadSequence());
+        break;
+      }
+      Decode(data, size);
+    }
+    return FOut.size() != before;
+  }
+
+private:
+  enum TKind { kUtf8, kUtf16LE, kUtf16BE, kLatin1, kAscii };
+
+  size_t Take(const uint8_t*& data, size_t want) {
+    const size_t size = FReader->Next(data, want);
+    if (size && OnBytes) OnBytes(size);
+    return size;
+  }
+
+  int32_t BadSequence() const {
+    return FKind == kUtf16LE ? XpRes::_sInvalidLEChar : FKind == kUtf16BE ? XpRes::_sInvalidBEChar : XpRes::_sBadUTF8Char;
+  }
 
   [[noreturn]] void Fail(int32_t id) const {
-    int32_t line = 1;
-    size_t lineStart = FStart;
-    for (size_t i = FStart; i < FOut.size(); ++i)
-      if (FOut[i] == u'\n') {
-        ++line;
-        lineStart = i + 1;
+    int32_t line, column;
+    FSource.PositionOf(FOut.size(), line, column);
+    throw EXpParserError(line, column, XpLoadWideStr(id), FSource.URL);
+  }
+
+  void Decode(const uint8_t* p, size_t n) {
+    if (FCarryLen) {
+      // The character begun at the end of the last piece, completed from
+      // the start of this one.
+      uint8_t joined[8];
+      std::memcpy(joined, FCarry, FCarryLen);
+      const size_t k = std::min(n, 4 - FCarryLen);
+      std::memcpy(joined + FCarryLen, p, k);
+      const size_t total = FCarryLen + k;
+      const size_t used = Run(joined, joined + total);
+      if (used < FCarryLen) {
+        // Still incomplete: this piece was shorter than the character.
+        std::memmove(FCarry, joined + used, total - used);
+        FCarryLen = total - used;
+        return;
       }
-    throw EXpParserError(line, static_cast<int32_t>(FOut.size() - lineStart) + 1,
-                         XpLoadWideStr(id), FURL);
+      p += used - FCarryLen;
+      n -= used - FCarryLen;
+      FCarryLen = 0;
+    }
+    const size_t used = Run(p, p + n);
+    FCarryLen = n - used;
+    std::memcpy(FCarry, p + used, FCarryLen);
+  }
+
+  // Decodes the complete characters of [p, e); returns the bytes used.
+  size_t Run(const uint8_t* p, const uint8_t* e) {
+    switch (FKind) {
+      case kUtf8:
+        return Utf8(p, e);
+      case kUtf16LE:
+        return Utf16(p, e, false);
+      case kUtf16BE:
+        return Utf16(p, e, true);
+      default:
+        return Latin1(p, e, FKind == kAscii);
+    }
   }
 
   // Appends one character, turning CR and CR LF into LF.
@@ -106,15 +289,20 @@ public:
     FOut += static_cast<char16_t>(c);
   }
 
-  void Utf8(const uint8_t* p, const uint8_t* e) {
-    FOut.reserve(FOut.size() + static_cast<size_t>(e - p));
+  size_t Utf8(const uint8_t* const begin, const uint8_t* e) {
+    const uint8_t* p = begin;
     while (p < e) {
       const uint8_t b = *p;
       if (b >= 0x20 && b < 0x80) {
         // Runs of plain ASCII go straight through.
         const uint8_t* q = p;
         while (q < e && *q >= 0x20 && *q < 0x80) ++q;
-        FOut.append(p, q);
+        // Widened in place (appending a byte range would build a temporary
+        // string first).
+        const size_t at = FOut.size();
+        FOut.resize(at + static_cast<size_t>(q - p));
+        char16_t* out = FOut.data() + at;
+        for (const uint8_t* r = p; r < q; ++r) *out++ = *r;
         FAfterCR = false;
         p = q;
         continue;
@@ -138,60 +326,119 @@ public:
       } else {
         Fail(XpRes::_sBadUTF8Char);
       }
-      if (e - p < n) Fail(XpRes::_sBadUTF8Char);
-      for (int32_t i = 1; i < n; ++i) {
+      const int32_t have = static_cast<int32_t>(std::min<ptrdiff_t>(e - p, n));
+      for (int32_t i = 1; i < have; ++i) {
         if ((p[i] & 0xC0) != 0x80) Fail(XpRes::_sBadUTF8Char);
         c = (c << 6) | (p[i] & 0x3F);
       }
+      if (have < n) break;  // completed by the next piece
       // Overlong forms, encoded surrogates and values above 10FFFF.
-      if ((n == 3 && c < 0x800) || (n == 4 && (c < 0x10000 || c > 0x10FFFF)) ||
-          (c >= 0xD800 && c <= 0xDFFF))
+      if ((n == 3 && c < 0x800) || (n == 4 && (c < 0x10000 || c > 0x10FFFF)) || (c >= 0xD800 && c <= 0xDFFF))
         Fail(XpRes::_sBadUTF8Char);
       Put(c);
       p += n;
     }
+    return static_cast<size_t>(p - begin);
   }
 
-  void Utf16(const uint8_t* p, const uint8_t* e, bool bigEndian) {
+  size_t Utf16(const uint8_t* const begin, const uint8_t* e, bool bigEndian) {
     const int32_t err = bigEndian ? XpRes::_sInvalidBEChar : XpRes::_sInvalidLEChar;
-    if ((e - p) % 2) Fail(err);
-    FOut.reserve(FOut.size() + static_cast<size_t>(e - p) / 2);
     auto unit = [bigEndian](const uint8_t* q) {
       return bigEndian ? static_cast<char16_t>(q[0] << 8 | q[1]) : static_cast<char16_t>(q[1] << 8 | q[0]);
     };
-    while (p < e) {
+    const uint8_t* p = begin;
+    while (e - p >= 2) {
       const char16_t u = unit(p);
-      p += 2;
       if (u >= 0xD800 && u <= 0xDBFF) {
-        if (e - p < 2) Fail(err);
-        const char16_t v = unit(p);
+        if (e - p < 4) break;  // completed by the next piece
+        const char16_t v = unit(p + 2);
         if (v < 0xDC00 || v > 0xDFFF) Fail(err);
-        p += 2;
+        p += 4;
         Put(0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (v - 0xDC00));
       } else if (u >= 0xDC00 && u <= 0xDFFF) {
         Fail(err);
       } else {
+        p += 2;
         Put(u);
       }
     }
+    return static_cast<size_t>(p - begin);
   }
 
-  void Latin1(const uint8_t* p, const uint8_t* e, bool asciiOnly) {
-    FOut.reserve(FOut.size() + static_cast<size_t>(e - p));
+  size_t Latin1(const uint8_t* p, const uint8_t* e, bool asciiOnly) {
+    const size_t n = static_cast<size_t>(e - p);
     for (; p < e; ++p) {
       if (asciiOnly && *p >= 0x80) Fail(XpRes::_sInvalidXMLChar);
       Put(*p);
     }
+    return n;
   }
 
-private:
-  const WideString& FURL;
+  TXpInputSource& FSource;
   std::u16string& FOut;
-  size_t FStart;
+  std::unique_ptr<TXpByteReader> FReader;
+  size_t FPiece;
+  TKind FKind = kUtf8;
+  uint8_t FCarry[4] = {};
+  size_t FCarryLen = 0;
   bool FAfterCR = false;
+  bool FDone = false;
 };
 
-}  // namespace
+std::unique_ptr<TXpByteReader> XpMemoryReader(const void* data, size_t size) {
+  return std::make_unique<TMemoryReader>(data, size);
+}
+
+std::unique_ptr<TXpByteReader> XpStreamReader(TStream& stream) { return std::make_unique<TStreamReader>(stream); }
+
+std::unique_ptr<TXpByteReader> XpFileReader(const AnsiString& path) {
+  auto reader = std::make_unique<TFileReader>(path);
+  if (!reader->IsOpen()) return nullptr;
+  return reader;
+}
+
+std::unique_ptr<TXpByteReader> XpOwnedReader(std::string bytes) {
+  return std::make_unique<TOwnedReader>(std::move(bytes));
+}
+
+TXpInputSource::TXpInputSource() = default;
+TXpInputSource::~TXpInputSource() = default;
+
+void TXpInputSource::Open(std::unique_ptr<TXpByteReader> reader, size_t pieceBytes,
+                          std::function<void(size_t)> onBytes) {
+  FDecoder = std::make_unique<TXpDecoder>(*this, std::move(reader), pieceBytes);
+  FDecoder->OnBytes = std::move(onBytes);
+  Encoding = FDecoder->Start();
+}
+
+bool TXpInputSource::More() { return FDecoder && FDecoder->More(); }
+
+bool TXpInputSource::FillTo(size_t index) {
+  while (index >= Text.size())
+    if (!More()) return false;
+  return true;
+}
+
+void TXpInputSource::Compact() {
+  if (Pos < kCompactAt || !FDecoder) return;
+  const size_t cut = Pos - 2;
+  PositionOf(cut, FLineBase, FColumnBase);
+  Text.erase(0, cut);
+  Pos -= cut;
+  FDropped += static_cast<int64_t>(cut);
+}
+
+void TXpInputSource::PositionOf(size_t index, int32_t& line, int32_t& column) const {
+  const size_t end = std::min(index, Text.size());
+  const char16_t* t = Text.data();
+  line = FLineBase + static_cast<int32_t>(std::count(t, t + end, u'\n'));
+  size_t lineStart = end;
+  while (lineStart > 0 && t[lineStart - 1] != u'\n') --lineStart;
+  column = lineStart == 0 && line == FLineBase ? FColumnBase + static_cast<int32_t>(end)
+                                               : static_cast<int32_t>(end - lineStart) + 1;
+}
+
+void TXpInputSource::Position(int32_t& line, int32_t& column) const { PositionOf(Pos, line, column); }
 
 TXpCharEncoding XpEncodingFromName(const WideString& name, bool& asciiOnly) {
   asciiOnly = false;
@@ -211,43 +458,3 @@ TXpCharEncoding XpEncodingFromName(const WideString& name, bool& asciiOnly) {
   return ceUnknown;
 }
 
-TXpCharEncoding XpDecodeText(const uint8_t* data, size_t size, const WideString& url,
-                             std::u16string& out) {
-  TDecoder decoder(url, out, out.size());
-  const uint8_t* e = data + size;
-  if (size >= 2 && data[0] == 0xFE && data[1] == 0xFF) {
-    decoder.Utf16(data + 2, e, true);
-    return ceUTF16BE;
-  }
-  if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
-    decoder.Utf16(data + 2, e, false);
-    return ceUTF16LE;
-  }
-  if (size >= 4 && data[0] == '<' && data[1] == 0 && data[2] == '?' && data[3] == 0) {
-    decoder.Utf16(data, e, false);
-    return ceUTF16LE;
-  }
-  if (size >= 4 && data[0] == 0 && data[1] == '<' && data[2] == 0 && data[3] == '?') {
-    decoder.Utf16(data, e, true);
-    return ceUTF16BE;
-  }
-  bool bom = false;
-  if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
-    data += 3;
-    bom = true;
-  }
-  const WideString name = SniffEncodingName(data, static_cast<size_t>(e - data));
-  TXpCharEncoding enc = ceUTF8;
-  bool asciiOnly = false;
-  if (!name.empty()) {
-    enc = XpEncodingFromName(name, asciiOnly);
-    // UTF-16 named over 8-bit data, or an encoding the parser does not read.
-    if (enc == ceUnknown || enc == ceUTF16LE || (bom && enc != ceUTF8))
-      decoder.Fail(XpRes::_sInvalidCharEncoding);
-  }
-  if (enc == ceISO88591)
-    decoder.Latin1(data, e, asciiOnly);
-  else
-    decoder.Utf8(data, e);
-  return enc;
-}

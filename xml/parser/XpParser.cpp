@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <unordered_set>
 
 #include "classlib/Format.h"
@@ -112,6 +111,7 @@ void TXpParser::Initialize() {
 
 void TXpParser::Cleanup() {
   FElements.clear();
+  FElementList.clear();
   FEntities.clear();
   FParamEntities.clear();
   FNotations.clear();
@@ -139,8 +139,9 @@ bool TXpParser::ParseInContext(TXpDirContext* context, const AnsiString& source)
     src->External = true;
     src->URL = AnsiToWide(ctx->URL());
     src->Context = ctx;
-    std::string bytes;
+    std::unique_ptr<TXpByteReader> reader;
     if (ctx->Kind() == xpdcHTTP || ctx->Kind() == xpdcFTP) {
+      std::string bytes;
       AnsiString temp;
       bool fetched;
       try {
@@ -155,23 +156,23 @@ bool TXpParser::ParseInContext(TXpDirContext* context, const AnsiString& source)
                              src->URL);
       }
       if (!temp.empty()) FTempFiles.Add(temp);
+      reader = XpOwnedReader(std::move(bytes));
     } else {
-      std::ifstream in(fs::path(ctx->URL()), std::ios::binary);
       std::error_code ec;
-      if (!in || fs::is_directory(fs::path(ctx->URL()), ec)) {
+      if (!fs::is_directory(fs::path(ctx->URL()), ec)) reader = XpFileReader(ctx->URL());
+      if (!reader) {
         FErrors.Add(FormatRuntime(XpLoadStr(_sFileNotFound).c_str(), source.c_str()));
         throw EXpParserError(0, 0, AnsiToWide(FormatRuntime(XpLoadStr(_sFileNotFound).c_str(), ctx->URL().c_str())),
                              src->URL);
       }
-      bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    FInputSize = bytes.size();
+    FInputSize = static_cast<size_t>(std::max<int64_t>(reader->Size(), 0));
     FDocLocation = AnsiToWide(ctx->BasePath());
     FDocName = AnsiToWide(ctx->CurrentName());
     FDocContext = ctx;
     loaded = true;
     try {
-      src->Encoding = XpDecodeText(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), src->URL, src->Text);
+      src->Open(std::move(reader), static_cast<size_t>(FBufferSize));
       FSources.push_back(std::move(src));
     } catch (...) {
       FSources.push_back(std::move(src));
@@ -202,18 +203,21 @@ bool TXpParser::ParseInContext(TXpDirContext* context, const AnsiString& source)
 }
 
 bool TXpParser::ParseMemory(const void* data, int32_t size) {
+  return ParseReader(XpMemoryReader(data, data && size > 0 ? static_cast<size_t>(size) : 0));
+}
+
+bool TXpParser::ParseStream(TStream& stream) { return ParseReader(XpStreamReader(stream)); }
+
+bool TXpParser::ParseReader(std::unique_ptr<TXpByteReader> reader) {
   ParseStart();
   FPreserve = false;
   FDocLocation.clear();
   FDocName.clear();
   auto src = std::make_unique<TXpInputSource>();
   src->External = true;
-  FInputSize = size > 0 ? static_cast<size_t>(size) : 0;
+  FInputSize = static_cast<size_t>(std::max<int64_t>(reader->Size(), 0));
   try {
-    if (data && size > 0)
-      src->Encoding = XpDecodeText(static_cast<const uint8_t*>(data), static_cast<size_t>(size), WideString(), src->Text);
-    else
-      src->Encoding = ceUTF8;
+    src->Open(std::move(reader), static_cast<size_t>(FBufferSize));
   } catch (const EXpParserError& e) {
     FErrors.Add(FormatRuntime(XpLoadStr(_sFmtErrorMsg).c_str(), "", e.Line(), e.Column(),
                               WideToAnsi(e.Reason()).c_str()));
@@ -224,17 +228,6 @@ bool TXpParser::ParseMemory(const void* data, int32_t size) {
   }
   FSources.push_back(std::move(src));
   return ParseFinish(true);
-}
-
-bool TXpParser::ParseStream(TStream& stream) {
-  std::string bytes;
-  char chunk[65536];
-  for (;;) {
-    const int32_t n = stream.Read(chunk, sizeof chunk);
-    if (n <= 0) break;
-    bytes.append(chunk, static_cast<size_t>(n));
-  }
-  return ParseMemory(bytes.data(), static_cast<int32_t>(bytes.size()));
 }
 
 bool TXpParser::ParseFinish(bool) {
@@ -398,50 +391,64 @@ std::unique_ptr<TXpInputSource> TXpParser::LoadExternal(const WideString& system
     Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sResolverBlocked).c_str(), WideToAnsi(systemId).c_str())));
   if (++FExternalLoads > MaxExternalLoads)
     Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sExternalLoadLimit).c_str(), MaxExternalLoads)));
-  std::string bytes;
+  std::unique_ptr<TXpByteReader> reader;
   if (ctx->Kind() == xpdcHTTP || ctx->Kind() == xpdcFTP) {
+    std::string bytes;
     AnsiString temp;
     if (!XpNetLoad(*ctx, FUserName, FPassword, FErrors, bytes, temp))
       Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sFileNotFound).c_str(), WideToAnsi(systemId).c_str())));
     if (!temp.empty()) FTempFiles.Add(temp);
+    reader = XpOwnedReader(std::move(bytes));
   } else {
     std::error_code ec;
-    std::ifstream in(fs::path(ctx->URL()), std::ios::binary);
-    if (!in || fs::is_directory(fs::path(ctx->URL()), ec))
-      Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sFileNotFound).c_str(), WideToAnsi(systemId).c_str())));
-    char chunk[65536];
-    while (in) {
-      in.read(chunk, sizeof chunk);
-      bytes.append(chunk, static_cast<size_t>(in.gcount()));
-      if (FExternalBytes + static_cast<int64_t>(bytes.size()) > MaxExternalBytes)
-        Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sExternalBytesLimit).c_str(), static_cast<long long>(MaxExternalBytes))));
-    }
+    if (!fs::is_directory(fs::path(ctx->URL()), ec)) reader = XpFileReader(ctx->URL());
+    if (!reader) Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sFileNotFound).c_str(), WideToAnsi(systemId).c_str())));
   }
-  FExternalBytes += static_cast<int64_t>(bytes.size());
-  if (FExternalBytes > MaxExternalBytes)
-    Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sExternalBytesLimit).c_str(), static_cast<long long>(MaxExternalBytes))));
   auto src = std::make_unique<TXpInputSource>();
   src->URL = AnsiToWide(ctx->URL());
   src->Context = ctx;
   src->External = true;
-  src->Encoding = XpDecodeText(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), src->URL, src->Text);
+  // Every piece read counts against the bytes a parse may load.
+  src->Open(std::move(reader), static_cast<size_t>(FBufferSize), [this](size_t bytes) {
+    FExternalBytes += static_cast<int64_t>(bytes);
+    if (FExternalBytes > MaxExternalBytes)
+      Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sExternalBytesLimit).c_str(), static_cast<long long>(MaxExternalBytes))));
+  });
   return src;
 }
 
 // --- reading ---
 
-char16_t TXpParser::Peek(size_t ahead) const {
-  const TXpInputSource& s = *FSources.back();
-  return s.Pos + ahead < s.Text.size() ? s.Text[s.Pos + ahead] : u'\0';
+char16_t TXpParser::Peek(size_t ahead) {
+  TXpInputSource& s = *FSources.back();
+  return s.At(s.Pos + ahead);
 }
 
 bool TXpParser::TryRead(const char16_t* literal) {
   TXpInputSource& s = Src();
   size_t i = 0;
   for (; literal[i]; ++i)
-    if (s.Pos + i >= s.Text.size() || s.Text[s.Pos + i] != literal[i]) return false;
+    if (s.At(s.Pos + i) != literal[i]) return false;
   s.Pos += i;
   return true;
+}
+
+size_t TXpParser::FindInSource(std::u16string_view delimiter) {
+  TXpInputSource& s = Src();
+  const size_t keep = delimiter.size() - 1;
+  size_t from = s.Pos;
+  for (;;) {
+    const size_t at = s.Text.find(delimiter, from);
+    if (at != WideString::npos) {
+      CheckText(at - s.Pos);
+      return at;
+    }
+    // The text so far is at least this long, whatever follows.
+    const size_t size = s.Text.size();
+    if (size - s.Pos > keep) CheckText(size - s.Pos - keep);
+    if (!s.More()) return WideString::npos;
+    from = std::max(s.Pos, size > keep ? size - keep : 0);
+  }
 }
 
 void TXpParser::Require(const char16_t* literal) {
@@ -451,7 +458,11 @@ void TXpParser::Require(const char16_t* literal) {
 bool TXpParser::SkipWhitespace() {
   TXpInputSource& s = Src();
   const size_t start = s.Pos;
-  while (s.Pos < s.Text.size() && IsWS(s.Text[s.Pos])) ++s.Pos;
+  for (;;) {
+    const size_t n = s.Text.size();
+    while (s.Pos < n && IsWS(s.Text[s.Pos])) ++s.Pos;
+    if (s.Pos < n || !s.More()) break;
+  }
   return s.Pos != start;
 }
 
@@ -467,34 +478,44 @@ void TXpParser::RequireWhitespace() {
   }
 }
 
-WideString TXpParser::ReadName() {
+size_t TXpParser::ScanNameChars(size_t p) {
   TXpInputSource& s = Src();
-  const char16_t* t = s.Text.data();
-  const size_t n = s.Text.size();
-  size_t p = s.Pos;
-  if (p >= n || !NameStart(t[p])) {
-    if (p >= n) Fail(_sUnexpectedEof);
-    Fail(_sInvalidName, WideString(1, t[p]));
+  for (;;) {
+    const char16_t* t = s.Text.data();
+    const size_t n = s.Text.size();
+    while (p < n && NameChar(t[p])) ++p;
+    // Refused as soon as the name is too long, however long it goes on.
+    if (p - s.Pos > static_cast<size_t>(MaxNameLength))
+      Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sNameLengthLimit).c_str(), MaxNameLength)));
+    if (p < n || !s.More()) return p;
   }
-  ++p;
-  while (p < n && NameChar(t[p])) ++p;
-  if (p - s.Pos > static_cast<size_t>(MaxNameLength))
-    Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sNameLengthLimit).c_str(), MaxNameLength)));
-  WideString name(t + s.Pos, p - s.Pos);
-  s.Pos = p;
+}
+
+WideString TXpParser::ReadName() {
+  WideString name;
+  ReadNameInto(name);
   return name;
+}
+
+void TXpParser::ReadNameInto(WideString& name) {
+  TXpInputSource& s = Src();
+  const char16_t first = s.Cur();
+  if (!NameStart(first)) {
+    if (s.AtEnd()) Fail(_sUnexpectedEof);
+    Fail(_sInvalidName, WideString(1, first));
+  }
+  const size_t p = ScanNameChars(s.Pos + 1);
+  name.assign(s.Text.data() + s.Pos, p - s.Pos);
+  s.Pos = p;
 }
 
 WideString TXpParser::ReadNmToken() {
   TXpInputSource& s = Src();
-  size_t p = s.Pos;
-  while (p < s.Text.size() && NameChar(s.Text[p])) ++p;
+  const size_t p = ScanNameChars(s.Pos);
   if (p == s.Pos) {
-    if (p >= s.Text.size()) Fail(_sUnexpectedEof);
+    if (s.AtEnd()) Fail(_sUnexpectedEof);
     Fail(_sInvalidName, WideString(1, s.Text[p]));
   }
-  if (p - s.Pos > static_cast<size_t>(MaxNameLength))
-    Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sNameLengthLimit).c_str(), MaxNameLength)));
   WideString token = s.Text.substr(s.Pos, p - s.Pos);
   s.Pos = p;
   return token;
@@ -504,10 +525,11 @@ WideString TXpParser::ReadQuoted() {
   TXpInputSource& s = Src();
   const char16_t quote = s.Cur();
   if (quote != u'"' && quote != u'\'') Fail(_sQuoteExpected);
-  const size_t close = s.Text.find(quote, s.Pos + 1);
+  ++s.Pos;
+  const size_t close = FindInSource(std::u16string_view(&quote, 1));
+  --s.Pos;
   if (close == WideString::npos) Fail(_sExpectedString, WideString(1, quote));
   WideString value = s.Text.substr(s.Pos + 1, close - s.Pos - 1);
-  CheckText(value.size());
   s.Pos = close + 1;
   return value;
 }
@@ -579,7 +601,7 @@ char32_t TXpParser::ReadCharRef() {
 
 void TXpParser::ParseDocument() {
   TXpInputSource& s = Src();
-  if (s.Text.compare(0, 5, u"<?xml") == 0 && s.Text.size() > 5 && IsWS(s.Text[5])) {
+  if (s.Have(5) && s.Text.compare(0, 5, u"<?xml") == 0 && IsWS(s.Text[5])) {
     s.Pos = 5;
     ParseXMLDecl(false);
   }
@@ -598,6 +620,7 @@ void TXpParser::ParseDocument() {
 
 void TXpParser::ParseMisc() {
   for (;;) {
+    Src().Compact();
     SkipWhitespace();
     if (TryRead(u"<?")) {
       ParseProcessingInstruction();
@@ -677,10 +700,9 @@ void TXpParser::ParseProcessingInstruction() {
   if (!TryRead(u"?>")) {
     RequireWhitespace();
     TXpInputSource& s = Src();
-    const size_t end = s.Text.find(u"?>", s.Pos);
+    const size_t end = FindInSource(u"?>");
     if (end == WideString::npos) Fail(_sUnexpEndOfInput, u"?>");
     data = s.Text.substr(s.Pos, end - s.Pos);
-    CheckText(data.size());
     s.Pos = end + 2;
   }
   if (OnProcessingInstruction) OnProcessingInstruction(this, target, data);
@@ -688,14 +710,13 @@ void TXpParser::ParseProcessingInstruction() {
 
 void TXpParser::ParseComment() {
   TXpInputSource& s = Src();
-  const size_t end = s.Text.find(u"--", s.Pos);
+  const size_t end = FindInSource(u"--");
   if (end == WideString::npos) Fail(_sUnexpEndOfInput, u"-->");
-  if (end + 2 >= s.Text.size() || s.Text[end + 2] != u'>') {
+  if (s.At(end + 2) != u'>') {
     s.Pos = end;
     Fail(_sInvalidCommentText);
   }
   WideString text = s.Text.substr(s.Pos, end - s.Pos);
-  CheckText(text.size());
   s.Pos = end + 3;
   if (OnComment) OnComment(this, text);
 }
@@ -703,17 +724,21 @@ void TXpParser::ParseComment() {
 void TXpParser::ParseContent() {
   while (!FOpen.empty()) {
     TXpInputSource& s = Src();
-    const char16_t* t = s.Text.data();
-    const size_t n = s.Text.size();
-    if (s.Pos >= n) {
+    s.Compact();
+    if (s.AtEnd()) {
       if (s.Entity) {
         if (FOpen.size() != s.OpenDepth) Fail(_sEntityNotWellFormed, s.Entity->Name);
-        if (s.External) DataBufferFlush();
+        if (s.External) {
+          DataBufferFlush();
+          CountExpansion(*s.Entity, static_cast<size_t>(s.Decoded()));
+        }
         PopSource();
         continue;
       }
       Fail(_sUnexpectedEof);
     }
+    const char16_t* t = s.Text.data();
+    const size_t n = s.Text.size();
     const char16_t c = t[s.Pos];
     if (c == u'<') {
       DataBufferFlush();
@@ -762,15 +787,20 @@ void TXpParser::ParseContent() {
 }
 
 void TXpParser::ParseStartTag() {
-  const WideString name = ReadName();
+  WideString name = ReadName();
   if (static_cast<int32_t>(FOpen.size()) >= MaxDepth)
     Fail(AnsiToWide(FormatRuntime(XpLoadStr(_sDepthLimit).c_str(), MaxDepth)));
-  auto infoIt = FElements.find(name);
-  const TXpElementInfo* info = infoIt == FElements.end() ? nullptr : &infoIt->second;
+  const TXpElementInfo* info = nullptr;
+  if (!FElements.empty()) {
+    auto infoIt = FElements.find(name);
+    if (infoIt != FElements.end()) info = &infoIt->second;
+  }
   int32_t contentType = info ? info->ContentType : 0;
   if (contentType == 0) contentType = 1;
 
-  std::vector<WideString> names;
+  // The tag's attribute names are FAttrNames[0, count): the strings keep
+  // their memory from tag to tag.
+  size_t count = 0;
   std::unordered_set<WideString> nameSet;
   WideString xmlSpace;
   bool haveSpace = false;
@@ -789,33 +819,36 @@ void TXpParser::ParseStartTag() {
     }
     if (c == 0) Fail(_sUnexpectedEof);
     if (!ws) RequireWhitespace();
-    WideString attr = ReadName();
+    if (count == FAttrNames.size()) FAttrNames.emplace_back();
+    WideString& attr = FAttrNames[count];
+    ReadNameInto(attr);
     SkipWhitespace();
     Require(u"=");
     SkipWhitespace();
     const TXpAttributeInfo* def = info ? info->Find(attr) : nullptr;
-    WideString value = ReadAttValue(def ? def->AttrType : 0, attr);
+    WideString& value = FAttrValue;
+    ReadAttValue(def ? def->AttrType : 0, value);
     // Few attributes are compared directly, many through a hash set.
-    if (names.size() < 8) {
-      for (const WideString& other : names)
-        if (other == attr) Fail(_sRedefinedAttr);
-      if (names.size() == 7) nameSet.insert(names.begin(), names.end());
+    if (count < 8) {
+      for (size_t k = 0; k < count; ++k)
+        if (FAttrNames[k] == attr) Fail(_sRedefinedAttr);
+      if (count == 7) nameSet.insert(FAttrNames.begin(), FAttrNames.begin() + 7);
     }
-    if (names.size() >= 7 && !nameSet.insert(attr).second) Fail(_sRedefinedAttr);
+    if (count >= 7 && !nameSet.insert(attr).second) Fail(_sRedefinedAttr);
     if (OnAttribute) OnAttribute(this, attr, value, true);
     if (attr == u"xml:space") {
       xmlSpace = value;
       haveSpace = true;
     }
-    names.push_back(std::move(attr));
+    ++count;
   }
   if (info) {
     for (const TXpAttributeInfo& def : info->Attributes) {
       if (def.ValueType != 1 && def.ValueType != 4) continue;
       bool given = false;
-      if (names.size() < 8) {
-        for (const WideString& other : names)
-          if (other == def.Name) given = true;
+      if (count < 8) {
+        for (size_t k = 0; k < count; ++k)
+          if (FAttrNames[k] == def.Name) given = true;
       } else {
         given = nameSet.count(def.Name) != 0;
       }
@@ -838,20 +871,32 @@ void TXpParser::ParseStartTag() {
     if (OnEndElement) OnEndElement(this, name);
     return;
   }
-  FOpen.push_back(TOpenElement{name, contentType, preserve, FSources.size()});
+  FOpen.push_back(TOpenElement{std::move(name), contentType, preserve, FSources.size()});
   FContentType = contentType;
   FPreserve = preserve;
 }
 
 void TXpParser::ParseEndTag() {
   Skip(2);
-  const WideString name = ReadName();
-  const TOpenElement& open = FOpen.back();
-  if (name != open.Name)
+  TOpenElement& open = FOpen.back();
+  // The name is compared where it stands in the input.
+  TXpInputSource& s = Src();
+  const char16_t first = s.Cur();
+  if (!NameStart(first)) {
+    if (s.AtEnd()) Fail(_sUnexpectedEof);
+    Fail(_sInvalidName, WideString(1, first));
+  }
+  const size_t end = ScanNameChars(s.Pos + 1);
+  if (std::u16string_view(s.Text.data() + s.Pos, end - s.Pos) != open.Name) {
+    const WideString name(s.Text.data() + s.Pos, end - s.Pos);
+    s.Pos = end;
     Fail(_sMismatchEndTag, u"Start tag = \"" + open.Name + u"\" End tag = \"" + name + u"\"");
-  if (open.SourceDepth != FSources.size()) Fail(_sEntityNotWellFormed, name);
+  }
+  s.Pos = end;
+  if (open.SourceDepth != FSources.size()) Fail(_sEntityNotWellFormed, open.Name);
   SkipWhitespace();
   Require(u">");
+  const WideString name = std::move(open.Name);
   FOpen.pop_back();
   FContentType = FOpen.empty() ? 0 : FOpen.back().ContentType;
   FPreserve = FOpen.empty() ? false : FOpen.back().Preserve;
@@ -860,10 +905,9 @@ void TXpParser::ParseEndTag() {
 
 void TXpParser::ParseCDATA() {
   TXpInputSource& s = Src();
-  const size_t end = s.Text.find(u"]]>", s.Pos);
+  const size_t end = FindInSource(u"]]>");
   if (end == WideString::npos) Fail(_sUnexpEndOfInput, u"]]>");
   FData.assign(s.Text, s.Pos, end - s.Pos);
-  CheckText(FData.size());
   s.Pos = end + 3;
   FInCDATA = true;
   DataBufferFlush();
@@ -902,38 +946,40 @@ void TXpParser::ParseEntityRefInContent() {
   if (OnResolveEntity) OnResolveEntity(this, name, e.PublicId, e.SystemId, location);
   if (location.empty()) return;
   auto src = LoadExternal(location, e.BasePath, name);
-  CountExpansion(e, src->Text.size());
   src->Entity = &e;
   src->OpenDepth = FOpen.size();
   PushSource(std::move(src));
   TXpInputSource& s = Src();
-  if (s.Text.compare(0, 5, u"<?xml") == 0 && s.Text.size() > 5 && IsWS(s.Text[5])) {
+  if (s.Have(5) && s.Text.compare(0, 5, u"<?xml") == 0 && IsWS(s.Text[5])) {
     s.Pos = 5;
     ParseXMLDecl(true);
   }
 }
 
-WideString TXpParser::ReadAttValue(int32_t attrType, const WideString& attrName) {
+void TXpParser::ReadAttValue(int32_t attrType, WideString& value) {
   TXpInputSource& s = Src();
   const char16_t quote = s.Cur();
   if (quote != u'"' && quote != u'\'') Fail(_sQuoteExpected);
-  const char16_t* t = s.Text.data();
-  const size_t n = s.Text.size();
   size_t p = s.Pos + 1;
   // Plain values (no reference, no line end, no TAB) are taken as they stand.
-  while (p < n && t[p] != quote && t[p] != u'&' && t[p] != u'<' && t[p] != u'\n' && t[p] != u'\t' &&
-         t[p] != u'\r')
-    ++p;
-  WideString value;
-  if (p < n && t[p] == quote) {
-    value.assign(t + s.Pos + 1, p - s.Pos - 1);
+  for (;;) {
+    const char16_t* t = s.Text.data();
+    const size_t n = s.Text.size();
+    while (p < n && t[p] != quote && t[p] != u'&' && t[p] != u'<' && t[p] != u'\n' && t[p] != u'\t' &&
+           t[p] != u'\r')
+      ++p;
+    if (p < n) break;
+    CheckText(p - s.Pos - 1);
+    if (!s.More()) break;
+  }
+  value.assign(s.Text.data() + s.Pos + 1, p - s.Pos - 1);
+  if (s.Have(p) && s.Text[p] == quote) {
     s.Pos = p + 1;
   } else {
-    value.assign(t + s.Pos + 1, p - s.Pos - 1);
     s.Pos = p;
     for (;;) {
-      if (s.Pos >= n) Fail(_sExpectedString, WideString(1, quote));
-      const char16_t c = t[s.Pos];
+      if (s.AtEnd()) Fail(_sExpectedString, WideString(1, quote));
+      const char16_t c = s.Text[s.Pos];
       if (c == quote) {
         ++s.Pos;
         break;
@@ -969,12 +1015,11 @@ WideString TXpParser::ReadAttValue(int32_t attrType, const WideString& attrName)
       }
       value += IsWS(c) ? u' ' : c;
       ++s.Pos;
+      if ((value.size() & 0xFFF) == 0) CheckText(value.size());
     }
   }
   CheckText(value.size());
   if (attrType > 1) CollapseBlanks(value);
-  (void)attrName;
-  return value;
 }
 
 void TXpParser::ExpandAttValue(const WideString& text, WideString& out, int32_t nesting) {

@@ -153,6 +153,45 @@ class TXpParser : public TXpComponent {
   int32_t GetEntityType(const WideString& name, bool parameter) const;
   WideString GetEntityValue(const WideString& name, bool parameter) const;
 
+  // --- DTD lookups and entry points (during a parse and its events) ---
+  // The ids and the notation of a general entity; empty when undeclared.
+  WideString GetEntityPublicId(const WideString& name) const;
+  WideString GetEntitySystemId(const WideString& name) const;
+  WideString GetEntityNotationName(const WideString& name) const;
+  // The replacement text of an external parsed entity: OnResolveEntity may
+  // change the location (empty: nothing is read); the file is loaded under
+  // the resolver policy and the load limits, relative to the entity's
+  // declaration (or the current source), and its text declaration is
+  // passed over. A refused or missing file raises EXpParserError.
+  WideString GetExternalTextEntityValue(const WideString& name, const WideString& publicId,
+                                        const WideString& systemId);
+  // An element's index in the order its record was made (by its element
+  // or attribute-list declaration); -1 when undeclared. The queries below
+  // take the name with the index and answer nothing when the two do not
+  // belong together (-1, an index of another parse).
+  int32_t GetElementIndexOf(const WideString& name) const;
+  int32_t GetElementContentType(const WideString& name, int32_t index) const;
+  // The attribute definitions of the element, in declaration order; null
+  // when it has none.
+  const std::vector<TXpAttributeInfo>* DeclaredAttributes(const WideString& name, int32_t index) const;
+  // The declared attribute type (1 CDATA .. 10 NOTATION); 0 when the
+  // attribute is undeclared.
+  int32_t GetAttributeDefaultValueType(const WideString& element, const WideString& attribute) const;
+  // The attribute's default with its references expanded and its blanks
+  // normalised (as it is supplied to elements); empty when undeclared.
+  WideString GetAttributeExpandedValue(const WideString& element, const WideString& attribute, int32_t index) const;
+  // Declare an entity; the first declaration of a name in its name space
+  // (general or parameter) is binding, later ones are ignored. Entity
+  // classes: 1 internal, 2 external unparsed, 3 external parsed.
+  void SetEntity(const WideString& name, int32_t entityClass, bool parameter, const WideString& value,
+                 const WideString& publicId, const WideString& systemId, const WideString& notation);
+  void SetInternalEntity(const WideString& name, const WideString& value, bool parameter);
+  void SetExternalTextEntity(const WideString& name, const WideString& publicId, const WideString& systemId);
+  void SetExternalDataEntity(const WideString& name, const WideString& publicId, const WideString& systemId,
+                             const WideString& notation);
+  // Declares a notation and fires OnDTDNotation, only when the name is new.
+  void SetNotation(const WideString& name, const WideString& publicId, const WideString& systemId);
+
  private:
   struct TOpenElement {
     WideString Name;
@@ -162,6 +201,7 @@ class TXpParser : public TXpComponent {
   };
 
   bool ParseStart();
+  bool ParseReader(std::unique_ptr<TXpByteReader> reader);
   bool ParseFinish(bool loaded);
   void ParsePrim();
   void Initialize();
@@ -177,14 +217,21 @@ class TXpParser : public TXpComponent {
   bool MayLoad(const TXpDirContext& context, const AnsiString& basePath) const;
 
   // --- reading ---
-  char16_t Cur() const { return FSources.back()->Cur(); }
-  char16_t Peek(size_t ahead) const;
+  char16_t Cur() { return FSources.back()->Cur(); }
+  char16_t Peek(size_t ahead);
   void Skip(size_t n = 1) { FSources.back()->Pos += n; }
   bool TryRead(const char16_t* literal);
+  // Index of the delimiter in the current source from Pos on (npos when the
+  // input ends first); the text before it is checked against the text
+  // limit while it is read.
+  size_t FindInSource(std::u16string_view delimiter);
+  // The end of the name characters from p on, refusing an overlong name.
+  size_t ScanNameChars(size_t p);
   void Require(const char16_t* literal);
   bool SkipWhitespace();
   void RequireWhitespace();
   WideString ReadName();
+  void ReadNameInto(WideString& name);
   WideString ReadNmToken();
   WideString ReadQuoted();
   // False when neither SYSTEM nor PUBLIC follows.
@@ -207,7 +254,9 @@ class TXpParser : public TXpComponent {
   void ParseEndTag();
   void ParseCDATA();
   void ParseEntityRefInContent();
-  WideString ReadAttValue(int32_t attrType, const WideString& attrName);
+  // The value of the quoted attribute value at the current position, into
+  // value.
+  void ReadAttValue(int32_t attrType, WideString& value);
   void ExpandAttValue(const WideString& text, WideString& out, int32_t nesting);
   void DataBufferFlush();
 
@@ -249,6 +298,9 @@ class TXpParser : public TXpComponent {
   std::vector<TOpenElement> FOpen;
   std::vector<const TXpEntityInfo*> FOpenEntities;
   WideString FData;
+  // Attribute names and the value of the start tag being read.
+  std::vector<WideString> FAttrNames;
+  WideString FAttrValue;
   bool FDataFromRef = false;
   bool FInCDATA = false;
   bool FPreserve = false;
@@ -267,4 +319,9 @@ class TXpParser : public TXpComponent {
   int64_t FExternalBytes = 0;
   size_t FInputSize = 0;
   std::shared_ptr<TXpDirContext> FDocContext;
+
+  // The element records in the order they were made (GetElementIndexOf).
+  TXpElementInfo& ElementRecord(const WideString& name);
+  const TXpElementInfo* ElementAt(const WideString& name, int32_t index) const;
+  std::vector<TXpElementInfo*> FElementList;
 };

@@ -11,8 +11,8 @@ namespace {
 
 inline bool IsWS(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
-bool StartsTextDecl(const TXpInputSource& s) {
-  return s.Text.compare(0, 5, u"<?xml") == 0 && s.Text.size() > 5 && IsWS(s.Text[5]);
+bool StartsTextDecl(TXpInputSource& s) {
+  return s.Have(5) && s.Text.compare(0, 5, u"<?xml") == 0 && IsWS(s.Text[5]);
 }
 
 }  // namespace
@@ -32,7 +32,7 @@ bool TXpParser::DtdSkip() {
       any = true;
       continue;
     }
-    if (s.Cur() == u'%' && s.Pos + 1 < s.Text.size() && !IsWS(s.Text[s.Pos + 1])) {
+    if (s.Cur() == u'%' && s.Have(s.Pos + 1) && !IsWS(s.Text[s.Pos + 1])) {
       if (InInternalSubset()) Fail(_sNoPEInIntDTD);
       PushParameterEntity(WideString(), true);
       any = true;
@@ -79,7 +79,8 @@ void TXpParser::PushParameterEntity(const WideString&, bool inDeclaration) {
     src->Text = e.Value;
     src->Encoding = Src().Encoding;
   }
-  CountExpansion(e, src->Text.size());
+  // An external entity's text is counted as it is read (see ParseDeclarations).
+  if (!src->External) CountExpansion(e, src->Text.size());
   src->Entity = &e;
   src->InDeclaration = inDeclaration;
   PushSource(std::move(src));
@@ -143,10 +144,12 @@ void TXpParser::ParseDeclarations(bool externalSubset) {
   const size_t base = FSources.size();
   const int32_t includeBase = FIncludeDepth;
   for (;;) {
+    Src().Compact();
     SkipWhitespace();
     TXpInputSource& s = Src();
     if (s.AtEnd()) {
       if (FSources.size() > base) {
+        if (s.External && s.Entity) CountExpansion(*s.Entity, static_cast<size_t>(s.Decoded()));
         const bool announced = s.AnnouncedExternal;
         PopSource();
         if (announced && OnDTDExternalEnd) OnDTDExternalEnd(this);
@@ -157,7 +160,7 @@ void TXpParser::ParseDeclarations(bool externalSubset) {
     }
     const char16_t c = s.Cur();
     if (c == u'%') {
-      if (s.Pos + 1 < s.Text.size() && IsWS(s.Text[s.Pos + 1])) Fail(_sExpMarkupDecl, u"%");
+      if (s.Have(s.Pos + 1) && IsWS(s.Text[s.Pos + 1])) Fail(_sExpMarkupDecl, u"%");
       PushParameterEntity(WideString(), false);
       continue;
     }
@@ -194,7 +197,7 @@ void TXpParser::ParseMarkupDecl() {
   } else {
     TXpInputSource& s = Src();
     size_t p = s.Pos;
-    while (p < s.Text.size() && p < s.Pos + 40 && !IsWS(s.Text[p])) ++p;
+    while (s.Have(p) && p < s.Pos + 40 && !IsWS(s.Text[p])) ++p;
     Fail(_sExpMarkupDecl, s.Text.substr(s.Pos, p - s.Pos));
   }
   // In the internal subset a declaration begins and ends in the same entity.
@@ -318,7 +321,7 @@ void TXpParser::ParseContentSpec(const WideString& name, WideString& model) {
       }
     }
   }
-  TXpElementInfo& info = FElements[name];
+  TXpElementInfo& info = ElementRecord(name);
   if (info.ContentType == 0) {
     info.ContentType = contentType;
     info.ContentModel = model;
@@ -329,7 +332,7 @@ void TXpParser::ParseAttlistDecl() {
   DtdRequire();
   const WideString element = ReadName();
   if (OnDTDAttlistStart) OnDTDAttlistStart(this, element);
-  TXpElementInfo& info = FElements[element];
+  TXpElementInfo& info = ElementRecord(element);
   for (;;) {
     const bool ws = DtdSkip();
     if (Cur() == u'>') {
@@ -466,7 +469,7 @@ WideString TXpParser::ReadEntityValue(bool) {
   s.Pos++;
   WideString value;
   for (;;) {
-    if (s.Pos >= s.Text.size()) Fail(_sExpectedString, WideString(1, quote));
+    if (s.AtEnd()) Fail(_sExpectedString, WideString(1, quote));
     const char16_t c = s.Text[s.Pos];
     if (c == quote) {
       ++s.Pos;
@@ -483,7 +486,7 @@ WideString TXpParser::ReadEntityValue(bool) {
       continue;
     }
     if (c == u'&') {
-      if (s.Pos + 1 < s.Text.size() && s.Text[s.Pos + 1] == u'#') {
+      if (s.Have(s.Pos + 1) && s.Text[s.Pos + 1] == u'#') {
         s.Pos += 2;
         AppendChar(value, ReadCharRef());
         continue;
@@ -521,6 +524,8 @@ void TXpParser::ExpandEntityValue(const TXpEntityInfo& entity, WideString& out, 
   if (OnResolveEntity) OnResolveEntity(this, entity.Name, entity.PublicId, entity.SystemId, location);
   if (location.empty()) return;
   auto src = LoadExternal(location, entity.BasePath, entity.Name);
+  // Its whole text goes into the value (the bytes a parse may load bound it).
+  src->ReadAll();
   size_t start = 0;
   if (StartsTextDecl(*src)) {
     // Read the text declaration with the loaded text as current source.
@@ -548,8 +553,7 @@ void TXpParser::ParseNotationDecl() {
   if (!ReadExternalIds(publicId, systemId, true)) Fail(_sExtModifMissing, name);
   DtdSkip();
   Require(u">");
-  if (FNotations.emplace(name, TXpNotationInfo{publicId, systemId}).second && OnDTDNotation)
-    OnDTDNotation(this, name, publicId, systemId);
+  SetNotation(name, publicId, systemId);
 }
 
 void TXpParser::ParseConditionalSection() {
@@ -577,17 +581,17 @@ void TXpParser::ParseIgnoredSection() {
   const size_t start = s.Pos;
   int32_t level = 1;
   size_t p = s.Pos;
-  const size_t n = s.Text.size();
   while (level > 0) {
-    if (p >= n) Fail(_sMalformedIgnore);
-    if (s.Text[p] == u'<' && p + 2 < n && s.Text[p + 1] == u'!' && s.Text[p + 2] == u'[') {
+    if (!s.Have(p)) Fail(_sMalformedIgnore);
+    if (s.Text[p] == u'<' && s.Have(p + 2) && s.Text[p + 1] == u'!' && s.Text[p + 2] == u'[') {
       ++level;
       p += 3;
-    } else if (s.Text[p] == u']' && p + 2 < n && s.Text[p + 1] == u']' && s.Text[p + 2] == u'>') {
+    } else if (s.Text[p] == u']' && s.Have(p + 2) && s.Text[p + 1] == u']' && s.Text[p + 2] == u'>') {
       --level;
       p += 3;
     } else {
       ++p;
+      if ((p & 0xFFF) == 0) CheckText(p - start);
     }
   }
   s.Pos = p;

@@ -13,26 +13,37 @@ TXpTreeBuilder::TXpTreeBuilder(TXpObjModel* model)
     : TComponent(model), FModel(model), FParser(new TXpParser(this)) {
   TXpParser& p = *FParser;
   auto doc = [this] { return FModel->Document(); };
-  p.OnAttribute = [this, doc](TObject*, const WideString& name, const WideString& value, bool specified) {
+  // Attributes wait, name and value, until their element is made; the
+  // element keeps those given in the tag as pairs (XpElement.h), declared
+  // defaults as nodes, which carry their Specified flag.
+  p.OnAttribute = [this](TObject*, const WideString& name, const WideString& value, bool specified) {
     if (name.empty()) return;
     if (FModel->TrackAttributes()) FModel->FAttributeList.Add(WideToAnsi(name));
-    TXpAttribute* attr = doc()->CreateAttribute(name);
-    attr->SetNodeValue(value);
-    attr->SetSpecified(specified);
-    FPending.push_back(attr);
+    if (FPendingCount == FPending.size()) FPending.emplace_back();
+    TPendingAttribute& pending = FPending[FPendingCount++];
+    pending.Name = name;
+    pending.Value = value;
+    pending.Specified = specified;
   };
   p.OnStartElement = [this, doc](TObject*, const WideString& name) {
     if (FModel->TrackElements()) FModel->FElementList.Add(WideToAnsi(name));
     TXpElement* element = doc()->CreateElement(name);
     try {
-      for (size_t i = 0; i < FPending.size(); ++i) {
-        TXpAttribute* attr = FPending[i];
-        FPending[i] = nullptr;
+      const size_t count = FPendingCount;
+      FPendingCount = 0;
+      for (size_t i = 0; i < count; ++i) {
+        const TPendingAttribute& pending = FPending[i];
+        if (pending.Specified) {
+          element->SetAttribute(pending.Name, pending.Value);
+          continue;
+        }
+        TXpAttribute* attr = doc()->CreateAttribute(pending.Name);
+        attr->SetNodeValue(pending.Value);
+        attr->SetSpecified(false);
         TXpAttribute* replaced = element->SetAttributeNode(attr);
         attr->Release();
         if (replaced) replaced->Release();
       }
-      FPending.clear();
       Top()->AppendChild(element);
     } catch (...) {
       element->Release();
@@ -187,9 +198,7 @@ void TXpTreeBuilder::Begin() {
 }
 
 void TXpTreeBuilder::Fail() {
-  for (TXpAttribute* attr : FPending)
-    if (attr) attr->Release();
-  FPending.clear();
+  FPendingCount = 0;
   FExternalPushed.clear();
   while (!FStack.empty()) {
     FStack.back()->Release();

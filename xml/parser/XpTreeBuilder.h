@@ -36,7 +36,15 @@ class TXpTreeBuilder : public TComponent {
   TXpObjModel* FModel;
   TXpParser* FParser;
   std::vector<TXpNode*> FStack;  // each holds a reference of the stack
-  std::vector<TXpAttribute*> FPending;
+  struct TPendingAttribute {
+    WideString Name;
+    WideString Value;
+    bool Specified;
+  };
+  // The attributes of the start tag being read: the first FPendingCount
+  // entries (the rest keep their strings' memory for the next tag).
+  std::vector<TPendingAttribute> FPending;
+  size_t FPendingCount = 0;
   // One entry per open OnDTDExternalStart: whether it pushed a subset node.
   std::vector<bool> FExternalPushed;
   bool FInDTD = false;

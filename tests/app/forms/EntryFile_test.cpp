@@ -8,6 +8,8 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
@@ -228,6 +230,58 @@ TEST_F(EntryFile, TheWaitFormShowsWhileTheFileIsWritten) {
   EXPECT_TRUE(trace.newFileWhenDestroyed);
   EXPECT_TRUE(trace.cursorBackWhenDestroyed);
   EXPECT_EQ(FindWindowA(nullptr, "Bitte einen Augenblick Gelduld...."), nullptr);
+}
+
+// Answers the message boxes that appear one after another with the given
+// buttons, recording "caption: text" of each.
+struct BoxSequence {
+  std::vector<int> buttons;
+  std::vector<std::string> seen;
+};
+BoxSequence* gSequence = nullptr;
+
+void CALLBACK answerSequence(HWND, UINT, UINT_PTR, DWORD) {
+  HWND box = threadMessageBox();
+  if (!box || !gSequence || gSequence->seen.size() >= gSequence->buttons.size()) return;
+  char caption[64] = {}, text[256] = {};
+  GetWindowTextA(box, caption, sizeof caption);
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  const int button = gSequence->buttons[gSequence->seen.size()];
+  gSequence->seen.push_back(std::string(caption) + ": " + text);
+  // Pressed once: the box is gone before the next tick looks again.
+  EndDialog(box, button);
+}
+
+TEST_F(EntryFile, WithoutReplacingAnExistingFileIsOverwrittenOnlyAfterTwoYes) {
+  const std::string ask1 = "Fehler: Es ist bereits eine Meldedatei vorhanden! Darf ich sie \xFC" "berschreiben?";
+  const std::string ask2 = "R\xFC" "ckfrage: Sind Sie sicher, da\xDF ich die Meldedatei \xFC" "berschreiben darf?";
+  const std::string refusal =
+      "Fehler: Die Meldediskette konnte nicht erzeugt werden! \nBitte verwenden Sie eine andere Diskette!";
+  const struct {
+    bool existing;
+    std::vector<int> answers;
+    std::vector<std::string> boxes;
+    bool written;
+  } cases[] = {
+      {true, {IDNO, IDOK}, {ask1, refusal}, false},
+      {true, {IDYES, IDNO, IDOK}, {ask1, ask2, refusal}, false},
+      {true, {IDYES, IDYES}, {ask1, ask2}, true},
+      {false, {}, {}, true},
+  };
+  fillStore();
+  for (const auto& c : cases) {
+    DeleteFileA(target_.c_str());
+    if (c.existing) writeBytes(target_, "alt");
+    BoxSequence sequence{c.answers, {}};
+    gSequence = &sequence;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, answerSequence);
+    const bool written = WriteEntryFileWithPrompt(target_, false);
+    KillTimer(nullptr, timer);
+    gSequence = nullptr;
+    EXPECT_EQ(written, c.written);
+    EXPECT_EQ(sequence.seen, c.boxes);
+    EXPECT_EQ(readBytes(target_), c.written ? kSampleEntryFile : std::string("alt"));
+  }
 }
 
 }  // namespace

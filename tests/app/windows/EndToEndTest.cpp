@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tests/app/windows/ProgramRun.h"
+#include "tests/support/PrinterDevice.h"
 
 namespace {
 
@@ -51,10 +52,10 @@ bool ClickButton(HWND window, const std::string& caption)
 
 // The PDF files of the typed team's printouts in the queue's folder (the
 // queue names them after the document titles, which end in the list name).
-int PrintedCount(const std::string& folder)
+int PrintedCount(const std::string& folder, const char* pattern = "*Goethe_I*.pdf")
 {
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*Goethe_I*.pdf").c_str(), &found);
+    HANDLE search = FindFirstFileA((folder + "\\" + pattern).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return 0;
     int n = 0;
@@ -318,6 +319,45 @@ bool WaitForShot(const std::string& folder, const std::string& name)
         [&] { return GetFileAttributesA(png.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30000);
     DeleteFileA(ready.c_str());
     return taken;
+}
+
+// A Wine prefix whose profile names no printer yet, because no program has
+// used the spooler there: printing asks the spooler and finds its default
+// printer, the CUPS PDF queue.
+TEST(EndToEnd, APrinterTheProfileDoesNotNameYetIsFoundThroughTheSpooler)
+{
+    const char* pdfFolder = std::getenv("KEL_PDF_DIR");
+    if (!pdfFolder)
+        GTEST_SKIP() << "run by end-to-end.sh";
+    const std::string pdfDir = pdfFolder;
+    // The fixture team's pages; the queue numbers its jobs, so each page is
+    // a new file.
+    const char* pattern = "*_I_Jungen_Schiller*.pdf";
+    const int before = PrintedCount(pdfDir, pattern);
+    kel::test::PrinterDevice printer;  // puts the entry back at the end
+    kel::test::PrinterDevice::set("");
+
+    ProgramRun run({"A/treiber/KREIS2010.JTFO"});
+    run.copyData("A/veranst", "KREIS2010");
+    ASSERT_TRUE(run.start());
+    ChooseClass(run, 0);
+    HWND frame = run.waitWindow(std::string(kTitle) + " - [I Jungen: Meldungen]", 15000, kFrameClass);
+    ASSERT_NE(frame, nullptr) << run.windows();
+    PostMessageA(frame, WM_COMMAND, 23, 0);
+    HWND print = run.waitWindow("Drucken");
+    ASSERT_NE(print, nullptr) << run.windows();
+    ASSERT_TRUE(ClickButton(print, "OK"));
+    const bool printed = ProgramRun::waitFor(
+        [&] { return PrintedCount(pdfDir, pattern) > before || run.findWindow("Fehler", "#32770") != nullptr; },
+        60000);
+    EXPECT_TRUE(printed);
+    EXPECT_EQ(run.findWindow("Fehler", "#32770"), nullptr) << run.windows();
+    EXPECT_GT(PrintedCount(pdfDir, pattern), before);
+    if (HWND box = run.findWindow("Fehler", "#32770"))
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    PostMessageA(frame, WM_COMMAND, 4, 0);
+    DWORD code = 99;
+    EXPECT_TRUE(run.waitExit(&code));
 }
 
 TEST(ProgramScreens, EntryWindowAndErrorWindow)

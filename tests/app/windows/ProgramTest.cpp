@@ -343,6 +343,170 @@ TEST_F(Program, DeletingAnAthleteAnsweredNoChangesNothing)
     EXPECT_EQ(diskName(0, 0, 0), "");
 }
 
+// Teams 0 .. teams-1 of a class written to the data files, each athlete
+// named "T<t> M<m>" with showable values.
+void WriteTeams(int32_t c, int32_t teams)
+{
+    for (int32_t t = 0; t < teams; ++t) {
+        TeamRecord* r = gMemory->loadTeamAthletes(c, t);
+        const std::string school = "SCHULE " + std::to_string(t);
+        SetFieldText(r->schoolName, school);
+        SetFieldText(r->listName, school);
+        SetFieldText(r->tabName, school);
+        for (int32_t m = 0; m < kMaxAthletes; ++m) {
+            AthleteRecord* a = gMemory->getAthlete(c, t, m);
+            SetFieldText(a->name, "T" + std::to_string(t) + " M" + std::to_string(m));
+            SetFieldText(a->JG, "98");
+            SetFieldText(a->schoolClass, "7a");
+            a->athleteNumber = 100 * t + m;
+            a->teamNumber = t;
+            a->mask = 3;
+            a->flag = 3;
+            a->Leistung[0] = 1200 + m;
+            a->Leistung[1] = 400 + m;
+            a->reserved130 = 7;
+        }
+        ASSERT_EQ(gMemory->writeTeam(c, t), 1);
+        ASSERT_EQ(gMemory->writeAthletes(c, t), 1);
+    }
+}
+
+// The athlete of the selected row is the one asked about and deleted,
+// whichever team tab is shown; every other record keeps its bytes.
+TEST_F(Program, DeletingAnAthleteHitsTheSelectedRowOfTheShownTeam)
+{
+    WriteTeams(0, 3);
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(w->tabs()->tabCount(), 3);
+    const struct {
+        int32_t tab, row;
+        int answer;
+    } cases[] = {{0, 4, IDYES}, {1, 7, IDNO}, {1, 4, IDYES}, {2, 0, IDYES}, {2, 12, IDYES}, {0, 9, IDNO}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("tab " + std::to_string(c.tab) + " row " + std::to_string(c.row));
+        if (w->tabs()->current() != c.tab)
+            w->tabs()->selectTab(c.tab);
+        pump();
+        ASSERT_EQ(w->currentTeam(), c.tab);
+        w->grid()->setCurrent(0, c.row);
+        const std::vector<uint8_t> before = kel::test::ReadBytes(DataFilePath("MDA"));
+        answer = c.answer;
+        boxes.clear();
+        SendMessageA(w->handle(), WM_COMMAND, 106, 0);
+        pump();
+        ASSERT_FALSE(boxes.empty());
+        EXPECT_EQ(boxes[0].text, "Möchten Sie den Teilnehmer »T" + std::to_string(c.tab) + " M" +
+                                     std::to_string(c.row) + "« wirklich löschen?");
+
+        std::vector<uint8_t> expected = before;
+        if (c.answer == IDYES) {
+            AthleteRecord cleared;
+            const size_t at = size_t(AthleteOffset(0, c.tab, c.row));
+            std::memcpy(&cleared, &before[at], sizeof cleared);
+            std::memset(cleared.name, 0, sizeof cleared.name);
+            std::memset(cleared.JG, 0, sizeof cleared.JG);
+            std::memset(cleared.schoolClass, 0, sizeof cleared.schoolClass);
+            cleared.athleteNumber = 0;
+            cleared.teamNumber = 0;
+            cleared.mask = 0;
+            cleared.flag = 0;
+            for (auto& p : cleared.Leistung)
+                p = 0;
+            std::memcpy(&expected[at], &cleared, sizeof cleared);
+        }
+        const std::vector<uint8_t> after = kel::test::ReadBytes(DataFilePath("MDA"));
+        ASSERT_EQ(after.size(), expected.size());
+        for (int32_t t = 0; t < 3; ++t)
+            for (int32_t m = 0; m < kMaxAthletes; ++m) {
+                const size_t at = size_t(AthleteOffset(0, t, m));
+                EXPECT_EQ(std::memcmp(&after[at], &expected[at], sizeof(AthleteRecord)), 0)
+                    << "record of team " << t << " athlete " << m;
+            }
+        EXPECT_TRUE(after == expected);
+    }
+}
+
+// Values only a data file can hold, which the grid cannot show as they are,
+// go back to the file exactly as they were read when nobody edits them,
+// through a tab change, the save, the check, the print choice and the
+// close; the check reports them as they are.
+TEST_F(Program, StoringTheGridKeepsEveryValueNobodyEdited)
+{
+    ClassRecord& cls = gEventDef->classes[1];
+    cls.disciplineCount = 3;
+    gEventDef->disciplines[1][1] = kel::test::MakeDiscipline("4x50m Staffel", "9", 4, 8);
+    gEventDef->disciplines[1][2] = kel::test::MakeDiscipline("Ballwurf", "", 2, 4);
+    SetFieldText(gEventDef->disciplines[1][1].shortName, "Staffel");
+    SetFieldText(gEventDef->disciplines[1][2].shortName, "Ball");
+    const struct {
+        const char* kind;
+        int32_t team, member;
+        std::function<void(AthleteRecord&)> set;
+    } cases[] = {
+        {"name without terminator", 0, 0, [](AthleteRecord& a) { std::memset(a.name, 'N', sizeof a.name); }},
+        {"birth year without terminator", 0, 1, [](AthleteRecord& a) { std::memcpy(a.JG, "981", 3); }},
+        {"class without terminator", 0, 2, [](AthleteRecord& a) { std::memcpy(a.schoolClass, "7abcdef", 7); }},
+        {"performance wider than its mask", 0, 3, [](AthleteRecord& a) { a.Leistung[0] = 123456; }},
+        {"negative performance", 0, 4, [](AthleteRecord& a) { a.Leistung[0] = -1; }},
+        {"performance without a mask", 0, 5, [](AthleteRecord& a) { a.Leistung[2] = 77; }},
+        {"discipline flags beyond the class", 1, 0, [](AthleteRecord& a) { a.mask = 0xF9; }},
+        {"relay position 12", 1, 1, [](AthleteRecord& a) { a.Leistung[1] = 12; }},
+        {"relay position 1005", 1, 2, [](AthleteRecord& a) { a.Leistung[1] = 1005; }},
+        {"relay position -3", 1, 3, [](AthleteRecord& a) { a.Leistung[1] = -3; }},
+        {"relay position 100", 1, 4, [](AthleteRecord& a) { a.Leistung[1] = 100; }},
+        {"empty place with values", 1, 5, [](AthleteRecord& a) {
+             a.name[0] = 0;
+             a.Leistung[0] = 100;
+         }},
+    };
+    WriteTeams(1, 2);
+    for (int32_t t = 0; t < 2; ++t)
+        for (int32_t m = 0; m < kMaxAthletes; ++m)
+            gMemory->getAthlete(1, t, m)->mask = 1;  // no relay runners but the cases'
+    for (const auto& c : cases) {
+        AthleteRecord* a = gMemory->getAthlete(1, c.team, c.member);
+        SetFieldText(a->name, std::string("Wert, ") + c.kind);
+        a->mask = 0x07;
+        a->Leistung[1] = c.member + 1;
+        c.set(*a);
+    }
+    for (int32_t t = 0; t < 2; ++t)
+        ASSERT_EQ(gMemory->writeAthletes(1, t), 1);
+    const std::vector<uint8_t> before = kel::test::ReadBytes(DataFilePath("MDA"));
+
+    MeldeWin* w = open(1);
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(w->tabs()->tabCount(), 2);
+    w->tabs()->selectTab(1);
+    pump();
+    w->tabs()->selectTab(0);
+    pump();
+    SendMessageA(w->handle(), WM_COMMAND, 13, 0);
+    SendMessageA(w->handle(), WM_COMMAND, 10, 0);
+    pump();
+    ASSERT_NE(gFehlerWin, nullptr);
+    // Rows of the error window's text are its width long, not terminated.
+    const zTextBuf& text = gFehlerWin->pane()->buffer();
+    std::string lines;
+    for (int32_t r = 0; r < text.rows(); ++r)
+        lines += std::string(text.rowText(r), size_t(text.columns())) + "\n";
+    for (const char* kind : {"relay position 12", "relay position 1005", "relay position -3", "relay position 100"})
+        EXPECT_NE(lines.find(std::string("Wert, ") + kind + ": Keine Staffelbesetzung"), std::string::npos)
+            << kind << "\n" << lines;
+    SendMessageA(frame->handle(), WM_COMMAND, 23, 0);  // the print choice closes the entry windows
+    pump();
+    EXPECT_EQ(gMeldeWins[1], nullptr);
+
+    const std::vector<uint8_t> after = kel::test::ReadBytes(DataFilePath("MDA"));
+    ASSERT_EQ(after.size(), before.size());
+    for (const auto& c : cases) {
+        const size_t at = size_t(AthleteOffset(1, c.team, c.member));
+        EXPECT_EQ(std::memcmp(&after[at], &before[at], sizeof(AthleteRecord)), 0) << c.kind;
+    }
+    EXPECT_TRUE(after == before);
+}
+
 TEST_F(Program, TheToggleSwitchesEnterMovementAndWritesIt)
 {
     MeldeWin* w = open(0);
@@ -376,7 +540,7 @@ TEST_F(Program, CheckListsErrorsAndAClearCheckClosesTheErrorWindow)
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(boxes.back().text, "Ich habe einen Fehler in den Meldedaten gefunden!");
     ASSERT_NE(gFehlerWin, nullptr);
-    const std::string first = gFehlerWin->pane()->buffer().rowText(0);
+    const std::string first(gFehlerWin->pane()->buffer().rowText(0), size_t(gFehlerWin->pane()->buffer().columns()));
     EXPECT_NE(first.find("[I Jungen] Meier, Anna: Falscher Jahrgang: 75"), std::string::npos) << first;
     // Its scroll bars show only when the lines do not fit.
     HWND list = gFehlerWin->pane()->handle();
@@ -475,6 +639,49 @@ TEST_F(Program, DeletingTheFirstTeamMovesTheSecondIntoItsPlace)
     EXPECT_EQ(gMeldeWins[0], nullptr);
     EXPECT_EQ(FieldText(gMemory->getTeam(0, 0)->schoolName), "GYMNASIUM NORD");
     EXPECT_EQ(diskName(0, 0, 0), "Kurz, Tim");
+}
+
+// A disk that refuses the removal: the teacher is told, and the window,
+// its teams and the data files stay as they were.
+TEST_F(Program, AFailedTeamDeleteIsReportedAndKeepsTheWindowAndItsData)
+{
+    WriteTeams(0, 2);
+    MeldeWin* w = open(0);
+    ASSERT_NE(w, nullptr);
+    w->tabs()->selectTab(1);
+    pump();
+    const std::vector<uint8_t> sda = kel::test::ReadBytes(DataFilePath("SDA"));
+    const std::vector<uint8_t> mda = kel::test::ReadBytes(DataFilePath("MDA"));
+    kel::test::FailingFileSystem failing;
+    failing.failAt = 0;
+    failing.failAfter = true;
+    kel::setFileSystem(&failing);
+    answer = IDYES;
+    boxes.clear();
+    SendMessageA(w->handle(), WM_COMMAND, 105, 0);
+    pump();
+    kel::setFileSystem(nullptr);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].text, "SCHULE 1 wirklich löschen?");
+    EXPECT_EQ(boxes[1].text, "Die Meldedaten konnten nicht gespeichert werden!");
+    EXPECT_EQ(boxes[1].title, "Fehler");
+    ASSERT_EQ(gMeldeWins[0], w);
+    EXPECT_EQ(w->tabs()->tabCount(), 2);
+    EXPECT_EQ(w->currentTeam(), 1);
+    EXPECT_EQ(w->storeFlag(), 1);
+    EXPECT_EQ(FieldText(gMemory->getTeam(0, 1)->schoolName), "SCHULE 1");
+    EXPECT_EQ(FieldText(gMemory->getAthlete(0, 1, 2)->name), "T1 M2");
+    EXPECT_TRUE(kel::test::ReadBytes(DataFilePath("SDA")) == sda);
+    EXPECT_TRUE(kel::test::ReadBytes(DataFilePath("MDA")) == mda);
+
+    // Once the disk takes it again, the delete goes through.
+    SendMessageA(w->handle(), WM_COMMAND, 105, 0);
+    pump();
+    EXPECT_EQ(boxes.back().text, "Schule wird gelöscht und das Fenster geschlossen!");
+    EXPECT_EQ(gMeldeWins[0], nullptr);
+    EXPECT_EQ(FieldText(gMemory->getTeam(0, 1)->schoolName), "");
+    EXPECT_EQ(diskName(0, 1, 2), "");
+    EXPECT_EQ(diskName(0, 0, 2), "T0 M2");
 }
 
 TEST_F(Program, ANewTeamOfAModus4ClassIsPreset)
@@ -865,6 +1072,37 @@ TEST_F(EntryFileCommand, TheFileNameIsCleanedAndAnEmptyOneRefused)
     for (const auto& c : cases)
         EXPECT_EQ(CleanEntryFileName(c.typed), c.written) << c.typed;
 
+    // Device names get a "_", over-long names are cut to what a folder
+    // takes; names that were fine stay as they were.
+    const std::string longName = std::string(300, 'A') + ".VOV";
+    const std::string umlauts = std::string(200, '\xFC') + ".VOV";
+    const struct {
+        std::string typed;
+        size_t limit;
+        std::string written;
+    } devices[] = {
+        {"CON", 230, "CON_"},
+        {"con.VOV", 230, "con_.VOV"},
+        {"NUL.VOV", 230, "NUL_.VOV"},
+        {"COM1", 230, "COM1_"},
+        {"LPT1.txt", 230, "LPT1_.txt"},
+        {"Aux .tar.gz", 230, "Aux_ .tar.gz"},
+        {"NUL:", 230, "NUL_"},
+        {"CONSOLE.VOV", 230, "CONSOLE.VOV"},
+        {"COM10.VOV", 230, "COM10.VOV"},
+        {"LPT.VOV", 230, "LPT.VOV"},
+        {"X.CON", 230, "X.CON"},
+        {longName, 230, std::string(226, 'A') + ".VOV"},
+        {longName, 20, std::string(16, 'A') + ".VOV"},
+        {std::string(300, 'B'), 230, std::string(230, 'B')},
+        {umlauts, 230, std::string(113, '\xFC') + ".VOV"},
+        {std::string(40, 'C') + "." + std::string(40, 'D'), 30, std::string(30, 'C')},
+        {"NULLIFY.VOV", 3, "NUL_"},
+        {"GYMNASIUM NORD.VOV", 230, "GYMNASIUM NORD.VOV"},
+    };
+    for (const auto& c : devices)
+        EXPECT_EQ(CleanEntryFileName(c.typed, c.limit), c.written) << c.typed << " " << c.limit;
+
     addTeam(0, 0, "REALSCHULE SÜD");
     run([&](TMeldefile& m) {
         m.Path->SetText(dir_.path());
@@ -874,6 +1112,45 @@ TEST_F(EntryFileCommand, TheFileNameIsCleanedAndAnEmptyOneRefused)
     EXPECT_EQ(boxes[0].text, "Bitte geben Sie einen Dateinamen an!");
     EXPECT_EQ(boxes[0].title, "Fehler");
     EXPECT_EQ(ini("FileName"), "");
+}
+
+// A school named after a device and a name longer than a folder takes
+// still give an entry file.
+TEST_F(EntryFileCommand, DeviceNamesAndOverlongNamesStillGiveAFile)
+{
+    addTeam(0, 0, "CON");
+    const std::string longName = std::string(300, 'N') + ".VOV";
+    const struct {
+        std::string typed;  // empty: the preset name
+        std::string file;
+    } cases[] = {{"", "CON_.VOV"}, {"lpt1.txt", "lpt1_.txt"}, {longName, ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.substr(0, 20));
+        boxes.clear();
+        run([&](TMeldefile& m) {
+            m.Path->SetText(dir_.path());
+            if (!c.typed.empty())
+                m.FileName->SetText(c.typed);
+        });
+        EXPECT_TRUE(boxes.empty()) << boxes[0].text;
+        std::string line;
+        for (const std::string& l : logLines())
+            if (l.find("Meldedatei ") != std::string::npos)
+                line = l;
+        const std::string prefix = "Meldedatei " + dir_.path() + "\\";
+        const size_t at = line.find(prefix);
+        ASSERT_NE(at, std::string::npos) << line;
+        const std::string written = line.substr(at + prefix.size(), line.rfind(" wurde erzeugt!") - at - prefix.size());
+        if (!c.file.empty()) {
+            EXPECT_EQ(written, c.file);
+        } else {
+            EXPECT_EQ(written.substr(written.size() - 4), ".VOV");
+            EXPECT_EQ(written.find_first_not_of('N'), written.size() - 4);
+            EXPECT_LE(written.size() + dir_.path().size() + 1 + kel::kTempSuffixLength, size_t(MAX_PATH - 1));
+        }
+        EXPECT_EQ(kel::test::FileBytes(dir_.path() + "\\" + written).rfind("<?xml", 0), 0u);
+        EXPECT_EQ(ini("FileName"), c.typed.empty() ? "CON.VOV" : c.typed);
+    }
 }
 
 TEST_F(EntryFileCommand, AFailedWriteIsShownAndLogged)

@@ -15,8 +15,10 @@
 #include "classlib/Button.h"
 #include "classlib/Edit.h"
 #include "classlib/Exception.h"
+#include "classlib/Filer.h"
 #include "components/buttonedits/DCColorEdit.h"
 #include "components/buttonedits/DCEdit.h"
+#include "components/buttonedits/DCPropEditor.h"
 #include "components/buttonedits/controls/CheckEdit.h"
 #include "components/buttonedits/controls/DropDownHook.h"
 #include "components/buttonedits/controls/EditKinds.h"
@@ -474,6 +476,213 @@ TEST(DCEdit, TheEditorIsExchangedByTheClassRegisteredForAPropertyType) {
   EXPECT_EQ(f.Field->GetText(), "False") << "the text stays";
   f.Field->SetPopupClassName("TNichts");
   EXPECT_NE(dynamic_cast<TDummyPopup*>(f.Field->PopupWindow()), nullptr);
+}
+
+TEST(DCEdit, ItsVersionIsPublishedButNeverStored) {
+  TDCEdit edit(nullptr);
+  const TPropInfo* prop = GetPropInfo(edit, "Version");
+  ASSERT_NE(prop, nullptr);
+  EXPECT_EQ(GetStrProp(edit, *prop), "4.01");
+  SetStrProp(edit, *prop, "9.9");
+  EXPECT_EQ(edit.Version(), "4.01");
+  TMemoryStream stream;
+  WriteComponentToStream(stream, edit);
+  const std::string bytes(static_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size()));
+  EXPECT_NE(bytes.find("TDCEdit"), std::string::npos);
+  EXPECT_EQ(bytes.find("Version"), std::string::npos);
+}
+
+TEST(DCEdit, OnlyACustomButtonGlyphHoldsSeveralImagesAndEachStateShowsItsOwn) {
+  EditForm<> f;
+  TButtonParams& b = f.Field->Button1();
+  ASSERT_EQ(b.Kind(), bkDropDown);
+  b.SetNumGlyphs(2);
+  EXPECT_EQ(b.NumGlyphs(), 1) << "a kind with its own glyph has one image";
+
+  // Two images of 16 pixels: red for up, blue for disabled.
+  b.SetGlyph(MakeButtonGlyph(32, 16, [](HDC dc) {
+    RECT up{0, 0, 16, 16}, disabled{16, 0, 32, 16};
+    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0)), blue = CreateSolidBrush(RGB(0, 0, 255));
+    FillRect(dc, &up, red);
+    FillRect(dc, &disabled, blue);
+    DeleteObject(red);
+    DeleteObject(blue);
+  }));
+  EXPECT_EQ(b.Kind(), bkCustom);
+  EXPECT_EQ(b.Button()->Width(), 36);
+  const struct {
+    int asked, kept, width;
+  } counts[] = {{2, 2, 20}, {0, 1, 36}, {9, 4, 12}, {2, 2, 20}};
+  for (const auto& c : counts) {
+    b.SetNumGlyphs(c.asked);
+    EXPECT_EQ(b.NumGlyphs(), c.kept) << c.asked;
+    EXPECT_EQ(b.Button()->Width(), c.width) << "one image and a margin";
+  }
+
+  const auto centre = [&] {
+    TEditButton* button = b.Button();
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, button->Width(), button->Height());
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bmp);
+    button->PaintOn(dc);
+    const COLORREF c = GetPixel(dc, button->Width() / 2, button->Height() / 2);
+    SelectObject(dc, old);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    return c;
+  };
+  EXPECT_EQ(centre(), RGB(255, 0, 0));
+  b.Button()->SetEnabled(false);
+  EXPECT_EQ(centre(), RGB(0, 0, 255));
+  b.Button()->SetEnabled(true);
+
+  b.SetKind(bkDots);
+  EXPECT_EQ(b.NumGlyphs(), 1);
+}
+
+namespace {
+
+// A component with published properties of the kinds the editors know.
+struct TSettingsNote : TComponent {
+  using TComponent::TComponent;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
+  int32_t Shade() const { return shade; }
+  void SetShade(int32_t v) { shade = v; }
+  bool Active() const { return active; }
+  void SetActive(bool v) { active = v; }
+  AnsiString Caption() const { return caption; }
+  void SetCaption(const AnsiString& v) { caption = v; }
+  int32_t shade = clBlue;
+  bool active = false;
+  AnsiString caption = "alt";
+};
+
+const TTypeInfo kColorType{tkInteger, "TColor", otSLong, INT32_MIN, INT32_MAX};
+const TPropInfo kSettingsNoteProps[] = {
+    OrdProp<&TSettingsNote::Shade, &TSettingsNote::SetShade>("Shade", kColorType),
+    OrdProp<&TSettingsNote::Active, &TSettingsNote::SetActive>("Active", TypeInfoBoolean()),
+    StrProp<&TSettingsNote::Caption, &TSettingsNote::SetCaption>("Caption"),
+};
+const TClassInfo TSettingsNote::Info =
+    PublishClass<TSettingsNote>("TSettingsNote", "Test", TComponent::Info, kSettingsNoteProps);
+
+}  // namespace
+
+TEST(DCPropEditor, EditsAPropertyWithTheEditorOfItsTypeAndWritesTheTextBackOnCommit) {
+  RegisterEditKinds();
+  auto* note = new TSettingsNote(nullptr);
+  EditForm<TCustomDCPropEditor> f;
+  EXPECT_TRUE(f.Field->IsPropertyEditor());
+  const struct {
+    const char* prop;
+    bool (*editorFits)(TWinControl*);
+    const char* shown;
+    const char* typed;
+  } cases[] = {
+      {"Shade", [](TWinControl* e) { return dynamic_cast<TColorEdit*>(e) != nullptr; }, "clBlue", "clRed"},
+      {"Active", [](TWinControl* e) { return dynamic_cast<TCheckEdit*>(e) != nullptr; }, "False", "True"},
+      {"Caption", [](TWinControl* e) { return dynamic_cast<TDCSimpleEdit*>(e) != nullptr; }, "alt", "neu"},
+  };
+  for (const auto& c : cases) {
+    f.Field->SetEditedProperty(note, c.prop);
+    ASSERT_EQ(f.Field->EditedProperty(), GetPropInfo(*note, c.prop));
+    EXPECT_TRUE(c.editorFits(f.Field->Edit())) << c.prop;
+    EXPECT_EQ(f.Field->GetText(), c.shown) << c.prop;
+    f.Field->SetText(c.typed);
+    f.Field->Term();
+  }
+  EXPECT_EQ(note->shade, clRed);
+  EXPECT_TRUE(note->active);
+  EXPECT_EQ(note->caption, "neu");
+
+  // A text that is no value of the property changes nothing.
+  f.Field->SetEditedProperty(note, "Shade");
+  f.Field->SetEditClass("TDCSimpleEdit");
+  f.Field->SetText("Rotbraun");
+  EXPECT_THROW(f.Field->Term(), EConvertError);
+  EXPECT_EQ(note->shade, clRed);
+
+  // A component edited is forgotten when it is freed.
+  delete note;
+  EXPECT_EQ(f.Field->EditedInstance(), nullptr);
+  f.Field->Term();  // nothing to write
+  f.Field->SetEditedProperty(f.Field, "Nichts");
+  EXPECT_EQ(f.Field->EditedProperty(), nullptr);
+}
+
+namespace {
+
+// Answers the colour dialog of this thread: types the colour into its red,
+// green and blue fields (unless it cancels) and closes it.
+struct ColorDialogAnswer {
+  COLORREF color = 0;
+  bool ok = true;
+  int seen = 0;
+};
+ColorDialogAnswer* gColorAnswer = nullptr;
+
+void CALLBACK answerColorDialog(HWND, UINT, UINT_PTR, DWORD) {
+  HWND box = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM l) -> BOOL {
+        char cls[16] = {};
+        GetClassNameA(h, cls, sizeof cls);
+        if (std::string(cls) == "#32770" && IsWindowVisible(h)) *reinterpret_cast<HWND*>(l) = h;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&box));
+  if (!box || !gColorAnswer || !GetDlgItem(box, 706)) return;
+  ++gColorAnswer->seen;
+  if (gColorAnswer->ok) {
+    SetDlgItemInt(box, 706, GetRValue(gColorAnswer->color), FALSE);
+    SetDlgItemInt(box, 707, GetGValue(gColorAnswer->color), FALSE);
+    SetDlgItemInt(box, 708, GetBValue(gColorAnswer->color), FALSE);
+  }
+  PostMessageA(box, WM_COMMAND, gColorAnswer->ok ? IDOK : IDCANCEL, 0);
+}
+
+}  // namespace
+
+TEST(ValueEdits, CtrlClickAndDoubleClickOpenTheColourDialogForTheSelectedColour) {
+  EditForm<TDCColorEdit> f;
+  f.Field->SetSelectedColor(clBlue);
+  const struct {
+    const char* gesture;
+    std::vector<UINT> messages;
+    WPARAM keys;
+    bool ok;
+    int dialogs;
+    const char* text;
+  } cases[] = {
+      {"Ctrl+click", {WM_LBUTTONDOWN, WM_LBUTTONUP}, MK_CONTROL, true, 1, "clRed"},
+      {"double click, cancelled", {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}, 0, false, 1,
+       "clRed"},
+      {"double click", {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}, 0, true, 1, "clLime"},
+      {"click", {WM_LBUTTONDOWN, WM_LBUTTONUP}, 0, true, 0, "clLime"},
+  };
+  COLORREF next = RGB(255, 0, 0);
+  for (const auto& c : cases) {
+    ColorDialogAnswer answer{next, c.ok};
+    gColorAnswer = &answer;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, answerColorDialog);
+    const int changes = f.changes;
+    for (UINT m : c.messages)
+      SendMessageA(f.editor(), m, (m == WM_LBUTTONUP ? 0 : MK_LBUTTON) | c.keys, MAKELPARAM(5, 5));
+    pump();
+    KillTimer(nullptr, timer);
+    gColorAnswer = nullptr;
+    EXPECT_EQ(answer.seen, c.dialogs) << c.gesture;
+    EXPECT_EQ(f.Field->GetText(), c.text) << c.gesture;
+    EXPECT_EQ(f.changes > changes, c.ok && c.dialogs) << c.gesture;
+    // Only a plain click opens the list.
+    EXPECT_EQ(f.Field->DroppedDown(), c.dialogs == 0) << c.gesture;
+    f.Field->CloseDropped(false);
+    next = RGB(0, 255, 0);
+  }
 }
 
 // The folder edit's question answered by the test.

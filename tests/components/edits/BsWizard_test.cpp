@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "classlib/Filer.h"
+#include "classlib/ObjectText.h"
+#include "classlib/Stream.h"
 #include "components/edits/BsWizard.h"
 #include "tests/components/edits/WindowTest.h"
 
@@ -248,3 +251,98 @@ TEST(BsWizard, AModalHostEndsWithOkOnFinishAndCancelOnCancel) {
 }
 
 }  // namespace
+
+namespace {
+
+// A hidden form with a wizard whose pages have the given names, in order.
+struct NamedPagesForm : TForm {
+  explicit NamedPagesForm(const std::vector<std::string>& names) : TForm(nullptr) {
+    Wizard = new TbsWizard(this);
+    Wizard->SetName("bsWizard1");
+    Wizard->SetParent(this);
+    for (const std::string& name : names) Wizard->AddPage(wpkInterior)->SetName(name.c_str());
+  }
+  std::string pageNames() const {
+    std::string out;
+    for (int32_t i = 0; i < Wizard->PageCount(); ++i) {
+      TbsWizardPage* p = Wizard->Pages(i);
+      const bool sound = p->Wizard() == Wizard && p->Parent() == Wizard && p->Owner() == this && p->PageIndex() == i;
+      out += std::string(p->Name().c_str()) + (sound ? " " : "! ");
+    }
+    return out;
+  }
+  TbsWizard* Wizard;
+};
+
+struct StreamClasses {
+  StreamClasses() {
+    RegisterStreamClass(TbsWizard::Info);
+    RegisterStreamClass(TbsWizardPage::Info);
+  }
+  ~StreamClasses() {
+    UnRegisterStreamClass(TbsWizard::Info);
+    UnRegisterStreamClass(TbsWizardPage::Info);
+  }
+};
+
+}  // namespace
+
+TEST(BsWizard, StreamsItsPagesFirstInPageOrderAndLeavesItsButtonPanelOut) {
+  NamedPagesForm f({"Willkommen", "Schulen", "Ordner"});
+  f.Wizard->MovePage(2, 0);
+  auto* extra = new TWinControl(&f);  // another control of the form, on the wizard
+  extra->SetName("Extra");
+  extra->SetParent(f.Wizard);
+  auto* own = new TWinControl(f.Wizard);  // the wizard's own, like its button panel
+  own->SetName("Own");
+  own->SetParent(f.Wizard);
+  std::string handed;
+  f.Wizard->GetChildren([&](TComponent* c) { handed += std::string(c->Name().c_str()) + " "; }, &f);
+  EXPECT_EQ(handed, "Ordner Willkommen Schulen Extra ");
+}
+
+TEST(BsWizard, AWizardWrittenToAStreamReadsBackWithItsPagesInOrder) {
+  StreamClasses registered;
+  NamedPagesForm written({"Willkommen", "Schulen", "Ordner", "Datei", "Versand"});
+  written.Wizard->MovePage(4, 1);
+  written.Wizard->MovePage(0, 3);
+  const std::string order = "Versand Schulen Ordner Willkommen Datei ";
+  ASSERT_EQ(written.pageNames(), order);
+  TMemoryStream stream;
+  WriteComponentToStream(stream, written);
+
+  // Into an empty form: the wizard and its pages are made, the pages
+  // belong to the form and join the wizard in the order written.
+  stream.SetPosition(0);
+  TForm empty(nullptr);
+  ReadComponentFromStream(stream, &empty);
+  auto* wizard = dynamic_cast<TbsWizard*>(empty.FindComponent("bsWizard1"));
+  ASSERT_NE(wizard, nullptr);
+  EXPECT_EQ(wizard->Parent(), &empty);
+  std::string names;
+  for (int32_t i = 0; i < wizard->PageCount(); ++i) {
+    TbsWizardPage* p = wizard->Pages(i);
+    EXPECT_EQ(p->Owner(), &empty);
+    EXPECT_EQ(p->Parent(), wizard);
+    names += std::string(p->Name().c_str()) + " ";
+  }
+  EXPECT_EQ(names, order);
+  EXPECT_EQ(wizard->ButtonPanel->Owner(), wizard);  // made by the wizard, not read
+
+  // Into a form that has the pages in another order: each page read takes
+  // its written place.
+  stream.SetPosition(0);
+  NamedPagesForm existing({"Datei", "Willkommen", "Versand", "Ordner", "Schulen"});
+  ReadComponentFromStream(stream, &existing);
+  EXPECT_EQ(existing.pageNames(), order);
+
+  // The text form shows the pages inside the wizard.
+  stream.SetPosition(0);
+  TMemoryStream text;
+  ObjectBinaryToText(stream, text);
+  const std::string t(static_cast<const char*>(text.Memory()), static_cast<size_t>(text.Size()));
+  EXPECT_NE(t.find("  object bsWizard1: TbsWizard\r\n    object Versand: TbsWizardPage\r\n    end\r\n"
+                   "    object Schulen: TbsWizardPage"),
+            std::string::npos)
+      << t;
+}

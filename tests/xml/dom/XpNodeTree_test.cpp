@@ -12,6 +12,7 @@
 #include "xml/dom/XpDocumentFragment.h"
 #include "xml/dom/XpElement.h"
 #include "xml/dom/XpNamedNodeMap.h"
+#include "xml/dom/XpNodePool.h"
 #include "xml/dom/XpTreeHelpers.h"
 
 // Callers compare the codes as numbers.
@@ -129,6 +130,64 @@ TEST_F(NodeTree, HeldNodesSurviveClearingRebuildingAndTheDocument) {
   kept->Release();
   EXPECT_EQ(U8(attr->NodeValue()), "first number 7");
   attr->Release();
+}
+
+// A document that goes leaves its slabs to the next one: trees built one
+// after another in reused memory read back whole, while a node of an
+// earlier document, held outside, keeps its own.
+TEST_F(NodeTree, DocumentsOneAfterAnotherReuseTheSlabsOfTheLast) {
+  auto build = [](TXpDocument* d, int n, const std::u16string& tag) {
+    TXpElement* root = d->CreateElement(u"r");
+    d->AppendChild(root);
+    root->Release();
+    for (int i = 0; i < n; ++i) {
+      TXpElement* e = root->CreateChildElement(tag);
+      e->SetAttribute(u"n", Utf8ToWide(std::to_string(i)));
+      e->CreateChildText(tag + u" " + Utf8ToWide(std::to_string(i)) + u" with a text of some length");
+    }
+  };
+  auto check = [](TXpDocument* d, int n, const std::u16string& tag) {
+    int i = 0;
+    for (TXpNode* e = d->DocumentElement()->noGetFirstChild(); e; e = e->noGetNextSibling(), ++i) {
+      if (e->NodeName() != tag || static_cast<TXpElement*>(e)->GetAttribute(u"n") != Utf8ToWide(std::to_string(i)) ||
+          e->Text() != tag + u" " + Utf8ToWide(std::to_string(i)) + u" with a text of some length")
+        return false;
+    }
+    return i == n;
+  };
+  XpReleaseNodeCache();
+  TXpDocument* first = new TXpDocument();
+  build(first, 5000, u"first");
+  TXpNode* held = first->DocumentElement()->ChildNodes()->Item(4321);
+  held->AddRef();
+  first->Release();
+  const std::u16string tags[] = {u"b", u"a-longer-name", u"c"};
+  for (int round = 0; round < 6; ++round) {
+    TXpDocument* d = new TXpDocument();
+    const int n = 3000 + 2000 * (round % 3);
+    build(d, n, tags[round % 3]);
+    EXPECT_TRUE(check(d, n, tags[round % 3])) << round;
+    d->Release();
+    EXPECT_GT(XpNodeCacheBytes(), 0u);
+  }
+  EXPECT_EQ(U8(held->Text()), "first 4321 with a text of some length");
+  EXPECT_EQ(U8(static_cast<TXpElement*>(held)->GetAttribute(u"n")), "4321");
+  held->Release();
+  XpReleaseNodeCache();
+  EXPECT_LT(XpNodeCacheBytes(), 4u << 20);
+#if defined(__SANITIZE_ADDRESS__)
+  // A released node's memory waits poisoned for the next node.
+  EXPECT_DEATH(
+      {
+        TXpDocument* d = new TXpDocument();
+        build(d, 10, u"x");
+        TXpNode* gone = d->DocumentElement()->noGetFirstChild();
+        d->Release();
+        volatile int32_t type = gone->NodeType();
+        (void)type;
+      },
+      "use-after-poison");
+#endif
 }
 
 // A node held after its document has gone has no owner document any more:

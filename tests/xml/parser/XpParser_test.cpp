@@ -463,3 +463,126 @@ TEST(XpParser, TrackedNamesAndStyleSheets) {
   ASSERT_EQ(om.StyleSheets().nlGetLength(), 1);
   EXPECT_EQ(om.StyleSheets().Item(0)->ParentNode(), om.Document());
 }
+
+namespace {
+
+// A document of head, `count` copies of `fill` and tail, made up as it is
+// read, so that a huge one costs no memory; it counts the bytes read.
+class TMadeUpStream : public TStream {
+public:
+  TMadeUpStream(std::string head, std::string fill, int64_t count, std::string tail)
+      : FHead(std::move(head)), FFill(std::move(fill)), FTail(std::move(tail)),
+        FSize(static_cast<int64_t>(FHead.size() + FTail.size()) + count * static_cast<int64_t>(FFill.size())) {}
+  int32_t Read(void* buffer, int32_t count) override {
+    auto* out = static_cast<char*>(buffer);
+    int32_t n = 0;
+    const int64_t fillEnd = FSize - static_cast<int64_t>(FTail.size());
+    for (; n < count && FPos < FSize; ++n, ++FPos) {
+      const int64_t head = static_cast<int64_t>(FHead.size());
+      out[n] = FPos < head ? FHead[FPos]
+               : FPos < fillEnd ? FFill[(FPos - head) % static_cast<int64_t>(FFill.size())]
+                                : FTail[FPos - fillEnd];
+    }
+    return n;
+  }
+  int32_t Write(const void*, int32_t) override { return 0; }
+  int64_t Seek(int64_t offset, TSeekOrigin origin) override {
+    FPos = origin == soBeginning ? offset : origin == soCurrent ? FPos + offset : FSize + offset;
+    return FPos;
+  }
+  void SetSize(int64_t) override {}
+  int64_t BytesRead() const { return FPos; }
+
+private:
+  std::string FHead, FFill, FTail;
+  int64_t FSize;
+  int64_t FPos = 0;
+};
+
+}  // namespace
+
+TEST(XpParser, LimitsRefuseWhileTheInputIsRead) {
+  // Each limit set low: a document just within it loads, one character more
+  // is refused, and a gigabyte beyond it is refused after reading little
+  // more than the limit.
+  constexpr int32_t kLimit = 3000;
+  // `within`: copies of the fill that keep the text or name at the limit
+  // (the head may add a character of its own).
+  struct Case {
+    const char* what;
+    std::string head, fill, tail;
+    int64_t within;
+    const char* error;
+  } cases[] = {
+      {"text", "<a>", "x", "</a>", kLimit, "Text longer than 3000 characters"},
+      {"text after a reference", "<a>&#65;", "x", "</a>", kLimit - 1, "Text longer than 3000 characters"},
+      {"attribute value", "<a v='", "x", "'/>", kLimit, "Text longer than 3000 characters"},
+      {"attribute value with a TAB", "<a v='\t", "x", "'/>", kLimit - 1, "Text longer than 3000 characters"},
+      {"comment", "<a><!--", "x", "--></a>", kLimit, "Text longer than 3000 characters"},
+      {"processing instruction", "<a><?pi ", "x", "?></a>", kLimit, "Text longer than 3000 characters"},
+      {"CDATA section", "<a><![CDATA[", "x", "]]></a>", kLimit, "Text longer than 3000 characters"},
+      {"element name", "<a", "n", "/>", kLimit - 1, "Name longer than 3000 characters"},
+      {"attribute name", "<a b", "n", "='1'/>", kLimit - 1, "Name longer than 3000 characters"},
+  };
+  for (const Case& c : cases) {
+    for (int64_t count : {c.within, c.within + 1, int64_t{1} << 30}) {
+      TXpParser parser(nullptr);
+      parser.MaxTextLength = kLimit;
+      parser.MaxNameLength = kLimit;
+      TMadeUpStream in(c.head, c.fill, count, c.tail);
+      const bool ok = parser.ParseStream(in);
+      if (count == c.within) {
+        EXPECT_TRUE(ok) << c.what << ": " << parser.GetErrorMsg(0);
+        continue;
+      }
+      ASSERT_FALSE(ok) << c.what << " " << count;
+      EXPECT_NE(parser.GetErrorMsg(0).find(c.error), std::string::npos) << c.what << ": " << parser.GetErrorMsg(0);
+      EXPECT_LT(in.BytesRead(), 64 * 1024) << c.what;
+    }
+  }
+}
+
+TEST(XpParser, CharactersSplitAcrossPiecesDecodeWhole) {
+  // Pieces of 1025 bytes after a first piece of 4096: every offset of the
+  // characters around the first two piece ends, in UTF-8 and in UTF-16 of
+  // both byte orders, with a CR LF pair split as well.
+  const std::u16string special = u"\u00E9\u20AC\U0001F600\r\n\u00FC";
+  const std::u16string expectedSpecial = u"\u00E9\u20AC\U0001F600\n\u00FC";
+  auto utf16 = [](const std::u16string& s, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t c : s) {
+      const char hi = static_cast<char>(c >> 8), lo = static_cast<char>(c & 0xFF);
+      out += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
+    }
+    return out;
+  };
+  for (int encoding = 0; encoding < 3; ++encoding) {
+    const int unit = encoding == 0 ? 1 : 2;
+    std::vector<int32_t> offsets;
+    for (int32_t end : {4096, 4096 + 1025})
+      for (int32_t d = -12; d <= 4; ++d) offsets.push_back((end + d) / unit);
+    for (int32_t offset : offsets) {
+      const std::u16string text = std::u16string(static_cast<size_t>(offset), u'x') + special + std::u16string(3000, u'y');
+      const std::u16string doc = u"<a>" + text + u"</a>";
+      const std::string bytes = encoding == 0 ? WideToUtf8(doc) : utf16(doc, encoding == 2);
+      TXpParser parser(nullptr);
+      parser.SetBufferSize(1025);
+      parser.SetNormalizeData(false);
+      std::u16string got;
+      parser.OnCharData = [&](TObject*, const WideString& v) { got += v; };
+      ASSERT_TRUE(parser.ParseMemory(bytes.data(), static_cast<int32_t>(bytes.size())))
+          << encoding << " " << offset << ": " << parser.GetErrorMsg(0);
+      EXPECT_EQ(got, std::u16string(static_cast<size_t>(offset), u'x') + expectedSpecial + std::u16string(3000, u'y'))
+          << encoding << " " << offset;
+    }
+  }
+  // A character cut off by the end of the input is refused, wherever the
+  // pieces end.
+  const std::string cutUtf8 = "<a>" + std::string(5000, ' ') + "\xE2\x82";
+  const std::string cutUtf16 = utf16(u"<a>" + std::u16string(5000, u' '), false) + std::string("\x3D\xD8", 2);
+  for (const std::string& doc : {cutUtf8, cutUtf16}) {
+    TXpParser parser(nullptr);
+    parser.SetBufferSize(1025);
+    EXPECT_FALSE(parser.ParseMemory(doc.data(), static_cast<int32_t>(doc.size())));
+  }
+}
