@@ -53,6 +53,13 @@ void TComponent::InsertComponent(TComponent* component) {
   NotifyAll(component, opInsert);
   FComponents.push_back(component);
   component->FOwner = this;
+  if (FDesigning) component->SetDesigning(true);
+}
+
+void TComponent::SetDesigning(bool value, bool setChildren) {
+  FDesigning = value;
+  if (setChildren)
+    for (TComponent* c : FComponents) c->SetDesigning(value, true);
 }
 
 void TComponent::RemoveComponent(TComponent* component) {

@@ -54,6 +54,12 @@ class TComponent : public TPersistent {
 
   bool IsDestroying() const { return FDestroying; }
 
+  // Whether design tools edit the component (its design state). Setting
+  // it also sets the components it owns; a component inserted into an
+  // owner in design state takes that state.
+  bool Designing() const { return FDesigning; }
+  void SetDesigning(bool value, bool setChildren = true);
+
   // --- streaming (Filer.h) ---
   // The components written inside this one's data, in order, while `root`
   // is being written; the base hands over every component it owns.
@@ -86,4 +92,5 @@ class TComponent : public TPersistent {
   std::vector<TComponent*> FComponents;
   std::vector<TComponent*> FFreeNotifies;
   bool FDestroying = false;
+  bool FDesigning = false;
 };

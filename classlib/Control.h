@@ -1,10 +1,18 @@
 #pragma once
-// Base of every visual control: owner and parent, bounds, visibility,
-// enabling, font, colour, hint, caption and the mouse and click events.
-// Windowed controls derive from TWinControl, windowless ones from
-// TGraphicControl.
+// Base of every visual control: owner and parent, bounds, alignment and
+// anchors within the parent, size limits, visibility, enabling, font,
+// colour, hint, caption, context menu, dragging between controls and the
+// mouse and click events. Windowed controls derive from TWinControl,
+// windowless ones from TGraphicControl.
+//
+// Published (TControl::Info): Left, Top, Width, Height, Align, Anchors,
+// Constraints, Color, DragCursor, DragMode, Enabled, Hint, ParentColor,
+// ParentShowHint, PopupMenu, ShowHint, Visible and the events OnClick,
+// OnContextPopup, OnDragDrop, OnDragOver, OnEndDrag, OnMouseDown,
+// OnMouseMove, OnMouseUp, OnResize, OnStartDrag.
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 
 #include "classlib/AnsiString.h"
@@ -13,15 +21,54 @@
 #include "classlib/Component.h"
 #include "classlib/Font.h"
 #include "classlib/Screen.h"
+#include "classlib/SizeConstraints.h"
+#include "classlib/TypInfo.h"
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
-using TNotifyEvent = std::function<void(TObject* sender)>;
-
-enum TShiftFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4 };
+enum TShiftFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
 using TShiftState = unsigned;
 using TKeyEvent = std::function<void(TObject* sender, WORD& key, TShiftState shift)>;
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+// Where a control sits in its parent's client area: placed by hand, or
+// along an edge (taking the whole width or height there), or filling what
+// the others leave.
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+// The parent's edges a control keeps its distance to when the parent is
+// resized (bits by TAnchorKind); anchored to both opposite edges it grows.
+enum TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = uint8_t;
+constexpr TAnchors DefaultAnchors = 1u << akLeft | 1u << akTop;
+// dmAutomatic: pressing the left button on the control starts dragging it.
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+
+using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
+// The point is in the control's coordinates; (-1, -1) when the menu was
+// asked for with the keyboard. Setting `handled` keeps the PopupMenu shut.
+using TContextPopupEvent = std::function<void(TObject* sender, POINT mousePos, bool& handled)>;
+// `source`: the object OnStartDrag gave, else the dragged control.
+using TDragOverEvent =
+    std::function<void(TObject* sender, TObject* source, int x, int y, TDragState state, bool& accept)>;
+using TDragDropEvent = std::function<void(TObject* sender, TObject* source, int x, int y)>;
+using TStartDragEvent = std::function<void(TObject* sender, TObject*& dragObject)>;
+// `target` is the control dropped on, null when the drag was cancelled or
+// refused.
+using TEndDragEvent = std::function<void(TObject* sender, TObject* target, int x, int y)>;
+
+// The types of the control events, for the event tables.
+const TTypeInfo& TypeInfoKeyEvent();
+const TTypeInfo& TypeInfoMouseEvent();
+const TTypeInfo& TypeInfoMouseMoveEvent();
+const TTypeInfo& TypeInfoContextPopupEvent();
+const TTypeInfo& TypeInfoDragOverEvent();
+const TTypeInfo& TypeInfoDragDropEvent();
+const TTypeInfo& TypeInfoStartDragEvent();
+const TTypeInfo& TypeInfoEndDragEvent();
 
 using TModalResult = int;
 constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4,
@@ -38,6 +85,8 @@ class TControl : public TComponent {
  public:
   explicit TControl(TComponent* owner);
   ~TControl() override;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
 
   TWinControl* Parent() const { return FParent; }
   virtual void SetParent(TWinControl* parent);
@@ -57,6 +106,14 @@ class TControl : public TComponent {
   void SetHeight(int v) { SetBounds(FLeft, FTop, FWidth, v); }
   RECT BoundsRect() const { return RECT{FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
 
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign align);
+  TAnchors Anchors() const { return FAnchors; }
+  void SetAnchors(TAnchors anchors);
+  // Width and height are kept within these (the control's own size, and
+  // what alignment gives it).
+  TSizeConstraints* Constraints() const { return &FConstraints; }
+
   bool Visible() const { return FVisible; }
   void SetVisible(bool visible);
   void Show() { SetVisible(true); }
@@ -70,11 +127,22 @@ class TControl : public TComponent {
   bool ParentFont() const { return FParentFont; }
   void SetParentFont(bool v);
   TColor Color() const { return FColor; }
+  // Setting the colour clears ParentColor.
   void SetColor(TColor c);
+  // The control takes its parent's colour, now and when it changes.
+  bool ParentColor() const { return FParentColor; }
+  void SetParentColor(bool v);
   const AnsiString& Hint() const { return FHint; }
   void SetHint(const AnsiString& hint);
   bool ShowHint() const { return FShowHint; }
+  // Setting ShowHint clears ParentShowHint.
   void SetShowHint(bool v);
+  // The control takes its parent's ShowHint, now and when it changes.
+  bool ParentShowHint() const { return FParentShowHint; }
+  void SetParentShowHint(bool v);
+  // Shown (after OnContextPopup) when the context menu is asked for.
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* menu);
   // The cursor over the control (crDefault: its window's own).
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor cursor) { FCursor = cursor; }
@@ -98,6 +166,32 @@ class TControl : public TComponent {
   TNotifyEvent OnClick;
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
+  // After the width or height changed.
+  TNotifyEvent OnResize;
+  TContextPopupEvent OnContextPopup;
+
+  // Dragging a control onto another: while the mouse moves, the control
+  // under it is asked (OnDragOver) whether it accepts; the cursor is the
+  // source's DragCursor over one that does, crNoDrop elsewhere. Releasing
+  // the left button drops onto an accepting control (its OnDragDrop), then
+  // the source hears OnEndDrag; the right button, a lost mouse capture or
+  // EndDrag(false) cancel.
+  TDragMode DragMode() const { return FDragMode; }
+  void SetDragMode(TDragMode mode) { FDragMode = mode; }
+  TCursor DragCursor() const { return FDragCursor; }
+  void SetDragCursor(TCursor cursor) { FDragCursor = cursor; }
+  // Starts dragging the control (nothing while a drag runs).
+  void BeginDrag();
+  // Ends a drag of this control: dropping where it is, or cancelling.
+  void EndDrag(bool drop);
+  bool Dragging() const;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TStartDragEvent OnStartDrag;
+  TEndDragEvent OnEndDrag;
 
   // Brush of the control's colour (for backgrounds).
   HBRUSH BackgroundBrush();
@@ -115,6 +209,27 @@ class TControl : public TComponent {
   virtual void PaintOn(HDC dc) {}
 
  protected:
+  // Fires OnResize.
+  virtual void Resize();
+  // Fire the mouse events; with dmAutomatic the left button's press starts
+  // dragging the control.
+  void DoMouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  void DoMouseMove(TShiftState shift, int x, int y);
+  void DoMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  // OnContextPopup, then the PopupMenu at the screen point; true when the
+  // request was taken.
+  bool DoContextPopup(POINT screenPos, bool fromKeyboard);
+  // Whether the control accepts what is dragged over it (OnDragOver; no
+  // handler refuses).
+  virtual bool DragOver(TObject* source, int x, int y, TDragState state);
+  virtual void DragDrop(TObject* source, int x, int y);
+  virtual void DoStartDrag(TObject*& dragObject);
+  virtual void DoEndDrag(TObject* target, int x, int y);
+  // Mouse and capture messages of the window that a drag runs through;
+  // true when the drag took the message.
+  static bool DragMessage(TWinControl& window, UINT msg, WPARAM wParam, LPARAM lParam);
+  void Notification(TComponent* component, TOperation operation) override;
+
   virtual void BoundsChanged() {}
   virtual void VisibleChanged() {}
   virtual void EnabledChanged() {}
@@ -138,6 +253,19 @@ class TControl : public TComponent {
   TCursor FCursor = crDefault;
   TFont FFont;
   TBrush FBrush;
+  TAlign FAlign = alNone;
+  TAnchors FAnchors = DefaultAnchors;
+  mutable TSizeConstraints FConstraints;
+  bool FParentColor = false;
+  bool FParentShowHint = true;
+  TPopupMenu* FPopupMenu = nullptr;
+  TDragMode FDragMode = dmManual;
+  TCursor FDragCursor = crDrag;
+
+ private:
+  // The parent's colour or ShowHint, without clearing the Parent... flag.
+  void TakeParentColor();
+  void TakeParentShowHint();
 
   friend class TWinControl;
 };

@@ -88,6 +88,8 @@ void TWriter::WriteProperties(const TPersistent& instance) {
     if (PropertyFilter && !PropertyFilter(instance, *prop)) continue;
     WriteProperty(instance, *prop);
   }
+  if (!PropertyFilter)
+    for (const TEventInfo* event : GetEventList(instance.ClassInfo())) WriteEvent(instance, *event);
   // Declaring data does not change the object.
   const_cast<TPersistent&>(instance).DefineProperties(*this);
 }
@@ -185,6 +187,14 @@ void TWriter::WriteProperty(const TPersistent& instance, const TPropInfo& prop) 
     default:
       return;
   }
+}
+
+void TWriter::WriteEvent(const TPersistent& instance, const TEventInfo& event) {
+  // A handler of another object would be bound to the wrong one when read.
+  const TMethod method = GetMethodProp(instance, event);
+  if (!method.Code || !FRoot || method.Data != FRoot || !method.Code->Name || !*method.Code->Name) return;
+  WritePropName(event.Name);
+  WriteIdent(method.Code->Name);
 }
 
 void TWriter::WriteCollection(const TCollection& collection) {
@@ -442,6 +452,10 @@ void TReader::ReadProperty(TPersistent& instance) {
       return SkipValue();
     return ReadPropValue(*target, *prop);
   }
+  if (const TEventInfo* event = GetEventInfo(*target, name)) {
+    if (PropertyFilter) return SkipValue();
+    return ReadEvent(*target, *event);
+  }
   FDefName = name;
   FDefFound = false;
   FDefTopLevel = at == 0;
@@ -542,6 +556,30 @@ void TReader::ReadPropValue(TPersistent& instance, const TPropInfo& prop) {
   }
 }
 
+void TReader::ReadEvent(TPersistent& instance, const TEventInfo& event) {
+  const TValueType next = NextValue();
+  if (next == vaNil) {
+    ReadValue();
+    return SetMethodProp(instance, event, TMethod{});
+  }
+  if (next != vaIdent) {
+    PropertyError(Format("Ungültiger Eigenschaftswert: %s", event.Name));
+    return SkipValue();
+  }
+  const AnsiString name = ReadIdent();
+  const TMethodEntry* code = FRoot ? MethodAddress(FRoot->ClassInfo(), name) : nullptr;
+  if (OnFindMethod) OnFindMethod(name, code);
+  if (!code) {
+    PropertyError(Format("Methode %s nicht gefunden", name.c_str()));
+    return;
+  }
+  try {
+    SetMethodProp(instance, event, TMethod{code, FRoot});
+  } catch (const EPropertyConvertError&) {
+    PropertyError(Format("Ungültiger Eigenschaftswert: %s", event.Name));
+  }
+}
+
 void TReader::ReadCollection(TCollection& collection) {
   CheckValue(vaCollection);
   collection.BeginUpdate();
@@ -599,9 +637,12 @@ void TReader::DefineBinaryProperty(const AnsiString& name, const TStreamProc& re
 }
 
 TValueType TReader::NextValue() {
-  const TValueType v = ReadValue();
+  // The byte is looked at, not checked: where a list may end it is the
+  // length of the next name, which can be any value.
+  uint8_t b;
+  ReadRaw(&b, 1);
   FStream.Seek(-1, soCurrent);
-  return v;
+  return static_cast<TValueType>(b);
 }
 
 TValueType TReader::ReadValue() {

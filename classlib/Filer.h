@@ -10,9 +10,14 @@
 // little-endian; floats other than single, currency and date take ten bytes
 // (sign, 15-bit exponent, 64-bit mantissa). A sub-object's properties are
 // written with its property name in front ("Font.Name"); a collection is a
-// list of items, each a list of properties; data a class declares in
-// DefineProperties (a string list's "Strings") follows the published
-// properties.
+// list of items, each a list of properties; events follow the properties,
+// each as its handler's method name (an identifier), then the data a class
+// declares in DefineProperties (a string list's "Strings").
+//
+// Events are written only for handlers that run on the root being written
+// and have a name (set through the event tables); reading binds each name
+// to the root's published method of that name (TypInfo.h). A stream read
+// or written with a property filter carries no events.
 #include "classlib/AnsiString.h"
 #include "classlib/Exception.h"
 #include "classlib/Stream.h"
@@ -126,6 +131,7 @@ class TWriter : public TFiler {
 
  private:
   void WriteProperty(const TPersistent& instance, const TPropInfo& prop);
+  void WriteEvent(const TPersistent& instance, const TEventInfo& event);
   void WritePropName(const AnsiString& name);
   void WriteRaw(const void* data, int32_t size) { FStream.WriteBuffer(data, size); }
 
@@ -157,6 +163,10 @@ class TReader : public TFiler {
   // kind, an unknown class): the handler may set `handled`, and the
   // offending value is then skipped; otherwise the fault is raised.
   std::function<void(const AnsiString& message, bool& handled)> OnError;
+  // Finds the method an event's handler name stands for: `code` comes in
+  // as the root's published method of that name (null when it has none)
+  // and may be replaced. A name left without a method is a fault.
+  std::function<void(const AnsiString& methodName, const TMethodEntry*& code)> OnFindMethod;
   // Data that the instance being read declares itself (DefineProperties)
   // is passed over, so that only its published properties are read; the
   // data of its sub-objects (a string list's entries) is still read.
@@ -167,6 +177,8 @@ class TReader : public TFiler {
   void DefineBinaryProperty(const AnsiString& name, const TStreamProc& readData, const TStreamProc& writeData,
                             bool hasData) override;
 
+  // The next byte as a value type, without taking it (unchecked: a byte
+  // that is no value type reads as itself).
   TValueType NextValue();
   TValueType ReadValue();
   bool EndOfList() { return NextValue() == vaNull; }
@@ -191,6 +203,7 @@ class TReader : public TFiler {
   };
   void ReadProperty(TPersistent& instance);
   void ReadPropValue(TPersistent& instance, const TPropInfo& prop);
+  void ReadEvent(TPersistent& instance, const TEventInfo& event);
   void CheckValue(TValueType expected);
   void ReadRaw(void* data, int32_t size);
   uint32_t ReadLength();

@@ -291,10 +291,15 @@ LRESULT TCustomForm::WndProc(UINT msg, WPARAM w, LPARAM l) {
     case WM_WINDOWPOSCHANGED: {
       RECT r;
       GetWindowRect(FHandle, &r);
+      const bool resized = r.right - r.left != FWidth || r.bottom - r.top != FHeight;
       FLeft = r.left;
       FTop = r.top;
       FWidth = r.right - r.left;
       FHeight = r.bottom - r.top;
+      if (resized) {
+        AlignControls();
+        Resize();
+      }
       break;
     }
     default:

@@ -13,7 +13,8 @@ const char* cursorId(TCursor c) {
     case crSizeAll: return IDC_SIZEALL;
     case crUpArrow: return IDC_UPARROW;
     case crHourGlass: return IDC_WAIT;
-    case crNo: return IDC_NO;
+    case crNo:
+    case crNoDrop: return IDC_NO;
     case crHandPoint: return IDC_HAND;
     case crAppStart: return IDC_APPSTARTING;
     default: return IDC_ARROW;

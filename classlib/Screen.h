@@ -10,7 +10,7 @@ class TCustomForm;
 using TCursor = int;
 constexpr TCursor crDefault = 0, crArrow = -2, crCross = -3, crIBeam = -4, crSizeAll = -22,
                   crUpArrow = -10, crHourGlass = -11, crNo = -18, crHandPoint = -21,
-                  crAppStart = -19;
+                  crAppStart = -19, crDrag = -12, crNoDrop = -13;
 
 class TScreen {
  public:

@@ -25,6 +25,8 @@ const TTypeInfo kCurrency{tkFloat, "Currency", otSLong, 0, 0, nullptr, nullptr, 
 const TTypeInfo kDateTime{tkFloat, "TDateTime", otSLong, 0, 0, nullptr, nullptr, ftDate};
 const TTypeInfo kAnsiString{tkLString, "AnsiString"};
 const TTypeInfo kWideString{tkWString, "WideString"};
+constexpr TParamData kNotifyParams[] = {{0, "Sender", "TObject"}};
+const TTypeInfo kNotifyEvent = MethodTypeInfo("TNotifyEvent", mkProcedure, kNotifyParams);
 
 [[noreturn]] void WrongKind(const TPropInfo& prop) {
   throw EPropertyConvertError(Format("Ungültiger Eigenschaftstyp: %s", prop.Name));
@@ -57,6 +59,11 @@ const TTypeInfo& TypeInfoCurrency() { return kCurrency; }
 const TTypeInfo& TypeInfoDateTime() { return kDateTime; }
 const TTypeInfo& TypeInfoAnsiString() { return kAnsiString; }
 const TTypeInfo& TypeInfoWideString() { return kWideString; }
+const TTypeInfo& TypeInfoNotifyEvent() { return kNotifyEvent; }
+
+void typinfo_detail::WrongHandler(const char* method) {
+  throw EPropertyConvertError(Format("Ungültiger Eigenschaftswert: %s", method ? method : ""));
+}
 
 bool InheritsFrom(const TClassInfo& cls, const TClassInfo& ancestor) {
   for (const TClassInfo* c = &cls; c; c = c->Parent)
@@ -168,6 +175,50 @@ void SetObjectProp(TObject& instance, const TPropInfo& prop, TPersistent* value)
     TPersistent* own = prop.GetObj(instance);
     if (own && own != value) own->Assign(*value);
   }
+}
+
+std::vector<const TEventInfo*> GetEventList(const TClassInfo& cls) {
+  std::vector<const TClassInfo*> chain;
+  for (const TClassInfo* c = &cls; c; c = c->Parent) chain.push_back(c);
+  std::vector<const TEventInfo*> out;
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+    for (const TEventInfo& e : (*it)->Events) out.push_back(&e);
+  return out;
+}
+
+const TEventInfo* GetEventInfo(const TClassInfo& cls, const AnsiString& name) {
+  for (const TClassInfo* c = &cls; c; c = c->Parent)
+    for (const TEventInfo& e : c->Events)
+      if (AnsiCompareText(e.Name, name) == 0) return &e;
+  return nullptr;
+}
+
+const TEventInfo* GetEventInfo(const TObject& instance, const AnsiString& name) {
+  return GetEventInfo(instance.ClassInfo(), name);
+}
+
+TMethod GetMethodProp(const TObject& instance, const TEventInfo& event) {
+  return event.GetMethod ? event.GetMethod(instance) : TMethod{};
+}
+
+void SetMethodProp(TObject& instance, const TEventInfo& event, const TMethod& method) {
+  if (!event.SetMethod) throw EPropertyConvertError(Format("Ungültiger Eigenschaftstyp: %s", event.Name));
+  event.SetMethod(instance, method);
+}
+
+const TMethodEntry* MethodAddress(const TClassInfo& cls, const AnsiString& name) {
+  for (const TClassInfo* c = &cls; c; c = c->Parent)
+    for (const TMethodEntry& m : c->Methods)
+      if (AnsiCompareText(m.Name, name) == 0) return &m;
+  return nullptr;
+}
+
+AnsiString MethodName(const TClassInfo& cls, const TMethodEntry* code) {
+  if (!code) return AnsiString();
+  for (const TClassInfo* c = &cls; c; c = c->Parent)
+    for (const TMethodEntry& m : c->Methods)
+      if (&m == code) return m.Name;
+  return AnsiString();
 }
 
 AnsiString GetEnumName(const TTypeInfo& type, int64_t value) {

@@ -34,14 +34,29 @@
 // properties through GetObj and, when the property can be replaced,
 // SetObj. A class-typed property without SetObj is a sub-object owned by
 // the instance (a font, a string list, a collection): it is streamed and
-// assigned in place. Events are not in the tables.
+// assigned in place.
+//
+// Events stand in a second table beside the properties (EventProp), and a
+// class whose methods handle events (a form) lists them in a third table
+// (PublishedMethod), so that the stream can name a handler and bind it again
+// when it is read:
+//
+//   static const TEventInfo kFooEvents[] = {EventProp<&TFoo::OnChange>("OnChange", TypeInfoNotifyEvent())};
+//   static const TMethodEntry kFormMethods[] = {PublishedMethod<&TMyForm::FooChange>("FooChange")};
+//
+// An event set through its table holds a TMethod: the published method and
+// the object it is called on. A handler assigned in code has no name and is
+// not streamed.
 #include "classlib/AnsiString.h"
 #include "classlib/Exception.h"
 #include "classlib/Persistent.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <type_traits>
+#include <typeinfo>
+#include <utility>
 #include <vector>
 
 class TComponent;
@@ -87,6 +102,16 @@ using TTypeKinds = uint32_t;  // bit (1 << kind) per kind
 constexpr TTypeKinds tkAny = 0xFFFFFFFFu;
 constexpr TTypeKinds tkProperties = tkAny & ~(1u << tkMethod);
 
+enum TMethodKind : uint8_t { mkProcedure, mkFunction };
+enum TParamFlag : uint8_t { pfVar = 1, pfConst = 2, pfArray = 4, pfAddress = 8, pfReference = 16, pfOut = 32 };
+
+// One parameter of a method type.
+struct TParamData {
+  uint8_t Flags;  // TParamFlag bits
+  const char* Name;
+  const char* TypeName;
+};
+
 enum TOrdType : uint8_t { otSByte, otUByte, otSWord, otUWord, otSLong, otULong, otSQWord };
 enum TFloatType : uint8_t { ftSingle, ftDouble, ftExtended, ftComp, ftCurr, ftDate };
 
@@ -105,7 +130,22 @@ struct TTypeInfo {
   TFloatType FloatType = ftDouble;
   // Class-typed properties: the class the value must be of.
   const TClassInfo* ClassType = nullptr;
+  // Method types (events): kind, parameters and, for functions, the
+  // result's type name.
+  TMethodKind MethodKind = mkProcedure;
+  std::span<const TParamData> Params = {};
+  const char* ResultType = nullptr;
 };
+
+// The type of an event: the name, the kind and the parameters.
+constexpr TTypeInfo MethodTypeInfo(const char* name, TMethodKind kind, std::span<const TParamData> params,
+                                   const char* resultType = nullptr) {
+  TTypeInfo t{tkMethod, name};
+  t.MethodKind = kind;
+  t.Params = params;
+  t.ResultType = resultType;
+  return t;
+}
 
 const TTypeInfo& TypeInfoInteger();   // int32_t
 const TTypeInfo& TypeInfoCardinal();  // uint32_t
@@ -123,6 +163,10 @@ const TTypeInfo& TypeInfoCurrency();  // a float; streamed in units of 1/10,000
 const TTypeInfo& TypeInfoDateTime();
 const TTypeInfo& TypeInfoAnsiString();
 const TTypeInfo& TypeInfoWideString();
+
+// Handler of a plain notification: (Sender).
+using TNotifyEvent = std::function<void(TObject* sender)>;
+const TTypeInfo& TypeInfoNotifyEvent();
 
 // "No default": every value of the property is written.
 constexpr int64_t NoDefault = INT64_MIN;
@@ -150,14 +194,47 @@ struct TPropInfo {
   bool Writable() const { return SetOrd || SetFloat || SetStr || SetWStr || SetObj; }
 };
 
+// One published method: its name and a caller that runs it on an object
+// of its class. `Signature` is the handler's call type; a method without a
+// caller (null Code) is a handler known by name only, which does nothing
+// when it fires and matches every event.
+struct TMethodEntry {
+  const char* Name;
+  const std::type_info* Signature = nullptr;
+  void (*Code)() = nullptr;  // R (*)(TObject* data, Args...), by Signature
+};
+
+// A handler: the published method and the object it runs on.
+struct TMethod {
+  const TMethodEntry* Code = nullptr;
+  TObject* Data = nullptr;
+  explicit operator bool() const { return Code != nullptr; }
+  bool operator==(const TMethod&) const = default;
+};
+
+// One published event: its name, its type, and access to its handler.
+struct TEventInfo {
+  const char* Name;
+  const TTypeInfo* EventType;
+  // The handler set through SetMethod, or an empty TMethod (none, or one
+  // assigned in code).
+  TMethod (*GetMethod)(const TObject&) = nullptr;
+  // An empty TMethod clears the handler; a method of another signature
+  // raises EPropertyConvertError.
+  void (*SetMethod)(TObject&, const TMethod&) = nullptr;
+};
+
 // One class: its name, the unit that declares it, its parent's table, its
-// own properties, and for components a factory.
+// own properties, for components a factory, its own events and its own
+// published methods.
 struct TClassInfo {
   const char* ClassName;
   const char* UnitName;
   const TClassInfo* Parent;
   std::span<const TPropInfo> Props;
   TComponent* (*Create)(TComponent* owner) = nullptr;
+  std::span<const TEventInfo> Events = {};
+  std::span<const TMethodEntry> Methods = {};
 };
 
 // --- building tables ---------------------------------------------------
@@ -265,6 +342,76 @@ struct TClassTypeInfo {
   operator const TTypeInfo&() const { return Type; }
 };
 
+namespace typinfo_detail {
+template <class F>
+struct EventOf;
+template <class R, class... A>
+struct EventOf<std::function<R(A...)>> {
+  // What an event holds when it was set through its table.
+  struct Thunk {
+    TMethod Method;
+    R operator()(A... a) const {
+      if (!Method.Code->Code) return R();
+      auto* call = reinterpret_cast<R (*)(TObject*, A...)>(Method.Code->Code);
+      return call(Method.Data, std::forward<A>(a)...);
+    }
+  };
+  using Signature = R(A...);
+};
+template <class M>
+struct FieldOf;
+template <class C, class F>
+struct FieldOf<F C::*> {
+  using Class = C;
+  using Type = F;
+};
+template <class M>
+struct MethodOf;
+template <class C, class R, class... A>
+struct MethodOf<R (C::*)(A...)> {
+  using Class = C;
+  using Signature = R(A...);
+  template <auto M>
+  static R Call(TObject* data, A... a) {
+    return (static_cast<C*>(data)->*M)(std::forward<A>(a)...);
+  }
+};
+[[noreturn]] void WrongHandler(const char* method);
+}  // namespace typinfo_detail
+
+// An event that is a std::function member of its class.
+template <auto Field>
+constexpr TEventInfo EventProp(const char* name, const TTypeInfo& type) {
+  using Of = typinfo_detail::FieldOf<decltype(Field)>;
+  using C = typename Of::Class;
+  using Ev = typinfo_detail::EventOf<typename Of::Type>;
+  TEventInfo e{name, &type};
+  e.GetMethod = [](const TObject& o) -> TMethod {
+    const auto* thunk = (static_cast<const C&>(o).*Field).template target<typename Ev::Thunk>();
+    return thunk ? thunk->Method : TMethod{};
+  };
+  e.SetMethod = [](TObject& o, const TMethod& m) {
+    auto& handler = static_cast<C&>(o).*Field;
+    if (!m.Code) {
+      handler = nullptr;
+      return;
+    }
+    if (m.Code->Code && (!m.Code->Signature || *m.Code->Signature != typeid(typename Ev::Signature)))
+      typinfo_detail::WrongHandler(m.Code->Name);
+    handler = typename Ev::Thunk{m};
+  };
+  return e;
+}
+
+// A published method of its class, found by name when a stream binds an
+// event.
+template <auto Method>
+constexpr TMethodEntry PublishedMethod(const char* name) {
+  using Of = typinfo_detail::MethodOf<decltype(Method)>;
+  return TMethodEntry{name, &typeid(typename Of::Signature),
+                      reinterpret_cast<void (*)()>(&Of::template Call<Method>)};
+}
+
 template <class C>
 TComponent* CreateComponentOf(TComponent* owner) {
   if constexpr (std::is_base_of_v<TComponent, C> && !std::is_abstract_v<C>)
@@ -280,6 +427,16 @@ constexpr TClassInfo PublishClass(const char* className, const char* unitName, c
   if constexpr (std::is_base_of_v<TComponent, C> && !std::is_abstract_v<C> &&
                 std::is_constructible_v<C, TComponent*>)
     info.Create = &CreateComponentOf<C>;
+  return info;
+}
+
+template <class C>
+constexpr TClassInfo PublishClass(const char* className, const char* unitName, const TClassInfo& parent,
+                                  std::span<const TPropInfo> props, std::span<const TEventInfo> events,
+                                  std::span<const TMethodEntry> methods = {}) {
+  TClassInfo info = PublishClass<C>(className, unitName, parent, props);
+  info.Events = events;
+  info.Methods = methods;
   return info;
 }
 
@@ -323,6 +480,18 @@ int64_t GetEnumValue(const TTypeInfo& type, const AnsiString& name);
 // EPropertyConvertError.
 AnsiString SetToString(const TTypeInfo& setType, int64_t value, bool brackets = true);
 int64_t StringToSet(const TTypeInfo& setType, const AnsiString& text);
+
+// The events of the class and its ancestors, ancestors' first; the event
+// of that name (without case), or null.
+std::vector<const TEventInfo*> GetEventList(const TClassInfo& cls);
+const TEventInfo* GetEventInfo(const TClassInfo& cls, const AnsiString& name);
+const TEventInfo* GetEventInfo(const TObject& instance, const AnsiString& name);
+TMethod GetMethodProp(const TObject& instance, const TEventInfo& event);
+void SetMethodProp(TObject& instance, const TEventInfo& event, const TMethod& method);
+// The published method of that name (without case) in the class or its
+// ancestors, or null; the name of a method of the class, or empty.
+const TMethodEntry* MethodAddress(const TClassInfo& cls, const AnsiString& name);
+AnsiString MethodName(const TClassInfo& cls, const TMethodEntry* code);
 
 // --- the registry of streamable classes -------------------------------------
 

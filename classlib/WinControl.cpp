@@ -13,6 +13,51 @@ const char* const kControlProp = "KelControl";
 const char* const kNameProp = "KelName";
 const char* const kContainerClass = "KelContainer";
 
+const TPropInfo kWinControlProps[] = {
+    OrdProp<&TWinControl::BorderWidth, &TWinControl::SetBorderWidth>("BorderWidth", TypeInfoInteger(), 0),
+    [] {
+      TPropInfo p = OrdProp<&TWinControl::Ctl3D, &TWinControl::SetCtl3D>("Ctl3D", TypeInfoBoolean());
+      p.Stored = [](const TObject& o) { return !static_cast<const TWinControl&>(o).ParentCtl3D(); };
+      return p;
+    }(),
+    OrdProp<&TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D>("ParentCtl3D", TypeInfoBoolean(), 1),
+    OrdProp<&TWinControl::TabStop, &TWinControl::SetTabStop>("TabStop", TypeInfoBoolean(), 0),
+};
+
+const TEventInfo kWinControlEvents[] = {
+    EventProp<&TWinControl::OnEnter>("OnEnter", TypeInfoNotifyEvent()),
+    EventProp<&TWinControl::OnExit>("OnExit", TypeInfoNotifyEvent()),
+    EventProp<&TWinControl::OnKeyDown>("OnKeyDown", TypeInfoKeyEvent()),
+    EventProp<&TWinControl::OnKeyUp>("OnKeyUp", TypeInfoKeyEvent()),
+};
+
+// The shift state of a mouse message.
+TShiftState MouseShift(WPARAM w) {
+  TShiftState s = 0;
+  if (w & MK_SHIFT) s |= ssShift;
+  if (w & MK_CONTROL) s |= ssCtrl;
+  if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+  if (w & MK_LBUTTON) s |= ssLeft;
+  if (w & MK_RBUTTON) s |= ssRight;
+  if (w & MK_MBUTTON) s |= ssMiddle;
+  return s;
+}
+
+bool MouseButtonOf(UINT msg, TMouseButton& button, bool& down) {
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: button = mbLeft; down = true; return true;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: button = mbRight; down = true; return true;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: button = mbMiddle; down = true; return true;
+    case WM_LBUTTONUP: button = mbLeft; down = false; return true;
+    case WM_RBUTTONUP: button = mbRight; down = false; return true;
+    case WM_MBUTTONUP: button = mbMiddle; down = false; return true;
+    default: return false;
+  }
+}
+
 void registerContainerClass() {
   static bool done = false;
   if (done) return;
@@ -28,17 +73,32 @@ void registerContainerClass() {
 
 }  // namespace
 
+const TClassInfo TWinControl::Info =
+    PublishClass<TWinControl>("TWinControl", "Controls", TControl::Info, kWinControlProps, kWinControlEvents);
+
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
   // Nothing of the object is reachable from handlers while its window goes:
-  // focus and mouse messages of the destruction fire no events.
+  // focus and mouse messages of the destruction fire no events, and the
+  // children are not laid out again as they go.
+  FAligning = true;
   OnEnter = nullptr;
   OnExit = nullptr;
   OnKeyDown = nullptr;
+  OnKeyUp = nullptr;
   OnClick = nullptr;
   OnMouseEnter = nullptr;
   OnMouseLeave = nullptr;
+  OnMouseDown = nullptr;
+  OnMouseMove = nullptr;
+  OnMouseUp = nullptr;
+  OnResize = nullptr;
+  OnContextPopup = nullptr;
+  OnDragOver = nullptr;
+  OnDragDrop = nullptr;
+  OnStartDrag = nullptr;
+  OnEndDrag = nullptr;
   DestroyHandle();
   // Child controls go with their parent, the last one first.
   while (!FControls.empty()) {
@@ -65,6 +125,9 @@ void TWinControl::CreateHandle() {
   CreateWnd();
   if (!FHandle) return;
   HandleCreated();
+  // The window's client area is the one the children are laid out in now.
+  FAlignWidth = FAlignHeight = -1;
+  AlignControls();
   for (TControl* c : FControls)
     if (auto* w = dynamic_cast<TWinControl*>(c)) w->CreateHandle();
   // Windows are made in insertion order; the tab order decides the z order
@@ -80,6 +143,10 @@ void TWinControl::CreateHandle() {
 void TWinControl::CreateWnd() {
   TCreateParams p;
   CreateParams(p);
+  if (!FCtl3D && (p.ExStyle & WS_EX_CLIENTEDGE)) {
+    p.ExStyle &= ~static_cast<DWORD>(WS_EX_CLIENTEDGE);
+    p.Style |= WS_BORDER;
+  }
   if (!FVisible) p.Style &= ~WS_VISIBLE;
   else if (p.Style & WS_CHILD) p.Style |= WS_VISIBLE;
   if (!FEnabled) p.Style |= WS_DISABLED;
@@ -165,6 +232,27 @@ TControl* TWinControl::GraphicControlAt(POINT p) const {
 }
 
 LRESULT TWinControl::WndProc(UINT msg, WPARAM w, LPARAM l) {
+  if (DragMessage(*this, msg, w, l)) {
+    if (msg == WM_LBUTTONUP) FCaptureControl = nullptr;
+    return 0;
+  }
+  TMouseButton button;
+  bool down;
+  if (MouseButtonOf(msg, button, down)) {
+    // The windowless control under the mouse (or holding it) hears the
+    // event in its own coordinates; the left button's are handled below.
+    POINT p{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+    TControl* target = FCaptureControl ? FCaptureControl : GraphicControlAt(p);
+    if (target && !target->FEnabled) target = nullptr;
+    if (!target) target = this;
+    const int x = p.x - (target == this ? 0 : target->FLeft);
+    const int y = p.y - (target == this ? 0 : target->FTop);
+    if (down)
+      target->DoMouseDown(button, MouseShift(w), x, y);
+    else
+      target->DoMouseUp(button, MouseShift(w), x, y);
+    if (target->Dragging()) return 0;
+  }
   switch (msg) {
     case WM_COMMAND:
       if (l) {
@@ -210,6 +298,37 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM w, LPARAM l) {
       DoExit();
       return r;
     }
+    case WM_KEYUP:
+      if (OnKeyUp) {
+        WORD key = static_cast<WORD>(w);
+        OnKeyUp(this, key, KeyboardShiftState());
+        if (key == 0) return 0;
+        w = key;
+      }
+      break;
+    case WM_CONTEXTMENU: {
+      // Not taken here, the request goes on to the parent window.
+      const bool keyboard = l == -1 || static_cast<DWORD>(l) == 0xFFFFFFFFu;
+      POINT screen{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+      if (!keyboard && reinterpret_cast<HWND>(w) == FHandle) {
+        POINT client = screen;
+        ScreenToClient(FHandle, &client);
+        if (TControl* inner = GraphicControlAt(client); inner && inner->DoContextPopup(screen, false)) return 0;
+      }
+      if (DoContextPopup(screen, keyboard)) return 0;
+      break;
+    }
+    case WM_GETMINMAXINFO:
+      if (!FParent) {
+        const LRESULT r = DefaultHandler(msg, w, l);
+        auto* info = reinterpret_cast<MINMAXINFO*>(l);
+        if (FConstraints.MinWidth() > 0) info->ptMinTrackSize.x = FConstraints.MinWidth();
+        if (FConstraints.MinHeight() > 0) info->ptMinTrackSize.y = FConstraints.MinHeight();
+        if (FConstraints.MaxWidth() > 0) info->ptMaxTrackSize.x = info->ptMaxSize.x = FConstraints.MaxWidth();
+        if (FConstraints.MaxHeight() > 0) info->ptMaxTrackSize.y = info->ptMaxSize.y = FConstraints.MaxHeight();
+        return r;
+      }
+      break;
     case WM_KEYDOWN:
       if (OnKeyDown) {
         WORD key = static_cast<WORD>(w);
@@ -267,6 +386,11 @@ LRESULT TWinControl::WndProc(UINT msg, WPARAM w, LPARAM l) {
         FMouseControl = over;
         if (over) over->MouseEnter();
       }
+      TControl* target = FCaptureControl ? FCaptureControl : over;
+      if (target && target->FEnabled)
+        target->DoMouseMove(MouseShift(w), p.x - target->FLeft, p.y - target->FTop);
+      else
+        DoMouseMove(MouseShift(w), p.x, p.y);
       break;
     }
     case WM_MOUSELEAVE:
@@ -339,7 +463,12 @@ void TWinControl::GetChildren(const TGetChildProc& proc, TComponent* root) {
 void TWinControl::InsertControl(TControl* control) {
   control->FParent = this;
   FControls.push_back(control);
-  if (auto* w = dynamic_cast<TWinControl*>(control)) {
+  if (control->FParentColor) control->TakeParentColor();
+  if (control->FParentShowHint) control->TakeParentShowHint();
+  auto* w = dynamic_cast<TWinControl*>(control);
+  if (w && w->FParentCtl3D) w->TakeCtl3D(FCtl3D);
+  if (control->FAlign != alNone) AlignControls();
+  if (w) {
     FTabList.push_back(w);
     if (FHandle) w->CreateHandle();
   } else {
@@ -363,6 +492,114 @@ void TWinControl::RemoveControl(TControl* control) {
   }
   FControls.erase(std::remove(FControls.begin(), FControls.end(), control), FControls.end());
   control->FParent = nullptr;
+  if (control->FAlign != alNone) AlignControls();
+}
+
+RECT TWinControl::ClientRect() const {
+  RECT r{0, 0, FWidth, FHeight};
+  if (FHandle) GetClientRect(FHandle, &r);
+  return r;
+}
+
+void TWinControl::AdjustClientRect(RECT& r) const { InflateRect(&r, -FBorderWidth, -FBorderWidth); }
+
+void TWinControl::AlignControls() {
+  if (FAligning) return;
+  FAligning = true;
+  struct Leave {
+    bool& Flag;
+    ~Leave() { Flag = false; }
+  } leave{FAligning};
+
+  RECT r = ClientRect();
+  const int width = r.right - r.left;
+  const int height = r.bottom - r.top;
+  if (FAlignWidth >= 0 && (width != FAlignWidth || height != FAlignHeight)) {
+    const int dw = width - FAlignWidth;
+    const int dh = height - FAlignHeight;
+    const std::vector<TControl*> children = FControls;
+    for (TControl* c : children) {
+      if (c->FAlign != alNone) continue;
+      const TAnchors a = c->FAnchors;
+      int left = c->FLeft, top = c->FTop, w = c->FWidth, h = c->FHeight;
+      // Kept to both edges it grows; to the far edge only it moves; to
+      // neither it keeps its place relative to the middle.
+      if (a & 1u << akRight) {
+        if (a & 1u << akLeft) w += dw; else left += dw;
+      } else if (!(a & 1u << akLeft)) {
+        left += dw / 2;
+      }
+      if (a & 1u << akBottom) {
+        if (a & 1u << akTop) h += dh; else top += dh;
+      } else if (!(a & 1u << akTop)) {
+        top += dh / 2;
+      }
+      c->SetBounds(left, top, w < 0 ? 0 : w, h < 0 ? 0 : h);
+    }
+  }
+  FAlignWidth = width;
+  FAlignHeight = height;
+
+  AdjustClientRect(r);
+  const std::vector<TControl*> children = FControls;
+  for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
+    for (TControl* c : children) {
+      if (c->FAlign != align || !c->FVisible) continue;
+      const int w = std::max(0, static_cast<int>(r.right - r.left));
+      const int h = std::max(0, static_cast<int>(r.bottom - r.top));
+      switch (align) {
+        case alTop:
+          c->SetBounds(r.left, r.top, w, c->FHeight);
+          r.top += c->FHeight;
+          break;
+        case alBottom:
+          c->SetBounds(r.left, r.bottom - c->FHeight, w, c->FHeight);
+          r.bottom -= c->FHeight;
+          break;
+        case alLeft:
+          c->SetBounds(r.left, r.top, c->FWidth, h);
+          r.left += c->FWidth;
+          break;
+        case alRight:
+          c->SetBounds(r.right - c->FWidth, r.top, c->FWidth, h);
+          r.right -= c->FWidth;
+          break;
+        default:
+          c->SetBounds(r.left, r.top, w, h);
+          break;
+      }
+    }
+  }
+}
+
+void TWinControl::SetBorderWidth(int width) {
+  if (width < 0) width = 0;
+  if (width == FBorderWidth) return;
+  FBorderWidth = width;
+  AlignControls();
+  Invalidate();
+}
+
+void TWinControl::SetCtl3D(bool v) {
+  FParentCtl3D = false;
+  TakeCtl3D(v);
+}
+
+void TWinControl::SetParentCtl3D(bool v) {
+  FParentCtl3D = v;
+  if (v && FParent) TakeCtl3D(FParent->FCtl3D);
+}
+
+void TWinControl::TakeCtl3D(bool v) {
+  if (v != FCtl3D) {
+    FCtl3D = v;
+    // Only a window with a client edge looks different.
+    TCreateParams p;
+    CreateParams(p);
+    if (p.ExStyle & WS_EX_CLIENTEDGE) RecreateWnd();
+  }
+  for (TControl* c : FControls)
+    if (auto* w = dynamic_cast<TWinControl*>(c); w && w->FParentCtl3D) w->TakeCtl3D(v);
 }
 
 int TWinControl::TabOrder() const {

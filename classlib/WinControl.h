@@ -1,8 +1,11 @@
 #pragma once
-// A control with a window: it holds child controls, takes part in the tab
-// order and the focus, and receives the window messages of its window.
-// Standard Windows controls are subclassed; containers use a window class of
-// this layer.
+// A control with a window: it holds child controls and lays out the aligned
+// and anchored ones, takes part in the tab order and the focus, and
+// receives the window messages of its window. Standard Windows controls are
+// subclassed; containers use a window class of this layer.
+//
+// Published (TWinControl::Info), besides TControl's: BorderWidth, Ctl3D,
+// ParentCtl3D, TabStop and the events OnEnter, OnExit, OnKeyDown, OnKeyUp.
 #include <vector>
 
 #include "classlib/Control.h"
@@ -21,6 +24,8 @@ class TWinControl : public TControl {
  public:
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
 
   // The window, made when first needed (the parent's window must exist).
   HWND Handle();
@@ -56,6 +61,27 @@ class TWinControl : public TControl {
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
   TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
+
+  // The margin inside the control that aligned children keep free.
+  int BorderWidth() const { return FBorderWidth; }
+  void SetBorderWidth(int width);
+  // Whether a control with a border draws it sunken (the client edge)
+  // rather than as a flat line; setting it clears ParentCtl3D.
+  bool Ctl3D() const { return FCtl3D; }
+  void SetCtl3D(bool v);
+  // The control takes its parent's Ctl3D, now and when it changes.
+  bool ParentCtl3D() const { return FParentCtl3D; }
+  void SetParentCtl3D(bool v);
+
+  // Lays out the child controls: those aligned to an edge along it, in
+  // their order among the children, top and bottom ones first, then left
+  // and right ones, then the client one in what is left (the client area
+  // less BorderWidth); those not aligned follow their anchors when the
+  // client area changed size since the last layout.
+  void AlignControls();
+  // The client area: the window's, or the control's size without one.
+  RECT ClientRect() const;
 
   // Messages of the window; the default passes them to the window's
   // original procedure.
@@ -98,6 +124,8 @@ class TWinControl : public TControl {
   void PaintControls(HDC dc);
   // Paints the window's own background.
   virtual void PaintBackground(HDC dc, const RECT& r);
+  // The part of the client area that aligned children share.
+  virtual void AdjustClientRect(RECT& r) const;
 
   void BoundsChanged() override;
   void VisibleChanged() override;
@@ -110,6 +138,9 @@ class TWinControl : public TControl {
 
   HWND FHandle = nullptr;
   WNDPROC FDefProc = nullptr;
+  int FBorderWidth = 0;
+  bool FCtl3D = true;
+  bool FParentCtl3D = true;
   bool FTabStop = false;
   bool FOwnClass = false;
   std::vector<TControl*> FControls;
@@ -119,6 +150,12 @@ class TWinControl : public TControl {
   static LRESULT CALLBACK WindowProc(HWND h, UINT msg, WPARAM w, LPARAM l);
   TControl* GraphicControlAt(POINT p) const;
   void AttachWindow(HWND h);
+  void TakeCtl3D(bool v);
+
+  bool FAligning = false;
+  // The client size at the last layout (-1: none yet), for the anchors.
+  int FAlignWidth = -1;
+  int FAlignHeight = -1;
 
   ATOM FNameAtom = 0;
   bool FMouseInside = false;

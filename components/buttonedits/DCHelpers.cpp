@@ -428,6 +428,10 @@ void CallCompOnCreate(TComponent* component) {
   if (auto* f = dynamic_cast<TCustomForm*>(component); f && f->OnCreate) f->OnCreate(f);
 }
 
+void SetDesign(TComponent* component, bool designing) {
+  if (component) component->SetDesigning(designing);
+}
+
 std::function<void(TCustomForm* form)> DesignerModifiedHook;
 
 void DesignerModified(TComponent* component) {

@@ -151,6 +151,8 @@ TCustomForm* GetPForm(TComponent* component);
 TComponent* GetTopOwner(TComponent* component);
 // Fires the OnCreate of a data module or a form.
 void CallCompOnCreate(TComponent* component);
+// Sets the design state of the component and of the components it owns.
+void SetDesign(TComponent* component, bool designing);
 // Tells the designer of the object's form that it changed: the hook, when
 // one is installed (no designer runs inside the program).
 extern std::function<void(TCustomForm* form)> DesignerModifiedHook;

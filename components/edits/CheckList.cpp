@@ -26,6 +26,8 @@ bool isInteger(const AnsiString& s) {
 
 }  // namespace
 
+const TClassInfo TCheckList::Info = PublishClass<TCheckList>("TCheckList", "ChkList", TWinControl::Info, {});
+
 TCheckList::TCheckList(TComponent* owner)
     : TCustomListBox(owner), FChecked(new TCheckPicture), FUnchecked(new TCheckPicture) {
   SetStyle(lbOwnerDrawVariable);

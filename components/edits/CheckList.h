@@ -11,6 +11,9 @@ class TCheckList : public TCustomListBox {
  public:
   explicit TCheckList(TComponent* owner);
   ~TCheckList() override;
+  // Streamed under its own name with the control's published properties.
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
 
   void Check(int index);
   void Uncheck(int index);

@@ -110,6 +110,8 @@ void TAdvImage::Draw(HDC dc, const RECT& r) const {
   FPicture->Render(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, h, w, -h, nullptr);
 }
 
+const TClassInfo TWallPaper::Info = PublishClass<TWallPaper>("TWallPaper", "WallPaper", TWinControl::Info, {});
+
 TWallPaper::TWallPaper(TComponent* owner) : TWinControl(owner) {
   FWidth = 100;
   FHeight = 100;

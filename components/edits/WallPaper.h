@@ -62,6 +62,9 @@ enum TImagePosition {
 class TWallPaper : public TWinControl {
  public:
   explicit TWallPaper(TComponent* owner);
+  // Streamed under its own name with the control's published properties.
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
 
   TAdvImage& AdvImage() { return FImage; }
   void SetAdvImage(const TAdvImage& image) { FImage.Assign(&image); }

@@ -70,3 +70,18 @@ TEST(Component, FreeNotificationReachesAComponentOfAnotherOwner) {
   delete other;
   EXPECT_EQ(log, (std::vector<std::string>{"free other"}));
 }
+
+TEST(Component, DesignStateReachesOwnedComponentsAndNewOnes) {
+  TComponent root(nullptr);
+  auto* a = new TComponent(&root);
+  auto* b = new TComponent(a);
+  root.SetDesigning(true);
+  EXPECT_TRUE(root.Designing() && a->Designing() && b->Designing());
+  auto* late = new TComponent(b);
+  EXPECT_TRUE(late->Designing());
+  a->SetDesigning(false, false);
+  EXPECT_FALSE(a->Designing());
+  EXPECT_TRUE(b->Designing());
+  root.SetDesigning(false);
+  EXPECT_FALSE(b->Designing() || late->Designing());
+}

@@ -370,6 +370,210 @@ TEST(Collection, ItemsKeepOrderIdsAndTellTheCollection) {
 
 namespace {
 
+// A component with two events, and a root class whose published methods
+// handle them.
+using TCountEvent = std::function<void(TObject* sender, int32_t& count)>;
+constexpr TParamData kCountParams[] = {{0, "Sender", "TObject"}, {pfVar, "Count", "Integer"}};
+const TTypeInfo kCountEventType = MethodTypeInfo("TCountEvent", mkProcedure, kCountParams);
+
+class TEventSample : public TComponent {
+ public:
+  using TComponent::TComponent;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
+  TNotifyEvent OnChange;
+  TCountEvent OnCount;
+};
+const TEventInfo kEventSampleEvents[] = {
+    EventProp<&TEventSample::OnChange>("OnChange", TypeInfoNotifyEvent()),
+    EventProp<&TEventSample::OnCount>("OnCount", kCountEventType),
+};
+const TClassInfo TEventSample::Info =
+    PublishClass<TEventSample>("TEventSample", "Filer_test", TComponent::Info, {}, kEventSampleEvents);
+
+class TEventRoot : public TEventSample {
+ public:
+  using TEventSample::TEventSample;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
+  void Changed(TObject* sender) { Log += "Changed(" + static_cast<TComponent*>(sender)->Name() + ") "; }
+  void Counted(TObject*, int32_t& count) { count += 10; }
+  AnsiString Log;
+};
+const TMethodEntry kEventRootMethods[] = {
+    PublishedMethod<&TEventRoot::Changed>("Changed"),
+    PublishedMethod<&TEventRoot::Counted>("Counted"),
+};
+const TClassInfo TEventRoot::Info =
+    PublishClass<TEventRoot>("TEventRoot", "Filer_test", TEventSample::Info, {}, {}, kEventRootMethods);
+
+struct RegisteredEvents {
+  RegisteredEvents() { RegisterStreamClass(TEventSample::Info); }
+} registeredEvents;
+
+void Bind(TObject& instance, const char* event, TEventRoot& root, const char* method) {
+  SetMethodProp(instance, *GetEventInfo(instance, event), TMethod{MethodAddress(root.ClassInfo(), method), &root});
+}
+
+TMemoryStream& Rewind(TMemoryStream& s) {
+  s.SetPosition(0);
+  return s;
+}
+
+}  // namespace
+
+TEST(Filer, EventHandlersTravelByNameAndRunOnTheRootReadInto) {
+  TEventRoot a(nullptr);
+  a.SetName("Form");
+  auto* child = new TEventSample(&a);
+  child->SetName("Edit");
+  Bind(*child, "OnChange", a, "Changed");
+  Bind(*child, "oncount", a, "counted");
+  Bind(a, "OnChange", a, "Changed");
+  EXPECT_EQ(GetMethodProp(*child, *GetEventInfo(*child, "OnCount")), (TMethod{&kEventRootMethods[1], &a}));
+  EXPECT_EQ(MethodName(a.ClassInfo(), &kEventRootMethods[1]), "Counted");
+
+  TMemoryStream binary;
+  WriteComponentToStream(binary, a);
+  TMemoryStream text;
+  ObjectBinaryToText(Rewind(binary), text);
+  const AnsiString t = Bytes(text);
+  EXPECT_NE(t.find("object Form: TEventRoot\r\n  OnChange = Changed\r\n  object Edit: TEventSample\r\n"
+                   "    OnChange = Changed\r\n    OnCount = Counted\r\n"),
+            AnsiString::npos)
+      << t;
+
+  // Read into another root: the handlers run on it.
+  TMemoryStream back;
+  ObjectTextToBinary(Rewind(text), back);
+  EXPECT_EQ(Bytes(back), Bytes(binary));
+  TEventRoot b(nullptr);
+  ReadComponentFromStream(Rewind(back), &b);
+  auto* edit = static_cast<TEventSample*>(b.FindComponent("Edit"));
+  ASSERT_NE(edit, nullptr);
+  ASSERT_TRUE(edit->OnChange && edit->OnCount && b.OnChange);
+  edit->OnChange(edit);
+  b.OnChange(&b);
+  int32_t count = 1;
+  edit->OnCount(edit, count);
+  EXPECT_EQ(count, 11);
+  EXPECT_EQ(b.Log, "Changed(Edit) Changed(Form) ");
+  EXPECT_TRUE(a.Log.empty());
+}
+
+TEST(Filer, OnlyNamedHandlersOfTheRootAreWritten) {
+  TEventRoot other(nullptr);
+  TEventRoot a(nullptr);
+  auto* child = new TEventSample(&a);
+  child->SetName("Edit");
+  child->OnChange = [](TObject*) {};  // assigned in code: it has no name
+  Bind(*child, "OnCount", other, "Counted");  // runs on another root
+  EXPECT_FALSE(GetMethodProp(*child, *GetEventInfo(*child, "OnChange")));
+  EXPECT_EQ(Stream(a).find("On"), AnsiString::npos);
+
+  // Clearing through the table; a handler of the wrong signature is refused.
+  SetMethodProp(*child, *GetEventInfo(*child, "OnCount"), TMethod{});
+  EXPECT_FALSE(child->OnCount);
+  EXPECT_THROW(Bind(*child, "OnCount", a, "Changed"), EPropertyConvertError);
+  EXPECT_FALSE(child->OnCount);
+}
+
+TEST(Filer, UnknownOrMismatchedMethodNamesAreFaults) {
+  TEventRoot a(nullptr);
+  a.SetTag(3);
+  Bind(a, "OnChange", a, "Changed");
+  Bind(a, "OnCount", a, "Counted");
+  const AnsiString good = Stream(a);
+  struct Case {
+    const char* from;
+    const char* to;
+    const char* message;
+  } const cases[] = {
+      {"Changed", "Missing", "Methode Missing nicht gefunden"},
+      {"Counted", "Changed", "Ungültiger Eigenschaftswert: OnCount"},
+  };
+  for (const Case& c : cases) {
+    AnsiString bytes = good;
+    const size_t at = bytes.rfind(c.from);
+    bytes.replace(at, 7, c.to);
+    TMemoryStream s;
+    s.WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+    TEventRoot b(nullptr);
+    std::vector<AnsiString> messages;
+    TReader r(Rewind(s));
+    r.OnError = [&](const AnsiString& m, bool& handled) {
+      messages.push_back(m);
+      handled = true;
+    };
+    r.ReadRootComponent(&b);
+    EXPECT_EQ(messages, std::vector<AnsiString>{c.message}) << c.to;
+    EXPECT_EQ(b.Tag(), 3);
+    TEventRoot d(nullptr);
+    TReader raising(Rewind(s));
+    EXPECT_THROW(raising.ReadRootComponent(&d), EReadError) << c.to;
+  }
+
+  // The finder may stand in for the root's methods; a filtered stream has
+  // no events at all.
+  const TMethodEntry nameOnly{"Script"};
+  TMemoryStream s;
+  s.WriteBuffer(good.data(), static_cast<int32_t>(good.size()));
+  TEventRoot b(nullptr);
+  TReader r(Rewind(s));
+  r.OnFindMethod = [&](const AnsiString& name, const TMethodEntry*& code) {
+    if (name == "Changed") code = &nameOnly;
+  };
+  r.ReadRootComponent(&b);
+  EXPECT_EQ(GetMethodProp(b, *GetEventInfo(b, "OnChange")), (TMethod{&nameOnly, &b}));
+  b.OnChange(&b);  // a handler known by name only does nothing
+  EXPECT_TRUE(b.Log.empty());
+  TMemoryStream filtered;
+  TWriter w(filtered);
+  w.PropertyFilter = [](const TPersistent&, const TPropInfo&) { return true; };
+  w.WriteRootComponent(a);
+  EXPECT_EQ(Bytes(filtered).find("On"), AnsiString::npos);
+}
+
+namespace {
+
+class TLongNamesComponentClass : public TComponent {
+ public:
+  using TComponent::TComponent;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
+  int32_t Value() const { return FValue; }
+  void SetValue(int32_t v) { FValue = v; }
+
+ private:
+  int32_t FValue = 0;
+};
+const TPropInfo kLongProps[] = {OrdProp<&TLongNamesComponentClass::Value, &TLongNamesComponentClass::SetValue>(
+    "AVeryLongPropertyNameOfThirtyTwo", TypeInfoInteger(), 0)};
+const TClassInfo TLongNamesComponentClass::Info =
+    PublishClass<TLongNamesComponentClass>("TLongNamesComponentClass", "Filer_test", TComponent::Info, kLongProps);
+
+}  // namespace
+
+TEST(Filer, NamesLongerThanAValueTypeByteReadBack) {
+  // A name's length byte stands where a list may end; lengths above the
+  // value types (19) are names too.
+  TLongNamesComponentClass a(nullptr);
+  a.SetValue(42);
+  (new TLongNamesComponentClass(&a))->SetName("ChildWithAQuiteLongName");
+  TMemoryStream binary;
+  WriteComponentToStream(binary, a);
+  TMemoryStream text;
+  ObjectBinaryToText(Rewind(binary), text);
+  EXPECT_NE(Bytes(text).find("  object ChildWithAQuiteLongName: TLongNamesComponentClass"), AnsiString::npos);
+  TLongNamesComponentClass b(nullptr);
+  (new TLongNamesComponentClass(&b))->SetName("ChildWithAQuiteLongName");
+  ReadComponentFromStream(Rewind(binary), &b);
+  EXPECT_EQ(b.Value(), 42);
+  EXPECT_EQ(b.ComponentCount(), 1);
+}
+
+namespace {
+
 // A component that writes its owned components last first and notes the
 // place each child read back takes.
 class TTray : public TSample {

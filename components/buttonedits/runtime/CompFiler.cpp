@@ -6,6 +6,7 @@
 #include "components/buttonedits/runtime/ObjectStreams.h"
 #include "components/buttonedits/runtime/StringHelpers.h"
 
+#include <map>
 #include <memory>
 
 const char* const RootNamePrefix = "";
@@ -20,6 +21,23 @@ void SkipShortStr(TStream& stream) {
   uint8_t n = 0;
   stream.ReadBuffer(&n, 1);
   stream.Seek(n, soCurrent);
+}
+
+// The handler known only by its name: one per name for the process, so that
+// components keep it whatever filer loaded them.
+const TMethodEntry* NamedHandler(const AnsiString& name) {
+  struct Entry {
+    AnsiString Name;
+    TMethodEntry Method;
+  };
+  static std::map<AnsiString, std::unique_ptr<Entry>> entries;
+  std::unique_ptr<Entry>& e = entries[AnsiUpperCase(name)];
+  if (!e) {
+    e = std::make_unique<Entry>();
+    e->Name = name;
+    e->Method.Name = e->Name.c_str();
+  }
+  return &e->Method;
 }
 
 }  // namespace
@@ -68,6 +86,12 @@ void TCompFiler::LoadFromStream(TStream& stream, TComponent& component) {
   }
   TReader reader(*source);
   reader.OnError = [this](const AnsiString& message, bool& handled) { ReaderError(message, handled); };
+  reader.OnFindMethod = [this](const AnsiString& name, const TMethodEntry*& code) {
+    if (FEventNames.IndexOf(name) >= 0 || !code) {
+      AddEvent(name);
+      code = NamedHandler(name);
+    }
+  };
   reader.ReadRootComponent(&component);
 }
 

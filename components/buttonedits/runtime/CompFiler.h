@@ -4,6 +4,12 @@
 // text form is converted when it is loaded. The filer numbers the event
 // names it meets, so that handlers can travel by name, and reports faults
 // of the data to its error handler.
+//
+// Loading binds each event to a handler: a name the filer already numbered,
+// or one the component's class does not publish, becomes a handler known by
+// that name only (it does nothing when it fires and is numbered through
+// AddEvent); any other name binds the class's published method. Saving
+// writes every handler by its name again.
 #include "classlib/Component.h"
 #include "classlib/Stream.h"
 #include "classlib/StringList.h"

@@ -258,6 +258,10 @@ void RegisterForVelmor(const std::function<void()>& registration) {
   if (!VelmorReportMode && registration) registration();
 }
 
+std::span<const TMethodEntry> MethodTable(const TClassInfo& cls) { return cls.Methods; }
+
+const char* ClassNamePtr(const TClassInfo& cls) { return cls.ClassName; }
+
 const TClassInfo* GetCommonParent(const TClassInfo* a, const TClassInfo* b) {
   for (const TClassInfo* c = a; c; c = c->Parent)
     if (b && InheritsFrom(*b, *c)) return c;

@@ -183,6 +183,10 @@ void RegisterForVelmor(const std::function<void()>& registration);
 
 // --- classes, components, names -------------------------------------------
 
+// The class's own published methods (TypInfo.h) and its name as its class
+// record holds them.
+std::span<const TMethodEntry> MethodTable(const TClassInfo& cls);
+const char* ClassNamePtr(const TClassInfo& cls);
 // The nearest class both inherit from; null when there is none.
 const TClassInfo* GetCommonParent(const TClassInfo* a, const TClassInfo* b);
 // The same over the classes of all listed objects; null for none.

@@ -30,6 +30,16 @@ void ClearSortedList(TSortedList& list) {
   for (void* p : items) delete static_cast<TObject*>(p);
 }
 
+void FreeList(std::unique_ptr<TFastList>& list) {
+  if (list) ClearList(*list);
+  list.reset();
+}
+
+void FreeSortedList(std::unique_ptr<TSortedList>& list) {
+  if (list) ClearSortedList(*list);
+  list.reset();
+}
+
 void CopyList(const TFastList& source, TFastList& dest) {
   if (&source == &dest) return;
   dest.List() = source.List();

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 // Raise an Exception with the text (formatted printf-style).
 [[noreturn]] void Error(const AnsiString& message);
@@ -16,6 +17,9 @@
 // Frees every item of the list (as TObject), from the front, and empties it.
 void ClearList(TFastList& list);
 void ClearSortedList(TSortedList& list);
+// The same, then frees the list and sets the variable to null.
+void FreeList(std::unique_ptr<TFastList>& list);
+void FreeSortedList(std::unique_ptr<TSortedList>& list);
 // Makes `dest` an item-by-item copy of `source`.
 void CopyList(const TFastList& source, TFastList& dest);
 int32_t ListIndexOf(const TFastList& list, const void* item);

@@ -88,6 +88,15 @@ AnsiString BuildCompName(const TComponent* component) {
 
 bool SafeRegisterClass(const TClassInfo& cls) { return !GetClass(cls.ClassName) && RegisterStreamClass(cls); }
 
+TRegisterActionsProc RegisterActionsProc;
+
+bool SafeRegisterActions(const AnsiString& category, std::span<const TClassInfo* const> classes,
+                         const TClassInfo* resource) {
+  if (!RegisterActionsProc) return false;
+  RegisterActionsProc(category, classes, resource);
+  return true;
+}
+
 void SafeRegisterClasses(std::span<const TClassInfo* const> classes) {
   for (const TClassInfo* cls : classes)
     if (cls) SafeRegisterClass(*cls);

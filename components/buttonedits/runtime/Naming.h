@@ -42,6 +42,15 @@ AnsiString GetCompName(const TComponent* component);
 // that name is registered; true when this call registered it.
 bool SafeRegisterClass(const TClassInfo& cls);
 void SafeRegisterClasses(std::span<const TClassInfo* const> classes);
+// The handler that registers action classes under a category (a design
+// tool installs it); SafeRegisterActions passes the classes on only when
+// one is installed and tells whether it did.
+using TRegisterActionsProc = std::function<void(const AnsiString& category,
+                                                std::span<const TClassInfo* const> classes,
+                                                const TClassInfo* resource)>;
+extern TRegisterActionsProc RegisterActionsProc;
+bool SafeRegisterActions(const AnsiString& category, std::span<const TClassInfo* const> classes,
+                         const TClassInfo* resource);
 
 // Verbs: named commands of the design tools, with a state and an action.
 using TVerbStateProc = std::function<uint32_t()>;

@@ -274,6 +274,20 @@ AnsiString GetClassUnit(const TObject* instance) {
   return instance && instance->ClassInfo().UnitName ? instance->ClassInfo().UnitName : "";
 }
 
+const TClassInfo* GetVMT(const TObject* instance) { return instance ? &instance->ClassInfo() : nullptr; }
+
+bool EqualMethodTypeData(const TTypeInfo& a, const TTypeInfo& b) {
+  if (a.Kind != tkMethod || b.Kind != tkMethod) return false;
+  if (a.MethodKind != b.MethodKind || a.Params.size() != b.Params.size()) return false;
+  const auto same = [](const char* x, const char* y) { return AnsiCompareText(x ? x : "", y ? y : "") == 0; };
+  for (size_t i = 0; i < a.Params.size(); ++i) {
+    const TParamData& p = a.Params[i];
+    const TParamData& q = b.Params[i];
+    if (p.Flags != q.Flags || !same(p.Name, q.Name) || !same(p.TypeName, q.TypeName)) return false;
+  }
+  return true;
+}
+
 bool AssignPropInfo(const TObject& source, TObject& dest, const TPropInfo& sourceProp) {
   const TPropInfo* to = GetPropInfo(dest, sourceProp.Name);
   if (!to || to->Kind() != sourceProp.Kind()) return false;

@@ -40,6 +40,12 @@ void IterateProps(TObject& instance, TTypeKinds kinds, const std::function<bool(
 bool InheritsFromClassName(const TObject* instance, const AnsiString& className);
 // The unit that declares the object's class; empty for null.
 AnsiString GetClassUnit(const TObject* instance);
+// The class record of the object (its table); null for null.
+const TClassInfo* GetVMT(const TObject* instance);
+// Two event types agree: both are method types of the same kind with as
+// many parameters, each with the same flags, name and type name (names
+// without case).
+bool EqualMethodTypeData(const TTypeInfo& a, const TTypeInfo& b);
 
 // Copies one property of `source` to the property of the same name and
 // kind of `dest`; false when either has none or it cannot be set. A

@@ -226,6 +226,11 @@ TEST(DCHelpers, FormsAreFoundByClassAndName) {
   data->OnCreate = [&](TObject*) { ++created; };
   CallCompOnCreate(data);
   EXPECT_EQ(created, 2);
+  SetDesign(data, true);
+  EXPECT_TRUE(data->Designing() && list->Designing() && inner->Designing());
+  SetDesign(data, false);
+  EXPECT_FALSE(inner->Designing());
+  SetDesign(nullptr, true);
   delete data;
   EXPECT_EQ(GlobalFindObject("Daten"), nullptr);
 }

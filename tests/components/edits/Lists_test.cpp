@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "classlib/Exception.h"
+#include "classlib/Filer.h"
+#include "classlib/ObjectText.h"
 #include "components/edits/CheckList.h"
 #include "components/edits/ColumnListBox.h"
 #include "components/edits/PickDialog.h"
 #include "components/edits/URLLabel.h"
+#include "components/edits/WallPaper.h"
 #include "tests/components/edits/WindowTest.h"
 
 using namespace kel::wintest;
@@ -322,3 +325,43 @@ TEST(URLLabel, HandCursorOverTheLabelOnly) {
 }
 
 }  // namespace
+
+TEST(CheckList, CheckListAndWallPaperPublishTheControlMembers) {
+  for (const TClassInfo* cls : {&TCheckList::Info, &TWallPaper::Info}) {
+    for (const char* name : {"Align", "Anchors", "Constraints", "BorderWidth", "DragMode", "DragCursor", "PopupMenu",
+                             "ParentColor", "ParentShowHint", "Ctl3D", "ParentCtl3D"})
+      EXPECT_NE(GetPropInfo(*cls, name), nullptr) << cls->ClassName << " " << name;
+    for (const char* name : {"OnMouseDown", "OnMouseMove", "OnMouseUp", "OnResize", "OnContextPopup", "OnDragDrop",
+                             "OnDragOver", "OnStartDrag", "OnEndDrag", "OnKeyUp"})
+      EXPECT_NE(GetEventInfo(*cls, name), nullptr) << cls->ClassName << " " << name;
+  }
+
+  // Written under their own class names, and read back as themselves.
+  TComponent root(nullptr);
+  auto* list = new TCheckList(&root);
+  list->SetName("CheckList1");
+  list->SetAlign(alClient);
+  list->SetCtl3D(false);
+  auto* paper = new TWallPaper(&root);
+  paper->SetName("WallPaper1");
+  paper->SetAnchors(1u << akRight);
+  TMemoryStream binary;
+  WriteComponentToStream(binary, root);
+  binary.SetPosition(0);
+  TMemoryStream text;
+  ObjectBinaryToText(binary, text);
+  const AnsiString t(static_cast<const char*>(text.Memory()), static_cast<size_t>(text.Size()));
+  EXPECT_NE(t.find("object CheckList1: TCheckList"), AnsiString::npos) << t;
+  EXPECT_NE(t.find("object WallPaper1: TWallPaper"), AnsiString::npos) << t;
+  RegisterStreamClass(TCheckList::Info);
+  RegisterStreamClass(TWallPaper::Info);
+  TComponent back(nullptr);
+  binary.SetPosition(0);
+  ReadComponentFromStream(binary, &back);
+  auto* readList = dynamic_cast<TCheckList*>(back.FindComponent("CheckList1"));
+  auto* readPaper = dynamic_cast<TWallPaper*>(back.FindComponent("WallPaper1"));
+  ASSERT_TRUE(readList && readPaper);
+  EXPECT_EQ(readList->Align(), alClient);
+  EXPECT_FALSE(readList->Ctl3D());
+  EXPECT_EQ(readPaper->Anchors(), 1u << akRight);
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 
 #include "classlib/Exception.h"
 #include "components/buttonedits/runtime/FastStringList.h"
@@ -189,4 +190,26 @@ TEST(LibHelpers, QuickSortOrdersThroughCallerCallbacks) {
               [&](int32_t a, int32_t b) { return v[size_t(a)] - v[size_t(b)]; },
               [&](int32_t a, int32_t b) { std::swap(v[size_t(a)], v[size_t(b)]); });
   EXPECT_EQ(v, (std::vector<int>{0, 1, 1, 2, 3, 5, 7, 8, 9}));
+}
+
+TEST(LibHelpers, FreeListFreesEveryItemAndTheList) {
+  struct Counted : TObject {
+    explicit Counted(int& freed) : Freed(freed) {}
+    ~Counted() override { ++Freed; }
+    int& Freed;
+  };
+  int freed = 0;
+  auto list = std::make_unique<TFastList>();
+  list->Add(new Counted(freed));
+  list->Add(new Counted(freed));
+  FreeList(list);
+  EXPECT_EQ(freed, 2);
+  EXPECT_EQ(list, nullptr);
+  FreeList(list);  // nothing left to free
+
+  auto sorted = std::make_unique<TSortedList>();
+  for (int i = 0; i < 3; ++i) sorted->Add(new Counted(freed));
+  FreeSortedList(sorted);
+  EXPECT_EQ(freed, 5);
+  EXPECT_EQ(sorted, nullptr);
 }

@@ -91,6 +91,13 @@ TEST(DesignRegistries, CodeDesignersAreFoundByExtensionAndKind) {
 
 TEST(DesignRegistries, ClassesComponentsAndPositions) {
   EXPECT_EQ(GetCommonParent(&TSpeedLike::Info, &TButtonLike::Info), &TButtonLike::Info);
+  EXPECT_STREQ(ClassNamePtr(TSpeedLike::Info), "TSpeedLike");
+  EXPECT_TRUE(MethodTable(TSpeedLike::Info).empty());
+  static const TMethodEntry methods[] = {{"Run"}, {"Stop"}};
+  static const TClassInfo withMethods =
+      PublishClass<TButtonLike>("TMethodsLike", "Test", TButtonLike::Info, {}, {}, methods);
+  ASSERT_EQ(MethodTable(withMethods).size(), 2u);
+  EXPECT_EQ(&MethodTable(withMethods)[1], &methods[1]);
   EXPECT_EQ(GetCommonParent(&TSpeedLike::Info, &TCodeDesigner::Info), &TComponent::Info);
   TComponent root(nullptr);
   auto* b = new TButtonLike(&root);

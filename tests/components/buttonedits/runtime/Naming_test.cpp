@@ -54,6 +54,17 @@ TEST(Naming, RegistriesAndTypeTexts) {
   EXPECT_FALSE(SafeRegisterClass(twin));
   EXPECT_EQ(GetClass("tkeltestthing"), &thing);
 
+  // Actions are registered only through an installed handler.
+  EXPECT_FALSE(SafeRegisterActions("Datei", both, nullptr));
+  AnsiString got;
+  RegisterActionsProc = [&](const AnsiString& category, std::span<const TClassInfo* const> classes,
+                            const TClassInfo* resource) {
+    got = category + ":" + std::to_string(classes.size()) + (resource == &thing ? "+" : "-");
+  };
+  EXPECT_TRUE(SafeRegisterActions("Datei", both, &thing));
+  RegisterActionsProc = nullptr;
+  EXPECT_EQ(got, "Datei:2+");
+
   int runs = 0;
   RegisterVerb("Neu", [] { return 1u; }, [&] { ++runs; });
   EXPECT_TRUE(CallVerbByName("NEU"));

@@ -8,6 +8,7 @@
 #include "classlib/Component.h"
 #include "classlib/Filer.h"
 #include "classlib/Format.h"
+#include "classlib/ObjectText.h"
 #include "classlib/StringList.h"
 #include "classlib/TypInfo.h"
 #include "components/buttonedits/runtime/CompFiler.h"
@@ -68,6 +69,23 @@ class TFaultyNote : public TNote {
 };
 const TPropInfo kFaultyNoteProps[] = {StrProp<&TFaultyNote::Broken, &TFaultyNote::SetBroken>("Broken")};
 const TClassInfo TFaultyNote::Info = PublishClass<TFaultyNote>("TFaultyNote", "NoteUnit", TNote::Info, kFaultyNoteProps);
+
+// A note form whose class publishes one handler.
+class TNoteForm : public TNote {
+ public:
+  using TNote::TNote;
+  static const TClassInfo Info;
+  const TClassInfo& ClassInfo() const override { return Info; }
+  void NoteChanged(TObject*) { ++Changes; }
+  TNotifyEvent OnChange;
+  TNotifyEvent OnExit;
+  int Changes = 0;
+};
+const TEventInfo kNoteFormEvents[] = {EventProp<&TNoteForm::OnChange>("OnChange", TypeInfoNotifyEvent()),
+                                      EventProp<&TNoteForm::OnExit>("OnExit", TypeInfoNotifyEvent())};
+const TMethodEntry kNoteFormMethods[] = {PublishedMethod<&TNoteForm::NoteChanged>("NoteChanged")};
+const TClassInfo TNoteForm::Info =
+    PublishClass<TNoteForm>("TNoteForm", "NoteUnit", TNote::Info, {}, kNoteFormEvents, kNoteFormMethods);
 
 AnsiString Contents(TStream& s) {
   const int64_t keep = s.Position();
@@ -196,6 +214,39 @@ TEST(CompFiler, EventNamesAreNumberedOnceAndCopied) {
   EXPECT_EQ(copy.EventNames().IndexOf("Other"), -1);
   copy.SetReplacementClassName(AnsiString(300, 'T'));
   EXPECT_EQ(copy.ReplacementClassName().size(), 255u);
+}
+
+TEST(CompFiler, HandlersAreKeptByNameAndNumberedWhenTheClassHasNoneOfThatName) {
+  TMemoryStream text;
+  Put(text, "object F: TNoteForm\r\n  OnChange = NoteChanged\r\n  OnExit = ScriptExit\r\nend\r\n");
+  TCompFiler filer;
+  TNoteForm form(nullptr);
+  text.SetPosition(0);
+  filer.LoadFromStream(text, form);
+  EXPECT_FALSE(filer.Error);
+  ASSERT_TRUE(form.OnChange && form.OnExit);
+  form.OnChange(&form);
+  form.OnExit(&form);  // known by name only: nothing runs
+  EXPECT_EQ(form.Changes, 1);
+  EXPECT_EQ(filer.AddEvent("ScriptExit"), 1);
+  EXPECT_EQ(filer.EventNames().IndexOf("NoteChanged"), -1);
+
+  // Saved again by their names; a name the filer numbered stays a named
+  // handler even where the class publishes a method of that name.
+  TMemoryStream saved;
+  filer.SaveToStream(saved, form);
+  saved.SetPosition(0);
+  TMemoryStream again;
+  ObjectBinaryToText(saved, again);
+  EXPECT_NE(Contents(again).find("OnChange = NoteChanged\r\n  OnExit = ScriptExit\r\n"), AnsiString::npos)
+      << Contents(again);
+  filer.AddEvent("NoteChanged");
+  TNoteForm other(nullptr);
+  saved.SetPosition(0);
+  filer.LoadFromStream(saved, other);
+  other.OnChange(&other);
+  EXPECT_EQ(other.Changes, 0);
+  EXPECT_STREQ(GetMethodProp(other, *GetEventInfo(other, "OnChange")).Code->Name, "NoteChanged");
 }
 
 TEST(CompFiler, SavesAndLoadsBinaryAndTextStreamsAndFiles) {

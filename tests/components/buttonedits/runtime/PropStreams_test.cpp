@@ -189,6 +189,8 @@ TEST(PropHelpers, NamesTextsSizesAndClasses) {
   SetEnabledControls(objs, 2, false);
   EXPECT_FALSE(o.Enabled());
   EXPECT_EQ(GetClassUnit(&o), "OptsUnit");
+  EXPECT_EQ(GetVMT(&o), &TOpts::Info);
+  EXPECT_EQ(GetVMT(nullptr), nullptr);
   EXPECT_TRUE(InheritsFromClassName(&o, "TComponent"));
   EXPECT_FALSE(InheritsFromClassName(nullptr, "TObject"));
 
@@ -434,4 +436,28 @@ TEST_F(MemoryRegistry, OptionObjectsKeepTheirValuesUnderTheirKeyAndFeedTheirCont
   EXPECT_EQ(GetOptionsByClass("teditoroptions"), listed);
   EXPECT_NE(GetItemEqual("TEditorOptions", "Environment.Options", Variant::Integer(123)), nullptr);
   OptionExtList().Clear();
+}
+
+TEST(PropHelpers, MethodTypesAgreeByKindAndParameters) {
+  static constexpr TParamData notify[] = {{0, "Sender", "TObject"}};
+  static constexpr TParamData notifyOtherCase[] = {{0, "SENDER", "tobject"}};
+  static constexpr TParamData key[] = {{0, "Sender", "TObject"}, {pfVar, "Key", "Word"}};
+  static constexpr TParamData keyConst[] = {{0, "Sender", "TObject"}, {pfConst, "Key", "Word"}};
+  static constexpr TParamData keyName[] = {{0, "Sender", "TObject"}, {pfVar, "Code", "Word"}};
+  static constexpr TParamData keyType[] = {{0, "Sender", "TObject"}, {pfVar, "Key", "Char"}};
+  const TTypeInfo base = MethodTypeInfo("TKeyEvent", mkProcedure, key);
+  struct Case {
+    TTypeInfo other;
+    bool equal;
+  } const cases[] = {
+      {MethodTypeInfo("TOtherName", mkProcedure, key), true},
+      {MethodTypeInfo("TKeyEvent", mkFunction, key, "Boolean"), false},
+      {MethodTypeInfo("TKeyEvent", mkProcedure, notify), false},
+      {MethodTypeInfo("TKeyEvent", mkProcedure, keyConst), false},
+      {MethodTypeInfo("TKeyEvent", mkProcedure, keyName), false},
+      {MethodTypeInfo("TKeyEvent", mkProcedure, keyType), false},
+      {TypeInfoInteger(), false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(EqualMethodTypeData(base, c.other), c.equal) << c.other.Name;
+  EXPECT_TRUE(EqualMethodTypeData(TypeInfoNotifyEvent(), MethodTypeInfo("X", mkProcedure, notifyOtherCase)));
 }
