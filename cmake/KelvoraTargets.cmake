@@ -5,7 +5,11 @@
 #       include path and program texts compiled to Windows-1252.
 #   kel_add_test(<name> SOURCES <files...> [LIBS <targets...>] [WINDOWS_ONLY])
 #       A GoogleTest executable registered with ctest; in the Windows build it
-#       runs under Wine in the build's own prefix.
+#       runs under Wine in the build's own prefix. A WINDOWS_ONLY test may open
+#       windows and runs alone on the Wine desktop; a test of both builds opens
+#       none and runs beside the others. A source named in
+#       KEL_TEST_SHARED_SOURCES (tests/CMakeLists.txt) is compiled once for
+#       every test that lists it.
 #   kel_check_unlisted_areas(<folder> <areas>)
 #       Fails when a folder one or two levels below <folder> has a
 #       CMakeLists.txt but is neither in <areas> nor inside a listed
@@ -111,7 +115,8 @@ endfunction()
 macro(kel_add_googletest)
   if(NOT TARGET gtest)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+    # The tests use GoogleTest only: GoogleMock is not built.
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
     set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
     add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   endif()
@@ -136,22 +141,45 @@ else()
     KEL_BUILD_DIR=${CMAKE_BINARY_DIR})
 endif()
 
+# The object library of a shared test source, made on its first use: the
+# source compiles once with the tests' defaults and its objects go into every
+# test that lists it.
+function(kel_shared_test_objects source out_var)
+  file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR} ${source})
+  string(MAKE_C_IDENTIFIER "kel_shared_${rel}" lib)
+  if(NOT TARGET ${lib})
+    add_library(${lib} OBJECT ${source})
+    kel_target_defaults(${lib})
+    target_link_libraries(${lib} PRIVATE GTest::gtest)
+  endif()
+  set(${out_var} $<TARGET_OBJECTS:${lib}> PARENT_SCOPE)
+endfunction()
+
 function(kel_add_test name)
   cmake_parse_arguments(T "WINDOWS_ONLY" "" "SOURCES;LIBS" ${ARGN})
   if(T_WINDOWS_ONLY AND NOT KEL_WIN32)
     return()
   endif()
-  add_executable(${name} ${T_SOURCES})
+  set(sources "")
+  foreach(src IN LISTS T_SOURCES)
+    get_filename_component(path ${src} ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    if(NOT src MATCHES "^\\$<" AND path IN_LIST KEL_TEST_SHARED_SOURCES)
+      kel_shared_test_objects(${path} src)
+    endif()
+    list(APPEND sources ${src})
+  endforeach()
+  add_executable(${name} ${sources})
   kel_target_defaults(${name})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
   if(TARGET kel_fixtures)
     add_dependencies(${name} kel_fixtures)
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${KEL_TEST_ENV}" TIMEOUT 600)
-  if(KEL_WIN32)
-    # Windows tests share one Wine desktop: focus, capture and the active
-    # window are global to it, so they run one at a time.
+  if(T_WINDOWS_ONLY)
+    # Window tests share one Wine desktop: focus, capture and the active
+    # window are global to it, so they run one at a time. A test of both
+    # builds opens no window (the native build has none) and needs no lock.
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine_desktop)
   endif()
 endfunction()
