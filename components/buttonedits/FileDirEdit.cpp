@@ -139,7 +139,9 @@ void TDCFileNameEdit::Button1Click(TObject*) {
   filter.append(2, '\0');
   OPENFILENAMEA ofn{};
   ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = Application ? Application->Handle() : nullptr;
+  // The window the user works in owns the dialog and is active again after it.
+  ofn.hwndOwner = GetActiveWindow();
+  if (!ofn.hwndOwner && Application) ofn.hwndOwner = Application->Handle();
   ofn.lpstrFilter = Filter.empty() ? nullptr : filter.c_str();
   ofn.nFilterIndex = static_cast<DWORD>(FilterIndex);
   ofn.lpstrFile = file.data();
