@@ -18,6 +18,9 @@
 //   ControlText(window)             a control's text, also of another process
 //   WaitUntil(condition, ms)        polls condition() every 10 ms until it
 //                                   holds; false after `ms`
+//   UserPause(ms)                   the user does nothing for a while: a step
+//                                   of a scenario where time passing matters,
+//                                   never a wait for the program
 //   InputTaken(process)             waits until the process has taken the
 //                                   input sent so far and waits for more
 //                                   (for type-ahead into a busy window)
@@ -175,6 +178,8 @@ bool WaitUntil(F condition, DWORD ms = 15000)
         Sleep(10);
     }
 }
+
+inline void UserPause(DWORD ms) { Sleep(ms); }
 
 // Waits until the process waits for input again after taking what was sent
 // so far: a moment for the input to reach its queue, then the process's
