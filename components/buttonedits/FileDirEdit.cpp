@@ -115,7 +115,12 @@ AnsiString TDCDirectoryEdit::StartFolder() const {
 
 void TDCDirectoryEdit::Button1Click(TObject*) {
   AnsiString folder = StartFolder();
-  if (!Query || !Query(LoadResString(dcconsts::_SSelectDirectory), folder)) return;
+  if (!Query) return;
+  // The button's hint does not show over the open browser.
+  if (Application) Application->SetShowHint(false);
+  const bool chosen = Query(LoadResString(dcconsts::_SSelectDirectory), folder);
+  if (Application) Application->SetShowHint(true);
+  if (!chosen) return;
   const AnsiString text = GetText();
   SetTextValue(!text.empty() && FMultipleDirs ? text + ";" + folder : folder);
 }
@@ -152,7 +157,10 @@ void TDCFileNameEdit::Button1Click(TObject*) {
   ofn.Flags = DialogOptions;
   const bool save = FDialogKind == fdSave || FDialogKind == fdSavePicture;
   EnsureOleInitialized();
-  if (save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn)) SetTextValue(file.data());
+  if (Application) Application->SetShowHint(false);
+  const bool chosen = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+  if (Application) Application->SetShowHint(true);
+  if (chosen) SetTextValue(file.data());
 }
 
 AnsiString TDCFileNameEdit::DroppedText(HDROP drop) { return DropFiles(drop, false, false, ';'); }
