@@ -169,10 +169,19 @@ void TApplication::UpdateHint(TControl* control) {
   if (!win) ti.rect = control->BoundsRect();
   SendMessageA(FHintWindow, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
   if (control->ShowHint() && !control->Hint().empty()) {
-    AnsiString text = control->Hint();
+    // Wine draws some texts a pixel wider than it measures them, and its tip
+    // clips the text to the measured room, cutting the last letter
+    // ("auswähler"); a blank at the end takes the cut.
+    AnsiString text = control->Hint() + " ";
     ti.lpszText = text.data();
     SendMessageA(FHintWindow, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
   }
+}
+
+void TApplication::SetShowHint(bool show) {
+  if (!FHintWindow) return;
+  if (!show) SendMessageA(FHintWindow, TTM_POP, 0, 0);
+  SendMessageA(FHintWindow, TTM_ACTIVATE, show ? TRUE : FALSE, 0);
 }
 
 void TApplication::ControlDestroyed(TControl* control) {

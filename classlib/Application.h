@@ -41,6 +41,9 @@ class TApplication {
 
   // The hint of a control (registered with the hint window when shown).
   void UpdateHint(TControl* control);
+  // Hints show (true) or are hidden and stay so (false), e.g. while a
+  // dialog of the system is open over the controls.
+  void SetShowHint(bool show);
   // Drops every reference to a control that is being freed.
   void ControlDestroyed(TControl* control);
 

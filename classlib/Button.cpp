@@ -28,3 +28,10 @@ void TButton::Click() {
     if (TCustomForm* f = ParentForm()) f->SetModalResult(FModalResult);
   TWinControl::Click();
 }
+
+bool TButton::DialogChar(char key) {
+  if (!IsAccel(key, Caption()) || !CanFocus()) return false;
+  SetFocus();
+  Click();
+  return true;
+}

@@ -13,6 +13,8 @@ class TButton : public TWinControl {
   TModalResult ModalResult() const { return FModalResult; }
   void SetModalResult(TModalResult r) { FModalResult = r; }
   void Click() override;
+  // Alt + the caption's marked letter clicks the button.
+  bool DialogChar(char key) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

@@ -22,7 +22,10 @@ void TLabel::AdjustSize() {
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DrawFlags() | DT_CALCRECT);
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
-  SetBounds(FLeft, FTop, FWordWrap ? FWidth : r.right, r.bottom);
+  // One pixel more than measured: Wine draws some texts a pixel past their
+  // measured width ("Auf WK-Listen:", "Art der Veranstaltung:"), and the
+  // label's bounds would cut that last pixel column and with it the colon.
+  SetBounds(FLeft, FTop, FWordWrap ? FWidth : r.right + 1, r.bottom);
 }
 
 void TLabel::SetAutoSize(bool v) {

@@ -72,6 +72,27 @@ void TPageControl::SetActivePage(TTabSheet* page) {
   if (FHandle) SendMessageA(FHandle, TCM_SETCURSEL, static_cast<WPARAM>(ActivePageIndex()), 0);
 }
 
+void TPageControl::SelectNextPage(bool forward) {
+  const int n = PageCount();
+  if (n == 0) return;
+  const int from = ActivePageIndex();
+  const int to = from < 0 ? 0 : (from + (forward ? 1 : n - 1)) % n;
+  if (to == from) return;
+  SetActivePageIndex(to);
+  if (OnChange) OnChange(this);
+  TWinControl* first = FActivePage->FindNextControl(nullptr, true, true);
+  if (first && first->CanFocus()) first->SetFocus();
+  else if (CanFocus()) SetFocus();
+}
+
+bool TPageControl::DialogKey(WORD key, TShiftState shift) {
+  if (key == VK_TAB && (shift & ssCtrl) && !(shift & ssAlt)) {
+    SelectNextPage(!(shift & ssShift));
+    return true;
+  }
+  return TWinControl::DialogKey(key, shift);
+}
+
 void TPageControl::InsertPage(TTabSheet* page) {
   FPages.push_back(page);
   page->FPageControl = this;
@@ -131,6 +152,17 @@ void TPageControl::BoundsChanged() {
 LRESULT TPageControl::NotifyReflect(NMHDR* header) {
   if (header->code == static_cast<UINT>(TCN_SELCHANGE)) {
     int index = static_cast<int>(SendMessageA(FHandle, TCM_GETCURSEL, 0, 0));
+    // Wine's tab control moves its selection by the arrow keys without
+    // moving its "pressed" mark along; while another tab than the selected
+    // one keeps that mark, it ignores clicks on tabs. The mark goes with
+    // the selection.
+    for (int i = 0; i < PageCount(); ++i) {
+      TCITEMA item{};
+      item.mask = TCIF_STATE;
+      item.dwStateMask = TCIS_BUTTONPRESSED;
+      item.dwState = i == index ? TCIS_BUTTONPRESSED : 0;
+      SendMessageA(FHandle, TCM_SETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
     SetActivePage(Pages(index));
     if (OnChange) OnChange(this);
   }

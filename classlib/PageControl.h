@@ -32,6 +32,11 @@ class TPageControl : public TWinControl {
   void SetActivePage(TTabSheet* page);
   int ActivePageIndex() const;
   void SetActivePageIndex(int index);
+  // Shows the page after (or before) the shown one, the first after the
+  // last, as a click on its tab does; the focus goes to its first control.
+  void SelectNextPage(bool forward);
+  // Ctrl+Tab and Ctrl+Shift+Tab anywhere inside switch the pages.
+  bool DialogKey(WORD key, TShiftState shift) override;
 
   TNotifyEvent OnChange;
 

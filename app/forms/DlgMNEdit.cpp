@@ -111,7 +111,7 @@ TDlgMNEdit::TDlgMNEdit(TComponent* owner) : TForm(owner) {
   SetBorderIcons(biSystemMenu);
   SetPosition(poScreenCenter);
   SetClientSize(401, 315);
-  FAccelerators = std::make_unique<FormAccelerators>(this);
+  FAccelerators = std::make_unique<FormAccelerators>();
   for (int32_t& d : FRelayDisciplines) d = -1;
 
   PageControl1 = new TPageControl(this);
@@ -238,6 +238,10 @@ TDlgMNEdit::TDlgMNEdit(TComponent* owner) : TForm(owner) {
 
 TDlgMNEdit::~TDlgMNEdit() {
   if (Schulname) Schulname->OnExit = nullptr;
+}
+
+bool TDlgMNEdit::DialogChar(char key) {
+  return FAccelerators->Handle(key) || TForm::DialogChar(key);
 }
 
 void TDlgMNEdit::FormCreate(TObject*) {

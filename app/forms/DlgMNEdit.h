@@ -73,6 +73,7 @@ class TDlgMNEdit : public TForm {
   void SpeedButton1Click(TObject* sender);
   void Button1Click(TObject* sender);
   void Button3Click(TObject*) {}
+  bool DialogChar(char key) override;
 
   int32_t RelayCount() const { return FRelayCount; }
   int32_t RelayDiscipline(int row) const { return FRelayDisciplines[row]; }

@@ -1,17 +1,5 @@
 #include "app/forms/FormAccelerators.h"
 
-FormAccelerators::FormAccelerators(TCustomForm* form) : FForm(form) {
-  form->SetKeyPreview(true);
-  TKeyEvent previous = form->OnKeyDown;
-  form->OnKeyDown = [this, previous](TObject* sender, WORD& key, TShiftState shift) {
-    if (previous) previous(sender, key, shift);
-    if (key && (shift & ssAlt) && !(shift & ssCtrl) &&
-        ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) &&
-        Handle(static_cast<char>(key)))
-      key = 0;
-  };
-}
-
 void FormAccelerators::Bind(TControl* caption, TWinControl* target) {
   FBindings.emplace_back(caption, target);
 }
@@ -33,6 +21,9 @@ char FormAccelerators::MarkedLetter(const AnsiString& caption) {
 }
 
 bool FormAccelerators::Handle(char letter) {
+  char buf[2] = {letter, 0};
+  CharUpperBuffA(buf, 1);
+  letter = buf[0];
   for (auto& [caption, target] : FBindings) {
     if (!caption->Showing() || MarkedLetter(caption->Caption()) != letter) continue;
     if (!target->CanFocus()) continue;

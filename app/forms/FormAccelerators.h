@@ -1,8 +1,10 @@
 #pragma once
 // Alt + the marked letter of a caption ("&Name der Schule:") focuses the
 // control the caption stands for, or shows the page whose tab it marks.
-// Captions on the shown page come before page tabs; the form keeps its own
-// key preview handler.
+// Captions on the shown page come before page tabs. The form hands it the
+// characters of Alt + key (its DialogChar), as the system makes them after
+// the key: the key itself goes on to the system, which so knows that Alt
+// was not pressed alone and opens no menu when it is let go.
 #include <utility>
 #include <vector>
 
@@ -12,16 +14,14 @@
 
 class FormAccelerators {
  public:
-  explicit FormAccelerators(TCustomForm* form);
   void Bind(TControl* caption, TWinControl* target);
   void BindPages(TPageControl* pages);
   // The marked letter of a caption (upper case), or 0.
   static char MarkedLetter(const AnsiString& caption);
-  // Acts on Alt + letter; true when a caption took it.
+  // Acts on Alt + letter (either case); true when a caption took it.
   bool Handle(char letter);
 
  private:
-  TCustomForm* FForm;
   std::vector<std::pair<TControl*, TWinControl*>> FBindings;
   std::vector<TPageControl*> FPages;
 };

@@ -1,5 +1,7 @@
 #include "app/windows/ProgramSeams.h"
 
+#include <string>
+
 #include "classlib/Form.h"
 #include "classlib/OleSession.h"
 
@@ -8,9 +10,17 @@ namespace {
 using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 
 // The help viewer is loaded on first use, so that a PC without it still
-// runs the program.
+// runs the program. A missing help file is said, not silently shown as
+// nothing, over the window the user works in.
 HWND RealHtmlHelp(HWND owner, const char* file, UINT command, DWORD_PTR data)
 {
+    if (GetFileAttributesA(file) == INVALID_FILE_ATTRIBUTES) {
+        HWND active = GetActiveWindow();
+        ProgramMessageBox(active ? active : owner,
+                          (std::string("Die Hilfedatei wurde nicht gefunden:\n") + file).c_str(), "Information",
+                          MB_OK | MB_ICONINFORMATION);
+        return nullptr;
+    }
     static HtmlHelpFn fn = [] {
         HMODULE lib = LoadLibraryA("hhctrl.ocx");
         return lib ? reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(GetProcAddress(lib, "HtmlHelpA")))

@@ -115,7 +115,12 @@ AnsiString TDCDirectoryEdit::StartFolder() const {
 
 void TDCDirectoryEdit::Button1Click(TObject*) {
   AnsiString folder = StartFolder();
-  if (!Query || !Query(LoadResString(dcconsts::_SSelectDirectory), folder)) return;
+  if (!Query) return;
+  // The button's hint does not show over the open browser.
+  if (Application) Application->SetShowHint(false);
+  const bool chosen = Query(LoadResString(dcconsts::_SSelectDirectory), folder);
+  if (Application) Application->SetShowHint(true);
+  if (!chosen) return;
   const AnsiString text = GetText();
   SetTextValue(!text.empty() && FMultipleDirs ? text + ";" + folder : folder);
 }
@@ -139,7 +144,9 @@ void TDCFileNameEdit::Button1Click(TObject*) {
   filter.append(2, '\0');
   OPENFILENAMEA ofn{};
   ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = Application ? Application->Handle() : nullptr;
+  // The window the user works in owns the dialog and is active again after it.
+  ofn.hwndOwner = GetActiveWindow();
+  if (!ofn.hwndOwner && Application) ofn.hwndOwner = Application->Handle();
   ofn.lpstrFilter = Filter.empty() ? nullptr : filter.c_str();
   ofn.nFilterIndex = static_cast<DWORD>(FilterIndex);
   ofn.lpstrFile = file.data();
@@ -150,7 +157,10 @@ void TDCFileNameEdit::Button1Click(TObject*) {
   ofn.Flags = DialogOptions;
   const bool save = FDialogKind == fdSave || FDialogKind == fdSavePicture;
   EnsureOleInitialized();
-  if (save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn)) SetTextValue(file.data());
+  if (Application) Application->SetShowHint(false);
+  const bool chosen = save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+  if (Application) Application->SetShowHint(true);
+  if (chosen) SetTextValue(file.data());
 }
 
 AnsiString TDCFileNameEdit::DroppedText(HDROP drop) { return DropFiles(drop, false, false, ';'); }

@@ -161,7 +161,9 @@ void TCheckList::DrawItem(int index, const RECT& rect, TOwnerDrawState state) {
   TransparentBlt(dc, rect.left + 2, rect.top + (lineHeight - pic.Height()) / 2, pic.Width(),
                  pic.Height(), pic.Canvas().Handle(), 0, 0, pic.Width(), pic.Height(),
                  RGB(0x80, 0x80, 0));
-  int margin = pic.Width() + 4;
+  // The text keeps a check box's usual gap from the picture (which is
+  // drawn two pixels in).
+  int margin = 2 + pic.Width() + 4;
   AnsiString text = Items().Strings(index);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorToRGB(c.Font.Color()));

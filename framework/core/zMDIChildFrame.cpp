@@ -61,6 +61,14 @@ zMDIChildFrame::~zMDIChildFrame()
 LRESULT zMDIChildFrame::defWindowProc(zEvent* ev)
 {
     applyMinTrack(ev);
+    // A child that moves is drawn again at its new place, not copied there
+    // from the screen: while a maximised sibling covered it, the screen at
+    // its old place showed that sibling (Wine copies those pixels).
+    if (ev->message == WM_WINDOWPOSCHANGING && ev->lParam) {
+        auto* pos = reinterpret_cast<WINDOWPOS*>(ev->lParam);
+        if (!(pos->flags & SWP_NOMOVE))
+            pos->flags |= SWP_NOCOPYBITS;
+    }
     return DefMDIChildProcA(ev->hwnd, ev->message, ev->wParam, ev->lParam);
 }
 

@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "classlib/Application.h"
@@ -19,10 +20,28 @@ void FreeIdList(LPITEMIDLIST list) {
   if (list) ::CoTaskMemFree(list);
 }
 
+// Places the browser over the middle of its owner, inside the owner's
+// monitor: the user looks there, not at the screen's corner.
+void CenterOverOwner(HWND window) {
+  HWND owner = GetWindow(window, GW_OWNER);
+  RECT own{}, me{};
+  if (!owner || !IsWindowVisible(owner) || !GetWindowRect(owner, &own) || !GetWindowRect(window, &me)) return;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoA(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  const LONG w = me.right - me.left, h = me.bottom - me.top;
+  LONG x = (own.left + own.right - w) / 2, y = (own.top + own.bottom - h) / 2;
+  x = std::max(work.left, std::min(x, work.right - w));
+  y = std::max(work.top, std::min(y, work.bottom - h));
+  SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 int CALLBACK PathDialogBrowseCallback(HWND window, UINT message, LPARAM, LPARAM data) {
   if (message == BFFM_INITIALIZED) {
+    CenterOverOwner(window);
     auto* dialog = reinterpret_cast<TDCPathDialog*>(data);
     dialog->FBrowserWindow = window;
     dialog->SetSelectedItem(dialog->FSelectedItem);
@@ -101,7 +120,11 @@ bool QueryDir(const AnsiString& caption, AnsiString& folder, HWND owner) {
 }
 
 bool QueryDirectory(const AnsiString& caption, AnsiString& folder) {
-  return QueryDir(caption, folder, Application ? Application->Handle() : nullptr);
+  // The window the user works in owns the browser: it is disabled while the
+  // browser is open and active again when it closes.
+  HWND owner = ::GetActiveWindow();
+  if (!owner && Application) owner = Application->Handle();
+  return QueryDir(caption, folder, owner);
 }
 
 bool QueryComp(const AnsiString& caption, AnsiString& computer, HWND owner) {

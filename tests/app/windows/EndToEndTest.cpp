@@ -13,31 +13,17 @@
 #include <vector>
 
 #include "tests/app/windows/ProgramRun.h"
+#include "tests/app/windows/TeacherJob.h"
 #include "tests/support/PrinterDevice.h"
 
 namespace {
 
 using kel::test::ProgramRun;
 using kel::test::WindowText;
+using namespace kel::test::job;
 
 constexpr const char* kFrameClass = "VUZ50MDIframeCL";
 constexpr const char* kTitle = "Zavrolin Leichtathletik 2011.2";
-constexpr int32_t kClass = 1;  // "II Jungen": no birth-year bounds, seven disciplines
-
-// Offsets of the records in the data files, behind their 108-byte header.
-constexpr size_t TeamOffset(int32_t c, int32_t t) { return 108 + 18000 * size_t(c) + 900 * size_t(t); }
-constexpr size_t AthleteOffset(int32_t c, int32_t t, int32_t m)
-{
-    return 108 + 34840 * size_t(c) + 1742 * size_t(t) + 134 * size_t(m);
-}
-
-void PutText(std::vector<uint8_t>& bytes, size_t at, size_t width, const std::string& text)
-{
-    ASSERT_LT(text.size(), width);
-    std::memset(&bytes[at], 0, width);
-    std::memcpy(&bytes[at], text.data(), text.size());
-}
-void PutInt(std::vector<uint8_t>& bytes, size_t at, int32_t v) { std::memcpy(&bytes[at], &v, 4); }
 
 // Clicks the shown and enabled button of that caption.
 bool ClickButton(HWND window, const std::string& caption)
@@ -48,32 +34,6 @@ bool ClickButton(HWND window, const std::string& caption)
             return true;
         }
     return false;
-}
-
-// The PDF files of the typed team's printouts in the queue's folder (the
-// queue names them after the document titles, which end in the list name).
-int PrintedCount(const std::string& folder, const char* pattern = "*Goethe_I*.pdf")
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\" + pattern).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return 0;
-    int n = 0;
-    do
-        ++n;
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return n;
-}
-
-// A file beside this test's source.
-std::string SourcePath(const std::string& name)
-{
-    std::string p = std::string(KEL_END_TO_END_DIR) + "/" + name;
-    for (char& ch : p)
-        if (ch == '/')
-            ch = '\\';
-    return p[0] == '\\' ? "Z:" + p : p;
 }
 
 // Chooses a class in the class chooser.
@@ -101,51 +61,6 @@ std::string AnswerBox(ProgramRun& run, const char* title)
     return text;
 }
 
-// Types one athlete into the grid row: name, birth year, school class, then
-// a "+" in each discipline column of `disciplines` (Enter passes one). Each
-// key waits until the program has taken the one before.
-void TypeAthlete(const ProgramRun& run, int32_t row, const std::string& name, const std::string& jg,
-                 const std::string& klasse, uint8_t disciplines)
-{
-    using namespace kel::test;
-    auto key = [&](WORD vk) {
-        PressKey(vk);
-        run.idle();
-    };
-    auto text = [&](const std::string& t) {
-        for (char c : t) {
-            TypeText(std::string(1, c));
-            run.idle();
-        }
-    };
-    key(VK_HOME);
-    for (int32_t i = 0; i < row; ++i)
-        key(VK_DOWN);
-    for (const std::string& cell : {name, jg, klasse}) {
-        text(cell);
-        key(VK_RETURN);
-    }
-    // "+" ticks the discipline and moves on by itself.
-    for (int k = 0; k < 7; ++k) {
-        if (disciplines & (1 << k))
-            text("+");
-        else
-            key(VK_RETURN);
-    }
-}
-
-struct Athlete {
-    const char* name;
-    const char* jg;
-    const char* klasse;
-    uint8_t mask;
-};
-const Athlete kAthletes[] = {
-    {"Meier, Anna", "96", "7a", 0x01},       // 100m
-    {"Groß, Jörg", "97", "8b", 0x11},        // 100m, Weit
-    {"Weiß, Tim", "96", "7c", 0x10},         // Weit
-};
-
 TEST(EndToEnd, ATeacherEntersATeamChecksPrintsWritesTheEntryFileAndFindsItAgain)
 {
     // The printed pages go to the CUPS PDF queue, whose folder
@@ -168,12 +83,9 @@ TEST(EndToEnd, ATeacherEntersATeamChecksPrintsWritesTheEntryFileAndFindsItAgain)
     HWND dialog = run.waitWindow("Mannschaftsdatensatz erfassen/ändern");
     ASSERT_NE(dialog, nullptr);
     const std::vector<HWND> edits = kel::test::Descendants(dialog, "Edit");
-    const char* fields[] = {"GOETHE-GYMNASIUM", "Goethe I", "Goethe", "FR", "KN", "Hauptstraße 1",
-                            "78462 Konstanz", "sport@goethe.example", "Frau Müller", "07531 1234",
-                            "07531 5678"};
-    ASSERT_GE(edits.size(), std::size(fields));
-    for (size_t i = 0; i < std::size(fields); ++i)
-        SendMessageA(edits[i], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fields[i]));
+    ASSERT_GE(edits.size(), std::size(kTeamFields));
+    for (size_t i = 0; i < std::size(kTeamFields); ++i)
+        SendMessageA(edits[i], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kTeamFields[i]));
     ASSERT_TRUE(ClickButton(dialog, "OK"));
     ASSERT_TRUE(ProgramRun::waitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }));
 
@@ -231,62 +143,17 @@ TEST(EndToEnd, ATeacherEntersATeamChecksPrintsWritesTheEntryFileAndFindsItAgain)
     run.idle();
     EXPECT_EQ(run.findWindow("Fehler"), nullptr);
     const auto entryFile = kel::test::ReadBytes(entryPath);
-    // The expected file names the installation by "$VID": the id the first
-    // start wrote into the settings.
-    const auto fixture = kel::test::ReadBytes(SourcePath("GOETHE-GYMNASIUM.VOV"));
-    std::string expectedEntryFile(fixture.begin(), fixture.end());
-    char vid[64] = {};
-    GetPrivateProfileStringA("Veranstaltung", "VID", "", vid, sizeof vid, run.path("kelvora.ini").c_str());
-    EXPECT_EQ(std::strlen(vid), 38u) << vid;
-    const size_t at = expectedEntryFile.find("$VID");
-    ASSERT_NE(at, std::string::npos);
-    expectedEntryFile.replace(at, 4, vid);
-    EXPECT_EQ(std::string(entryFile.begin(), entryFile.end()), expectedEntryFile);
+    EXPECT_EQ(std::string(entryFile.begin(), entryFile.end()), ExpectedEntryFile(run));
 
     PostMessageA(frame, WM_COMMAND, 4, 0);
     DWORD code = 99;
     ASSERT_TRUE(run.waitExit(&code));
     EXPECT_EQ(code, 0u);
 
-    // The expected records, field by field.
-    const size_t t = TeamOffset(kClass, 0);
-    const struct {
-        size_t at, width;
-        const char* text;
-    } teamFields[] = {{0, 42, "GOETHE-GYMNASIUM"}, {42, 32, "Goethe I"},        {74, 16, "Goethe"},
-                      {90, 36, "Hauptstraße 1"},   {126, 34, "78462 Konstanz"}, {160, 4, "FR"},
-                      {164, 4, "KN"},              {172, 60, "sport@goethe.example"},
-                      {232, 60, "Frau Müller"},    {292, 30, "07531 1234"},     {322, 30, "07531 5678"}};
-    for (const auto& f : teamFields)
-        PutText(sda, t + f.at, f.width, f.text);
     const auto written = kel::test::ReadBytes(run.path("veranst\\KREIS2010.SDA"));
-    ASSERT_EQ(written.size(), sda.size());
-    // A new team keeps number 0; its athletes are places 1 to 13.
-    PutInt(sda, t + 356, 0);
-    PutInt(sda, t + 360, 1);
-    PutInt(sda, t + 364, 13);
-    EXPECT_EQ(written, sda);
-
-    for (int32_t m = 0; m < 3; ++m) {
-        const size_t a = AthleteOffset(kClass, 0, m);
-        PutText(mda, a + 0, 26, kAthletes[m].name);
-        PutText(mda, a + 26, 3, kAthletes[m].jg);
-        PutText(mda, a + 29, 7, kAthletes[m].klasse);
-        mda[a + 44] = kAthletes[m].mask;
-    }
+    EXPECT_EQ(FirstDifference(written, ExpectedTeams(sda)), "");
     const auto writtenMda = kel::test::ReadBytes(run.path("veranst\\KREIS2010.MDA"));
-    ASSERT_EQ(writtenMda.size(), mda.size());
-    // Saving the team numbers its athletes and gives them its number.
-    for (int32_t m = 0; m < 13; ++m) {
-        const size_t a = AthleteOffset(kClass, 0, m);
-        PutInt(mda, a + 36, m + 1);
-        PutInt(mda, a + 40, 0);
-    }
-    for (size_t i = 0; i < mda.size(); ++i)
-        if (writtenMda[i] != mda[i]) {
-            ADD_FAILURE() << "MDA differs first at byte " << i;
-            break;
-        }
+    EXPECT_EQ(FirstDifference(writtenMda, ExpectedAthletes(mda)), "");
 
     // The next start finds the team: its window opens without the team
     // dialog, and quitting again changes nothing.

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "tests/app/core/TestSupport.h"
+#include "tests/support/RealInput.h"
 
 namespace kel::test {
 
@@ -77,41 +78,6 @@ inline std::vector<std::string> StaticTexts(HWND w)
     return out;
 }
 
-// Keys and characters through the system's input queue: they reach the
-// window with the focus in the foreground.
-inline void SendKey(WORD vk, bool up = false)
-{
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = WORD(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    if (vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN || vk == VK_HOME || vk == VK_END)
-        in.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-    SendInput(1, &in, sizeof in);
-}
-inline void PressKey(WORD vk)
-{
-    SendKey(vk);
-    SendKey(vk, true);
-}
-// Windows-1252 text, one character event per byte.
-inline void TypeText(const std::string& text)
-{
-    for (unsigned char c : text) {
-        wchar_t wc = 0;
-        MultiByteToWideChar(1252, 0, reinterpret_cast<const char*>(&c), 1, &wc, 1);
-        INPUT in[2] = {};
-        for (INPUT& i : in) {
-            i.type = INPUT_KEYBOARD;
-            i.ki.wScan = wc;
-            i.ki.dwFlags = KEYEVENTF_UNICODE;
-        }
-        in[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-        SendInput(2, in, sizeof(INPUT));
-    }
-}
-
 class ProgramRun {
 public:
     explicit ProgramRun(const std::vector<std::string>& events = {})
@@ -123,6 +89,9 @@ public:
     }
     // Runs the program as it lies in another folder (an unpacked package).
     void useFolder(const std::string& folder) { folder_ = folder; }
+    // Copies this build of the program into the folder at the first start
+    // (default: the test's own build tree, app/kelvora.exe).
+    void useProgram(const std::string& exe) { program_ = exe; }
     ~ProgramRun()
     {
         if (process_.hProcess) {
@@ -156,7 +125,7 @@ public:
             process_ = {};
         }
         if (GetFileAttributesA(exePath().c_str()) == INVALID_FILE_ATTRIBUTES &&
-            !CopyFileA(BuildPath("app/kelvora.exe").c_str(), exePath().c_str(), FALSE))
+            !CopyFileA(program_.c_str(), exePath().c_str(), FALSE))
             return false;
         return launch(&process_);
     }
@@ -251,12 +220,10 @@ public:
     }
     // Waits until the program has handled everything sent so far.
     static void settle(HWND w) { SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr); }
-    // Waits until the program waits for input again (its queue is empty).
-    void idle() const
-    {
-        Sleep(5);
-        WaitForInputIdle(process_.hProcess, 5000);
-    }
+    // Waits until the program has taken the input sent so far and waits
+    // for more.
+    void idle() const { InputTaken(process_.hProcess); }
+    HANDLE process() const { return process_.hProcess; }
 
 private:
     bool launch(PROCESS_INFORMATION* pi) const
@@ -270,6 +237,7 @@ private:
 
     TempDir dir_;
     std::string folder_;
+    std::string program_ = BuildPath("app/kelvora.exe");
     PROCESS_INFORMATION process_{};
 };
 

@@ -24,22 +24,6 @@ if [ "${#files[@]}" -ne 2 ]; then
   exit 1
 fi
 sleep 0.5  # CUPS-PDF may still be closing the last file
-for f in "${files[@]}"; do
-  case "$f" in
-    *Meldebogen*)
-      pdf_expect "$f" "^Bundeswettbewerb der Schulen" "^Stadtentscheid" "^Konstanz +Leichtathletik" \
-        "Wettkampfklasse: II Jungen" "^GOETHE.GYMNASIUM" "^Hauptstraße 1" "^78462 Konstanz" "^Frau Müller" \
-        "^Tel. dienstlich: 07531 1234" "^Tel. privat: 07531 5678" "^E.Mail: sport@goethe.example" \
-        "^Meldebogen" "^Nr Name, Vorname +JG 100m +1000m +4x100m +Hoch +Weit +Kugel +Speer" \
-        "^1 Meier, Anna +96 00,00$" "^2 Groß, Jörg +97 00,00 +0,00$" "^3 Weiß, Tim +96 +0,00$" "^12 ..$" \
-        "^Staffel I: +00,00" "^Mannschaftsbetreuer" ;;
-    *)
-      pdf_expect "$f" "^Bundeswettbewerb der Schulen +Konstanz" "^Stadtentscheid +Leichtathletik" \
-        "Wettkampfklasse: II Jungen" \
-        "^GOETHE.GYMNASIUM" "^Hauptstraße 1" "^Frau Müller" "^Schülerliste" \
-        "^Nr +Name des Teilnehmers +JG +Klasse" "^1 +Meier, Anna +96 +7a$" "^2 +Groß, Jörg +97 +8b$" \
-        "^3 +Weiß, Tim +96 +7c$" "Wettkampfbüro abzugeben." "Schulleiter +Schulstempel +Mannschaftsbetreuer" ;;
-  esac
-done
+expect_job_pages "${files[@]}"
 pdf_done "${files[@]}"
 exit $pdf_status
