@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "classlib/Application.h"
+#include "classlib/GuardedCall.h"
 #include "classlib/OleSession.h"
 
 namespace {
@@ -25,7 +26,7 @@ int CALLBACK PathDialogBrowseCallback(HWND window, UINT message, LPARAM, LPARAM 
   if (message == BFFM_INITIALIZED) {
     auto* dialog = reinterpret_cast<TDCPathDialog*>(data);
     dialog->FBrowserWindow = window;
-    dialog->SetSelectedItem(dialog->FSelectedItem);
+    GuardedCall([&] { dialog->SetSelectedItem(dialog->FSelectedItem); });
   }
   return 0;
 }
