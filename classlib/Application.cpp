@@ -12,7 +12,7 @@ TScreen* Screen = nullptr;
 namespace {
 const char* const kAppClass = "KelApplication";
 
-LRESULT CALLBACK appWindowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
+LRESULT CALLBACK appWindowProc(HWND h, UINT msg, WPARAM w, LPARAM l) noexcept {
   return DefWindowProcA(h, msg, w, l);
 }
 

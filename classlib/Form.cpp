@@ -3,6 +3,7 @@
 #include "classlib/Application.h"
 #include "classlib/Button.h"
 #include "classlib/Exception.h"
+#include "classlib/GuardedCall.h"
 #include "classlib/Screen.h"
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
@@ -158,8 +159,10 @@ struct DisabledWindows {
 BOOL CALLBACK disableOne(HWND h, LPARAM l) {
   auto* d = reinterpret_cast<DisabledWindows*>(l);
   if (h != d->keep && IsWindowVisible(h) && IsWindowEnabled(h)) {
+    // Noted before it is disabled: a window that could not be noted would
+    // stay disabled after the modal run.
+    if (!GuardedCall(false, [&] { d->list.push_back(h); return true; })) return FALSE;
     EnableWindow(h, FALSE);
-    d->list.push_back(h);
   }
   return TRUE;
 }

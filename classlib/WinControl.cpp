@@ -5,6 +5,7 @@
 
 #include "classlib/Application.h"
 #include "classlib/Form.h"
+#include "classlib/GuardedCall.h"
 #include "classlib/Screen.h"
 
 namespace {
@@ -211,12 +212,7 @@ LRESULT CALLBACK TWinControl::WindowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
     c->FHandle = nullptr;
     return CallWindowProcA(def, h, msg, w, l);
   }
-  try {
-    return c->WndProc(msg, w, l);
-  } catch (const std::exception& e) {
-    if (Application) Application->ShowException(e);
-    return 0;
-  }
+  return GuardedWndProc(h, msg, [&] { return c->WndProc(msg, w, l); });
 }
 
 LRESULT TWinControl::DefaultHandler(UINT msg, WPARAM w, LPARAM l) {

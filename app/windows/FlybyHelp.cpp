@@ -78,7 +78,7 @@ FlybyHelp::~FlybyHelp()
     }
 }
 
-void FlybyHelp::paint(HDC dc) const
+void FlybyHelp::paint(HDC dc) const noexcept
 {
     const int32_t w = rect_.right - rect_.left, h = rect_.bottom - rect_.top;
     HBRUSH brush = CreateSolidBrush(Colour);
@@ -96,7 +96,7 @@ void FlybyHelp::paint(HDC dc) const
     DeleteObject(brush);
 }
 
-LRESULT CALLBACK FlybyHelp::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK FlybyHelp::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
     auto* self = reinterpret_cast<FlybyHelp*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     switch (msg) {

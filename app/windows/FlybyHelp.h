@@ -31,8 +31,9 @@ public:
     static constexpr const char* ClassName = "FlybyHelpCL";
 
 private:
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    void paint(HDC dc) const;
+    // GDI calls only: nothing in them can throw.
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+    void paint(HDC dc) const noexcept;
 
     POINT mouse_{};
     HWND under_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "classlib/Application.h"
 #include "classlib/Form.h"
+#include "classlib/GuardedCall.h"
 #include "components/buttonedits/controls/DropDownHook.h"
 #include "components/buttonedits/controls/PopupListBox.h"
 
@@ -551,7 +552,7 @@ LRESULT CALLBACK TCustomDCEdit::EditHookProc(HWND h, UINT msg, WPARAM w, LPARAM 
     edit->FTabStop = true;
     return CallWindowProcA(saved, h, msg, w, l);
   }
-  return edit->EditWndProc(msg, w, l);
+  return GuardedWndProc(h, msg, [&] { return edit->EditWndProc(msg, w, l); });
 }
 
 bool TCustomDCEdit::WantSpecialKey(WORD key) const {

@@ -10,6 +10,7 @@
 
 #include "classlib/Application.h"
 #include "classlib/Form.h"
+#include "classlib/GuardedCall.h"
 #include "classlib/ObjectText.h"
 #include "classlib/OleSession.h"
 #include "classlib/TypInfo.h"
@@ -397,7 +398,7 @@ bool FormIsActive(TCustomForm* form) {
         }
         if (other == (Application ? Application->MainForm() : nullptr) || other == FormIsActiveSkipForm)
           return TRUE;
-        if (other->WndProc(CM_FORMISACTIVEQUERY, 0, 0) == 0) {
+        if (GuardedCall(LRESULT{1}, [&] { return other->WndProc(CM_FORMISACTIVEQUERY, 0, 0); }) == 0) {
           w->result = 0;
           return FALSE;
         }

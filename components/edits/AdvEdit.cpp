@@ -9,6 +9,7 @@
 #include <shellapi.h>
 
 #include "classlib/Form.h"
+#include "classlib/GuardedCall.h"
 #include "classlib/OleSession.h"
 #include "components/edits/EditDropTarget.h"
 
@@ -1347,7 +1348,7 @@ void TAdvEdit::HideLookup() {
 LRESULT CALLBACK TAdvEdit::LookupProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
   auto* edit = reinterpret_cast<TAdvEdit*>(GetWindowLongPtrA(h, GWLP_USERDATA));
   LRESULT r = CallWindowProcA(edit->FLookupDefProc, h, msg, w, l);
-  if (msg == WM_LBUTTONUP) edit->DoneLookup();
+  if (msg == WM_LBUTTONUP) GuardedCall([&] { edit->DoneLookup(); });
   // The list never keeps the activation: the edit stays the active window.
   if (msg == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
   return r;

@@ -44,7 +44,7 @@ zSuperClass* zSuperClass::find(const char* wanted)
     return nullptr;
 }
 
-LRESULT CALLBACK zSuperClass::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK zSuperClass::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept
 {
     if (zWindow::find(hwnd))
         return zControlWndProc(hwnd, msg, wParam, lParam);

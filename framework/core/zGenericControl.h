@@ -16,7 +16,7 @@ public:
 
     // The record whose name equals the given one exactly, or null.
     static zSuperClass* find(const char* name);
-    static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
 
     RcCString name;
     WNDPROC classProc = nullptr;

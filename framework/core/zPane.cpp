@@ -83,25 +83,35 @@ int zPane::draw(zEvent*)
 
 LRESULT zPane::paint(zEvent* ev)
 {
-    bool pushed = false;
+    // The display is given back and the stack restored also when draw
+    // throws (the window procedure reports it): the next paint must find
+    // them as before, or it would draw on a device context that is never
+    // ended and never validate the window.
+    struct Restore {
+        zPane* pane;
+        zWinDisplay* painting = nullptr;
+        bool pushed = false;
+        ~Restore()
+        {
+            if (painting) {
+                painting->release();
+                painting->paintMode(0);
+            }
+            if (pushed)
+                pane->popDisplay();
+        }
+    } restore{this};
     if (display_ != ownDisplay_) {
         pushDisplay(ownDisplay_);
-        pushed = true;
+        restore.pushed = true;
     }
-    int result;
     if (display_->kind() == zDisplay::Window) {
         zWinDisplay* wd = static_cast<zWinDisplay*>(display_);
         wd->paintMode(1);
         wd->acquire();
-        result = draw(ev);
-        wd->release();
-        wd->paintMode(0);
-    } else {
-        result = draw(ev);
+        restore.painting = wd;
     }
-    if (pushed)
-        popDisplay();
-    return result;
+    return draw(ev);
 }
 
 void zPane::scrollWindow(int32_t dx, int32_t dy, const zRect* rect)

@@ -14,7 +14,7 @@ zPrintJob* g_currentJob = nullptr;
 
 zPrintJob* zPrintJob::current() { return g_currentJob; }
 
-BOOL CALLBACK zPrintJob::abortProc(HDC, int error)
+BOOL CALLBACK zPrintJob::abortProc(HDC, int error) noexcept
 {
     if (error != 0 && g_currentJob) {
         g_currentJob->aborted_ = 1;

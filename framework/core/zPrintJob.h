@@ -33,7 +33,7 @@ public:
     static zPrintJob* current();
     // Given to SetAbortProc: a spooler error marks the current job aborted;
     // the next step discards the document.
-    static BOOL CALLBACK abortProc(HDC dc, int error);
+    static BOOL CALLBACK abortProc(HDC dc, int error) noexcept;
 
     int32_t pageNumber() const { return page_; }
     bool aborted() const { return aborted_ != 0; }

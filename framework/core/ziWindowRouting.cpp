@@ -3,6 +3,7 @@
 #include "framework/core/zApplication.h"
 #include "framework/core/zDisplay.h"
 #include "framework/core/zFrameWin.h"
+#include "framework/core/zGuardedWndProc.h"
 #include "framework/core/zMDIAppFrame.h"
 #include "framework/core/zMDIChildFrame.h"
 #include "framework/core/zMenu.h"
@@ -95,6 +96,11 @@ void ziWindowRouting::setScrollRange(const zEvent& ev)
 }
 
 LRESULT ziWindowRouting::route(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) const
+{
+    return zGuardedWndProc(hwnd, msg, [&] { return routeMessage(hwnd, msg, wParam, lParam); });
+}
+
+LRESULT ziWindowRouting::routeMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) const
 {
     if (msg == WM_DISPLAYCHANGE)
         zDisplay::screenChanged();

@@ -51,7 +51,8 @@ public:
     ziWindowRouting(const ziWindowRouting&) = delete;
     ziWindowRouting& operator=(const ziWindowRouting&) = delete;
 
-    // The window procedure's answer to one message.
+    // The window procedure's answer to one message. An exception of a
+    // handler ends here: it is reported and the answer is 0 (zGuardedWndProc.h).
     LRESULT route(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) const;
 
 protected:
@@ -92,6 +93,7 @@ protected:
     const Traits traits_;
 
 private:
+    LRESULT routeMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) const;
     // WM_COMMAND: the tracked pop-up menu, then the command chain.
     Step command(zWindow* w, zEvent& ev, LRESULT& result) const;
     Step menuSelect(zWindow* w, zEvent& ev, LRESULT& result) const;

@@ -1,6 +1,7 @@
 #include "components/buttonedits/controls/DCHint.h"
 
 #include "classlib/Canvas.h"
+#include "classlib/GuardedCall.h"
 #include "components/buttonedits/controls/DrawHelpers.h"
 #include "components/buttonedits/controls/TextMarkup.h"
 
@@ -55,12 +56,12 @@ LRESULT CALLBACK TDCHint::WindowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
   if (self) {
     switch (msg) {
       case WM_TIMER:
-        if (w == kTimer) self->ExecHintTimer();
+        if (w == kTimer) GuardedCall([&] { self->ExecHintTimer(); });
         return 0;
       case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(h, &ps);
-        self->Paint(dc);
+        GuardedCall([&] { self->Paint(dc); });
         EndPaint(h, &ps);
         return 0;
       }

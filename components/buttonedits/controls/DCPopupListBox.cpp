@@ -37,7 +37,7 @@ void TDCPopupListBox::Popup(int x, int y) {
   }
 }
 
-LRESULT CALLBACK TDCPopupListBox::KeyRedirect(HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK TDCPopupListBox::KeyRedirect(HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) noexcept {
   auto* self = reinterpret_cast<TDCPopupListBox*>(data);
   if (msg >= WM_KEYFIRST && msg <= WM_KEYLAST && self->FOpen && self->HandleAllocated())
     return SendMessageA(self->Handle(), msg, w, l);

@@ -25,7 +25,7 @@ class TDCPopupListBox : public TPopupListBox {
   bool IsOpen() const { return FOpen; }
 
  private:
-  static LRESULT CALLBACK KeyRedirect(HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK KeyRedirect(HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR data) noexcept;
 
   int FMaxWidth = 0;
   HWND FRedirected = nullptr;

@@ -1,5 +1,7 @@
 #include "components/buttonedits/controls/DropDownHook.h"
 
+#include "classlib/GuardedCall.h"
+
 namespace {
 
 struct State {
@@ -17,8 +19,11 @@ bool inside(const RECT& r, POINT p) { return PtInRect(&r, p) != FALSE; }
 
 void closeOutside() {
   // The close call removes the hooks; keep the callback alive through it.
-  std::function<void()> close = state().drop.Close;
-  if (close) close();
+  // Both hooks call it: it is their only way into the components' code.
+  GuardedCall([] {
+    std::function<void()> close = state().drop.Close;
+    if (close) close();
+  });
 }
 
 LRESULT CALLBACK mouseProc(int code, WPARAM w, LPARAM l) {

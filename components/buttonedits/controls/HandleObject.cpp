@@ -1,5 +1,7 @@
 #include "components/buttonedits/controls/HandleObject.h"
 
+#include "classlib/GuardedCall.h"
+
 namespace {
 
 const char kClass[] = "ClipboardClass";
@@ -37,7 +39,7 @@ THandleObject::~THandleObject() {
 LRESULT CALLBACK THandleObject::WindowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
   auto* self = reinterpret_cast<THandleObject*>(GetWindowLongPtrA(h, GWLP_USERDATA));
   if (!self || !self->FMethod) return DefWindowProcA(h, msg, w, l);
-  return self->FMethod(h, msg, w, l);
+  return GuardedWndProc(h, msg, [&] { return self->FMethod(h, msg, w, l); });
 }
 
 TDCHandleObject::TDCHandleObject(TMessageReceiver* target)

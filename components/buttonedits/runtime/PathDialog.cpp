@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "classlib/Application.h"
+#include "classlib/GuardedCall.h"
 #include "classlib/OleSession.h"
 
 namespace {
@@ -44,7 +45,7 @@ int CALLBACK PathDialogBrowseCallback(HWND window, UINT message, LPARAM, LPARAM 
     CenterOverOwner(window);
     auto* dialog = reinterpret_cast<TDCPathDialog*>(data);
     dialog->FBrowserWindow = window;
-    dialog->SetSelectedItem(dialog->FSelectedItem);
+    GuardedCall([&] { dialog->SetSelectedItem(dialog->FSelectedItem); });
   }
   return 0;
 }

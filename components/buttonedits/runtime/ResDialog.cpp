@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "classlib/GuardedCall.h"
+
 namespace {
 
 std::vector<TResDialog*>& Dialogs() {
@@ -38,7 +40,7 @@ INT_PTR CALLBACK TResDialog::SharedDialogProc(HWND window, UINT message, WPARAM 
   }
   for (TResDialog* dialog : Dialogs()) {
     if (dialog->FHandle == window) {
-      dialog->DialogWndProc(message, wParam, lParam);
+      GuardedCall([&] { dialog->DialogWndProc(message, wParam, lParam); });
       break;
     }
   }

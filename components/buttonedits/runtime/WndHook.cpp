@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "classlib/GuardedCall.h"
+
 namespace {
 
 std::vector<TMessageReceiver*> gHookObjects;
@@ -17,7 +19,7 @@ bool Contains(const std::vector<T*>& list, const T* item) {
 
 LRESULT CALLBACK WndHookProc(int code, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = ::CallNextHookEx(gWndHook, code, wParam, lParam);
-  if (code == HC_ACTION) {
+  if (code == HC_ACTION) GuardedCall([&] {
     TDCMessage message;
     message.Msg = CM_WNDHOOK;
     message.WParam = static_cast<uintptr_t>(lParam);
@@ -28,19 +30,19 @@ LRESULT CALLBACK WndHookProc(int code, WPARAM wParam, LPARAM lParam) {
       object->Dispatch(message);
       if (message.Result != 0) break;
     }
-  }
+  });
   return result;
 }
 
 LRESULT CALLBACK ActiveHookProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION) {
+  if (code == HC_ACTION) GuardedCall([&] {
     const auto* ret = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     if (ret->message == WM_SETFOCUS) {
       const std::vector<TCustomActiveNotifier*> notifiers = gActiveNotifiers;
       for (TCustomActiveNotifier* n : notifiers)
         if (Contains(gActiveNotifiers, n)) n->HookProc(*ret);
     }
-  }
+  });
   // Later hooks of the chain see the message too.
   return ::CallNextHookEx(gActiveHook, code, wParam, lParam);
 }
