@@ -629,6 +629,39 @@ void ErrorWindowClosedByCtrlF4(Desk& desk)
     Picture("entry-window-after-error-window");
 }
 
+// --- the grid --------------------------------------------------------------
+
+// "Teilnehmer löschen" from the grid's context menu (Alt+F10) asks about the
+// athlete of the selected row, here the third, chosen by the arrow keys on
+// the first team tab; "Nein" keeps him.
+void DeleteAsksAboutTheSelectedAthlete(Desk& desk)
+{
+    auto key = [&](WORD vk) {
+        Press(vk);
+        desk.run.idle();
+    };
+    key(VK_HOME);
+    key(VK_DOWN);
+    key(VK_DOWN);
+    Chord({VK_MENU, VK_F10});
+    ASSERT_TRUE(WaitUntil([] { return InMenuMode(); }));
+    for (int i = 0; i < 6; ++i)  // the sixth line, past the separators
+        Press(VK_DOWN);
+    Press(VK_RETURN);
+    HWND box = desk.run.waitWindow("Achtung", 15000, "#32770");
+    ASSERT_NE(box, nullptr) << desk.run.windows();
+    ASSERT_TRUE(WaitUntil([&] { return Foreground() == box; }));
+    const std::vector<std::string> texts = StaticTexts(box);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Möchten Sie den Teilnehmer »Jonas Weiß« wirklich löschen?"),
+              texts.end())
+        << ::testing::PrintToString(texts);
+    Press('N');
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }));
+    ASSERT_TRUE(WaitUntil([&] { return Foreground() == desk.frame; })) << desk.run.windows();
+    key(VK_UP);
+    key(VK_UP);
+}
+
 const Scenario kScenarios[] = {
     {"AltLetterInTheTeamDialogLeavesNoMenuMode", AltLetterLeavesNoMenuMode},
     {"CtrlTabSwitchesTheTeamDialogsPages", CtrlTabSwitchesPages},
@@ -637,6 +670,7 @@ const Scenario kScenarios[] = {
     {"FolderBrowserOpensOverTheWizardAndReturnsToIt", FolderBrowserReturnsToTheWizard},
     {"HelpWithoutHelpFileSaysSo", HelpWithoutHelpFile},
     {"ErrorWindowClosedByCtrlF4LeavesTheToolBarWhole", ErrorWindowClosedByCtrlF4},
+    {"DeleteAsksAboutTheSelectedAthlete", DeleteAsksAboutTheSelectedAthlete},
 };
 
 class UserScenario : public ::testing::TestWithParam<Scenario> {};
