@@ -167,7 +167,7 @@ inline std::string ExpectedEntryFile(const ProgramRun& run)
 
 // The PDF files of the team's printouts in the print queue's folder (the
 // queue names them after the document titles, which end in the list name).
-inline int PrintedCount(const std::string& folder, const char* pattern = "*Goethe_I*.pdf")
+inline int PrintedCount(const std::string& folder, const char* pattern = "*II_Jungen_Goethe_I*.pdf")
 {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "\\" + pattern).c_str(), &found);

@@ -15,7 +15,7 @@ mkdir -p "$out"
 # The pages are found by their titles: one run at a time.
 exec 9>"$out/.kelvora-end-to-end.lock"
 flock -w 600 9 || { echo "end-to-end lock not taken" >&2; exit 1; }
-pattern='*Goethe_I*.pdf'
+pattern='*II_Jungen_Goethe_I*.pdf'
 find "$out" -maxdepth 1 -name "$pattern" -delete
 KEL_PDF_DIR="Z:$(echo "$out" | tr '/' '\\')" wine "$exe" --gtest_filter='EndToEnd.*' --gtest_brief=1 || exit 1
 mapfile -t files < <(find "$out" -maxdepth 1 -name "$pattern" | sort)
