@@ -155,8 +155,14 @@ inline std::string ExpectedEntryFile(const ProgramRun& run)
 {
     const auto fixture = ReadBytes(SourcePath("GOETHE-GYMNASIUM.VOV"));
     std::string expected(fixture.begin(), fixture.end());
+    // The running program rewrites its settings file whole when it stores
+    // the entry file's folder and name, so a read can meet the file while it
+    // is being written: read until the id is there whole.
     char vid[64] = {};
-    GetPrivateProfileStringA("Veranstaltung", "VID", "", vid, sizeof vid, run.path("kelvora.ini").c_str());
+    ProgramRun::waitFor([&] {
+        GetPrivateProfileStringA("Veranstaltung", "VID", "", vid, sizeof vid, run.path("kelvora.ini").c_str());
+        return std::strlen(vid) == 38;
+    });
     EXPECT_EQ(std::strlen(vid), 38u) << vid;
     const size_t at = expected.find("$VID");
     EXPECT_NE(at, std::string::npos);

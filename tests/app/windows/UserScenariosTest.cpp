@@ -141,6 +141,29 @@ bool IsWithin(HWND outer, HWND w)
     return w && (w == outer || IsChild(outer, w));
 }
 
+// A menu command by its letters: Alt + the menu's letter, then the item's.
+void Menu(char popup, char item)
+{
+    Chord({VK_MENU, WORD(popup)});
+    WaitUntil([] { return InMenuMode(); });
+    Press(WORD(item));
+}
+
+// A menu command that opens a window, by its letters. On a busy machine the
+// command now and then does not arrive (its cause is not found yet): a user
+// would simply choose again, and so does this, once, and says so.
+HWND MenuWindow(const ProgramRun& run, char popup, char item, const std::string& title)
+{
+    Menu(popup, item);
+    if (HWND w = run.waitWindow(title, 8000))
+        return w;
+    std::printf("menu %c/%c: \"%s\" did not open, chosen again\n", popup, item, title.c_str());
+    for (int i = 0; i < 3 && InMenuMode(); ++i)
+        Press(VK_ESCAPE);
+    Menu(popup, item);
+    return run.waitWindow(title);
+}
+
 // One program start shared by the scenarios: the sample event, class
 // "I Jungen" open and maximised in the frame.
 class Desk {
@@ -251,12 +274,7 @@ public:
     }
 
     // A frame menu's command by its letters: Alt+D then the item's letter.
-    void menu(char popup, char item)
-    {
-        Chord({VK_MENU, WORD(popup)});
-        WaitUntil([] { return InMenuMode(); });
-        Press(WORD(item));
-    }
+    void menu(char popup, char item) { Menu(popup, item); }
 
     ProgramRun run;
     HWND frame = nullptr;
@@ -726,13 +744,6 @@ HWND ChooseClassByKeys(ProgramRun& run, int downs, const std::string& className)
     return run.waitWindow(std::string(kTitle) + " - [" + className + ": Meldungen]", 15000, kFrameClass);
 }
 
-void Menu(char popup, char item)
-{
-    Chord({VK_MENU, WORD(popup)});
-    WaitUntil([] { return InMenuMode(); });
-    Press(WORD(item));
-}
-
 // Choose the class, make its first team in the team dialog by Alt + the
 // fields' letters, type three athletes, check, print both forms, write the
 // entry file through the wizard by Alt+W, quit; the files hold exactly
@@ -790,8 +801,7 @@ TEST(UserJob, TheWholeJobByKeyboard)
     ASSERT_TRUE(WaitUntil([&] { return Foreground() == frame; })) << run.windows();
 
     // Print both forms, with the place typed in.
-    Menu('D', 'D');
-    HWND print = run.waitWindow("Drucken");
+    HWND print = MenuWindow(run, 'D', 'D', "Drucken");
     ASSERT_NE(print, nullptr) << run.windows();
     ASSERT_TRUE(WaitUntil([&] { return Foreground() == print; }));
     HWND place = Child(print, "Edit");
@@ -807,8 +817,7 @@ TEST(UserJob, TheWholeJobByKeyboard)
     ASSERT_TRUE(WaitUntil([&] { return Foreground() == frame; })) << run.windows();
 
     // The entry file through the wizard, with its presets.
-    Menu('D', 'E');
-    HWND wizard = run.waitWindow(kWizard);
+    HWND wizard = MenuWindow(run, 'D', 'E', kWizard);
     ASSERT_NE(wizard, nullptr) << run.windows();
     ASSERT_TRUE(WaitUntil([&] { return Foreground() == wizard; }));
     Chord({VK_MENU, 'W'});
