@@ -57,23 +57,6 @@ for ext in SDA MDA STF; do
 done
 [ ! -e "$src/build/win-release/app/veranst" ] || fail "the program wrote data into the build tree"
 
-# The prefix as the build makes it, made again from a shell without the
-# German locale: a program run would update the locale and printer entries.
-WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
-rm -rf "$prefix"
-env -u LC_ALL LANG=C.UTF-8 cmake --build "$src/build/win-release" --target wineprefix >/dev/null
-reg=$prefix/user.reg
-grep -q '^"Locale"="00000407"' "$reg" || fail "the prefix's locale is not German"
-grep -q '^"sShortDate"="d.M.yyyy"' "$reg" || fail "the prefix's short date is not d.M.yyyy"
-printer=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
-if [ -n "$printer" ]; then
-  sed -n '/^\[Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\Windows\]/,/^$/p' "$reg" |
-    grep -qi "^\"device\"=\"$printer,wineps.drv," ||
-    fail "the prefix does not know the default printer $printer"
-else
-  echo "note: CUPS has no default printer; the prefix's printer entry was not checked"
-fi
-
 # The teacher's data: a changed setting and a file of their own, and an
 # outdated program that the next start replaces.
 sed -i 's/^Copyright=3/Copyright=5/' "$data/kelvora.ini"
@@ -91,6 +74,26 @@ grep -q '^Copyright=5' "$data/kelvora.ini" || fail "the second start overwrote k
 [ "$(grep '^VID=' "$data/kelvora.ini")" = "$vid" ] || fail "the second start changed the installation id"
 [ "$(cat "$data/veranst/notiz.txt")" = "eigene Notiz" ] || fail "the second start changed veranst"
 cmp -s "$data/kelvora.exe" "$src/build/win-release/app/kelvora.exe" || fail "the program was not refreshed"
+
+# The prefix as the build makes it, made again from a shell without the
+# German locale: a program run would update the locale and printer entries.
+# This comes after the second start, which thus meets the prefix a teacher's
+# earlier start left (a prefix made anew is updated by Wine on its first run,
+# which can take longer than the minute the start allows).
+WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+rm -rf "$prefix"
+env -u LC_ALL LANG=C.UTF-8 cmake --build "$src/build/win-release" --target wineprefix >/dev/null
+reg=$prefix/user.reg
+grep -q '^"Locale"="00000407"' "$reg" || fail "the prefix's locale is not German"
+grep -q '^"sShortDate"="d.M.yyyy"' "$reg" || fail "the prefix's short date is not d.M.yyyy"
+printer=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
+if [ -n "$printer" ]; then
+  sed -n '/^\[Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\Windows\]/,/^$/p' "$reg" |
+    grep -qi "^\"device\"=\"$printer,wineps.drv," ||
+    fail "the prefix does not know the default printer $printer"
+else
+  echo "note: CUPS has no default printer; the prefix's printer entry was not checked"
+fi
 
 sums() { (cd "$data" && find . -type f -exec sha1sum {} + | sort); }
 before=$(sums)
