@@ -5,8 +5,8 @@
 
 #include "app/windows/DisziFlagTable.h"
 #include "app/windows/EditCell.h"
+#include "app/windows/GridCaret.h"
 #include "app/windows/TablePaneScroller.h"
-#include "framework/core/zCaret.h"
 #include "framework/core/zDisplay.h"
 #include "framework/core/zLogMeasure.h"
 #include "framework/core/zMenu.h"
@@ -94,7 +94,7 @@ InputTablePane::InputTablePane(zWindow* parent, zSizer* sizer, int32_t columns, 
     vScroll_ = new zScrollInfoVert(this);
     hScroll_ = new zScrollInfoHoriz(this);
     setScroller(new TablePaneScroller(this));
-    gridCaret_ = new zCaret(this, 0, 1, rowHeight_ - 6);
+    gridCaret_ = std::make_unique<GridCaret>(this, 1, rowHeight_ - 6);
 }
 
 InputTablePane::~InputTablePane()
@@ -295,68 +295,61 @@ void InputTablePane::giveDisplay()
     d->release();
 }
 
-// The caret is shown, hidden and moved on the screen only outside a hold:
+// The caret is hidden, shown and moved on the screen only outside a hold:
 // a keystroke or click holds it, so that the several drawings it causes
-// hide and show the caret once (each of those is slow under Wine).
-void InputTablePane::syncCaret()
-{
-    if (caretHold_ > 0 || !gridCaret_)
-        return;
-    if (caretPos_.x != shownPos_.x || caretPos_.y != shownPos_.y) {
-        gridCaret_->setPos(caretPos_);
-        shownPos_ = caretPos_;
-    }
-    if (caretShown_ && !caretVisible_)
-        gridCaret_->show();
-    else if (!caretShown_ && caretVisible_)
-        gridCaret_->hide();
-    caretVisible_ = caretShown_;
-}
-
+// take it off and put it back once.
 void InputTablePane::holdCaret()
 {
-    if (caretHold_++ == 0 && caretVisible_ && gridCaret_) {
-        gridCaret_->hide();
-        caretVisible_ = false;
-    }
+    if (gridCaret_)
+        gridCaret_->hold();
 }
 
 void InputTablePane::releaseCaret()
 {
-    if (caretHold_ > 0 && --caretHold_ == 0)
-        syncCaret();
+    if (gridCaret_)
+        gridCaret_->release();
 }
 
 void InputTablePane::showCaret()
 {
-    caretShown_ = true;
-    syncCaret();
+    if (gridCaret_)
+        gridCaret_->show();
 }
 
 void InputTablePane::hideCaret()
 {
-    caretShown_ = false;
-    syncCaret();
+    if (gridCaret_)
+        gridCaret_->hide();
 }
+
+bool InputTablePane::caretShown() const { return gridCaret_ && gridCaret_->shown(); }
 
 bool InputTablePane::suspendCaret()
 {
-    const bool shown = caretShown_;
-    if (caretHold_ == 0)
+    const bool shown = caretShown();
+    if (gridCaret_ && !gridCaret_->held())
         hideCaret();
     return shown;
 }
 
 void InputTablePane::resumeCaret(bool wasShown)
 {
-    if (wasShown && caretHold_ == 0)
+    if (wasShown && gridCaret_ && !gridCaret_->held())
         showCaret();
 }
 
 void InputTablePane::placeCaret(int32_t x, int32_t y)
 {
-    caretPos_ = POINT{x, y};
-    syncCaret();
+    if (gridCaret_)
+        gridCaret_->place(POINT{x, y});
+}
+
+int InputTablePane::focus(zEvent* ev)
+{
+    const int r = zPane::focus(ev);
+    if (gridCaret_)
+        gridCaret_->focus(ev->message == WM_SETFOCUS);
+    return r;
 }
 
 void InputTablePane::drawHeader(HDC dc, const zRect& rect, int32_t kind, const char* text)

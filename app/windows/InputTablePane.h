@@ -16,7 +16,7 @@
 #include "framework/core/zRect.h"
 
 class EditCell;
-class zCaret;
+class GridCaret;
 class zDisplay;
 
 // The 8-point "MS Sans Serif" of the grid and its tab strip.
@@ -72,6 +72,7 @@ public:
     int preferredSize(int32_t& width, int32_t& height) override { return 1; }
     int charInput(zEvent* ev) override;
     int draw(zEvent* ev) override;
+    int focus(zEvent* ev) override;
 
     // Settings of the owner.
     void setColumnTitle(int32_t column, const char* title);
@@ -110,7 +111,9 @@ public:
     bool suspendCaret();
     void resumeCaret(bool wasShown);
     void placeCaret(int32_t x, int32_t y);
-    bool caretShown() const { return caretShown_; }
+    bool caretShown() const;
+    // The caret the grid draws itself.
+    const GridCaret* gridCaret() const { return gridCaret_.get(); }
 
 protected:
     // Holds the caret and the display's context for one keystroke or click.
@@ -118,13 +121,13 @@ protected:
     public:
         explicit InputHold(InputTablePane* pane) : pane_(pane)
         {
-            pane_->holdCaret();
             pane_->takeDisplay();
+            pane_->holdCaret();
         }
         ~InputHold()
         {
-            pane_->giveDisplay();
             pane_->releaseCaret();
+            pane_->giveDisplay();
         }
         InputHold(const InputHold&) = delete;
         InputHold& operator=(const InputHold&) = delete;
@@ -134,7 +137,6 @@ protected:
     };
     void holdCaret();
     void releaseCaret();
-    void syncCaret();
     int handleChar(zEvent* ev);
     // Lets the open editor write its value into the current cell and drops
     // it (nothing when no editor is open).
@@ -190,12 +192,7 @@ protected:
     int32_t dragBottom_ = 0;
     int32_t rowNumberBase_ = -1;
     int32_t tableIndex_;
-    zCaret* gridCaret_ = nullptr;
-    bool caretShown_ = false;    // as the editors want it
-    bool caretVisible_ = false;  // as it is on the screen
-    int32_t caretHold_ = 0;
-    POINT caretPos_{0, 0};
-    POINT shownPos_{-1, -1};
+    std::unique_ptr<GridCaret> gridCaret_;
     int32_t displayTaken_ = 0;
     HGDIOBJ fontBefore_ = nullptr;
 };

@@ -17,4 +17,7 @@ public:
 
     // WM_MDIACTIVATE to the client.
     void activate();
+
+private:
+    void redrawMenuBar(zMDIAppFrame* frame);
 };

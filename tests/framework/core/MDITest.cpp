@@ -248,3 +248,53 @@ TEST_F(MDI, MinimisedFrameSizesItsSizerOnly)
     kel::test::pump();
     theApplication->taskDev->setEnabled(true);
 }
+
+namespace {
+
+// The frame's menu bar as it is on the screen, one value per pixel.
+std::vector<COLORREF> menuBarPixels(HWND frame)
+{
+    MENUBARINFO info{};
+    info.cbSize = sizeof info;
+    std::vector<COLORREF> pixels;
+    if (!GetMenuBarInfo(frame, OBJID_MENU, 0, &info))
+        return pixels;
+    RECT window;
+    GetWindowRect(frame, &window);
+    HDC dc = GetWindowDC(frame);
+    for (LONG y = info.rcBar.top; y < info.rcBar.bottom; ++y)
+        for (LONG x = info.rcBar.left; x < info.rcBar.right; ++x)
+            pixels.push_back(GetPixel(dc, x - window.left, y - window.top));
+    ReleaseDC(frame, dc);
+    return pixels;
+}
+
+} // namespace
+
+// A child without menus shown maximised leaves the menu bar drawn as a
+// redraw would draw it, with the child's icon and buttons.
+TEST_F(MDI, AChildShownMaximisedLeavesTheMenuBarDrawn)
+{
+    struct BareChild : zMDIChildFrame {
+        explicit BareChild(zWindow* frame) : zMDIChildFrame(frame, nullptr, WS_OVERLAPPEDWINDOW, "A") { create(); }
+    };
+    AppFrame frame;
+    frame.show(SW_SHOWMAXIMIZED);
+    kel::test::pump();
+    const std::vector<COLORREF> before = menuBarPixels(frame.handle());
+    auto* a = new BareChild(&frame);
+    a->show(SW_SHOWMAXIMIZED);
+    kel::test::pump();
+    ASSERT_TRUE(IsZoomed(a->handle()));
+    const std::vector<COLORREF> shown = menuBarPixels(frame.handle());
+    ASSERT_FALSE(shown.empty());
+    EXPECT_NE(shown, before);
+    DrawMenuBar(frame.handle());
+    kel::test::pump();
+    EXPECT_EQ(shown, menuBarPixels(frame.handle()));
+    delete a;
+    kel::test::pump();
+    DestroyWindow(frame.handle());
+    kel::test::pump();
+    theApplication->taskDev->setEnabled(true);
+}
