@@ -83,10 +83,8 @@ InputTablePane::InputTablePane(zWindow* parent, zSizer* sizer, int32_t columns, 
       tickPen_(PS_SOLID, 0, rgb(64, 128, 0)),
       tableIndex_(tableIndex)
 {
-    for (int32_t c = 0; c < MaxColumns; ++c) {
+    for (int32_t c = 0; c < MaxColumns; ++c)
         columnWidths_[c] = c < columnCount_ ? 150 : 0;
-        capacities_[c] = TitleSize;
-    }
     create();
     display()->pushPen(new zPen(PS_SOLID, 1, rgb(200, 200, 200)));
     gridFont_ = MakeGridFont(display());
@@ -99,71 +97,24 @@ InputTablePane::InputTablePane(zWindow* parent, zSizer* sizer, int32_t columns, 
 
 InputTablePane::~InputTablePane()
 {
-    activeEditor_ = nullptr;
-    for (EditCell*& e : editors_) {
-        delete e;
-        e = nullptr;
-    }
-    for (int32_t r = 0; r < MaxRows; ++r)
-        for (int32_t c = 0; c < MaxColumns; ++c)
-            if (cellOwned_[r][c])
-                delete[] cells_[r][c];
+    editing_.clear();
     delete scroller();
     removeNotify(this, zProc(&InputTablePane::keyDown));
 }
 
 // ---- cells and settings ----
 
-void InputTablePane::setEditor(EditCell* editor, int32_t column)
-{
-    if (column < 0 || column >= MaxColumns) {
-        delete editor;
-        return;
-    }
-    if (editors_[column] == activeEditor_)
-        activeEditor_ = nullptr;
-    delete editors_[column];
-    editors_[column] = editor;
-}
-
-EditCell* InputTablePane::editor(int32_t column) const
-{
-    return column >= 0 && column < MaxColumns ? editors_[column] : nullptr;
-}
-
 void InputTablePane::setCellText(int32_t row, int32_t column, const char* text, int32_t copy, int32_t capacity)
 {
-    const int32_t r = row - 1, c = column - 1;
-    if (r < 0 || r >= MaxRows || c < 0 || c >= MaxColumns)
-        return;
-    if (copy == 1) {
-        if (!cells_[r][c]) {
-            const int32_t size = capacities_[c] > 0 ? capacities_[c] : TitleSize;
-            cells_[r][c] = new char[size]();
-            cellSizes_[r][c] = size;
-            cellOwned_[r][c] = true;
-        }
-        const size_t size = size_t(cellSizes_[r][c]);
-        size_t n = text ? std::strlen(text) : 0;
-        if (n > size - 1)
-            n = size - 1;
-        if (n)
-            std::memcpy(cells_[r][c], text, n);
-        cells_[r][c][n] = 0;
-        return;
-    }
-    if (cellOwned_[r][c])
-        delete[] cells_[r][c];
-    cellOwned_[r][c] = false;
-    cells_[r][c] = const_cast<char*>(text);
-    cellSizes_[r][c] = capacity > 0 ? capacity : capacities_[c];
+    if (copy == 1)
+        cells_.copy(row - 1, column - 1, text);
+    else
+        cells_.borrow(row - 1, column - 1, const_cast<char*>(text), capacity);
 }
 
 const char* InputTablePane::cellText(int32_t row, int32_t column) const
 {
-    if (row < 0 || row >= MaxRows || column < 0 || column >= MaxColumns)
-        return nullptr;
-    return cells_[row][column];
+    return cells_.buffer(row, column);
 }
 
 void InputTablePane::setColumnTitle(int32_t column, const char* title)
@@ -376,12 +327,12 @@ void InputTablePane::drawCell(HDC dc, int32_t x, int32_t y, int32_t column, int3
 {
     const int32_t w = columnWidths_[column], h = rowHeight_;
     const bool current = column == currentColumn_ && row == currentRow_;
-    const bool editing = current && activeEditor_;
+    const bool editing = current && editing_.active();
     PatBlt(dc, x + 1, y + 1, w - 1, h - 1, WHITENESS);
 
     if (current) {
         if (editing) {
-            activeEditor_->draw();
+            editing_.active()->draw();
         } else {
             const bool shown = suspendCaret();
             Selected pen(dc, blackPen_.handle());
@@ -411,7 +362,7 @@ void InputTablePane::drawCell(HDC dc, int32_t x, int32_t y, int32_t column, int3
     const bool ticked = discipline && gDisziFlags.isSet(tableIndex_, row, column - 3);
     if (discipline && !ticked && !current)
         return;
-    const char* text = cells_[row][column];
+    const char* text = cells_.buffer(row, column);
     if (text && *text && !editing) {
         SetBkMode(dc, TRANSPARENT);
         TextOutA(dc, x + 3, y + 3, text, fittingLength(dc, text, w - 10));
@@ -514,20 +465,12 @@ int InputTablePane::draw(zEvent*)
 
 void InputTablePane::commitEditor()
 {
-    if (!activeEditor_)
-        return;
-    EditCell* e = activeEditor_;
-    e->end();
-    setCellText(currentRow_ + 1, currentColumn_ + 1, "", 1);
-    e->commit(cells_[currentRow_][currentColumn_], size_t(cellSizes_[currentRow_][currentColumn_]));
-    activeEditor_ = nullptr;
-    hideCaret();
+    editing_.commit();
 }
 
 void InputTablePane::dropEditor()
 {
-    activeEditor_ = nullptr;
-    hideCaret();
+    editing_.drop();
 }
 
 int InputTablePane::charInput(zEvent* ev)
@@ -541,7 +484,10 @@ int InputTablePane::charInput(zEvent* ev)
 int InputTablePane::handleChar(zEvent* ev)
 {
     const uint32_t code = static_cast<uint32_t>(ev->wParam);
-    if (!activeEditor_ && code == VK_TAB) {
+    if (editing_.active())
+        return editing_.character(code);
+    switch (code) {
+    case VK_TAB:
         // The key state is asked only here: under Wine it is a request to
         // the server, too slow for every character.
         if (GetKeyState(VK_SHIFT) < 0)
@@ -549,48 +495,19 @@ int InputTablePane::handleChar(zEvent* ev)
         else
             nextCell();
         return 1;
-    }
-    if (activeEditor_ && (code == VK_RETURN || code == VK_ESCAPE)) {
-        if (code == VK_RETURN)
-            commitEditor();
-        else
-            dropEditor();
-        switch (enterMode_) {
-        case EnterStays: repaintCell(currentColumn_, currentRow_); break;
-        case EnterNextCell: nextCell(); break;
-        case EnterRowDown: rowDown(); break;
-        default: repaintCell(currentColumn_, currentRow_); break;
-        }
-        return 1;
-    }
-    if (activeEditor_) {
-        const int32_t r = activeEditor_->key(code, 0);
-        return r == 1 || r == 2 ? 1 : 0;
-    }
-    // Enter and Escape on a closed cell open no editor: Enter moves on as
-    // it does after an edit.
-    if (code == VK_RETURN) {
+    case VK_RETURN:
+        // Enter on a closed cell opens no editor: it moves on as it does
+        // after an edit.
         if (enterMode_ == EnterNextCell)
             nextCell();
         else if (enterMode_ == EnterRowDown)
             rowDown();
         return 1;
-    }
-    if (code == VK_ESCAPE)
+    case VK_ESCAPE:
         return 1;
-    EditCell* e = editor(currentColumn_);
-    if (!e || currentRow_ >= rowCount_ || currentColumn_ >= columnCount_)
-        return 0;
-    activeEditor_ = e;
-    const zRect r = cellRect();
-    e->begin(r.left, r.top, r.width(), r.height(), cells_[currentRow_][currentColumn_]);
-    const int32_t result = e->key(code, 0);
-    if (result == 2) {
-        commitEditor();
-        nextCell();
-        return 1;
+    default:
+        return editing_.open(code);
     }
-    return result == 1 ? 1 : 0;
 }
 
 int32_t InputTablePane::keyDown(zEvent* ev)
@@ -600,8 +517,8 @@ int32_t InputTablePane::keyDown(zEvent* ev)
     InputHold hold(this);
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     const uint32_t key = static_cast<uint32_t>(ev->wParam);
-    if (activeEditor_ && !shift)
-        return activeEditor_->key(key, 1);
+    if (editing_.active() && !shift)
+        return editing_.active()->key(key, 1);
     if (shift || key < VK_TAB || key > VK_DOWN)
         return 0;
     switch (key) {

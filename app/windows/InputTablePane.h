@@ -4,12 +4,16 @@
 // opens the column's in-place editor on the current cell, moves the current
 // cell by keyboard and mouse, lets the user resize columns by dragging in
 // the header row and toggles the tick boxes of the discipline cells
-// (columns 3 and up, whose ticks live in the discipline-flag table).
+// (columns 3 and up, whose ticks live in the discipline-flag table). The
+// cell texts are a GridCellTexts, the in-place editors and the one open a
+// CellEditing; the pane draws, moves and routes input.
 #include <windows.h>
 
 #include <cstdint>
 #include <memory>
 
+#include "app/windows/CellEditing.h"
+#include "app/windows/GridCellTexts.h"
 #include "framework/core/zDrawObj.h"
 #include "framework/core/zFont.h"
 #include "framework/core/zPane.h"
@@ -24,8 +28,8 @@ std::unique_ptr<zFont> MakeGridFont(const zDisplay* display);
 
 class InputTablePane : public zPane {
 public:
-    static constexpr int32_t MaxColumns = 25;
-    static constexpr int32_t MaxRows = 100;
+    static constexpr int32_t MaxColumns = GridCellTexts::MaxColumns;
+    static constexpr int32_t MaxRows = GridCellTexts::MaxRows;
     static constexpr int32_t TitleSize = 50;
     static constexpr int32_t MinColumnWidth = 25;
 
@@ -37,7 +41,7 @@ public:
 
     // Installs the column's editor (owned from now on; an editor already
     // there is deleted).
-    void setEditor(EditCell* editor, int32_t column);
+    void setEditor(EditCell* editor, int32_t column) { editing_.setEditor(editor, column); }
     // Row and column 1-based. With copy 1 the text is copied into the cell's
     // buffer (made with the column's capacity when the cell has none);
     // otherwise the cell points at the caller's buffer of `capacity` bytes
@@ -98,8 +102,8 @@ public:
     int32_t headerHeight() const { return headerHeight_; }
     int32_t rowHeaderWidth() const { return rowHeaderWidth_; }
     int32_t tableIndex() const { return tableIndex_; }
-    EditCell* activeEditor() const { return activeEditor_; }
-    EditCell* editor(int32_t column) const;
+    EditCell* activeEditor() const { return editing_.active(); }
+    EditCell* editor(int32_t column) const { return editing_.editor(column); }
 
     // Services of the cell editors: the display's context with the grid's
     // font (taken and given back in pairs), and the caret.
@@ -116,6 +120,7 @@ public:
     const GridCaret* gridCaret() const { return gridCaret_.get(); }
 
 protected:
+    friend class CellEditing;
     // Holds the caret and the display's context for one keystroke or click.
     class InputHold {
     public:
@@ -165,12 +170,8 @@ protected:
     int32_t columnOffset_ = 0;
     int32_t enterMode_ = EnterNextCell;
     char titles_[MaxColumns][TitleSize] = {};
-    int32_t capacities_[MaxColumns];
-    EditCell* editors_[MaxColumns] = {};
-    EditCell* activeEditor_ = nullptr;
-    char* cells_[MaxRows][MaxColumns] = {};
-    int32_t cellSizes_[MaxRows][MaxColumns] = {};
-    bool cellOwned_[MaxRows][MaxColumns] = {};
+    GridCellTexts cells_{TitleSize};
+    CellEditing editing_{*this};
 
     zBrush faceBrush_;
     zBrush whiteBrush_{WHITE_BRUSH};

@@ -10,8 +10,6 @@
 
 namespace {
 
-const char* const kHookProp = "KelDCEdit";
-
 // The edit whose drop-down is open (one per thread).
 TCustomDCEdit* gDropEdit = nullptr;
 
@@ -29,139 +27,9 @@ bool RegisterOwnClasses() {
   return true;
 }
 
-// The glyphs of the two standard kinds, drawn in the button text colour on
-// the button face: a small down arrow, and three dots.
-HBITMAP MakeKindGlyph(TButtonKind kind) {
-  const int w = kind == bkDropDown ? 7 : 8, h = kind == bkDropDown ? 4 : 2;
-  return MakeButtonGlyph(w, h, [kind, w](HDC dc) {
-    HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
-    if (kind == bkDropDown) {
-      for (int row = 0; row < 4; ++row) {
-        RECT r{row, row, w - row, row + 1};
-        FillRect(dc, &r, ink);
-      }
-    } else {
-      for (int dot = 0; dot < 3; ++dot) {
-        RECT r{dot * 3, 0, dot * 3 + 2, 2};
-        FillRect(dc, &r, ink);
-      }
-    }
-  });
-}
-
 bool IsInside(HWND outer, HWND window) { return window && (window == outer || IsChild(outer, window)); }
 
 }  // namespace
-
-HBITMAP MakeButtonGlyph(int w, int h, const std::function<void(HDC)>& paint) {
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
-  ReleaseDC(nullptr, screen);
-  HGDIOBJ old = SelectObject(dc, bmp);
-  RECT all{0, 0, w, h};
-  FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-  paint(dc);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return bmp;
-}
-
-// ---------------------------------------------------------------------------
-// Inner editor
-
-TDCSimpleEdit::TDCSimpleEdit(TComponent* owner) : TCustomEdit(owner) {
-  FTabStop = true;
-  FColor = clWindow;
-}
-
-void TDCSimpleEdit::CreateParams(TCreateParams& p) {
-  TCustomEdit::CreateParams(p);
-  p.Style = (p.Style | WS_CLIPSIBLINGS) & ~WS_BORDER;
-  p.ExStyle &= ~WS_EX_CLIENTEDGE;
-}
-
-void TDCSimpleEdit::HandleCreated() {
-  TCustomEdit::HandleCreated();
-  NotifyEditorHandleCreated(this);
-}
-
-bool TDCSimpleEdit::WantsKey(WORD key, UINT code) const {
-  if (auto* container = dynamic_cast<TCustomDCEdit*>(FParent); container && container->WantSpecialKey(key))
-    return true;
-  return TCustomEdit::WantsKey(key, code);
-}
-
-void TDCSimpleEdit::DoEnter() {
-  if (GetKeyState(VK_LBUTTON) >= 0) SelectAll();
-  TCustomEdit::DoEnter();
-}
-
-// ---------------------------------------------------------------------------
-// Buttons
-
-TEditButton::TEditButton(TCustomDCEdit* edit) : TSpeedButton(edit), FEdit(edit) {
-  FWidth = GetSystemMetrics(SM_CXHTHUMB);
-  SetParent(edit);
-}
-
-void TEditButton::Click() {
-  const bool handled = static_cast<bool>(OnClick);
-  FEdit->FocusEditor();
-  TSpeedButton::Click();
-  if (!handled) FEdit->SetDroppedDown(!FEdit->DroppedDown());
-}
-
-TButtonParams::TButtonParams(TEditButton* button, std::function<void()> sizeChanged)
-    : FButton(button), FSizeChanged(std::move(sizeChanged)) {}
-
-void TButtonParams::SetKind(TButtonKind kind) {
-  if (kind == FKind) return;
-  FKind = kind;
-  if (kind != bkCustom) {
-    FButton->Glyph().SetHandle(MakeKindGlyph(kind));
-    if (FWidth == 0) FButton->SetWidth(GetSystemMetrics(SM_CXHTHUMB));
-    if (FSizeChanged) FSizeChanged();
-  }
-  SetNumGlyphs(NumGlyphs());
-  FButton->Invalidate();
-}
-
-void TButtonParams::SetNumGlyphs(int count) {
-  const int before = FButton->NumGlyphs();
-  FButton->SetNumGlyphs(FKind == bkCustom ? count : 1);
-  if (FButton->NumGlyphs() != before) GlyphChanged();
-}
-
-void TButtonParams::SetWidth(int width) {
-  if (width != FButton->Width()) {
-    if (width > 0) FButton->SetWidth(width);
-    else if (FKind != bkCustom) FButton->SetWidth(GetSystemMetrics(SM_CXHTHUMB));
-  }
-  FWidth = width;
-  if (FSizeChanged) FSizeChanged();
-}
-
-void TButtonParams::SetGlyph(HBITMAP glyph) {
-  FKind = bkCustom;
-  FButton->Glyph().SetHandle(glyph);
-  GlyphChanged();
-}
-
-void TButtonParams::GlyphChanged() {
-  if (FKind == bkCustom && FWidth == 0) {
-    // The width of one image of the glyph.
-    FButton->SetWidth(FButton->Glyph().Width() / FButton->NumGlyphs() + 4);
-    if (FSizeChanged) FSizeChanged();
-  } else {
-    FButton->Invalidate();
-  }
-}
-
-void TButtonParams::SetVisible(bool visible) {
-  FButton->SetVisible(visible);
-  if (OnVisibleChanged) OnVisibleChanged();
-}
 
 // ---------------------------------------------------------------------------
 // Edit
@@ -193,6 +61,8 @@ TCustomDCEdit::TCustomDCEdit(TComponent* owner) : TWinControl(owner) {
   FButton2->Button()->SetVisible(false);
   FPopup = new TDummyPopup(this);
   FEditSource = new TDummyEditSource(this);
+  FHook.OnMessage = [this](UINT msg, WPARAM w, LPARAM l) { return EditWndProc(msg, w, l); };
+  FHook.OnRemoved = [this] { FTabStop = true; };
   static const bool registered = RegisterOwnClasses();
   (void)registered;
 }
@@ -310,7 +180,7 @@ void TCustomDCEdit::CreateParams(TCreateParams& p) {
   TWinControl::CreateParams(p);
   p.ExStyle &= ~WS_EX_CLIENTEDGE;
   if (FBorderStyle == bsDCSingle && !FFlat && !FUseTarnelBorder) p.ExStyle |= WS_EX_CLIENTEDGE;
-  if (FTabStop && !FHooked) p.Style |= WS_TABSTOP;
+  if (FTabStop && !FHook.Hooked()) p.Style |= WS_TABSTOP;
 }
 
 AnsiString TCustomDCEdit::GetText() const {
@@ -514,13 +384,10 @@ void TCustomDCEdit::DoEnter() {
 }
 
 void TCustomDCEdit::HookEditWndProc() {
-  if (FHooked || !FEdit || !FEdit->HandleAllocated()) return;
+  if (FHook.Hooked() || !FEdit || !FEdit->HandleAllocated()) return;
   HWND h = FEdit->Handle();
   SetWindowLongPtrA(h, GWL_EXSTYLE, GetWindowLongPtrA(h, GWL_EXSTYLE) & ~WS_EX_NOPARENTNOTIFY);
-  SetPropA(h, kHookProp, static_cast<HANDLE>(this));
-  FSavedProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TCustomDCEdit::EditHookProc)));
-  FHooked = true;
+  FHook.Install(h);
   // The editor is the tab stop; the container is passed by.
   FEdit->SetTabStop(FTabStop);
   FTabStop = false;
@@ -530,29 +397,7 @@ void TCustomDCEdit::HookEditWndProc() {
 }
 
 void TCustomDCEdit::UnHookEditWndProc() {
-  if (!FHooked) return;
-  FHooked = false;
-  if (FEdit && FEdit->HandleAllocated()) {
-    HWND h = FEdit->Handle();
-    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(h, GWLP_WNDPROC)) == &TCustomDCEdit::EditHookProc)
-      SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FSavedProc));
-    RemovePropA(h, kHookProp);
-    FTabStop = true;
-  }
-}
-
-LRESULT CALLBACK TCustomDCEdit::EditHookProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
-  auto* edit = static_cast<TCustomDCEdit*>(GetPropA(h, kHookProp));
-  if (!edit) return DefWindowProcA(h, msg, w, l);
-  if (msg == WM_NCDESTROY) {
-    WNDPROC saved = edit->FSavedProc;
-    SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
-    RemovePropA(h, kHookProp);
-    edit->FHooked = false;
-    edit->FTabStop = true;
-    return CallWindowProcA(saved, h, msg, w, l);
-  }
-  return GuardedWndProc(h, msg, [&] { return edit->EditWndProc(msg, w, l); });
+  FHook.Remove(FEdit && FEdit->HandleAllocated() ? FEdit->Handle() : nullptr);
 }
 
 bool TCustomDCEdit::WantSpecialKey(WORD key) const {
@@ -561,23 +406,11 @@ bool TCustomDCEdit::WantSpecialKey(WORD key) const {
 }
 
 LRESULT TCustomDCEdit::EditWndProc(UINT msg, WPARAM w, LPARAM l) {
-  HWND editor = FEdit->Handle();
-  auto callSaved = [&] { return CallWindowProcA(FSavedProc, editor, msg, w, l); };
-  if (FDestroying) return callSaved();
-
+  if (FDestroying) return FHook.CallEditor(FEdit->Handle(), msg, w, l);
   switch (msg) {
-    case WM_LBUTTONDOWN: {
-      FFocusLost = false;
-      TShiftState shift = KeyboardShiftState() & ssAlt;
-      if (w & MK_CONTROL) shift |= ssCtrl;
-      if (w & MK_SHIFT) shift |= ssShift;
-      if (!MouseDownInEditor(shift)) {
-        FClickRegistered = false;
-        return 0;
-      }
-      if (!FEdit->Focused() || FFocusLost) return 0;
+    case WM_LBUTTONDOWN:
+      if (!EditorLButtonDown(w)) return 0;
       break;
-    }
     case WM_LBUTTONDBLCLK:
       // The editor still sees it afterwards (a text editor selects a word).
       DblClick();
@@ -589,55 +422,83 @@ LRESULT TCustomDCEdit::EditWndProc(UINT msg, WPARAM w, LPARAM l) {
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
     case WM_CHAR:
-      if (FDroppedDown) {
-        if (msg == WM_SYSKEYDOWN && w == VK_UP) {
-          WORD key = VK_UP;
-          KeyDown(key, KeyboardShiftState() | ssAlt);
-        } else if (FPopup && FPopup->HandleAllocated()) {
-          SendMessageA(FPopup->Handle(), msg, w, l);
-        }
-        return 0;
-      }
-      if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) {
-        WORD key = static_cast<WORD>(w);
-        KeyDown(key, KeyboardShiftState() | (msg == WM_SYSKEYDOWN ? TShiftState(ssAlt) : TShiftState(0)));
-        if (key == 0) return 0;
-        w = key;
-      } else if (msg == WM_CHAR) {
-        char c = static_cast<char>(w);
-        KeyPress(c);
-        if (c == 0) return 0;
-        w = static_cast<unsigned char>(c);
-      }
+      if (!EditorKey(msg, w, l)) return 0;
       break;
-    case WM_GETDLGCODE: {
-      // Whatever the editor's class, the keys the container wants (Up and
-      // Down, Enter and Escape while dropped down) never become dialog
-      // keys of the form.
-      const LRESULT code = callSaved();
-      return WantSpecialKey(static_cast<WORD>(w)) ? code | DLGC_WANTALLKEYS : code;
-    }
-    case WM_KILLFOCUS: {
-      if (FDroppedDown) {
-        HWND to = reinterpret_cast<HWND>(w);
-        if (!(FPopup && FPopup->HandleAllocated() && IsInside(FPopup->Handle(), to))) CloseDropped(false);
-        break;
-      }
-      FFocusLost = true;
-      TCustomForm* form = ParentForm();
-      HWND to = reinterpret_cast<HWND>(w);
-      if (form && form->Visible() && !(FHandle && IsInside(FHandle, to))) Term();
+    case WM_GETDLGCODE:
+      return EditorGetDlgCode(msg, w, l);
+    case WM_KILLFOCUS:
+      EditorKillFocus(w);
       break;
-    }
     default:
       break;
   }
+  return EditorDefault(msg, w, l);
+}
 
+bool TCustomDCEdit::EditorLButtonDown(WPARAM w) {
+  FFocusLost = false;
+  TShiftState shift = KeyboardShiftState() & ssAlt;
+  if (w & MK_CONTROL) shift |= ssCtrl;
+  if (w & MK_SHIFT) shift |= ssShift;
+  if (!MouseDownInEditor(shift)) {
+    FClickRegistered = false;
+    return false;
+  }
+  return FEdit->Focused() && !FFocusLost;
+}
+
+// While dropped down the keys go to the popup (Alt+Up closes it);
+// otherwise KeyDown and KeyPress see them first and may take them.
+bool TCustomDCEdit::EditorKey(UINT msg, WPARAM& w, LPARAM l) {
+  if (FDroppedDown) {
+    if (msg == WM_SYSKEYDOWN && w == VK_UP) {
+      WORD key = VK_UP;
+      KeyDown(key, KeyboardShiftState() | ssAlt);
+    } else if (FPopup && FPopup->HandleAllocated()) {
+      SendMessageA(FPopup->Handle(), msg, w, l);
+    }
+    return false;
+  }
+  if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) {
+    WORD key = static_cast<WORD>(w);
+    KeyDown(key, KeyboardShiftState() | (msg == WM_SYSKEYDOWN ? TShiftState(ssAlt) : TShiftState(0)));
+    if (key == 0) return false;
+    w = key;
+  } else if (msg == WM_CHAR) {
+    char c = static_cast<char>(w);
+    KeyPress(c);
+    if (c == 0) return false;
+    w = static_cast<unsigned char>(c);
+  }
+  return true;
+}
+
+// Whatever the editor's class, the keys the container wants (Up and Down,
+// Enter and Escape while dropped down) never become dialog keys of the
+// form.
+LRESULT TCustomDCEdit::EditorGetDlgCode(UINT msg, WPARAM w, LPARAM l) {
+  const LRESULT code = FHook.CallEditor(FEdit->Handle(), msg, w, l);
+  return WantSpecialKey(static_cast<WORD>(w)) ? code | DLGC_WANTALLKEYS : code;
+}
+
+void TCustomDCEdit::EditorKillFocus(WPARAM w) {
+  HWND to = reinterpret_cast<HWND>(w);
+  if (FDroppedDown) {
+    if (!(FPopup && FPopup->HandleAllocated() && IsInside(FPopup->Handle(), to))) CloseDropped(false);
+    return;
+  }
+  FFocusLost = true;
+  TCustomForm* form = ParentForm();
+  if (form && form->Visible() && !(FHandle && IsInside(FHandle, to))) Term();
+}
+
+LRESULT TCustomDCEdit::EditorDefault(UINT msg, WPARAM w, LPARAM l) {
+  HWND editor = FEdit->Handle();
   const bool mayChange = msg == WM_CHAR || msg == WM_PASTE || msg == WM_CUT || msg == WM_CLEAR ||
                          msg == WM_UNDO || msg == EM_UNDO ||
                          ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && (w == VK_DELETE || w == VK_BACK));
   const AnsiString before = mayChange ? GetText() : AnsiString();
-  const LRESULT result = callSaved();
+  const LRESULT result = FHook.CallEditor(editor, msg, w, l);
   if (!FEdit || !FEdit->HandleAllocated()) return result;
 
   if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP) FClickRegistered = true;
@@ -858,61 +719,14 @@ void TCustomDCEdit::PaintBackground(HDC dc, const RECT& r) {
 }
 
 bool TCustomDCEdit::SingleBorder() const {
-  return FUseTarnelBorder && (FTarnelBorderStyle == tbsSunkenSingle || FTarnelBorderStyle == tbsRaisedSingle);
+  return FUseTarnelBorder && TDCEditBorder::Single(FTarnelBorderStyle);
 }
 
 void TCustomDCEdit::DrawBorder(HDC dc) {
   RECT all;
   GetClientRect(FHandle, &all);
-  const int w = all.right, h = all.bottom;
-  auto fill = [dc](const RECT& rc, TColor color) {
-    HBRUSH b = CreateSolidBrush(ColorToRGB(color));
-    FillRect(dc, &rc, b);
-    DeleteObject(b);
-  };
-  auto frame = [&](const RECT& rc, TColor color) {
-    HBRUSH b = CreateSolidBrush(ColorToRGB(color));
-    FrameRect(dc, &rc, b);
-    DeleteObject(b);
-  };
-  // The standard 3-D look is erased first.
-  frame(all, clBtnFace);
-  frame(RECT{1, 1, w, h}, clBtnFace);
-  fill(RECT{0, h - 1, 1, h}, clBtnFace);
-  fill(RECT{w - 1, 0, w, 1}, clBtnFace);
-  if (LooksFlat()) return;
-
-  const TTarnelBorderStyle style = FUseTarnelBorder ? FTarnelBorderStyle : tbsSunkenBorder;
-  const bool raised = style == tbsRaisedBorder || style == tbsRaisedLine;
-  const TColor top = raised ? clBtnHighlight : clBtnShadow;
-  const TColor bottom = raised ? clBtnShadow : clBtnHighlight;
-  switch (style) {
-    case tbsSunkenLine:
-    case tbsRaisedLine:
-      fill(RECT{0, h - 2, w, h - 1}, top);
-      fill(RECT{0, h - 1, w, h}, bottom);
-      break;
-    case tbsLine:
-      fill(RECT{0, h - 1, w, h}, FLineColor);
-      break;
-    case tbsLineBorder:
-      frame(all, FLineColor);
-      break;
-    case tbsNone:
-      break;
-    case tbsSunkenSingle:
-    case tbsRaisedSingle:
-      DrawEdge(dc, &all, style == tbsSunkenSingle ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-      break;
-    default:
-      // Bottom and right edge in the bottom colour, top and left in the top
-      // colour: a hovered or focused flat edit looks sunken.
-      fill(RECT{0, h - 1, w, h}, bottom);
-      fill(RECT{w - 1, 0, w, h}, bottom);
-      fill(RECT{0, 0, w, 1}, top);
-      fill(RECT{0, 0, 1, h}, top);
-      break;
-  }
+  TDCEditBorder::Draw(dc, all, FUseTarnelBorder ? FTarnelBorderStyle : tbsSunkenBorder, FLineColor,
+                      LooksFlat());
 }
 
 void TCustomDCEdit::SetUseTarnelBorder(bool v) {
@@ -939,64 +753,85 @@ void TCustomDCEdit::SetLineColor(TColor color) {
 
 LRESULT TCustomDCEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {
   switch (msg) {
-    case WM_SIZE: {
-      const LRESULT r = TWinControl::WndProc(msg, w, l);
-      SetButtonBounds();
-      return r;
-    }
-    case WM_SETFOCUS:
-      if (FEdit && FEdit->HandleAllocated() && FEdit->CanFocus()) {
-        ::SetFocus(FEdit->Handle());
-        return 0;
-      }
-      break;
-    case WM_KILLFOCUS:
-      if (FDroppedDown) CloseDropped(false);
-      break;
-    case WM_TIMER:
-      if (w == kDropTimer) {
-        TrackDropMouse();
-        return 0;
-      }
-      if (w == kHoverTimer) {
-        KillTimer(FHandle, kHoverTimer);
-        POINT p;
-        RECT r;
-        GetCursorPos(&p);
-        GetWindowRect(FHandle, &r);
-        FMouseOutside = !PtInRect(&r, p);
-        UpdateBorder();
-        return 0;
-      }
-      break;
-    case WM_LBUTTONDOWN: {
-      const LRESULT r = TWinControl::WndProc(msg, w, l);
-      if (GetCapture() != FHandle) MouseDownInEditor(KeyboardShiftState());
-      return r;
-    }
-    case WM_ACTIVATEAPP:
-      if (!w && FDroppedDown) CloseDropped(false);
-      break;
-    case WM_SETCURSOR: {
-      POINT p;
-      GetCursorPos(&p);
-      ScreenToClient(FHandle, &p);
-      for (TButtonParams* b : {FButton1, FButton2})
-        if (b->Visible() && b->Button()->ContainsPoint(p)) {
-          ::SetCursor(LoadCursorA(nullptr, IDC_ARROW));
-          return TRUE;
-        }
-      break;
-    }
+    case WM_SIZE: return WMSize(msg, w, l);
+    case WM_SETFOCUS: return WMSetFocus(msg, w, l);
+    case WM_KILLFOCUS: return WMKillFocus(msg, w, l);
+    case WM_TIMER: return WMTimer(msg, w, l);
+    case WM_LBUTTONDOWN: return WMLButtonDown(msg, w, l);
+    case WM_ACTIVATEAPP: return WMActivateApp(msg, w, l);
+    case WM_SETCURSOR: return WMSetCursor(msg, w, l);
     case WM_KEYDOWN:
     case WM_KEYUP:
-    case WM_CHAR:
-      if (FDroppedDown && FPopup && FPopup->HandleAllocated())
-        return SendMessageA(FPopup->Handle(), msg, w, l);
-      break;
-    default:
-      break;
+    case WM_CHAR: return WMKey(msg, w, l);
+    default: return TWinControl::WndProc(msg, w, l);
   }
+}
+
+LRESULT TCustomDCEdit::WMSize(UINT msg, WPARAM w, LPARAM l) {
+  const LRESULT r = TWinControl::WndProc(msg, w, l);
+  SetButtonBounds();
+  return r;
+}
+
+LRESULT TCustomDCEdit::WMSetFocus(UINT msg, WPARAM w, LPARAM l) {
+  if (FEdit && FEdit->HandleAllocated() && FEdit->CanFocus()) {
+    ::SetFocus(FEdit->Handle());
+    return 0;
+  }
+  return TWinControl::WndProc(msg, w, l);
+}
+
+LRESULT TCustomDCEdit::WMKillFocus(UINT msg, WPARAM w, LPARAM l) {
+  if (FDroppedDown) CloseDropped(false);
+  return TWinControl::WndProc(msg, w, l);
+}
+
+LRESULT TCustomDCEdit::WMTimer(UINT msg, WPARAM w, LPARAM l) {
+  if (w == kDropTimer) {
+    TrackDropMouse();
+    return 0;
+  }
+  if (w == kHoverTimer) {
+    KillTimer(FHandle, kHoverTimer);
+    POINT p;
+    RECT r;
+    GetCursorPos(&p);
+    GetWindowRect(FHandle, &r);
+    FMouseOutside = !PtInRect(&r, p);
+    UpdateBorder();
+    return 0;
+  }
+  return TWinControl::WndProc(msg, w, l);
+}
+
+LRESULT TCustomDCEdit::WMLButtonDown(UINT msg, WPARAM w, LPARAM l) {
+  const LRESULT r = TWinControl::WndProc(msg, w, l);
+  if (GetCapture() != FHandle) MouseDownInEditor(KeyboardShiftState());
+  return r;
+}
+
+LRESULT TCustomDCEdit::WMActivateApp(UINT msg, WPARAM w, LPARAM l) {
+  if (!w && FDroppedDown) CloseDropped(false);
+  return TWinControl::WndProc(msg, w, l);
+}
+
+// The arrow over the buttons.
+LRESULT TCustomDCEdit::WMSetCursor(UINT msg, WPARAM w, LPARAM l) {
+  POINT p;
+  GetCursorPos(&p);
+  ScreenToClient(FHandle, &p);
+  for (TButtonParams* b : {FButton1, FButton2})
+    if (b->Visible() && b->Button()->ContainsPoint(p)) {
+      ::SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+      return TRUE;
+    }
+  return TWinControl::WndProc(msg, w, l);
+}
+
+// While dropped down the container's keys go to the popup.
+LRESULT TCustomDCEdit::WMKey(UINT msg, WPARAM w, LPARAM l) {
+  if (FDroppedDown && FPopup && FPopup->HandleAllocated())
+    return SendMessageA(FPopup->Handle(), msg, w, l);
   return TWinControl::WndProc(msg, w, l);
 }
 

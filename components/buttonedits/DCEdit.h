@@ -5,13 +5,20 @@
 // the handler; a button without one opens or closes the drop-down. The inner
 // editor's window procedure is replaced, so that the container sees its
 // keys (Up and Down move the focus, Enter and Escape never reach it), its
-// focus and its text changes.
+// focus and its text changes. Its parts: the buttons (TEditButton with
+// TButtonParams), the default inner editor (TDCSimpleEdit), the drawn
+// borders (TDCEditBorder) and the editor's replaced procedure
+// (TDCEditorHook).
 #include <functional>
 
 #include "classlib/Edit.h"
-#include "classlib/SpeedButton.h"
 #include "classlib/TypInfo.h"
 #include "classlib/WinControl.h"
+#include "components/buttonedits/ButtonParams.h"
+#include "components/buttonedits/DCEditBorder.h"
+#include "components/buttonedits/DCEditorHook.h"
+#include "components/buttonedits/DCSimpleEdit.h"
+#include "components/buttonedits/EditButton.h"
 #include "components/buttonedits/controls/EditClassRegistry.h"
 #include "components/buttonedits/controls/EditOwner.h"
 
@@ -35,85 +42,7 @@ class TDummyPopup : public TWinControl {
   explicit TDummyPopup(TComponent* owner) : TWinControl(owner) { FVisible = false; }
 };
 
-// The default inner editor: a borderless single-line edit that selects its
-// text when the focus comes without the left mouse button.
-class TDCSimpleEdit : public TCustomEdit {
- public:
-  explicit TDCSimpleEdit(TComponent* owner);
-  bool WantsKey(WORD key, UINT dialogCode) const override;
-
- protected:
-  void CreateParams(TCreateParams& params) override;
-  void HandleCreated() override;
-  void DoEnter() override;
-};
-
-enum TButtonKind { bkCustom, bkDropDown, bkDots };
-
-// A button glyph of w × h pixels: the button face, with `paint` drawing the
-// picture on it. The caller owns the bitmap.
-HBITMAP MakeButtonGlyph(int w, int h, const std::function<void(HDC)>& paint);
-
-class TEditButton : public TSpeedButton {
- public:
-  explicit TEditButton(TCustomDCEdit* edit);
-  void Click() override;
-
- private:
-  TCustomDCEdit* FEdit;
-};
-
-// The description of one button: kind, width, glyph, hint.
-class TButtonParams {
- public:
-  TButtonParams(TEditButton* button, std::function<void()> sizeChanged);
-
-  TEditButton* Button() const { return FButton; }
-  TButtonKind Kind() const { return FKind; }
-  // bkDropDown and bkDots take their own glyphs; bkCustom keeps the glyph.
-  void SetKind(TButtonKind kind);
-  // 0 is automatic: the glyph width + 4 for bkCustom, the width of a scroll
-  // thumb otherwise.
-  int Width() const { return FWidth; }
-  void SetWidth(int width);
-  // Takes ownership of the bitmap; the kind becomes bkCustom.
-  void SetGlyph(HBITMAP glyph);
-  void GlyphChanged();
-  // The images side by side in the glyph (up, disabled, pressed, down);
-  // the kinds with their own glyph have one, so only bkCustom takes more.
-  int NumGlyphs() const { return FButton->NumGlyphs(); }
-  void SetNumGlyphs(int count);
-  bool Visible() const { return FButton->Visible(); }
-  void SetVisible(bool visible);
-  AnsiString Hint() const { return FButton->Hint(); }
-  void SetHint(const AnsiString& hint) { FButton->SetHint(hint); }
-  bool ShowHint() const { return FButton->ShowHint(); }
-  void SetShowHint(bool v) { FButton->SetShowHint(v); }
-
-  // Set by the edit: counts the visible buttons again.
-  std::function<void()> OnVisibleChanged;
-
- private:
-  TEditButton* FButton;
-  std::function<void()> FSizeChanged;
-  TButtonKind FKind = bkCustom;
-  int FWidth = 0;
-};
-
 enum TDCBorderStyle { bsDCNone, bsDCSingle };
-
-// Borders the edit draws itself (with UseTarnelBorder).
-enum TTarnelBorderStyle {
-  tbsSunkenBorder,
-  tbsRaisedBorder,
-  tbsSunkenLine,
-  tbsRaisedLine,
-  tbsLine,
-  tbsLineBorder,
-  tbsSunkenSingle,
-  tbsRaisedSingle,
-  tbsNone
-};
 
 // The version of the edit library, shown as a property that is never stored.
 using TDCVersion = AnsiString;
@@ -275,7 +204,24 @@ class TCustomDCEdit : public TWinControl, public TEditOwner {
 
  private:
   friend class TDCSimpleEdit;
-  static LRESULT CALLBACK EditHookProc(HWND window, UINT msg, WPARAM w, LPARAM l);
+  // One handler per message of the edit's window procedure.
+  LRESULT WMSize(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMSetFocus(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMKillFocus(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMTimer(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMLButtonDown(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMActivateApp(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMSetCursor(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMKey(UINT msg, WPARAM w, LPARAM l);
+  // The inner editor's messages: each handler answers false when the
+  // message is taken (the editor does not see it) and may change the key.
+  LRESULT EditWndProc(UINT msg, WPARAM w, LPARAM l);
+  bool EditorLButtonDown(WPARAM w);
+  bool EditorKey(UINT msg, WPARAM& w, LPARAM l);
+  LRESULT EditorGetDlgCode(UINT msg, WPARAM w, LPARAM l);
+  void EditorKillFocus(WPARAM w);
+  // The editor's own procedure, then what follows on the container.
+  LRESULT EditorDefault(UINT msg, WPARAM w, LPARAM l);
   void InstallEditor(TWinControl* editor);
   void CloseFromHook();
   void UpdateBorder();
@@ -285,7 +231,6 @@ class TCustomDCEdit : public TWinControl, public TEditOwner {
   void TrackDropMouse();
   void HookEditWndProc();
   void UnHookEditWndProc();
-  LRESULT EditWndProc(UINT msg, WPARAM w, LPARAM l);
   void MoveFocus(bool forward);
   RECT EditScreenRect() const;
 
@@ -294,8 +239,7 @@ class TCustomDCEdit : public TWinControl, public TEditOwner {
   TEditSource* FEditSource = nullptr;
   TButtonParams* FButton1 = nullptr;
   TButtonParams* FButton2 = nullptr;
-  WNDPROC FSavedProc = nullptr;
-  bool FHooked = false;
+  TDCEditorHook FHook;
   int FNumButtons = 1;
   AnsiString FSavedText;
   bool FHasSavedText = false;

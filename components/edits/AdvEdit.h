@@ -8,34 +8,18 @@
 
 #include "classlib/Edit.h"
 #include "classlib/StringList.h"
+#include "components/edits/AdvEditFormat.h"
+#include "components/edits/AdvEditLookup.h"
+#include "components/edits/AdvEditPainter.h"
 #include "components/edits/EditBorder.h"
 #include "components/edits/EditLabel.h"
+#include "components/edits/EditLinkMode.h"
+#include "components/edits/EditTextDrag.h"
 #include "components/edits/RangeList.h"
 
-class TEditDropTarget;
-
-enum TAdvEditType {
-  etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase, etPassword, etMoney,
-  etRange, etHex, etAlphaNumeric, etValidChars
-};
 enum TPrecisionDisplay { pdNormal, pdShortest };
 enum TEditAlign { eaLeft, eaRight, eaDefault, eaCenter };
 enum TPersistenceLocation { plInifile, plRegistry };
-
-// The suggestion list of the edit.
-class TLookupSettings : public TPersistent {
- public:
-  bool CaseSensitive = false;
-  TColor Color = clWindow;
-  int DisplayCount = 4;
-  TStringList DisplayList;
-  bool Enabled = false;
-  bool History = false;
-  int NumChars = 2;
-  TStringList ValueList;
-  bool Multi = false;
-  char Separator = ';';
-};
 
 // Where the value is kept between runs.
 class TPersistence : public TPersistent {
@@ -52,11 +36,12 @@ using TAdvKeyPressEvent = std::function<void(TObject* sender, char& key)>;
 using TLookupSelectEvent = std::function<void(TObject* sender, AnsiString& value)>;
 using TLookupIndexSelectEvent =
     std::function<void(TObject* sender, int index, AnsiString& value)>;
-using TURLClickEvent = std::function<void(TObject* sender, const AnsiString& url, bool& show)>;
-// The drag loop the edit runs for its selected text (StartTextDoDragDrop).
-using TTextDragRunner = std::function<HRESULT(const AnsiString& text, const AnsiString& rtf,
-                                              DWORD allowed, DWORD& effect)>;
 
+// The edit keeps its published interface and hands its concerns to parts:
+// the value types' filter and format (TAdvEditFormat), the suggestion list
+// (TAdvEditLookup), the drawing over the edit (TAdvEditPainter), the link
+// look (TEditLinkMode), drag and drop of the text (TEditTextDrag), the
+// attached label (TAttachedLabel) and the stored value (TPersistenceStore).
 class TAdvEdit : public TCustomEdit {
  public:
   explicit TAdvEdit(TComponent* owner);
@@ -123,7 +108,7 @@ class TAdvEdit : public TCustomEdit {
   void SetLabelPosition(TLabelPosition position);
 
   // OLE drag and drop of the text.
-  bool OleDropTarget() const { return FOleDropTarget; }
+  bool OleDropTarget() const { return FDrag.TargetOn(); }
   void SetOleDropTarget(bool v);
   bool OleDropSource = false;
   static TTextDragRunner DragRunner;
@@ -174,15 +159,17 @@ class TAdvEdit : public TCustomEdit {
   // The locale's separators and the number conversion of the edit: the
   // thousand separators removed, then the decimal separator read; a text
   // that does not convert gives 0.
-  static char DecimalSeparator();
-  static char ThousandSeparator();
-  static double StrToFloatDef(const AnsiString& s);
+  static char DecimalSeparator() { return TAdvEditFormat::DecimalSeparator(); }
+  static char ThousandSeparator() { return TAdvEditFormat::ThousandSeparator(); }
+  static double StrToFloatDef(const AnsiString& s) { return TAdvEditFormat::StrToFloatDef(s); }
   // "%.<precision>f" with the locale's decimal separator, and with
   // thousand separators when `grouped`.
-  static AnsiString FormatFloat(double v, int precision, bool grouped);
+  static AnsiString FormatFloat(double v, int precision, bool grouped) {
+    return TAdvEditFormat::FormatFloat(v, precision, grouped);
+  }
   // Mixed case: a letter after a word separator (or first) upper-cased,
   // other letters lower-cased, with the "Mc", "Mac" and roman-numeral rules.
-  static AnsiString MixedCase(const AnsiString& s);
+  static AnsiString MixedCase(const AnsiString& s) { return TAdvEditFormat::MixedCase(s); }
 
  protected:
   virtual bool DoValidate(const AnsiString& value);
@@ -210,9 +197,31 @@ class TAdvEdit : public TCustomEdit {
   bool FLoading = false;
 
  private:
+  // One handler per message of the window procedure.
+  LRESULT WMChar(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMKeyDown(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMKeyUp(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMLButtonDown(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMMouseMove(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMSetCursor(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMNCPaint(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMPaint(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMLButtonUp(UINT msg, WPARAM w, LPARAM l);
+  LRESULT WMDestroy(UINT msg, WPARAM w, LPARAM l);
+
+  // The keys the edit gives a meaning of its own; false when consumed.
+  bool LookupKey(WORD key);
+  bool EscapeKey();
+  bool CaretKey(WORD key);
+  // The decimal separator typed into a float or money value that has one:
+  // the caret moves behind it.
+  void MoveBehindDecimal();
+  // The caret and selection kept out of Prefix and Suffix.
+  void KeepSelectionInValue();
+  // The position of the value's end in the control text.
+  int ValueEnd() const;
   void UpdateLookup();
-  void HideLookup();
-  static LRESULT CALLBACK LookupProc(HWND h, UINT msg, WPARAM w, LPARAM l);
+  void HideLookup() { FLookupPart.Hide(); }
   void PasteFromClipboard();
   void CopyToClipboard(bool cut);
   void ToggleSign();
@@ -223,14 +232,14 @@ class TAdvEdit : public TCustomEdit {
   void ApplyURL(bool on);
   void ApplyAlign(TEditAlign align);
   void PaintExtras();
-  int CharFromPoint(POINT client) const;
-  void StartDrag();
   // The drop target's side: a drop at a screen point, the caret following.
   void OleDrop(POINT screen, const AnsiString& text, DWORD& effect);
   void OleDragOver(POINT screen);
   void UpdateLargeTextHint();
-  HBRUSH ParentBackgroundBrush();
   void FixHeight();
+  void FocusLook(bool focused);
+  void NormaliseOnExit();
+  void AddToHistory();
 
   TAdvEditType FEditType = etString;
   AnsiString FPrefix, FSuffix;
@@ -246,29 +255,17 @@ class TAdvEdit : public TCustomEdit {
   bool FSwallowChange = false;
   bool FNumpadDecimal = false;
   bool FSaved = false;
-  // The suggestion list: a pop-up list box and the index in DisplayList of
-  // each of its lines.
-  HWND FLookupWindow = nullptr;
-  WNDPROC FLookupDefProc = nullptr;
-  HFONT FLookupFont = nullptr;
-  std::vector<int> FLookupIndex;
+  TAdvEditLookup FLookupPart;
+  TAdvEditPainter FPainter;
+  TEditLinkMode FLink;
+  TEditTextDrag FDrag;
 
   TEditAlign FEditAlign = eaLeft;
   TEditAlign FShownAlign = eaLeft;
   bool FRealigning = false;
   int FNormalWidth = 0;
-  bool FURLShown = false;
   TBrush FDisabledBrush;
   bool FTransparent = false;
-  // The parent's background under the client area, as a pattern brush.
-  HBRUSH FParentBrush = nullptr;
-  HBITMAP FParentBitmap = nullptr;
-  bool FOleDropTarget = false;
-  TEditDropTarget* FDropTarget = nullptr;
-  bool FDragPending = false;
-  bool FDragging = false;
-  bool FDroppedOnSelf = false;
-  int FDragStart = 0, FDragLength = 0;
   bool FLargeHint = false;
   AnsiString FSavedHint;
   bool FSavedShowHint = false;

@@ -9,6 +9,7 @@
 #include "classlib/Edit.h"
 #include "components/edits/AdvEdit.h"
 #include "components/edits/AdvLUEdit.h"
+#include "components/edits/PersistenceStore.h"
 #include "tests/components/edits/WindowTest.h"
 
 using namespace kel::wintest;
@@ -635,3 +636,24 @@ TEST(AdvEditLook, AutoFocusAndLargeTextHint) {
 }
 
 }  // namespace
+
+TEST(PersistenceStore, RegistryKeepsStringsAndAnswersTheDefaultOtherwise) {
+  const AnsiString key = "Software\\Kelvora Tests\\PersistenceStore";
+  RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+  TPersistenceStore store(true, key, "", "Field");
+  EXPECT_EQ(store.Read("Value", "@"), "@");  // nothing stored yet
+  store.Write("Value", "Müller; 12");
+  store.Write("Empty", "");
+  EXPECT_EQ(store.Read("Value", "@"), "Müller; 12");
+  EXPECT_EQ(store.Read("Empty", "@"), "");
+  EXPECT_EQ(TPersistenceStore(true, key, "", "Other").Read("Value", "@"), "@");
+  // A value of another type is not taken for a string.
+  HKEY h;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, (key + "\\Field").c_str(), 0, KEY_WRITE, &h),
+            ERROR_SUCCESS);
+  DWORD number = 7;
+  RegSetValueExA(h, "Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+  RegCloseKey(h);
+  EXPECT_EQ(store.Read("Number", "@"), "@");
+  RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+}
