@@ -74,7 +74,7 @@ struct TXpNameSet {
     size_t hash;
     TEntry* entry;  // null: free
   };
-  std::vector<TSlot> slots;
+  TXpTable<TSlot> slots;  // kept for the next document when large
   // The names used last, as in the program's table.
   TEntry* recent[128] = {};
 
@@ -101,7 +101,7 @@ TXpNameSet::TEntry* TXpNameSet::Find(const std::u16string& name) {
 }
 
 void TXpNameSet::Grow() {
-  std::vector<TSlot> old(std::max<size_t>(64, slots.size() * 2), TSlot{0, nullptr});
+  TXpTable<TSlot> old(std::max<size_t>(64, slots.size() * 2));
   old.swap(slots);
   const size_t mask = slots.size() - 1;
   for (const TSlot& slot : old) {
