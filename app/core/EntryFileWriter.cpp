@@ -6,6 +6,7 @@
 #include "classlib/Stream.h"
 #include "xml/dom/XpDocument.h"
 #include "xml/dom/XpElement.h"
+#include "xml/dom/XpNodeRef.h"
 #include "xml/dom/XpObjModel.h"
 #include "xml/dom/XpProcessingInstruction.h"
 
@@ -110,19 +111,16 @@ void EntryFileWriter::BuildDocument(TXpObjModel& xml) const {
   const Names& n = N();
   ValueBuffer v;
 
-  TXpProcessingInstruction* pi = doc->CreateProcessingInstruction(u"xml", u"version=\"1.0\"");
-  doc->AppendChild(pi);
-  pi->Release();
+  doc->AppendChild(
+      TXpNodeRef<>::Adopt(doc->CreateProcessingInstruction(u"xml", u"version=\"1.0\"")).Get());
 
-  TXpElement* root = doc->CreateElement(n.Meldebogen);
-  root->SetAttribute(n.Sportart, u"LA");
-  root->SetAttribute(n.Creator, u"Zavrolin");
-  root->SetAttribute(n.ID, u"12654");
-  root->SetAttribute(n.Version, u"1.0");
-  doc->AppendChild(root);
-  root->Release();
-
-  root = xml.DocumentElement();
+  auto made = TXpNodeRef<TXpElement>::Adopt(doc->CreateElement(n.Meldebogen));
+  made->SetAttribute(n.Sportart, u"LA");
+  made->SetAttribute(n.Creator, u"Zavrolin");
+  made->SetAttribute(n.ID, u"12654");
+  made->SetAttribute(n.Version, u"1.0");
+  doc->AppendChild(made.Get());
+  TXpElement* root = made.Get();  // the tree holds it from here on
   TXpElement* id = root->CreateChildElement(n.VeranstID);
   id->SetAttribute(n.LBK, v.text(districtPreset_));
   id->SetAttribute(n.Data, v.text(VID_));

@@ -2,6 +2,7 @@
 
 #include "xml/dom/XpDOMException.h"
 #include "xml/dom/XpDocument.h"
+#include "xml/dom/XpNodeRef.h"
 
 // --- element declaration ---
 
@@ -15,8 +16,8 @@ void TXpDTDElement::elSetContentType(int32_t value) {
 namespace {
 
 template <class T>
-T* MakeOwned(const TXpNode* owner) {
-  auto* node = new T();
+TXpNodeRef<T> MakeOwned(const TXpNode* owner) {
+  auto node = TXpNodeRef<T>::Adopt(new T());
   node->SetnoOwnerDocument(owner->noGetOwnerDocument());
   return node;
 }
@@ -24,7 +25,7 @@ T* MakeOwned(const TXpNode* owner) {
 }  // namespace
 
 TXpDTDElementGroup* TXpDTDElement::CreateDTDElementGroup() {
-  return MakeOwned<TXpDTDElementGroup>(this);
+  return MakeOwned<TXpDTDElementGroup>(this).Detach();
 }
 
 TXpNode* TXpDTDElement::CloneNode(bool deep) const {
@@ -39,17 +40,17 @@ TXpNode* TXpDTDElement::CloneNode(bool deep) const {
 TXpDTDElementGroup::TXpDTDElementGroup() { SetNodeType(DTD_ELEMENT_GROUP_NODE); }
 
 TXpDTDElementGroup* TXpDTDElementGroup::CreateDTDElementGroup() {
-  return MakeOwned<TXpDTDElementGroup>(this);
+  return MakeOwned<TXpDTDElementGroup>(this).Detach();
 }
 
 TXpDTDElementContent* TXpDTDElementGroup::CreateDTDElementContent(const std::u16string& name,
                                                                   int32_t occurrence,
                                                                   int32_t relation) {
-  auto* node = MakeOwned<TXpDTDElementContent>(this);
+  auto node = MakeOwned<TXpDTDElementContent>(this);
   node->SetNodeName(name);
   node->SetOccurrence(occurrence);
   node->SetRelation(relation);
-  return node;
+  return node.Detach();
 }
 
 TXpNode* TXpDTDElementGroup::CloneNode(bool deep) const {
@@ -80,7 +81,7 @@ TXpDTDAttDefinition* TXpDTDAttlist::CreateDTDAttDefinition(const std::u16string&
                                                            int32_t defaultKind,
                                                            const std::u16string& defaultValue) {
   if (name.empty()) throw TXpDOMException(ecInvalidNameErr);
-  auto* node = MakeOwned<TXpDTDAttDefinition>(this);
+  auto node = MakeOwned<TXpDTDAttDefinition>(this);
   node->SetNodeName(name);
   node->SetAttrType(attrType);
   node->SetEnumeration(enumeration);
@@ -89,7 +90,7 @@ TXpDTDAttDefinition* TXpDTDAttlist::CreateDTDAttDefinition(const std::u16string&
   // Only an attribute declared as ID names the elements' IDs.
   constexpr int32_t kIdType = 2;
   if (attrType == kIdType && noGetOwnerDocument()) noGetOwnerDocument()->SetIdAttribute(name);
-  return node;
+  return node.Detach();
 }
 
 TXpNode* TXpDTDAttlist::CloneNode(bool deep) const {

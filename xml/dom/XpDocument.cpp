@@ -9,6 +9,7 @@
 #include "xml/dom/XpDomImplementation.h"
 #include "xml/dom/XpElement.h"
 #include "xml/dom/XpElementFactory.h"
+#include "xml/dom/XpNodeRef.h"
 #include "xml/dom/XpEntityReference.h"
 #include "xml/dom/XpProcessingInstruction.h"
 #include "xml/dom/XpNameTable.h"
@@ -61,9 +62,9 @@ TXpElement* TXpDocument::CreateElement(const std::u16string& name) {
 TXpElement* TXpDocument::CreateElementNS(const std::u16string& uri,
                                          const std::u16string& qualifiedName) {
   TXpArenaScope arena(FArena);
-  TXpElement* element = CreateElement(qualifiedName);
+  auto element = TXpNodeRef<TXpElement>::Adopt(CreateElement(qualifiedName));
   element->SetNamespaceURI(uri);
-  return element;
+  return element.Detach();
 }
 
 TXpAttribute* TXpDocument::CreateAttribute(const std::u16string& name) {
@@ -75,9 +76,9 @@ TXpAttribute* TXpDocument::CreateAttribute(const std::u16string& name) {
 TXpAttribute* TXpDocument::CreateAttributeNS(const std::u16string& uri,
                                              const std::u16string& qualifiedName) {
   TXpArenaScope arena(FArena);
-  TXpAttribute* attr = CreateAttribute(qualifiedName);
+  auto attr = TXpNodeRef<TXpAttribute>::Adopt(CreateAttribute(qualifiedName));
   attr->SetNamespaceURI(uri);
-  return attr;
+  return attr.Detach();
 }
 
 TXpEntityReference* TXpDocument::CreateEntityReference(const std::u16string& name) {

@@ -2,6 +2,7 @@
 
 #include "xml/dom/XpDOMException.h"
 #include "xml/dom/XpDTDNodes.h"
+#include "xml/dom/XpNodeRef.h"
 
 TXpDocumentType::TXpDocumentType() { SetNodeType(DOCUMENT_TYPE_NODE); }
 
@@ -28,8 +29,8 @@ void RequireName(const std::u16string& name) {
 }
 
 template <class T>
-T* MakeDeclaration(const TXpNode* owner, const std::u16string& name) {
-  auto* node = new T();
+TXpNodeRef<T> MakeDeclaration(const TXpNode* owner, const std::u16string& name) {
+  auto node = TXpNodeRef<T>::Adopt(new T());
   node->SetNodeName(name);
   node->SetnoOwnerDocument(owner->noGetOwnerDocument());
   return node;
@@ -39,35 +40,30 @@ T* MakeDeclaration(const TXpNode* owner, const std::u16string& name) {
 
 TXpDTDElement* TXpDocumentType::CreateDTDElement(const std::u16string& name, int32_t contentType) {
   RequireName(name);
-  auto* node = MakeDeclaration<TXpDTDElement>(this, name);
-  try {
-    node->elSetContentType(contentType);
-  } catch (...) {
-    node->Release();
-    throw;
-  }
-  return node;
+  auto node = MakeDeclaration<TXpDTDElement>(this, name);
+  node->elSetContentType(contentType);
+  return node.Detach();
 }
 
 TXpDTDAttlist* TXpDocumentType::CreateDTDAttlist(const std::u16string& name) {
   RequireName(name);
-  return MakeDeclaration<TXpDTDAttlist>(this, name);
+  return MakeDeclaration<TXpDTDAttlist>(this, name).Detach();
 }
 
 TXpDTDEntity* TXpDocumentType::CreateDTDEntity(const std::u16string& name) {
   RequireName(name);
-  return MakeDeclaration<TXpDTDEntity>(this, name);
+  return MakeDeclaration<TXpDTDEntity>(this, name).Detach();
 }
 
 TXpDTDNotation* TXpDocumentType::CreateDTDNotation(const std::u16string& name) {
   RequireName(name);
-  return MakeDeclaration<TXpDTDNotation>(this, name);
+  return MakeDeclaration<TXpDTDNotation>(this, name).Detach();
 }
 
 TXpDTDConditional* TXpDocumentType::CreateDTDConditional(int32_t kind) {
-  auto* node = MakeDeclaration<TXpDTDConditional>(this, std::u16string());
+  auto node = MakeDeclaration<TXpDTDConditional>(this, std::u16string());
   node->SetKind(kind);
-  return node;
+  return node.Detach();
 }
 
 std::unique_ptr<TXpNodeList> TXpDocumentType::noGetNodesByNodeTypeName(

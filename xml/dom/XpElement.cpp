@@ -9,6 +9,7 @@
 #include "xml/dom/XpNameTable.h"
 #include "xml/dom/XpNamedNodeMap.h"
 #include "xml/dom/XpNodePool.h"
+#include "xml/dom/XpNodeRef.h"
 #include "xml/dom/XpCharClasses.h"
 #include "xml/dom/XpMessages.h"
 #include "xml/dom/XpTreeHelpers.h"
@@ -363,16 +364,13 @@ TXpDocument* RequireOwner(const TXpNode* node) {
   return doc;
 }
 
+// Appends a new node, whose creation reference goes with the call; the
+// tree holds it from then on.
 template <class T>
-T* AppendCreated(TXpNode* parent, T* node) {
-  try {
-    parent->AppendChild(node);
-  } catch (...) {
-    node->Release();
-    throw;
-  }
-  node->Release();
-  return node;
+T* AppendCreated(TXpNode* parent, T* created) {
+  auto node = TXpNodeRef<T>::Adopt(created);
+  parent->AppendChild(node.Get());
+  return node.Get();
 }
 
 }  // namespace

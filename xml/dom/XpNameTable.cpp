@@ -4,6 +4,7 @@
 #include "xml/dom/XpNodePool.h"
 
 #include <algorithm>
+#include <cstring>
 #include <deque>
 #include <mutex>
 #include <unordered_set>
@@ -74,7 +75,7 @@ struct TXpNameSet {
     size_t hash;
     TEntry* entry;  // null: free
   };
-  std::vector<TSlot> slots;
+  TXpTable<TSlot> slots;  // kept for the next document when large
   // The names used last, as in the program's table.
   TEntry* recent[128] = {};
 
@@ -101,7 +102,7 @@ TXpNameSet::TEntry* TXpNameSet::Find(const std::u16string& name) {
 }
 
 void TXpNameSet::Grow() {
-  std::vector<TSlot> old(std::max<size_t>(64, slots.size() * 2), TSlot{0, nullptr});
+  TXpTable<TSlot> old(std::max<size_t>(64, slots.size() * 2));
   old.swap(slots);
   const size_t mask = slots.size() - 1;
   for (const TSlot& slot : old) {
@@ -116,6 +117,12 @@ void XpFreeNameSet(TXpNameSet* names) { delete names; }
 
 namespace {
 
+// Names compared as bytes: the string's own comparison goes character by
+// character.
+bool SameName(const std::u16string& a, const std::u16string& b) {
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+}
+
 // The entry of a non-empty name in the names of arena.
 TXpNameSet::TEntry* ArenaEntry(TXpNameSet*& slot, const std::u16string& name) {
   if (!slot) slot = new TXpNameSet();
@@ -123,7 +130,7 @@ TXpNameSet::TEntry* ArenaEntry(TXpNameSet*& slot, const std::u16string& name) {
   const size_t n = name.size();
   const size_t key = n * 31 + name[0] * 7 + name[n / 2] * 3 + name[n - 1];
   TXpNameSet::TEntry*& recent = set.recent[key % 128];
-  if (recent && recent->first == name) return recent;
+  if (recent && SameName(recent->first, name)) return recent;
   recent = set.Find(name);
   return recent;
 }

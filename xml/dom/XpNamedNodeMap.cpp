@@ -28,7 +28,7 @@ size_t NameHash(std::u16string_view name) { return std::hash<std::u16string_view
 bool TXpNamedNodeMap::TIndex::Add(size_t hash, TXpNode* node) {
   // At most half the slots in use, so probes stay short.
   if ((count + 1) * 2 > slots.size()) {
-    std::vector<TSlot> old(std::max<size_t>(64, slots.size() * 2), TSlot{0, nullptr});
+    TXpTable<TSlot> old(std::max<size_t>(64, slots.size() * 2));
     old.swap(slots);
     const size_t mask = slots.size() - 1;
     for (const TSlot& slot : old) {

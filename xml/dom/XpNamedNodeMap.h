@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "xml/dom/XpNodeList.h"
+#include "xml/dom/XpNodePool.h"
 
 class TXpDocument;
 
@@ -50,7 +51,7 @@ private:
       size_t hash;
       TXpNode* node;  // null: free
     };
-    std::vector<TSlot> slots;
+    TXpTable<TSlot> slots;  // kept for the next document when large
     size_t count = 0;
     // False (and nothing added) when an entry of that name is there.
     bool Add(size_t hash, TXpNode* node);

@@ -91,6 +91,42 @@ struct SlabCache {
     size_t freeSlabs;
   };
   std::vector<Chunk> chunks;  // by address
+  // Freed table blocks by the power of two of their size.
+  std::vector<void*> tables[64];
+  size_t tableBytes = 0;
+
+  size_t Bytes() const { return freeCount * kSlab + tableBytes; }
+
+  void* TakeTable(unsigned power) {
+    std::lock_guard<std::mutex> guard(lock);
+    if (tables[power].empty()) return nullptr;
+    void* p = tables[power].back();
+    tables[power].pop_back();
+    tableBytes -= size_t{1} << power;
+    return p;
+  }
+
+  // False when the cache is full: the caller frees the block.
+  bool GiveTable(void* p, unsigned power) {
+    std::lock_guard<std::mutex> guard(lock);
+    const size_t bytes = size_t{1} << power;
+    if (Bytes() + bytes > limit) return false;
+    tables[power].push_back(p);
+    tableBytes += bytes;
+    return true;
+  }
+
+  void FreeTables() {
+    for (unsigned power = 0; power < 64; ++power) {
+      for (void* p : tables[power]) {
+        XP_UNPOISON(p, size_t{1} << power);
+        ::operator delete(p);
+      }
+      tables[power].clear();
+      tables[power].shrink_to_fit();
+    }
+    tableBytes = 0;
+  }
 
   Chunk& ChunkOf(Slab* slab) {
     auto it = std::upper_bound(chunks.begin(), chunks.end(), reinterpret_cast<char*>(slab),
@@ -130,11 +166,13 @@ struct SlabCache {
     free = slab;
     ++freeCount;
     ++ChunkOf(slab).freeSlabs;
-    if (freeCount * kSlab > limit) TrimTo(limit);
+    if (Bytes() > limit) TrimTo(limit);
   }
 
-  // Frees whole chunks until the free slabs fit in bytes.
+  // Frees the table blocks, then whole chunks, until the cache fits in
+  // bytes.
   void TrimTo(size_t bytes) {
+    if (Bytes() > bytes) FreeTables();
     for (auto it = chunks.begin(); it != chunks.end() && freeCount * kSlab > bytes;) {
       if (it->freeSlabs != kSlabsPerChunk) {
         ++it;
@@ -211,9 +249,44 @@ thread_local TXpNodeArena* tCurrent = nullptr;
 
 void* XpNodeAllocate(size_t size) { return XpNodeAllocateIn(nullptr, size); }
 
+namespace {
+
+// Table blocks kept in the cache: from 64 KiB on, sizes a power of two.
+constexpr size_t kTableCachedFrom = size_t{64} << 10;
+
+// The power of two of bytes when a block of that size is cached, else 0.
+unsigned CachedTablePower(size_t bytes) {
+  if (bytes < kTableCachedFrom || (bytes & (bytes - 1)) != 0) return 0;
+  unsigned power = 0;
+  while ((size_t{1} << power) < bytes) ++power;
+  return power;
+}
+
+}  // namespace
+
+void* XpTableAllocate(size_t bytes) {
+  if (const unsigned power = CachedTablePower(bytes)) {
+    if (void* p = Cache().TakeTable(power)) {
+      XP_UNPOISON(p, bytes);
+      return p;
+    }
+  }
+  return ::operator new(bytes);
+}
+
+void XpTableFree(void* p, size_t bytes) {
+  if (!p) return;
+  if (const unsigned power = CachedTablePower(bytes)) {
+    XP_POISON(p, bytes);
+    if (Cache().GiveTable(p, power)) return;
+    XP_UNPOISON(p, bytes);
+  }
+  ::operator delete(p);
+}
+
 void* XpNodeAllocateIn(TXpNodeArena* in, size_t size) {
   const size_t sizeClass = (size + kGrain - 1) / kGrain;
-  if (sizeClass >= kClasses) return ::operator new(size);
+  if (sizeClass >= kClasses) return XpTableAllocate(size);
   TXpNodeArena& arena = in ? *in : tCurrent ? *tCurrent : ThreadPool();
   ++arena.live;
   const size_t bytes = sizeClass * kGrain;
@@ -234,7 +307,7 @@ void XpNodeFree(void* p, size_t size) {
   if (!p) return;
   const size_t sizeClass = (size + kGrain - 1) / kGrain;
   if (sizeClass >= kClasses) {
-    ::operator delete(p);
+    XpTableFree(p, size);
     return;
   }
   const size_t bytes = sizeClass * kGrain;
@@ -283,7 +356,7 @@ void XpReleaseNodeCache() {
 size_t XpNodeCacheBytes() {
   SlabCache& cache = Cache();
   std::lock_guard<std::mutex> guard(cache.lock);
-  return cache.freeCount * kSlab;
+  return cache.Bytes();
 }
 
 // An arena goes when its document has released it and no block or node

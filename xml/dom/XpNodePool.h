@@ -15,6 +15,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
+#include <type_traits>
+#include <utility>
 
 struct TXpNodeArena;
 
@@ -37,12 +40,53 @@ constexpr size_t kXpPooledMax = 1016;
 // null for the thread's pool.
 TXpNodeArena* XpArenaOf(const void* block);
 
-// The cache of slabs no arena uses: at most `bytes` are kept (1 GiB
-// unless set); XpReleaseNodeCache gives back all it can to the system.
+// The cache of slabs no arena uses, and of freed table blocks (below): at
+// most `bytes` are kept (1 GiB unless set); XpReleaseNodeCache gives back
+// all it can to the system.
 void XpSetNodeCacheLimit(size_t bytes);
 void XpReleaseNodeCache();
 // Bytes the cache holds now.
 size_t XpNodeCacheBytes();
+
+// Memory of the tree's tables (the hash slots of names and attributes,
+// long child lists). A block of at least 64 KiB whose size is a power of
+// two is kept in the cache when freed and given to the next table of that
+// size, whose pages are then already there; other sizes come from the heap.
+void* XpTableAllocate(size_t bytes);
+void XpTableFree(void* p, size_t bytes);
+
+// A zero-filled array of plain entries in table memory.
+template <class T>
+class TXpTable {
+  static_assert(std::is_trivially_copyable_v<T>);
+
+public:
+  TXpTable() = default;
+  explicit TXpTable(size_t n) : FData(static_cast<T*>(XpTableAllocate(n * sizeof(T)))), FSize(n) {
+    std::memset(static_cast<void*>(FData), 0, n * sizeof(T));
+  }
+  TXpTable(const TXpTable&) = delete;
+  TXpTable& operator=(const TXpTable&) = delete;
+  ~TXpTable() {
+    if (FData) XpTableFree(FData, FSize * sizeof(T));
+  }
+  void swap(TXpTable& other) {
+    std::swap(FData, other.FData);
+    std::swap(FSize, other.FSize);
+  }
+  size_t size() const { return FSize; }
+  bool empty() const { return FSize == 0; }
+  T& operator[](size_t i) { return FData[i]; }
+  const T& operator[](size_t i) const { return FData[i]; }
+  T* begin() { return FData; }
+  T* end() { return FData + FSize; }
+  const T* begin() const { return FData; }
+  const T* end() const { return FData + FSize; }
+
+private:
+  T* FData = nullptr;
+  size_t FSize = 0;
+};
 
 struct TXpNameSet;
 // Where an arena keeps the names of its nodes (see XpNameTable.h); null

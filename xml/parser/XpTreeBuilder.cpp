@@ -27,42 +27,36 @@ TXpTreeBuilder::TXpTreeBuilder(TXpObjModel* model)
   };
   p.OnStartElement = [this, doc](TObject*, const WideString& name) {
     if (FModel->TrackElements()) FModel->FElementList.Add(WideToAnsi(name));
-    TXpElement* element = doc()->CreateElement(name);
-    try {
-      const size_t count = FPendingCount;
-      FPendingCount = 0;
-      for (size_t i = 0; i < count; ++i) {
-        const TPendingAttribute& pending = FPending[i];
-        if (pending.Specified) {
-          element->SetAttribute(pending.Name, pending.Value);
-          continue;
-        }
-        TXpAttribute* attr = doc()->CreateAttribute(pending.Name);
-        attr->SetNodeValue(pending.Value);
-        attr->SetSpecified(false);
-        TXpAttribute* replaced = element->SetAttributeNode(attr);
-        attr->Release();
-        if (replaced) replaced->Release();
+    auto element = TXpNodeRef<TXpElement>::Adopt(doc()->CreateElement(name));
+    const size_t count = FPendingCount;
+    FPendingCount = 0;
+    for (size_t i = 0; i < count; ++i) {
+      const TPendingAttribute& pending = FPending[i];
+      if (pending.Specified) {
+        element->SetAttribute(pending.Name, pending.Value);
+        continue;
       }
-      Top()->AppendChild(element);
-    } catch (...) {
-      element->Release();
-      throw;
+      auto attr = TXpNodeRef<TXpAttribute>::Adopt(doc()->CreateAttribute(pending.Name));
+      attr->SetNodeValue(pending.Value);
+      attr->SetSpecified(false);
+      TXpNodeRef<TXpAttribute>::Adopt(element->SetAttributeNode(attr.Get()));
     }
-    Push(element);
-    element->Release();
+    Top()->AppendChild(element.Get());
+    Push(std::move(element));
   };
   p.OnEndElement = [this](TObject*, const WideString&) { Pop(); };
-  p.OnCharData = [this, doc](TObject*, const WideString& text) { AppendNew(doc()->CreateTextNode(text)); };
-  p.OnCDATASection = [this, doc](TObject*, const WideString& text) { AppendNew(doc()->CreateCDATASection(text)); };
-  p.OnComment = [this, doc](TObject*, const WideString& text) { AppendNew(doc()->CreateComment(text)); };
+  p.OnCharData = [this, doc](TObject*, const WideString& text) { AppendNew(Adopt(doc()->CreateTextNode(text))); };
+  p.OnCDATASection = [this, doc](TObject*, const WideString& text) {
+    AppendNew(Adopt(doc()->CreateCDATASection(text)));
+  };
+  p.OnComment = [this, doc](TObject*, const WideString& text) { AppendNew(Adopt(doc()->CreateComment(text))); };
   p.OnProcessingInstruction = [this, doc](TObject*, const WideString& target, const WideString& data) {
-    TXpNode* pi = doc()->CreateProcessingInstruction(target, data);
-    if (pi->noNameEquals(u"xml-stylesheet")) FModel->FStyleSheets.Add(pi);
-    AppendNew(pi);
+    auto pi = Adopt(doc()->CreateProcessingInstruction(target, data));
+    if (pi->noNameEquals(u"xml-stylesheet")) FModel->FStyleSheets.Add(pi.Get());
+    AppendNew(std::move(pi));
   };
   p.OnNonXMLEntity = [this, doc](TObject*, const WideString& name, const WideString&, const WideString&,
-                                 const WideString&) { AppendNew(doc()->CreateEntityReference(name)); };
+                                 const WideString&) { AppendNew(Adopt(doc()->CreateEntityReference(name))); };
   p.OnPreserveSpace = [this](TObject* sender, const WideString& name, bool& preserve) {
     FModel->omOnPreserveSpace(sender, name, preserve);
   };
@@ -75,11 +69,11 @@ TXpTreeBuilder::TXpTreeBuilder(TXpObjModel* model)
   p.OnDTDStart = [this, doc](TObject*, const WideString& name, const WideString& publicId,
                              const WideString& systemId) {
     FInDTD = true;
-    TXpDocumentType* doctype = doc()->CreateDocumentType(name, false);
+    auto doctype = Adopt(doc()->CreateDocumentType(name, false));
     doctype->SetPublicID(publicId);
     doctype->SetSystemID(systemId);
-    AppendNew(doctype);
-    Push(doctype);
+    Top()->AppendChild(doctype.Get());
+    Push(std::move(doctype));
   };
   p.OnDTDEnd = [this](TObject*) {
     Pop();
@@ -93,10 +87,9 @@ TXpTreeBuilder::TXpTreeBuilder(TXpObjModel* model)
     const bool subsetNode = FParser->StartingExternalSubset();
     FExternalPushed.push_back(subsetNode);
     if (!subsetNode) return;
-    TXpDocumentType* subset = doc()->CreateDocumentType(location, true);
-    static_cast<TXpDocumentType*>(FStack[1])->SetExternalSubset(subset);
-    Push(subset);
-    subset->Release();
+    auto subset = Adopt(doc()->CreateDocumentType(location, true));
+    static_cast<TXpDocumentType*>(FStack[1].Get())->SetExternalSubset(subset.Get());
+    Push(std::move(subset));
   };
   p.OnDTDExternalLoaded = [this](TObject*, const WideString& url) { Top()->SetBaseURI(url); };
   p.OnDTDExternalEnd = [this](TObject*) {
@@ -105,20 +98,16 @@ TXpTreeBuilder::TXpTreeBuilder(TXpObjModel* model)
     FExternalPushed.pop_back();
   };
   p.OnDTDElementStart = [this, decls](TObject*, const WideString& name, int32_t contentType) {
-    TXpNode* node = decls().CreateDTDElement(name, contentType);
-    AppendNew(node);
-    Push(node);
+    AppendAndPush(Adopt(decls().CreateDTDElement(name, contentType)));
   };
   p.OnDTDElementGroupStart = [this](TObject*) {
     TXpNode* top = Top();
-    TXpNode* group = top->NodeType() == DTD_ELEMENT_NODE
-                         ? static_cast<TXpDTDElement*>(top)->CreateDTDElementGroup()
-                         : static_cast<TXpDTDElementGroup*>(top)->CreateDTDElementGroup();
-    AppendNew(group);
-    Push(group);
+    AppendAndPush(Adopt(top->NodeType() == DTD_ELEMENT_NODE
+                            ? static_cast<TXpDTDElement*>(top)->CreateDTDElementGroup()
+                            : static_cast<TXpDTDElementGroup*>(top)->CreateDTDElementGroup()));
   };
   p.OnDTDElementContent = [this](TObject*, const WideString& name, int32_t occurrence, int32_t relation) {
-    AppendNew(static_cast<TXpDTDElementGroup*>(Top())->CreateDTDElementContent(name, occurrence, relation));
+    AppendNew(Adopt(static_cast<TXpDTDElementGroup*>(Top())->CreateDTDElementContent(name, occurrence, relation)));
   };
   p.OnDTDElementGroupEnd = [this](TObject*, int32_t occurrence, int32_t relation) {
     auto* group = static_cast<TXpDTDElementGroup*>(Top());
@@ -128,82 +117,70 @@ TXpTreeBuilder::TXpTreeBuilder(TXpObjModel* model)
   };
   p.OnDTDElementEnd = [this](TObject*, const WideString&) { Pop(); };
   p.OnDTDAttlistStart = [this, decls](TObject*, const WideString& name) {
-    TXpNode* node = decls().CreateDTDAttlist(name);
-    AppendNew(node);
-    Push(node);
+    AppendAndPush(Adopt(decls().CreateDTDAttlist(name)));
   };
   p.OnDTDAttDefinition = [this](TObject*, const WideString& name, int32_t attrType,
                                 const TXpWideStringList* enumeration, int32_t valueType, const WideString& value) {
-    AppendNew(static_cast<TXpDTDAttlist*>(Top())->CreateDTDAttDefinition(name, attrType, enumeration, valueType, value));
+    AppendNew(Adopt(
+        static_cast<TXpDTDAttlist*>(Top())->CreateDTDAttDefinition(name, attrType, enumeration, valueType, value)));
   };
   p.OnDTDAttlistEnd = [this](TObject*) { Pop(); };
   p.OnDTDConditionalStart = [this, decls](TObject*, int32_t kind) {
-    TXpNode* node = decls().CreateDTDConditional(kind);
-    AppendNew(node);
-    Push(node);
+    AppendAndPush(Adopt(decls().CreateDTDConditional(kind)));
   };
   p.OnDTDConditionalEnd = [this](TObject*) { Pop(); };
   p.OnDTDEntityInternal = [this, decls](TObject*, bool parameter, const WideString& name, const WideString& value) {
-    TXpDTDEntity* entity = decls().CreateDTDEntity(name);
+    auto entity = Adopt(decls().CreateDTDEntity(name));
     entity->SetParameterEntity(parameter);
     entity->SetNodeValue(value);
-    AppendNew(entity);
+    AppendNew(std::move(entity));
   };
   p.OnDTDEntityExternal = [this, decls](TObject*, bool parameter, const WideString& name, const WideString& publicId,
                                         const WideString& systemId, const WideString& notation) {
-    TXpDTDEntity* entity = decls().CreateDTDEntity(name);
+    auto entity = Adopt(decls().CreateDTDEntity(name));
     entity->SetParameterEntity(parameter);
     entity->SetPublicID(publicId);
     entity->SetSystemID(systemId);
     entity->SetNotationName(notation);
-    AppendNew(entity);
+    AppendNew(std::move(entity));
   };
   p.OnDTDNotation = [this, decls](TObject*, const WideString& name, const WideString& publicId,
                                   const WideString& systemId) {
-    TXpDTDNotation* notation = decls().CreateDTDNotation(name);
+    auto notation = Adopt(decls().CreateDTDNotation(name));
     notation->SetPublicID(publicId);
     notation->SetSystemID(systemId);
-    AppendNew(notation);
+    AppendNew(std::move(notation));
   };
 }
 
 TXpTreeBuilder::~TXpTreeBuilder() { Fail(); }
 
-void TXpTreeBuilder::Push(TXpNode* node) {
-  node->AddRef();
-  FStack.push_back(node);
-}
+void TXpTreeBuilder::Push(TXpNodeRef<> node) { FStack.push_back(std::move(node)); }
 
 void TXpTreeBuilder::Pop() {
   // The document at the bottom stays until the load ends.
   if (FStack.size() <= 1) return;
-  FStack.back()->Release();
   FStack.pop_back();
 }
 
-void TXpTreeBuilder::AppendNew(TXpNode* node) {
-  try {
-    Top()->AppendChild(node);
-  } catch (...) {
-    node->Release();
-    throw;
-  }
-  node->Release();
+void TXpTreeBuilder::AppendNew(TXpNodeRef<> node) { Top()->AppendChild(node.Get()); }
+
+void TXpTreeBuilder::AppendAndPush(TXpNodeRef<> node) {
+  Top()->AppendChild(node.Get());
+  Push(std::move(node));
 }
 
 void TXpTreeBuilder::Begin() {
   Fail();
-  Push(FModel->Document());
+  Push(TXpNodeRef<>::Share(FModel->Document()));
   FInDTD = false;
 }
 
 void TXpTreeBuilder::Fail() {
   FPendingCount = 0;
   FExternalPushed.clear();
-  while (!FStack.empty()) {
-    FStack.back()->Release();
-    FStack.pop_back();
-  }
+  // The open nodes go from the top down.
+  while (!FStack.empty()) FStack.pop_back();
 }
 
 bool TXpTreeBuilder::Load(const std::function<bool(TXpParser&)>& parse) {

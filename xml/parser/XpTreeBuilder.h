@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "classlib/Component.h"
+#include "xml/dom/XpNodeRef.h"
 #include "xml/dom/XpObjModel.h"
 #include "xml/parser/XpParser.h"
 
@@ -27,15 +28,21 @@ class TXpTreeBuilder : public TComponent {
  private:
   void Begin();
   void Fail();
-  void Push(TXpNode* node);
+  void Push(TXpNodeRef<> node);
   void Pop();
-  TXpNode* Top() const { return FStack.back(); }
-  // Appends a new node to the top and drops the creation reference.
-  void AppendNew(TXpNode* node);
+  TXpNode* Top() const { return FStack.back().Get(); }
+  // Appends a new node to the top; the reference goes with the call.
+  void AppendNew(TXpNodeRef<> node);
+  // Appends a new node to the top and makes it the top.
+  void AppendAndPush(TXpNodeRef<> node);
+  template <class T>
+  static TXpNodeRef<T> Adopt(T* node) {
+    return TXpNodeRef<T>::Adopt(node);
+  }
 
   TXpObjModel* FModel;
   TXpParser* FParser;
-  std::vector<TXpNode*> FStack;  // each holds a reference of the stack
+  std::vector<TXpNodeRef<>> FStack;  // the open nodes
   struct TPendingAttribute {
     WideString Name;
     WideString Value;

@@ -190,6 +190,39 @@ TEST_F(NodeTree, DocumentsOneAfterAnotherReuseTheSlabsOfTheLast) {
 #endif
 }
 
+// The large tables of a document (its names, the attributes of one element,
+// a long child list) wait in the cache for the next document: a table taken
+// again holds nothing of the document before, and all go back on request.
+TEST_F(NodeTree, LargeTablesKeptForTheNextDocumentStartEmpty) {
+  auto build = [](char16_t prefix) {
+    TXpDocument* d = new TXpDocument();
+    TXpElement* root = d->CreateElement(u"r");
+    d->AppendChild(root);
+    root->Release();
+    for (int i = 0; i < 5000; ++i) {
+      const std::u16string name = prefix + Utf8ToWide(std::to_string(i));
+      root->SetAttribute(name, name);
+      root->CreateChildElement(name);
+    }
+    return d;
+  };
+  XpReleaseNodeCache();
+  build(u'a')->Release();
+  TXpDocument* second = build(u'b');
+  TXpElement* root = second->DocumentElement();
+  for (int i = 0; i < 5000; i += 7) {
+    const std::u16string n = Utf8ToWide(std::to_string(i));
+    EXPECT_FALSE(root->HasAttribute(u"a" + n)) << i;
+    ASSERT_EQ(root->GetAttribute(u"b" + n), u"b" + n) << i;
+  }
+  EXPECT_EQ(root->ChildNodes()->Length(), 5000);
+  EXPECT_EQ(root->noGetLastChild()->NodeName(), u"b4999");
+  second->Release();
+  EXPECT_GT(XpNodeCacheBytes(), 0u);
+  XpReleaseNodeCache();
+  EXPECT_LT(XpNodeCacheBytes(), 4u << 20);
+}
+
 // A node held after its document has gone has no owner document any more:
 // what it asks of its document (the lookups of a large attribute map, name
 // comparisons, its base URI) must not read the freed document.
