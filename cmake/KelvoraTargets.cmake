@@ -20,6 +20,8 @@
 #       -DKEL_FUZZ=ON, see tools/fuzz.sh), registered with ctest as a pass of
 #       KEL_FUZZ_SECONDS seconds over a working copy of the seed corpus
 #       (ctest label "fuzz"); the target fuzz_targets builds every one.
+#       Each links tests/support/FuzzSanitizerOptions.cpp (its sanitizer
+#       defaults).
 #   kel_add_benchmark(<name> SOURCES <files...> [LIBS <targets...>])
 #       A Google Benchmark program (native build only; measure in a Release
 #       tree configured with -DKEL_SANITIZE=OFF, see tools/bench.sh).
@@ -215,7 +217,7 @@ function(kel_add_fuzz name)
   if(NOT KEL_FUZZ)
     return()
   endif()
-  add_executable(${name} ${F_SOURCES})
+  add_executable(${name} ${F_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/FuzzSanitizerOptions.cpp)
   kel_target_defaults(${name})
   target_link_libraries(${name} PRIVATE ${F_LIBS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)

@@ -8,8 +8,26 @@
 #include "app/core/Settings.h"
 
 #include <cstring>
+#include <functional>
+#include <mutex>
 #include <new>
 #include <vector>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define KEL_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KEL_ASAN 1
+#endif
+#endif
+#ifdef KEL_ASAN
+#include <sanitizer/asan_interface.h>
+#define KEL_POISON(p, n) ASAN_POISON_MEMORY_REGION(p, n)
+#define KEL_UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION(p, n)
+#else
+#define KEL_POISON(p, n) (static_cast<void>(p), static_cast<void>(n))
+#define KEL_UNPOISON(p, n) (static_cast<void>(p), static_cast<void>(n))
+#endif
 
 std::unique_ptr<Memory> gMemory;
 
@@ -26,6 +44,52 @@ bool HeaderOk(std::FILE* f) {
 
 // A data file the store can use: exactly its size, and a valid header.
 bool DataFileOk(std::FILE* f, int64_t size) { return f && kel::fileSystem().size(f) == size && HeaderOk(f); }
+
+// The record blocks of released classes, kept for the next load of this
+// store or the next one. Handed back to the system, a whole event's blocks
+// would come back as fresh pages on the next load, which costs more than
+// reading the records (the C library returns the top of its heap once a
+// store's blocks are freed). At most one event's worth is kept. A kept
+// block is poisoned under AddressSanitizer, so that a record used after its
+// class was released is still found.
+class BlockCache {
+public:
+  BlockCache() { kept_.reserve(kMaxClasses); }
+
+  void* take(size_t n) {
+    {
+      std::lock_guard<std::mutex> guard(lock_);
+      if (!kept_.empty()) {
+        void* p = kept_.back();
+        kept_.pop_back();
+        KEL_UNPOISON(p, n);
+        return p;
+      }
+    }
+    return ::operator new(n, std::nothrow);
+  }
+
+  void give(void* p, size_t n) {
+    std::lock_guard<std::mutex> guard(lock_);
+    if (kept_.size() < static_cast<size_t>(kMaxClasses)) {
+      KEL_POISON(p, n);
+      kept_.push_back(p);
+    } else {
+      ::operator delete(p);
+    }
+  }
+
+private:
+  std::mutex lock_;
+  std::vector<void*> kept_;
+};
+
+// Never destroyed: a store that outlives the others at exit still gives its
+// blocks back.
+BlockCache& Blocks() {
+  static BlockCache* const cache = new BlockCache;
+  return *cache;
+}
 
 }  // namespace
 
@@ -88,8 +152,18 @@ Memory::~Memory() {
   if (mda_) kel::fileSystem().close(mda_);
 }
 
+void Memory::KeepBlock::operator()(ClassRecords* block) const { Blocks().give(block, sizeof *block); }
+
 void Memory::freeClass(int32_t c) {
   for (int32_t t = 0; t < kMaxTeams; ++t) freeTeam(c, t);
+  blocks_[c].reset();
+}
+
+bool Memory::pooled(int32_t c, const void* record) const {
+  const auto* block = reinterpret_cast<const uint8_t*>(blocks_[c].get());
+  const auto* at = static_cast<const uint8_t*>(record);
+  const std::less<const uint8_t*> before;
+  return block && !before(at, block) && before(at, block + sizeof(ClassRecords));
 }
 
 int32_t Memory::loadClass(int32_t c, int32_t bit) {
@@ -101,25 +175,34 @@ int32_t Memory::loadClass(int32_t c, int32_t bit) {
   }
   // Both headers are checked first: a refused file loads nothing of the class.
   // The bit is set only once the class is loaded, so that a failed load
-  // leaves the class unheld.
+  // leaves the class unheld and memory as it was.
   if (!HeaderOk(sda_) || !HeaderOk(mda_)) return 0;
-  // The class's records lie together: each block is read at once.
-  std::vector<uint8_t> block(sizeof(TeamRecord) * kMaxTeams);
-  if (!ReadAt(sda_, TeamOffset(c, 0), block.data(), block.size())) return 0;
+  // The class's records lie together in each file: each block is read at
+  // once, straight into the records.
+  static_assert(sizeof(ClassRecords::teams) == TeamOffset(1, 0) - TeamOffset(0, 0) &&
+                sizeof(ClassRecords::athletes) == AthleteOffset(1, 0, 0) - AthleteOffset(0, 0, 0));
+  void* const memory = Blocks().take(sizeof(ClassRecords));
+  std::unique_ptr<ClassRecords, KeepBlock> block(memory ? new (memory) ClassRecords : nullptr);
+  if (!block || !ReadAt(sda_, TeamOffset(c, 0), block->teams, sizeof block->teams) ||
+      !ReadAt(mda_, AthleteOffset(c, 0, 0), block->athletes, sizeof block->athletes))
+    return 0;
+  // Records a caller already holds (athletes loaded while the class was not)
+  // keep their place and take the contents.
   for (int32_t t = 0; t < kMaxTeams; ++t) {
-    if (!teams_[c][t]) teams_[c][t] = new TeamRecord;
-    std::memcpy(teams_[c][t], &block[t * sizeof(TeamRecord)], sizeof(TeamRecord));
-  }
-  const size_t teamAthletes = sizeof(AthleteRecord) * kMaxAthletes;  // 1,742 bytes
-  block.resize(teamAthletes * kMaxTeams);
-  if (!ReadAt(mda_, AthleteOffset(c, 0, 0), block.data(), block.size())) return 0;
-  for (int32_t t = 0; t < kMaxTeams; ++t) {
+    TeamRecord*& r = teams_[c][t];
+    if (r)
+      *r = block->teams[t];
+    else
+      r = &block->teams[t];
     for (int32_t m = 0; m < kMaxAthletes; ++m) {
       AthleteRecord*& a = athletes_[c][t][m];
-      if (!a) a = new AthleteRecord;
-      std::memcpy(a, &block[t * teamAthletes + m * sizeof(AthleteRecord)], sizeof(AthleteRecord));
+      if (a)
+        *a = block->athletes[t][m];
+      else
+        a = &block->athletes[t][m];
     }
   }
+  blocks_[c] = std::move(block);
   users_[c] = static_cast<int32_t>(flag);
   return 1;
 }
@@ -156,12 +239,13 @@ int32_t Memory::releaseClass(int32_t c, int32_t mask) {
 int32_t Memory::freeTeam(int32_t c, int32_t t) {
   if (!validTeam(c, t)) return 0;
   for (AthleteRecord*& a : athletes_[c][t]) {
-    delete a;
+    if (a && !pooled(c, a)) delete a;
     a = nullptr;
   }
-  if (!teams_[c][t]) return 0;
-  delete teams_[c][t];
-  teams_[c][t] = nullptr;
+  TeamRecord*& r = teams_[c][t];
+  if (!r) return 0;
+  if (!pooled(c, r)) delete r;
+  r = nullptr;
   return 1;
 }
 

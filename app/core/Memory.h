@@ -68,18 +68,34 @@ public:
 private:
   static bool validClass(int32_t c) { return c >= 0 && c < kMaxClasses; }
   static bool validTeam(int32_t c, int32_t t) { return validClass(c) && t >= 0 && t < kMaxTeams; }
+  // Frees a class's records and the block that held them.
   void freeClass(int32_t c);
+  // Whether a record lies in a class's block (else it is a record of its own
+  // on the heap).
+  bool pooled(int32_t c, const void* record) const;
   // The 13 athlete records of a team as they lie in the file; false when
   // one is not in memory.
   bool athletesOf(int32_t c, int32_t t, uint8_t* out) const;
   // Writes records in place under the journal: all of them or none.
   bool commit(const std::vector<StoreJournal::Write>& writes);
 
+  // A loaded class's records in one block, as they lie in the files: one
+  // allocation for the 280 records of a class instead of one each.
+  struct ClassRecords {
+    TeamRecord teams[kMaxTeams];
+    AthleteRecord athletes[kMaxTeams][kMaxAthletes];
+  };
+  // Hands a block back to the ones kept for later loads (Memory.cpp).
+  struct KeepBlock {
+    void operator()(ClassRecords* block) const;
+  };
+
   std::FILE* sda_ = nullptr;
   std::FILE* mda_ = nullptr;
   int32_t users_[kMaxClasses] = {};
   TeamRecord* teams_[kMaxClasses][kMaxTeams] = {};
   AthleteRecord* athletes_[kMaxClasses][kMaxTeams][kMaxAthletes] = {};
+  std::unique_ptr<ClassRecords, KeepBlock> blocks_[kMaxClasses];  // only while the class is held
   bool filesOk_ = false;  // both files of their size with valid headers
   std::unique_ptr<StoreJournal> journal_;
   bool ready_ = false;

@@ -43,15 +43,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (b.size() < start + size) b.resize(start + size);
   if (size > 0) std::memcpy(b.data() + start, data, size);
   if (cut) b.resize(start + size);
+  const uint64_t changes = files.Changes();
   {
     Memory store;
     if (store.isReady()) kel::fuzz::UseLoadedEvent(store);
   }
-  // The next run starts from the fixtures' files again (a journal may have
-  // written to any of them).
-  for (int i = 0; i < 3; ++i) {
-    std::vector<uint8_t>& now = files.Contents(DataFilePath(kExt[i]));
-    if (now != gBase[i]) now = gBase[i];
+  // The next run starts from the fixtures' files again: the bytes the input
+  // changed go back, or every file when the program wrote to one (the
+  // journal may write to any of them).
+  if (files.Changes() == changes) {
+    if (file < 3) {
+      const std::vector<uint8_t>& base = gBase[file];
+      const size_t end = std::min(start + size, base.size());
+      if (start < end) std::memcpy(b.data() + start, base.data() + start, end - start);
+      if (b.size() > base.size())
+        b.resize(base.size());
+      else
+        b.insert(b.end(), base.begin() + static_cast<std::ptrdiff_t>(b.size()), base.end());
+    }
+  } else {
+    for (int i = 0; i < 3; ++i) {
+      std::vector<uint8_t>& now = files.Contents(DataFilePath(kExt[i]));
+      if (now != gBase[i]) now = gBase[i];
+    }
   }
   files.remove(DataFilePath("JRN"));
   return 0;

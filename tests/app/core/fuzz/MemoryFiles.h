@@ -32,6 +32,9 @@ public:
     if (!b) b = std::make_shared<Bytes>();
     return *b;
   }
+  // How many times the program changed a file (wrote, emptied, made,
+  // renamed or removed one); changes through Contents() do not count.
+  uint64_t Changes() const { return shared_->changes; }
   bool Exists(const std::string& path) const { return files_.count(path) != 0; }
   bool IsFolder(const std::string& path) const { return folders_.count(Trimmed(path)) != 0; }
   void AddFolder(const std::string& path) { folders_.insert(Trimmed(path)); }
@@ -53,12 +56,16 @@ public:
   std::FILE* open(const std::string& path, const char* mode) override {
     const bool update = std::strchr(mode, '+') != nullptr;
     if (mode[0] == 'r' && !Exists(path)) return nullptr;
-    if (mode[0] == 'w') Contents(path).clear();
+    if (mode[0] == 'w') {
+      Contents(path).clear();
+      ++shared_->changes;
+    }
     return Stream(path, mode[0] != 'r' || update);
   }
   std::FILE* createNew(const std::string& path) override {
     if (Exists(path)) return nullptr;
     Contents(path);
+    ++shared_->changes;
     return Stream(path, true);
   }
   bool flush(std::FILE* f, bool) override { return f && std::fflush(f) == 0; }
@@ -71,17 +78,34 @@ public:
     if (it == files_.end()) return false;
     files_[to] = it->second;
     files_.erase(from);
+    ++shared_->changes;
     return true;
   }
-  bool remove(const std::string& path) override { return files_.erase(path) != 0; }
+  bool remove(const std::string& path) override {
+    if (files_.erase(path) == 0) return false;
+    ++shared_->changes;
+    return true;
+  }
 
 private:
-  // An open stream's file (kept alive by the stream even when removed) and
-  // its position.
+  // What the streams share with the files: the count of changes and the
+  // buffers of closed streams for reuse. A stream keeps it alive, so that
+  // one closed after the files are gone (at exit) is still sound.
+  struct Shared {
+    uint64_t changes = 0;
+    std::vector<std::unique_ptr<char[]>> spare;
+  };
+
+  // An open stream's file (kept alive by the stream even when removed), its
+  // position and its buffer.
   struct Cookie {
     std::shared_ptr<Bytes> data;
     size_t pos = 0;
+    std::shared_ptr<Shared> shared;
+    std::unique_ptr<char[]> buffer;
   };
+
+  static constexpr size_t kBufferSize = BUFSIZ;
 
   static std::string Trimmed(std::string path) {
     while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
@@ -97,7 +121,14 @@ private:
   }
 
   std::FILE* Stream(const std::string& path, bool writable) {
-    auto* cookie = new Cookie{files_[path], 0};
+    auto* cookie = new Cookie{files_[path], 0, shared_, nullptr};
+    std::vector<std::unique_ptr<char[]>>& spare = shared_->spare;
+    if (spare.empty()) {
+      cookie->buffer = std::make_unique<char[]>(kBufferSize);
+    } else {
+      cookie->buffer = std::move(spare.back());
+      spare.pop_back();
+    }
     cookie_io_functions_t io{};
     io.read = [](void* c, char* buf, size_t n) -> ssize_t {
       auto* k = static_cast<Cookie*>(c);
@@ -114,6 +145,7 @@ private:
         if (k->data->size() < k->pos + n) k->data->resize(k->pos + n);
         std::memcpy(k->data->data() + k->pos, buf, n);
         k->pos += n;
+        ++k->shared->changes;
         return static_cast<ssize_t>(n);
       };
     io.seek = [](void* c, off64_t* offset, int whence) -> int {
@@ -126,16 +158,25 @@ private:
       return 0;
     };
     io.close = [](void* c) -> int {
-      delete static_cast<Cookie*>(c);
+      auto* k = static_cast<Cookie*>(c);
+      k->shared->spare.push_back(std::move(k->buffer));
+      delete k;
       return 0;
     };
     std::FILE* f = fopencookie(cookie, writable ? "r+" : "r", io);
-    if (!f) delete cookie;
+    if (!f) {
+      delete cookie;
+      return nullptr;
+    }
+    // The stream's buffer comes from the ones closed streams gave back: a
+    // run opens several streams and allocates no buffer for them.
+    std::setvbuf(f, cookie->buffer.get(), _IOFBF, kBufferSize);
     return f;
   }
 
   std::map<std::string, std::shared_ptr<Bytes>> files_;
   std::set<std::string> folders_;
+  std::shared_ptr<Shared> shared_ = std::make_shared<Shared>();
 };
 
 // The portable platform with its files in memory; it shows nothing.
