@@ -8,6 +8,7 @@
 
 #include <shellapi.h>
 
+#include "classlib/AnsiString.h"
 #include "classlib/Form.h"
 #include "classlib/GuardedCall.h"
 #include "classlib/OleSession.h"
@@ -20,28 +21,6 @@ DWORD alignStyle(TEditAlign a) {
 }
 
 bool isNumericType(TAdvEditType t) { return t == etNumeric || t == etFloat || t == etMoney; }
-
-char upperChar(char c) {
-  char buf[2] = {c, 0};
-  CharUpperBuffA(buf, 1);
-  return buf[0];
-}
-
-char lowerChar(char c) {
-  char buf[2] = {c, 0};
-  CharLowerBuffA(buf, 1);
-  return buf[0];
-}
-
-AnsiString upperText(AnsiString s) {
-  if (!s.empty()) CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
-  return s;
-}
-
-AnsiString lowerText(AnsiString s) {
-  if (!s.empty()) CharLowerBuffA(s.data(), static_cast<DWORD>(s.size()));
-  return s;
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -159,16 +138,16 @@ AnsiString TAdvEdit::MixedCase(const AnsiString& s) {
   for (size_t i = 0; i < n; ++i) {
     bool start = i == 0 || std::strchr(kSeparators, r[i - 1]) != nullptr;
     // "Mc" and "Mac" at the start and " Mc" inside start a new word.
-    if (!start && i == 2 && upperText(r.substr(0, 2)) == "MC") start = true;
-    if (!start && i == 3 && upperText(r.substr(0, 3)) == "MAC") start = true;
-    if (!start && i >= 3 && upperText(r.substr(i - 3, 3)) == " MC") start = true;
-    r[i] = start ? upperChar(r[i]) : lowerChar(r[i]);
+    if (!start && i == 2 && AnsiUpperCase(r.substr(0, 2)) == "MC") start = true;
+    if (!start && i == 3 && AnsiUpperCase(r.substr(0, 3)) == "MAC") start = true;
+    if (!start && i >= 3 && AnsiUpperCase(r.substr(i - 3, 3)) == " MC") start = true;
+    r[i] = start ? AnsiUpperChar(r[i]) : AnsiLowerChar(r[i]);
   }
   // Roman numerals at the end: " I" and " II".
   for (const char* tail : {" II", " I"}) {
     size_t len = std::strlen(tail);
-    if (n >= len && upperText(r.substr(n - len)) == tail) {
-      for (size_t i = n - len + 1; i < n; ++i) r[i] = upperChar(r[i]);
+    if (n >= len && AnsiUpperCase(r.substr(n - len)) == tail) {
+      for (size_t i = n - len + 1; i < n; ++i) r[i] = AnsiUpperChar(r[i]);
       break;
     }
   }
@@ -445,7 +424,7 @@ void TAdvEdit::SetText(const AnsiString& value) {
       v = FormatFloat(StrToFloatDef(v), FPrecision, FEditType == etMoney);
     }
   }
-  if (FEditType == etHex) v = upperText(v);
+  if (FEditType == etHex) v = AnsiUpperCase(v);
   TCustomEdit::SetText(FPrefix + v + FSuffix);
   FModified = false;
   if (ShowURL) ApplyURL(TestURL(Text()));
@@ -842,10 +821,10 @@ bool TAdvEdit::KeyPress(char& key) {
       break;
     }
     case etUppercase:
-      key = upperChar(key);
+      key = AnsiUpperChar(key);
       break;
     case etLowerCase:
-      key = lowerChar(key);
+      key = AnsiLowerChar(key);
       break;
     case etMixedCase:
       break;
@@ -994,10 +973,10 @@ void TAdvEdit::PasteFromClipboard() {
               (Signed || nv[0] != '-');
       break;
     case etUppercase:
-      nv = upperText(nv);
+      nv = AnsiUpperCase(nv);
       break;
     case etLowerCase:
-      nv = lowerText(nv);
+      nv = AnsiLowerCase(nv);
       break;
     case etMixedCase:
       nv = MixedCase(nv);
@@ -1370,12 +1349,12 @@ void TAdvEdit::UpdateLookup() {
     HideLookup();
     return;
   }
-  AnsiString key = FLookup.CaseSensitive ? fragment : upperText(fragment);
+  AnsiString key = FLookup.CaseSensitive ? fragment : AnsiUpperCase(fragment);
   std::vector<std::pair<AnsiString, int>> matches;
   for (int i = 0; i < FLookup.DisplayList.Count(); ++i) {
     AnsiString entry = FLookup.DisplayList.Strings(i);
     AnsiString head = entry.substr(0, fragment.size());
-    if ((FLookup.CaseSensitive ? head : upperText(head)) == key) matches.emplace_back(entry, i);
+    if ((FLookup.CaseSensitive ? head : AnsiUpperCase(head)) == key) matches.emplace_back(entry, i);
   }
   if (matches.empty()) {
     HideLookup();

@@ -170,19 +170,6 @@ std::u16string TextRunValue(const TXpNode* n) {
   return out;
 }
 
-// Lower case for the case-insensitive operators: ASCII, Latin-1, Greek and
-// Cyrillic letters.
-std::u16string Fold(std::u16string s) {
-  for (char16_t& c : s) {
-    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ||
-        (c >= 0x391 && c <= 0x3AB && c != 0x3A2) || (c >= 0x410 && c <= 0x42F))
-      c = static_cast<char16_t>(c + 0x20);
-    else if (c >= 0x400 && c <= 0x40F)
-      c = static_cast<char16_t>(c + 0x50);
-  }
-  return s;
-}
-
 Result MakeBoolean(bool b) {
   Result r;
   r.Type = xpetBoolean;
@@ -432,7 +419,7 @@ Result TXpXPathEvaluator::EvalChain(const TXpXPathExpr& e, const TContext& c) {
 bool TXpXPathEvaluator::Equal(const Result& a, const Result& b, int32_t op) {
   const bool ne = op == XpTok::Ne || op == XpTok::INe;
   const bool fold = op == XpTok::IEq || op == XpTok::INe;
-  auto str = [fold](std::u16string s) { return fold ? Fold(std::move(s)) : s; };
+  auto str = [fold](std::u16string s) { return fold ? WideLowerCase(s) : s; };
   if (a.Type == xpetNodeSet && b.Type == xpetNodeSet) {
     if (a.Nodes.empty() || b.Nodes.empty()) return false;
     std::vector<std::u16string> right;
@@ -504,7 +491,7 @@ bool TXpXPathEvaluator::Relational(const Result& a, const Result& b, int32_t op)
     for (const Atom& y : right) {
       if (!fold || (!std::isnan(x.Number) && !std::isnan(y.Number))) {
         if (compare(x.Number, y.Number)) return true;
-      } else if (compare(Fold(x.Text), Fold(y.Text))) {
+      } else if (compare(WideLowerCase(x.Text), WideLowerCase(y.Text))) {
         return true;
       }
     }
