@@ -170,34 +170,6 @@ std::u16string TextRunValue(const TXpNode* n) {
   return out;
 }
 
-Result MakeBoolean(bool b) {
-  Result r;
-  r.Type = xpetBoolean;
-  r.Boolean = b;
-  return r;
-}
-
-Result MakeNumber(double n) {
-  Result r;
-  r.Type = xpetNumber;
-  r.Number = n;
-  return r;
-}
-
-Result MakeString(std::u16string s) {
-  Result r;
-  r.Type = xpetString;
-  r.String = std::move(s);
-  return r;
-}
-
-Result MakeNodes(std::vector<TXpNode*> nodes) {
-  Result r;
-  r.Type = xpetNodeSet;
-  r.Nodes = std::move(nodes);
-  return r;
-}
-
 [[noreturn]] void RaiseNodeSetExpected(const char* where) {
   throw TXpXPathException(FormatRuntime(XpLoadStr(XpRes::_sXPathExpectedNodeSet).c_str(), where));
 }
@@ -208,6 +180,34 @@ bool IsReverseAxis(int32_t axis) {
 }
 
 }  // namespace
+
+TXpXPathResult XpBooleanResult(bool b) {
+  TXpXPathResult r;
+  r.Type = xpetBoolean;
+  r.Boolean = b;
+  return r;
+}
+
+TXpXPathResult XpNumberResult(double n) {
+  TXpXPathResult r;
+  r.Type = xpetNumber;
+  r.Number = n;
+  return r;
+}
+
+TXpXPathResult XpStringResult(std::u16string s) {
+  TXpXPathResult r;
+  r.Type = xpetString;
+  r.String = std::move(s);
+  return r;
+}
+
+TXpXPathResult XpNodeSetResult(std::vector<TXpNode*> nodes) {
+  TXpXPathResult r;
+  r.Type = xpetNodeSet;
+  r.Nodes = std::move(nodes);
+  return r;
+}
 
 std::u16string XpStringValue(const TXpNode* node) {
   switch (node->NodeType()) {
@@ -322,11 +322,11 @@ TXpXPathEvaluator::TXpXPathEvaluator(TXpNode* queried)
 
 Result TXpXPathEvaluator::Evaluate(const TXpXPathExpr& e, const TContext& c) {
   switch (e.ExprKind) {
-    case TXpXPathExpr::ekNumber: return MakeNumber(e.Number);
-    case TXpXPathExpr::ekLiteral: return MakeString(e.Text);
+    case TXpXPathExpr::ekNumber: return XpNumberResult(e.Number);
+    case TXpXPathExpr::ekLiteral: return XpStringResult(e.Text);
     case TXpXPathExpr::ekVariable: return EvalVariable(e);
     case TXpXPathExpr::ekFunction: return EvalFunction(e, c);
-    case TXpXPathExpr::ekNegate: return MakeNumber(-XpConvertNumber(Evaluate(*e.Operands[0], c)));
+    case TXpXPathExpr::ekNegate: return XpNumberResult(-XpConvertNumber(Evaluate(*e.Operands[0], c)));
     case TXpXPathExpr::ekChain: return EvalChain(e, c);
     case TXpXPathExpr::ekPath: return EvalPath(e, c);
   }
@@ -346,13 +346,13 @@ bool TXpXPathEvaluator::AttributeEquals(const TXpXPathExpr& e, const TContext& c
 }
 
 Result TXpXPathEvaluator::EvalChain(const TXpXPathExpr& e, const TContext& c) {
-  if (e.AttributeSide >= 0) return MakeBoolean(AttributeEquals(e, c));
+  if (e.AttributeSide >= 0) return XpBooleanResult(AttributeEquals(e, c));
   const int32_t first = e.Operators[0];
   if (first == XpTok::Or || first == XpTok::And) {
     const bool isOr = first == XpTok::Or;
     for (const auto& operand : e.Operands)
-      if (XpConvertBoolean(Evaluate(*operand, c)) == isOr) return MakeBoolean(isOr);
-    return MakeBoolean(!isOr);
+      if (XpConvertBoolean(Evaluate(*operand, c)) == isOr) return XpBooleanResult(isOr);
+    return XpBooleanResult(!isOr);
   }
   Result acc = Evaluate(*e.Operands[0], c);
   for (size_t i = 0; i < e.Operators.size(); ++i) {
@@ -360,14 +360,14 @@ Result TXpXPathEvaluator::EvalChain(const TXpXPathExpr& e, const TContext& c) {
     Result rhs = Evaluate(*e.Operands[i + 1], c);
     switch (op) {
       case XpTok::Eq: case XpTok::Ne: case XpTok::IEq: case XpTok::INe:
-        acc = MakeBoolean(Equal(acc, rhs, op));
+        acc = XpBooleanResult(Equal(acc, rhs, op));
         break;
       case XpTok::Lt: case XpTok::Le: case XpTok::Gt: case XpTok::Ge:
       case XpTok::ILt: case XpTok::ILe: case XpTok::IGt: case XpTok::IGe:
-        acc = MakeBoolean(Relational(acc, rhs, op));
+        acc = XpBooleanResult(Relational(acc, rhs, op));
         break;
       case XpTok::Concat:
-        acc = MakeString(XpConvertString(acc) + XpConvertString(rhs));
+        acc = XpStringResult(XpConvertString(acc) + XpConvertString(rhs));
         break;
       case XpTok::Union: case XpTok::Intersect: {
         if (acc.Type != xpetNodeSet || rhs.Type != xpetNodeSet)
@@ -385,7 +385,7 @@ Result TXpXPathEvaluator::EvalChain(const TXpXPathExpr& e, const TContext& c) {
           for (TXpNode* n : acc.Nodes)
             if (std::binary_search(other.begin(), other.end(), n, std::less<TXpNode*>())) out.push_back(n);
         }
-        acc = MakeNodes(std::move(out));
+        acc = XpNodeSetResult(std::move(out));
         break;
       }
       default: {
@@ -408,7 +408,7 @@ Result TXpXPathEvaluator::EvalChain(const TXpXPathExpr& e, const TContext& c) {
           }
           default: break;
         }
-        acc = MakeNumber(r);
+        acc = XpNumberResult(r);
         break;
       }
     }
@@ -511,14 +511,14 @@ Result TXpXPathEvaluator::EvalVariable(const TXpXPathExpr& e) {
       const TXpNodeList* list = value->GetAsNodeSet();
       for (int32_t i = 0; i < list->Length(); ++i) nodes.push_back(list->Item(i));
       XpSortNodes(nodes);
-      r = MakeNodes(std::move(nodes));
+      r = XpNodeSetResult(std::move(nodes));
       // The value keeps its nodes alive until the query ends.
       FHeld.push_back(std::move(value));
       return r;
     }
-    case xpetBoolean: return MakeBoolean(value->GetAsBoolean());
-    case xpetNumber: return MakeNumber(value->GetAsNumber());
-    case xpetString: return MakeString(value->GetAsString());
+    case xpetBoolean: return XpBooleanResult(value->GetAsBoolean());
+    case xpetNumber: return XpNumberResult(value->GetAsNumber());
+    case xpetString: return XpStringResult(value->GetAsString());
   }
   return r;
 }
@@ -537,7 +537,7 @@ Result TXpXPathEvaluator::EvalPath(const TXpXPathExpr& e, const TContext& c) {
     if (nodes.empty()) break;
     ApplyStep(nodes, step);
   }
-  return MakeNodes(std::move(nodes));
+  return XpNodeSetResult(std::move(nodes));
 }
 
 void TXpXPathEvaluator::ApplyStep(std::vector<TXpNode*>& nodes, const TXpXPathStep& step) {
