@@ -96,43 +96,53 @@ WideString WideLowerCase(const WideString& s) {
 
 namespace {
 
-// Upper case of each Windows-1252 byte (itself when the upper-case letter
+// Upper and lower case of each Windows-1252 byte (itself when the other case
 // is not in the code page).
-struct UpperTable {
-  unsigned char Map[256];
-  UpperTable() {
+struct CaseTables {
+  unsigned char Upper[256];
+  unsigned char Lower[256];
+  CaseTables() {
     for (int b = 0; b < 256; ++b) {
+      const char16_t wide = AnsiCharToWide(static_cast<unsigned char>(b));
       unsigned char out;
-      Map[b] = WideCharToAnsi(WideUpCase(AnsiCharToWide(static_cast<unsigned char>(b))), out)
-                   ? out
-                   : static_cast<unsigned char>(b);
+      Upper[b] = WideCharToAnsi(WideUpCase(wide), out) ? out : static_cast<unsigned char>(b);
+      Lower[b] = WideCharToAnsi(WideLowCase(wide), out) ? out : static_cast<unsigned char>(b);
     }
   }
 };
 
-const UpperTable& Upper() {
-  static const UpperTable table;
-  return table;
+const CaseTables& Cases() {
+  static const CaseTables tables;
+  return tables;
 }
 
 }  // namespace
 
+char AnsiUpperChar(char c) { return static_cast<char>(Cases().Upper[static_cast<unsigned char>(c)]); }
+
+char AnsiLowerChar(char c) { return static_cast<char>(Cases().Lower[static_cast<unsigned char>(c)]); }
+
 AnsiString AnsiUpperCase(const AnsiString& s) {
   AnsiString r(s);
-  for (auto& c : r) c = static_cast<char>(Upper().Map[static_cast<unsigned char>(c)]);
+  for (auto& c : r) c = AnsiUpperChar(c);
   return r;
 }
 
 int AnsiCompareText(const AnsiString& a, const AnsiString& b) {
   const size_t n = std::min(a.size(), b.size());
-  const auto& map = Upper().Map;
+  const auto& map = Cases().Upper;
   for (size_t i = 0; i < n; ++i) {
     const int x = map[static_cast<unsigned char>(a[i])], y = map[static_cast<unsigned char>(b[i])];
     if (x != y) return x - y;
   }
   return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
-AnsiString AnsiLowerCase(const AnsiString& s) { return WideToAnsi(WideLowerCase(AnsiToWide(s))); }
+
+AnsiString AnsiLowerCase(const AnsiString& s) {
+  AnsiString r(s);
+  for (auto& c : r) c = AnsiLowerChar(c);
+  return r;
+}
 
 WideString Utf8ToWide(const std::string& s) {
   WideString r;

@@ -25,6 +25,11 @@ bool WideCharToAnsi(char16_t c, unsigned char& out);
 char16_t WideUpCase(char16_t c);
 WideString WideUpperCase(const WideString& s);
 WideString WideLowerCase(const WideString& s);
+// The other case of a Windows-1252 byte, the same in every build: a letter
+// whose other case the code page lacks ("ß", "µ") and every byte that is no
+// letter stay as they are.
+char AnsiUpperChar(char c);
+char AnsiLowerChar(char c);
 AnsiString AnsiUpperCase(const AnsiString& s);
 // Compares two Windows-1252 texts after upper-casing (<0, 0, >0).
 int AnsiCompareText(const AnsiString& a, const AnsiString& b);

@@ -5,6 +5,7 @@
 #include "classlib/Form.h"
 #include "classlib/Screen.h"
 #include "classlib/WinControl.h"
+#include "classlib/WindowClass.h"
 
 TApplication* Application = nullptr;
 TScreen* Screen = nullptr;
@@ -40,11 +41,7 @@ TApplication& TApplication::Instance() {
 TApplication::TApplication() {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_ANIMATE_CLASS};
   InitCommonControlsEx(&icc);
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = appWindowProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = kAppClass;
-  RegisterClassA(&wc);
+  RegisterWindowClassOnce(kAppClass, 0, appWindowProc);
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   AnsiString base = path;

@@ -512,12 +512,7 @@ bool IsAccel(char key, const AnsiString& caption) {
       ++i;
       continue;
     }
-    const auto upper = [](char c) {
-      char one[2] = {c, 0};
-      CharUpperBuffA(one, 1);
-      return one[0];
-    };
-    return upper(caption[i + 1]) == upper(key);
+    return AnsiUpperChar(caption[i + 1]) == AnsiUpperChar(key);
   }
   return false;
 }

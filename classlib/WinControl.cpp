@@ -7,6 +7,7 @@
 #include "classlib/Form.h"
 #include "classlib/GuardedCall.h"
 #include "classlib/Screen.h"
+#include "classlib/WindowClass.h"
 
 namespace {
 
@@ -57,19 +58,6 @@ bool MouseButtonOf(UINT msg, TMouseButton& button, bool& down) {
     case WM_MBUTTONUP: button = mbMiddle; down = false; return true;
     default: return false;
   }
-}
-
-void registerContainerClass() {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSA wc{};
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.lpszClassName = kContainerClass;
-  RegisterClassA(&wc);
-  done = true;
 }
 
 }  // namespace
@@ -154,7 +142,7 @@ void TWinControl::CreateWnd() {
   FOwnClass = p.ClassName == nullptr;
   const char* cls = p.ClassName;
   if (FOwnClass) {
-    registerContainerClass();
+    RegisterWindowClassOnce(kContainerClass, CS_DBLCLKS, DefWindowProcA, LoadCursorA(nullptr, IDC_ARROW));
     cls = kContainerClass;
   }
   HWND parent = FParent ? FParent->FHandle : nullptr;

@@ -1,5 +1,7 @@
 #include "app/forms/FormAccelerators.h"
 
+#include "classlib/AnsiString.h"
+
 void FormAccelerators::Bind(TControl* caption, TWinControl* target) {
   FBindings.emplace_back(caption, target);
 }
@@ -13,17 +15,13 @@ char FormAccelerators::MarkedLetter(const AnsiString& caption) {
       ++i;
       continue;
     }
-    char buf[2] = {caption[i + 1], 0};
-    CharUpperBuffA(buf, 1);
-    return buf[0];
+    return AnsiUpperChar(caption[i + 1]);
   }
   return 0;
 }
 
 bool FormAccelerators::Handle(char letter) {
-  char buf[2] = {letter, 0};
-  CharUpperBuffA(buf, 1);
-  letter = buf[0];
+  letter = AnsiUpperChar(letter);
   for (auto& [caption, target] : FBindings) {
     if (!caption->Showing() || MarkedLetter(caption->Caption()) != letter) continue;
     if (!target->CanFocus()) continue;

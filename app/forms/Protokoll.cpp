@@ -9,6 +9,8 @@
 #include "classlib/Application.h"
 #include "classlib/Exception.h"
 
+TProtokoll* gProtokoll = nullptr;
+
 namespace {
 
 // The whole file is replaced or left as it was: written to a temporary

@@ -31,3 +31,6 @@ class TProtokoll : public TForm {
 
   AnsiString FLogPath;
 };
+
+// The program's log, made by the start routine (null before and after).
+extern TProtokoll* gProtokoll;

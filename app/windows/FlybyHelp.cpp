@@ -1,26 +1,8 @@
 #include "app/windows/FlybyHelp.h"
 
+#include "classlib/WindowClass.h"
 #include "framework/core/zApplication.h"
 #include "framework/core/zFrameWin.h"
-
-namespace {
-
-ATOM registerClass()
-{
-    static ATOM atom = 0;
-    if (atom)
-        return atom;
-    WNDCLASSA wc{};
-    wc.style = CS_SAVEBITS;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = FlybyHelp::ClassName;
-    atom = RegisterClassA(&wc);
-    return atom;
-}
-
-}  // namespace
 
 RECT FlybyHelp::place(POINT mouse, int32_t halfCursor, SIZE text, int32_t rightEdge)
 {
@@ -55,7 +37,7 @@ FlybyHelp::FlybyHelp(const char* text) : text_(text ? text : "")
         rightEdge = frame.right;
     }
     rect_ = place(mouse_, GetSystemMetrics(SM_CYCURSOR) / 2, size, rightEdge);
-    registerClass();
+    RegisterWindowClassOnce(ClassName, CS_SAVEBITS, DefWindowProcA, LoadCursor(nullptr, IDC_ARROW));
     hwnd_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, ClassName, "", WS_POPUP,
                             rect_.left, rect_.top, rect_.right - rect_.left, rect_.bottom - rect_.top,
                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);

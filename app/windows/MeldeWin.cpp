@@ -78,9 +78,8 @@ MeldeWin::MeldeWin(zWindow* frame, int32_t classIndex)
 
 MeldeWin::~MeldeWin()
 {
-    for (MeldeWin*& slot : gMeldeWins)
-        if (slot == this)
-            slot = nullptr;
+    if (gQuanteloApp)
+        gQuanteloApp->forgetEntryWindow(this);
     if (gMemory)
         gMemory->releaseClass(class_, 1 << kUserEntryWindow);
 }

@@ -19,19 +19,18 @@
 #include "app/forms/PrintManager.h"
 #include "app/forms/Protokoll.h"
 #include "app/forms/TWaitOneMoment.h"
+#include "app/windows/CommandHost.h"
 #include "app/windows/FehlerWin.h"
-#include "app/windows/MeldeWin.h"
 #include "app/windows/ProgramSeams.h"
-#include "app/windows/QuanteloApp.h"
 #include "classlib/Application.h"
 #include "classlib/StringList.h"
 
-int OpenClassCommand(QuanteloApp* frame)
+int OpenClassCommand(CommandHost& host)
 {
     int32_t cls = -1;
     {
         TOpenDatei chooser(nullptr);
-        const int result = frame->runWithHint(
+        const int result = host.runWithHint(
             "Bitte wählen Sie die Klasse aus, in der Sie eine Mannschaft erfassen/bearbeiten möchten",
             [&] { return RunModalForm(&chooser); });
         if (result != 1)
@@ -40,18 +39,11 @@ int OpenClassCommand(QuanteloApp* frame)
     }
     if (cls < 0 || cls >= 12)
         return 1;
-    if (!gMeldeWins[cls]) {
-        gMeldeWins[cls] = new MeldeWin(frame, cls);
-        gMeldeWins[cls]->show(SW_SHOWMAXIMIZED);
-    } else {
-        gMeldeWins[cls]->activate();
-        if (IsIconic(gMeldeWins[cls]->handle()))
-            ShowWindow(gMeldeWins[cls]->handle(), SW_SHOWNORMAL);
-    }
+    host.openEntryWindow(cls);
     return 1;
 }
 
-int CheckAllCommand(QuanteloApp*)
+int CheckAllCommand(CommandHost&)
 {
     gMeldefehler->clearAll();
     int32_t failed = 0;
@@ -63,11 +55,11 @@ int CheckAllCommand(QuanteloApp*)
     return failed > 0 ? 1 : 0;
 }
 
-int PrintCommand(QuanteloApp* frame)
+int PrintCommand(CommandHost& host)
 {
     // What is printed comes from the store: every open entry window saves
     // its team first.
-    frame->closeEntryWindows();
+    host.closeEntryWindows();
     if (gFehlerWin)
         DestroyWindow(gFehlerWin->handle());
     int32_t teams = 0;
@@ -77,12 +69,12 @@ int PrintCommand(QuanteloApp* frame)
             if (TeamRecord* r = gMemory->getTeam(c, t); r && FieldLength(r->schoolName) > 0)
                 ++teams;
     if (teams == 0) {
-        ProgramMessageBox(frame->handle(), "Bitte erfassen Sie zuerst die Mannschaften!", "Fehler",
+        ProgramMessageBox(host.owner(), "Bitte erfassen Sie zuerst die Mannschaften!", "Fehler",
                           MB_OK | MB_ICONSTOP);
         return 1;
     }
     TPrintFrm form(nullptr);
-    if (frame->runWithHint(kDialogHint, [&] { return RunModalForm(&form); }) == 1) {
+    if (host.runWithHint(kDialogHint, [&] { return RunModalForm(&form); }) == 1) {
         form.PrintChecked();
         gPrinting = 1;
     }
@@ -126,8 +118,6 @@ void Log(const std::string& line)
     if (gProtokoll)
         gProtokoll->AddLine(LogStamp() + line);
 }
-
-HWND Owner(QuanteloApp* frame) { return frame ? frame->handle() : nullptr; }
 
 }  // namespace
 
@@ -203,9 +193,9 @@ std::string CleanEntryFileName(const std::string& typed, size_t maxLength)
     return name;
 }
 
-int CreateEntryFileCommand(QuanteloApp* frame)
+int CreateEntryFileCommand(CommandHost& host)
 {
-    frame->closeEntryWindows();
+    host.closeEntryWindows();
     if (gFehlerWin)
         DestroyWindow(gFehlerWin->handle());
 
@@ -219,7 +209,7 @@ int CreateEntryFileCommand(QuanteloApp* frame)
                 school = FieldText(gMemory->getTeam(c, t)->schoolName);
             }
     if (!any) {
-        ProgramMessageBox(Owner(frame), "Bitte erfassen Sie zuerst die Mannschaften!", "Fehler", MB_OK | MB_ICONSTOP);
+        ProgramMessageBox(host.owner(), "Bitte erfassen Sie zuerst die Mannschaften!", "Fehler", MB_OK | MB_ICONSTOP);
         return 1;
     }
 
@@ -237,7 +227,7 @@ int CreateEntryFileCommand(QuanteloApp* frame)
     if (std::string stored = ReadEntrySetting("FileName"); !stored.empty())
         form.FileName->SetText(stored);
 
-    if (frame->runWithHint(kDialogHint, [&] { return RunModalForm(&form); }) != 1)
+    if (host.runWithHint(kDialogHint, [&] { return RunModalForm(&form); }) != 1)
         return 1;
 
     const int choice = form.RadioGroup1->ItemIndex();
@@ -251,11 +241,11 @@ int CreateEntryFileCommand(QuanteloApp* frame)
         errors += CheckClass(gMemory.get(), c);
     }
     if (ticked == 0) {
-        ProgramMessageBox(Owner(frame), "Sie haben keine Schulen ausgewählt!", "Fehler!", MB_OK | MB_ICONINFORMATION);
+        ProgramMessageBox(host.owner(), "Sie haben keine Schulen ausgewählt!", "Fehler!", MB_OK | MB_ICONINFORMATION);
         return 1;
     }
     if (errors > 0) {
-        ProgramMessageBox(Owner(frame), "Kann keine Meldedatei erstellen, da Meldefehler enthalten sind!",
+        ProgramMessageBox(host.owner(), "Kann keine Meldedatei erstellen, da Meldefehler enthalten sind!",
                           "Meldefehler!", MB_OK | MB_ICONINFORMATION);
         return 1;
     }
@@ -272,7 +262,7 @@ int CreateEntryFileCommand(QuanteloApp* frame)
         maxLength = std::min<size_t>(maxLength, MAX_PATH - 1 - used);
     const std::string name = CleanEntryFileName(nameText, maxLength);
     if (name.empty()) {
-        ProgramMessageBox(Owner(frame), "Bitte geben Sie einen Dateinamen an!", "Fehler", MB_OK | MB_ICONSTOP);
+        ProgramMessageBox(host.owner(), "Bitte geben Sie einen Dateinamen an!", "Fehler", MB_OK | MB_ICONSTOP);
         return 1;
     }
     path += name;
@@ -284,7 +274,7 @@ int CreateEntryFileCommand(QuanteloApp* frame)
         Log("Meldedatei " + path + " wurde erzeugt!");
     } else {
         Log("FEHLER! Meldedatei " + path + " konnte nicht erzeugt werden!");
-        ProgramMessageBox(Owner(frame), "Die Meldedatei konnte nicht erzeugt werden!", "Fehler", MB_OK | MB_ICONSTOP);
+        ProgramMessageBox(host.owner(), "Die Meldedatei konnte nicht erzeugt werden!", "Fehler", MB_OK | MB_ICONSTOP);
     }
     if (gMemory)
         gMemory->releaseClass(0, 1 << kUserEntryFile);
@@ -296,11 +286,11 @@ int CreateEntryFileCommand(QuanteloApp* frame)
         attachments.Add(path);
         if (SendMailMapi(&to, nullptr, kEntryMailSubject, kEntryMailBody, &attachments)) {
             WriteEntrySetting("Internet", address);
-            ProgramMessageBox(Owner(frame), "Die Meldedatei wurde erfolgreich an Ihr Mailprogramm übergeben!",
+            ProgramMessageBox(host.owner(), "Die Meldedatei wurde erfolgreich an Ihr Mailprogramm übergeben!",
                               "Information", MB_OK | MB_ICONINFORMATION);
             Log("Meldedatei " + path + " an " + address + " wurde an das Mailprogramm übergeben");
         } else {
-            ProgramMessageBox(Owner(frame), "Die Meldung konnte leider nicht an Ihr Mailprogramm übergeben werden!",
+            ProgramMessageBox(host.owner(), "Die Meldung konnte leider nicht an Ihr Mailprogramm übergeben werden!",
                               "Fehler", MB_OK | MB_ICONSTOP);
             Log("Fehler! Meldedatei konnte nicht übergeben werden!");
         }

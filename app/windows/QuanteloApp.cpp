@@ -1,5 +1,7 @@
 #include "app/windows/QuanteloApp.h"
 
+#include <iterator>
+
 #include "app/core/Settings.h"
 #include "app/forms/AboutMe.h"
 #include "app/forms/PrintManager.h"
@@ -21,8 +23,6 @@
 #include "framework/core/zTaskDev.h"
 
 QuanteloApp* gQuanteloApp = nullptr;
-MeldeWin* gMeldeWins[12] = {};
-TProtokoll* gProtokoll = nullptr;
 
 QuanteloApp::QuanteloApp(zWindow* parent, zSizer* sizer, DWORD style, const char* title)
     : zMDIAppFrame(parent, sizer, style, title, nullptr, 0xFF00)
@@ -158,7 +158,7 @@ int QuanteloApp::showHelp(int32_t context)
 
 void QuanteloApp::closeEntryWindows()
 {
-    for (MeldeWin*& w : gMeldeWins) {
+    for (MeldeWin*& w : entryWindows_) {
         if (!w)
             continue;
         MeldeWin* win = w;
@@ -169,6 +169,33 @@ void QuanteloApp::closeEntryWindows()
         delete win;
         w = nullptr;
     }
+}
+
+void QuanteloApp::openEntryWindow(int32_t cls)
+{
+    if (cls < 0 || cls >= static_cast<int32_t>(std::size(entryWindows_)))
+        return;
+    MeldeWin*& w = entryWindows_[cls];
+    if (!w) {
+        w = new MeldeWin(this, cls);
+        w->show(SW_SHOWMAXIMIZED);
+    } else {
+        w->activate();
+        if (IsIconic(w->handle()))
+            ShowWindow(w->handle(), SW_SHOWNORMAL);
+    }
+}
+
+MeldeWin* QuanteloApp::entryWindow(int32_t cls) const
+{
+    return cls >= 0 && cls < static_cast<int32_t>(std::size(entryWindows_)) ? entryWindows_[cls] : nullptr;
+}
+
+void QuanteloApp::forgetEntryWindow(const MeldeWin* window)
+{
+    for (MeldeWin*& w : entryWindows_)
+        if (w == window)
+            w = nullptr;
 }
 
 int QuanteloApp::command(zEvent* ev)
@@ -188,16 +215,16 @@ int QuanteloApp::command(zEvent* ev)
     case 5:
         return 1;
     case 22:
-        return CreateEntryFileCommand(this);
+        return CreateEntryFileCommand(*this);
     case 23:
-        PrintCommand(this);
+        PrintCommand(*this);
         return 1;
     case 4:
         closeEntryWindows();
         theApplication->quit();
         return 1;
     case 12:
-        OpenClassCommand(this);
+        OpenClassCommand(*this);
         return 1;
     case 1:
         return showHelp(HelpContext);
@@ -205,7 +232,7 @@ int QuanteloApp::command(zEvent* ev)
         if (zMDIChildFrame* child = activeChild())
             if (child->command(ev) == 1)
                 return 1;
-        CheckAllCommand(this);
+        CheckAllCommand(*this);
         return 1;
     default:
         return 0;

@@ -1,17 +1,18 @@
 #pragma once
 // The program's MDI main frame: menu 200, the tool bar on top, the status
-// line at the bottom, and the handler of the program's commands.
+// line at the bottom, and the handler of the program's commands. It owns the
+// entry windows: one for each competition class at the most.
 #include <functional>
 
+#include "app/windows/CommandHost.h"
 #include "framework/core/zMDIAppFrame.h"
 
 class AppToolbar;
 class MeldeWin;
 class zMDIMarginFrame;
 class zStatusLineEZ;
-class TProtokoll;
 
-class QuanteloApp : public zMDIAppFrame {
+class QuanteloApp : public zMDIAppFrame, public CommandHost {
 public:
     static constexpr int32_t HelpContext = 114;
     QuanteloApp(zWindow* parent, zSizer* sizer, DWORD style, const char* title);
@@ -26,17 +27,20 @@ public:
     int showHelp(int32_t context);
     zStatusLineEZ* statusLine() const { return status_; }
     AppToolbar* toolbar() const { return toolbar_; }
-    // Shows a hint in the status line while a modal form runs, and puts the
-    // previous text back after it.
-    int runWithHint(const char* hint, const std::function<int()>& run);
+    HWND owner() const override { return handle(); }
+    int runWithHint(const char* hint, const std::function<int()>& run) override;
     // Registers the idle print task once; 1.
     int startPrintQueue();
     // The idle print task: hands the last queued job to the print pane
     // when printing is on and the pane is free; 1 (done) once the queue is
     // empty.
     int printQueueStep();
-    // Activates, saves and deletes every open entry window.
-    void closeEntryWindows();
+    void closeEntryWindows() override;
+    void openEntryWindow(int32_t cls) override;
+    // The open entry window of class `cls`, or null.
+    MeldeWin* entryWindow(int32_t cls) const;
+    // Called by an entry window as it goes: the frame no longer holds it.
+    void forgetEntryWindow(const MeldeWin* window);
 
 private:
     zMDIMarginFrame* top_ = nullptr;
@@ -46,13 +50,8 @@ private:
     zStatusLineEZ* status_ = nullptr;
     int32_t taskActive_ = 0;
     int32_t resultWindowMade_ = 0;
+    MeldeWin* entryWindows_[12] = {};
 };
 
-// The main frame (null outside its life) and the entry window of each
-// competition class while it is open.
+// The main frame (null outside its life).
 extern QuanteloApp* gQuanteloApp;
-extern MeldeWin* gMeldeWins[12];
-// The log form, created by the start routine.
-extern TProtokoll* gProtokoll;
-
-inline constexpr const char* kDialogHint = "Klicken Sie auf OK oder drücken ENTER, um die Dialogbox zu schließen.";

@@ -83,8 +83,6 @@ void StartApplication(zApplication* app)
     zRegisterControls3dTypes();
     zRegisterTableControlTypes();
     gMemory.reset();
-    for (MeldeWin*& w : gMeldeWins)
-        w = nullptr;
     ResetClassNames();
     BuildProgramPaths(FindProgramFolder());
     ReadPathSettings();

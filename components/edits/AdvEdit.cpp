@@ -7,6 +7,7 @@
 
 #include <shellapi.h>
 
+#include "classlib/AnsiString.h"
 #include "classlib/Form.h"
 #include "classlib/OleSession.h"
 #include "components/edits/EditDropTarget.h"
@@ -231,7 +232,7 @@ void TAdvEdit::SetText(const AnsiString& value) {
       v = FormatFloat(StrToFloatDef(v), FPrecision, FEditType == etMoney);
     }
   }
-  if (FEditType == etHex) v = TAdvEditFormat::UpperText(v);
+  if (FEditType == etHex) v = AnsiUpperCase(v);
   TCustomEdit::SetText(FPrefix + v + FSuffix);
   FModified = false;
   if (ShowURL) ApplyURL(TestURL(Text()));

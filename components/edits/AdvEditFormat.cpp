@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "classlib/AnsiString.h"
+
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -25,28 +27,6 @@ AnsiString localeInfo(LCTYPE type, const char* fallback) {
 
 char TAdvEditFormat::DecimalSeparator() { return localeInfo(LOCALE_SDECIMAL, ".")[0]; }
 char TAdvEditFormat::ThousandSeparator() { return localeInfo(LOCALE_STHOUSAND, ",")[0]; }
-
-char TAdvEditFormat::UpperChar(char c) {
-  char buf[2] = {c, 0};
-  CharUpperBuffA(buf, 1);
-  return buf[0];
-}
-
-char TAdvEditFormat::LowerChar(char c) {
-  char buf[2] = {c, 0};
-  CharLowerBuffA(buf, 1);
-  return buf[0];
-}
-
-AnsiString TAdvEditFormat::UpperText(AnsiString s) {
-  if (!s.empty()) CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
-  return s;
-}
-
-AnsiString TAdvEditFormat::LowerText(AnsiString s) {
-  if (!s.empty()) CharLowerBuffA(s.data(), static_cast<DWORD>(s.size()));
-  return s;
-}
 
 bool TAdvEditFormat::IsInteger(const AnsiString& s) {
   size_t i = (!s.empty() && (s[0] == '-' || s[0] == '+')) ? 1 : 0;
@@ -122,16 +102,16 @@ AnsiString TAdvEditFormat::MixedCase(const AnsiString& s) {
   for (size_t i = 0; i < n; ++i) {
     bool start = i == 0 || std::strchr(kSeparators, r[i - 1]) != nullptr;
     // "Mc" and "Mac" at the start and " Mc" inside start a new word.
-    if (!start && i == 2 && UpperText(r.substr(0, 2)) == "MC") start = true;
-    if (!start && i == 3 && UpperText(r.substr(0, 3)) == "MAC") start = true;
-    if (!start && i >= 3 && UpperText(r.substr(i - 3, 3)) == " MC") start = true;
-    r[i] = start ? UpperChar(r[i]) : LowerChar(r[i]);
+    if (!start && i == 2 && AnsiUpperCase(r.substr(0, 2)) == "MC") start = true;
+    if (!start && i == 3 && AnsiUpperCase(r.substr(0, 3)) == "MAC") start = true;
+    if (!start && i >= 3 && AnsiUpperCase(r.substr(i - 3, 3)) == " MC") start = true;
+    r[i] = start ? AnsiUpperChar(r[i]) : AnsiLowerChar(r[i]);
   }
   // Roman numerals at the end: " I" and " II".
   for (const char* tail : {" II", " I"}) {
     size_t len = std::strlen(tail);
-    if (n >= len && UpperText(r.substr(n - len)) == tail) {
-      for (size_t i = n - len + 1; i < n; ++i) r[i] = UpperChar(r[i]);
+    if (n >= len && AnsiUpperCase(r.substr(n - len)) == tail) {
+      for (size_t i = n - len + 1; i < n; ++i) r[i] = AnsiUpperChar(r[i]);
       break;
     }
   }
@@ -152,10 +132,10 @@ bool TAdvEditFormat::FilterChar(TAdvEditType type, char& key, const AnsiString& 
       if (key == ThousandSeparator()) return false;
       return isDigit(key) || control;
     case etUppercase:
-      key = UpperChar(key);
+      key = AnsiUpperChar(key);
       return true;
     case etLowerCase:
-      key = LowerChar(key);
+      key = AnsiLowerChar(key);
       return true;
     case etRange:
       return isDigit(key) || control || key == ',' || key == '-' || key == ';';
@@ -185,10 +165,10 @@ bool TAdvEditFormat::FilterPaste(TAdvEditType type, AnsiString& v, bool isSigned
       return IsNumber(v) && (precision > 0 || v.find(DecimalSeparator()) == AnsiString::npos) &&
              (isSigned || v[0] != '-');
     case etUppercase:
-      v = UpperText(v);
+      v = AnsiUpperCase(v);
       return true;
     case etLowerCase:
-      v = LowerText(v);
+      v = AnsiLowerCase(v);
       return true;
     case etMixedCase:
       v = MixedCase(v);

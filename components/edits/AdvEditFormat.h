@@ -34,10 +34,6 @@ class TAdvEditFormat {
   static bool IsInteger(const AnsiString& s);
   // A number in the locale's form (thousand separators allowed).
   static bool IsNumber(const AnsiString& s);
-  static char UpperChar(char c);
-  static char LowerChar(char c);
-  static AnsiString UpperText(AnsiString s);
-  static AnsiString LowerText(AnsiString s);
 
   // One typed character: false when the type refuses it; upper- and
   // lower-case types change its case. The decimal separator of float and

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "classlib/AnsiString.h"
 #include "classlib/GuardedCall.h"
 #include "components/edits/AdvEditFormat.h"
 
@@ -12,12 +13,12 @@ TAdvEditLookup::~TAdvEditLookup() {
 
 std::vector<std::pair<AnsiString, int>> TAdvEditLookup::Matches(const TLookupSettings& settings,
                                                                 const AnsiString& fragment) {
-  AnsiString key = settings.CaseSensitive ? fragment : TAdvEditFormat::UpperText(fragment);
+  AnsiString key = settings.CaseSensitive ? fragment : AnsiUpperCase(fragment);
   std::vector<std::pair<AnsiString, int>> matches;
   for (int i = 0; i < settings.DisplayList.Count(); ++i) {
     AnsiString entry = settings.DisplayList.Strings(i);
     AnsiString head = entry.substr(0, fragment.size());
-    if ((settings.CaseSensitive ? head : TAdvEditFormat::UpperText(head)) == key)
+    if ((settings.CaseSensitive ? head : AnsiUpperCase(head)) == key)
       matches.emplace_back(entry, i);
   }
   std::stable_sort(matches.begin(), matches.end(),

@@ -2,16 +2,8 @@
 
 #include <vector>
 
+#include "classlib/AnsiString.h"
 #include "classlib/Form.h"
-
-namespace {
-
-AnsiString upper(AnsiString s) {
-  if (!s.empty()) CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
-  return s;
-}
-
-}  // namespace
 
 TAdvLUEdit::TAdvLUEdit(TComponent* owner) : TAdvEdit(owner) {}
 
@@ -23,7 +15,7 @@ TAdvLUEdit::~TAdvLUEdit() {
   if (FHandle) SavePersist();
 }
 
-AnsiString TAdvLUEdit::Compared(const AnsiString& s) const { return MatchCase ? s : upper(s); }
+AnsiString TAdvLUEdit::Compared(const AnsiString& s) const { return MatchCase ? s : AnsiUpperCase(s); }
 
 int TAdvLUEdit::IndexInItems(const AnsiString& s) const {
   for (int i = 0; i < FLookupItems.Count(); ++i)
@@ -40,9 +32,9 @@ bool TAdvLUEdit::KeyDown(WORD& key) {
   if (key == VK_BACK || key == VK_DELETE) {
     FComplete = false;
   } else if (key == VK_RETURN) {
-    AnsiString t = upper(Text());
+    AnsiString t = AnsiUpperCase(Text());
     for (int i = 0; i < FLookupItems.Count(); ++i) {
-      if (upper(FLookupItems.Strings(i)) == t) {
+      if (AnsiUpperCase(FLookupItems.Strings(i)) == t) {
         SetText(FLookupItems.Strings(i));
         Change();
         break;
@@ -97,7 +89,7 @@ bool TAdvLUEdit::FileLookupText(const AnsiString& value) {
   AnsiString part = value.substr(folder.size());
   AnsiString name = fd.cFileName;
   if (name.empty() || name[0] == '.') return false;
-  if (!part.empty() && upper(name.substr(0, part.size())) != upper(part)) return false;
+  if (!part.empty() && AnsiUpperCase(name.substr(0, part.size())) != AnsiUpperCase(part)) return false;
   SetText(folder + name);
   SetModified(true);
   SetSelectedValue(static_cast<int>(value.size()),

@@ -3,16 +3,12 @@
 #include <algorithm>
 #include <fstream>
 
+#include "classlib/AnsiString.h"
 #include "classlib/Exception.h"
 
 namespace {
 
 char gDelimiter = '|';
-
-AnsiString upper(AnsiString s) {
-  if (!s.empty()) CharUpperBuffA(s.data(), static_cast<DWORD>(s.size()));
-  return s;
-}
 
 // Comma text: fields separated by commas, quoted when they hold a comma, a
 // blank or a quote (quotes doubled).
@@ -421,9 +417,9 @@ void TColumnListBox::DrawItem(int index, const RECT& rect, TOwnerDrawState state
 }
 
 bool TColumnListBox::SearchFrom(int start) {
-  AnsiString key = upper(FSearch);
+  AnsiString key = AnsiUpperCase(FSearch);
   for (int r = start; r < FListBoxItems.Count(); ++r) {
-    AnsiString t = upper(GetColumnItems(r, LookupColumn));
+    AnsiString t = AnsiUpperCase(GetColumnItems(r, LookupColumn));
     if (t.compare(0, key.size(), key) == 0 && t.size() >= key.size()) {
       TCustomListBox::SetItemIndex(r);
       Click();

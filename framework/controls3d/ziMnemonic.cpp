@@ -1,15 +1,6 @@
 #include "framework/controls3d/ziMnemonic.h"
 
-namespace {
-
-unsigned char upper(unsigned char c) {
-    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 'a' + 'A');
-    // Windows-1252 lower-case letters with accents (à..þ without ÷).
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
-    return c;
-}
-
-}  // namespace
+#include "classlib/AnsiString.h"
 
 void ziMnemonic::strip(std::string& text, int32_t& hasMnemonic, int32_t& index) {
     if (text.find('&') == std::string::npos) return;
@@ -40,9 +31,9 @@ char ziMnemonic::key(const char* windowText) {
 }
 
 bool ziMnemonic::matches(const char* windowText, uint32_t keyCode) {
-    const unsigned char k = static_cast<unsigned char>(key(windowText));
+    const char k = key(windowText);
     if (k == 0 || keyCode > 0xFF) return false;
     // Key codes name letters in upper case; the lower-case range of the
     // codes belongs to the number pad and the function keys (0x70 is F1).
-    return upper(k) == keyCode;
+    return static_cast<unsigned char>(AnsiUpperChar(k)) == keyCode;
 }

@@ -7,6 +7,8 @@
 #include <mutex>
 #include <new>
 
+#include "classlib/AnsiString.h"
+
 namespace {
 
 // The lock around every change of a reference count.
@@ -230,26 +232,11 @@ bool RcCString::operator==(const char* text) const
     return len == length() && std::memcmp(p_, text ? text : "", len) == 0;
 }
 
-namespace {
-unsigned char foldCase(unsigned char c)
-{
-    if (c >= 'A' && c <= 'Z')
-        return static_cast<unsigned char>(c + 32);
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        return static_cast<unsigned char>(c + 32);
-    if (c == 0x8A || c == 0x8C || c == 0x8E)
-        return static_cast<unsigned char>(c + 16);
-    if (c == 0x9F)
-        return 0xFF;
-    return c;
-}
-} // namespace
-
 int rcStrnicmp(const char* a, const char* b, size_t n)
 {
     for (size_t i = 0; i < n; ++i) {
-        unsigned char ca = foldCase(static_cast<unsigned char>(a[i]));
-        unsigned char cb = foldCase(static_cast<unsigned char>(b[i]));
+        const auto ca = static_cast<unsigned char>(AnsiLowerChar(a[i]));
+        const auto cb = static_cast<unsigned char>(AnsiLowerChar(b[i]));
         if (ca != cb)
             return ca < cb ? -1 : 1;
         if (ca == 0)

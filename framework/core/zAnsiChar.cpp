@@ -26,36 +26,4 @@ bool isDigit(uint8_t c) { return c >= '0' && c <= '9'; }
 
 bool isAlphaNumeric(uint8_t c) { return isAlpha(c) || isDigit(c); }
 
-uint8_t toUpper(uint8_t c)
-{
-    if (c >= 'a' && c <= 'z')
-        return static_cast<uint8_t>(c - 0x20);
-    switch (c) {
-    case 0x9A: return 0x8A;
-    case 0x9C: return 0x8C;
-    case 0x9E: return 0x8E;
-    case 0xFF: return 0x9F;
-    default: break;
-    }
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        return static_cast<uint8_t>(c - 0x20);
-    return c;
-}
-
-uint8_t toLower(uint8_t c)
-{
-    if (c >= 'A' && c <= 'Z')
-        return static_cast<uint8_t>(c + 0x20);
-    switch (c) {
-    case 0x8A: return 0x9A;
-    case 0x8C: return 0x9C;
-    case 0x8E: return 0x9E;
-    case 0x9F: return 0xFF;
-    default: break;
-    }
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        return static_cast<uint8_t>(c + 0x20);
-    return c;
-}
-
 } // namespace zAnsiChar

@@ -11,7 +11,5 @@ bool isLower(uint8_t c);
 bool isAlpha(uint8_t c);
 bool isAlphaNumeric(uint8_t c);
 bool isDigit(uint8_t c);
-uint8_t toUpper(uint8_t c);
-uint8_t toLower(uint8_t c);
 
 } // namespace zAnsiChar

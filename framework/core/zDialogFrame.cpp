@@ -1,5 +1,6 @@
 #include "framework/core/zDialogFrame.h"
 
+#include "classlib/WindowClass.h"
 #include "framework/core/zApplication.h"
 #include "framework/core/zButton.h"
 #include "framework/core/zFont.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-bool g_baseClassRegistered = false;
 const char kBaseClass[] = "DialogFrameCL";
 
 bool qualifies(zWindow* w)
@@ -179,16 +179,10 @@ int zDialogFrame::create()
         className_.append(suffix);
     }
     wc.lpszClassName = className_.c_str();
-    if (className_ == kBaseClass) {
-        if (!g_baseClassRegistered) {
-            RegisterClassA(&wc);
-            g_baseClassRegistered = true;
-        }
-    } else {
-        RegisterClassA(&wc);
-        if (theApplication)
-            theApplication->recordClass(className_.c_str());
-    }
+    // The shared base class stays for the process; a dialog's own class
+    // is unregistered at the application's end.
+    if (RegisterWindowClassOnce(wc) && className_ != kBaseClass && theApplication)
+        theApplication->recordClass(className_.c_str());
 
     if (s & DS_MODALFRAME)
         exStyle_ |= WS_EX_DLGMODALFRAME;

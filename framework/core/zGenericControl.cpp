@@ -1,5 +1,6 @@
 #include "framework/core/zGenericControl.h"
 
+#include "classlib/WindowClass.h"
 #include "framework/core/zApplication.h"
 #include "framework/core/zSizer.h"
 
@@ -28,7 +29,7 @@ zSuperClass::zSuperClass(const char* newName, const char* baseClass) : name(newN
         wc.hInstance = instance;
         wc.lpszClassName = name.c_str();
         wc.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
-        RegisterClassA(&wc);
+        RegisterWindowClassOnce(wc);
     }
     superClasses().push_back(this);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "classlib/WindowClass.h"
 #include "framework/core/zApplication.h"
 #include "framework/core/zMDIChildFrame.h"
 #include "framework/core/zMenu.h"
@@ -77,7 +78,7 @@ int zMDIAppFrame::create()
         className_.append(suffix);
     }
     wc.lpszClassName = className_.c_str();
-    if (RegisterClassA(&wc) && theApplication)
+    if (RegisterWindowClassOnce(wc) && theApplication)
         theApplication->recordClass(className_.c_str());
     HWND hwnd = CreateWindowExA(exStyle_, className_.c_str(), nullptr, style_, sizer_->x(), sizer_->y(),
                                 sizer_->width(), sizer_->height(), nullptr, nullptr, wc.hInstance, nullptr);

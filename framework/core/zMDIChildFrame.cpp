@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "classlib/WindowClass.h"
 #include "framework/core/zApplication.h"
 #include "framework/core/zMDIAppFrame.h"
 #include "framework/core/zMenu.h"
@@ -88,7 +89,7 @@ int zMDIChildFrame::create()
     std::snprintf(suffix, sizeof suffix, "%lld", static_cast<long long>(reinterpret_cast<intptr_t>(this)));
     className_.append(suffix);
     wc.lpszClassName = className_.c_str();
-    RegisterClassA(&wc);
+    RegisterWindowClassOnce(wc);
 
     HWND client = zMDIClientWindow;
     if (!client)

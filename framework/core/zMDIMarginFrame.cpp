@@ -1,5 +1,6 @@
 #include "framework/core/zMDIMarginFrame.h"
 
+#include "classlib/WindowClass.h"
 #include "framework/core/zApplication.h"
 #include "framework/core/zSizer.h"
 
@@ -30,8 +31,7 @@ int zMDIMarginFrame::create()
 {
     WNDCLASSA wc = windowClass();
     wc.lpszClassName = className_.c_str();
-    WNDCLASSA known;
-    if (!GetClassInfoA(wc.hInstance, wc.lpszClassName, &known) && RegisterClassA(&wc) && theApplication)
+    if (RegisterWindowClassOnce(wc) && theApplication)
         theApplication->recordClass(className_.c_str());
     HWND hwnd = CreateWindowExA(exStyle_, className_.c_str(), nullptr, style_, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, parent_ ? parent_->handle() : nullptr, nullptr,

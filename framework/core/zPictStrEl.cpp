@@ -1,5 +1,6 @@
 #include "framework/core/zPictStrEl.h"
 
+#include "classlib/AnsiString.h"
 #include "framework/core/zAnsiChar.h"
 #include "framework/core/zFormatter.h"
 
@@ -44,11 +45,11 @@ int zPictStrMaskEl::match(uint8_t c, int testOnly, uint32_t fmtFlags)
         return 0;
     if (!testOnly) {
         if (pictChar == '!' && zAnsiChar::isLower(c))
-            c = zAnsiChar::toUpper(c);
+            c = static_cast<uint8_t>(AnsiUpperChar(static_cast<char>(c)));
         if (fmtFlags & zFormatter::LowerCase)
-            c = zAnsiChar::toLower(c);
+            c = static_cast<uint8_t>(AnsiLowerChar(static_cast<char>(c)));
         if (fmtFlags & zFormatter::UpperCase)
-            c = zAnsiChar::toUpper(c);
+            c = static_cast<uint8_t>(AnsiUpperChar(static_cast<char>(c)));
         value = c;
     }
     return 1;

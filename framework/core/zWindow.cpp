@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "classlib/WindowClass.h"
 #include "framework/core/zApplication.h"
 #include "framework/core/zCaret.h"
 #include "framework/core/zScrollInfo.h"
@@ -105,14 +106,11 @@ HWND zWindow::createWindow(WNDCLASSA& wc, HWND parentHwnd)
         className_.append(suffix);
     }
     wc.lpszClassName = className_.c_str();
-    // "VisualCtrl" is registered once per process; a class that is
-    // registered already is simply registered again (that call fails).
-    WNDCLASSA known;
-    const bool isVisualCtrl = className_ == "VisualCtrl";
-    if (!isVisualCtrl || !GetClassInfoA(wc.hInstance, wc.lpszClassName, &known)) {
-        if (RegisterClassA(&wc) && theApplication)
-            theApplication->recordClass(className_.c_str());
-    }
+    // A class registered already (one shared by many windows, such as
+    // "VisualCtrl") stays as it is; one registered here is unregistered
+    // at the application's end.
+    if (RegisterWindowClassOnce(wc) && theApplication)
+        theApplication->recordClass(className_.c_str());
     HWND hwnd = CreateWindowExA(exStyle_, className_.c_str(), nullptr, style_, sizer_->x(), sizer_->y(),
                                 sizer_->width(), sizer_->height(), parentHwnd, nullptr, wc.hInstance,
                                 nullptr);

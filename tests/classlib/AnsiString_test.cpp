@@ -30,6 +30,32 @@ TEST(AnsiString, UpperAndLowerCase) {
   EXPECT_GT(AnsiCompareText("abc", "AB"), 0);
 }
 
+// Every byte, both ways: the letters pair up as in the code page (Š/š,
+// Œ/œ, Ž/ž, Ÿ/ÿ and À..Þ/à..þ besides A..Z/a..z), and a byte without a
+// partner in the code page stays itself: ß, µ, ƒ, ª, º, × and ÷ among them.
+TEST(AnsiString, EveryWindows1252ByteFoldsToItsPartner) {
+  unsigned char upper[256], lower[256];
+  for (int b = 0; b < 256; ++b) upper[b] = lower[b] = static_cast<unsigned char>(b);
+  const auto pair = [&](int big, int small) {
+    upper[small] = static_cast<unsigned char>(big);
+    lower[big] = static_cast<unsigned char>(small);
+  };
+  for (int b = 'A'; b <= 'Z'; ++b) pair(b, b + 0x20);
+  for (int b = 0xC0; b <= 0xDE; ++b)
+    if (b != 0xD7) pair(b, b + 0x20);
+  pair(0x8A, 0x9A);
+  pair(0x8C, 0x9C);
+  pair(0x8E, 0x9E);
+  pair(0x9F, 0xFF);
+  for (int b = 0; b < 256; ++b) {
+    const char c = static_cast<char>(b);
+    EXPECT_EQ(static_cast<unsigned char>(AnsiUpperChar(c)), upper[b]) << "upper of " << b;
+    EXPECT_EQ(static_cast<unsigned char>(AnsiLowerChar(c)), lower[b]) << "lower of " << b;
+  }
+  EXPECT_EQ(AnsiUpperCase(AnsiString("\x9A\x9C\x9E\xFF\xDF")), AnsiString("\x8A\x8C\x8E\x9F\xDF"));
+  EXPECT_EQ(AnsiLowerCase(AnsiString("\x8A\x8C\x8E\x9F\xDE")), AnsiString("\x9A\x9C\x9E\xFF\xFE"));
+}
+
 TEST(AnsiString, Utf8Conversions) {
   EXPECT_EQ(Utf8ToWide("a\xC3\xBC\xF0\x9F\x98\x80"), (WideString{u'a', 0xFC, 0xD83D, 0xDE00}));
   EXPECT_EQ(WideToUtf8(WideString{u'a', 0xFC, 0xD83D, 0xDE00}), "a\xC3\xBC\xF0\x9F\x98\x80");

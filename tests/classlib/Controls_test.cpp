@@ -15,6 +15,7 @@
 #include "classlib/PopupMenu.h"
 #include "classlib/SpeedButton.h"
 #include "classlib/WinControl.h"
+#include "classlib/WindowClass.h"
 
 #include "tests/support/WindowTest.h"
 
@@ -456,4 +457,26 @@ TEST(Controls, PublishedPropertiesAndEventsAreStreamed) {
   EXPECT_EQ(back.Resizes, 1);
   EXPECT_EQ(back.Downs, 1);
   EXPECT_EQ(root.Resizes, 0);
+}
+
+// A class is registered once: a later request for its name keeps the first
+// class and says it registered nothing (the framework unregisters only what
+// it registered itself); after the class is gone it is registered anew.
+TEST(Controls, WindowClassIsRegisteredOnce) {
+  const char* name = "KelRegisteredOnce";
+  const HINSTANCE module = GetModuleHandleA(nullptr);
+  const struct {
+    UINT style;
+    bool registers;
+    UINT kept;
+  } steps[] = {{CS_DBLCLKS, true, CS_DBLCLKS}, {CS_SAVEBITS, false, CS_DBLCLKS}};
+  for (const auto& step : steps) {
+    EXPECT_EQ(RegisterWindowClassOnce(name, step.style), step.registers) << step.style;
+    WNDCLASSA wc{};
+    ASSERT_TRUE(GetClassInfoA(module, name, &wc));
+    EXPECT_EQ(wc.style, step.kept);
+  }
+  ASSERT_TRUE(UnregisterClassA(name, module));
+  EXPECT_TRUE(RegisterWindowClassOnce(name, CS_SAVEBITS));
+  UnregisterClassA(name, module);
 }

@@ -49,11 +49,6 @@ WideString CharAt(const char16_t* t, size_t p, size_t n) {
   return WideString(t + p, pair ? 2 : 1);
 }
 
-bool IsXmlChar(char32_t c) {
-  return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
-         (c >= 0x10000 && c <= 0x10FFFF);
-}
-
 char16_t PredefinedEntity(const WideString& name) {
   if (name == u"lt") return u'<';
   if (name == u"gt") return u'>';
@@ -621,7 +616,7 @@ char32_t TXpParser::ReadCharRef() {
     Skip();
   }
   Skip();
-  if (!digits || !IsXmlChar(value)) Fail(_sInvalidXMLChar);
+  if (!digits || !XPIsChar(value)) Fail(_sInvalidXMLChar);
   return value;
 }
 
@@ -1076,7 +1071,7 @@ void TXpParser::ExpandAttValue(const WideString& text, WideString& out, int32_t 
         v = v * (hex ? 16 : 10) + static_cast<char32_t>(dv);
         if (++digits > 8) Fail(_sCharRefDigitsLimit, u"&#");
       }
-      if (!digits || !IsXmlChar(v)) Fail(_sInvalidXMLChar);
+      if (!digits || !XPIsChar(v)) Fail(_sInvalidXMLChar);
       AppendChar(out, v);
       i = semi + 1;
       continue;

@@ -170,47 +170,6 @@ std::u16string TextRunValue(const TXpNode* n) {
   return out;
 }
 
-// Lower case for the case-insensitive operators: ASCII, Latin-1, Greek and
-// Cyrillic letters.
-std::u16string Fold(std::u16string s) {
-  for (char16_t& c : s) {
-    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ||
-        (c >= 0x391 && c <= 0x3AB && c != 0x3A2) || (c >= 0x410 && c <= 0x42F))
-      c = static_cast<char16_t>(c + 0x20);
-    else if (c >= 0x400 && c <= 0x40F)
-      c = static_cast<char16_t>(c + 0x50);
-  }
-  return s;
-}
-
-Result MakeBoolean(bool b) {
-  Result r;
-  r.Type = xpetBoolean;
-  r.Boolean = b;
-  return r;
-}
-
-Result MakeNumber(double n) {
-  Result r;
-  r.Type = xpetNumber;
-  r.Number = n;
-  return r;
-}
-
-Result MakeString(std::u16string s) {
-  Result r;
-  r.Type = xpetString;
-  r.String = std::move(s);
-  return r;
-}
-
-Result MakeNodes(std::vector<TXpNode*> nodes) {
-  Result r;
-  r.Type = xpetNodeSet;
-  r.Nodes = std::move(nodes);
-  return r;
-}
-
 [[noreturn]] void RaiseNodeSetExpected(const char* where) {
   throw TXpXPathException(FormatRuntime(XpLoadStr(XpRes::_sXPathExpectedNodeSet).c_str(), where));
 }
@@ -221,6 +180,34 @@ bool IsReverseAxis(int32_t axis) {
 }
 
 }  // namespace
+
+TXpXPathResult XpBooleanResult(bool b) {
+  TXpXPathResult r;
+  r.Type = xpetBoolean;
+  r.Boolean = b;
+  return r;
+}
+
+TXpXPathResult XpNumberResult(double n) {
+  TXpXPathResult r;
+  r.Type = xpetNumber;
+  r.Number = n;
+  return r;
+}
+
+TXpXPathResult XpStringResult(std::u16string s) {
+  TXpXPathResult r;
+  r.Type = xpetString;
+  r.String = std::move(s);
+  return r;
+}
+
+TXpXPathResult XpNodeSetResult(std::vector<TXpNode*> nodes) {
+  TXpXPathResult r;
+  r.Type = xpetNodeSet;
+  r.Nodes = std::move(nodes);
+  return r;
+}
 
 std::u16string XpStringValue(const TXpNode* node) {
   switch (node->NodeType()) {
@@ -335,11 +322,11 @@ TXpXPathEvaluator::TXpXPathEvaluator(TXpNode* queried)
 
 Result TXpXPathEvaluator::Evaluate(const TXpXPathExpr& e, const TContext& c) {
   switch (e.ExprKind) {
-    case TXpXPathExpr::ekNumber: return MakeNumber(e.Number);
-    case TXpXPathExpr::ekLiteral: return MakeString(e.Text);
+    case TXpXPathExpr::ekNumber: return XpNumberResult(e.Number);
+    case TXpXPathExpr::ekLiteral: return XpStringResult(e.Text);
     case TXpXPathExpr::ekVariable: return EvalVariable(e);
     case TXpXPathExpr::ekFunction: return EvalFunction(e, c);
-    case TXpXPathExpr::ekNegate: return MakeNumber(-XpConvertNumber(Evaluate(*e.Operands[0], c)));
+    case TXpXPathExpr::ekNegate: return XpNumberResult(-XpConvertNumber(Evaluate(*e.Operands[0], c)));
     case TXpXPathExpr::ekChain: return EvalChain(e, c);
     case TXpXPathExpr::ekPath: return EvalPath(e, c);
   }
@@ -359,13 +346,13 @@ bool TXpXPathEvaluator::AttributeEquals(const TXpXPathExpr& e, const TContext& c
 }
 
 Result TXpXPathEvaluator::EvalChain(const TXpXPathExpr& e, const TContext& c) {
-  if (e.AttributeSide >= 0) return MakeBoolean(AttributeEquals(e, c));
+  if (e.AttributeSide >= 0) return XpBooleanResult(AttributeEquals(e, c));
   const int32_t first = e.Operators[0];
   if (first == XpTok::Or || first == XpTok::And) {
     const bool isOr = first == XpTok::Or;
     for (const auto& operand : e.Operands)
-      if (XpConvertBoolean(Evaluate(*operand, c)) == isOr) return MakeBoolean(isOr);
-    return MakeBoolean(!isOr);
+      if (XpConvertBoolean(Evaluate(*operand, c)) == isOr) return XpBooleanResult(isOr);
+    return XpBooleanResult(!isOr);
   }
   Result acc = Evaluate(*e.Operands[0], c);
   for (size_t i = 0; i < e.Operators.size(); ++i) {
@@ -373,14 +360,14 @@ Result TXpXPathEvaluator::EvalChain(const TXpXPathExpr& e, const TContext& c) {
     Result rhs = Evaluate(*e.Operands[i + 1], c);
     switch (op) {
       case XpTok::Eq: case XpTok::Ne: case XpTok::IEq: case XpTok::INe:
-        acc = MakeBoolean(Equal(acc, rhs, op));
+        acc = XpBooleanResult(Equal(acc, rhs, op));
         break;
       case XpTok::Lt: case XpTok::Le: case XpTok::Gt: case XpTok::Ge:
       case XpTok::ILt: case XpTok::ILe: case XpTok::IGt: case XpTok::IGe:
-        acc = MakeBoolean(Relational(acc, rhs, op));
+        acc = XpBooleanResult(Relational(acc, rhs, op));
         break;
       case XpTok::Concat:
-        acc = MakeString(XpConvertString(acc) + XpConvertString(rhs));
+        acc = XpStringResult(XpConvertString(acc) + XpConvertString(rhs));
         break;
       case XpTok::Union: case XpTok::Intersect: {
         if (acc.Type != xpetNodeSet || rhs.Type != xpetNodeSet)
@@ -398,7 +385,7 @@ Result TXpXPathEvaluator::EvalChain(const TXpXPathExpr& e, const TContext& c) {
           for (TXpNode* n : acc.Nodes)
             if (std::binary_search(other.begin(), other.end(), n, std::less<TXpNode*>())) out.push_back(n);
         }
-        acc = MakeNodes(std::move(out));
+        acc = XpNodeSetResult(std::move(out));
         break;
       }
       default: {
@@ -421,7 +408,7 @@ Result TXpXPathEvaluator::EvalChain(const TXpXPathExpr& e, const TContext& c) {
           }
           default: break;
         }
-        acc = MakeNumber(r);
+        acc = XpNumberResult(r);
         break;
       }
     }
@@ -432,7 +419,7 @@ Result TXpXPathEvaluator::EvalChain(const TXpXPathExpr& e, const TContext& c) {
 bool TXpXPathEvaluator::Equal(const Result& a, const Result& b, int32_t op) {
   const bool ne = op == XpTok::Ne || op == XpTok::INe;
   const bool fold = op == XpTok::IEq || op == XpTok::INe;
-  auto str = [fold](std::u16string s) { return fold ? Fold(std::move(s)) : s; };
+  auto str = [fold](std::u16string s) { return fold ? WideLowerCase(s) : s; };
   if (a.Type == xpetNodeSet && b.Type == xpetNodeSet) {
     if (a.Nodes.empty() || b.Nodes.empty()) return false;
     std::vector<std::u16string> right;
@@ -504,7 +491,7 @@ bool TXpXPathEvaluator::Relational(const Result& a, const Result& b, int32_t op)
     for (const Atom& y : right) {
       if (!fold || (!std::isnan(x.Number) && !std::isnan(y.Number))) {
         if (compare(x.Number, y.Number)) return true;
-      } else if (compare(Fold(x.Text), Fold(y.Text))) {
+      } else if (compare(WideLowerCase(x.Text), WideLowerCase(y.Text))) {
         return true;
       }
     }
@@ -524,14 +511,14 @@ Result TXpXPathEvaluator::EvalVariable(const TXpXPathExpr& e) {
       const TXpNodeList* list = value->GetAsNodeSet();
       for (int32_t i = 0; i < list->Length(); ++i) nodes.push_back(list->Item(i));
       XpSortNodes(nodes);
-      r = MakeNodes(std::move(nodes));
+      r = XpNodeSetResult(std::move(nodes));
       // The value keeps its nodes alive until the query ends.
       FHeld.push_back(std::move(value));
       return r;
     }
-    case xpetBoolean: return MakeBoolean(value->GetAsBoolean());
-    case xpetNumber: return MakeNumber(value->GetAsNumber());
-    case xpetString: return MakeString(value->GetAsString());
+    case xpetBoolean: return XpBooleanResult(value->GetAsBoolean());
+    case xpetNumber: return XpNumberResult(value->GetAsNumber());
+    case xpetString: return XpStringResult(value->GetAsString());
   }
   return r;
 }
@@ -550,7 +537,7 @@ Result TXpXPathEvaluator::EvalPath(const TXpXPathExpr& e, const TContext& c) {
     if (nodes.empty()) break;
     ApplyStep(nodes, step);
   }
-  return MakeNodes(std::move(nodes));
+  return XpNodeSetResult(std::move(nodes));
 }
 
 void TXpXPathEvaluator::ApplyStep(std::vector<TXpNode*>& nodes, const TXpXPathStep& step) {

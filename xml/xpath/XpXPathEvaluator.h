@@ -43,6 +43,12 @@ struct TXpXPathResult {
   std::vector<TXpNode*> Nodes;
 };
 
+// A result of each kind.
+TXpXPathResult XpBooleanResult(bool b);
+TXpXPathResult XpNumberResult(double n);
+TXpXPathResult XpStringResult(std::u16string s);
+TXpXPathResult XpNodeSetResult(std::vector<TXpNode*> nodes);
+
 // Conversions of a result.
 bool XpConvertBoolean(const TXpXPathResult& r);
 double XpConvertNumber(const TXpXPathResult& r);

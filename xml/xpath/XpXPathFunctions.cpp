@@ -22,34 +22,6 @@ using Result = TXpXPathResult;
 
 const char16_t kXmlNamespace[] = u"http://www.w3.org/XML/1998/namespace";
 
-Result Number(double n) {
-  Result r;
-  r.Type = xpetNumber;
-  r.Number = n;
-  return r;
-}
-
-Result Text(std::u16string s) {
-  Result r;
-  r.Type = xpetString;
-  r.String = std::move(s);
-  return r;
-}
-
-Result Bool(bool b) {
-  Result r;
-  r.Type = xpetBoolean;
-  r.Boolean = b;
-  return r;
-}
-
-Result Nodes(std::vector<TXpNode*> nodes) {
-  Result r;
-  r.Type = xpetNodeSet;
-  r.Nodes = std::move(nodes);
-  return r;
-}
-
 bool IsNamespaceDecl(const TXpNode* n) {
   const std::u16string& name = n->NodeName();
   return n->NodeType() == ATTRIBUTE_NODE && name.compare(0, 5, u"xmlns") == 0 &&
@@ -178,49 +150,49 @@ Result TXpXPathEvaluator::EvalFunction(const TXpXPathExpr& e, const TContext& c)
   };
   TXpDocument* doc = FDocument;
   switch (e.Code) {
-    case XpTok::Last: return Number(c.Size);
-    case XpTok::Position: return Number(c.Position);
+    case XpTok::Last: return XpNumberResult(c.Size);
+    case XpTok::Position: return XpNumberResult(c.Position);
     case XpTok::Count: {
-      if (argc > 0) return Number(static_cast<double>(NodeSetArg(e, 0, c, "count").size()));
+      if (argc > 0) return XpNumberResult(static_cast<double>(NodeSetArg(e, 0, c, "count").size()));
       // Without an argument: the children of the context node's parent.
       TXpXPathStep children;
       children.Axis = XpTok::AxisChild;
       std::vector<TXpNode*> nodes;
       if (TXpNode* parent = c.Node->ParentNode()) noParseNewAddNodes(parent, children, nodes);
-      return Number(static_cast<double>(nodes.size()));
+      return XpNumberResult(static_cast<double>(nodes.size()));
     }
-    case XpTok::True: return Bool(true);
-    case XpTok::False: return Bool(false);
-    case XpTok::Not: return Bool(!XpConvertBoolean(EvalArg(e, 0, c)));
-    case XpTok::Boolean: return Bool(XpConvertBoolean(EvalArg(e, 0, c)));
-    case XpTok::NumberFn: return Number(argc > 0 ? num(0) : XpStringToNumber(XpStringValue(c.Node)));
-    case XpTok::String: return Text(strOrContext());
-    case XpTok::Floor: return Number(std::floor(num(0)));
-    case XpTok::Ceiling: return Number(std::ceil(num(0)));
-    case XpTok::Round: return Number(XPathRound(num(0)));
+    case XpTok::True: return XpBooleanResult(true);
+    case XpTok::False: return XpBooleanResult(false);
+    case XpTok::Not: return XpBooleanResult(!XpConvertBoolean(EvalArg(e, 0, c)));
+    case XpTok::Boolean: return XpBooleanResult(XpConvertBoolean(EvalArg(e, 0, c)));
+    case XpTok::NumberFn: return XpNumberResult(argc > 0 ? num(0) : XpStringToNumber(XpStringValue(c.Node)));
+    case XpTok::String: return XpStringResult(strOrContext());
+    case XpTok::Floor: return XpNumberResult(std::floor(num(0)));
+    case XpTok::Ceiling: return XpNumberResult(std::ceil(num(0)));
+    case XpTok::Round: return XpNumberResult(XPathRound(num(0)));
     case XpTok::Sum: {
       double total = 0;
       for (TXpNode* n : NodeSetArg(e, 0, c, "sum")) total += XpStringToNumber(XpStringValue(n));
-      return Number(total);
+      return XpNumberResult(total);
     }
     case XpTok::ConcatFn: {
       std::u16string out;
       for (size_t i = 0; i < argc; ++i) out += str(i);
-      return Text(std::move(out));
+      return XpStringResult(std::move(out));
     }
     case XpTok::StartsWith: {
       const std::u16string s = str(0), prefix = str(1);
-      return Bool(s.compare(0, prefix.size(), prefix) == 0 && s.size() >= prefix.size());
+      return XpBooleanResult(s.compare(0, prefix.size(), prefix) == 0 && s.size() >= prefix.size());
     }
     case XpTok::Contains: {
       const std::u16string s = str(0), part = str(1);
-      return Bool(s.find(part) != std::u16string::npos);
+      return XpBooleanResult(s.find(part) != std::u16string::npos);
     }
     case XpTok::SubstringBefore: case XpTok::SubstringAfter: {
       const std::u16string s = str(0), part = str(1);
       const size_t at = s.find(part);
-      if (at == std::u16string::npos) return Text(std::u16string());
-      return Text(e.Code == XpTok::SubstringBefore ? s.substr(0, at) : s.substr(at + part.size()));
+      if (at == std::u16string::npos) return XpStringResult(std::u16string());
+      return XpStringResult(e.Code == XpTok::SubstringBefore ? s.substr(0, at) : s.substr(at + part.size()));
     }
     case XpTok::Substring: {
       const std::u32string s = CodePoints(str(0));
@@ -232,10 +204,10 @@ Result TXpXPathEvaluator::EvalFunction(const TXpXPathExpr& e, const TContext& c)
         const double p = static_cast<double>(i + 1);
         if (p >= start && (!hasLength || p < end)) out += s[i];
       }
-      return Text(Units(out));
+      return XpStringResult(Units(out));
     }
-    case XpTok::StringLength: return Number(static_cast<double>(CodePoints(strOrContext()).size()));
-    case XpTok::NormalizeSpace: return Text(TXpNode::noNormalize(strOrContext()));
+    case XpTok::StringLength: return XpNumberResult(static_cast<double>(CodePoints(strOrContext()).size()));
+    case XpTok::NormalizeSpace: return XpStringResult(TXpNode::noNormalize(strOrContext()));
     case XpTok::Translate: {
       const std::u32string s = CodePoints(str(0)), from = CodePoints(str(1)), to = CodePoints(str(2));
       std::u32string out;
@@ -244,7 +216,7 @@ Result TXpXPathEvaluator::EvalFunction(const TXpXPathExpr& e, const TContext& c)
         if (at == std::u32string::npos) out += ch;
         else if (at < to.size()) out += to[at];
       }
-      return Text(Units(out));
+      return XpStringResult(Units(out));
     }
     case XpTok::Lang: {
       const std::u16string want = AsciiLower(str(0));
@@ -254,22 +226,22 @@ Result TXpXPathEvaluator::EvalFunction(const TXpXPathExpr& e, const TContext& c)
         const TXpNode* attr = n->Attributes()->GetNamedItem(u"xml:lang");
         if (!attr) continue;
         const std::u16string lang = AsciiLower(attr->NodeValue());
-        return Bool(!want.empty() && (lang == want || (lang.size() > want.size() &&
+        return XpBooleanResult(!want.empty() && (lang == want || (lang.size() > want.size() &&
                                                        lang.compare(0, want.size(), want) == 0 &&
                                                        lang[want.size()] == u'-')));
       }
-      return Bool(false);
+      return XpBooleanResult(false);
     }
     case XpTok::LocalName: case XpTok::NameFn: case XpTok::NamespaceUri: {
       const char* fn = e.Code == XpTok::LocalName ? "local-name" : e.Code == XpTok::NameFn ? "name" : "namespace-uri";
       TXpNode* n = nodeOrContext(fn);
-      return Text(n ? NodeName(n, e.Code) : std::u16string());
+      return XpStringResult(n ? NodeName(n, e.Code) : std::u16string());
     }
     case XpTok::GenerateId: {
       // An element's level code names it; any other node has no id.
       TXpNode* n = nodeOrContext("generate-id");
-      if (!n || n->NodeType() != ELEMENT_NODE) return Text(std::u16string());
-      return Text(u"x" + n->noGetLevelCode());
+      if (!n || n->NodeType() != ELEMENT_NODE) return XpStringResult(std::u16string());
+      return XpStringResult(u"x" + n->noGetLevelCode());
     }
     case XpTok::Id: {
       Result arg = EvalArg(e, 0, c);
@@ -289,7 +261,7 @@ Result TXpXPathEvaluator::EvalFunction(const TXpXPathExpr& e, const TContext& c)
         if (attr && std::find(words.begin(), words.end(), attr->NodeValue()) != words.end())
           out.push_back(n);
       }
-      return Nodes(std::move(out));
+      return XpNodeSetResult(std::move(out));
     }
     case XpTok::Key: {
       if (!doc || !doc->OnKeyLookup) RaiseNoHandler("key");
@@ -305,7 +277,7 @@ Result TXpXPathEvaluator::EvalFunction(const TXpXPathExpr& e, const TContext& c)
       for (int32_t i = 0; i < list->Length(); ++i) out.push_back(list->Item(i));
       FHeldLists.push_back(std::move(list));
       XpSortNodes(out);
-      return Nodes(std::move(out));
+      return XpNodeSetResult(std::move(out));
     }
     case XpTok::Document: {
       if (!doc || !doc->OnResolveDocument) RaiseNoHandler("document");
@@ -332,7 +304,7 @@ Result TXpXPathEvaluator::EvalFunction(const TXpXPathExpr& e, const TContext& c)
       else
         resolve(c.Node, XpConvertString(arg));
       XpSortNodes(out);
-      return Nodes(std::move(out));
+      return XpNodeSetResult(std::move(out));
     }
     case XpTok::FormatNumber: {
       if (!doc || !doc->OnFormatNumber) RaiseNoHandler("format-number");
@@ -341,33 +313,33 @@ Result TXpXPathEvaluator::EvalFunction(const TXpXPathExpr& e, const TContext& c)
       const std::u16string format = argc > 2 ? str(2) : std::u16string();
       std::u16string result;
       doc->OnFormatNumber(c.Node, n, pattern, format, result);
-      return Text(std::move(result));
+      return XpStringResult(std::move(result));
     }
     case XpTok::FunctionAvailable: {
       const std::u16string name = str(0);
       bool available = XpLookupToken(XpFunctionTable(), name) != 0;
       if (!available && doc && doc->OnFunctionAvailable) doc->OnFunctionAvailable(name, available);
-      return Bool(available);
+      return XpBooleanResult(available);
     }
     case XpTok::ElementAvailable: {
       if (!doc || !doc->OnElementAvailable) RaiseNoHandler("element-available");
       bool available = false;
       doc->OnElementAvailable(c.Node, str(0), available);
-      return Bool(available);
+      return XpBooleanResult(available);
     }
     case XpTok::SystemProperty: {
       const std::u16string name = str(0);
-      if (name == u"xsl:version") return Number(1.0);
-      if (name == u"xsl:vendor") return Text(u"Quendarvil Software Company");
-      if (name == u"xsl:vendor-url") return Text(std::u16string());
+      if (name == u"xsl:version") return XpNumberResult(1.0);
+      if (name == u"xsl:vendor") return XpStringResult(u"Quendarvil Software Company");
+      if (name == u"xsl:vendor-url") return XpStringResult(std::u16string());
       std::u16string value;
       if (doc && doc->OnSystemProperty) doc->OnSystemProperty(name, value);
-      return Text(std::move(value));
+      return XpStringResult(std::move(value));
     }
     case XpTok::Current: {
       TXpNode* node = nullptr;
       if (doc && doc->OnCurrentNode) doc->OnCurrentNode(doc, node);
-      return Nodes(node ? std::vector<TXpNode*>{node} : std::vector<TXpNode*>{});
+      return XpNodeSetResult(node ? std::vector<TXpNode*>{node} : std::vector<TXpNode*>{});
     }
     case XpTok::UnparsedEntityUri: {
       const std::u16string name = str(0);
@@ -382,7 +354,7 @@ Result TXpXPathEvaluator::EvalFunction(const TXpXPathExpr& e, const TContext& c)
         auto* entity = static_cast<TXpDTDEntity*>(all->Item(i));
         if (!entity->IsParameterEntity()) decls.push_back(entity);
       }
-      if (decls.empty()) return Text(std::u16string());
+      if (decls.empty()) return XpStringResult(std::u16string());
       if (decls.size() > 1)
         throw TXpXPathException(FormatRuntime(XpLoadStr(XpRes::_sXPathUnparsedEntCount).c_str(),
                                               WideToAnsi(name).c_str()));
@@ -391,17 +363,17 @@ Result TXpXPathEvaluator::EvalFunction(const TXpXPathExpr& e, const TContext& c)
         throw TXpXPathException(FormatRuntime(XpLoadStr(XpRes::_sXPathNotUnparsedEnt).c_str(),
                                               WideToAnsi(name).c_str()));
       const std::u16string baseURI = entity->noGetBaseURI();
-      if (baseURI.empty()) return Text(entity->SystemID());
+      if (baseURI.empty()) return XpStringResult(entity->SystemID());
       TXpDirContext base(nullptr, WideToAnsi(baseURI));
       TXpDirContext resolved(&base, WideToAnsi(entity->SystemID()));
-      return Text(AnsiToWide(resolved.URL()));
+      return XpStringResult(AnsiToWide(resolved.URL()));
     }
     case XpTok::ExtFunction: {
       std::vector<std::u16string> args;
       for (size_t i = 0; i < argc; ++i) args.push_back(str(i));
       std::u16string result;
       if (doc && doc->OnFunction) doc->OnFunction(c.Node, e.Text, args, result);
-      return Text(std::move(result));
+      return XpStringResult(std::move(result));
     }
     default:
       return Result();

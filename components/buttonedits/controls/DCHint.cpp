@@ -2,6 +2,7 @@
 
 #include "classlib/Canvas.h"
 #include "classlib/GuardedCall.h"
+#include "classlib/WindowClass.h"
 #include "components/buttonedits/controls/DrawHelpers.h"
 #include "components/buttonedits/controls/TextMarkup.h"
 
@@ -10,19 +11,6 @@ namespace {
 const char kClass[] = "KelDCHintWindow";
 constexpr UINT_PTR kTimer = 1;
 constexpr int kTick = 50;
-
-void registerClass() {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSA wc{};
-  wc.style = CS_SAVEBITS;
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClass;
-  RegisterClassA(&wc);
-  done = true;
-}
 
 }  // namespace
 
@@ -33,7 +21,7 @@ TDCHint::TDCHint(TComponent* owner) : TComponent(owner) {
   FFont.SetColor(clSystemColor | COLOR_INFOTEXT);
   FBoldFont.Assign(FFont);
   FBoldFont.SetStyle(fsBold);
-  registerClass();
+  RegisterWindowClassOnce(kClass, CS_SAVEBITS, DefWindowProcA, LoadCursorA(nullptr, IDC_ARROW));
   FWindow = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClass, "", WS_POPUP | WS_BORDER, 0,
                             0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (FWindow) {

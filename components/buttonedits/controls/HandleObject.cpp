@@ -1,27 +1,16 @@
 #include "components/buttonedits/controls/HandleObject.h"
 
 #include "classlib/GuardedCall.h"
+#include "classlib/WindowClass.h"
 
 namespace {
 
 const char kClass[] = "ClipboardClass";
 
-void registerClass() {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSA wc{};
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = kClass;
-  RegisterClassA(&wc);
-  done = true;
-}
-
 }  // namespace
 
 THandleObject::THandleObject(TMessageMethod method) : FMethod(std::move(method)) {
-  registerClass();
+  RegisterWindowClassOnce(kClass, CS_DBLCLKS);
   FHandle = CreateWindowExA(WS_EX_TOPMOST, kClass, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
   if (!FHandle) return;

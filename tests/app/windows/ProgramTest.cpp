@@ -26,6 +26,7 @@
 #include "app/windows/ProgramCommands.h"
 #include "app/forms/OpenDatei.h"
 #include "app/windows/AppToolbar.h"
+#include "app/windows/CommandHost.h"
 #include "app/windows/DisziFlagTable.h"
 #include "app/windows/DlgSelVeranst.h"
 #include "framework/core/zListBoxBase.h"
@@ -88,10 +89,8 @@ public:
     }
     void TearDown() override
     {
-        for (MeldeWin*& w : gMeldeWins) {
-            delete w;
-            w = nullptr;
-        }
+        for (int32_t c = 0; c < 12; ++c)
+            delete frame->entryWindow(c);  // the window leaves the frame's list
         pump();
         delete frame;
         pump();
@@ -133,7 +132,7 @@ public:
         chooseClass(c);
         SendMessageA(frame->handle(), WM_COMMAND, 12, 0);
         pump();
-        return gMeldeWins[c];
+        return frame->entryWindow(c);
     }
     void typeName(MeldeWin* w, int32_t row, const std::string& text)
     {
@@ -230,7 +229,7 @@ TEST_F(Program, AnEmptyClassAsksForItsFirstTeamAndACancelWritesNothing)
     open(0);
     pump();
     EXPECT_EQ(teamDialogs, 1);
-    EXPECT_EQ(gMeldeWins[0], nullptr);  // the window closed itself
+    EXPECT_EQ(frame->entryWindow(0), nullptr);  // the window closed itself
     EXPECT_EQ(kel::test::ReadBytes(DataFilePath("SDA")), sda);
     EXPECT_EQ(kel::test::ReadBytes(DataFilePath("MDA")), mda);
 }
@@ -249,8 +248,70 @@ TEST_F(Program, ANewTeamGetsATabAndTheClassTitle)
     EXPECT_EQ(FieldText(gMemory->getTeam(0, 0)->schoolName), school);
     // Choosing the class again brings the same window forward.
     open(0);
-    EXPECT_EQ(gMeldeWins[0], w);
+    EXPECT_EQ(frame->entryWindow(0), w);
     EXPECT_EQ(teamDialogs, 1);
+}
+
+// The commands reach the frame only through their host: on a fake host
+// they ask it for what they need and leave the real frame's entry windows
+// alone.
+TEST_F(Program, CommandsAskTheirHostAndNothingElse)
+{
+    struct FakeHost : CommandHost {
+        mutable std::vector<std::string> calls;
+        HWND owner() const override
+        {
+            calls.push_back("owner");
+            return reinterpret_cast<HWND>(uintptr_t{0x5150});
+        }
+        int runWithHint(const char* hint, const std::function<int()>& run) override
+        {
+            calls.push_back(std::string("hint ") + hint);
+            return run();
+        }
+        void closeEntryWindows() override { calls.push_back("close"); }
+        void openEntryWindow(int32_t cls) override { calls.push_back("open " + std::to_string(cls)); }
+    };
+    const std::string choice =
+        "hint Bitte wählen Sie die Klasse aus, in der Sie eine Mannschaft erfassen/bearbeiten möchten";
+    const std::string noTeams = "Bitte erfassen Sie zuerst die Mannschaften!";
+    const struct {
+        const char* name;
+        int (*command)(CommandHost&);
+        int32_t pick;  // the class the chooser picks; -1 cancels it
+        std::vector<std::string> calls;
+        std::vector<std::string> boxes;
+    } cases[] = {
+        {"class chosen", OpenClassCommand, 1, {choice, "open 1"}, {}},
+        {"choice cancelled", OpenClassCommand, -1, {choice}, {}},
+        {"printing without teams", PrintCommand, -1, {"close", "owner"}, {noTeams}},
+        {"entry file without teams", CreateEntryFileCommand, -1, {"close", "owner"}, {noTeams}},
+    };
+    for (const auto& c : cases) {
+        FakeHost host;
+        boxes.clear();
+        std::vector<HWND> owners;
+        gSeams.messageBox = [&](HWND owner, const char* text, const char* title, UINT) {
+            owners.push_back(owner);
+            boxes.push_back({text, title});
+            return IDOK;
+        };
+        if (c.pick >= 0)
+            chooseClass(c.pick);
+        else
+            modal = nullptr;
+        c.command(host);
+        pump();
+        EXPECT_EQ(host.calls, c.calls) << c.name;
+        std::vector<std::string> texts;
+        for (const Box& b : boxes)
+            texts.push_back(b.text);
+        EXPECT_EQ(texts, c.boxes) << c.name;
+        for (HWND owner : owners)
+            EXPECT_EQ(owner, reinterpret_cast<HWND>(uintptr_t{0x5150})) << c.name;
+        for (int32_t cls = 0; cls < 12; ++cls)
+            EXPECT_EQ(frame->entryWindow(cls), nullptr) << c.name;
+    }
 }
 
 TEST_F(Program, TypedEntriesReachTheDataFileOnEveryStoringEvent)
@@ -266,7 +327,7 @@ TEST_F(Program, TypedEntriesReachTheDataFileOnEveryStoringEvent)
     };
     int n = 0;
     for (const auto& c : cases) {
-        MeldeWin* w = gMeldeWins[0] ? gMeldeWins[0] : open(0);
+        MeldeWin* w = frame->entryWindow(0) ? frame->entryWindow(0) : open(0);
         ASSERT_NE(w, nullptr) << c.how;
         const std::string name = std::string("Meier, Ann") + char('a' + n++);
         typeName(w, 0, name);  // the editor is still open
@@ -274,9 +335,9 @@ TEST_F(Program, TypedEntriesReachTheDataFileOnEveryStoringEvent)
         pump();
         EXPECT_EQ(diskName(0, 0, 0), name) << c.how;
         const std::string how = c.how;
-        EXPECT_EQ(gMeldeWins[0] != nullptr, how == "save command" || how == "deactivation") << c.how;
-        if (gMeldeWins[1]) {
-            delete gMeldeWins[1];
+        EXPECT_EQ(frame->entryWindow(0) != nullptr, how == "save command" || how == "deactivation") << c.how;
+        if (frame->entryWindow(1)) {
+            delete frame->entryWindow(1);
             pump();
         }
     }
@@ -496,7 +557,7 @@ TEST_F(Program, StoringTheGridKeepsEveryValueNobodyEdited)
             << kind << "\n" << lines;
     SendMessageA(frame->handle(), WM_COMMAND, 23, 0);  // the print choice closes the entry windows
     pump();
-    EXPECT_EQ(gMeldeWins[1], nullptr);
+    EXPECT_EQ(frame->entryWindow(1), nullptr);
 
     const std::vector<uint8_t> after = kel::test::ReadBytes(DataFilePath("MDA"));
     ASSERT_EQ(after.size(), before.size());
@@ -636,7 +697,7 @@ TEST_F(Program, DeletingTheFirstTeamMovesTheSecondIntoItsPlace)
     EXPECT_EQ(boxes[boxes.size() - 2].text, "REALSCHULE SÜD wirklich löschen?");
     EXPECT_EQ(boxes[boxes.size() - 2].title, "Löschen bitte bestätigen!");
     EXPECT_EQ(boxes.back().text, "Schule wird gelöscht und das Fenster geschlossen!");
-    EXPECT_EQ(gMeldeWins[0], nullptr);
+    EXPECT_EQ(frame->entryWindow(0), nullptr);
     EXPECT_EQ(FieldText(gMemory->getTeam(0, 0)->schoolName), "GYMNASIUM NORD");
     EXPECT_EQ(diskName(0, 0, 0), "Kurz, Tim");
 }
@@ -665,7 +726,7 @@ TEST_F(Program, AFailedTeamDeleteIsReportedAndKeepsTheWindowAndItsData)
     EXPECT_EQ(boxes[0].text, "SCHULE 1 wirklich löschen?");
     EXPECT_EQ(boxes[1].text, "Die Meldedaten konnten nicht gespeichert werden!");
     EXPECT_EQ(boxes[1].title, "Fehler");
-    ASSERT_EQ(gMeldeWins[0], w);
+    ASSERT_EQ(frame->entryWindow(0), w);
     EXPECT_EQ(w->tabs()->tabCount(), 2);
     EXPECT_EQ(w->currentTeam(), 1);
     EXPECT_EQ(w->storeFlag(), 1);
@@ -678,7 +739,7 @@ TEST_F(Program, AFailedTeamDeleteIsReportedAndKeepsTheWindowAndItsData)
     SendMessageA(w->handle(), WM_COMMAND, 105, 0);
     pump();
     EXPECT_EQ(boxes.back().text, "Schule wird gelöscht und das Fenster geschlossen!");
-    EXPECT_EQ(gMeldeWins[0], nullptr);
+    EXPECT_EQ(frame->entryWindow(0), nullptr);
     EXPECT_EQ(FieldText(gMemory->getTeam(0, 1)->schoolName), "");
     EXPECT_EQ(diskName(0, 1, 2), "");
     EXPECT_EQ(diskName(0, 0, 2), "T0 M2");
@@ -1253,7 +1314,7 @@ TEST_F(EntryFileCommand, TypedEntriesReachTheEntryFileThroughTheWizard)
     };
     SendMessageA(frame->handle(), WM_COMMAND, 22, 0);
     pump();
-    EXPECT_EQ(gMeldeWins[0], nullptr);  // closed (and saved) first
+    EXPECT_EQ(frame->entryWindow(0), nullptr);  // closed (and saved) first
     EXPECT_TRUE(pagesSeen == std::vector<std::string>({"0", "1", "2", "4", "Glückwunsch"}))
         << ::testing::PrintToString(pagesSeen);
     EXPECT_TRUE(boxes.empty()) << boxes[0].text;
