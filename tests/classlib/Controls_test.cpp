@@ -16,7 +16,7 @@
 #include "classlib/SpeedButton.h"
 #include "classlib/WinControl.h"
 
-#include "tests/support/WindowTest.h"
+#include "tests/support/FormTest.h"
 
 namespace {
 

@@ -74,7 +74,7 @@ TEST_F(ToolbarFixture, CommandsAndHintsReachTheFrame)
     zBitmapButton* open = button(1, 12, 13);
     relayout();
 
-    click(open->handle(), 12, 12);
+    sendClick(open->handle(), 12, 12);
     ASSERT_EQ(frame->of(WM_COMMAND).size(), 1u);
     EXPECT_EQ(LOWORD(frame->of(WM_COMMAND)[0].wParam), 12u);
 
