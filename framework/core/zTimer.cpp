@@ -9,8 +9,10 @@ zTimer::zTimer(zEvH* h, zTaskProc f, uint32_t periodMs) : handler(h), fn(f), per
         if (!theApplication->timerDev)
             theApplication->timerDev = new zTimerDev;
         theApplication->timerDev->registerTimer(this);
+        lastTime = theApplication->timerDev->now();
+    } else {
+        lastTime = GetTickCount();
     }
-    lastTime = GetTickCount();
 }
 
 zTimer::~zTimer()

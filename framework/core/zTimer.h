@@ -4,10 +4,13 @@
 #include "framework/core/zEvH.h"
 #include "framework/core/zPlist.h"
 
+#include <functional>
+#include <utility>
+
 class zTimer {
 public:
     // Registers with the application's timer device (made on first use)
-    // and starts counting from now.
+    // and starts counting from the device's now.
     zTimer(zEvH* handler, zTaskProc fn, uint32_t periodMs);
     ~zTimer();
     zTimer(const zTimer&) = delete;
@@ -36,8 +39,14 @@ public:
     void registerTimer(zTimer* timer);
     void unregisterTimer(zTimer* timer);
     // Calls every due timer (WM_TIMER of any framework window).
-    void dispatch() { dispatchAt(GetTickCount()); }
+    void dispatch() { dispatchAt(now()); }
     void dispatchAt(uint32_t now);
+
+    // The time the timers count in, in milliseconds: the system's tick
+    // count, or the clock set here (an empty one restores the tick count).
+    // A test sets a clock of its own to move time itself instead of waiting.
+    uint32_t now() const { return clock_ ? clock_() : GetTickCount(); }
+    void setClock(std::function<uint32_t()> clock) { clock_ = std::move(clock); }
 
     UINT_PTR systemTimerId() const { return sysTimerId_; }
 
@@ -46,4 +55,5 @@ private:
     zTimerDlist* repeating_ = nullptr;
     UINT_PTR sysTimerId_ = 0;
     HWND sysTimerWindow_ = nullptr;
+    std::function<uint32_t()> clock_;
 };

@@ -17,7 +17,7 @@
 #include "classlib/WinControl.h"
 #include "classlib/WindowClass.h"
 
-#include "tests/support/WindowTest.h"
+#include "tests/support/FormTest.h"
 
 namespace {
 

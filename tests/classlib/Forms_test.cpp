@@ -23,23 +23,10 @@
 #include "classlib/SpeedButton.h"
 #include <commctrl.h>
 
-#include "tests/support/WindowTest.h"
+#include "tests/support/FormTest.h"
+#include "tests/support/MessageInput.h"
 
 namespace {
-
-// The visible form of this thread (the one a modal loop runs for).
-TCustomForm* visibleForm() {
-  TCustomForm* found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND h, LPARAM l) -> BOOL {
-        auto* f = dynamic_cast<TCustomForm*>(FindControl(h));
-        if (f && IsWindowVisible(h)) *reinterpret_cast<TCustomForm**>(l) = f;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
 
 // The window that takes keys: the form's focused control. Other programs on
 // the same display may take the activation away, so the form's own record
@@ -48,34 +35,7 @@ HWND keyTarget(TCustomForm* form) {
   return form && form->ActiveControl() ? form->ActiveControl()->Handle() : nullptr;
 }
 
-// Runs a call that shows a form modally and, from inside its loop, the
-// steps; a loop the steps failed to end is ended with mrAbort.
-template <class Run>
-auto runModal(Run run, std::vector<kel::test::Step> steps) {
-  return kel::test::runModal(run, std::move(steps), [] {
-    if (TCustomForm* f = visibleForm()) f->SetModalResult(mrAbort);
-  });
-}
-
-// Messages are handed on as the class library's own loop does: dialog keys,
-// key preview and hints first.
-void classLibraryStep(MSG& msg) {
-  if (!Application->IsKeyMsg(msg)) kel::test::translateAndDispatch(msg);
-}
-const bool kClassLibraryPump = (kel::test::setMessageStep(classLibraryStep), true);
-using kel::test::pump;
-
-void postKey(HWND target, WORD key) {
-  PostMessageA(target, WM_KEYDOWN, key, 1);
-  PostMessageA(target, WM_KEYUP, key, 0xC0000001);
-}
-
-void setShift(bool down) {
-  BYTE keys[256];
-  GetKeyboardState(keys);
-  keys[VK_SHIFT] = down ? 0x80 : 0;
-  SetKeyboardState(keys);
-}
+using namespace kel::test;
 
 // A form with each standard control, built in code like the program's forms.
 class SampleForm : public TForm {
@@ -172,7 +132,7 @@ TEST(Forms, ModalRunEndsWithTheClickedButtonsResult) {
     SampleForm form;
     int clicks = 0;
     form.Ok->OnClick = [&](TObject*) { ++clicks; };
-    EXPECT_EQ(runModal([&] { return form.ShowModal(); },
+    EXPECT_EQ(runForm([&] { return form.ShowModal(); },
                        {[&] {
                          auto* b = dynamic_cast<TButton*>(form.FindComponent(c.button));
                          ASSERT_NE(b, nullptr);
@@ -193,7 +153,7 @@ TEST(Forms, EnterPressesDefaultAndEscapeCancelButton) {
   for (const Case& c : cases) {
     SampleForm form;
     form.SetActiveControl(form.Edit1);
-    EXPECT_EQ(runModal([&] { return form.ShowModal(); },
+    EXPECT_EQ(runForm([&] { return form.ShowModal(); },
                        {[&] {
                          EXPECT_EQ(form.ActiveControl(), form.Edit1);
                          postKey(keyTarget(&form), c.key);
@@ -211,7 +171,7 @@ TEST(Forms, KeyPreviewSeesKeysBeforeTheDialogKeys) {
     if (key == VK_ESCAPE) key = 0;  // taken: Escape no longer cancels
   };
   form.SetActiveControl(form.Edit1);
-  EXPECT_EQ(runModal([&] { return form.ShowModal(); },
+  EXPECT_EQ(runForm([&] { return form.ShowModal(); },
                      {[&] {
                        postKey(keyTarget(&form), VK_ESCAPE);
                        postKey(keyTarget(&form), VK_RETURN);
@@ -223,7 +183,7 @@ TEST(Forms, KeyPreviewSeesKeysBeforeTheDialogKeys) {
 TEST(Forms, EnterInAMemoIsLeftToTheMemo) {
   SampleForm form;
   form.SetActiveControl(form.Memo1);
-  EXPECT_EQ(runModal([&] { return form.ShowModal(); },
+  EXPECT_EQ(runForm([&] { return form.ShowModal(); },
                      {[&] {
                         HWND memo = form.Memo1->Handle();
                         PostMessageA(memo, WM_CHAR, 'a', 1);
@@ -256,10 +216,10 @@ TEST(Forms, TabMovesThroughTheTabOrder) {
     seen.push_back(form.ActiveControl());
   }
   EXPECT_EQ(seen, expected);
-  setShift(true);
+  holdKey(VK_SHIFT, true);
   postKey(keyTarget(&form), VK_TAB);
   pump();
-  setShift(false);
+  holdKey(VK_SHIFT, false);
   EXPECT_EQ(form.ActiveControl(), form.Abort);
   form.Hide();
 }
@@ -349,7 +309,7 @@ TEST(Forms, MouseEnterAndLeaveForWindowedAndWindowlessControls) {
 
 TEST(Forms, ClosingAModalFormIsCancel) {
   SampleForm form;
-  EXPECT_EQ(runModal([&] { return form.ShowModal(); },
+  EXPECT_EQ(runForm([&] { return form.ShowModal(); },
                      {[&] { PostMessageA(form.Handle(), WM_CLOSE, 0, 0); }}),
             mrCancel);
   EXPECT_THROW(
@@ -397,7 +357,7 @@ TEST(MessageDialogs, TextCaptionAndButtons) {
 
 TEST(MessageDialogs, RunModallyAndAnswered) {
   auto ask = [] { return MessageDlg("Weiter?", mtConfirmation, mbYes | mbNo, 0); };
-  EXPECT_EQ(runModal(ask, {[] {
+  EXPECT_EQ(runForm(ask, {[] {
                        TCustomForm* dlg = visibleForm();
                        ASSERT_NE(dlg, nullptr);
                        auto* no = dynamic_cast<TButton*>(dlg->FindComponent("No"));
@@ -406,8 +366,8 @@ TEST(MessageDialogs, RunModallyAndAnswered) {
                      }}),
             mrNo);
   // Escape gives the cancel button (here "No"), Enter the default ("Yes").
-  EXPECT_EQ(runModal(ask, {[] { postKey(keyTarget(visibleForm()), VK_ESCAPE); }}), mrNo);
-  EXPECT_EQ(runModal(ask, {[] { postKey(keyTarget(visibleForm()), VK_RETURN); }}), mrYes);
+  EXPECT_EQ(runForm(ask, {[] { postKey(keyTarget(visibleForm()), VK_ESCAPE); }}), mrNo);
+  EXPECT_EQ(runForm(ask, {[] { postKey(keyTarget(visibleForm()), VK_RETURN); }}), mrYes);
 }
 
 TEST(Graphics, BitmapCanvasDrawsWhatIsReadBack) {

@@ -1,19 +1,20 @@
 #pragma once
 // The default printer of a Windows test: the "Device" value under the
 // current user's Windows key, which the printing code asks for. A test points
-// it at a PostScript file of the build tree (Wine's PostScript driver writes
-// there) or at nothing; the user's own value is saved when the guard is made
-// and put back when it goes.
+// it at a PostScript file in a temporary folder of its own (Wine's PostScript
+// driver writes there) or at nothing; the user's own value is saved when the
+// guard is made and put back when it goes, and the folder removed.
 //
 //   PrinterDevice device;            saves the value
-//   device.printTo("x.ps")           output into KEL_BUILD_DIR/x.ps (else
-//                                    /tmp), an older file removed; returns
-//                                    the file's path as Wine sees it
+//   device.printTo("x.ps")           output into x.ps in the guard's folder,
+//                                    an older file removed; returns the
+//                                    file's path
 //   PrinterDevice::set("")           any value, e.g. no printer at all
 //   device.restore()                 the saved value back, now
+#include "tests/support/TestFiles.h"
+
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace kel::test {
@@ -58,13 +59,9 @@ public:
         RegCloseKey(key);
     }
 
-    static std::string printTo(const std::string& name)
+    std::string printTo(const std::string& name) const
     {
-        const char* dir = std::getenv("KEL_BUILD_DIR");
-        std::string path = "Z:" + std::string(dir ? dir : "/tmp") + "/" + name;
-        for (char& c : path)
-            if (c == '/')
-                c = '\\';
+        const std::string path = dir_ / name;
         DeleteFileA(path.c_str());
         set("PDF,wineps.drv," + path);
         return path;
@@ -74,6 +71,7 @@ private:
     static constexpr const char* kKey = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
     char saved_[512] = {};
     bool had_ = false;
+    TempDir dir_;
 };
 
 } // namespace kel::test

@@ -15,7 +15,6 @@
 //   Foreground()                    the active top-level window of the desktop
 //   FocusWindow()                   the window with the keyboard focus
 //   InMenuMode()                    a menu (or the system menu) takes the keys
-//   ControlText(window)             a control's text, also of another process
 //   WaitUntil(condition, ms)        polls condition() every 10 ms until it
 //                                   holds; false after `ms`
 //   UserPause(ms)                   the user does nothing for a while: a step
@@ -27,7 +26,9 @@
 //
 // Each input call returns once the input lies in the queue; a test then waits
 // on the sight it expects (a window in front, a text, a file), never on a
-// fixed time.
+// fixed time. What a test reads off the windows is in WindowQuery.h.
+#include "tests/support/WindowQuery.h"
+
 #include <windows.h>
 
 #include <initializer_list>
@@ -150,21 +151,6 @@ inline GUITHREADINFO ForegroundThreadInfo()
 inline HWND Foreground() { return GetForegroundWindow(); }
 inline HWND FocusWindow() { return ForegroundThreadInfo().hwndFocus; }
 inline bool InMenuMode() { return (ForegroundThreadInfo().flags & (GUI_INMENUMODE | GUI_SYSTEMMENUMODE)) != 0; }
-
-// The text of a window of any process: the control's own text (an edit's
-// contents), asked for with WM_GETTEXT.
-inline std::string ControlText(HWND w)
-{
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(w, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK, 5000, &length))
-        return {};
-    std::string text(length + 1, '\0');
-    DWORD_PTR got = 0;
-    SendMessageTimeoutA(w, WM_GETTEXT, WPARAM(text.size()), reinterpret_cast<LPARAM>(text.data()), SMTO_BLOCK,
-                        5000, &got);
-    text.resize(got);
-    return text;
-}
 
 template <typename F>
 bool WaitUntil(F condition, DWORD ms = 15000)

@@ -5,6 +5,8 @@
 //                                temporary folder, removed with everything
 //                                in it when `dir` goes out of scope
 //   dir.path(), dir / "a.xml"    its path, a path inside it
+//   dir.write("d/a.xml", bytes)  a file inside it (folders made as needed)
+//                                holding exactly these bytes; its path
 //   FileBytes(path)              a file's bytes, exactly as on disk, in a
 //                                std::string (empty when it cannot be read)
 #include <atomic>
@@ -47,6 +49,13 @@ public:
     std::string operator/(const std::string& name) const
     {
         return (std::filesystem::path(path_) / name).string();
+    }
+    std::string write(const std::string& name, const std::string& bytes) const
+    {
+        const std::filesystem::path p = std::filesystem::path(path_) / name;
+        std::filesystem::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << bytes;
+        return p.string();
     }
 
 private:

@@ -19,9 +19,11 @@
 #include "app/forms/OpenDatei.h"
 #include "app/forms/PrintFrm.h"
 #include "app/forms/PrintManager.h"
-#include "tests/components/edits/WindowTest.h"
+#include "tests/support/FormTest.h"
+#include "tests/support/MessageInput.h"
+#include "tests/support/TestFiles.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 
@@ -37,8 +39,7 @@ class EntryForms : public ::testing::Test {
  protected:
   void SetUp() override {
     TApplication::Instance();
-    folder_ = tempPath("kel_forms_test");
-    CreateDirectoryA(folder_.c_str(), nullptr);
+    folder_ = dir_.path();
     gSettings.veranstDir = folder_;
     gEventName = "\\Formen.";
     gDistrictPreset.clear();
@@ -76,7 +77,6 @@ class EntryForms : public ::testing::Test {
     gMemory.reset();
     gEventDef.reset();
     for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
-    RemoveDirectoryA(folder_.c_str());
   }
 
   TeamRecord* team(int c, int t, const char* school, const char* supervisor = "Frau Weiß") {
@@ -113,6 +113,7 @@ class EntryForms : public ::testing::Test {
     d.Tel2->SetText("07531 4");
   }
 
+  TempDir dir_;
   std::string folder_;
 };
 
@@ -139,9 +140,9 @@ TEST_F(EntryForms, LeavingANewSchoolNameDerivesTheListName) {
   d.Show();
   d.Schulname->SetFocus();
   pump();
-  typeText(d.Schulname->Handle(), "gymnasium am stadtpark und schlossweg");
+  postText(d.Schulname->Handle(), "gymnasium am stadtpark und schlossweg");
   EXPECT_EQ(d.Schulname->Text(), "GYMNASIUM AM STADTPARK UND SCHLOSSWEG");
-  pressKey(d.Schulname->Handle(), VK_RETURN);  // Enter moves on like Tab
+  postKey(d.Schulname->Handle(), VK_RETURN);  // Enter moves on like Tab
   pump();
   EXPECT_EQ(d.ActiveControl(), d.Listenname);
   EXPECT_EQ(d.Listenname->Text(), "GYM. AM STADTPARK UND SCHLOSSWEG");
@@ -244,11 +245,11 @@ TEST_F(EntryForms, RelayRowsFollowTheClassAndStoreTheirTimes) {
     EXPECT_EQ(d.PageControl1->ActivePageIndex(), 2);
     EXPECT_EQ(d.ActiveControl(), d.Staffelzeit[0]);
     d.Staffelzeit[0]->SetSelection(0, 0);
-    typeText(d.Staffelzeit[0]->Handle(), "5123");
+    postText(d.Staffelzeit[0]->Handle(), "5123");
     EXPECT_EQ(d.Staffelzeit[0]->EditText(), "51,23");
     // A row with an unfilled place keeps the dialog open on it.
     d.Staffelzeit[1]->SetSelection(5, 0);
-    pressKey(d.Staffelzeit[1]->Handle(), VK_BACK);
+    postKey(d.Staffelzeit[1]->Handle(), VK_BACK);
     EXPECT_EQ(d.Staffelzeit[1]->EditText(), "47,1#");
     fill(d);
     d.Button1Click(nullptr);
@@ -363,7 +364,7 @@ TEST_F(EntryForms, ClassChooserListsEveryClassWithItsTeams) {
     EXPECT_EQ(list->GetColumnItems(3, 2), "0");
     EXPECT_EQ(list->GetColumnItems(4, 1), gClassDisplayNames[4]);
     EXPECT_EQ(list->GetItemIndexP(), 0);
-    later([&] {
+    const Step choose = [&] {
       if (expected == mrOk) {
         RECT r = list->ItemRect(4);
         LPARAM at = MAKELPARAM(r.left + 40, r.top + 4);
@@ -374,8 +375,8 @@ TEST_F(EntryForms, ClassChooserListsEveryClassWithItsTeams) {
       } else {
         PostMessageA(f.Button2->Handle(), BM_CLICK, 0, 0);
       }
-    });
-    EXPECT_EQ(f.ShowModal(), expected);
+    };
+    EXPECT_EQ(runForm([&] { return f.ShowModal(); }, {choose}), expected);
     if (expected == mrOk) {
       EXPECT_EQ(list->GetItemIndexP(), 4);
     }
@@ -501,12 +502,13 @@ TEST(AboutBox, LinksOpenMailAndWebAddresses) {
   std::vector<std::string> opened;
   TURLLabel::OpenAddress = [&](const AnsiString& a) { opened.push_back(a); };
   TAboutMe about(nullptr);
-  later([&] {
-    about.URLLabel2->Click();
-    about.URLLabel3->Click();
-    PostMessageA(about.Button1->Handle(), BM_CLICK, 0, 0);
-  });
-  EXPECT_EQ(about.ShowModal(), mrOk);
+  EXPECT_EQ(runForm([&] { return about.ShowModal(); },
+                    {[&] {
+                      about.URLLabel2->Click();
+                      about.URLLabel3->Click();
+                      PostMessageA(about.Button1->Handle(), BM_CLICK, 0, 0);
+                    }}),
+            mrOk);
   TURLLabel::OpenAddress = nullptr;
   EXPECT_EQ(opened, (std::vector<std::string>{"mailto:info@kelvora.de", "http://www.kelvora.de"}));
 }

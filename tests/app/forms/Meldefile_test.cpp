@@ -15,10 +15,12 @@
 #include "app/core/Settings.h"
 #include "app/forms/Meldefile.h"
 #include "components/buttonedits/controls/PopupListBox.h"
-#include "tests/components/edits/WindowTest.h"
+#include "tests/support/FormTest.h"
+#include "tests/support/MessageInput.h"
+#include "tests/support/WindowQuery.h"
 #include "tests/support/TestFiles.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 
@@ -117,7 +119,7 @@ TEST_F(Meldefile, SavingSkipsTheMailPageBothWays) {
   EXPECT_EQ(next(), 2);
   EXPECT_EQ(next(), 4);
   EXPECT_TRUE(pageShows("Herzlichen Glückwunsch!"));
-  EXPECT_EQ(windowText(f.bsWizard1->NextButton->Handle()), "&Fertigstellen");
+  EXPECT_EQ(WindowText(f.bsWizard1->NextButton->Handle()), "&Fertigstellen");
   EXPECT_EQ(back(), 2);
   EXPECT_EQ(back(), 1);
 }
@@ -131,7 +133,7 @@ TEST_F(Meldefile, MailStaysOnTheAddressUntilOneIsTyped) {
   EXPECT_EQ(GetFocus(), f.MailAdress->Handle());
   EXPECT_EQ(next(), 3);
   EXPECT_EQ(GetFocus(), f.MailAdress->Handle());
-  typeText(f.MailAdress->Handle(), "info@veranstalter.de");
+  postText(f.MailAdress->Handle(), "info@veranstalter.de");
   EXPECT_EQ(next(), 4);
   EXPECT_EQ(back(), 3);
 
@@ -178,7 +180,7 @@ TEST_F(Meldefile, AltDownOpensTheFolderFieldsEmptyListAndEscapeClosesIt) {
   EXPECT_EQ(list->ClientSize().cy, list->ItemHeight()) << "one row";
   EXPECT_EQ(GetFocus(), editor) << "the list never takes the focus";
 
-  pressKey(editor, VK_ESCAPE);
+  postKey(editor, VK_ESCAPE);
   EXPECT_FALSE(f.Path->DroppedDown());
   EXPECT_FALSE(IsWindowVisible(list->Handle()));
   EXPECT_EQ(f.Path->GetText(), "c:\\") << "closing without a choice keeps the folder";

@@ -8,7 +8,9 @@
 #include "app/core/Settings.h"
 #include "app/forms/Protokoll.h"
 #include "classlib/Application.h"
-#include "tests/support/WindowTest.h"
+#include "tests/support/FormTest.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/WindowQuery.h"
 
 namespace {
 
@@ -57,9 +59,7 @@ TEST_F(Log, ANewFormShowsTheEarlierLines) {
             "10.12.2026, 13:00: Meldedatei C:\\m\\a.VOV wurde erzeugt!");
   EXPECT_EQ(second.Memo->Lines().Strings(1), "-----");
   EXPECT_EQ(second.Memo->Lines().Strings(2), "");
-  char shown[256];
-  GetWindowTextA(second.Memo->Handle(), shown, sizeof shown);
-  EXPECT_STREQ(shown, "10.12.2026, 13:00: Meldedatei C:\\m\\a.VOV wurde erzeugt!\r\n-----\r\n");
+  EXPECT_EQ(kel::test::WindowText(second.Memo->Handle()), "10.12.2026, 13:00: Meldedatei C:\\m\\a.VOV wurde erzeugt!\r\n-----\r\n");
   second.AddLine("zwei");
   EXPECT_EQ(second.Memo->Lines().Count(), 6);
 }
@@ -67,9 +67,7 @@ TEST_F(Log, ANewFormShowsTheEarlierLines) {
 TEST_F(Log, ClearingLeavesAnEmptyFile) {
   TProtokoll log(nullptr);
   log.AddLine("eins");
-  char caption[64];
-  GetWindowTextA(log.Button2->Handle(), caption, sizeof caption);
-  EXPECT_STREQ(caption, "Protokoll l\xF6schen");
+  EXPECT_EQ(kel::test::WindowText(log.Button2->Handle()), "Protokoll l\xF6schen");
   SendMessageA(log.Button2->Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(log.Memo->Lines().Count(), 0);
   EXPECT_NE(GetFileAttributesA(path_.c_str()), INVALID_FILE_ATTRIBUTES);
@@ -96,9 +94,8 @@ TEST_F(Log, ShownModallyAndClosedWithOk) {
   TProtokoll log(nullptr);
   EXPECT_EQ(log.ActiveControl(), log.Button1);
   HWND ok = log.Button1->Handle();
-  EXPECT_EQ(kel::test::runModal([&] { return log.ShowModal(); },
-                                {[&] { PostMessageA(ok, WM_KEYDOWN, VK_RETURN, 1); }},  // Enter on the focused OK button
-                                [&] { log.SetModalResult(mrAbort); }),
+  EXPECT_EQ(kel::test::runForm([&] { return log.ShowModal(); },
+                               {[&] { PostMessageA(ok, WM_KEYDOWN, VK_RETURN, 1); }}),  // Enter on the focused OK button
             mrOk);
 }
 

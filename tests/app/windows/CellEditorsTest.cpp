@@ -32,9 +32,9 @@ protected:
     {
         for (const Step& s : steps) {
             if (s.kind == Step::Char)
-                chr(hwnd(), static_cast<unsigned char>(s.code));
+                sendChar(hwnd(), static_cast<unsigned char>(s.code));
             else
-                key(hwnd(), s.code, s.kind == Step::Key);
+                sendKey(hwnd(), s.code, s.kind == Step::Key);
         }
     }
 };
@@ -148,13 +148,13 @@ TEST_F(CellEditorTest, BackspaceInADisciplineCellZeroesTheDigitLeftOfTheCaret)
 {
     givePerformance(0, 0, 1234, true);
     grid->setCurrent(3, 0);
-    type(hwnd(), "123");  // caret after the 3
+    sendText(hwnd(), "123");  // caret after the 3
     ASSERT_NE(grid->activeEditor(), nullptr);
     EXPECT_EQ(grid->activeEditor()->caretIndex(), 4);
-    chr(hwnd(), '\b');
+    sendChar(hwnd(), '\b');
     EXPECT_STREQ(grid->activeEditor()->text(), "12,04");
     EXPECT_EQ(grid->activeEditor()->caretIndex(), 3);
-    chr(hwnd(), '\b');  // over the separator
+    sendChar(hwnd(), '\b');  // over the separator
     EXPECT_STREQ(grid->activeEditor()->text(), "10,04");
     EXPECT_EQ(grid->activeEditor()->caretIndex(), 1);
 }

@@ -54,7 +54,7 @@ TEST_F(GridTest, PerformancesAreFormattedByTheDisciplineMask)
 TEST_F(GridTest, TypedRowIsStoredAsTheAthleteRecordsExactBytes)
 {
     grid->setCurrent(0, 0);
-    type(hwnd(), "Anna M\xFCller\r96\r7b\r1234\r");
+    sendText(hwnd(), "Anna M\xFCller\r96\r7b\r1234\r");
     EXPECT_EQ(name(0), "Anna M\xFCller");  // in the record as soon as the editor commits
     grid->storeTable();
     ASSERT_EQ(gMemory->writeAthletes(0, 0), 1);
@@ -80,10 +80,10 @@ TEST_F(GridTest, StoringBlanksARowWhoseNameWasCleared)
     SetFieldText(athlete(4)->JG, "97");
     SetFieldText(athlete(4)->schoolClass, "8a");
     grid->setCurrent(0, 4);
-    chr(hwnd(), 'x');
-    key(hwnd(), VK_LEFT);
-    key(hwnd(), VK_DELETE);
-    chr(hwnd(), VK_RETURN);
+    sendChar(hwnd(), 'x');
+    sendKey(hwnd(), VK_LEFT);
+    sendKey(hwnd(), VK_DELETE);
+    sendChar(hwnd(), VK_RETURN);
     ASSERT_EQ(name(4), "");
     grid->storeTable();
     EXPECT_EQ(athlete(4)->JG[0], 0);
@@ -129,7 +129,7 @@ TEST_F(GridTest, ATeamThatCannotBeLoadedLeavesNoCellInTheTeamBefore)
     EXPECT_EQ(grid->loadedTeam(), -1);
     EXPECT_EQ(grid->cellText(0, 0), nullptr);
     grid->setCurrent(0, 0);
-    type(hwnd(), "Eva\r");
+    sendText(hwnd(), "Eva\r");
     grid->storeTable();
     EXPECT_EQ(name(0), "");  // team 0 kept what it had
 }
@@ -149,9 +149,9 @@ TEST_F(GridTest, EnterModesMoveAfterAnEdit)
         SCOPED_TRACE(::testing::Message() << "mode " << c.mode << " at " << c.column << "," << c.row);
         grid->setEnterMode(c.mode);
         grid->setCurrent(c.column, c.row);
-        chr(hwnd(), c.column == 1 ? '9' : c.column >= 3 ? '0' : 'a');
+        sendChar(hwnd(), c.column == 1 ? '9' : c.column >= 3 ? '0' : 'a');
         ASSERT_NE(grid->activeEditor(), nullptr);
-        chr(hwnd(), VK_RETURN);
+        sendChar(hwnd(), VK_RETURN);
         EXPECT_EQ(grid->activeEditor(), nullptr);
         EXPECT_EQ(grid->cellColumn(), c.toColumn);
         EXPECT_EQ(grid->cellRow(), c.toRow);
@@ -171,12 +171,12 @@ TEST_F(GridTest, OnlyExtendedKeysMoveTheCurrentCell)
         {VK_LEFT, true, 0, 0},   {VK_UP, true, 0, 0},
     };
     for (const Case& c : cases) {
-        key(hwnd(), c.vk, c.extended);
+        sendKey(hwnd(), c.vk, c.extended);
         EXPECT_EQ(grid->cellColumn(), c.column) << c.vk << (c.extended ? " extended" : "");
         EXPECT_EQ(grid->cellRow(), c.row) << c.vk << (c.extended ? " extended" : "");
     }
     // Tab comes as a character.
-    chr(hwnd(), VK_TAB);
+    sendChar(hwnd(), VK_TAB);
     EXPECT_EQ(grid->cellColumn(), 1);
 }
 
@@ -185,20 +185,20 @@ TEST_F(GridTest, ClickOnATickBoxTogglesAndElsewhereOnlyMoves)
     givePerformance(2, 1, 512, false);
     const int32_t left = grid->columnLeft(4), top = grid->rowTop(2), w = grid->columnWidth(4);
     const int32_t boxY = top + grid->rowHeight() / 4 + 3;
-    click(hwnd(), left + 5, top + 5);
+    sendClick(hwnd(), left + 5, top + 5);
     EXPECT_EQ(grid->cellColumn(), 4);
     EXPECT_EQ(grid->cellRow(), 2);
     EXPECT_FALSE(gDisziFlags.isSet(0, 2, 1));
-    click(hwnd(), left + w - 8, boxY);
+    sendClick(hwnd(), left + w - 8, boxY);
     EXPECT_TRUE(gDisziFlags.isSet(0, 2, 1));
-    click(hwnd(), left + w - 8, boxY);
+    sendClick(hwnd(), left + w - 8, boxY);
     EXPECT_FALSE(gDisziFlags.isSet(0, 2, 1));
 
     // A click elsewhere commits an open editor before it moves.
     grid->setCurrent(0, 5);
-    type(hwnd(), "Ida");
+    sendText(hwnd(), "Ida");
     const POINT p = cellCentre(0, 6);
-    click(hwnd(), p.x, p.y);
+    sendClick(hwnd(), p.x, p.y);
     EXPECT_EQ(name(5), "Ida");
     EXPECT_EQ(grid->cellRow(), 6);
 }
@@ -240,17 +240,17 @@ TEST_F(GridTest, MovingRightScrollsTheNextColumnIntoViewAndTheNextRowBack)
         {VK_LEFT, 0, 1, 0},  {VK_END, 0, 1, 0},
     };
     for (const Step& s : steps) {
-        key(hwnd(), s.vk);
+        sendKey(hwnd(), s.vk);
         EXPECT_EQ(grid->cellColumn(), s.column) << s.vk;
         EXPECT_EQ(grid->cellRow(), s.row) << s.vk;
         EXPECT_EQ(grid->columnOffset(), s.offset) << s.vk;
     }
     // Back from the first scrolled column shown: the columns scroll back.
     grid->setCurrent(3, 1);
-    key(hwnd(), VK_RIGHT);
-    key(hwnd(), VK_RIGHT);
+    sendKey(hwnd(), VK_RIGHT);
+    sendKey(hwnd(), VK_RIGHT);
     ASSERT_EQ(grid->columnOffset(), 2);
-    key(hwnd(), VK_LEFT);
+    sendKey(hwnd(), VK_LEFT);
     EXPECT_EQ(grid->cellColumn(), 4);
     EXPECT_EQ(grid->columnOffset(), 1);
     const int32_t shownRight = grid->columnLeft(4) + grid->columnWidth(4);

@@ -1,7 +1,7 @@
 #pragma once
-// Shared by the entry-grid tests: the application object, a message pump,
-// input sent as window messages, and a fixture with a loaded event, an
-// owner frame and the athlete grid of its first class.
+// Shared by the entry-grid tests: a fixture with a loaded event, an owner
+// frame and the athlete grid of its first class, and the test kit's window
+// helpers (pump, sendChar, sendKey, ...) in this namespace.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,62 +14,15 @@
 #include "app/windows/DisziFlagTable.h"
 #include "app/windows/EditSchueler.h"
 #include "app/windows/NotebookPane.h"
-#include "framework/core/zApplication.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zSizer.h"
 #include "tests/app/core/TestSupport.h"
+#include "tests/support/MessageInput.h"
+#include "tests/support/WindowTest.h"
 
 namespace grid_test {
 
-class AppEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        theApplication = new zApplication(GetModuleHandleA(nullptr), nullptr, const_cast<LPSTR>(""), SW_SHOW);
-    }
-    void TearDown() override
-    {
-        delete theApplication;
-        theApplication = nullptr;
-    }
-};
-
-inline void pump(int rounds = 3)
-{
-    MSG msg;
-    for (int round = 0; round < rounds; ++round) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(2);
-    }
-}
-
-inline void pumpFor(DWORD ms)
-{
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < ms)
-        pump(1);
-}
-
-// A character as WM_CHAR with its Windows-1252 byte.
-inline void chr(HWND w, unsigned char c) { SendMessageA(w, WM_CHAR, c, 1); }
-inline void type(HWND w, const std::string& text)
-{
-    for (unsigned char c : text)
-        chr(w, c);
-}
-// A key-down, with or without the extended-key bit.
-inline void key(HWND w, UINT vk, bool extended = true)
-{
-    SendMessageA(w, WM_KEYDOWN, vk, 1 | (extended ? 1 << 24 : 0));
-}
-inline void click(HWND w, int x, int y)
-{
-    SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
+using namespace kel::test;
 
 // The frame that owns the grid and the tab strip; on 2024 it stores the
 // team shown so far and loads the chosen one, as the entry window does.

@@ -4,6 +4,7 @@
 #include "app/windows/InfoButton.h"
 #include "framework/core/zBitmap.h"
 #include "framework/core/zResId.h"
+#include "tests/support/VirtualClock.h"
 
 namespace grid_test {
 namespace {
@@ -52,7 +53,7 @@ protected:
         POINT p{x, y};
         ClientToScreen(button->handle(), &p);
         SetCursorPos(p.x, p.y);
-        pump(1);
+        pump();
     }
     COLORREF framePixel()
     {
@@ -63,6 +64,7 @@ protected:
     }
     zFrameWin* frame = nullptr;
     InfoButton* button = nullptr;
+    kel::test::VirtualClock clock;
 };
 
 TEST_F(HintButtonTest, FrameShowsWhileThePointerRestsAndGoesWithinATick)
@@ -71,10 +73,10 @@ TEST_F(HintButtonTest, FrameShowsWhileThePointerRestsAndGoesWithinATick)
     SendMessageA(button->handle(), WM_MOUSEMOVE, 0, MAKELPARAM(12, 12));
     EXPECT_TRUE(button->hovered());
     EXPECT_EQ(framePixel(), GetSysColor(COLOR_HIGHLIGHT));
-    pumpFor(150);
+    clock.advance(150);
     EXPECT_TRUE(button->hovered());
     pointerTo(200, 60);
-    pumpFor(160);
+    clock.tick();
     EXPECT_FALSE(button->hovered());
     EXPECT_EQ(framePixel(), GetSysColor(COLOR_BTNFACE));
 }
@@ -86,8 +88,9 @@ TEST_F(HintButtonTest, BubbleFollowsTheDelayAndAPressRemovesIt)
     EXPECT_TRUE(button->waiting());
     EXPECT_EQ(InfoButton::hintMode(), 1);
     EXPECT_EQ(InfoButton::bubble(), nullptr);
-    for (int i = 0; i < 60 && !InfoButton::bubble(); ++i)
-        pumpFor(10);
+    clock.advance(InfoButton::DelayMs - 1);
+    EXPECT_EQ(InfoButton::bubble(), nullptr) << "not before the delay";
+    clock.advance(1);
     ASSERT_NE(InfoButton::bubble(), nullptr);
     EXPECT_EQ(InfoButton::bubbleOwner(), 13);
     EXPECT_EQ(InfoButton::bubble()->text(), "Mannschaft speichern");
@@ -108,11 +111,10 @@ TEST_F(HintButtonTest, BubbleGoesWhenThePointerLeaves)
 {
     pointerTo(12, 12);
     SendMessageA(button->handle(), WM_MOUSEMOVE, 0, MAKELPARAM(12, 12));
-    for (int i = 0; i < 60 && !InfoButton::bubble(); ++i)
-        pumpFor(10);
+    clock.advance(InfoButton::DelayMs);
     ASSERT_NE(InfoButton::bubble(), nullptr);
     pointerTo(250, 70);
-    pumpFor(250);
+    clock.tick();
     EXPECT_EQ(InfoButton::bubble(), nullptr);
 }
 

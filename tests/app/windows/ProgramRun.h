@@ -20,6 +20,7 @@
 
 #include "tests/app/core/TestSupport.h"
 #include "tests/support/RealInput.h"
+#include "tests/support/WindowQuery.h"
 
 namespace kel::test {
 
@@ -34,20 +35,6 @@ inline std::string BuildPath(const std::string& relative)
     if (!p.empty() && p[0] == '\\')
         p = "Z:" + p;
     return p;
-}
-
-inline std::string WindowText(HWND w)
-{
-    char text[512] = {};
-    GetWindowTextA(w, text, sizeof text);
-    return text;
-}
-
-inline std::string ClassOf(HWND w)
-{
-    char name[128] = {};
-    GetClassNameA(w, name, sizeof name);
-    return name;
 }
 
 // The child windows of a window, every level, in creation order.
@@ -201,14 +188,14 @@ public:
     template <typename F>
     static auto waitFor(F get, DWORD ms = 15000) -> decltype(get())
     {
-        const DWORD start = GetTickCount();
-        for (;;) {
-            if (auto v = get())
-                return v;
-            if (GetTickCount() - start > ms)
-                return {};
-            Sleep(20);
-        }
+        decltype(get()) value{};
+        WaitUntil(
+            [&] {
+                value = get();
+                return bool(value);
+            },
+            ms);
+        return value;
     }
     // The program's end code; false when it still runs after `ms`.
     bool waitExit(DWORD* code, DWORD ms = 15000) const

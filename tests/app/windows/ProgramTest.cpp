@@ -43,12 +43,12 @@
 #include "framework/controls3d/zStatusLineEZ.h"
 #include "framework/core/zTextPane.h"
 #include "tests/app/core/TestSupport.h"
-#include "tests/app/windows/GridTestSupport.h"
+#include "tests/support/MessageInput.h"
 #include "tests/support/WindowTest.h"
 
 namespace {
 
-using grid_test::pump;
+using kel::test::pump;
 
 struct Box {
     std::string text, title;
@@ -137,7 +137,7 @@ public:
     void typeName(MeldeWin* w, int32_t row, const std::string& text)
     {
         w->grid()->setCurrent(0, row);
-        grid_test::type(w->grid()->handle(), text);
+        kel::test::sendText(w->grid()->handle(), text);
     }
     std::string diskName(int32_t c, int32_t t, int32_t m)
     {
@@ -240,9 +240,7 @@ TEST_F(Program, ANewTeamGetsATabAndTheClassTitle)
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(hintDuringChoice,
               "Bitte wählen Sie die Klasse aus, in der Sie eine Mannschaft erfassen/bearbeiten möchten");
-    char title[80];
-    GetWindowTextA(w->handle(), title, sizeof title);
-    EXPECT_STREQ(title, "I Jungen: Meldungen");
+    EXPECT_EQ(kel::test::WindowText(w->handle()), "I Jungen: Meldungen");
     EXPECT_EQ(w->tabs()->tabCount(), 1);
     EXPECT_EQ(w->currentTeam(), 0);
     EXPECT_EQ(FieldText(gMemory->getTeam(0, 0)->schoolName), school);
@@ -1287,11 +1285,11 @@ TEST_F(EntryFileCommand, TypedEntriesReachTheEntryFileThroughTheWizard)
     MeldeWin* w = open(0);
     ASSERT_NE(w, nullptr);
     typeName(w, 0, "Meier, Anna");
-    grid_test::chr(w->grid()->handle(), '\r');
+    kel::test::sendChar(w->grid()->handle(), '\r');
     w->grid()->setCurrent(1, 0);
-    grid_test::type(w->grid()->handle(), "98\r");
+    kel::test::sendText(w->grid()->handle(), "98\r");
     w->grid()->setCurrent(3, 0);
-    grid_test::type(w->grid()->handle(), "+");
+    kel::test::sendText(w->grid()->handle(), "+");
     pump();
 
     const std::string folder = dir_.path() + "\\meldung";

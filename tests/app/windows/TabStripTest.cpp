@@ -98,7 +98,7 @@ TEST_F(TabStripTest, ClickingATabTellsTheGridThenItsOwnerOnce)
     grid->loadTable(0);
     paint();
     POINT p = inTab(2);
-    click(strip->handle(), p.x, p.y);
+    sendClick(strip->handle(), p.x, p.y);
     EXPECT_EQ(strip->current(), 2);
     EXPECT_EQ(frame->tabMessages, 1);
     EXPECT_EQ(frame->teamSeen, 2);  // the grid knew the new team when its owner was told
@@ -106,7 +106,7 @@ TEST_F(TabStripTest, ClickingATabTellsTheGridThenItsOwnerOnce)
 
     paint();
     p = inTab(2);
-    click(strip->handle(), p.x, p.y);  // the current tab again
+    sendClick(strip->handle(), p.x, p.y);  // the current tab again
     EXPECT_EQ(frame->tabMessages, 1);
     SendMessageA(strip->handle(), WM_RBUTTONUP, 0, MAKELPARAM(inTab(0).x, inTab(0).y));
     EXPECT_EQ(strip->current(), 2);  // the right button selects nothing
@@ -119,12 +119,12 @@ TEST_F(TabStripTest, SwitchingTabsStoresTheShownTeamWithItsOpenEditorFirst)
     grid->loadTable(0);
     paint();
     grid->setCurrent(0, 0);
-    type(grid->handle(), "Ole");
+    sendText(grid->handle(), "Ole");
     grid->setCurrent(3, 0);
-    type(grid->handle(), "1234");  // still open when the tab changes
+    sendText(grid->handle(), "1234");  // still open when the tab changes
     ASSERT_NE(grid->activeEditor(), nullptr);
     const POINT p = inTab(1);
-    click(strip->handle(), p.x, p.y);
+    sendClick(strip->handle(), p.x, p.y);
     ASSERT_EQ(grid->loadedTeam(), 1);
     EXPECT_EQ(name(0, 0), "Ole");
     EXPECT_EQ(athlete(0, 0)->Leistung[0], 1234);

@@ -1,5 +1,4 @@
-#include "tests/app/windows/GridTestSupport.h"
+#include "tests/support/TestApplication.h"
 
 // One application object for the whole test program.
-static ::testing::Environment* const kAppEnvironment =
-    ::testing::AddGlobalTestEnvironment(new grid_test::AppEnvironment);
+KEL_TEST_APPLICATION;

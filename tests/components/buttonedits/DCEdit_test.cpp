@@ -28,9 +28,13 @@
 #include "components/buttonedits/FileDirEdit.h"
 #include "components/buttonedits/runtime/PathDialog.h"
 #include "components/buttonedits/runtime/RegistryPersistence.h"
-#include "tests/components/edits/WindowTest.h"
+#include "tests/support/FormTest.h"
+#include "tests/support/MessageInput.h"
+#include "tests/support/RealInput.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/WindowQuery.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 
@@ -243,13 +247,13 @@ TEST(DCEdit, UpAndDownMoveTheFocusEnterAndEscapeAreSwallowed) {
 
   SetWindowTextA(f.editor(), "abc");
   for (char c : {'\r', '\x1b'}) SendMessageA(f.editor(), WM_CHAR, static_cast<unsigned char>(c), 1);
-  EXPECT_EQ(windowText(f.editor()), "abc");
+  EXPECT_EQ(WindowText(f.editor()), "abc");
 
-  pressKey(f.editor(), VK_DOWN);
+  postKey(f.editor(), VK_DOWN);
   EXPECT_EQ(GetFocus(), f.After->Handle());
   f.Field->SetFocus();
   pump();
-  pressKey(f.editor(), VK_UP);
+  postKey(f.editor(), VK_UP);
   EXPECT_EQ(GetFocus(), f.Before->Handle());
 
   // Alt+Down drops, Alt+Up closes and takes the popup's text.
@@ -258,7 +262,7 @@ TEST(DCEdit, UpAndDownMoveTheFocusEnterAndEscapeAreSwallowed) {
   pump();
   SendMessageA(f.editor(), WM_SYSKEYDOWN, VK_DOWN, 1 << 29);
   ASSERT_TRUE(f.Field->DroppedDown());
-  EXPECT_EQ(windowText(f.Field->PopupWindow()->Handle()), "abc");
+  EXPECT_EQ(WindowText(f.Field->PopupWindow()->Handle()), "abc");
   SetWindowTextA(f.Field->PopupWindow()->Handle(), "gewählt");
   const int before = f.changes;
   SendMessageA(f.editor(), WM_SYSKEYDOWN, VK_UP, 1 << 29);
@@ -274,7 +278,7 @@ TEST(DCEdit, TextChangesFireOnChangeOnceAndTheTextWaitsForItsEditor) {
   f.Field->SetText("abc");
   EXPECT_EQ(f.changes, 1);
   SendMessageA(f.editor(), EM_SETSEL, 3, 3);
-  typeText(f.editor(), "d");
+  postText(f.editor(), "d");
   EXPECT_EQ(f.Field->GetText(), "abcd");
   EXPECT_EQ(f.changes, 2);
 
@@ -354,27 +358,28 @@ TEST(DCEdit, ItsListTakesAValueByAltUpOrEnterAndAClickOutsideClosesWithoutOne) {
   EXPECT_EQ(DroppedPopup(), list->Handle());
   EXPECT_EQ(list->ItemIndex(), 1) << "the edit's text is selected";
   EXPECT_EQ(GetFocus(), f.editor());
-  pressKey(f.editor(), VK_DOWN);
+  postKey(f.editor(), VK_DOWN);
   EXPECT_EQ(list->ItemIndex(), 2) << "keys of the editor go to the list";
 
   // A click on the form, away from edit and list.
   POINT outside{330, 110};
   ClientToScreen(f.Handle(), &outside);
-  clickAt(outside);
-  EXPECT_FALSE(f.Field->DroppedDown());
+  ClickScreen(outside);
+  EXPECT_TRUE(pumpUntil([&] { return !f.Field->DroppedDown(); }));
+  pump();
   EXPECT_EQ(DroppedPopup(), nullptr);
   EXPECT_FALSE(IsWindowVisible(list->Handle()));
   EXPECT_EQ(f.Field->GetText(), "Bonn");
 
   altKey(f.editor(), VK_DOWN);
-  pressKey(f.editor(), VK_DOWN);
+  postKey(f.editor(), VK_DOWN);
   altKey(f.editor(), VK_UP);
   EXPECT_FALSE(f.Field->DroppedDown());
   EXPECT_EQ(f.Field->GetText(), "Celle");
 
   altKey(f.editor(), VK_DOWN);
-  pressKey(f.editor(), VK_DOWN);
-  pressKey(f.editor(), VK_RETURN);
+  postKey(f.editor(), VK_DOWN);
+  postKey(f.editor(), VK_RETURN);
   EXPECT_FALSE(f.Field->DroppedDown());
   EXPECT_EQ(f.Field->GetText(), longName) << "a long value is taken whole";
   EXPECT_EQ(f.Field->GetText().size(), 300u);
@@ -409,7 +414,7 @@ TEST(ValueEdits, ShowTheValuesNameAndRefuseAColourThatIsNone) {
   ASSERT_NE(dynamic_cast<TPopupColorBox*>(f.Field->PopupWindow()), nullptr);
   f.Field->SetSelectedColor(clBlue);
   EXPECT_EQ(f.Field->GetText(), "clBlue");
-  EXPECT_EQ(windowText(f.editor()), "clBlue");
+  EXPECT_EQ(WindowText(f.editor()), "clBlue");
   EXPECT_EQ(f.Field->SelectedColor(), clBlue);
   const int changes = f.changes;
   EXPECT_THROW(f.Field->SetText("clBlau"), EConvertError);
@@ -433,8 +438,8 @@ TEST(ValueEdits, ShowTheValuesNameAndRefuseAColourThatIsNone) {
   ASSERT_TRUE(f.Field->DroppedDown());
   auto* box = static_cast<TPopupColorBox*>(f.Field->PopupWindow());
   EXPECT_EQ(box->Items().Strings(box->ItemIndex()), "clBlue");
-  pressKey(f.editor(), VK_DOWN);
-  pressKey(f.editor(), VK_RETURN);
+  postKey(f.editor(), VK_DOWN);
+  postKey(f.editor(), VK_RETURN);
   EXPECT_FALSE(f.Field->DroppedDown());
   EXPECT_EQ(f.Field->GetText(), "clFuchsia");
   EXPECT_EQ(okClicks, 0);
@@ -447,7 +452,7 @@ TEST(ValueEdits, ShowTheValuesNameAndRefuseAColourThatIsNone) {
   EXPECT_NE(dynamic_cast<TPopupPenBox*>(pen.Field->PopupWindow()), nullptr);
   EditForm<TDCBrushStyleEdit> brush;
   brush.Field->SetBrushStyle(6);
-  EXPECT_EQ(windowText(brush.editor()), "bsCross");
+  EXPECT_EQ(WindowText(brush.editor()), "bsCross");
   EXPECT_EQ(brush.Field->BrushStyle(), 6);
   EXPECT_NE(dynamic_cast<TPopupBrushBox*>(brush.Field->PopupWindow()), nullptr);
 }
@@ -764,8 +769,8 @@ HDROP makeDrop(const std::vector<std::string>& paths) {
 }
 
 TEST(FileDirEdit, DroppedFilesGiveTheirFolderOrTheFirstFile) {
-  const std::string dir = tempPath("kel_dcedit_drop");
-  CreateDirectoryA(dir.c_str(), nullptr);
+  TempDir temp;
+  const std::string dir = temp.path();
   const std::string file1 = dir + "\\a.txt", file2 = dir + "\\b.txt";
   for (const auto& p : {file1, file2}) CloseHandle(CreateFileA(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
 
@@ -783,10 +788,6 @@ TEST(FileDirEdit, DroppedFilesGiveTheirFolderOrTheFirstFile) {
   EditForm<TDCFileNameEdit> files;
   SendMessageA(files.Field->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(makeDrop({file2, file1})), 0);
   EXPECT_EQ(files.Field->FileName(), file2);
-
-  DeleteFileA(file1.c_str());
-  DeleteFileA(file2.c_str());
-  RemoveDirectoryA(dir.c_str());
 }
 
 TEST(DCHelpers, MailAddresses) {

@@ -16,9 +16,9 @@
 #include "classlib/ObjectText.h"
 #include "components/buttonedits/DCHelpers.h"
 #include "components/buttonedits/OptionForms.h"
-#include "tests/components/edits/WindowTest.h"
+#include "tests/support/FormTest.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "components/buttonedits/DCEdit.h"
 #include "components/buttonedits/controls/HandleObject.h"
 #include "components/edits/AdvEdit.h"
-#include "tests/components/edits/WindowTest.h"
+#include "tests/support/FormTest.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 

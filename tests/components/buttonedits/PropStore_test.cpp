@@ -10,9 +10,9 @@
 #include "classlib/TypInfo.h"
 #include "components/buttonedits/PropStore.h"
 #include "components/buttonedits/runtime/RegistryPersistence.h"
-#include "tests/components/edits/WindowTest.h"
+#include "tests/support/FormTest.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 
@@ -87,13 +87,15 @@ void StoreUnreadableCount(const AnsiString& key) {
   ASSERT_TRUE(WriteBufToRegistry(key, s.Memory(), static_cast<int32_t>(s.Size())));
 }
 
-// Answers the read-error box, once it is up, with the button.
-void AnswerErrorBox(int button, bool& seen) {
-  later([button, &seen] {
-    HWND box = FindWindowA("#32770", "Fehler beim Lesen der Eigenschaften");
-    seen = box != nullptr;
-    if (box) PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-  });
+// Loads the form's store and answers the read-error box, once it is up,
+// with the button.
+void LoadAnsweringErrorBox(NotizForm& form, int button, bool& seen) {
+  runForm([&] { form.Store->Load(); },
+          {[button, &seen] {
+            HWND box = FindWindowA("#32770", "Fehler beim Lesen der Eigenschaften");
+            seen = box != nullptr;
+            if (box) PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+          }});
 }
 
 }  // namespace
@@ -164,11 +166,10 @@ TEST_F(PropStore, DamagedStoredDataTakesTheSameWayAsAnUnreadableValue) {
     NotizForm form;
     form.Store->SetIgnoreErrors(false);
     bool seen = false;
-    AnswerErrorBox(button, seen);
     if (button == IDOK)
-      EXPECT_NO_THROW(form.Store->Load());
+      EXPECT_NO_THROW(LoadAnsweringErrorBox(form, button, seen));
     else
-      EXPECT_THROW(form.Store->Load(), EReadError);
+      EXPECT_THROW(LoadAnsweringErrorBox(form, button, seen), EReadError);
     EXPECT_TRUE(seen) << button;
   }
 }
@@ -185,8 +186,7 @@ TEST_F(PropStore, AnUnreadableValueIsOfferedAndCancelStopsTheLoading) {
     NotizForm form;
     form.Store->SetIgnoreErrors(false);
     bool seen = false;
-    AnswerErrorBox(IDOK, seen);
-    form.Store->Load();
+    LoadAnsweringErrorBox(form, IDOK, seen);
     EXPECT_TRUE(seen);
     EXPECT_EQ(form.Notiz->Caption(), "gelesen") << "OK goes on past the fault";
   }
@@ -194,8 +194,7 @@ TEST_F(PropStore, AnUnreadableValueIsOfferedAndCancelStopsTheLoading) {
     NotizForm form;
     form.Store->SetIgnoreErrors(false);
     bool seen = false;
-    AnswerErrorBox(IDCANCEL, seen);
-    EXPECT_THROW(form.Store->Load(), EReadError);
+    EXPECT_THROW(LoadAnsweringErrorBox(form, IDCANCEL, seen), EReadError);
     EXPECT_TRUE(seen);
     EXPECT_EQ(form.Notiz->Caption(), "");
     // The class is untouched: everything still reads into a fresh note.

@@ -10,9 +10,12 @@
 #include "components/edits/AdvEdit.h"
 #include "components/edits/AdvLUEdit.h"
 #include "components/edits/PersistenceStore.h"
-#include "tests/components/edits/WindowTest.h"
+#include "tests/support/FormTest.h"
+#include "tests/support/MessageInput.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/WindowQuery.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 
@@ -63,7 +66,7 @@ TEST(AdvEdit, TypedCharactersFollowTheType) {
     f.Field->ValidChars = c.valid;
     f.Field->SetText("");
     f.Field->SetSelection(0, -1);  // numeric types show "0"
-    typeText(f.h(), c.typed);
+    postText(f.h(), c.typed);
     std::string shown = f.Field->Text();
     // Hex shows what was typed; only SetText upper-cases it.
     if (c.type == etHex) shown = AnsiUpperCase(shown);
@@ -96,7 +99,7 @@ TEST(AdvEdit, SetTextFormatsByType) {
     f.Field->PrecisionDisplay = c.display;
     f.Field->AllowNumericNullValue = c.allowNull;
     f.Field->SetText(c.value);
-    EXPECT_EQ(windowText(f.h()), c.shown) << c.value;
+    EXPECT_EQ(WindowText(f.h()), c.shown) << c.value;
   }
 }
 
@@ -105,7 +108,7 @@ TEST(AdvEdit, PrefixAndSuffixAreShownButNotInText) {
   f.Field->SetPrefix("EUR ");
   f.Field->SetSuffix(" ,-");
   f.Field->SetText("12");
-  EXPECT_EQ(windowText(f.h()), "EUR 12 ,-");
+  EXPECT_EQ(WindowText(f.h()), "EUR 12 ,-");
   EXPECT_EQ(f.Field->Text(), "12");
   // Prefix and suffix are removed only where the control text has them.
   SetWindowTextA(f.h(), "12 abc");
@@ -115,7 +118,7 @@ TEST(AdvEdit, PrefixAndSuffixAreShownButNotInText) {
   // Typing never goes into the prefix: Backspace at its end is swallowed.
   f.Field->SetText("7");
   f.Field->SetSelection(4, 0);
-  pressKey(f.h(), VK_BACK);
+  postKey(f.h(), VK_BACK);
   EXPECT_EQ(f.Field->Text(), "7");
 }
 
@@ -124,7 +127,7 @@ TEST(AdvEdit, EnterAsTabMovesTheFocusAndReachesTheKeyHandler) {
   f.Field->ReturnIsTab = true;
   std::vector<int> keys;
   f.Field->OnKeyPress = [&](TObject*, char& k) { keys.push_back(static_cast<unsigned char>(k)); };
-  pressKey(f.h(), VK_RETURN);
+  postKey(f.h(), VK_RETURN);
   pump();
   EXPECT_EQ(f.ActiveControl(), f.Next);
   EXPECT_EQ(keys, std::vector<int>{13});
@@ -144,7 +147,7 @@ TEST(AdvEdit, FullLengthMovesOnOnlyWithALengthLimit) {
     f.Field->TabOnFullLength = true;
     f.Field->LengthLimit = c.limit;
     f.Field->SetMaxLength(c.maxLength);
-    typeText(f.h(), "123");
+    postText(f.h(), "123");
     pump();
     EXPECT_EQ(f.ActiveControl() == f.Next, c.moves) << c.limit;
     EXPECT_EQ(f.Field->Text(), "123");
@@ -156,16 +159,16 @@ TEST(AdvEdit, MinusTogglesTheSignOfSignedNumbers) {
   f.Field->SetEditType(etNumeric);
   f.Field->SetText("12");
   f.Field->SetSelection(2, 0);
-  typeText(f.h(), "-");
+  postText(f.h(), "-");
   EXPECT_EQ(f.Field->Text(), "12") << "unsigned: the minus is swallowed";
   f.Field->Signed = true;
-  typeText(f.h(), "-");
+  postText(f.h(), "-");
   EXPECT_EQ(f.Field->Text(), "-12");
   EXPECT_EQ(f.Field->SelStart(), 3) << "the caret stays on its character";
-  typeText(f.h(), "-");
+  postText(f.h(), "-");
   EXPECT_EQ(f.Field->Text(), "12");
   f.Field->SetSelection(0, -1);
-  typeText(f.h(), "-");
+  postText(f.h(), "-");
   EXPECT_EQ(f.Field->Text(), "-");
 }
 
@@ -174,7 +177,7 @@ TEST(AdvEdit, MoneyValuesGetThousandSeparatorsWhileTyping) {
   f.Field->SetEditType(etMoney);
   f.Field->SetText("");
   f.Field->SetSelection(0, -1);
-  typeText(f.h(), "1234567");
+  postText(f.h(), "1234567");
   EXPECT_EQ(f.Field->Text(), "1.234.567");
 }
 
@@ -216,8 +219,8 @@ TEST(AdvEdit, MixedCaseFollowsWordsAndNames) {
 }
 
 TEST(AdvEdit, ValueSurvivesARunInTheIniFile) {
-  std::string ini = tempPath("kel_advedit.ini");
-  DeleteFileA(ini.c_str());
+  TempDir dir;
+  const std::string ini = dir / "advedit.ini";
   {
     EditForm<> f;
     f.Field->SetEditType(etNumeric);
@@ -236,8 +239,7 @@ TEST(AdvEdit, ValueSurvivesARunInTheIniFile) {
   g.Field->Persistence().Key = ini;
   g.Field->Loaded();
   EXPECT_EQ(g.Field->Text(), "12");
-  EXPECT_EQ(windowText(g.h()), "12 kg");
-  DeleteFileA(ini.c_str());
+  EXPECT_EQ(WindowText(g.h()), "12 kg");
 }
 
 TEST(AdvEdit, LookupListShowsMatchesFromTheSecondCharacter) {
@@ -247,20 +249,20 @@ TEST(AdvEdit, LookupListShowsMatchesFromTheSecondCharacter) {
   l.NumChars = 2;
   for (const char* s : {"Bernd", "Anton", "Berta", "Benno"}) l.DisplayList.Add(s);
   for (const char* s : {"B1", "A1", "B2", "B3"}) l.ValueList.Add(s);
-  typeText(f.h(), "b");
+  postText(f.h(), "b");
   EXPECT_EQ(f.Field->LookupWindow(), nullptr);
-  typeText(f.h(), "e");
+  postText(f.h(), "e");
   ASSERT_NE(f.Field->LookupWindow(), nullptr);
   EXPECT_EQ(f.Field->LookupEntries(), (std::vector<AnsiString>{"Benno", "Bernd", "Berta"}));
   int index = -1;
   f.Field->OnLookupIndexSelect = [&](TObject*, int i, AnsiString&) { index = i; };
-  pressKey(f.h(), VK_DOWN);
-  pressKey(f.h(), VK_RETURN);
+  postKey(f.h(), VK_DOWN);
+  postKey(f.h(), VK_RETURN);
   EXPECT_EQ(f.Field->LookupWindow(), nullptr);
   EXPECT_EQ(index, 0) << "the entry's place in DisplayList";
   EXPECT_EQ(f.Field->Text(), "B1") << "the value of the same place";
   EXPECT_EQ(f.ActiveControl(), f.Field) << "Enter took the entry, not the dialog";
-  typeText(f.h(), "xy");
+  postText(f.h(), "xy");
   EXPECT_EQ(f.Field->LookupWindow(), nullptr) << "no match, no list";
 }
 
@@ -271,18 +273,18 @@ TEST(AdvLUEdit, CompletesTypedTextAndBackspaceKeepsWhatWasTyped) {
   f.Field->LookupItems().Add("GESAMTSCHULE");
   f.Field->LookupItems().Add("GYMNASIUM NORD");
   f.Field->LookupItems().Add("GYMNASIUM SÜD");
-  typeText(f.h(), "gym");
-  EXPECT_EQ(windowText(f.h()), "GYMNASIUM NORD");
+  postText(f.h(), "gym");
+  EXPECT_EQ(WindowText(f.h()), "GYMNASIUM NORD");
   EXPECT_EQ(f.Field->SelStart(), 3);
   EXPECT_EQ(f.Field->SelLength(), 11);
-  pressKey(f.h(), VK_BACK);
-  EXPECT_EQ(windowText(f.h()), "GYM");
+  postKey(f.h(), VK_BACK);
+  EXPECT_EQ(WindowText(f.h()), "GYM");
   // Typing on completes again; Enter on another case takes the stored spelling.
   f.Field->LookupItems().Add("Realschule");
   f.Field->SetEditType(etString);
   f.Field->SetText("");
-  typeText(f.h(), "REALSCHULE");
-  pressKey(f.h(), VK_RETURN);
+  postText(f.h(), "REALSCHULE");
+  postKey(f.h(), VK_RETURN);
   EXPECT_EQ(f.Field->Text(), "Realschule");
 }
 
@@ -290,13 +292,13 @@ TEST(AdvLUEdit, CompletionKeepsToTheMaximumLength) {
   EditForm<TAdvLUEdit> f;
   f.Field->SetMaxLength(5);
   f.Field->LookupItems().Add("Gymnasium");
-  typeText(f.h(), "Gy");
+  postText(f.h(), "Gy");
   EXPECT_EQ(f.Field->Text(), "Gymna");
 }
 
 TEST(AdvLUEdit, HistoryKeepsCountItemsAndClearsStaleOnes) {
-  std::string ini = tempPath("kel_history.ini");
-  DeleteFileA(ini.c_str());
+  TempDir dir;
+  const std::string ini = dir / "history.ini";
   // A longer history of an earlier run.
   for (int i = 1; i <= 6; ++i)
     WritePrivateProfileStringA("Hist", ("Item" + std::to_string(i)).c_str(), "alt", ini.c_str());
@@ -330,7 +332,6 @@ TEST(AdvLUEdit, HistoryKeepsCountItemsAndClearsStaleOnes) {
   g.Field->Loaded();
   EXPECT_EQ(g.Field->LookupItems().Count(), 3);
   g.Field->LookupPersist().Enable = false;
-  DeleteFileA(ini.c_str());
 }
 
 }  // namespace
@@ -537,7 +538,7 @@ TEST(AdvEditLook, TransparentEditShowsTheParentsBackground) {
   }
   // Typing repaints the whole edit over the parent's background.
   f.Glass->SetFocus();
-  typeText(f.Glass->Handle(), "WWWWWWWW");
+  postText(f.Glass->Handle(), "WWWWWWWW");
   pump();
   HideCaret(f.Glass->Handle());  // drawn over the text in its own colours
   UpdateWindow(f.Glass->Handle());

@@ -5,9 +5,11 @@
 #include "classlib/Edit.h"
 #include "components/edits/AdvInputQuery.h"
 #include "components/edits/AdvMaskEdit.h"
-#include "tests/components/edits/WindowTest.h"
+#include "tests/support/FormTest.h"
+#include "tests/support/MessageInput.h"
+#include "tests/support/WindowQuery.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 
@@ -49,10 +51,10 @@ TEST(AdvMaskEdit, FilledMaskReportsAndMovesOn) {
       accept = c.accept;
     };
     f.Field->SetSelection(0, 0);
-    typeText(f.h(), "123");
+    postText(f.h(), "123");
     EXPECT_TRUE(reported.empty()) << "not yet complete";
     EXPECT_EQ(f.Field->EditText(), "12/3_");
-    typeText(f.h(), "4");
+    postText(f.h(), "4");
     pump();
     EXPECT_EQ(reported, std::vector<std::string>{"12/34"});
     EXPECT_EQ(f.Field->Text(), "12/34");
@@ -63,7 +65,7 @@ TEST(AdvMaskEdit, FilledMaskReportsAndMovesOn) {
 TEST(AdvMaskEdit, EnterAndEscape) {
   {
     MaskForm f;  // ReturnIsTab is on by default
-    pressKey(f.h(), VK_RETURN);
+    postKey(f.h(), VK_RETURN);
     pump();
     EXPECT_EQ(f.ActiveControl(), f.Next);
   }
@@ -80,9 +82,9 @@ TEST(AdvMaskEdit, EnterAndEscape) {
     pump();
     f.Field->CanUndo = c.canUndo;
     f.Field->SetSelection(3, 0);
-    typeText(f.h(), "22");
+    postText(f.h(), "22");
     EXPECT_EQ(f.Field->EditText(), "11/22");
-    pressKey(f.h(), VK_ESCAPE);
+    postKey(f.h(), VK_ESCAPE);
     pump();
     EXPECT_EQ(f.Field->EditText(), c.after);
   }
@@ -114,19 +116,20 @@ TEST(AdvInputQuery, OkGivesTheTypedValueCancelKeepsIt) {
   } cases[] = {{VK_RETURN, true, "Neuer Wert"}, {VK_ESCAPE, false, "alt"}};
   for (const Case& c : cases) {
     AnsiString value = "alt";
-    later([&] {
-      TCustomForm* form = visibleForm();
-      ASSERT_NE(form, nullptr);
-      EXPECT_EQ(form->Caption(), "Titel");
-      auto* edit = dynamic_cast<TAdvEdit*>(form->FindComponent("Edit"));
-      ASSERT_NE(edit, nullptr);
-      EXPECT_EQ(edit->Text(), "alt");
-      EXPECT_EQ(edit->SelLength(), 3) << "the value is selected";
-      EXPECT_EQ(edit->MaxLength(), 255);
-      typeText(edit->Handle(), "Neuer Wert");
-      pressKey(edit->Handle(), c.key);
-    });
-    EXPECT_EQ(AdvInputQuery(etString, nullptr, "Titel", "Wert:", value), c.result);
+    EXPECT_EQ(runForm([&] { return AdvInputQuery(etString, nullptr, "Titel", "Wert:", value); },
+                      {[&] {
+                        TCustomForm* form = visibleForm();
+                        ASSERT_NE(form, nullptr);
+                        EXPECT_EQ(form->Caption(), "Titel");
+                        auto* edit = dynamic_cast<TAdvEdit*>(form->FindComponent("Edit"));
+                        ASSERT_NE(edit, nullptr);
+                        EXPECT_EQ(edit->Text(), "alt");
+                        EXPECT_EQ(edit->SelLength(), 3) << "the value is selected";
+                        EXPECT_EQ(edit->MaxLength(), 255);
+                        postText(edit->Handle(), "Neuer Wert");
+                        postKey(edit->Handle(), c.key);
+                      }}),
+              c.result);
     EXPECT_EQ(value, c.value);
   }
 }
@@ -137,15 +140,15 @@ TEST(AdvInputQuery, ParamsShapeTheEdit) {
   params.Prefix = "EUR ";
   params.Precision = 2;
   std::string shown;
-  later([&] {
-    TCustomForm* form = visibleForm();
-    ASSERT_NE(form, nullptr);
-    auto* edit = dynamic_cast<TAdvEdit*>(form->FindComponent("Edit"));
-    ASSERT_NE(edit, nullptr);
-    shown = windowText(edit->Handle());
-    pressKey(edit->Handle(), VK_RETURN);
-  });
-  EXPECT_TRUE(AdvInputQuery(etFloat, &params, "Betrag", "Betrag:", value));
+  EXPECT_TRUE(runForm([&] { return AdvInputQuery(etFloat, &params, "Betrag", "Betrag:", value); },
+                      {[&] {
+                        TCustomForm* form = visibleForm();
+                        ASSERT_NE(form, nullptr);
+                        auto* edit = dynamic_cast<TAdvEdit*>(form->FindComponent("Edit"));
+                        ASSERT_NE(edit, nullptr);
+                        shown = WindowText(edit->Handle());
+                        postKey(edit->Handle(), VK_RETURN);
+                      }}));
   EXPECT_EQ(shown, "EUR 3,00");
   EXPECT_EQ(value, "3,00");
 }

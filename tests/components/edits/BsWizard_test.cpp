@@ -10,9 +10,11 @@
 #include "classlib/ObjectText.h"
 #include "classlib/Stream.h"
 #include "components/edits/BsWizard.h"
-#include "tests/components/edits/WindowTest.h"
+#include "tests/support/FormTest.h"
+#include "tests/support/MessageInput.h"
+#include "tests/support/WindowQuery.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 
@@ -82,7 +84,7 @@ TEST(BsWizard, ButtonsSitOnThePanelWithTheirCaptionsAndStates) {
     EXPECT_EQ(c.button->Top(), 14);
     EXPECT_EQ(c.button->Width(), 75);
     EXPECT_EQ(c.button->Height(), 23);
-    EXPECT_EQ(windowText(c.button->Handle()), c.caption);
+    EXPECT_EQ(WindowText(c.button->Handle()), c.caption);
   }
   EXPECT_EQ(f.Wizard->ButtonPanel->Top(), 357 - 47);
   EXPECT_EQ(f.Wizard->ButtonPanel->Height(), 47);
@@ -93,10 +95,10 @@ TEST(BsWizard, ButtonsSitOnThePanelWithTheirCaptionsAndStates) {
   // The last visible page finishes, even with an invisible page after it.
   f.Wizard->Pages(4)->SetPageVisible(false);
   f.Wizard->SetActivePageIndex(3);
-  EXPECT_EQ(windowText(f.Wizard->NextButton->Handle()), "&Fertigstellen");
+  EXPECT_EQ(WindowText(f.Wizard->NextButton->Handle()), "&Fertigstellen");
   EXPECT_TRUE(f.Wizard->BackButton->Enabled());
   f.Wizard->Pages(4)->SetPageVisible(true);
-  EXPECT_EQ(windowText(f.Wizard->NextButton->Handle()), "&Weiter >");
+  EXPECT_EQ(WindowText(f.Wizard->NextButton->Handle()), "&Weiter >");
   f.Wizard->Pages(3)->SetValid(false);
   EXPECT_FALSE(f.Wizard->NextButton->Enabled());
 
@@ -232,20 +234,20 @@ TEST(BsWizard, AModalHostEndsWithOkOnFinishAndCancelOnCancel) {
     WizardForm f(2, false);
     f.Wizard->SetActivePageIndex(1);
     f.events.clear();
-    later([&] { f.Wizard->NextButton->Click(); });
-    EXPECT_EQ(f.ShowModal(), mrOk);
+    EXPECT_EQ(runForm([&] { return f.ShowModal(); }, {[&] { f.Wizard->NextButton->Click(); }}), mrOk);
     EXPECT_TRUE(f.events == Events({"next", "finish"})) << ::testing::PrintToString(f.events);
   }
   {
     WizardForm f(2, false);
-    later([&] {
-      f.allowCancel = false;
-      f.Wizard->CancelButton->Click();  // refused: the form stays
-      pump();
-      f.allowCancel = true;
-      pressKey(f.Wizard->NextButton->Handle(), VK_ESCAPE);
-    });
-    EXPECT_EQ(f.ShowModal(), mrCancel);
+    EXPECT_EQ(runForm([&] { return f.ShowModal(); },
+                      {[&] {
+                        f.allowCancel = false;
+                        f.Wizard->CancelButton->Click();  // refused: the form stays
+                        pump();
+                        f.allowCancel = true;
+                        postKey(f.Wizard->NextButton->Handle(), VK_ESCAPE);
+                      }}),
+              mrCancel);
     EXPECT_TRUE(f.events == Events({"canceling", "canceling", "cancel"})) << ::testing::PrintToString(f.events);
   }
 }

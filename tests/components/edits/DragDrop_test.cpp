@@ -10,9 +10,10 @@
 #include "classlib/Exception.h"
 #include "components/edits/AdvEdit.h"
 #include "components/edits/OleDragDrop.h"
-#include "tests/components/edits/WindowTest.h"
+#include "tests/support/FormTest.h"
+#include "tests/support/MessageInput.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 

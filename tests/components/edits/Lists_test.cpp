@@ -10,9 +10,11 @@
 #include "components/edits/PickDialog.h"
 #include "components/edits/URLLabel.h"
 #include "components/edits/WallPaper.h"
-#include "tests/components/edits/WindowTest.h"
+#include "tests/support/FormTest.h"
+#include "tests/support/MessageInput.h"
+#include "tests/support/TestFiles.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 
@@ -191,7 +193,8 @@ TEST(ColumnListBox, SortsByAColumnAndKeepsRowsThroughAFile) {
   EXPECT_EQ(f.Box->GetColumnItems(1, 1), "Zeile, \"zwei\"");
   EXPECT_EQ(f.Box->ListBoxItems().Items(2)->Tag, 'c') << "tags move with their rows";
 
-  std::string file = tempPath("kel_columns.txt");
+  TempDir dir;
+  const std::string file = dir / "columns.txt";
   f.Box->SaveToFile(file);
   ListForm<TColumnListBox> g;
   g.Box->Columns().Add();
@@ -200,7 +203,6 @@ TEST(ColumnListBox, SortsByAColumnAndKeepsRowsThroughAFile) {
   ASSERT_EQ(g.Box->ListBoxItems().Count(), 3);
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 2; ++c) EXPECT_EQ(g.Box->GetColumnItems(r, c), f.Box->GetColumnItems(r, c));
-  DeleteFileA(file.c_str());
 }
 
 TEST(PickDialog, ResultsIndexAndSelectedString) {
@@ -217,7 +219,7 @@ TEST(PickDialog, ResultsIndexAndSelectedString) {
     for (const char* s : {"eins", "zwei", "drei"}) d.PickItems().Add(s);
     d.ItemIndex = 1;
     d.SelectedString = "vorher";
-    later([&] {
+    const Step choose = [&] {
       TSelectForm* f = d.Form();
       ASSERT_NE(f, nullptr);
       EXPECT_EQ(f->SelectList->ItemIndex(), 1);
@@ -233,8 +235,8 @@ TEST(PickDialog, ResultsIndexAndSelectedString) {
         SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
         SendMessageA(list, WM_LBUTTONUP, 0, at);
       }
-    });
-    EXPECT_EQ(d.Execute(), c.result);
+    };
+    EXPECT_EQ(runForm([&] { return d.Execute(); }, {choose}), c.result);
     EXPECT_EQ(d.ItemIndex, c.index);
     EXPECT_EQ(d.SelectedString, c.selected);
     EXPECT_EQ(d.Form(), nullptr);
@@ -246,7 +248,7 @@ TEST(PickDialog, EmptyListAndLayout) {
   d.SetWidth(150);
   EXPECT_EQ(d.Width(), 280) << "values up to 180 are ignored";
   d.SelectedString = "vorher";
-  later([&] {
+  const Step measure = [&] {
     TSelectForm* f = d.Form();
     ASSERT_NE(f, nullptr);
     RECT w;
@@ -265,8 +267,8 @@ TEST(PickDialog, EmptyListAndLayout) {
     SendMessageA(f->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mm));
     EXPECT_EQ(mm.ptMinTrackSize.x, 280);
     PostMessageA(f->okbtn->Handle(), BM_CLICK, 0, 0);
-  });
-  EXPECT_EQ(d.Execute(), 1);
+  };
+  EXPECT_EQ(runForm([&] { return d.Execute(); }, {measure}), 1);
   EXPECT_EQ(d.ItemIndex, -1);
   EXPECT_EQ(d.SelectedString, "vorher");
 }

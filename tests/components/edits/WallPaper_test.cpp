@@ -9,9 +9,9 @@
 #include "classlib/Exception.h"
 #include "classlib/Stream.h"
 #include "components/edits/WallPaper.h"
-#include "tests/components/edits/WindowTest.h"
+#include "tests/support/TestFiles.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 
@@ -131,7 +131,8 @@ TEST(WallPaper, PicturesItCannotShow) {
   EXPECT_EQ(Painted(panel).white, 0) << "an empty image paints nothing but the background";
 
   std::string text = "Dies ist kein Bild.\r\n";
-  std::string path = tempPath("kel-wallpaper.txt");
+  TempDir dir;
+  const std::string path = dir / "wallpaper.txt";
   std::ofstream(path, std::ios::binary) << text;
   int changes = 0;
   panel.AdvImage().OnChange = [&] { ++changes; };
@@ -143,7 +144,6 @@ TEST(WallPaper, PicturesItCannotShow) {
   EXPECT_NO_THROW(panel.AdvImage().LoadFromFile(path + ".fehlt"));
   EXPECT_TRUE(panel.AdvImage().Empty());
   EXPECT_EQ(changes, 2);
-  DeleteFileA(path.c_str());
 
   BytesStream bytes(std::vector<uint8_t>(text.begin(), text.end()));
   try {

@@ -13,10 +13,12 @@
 #include "framework/core/zMenu.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zSizer.h"
+#include "tests/support/MessageInput.h"
 #include "tests/support/WindowTest.h"
 
 using kel::test::childRect;
 using kel::test::pump;
+using kel::test::sendClick;
 
 // One WM_COMMAND or WM_MENUSELECT that reached the frame.
 struct Received {
@@ -86,13 +88,7 @@ struct HolderFixture : ::testing::Test {
     }
 };
 
-// Posts-free mouse input straight to a window (client coordinates).
 inline LPARAM at(int x, int y) { return MAKELPARAM(x, y); }
-inline void click(HWND w, int x, int y)
-{
-    SendMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, at(x, y));
-    SendMessageA(w, WM_LBUTTONUP, 0, at(x, y));
-}
 
 // Repaints a window now and reads one pixel of its client area.
 inline void repaint(HWND w)

@@ -57,9 +57,7 @@ struct ButtonFixture : ::testing::Test {
 TEST_F(ButtonFixture, CheckBoxAnswersTheButtonMessages)
 {
     auto* box = make<zCheckBox3d>(3, "&Prüfen", 301);
-    char cls[32] = {};
-    GetClassNameA(box->handle(), cls, sizeof cls);
-    EXPECT_STREQ(cls, "VisualCtrl");
+    EXPECT_EQ(kel::test::ClassOf(box->handle()), "VisualCtrl");
     EXPECT_EQ(GetDlgCtrlID(box->handle()), 301);
 
     EXPECT_EQ(check(box), 0);
@@ -81,9 +79,9 @@ TEST_F(ButtonFixture, CheckBoxAnswersTheButtonMessages)
 TEST_F(ButtonFixture, AutoCheckBoxTogglesByMouseAndSpaceAndTellsItsParent)
 {
     auto* box = make<zCheckBox3d>(3, "Auto", 302);
-    click(box->handle(), 5, 10);
+    sendClick(box->handle(), 5, 10);
     EXPECT_EQ(check(box), 1);
-    click(box->handle(), 5, 10);
+    sendClick(box->handle(), 5, 10);
     EXPECT_EQ(check(box), 0);
     ASSERT_EQ(commands(), 2u);
     EXPECT_EQ(frame->of(WM_COMMAND)[0].wParam, 302u);
@@ -209,11 +207,11 @@ TEST_F(ButtonFixture, RadioButtons)
 {
     auto* autoRadio = make<zRadioButton3d>(9, "Auto", 401, 10);
     auto* plain = make<zRadioButton3d>(4, "Plain", 402, 40);
-    click(autoRadio->handle(), 5, 10);
+    sendClick(autoRadio->handle(), 5, 10);
     EXPECT_EQ(check(autoRadio), 1);
-    click(autoRadio->handle(), 5, 10);
+    sendClick(autoRadio->handle(), 5, 10);
     EXPECT_EQ(check(autoRadio), 1);  // stays set
-    click(plain->handle(), 5, 10);
+    sendClick(plain->handle(), 5, 10);
     EXPECT_EQ(check(plain), 0);  // never changes by itself
     const size_t afterClicks = commands();
     EXPECT_EQ(afterClicks, 3u);

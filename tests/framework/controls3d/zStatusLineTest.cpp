@@ -14,6 +14,7 @@
 #include "framework/core/zMenu.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zTimer.h"
+#include "tests/support/VirtualClock.h"
 
 KEL_TEST_APPLICATION;
 
@@ -161,7 +162,8 @@ TEST_F(StatusFixture, MessageAreaRepaintsOnlyForNewText)
     EXPECT_FALSE(invalidated());
     // The clock's timer checks every 500 ms.
     clock->setLastTime(last - 120);
-    theApplication->timerDev->dispatchAt(GetTickCount() + 600);
+    kel::test::VirtualClock time;
+    time.advance(600);
     EXPECT_GE(clock->lastTime(), last);
 }
 

@@ -12,6 +12,7 @@
 #include "framework/core/zMenu.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zTimer.h"
+#include "tests/support/VirtualClock.h"
 
 KEL_TEST_APPLICATION;
 
@@ -73,7 +74,7 @@ TEST_F(ToolbarFixture, CommandsAndHintsReachTheFrame)
     zBitmapButton* open = button(1, 12, 13);
     relayout();
 
-    click(open->handle(), 12, 12);
+    sendClick(open->handle(), 12, 12);
     ASSERT_EQ(frame->of(WM_COMMAND).size(), 1u);
     EXPECT_EQ(LOWORD(frame->of(WM_COMMAND)[0].wParam), 12u);
 
@@ -87,8 +88,9 @@ TEST_F(ToolbarFixture, CommandsAndHintsReachTheFrame)
 
     // Once the cursor is elsewhere the hover ends and the help goes.
     // The button's hover check runs every 500 ms.
+    kel::test::VirtualClock time;
     SetCursorPos(1200, 1000);
-    theApplication->timerDev->dispatchAt(GetTickCount() + 600);
+    time.advance(600);
     pump();
     ASSERT_GE(frame->of(WM_MENUSELECT).size(), 2u);
     EXPECT_EQ(frame->of(WM_MENUSELECT).back().wParam, 0xFFFF0000u);

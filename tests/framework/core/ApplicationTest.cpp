@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "tests/support/VirtualClock.h"
 #include "tests/support/WindowTest.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zResId.h"
@@ -134,23 +135,27 @@ TEST(zTimer, FiresAtItsPeriodAcrossTheTickWrap)
     EXPECT_EQ(log.fired, 1);
 }
 
-TEST(zTimer, RealTicksDriveTimersAndATimerMayDeleteItself)
+TEST(zTimer, TicksOfTheSystemTimerDriveTimersAndATimerMayDeleteItself)
 {
     zFrameWin frame(nullptr, nullptr, WS_OVERLAPPEDWINDOW, "Uhr");
     ASSERT_TRUE(frame.create());
+    kel::test::VirtualClock clock;
     TimerLog log;
     auto* timer = new zTimer(&log, zTask(&TimerLog::tick), 150);
     log.selfDelete = timer;
     TimerLog other;
     zTimer keeps(&other, zTask(&TimerLog::tick), 50);
-    const DWORD start = GetTickCount();
-    // Five calls of the 50 ms timer take five 100 ms ticks; by then the
-    // 150 ms timer has been due twice.
-    ASSERT_TRUE(kel::test::pumpUntil([&] { return other.fired >= 5; }));
-    const DWORD elapsed = GetTickCount() - start;
+    ASSERT_NE(theApplication->timerDev->systemTimerId(), 0u);
+    // Five ticks of the system timer, 100 ms apart, reach the timers
+    // through the frame's WM_TIMER; by then the 150 ms timer has been due
+    // twice.
+    for (int tick = 0; tick < 5; ++tick) {
+        clock.pass(100);
+        SendMessageA(frame.handle(), WM_TIMER, theApplication->timerDev->systemTimerId(), 0);
+    }
     EXPECT_EQ(log.fired, 1); // deleted itself on its first firing
-    // At most one call per tick, however short the period.
-    EXPECT_LE(other.fired, static_cast<int>(elapsed / 100) + 1);
+    // One call per tick, however short the period.
+    EXPECT_EQ(other.fired, 5);
 }
 
 namespace {

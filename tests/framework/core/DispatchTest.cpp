@@ -325,9 +325,7 @@ TEST(Windows, PlacementAndCaption)
     EXPECT_EQ(frame.sizer()->y(), -7);
 
     frame.setCaption("Schülerliste");
-    char text[64];
-    GetWindowTextA(frame.handle(), text, sizeof text);
-    EXPECT_STREQ(text, "Schülerliste");
+    EXPECT_EQ(kel::test::WindowText(frame.handle()), "Schülerliste");
     EXPECT_TRUE(frame.caption() == "Schülerliste");
 }
 

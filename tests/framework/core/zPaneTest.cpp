@@ -92,9 +92,7 @@ TEST_F(PaneFixture, PaintsOnItsOwnWindowDisplay)
     EXPECT_EQ(GetPixel(dc, 20, 20), RGB(0, 0, 255));
     ReleaseDC(pane->handle(), dc);
 
-    char cls[64] = {};
-    GetClassNameA(pane->handle(), cls, sizeof cls);
-    EXPECT_STREQ(cls, "PaneWindowCL");
+    EXPECT_EQ(kel::test::ClassOf(pane->handle()), "PaneWindowCL");
     EXPECT_EQ(pane->display()->kind(), zDisplay::Window);
 }
 
@@ -240,9 +238,7 @@ TEST_F(PaneFixture, PaneControlBehavesAsADialogControl)
     EnableWindow(c->handle(), TRUE);
     EXPECT_EQ(c->seen, (std::vector<int32_t>{0, 1}));
     EXPECT_EQ(c->background(), GetSysColor(COLOR_BTNFACE));
-    char text[16] = {};
-    GetWindowTextA(c->handle(), text, sizeof text);
-    EXPECT_STREQ(text, "Titel");
+    EXPECT_EQ(kel::test::WindowText(c->handle()), "Titel");
 
     CommandSink sink;
     frame->addNotify(&sink, zProc(&CommandSink::onCommand), WM_COMMAND);

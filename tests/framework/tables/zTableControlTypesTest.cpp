@@ -61,11 +61,9 @@ TEST(zControlTypeExtended, DialogTemplateCreatesTheRegisteredControls)
 
     ASSERT_NE(item(204), nullptr);
     EXPECT_EQ(GetDlgCtrlID(item(204)->handle()), 204);
-    char text[32] = {};
-    GetWindowTextA(item(201)->handle(), text, sizeof text);
-    EXPECT_STREQ(text, "&Schulname:");
+    EXPECT_EQ(kel::test::WindowText(item(201)->handle()), "&Schulname:");
     // The template's auto radio style reaches the face.
-    click(item(203)->handle(), 5, 8);
+    sendClick(item(203)->handle(), 5, 8);
     EXPECT_EQ(SendMessageA(item(203)->handle(), BM_GETCHECK, 0, 0), 1);
     EXPECT_EQ(zControlType::find("keineKlasse"), nullptr);
     delete dialog;

@@ -8,6 +8,7 @@
 
 #include "xml/dom/XpExceptions.h"
 #include "xml/parser/XpParser.h"
+#include "tests/support/TestFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -23,24 +24,6 @@ bool ParseThen(TXpParser& parser, const std::string& text, const std::function<v
   parser.OnDTDEnd = nullptr;
   return ok;
 }
-
-struct TTempDir {
-  fs::path Path;
-  TTempDir() {
-    Path = fs::temp_directory_path() / ("xplookups-" + std::to_string(reinterpret_cast<uintptr_t>(this)));
-    fs::create_directories(Path);
-  }
-  ~TTempDir() {
-    std::error_code ec;
-    fs::remove_all(Path, ec);
-  }
-  fs::path Write(const std::string& name, const std::string& text) const {
-    const fs::path p = Path / name;
-    fs::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary) << text;
-    return p;
-  }
-};
 
 }  // namespace
 
@@ -125,9 +108,9 @@ TEST(XpParserLookups, ElementIndexesContentTypesAndAttributeDefinitions) {
 }
 
 TEST(XpParserLookups, DeclaredEntitiesAndNotationsTakePartInTheParseAndTheFirstDeclarationWins) {
-  TTempDir dir;
-  dir.Write("decl.ent", "<!ELEMENT a (#PCDATA)><!ATTLIST a from CDATA 'decl'>");
-  const fs::path doc = dir.Write("doc.xml",
+  kel::test::TempDir dir;
+  dir.write("decl.ent", "<!ELEMENT a (#PCDATA)><!ATTLIST a from CDATA 'decl'>");
+  const fs::path doc = dir.write("doc.xml",
                                  "<!DOCTYPE a [\n"
                                  "<!NOTATION gif SYSTEM 'from-dtd'>\n"
                                  "<!ENTITY gruss 'Servus'>\n"
@@ -172,11 +155,11 @@ TEST(XpParserLookups, DeclaredEntitiesAndNotationsTakePartInTheParseAndTheFirstD
 }
 
 TEST(XpParserLookups, ExternalTextEntityValuesAreResolvedLoadedAndBoundedByThePolicy) {
-  TTempDir dir;
-  dir.Write("d/plain.ent", "plain text");
-  dir.Write("d/decl.ent", "<?xml encoding='UTF-8'?>after the declaration");
-  dir.Write("outside.ent", "never read");
-  const fs::path doc = dir.Write("d/doc.xml", "<!DOCTYPE a []><a/>");
+  kel::test::TempDir dir;
+  dir.write("d/plain.ent", "plain text");
+  dir.write("d/decl.ent", "<?xml encoding='UTF-8'?>after the declaration");
+  dir.write("outside.ent", "never read");
+  const fs::path doc = dir.write("d/doc.xml", "<!DOCTYPE a []><a/>");
   TXpParser parser(nullptr);
   parser.OnResolveEntity = [](TObject*, const WideString& name, const WideString&, const WideString&,
                               WideString& location) {

@@ -15,6 +15,7 @@
 #include "xml/dom/XpExceptions.h"
 #include "xml/dom/XpNamedNodeMap.h"
 #include "xml/dom/XpObjModel.h"
+#include "tests/support/TestFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -82,23 +83,6 @@ struct TEventLog {
   }
 };
 
-struct TTempDir {
-  fs::path Path;
-  TTempDir() {
-    Path = fs::temp_directory_path() / ("xpparser-" + std::to_string(reinterpret_cast<uintptr_t>(this)));
-    fs::create_directories(Path);
-  }
-  ~TTempDir() {
-    std::error_code ec;
-    fs::remove_all(Path, ec);
-  }
-  fs::path Write(const std::string& name, const std::string& text) const {
-    const fs::path p = Path / name;
-    fs::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary) << text;
-    return p;
-  }
-};
 
 }  // namespace
 
@@ -391,11 +375,11 @@ TEST(XpParser, DirectoryContexts) {
 }
 
 TEST(XpParser, SystemIdentifiersResolveDotSegmentsBeforeOpening) {
-  TTempDir dir;
-  dir.Write("d/ext.ent", "text");
-  dir.Write("d/sub.dtd", "<!ELEMENT a (#PCDATA)>");
+  kel::test::TempDir dir;
+  dir.write("d/ext.ent", "text");
+  dir.write("d/sub.dtd", "<!ELEMENT a (#PCDATA)>");
   // Neither "missing" nor "gone" exists.
-  const fs::path doc = dir.Write(
+  const fs::path doc = dir.write(
       "d/doc.xml", "<!DOCTYPE a SYSTEM 'gone/./../sub.dtd' [<!ENTITY e SYSTEM 'missing/../ext.ent'>]><a>&e;</a>");
   TXpObjModel om(nullptr);
   ASSERT_TRUE(om.LoadDataSource(doc.u16string())) << om.GetErrorMsg(0);
@@ -404,16 +388,16 @@ TEST(XpParser, SystemIdentifiersResolveDotSegmentsBeforeOpening) {
 }
 
 TEST(XpParser, ExternalSubsetConditionalSectionsAndEntities) {
-  TTempDir dir;
-  dir.Write("d/sub.dtd",
+  kel::test::TempDir dir;
+  dir.write("d/sub.dtd",
             "<?xml encoding='UTF-8'?>\n"
             "<!ENTITY % inc 'INCLUDE'>\n"
             "<![%inc;[ <!ELEMENT a (#PCDATA|b)*> ]]>\n"
             "<![IGNORE[ <!ELEMENT a EMPTY> <![ nested ]]> ]]>\n"
             "<!ATTLIST a d CDATA 'dflt'>\n"
             "<!ENTITY ext SYSTEM 'ext.ent'>\n");
-  dir.Write("d/ext.ent", "<?xml encoding='ISO-8859-1'?>from <b>file</b>");
-  const fs::path doc = dir.Write("d/doc.xml", "<!DOCTYPE a SYSTEM 'sub.dtd'><a>&ext;</a>");
+  dir.write("d/ext.ent", "<?xml encoding='ISO-8859-1'?>from <b>file</b>");
+  const fs::path doc = dir.write("d/doc.xml", "<!DOCTYPE a SYSTEM 'sub.dtd'><a>&ext;</a>");
   TXpObjModel om(nullptr);
   ASSERT_TRUE(om.LoadDataSource(doc.u16string())) << om.GetErrorMsg(0);
   EXPECT_EQ(WideToUtf8(om.DocumentElement()->noomGetXpDocument()), "<a d=\"dflt\">from<b>file</b></a>");
@@ -427,15 +411,15 @@ TEST(XpParser, ExternalSubsetConditionalSectionsAndEntities) {
 }
 
 TEST(XpParser, ExternalParameterEntitiesAreAnnouncedAndKeptInPlace) {
-  TTempDir dir;
-  dir.Write("d/ext.ent", "<?xml encoding='UTF-8'?><!ELEMENT b EMPTY>");
-  dir.Write("d/moved.ent", "<!ELEMENT b (#PCDATA)>");
-  dir.Write("d/sub.dtd", "<!ENTITY % more SYSTEM 'more.ent'>%more;<!ENTITY % m SYSTEM 'model.ent'><!ELEMENT d %m;>");
-  dir.Write("d/model.ent", "EMPTY");
-  dir.Write("d/more.ent", "<!ATTLIST a x CDATA 'y'>");
-  dir.Write("outside.ent", "<!ELEMENT b EMPTY>");
+  kel::test::TempDir dir;
+  dir.write("d/ext.ent", "<?xml encoding='UTF-8'?><!ELEMENT b EMPTY>");
+  dir.write("d/moved.ent", "<!ELEMENT b (#PCDATA)>");
+  dir.write("d/sub.dtd", "<!ENTITY % more SYSTEM 'more.ent'>%more;<!ENTITY % m SYSTEM 'model.ent'><!ELEMENT d %m;>");
+  dir.write("d/model.ent", "EMPTY");
+  dir.write("d/more.ent", "<!ATTLIST a x CDATA 'y'>");
+  dir.write("outside.ent", "<!ELEMENT b EMPTY>");
   const std::string subset = "<!ENTITY % ext SYSTEM 'ext.ent'><!ELEMENT a (b, c)>%ext;<!ELEMENT c EMPTY>";
-  const fs::path doc = dir.Write("d/doc.xml", "<!DOCTYPE a SYSTEM 'sub.dtd' [" + subset + "]><a><b/><c/></a>");
+  const fs::path doc = dir.write("d/doc.xml", "<!DOCTYPE a SYSTEM 'sub.dtd' [" + subset + "]><a><b/><c/></a>");
 
   TXpObjModel om(nullptr);
   std::vector<std::string> announced;
@@ -475,7 +459,7 @@ TEST(XpParser, ExternalParameterEntitiesAreAnnouncedAndKeptInPlace) {
   // A parameter entity outside the document's folder reads nothing and
   // the error list says why.
   om.OnDTDExternal = nullptr;
-  const fs::path out = dir.Write("d/out.xml", "<!DOCTYPE a [<!ENTITY % o SYSTEM '../outside.ent'>%o;]><a/>");
+  const fs::path out = dir.write("d/out.xml", "<!DOCTYPE a [<!ENTITY % o SYSTEM '../outside.ent'>%o;]><a/>");
   EXPECT_FALSE(om.LoadDataSource(out.u16string()));
   EXPECT_NE(om.GetErrorMsg(0).find("External resource not loaded (resolver policy): ../outside.ent"),
             std::string::npos)
@@ -547,9 +531,9 @@ TEST(XpParser, ManyAttributesParseAndDuplicatesAmongThemAreFound) {
 }
 
 TEST(XpParser, ResolverPolicyKeepsOutsideFilesOut) {
-  TTempDir dir;
-  dir.Write("secret.txt", "geheim");
-  const fs::path doc = dir.Write("d/doc.xml", "<!DOCTYPE a [<!ENTITY s SYSTEM '../secret.txt'>]><a>&s;</a>");
+  kel::test::TempDir dir;
+  dir.write("secret.txt", "geheim");
+  const fs::path doc = dir.write("d/doc.xml", "<!DOCTYPE a [<!ENTITY s SYSTEM '../secret.txt'>]><a>&s;</a>");
   TXpObjModel om(nullptr);
   EXPECT_FALSE(om.LoadDataSource(doc.u16string()));
   ASSERT_EQ(om.ErrorCount(), 1);

@@ -13,15 +13,13 @@
 #include <sstream>
 #include <string>
 #include <vector>
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 #include "classlib/AnsiString.h"
 #include "xml/dom/XpBase.h"
 #include "xml/dom/XpObjModel.h"
 #include "xml/xpath/XpValue.h"
 #include "xml/xpath/XpXPathEvaluator.h"
+#include "tests/support/TestFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -92,23 +90,16 @@ std::vector<std::string> Queries(const TCase& c, const TOurs& o) {
 
 // xmllint's answers to the shell's "xpath" command, one per query.
 std::vector<std::string> Xmllint(const fs::path& doc, const std::vector<std::string>& queries) {
-  const fs::path dir = fs::temp_directory_path() / ("kel-xpath-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  {
-    std::ofstream script(dir / "script");
-    for (const auto& q : queries) script << "xpath " << q << "\n";
-    script << "quit\n";
-  }
-  const std::string command = "xmllint --shell '" + doc.string() + "' < '" + (dir / "script").string() +
-                              "' > '" + (dir / "out").string() + "' 2>&1";
+  const kel::test::TempDir dir;
+  std::string script;
+  for (const auto& q : queries) script += "xpath " + q + "\n";
+  script += "quit\n";
+  const std::string command = "xmllint --shell '" + doc.string() + "' < '" + dir.write("script", script) +
+                              "' > '" + (dir / "out") + "' 2>&1";
   const int rc = std::system(command.c_str());
-  std::ifstream in(dir / "out");
-  std::stringstream all;
-  all << in.rdbuf();
-  fs::remove_all(dir);
   if (rc != 0) return {};
+  const std::string text = kel::test::FileBytes(dir / "out");
   std::vector<std::string> answers;
-  const std::string text = all.str();
   const std::string prompt = "/ > ";
   size_t at = text.find(prompt);
   while (at != std::string::npos) {

@@ -14,9 +14,10 @@
 #include "components/buttonedits/controls/DCTabControl.h"
 #include "components/buttonedits/controls/HandleObject.h"
 #include "components/buttonedits/runtime/ObjectParams.h"
-#include "tests/components/edits/WindowTest.h"
+#include "tests/support/FormTest.h"
+#include "tests/support/MessageInput.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 
@@ -62,10 +63,10 @@ TEST(KeyMappedControl, DefaultMappingNameAndWantReturns) {
   KeyForm f;
   EXPECT_EQ(f.Control->KeyMapping(), "Vorgabe");
   EXPECT_EQ(f.Control->KeyList().Count(), 3);
-  pressKey(f.Control->Handle(), VK_RETURN);
+  postKey(f.Control->Handle(), VK_RETURN);
   EXPECT_EQ(f.okClicks, 0) << "the control wants Enter";
   f.Control->SetWantReturns(false);
-  pressKey(f.Control->Handle(), VK_RETURN);
+  postKey(f.Control->Handle(), VK_RETURN);
   EXPECT_EQ(f.okClicks, 1) << "Enter reaches the default button";
   EXPECT_EQ(SendMessageA(f.Control->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS, 0);
 }
@@ -74,19 +75,19 @@ TEST(KeyMappedControl, SequencesRunTheirMethodAndSwallowTheirCharacters) {
   KeyForm f;
   HWND h = f.Control->Handle();
   holdKey(VK_CONTROL, true);
-  pressKey(h, 'K');
+  postKey(h, 'K');
   holdKey(VK_CONTROL, false);
-  pressKey(h, 'B');
+  postKey(h, 'B');
   EXPECT_EQ(f.Control->log, "block ");
   EXPECT_EQ(f.Control->typed, "") << "the sequence's keys type nothing";
-  pressKey(h, 'X');
+  postKey(h, 'X');
   EXPECT_EQ(f.Control->typed, "x");
   // An unbound key inside a sequence resets it.
   holdKey(VK_CONTROL, true);
-  pressKey(h, 'K');
+  postKey(h, 'K');
   holdKey(VK_CONTROL, false);
-  pressKey(h, VK_F2);
-  pressKey(h, 'B');
+  postKey(h, VK_F2);
+  postKey(h, 'B');
   EXPECT_EQ(f.Control->log, "block ");
   EXPECT_EQ(f.Control->typed, "xb");
 }
@@ -196,7 +197,7 @@ TEST(DCTabControl, CtrlTabPagesFromInsideAndWrapsBothWays) {
   auto ctrlTab = [](HWND target, bool shift) {
     holdKey(VK_CONTROL, true);
     holdKey(VK_SHIFT, shift);
-    pressKey(target, VK_TAB);
+    postKey(target, VK_TAB);
     releaseKeys();
   };
   ctrlTab(inside->Handle(), false);

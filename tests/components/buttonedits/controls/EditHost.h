@@ -5,7 +5,8 @@
 
 #include "classlib/WinControl.h"
 #include "components/buttonedits/controls/EditOwner.h"
-#include "tests/components/edits/WindowTest.h"
+#include "tests/support/FormTest.h"
+#include "tests/support/MessageInput.h"
 
 struct EditHost : TWinControl, TEditOwner {
   explicit EditHost(TComponent* owner) : TWinControl(owner) {}
@@ -43,8 +44,8 @@ struct HostForm : TForm {
     Edit->SetParent(this);
     Edit->SetBounds(20, 20, 121, 21);
     Show();
-    kel::wintest::releaseKeys();
-    kel::wintest::pump();
+    kel::test::releaseKeys();
+    kel::test::pump();
   }
   EditHost* Edit;
 };

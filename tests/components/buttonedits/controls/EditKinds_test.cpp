@@ -11,7 +11,7 @@
 #include "components/buttonedits/controls/PopupListBox.h"
 #include "tests/components/buttonedits/controls/EditHost.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 

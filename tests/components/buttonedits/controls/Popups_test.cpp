@@ -5,8 +5,9 @@
 #include "components/buttonedits/controls/DropDownHook.h"
 #include "components/buttonedits/controls/PopupListBox.h"
 #include "tests/components/buttonedits/controls/EditHost.h"
+#include "tests/support/RealInput.h"
 
-using namespace kel::wintest;
+using namespace kel::test;
 
 namespace {
 
@@ -133,8 +134,9 @@ TEST(FreeStandingList, OpensAboveAndLeftNearTheCornerAndAClickOutsideClosesWitho
   // A click on the form, outside list and control.
   POINT outside{20, 120};
   ClientToScreen(f.Handle(), &outside);
-  clickAt(outside);
-  EXPECT_FALSE(list->IsOpen());
+  ClickScreen(outside);
+  EXPECT_TRUE(pumpUntil([&] { return !list->IsOpen(); }));
+  pump();
   EXPECT_EQ(chosen, -1) << "closed without a choice";
   EXPECT_EQ(DroppedPopup(), nullptr);
   EXPECT_FALSE(IsWindowVisible(list->Handle()));

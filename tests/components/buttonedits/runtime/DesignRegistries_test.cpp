@@ -5,7 +5,7 @@
 #include "classlib/Filer.h"
 #include "components/buttonedits/runtime/FileCalls.h"
 #include "components/buttonedits/runtime/Notifiers.h"
-#include "tests/components/buttonedits/runtime/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -157,15 +157,15 @@ TEST(DesignRegistries, StreamsNameTheirClassAndRelativeNamesExpand) {
   junk.SetPosition(0);
   EXPECT_EQ(GetClassFromStream(junk), nullptr);
 
-  TempFolder dir;
+  kel::test::TempDir dir;
   const char sep = filecalls::Separator();
   const AnsiString before = filecalls::GetCurrentDir();
-  ASSERT_TRUE(filecalls::CreateDir(dir.Path() + sep + "forms"));
-  const AnsiString base = dir.Path() + sep + "forms" + sep + "main.dfm";
+  ASSERT_TRUE(filecalls::CreateDir(dir.path() + sep + "forms"));
+  const AnsiString base = dir.path() + sep + "forms" + sep + "main.dfm";
   const AnsiString expanded = ExpandRelativeFileName(base, AnsiString("..") + sep + "." + sep + "unit.pas", "");
   EXPECT_EQ(expanded.substr(expanded.size() - 9), AnsiString(1, sep) + "unit.pas");
   EXPECT_EQ(expanded.find("forms"), AnsiString::npos);
   EXPECT_EQ(expanded.find(".."), AnsiString::npos);
-  EXPECT_NE(expanded.find(dir.Path().substr(dir.Path().find_last_of("\\/") + 1)), AnsiString::npos);
+  EXPECT_NE(expanded.find(dir.path().substr(dir.path().find_last_of("\\/") + 1)), AnsiString::npos);
   EXPECT_EQ(filecalls::GetCurrentDir(), before);
 }

@@ -6,7 +6,7 @@
 
 #include "classlib/Exception.h"
 #include "components/buttonedits/runtime/FileCalls.h"
-#include "tests/components/buttonedits/runtime/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 TEST(FileSystem, SplitFileNameTypes) {
   struct Case {
@@ -76,20 +76,20 @@ TEST(FileSystem, DescriptorsThatAreNotUnderstoodRaise) {
 }
 
 TEST(FileSystem, FailuresRaiseTheGermanTextsWithTheNames) {
-  TempFolder tmp;
+  kel::test::TempDir tmp;
   const char s = filecalls::Separator();
-  const AnsiString missing = tmp.Path() + s + "fehlt.txt";
+  const AnsiString missing = tmp.path() + s + "fehlt.txt";
   try {
-    RenameFileExcept(missing, tmp.Path() + s + "neu.txt");
+    RenameFileExcept(missing, tmp.path() + s + "neu.txt");
     FAIL() << "no exception";
   } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "Kann Datei " + missing + " nicht in " + tmp.Path() + s + "neu.txt umbenennen");
+    EXPECT_EQ(e.Message(), "Kann Datei " + missing + " nicht in " + tmp.path() + s + "neu.txt umbenennen");
   }
   EXPECT_NO_THROW(DeleteFileExcept(missing));
-  const AnsiString temp = TempFileName(tmp.Path() + s + "Meldung.vov");
+  const AnsiString temp = TempFileName(tmp.path() + s + "Meldung.vov");
   EXPECT_TRUE(filecalls::FileExists(temp));
-  EXPECT_EQ(temp.compare(0, tmp.Path().size(), tmp.Path()), 0);
-  EXPECT_THROW(TempFileName(tmp.Path() + s + "nicht" + s + "da.txt"), EWriteError);
+  EXPECT_EQ(temp.compare(0, tmp.path().size(), tmp.path()), 0);
+  EXPECT_THROW(TempFileName(tmp.path() + s + "nicht" + s + "da.txt"), EWriteError);
   EXPECT_TRUE(Win32FileSystem().RenameFile(temp, missing));
   EXPECT_FALSE(Win32FileSystem().IsReadonly(missing));
   DeleteFileExcept(missing);

@@ -8,7 +8,7 @@
 #include "components/buttonedits/runtime/Notifiers.h"
 #include "components/buttonedits/runtime/ObjectParams.h"
 #include "components/buttonedits/runtime/StringHelpers.h"
-#include "tests/components/buttonedits/runtime/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 #include <fstream>
 
@@ -65,16 +65,16 @@ TEST(Helpers, CharacterSetsShortStringsAndCoordinates) {
 }
 
 TEST(Helpers, FilesAreSearchedAlongAPathAndTheirAttributesChanged) {
-  TempFolder a, b;
+  kel::test::TempDir a, b;
   const char sep = filecalls::Separator();
-  std::ofstream(b.Path() + sep + "unit.pas") << "unit eins;\r\nend.";
+  std::ofstream(b.path() + sep + "unit.pas") << "unit eins;\r\nend.";
   AnsiString file = "unit.pas";
   TStringList source;
-  EXPECT_TRUE(DCGetUnitSource(file, a.Path() + ";" + b.Path() + sep, source));
-  EXPECT_EQ(file, b.Path() + sep + "unit.pas");
+  EXPECT_TRUE(DCGetUnitSource(file, a.path() + ";" + b.path() + sep, source));
+  EXPECT_EQ(file, b.path() + sep + "unit.pas");
   EXPECT_EQ(source.Strings(0), "unit eins;");
   AnsiString missing = "none.pas";
-  EXPECT_FALSE(DCGetUnitSource(missing, a.Path(), source));
+  EXPECT_FALSE(DCGetUnitSource(missing, a.path(), source));
   EXPECT_EQ(missing, "none.pas");
 
   ASSERT_TRUE(ModifyFileAttr(file, faReadOnly, 0));
@@ -86,7 +86,7 @@ TEST(Helpers, FilesAreSearchedAlongAPathAndTheirAttributesChanged) {
   ModifyFilesAttr(files, 0, faReadOnly);
   filecalls::GetAttributes(file, attr);
   EXPECT_FALSE(attr & faReadOnly);
-  EXPECT_FALSE(ModifyFileAttr(a.Path() + sep + "none", faReadOnly, 0));
+  EXPECT_FALSE(ModifyFileAttr(a.path() + sep + "none", faReadOnly, 0));
 }
 
 TEST(Helpers, ListsAreComparedWalkedAndFreed) {

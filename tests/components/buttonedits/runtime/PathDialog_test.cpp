@@ -5,7 +5,6 @@
 
 #include "components/buttonedits/runtime/PathHelpers.h"
 #include "components/buttonedits/runtime/ResourceStrings.h"
-#include "tests/components/buttonedits/runtime/TempFolder.h"
 
 namespace {
 

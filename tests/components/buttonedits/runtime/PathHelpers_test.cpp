@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "components/buttonedits/runtime/FileCalls.h"
-#include "tests/components/buttonedits/runtime/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 TEST(PathHelpers, SlashRules) {
   struct Case {
@@ -36,9 +36,9 @@ TEST(PathHelpers, TemporaryPathHasNoTrailingSeparatorUnlessItIsADriveRoot) {
 }
 
 TEST(PathHelpers, CreateAllDirectoriesCreatesEachMissingLevelOutermostFirst) {
-  TempFolder tmp;
+  kel::test::TempDir tmp;
   const char s = filecalls::Separator();
-  const AnsiString outer = tmp.Path() + s + "a";
+  const AnsiString outer = tmp.path() + s + "a";
   const AnsiString inner = outer + s + "b";
   TStringList created;
   EXPECT_TRUE(CreateAllDirectories(inner + s, &created));
@@ -54,9 +54,9 @@ TEST(PathHelpers, CreateAllDirectoriesCreatesEachMissingLevelOutermostFirst) {
 }
 
 TEST(PathHelpers, CreateAllDirectoriesReportsFailureAndListsOnlyWhatItMade) {
-  TempFolder tmp;
+  kel::test::TempDir tmp;
   const char s = filecalls::Separator();
-  const AnsiString file = tmp.Path() + s + "file";
+  const AnsiString file = tmp.path() + s + "file";
   std::FILE* f = std::fopen(file.c_str(), "wb");
   ASSERT_NE(f, nullptr);
   std::fclose(f);
@@ -68,7 +68,7 @@ TEST(PathHelpers, CreateAllDirectoriesReportsFailureAndListsOnlyWhatItMade) {
       // A file stands where a folder should be.
       {file + s + "below" + s + "deeper", {}},
       // The first level is made, the second has a name no file system takes.
-      {tmp.Path() + s + "new" + s + AnsiString(300, 'x'), {tmp.Path() + s + "new"}},
+      {tmp.path() + s + "new" + s + AnsiString(300, 'x'), {tmp.path() + s + "new"}},
   };
   for (const Case& c : cases) {
     TStringList created;

@@ -17,7 +17,7 @@
 #include "components/buttonedits/runtime/PropFileSystem.h"
 #include "components/buttonedits/runtime/PropLines.h"
 #include "components/buttonedits/runtime/PropStream.h"
-#include "tests/components/buttonedits/runtime/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -281,8 +281,8 @@ TEST(CompFiler, SavesAndLoadsBinaryAndTextStreamsAndFiles) {
   filer.LoadFromStream(text, back);
   EXPECT_EQ(back.Caption(), "aus Text");
 
-  TempFolder dir;
-  const AnsiString file = dir.Path() + "/zettel.dfm";
+  kel::test::TempDir dir;
+  const AnsiString file = dir.path() + "/zettel.dfm";
   filer.SaveToFile(file, note);
   int loaded = 0;
   filer.OnCompLoaded = [&](TCompFiler&, TComponent* c) { loaded += c != nullptr; };
@@ -290,14 +290,14 @@ TEST(CompFiler, SavesAndLoadsBinaryAndTextStreamsAndFiles) {
   EXPECT_EQ(loaded, 1);
   ASSERT_NE(dynamic_cast<TNote*>(made.get()), nullptr);
   EXPECT_EQ(static_cast<TNote*>(made.get())->Lines()->Text(), "Zeile\r\n");
-  EXPECT_THROW(filer.LoadFromFile(dir.Path() + "/missing.dfm", back), EFOpenError);
+  EXPECT_THROW(filer.LoadFromFile(dir.path() + "/missing.dfm", back), EFOpenError);
 
   // A save that fails on the way keeps the file from before.
   const AnsiString before = Contents(*std::make_unique<TFileStream>(file, fmOpenRead));
   TFaultyNote faulty(nullptr);
   EXPECT_THROW(filer.SaveToFile(file, faulty), EConvertError);
   EXPECT_EQ(Contents(*std::make_unique<TFileStream>(file, fmOpenRead)), before);
-  EXPECT_THROW(filer.SaveToFile(dir.Path() + "/no/such/folder/x.dfm", note), EFCreateError);
+  EXPECT_THROW(filer.SaveToFile(dir.path() + "/no/such/folder/x.dfm", note), EFCreateError);
 }
 
 TEST(CompFiler, FaultsGoToTheHandlerOrAreIgnoredOrRaised) {

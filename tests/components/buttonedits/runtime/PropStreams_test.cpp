@@ -14,7 +14,7 @@
 #include "components/buttonedits/runtime/PropHelpers.h"
 #include "components/buttonedits/runtime/RegistryPersistence.h"
 #include "components/buttonedits/runtime/RegValueStore.h"
-#include "tests/components/buttonedits/runtime/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -218,8 +218,8 @@ TEST(ObjectStreams, APlainObjectTravelsInAHolderAndTheTextFormToo) {
   EXPECT_EQ(q.Caption(), "hallo");
   EXPECT_EQ(q.Size(), 9);
 
-  TempFolder dir;
-  const AnsiString file = dir.Path() + "/obj.txt";
+  kel::test::TempDir dir;
+  const AnsiString file = dir.path() + "/obj.txt";
   TOpts o(nullptr);
   o.SetName("Opts");
   o.SetRatio(0.25);
@@ -232,7 +232,7 @@ TEST(ObjectStreams, APlainObjectTravelsInAHolderAndTheTextFormToo) {
   ReadObjFromTextFile(file, back);
   EXPECT_EQ(back.Ratio(), 0.25);
   EXPECT_EQ(back.Lines()->Text(), "zeile\r\n");
-  EXPECT_THROW(ReadObjFromFile(dir.Path() + "/missing", back), EFOpenError);
+  EXPECT_THROW(ReadObjFromFile(dir.path() + "/missing", back), EFOpenError);
 }
 
 TEST(ObjectStreams, PropertyBlocksHoldOnlyTheNamedPropertiesAndTheirLength) {
@@ -304,8 +304,8 @@ TEST_F(MemoryRegistry, ObjectsAndPropertiesGoToRegistryValues) {
 }
 
 TEST(ObjectStreams, ComponentsKeepTheirSectionOfTheSettingsFile) {
-  TempFolder dir;
-  DCIniFileName = dir.Path() + "/settings.ini";
+  kel::test::TempDir dir;
+  DCIniFileName = dir.path() + "/settings.ini";
   {
     std::ofstream f(DCIniFileName, std::ios::binary);
     f << "[Before]\r\na=1\r\n\r\n[Opts]\r\nold=1\r\n\r\n[After]\r\nb=2\r\n";
@@ -352,8 +352,8 @@ TEST(NamedItems, NamesAreFoundWithoutCaseAndTheCollectionTravelsThroughAFile) {
   a->Assign(*b);
   EXPECT_EQ(a->StoredDisplayName(), "Zweites");
 
-  TempFolder dir;
-  const AnsiString file = dir.Path() + "/items.bin";
+  kel::test::TempDir dir;
+  const AnsiString file = dir.path() + "/items.bin";
   items.SaveToFile(file);
   TDCNamedItems back(nullptr);
   back.Add();
@@ -419,8 +419,8 @@ TEST_F(MemoryRegistry, OptionObjectsKeepTheirValuesUnderTheirKeyAndFeedTheirCont
   UnRegisterOptionControl("TEditorOptions");
   EXPECT_TRUE(loaded.CreatedWithoutControl());
 
-  TempFolder dir;
-  DCIniFileName = dir.Path() + "/opts.ini";
+  kel::test::TempDir dir;
+  DCIniFileName = dir.path() + "/opts.ini";
   DCUseIniFile = true;
   loaded.SaveConfig();
   TEditorOptions fromIni;

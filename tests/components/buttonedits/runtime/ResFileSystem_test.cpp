@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "components/buttonedits/runtime/FileSystem.h"
-#include "tests/components/buttonedits/runtime/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 TEST(ResFileSystem, ReadsTheResourcesOfAModuleAsFiles) {
   char exe[MAX_PATH] = {};
@@ -25,8 +25,8 @@ TEST(ResFileSystem, ReadsTheResourcesOfAModuleAsFiles) {
 TEST(ResFileSystem, WrittenResourcesAreStoredIntoTheModule) {
   char exe[MAX_PATH] = {};
   ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
-  TempFolder dir;
-  const AnsiString copy = dir.Path() + "\\copy.exe";
+  kel::test::TempDir dir;
+  const AnsiString copy = dir.path() + "\\copy.exe";
   ASSERT_TRUE(::CopyFileA(exe, copy.c_str(), FALSE));
 
   TResFileSystem fs(nullptr);
@@ -50,5 +50,5 @@ TEST(ResFileSystem, WrittenResourcesAreStoredIntoTheModule) {
   char buf[16] = {};
   in->Read(buf, sizeof buf);
   EXPECT_STREQ(buf, "Kelvora!");
-  EXPECT_FALSE(ResourceUpdate(dir.Path() + "\\missing.exe", 10, "", "X", 1, "x"));
+  EXPECT_FALSE(ResourceUpdate(dir.path() + "\\missing.exe", 10, "", "X", 1, "x"));
 }

@@ -6,7 +6,7 @@
 
 #include "classlib/Exception.h"
 #include "components/buttonedits/runtime/PathHelpers.h"
-#include "tests/components/buttonedits/runtime/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 TEST(StringHelpers, ReplaceAllOccurDoesNotSearchItsOwnReplacements) {
   struct Case {
@@ -75,35 +75,35 @@ TEST(StringHelpers, LengthPrefixedTextsAreBounded) {
 }
 
 TEST(StringHelpers, FindFilesExListsEachMatchOnceUpperCasedAndSorted) {
-  TempFolder tmp;
+  kel::test::TempDir tmp;
   const char s = filecalls::Separator();
-  ASSERT_TRUE(CreateAllDirectories(tmp.Path() + s + "sub", nullptr));
+  ASSERT_TRUE(CreateAllDirectories(tmp.path() + s + "sub", nullptr));
   for (const char* name : {"b.vov", "a.VOV", "c.txt", "sub/d.vov"}) {
     AnsiString n = name;
     for (char& ch : n)
       if (ch == '/') ch = s;
-    std::FILE* f = std::fopen((tmp.Path() + s + n).c_str(), "wb");
+    std::FILE* f = std::fopen((tmp.path() + s + n).c_str(), "wb");
     ASSERT_NE(f, nullptr);
     std::fclose(f);
   }
-  const AnsiString base = AnsiUpperCase(tmp.Path() + s);
+  const AnsiString base = AnsiUpperCase(tmp.path() + s);
   TStringList found;
-  FindFilesEx(tmp.Path(), "*.vov; a.*;;", 0, found, false);
+  FindFilesEx(tmp.path(), "*.vov; a.*;;", 0, found, false);
   EXPECT_EQ(found.Text(), base + "A.VOV\r\n" + base + "B.VOV\r\n");
 
   found.Clear();
-  FindFilesEx(tmp.Path(), "*.vov", 0, found, true);
+  FindFilesEx(tmp.path(), "*.vov", 0, found, true);
   EXPECT_EQ(found.Count(), 3);
   EXPECT_EQ(found.Strings(2), base + "SUB" + s + "D.VOV");
 
   found.Clear();
-  FindFilesEx(tmp.Path(), "", 0, found, false);
+  FindFilesEx(tmp.path(), "", 0, found, false);
   EXPECT_EQ(found.Count(), 3);  // the folder itself only with its attribute
 }
 
 TEST(StringHelpers, SaveStringToFileReplacesTheWholeContent) {
-  TempFolder tmp;
-  const AnsiString file = tmp.Path() + filecalls::Separator() + "x.txt";
+  kel::test::TempDir tmp;
+  const AnsiString file = tmp.path() + filecalls::Separator() + "x.txt";
   ASSERT_TRUE(SaveStringToFile(file, "lang und alt"));
   ASSERT_TRUE(SaveStringToFile(file, "neu"));
   std::FILE* f = std::fopen(file.c_str(), "rb");
@@ -113,7 +113,7 @@ TEST(StringHelpers, SaveStringToFileReplacesTheWholeContent) {
   std::fclose(f);
   EXPECT_EQ(AnsiString(buf, n), "neu");
   TStringList left;
-  FindFilesEx(tmp.Path(), "", 0, left, false);
+  FindFilesEx(tmp.path(), "", 0, left, false);
   EXPECT_EQ(left.Count(), 1);
   EXPECT_EQ(ExtractOnlyName(file), "x");
 }
