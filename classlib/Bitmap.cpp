@@ -2,19 +2,13 @@
 
 TBitmap::TBitmap() : memDc_(CreateCompatibleDC(nullptr)) {}
 
-TBitmap::~TBitmap() {
-  release();
-  DeleteDC(memDc_);
-}
+// The canvas puts its selections back into the context before it goes.
+TBitmap::~TBitmap() { release(); }
 
 void TBitmap::release() {
   canvas_.SetHandle(nullptr);
-  if (handle_) {
-    SelectObject(memDc_, oldBitmap_);
-    DeleteObject(handle_);
-  }
-  handle_ = nullptr;
-  oldBitmap_ = nullptr;
+  selected_.reset();
+  handle_.reset();
   width_ = height_ = 0;
 }
 
@@ -23,10 +17,10 @@ void TBitmap::SetHandle(HBITMAP bitmap) {
   if (bitmap) {
     BITMAP info{};
     GetObjectA(bitmap, sizeof info, &info);
-    handle_ = bitmap;
+    handle_.reset(bitmap);
     width_ = info.bmWidth;
     height_ = info.bmHeight;
-    oldBitmap_ = SelectObject(memDc_, handle_);
+    selected_.emplace(memDc_, bitmap);
     canvas_.SetHandle(memDc_);
   }
   if (OnChange) OnChange();

@@ -3,8 +3,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 
 #include "classlib/Canvas.h"
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
 
 class TBitmap {
  public:
@@ -23,7 +26,7 @@ class TBitmap {
   bool LoadFromResourceName(HINSTANCE module, const char* name);
   // Takes ownership of a bitmap handle.
   void SetHandle(HBITMAP bitmap);
-  HBITMAP Handle() const { return handle_; }
+  HBITMAP Handle() const { return handle_.get(); }
   TCanvas& Canvas() { return canvas_; }
 
   // Fired after the bitmap was exchanged (a new handle, size or resource).
@@ -33,8 +36,8 @@ class TBitmap {
   void release();
 
   TCanvas canvas_;
-  HDC memDc_;
-  HBITMAP handle_ = nullptr;
-  HGDIOBJ oldBitmap_ = nullptr;
+  TGdiHandle<HDC> memDc_;
+  TGdiHandle<HBITMAP> handle_;
+  std::optional<TSelectedObject> selected_;  // handle_ in memDc_
   int width_ = 0, height_ = 0;
 };

@@ -3,35 +3,30 @@
 #include <windows.h>
 
 #include "classlib/Color.h"
+#include "classlib/GdiHandle.h"
 
 enum TBrushStyle { bsSolid, bsClear };
 
 class TBrush {
  public:
   TBrush() = default;
-  ~TBrush() { reset(); }
   TBrush(const TBrush&) = delete;
   TBrush& operator=(const TBrush&) = delete;
 
   TColor Color() const { return color_; }
-  void SetColor(TColor c) { color_ = c; style_ = bsSolid; reset(); }
+  void SetColor(TColor c) { color_ = c; style_ = bsSolid; solid_.reset(); }
   TBrushStyle Style() const { return style_; }
-  void SetStyle(TBrushStyle s) { style_ = s; reset(); }
+  void SetStyle(TBrushStyle s) { style_ = s; solid_.reset(); }
 
+  // A hollow brush is the stock one; a solid brush is made and owned.
   HBRUSH Handle() {
-    if (!handle_) {
-      handle_ = style_ == bsClear ? static_cast<HBRUSH>(GetStockObject(NULL_BRUSH))
-                                  : CreateSolidBrush(ColorToRGB(color_));
-    }
-    return handle_;
+    if (style_ == bsClear) return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    if (!solid_) solid_.reset(CreateSolidBrush(ColorToRGB(color_)));
+    return solid_;
   }
 
  private:
-  void reset() {
-    if (handle_ && style_ == bsSolid) DeleteObject(handle_);
-    handle_ = nullptr;
-  }
   TColor color_ = clWhite;
   TBrushStyle style_ = bsSolid;
-  HBRUSH handle_ = nullptr;
+  TGdiHandle<HBRUSH> solid_;
 };

@@ -1,5 +1,7 @@
 #include "classlib/Font.h"
 
+#include "classlib/SelectedObject.h"
+
 namespace {
 int screenPpi() {
   HDC dc = GetDC(nullptr);
@@ -11,9 +13,7 @@ int screenPpi() {
 
 TFont::TFont() : name_("MS Sans Serif"), height_(-MulDiv(8, screenPpi(), 72)) {}
 
-TFont::~TFont() {
-  if (handle_) DeleteObject(handle_);
-}
+TFont::~TFont() = default;
 
 void TFont::Assign(const TFont& other) {
   name_ = other.name_;
@@ -64,7 +64,7 @@ HFONT TFont::Handle() {
     lf.lfCharSet = charset_;
     lf.lfQuality = DEFAULT_QUALITY;
     lstrcpynA(lf.lfFaceName, name_.c_str(), LF_FACESIZE);
-    handle_ = CreateFontIndirectA(&lf);
+    handle_.reset(CreateFontIndirectA(&lf));
   }
   return handle_;
 }
@@ -72,18 +72,17 @@ HFONT TFont::Handle() {
 void TFont::changed() {
   // The old handle may still be selected in a window: release it only after
   // the owner has taken the new one.
-  HFONT old = handle_;
-  handle_ = nullptr;
+  const TGdiHandle<HFONT> old = std::move(handle_);
   if (OnChange) OnChange();
-  if (old) DeleteObject(old);
 }
 
 TEXTMETRICA TFont::Metrics() {
   HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, Handle());
   TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
-  SelectObject(dc, old);
+  {
+    TSelectedObject useFont(dc, Handle());
+    GetTextMetricsA(dc, &tm);
+  }
   ReleaseDC(nullptr, dc);
   return tm;
 }

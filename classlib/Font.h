@@ -7,6 +7,7 @@
 #include <string>
 
 #include "classlib/Color.h"
+#include "classlib/GdiHandle.h"
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
@@ -47,5 +48,5 @@ class TFont {
   unsigned style_ = 0;
   TColor color_ = clWindowText;
   BYTE charset_ = DEFAULT_CHARSET;
-  HFONT handle_ = nullptr;
+  TGdiHandle<HFONT> handle_;
 };

@@ -1,5 +1,8 @@
 #include "classlib/ImageList.h"
 
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
+
 TImageList::TImageList(TComponent* owner, int width, int height)
     : TComponent(owner), FWidth(width), FHeight(height) {
   FHandle = ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 4, 4);
@@ -15,16 +18,14 @@ int TImageList::AddMasked(TBitmap& bitmap, TColor maskColor) {
   if (!FHandle || bitmap.Empty()) return -1;
   // The image list copies the bitmap; it must not be selected into a context.
   HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP copy = CreateCompatibleBitmap(screen, bitmap.Width(), bitmap.Height());
-  HGDIOBJ old = SelectObject(dc, copy);
-  BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas().Handle(), 0, 0, SRCCOPY);
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  TGdiHandle<HBITMAP> copy(CreateCompatibleBitmap(screen, bitmap.Width(), bitmap.Height()));
+  {
+    TGdiHandle<HDC> dc(CreateCompatibleDC(screen));
+    TSelectedObject useCopy(dc, copy);
+    BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas().Handle(), 0, 0, SRCCOPY);
+  }
   ReleaseDC(nullptr, screen);
-  int index = ImageList_AddMasked(FHandle, copy, ColorToRGB(maskColor));
-  DeleteObject(copy);
-  return index;
+  return ImageList_AddMasked(FHandle, copy, ColorToRGB(maskColor));
 }
 
 void TImageList::Draw(HDC dc, int x, int y, int index) const {

@@ -1,5 +1,7 @@
 #include "classlib/Label.h"
 
+#include "classlib/SelectedObject.h"
+
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
   FWidth = 65;
   FHeight = 13;
@@ -16,11 +18,12 @@ UINT TLabel::DrawFlags() const {
 void TLabel::AdjustSize() {
   if (!FAutoSize) return;
   HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, FFont.Handle());
   RECT r{0, 0, FWordWrap ? FWidth : 0, 0};
-  AnsiString text = FText.empty() ? AnsiString(" ") : FText;
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DrawFlags() | DT_CALCRECT);
-  SelectObject(dc, old);
+  {
+    TSelectedObject useFont(dc, FFont.Handle());
+    AnsiString text = FText.empty() ? AnsiString(" ") : FText;
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DrawFlags() | DT_CALCRECT);
+  }
   ReleaseDC(nullptr, dc);
   // One pixel more than measured: Wine draws some texts a pixel past their
   // measured width ("Auf WK-Listen:", "Art der Veranstaltung:"), and the
@@ -66,8 +69,7 @@ void TLabel::PaintOn(HDC dc) {
     FillRect(dc, &r, back->BackgroundBrush());
   }
   SetBkMode(dc, TRANSPARENT);
-  HGDIOBJ old = SelectObject(dc, FFont.Handle());
+  TSelectedObject useFont(dc, FFont.Handle());
   SetTextColor(dc, ColorToRGB(FEnabled ? FFont.Color() : clGrayText));
   DrawTextA(dc, FText.c_str(), static_cast<int>(FText.size()), &r, DrawFlags());
-  SelectObject(dc, old);
 }

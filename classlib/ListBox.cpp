@@ -214,7 +214,8 @@ LRESULT TCustomListBox::WndProc(UINT msg, WPARAM w, LPARAM l) {
       if (d->itemState & ODS_SELECTED) state |= odSelected;
       if (d->itemState & ODS_FOCUS) state |= odFocused;
       if (d->itemState & ODS_DISABLED) state |= odDisabled;
-      FCanvas.SetHandle(d->hDC);
+      // The font and brush are made over before the canvas takes the
+      // context: a change deletes the old ones, which must not be selected.
       FCanvas.Font.Assign(FFont);
       if (state & odSelected) {
         FCanvas.Brush.SetColor(clHighlight);
@@ -222,6 +223,7 @@ LRESULT TCustomListBox::WndProc(UINT msg, WPARAM w, LPARAM l) {
       } else {
         FCanvas.Brush.SetColor(FColor);
       }
+      FCanvas.SetHandle(d->hDC);
       if (d->itemID != static_cast<UINT>(-1)) {
         DrawItem(static_cast<int>(d->itemID), d->rcItem, state);
         if ((state & odFocused) && (d->itemAction & (ODA_DRAWENTIRE | ODA_FOCUS)))

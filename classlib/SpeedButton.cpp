@@ -1,5 +1,7 @@
 #include "classlib/SpeedButton.h"
 
+#include "classlib/SelectedObject.h"
+
 TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {
   FWidth = 23;
   FHeight = 22;
@@ -87,10 +89,9 @@ void TSpeedButton::PaintOn(HDC dc) {
   if (!FText.empty()) {
     RECT tr{textLeft + shift, shift, FWidth + shift, FHeight + shift};
     SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ old = SelectObject(dc, FFont.Handle());
+    TSelectedObject useFont(dc, FFont.Handle());
     SetTextColor(dc, ColorToRGB(FEnabled ? FFont.Color() : clGrayText));
     DrawTextA(dc, FText.c_str(), static_cast<int>(FText.size()), &tr,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(dc, old);
   }
 }

@@ -7,7 +7,9 @@
 #include "app/core/Memory.h"
 #include "app/core/Settings.h"
 #include "classlib/Exception.h"
+#include "classlib/GdiHandle.h"
 #include "classlib/MessageDlg.h"
+#include "classlib/SelectedObject.h"
 #include "components/buttonedits/controls/PopupListBox.h"
 
 namespace {
@@ -19,30 +21,25 @@ void DrawWelcomeStrip(TBitmap& bmp, int width, int height) {
   HDC dc = bmp.Canvas().Handle();
   for (int y = 0; y < height; ++y) {
     const int t = y * 255 / std::max(1, height - 1);
-    HBRUSH b = CreateSolidBrush(RGB(0, 40 + t * 60 / 255, 128 + t * 100 / 255));
     RECT row{0, y, width, y + 1};
-    FillRect(dc, &row, b);
-    DeleteObject(b);
+    FillRect(dc, &row, TGdiHandle<HBRUSH>(CreateSolidBrush(RGB(0, 40 + t * 60 / 255, 128 + t * 100 / 255))));
   }
-  HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  HGDIOBJ oldBrush = SelectObject(dc, white);
-  Rectangle(dc, 92, 18, 136, 74);
-  for (int y = 28; y < 64; y += 7) {
-    MoveToEx(dc, 98, y, nullptr);
-    LineTo(dc, 130, y);
+  const TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+  const TGdiHandle<HBRUSH> yellow(CreateSolidBrush(RGB(255, 236, 140)));
+  TSelectedObject usePen(dc, pen);
+  {
+    TSelectedObject useWhite(dc, GetStockObject(WHITE_BRUSH));
+    Rectangle(dc, 92, 18, 136, 74);
+    for (int y = 28; y < 64; y += 7) {
+      MoveToEx(dc, 98, y, nullptr);
+      LineTo(dc, 130, y);
+    }
   }
-  HBRUSH yellow = CreateSolidBrush(RGB(255, 236, 140));
-  SelectObject(dc, yellow);
+  TSelectedObject useYellow(dc, yellow);
   Rectangle(dc, 112, 50, 148, 76);
   MoveToEx(dc, 112, 50, nullptr);
   LineTo(dc, 130, 64);
   LineTo(dc, 148, 50);
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldPen);
-  DeleteObject(yellow);
-  DeleteObject(pen);
 }
 
 // The small picture at the top right of an interior page: a sheet of paper
@@ -52,24 +49,21 @@ void DrawPagePicture(TBitmap& bmp) {
   HDC dc = bmp.Canvas().Handle();
   RECT all{0, 0, 48, 45};
   FillRect(dc, &all, GetSysColorBrush(COLOR_WINDOW));
-  HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-  HBRUSH paper = CreateSolidBrush(RGB(255, 255, 255));
-  HBRUSH arrow = CreateSolidBrush(RGB(0, 96, 192));
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  HGDIOBJ oldBrush = SelectObject(dc, paper);
-  Rectangle(dc, 8, 3, 36, 42);
-  for (int y = 11; y < 36; y += 6) {
-    MoveToEx(dc, 13, y, nullptr);
-    LineTo(dc, 31, y);
+  const TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+  const TGdiHandle<HBRUSH> paper(CreateSolidBrush(RGB(255, 255, 255)));
+  const TGdiHandle<HBRUSH> arrow(CreateSolidBrush(RGB(0, 96, 192)));
+  TSelectedObject usePen(dc, pen);
+  {
+    TSelectedObject usePaper(dc, paper);
+    Rectangle(dc, 8, 3, 36, 42);
+    for (int y = 11; y < 36; y += 6) {
+      MoveToEx(dc, 13, y, nullptr);
+      LineTo(dc, 31, y);
+    }
   }
-  SelectObject(dc, arrow);
+  TSelectedObject useArrow(dc, arrow);
   POINT p[] = {{26, 24}, {38, 24}, {38, 18}, {47, 29}, {38, 40}, {38, 34}, {26, 34}};
   Polygon(dc, p, 7);
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldPen);
-  DeleteObject(arrow);
-  DeleteObject(paper);
-  DeleteObject(pen);
 }
 
 // The create-folder glyph of the folder field's second button: a folder
@@ -77,17 +71,14 @@ void DrawPagePicture(TBitmap& bmp) {
 HBITMAP MakeNewFolderGlyph() {
   return MakeButtonGlyph(14, 12, [](HDC dc) {
     HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
-    HBRUSH fill = CreateSolidBrush(RGB(255, 255, 0));
     RECT tab{1, 3, 5, 5}, body{0, 4, 11, 12}, inner{1, 5, 10, 11};
     FillRect(dc, &tab, ink);
     FillRect(dc, &body, ink);
-    FillRect(dc, &inner, fill);
-    HBRUSH star = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(dc, &inner, TGdiHandle<HBRUSH>(CreateSolidBrush(RGB(255, 255, 0))));
+    const TGdiHandle<HBRUSH> star(CreateSolidBrush(RGB(255, 0, 0)));
     RECT v{11, 0, 12, 5}, hz{9, 2, 14, 3};
     FillRect(dc, &v, star);
     FillRect(dc, &hz, star);
-    DeleteObject(star);
-    DeleteObject(fill);
   });
 }
 

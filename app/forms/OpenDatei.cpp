@@ -4,6 +4,8 @@
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
 #include "app/core/Meldefehler.h"
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
 
 namespace {
 
@@ -15,25 +17,21 @@ void addStateImage(TImageList& list, COLORREF disc, const char* mark) {
   TBitmap bm;
   bm.SetSize(16, 16);
   HDC dc = bm.Canvas().Handle();
-  HBRUSH back = CreateSolidBrush(ColorToRGB(kOlive));
   RECT all{0, 0, 16, 16};
-  FillRect(dc, &all, back);
-  DeleteObject(back);
-  HBRUSH fill = CreateSolidBrush(disc);
-  HPEN pen = CreatePen(PS_SOLID, 1, RGB(64, 64, 64));
-  HGDIOBJ ob = SelectObject(dc, fill), op = SelectObject(dc, pen);
-  Ellipse(dc, 1, 1, 15, 15);
-  SelectObject(dc, ob);
-  SelectObject(dc, op);
-  DeleteObject(fill);
-  DeleteObject(pen);
+  FillRect(dc, &all, TGdiHandle<HBRUSH>(CreateSolidBrush(ColorToRGB(kOlive))));
+  {
+    const TGdiHandle<HBRUSH> fill(CreateSolidBrush(disc));
+    const TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, RGB(64, 64, 64)));
+    TSelectedObject useFill(dc, fill), usePen(dc, pen);
+    Ellipse(dc, 1, 1, 15, 15);
+  }
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(255, 255, 255));
-  HFONT font = CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
-  HGDIOBJ of = SelectObject(dc, font);
-  DrawTextA(dc, mark, -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(dc, of);
-  DeleteObject(font);
+  {
+    const TGdiHandle<HFONT> font(CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    TSelectedObject useFont(dc, font);
+    DrawTextA(dc, mark, -1, &all, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
   list.AddMasked(bm, kOlive);
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/windows/InputTablePane.h"
+#include "classlib/SelectedObject.h"
 
 EditCell::EditCell(InputTablePane* table, int32_t maxLength, const char* allowed)
     : table_(table), maxLength_(maxLength), allowed_(allowed ? allowed : "")
@@ -37,9 +38,7 @@ void EditCell::copyOut(const char* text, char* buffer, size_t capacity)
 
 void EditCell::drawFrame(HDC dc) const
 {
-    HGDIOBJ oldBrush = SelectObject(dc, brush_.handle());
-    HGDIOBJ oldPen = SelectObject(dc, pen_.handle());
+    TSelectedObject useBrush(dc, brush_.handle());
+    TSelectedObject usePen(dc, pen_.handle());
     Rectangle(dc, x_ + 1, y_ + 1, x_ + width_ + 1, y_ + height_ + 1);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
 }

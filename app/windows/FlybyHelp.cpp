@@ -1,5 +1,7 @@
 #include "app/windows/FlybyHelp.h"
 
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
 #include "classlib/WindowClass.h"
 #include "framework/core/zApplication.h"
 #include "framework/core/zFrameWin.h"
@@ -25,9 +27,10 @@ FlybyHelp::FlybyHelp(const char* text) : text_(text ? text : "")
     under_ = WindowFromPoint(mouse_);
     SIZE size{0, 0};
     if (HDC screen = GetDC(nullptr)) {
-        HGDIOBJ old = SelectObject(screen, GetStockObject(ANSI_VAR_FONT));
-        GetTextExtentPoint32A(screen, text_.c_str(), static_cast<int>(text_.size()), &size);
-        SelectObject(screen, old);
+        {
+            TSelectedObject useFont(screen, GetStockObject(ANSI_VAR_FONT));
+            GetTextExtentPoint32A(screen, text_.c_str(), static_cast<int>(text_.size()), &size);
+        }
         ReleaseDC(nullptr, screen);
     }
     int32_t rightEdge = GetSystemMetrics(SM_CXSCREEN);
@@ -63,19 +66,15 @@ FlybyHelp::~FlybyHelp()
 void FlybyHelp::paint(HDC dc) const noexcept
 {
     const int32_t w = rect_.right - rect_.left, h = rect_.bottom - rect_.top;
-    HBRUSH brush = CreateSolidBrush(Colour);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(ANSI_VAR_FONT));
+    const TGdiHandle<HBRUSH> brush(CreateSolidBrush(Colour));
+    TSelectedObject useBrush(dc, brush);
+    TSelectedObject usePen(dc, GetStockObject(BLACK_PEN));
+    TSelectedObject useFont(dc, GetStockObject(ANSI_VAR_FONT));
     Rectangle(dc, 0, 0, w, h);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     TextOutA(dc, 2, 1, text_.c_str(), static_cast<int>(text_.size()));
     SetBkMode(dc, oldMode);
-    SelectObject(dc, oldFont);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(brush);
 }
 
 LRESULT CALLBACK FlybyHelp::windowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept

@@ -1,6 +1,8 @@
 #include "app/windows/InfoButton.h"
 
 #include "app/windows/FlybyHelp.h"
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
 #include "framework/core/zBitmap.h"
 #include "framework/core/zTimer.h"
 
@@ -70,13 +72,13 @@ void InfoButton::drawFrame(int32_t colourIndex, bool back)
     HDC dc = GetDC(hwnd_);
     if (!dc)
         return;
-    HPEN pen = CreatePen(PS_SOLID, 0, GetSysColor(colourIndex));
-    HGDIOBJ old = SelectObject(dc, pen);
-    const POINT there[5] = {{w, 1}, {1, 1}, {1, h}, {w, h}, {w, 1}};
-    const POINT backAgain[5] = {{1, 1}, {w, 1}, {w, h}, {1, h}, {1, 1}};
-    Polyline(dc, back ? backAgain : there, 5);
-    SelectObject(dc, old);
-    DeleteObject(pen);
+    {
+        const TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 0, GetSysColor(colourIndex)));
+        TSelectedObject usePen(dc, pen);
+        const POINT there[5] = {{w, 1}, {1, 1}, {1, h}, {w, h}, {w, 1}};
+        const POINT backAgain[5] = {{1, 1}, {w, 1}, {w, h}, {1, h}, {1, 1}};
+        Polyline(dc, back ? backAgain : there, 5);
+    }
     ReleaseDC(hwnd_, dc);
 }
 

@@ -3,6 +3,8 @@
 #include "app/windows/FlybyHelp.h"
 #include "app/windows/InputTablePane.h"
 #include "app/windows/NotifyTable.h"
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
 #include "framework/controls3d/zBitmapButton.h"
 #include "framework/core/zBitmap.h"
 #include "framework/core/zDisplay.h"
@@ -144,9 +146,8 @@ void NotebookPane::drawEdge(HDC dc, bool thirdLine)
     const int32_t y0 = edge_ == 1 ? drawRect_.top : drawRect_.bottom - 1;
     const int32_t right = drawRect_.right;
     auto line = [&](int32_t x, int32_t y, int32_t w, int32_t h, HBRUSH brush) {
-        HGDIOBJ old = SelectObject(dc, brush);
+        TSelectedObject useBrush(dc, brush);
         PatBlt(dc, x, h < 0 ? y + h + 1 : y, w, h < 0 ? -h : h, PATCOPY);
-        SelectObject(dc, old);
     };
     HBRUSH black = edgeBrush_.brush(), white = whiteBrush_.brush();
     line(0, y0, right, 1, black);
@@ -187,8 +188,9 @@ int32_t NotebookPane::drawTab(HDC dc, int32_t x, int32_t index, int32_t visible)
     }
     const bool isCurrent = index == current_;
     POINT* p = shapes_[visible];
-    HGDIOBJ oldPen = SelectObject(dc, outlinePen_.handle());
-    HGDIOBJ oldBrush = SelectObject(dc, isCurrent ? whiteBrush_.handle() : faceBrush_.handle());
+    // The pens change on the way; the guards put back what was there before.
+    TSelectedObject usePen(dc, outlinePen_.handle());
+    TSelectedObject useBrush(dc, isCurrent ? whiteBrush_.handle() : faceBrush_.handle());
     POINT inner[2];
     if (isCurrent || visible == 0) {
         const int32_t e = isCurrent ? 3 : 0;
@@ -223,8 +225,6 @@ int32_t NotebookPane::drawTab(HDC dc, int32_t x, int32_t index, int32_t visible)
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     TextOutA(dc, x + 9, captionY, text, n);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
     return 18 + W;
 }
 
@@ -268,10 +268,9 @@ int NotebookPane::draw(zEvent*)
     d->acquire();
     if (HDC dc = d->hdc()) {
         drawRect_ = d->extentRect();
-        HGDIOBJ oldFont = SelectObject(dc, captionFont_->handle());
+        TSelectedObject useFont(dc, captionFont_->handle());
         drawEdge(dc, true);
         layout(dc);
-        SelectObject(dc, oldFont);
     }
     d->release();
     return 1;
@@ -284,11 +283,8 @@ int32_t NotebookPane::tabAt(int32_t x, int32_t y) const
     for (int32_t v = visibleCount_ - 1; v >= 0; --v) {
         const int32_t index = firstVisible_ + v;
         const bool four = index == current_ || v == 0;
-        HRGN region = CreatePolygonRgn(shapes_[v], four ? 4 : 5, ALTERNATE);
-        const bool inside = region && PtInRegion(region, x, y);
-        if (region)
-            DeleteObject(region);
-        if (inside)
+        const TGdiHandle<HRGN> region(CreatePolygonRgn(shapes_[v], four ? 4 : 5, ALTERNATE));
+        if (region && PtInRegion(region, x, y))
             return v;
     }
     return -1;

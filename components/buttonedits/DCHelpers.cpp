@@ -10,9 +10,11 @@
 
 #include "classlib/Application.h"
 #include "classlib/Form.h"
+#include "classlib/GdiHandle.h"
 #include "classlib/GuardedCall.h"
 #include "classlib/ObjectText.h"
 #include "classlib/OleSession.h"
+#include "classlib/SelectedObject.h"
 #include "classlib/TypInfo.h"
 #include "classlib/Screen.h"
 #include "components/buttonedits/OptionForms.h"
@@ -141,10 +143,11 @@ namespace {
 
 SIZE TextSize(TFont& font, const char* text) {
   HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font.Handle());
   SIZE size{};
-  GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
-  SelectObject(dc, old);
+  {
+    TSelectedObject useFont(dc, font.Handle());
+    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+  }
   ReleaseDC(nullptr, dc);
   return size;
 }
@@ -163,10 +166,8 @@ bool IsFontMonoSpaced(TFont& font) { return (GetFontMetrics(font).tmPitchAndFami
 void CreateBrushPatternEx(TBitmap& bitmap, COLORREF background, COLORREF foreground) {
   bitmap.SetSize(8, 8);
   HDC dc = bitmap.Canvas().Handle();
-  HBRUSH back = CreateSolidBrush(background);
   RECT all{0, 0, 8, 8};
-  FillRect(dc, &all, back);
-  DeleteObject(back);
+  FillRect(dc, &all, TGdiHandle<HBRUSH>(CreateSolidBrush(background)));
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
       if ((x % 2) == (y % 2)) SetPixel(dc, x, y, foreground);
@@ -179,9 +180,9 @@ void CreateBrushPattern(TBitmap& bitmap) {
 void StretchBltTransparent(HDC target, int x, int y, int width, int height, HDC source, int sourceX,
                            int sourceY, int sourceWidth, int sourceHeight, COLORREF transparent) {
   // A monochrome mask: 1 where the source has the transparent colour.
-  HDC maskDc = CreateCompatibleDC(target);
-  HBITMAP mask = CreateBitmap(sourceWidth, sourceHeight, 1, 1, nullptr);
-  HGDIOBJ oldMask = SelectObject(maskDc, mask);
+  const TGdiHandle<HDC> maskDc(CreateCompatibleDC(target));
+  const TGdiHandle<HBITMAP> mask(CreateBitmap(sourceWidth, sourceHeight, 1, 1, nullptr));
+  TSelectedObject useMask(maskDc, mask);
   const COLORREF oldBack = SetBkColor(source, transparent);
   BitBlt(maskDc, 0, 0, sourceWidth, sourceHeight, source, sourceX, sourceY, SRCCOPY);
   SetBkColor(source, oldBack);
@@ -196,9 +197,6 @@ void StretchBltTransparent(HDC target, int x, int y, int width, int height, HDC 
   SetStretchBltMode(target, oldMode);
   SetTextColor(target, oldTargetText);
   SetBkColor(target, oldTargetBack);
-  SelectObject(maskDc, oldMask);
-  DeleteObject(mask);
-  DeleteDC(maskDc);
 }
 
 bool CheckFileExt(const AnsiString& file, const AnsiString& extension) {
@@ -489,14 +487,14 @@ void GetLoadedPackagesPaths(TStrings& paths) {
 void CorrectBitmap(TBitmap& bitmap) {
   if (bitmap.Empty()) return;
   HDC screen = GetDC(nullptr);
-  HBITMAP copy = CreateCompatibleBitmap(screen, bitmap.Width(), bitmap.Height());
+  TGdiHandle<HBITMAP> copy(CreateCompatibleBitmap(screen, bitmap.Width(), bitmap.Height()));
   ReleaseDC(nullptr, screen);
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, copy);
-  BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas().Handle(), 0, 0, SRCCOPY);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  bitmap.SetHandle(copy);
+  {
+    const TGdiHandle<HDC> dc(CreateCompatibleDC(nullptr));
+    TSelectedObject useCopy(dc, copy);
+    BitBlt(dc, 0, 0, bitmap.Width(), bitmap.Height(), bitmap.Canvas().Handle(), 0, 0, SRCCOPY);
+  }
+  bitmap.SetHandle(copy.release());
 }
 
 void ChangeImageList(TImageList& list, TBitmap& bitmap, TColor transparent, int index) {
@@ -519,10 +517,8 @@ void DrawOnBackground(TCanvas& canvas, TColor background, const RECT& r, Paint p
   if (w <= 0 || h <= 0) return;
   TBitmap buffer;
   buffer.SetSize(w, h);
-  HBRUSH brush = CreateSolidBrush(ColorToRGB(background));
   RECT all{0, 0, w, h};
-  FillRect(buffer.Canvas().Handle(), &all, brush);
-  DeleteObject(brush);
+  FillRect(buffer.Canvas().Handle(), &all, TGdiHandle<HBRUSH>(CreateSolidBrush(ColorToRGB(background))));
   paint(buffer.Canvas().Handle(), w, h);
   BitBlt(canvas.Handle(), r.left, r.top, w, h, buffer.Canvas().Handle(), 0, 0, SRCCOPY);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "classlib/Application.h"
+#include "classlib/GdiHandle.h"
 #include "classlib/OleSession.h"
 #include "components/buttonedits/runtime/PathDialog.h"
 #include "components/buttonedits/runtime/ResourceStrings.h"
@@ -18,12 +19,10 @@ HBITMAP MakeBrowseGlyph(bool folder) {
   return MakeButtonGlyph(13, 11, [folder](HDC dc) {
     HBRUSH ink = GetSysColorBrush(COLOR_BTNTEXT);
     if (folder) {
-      HBRUSH fill = CreateSolidBrush(RGB(255, 255, 0));
       RECT tab{1, 1, 6, 3}, body{0, 2, 12, 11}, inner{1, 3, 11, 10};
       FillRect(dc, &tab, ink);
       FillRect(dc, &body, ink);
-      FillRect(dc, &inner, fill);
-      DeleteObject(fill);
+      FillRect(dc, &inner, TGdiHandle<HBRUSH>(CreateSolidBrush(RGB(255, 255, 0))));
     } else {
       RECT body{2, 0, 11, 11}, inner{3, 1, 10, 10};
       FillRect(dc, &body, ink);

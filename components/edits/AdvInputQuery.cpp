@@ -5,17 +5,19 @@
 #include "classlib/Button.h"
 #include "classlib/Form.h"
 #include "classlib/Label.h"
+#include "classlib/SelectedObject.h"
 
 namespace {
 
 // The average character size of a font, the base of dialog units.
 SIZE averageCharSize(TFont& font) {
   HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font.Handle());
   static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   SIZE size{};
-  GetTextExtentPoint32A(dc, kLetters, 52, &size);
-  SelectObject(dc, old);
+  {
+    TSelectedObject useFont(dc, font.Handle());
+    GetTextExtentPoint32A(dc, kLetters, 52, &size);
+  }
   ReleaseDC(nullptr, dc);
   return SIZE{size.cx / 52, font.Metrics().tmHeight};
 }

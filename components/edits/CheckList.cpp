@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "classlib/Exception.h"
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
 
 // A picture that can stand as the object of a line.
 class TCheckList::TCheckPicture : public TObject {
@@ -33,20 +35,17 @@ TCheckList::TCheckList(TComponent* owner)
   SetStyle(lbOwnerDrawVariable);
   // The system's check boxes: 4 columns by 3 rows; the first cell of the top
   // row is the empty box, the one to its right the ticked box.
-  HBITMAP sys = LoadBitmapA(nullptr, MAKEINTRESOURCEA(kCheckBoxesBitmap));
+  const TGdiHandle<HBITMAP> sys(LoadBitmapA(nullptr, MAKEINTRESOURCEA(kCheckBoxesBitmap)));
   if (sys) {
     BITMAP info{};
     GetObjectA(sys, sizeof info, &info);
     int w = info.bmWidth / 4, h = info.bmHeight / 3;
-    HDC src = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(src, sys);
+    const TGdiHandle<HDC> src(CreateCompatibleDC(nullptr));
+    TSelectedObject useSys(src, sys);
     FUnchecked->Bitmap.SetSize(w, h);
     FChecked->Bitmap.SetSize(w, h);
     BitBlt(FUnchecked->Bitmap.Canvas().Handle(), 0, 0, w, h, src, 0, 0, SRCCOPY);
     BitBlt(FChecked->Bitmap.Canvas().Handle(), 0, 0, w, h, src, w, 0, SRCCOPY);
-    SelectObject(src, old);
-    DeleteDC(src);
-    DeleteObject(sys);
   }
 }
 

@@ -5,6 +5,8 @@
 
 #include "classlib/AnsiString.h"
 #include "classlib/Exception.h"
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
 
 namespace {
 
@@ -360,9 +362,8 @@ void TColumnListBox::DrawItem(int index, const RECT& rect, TOwnerDrawState state
     GetClientRect(FHandle, &client);
     RECT rest{rect.left, rect.bottom, rect.right, client.bottom};
     if (rest.bottom > rest.top) {
-      HBRUSH b = CreateSolidBrush(ColorToRGB(FColor));
+      const TGdiHandle<HBRUSH> b(CreateSolidBrush(ColorToRGB(FColor)));
       ::FillRect(dc, &rest, b);
-      DeleteObject(b);
     }
   }
   if (index < 0 || index >= FListBoxItems.Count()) return;
@@ -373,10 +374,10 @@ void TColumnListBox::DrawItem(int index, const RECT& rect, TOwnerDrawState state
     TListBoxColumnItem* col = FColumns.Items(i);
     bool last = i == FColumns.Count() - 1;
     RECT cell{left, rect.top, last ? rect.right : left + col->Width(), rect.bottom};
-    TColor back = selected ? clHighlight : col->Color();
-    HBRUSH b = CreateSolidBrush(ColorToRGB(back));
-    if (!selected) ::FillRect(dc, &cell, b);
-    DeleteObject(b);
+    if (!selected) {
+      const TGdiHandle<HBRUSH> b(CreateSolidBrush(ColorToRGB(col->Color())));
+      ::FillRect(dc, &cell, b);
+    }
     int nextLeft = cell.right;
     cell.left += 2;
     cell.top += 1;
@@ -386,7 +387,7 @@ void TColumnListBox::DrawItem(int index, const RECT& rect, TOwnerDrawState state
       AnsiString text = field < row.FStrings.Count() ? row.FStrings.Strings(field) : AnsiString();
       ++field;
       cell.right -= 2;
-      HGDIOBJ old = SelectObject(dc, col->Font().Handle());
+      TSelectedObject useFont(dc, col->Font().Handle());
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, ColorToRGB(selected ? (clSystemColor | COLOR_HIGHLIGHTTEXT)
                                            : col->Font().Color()));
@@ -396,13 +397,12 @@ void TColumnListBox::DrawItem(int index, const RECT& rect, TOwnerDrawState state
       if (col->Ellipsis() == etAtEnd) flags |= DT_END_ELLIPSIS;
       if (col->Ellipsis() == etInMiddle) flags |= DT_PATH_ELLIPSIS;
       DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &cell, flags);
-      SelectObject(dc, old);
     }
     left = nextLeft;
   }
   if (FGridLines) {
-    HPEN pen = CreatePen(PS_SOLID, 1, ColorToRGB(clGray));
-    HGDIOBJ old = SelectObject(dc, pen);
+    const TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, ColorToRGB(clGray)));
+    TSelectedObject usePen(dc, pen);
     MoveToEx(dc, rect.left, rect.bottom - 1, nullptr);
     LineTo(dc, rect.right, rect.bottom - 1);
     int x = rect.left;
@@ -411,8 +411,6 @@ void TColumnListBox::DrawItem(int index, const RECT& rect, TOwnerDrawState state
       MoveToEx(dc, x, rect.top, nullptr);
       LineTo(dc, x, rect.bottom);
     }
-    SelectObject(dc, old);
-    DeleteObject(pen);
   }
 }
 

@@ -1,5 +1,7 @@
 #include "components/edits/EditBorder.h"
 
+#include "classlib/GdiHandle.h"
+
 bool TEditBorder::Custom(bool focused, bool enabled) const {
   if (!enabled && !DisabledBorder) return true;
   if (focused && FocusBorderColor != clNone) return true;
@@ -21,23 +23,15 @@ void TEditBorder::Paint(HWND window, bool focused, bool enabled, TColor backgrou
   if (!dc) return;
   ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
   // The frame first in the background colour, then the lines of the look.
-  HBRUSH back = CreateSolidBrush(ColorToRGB(background));
-  FillRect(dc, &frame, back);
-  DeleteObject(back);
-  auto frameIn = [&](TColor c) {
-    HBRUSH b = CreateSolidBrush(ColorToRGB(c));
-    FrameRect(dc, &frame, b);
-    DeleteObject(b);
-  };
+  FillRect(dc, &frame, TGdiHandle<HBRUSH>(CreateSolidBrush(ColorToRGB(background))));
+  auto frameIn = [&](TColor c) { FrameRect(dc, &frame, TGdiHandle<HBRUSH>(CreateSolidBrush(ColorToRGB(c)))); };
   if (!enabled && !DisabledBorder) {
     // nothing more: a borderless disabled field
   } else if (focused && FocusBorderColor != clNone) {
     frameIn(FocusBorderColor);
   } else if (Flat && !(focused && FocusBorder)) {
     RECT line{frame.left, frame.bottom - 1, frame.right, frame.bottom};
-    HBRUSH b = CreateSolidBrush(ColorToRGB(FlatLineColor));
-    FillRect(dc, &line, b);
-    DeleteObject(b);
+    FillRect(dc, &line, TGdiHandle<HBRUSH>(CreateSolidBrush(ColorToRGB(FlatLineColor))));
   } else {
     frameIn(clBtnShadow);
   }

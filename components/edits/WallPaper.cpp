@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "classlib/Exception.h"
+#include "classlib/GdiHandle.h"
 #include "classlib/OleSession.h"
+#include "classlib/SelectedObject.h"
 
 TAdvImage::~TAdvImage() {
   OnChange = nullptr;
@@ -180,15 +182,14 @@ LRESULT TWallPaper::WndProc(UINT msg, WPARAM w, LPARAM l) {
       RECT cr;
       GetClientRect(FHandle, &cr);
       // Drawn off screen first, so that a tiled picture does not flicker.
-      HDC mem = CreateCompatibleDC(dc);
-      HBITMAP bmp = CreateCompatibleBitmap(dc, cr.right > 0 ? cr.right : 1,
-                                           cr.bottom > 0 ? cr.bottom : 1);
-      HGDIOBJ old = SelectObject(mem, bmp);
-      PaintTo(mem);
-      BitBlt(dc, 0, 0, cr.right, cr.bottom, mem, 0, 0, SRCCOPY);
-      SelectObject(mem, old);
-      DeleteObject(bmp);
-      DeleteDC(mem);
+      {
+        const TGdiHandle<HDC> mem(CreateCompatibleDC(dc));
+        const TGdiHandle<HBITMAP> bmp(CreateCompatibleBitmap(dc, cr.right > 0 ? cr.right : 1,
+                                                            cr.bottom > 0 ? cr.bottom : 1));
+        TSelectedObject useBitmap(mem, bmp);
+        PaintTo(mem);
+        BitBlt(dc, 0, 0, cr.right, cr.bottom, mem, 0, 0, SRCCOPY);
+      }
       PaintControls(dc);
       EndPaint(FHandle, &ps);
       return 0;

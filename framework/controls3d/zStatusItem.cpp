@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "classlib/GdiHandle.h"
 #include "framework/controls3d/ziControlCompound.h"
 #include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziShellCompound.h"
@@ -86,9 +87,7 @@ void zStatusItem::erase()
         ziAcquire hold(d);
         if (hold.dc() && line_) {
             RECT rr{r.left, r.top, r.right, r.bottom};
-            HBRUSH b = CreateSolidBrush(line_->effectiveBackground());
-            FillRect(hold.dc(), &rr, b);
-            DeleteObject(b);
+            FillRect(hold.dc(), &rr, TGdiHandle<HBRUSH>(CreateSolidBrush(line_->effectiveBackground())));
         }
     }
     lastText_ = zRect{};
@@ -126,12 +125,11 @@ void zStatusItemText::draw(const zRect*)
         return;
     ziAcquire hold(d);
     if (flags_ & Clip) {
-        HRGN rgn = CreateRectRgn(x(), y(), x() + width(), y() + height());
+        const TGdiHandle<HRGN> rgn(CreateRectRgn(x(), y(), x() + width(), y() + height()));
         SelectClipRgn(hold.dc(), rgn);
         drawText();
         paintFace();
         SelectClipRgn(hold.dc(), nullptr);
-        DeleteObject(rgn);
     } else {
         paintFace();
         drawText();

@@ -1,5 +1,6 @@
 #include "framework/controls3d/zStatusLine.h"
 
+#include "classlib/GdiHandle.h"
 #include "framework/controls3d/ziBorderManager.h"
 #include "framework/controls3d/ziControlCompound.h"
 #include "framework/controls3d/ziVisualDrawing.h"
@@ -109,9 +110,7 @@ int zStatusLine::draw(zEvent* ev)
     const zRect ext = d->extentRect();
     {
         RECT r{paint.left, paint.top, paint.right, paint.bottom};
-        HBRUSH b = CreateSolidBrush(effectiveBackground());
-        FillRect(dc, &r, b);
-        DeleteObject(b);
+        FillRect(dc, &r, TGdiHandle<HBRUSH>(CreateSolidBrush(effectiveBackground())));
     }
     const int32_t w = ext.width();
     {

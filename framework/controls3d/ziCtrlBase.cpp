@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "classlib/GdiHandle.h"
 #include "framework/controls3d/ziControlCompound.h"
 #include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziShellCompound.h"
@@ -160,9 +161,7 @@ int ziCtrlBase::eraseAroundSiblings(zEvent* ev)
     }
     RECT client;
     GetClientRect(me, &client);
-    HBRUSH face = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-    FillRect(dc, &client, face);
-    DeleteObject(face);
+    FillRect(dc, &client, TGdiHandle<HBRUSH>(CreateSolidBrush(GetSysColor(COLOR_BTNFACE))));
     RestoreDC(dc, saved);
     if (own)
         ReleaseDC(me, dc);

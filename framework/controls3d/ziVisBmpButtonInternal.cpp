@@ -1,5 +1,7 @@
 #include "framework/controls3d/ziVisBmpButtonInternal.h"
 
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
 #include "framework/controls3d/ziControlCompound.h"
 #include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziVisText3dBmp.h"
@@ -75,11 +77,11 @@ void ziVisBmpButtonInternal::prepareImage()
     }
     // A bitmap whose pixels cannot be read is shown as it is.
     imageOld_ = SelectObject(imageDC_, image_);
-    HDC src = CreateCompatibleDC(imageDC_);
-    HGDIOBJ old = SelectObject(src, bitmap_->bitmap());
-    BitBlt(imageDC_, 0, 0, s.cx, s.cy, src, 0, 0, SRCCOPY);
-    SelectObject(src, old);
-    DeleteDC(src);
+    {
+        const TGdiHandle<HDC> src(CreateCompatibleDC(imageDC_));
+        TSelectedObject useBitmap(src, bitmap_->bitmap());
+        BitBlt(imageDC_, 0, 0, s.cx, s.cy, src, 0, 0, SRCCOPY);
+    }
     transparent_ = GetPixel(imageDC_, 0, 0);
 }
 
@@ -101,9 +103,7 @@ void ziVisBmpButtonInternal::paintFace(int32_t frameStyle, int32_t image, int32_
     const zRect me = rect();
     {
         RECT all{me.left, me.top, me.right, me.bottom};
-        HBRUSH face = CreateSolidBrush(ziBtnFace());
-        FillRect(dc, &all, face);
-        DeleteObject(face);
+        FillRect(dc, &all, TGdiHandle<HBRUSH>(CreateSolidBrush(ziBtnFace())));
     }
     const int32_t in = (flags_ & FocusFrame) ? 2 : 1;
     const int32_t l = me.left + in, t = me.top + in;

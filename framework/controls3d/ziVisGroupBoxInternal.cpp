@@ -1,5 +1,6 @@
 #include "framework/controls3d/ziVisGroupBoxInternal.h"
 
+#include "classlib/GdiHandle.h"
 #include "framework/controls3d/ziControlCompound.h"
 #include "framework/controls3d/ziVisualDrawing.h"
 #include "framework/controls3d/ziVisText3dGroup.h"
@@ -49,8 +50,6 @@ void ziVisGroupBoxInternal::paint()
     if (caption && caption->shows()) {
         caption->placeOnBox(zRect{x(), y(), x() + width(), y() + height()});
         RECT gap{caption->textX() - 2, t, caption->textX() + caption->textWidth() + 2, t + 3};
-        HBRUSH face = CreateSolidBrush(ziBtnFace());
-        FillRect(dc, &gap, face);
-        DeleteObject(face);
+        FillRect(dc, &gap, TGdiHandle<HBRUSH>(CreateSolidBrush(ziBtnFace())));
     }
 }

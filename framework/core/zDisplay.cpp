@@ -1,5 +1,8 @@
 #include "framework/core/zDisplay.h"
 
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
+
 #include <cstring>
 
 namespace {
@@ -258,10 +261,10 @@ int32_t zDisplay::drawBitmap(const zBitmap* bitmap, int32_t x, int32_t y, uint32
         return 0;
     if (!bitmap || !bitmap->handle())
         return 1;
-    HDC mem = CreateCompatibleDC(hdc_);
+    const TGdiHandle<HDC> mem(CreateCompatibleDC(hdc_));
     if (!mem)
         return 1;
-    HGDIOBJ old = SelectObject(mem, bitmap->handle());
+    TSelectedObject useBitmap(mem, bitmap->handle());
     SetMapMode(mem, GetMapMode(hdc_));
     BITMAP bm{};
     GetObjectA(bitmap->handle(), sizeof bm, &bm);
@@ -270,7 +273,5 @@ int32_t zDisplay::drawBitmap(const zBitmap* bitmap, int32_t x, int32_t y, uint32
     POINT org{0, 0};
     DPtoLP(mem, &org, 1);
     BitBlt(hdc_, x, y, size.x, size.y, mem, org.x, org.y, rop);
-    SelectObject(mem, old);
-    DeleteDC(mem);
     return 1;
 }

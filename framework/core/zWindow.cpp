@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
 #include "classlib/WindowClass.h"
 #include "framework/core/zApplication.h"
 #include "framework/core/zCaret.h"
@@ -189,11 +191,11 @@ int zWindow::eraseBackground(zEvent* ev)
     HDC dc = ev ? reinterpret_cast<HDC>(ev->wParam) : GetDC(hwnd_);
     RECT rc;
     GetClientRect(hwnd_, &rc);
-    HBRUSH brush = CreateSolidBrush(effectiveBackground());
-    HGDIOBJ old = SelectObject(dc, brush);
-    PatBlt(dc, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, PATCOPY);
-    SelectObject(dc, old);
-    DeleteObject(brush);
+    {
+        const TGdiHandle<HBRUSH> brush(CreateSolidBrush(effectiveBackground()));
+        TSelectedObject useBrush(dc, brush);
+        PatBlt(dc, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, PATCOPY);
+    }
     if (!ev)
         ReleaseDC(hwnd_, dc);
     return 1;

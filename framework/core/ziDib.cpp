@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
 #include "framework/core/ziBitmapInfo.h"
 
 HGLOBAL ziDibCopy(HBITMAP bitmap, DWORD compression, WORD bitCount, HPALETTE palette)
@@ -89,13 +91,10 @@ BOOL ziPrintBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, 
 
 BOOL ziScreenBitmap(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, DWORD rop)
 {
-    HDC mem = CreateCompatibleDC(dc);
+    const TGdiHandle<HDC> mem(CreateCompatibleDC(dc));
     if (!mem)
         return FALSE;
     SetMapMode(mem, GetMapMode(dc));
-    HGDIOBJ old = SelectObject(mem, bitmap);
-    const BOOL ok = BitBlt(dc, x, y, width, height, mem, 0, 0, rop);
-    SelectObject(mem, old);
-    DeleteDC(mem);
-    return ok;
+    TSelectedObject useBitmap(mem, bitmap);
+    return BitBlt(dc, x, y, width, height, mem, 0, 0, rop);
 }

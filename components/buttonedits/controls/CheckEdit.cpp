@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
 #include "components/buttonedits/controls/EditOwner.h"
 #include "components/buttonedits/controls/TextMarkup.h"
 
@@ -53,8 +55,9 @@ void TCheckEdit::Paint(HDC dc) {
   }
   // The mark as text, embossed when disabled.
   const char* mark = FChecked ? "\xFC" : "";
-  HFONT font = CreateFontA(-(side - 2), 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0, "Wingdings");
-  HGDIOBJ old = SelectObject(dc, font);
+  const TGdiHandle<HFONT> font(
+      CreateFontA(-(side - 2), 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0, "Wingdings"));
+  TSelectedObject useFont(dc, font);
   SetBkMode(dc, TRANSPARENT);
   if (!FEnabled) {
     RECT shifted = box;
@@ -66,8 +69,6 @@ void TCheckEdit::Paint(HDC dc) {
     SetTextColor(dc, ColorToRGB(FFont.Color()));
   }
   DrawTextA(dc, mark, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(dc, old);
-  DeleteObject(font);
 }
 
 LRESULT TCheckEdit::WndProc(UINT msg, WPARAM w, LPARAM l) {

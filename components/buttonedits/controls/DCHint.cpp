@@ -1,6 +1,7 @@
 #include "components/buttonedits/controls/DCHint.h"
 
 #include "classlib/Canvas.h"
+#include "classlib/GdiHandle.h"
 #include "classlib/GuardedCall.h"
 #include "classlib/WindowClass.h"
 #include "components/buttonedits/controls/DrawHelpers.h"
@@ -65,12 +66,10 @@ LRESULT CALLBACK TDCHint::WindowProc(HWND h, UINT msg, WPARAM w, LPARAM l) {
 void TDCHint::Paint(HDC dc) {
   RECT r{};
   GetClientRect(FWindow, &r);
-  HBRUSH back = CreateSolidBrush(GetSysColor(COLOR_INFOBK));
-  FillRect(dc, &r, back);
-  DeleteObject(back);
+  FillRect(dc, &r, TGdiHandle<HBRUSH>(CreateSolidBrush(GetSysColor(COLOR_INFOBK))));
   TCanvas canvas;
-  canvas.SetHandle(dc);
   canvas.Font.Assign(FFont);
+  canvas.SetHandle(dc);
   int32_t start = 0, length = 0;
   std::string plain = ExtractBoldPos(FCaption, start, length);
   RECT text{r.left + 3, r.top + 1, r.right - 1, r.bottom};

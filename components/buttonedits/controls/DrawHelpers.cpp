@@ -1,5 +1,7 @@
 #include "components/buttonedits/controls/DrawHelpers.h"
 
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
 #include "components/buttonedits/controls/BkgndOption.h"
 #include "components/buttonedits/controls/TextMarkup.h"
 
@@ -8,10 +10,9 @@ namespace {
 SIZE checkSize() {
   static SIZE size{};
   if (size.cx == 0) {
-    HBITMAP bmp = LoadBitmapA(nullptr, MAKEINTRESOURCEA(32759));
+    const TGdiHandle<HBITMAP> bmp(LoadBitmapA(nullptr, MAKEINTRESOURCEA(32759)));
     BITMAP info{};
     if (bmp && GetObjectA(bmp, sizeof info, &info)) size = SIZE{info.bmWidth / 4, info.bmHeight / 3};
-    if (bmp) DeleteObject(bmp);
     if (size.cx == 0) size = SIZE{13, 13};
   }
   return size;
@@ -19,10 +20,9 @@ SIZE checkSize() {
 
 // Selects `font` into the canvas's context and returns the size of `text`.
 SIZE measure(HDC dc, TFont& font, const std::string& text) {
-  HGDIOBJ old = SelectObject(dc, font.Handle());
+  TSelectedObject useFont(dc, font.Handle());
   SIZE s{};
   GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &s);
-  SelectObject(dc, old);
   return s;
 }
 
@@ -43,9 +43,9 @@ void TransparentBitBltEx(HDC source, HDC dest, const RECT& s, const RECT& d, COL
   int dw = d.right - d.left, dh = d.bottom - d.top;
   if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return;
   // The mask: 1 where the source has the transparent colour.
-  HDC maskDc = CreateCompatibleDC(source);
-  HBITMAP mask = CreateBitmap(sw, sh, 1, 1, nullptr);
-  HGDIOBJ oldMask = SelectObject(maskDc, mask);
+  const TGdiHandle<HDC> maskDc(CreateCompatibleDC(source));
+  const TGdiHandle<HBITMAP> mask(CreateBitmap(sw, sh, 1, 1, nullptr));
+  TSelectedObject useMask(maskDc, mask);
   COLORREF oldBack = SetBkColor(source, transparent);
   BitBlt(maskDc, 0, 0, sw, sh, source, s.left, s.top, SRCCOPY);
   SetBkColor(source, oldBack);
@@ -55,9 +55,9 @@ void TransparentBitBltEx(HDC source, HDC dest, const RECT& s, const RECT& d, COL
   } else {
     // The source with its transparent pixels black, then the destination
     // cut out where the source is opaque, both stretched.
-    HDC tmpDc = CreateCompatibleDC(dest);
-    HBITMAP tmp = CreateCompatibleBitmap(dest, sw, sh);
-    HGDIOBJ oldTmp = SelectObject(tmpDc, tmp);
+    const TGdiHandle<HDC> tmpDc(CreateCompatibleDC(dest));
+    const TGdiHandle<HBITMAP> tmp(CreateCompatibleBitmap(dest, sw, sh));
+    TSelectedObject useTmp(tmpDc, tmp);
     COLORREF oldText = SetTextColor(tmpDc, RGB(0, 0, 0));
     COLORREF oldTmpBack = SetBkColor(tmpDc, RGB(255, 255, 255));
     BitBlt(tmpDc, 0, 0, sw, sh, maskDc, 0, 0, SRCCOPY);
@@ -72,13 +72,7 @@ void TransparentBitBltEx(HDC source, HDC dest, const RECT& s, const RECT& d, COL
     SetStretchBltMode(dest, oldMode);
     SetTextColor(dest, dText);
     SetBkColor(dest, dBack);
-    SelectObject(tmpDc, oldTmp);
-    DeleteObject(tmp);
-    DeleteDC(tmpDc);
   }
-  SelectObject(maskDc, oldMask);
-  DeleteObject(mask);
-  DeleteDC(maskDc);
 }
 
 void FillRectEx(TCanvas& canvas, const RECT& outer, const RECT& inner) {
@@ -89,21 +83,23 @@ void FillRectEx(TCanvas& canvas, const RECT& outer, const RECT& inner) {
 void DrawTextWithFill(TCanvas& canvas, const std::string& text, UINT format, const RECT& rect) {
   RECT calc{0, 0, rect.right - rect.left, 0};
   HDC dc = canvas.Handle();
-  HGDIOBJ oldFont = SelectObject(dc, canvas.Font.Handle());
-  if (!text.empty())
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &calc, format | DT_CALCRECT);
-  else
-    calc = RECT{0, 0, 0, 0};
-  RECT place = ToRECT(PlaceTextRect(FromRECT(rect), calc.right - calc.left, calc.bottom - calc.top, format));
-  if (!text.empty()) {
-    SetTextColor(dc, ColorToRGB(canvas.Font.Color()));
-    SetBkColor(dc, ColorToRGB(canvas.Brush.Color()));
-    SetBkMode(dc, OPAQUE);
-    ExtTextOutA(dc, place.left, place.top, ETO_OPAQUE | ETO_CLIPPED, &place, nullptr, 0, nullptr);
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &place,
-              (format & ~(DT_CENTER | DT_VCENTER | DT_BOTTOM)) | DT_NOCLIP);
+  RECT place;
+  {
+    TSelectedObject useFont(dc, canvas.Font.Handle());
+    if (!text.empty())
+      DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &calc, format | DT_CALCRECT);
+    else
+      calc = RECT{0, 0, 0, 0};
+    place = ToRECT(PlaceTextRect(FromRECT(rect), calc.right - calc.left, calc.bottom - calc.top, format));
+    if (!text.empty()) {
+      SetTextColor(dc, ColorToRGB(canvas.Font.Color()));
+      SetBkColor(dc, ColorToRGB(canvas.Brush.Color()));
+      SetBkMode(dc, OPAQUE);
+      ExtTextOutA(dc, place.left, place.top, ETO_OPAQUE | ETO_CLIPPED, &place, nullptr, 0, nullptr);
+      DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &place,
+                (format & ~(DT_CENTER | DT_VCENTER | DT_BOTTOM)) | DT_NOCLIP);
+    }
   }
-  SelectObject(dc, oldFont);
   FillRectEx(canvas, rect, place);
 }
 
@@ -146,13 +142,12 @@ void DrawWithSelection(TCanvas& canvas, TFont& font, TFont& boldFont, const RECT
   COLORREF color = SetTextColor(dc, ColorToRGB(canvas.Font.Color()));
   for (int i = 0; i < 3; ++i) {
     if (parts[i].empty()) continue;
-    HGDIOBJ old = SelectObject(dc, fonts[i]->Handle());
+    TSelectedObject useFont(dc, fonts[i]->Handle());
     RECT clip = rect;
     ExtTextOutA(dc, x, rect.top, ETO_CLIPPED, &clip, parts[i].c_str(), static_cast<UINT>(parts[i].size()), nullptr);
     SIZE s{};
     GetTextExtentPoint32A(dc, parts[i].c_str(), static_cast<int>(parts[i].size()), &s);
     x += s.cx;
-    SelectObject(dc, old);
   }
   SetTextColor(dc, color);
   SetBkMode(dc, mode);
@@ -168,9 +163,7 @@ void FillGradient(TCanvas& canvas, int width, int height, TColor color1, TColor 
     int a = span * i / steps, b = span * (i + 1) / steps;
     if (b <= a) continue;
     RECT r = horizontal ? RECT{a, 0, b, height} : RECT{0, a, width, b};
-    HBRUSH brush = CreateSolidBrush(ramp[static_cast<size_t>(i)]);
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
+    FillRect(dc, &r, TGdiHandle<HBRUSH>(CreateSolidBrush(ramp[static_cast<size_t>(i)])));
   }
 }
 
@@ -178,8 +171,8 @@ void PaintExpandCollapse(TCanvas& canvas, int x, int y, int size, int margin, bo
   HDC dc = canvas.Handle();
   RECT r{x, y, x + size, y + size};
   DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH);
-  HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-  HGDIOBJ old = SelectObject(dc, pen);
+  const TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+  TSelectedObject usePen(dc, pen);
   int mid = size / 2;
   MoveToEx(dc, x + margin, y + mid, nullptr);
   LineTo(dc, x + size - margin, y + mid);
@@ -187,6 +180,4 @@ void PaintExpandCollapse(TCanvas& canvas, int x, int y, int size, int margin, bo
     MoveToEx(dc, x + mid, y + margin, nullptr);
     LineTo(dc, x + mid, y + size - margin);
   }
-  SelectObject(dc, old);
-  DeleteObject(pen);
 }

@@ -3,6 +3,8 @@
 #include <cstring>
 
 #include "classlib/Exception.h"
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
 #include "components/buttonedits/controls/ColorNames.h"
 #include "components/buttonedits/controls/EditOwner.h"
 #include "components/buttonedits/controls/PopupListBox.h"
@@ -101,23 +103,18 @@ void TColorEdit::PaintToCanvas(HDC dc, int x, int y) {
   FillRect(dc, &r, back);
   int side = r.bottom - r.top;
   RECT box{r.left + 2, r.top + 2, r.left + 2 + std::max(side - 4, 0) * 2, r.bottom - 2};
-  HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW));
-  FrameRect(dc, &box, frame);
-  DeleteObject(frame);
+  FrameRect(dc, &box, TGdiHandle<HBRUSH>(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW))));
   TColorValue color = StringToColor(FValue);
   if (color != kColorNone) {
     InflateRect(&box, -1, -1);
-    HBRUSH fill = CreateSolidBrush(ColorToRGB(color));
-    FillRect(dc, &box, fill);
-    DeleteObject(fill);
+    FillRect(dc, &box, TGdiHandle<HBRUSH>(CreateSolidBrush(ColorToRGB(color))));
     InflateRect(&box, 1, 1);
   }
   RECT text{box.right + 4, r.top, r.right, r.bottom};
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(focused ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  HGDIOBJ old = SelectObject(dc, FFont.Handle());
+  TSelectedObject useFont(dc, FFont.Handle());
   DrawTextA(dc, FValue.c_str(), static_cast<int>(FValue.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-  SelectObject(dc, old);
 }
 
 void TPenStyleEdit::PaintToCanvas(HDC dc, int x, int y) {
@@ -125,14 +122,12 @@ void TPenStyleEdit::PaintToCanvas(HDC dc, int x, int y) {
   OffsetRect(&r, x, y);
   FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
   int style = std::max(PenStyleFromText(FValue), 0);
-  HPEN pen = CreatePen(style, 1, RGB(0, 0, 0));
-  HGDIOBJ old = SelectObject(dc, pen);
+  const TGdiHandle<HPEN> pen(CreatePen(style, 1, RGB(0, 0, 0)));
+  TSelectedObject usePen(dc, pen);
   SetBkMode(dc, TRANSPARENT);
   int mid = (r.top + r.bottom) / 2;
   MoveToEx(dc, r.left + 2, mid, nullptr);
   LineTo(dc, r.right - 2, mid);
-  SelectObject(dc, old);
-  DeleteObject(pen);
 }
 
 void TBrushStyleEdit::PaintToCanvas(HDC dc, int x, int y) {
@@ -141,22 +136,20 @@ void TBrushStyleEdit::PaintToCanvas(HDC dc, int x, int y) {
   FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
   int side = r.bottom - r.top;
   RECT box{r.left + 2, r.top + 2, r.left + 2 + std::max(side - 4, 0) * 2, r.bottom - 2};
-  HBRUSH info = CreateSolidBrush(GetSysColor(COLOR_INFOBK));
-  FillRect(dc, &box, info);
-  DeleteObject(info);
+  FillRect(dc, &box, TGdiHandle<HBRUSH>(CreateSolidBrush(GetSysColor(COLOR_INFOBK))));
   int style = std::max(BrushStyleFromText(FValue), 0);
   if (style != 1) {
     int hatch = BrushHatchStyle(style);
-    HBRUSH b = hatch < 0 ? CreateSolidBrush(RGB(0, 0, 0)) : CreateHatchBrush(hatch, RGB(0, 0, 0));
     SetBkMode(dc, TRANSPARENT);
-    FillRect(dc, &box, b);
-    DeleteObject(b);
+    FillRect(dc, &box,
+             TGdiHandle<HBRUSH>(hatch < 0 ? CreateSolidBrush(RGB(0, 0, 0)) : CreateHatchBrush(hatch, RGB(0, 0, 0))));
   }
   RECT text{box.right + 4, r.top, r.right, r.bottom};
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  HGDIOBJ old = SelectObject(dc, FFont.Handle());
-  DrawTextA(dc, FValue.c_str(), static_cast<int>(FValue.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-  SelectObject(dc, old);
+  {
+    TSelectedObject useFont(dc, FFont.Handle());
+    DrawTextA(dc, FValue.c_str(), static_cast<int>(FValue.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  }
   if (FHandle && GetFocus() == FHandle) DrawFocusRect(dc, &r);
 }
 

@@ -1,5 +1,7 @@
 #include "components/buttonedits/controls/PopupListBox.h"
 
+#include "classlib/GdiHandle.h"
+#include "classlib/SelectedObject.h"
 #include "components/buttonedits/controls/ColorNames.h"
 #include "components/buttonedits/controls/EditOwner.h"
 #include "components/buttonedits/controls/PopupMetrics.h"
@@ -172,10 +174,11 @@ void TPopupValueBox::AdjustWidth(const char* widestName) {
   int width = 42;
   if (FDisplayNames) {
     HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, FFont.Handle());
     SIZE s{};
-    GetTextExtentPoint32A(dc, widestName, static_cast<int>(strlen(widestName)), &s);
-    SelectObject(dc, old);
+    {
+      TSelectedObject useFont(dc, FFont.Handle());
+      GetTextExtentPoint32A(dc, widestName, static_cast<int>(strlen(widestName)), &s);
+    }
     ReleaseDC(nullptr, dc);
     width += s.cx;
   }
@@ -196,10 +199,9 @@ void TPopupValueBox::DrawItem(int index, const RECT& rect, TOwnerDrawState state
     HDC dc = c.Handle();
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorToRGB(c.Font.Color()));
-    HGDIOBJ old = SelectObject(dc, c.Font.Handle());
+    TSelectedObject useFont(dc, c.Font.Handle());
     std::string name = DisplayName(index);
     DrawTextA(dc, name.c_str(), static_cast<int>(name.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    SelectObject(dc, old);
   }
 }
 
@@ -247,15 +249,11 @@ void TPopupColorBox::LineClicked() {
 void TPopupColorBox::DrawSample(TCanvas& canvas, int index, const RECT& box) {
   TColor color = ColorAt(index);
   HDC dc = canvas.Handle();
-  HBRUSH frame = CreateSolidBrush(RGB(0, 0, 0));
-  FrameRect(dc, &box, frame);
-  DeleteObject(frame);
+  FrameRect(dc, &box, TGdiHandle<HBRUSH>(CreateSolidBrush(RGB(0, 0, 0))));
   if (color != clNone) {
     RECT inner = box;
     InflateRect(&inner, -1, -1);
-    HBRUSH fill = CreateSolidBrush(ColorToRGB(color));
-    FillRect(dc, &inner, fill);
-    DeleteObject(fill);
+    FillRect(dc, &inner, TGdiHandle<HBRUSH>(CreateSolidBrush(ColorToRGB(color))));
   }
 }
 
@@ -289,20 +287,15 @@ std::string TPopupBrushBox::ValueText() {
 
 void TPopupBrushBox::DrawSample(TCanvas& canvas, int index, const RECT& box) {
   HDC dc = canvas.Handle();
-  HBRUSH back = CreateSolidBrush(ColorToRGB(clInfoBk));
-  FillRect(dc, &box, back);
-  DeleteObject(back);
+  FillRect(dc, &box, TGdiHandle<HBRUSH>(CreateSolidBrush(ColorToRGB(clInfoBk))));
   if (index != 1) {
     int hatch = BrushHatchStyle(index);
-    HBRUSH b = hatch < 0 ? CreateSolidBrush(RGB(0, 0, 0)) : CreateHatchBrush(hatch, RGB(0, 0, 0));
+    const TGdiHandle<HBRUSH> b(hatch < 0 ? CreateSolidBrush(RGB(0, 0, 0)) : CreateHatchBrush(hatch, RGB(0, 0, 0)));
     int mode = SetBkMode(dc, TRANSPARENT);
     FillRect(dc, &box, b);
     SetBkMode(dc, mode);
-    DeleteObject(b);
   }
-  HBRUSH frame = CreateSolidBrush(RGB(0, 0, 0));
-  FrameRect(dc, &box, frame);
-  DeleteObject(frame);
+  FrameRect(dc, &box, TGdiHandle<HBRUSH>(CreateSolidBrush(RGB(0, 0, 0))));
 }
 
 TPopupPenBox::TPopupPenBox(TComponent* owner) : TPopupValueBox(owner) {}
@@ -332,13 +325,11 @@ std::string TPopupPenBox::ValueText() {
 
 void TPopupPenBox::DrawSample(TCanvas& canvas, int index, const RECT& box) {
   HDC dc = canvas.Handle();
-  HPEN pen = CreatePen(index, 1, RGB(0, 0, 0));
-  HGDIOBJ old = SelectObject(dc, pen);
+  const TGdiHandle<HPEN> pen(CreatePen(index, 1, RGB(0, 0, 0)));
+  TSelectedObject usePen(dc, pen);
   int mode = SetBkMode(dc, TRANSPARENT);
   int y = (box.top + box.bottom) / 2;
   MoveToEx(dc, box.left, y, nullptr);
   LineTo(dc, box.right, y);
   SetBkMode(dc, mode);
-  SelectObject(dc, old);
-  DeleteObject(pen);
 }

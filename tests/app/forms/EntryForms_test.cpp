@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <memory>
 #include <tuple>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "app/core/Settings.h"
 #include "app/forms/AboutMe.h"
 #include "app/forms/DlgMNEdit.h"
+#include "app/forms/Meldefile.h"
 #include "app/forms/MyVersionInfo.h"
 #include "app/forms/OpenDatei.h"
 #include "app/forms/PrintFrm.h"
@@ -22,6 +24,7 @@
 #include "tests/support/FormTest.h"
 #include "tests/support/MessageInput.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/GdiCount.h"
 
 using namespace kel::test;
 
@@ -452,6 +455,42 @@ TEST_F(EntryForms, PrintChoiceKeepsEveryLineOfManyTeams) {
   EXPECT_EQ(last.type, 1);
   EXPECT_EQ(last.number, 130);
   gPrintManager.clear();
+}
+
+// Each of the program's forms, opened with data, painted and closed many
+// times, leaves no GDI object behind.
+TEST_F(EntryForms, TheFormsLeaveNoGdiObjectsBehind) {
+  team(0, 0, "Realschule");
+  athlete(0, 0, 3, "Max");
+  gMemory->getAthlete(0, 0, 3)->mask = 1;
+  const std::string keep = gSettings.programDir;
+  gSettings.programDir = exeFolder() + "versions\\release\\";
+  const struct Family {
+    const char* name;
+    std::unique_ptr<TForm> (*open)();
+  } families[] = {
+      {"class chooser", [] { return std::unique_ptr<TForm>(new TOpenDatei(nullptr)); }},
+      {"team dialog",
+       [] {
+         auto d = std::make_unique<TDlgMNEdit>(nullptr);
+         d->LoadTeam(0, 0, 0);
+         return std::unique_ptr<TForm>(std::move(d));
+       }},
+      {"print choice", [] { return std::unique_ptr<TForm>(new TPrintFrm(nullptr)); }},
+      {"about box", [] { return std::unique_ptr<TForm>(new TAboutMe(nullptr)); }},
+      {"entry-file wizard", [] { return std::unique_ptr<TForm>(new TMeldefile(nullptr)); }},
+  };
+  for (const Family& family : families) {
+    SCOPED_TRACE(family.name);
+    kel::test::expectNoGdiGrowth([&] {
+      std::unique_ptr<TForm> form = family.open();
+      form->Show();
+      RedrawWindow(form->Handle(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      pump();
+    });
+  }
+  gSettings.programDir = keep;
 }
 
 TEST(AboutBox, VersionLineFromTheFileVersion) {
