@@ -1,7 +1,19 @@
 #include "app/windows/GridCaret.h"
 
 #include "app/windows/InputTablePane.h"
+#include "framework/core/zApplication.h"
 #include "framework/core/zTimer.h"
+
+namespace {
+
+// The time the framework's timers count in, so that the blink phase and
+// its timer agree.
+uint32_t timerNow()
+{
+    return theApplication && theApplication->timerDev ? theApplication->timerDev->now() : GetTickCount();
+}
+
+}  // namespace
 
 GridCaret::GridCaret(InputTablePane* pane, int32_t width, int32_t height)
     : pane_(pane), width_(width), height_(height), blinkMs_(GetCaretBlinkTime())
@@ -10,7 +22,11 @@ GridCaret::GridCaret(InputTablePane* pane, int32_t width, int32_t height)
         focus(true);
 }
 
-GridCaret::~GridCaret() = default;
+GridCaret::~GridCaret()
+{
+    if (systemCaret_)
+        DestroyCaret();
+}
 
 bool GridCaret::wanted() const { return shown_ && focused_ && pane_->handle(); }
 
@@ -29,6 +45,8 @@ void GridCaret::hide()
 void GridCaret::place(POINT at)
 {
     pos_ = at;
+    if (systemCaret_)
+        SetCaretPos(pos_.x, pos_.y);
     sync();
 }
 
@@ -49,6 +67,15 @@ void GridCaret::release()
 void GridCaret::focus(bool has)
 {
     focused_ = has;
+    // Magnifiers and screen readers follow the system caret: the grid
+    // keeps one, never shown, at the place of its own bar.
+    if (has && !systemCaret_ && pane_->handle() && CreateCaret(pane_->handle(), nullptr, width_, height_)) {
+        systemCaret_ = true;
+        SetCaretPos(pos_.x, pos_.y);
+    } else if (!has && systemCaret_) {
+        DestroyCaret();
+        systemCaret_ = false;
+    }
     // The system timer ticks every 100 ms: a period a little under the
     // blink time keeps the rate close to the system's.
     if (has && !blinkTimer_ && blinkMs_ != INFINITE)
@@ -73,7 +100,7 @@ void GridCaret::sync()
         invert(pos_);
         barPos_ = pos_;
         barOn_ = true;
-        shownAt_ = GetTickCount();
+        shownAt_ = timerNow();
     }
 }
 
@@ -92,7 +119,7 @@ int GridCaret::blink()
 {
     if (held_ > 0 || !wanted())
         return 0;
-    const uint32_t now = GetTickCount();
+    const uint32_t now = timerNow();
     if (barOn_ && now - shownAt_ + 100 < blinkMs_)
         return 0;
     if (barOn_) {

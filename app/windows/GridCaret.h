@@ -4,7 +4,8 @@
 // the system's caret rate. Windows' caret costs two requests to the window
 // server and a drawing on a display of its own for every hide and show
 // (under Wine most of a keystroke); this one inverts the bar on the display
-// the grid holds for the keystroke anyway.
+// the grid holds for the keystroke anyway. A hidden system caret follows
+// the bar for the tools that look for the caret.
 //
 // While held (a keystroke or click), the bar is off the screen and every
 // change waits for the release, so that the drawings in between can paint
@@ -58,4 +59,5 @@ private:
     bool shown_ = false;
     bool focused_ = false;
     bool barOn_ = false;
+    bool systemCaret_ = false;
 };

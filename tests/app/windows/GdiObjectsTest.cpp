@@ -24,7 +24,7 @@ void entryGrid(OwnerFrame& frame)
     frame.grid->show(SW_SHOW);
     frame.grid->loadTable(0);
     frame.grid->setCurrent(0, 0);
-    chr(frame.grid->handle(), 'A');
+    sendChar(frame.grid->handle(), 'A');
 }
 
 // The school tabs, with the bubble of a hovered tab.

@@ -7,6 +7,7 @@
 
 #include "app/windows/EditCell.h"
 #include "app/windows/GridCaret.h"
+#include "tests/support/VirtualClock.h"
 
 namespace grid_test {
 namespace {
@@ -83,36 +84,37 @@ TEST_F(GridCaretTest, NoBarStaysBehindWhenTheFocusGoes)
         std::function<void()> steps;
     };
     const Case cases[] = {
-        {"typing a name", [this]() { type(hwnd(), "Abc"); }},
-        {"typing and rubbing out", [this]() { type(hwnd(), "Abcd\b\b"); }},
-        {"a digit the name cell refuses", [this]() { type(hwnd(), "Ab1"); }},
-        {"an edit closed by Enter", [this]() { type(hwnd(), "Abc\r"); }},
-        {"an edit dropped by Escape", [this]() { type(hwnd(), "Abc\x1b"); }},
+        {"typing a name", [this]() { sendText(hwnd(), "Abc"); }},
+        {"typing and rubbing out", [this]() { sendText(hwnd(), "Abcd\b\b"); }},
+        {"a digit the name cell refuses", [this]() { sendText(hwnd(), "Ab1"); }},
+        {"an edit closed by Enter", [this]() { sendText(hwnd(), "Abc\r"); }},
+        {"an edit dropped by Escape", [this]() { sendText(hwnd(), "Abc\x1b"); }},
         {"a click into another cell while editing",
          [this]() {
-             type(hwnd(), "Abc");
+             sendText(hwnd(), "Abc");
              const POINT p = cellCentre(0, 2);
-             click(hwnd(), p.x, p.y);
+             sendClick(hwnd(), p.x, p.y);
          }},
         {"a paint while editing, then more typing",
          [this]() {
-             type(hwnd(), "Ab");
+             sendText(hwnd(), "Ab");
              repaint();
-             type(hwnd(), "c");
+             sendText(hwnd(), "c");
          }},
         {"a ticked discipline cell and Home",
          [this]() {
              givePerformance(1, 0, 1234, true);
              grid->setCurrent(3, 1);
-             type(hwnd(), "12");
-             key(hwnd(), VK_HOME);
+             sendText(hwnd(), "12");
+             sendKey(hwnd(), VK_HOME);
          }},
         {"blinking between keystrokes",
          [this]() {
-             type(hwnd(), "Ab");
-             pumpFor(1300);
-             type(hwnd(), "c");
-             pumpFor(700);
+             kel::test::VirtualClock clock;
+             sendText(hwnd(), "Ab");
+             clock.tick(13);
+             sendText(hwnd(), "c");
+             clock.tick(7);
          }},
     };
     for (const Case& c : cases) {
@@ -134,16 +136,22 @@ TEST_F(GridCaretTest, NoBarStaysBehindWhenTheFocusGoes)
 
 TEST_F(GridCaretTest, BarStandsWhereTheEditorPutsItWhileTheGridHasTheFocus)
 {
-    type(hwnd(), "Abc");
+    sendText(hwnd(), "Abc");
     ASSERT_NE(grid->activeEditor(), nullptr);
     ASSERT_TRUE(caret().barOn());
     const POINT typed = caret().barPos();
     EXPECT_TRUE(DarkAt(hwnd(), barMiddle()));
     // The bar follows the text and goes from its old place.
-    chr(hwnd(), 'd');
+    sendChar(hwnd(), 'd');
     EXPECT_GT(caret().barPos().x, typed.x);
     EXPECT_TRUE(DarkAt(hwnd(), barMiddle()));
     EXPECT_FALSE(DarkAt(hwnd(), {typed.x, barMiddle().y}));
+    // The system caret, never shown, stands on the bar for the tools that
+    // follow it.
+    POINT system{};
+    ASSERT_TRUE(GetCaretPos(&system));
+    EXPECT_EQ(system.x, caret().barPos().x);
+    EXPECT_EQ(system.y, caret().barPos().y);
     // Without the focus there is no bar; with it, it comes back.
     SetFocus(frame->handle());
     pump();
@@ -156,12 +164,13 @@ TEST_F(GridCaretTest, BarStandsWhereTheEditorPutsItWhileTheGridHasTheFocus)
 
 TEST_F(GridCaretTest, BarBlinksWhileNothingIsTyped)
 {
-    type(hwnd(), "Abc");
+    sendText(hwnd(), "Abc");
     ASSERT_TRUE(caret().barOn());
+    kel::test::VirtualClock clock;
     bool wentOff = false, cameBack = false;
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < 2500 && !cameBack) {
-        pump(1);
+    for (int tick = 0; tick < 25 && !cameBack; ++tick) {
+        clock.tick();
+        pump();
         if (!caret().barOn())
             wentOff = true;
         else if (wentOff)
