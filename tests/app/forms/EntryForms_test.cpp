@@ -401,7 +401,6 @@ TEST_F(EntryForms, PrintChoiceOffersTwoTickedLinesPerTeamWithAthletes) {
   EXPECT_EQ(f.Ort->Text(), "Konstanz");
   EXPECT_EQ(print_.teamPrintCells[0][1][0], -1);
 
-  print_.printManager.clear();
   int started = 0;
   print_.startPrintQueue = [&] {
     ++started;
@@ -432,7 +431,6 @@ TEST_F(EntryForms, PrintChoiceOffersTwoTickedLinesPerTeamWithAthletes) {
   PrintJob last;
   ASSERT_TRUE(print_.printManager.takeLast(last));
   EXPECT_EQ(last.type, 1) << "the last queued prints first";
-  print_.printManager.clear();
 }
 
 TEST_F(EntryForms, PrintChoiceKeepsEveryLineOfManyTeams) {
@@ -443,7 +441,6 @@ TEST_F(EntryForms, PrintChoiceKeepsEveryLineOfManyTeams) {
   }
   TPrintFrm f(nullptr, state_, print_);
   ASSERT_EQ(f.CheckList1->Items().Count(), 260);
-  print_.printManager.clear();
   f.PrintChecked();
   ASSERT_EQ(print_.printManager.count(), 260);
   const PrintJob& last = print_.printManager.job(259);
@@ -451,7 +448,6 @@ TEST_F(EntryForms, PrintChoiceKeepsEveryLineOfManyTeams) {
   EXPECT_EQ(last.team, 129 % 20);
   EXPECT_EQ(last.type, 1);
   EXPECT_EQ(last.number, 130);
-  print_.printManager.clear();
 }
 
 TEST(AboutBox, VersionLineFromTheFileVersion) {
