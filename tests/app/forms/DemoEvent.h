@@ -2,8 +2,11 @@
 // The example event the demo programs of the forms show: six classes of 13
 // athletes, the last discipline a relay, five level names and a place; and
 // the example teams they enter into it.
+#include <windows.h>
+
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "app/core/EventState.h"
 #include "app/core/EventTable.h"
@@ -35,6 +38,20 @@ inline void makeEvent(EventState& state) {
                           "Bundesfinale"};
   for (int l = 0; l < 5; ++l) SetFieldText(state.eventDef->levelNames[l], levels[l]);
   SetFieldText(state.eventTitle, "Konstanz, Bodenseestadion");
+}
+
+// The example event with fresh blank data files in the temporary folder
+// `folder`, and its store.
+inline void openEvent(EventState& state, const char* folder) {
+  char tmp[MAX_PATH];
+  GetTempPathA(MAX_PATH, tmp);
+  state.settings.veranstDir = std::string(tmp) + folder;
+  CreateDirectoryA(state.settings.veranstDir.c_str(), nullptr);
+  state.eventName = "\\Demo.";
+  makeEvent(state);
+  for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(state, ext).c_str());
+  CreateBlankDataFiles(state);
+  state.memory = std::make_unique<Memory>(state);
 }
 
 // A team at place t of class c with a full address block, two relay times and

@@ -26,15 +26,7 @@ int main(int argc, char** argv) {
   int page = argc > 2 ? std::atoi(argv[2]) : 0;  // the team dialog's page
   TApplication::Instance();
   EventState state;
-  char tmp[MAX_PATH];
-  GetTempPathA(MAX_PATH, tmp);
-  state.settings.veranstDir = std::string(tmp) + "kel_forms_demo";
-  CreateDirectoryA(state.settings.veranstDir.c_str(), nullptr);
-  state.eventName = "\\Demo.";
-  demo::makeEvent(state);
-  for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(state, ext).c_str());
-  CreateBlankDataFiles(state);
-  state.memory = std::make_unique<Memory>(state);
+  demo::openEvent(state, "kel_forms_demo");
   demo::addTeam(state, 0, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
                 "Gym. Stadtpark", "Frau Dr. Müller-Lüdenscheidt", 5123);
   demo::addTeam(state, 0, 1, "REALSCHULE ÜBERLINGEN", "RS Überlingen", "RS Überlingen", "Herr Groß", 5310);
