@@ -1,4 +1,5 @@
 #include "app/core/DataFileHeader.h"
+#include "app/core/EventState.h"
 #include "app/core/FileSystem.h"
 #include "app/core/Memory.h"
 #include "app/core/Platform.h"
@@ -31,11 +32,11 @@ std::vector<uint8_t> BlankFileImage(const char* ext) {
 
 }  // namespace
 
-int32_t CreateBlankDataFiles() {
+int32_t CreateBlankDataFiles(const EventState& state) {
   PrepareBlankFileHeader();
-  if (!ForceFolder(gSettings.veranstDir)) return 0;
+  if (!ForceFolder(state.settings.veranstDir)) return 0;
   for (const char* ext : {"SDA", "MDA", "STF"}) {
-    std::string path = DataFilePath(ext);
+    std::string path = DataFilePath(state, ext);
     if (kel::platform().pathExists(path)) continue;  // existing files are kept
     const std::vector<uint8_t> image = BlankFileImage(ext);
     if (!kel::WriteWholeFile(path, image.data(), image.size())) return 0;

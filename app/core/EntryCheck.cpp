@@ -1,5 +1,6 @@
 #include "app/core/EntryCheck.h"
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -66,8 +67,9 @@ void CheckRelayPosition(Meldefehler& list, int32_t c, int32_t t, int32_t m, int3
 
 bool Bit(uint8_t mask, int k) { return (mask >> k) & 1u; }
 
-void CheckTeam(const Memory& store, Meldefehler& list, const EventDefinition& def, int32_t c, int32_t t) {
-  const Settings& s = gSettings;
+void CheckTeam(const EventState& state, const Memory& store, Meldefehler& list, const EventDefinition& def, int32_t c,
+               int32_t t) {
+  const Settings& s = state.settings;
   const ClassRecord& cr = def.classes[c];
   const int32_t N = ClampCount(cr.athletesPerTeam, kMaxAthletes);
   const int32_t K = ClampCount(cr.disciplineCount, kMaxDisciplines);
@@ -87,8 +89,8 @@ void CheckTeam(const Memory& store, Meldefehler& list, const EventDefinition& de
       if (!jg.empty()) {
         int32_t Y = JGYear(LeadingNumber(jg));
         // Whether a bound is set is decided by the event file's value.
-        if (gClassBounds[c][0] != kNoBound && Y < JGYear(cr.oldestYear)) list.add(c, 1, t, m, -1);
-        if (gClassBounds[c][1] != kNoBound && Y > JGYear(cr.youngestYear)) list.add(c, 1, t, m, -1);
+        if (state.classBounds[c][0] != kNoBound && Y < JGYear(cr.oldestYear)) list.add(c, 1, t, m, -1);
+        if (state.classBounds[c][1] != kNoBound && Y > JGYear(cr.youngestYear)) list.add(c, 1, t, m, -1);
         if ((modus == 0 || mode23) && s.checkLauf >= 1 && IsNumeric(jg) && R - Y < 12) {
           if (modus == 0 && Bit(a->mask, 0) && Bit(a->mask, 1) && Bit(a->mask, 2)) list.add(c, 20, t, m, -1);
           if (mode23 && Bit(a->mask, 1)) list.add(c, 19, t, m, -1);
@@ -159,8 +161,7 @@ void CheckTeam(const Memory& store, Meldefehler& list, const EventDefinition& de
 }
 
 // The relay-team check of classes of Modus 4.
-void CheckRelayTeams(const Memory& store, Meldefehler& list, const EventDefinition& def, int32_t c) {
-  const Settings& s = gSettings;
+void CheckRelayTeams(const Settings& s, const Memory& store, Meldefehler& list, const EventDefinition& def, int32_t c) {
   const ClassRecord& cr = def.classes[c];
   const int32_t N = ClampCount(cr.athletesPerTeam, kMaxAthletes);
   const int32_t K = ClampCount(cr.disciplineCount, kMaxDisciplines);
@@ -202,26 +203,26 @@ void RollBirthYears(EventDefinition* def, int32_t season) {
   }
 }
 
-int32_t CheckClass(Memory* store, int32_t c) {
-  if (!gEventLoaded) return 0;
-  return CheckClassEntries(store, c);
+int32_t CheckClass(EventState& state, Memory* store, int32_t c) {
+  if (!state.eventLoaded) return 0;
+  return CheckClassEntries(state, store, c);
 }
 
-int32_t CheckClassEntries(Memory* store, int32_t c) {
-  if (!gMeldefehler) return 0;
-  Meldefehler& list = *gMeldefehler;
+int32_t CheckClassEntries(EventState& state, Memory* store, int32_t c) {
+  if (!state.meldefehler) return 0;
+  Meldefehler& list = *state.meldefehler;
   // A class is cleared before anything else: a class the event does not
   // have keeps no entries of an earlier check.
   list.clearClass(c);
-  if (!store || !gEventDef || c < 0 || c >= gEventDef->classCount || c >= kMaxClasses) return 0;
-  const EventDefinition& def = *gEventDef;
+  if (!store || !state.eventDef || c < 0 || c >= state.eventDef->classCount || c >= kMaxClasses) return 0;
+  const EventDefinition& def = *state.eventDef;
   const ClassRecord& cr = def.classes[c];
   for (int32_t t = 0; t < kMaxTeams; ++t) {
     const TeamRecord* team = store->getTeam(c, t);
     if (!team || FieldLength(team->schoolName) == 0 || !HasNamedAthlete(*store, c, t, ClampCount(cr.athletesPerTeam, kMaxAthletes)))
       continue;
-    CheckTeam(*store, list, def, c, t);
+    CheckTeam(state, *store, list, def, c, t);
   }
-  if (cr.Modus == 4) CheckRelayTeams(*store, list, def, c);
+  if (cr.Modus == 4) CheckRelayTeams(state.settings, *store, list, def, c);
   return list.count(c) > 0 ? 1 : 0;
 }

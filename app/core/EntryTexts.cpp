@@ -1,5 +1,6 @@
 #include "app/core/EntryTexts.h"
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -9,9 +10,9 @@
 
 namespace {
 
-const DisciplineRecord* Discipline(int32_t c, int32_t k) {
-  if (!gEventDef || c < 0 || c >= kMaxClasses || k < 0 || k >= kMaxDisciplines) return nullptr;
-  return &gEventDef->disciplines[c][k];
+const DisciplineRecord* Discipline(const EventState& state, int32_t c, int32_t k) {
+  if (!state.eventDef || c < 0 || c >= kMaxClasses || k < 0 || k >= kMaxDisciplines) return nullptr;
+  return &state.eventDef->disciplines[c][k];
 }
 
 std::string ApplyMask(std::string_view mask, std::string_view digits) {
@@ -63,26 +64,27 @@ bool IsTeamError(int32_t code) {
 
 }  // namespace
 
-std::string FormatPerformance(int32_t c, int32_t k, std::string_view digits, int32_t relayFlag) {
-  const DisciplineRecord* d = Discipline(c, k);
+std::string FormatPerformance(const EventState& state, int32_t c, int32_t k, std::string_view digits,
+                              int32_t relayFlag) {
+  const DisciplineRecord* d = Discipline(state, c, k);
   if (!d) return std::string();
   if (d->type == 4 && relayFlag != 0) return ApplyMask("9", digits);
   return ApplyMask(FieldText(d->mask), digits);
 }
 
-std::string FormatEntryError(int32_t i, int32_t c) {
+std::string FormatEntryError(const EventState& state, int32_t i, int32_t c) {
   static const std::string kUnknown = "Interner Fehler 0x25: Unbekannter Fehlercde";
-  const ErrorEntry* e = gMeldefehler ? gMeldefehler->entry(c, i) : nullptr;
+  const ErrorEntry* e = state.meldefehler ? state.meldefehler->entry(c, i) : nullptr;
   const char* text = e ? Text(e->code) : nullptr;
   if (!text) return kUnknown;
 
-  std::string className = gEventDef ? FieldText(gEventDef->classes[c].name) : std::string();
+  std::string className = state.eventDef ? FieldText(state.eventDef->classes[c].name) : std::string();
   std::string name;
   std::string birthYear;
-  if (gMemory) {
+  if (state.memory) {
     if (IsTeamError(e->code)) {
-      if (const TeamRecord* t = gMemory->getTeam(c, e->team)) name = FieldText(t->listName);
-    } else if (const AthleteRecord* a = gMemory->getAthlete(c, e->team, e->member)) {
+      if (const TeamRecord* t = state.memory->getTeam(c, e->team)) name = FieldText(t->listName);
+    } else if (const AthleteRecord* a = state.memory->getAthlete(c, e->team, e->member)) {
       name = FieldText(a->name);
       birthYear = FieldText(a->JG);
     }
@@ -94,7 +96,7 @@ std::string FormatEntryError(int32_t i, int32_t c) {
       std::snprintf(body, sizeof body, text, birthYear.c_str());
       break;
     case 11: {
-      const DisciplineRecord* d = Discipline(c, e->reference);
+      const DisciplineRecord* d = Discipline(state, c, e->reference);
       std::snprintf(body, sizeof body, text, static_cast<long>(d ? d->maxStarters.get() : 0),
                     d ? FieldText(d->name).c_str() : "");
       break;
@@ -102,7 +104,7 @@ std::string FormatEntryError(int32_t i, int32_t c) {
     case 19:
     case 20: {
       // The youngest year meant is season - 11, written with two digits.
-      int32_t season = gEventDef ? gEventDef->classes[c].season.get() : 0;
+      int32_t season = state.eventDef ? state.eventDef->classes[c].season.get() : 0;
       std::snprintf(body, sizeof body, text, static_cast<int>((((season - 11) % 100) + 100) % 100));
       break;
     }

@@ -1,5 +1,7 @@
 #include "app/core/EventTable.h"
 
+#include "app/core/EventState.h"
+
 #include "app/core/FieldText.h"
 #include "app/core/FileSystem.h"
 #include "app/core/Platform.h"
@@ -8,19 +10,6 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
-
-std::vector<EventListEntry> gEventList;
-std::unique_ptr<EventDefinition> gEventDef;
-int16_t gEventKind = 0;
-char gEventTitle[100] = {};
-std::string gEventName;
-int32_t gEventLoaded = 0;
-char gClassNames[13][30] = {};
-char* const gClassDisplayNames[kMaxClasses] = {gClassNames[1], gClassNames[2],  gClassNames[3],  gClassNames[4],
-                                               gClassNames[5], gClassNames[6],  gClassNames[7],  gClassNames[8],
-                                               gClassNames[9], gClassNames[10], gClassNames[11], gClassNames[12]};
-int16_t gClassSizes[kMaxClasses][2] = {};
-int16_t gClassBounds[kMaxClasses][2] = {};
 
 const char* const kDefaultClassNames[13] = {
     "",         "I Jungen",   "II Jungen",   "III Jungen",   "HS 7/8 Jungen",   "IV Jungen",   "HS 5/6 Jungen",
@@ -67,8 +56,8 @@ bool EqualNoCase(const std::string& a, const char* b) {
   return true;
 }
 
-std::string EventFilePath(const std::string& fileName) {
-  return gSettings.treiberDir + kel::kPathSep + fileName;
+std::string EventFilePath(const Settings& settings, const std::string& fileName) {
+  return settings.treiberDir + kel::kPathSep + fileName;
 }
 
 // Reads header and event block of an event file; false when the file cannot
@@ -106,19 +95,19 @@ const char* ProgrammeText(int16_t kind) {
   }
 }
 
-void ResetClassNames() {
-  for (int i = 0; i < 13; ++i) SetFieldText(gClassNames[i], kDefaultClassNames[i]);
+void ResetClassNames(EventState& state) {
+  for (int i = 0; i < 13; ++i) SetFieldText(state.classNames[i], kDefaultClassNames[i]);
   for (int c = 0; c < kMaxClasses; ++c) {
-    gClassSizes[c][0] = kDefaultClassSizes[c][0];
-    gClassSizes[c][1] = kDefaultClassSizes[c][1];
+    state.classSizes[c][0] = kDefaultClassSizes[c][0];
+    state.classSizes[c][1] = kDefaultClassSizes[c][1];
   }
 }
 
-int32_t ListEventFiles() {
-  gEventList.clear();
-  std::string pattern = gSettings.treiberDir + kel::kPathSep + "*.JTFO";
+int32_t ListEventFiles(EventState& state) {
+  state.eventList.clear();
+  std::string pattern = state.settings.treiberDir + kel::kPathSep + "*.JTFO";
   for (const std::string& name : kel::platform().findFiles(pattern)) {
-    if (static_cast<int>(gEventList.size()) >= kMaxEventFiles) break;
+    if (static_cast<int>(state.eventList.size()) >= kMaxEventFiles) break;
     if (name.empty() || name[0] == '.') continue;
     EventListEntry e;
     e.valid = 1;
@@ -138,53 +127,53 @@ int32_t ListEventFiles() {
       auto header = std::make_unique<EventFileHeader>();
       auto def = std::make_unique<EventDefinition>();
       // A file that cannot be read or is not a valid event is left out.
-      if (!ReadEventFile(EventFilePath(name), *header, *def)) continue;
+      if (!ReadEventFile(EventFilePath(state.settings, name), *header, *def)) continue;
       e.fromHeader = 1;
       e.kind = header->eventKind;
       e.levelName = FieldText(def->levelNames[header->eventKind]);
       e.title = FieldText(header->title);
     }
-    gEventList.push_back(std::move(e));
+    state.eventList.push_back(std::move(e));
   }
-  return static_cast<int32_t>(gEventList.size());
+  return static_cast<int32_t>(state.eventList.size());
 }
 
-int32_t LoadEventFile(const EventListEntry& entry, int32_t /*index*/) {
+int32_t LoadEventFile(EventState& state, const EventListEntry& entry, int32_t /*index*/) {
   auto header = std::make_unique<EventFileHeader>();
   auto def = std::make_unique<EventDefinition>();
-  if (!ReadEventFile(EventFilePath(entry.fileName), *header, *def)) {
+  if (!ReadEventFile(EventFilePath(state.settings, entry.fileName), *header, *def)) {
     kel::platform().beep();
     kel::platform().messageBox("Fataler Fehler!", "Fataler Fehler!", kel::kMbOk | kel::kMbIconStop);
     return 0;
   }
   if (entry.kind >= 90) {
-    gEventKind = 0;
-    SetFieldText(gEventTitle, "");
+    state.eventKind = 0;
+    SetFieldText(state.eventTitle, "");
   } else {
-    gEventKind = header->eventKind;
-    SetFieldText(gEventTitle, FieldText(header->title));
+    state.eventKind = header->eventKind;
+    SetFieldText(state.eventTitle, FieldText(header->title));
   }
   size_t dot = entry.fileName.find_last_of('.');
-  gEventName = std::string(1, kel::kPathSep) +
+  state.eventName = std::string(1, kel::kPathSep) +
                (dot == std::string::npos ? entry.fileName : entry.fileName.substr(0, dot + 1));
-  gEventDef = std::move(def);  // frees the previous event block
-  for (int c = 0; c < gEventDef->classCount; ++c) {
-    const ClassRecord& cr = gEventDef->classes[c];
-    SetFieldText(gClassNames[c + 1], FieldText(cr.name));
-    gClassSizes[c][0] = cr.athletesPerTeam;
-    gClassSizes[c][1] = cr.disciplineCount;
-    gClassBounds[c][0] = cr.oldestYear;
-    gClassBounds[c][1] = cr.youngestYear;
+  state.eventDef = std::move(def);  // frees the previous event block
+  for (int c = 0; c < state.eventDef->classCount; ++c) {
+    const ClassRecord& cr = state.eventDef->classes[c];
+    SetFieldText(state.classNames[c + 1], FieldText(cr.name));
+    state.classSizes[c][0] = cr.athletesPerTeam;
+    state.classSizes[c][1] = cr.disciplineCount;
+    state.classBounds[c][0] = cr.oldestYear;
+    state.classBounds[c][1] = cr.youngestYear;
   }
-  gEventLoaded = 1;
+  state.eventLoaded = 1;
   kel::platform().setMainWindowTitle("Zavrolin Leichtathletik 2011.2");
   return 1;
 }
 
-void UnloadEvent() {
-  gEventDef.reset();
-  gEventLoaded = 0;
-  gEventKind = 0;
-  SetFieldText(gEventTitle, "");
-  gEventName.clear();
+void UnloadEvent(EventState& state) {
+  state.eventDef.reset();
+  state.eventLoaded = 0;
+  state.eventKind = 0;
+  SetFieldText(state.eventTitle, "");
+  state.eventName.clear();
 }

@@ -1,12 +1,14 @@
 #pragma once
-// The event list (the ".JTFO" files of the event-definition folder) and the
-// loaded event definition with the values taken from it.
+// The event list (the ".JTFO" files of the event-definition folder) and
+// loading an event definition into the event state.
 #include "app/core/EventDefinition.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
+
+struct EventState;
 
 inline constexpr int kMaxEventFiles = 50;
 inline constexpr int kEventFileSize = sizeof(EventFileHeader) + sizeof(EventDefinition);  // 7,916
@@ -20,25 +22,6 @@ struct EventListEntry {
   std::string fileName;   // name with extension
 };
 
-// The event list, filled by ListEventFiles.
-extern std::vector<EventListEntry> gEventList;
-
-// The loaded event (null until an event is loaded).
-extern std::unique_ptr<EventDefinition> gEventDef;
-extern int16_t gEventKind;
-extern char gEventTitle[100];
-// A separator and the file name up to and including its last point; the
-// data files and the log file append their extension.
-extern std::string gEventName;
-extern int32_t gEventLoaded;
-// Buffer 0 empty, buffer c+1 the name of class c.
-extern char gClassNames[13][30];
-// The display name of class c as the class chooser lists it: its buffer above.
-extern char* const gClassDisplayNames[kMaxClasses];
-// Per class (athletes per team, discipline count) and (oldest, youngest year).
-extern int16_t gClassSizes[kMaxClasses][2];
-extern int16_t gClassBounds[kMaxClasses][2];
-
 // Built-in tables.
 extern const char* const kDefaultClassNames[13];
 extern const int16_t kDefaultClassSizes[kMaxClasses][2];
@@ -51,15 +34,15 @@ const char* ProgrammeText(int16_t kind);
 
 // Restores the class-name buffers and the (athletes, disciplines) pairs to
 // their defaults.
-void ResetClassNames();
+void ResetClassNames(EventState& state);
 
-// Fills gEventList from the folder TreiberDir; returns the number of entries.
-int32_t ListEventFiles();
+// Fills the event list from the folder TreiberDir; returns the number of entries.
+int32_t ListEventFiles(EventState& state);
 // Loads the event of a list entry; 1, or 0 (after a beep and the message
 // "Fataler Fehler!") when the file cannot be opened or is not a valid event.
-int32_t LoadEventFile(const EventListEntry& entry, int32_t index = 0);
+int32_t LoadEventFile(EventState& state, const EventListEntry& entry, int32_t index = 0);
 // Drops the loaded event (event-loaded word 0).
-void UnloadEvent();
+void UnloadEvent(EventState& state);
 
 // Checks a 7,916-byte event file image (header and block); true when its
 // kind, counts and sizes lie within the program's limits.

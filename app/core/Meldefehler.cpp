@@ -1,7 +1,5 @@
 #include "app/core/Meldefehler.h"
 
-std::unique_ptr<Meldefehler> gMeldefehler;
-
 Meldefehler::Meldefehler() {
   for (auto& cls : entries_)
     for (ErrorEntry*& e : cls) e = new ErrorEntry{};

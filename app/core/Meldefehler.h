@@ -4,7 +4,6 @@
 #include "app/core/EventDefinition.h"
 
 #include <cstdint>
-#include <memory>
 
 struct ErrorEntry {
   int32_t used;  // 1 when added
@@ -42,5 +41,3 @@ private:
   ErrorEntry* entries_[kMaxClasses][kSlots] = {};
   int32_t counts_[kMaxClasses] = {};
 };
-
-extern std::unique_ptr<Meldefehler> gMeldefehler;

@@ -1,6 +1,7 @@
 #include "app/core/Memory.h"
 
 #include "app/core/DataFileHeader.h"
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/FileSystem.h"
@@ -29,7 +30,6 @@
 #define KEL_UNPOISON(p, n) (static_cast<void>(p), static_cast<void>(n))
 #endif
 
-std::unique_ptr<Memory> gMemory;
 
 namespace {
 
@@ -105,23 +105,23 @@ AthleteRecord* NewAthleteRecord() {
   return r;
 }
 
-std::string DataFilePath(const char* extension) {
-  return gSettings.veranstDir + gEventName + extension;
+std::string DataFilePath(const EventState& state, const char* extension) {
+  return state.settings.veranstDir + state.eventName + extension;
 }
 
-Memory::Memory() {
+Memory::Memory(const EventState& state) {
   kel::FileSystem& fs = kel::fileSystem();
-  sda_ = fs.open(DataFilePath("SDA"), "r+b");
-  mda_ = fs.open(DataFilePath("MDA"), "r+b");
+  sda_ = fs.open(DataFilePath(state, "SDA"), "r+b");
+  mda_ = fs.open(DataFilePath(state, "MDA"), "r+b");
   if (!sda_ || !mda_) return;
   // An operation a crash interrupted is undone before anything is read.
   std::FILE* const files[2] = {sda_, mda_};
   const int64_t sizes[2] = {kSdaFileSize, kMdaFileSize};
-  const std::string journal = DataFilePath("JRN");
+  const std::string journal = DataFilePath(state, "JRN");
   if (fs.size(sda_) != kSdaFileSize || fs.size(mda_) != kMdaFileSize || !StoreJournal::Recover(journal, files, sizes))
     return;
   bool stfOk = false;
-  if (std::FILE* stf = fs.open(DataFilePath("STF"), "rb")) {
+  if (std::FILE* stf = fs.open(DataFilePath(state, "STF"), "rb")) {
     stfOk = DataFileOk(stf, kStfFileSize);
     fs.close(stf);
   }
@@ -131,7 +131,7 @@ Memory::Memory() {
   filesOk_ = true;
   journal_ = std::make_unique<StoreJournal>(journal);
   bool ok = true;
-  int32_t count = gEventDef ? static_cast<int32_t>(gEventDef->classCount) : 0;
+  int32_t count = state.eventDef ? static_cast<int32_t>(state.eventDef->classCount) : 0;
   for (int32_t c = 0; c < count && c < kMaxClasses; ++c)
     if (!loadClass(c, kUserStore)) ok = false;
   ready_ = ok;

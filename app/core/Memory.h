@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+struct EventState;
+
 inline constexpr int32_t kSdaFileSize = 108 + 240 * 900;    // 216,108
 inline constexpr int32_t kMdaFileSize = 108 + 3120 * 134;   // 418,188
 inline constexpr int32_t kStfFileSize = 108 + 1920 * 4;     // 7,788
@@ -44,7 +46,7 @@ public:
   // undoes an operation a crash interrupted, and loads every class of the
   // loaded event for the store's own user bit. Files of the wrong size or
   // with a bad header are not read.
-  Memory();
+  explicit Memory(const EventState& state);
   ~Memory();
   Memory(const Memory&) = delete;
   Memory& operator=(const Memory&) = delete;
@@ -101,18 +103,15 @@ private:
   bool ready_ = false;
 };
 
-// The program's entry store (null until the settings reload creates it).
-extern std::unique_ptr<Memory> gMemory;
-
 // A blank record on the heap, or null when out of memory; freed with delete.
 TeamRecord* NewTeamRecord();
 AthleteRecord* NewAthleteRecord();
 
 // Path of one of the event's data files ("SDA", "MDA", "STF").
-std::string DataFilePath(const char* extension);
+std::string DataFilePath(const EventState& state, const char* extension);
 
 // Writes each of the event's three data files that does not exist yet as a
 // blank file (header, then blank records or zero values); existing files are
 // kept. 1, or 0 when a file could not be written (nothing half-written is
 // left behind).
-int32_t CreateBlankDataFiles();
+int32_t CreateBlankDataFiles(const EventState& state);

@@ -1,26 +1,23 @@
 #include "app/core/Settings.h"
 
-#include "app/core/EventTable.h"
+#include "app/core/EventState.h"
 #include "app/core/Memory.h"
 #include "app/core/Platform.h"
 
-Settings gSettings;
-std::string gDistrictPreset;
-
 namespace {
 
-std::string ReadString(const char* section, const char* key, const std::string& def) {
-  return kel::platform().getProfileString(section, key, def, gSettings.iniFile);
+std::string ReadString(const Settings& s, const char* section, const char* key, const std::string& def) {
+  return kel::platform().getProfileString(section, key, def, s.iniFile);
 }
 
-int32_t ReadInt(const char* section, const char* key, int32_t def) {
-  return kel::platform().getProfileInt(section, key, def, gSettings.iniFile);
+int32_t ReadInt(const Settings& s, const char* section, const char* key, int32_t def) {
+  return kel::platform().getProfileInt(section, key, def, s.iniFile);
 }
 
 // A value that feeds arithmetic (positions, font sizes, counts): outside the
 // range the program can use it takes its default.
-int32_t ReadBounded(const char* section, const char* key, int32_t def, int32_t lo, int32_t hi) {
-  const int32_t v = ReadInt(section, key, def);
+int32_t ReadBounded(const Settings& s, const char* section, const char* key, int32_t def, int32_t lo, int32_t hi) {
+  const int32_t v = ReadInt(s, section, key, def);
   return v < lo || v > hi ? def : v;
 }
 
@@ -38,57 +35,57 @@ std::string FindProgramFolder() {
   return exe.substr(0, sep + 1);
 }
 
-void BuildProgramPaths(const std::string& programDir) {
-  gSettings.programDir = programDir;
-  gSettings.helpFile = programDir + "kelvora.chm";
-  gSettings.iniFile = programDir + "kelvora.ini";
-  gSettings.veranstDir = programDir + "veranst";
-  gSettings.transferDir = programDir + "transfer";
-  gSettings.treiberDir = programDir + "treiber";
+void BuildProgramPaths(Settings& settings, const std::string& programDir) {
+  settings.programDir = programDir;
+  settings.helpFile = programDir + "kelvora.chm";
+  settings.iniFile = programDir + "kelvora.ini";
+  settings.veranstDir = programDir + "veranst";
+  settings.transferDir = programDir + "transfer";
+  settings.treiberDir = programDir + "treiber";
 }
 
-int32_t ReadPathSettings() {
-  gSettings.veranstDir = ReadString("Paths", "VeranstDir", gSettings.veranstDir);
-  gSettings.treiberDir = ReadString("Paths", "TreiberDir", gSettings.treiberDir);
-  gSettings.VID = ReadString("Veranstaltung", "VID", "");
-  if (!gSettings.VID.empty()) return 1;
-  gSettings.VID = kel::platform().createGuidString();
-  if (gSettings.VID.empty()) return 0;
-  return kel::platform().writeProfileString("Veranstaltung", "VID", gSettings.VID, gSettings.iniFile) ? 1 : 0;
+int32_t ReadPathSettings(Settings& settings) {
+  settings.veranstDir = ReadString(settings, "Paths", "VeranstDir", settings.veranstDir);
+  settings.treiberDir = ReadString(settings, "Paths", "TreiberDir", settings.treiberDir);
+  settings.VID = ReadString(settings, "Veranstaltung", "VID", "");
+  if (!settings.VID.empty()) return 1;
+  settings.VID = kel::platform().createGuidString();
+  if (settings.VID.empty()) return 0;
+  return kel::platform().writeProfileString("Veranstaltung", "VID", settings.VID, settings.iniFile) ? 1 : 0;
 }
 
-int32_t LoadListSettings() {
-  Settings& s = gSettings;
-  s.leftMargin = ReadBounded("Listen", "LeftMargin", 0, 0, kMaxPageUnits);
-  s.copyright = ReadBounded("Listen", "Copyright", 3, 0, kMaxPageUnits);
-  s.font = ReadString("Listen", "Font", "Courier New Standard").substr(0, 38);
-  s.x1 = ReadBounded("Listen", "X1", 60, 0, kMaxFontTenths);
-  s.y1 = ReadBounded("Listen", "Y1", 120, 1, kMaxFontTenths);
-  s.x2 = ReadBounded("Listen", "X2", 120, 0, kMaxFontTenths);
-  s.y2 = ReadBounded("Listen", "Y1", 120, 1, kMaxFontTenths);
+int32_t LoadListSettings(EventState& state) {
+  Settings& s = state.settings;
+  s.leftMargin = ReadBounded(s, "Listen", "LeftMargin", 0, 0, kMaxPageUnits);
+  s.copyright = ReadBounded(s, "Listen", "Copyright", 3, 0, kMaxPageUnits);
+  s.font = ReadString(s, "Listen", "Font", "Courier New Standard").substr(0, 38);
+  s.x1 = ReadBounded(s, "Listen", "X1", 60, 0, kMaxFontTenths);
+  s.y1 = ReadBounded(s, "Listen", "Y1", 120, 1, kMaxFontTenths);
+  s.x2 = ReadBounded(s, "Listen", "X2", 120, 0, kMaxFontTenths);
+  s.y2 = ReadBounded(s, "Listen", "Y1", 120, 1, kMaxFontTenths);
   // Switches: compared with 1 (or tested for not 0), any value is safe.
-  s.testStaffel = ReadInt("Meldefehler", "TestStaffel", 1);
-  s.maxStarter = ReadInt("Meldefehler", "MaxStarter", 1);
-  s.maxDis = ReadInt("Meldefehler", "MaxDis", 1);
-  s.testJG = ReadInt("Meldefehler", "TestJG", 1);
-  s.protokoll = ReadInt("Meldefehler", "Protokoll", 1);
-  s.checkLauf = ReadInt("Jahrgaenge", "CheckLauf", 0);
-  s.needed = ReadInt("Jahrgaenge", "Needed", 0);
-  s.bewegung = ReadBounded("Tabelle", "Bewegung", 1, 1, 2);
+  s.testStaffel = ReadInt(s, "Meldefehler", "TestStaffel", 1);
+  s.maxStarter = ReadInt(s, "Meldefehler", "MaxStarter", 1);
+  s.maxDis = ReadInt(s, "Meldefehler", "MaxDis", 1);
+  s.testJG = ReadInt(s, "Meldefehler", "TestJG", 1);
+  s.protokoll = ReadInt(s, "Meldefehler", "Protokoll", 1);
+  s.checkLauf = ReadInt(s, "Jahrgaenge", "CheckLauf", 0);
+  s.needed = ReadInt(s, "Jahrgaenge", "Needed", 0);
+  s.bewegung = ReadBounded(s, "Tabelle", "Bewegung", 1, 1, 2);
   // Bounds on the starters of a team: at most 13 athletes start.
-  s.dreikampfergebnisse = ReadBounded("Bodenseecup", "Dreikampfergebnisse", 8, 0, kMaxAthletes);
-  s.mittelstrecke = ReadBounded("Bodenseecup", "Mittelstrecke", 4, 0, kMaxAthletes);
+  s.dreikampfergebnisse = ReadBounded(s, "Bodenseecup", "Dreikampfergebnisse", 8, 0, kMaxAthletes);
+  s.mittelstrecke = ReadBounded(s, "Bodenseecup", "Mittelstrecke", 4, 0, kMaxAthletes);
   bool missing = false;
   for (const char* ext : {"SDA", "MDA", "STF"})
-    if (!PathExists(DataFilePath(ext))) missing = true;
-  return missing ? CreateBlankDataFiles() : 1;
+    if (!PathExists(DataFilePath(state, ext))) missing = true;
+  return missing ? CreateBlankDataFiles(state) : 1;
 }
 
-int32_t ReloadSettings() {
-  int32_t ok = LoadListSettings();
-  gMemory.reset();
-  gMemory = std::make_unique<Memory>();
-  return ok && gMemory->isReady() ? 1 : 0;
+int32_t ReloadSettings(EventState& state) {
+  int32_t ok = LoadListSettings(state);
+  state.memory.reset();
+  state.memory = std::make_unique<Memory>(state);
+  return ok && state.memory->isReady() ? 1 : 0;
 }
 
 bool ForceFolder(const std::string& path) {

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+struct EventState;
+
 struct Settings {
   // Paths; folders have no trailing separator, the program folder has one.
   std::string programDir = "A:\\";
@@ -37,25 +39,20 @@ struct Settings {
   int32_t mittelstrecke = 4;        // bound M
 };
 
-extern Settings gSettings;
-
-// Preset for empty district and county codes of a team; nothing fills it.
-extern std::string gDistrictPreset;
-
 // Sets the five paths from the program folder (which ends with a separator).
-void BuildProgramPaths(const std::string& programDir);
+void BuildProgramPaths(Settings& settings, const std::string& programDir);
 // The folder of the running program, with its trailing separator.
 std::string FindProgramFolder();
 // Reads [Paths] VeranstDir and TreiberDir and [Veranstaltung] VID; an empty
 // VID gets a new GUID, which is written back. 1, or 0 when no GUID could be
 // made or the settings file could not be written.
-int32_t ReadPathSettings();
+int32_t ReadPathSettings(Settings& settings);
 // Reads the list and rule settings and writes blank data files for the
 // loaded event when any of them is missing. 1, or 0 when writing failed.
-int32_t LoadListSettings();
+int32_t LoadListSettings(EventState& state);
 // LoadListSettings, then replaces the entry store with a new one.
 // 1, or 0 when the data files could not be written or loaded.
-int32_t ReloadSettings();
+int32_t ReloadSettings(EventState& state);
 // Creates the folder with every missing parent; true when it exists after.
 bool ForceFolder(const std::string& path);
 // True when a file or folder of that path exists.

@@ -45,7 +45,7 @@ TLabel* TAboutMe::MakeCentred(const char* name, const char* caption, int top, in
   return l;
 }
 
-TAboutMe::TAboutMe(TComponent* owner) : TForm(owner) {
+TAboutMe::TAboutMe(TComponent* owner, const Settings& settings) : TForm(owner), FSettings(settings) {
   SetName("AboutMe");
   SetCaption("Info über das Zavrolin");
   SetBorderStyle(bsDialog);
@@ -97,7 +97,7 @@ TAboutMe::TAboutMe(TComponent* owner) : TForm(owner) {
 }
 
 void TAboutMe::FormCreate(TObject*) {
-  MyVersionInfo info;
+  MyVersionInfo info(FSettings);
   const char *fileVersion = nullptr, *copyright = nullptr, *product = nullptr;
   if (!info.getFileVersion(&fileVersion) || !info.getLegalCopyright(&copyright) ||
       !info.getProductName(&product))

@@ -7,9 +7,11 @@
 #include "classlib/Label.h"
 #include "components/edits/URLLabel.h"
 
+struct Settings;
+
 class TAboutMe : public TForm {
  public:
-  explicit TAboutMe(TComponent* owner);
+  TAboutMe(TComponent* owner, const Settings& settings);
 
   // The version line of a file version ("6.0.1.923") and its file flags.
   static AnsiString VersionLine(const AnsiString& fileVersion, uint32_t fileFlags);
@@ -27,4 +29,6 @@ class TAboutMe : public TForm {
 
  private:
   TLabel* MakeCentred(const char* name, const char* caption, int top, int height);
+
+  const Settings& FSettings;
 };

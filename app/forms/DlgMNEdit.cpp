@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -26,19 +27,19 @@ constexpr int kLabelLeft = 10;
 constexpr int kEditLeft = 112;
 constexpr int kRowHeight = 28;
 
-int teamSlots(int c) {
-  int n = gEventDef ? static_cast<int>(gEventDef->classes[c].teamPlaces) : 0;
+int teamSlots(const EventState& state, int c) {
+  int n = state.eventDef ? static_cast<int>(state.eventDef->classes[c].teamPlaces) : 0;
   return n < 0 ? 0 : n > kMaxTeams ? kMaxTeams : n;
 }
 
-int classCount() {
-  int n = gEventDef ? static_cast<int>(gEventDef->classCount) : 0;
+int classCount(const EventState& state) {
+  int n = state.eventDef ? static_cast<int>(state.eventDef->classCount) : 0;
   return n < 0 ? 0 : n > kMaxClasses ? kMaxClasses : n;
 }
 
 // A team that exists and has a school name.
-TeamRecord* namedTeam(int c, int t) {
-  TeamRecord* r = gMemory ? gMemory->getTeam(c, t) : nullptr;
+TeamRecord* namedTeam(const EventState& state, int c, int t) {
+  TeamRecord* r = state.memory ? state.memory->getTeam(c, t) : nullptr;
   return r && FieldLength(r->schoolName) > 0 ? r : nullptr;
 }
 
@@ -104,7 +105,7 @@ TEdit* TDlgMNEdit::MakeEdit(TTabSheet* page, const char* name, const char* capti
   return e;
 }
 
-TDlgMNEdit::TDlgMNEdit(TComponent* owner) : TForm(owner) {
+TDlgMNEdit::TDlgMNEdit(TComponent* owner, EventState& state) : TForm(owner), FState(state) {
   SetName("DlgMNEdit");
   SetCaption("Mannschaftsdatensatz erfassen/ändern");
   SetBorderStyle(bsDialog);
@@ -252,8 +253,8 @@ void TDlgMNEdit::FormCreate(TObject*) {
 
 void TDlgMNEdit::LoadTeam(int32_t cls, int32_t team, int32_t edit) {
   FEdit = edit;
-  FRecord = gMemory ? gMemory->loadTeamAthletes(cls, team) : nullptr;
-  if (!FRecord && gMemory) FRecord = gMemory->getTeam(cls, team);
+  FRecord = FState.memory ? FState.memory->loadTeamAthletes(cls, team) : nullptr;
+  if (!FRecord && FState.memory) FRecord = FState.memory->getTeam(cls, team);
   FClass = cls;
   FTeam = team;
   if (FRecord) {
@@ -265,8 +266,8 @@ void TDlgMNEdit::LoadTeam(int32_t cls, int32_t team, int32_t edit) {
     Ort->SetText(FieldText(r.town));
     EMail->SetText(FieldText(r.mail));
     AnsiString bez = FieldText(r.Bez), kre = FieldText(r.Kre);
-    LBK->SetText(bez.empty() ? gDistrictPreset : bez);
-    Kreis->SetText(kre.empty() ? gDistrictPreset : kre);
+    LBK->SetText(bez.empty() ? FState.districtPreset : bez);
+    Kreis->SetText(kre.empty() ? FState.districtPreset : kre);
     if (r.MNR <= 0) r.MNR = 0;
     MNR->SetCaption(std::to_string(static_cast<int32_t>(r.MNR)));
     Betreuer->SetText(FieldText(r.supervisor));
@@ -278,13 +279,13 @@ void TDlgMNEdit::LoadTeam(int32_t cls, int32_t team, int32_t edit) {
   // times of the class's first relay.
   FRelayCount = 0;
   for (int32_t& d : FRelayDisciplines) d = -1;
-  if (gEventDef && cls >= 0 && cls < kMaxClasses) {
-    const ClassRecord& cr = gEventDef->classes[cls];
+  if (FState.eventDef && cls >= 0 && cls < kMaxClasses) {
+    const ClassRecord& cr = FState.eventDef->classes[cls];
     int n = cr.disciplineCount;
     n = n < 0 ? 0 : n > kMaxDisciplines ? kMaxDisciplines : n;
     auto fill = [&](int row, int k, const char* caption, int32_t time) {
       Staffel[row]->SetCaption(caption);
-      Staffelzeit[row]->SetEditMask(RelayMask(FieldText(gEventDef->disciplines[cls][k].mask)));
+      Staffelzeit[row]->SetEditMask(RelayMask(FieldText(FState.eventDef->disciplines[cls][k].mask)));
       char digits[16];
       std::snprintf(digits, sizeof digits, "%04d", time);
       Staffelzeit[row]->SetText(digits);
@@ -294,14 +295,14 @@ void TDlgMNEdit::LoadTeam(int32_t cls, int32_t team, int32_t edit) {
     const int32_t time1 = FRecord ? static_cast<int32_t>(FRecord->relayTimes[1]) : 0;
     if (cr.Modus == 4) {
       for (int k = 0; k < n; ++k) {
-        if (gEventDef->disciplines[cls][k].type != 10) continue;
+        if (FState.eventDef->disciplines[cls][k].type != 10) continue;
         FRelayDisciplines[0] = k;
         fill(0, k, "Pendelstaffel:", time0);
         FRelayCount = 1;
       }
     } else {
       for (int k = 0; k < n; ++k) {
-        if (gEventDef->disciplines[cls][k].type != 4) continue;
+        if (FState.eventDef->disciplines[cls][k].type != 4) continue;
         FRelayDisciplines[0] = FRelayDisciplines[1] = k;
         fill(0, k, "Staffel I:", time0);
         fill(1, k, "Staffel II:", time1);
@@ -316,9 +317,9 @@ void TDlgMNEdit::LoadTeam(int32_t cls, int32_t team, int32_t edit) {
   }
 
   if (edit == 0) {
-    for (int c = 0; c < classCount(); ++c)
-      for (int t = 0; t < teamSlots(c); ++t)
-        if (TeamRecord* r = namedTeam(c, t)) {
+    for (int c = 0; c < classCount(FState); ++c)
+      for (int t = 0; t < teamSlots(FState, c); ++t)
+        if (TeamRecord* r = namedTeam(FState, c, t)) {
           AnsiString name = FieldText(r->schoolName);
           bool known = false;
           for (int i = 0; i < Schulname->LookupItems().Count() && !known; ++i)
@@ -357,7 +358,7 @@ void TDlgMNEdit::NumberTeam() {
   AnsiString name = Schulname->Text();
   int n = 0;
   for (int t = 0; t < kMaxTeams; ++t)
-    if (TeamRecord* r = namedTeam(FClass, t); r && FieldText(r->schoolName) == name) ++n;
+    if (TeamRecord* r = namedTeam(FState, FClass, t); r && FieldText(r->schoolName) == name) ++n;
   if (n < 1) return;
   AnsiString suffix = " " + std::to_string(n + 1);
   for (TAdvLUEdit* e : {Schulname, Listenname, Reitername}) {
@@ -371,9 +372,9 @@ void TDlgMNEdit::NumberTeam() {
 void TDlgMNEdit::SchulnameExit(TObject*) {
   if (!Listenname->Text().empty()) return;
   AnsiString name = Schulname->Text();
-  for (int c = 0; c < classCount(); ++c)
-    for (int t = 0; t < teamSlots(c); ++t)
-      if (TeamRecord* r = namedTeam(c, t); r && FieldText(r->schoolName) == name) {
+  for (int c = 0; c < classCount(FState); ++c)
+    for (int t = 0; t < teamSlots(FState, c); ++t)
+      if (TeamRecord* r = namedTeam(FState, c, t); r && FieldText(r->schoolName) == name) {
         CopySchool(*r);
         NumberTeam();
         return;
@@ -384,9 +385,9 @@ void TDlgMNEdit::SchulnameExit(TObject*) {
 void TDlgMNEdit::SpeedButton1Click(TObject*) {
   if (PickDialog1->Execute() != mrOk || PickDialog1->ItemIndex < 0) return;
   AnsiString picked = PickDialog1->SelectedString;
-  for (int c = 0; c < classCount(); ++c)
+  for (int c = 0; c < classCount(FState); ++c)
     for (int t = 0; t < kMaxTeams; ++t)
-      if (TeamRecord* r = namedTeam(c, t); r && FieldText(r->schoolName) == picked) {
+      if (TeamRecord* r = namedTeam(FState, c, t); r && FieldText(r->schoolName) == picked) {
         Schulname->SetText(FieldText(r->schoolName));
         CopySchool(*r);
         NumberTeam();
@@ -456,15 +457,15 @@ int32_t TDlgMNEdit::StoreTeam() {
   SetFieldText(r.tel2, Tel2->Text());
   if (FRelayCount != 0) {
     r.relayTimes[0] = leadingNumber(Staffelzeit[0]->Text());
-    if (gEventDef && gEventDef->classes[FClass].Modus != 4)
+    if (FState.eventDef && FState.eventDef->classes[FClass].Modus != 4)
       r.relayTimes[1] = leadingNumber(Staffelzeit[1]->Text());
   }
   if (FEdit == 1 && CheckBox1->Checked() && !FLoadedName.empty()) {
     bool saved = true;
-    for (int c = 0; c < classCount(); ++c)
+    for (int c = 0; c < classCount(FState); ++c)
       for (int t = 0; t < kMaxTeams; ++t) {
         if (c == FClass && t == FTeam) continue;
-        TeamRecord* o = namedTeam(c, t);
+        TeamRecord* o = namedTeam(FState, c, t);
         if (!o || FieldText(o->schoolName) != FLoadedName) continue;
         std::memcpy(o->schoolName, r.schoolName, sizeof r.schoolName);
         std::memcpy(o->listName, r.listName, sizeof r.listName);
@@ -476,7 +477,7 @@ int32_t TDlgMNEdit::StoreTeam() {
         std::memcpy(o->mail, r.mail, sizeof r.mail);
         // The changed teams are written at once: the correction is not lost
         // when their classes are not opened again.
-        if (!gMemory->writeTeam(c, t)) saved = false;
+        if (!FState.memory->writeTeam(c, t)) saved = false;
       }
     if (!saved)
       Application->MessageBox("Die Meldedaten konnten nicht gespeichert werden!", "Fehler",

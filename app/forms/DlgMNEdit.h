@@ -21,9 +21,11 @@
 #include "components/edits/AdvLUEdit.h"
 #include "components/edits/PickDialog.h"
 
+struct EventState;
+
 class TDlgMNEdit : public TForm {
  public:
-  explicit TDlgMNEdit(TComponent* owner);
+  TDlgMNEdit(TComponent* owner, EventState& state);
   ~TDlgMNEdit() override;
 
   // Fills the dialog from the team record of (class, team); edit flag 1
@@ -81,6 +83,7 @@ class TDlgMNEdit : public TForm {
   std::function<bool()> AskForMail;
 
  private:
+  EventState& FState;
   TAdvLUEdit* MakeLookupEdit(TTabSheet* page, const char* name, const char* caption, int top,
                              int left, int width, int maxLength, bool upper);
   TEdit* MakeEdit(TTabSheet* page, const char* name, const char* caption, int top);

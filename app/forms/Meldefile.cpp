@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -84,13 +85,13 @@ HBITMAP MakeNewFolderGlyph() {
 
 }  // namespace
 
-bool TeamHasEntries(int32_t cls, int32_t team) {
-  if (!gMemory || !gEventDef) return false;
-  const TeamRecord* r = gMemory->getTeam(cls, team);
+bool TeamHasEntries(const EventState& state, int32_t cls, int32_t team) {
+  if (!state.memory || !state.eventDef) return false;
+  const TeamRecord* r = state.memory->getTeam(cls, team);
   if (!r || FieldLength(r->schoolName) == 0) return false;
-  const int32_t athletes = std::clamp<int32_t>(gEventDef->classes[cls].athletesPerTeam, 0, kMaxAthletes);
+  const int32_t athletes = std::clamp<int32_t>(state.eventDef->classes[cls].athletesPerTeam, 0, kMaxAthletes);
   for (int32_t m = 0; m < athletes; ++m) {
-    const AthleteRecord* a = gMemory->getAthlete(cls, team, m);
+    const AthleteRecord* a = state.memory->getAthlete(cls, team, m);
     if (a && FieldLength(a->name) > 0 && a->mask != 0) return true;
   }
   return false;
@@ -122,7 +123,7 @@ TbsWizardPage* TMeldefile::AddPage(TbsWizardPageKind kind, const char* title, co
   return page;
 }
 
-TMeldefile::TMeldefile(TComponent* owner) : TForm(owner) {
+TMeldefile::TMeldefile(TComponent* owner, const EventState& state) : TForm(owner), FState(state) {
   SetName("Meldefile");
   SetCaption("Meldedatei erstellen/verschicken");
   SetBorderStyle(bsDialog);
@@ -237,14 +238,14 @@ TMeldefile::TMeldefile(TComponent* owner) : TForm(owner) {
 void TMeldefile::FormCreate(TObject*) {
   FLineClass.clear();
   FLineTeam.clear();
-  if (!gEventDef || !gMemory) return;
+  if (!FState.eventDef || !FState.memory) return;
   TControlStrings& items = CheckList1->Items();
   items.BeginUpdate();
-  const int32_t classes = std::clamp<int32_t>(gEventDef->classCount, 0, kMaxClasses);
+  const int32_t classes = std::clamp<int32_t>(FState.eventDef->classCount, 0, kMaxClasses);
   for (int32_t c = 0; c < classes; ++c)
     for (int32_t t = 0; t < kMaxTeams; ++t) {
-      if (!TeamHasEntries(c, t)) continue;
-      items.Add(FieldText(gEventDef->classes[c].name) + "\t" + FieldText(gMemory->getTeam(c, t)->listName));
+      if (!TeamHasEntries(FState, c, t)) continue;
+      items.Add(FieldText(FState.eventDef->classes[c].name) + "\t" + FieldText(FState.memory->getTeam(c, t)->listName));
       FLineClass.push_back(c);
       FLineTeam.push_back(t);
     }

@@ -17,14 +17,16 @@
 #include "components/edits/BsWizard.h"
 #include "components/edits/CheckList.h"
 
+struct EventState;
+
 // True when the team place holds a team with a school name and at least one
 // athlete (within the class's athletes per team) with a name and a
 // discipline.
-bool TeamHasEntries(int32_t cls, int32_t team);
+bool TeamHasEntries(const EventState& state, int32_t cls, int32_t team);
 
 class TMeldefile : public TForm {
  public:
-  explicit TMeldefile(TComponent* owner);
+  TMeldefile(TComponent* owner, const EventState& state);
 
   // Class and team place of check-list line i.
   int32_t LineCount() const { return static_cast<int32_t>(FLineClass.size()); }
@@ -50,6 +52,7 @@ class TMeldefile : public TForm {
   std::function<void(const AnsiString& text)> Confirm;
 
  private:
+  const EventState& FState;
   TbsWizardPage* AddPage(TbsWizardPageKind kind, const char* title, const char* subtitle);
   TLabel* AddLabel(TWinControl* parent, int left, int top, int width, int height, const char* text);
 

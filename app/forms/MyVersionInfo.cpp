@@ -4,7 +4,7 @@
 
 #include "app/core/Settings.h"
 
-MyVersionInfo::MyVersionInfo() { read(gSettings.programDir + "kelvora.exe"); }
+MyVersionInfo::MyVersionInfo(const Settings& settings) { read(settings.programDir + "kelvora.exe"); }
 
 MyVersionInfo::MyVersionInfo(const AnsiString& path) { read(path); }
 

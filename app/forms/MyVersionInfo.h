@@ -8,9 +8,11 @@
 
 #include "classlib/AnsiString.h"
 
+struct Settings;
+
 class MyVersionInfo {
  public:
-  MyVersionInfo();
+  explicit MyVersionInfo(const Settings& settings);
   // Reads the version block of any file (for tests and other programs).
   explicit MyVersionInfo(const AnsiString& path);
   virtual ~MyVersionInfo() = default;

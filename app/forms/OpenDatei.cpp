@@ -1,5 +1,6 @@
 #include "app/forms/OpenDatei.h"
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -37,7 +38,7 @@ void addStateImage(TImageList& list, COLORREF disc, const char* mark) {
 
 }  // namespace
 
-TOpenDatei::TOpenDatei(TComponent* owner) : TForm(owner) {
+TOpenDatei::TOpenDatei(TComponent* owner, const EventState& eventState) : TForm(owner), FState(eventState) {
   SetName("OpenDatei");
   SetCaption("Meldung öffnen");
   SetBorderStyle(bsDialog);
@@ -108,29 +109,29 @@ TOpenDatei::TOpenDatei(TComponent* owner) : TForm(owner) {
   OnCreate(this);
 }
 
-int TOpenDatei::ClassState(int cls, int teams) {
-  if (gMeldefehler && gMeldefehler->countFlagged(cls) > 0) return 1;
-  if (gMeldefehler && gMeldefehler->countUnflagged(cls) > 0) return 2;
+int TOpenDatei::ClassState(const EventState& state, int cls, int teams) {
+  if (state.meldefehler && state.meldefehler->countFlagged(cls) > 0) return 1;
+  if (state.meldefehler && state.meldefehler->countUnflagged(cls) > 0) return 2;
   return teams > 0 ? 0 : -1;
 }
 
 void TOpenDatei::FormCreate(TObject*) {
   FField = 0;
   ColumnListBox1->BeginUpdate();
-  int classes = gEventDef ? static_cast<int>(gEventDef->classCount) : 0;
+  int classes = FState.eventDef ? static_cast<int>(FState.eventDef->classCount) : 0;
   classes = classes < 0 ? 0 : classes > kMaxClasses ? kMaxClasses : classes;
   for (int c = 0; c < classes; ++c) {
     int teams = 0;
     for (int t = 0; t < kMaxTeams; ++t)
-      if (TeamRecord* r = gMemory ? gMemory->getTeam(c, t) : nullptr;
+      if (TeamRecord* r = FState.memory ? FState.memory->getTeam(c, t) : nullptr;
           r && FieldLength(r->schoolName) > 0)
         ++teams;
     TListBoxItem* row = ColumnListBox1->ListBoxItems().Add();
     row->Strings().Add(AnsiString(1, static_cast<char>('A' + c)));
-    row->Strings().Add(gClassDisplayNames[c] ? AnsiString(gClassDisplayNames[c]) : AnsiString());
+    row->Strings().Add(FState.classDisplayNames[c] ? AnsiString(FState.classDisplayNames[c]) : AnsiString());
     row->Strings().Add(std::to_string(teams));
     // The state of the class shows beside it.
-    row->SetImageIndex(ClassState(c, teams));
+    row->SetImageIndex(ClassState(FState, c, teams));
   }
   ColumnListBox1->EndUpdate();
   if (ColumnListBox1->ListBoxItems().Count() > 0) ColumnListBox1->SetItemIndex(0);

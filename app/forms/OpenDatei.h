@@ -9,9 +9,11 @@
 #include "classlib/Label.h"
 #include "components/edits/ColumnListBox.h"
 
+struct EventState;
+
 class TOpenDatei : public TForm {
  public:
-  explicit TOpenDatei(TComponent* owner);
+  TOpenDatei(TComponent* owner, const EventState& state);
 
   TColumnListBox* ColumnListBox1;
   TLabel* Label2;
@@ -27,8 +29,9 @@ class TOpenDatei : public TForm {
 
   // The state image of a class: 1 flagged entry errors, 2 unflagged ones,
   // 0 teams without errors, -1 no teams.
-  static int ClassState(int cls, int teams);
+  static int ClassState(const EventState& state, int cls, int teams);
 
  private:
+  const EventState& FState;
   int32_t FField = 0;
 };

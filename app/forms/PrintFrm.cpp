@@ -1,11 +1,13 @@
 #include "app/forms/PrintFrm.h"
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
 #include "app/forms/PrintManager.h"
 
-TPrintFrm::TPrintFrm(TComponent* owner) : TForm(owner) {
+TPrintFrm::TPrintFrm(TComponent* owner, EventState& state, PrintState& print)
+    : TForm(owner), FState(state), FPrint(print) {
   SetName("PrintFrm");
   SetCaption("Drucken");
   SetBorderStyle(bsDialog);
@@ -34,7 +36,7 @@ TPrintFrm::TPrintFrm(TComponent* owner) : TForm(owner) {
   Ort->SetName("Ort");
   Ort->SetParent(this);
   Ort->SetBounds(140, 41, 338, 21);
-  Ort->SetMaxLength(sizeof gEventTitle - 1);
+  Ort->SetMaxLength(sizeof FState.eventTitle - 1);
 
   Label3 = new TLabel(this);
   Label3->SetName("Label3");
@@ -69,27 +71,27 @@ TPrintFrm::TPrintFrm(TComponent* owner) : TForm(owner) {
 }
 
 void TPrintFrm::FormCreate(TObject*) {
-  if (!gEventDef) return;
+  if (!FState.eventDef) return;
   Art->Items().BeginUpdate();
-  for (const auto& level : gEventDef->levelNames) Art->Items().Add(FieldText(level));
+  for (const auto& level : FState.eventDef->levelNames) Art->Items().Add(FieldText(level));
   Art->Items().EndUpdate();
   Art->SetItemIndex(0);
-  Ort->SetText(FieldText(gEventTitle));
+  Ort->SetText(FieldText(FState.eventTitle));
 
   FLines.clear();
   TControlStrings& items = CheckList1->Items();
   items.BeginUpdate();
-  int classes = gEventDef->classCount;
+  int classes = FState.eventDef->classCount;
   classes = classes < 0 ? 0 : classes > kMaxClasses ? kMaxClasses : classes;
   for (int c = 0; c < classes; ++c) {
-    AnsiString className = FieldText(gEventDef->classes[c].name);
+    AnsiString className = FieldText(FState.eventDef->classes[c].name);
     for (int t = 0; t < kMaxTeams; ++t) {
-      gTeamPrintCells[c][t][0] = gTeamPrintCells[c][t][1] = -1;
-      TeamRecord* r = gMemory ? gMemory->getTeam(c, t) : nullptr;
+      FPrint.teamPrintCells[c][t][0] = FPrint.teamPrintCells[c][t][1] = -1;
+      TeamRecord* r = FState.memory ? FState.memory->getTeam(c, t) : nullptr;
       if (!r || FieldLength(r->schoolName) == 0) continue;
       bool athletes = false;
       for (int m = 0; m < kMaxAthletes && !athletes; ++m)
-        if (AthleteRecord* a = gMemory->getAthlete(c, t, m)) athletes = FieldLength(a->name) > 0;
+        if (AthleteRecord* a = FState.memory->getAthlete(c, t, m)) athletes = FieldLength(a->name) > 0;
       if (!athletes) continue;
       AnsiString listName = FieldText(r->listName);
       items.Add(className + "\tMeldebogen\t" + listName);
@@ -104,23 +106,23 @@ void TPrintFrm::FormCreate(TObject*) {
 }
 
 void TPrintFrm::PrintChecked() {
-  if (Art->ItemIndex() >= 0) gEventKind = static_cast<int16_t>(Art->ItemIndex());
-  SetFieldText(gEventTitle, Ort->Text());
-  gPrinting = 0;
+  if (Art->ItemIndex() >= 0) FState.eventKind = static_cast<int16_t>(Art->ItemIndex());
+  SetFieldText(FState.eventTitle, Ort->Text());
+  FPrint.printing = 0;
   int32_t entryForms = 0, pupilLists = 0;
   for (int i = 0; i < CheckList1->Items().Count() && i < static_cast<int>(FLines.size()); ++i) {
     if (!CheckList1->IsChecked(i)) continue;
     const Line& l = FLines[static_cast<size_t>(i)];
     if (l.type == kPrintPupilList) {
-      if (pupilLists < PrintManager::kCapacity) gPupilListJobs[pupilLists] = {l.cls, l.team, 1};
+      if (pupilLists < PrintManager::kCapacity) FPrint.pupilListJobs[pupilLists] = {l.cls, l.team, 1};
       ++pupilLists;
-      gPrintManager.add(pupilLists, kPrintPupilList, l.cls, l.team);
+      FPrint.printManager.add(pupilLists, kPrintPupilList, l.cls, l.team);
     } else {
-      if (entryForms < PrintManager::kCapacity) gEntryFormJobs[entryForms] = {l.cls, l.team, 0};
-      gPrintManager.add(entryForms, kPrintEntryForm, l.cls, l.team);
+      if (entryForms < PrintManager::kCapacity) FPrint.entryFormJobs[entryForms] = {l.cls, l.team, 0};
+      FPrint.printManager.add(entryForms, kPrintEntryForm, l.cls, l.team);
       ++entryForms;
     }
   }
-  if (gStartPrintQueue) gStartPrintQueue();
-  gPrinting = 1;
+  if (FPrint.startPrintQueue) FPrint.startPrintQueue();
+  FPrint.printing = 1;
 }

@@ -11,9 +11,12 @@
 #include "classlib/Label.h"
 #include "components/edits/CheckList.h"
 
+struct EventState;
+struct PrintState;
+
 class TPrintFrm : public TForm {
  public:
-  explicit TPrintFrm(TComponent* owner);
+  TPrintFrm(TComponent* owner, EventState& state, PrintState& print);
 
   // Sets level and place from the form and queues the ticked lines in
   // list order, then starts the print queue.
@@ -37,6 +40,8 @@ class TPrintFrm : public TForm {
   void Button3Click(TObject*) {}
 
  private:
+  EventState& FState;
+  PrintState& FPrint;
   // One entry per line of CheckList1 (two per team with athletes).
   std::vector<Line> FLines;
 };

@@ -3,7 +3,7 @@
 // print choice and printed later from idle time, the last queued first. The
 // printing flag stops the idle task from taking jobs while the queue is
 // being filled; the main frame sets the start hook
-// (QuanteloApp::startPrintQueue). A job leaves the queue when it is handed
+// (QuanteloApp::startPrintQueue). The program holds one print state. A job leaves the queue when it is handed
 // to the print pane (takeLast), so a job queued while another prints is
 // never the one dropped when that other ends.
 #include <cstdint>
@@ -45,18 +45,20 @@ class PrintManager {
   std::vector<PrintJob> jobs_;
 };
 
-extern PrintManager gPrintManager;
-// 1 lets the idle print task take jobs, 0 stops it.
-extern int32_t gPrinting;
-// Registers the idle print task (once); set by the main frame.
-extern std::function<void()> gStartPrintQueue;
-
-// The job tables the printing code reads: (class, team, type) per job, one
-// table for entry forms and one for pupil lists, and per team its two job
-// cells (-1: none).
 struct PrintJobCell {
   int32_t cls, team, type;
 };
-extern PrintJobCell gEntryFormJobs[PrintManager::kCapacity];
-extern PrintJobCell gPupilListJobs[PrintManager::kCapacity];
-extern int32_t gTeamPrintCells[kMaxClasses][kMaxTeams][2];
+
+struct PrintState {
+  PrintManager printManager;
+  // 1 lets the idle print task take jobs, 0 stops it.
+  int32_t printing = 1;
+  // Registers the idle print task (once); set by the main frame.
+  std::function<void()> startPrintQueue;
+  // The job tables the printing code reads: (class, team, type) per job,
+  // one table for entry forms and one for pupil lists, and per team its two
+  // job cells (-1: none).
+  PrintJobCell entryFormJobs[PrintManager::kCapacity] = {};
+  PrintJobCell pupilListJobs[PrintManager::kCapacity] = {};
+  int32_t teamPrintCells[kMaxClasses][kMaxTeams][2] = {};
+};

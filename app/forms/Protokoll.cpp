@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FileSystem.h"
 #include "app/core/Settings.h"
@@ -30,7 +31,7 @@ AnsiString readWhole(const AnsiString& path) {
 
 }  // namespace
 
-TProtokoll::TProtokoll(TComponent* owner) : TForm(owner) {
+TProtokoll::TProtokoll(TComponent* owner, const EventState& state) : TForm(owner), FState(state) {
   SetName("Protokoll");
   SetCaption("Protokoll");
   SetBorderStyle(bsDialog);
@@ -65,7 +66,7 @@ TProtokoll::TProtokoll(TComponent* owner) : TForm(owner) {
 }
 
 void TProtokoll::FormCreate(TObject*) {
-  FLogPath = gSettings.veranstDir + gEventName + "PRK";
+  FLogPath = FState.settings.veranstDir + FState.eventName + "PRK";
   Memo->Lines().Clear();
   if (!PathExists(FLogPath)) return;
   try {

@@ -6,9 +6,11 @@
 #include "classlib/Form.h"
 #include "classlib/Memo.h"
 
+struct EventState;
+
 class TProtokoll : public TForm {
  public:
-  explicit TProtokoll(TComponent* owner);
+  TProtokoll(TComponent* owner, const EventState& state);
 
   // Appends the text (one line per line of the text), a line "-----" and an
   // empty line, and saves the log. A failure to save is shown and does not
@@ -25,6 +27,7 @@ class TProtokoll : public TForm {
   void Button2Click(TObject* sender);
 
  private:
+  const EventState& FState;
   // Writes every line, each ended by CR LF, through a temporary file in the
   // log's folder; raises the class library's file errors.
   void Save();

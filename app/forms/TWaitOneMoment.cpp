@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/core/EntryFileWriter.h"
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/Memory.h"
 #include "app/core/Settings.h"
@@ -19,7 +20,7 @@ bool isFolder(const AnsiString& path) {
 
 }  // namespace
 
-TTWaitOneMoment::TTWaitOneMoment(TComponent* owner) : TForm(owner) {
+TTWaitOneMoment::TTWaitOneMoment(TComponent* owner, const EventState& state) : TForm(owner), FState(state) {
   SetName("TWaitOneMoment");
   SetCaption("Bitte einen Augenblick Gelduld....");
   SetBorderStyle(bsDialog);
@@ -60,12 +61,12 @@ bool TTWaitOneMoment::WriteEntryFile(const AnsiString& path, bool askToReplace) 
           MB_YESNO | MB_ICONQUESTION) != IDYES)
     return false;
   // Without an event or a store there is nothing to write from.
-  if (!gEventDef || !gMemory) return false;
-  EntryFileWriter writer(*gEventDef, *gMemory, EntrySelection, gSettings.VID, gDistrictPreset);
+  if (!FState.eventDef || !FState.memory) return false;
+  EntryFileWriter writer(*FState.eventDef, *FState.memory, EntrySelection, FState.settings.VID, FState.districtPreset);
   return writer.WriteEntryFile(*XML, path);
 }
 
-bool WriteEntryFileWithPrompt(const AnsiString& path, bool replace) {
+bool WriteEntryFileWithPrompt(const EventState& state, const AnsiString& path, bool replace) {
   TApplication::Instance();
   // Without `replace` an existing file is replaced only when the user says
   // so twice. The old file stays until the new one is complete (the writer
@@ -83,7 +84,7 @@ bool WriteEntryFileWithPrompt(const AnsiString& path, bool replace) {
       return false;
     }
   }
-  std::unique_ptr<TTWaitOneMoment> wait(new TTWaitOneMoment(nullptr));
+  std::unique_ptr<TTWaitOneMoment> wait(new TTWaitOneMoment(nullptr, state));
   wait->Show();
   Application->ProcessMessages();
   Screen->SetCursor(crHourGlass);

@@ -5,9 +5,11 @@
 #include "classlib/Form.h"
 #include "xml/dom/XpObjModel.h"
 
+struct EventState;
+
 class TTWaitOneMoment : public TForm {
  public:
-  explicit TTWaitOneMoment(TComponent* owner);
+  TTWaitOneMoment(TComponent* owner, const EventState& state);
 
   // Builds the entry file (".VOV") of the ticked teams and saves it at
   // `path`. An existing file is replaced only after the user agreed (or
@@ -18,10 +20,13 @@ class TTWaitOneMoment : public TForm {
 
   TAnimate* Animate1;
   TXpObjModel* XML;
+
+ private:
+  const EventState& FState;
 };
 
 // Shows the wait form without blocking under the wait cursor while the entry
 // file is written; with `replace` an existing file is replaced without a
 // question, otherwise only after two questions (a No is answered with a
 // refusal box and gives false). The writer's result.
-bool WriteEntryFileWithPrompt(const AnsiString& path, bool replace);
+bool WriteEntryFileWithPrompt(const EventState& state, const AnsiString& path, bool replace);

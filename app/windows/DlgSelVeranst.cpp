@@ -2,16 +2,18 @@
 
 #include <string>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "framework/core/zListBoxBase.h"
 
-DlgSelVeranst::DlgSelVeranst(zWindow* parent, const zResId& id) : DlgTemplate(parent, id)
+DlgSelVeranst::DlgSelVeranst(zWindow* parent, const zResId& id, const EventState& state)
+    : DlgTemplate(parent, id, state.settings)
 {
     list_ = new zListBoxUnsorted(this, ListId);
     list_->addDblClkHandler(this, zProc(&DlgSelVeranst::chosen));
     int stops[2] = {115, 175};
     SendMessageA(list_->handle(), LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(stops));
-    for (const EventListEntry& e : gEventList) {
+    for (const EventListEntry& e : state.eventList) {
         if (!e.valid)
             continue;
         std::string line = ProgrammeText(e.kind);

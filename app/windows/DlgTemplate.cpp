@@ -6,7 +6,8 @@
 #include "app/windows/ProgramSeams.h"
 #include "app/windows/QuanteloApp.h"
 
-DlgTemplate::DlgTemplate(zWindow* parent, const zResId& id) : zFormDialog(parent, id)
+DlgTemplate::DlgTemplate(zWindow* parent, const zResId& id, const Settings& settings)
+    : zFormDialog(parent, id), settings_(settings)
 {
     setClassIcon(nullptr);
     center();
@@ -30,7 +31,7 @@ int DlgTemplate::command(zEvent* ev)
     // Dialog help goes to the same help file as the frame's, through HTML Help.
     if (helpContext_ != 0) {
         HWND owner = gQuanteloApp ? gQuanteloApp->handle() : handle();
-        gSeams.htmlHelp(owner, gSettings.helpFile.c_str(), 15 /* HH_HELP_CONTEXT */,
+        gSeams.htmlHelp(owner, settings_.helpFile.c_str(), 15 /* HH_HELP_CONTEXT */,
                         static_cast<DWORD_PTR>(helpContext_));
     } else {
         ProgramMessageBox(handle(), "Für diesen Dialog ist leider noch keine Hilfe vorhanden!", "Information",

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/core/EntryTexts.h"
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -15,14 +16,14 @@ namespace {
 constexpr int32_t kRelay = 4;
 constexpr int32_t kShuttleRelay = 10;
 
-std::string CellText(int32_t c, int32_t d, int32_t type, int32_t v) {
+std::string CellText(const EventState& state, int32_t c, int32_t d, int32_t type, int32_t v) {
   if (type == kRelay) {
     if (v >= 1 && v <= 4) return "I:" + std::to_string(v);
     if (v >= 5 && v <= 8) return "II:" + std::to_string(v - 4);
     return "ERR";
   }
   if (type == kShuttleRelay) return v >= 1 && v <= 8 ? std::to_string(v) : "ERR";
-  return FormatPerformance(c, d, std::to_string(v), 1);
+  return FormatPerformance(state, c, d, std::to_string(v), 1);
 }
 
 std::string_view WithoutLeadingBlanks(std::string_view s) {
@@ -32,10 +33,10 @@ std::string_view WithoutLeadingBlanks(std::string_view s) {
 
 }  // namespace
 
-const char* PrintLevelName() {
-  if (!gEventDef || gEventKind < 0 || gEventKind >= kLevelCount) return "";
+const char* PrintLevelName(const EventState& state) {
+  if (!state.eventDef || state.eventKind < 0 || state.eventKind >= kLevelCount) return "";
   static std::string name;
-  name = FieldText(gEventDef->levelNames[gEventKind]);
+  name = FieldText(state.eventDef->levelNames[state.eventKind]);
   return name.c_str();
 }
 
@@ -57,15 +58,15 @@ int32_t DrawTeamAddress(PrintCanvas& canvas, int32_t x0, int32_t y, int32_t LH, 
   return y;
 }
 
-int32_t DrawMeldebogen(PrintCanvas& canvas, int32_t c, int32_t t) {
-  TeamRecord* team = gMemory ? gMemory->getTeam(c, t) : nullptr;
-  if (!gEventDef || !team) return 1;
-  const ClassRecord& cls = gEventDef->classes[c];
+int32_t DrawMeldebogen(const EventState& state, PrintCanvas& canvas, int32_t c, int32_t t) {
+  TeamRecord* team = state.memory ? state.memory->getTeam(c, t) : nullptr;
+  if (!state.eventDef || !team) return 1;
+  const ClassRecord& cls = state.eventDef->classes[c];
   const int32_t athletes = std::min<int32_t>(std::max<int32_t>(cls.athletesPerTeam, 0), kMaxAthletes);
   const int32_t disciplines = std::min<int32_t>(std::max<int32_t>(cls.disciplineCount, 0), kMaxDisciplines);
 
   const PrintMeasures m = BeginPrintout(canvas, PrintFont("Arial", 40, 80, false),
-                                        PrintFont("Arial", 50, 100, false), gSettings.leftMargin);
+                                        PrintFont("Arial", 50, 100, false), state.settings.leftMargin);
   const int32_t CW = m.CW, CH = m.CH, LH = m.LH, CH2 = m.CH2, x0 = m.x0;
 
   int32_t y = 15;
@@ -73,9 +74,9 @@ int32_t DrawMeldebogen(PrintCanvas& canvas, int32_t c, int32_t t) {
   y += LH;
   canvas.text(x0, y, "JUGEND TRAINIERT FÜR OLYMPIA");
   y += LH;
-  canvas.text(x0, y, PrintLevelName());
+  canvas.text(x0, y, PrintLevelName(state));
   y += LH;
-  canvas.text(x0, y, FieldText(gEventTitle));
+  canvas.text(x0, y, FieldText(state.eventTitle));
   canvas.useFont(PrintCanvas::HeadingFont);
   canvas.text(x0 + 50 * CW, y - CH2 + CH, "Leichtathletik");
   canvas.useFont(PrintCanvas::TextFont);
@@ -105,7 +106,7 @@ int32_t DrawMeldebogen(PrintCanvas& canvas, int32_t c, int32_t t) {
   canvas.text(xName, y, "Name, Vorname");
   canvas.text(xJG, y, "JG");
   for (int32_t d = 0; d < disciplines; ++d) {
-    const std::string shortName = FieldText(gEventDef->disciplines[c][d].shortName);
+    const std::string shortName = FieldText(state.eventDef->disciplines[c][d].shortName);
     if (shortName.empty()) {
       col[d + 1] = col[d] + 3 * CW;
       continue;
@@ -119,7 +120,7 @@ int32_t DrawMeldebogen(PrintCanvas& canvas, int32_t c, int32_t t) {
 
   // One row per athlete place.
   for (int32_t i = 0; i < athletes; ++i) {
-    const AthleteRecord* a = gMemory->getAthlete(c, t, i);
+    const AthleteRecord* a = state.memory->getAthlete(c, t, i);
     y += 2;
     canvas.text(xNr, y, std::to_string(i + 1));
     if (!a || FieldLength(a->name) == 0) {
@@ -131,8 +132,8 @@ int32_t DrawMeldebogen(PrintCanvas& canvas, int32_t c, int32_t t) {
     canvas.text(xJG, y, FieldText(a->JG));
     for (int32_t d = 0; d < disciplines; ++d) {
       if (!(a->mask & (1u << d))) continue;
-      const int32_t type = gEventDef->disciplines[c][d].type;
-      canvas.text(col[d], y, CellText(c, d, type, a->Leistung[d]));
+      const int32_t type = state.eventDef->disciplines[c][d].type;
+      canvas.text(col[d], y, CellText(state, c, d, type, a->Leistung[d]));
     }
     y += LH + LH / 2;
   }
@@ -142,17 +143,17 @@ int32_t DrawMeldebogen(PrintCanvas& canvas, int32_t c, int32_t t) {
 
   // The relay times, under the first sprint relay's mask.
   for (int32_t d = 0; d < disciplines; ++d) {
-    if (gEventDef->disciplines[c][d].type != kRelay) continue;
+    if (state.eventDef->disciplines[c][d].type != kRelay) continue;
     canvas.text(x0, y, "Staffel I:");
-    canvas.text(x0 + 15 * CH, y, FormatPerformance(c, d, std::to_string(int32_t(team->relayTimes[0])), 0));
+    canvas.text(x0 + 15 * CH, y, FormatPerformance(state, c, d, std::to_string(int32_t(team->relayTimes[0])), 0));
     y += LH;
     canvas.text(x0, y, "Staffel II:");
-    canvas.text(x0 + 15 * CH, y, FormatPerformance(c, d, std::to_string(int32_t(team->relayTimes[1])), 0));
+    canvas.text(x0 + 15 * CH, y, FormatPerformance(state, c, d, std::to_string(int32_t(team->relayTimes[1])), 0));
     break;
   }
 
   // The signature stands at the foot of the page, wherever the table ends.
-  const int32_t ys = canvas.extentHeight() - LH * gSettings.copyright - LH;
+  const int32_t ys = canvas.extentHeight() - LH * state.settings.copyright - LH;
   canvas.text(x0, ys, "......................................");
   canvas.text(x0, ys + LH, "Mannschaftsbetreuer");
   canvas.end();

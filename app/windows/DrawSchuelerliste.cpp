@@ -5,31 +5,32 @@
 #include <algorithm>
 #include <string>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
 #include "app/core/Settings.h"
 #include "app/windows/Printouts.h"
 
-int32_t DrawSchuelerliste(PrintCanvas& canvas, int32_t c, int32_t t) {
-  TeamRecord* team = gMemory ? gMemory->getTeam(c, t) : nullptr;
-  if (!gEventDef || !team) return 1;
-  const ClassRecord& cls = gEventDef->classes[c];
+int32_t DrawSchuelerliste(const EventState& state, PrintCanvas& canvas, int32_t c, int32_t t) {
+  TeamRecord* team = state.memory ? state.memory->getTeam(c, t) : nullptr;
+  if (!state.eventDef || !team) return 1;
+  const ClassRecord& cls = state.eventDef->classes[c];
   const int32_t athletes = std::min<int32_t>(std::max<int32_t>(cls.athletesPerTeam, 0), kMaxAthletes);
 
   const PrintMeasures m =
-      BeginPrintout(canvas, PrintFont(gSettings.font, gSettings.x1, gSettings.y1, true),
-                    PrintFont(gSettings.font, gSettings.x2, gSettings.y2, true), gSettings.leftMargin);
+      BeginPrintout(canvas, PrintFont(state.settings.font, state.settings.x1, state.settings.y1, true),
+                    PrintFont(state.settings.font, state.settings.x2, state.settings.y2, true), state.settings.leftMargin);
   const int32_t CW = m.CW, CH = m.CH, LH = m.LH, CH2 = m.CH2, x0 = m.x0;
 
   int32_t y = 15;
   canvas.text(x0, y, "Bundeswettbewerb der Schulen");
-  const std::string place = FieldText(gEventTitle);
+  const std::string place = FieldText(state.eventTitle);
   canvas.text(x0 + (76 - int32_t(place.size())) * CW, y, place);
   y += LH;
   canvas.text(x0, y, "JUGEND TRAINIERT FÜR OLYMPIA");
   y += LH;
-  canvas.text(x0, y, PrintLevelName());
+  canvas.text(x0, y, PrintLevelName(state));
   canvas.useFont(PrintCanvas::HeadingFont);
   canvas.text(x0 + 36 * CW, y - CH2 + CH, "Leichtathletik");
   canvas.useFont(PrintCanvas::TextFont);
@@ -52,7 +53,7 @@ int32_t DrawSchuelerliste(PrintCanvas& canvas, int32_t c, int32_t t) {
   y += 3;
 
   for (int32_t i = 0; i < athletes; ++i) {
-    const AthleteRecord* a = gMemory->getAthlete(c, t, i);
+    const AthleteRecord* a = state.memory->getAthlete(c, t, i);
     y += 2;
     canvas.text(x0, y, std::to_string(i + 1));
     if (!a || FieldLength(a->name) == 0) {
@@ -87,7 +88,7 @@ int32_t DrawSchuelerliste(PrintCanvas& canvas, int32_t c, int32_t t) {
     canvas.text(x0, y + LH, "ENTLASSUNGSTERMIN NICHT MEHR STARTBERECHTIGT SIND!");
   }
 
-  const int32_t ys = canvas.extentHeight() - LH * gSettings.copyright - 2 * LH;
+  const int32_t ys = canvas.extentHeight() - LH * state.settings.copyright - 2 * LH;
   canvas.text(x0, ys, ".....................    ......................    .........................");
   canvas.text(x0, ys + LH, "     Schulleiter              Schulstempel             Mannschaftsbetreuer");
   canvas.end();

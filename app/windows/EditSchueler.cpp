@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -15,18 +16,18 @@
 
 namespace {
 
-const ClassRecord* classRecord(int32_t c)
+const ClassRecord* classRecord(const EventState& state, int32_t c)
 {
-    if (!gEventDef || c < 0 || c >= kMaxClasses || c >= gEventDef->classCount)
+    if (!state.eventDef || c < 0 || c >= kMaxClasses || c >= state.eventDef->classCount)
         return nullptr;
-    return &gEventDef->classes[c];
+    return &state.eventDef->classes[c];
 }
 
-const DisciplineRecord* disciplineRecord(int32_t c, int32_t k)
+const DisciplineRecord* disciplineRecord(const EventState& state, int32_t c, int32_t k)
 {
-    if (!classRecord(c) || k < 0 || k >= kMaxDisciplines)
+    if (!classRecord(state, c) || k < 0 || k >= kMaxDisciplines)
         return nullptr;
-    return &gEventDef->disciplines[c][k];
+    return &state.eventDef->disciplines[c][k];
 }
 
 // Whether a performance text is the one the value is shown as.
@@ -38,8 +39,9 @@ bool ShowsValue(const char* text, int32_t value, const DisciplineRecord& d)
 
 }  // namespace
 
-EditSchueler::EditSchueler(zWindow* parent, zSizer* sizer, int32_t columns, int32_t rows, int32_t classIndex)
-    : NotifyTable(parent, sizer, columns, rows, classIndex), classIndex_(classIndex)
+EditSchueler::EditSchueler(zWindow* parent, zSizer* sizer, EventState& state, int32_t columns, int32_t rows,
+                           int32_t classIndex)
+    : NotifyTable(parent, sizer, columns, rows, classIndex), state_(state), classIndex_(classIndex)
 {
     addNotify(this, zProc(&EditSchueler::keyHandler), WM_KEYDOWN);
     addNotify(this, zProc(&EditSchueler::keyHandler), WM_SYSKEYDOWN);
@@ -53,7 +55,7 @@ EditSchueler::EditSchueler(zWindow* parent, zSizer* sizer, int32_t columns, int3
         columnWidths_[c] = widths[c];
     }
     for (int32_t k = 0; k + 3 < columnCount_; ++k) {
-        const DisciplineRecord* d = disciplineRecord(classIndex, k);
+        const DisciplineRecord* d = disciplineRecord(state_, classIndex, k);
         const std::string shortName = d ? FieldText(d->shortName) : std::string();
         setColumnTitle(3 + k, shortName.c_str());
         columnWidths_[3 + k] = shortName.empty() ? 150 : 10 * int32_t(shortName.size()) + 10;
@@ -79,14 +81,14 @@ EditSchueler::EditSchueler(zWindow* parent, zSizer* sizer, int32_t columns, int3
 void EditSchueler::setBirthYearRange(int32_t classIndex)
 {
     classIndex_ = classIndex;
-    const ClassRecord* cr = classRecord(classIndex);
+    const ClassRecord* cr = classRecord(state_, classIndex);
     if (!cr || !birthYear_)
         return;
     // Whether a bound is "none" is decided by the event file's value, before
     // the season roll-over moved the class record's years.
-    const int32_t lower = gClassBounds[classIndex][0] == BoundEdit::NoBound ? BoundEdit::NoBound
+    const int32_t lower = state_.classBounds[classIndex][0] == BoundEdit::NoBound ? BoundEdit::NoBound
                                                                             : int32_t(cr->oldestYear);
-    const int32_t upper = gClassBounds[classIndex][1] == BoundEdit::NoBound ? BoundEdit::NoBound
+    const int32_t upper = state_.classBounds[classIndex][1] == BoundEdit::NoBound ? BoundEdit::NoBound
                                                                             : int32_t(cr->youngestYear);
     birthYear_->setRange(lower, upper);
 }
@@ -95,7 +97,7 @@ void EditSchueler::endEdit() { commitEditor(); }
 
 int32_t EditSchueler::athletesPerTeam() const
 {
-    const ClassRecord* cr = classRecord(classIndex_);
+    const ClassRecord* cr = classRecord(state_, classIndex_);
     int32_t n = cr ? int32_t(cr->athletesPerTeam) : 0;
     if (n > kMaxAthletes)
         n = kMaxAthletes;
@@ -164,7 +166,7 @@ void EditSchueler::loadTable(int32_t team)
         for (int32_t c = 0; c < columnCount_; ++c)
             setCellText(r + 1, c + 1, nullptr, 0);
     loadedTeam_ = -1;
-    if (!gMemory || !gMemory->loadTeamAthletes(classIndex_, team)) {
+    if (!state_.memory || !state_.memory->loadTeamAthletes(classIndex_, team)) {
         if (hwnd_)
             InvalidateRect(hwnd_, nullptr, FALSE);
         return;
@@ -172,7 +174,7 @@ void EditSchueler::loadTable(int32_t team)
     loadedTeam_ = team;
     const int32_t rows = athletesPerTeam();
     for (int32_t m = 0; m < rows; ++m) {
-        AthleteRecord* a = gMemory->getAthlete(classIndex_, team, m);
+        AthleteRecord* a = state_.memory->getAthlete(classIndex_, team, m);
         if (!a)
             continue;
         loaded_[m] = *a;
@@ -183,7 +185,7 @@ void EditSchueler::loadTable(int32_t team)
             *f = a->mask;
         for (int32_t k = 0; k < disciplineCount(); ++k) {
             char* buffer = gDisziFlags.texts[classIndex_][m][k];
-            const DisciplineRecord* d = disciplineRecord(classIndex_, k);
+            const DisciplineRecord* d = disciplineRecord(state_, classIndex_, k);
             const std::string text = d ? FormatPerformance(a->Leistung[k], *d) : std::string();
             SetFieldText(gDisziFlags.texts[classIndex_][m][k], text);
             setCellText(m + 1, 4 + k, buffer, 0, DisziFlagTable::TextSize);
@@ -225,7 +227,7 @@ bool EditSchueler::rowEdited(int32_t m, const AthleteRecord& a) const
     if (f && *f != was.mask)
         return true;
     for (int32_t k = 0; k < disciplineCount(); ++k) {
-        const DisciplineRecord* d = disciplineRecord(classIndex_, k);
+        const DisciplineRecord* d = disciplineRecord(state_, classIndex_, k);
         if (d && !ShowsValue(gDisziFlags.texts[classIndex_][m][k], was.Leistung[k], *d))
             return true;
     }
@@ -236,12 +238,12 @@ void EditSchueler::storeTable()
 {
     commitEditor();
     const int32_t team = loadedTeam_;
-    if (!gMemory || team < 0 || classIndex_ < 0 || classIndex_ >= DisziFlagTable::Classes)
+    if (!state_.memory || team < 0 || classIndex_ < 0 || classIndex_ >= DisziFlagTable::Classes)
         return;
     const int32_t rows = athletesPerTeam();
     const int32_t disciplines = disciplineCount();
     for (int32_t m = 0; m < rows; ++m) {
-        AthleteRecord* a = gMemory->getAthlete(classIndex_, team, m);
+        AthleteRecord* a = state_.memory->getAthlete(classIndex_, team, m);
         uint8_t* f = gDisziFlags.flagsOf(classIndex_, m);
         if (!a || !f)
             continue;
@@ -266,7 +268,7 @@ void EditSchueler::storeTable()
         // edited: the value stays, also where the mask cannot show it.
         const auto& texts = gDisziFlags.texts[classIndex_][m];
         for (int32_t k = 0; k < disciplines; ++k) {
-            const DisciplineRecord* d = disciplineRecord(classIndex_, k);
+            const DisciplineRecord* d = disciplineRecord(state_, classIndex_, k);
             const char* text = texts[k];
             if (d && ShowsValue(text, a->Leistung[k], *d))
                 continue;
@@ -276,16 +278,16 @@ void EditSchueler::storeTable()
     // A ticked relay runner without a position gets the lowest one of 1-8
     // that no named runner of the team holds.
     for (int32_t k = 0; k < disciplines; ++k) {
-        const DisciplineRecord* d = disciplineRecord(classIndex_, k);
+        const DisciplineRecord* d = disciplineRecord(state_, classIndex_, k);
         if (!d || !IsRelay(*d))
             continue;
         for (int32_t m = 0; m < rows; ++m) {
-            AthleteRecord* a = gMemory->getAthlete(classIndex_, team, m);
+            AthleteRecord* a = state_.memory->getAthlete(classIndex_, team, m);
             if (!a || a->name[0] == 0 || a->Leistung[k] != 0 || !gDisziFlags.isSet(classIndex_, m, k))
                 continue;
             bool taken[11] = {};
             for (int32_t o = 0; o < rows; ++o) {
-                const AthleteRecord* b = gMemory->getAthlete(classIndex_, team, o);
+                const AthleteRecord* b = state_.memory->getAthlete(classIndex_, team, o);
                 if (!b || o == m || b->name[0] == 0 || !gDisziFlags.isSet(classIndex_, o, k))
                     continue;
                 const int32_t p = b->Leistung[k];

@@ -11,6 +11,8 @@
 #include "app/core/EventDefinition.h"
 #include "app/windows/NotifyTable.h"
 
+struct EventState;
+
 class AlphaEdit;
 class BoundEdit;
 class DisziEdit;
@@ -24,7 +26,8 @@ public:
     static constexpr int32_t ContextMenuId = 1;
 
     // Columns: the class's discipline count + 3; rows: its athletes per team.
-    EditSchueler(zWindow* parent, zSizer* sizer, int32_t columns, int32_t rows, int32_t classIndex);
+    EditSchueler(zWindow* parent, zSizer* sizer, EventState& state, int32_t columns, int32_t rows,
+                 int32_t classIndex);
 
     // The class and the birth-year editor's range from the class's bounds.
     void setBirthYearRange(int32_t classIndex);
@@ -70,6 +73,7 @@ private:
     // Whether the user changed anything in row m since the team was loaded.
     bool rowEdited(int32_t m, const AthleteRecord& a) const;
 
+    EventState& state_;
     int32_t classIndex_;
     int32_t loadedTeam_ = -1;
     // The records of the rows as the team was loaded.

@@ -1,6 +1,7 @@
 #include "app/windows/FehlerWin.h"
 
 #include "app/core/EntryTexts.h"
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/Meldefehler.h"
 #include "app/core/Settings.h"
@@ -121,7 +122,7 @@ int FehlerWin::mdiActivate(zEvent* ev)
     return 0;
 }
 
-void ShowCheckResult(int32_t cls, bool errors)
+void ShowCheckResult(const EventState& state, int32_t cls, bool errors)
 {
     HWND owner = gQuanteloApp ? gQuanteloApp->handle() : nullptr;
     if (!errors) {
@@ -133,17 +134,17 @@ void ShowCheckResult(int32_t cls, bool errors)
     }
     ProgramMessageBox(owner, "Ich habe einen Fehler in den Meldedaten gefunden!", "Information",
                       MB_OK | MB_ICONINFORMATION);
-    if (gSettings.protokoll == 0 || !gQuanteloApp)
+    if (state.settings.protokoll == 0 || !gQuanteloApp)
         return;
     if (gFehlerWin)
         DestroyWindow(gFehlerWin->handle());
     auto* win = new FehlerWin(gQuanteloApp);
     win->show(SW_SHOWNORMAL);
     const int32_t first = cls < 0 ? 0 : cls;
-    const int32_t last = cls < 0 ? (gEventDef ? int32_t(gEventDef->classCount) : 0) : cls + 1;
+    const int32_t last = cls < 0 ? (state.eventDef ? int32_t(state.eventDef->classCount) : 0) : cls + 1;
     for (int32_t c = first; c < last; ++c) {
-        const int32_t n = gMeldefehler->countFlagged(c);
+        const int32_t n = state.meldefehler->countFlagged(c);
         for (int32_t i = 0; i < n; ++i)
-            win->addLine(FormatEntryError(i, c).c_str());
+            win->addLine(FormatEntryError(state, i, c).c_str());
     }
 }

@@ -3,6 +3,7 @@
 // last check. At most one exists; gFehlerWin points at it.
 #include "framework/core/zMDIChildFrame.h"
 
+struct EventState;
 class zTextPane;
 
 class FehlerWin : public zMDIChildFrame {
@@ -23,4 +24,4 @@ extern FehlerWin* gFehlerWin;
 // After a check: no errors close an error window; errors are announced and,
 // with [Meldefehler] Protokoll on, listed in a new error window, class by
 // class (cls -1: every class of the event, else that class).
-void ShowCheckResult(int32_t cls, bool errors);
+void ShowCheckResult(const EventState& state, int32_t cls, bool errors);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -17,7 +18,10 @@
 #include "framework/core/zPrinterDisplay.h"
 #include "framework/core/zResId.h"
 
-InfoListPane::InfoListPane(zWindow* parent, zSizer* sizer) : zPane(parent, sizer, WS_VSCROLL, 0, 1) {}
+InfoListPane::InfoListPane(zWindow* parent, zSizer* sizer, const EventState& state)
+    : zPane(parent, sizer, WS_VSCROLL, 0, 1), state_(state)
+{
+}
 
 InfoListPane::~InfoListPane()
 {
@@ -37,10 +41,10 @@ int InfoListPane::printJob()
 {
     busy_ = 1;
     std::string title = type_ == kPrintEntryForm ? "Meldebogen " : type_ == kPrintPupilList ? "Schülerliste " : "";
-    if (gEventDef && class_ >= 0 && class_ < kMaxClasses)
-        title += FieldText(gEventDef->classes[class_].name);
+    if (state_.eventDef && class_ >= 0 && class_ < kMaxClasses)
+        title += FieldText(state_.eventDef->classes[class_].name);
     title += ' ';
-    if (TeamRecord* r = gMemory ? gMemory->getTeam(class_, team_) : nullptr)
+    if (TeamRecord* r = state_.memory ? state_.memory->getTeam(class_, team_) : nullptr)
         title += FieldText(r->listName);
     if (title.size() > 99)
         title.resize(99);
@@ -75,9 +79,9 @@ void InfoListPane::endPrint(zDisplay*, zPrintJob*)
 int InfoListPane::draw(zEvent*)
 {
     if (type_ == kPrintEntryForm)
-        DrawMeldebogen(*this, class_, team_);
+        DrawMeldebogen(state_, *this, class_, team_);
     else if (type_ == kPrintPupilList)
-        DrawSchuelerliste(*this, class_, team_);
+        DrawSchuelerliste(state_, *this, class_, team_);
     return 1;
 }
 

@@ -9,13 +9,14 @@
 #include "app/windows/PrintCanvas.h"
 #include "framework/core/zPane.h"
 
+struct EventState;
 struct PrintJob;
 class zFont;
 class zPen;
 
 class InfoListPane : public zPane, public PrintCanvas {
 public:
-    InfoListPane(zWindow* parent, zSizer* sizer);
+    InfoListPane(zWindow* parent, zSizer* sizer, const EventState& state);
     ~InfoListPane() override;
 
     // Takes over print type, class and team of the queue's job.
@@ -52,6 +53,7 @@ public:
     static constexpr const char* kNoPrinter = "Es ist kein Drucker eingerichtet!";
 
 private:
+    const EventState& state_;
     zFont* textFont_ = nullptr;
     zFont* headingFont_ = nullptr;
     zPen* rulePen_ = nullptr;

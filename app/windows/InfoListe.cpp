@@ -5,12 +5,12 @@
 
 InfoListe* gInfoListe = nullptr;
 
-InfoListe::InfoListe(zWindow* parent) : zMDIChildFrame(parent, new zSizer(), WS_OVERLAPPEDWINDOW, "Ergebnisse")
+InfoListe::InfoListe(zWindow* parent, const EventState& state) : zMDIChildFrame(parent, new zSizer(), WS_OVERLAPPEDWINDOW, "Ergebnisse")
 {
     create();
     if (handle())
         ShowWindow(handle(), SW_HIDE);
-    pane_ = new InfoListPane(this, new zSizeWithParent());
+    pane_ = new InfoListPane(this, new zSizeWithParent(), state);
 }
 
 void InfoListe::show(int) {}

@@ -3,11 +3,12 @@
 // print pane and is never shown.
 #include "framework/core/zMDIChildFrame.h"
 
+struct EventState;
 class InfoListPane;
 
 class InfoListe : public zMDIChildFrame {
 public:
-    explicit InfoListe(zWindow* parent);
+    InfoListe(zWindow* parent, const EventState& state);
     InfoListPane* pane() const { return pane_; }
     // Stays hidden, whatever asks to show it.
     void show(int code) override;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/core/EntryCheck.h"
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Platform.h"
@@ -25,9 +26,9 @@
 
 namespace {
 
-const ClassRecord& ClassOf(int32_t c) { return gEventDef->classes[c]; }
+const ClassRecord& ClassOf(const EventState& state, int32_t c) { return state.eventDef->classes[c]; }
 
-std::string TitleOf(int32_t c) { return FieldText(ClassOf(c).name) + ": Meldungen"; }
+std::string TitleOf(const EventState& state, int32_t c) { return FieldText(ClassOf(state, c).name) + ": Meldungen"; }
 
 zString* TabCaption(const TeamRecord* team) { return new zString(FieldText(team->tabName).c_str()); }
 zString* TabHint(const TeamRecord* team) { return new zString(FieldText(team->schoolName).c_str()); }
@@ -36,30 +37,31 @@ bool HasTeam(const TeamRecord* team) { return team && team->schoolName[0] != '\0
 
 }  // namespace
 
-MeldeWin::MeldeWin(zWindow* frame, int32_t classIndex)
-    : zMDIChildFrame(frame, nullptr, WS_OVERLAPPEDWINDOW, TitleOf(classIndex).c_str()), class_(classIndex)
+MeldeWin::MeldeWin(zWindow* frame, EventState& state, int32_t classIndex)
+    : zMDIChildFrame(frame, nullptr, WS_OVERLAPPEDWINDOW, TitleOf(state, classIndex).c_str()), state_(state),
+      class_(classIndex)
 {
     deleteOnDestroy();
     create();
-    const ClassRecord& cls = ClassOf(class_);
+    const ClassRecord& cls = ClassOf(state_, class_);
     for (int32_t k = 0; k < cls.disciplineCount && relay_ < 0; ++k) {
-        const int32_t type = gEventDef->disciplines[class_][k].type;
+        const int32_t type = state_.eventDef->disciplines[class_][k].type;
         if (type == 4 || type == 10)
             relay_ = k;
     }
-    gMemory->loadClass(class_, kUserEntryWindow);
+    state_.memory->loadClass(class_, kUserEntryWindow);
 
     toolbar_ = new MeldeToolbar(this, new zGravSizer(zSizerTop, 29, sizer()));
     tabs_ = new NotebookPane(this, new zGravSizer(zSizerBottom, 28, sizer()));
-    grid_ = new EditSchueler(this, new zGravSizer(zSizerFill, 0, sizer()), cls.disciplineCount + 3,
+    grid_ = new EditSchueler(this, new zGravSizer(zSizerFill, 0, sizer()), state_, cls.disciplineCount + 3,
                              cls.athletesPerTeam, class_);
     tabs_->setPartner(2, grid_);
     grid_->setTabStrip(tabs_);
     for (int32_t t = 0; t < cls.teamPlaces && t < kMaxTeams; ++t) {
-        const TeamRecord* team = gMemory->getTeam(class_, t);
+        const TeamRecord* team = state_.memory->getTeam(class_, t);
         if (!HasTeam(team))
             continue;
-        gMemory->loadTeamAthletes(class_, t);
+        state_.memory->loadTeamAthletes(class_, t);
         tabs_->addTab(TabCaption(team), TabHint(team));
     }
     if (tabs_->tabCount() > 0) {
@@ -67,8 +69,8 @@ MeldeWin::MeldeWin(zWindow* frame, int32_t classIndex)
         tabs_->selectTab(0);
         loadTable(0);
     }
-    toolbar_->setToggle(gSettings.bewegung);
-    grid_->setEnterMode(gSettings.bewegung);
+    toolbar_->setToggle(state_.settings.bewegung);
+    grid_->setEnterMode(state_.settings.bewegung);
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(2));
     if (icon)
         SetClassLongPtrA(handle(), GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
@@ -80,8 +82,8 @@ MeldeWin::~MeldeWin()
 {
     if (gQuanteloApp)
         gQuanteloApp->forgetEntryWindow(this);
-    if (gMemory)
-        gMemory->releaseClass(class_, 1 << kUserEntryWindow);
+    if (state_.memory)
+        state_.memory->releaseClass(class_, 1 << kUserEntryWindow);
 }
 
 void MeldeWin::show(int code)
@@ -120,7 +122,7 @@ bool MeldeWin::writeClass()
     HCURSOR old = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
     bool ok = true;
     for (int32_t t = 0; t < tabs_->tabCount(); ++t)
-        ok = gMemory->writeAthletes(class_, t) != 0 && ok;
+        ok = state_.memory->writeAthletes(class_, t) != 0 && ok;
     SetCursor(old ? old : LoadCursorA(nullptr, IDC_ARROW));
     if (!ok)
         ProgramMessageBox(handle(), "Die Meldedaten konnten nicht gespeichert werden!", "Fehler",
@@ -180,11 +182,11 @@ int MeldeWin::close(zEvent*)
 
 void MeldeWin::teamDialog(int32_t mode, int32_t relayPage)
 {
-    const ClassRecord& cls = ClassOf(class_);
+    const ClassRecord& cls = ClassOf(state_, class_);
     int32_t team = -1;
     if (mode == 0) {
         for (int32_t t = 0; t < cls.teamPlaces && t < kMaxTeams && team < 0; ++t)
-            if (!HasTeam(gMemory->getTeam(class_, t)))
+            if (!HasTeam(state_.memory->getTeam(class_, t)))
                 team = t;
     } else {
         team = current_;
@@ -195,20 +197,20 @@ void MeldeWin::teamDialog(int32_t mode, int32_t relayPage)
         storeTable();
     int result = 0;
     {
-        TDlgMNEdit dialog(nullptr);
+        TDlgMNEdit dialog(nullptr, state_);
         dialog.LoadTeam(class_, team, mode);
         if (relayPage == 1)
             dialog.ShowRelayTimes();
         result = RunModalForm(&dialog);
         if (result == 1) {
             dialog.StoreTeam();
-            const TeamRecord* record = gMemory->getTeam(class_, team);
+            const TeamRecord* record = state_.memory->getTeam(class_, team);
             bool ok;
             if (mode == 0) {
-                ok = gMemory->saveTeam(class_, team) != 0;
+                ok = state_.memory->saveTeam(class_, team) != 0;
                 tabs_->addTab(TabCaption(record), TabHint(record));
             } else {
-                ok = gMemory->writeTeam(class_, team) != 0;
+                ok = state_.memory->writeTeam(class_, team) != 0;
                 tabs_->replaceCurrentTab(TabCaption(record), TabHint(record));
             }
             if (!ok)
@@ -236,12 +238,12 @@ void MeldeWin::teamDialog(int32_t mode, int32_t relayPage)
 
 void MeldeWin::presetModus4(int32_t team)
 {
-    const int32_t athletes = ClassOf(class_).athletesPerTeam;
+    const int32_t athletes = ClassOf(state_, class_).athletesPerTeam;
     for (int32_t m = 0; m < athletes; ++m)
-        if (const AthleteRecord* a = gMemory->getAthlete(class_, team, m); a && a->name[0] != '\0')
+        if (const AthleteRecord* a = state_.memory->getAthlete(class_, team, m); a && a->name[0] != '\0')
             return;
     for (int32_t m = 0; m < athletes; ++m) {
-        AthleteRecord* a = gMemory->getAthlete(class_, team, m);
+        AthleteRecord* a = state_.memory->getAthlete(class_, team, m);
         if (!a)
             continue;
         for (auto& p : a->Leistung)
@@ -261,7 +263,7 @@ void MeldeWin::deleteAthlete()
 {
     if (current_ < 0)
         return;
-    AthleteRecord* a = gMemory->getAthlete(class_, current_, grid_->cellRow());
+    AthleteRecord* a = state_.memory->getAthlete(class_, current_, grid_->cellRow());
     if (!a)
         return;
     char question[160];
@@ -290,12 +292,12 @@ void MeldeWin::deleteTeam()
         ShowWindow(handle(), 3);
     if (current_ < 0)
         return;
-    const std::string question = FieldText(gMemory->getTeam(class_, current_)->schoolName) + " wirklich löschen?";
+    const std::string question = FieldText(state_.memory->getTeam(class_, current_)->schoolName) + " wirklich löschen?";
     if (ProgramMessageBox(handle(), question.c_str(), "Löschen bitte bestätigen!", MB_YESNO | MB_ICONQUESTION) ==
         IDNO)
         return;
     // A failed removal changed nothing: the window stays with its data.
-    if (gMemory->removeTeam(class_, current_) == 0) {
+    if (state_.memory->removeTeam(class_, current_) == 0) {
         ProgramMessageBox(handle(), "Die Meldedaten konnten nicht gespeichert werden!", "Fehler",
                           MB_OK | MB_ICONSTOP);
         return;
@@ -311,15 +313,16 @@ void MeldeWin::checkClass()
 {
     storeTable();
     writeClass();
-    ShowCheckResult(class_, CheckClass(gMemory.get(), class_) != 0);
+    ShowCheckResult(state_, class_, CheckClass(state_, state_.memory.get(), class_) != 0);
 }
 
 void MeldeWin::toggleMovement()
 {
-    gSettings.bewegung = gSettings.bewegung != 1 ? 1 : 2;
-    kel::platform().writeProfileString("Tabelle", "Bewegung", std::to_string(gSettings.bewegung), gSettings.iniFile);
-    toolbar_->setToggle(gSettings.bewegung);
-    grid_->setEnterMode(gSettings.bewegung);
+    state_.settings.bewegung = state_.settings.bewegung != 1 ? 1 : 2;
+    kel::platform().writeProfileString("Tabelle", "Bewegung", std::to_string(state_.settings.bewegung),
+                                      state_.settings.iniFile);
+    toolbar_->setToggle(state_.settings.bewegung);
+    grid_->setEnterMode(state_.settings.bewegung);
     SetFocus(grid_->handle());
 }
 

@@ -5,13 +5,14 @@
 // on saving, on a tab change, on deactivation and on closing.
 #include "framework/core/zMDIChildFrame.h"
 
+struct EventState;
 class EditSchueler;
 class MeldeToolbar;
 class NotebookPane;
 
 class MeldeWin : public zMDIChildFrame {
 public:
-    MeldeWin(zWindow* frame, int32_t classIndex);
+    MeldeWin(zWindow* frame, EventState& state, int32_t classIndex);
     ~MeldeWin() override;
     LRESULT defWindowProc(zEvent* ev) override;
     int close(zEvent* ev) override;
@@ -43,6 +44,7 @@ private:
     // Stores the grid while the store flag allows it and writes the class.
     void saveAll();
 
+    EventState& state_;
     MeldeToolbar* toolbar_ = nullptr;
     NotebookPane* tabs_ = nullptr;
     EditSchueler* grid_ = nullptr;

@@ -7,14 +7,15 @@
 
 #include "app/windows/PrintCanvas.h"
 
+struct EventState;
 struct TeamRecord;
 
-int32_t DrawMeldebogen(PrintCanvas& canvas, int32_t c, int32_t t);
-int32_t DrawSchuelerliste(PrintCanvas& canvas, int32_t c, int32_t t);
+int32_t DrawMeldebogen(const EventState& state, PrintCanvas& canvas, int32_t c, int32_t t);
+int32_t DrawSchuelerliste(const EventState& state, PrintCanvas& canvas, int32_t c, int32_t t);
 
 // The level name the printouts head with: the event's level name of the
 // chosen level index ("" without an event or for an index outside 0-9).
-const char* PrintLevelName();
+const char* PrintLevelName(const EventState& state);
 
 // The team's address block from line y on: school, street and town (only
 // with a street), `gap` further down the supervisor and the two phone

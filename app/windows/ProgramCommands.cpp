@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/core/EntryCheck.h"
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Meldefehler.h"
@@ -25,11 +26,11 @@
 #include "classlib/Application.h"
 #include "classlib/StringList.h"
 
-int OpenClassCommand(CommandHost& host)
+int OpenClassCommand(CommandHost& host, EventState& state)
 {
     int32_t cls = -1;
     {
-        TOpenDatei chooser(nullptr);
+        TOpenDatei chooser(nullptr, state);
         const int result = host.runWithHint(
             "Bitte wählen Sie die Klasse aus, in der Sie eine Mannschaft erfassen/bearbeiten möchten",
             [&] { return RunModalForm(&chooser); });
@@ -43,19 +44,19 @@ int OpenClassCommand(CommandHost& host)
     return 1;
 }
 
-int CheckAllCommand(CommandHost&)
+int CheckAllCommand(CommandHost&, EventState& state)
 {
-    gMeldefehler->clearAll();
+    state.meldefehler->clearAll();
     int32_t failed = 0;
-    const int32_t classes = gEventDef ? int32_t(gEventDef->classCount) : 0;
+    const int32_t classes = state.eventDef ? int32_t(state.eventDef->classCount) : 0;
     for (int32_t c = 0; c < classes; ++c)
-        if (CheckClass(gMemory.get(), c))
+        if (CheckClass(state, state.memory.get(), c))
             ++failed;
-    ShowCheckResult(-1, failed > 0);
+    ShowCheckResult(state, -1, failed > 0);
     return failed > 0 ? 1 : 0;
 }
 
-int PrintCommand(CommandHost& host)
+int PrintCommand(CommandHost& host, EventState& state, PrintState& print)
 {
     // What is printed comes from the store: every open entry window saves
     // its team first.
@@ -63,20 +64,20 @@ int PrintCommand(CommandHost& host)
     if (gFehlerWin)
         DestroyWindow(gFehlerWin->handle());
     int32_t teams = 0;
-    const int32_t classes = gEventDef ? int32_t(gEventDef->classCount) : 0;
-    for (int32_t c = 0; c < classes && gMemory; ++c)
+    const int32_t classes = state.eventDef ? int32_t(state.eventDef->classCount) : 0;
+    for (int32_t c = 0; c < classes && state.memory; ++c)
         for (int32_t t = 0; t < kMaxTeams; ++t)
-            if (TeamRecord* r = gMemory->getTeam(c, t); r && FieldLength(r->schoolName) > 0)
+            if (TeamRecord* r = state.memory->getTeam(c, t); r && FieldLength(r->schoolName) > 0)
                 ++teams;
     if (teams == 0) {
         ProgramMessageBox(host.owner(), "Bitte erfassen Sie zuerst die Mannschaften!", "Fehler",
                           MB_OK | MB_ICONSTOP);
         return 1;
     }
-    TPrintFrm form(nullptr);
+    TPrintFrm form(nullptr, state, print);
     if (host.runWithHint(kDialogHint, [&] { return RunModalForm(&form); }) == 1) {
         form.PrintChecked();
-        gPrinting = 1;
+        print.printing = 1;
     }
     return 1;
 }
@@ -85,23 +86,23 @@ namespace {
 
 // The key under which the entry-file settings of the loaded event are kept:
 // the event name without its leading separator, cut at its point.
-std::string EventKey()
+std::string EventKey(const EventState& state)
 {
-    std::string key = gEventName;
+    std::string key = state.eventName;
     if (!key.empty() && (key[0] == '\\' || key[0] == '/'))
         key.erase(0, 1);
     const auto dot = key.find('.');
     return dot == std::string::npos ? key : key.substr(0, dot);
 }
 
-std::string ReadEntrySetting(const char* section)
+std::string ReadEntrySetting(const EventState& state, const char* section)
 {
-    return kel::platform().getProfileString(section, EventKey(), "", gSettings.iniFile);
+    return kel::platform().getProfileString(section, EventKey(state), "", state.settings.iniFile);
 }
 
-void WriteEntrySetting(const char* section, const std::string& value)
+void WriteEntrySetting(const EventState& state, const char* section, const std::string& value)
 {
-    kel::platform().writeProfileString(section, EventKey(), value, gSettings.iniFile);
+    kel::platform().writeProfileString(section, EventKey(state), value, state.settings.iniFile);
 }
 
 // "<date>, <time>: " in the system's short formats.
@@ -193,7 +194,7 @@ std::string CleanEntryFileName(const std::string& typed, size_t maxLength)
     return name;
 }
 
-int CreateEntryFileCommand(CommandHost& host)
+int CreateEntryFileCommand(CommandHost& host, EventState& state)
 {
     host.closeEntryWindows();
     if (gFehlerWin)
@@ -201,12 +202,12 @@ int CreateEntryFileCommand(CommandHost& host)
 
     std::string school;
     bool any = false;
-    const int32_t classes = gEventDef ? std::clamp<int32_t>(gEventDef->classCount, 0, kMaxClasses) : 0;
+    const int32_t classes = state.eventDef ? std::clamp<int32_t>(state.eventDef->classCount, 0, kMaxClasses) : 0;
     for (int32_t c = 0; c < classes && !any; ++c)
         for (int32_t t = 0; t < kMaxTeams && !any; ++t)
-            if (TeamHasEntries(c, t)) {
+            if (TeamHasEntries(state, c, t)) {
                 any = true;
-                school = FieldText(gMemory->getTeam(c, t)->schoolName);
+                school = FieldText(state.memory->getTeam(c, t)->schoolName);
             }
     if (!any) {
         ProgramMessageBox(host.owner(), "Bitte erfassen Sie zuerst die Mannschaften!", "Fehler", MB_OK | MB_ICONSTOP);
@@ -214,17 +215,17 @@ int CreateEntryFileCommand(CommandHost& host)
     }
 
     std::memset(EntrySelection, 0, sizeof EntrySelection);
-    TMeldefile form(nullptr);
+    TMeldefile form(nullptr, state);
     form.RadioGroup1->SetItemIndex(0);
     form.bsWizard1->SetActivePageIndex(0);
-    const std::string folder = gSettings.programDir + "meldung";
+    const std::string folder = state.settings.programDir + "meldung";
     form.Path->SetInitialDir(folder);
     form.Path->SetText(folder);
     form.FileName->SetText(school + ".VOV");
-    form.MailAdress->SetText(ReadEntrySetting("Internet"));
-    if (std::string stored = ReadEntrySetting("MeldePath"); !stored.empty())
+    form.MailAdress->SetText(ReadEntrySetting(state, "Internet"));
+    if (std::string stored = ReadEntrySetting(state, "MeldePath"); !stored.empty())
         form.Path->SetText(stored);
-    if (std::string stored = ReadEntrySetting("FileName"); !stored.empty())
+    if (std::string stored = ReadEntrySetting(state, "FileName"); !stored.empty())
         form.FileName->SetText(stored);
 
     if (host.runWithHint(kDialogHint, [&] { return RunModalForm(&form); }) != 1)
@@ -238,7 +239,7 @@ int CreateEntryFileCommand(CommandHost& host)
         const int32_t c = form.LineClass(i), t = form.LineTeam(i);
         EntrySelection[c][t] = 1;
         ++ticked;
-        errors += CheckClass(gMemory.get(), c);
+        errors += CheckClass(state, state.memory.get(), c);
     }
     if (ticked == 0) {
         ProgramMessageBox(host.owner(), "Sie haben keine Schulen ausgewählt!", "Fehler!", MB_OK | MB_ICONINFORMATION);
@@ -267,17 +268,17 @@ int CreateEntryFileCommand(CommandHost& host)
     }
     path += name;
 
-    const bool written = ForceFolder(folderText) && WriteEntryFileWithPrompt(path, true);
+    const bool written = ForceFolder(folderText) && WriteEntryFileWithPrompt(state, path, true);
     if (written) {
-        WriteEntrySetting("MeldePath", folderText);
-        WriteEntrySetting("FileName", nameText);
+        WriteEntrySetting(state, "MeldePath", folderText);
+        WriteEntrySetting(state, "FileName", nameText);
         Log("Meldedatei " + path + " wurde erzeugt!");
     } else {
         Log("FEHLER! Meldedatei " + path + " konnte nicht erzeugt werden!");
         ProgramMessageBox(host.owner(), "Die Meldedatei konnte nicht erzeugt werden!", "Fehler", MB_OK | MB_ICONSTOP);
     }
-    if (gMemory)
-        gMemory->releaseClass(0, 1 << kUserEntryFile);
+    if (state.memory)
+        state.memory->releaseClass(0, 1 << kUserEntryFile);
 
     if (choice == 1 && written) {
         const std::string address = form.MailAdress->Text();
@@ -285,7 +286,7 @@ int CreateEntryFileCommand(CommandHost& host)
         to.Add(address);
         attachments.Add(path);
         if (SendMailMapi(&to, nullptr, kEntryMailSubject, kEntryMailBody, &attachments)) {
-            WriteEntrySetting("Internet", address);
+            WriteEntrySetting(state, "Internet", address);
             ProgramMessageBox(host.owner(), "Die Meldedatei wurde erfolgreich an Ihr Mailprogramm übergeben!",
                               "Information", MB_OK | MB_ICONINFORMATION);
             Log("Meldedatei " + path + " an " + address + " wurde an das Mailprogramm übergeben");

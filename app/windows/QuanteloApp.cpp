@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "app/core/EventState.h"
 #include "app/core/Settings.h"
 #include "app/forms/AboutMe.h"
 #include "app/forms/PrintManager.h"
@@ -24,8 +25,9 @@
 
 QuanteloApp* gQuanteloApp = nullptr;
 
-QuanteloApp::QuanteloApp(zWindow* parent, zSizer* sizer, DWORD style, const char* title)
-    : zMDIAppFrame(parent, sizer, style, title, nullptr, 0xFF00)
+QuanteloApp::QuanteloApp(zWindow* parent, zSizer* sizer, DWORD style, const char* title, EventState& state,
+                         PrintState& print)
+    : zMDIAppFrame(parent, sizer, style, title, nullptr, 0xFF00), state_(state), print_(print)
 {
     gQuanteloApp = this;
     create();
@@ -48,7 +50,7 @@ QuanteloApp::QuanteloApp(zWindow* parent, zSizer* sizer, DWORD style, const char
     status_->setItemText(11, "");
     status_->setItemText(10, "Kelvora Schulsport-Meldeprogramm");
 
-    gStartPrintQueue = [] {
+    print_.startPrintQueue = [] {
         if (gQuanteloApp)
             gQuanteloApp->startPrintQueue();
     };
@@ -71,7 +73,7 @@ void QuanteloApp::show(int code)
     // is made once the frame has been shown and painted.
     if (!resultWindowMade_) {
         resultWindowMade_ = 1;
-        gInfoListe = new InfoListe(this);
+        gInfoListe = new InfoListe(this, state_);
     }
 }
 
@@ -105,9 +107,9 @@ int QuanteloApp::startPrintQueue()
 
 int QuanteloApp::printQueueStep()
 {
-    if (!gPrinting)
+    if (!print_.printing)
         return 0;
-    if (gPrintManager.count() == 0) {
+    if (print_.printManager.count() == 0) {
         taskActive_ = 0;
         return 1;
     }
@@ -116,10 +118,10 @@ int QuanteloApp::printQueueStep()
         return 0;
     // The job leaves the queue as it goes to the pane.
     PrintJob job;
-    gPrintManager.takeLast(job);
+    print_.printManager.takeLast(job);
     pane->setJob(job);
     if (pane->printJob() < 0)
-        gPrintManager.clear();  // no printer: nothing else can print either
+        print_.printManager.clear();  // no printer: nothing else can print either
     return 0;
 }
 
@@ -151,7 +153,7 @@ int QuanteloApp::runWithHint(const char* hint, const std::function<int()>& run)
 int QuanteloApp::showHelp(int32_t context)
 {
     HWND owner = theApplication && theApplication->mainFrame ? theApplication->mainFrame->handle() : handle();
-    helpWindow_ = gSeams.htmlHelp(owner, gSettings.helpFile.c_str(), 15 /* HH_HELP_CONTEXT */,
+    helpWindow_ = gSeams.htmlHelp(owner, state_.settings.helpFile.c_str(), 15 /* HH_HELP_CONTEXT */,
                                   static_cast<DWORD_PTR>(context));
     return 1;
 }
@@ -177,7 +179,7 @@ void QuanteloApp::openEntryWindow(int32_t cls)
         return;
     MeldeWin*& w = entryWindows_[cls];
     if (!w) {
-        w = new MeldeWin(this, cls);
+        w = new MeldeWin(this, state_, cls);
         w->show(SW_SHOWMAXIMIZED);
     } else {
         w->activate();
@@ -206,7 +208,7 @@ int QuanteloApp::command(zEvent* ev)
             RunModalForm(gProtokoll);
         return 1;
     case 2: {
-        TAboutMe about(nullptr);
+        TAboutMe about(nullptr, state_.settings);
         runWithHint(kDialogHint, [&] { return RunModalForm(&about); });
         return 1;
     }
@@ -215,16 +217,16 @@ int QuanteloApp::command(zEvent* ev)
     case 5:
         return 1;
     case 22:
-        return CreateEntryFileCommand(*this);
+        return CreateEntryFileCommand(*this, state_);
     case 23:
-        PrintCommand(*this);
+        PrintCommand(*this, state_, print_);
         return 1;
     case 4:
         closeEntryWindows();
         theApplication->quit();
         return 1;
     case 12:
-        OpenClassCommand(*this);
+        OpenClassCommand(*this, state_);
         return 1;
     case 1:
         return showHelp(HelpContext);
@@ -232,7 +234,7 @@ int QuanteloApp::command(zEvent* ev)
         if (zMDIChildFrame* child = activeChild())
             if (child->command(ev) == 1)
                 return 1;
-        CheckAllCommand(*this);
+        CheckAllCommand(*this, state_);
         return 1;
     default:
         return 0;

@@ -8,6 +8,8 @@
 #include "framework/core/zMDIAppFrame.h"
 
 class AppToolbar;
+struct EventState;
+struct PrintState;
 class MeldeWin;
 class zMDIMarginFrame;
 class zStatusLineEZ;
@@ -15,7 +17,9 @@ class zStatusLineEZ;
 class QuanteloApp : public zMDIAppFrame, public CommandHost {
 public:
     static constexpr int32_t HelpContext = 114;
-    QuanteloApp(zWindow* parent, zSizer* sizer, DWORD style, const char* title);
+    // The frame works on the program's event and print state, which outlive it.
+    QuanteloApp(zWindow* parent, zSizer* sizer, DWORD style, const char* title, EventState& state,
+                PrintState& print);
     ~QuanteloApp() override;
     int command(zEvent* ev) override;
     int close(zEvent* ev) override;
@@ -43,6 +47,8 @@ public:
     void forgetEntryWindow(const MeldeWin* window);
 
 private:
+    EventState& state_;
+    PrintState& print_;
     zMDIMarginFrame* top_ = nullptr;
     zMDIMarginFrame* bottom_ = nullptr;
     HWND helpWindow_ = nullptr;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/core/EntryCheck.h"
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/Meldefehler.h"
 #include "app/core/Memory.h"
@@ -48,24 +49,24 @@ void RaiseRunningCopy()
 // Steps 12 and 13: the event list, the chooser when there is more than one
 // event, and loading the chosen one. False when start-up cannot go on;
 // *cancelled tells a chooser closed without a choice.
-bool ChooseEvent(QuanteloApp* frame, bool* cancelled)
+bool ChooseEvent(QuanteloApp* frame, EventState& state, bool* cancelled)
 {
     *cancelled = false;
-    if (ListEventFiles() <= 0)
+    if (ListEventFiles(state) <= 0)
         return false;
     int32_t chosen = 0;
-    if (gEventList.size() > 1) {
-        auto* dialog = new DlgSelVeranst(frame, zResId(8));
+    if (state.eventList.size() > 1) {
+        auto* dialog = new DlgSelVeranst(frame, zResId(8), state);
         dialog->show(SW_SHOW);
         dialog->modal();
         chosen = dialog->result() == 1 ? dialog->selection() : -1;
         delete dialog;
     }
-    if (chosen < 0 || chosen >= static_cast<int32_t>(gEventList.size())) {
+    if (chosen < 0 || chosen >= static_cast<int32_t>(state.eventList.size())) {
         *cancelled = true;
         return false;
     }
-    return LoadEventFile(gEventList[static_cast<size_t>(chosen)], chosen) != 0;
+    return LoadEventFile(state, state.eventList[static_cast<size_t>(chosen)], chosen) != 0;
 }
 
 }  // namespace
@@ -82,16 +83,17 @@ void StartApplication(zApplication* app)
     // The six 3-D controls first, then the table controls.
     zRegisterControls3dTypes();
     zRegisterTableControlTypes();
-    gMemory.reset();
-    ResetClassNames();
-    BuildProgramPaths(FindProgramFolder());
-    ReadPathSettings();
-    gMeldefehler = std::make_unique<Meldefehler>();
-    gEventDef.reset();
+    // The program's one event state and print state.
+    EventState state;
+    PrintState print;
+    ResetClassNames(state);
+    BuildProgramPaths(state.settings, FindProgramFolder());
+    ReadPathSettings(state.settings);
+    state.meldefehler = std::make_unique<Meldefehler>();
 
     zFrameClassOverride::set(kFrameClass);
     auto* frame = new QuanteloApp(nullptr, new zSizer(0, 0, 800, 600), WS_OVERLAPPEDWINDOW,
-                                  "Zavrolin Leichathletik 2011.2");
+                                  "Zavrolin Leichathletik 2011.2", state, print);
     // The event loader's title and its message boxes belong to the frame.
     kel::Win32Platform::setMainWindow(frame->handle());
     app->loadAccel(zResId(200));
@@ -99,17 +101,17 @@ void StartApplication(zApplication* app)
     AttachVclApplication(frame);
 
     bool cancelled = false;
-    bool ok = ChooseEvent(frame, &cancelled);
+    bool ok = ChooseEvent(frame, state, &cancelled);
     if (ok) {
-        RollBirthYears(gEventDef.get(), -1);
+        RollBirthYears(state.eventDef.get(), -1);
         // Data files that cannot be created or opened, or that are not the
         // program's, end the start: a store without records would lose
         // every entry made.
-        ok = ReloadSettings() == 1;
+        ok = ReloadSettings(state) == 1;
     }
     if (ok) {
         PostMessageA(frame->handle(), WM_COMMAND, 12, 0);
-        gProtokoll = new TProtokoll(nullptr);
+        gProtokoll = new TProtokoll(nullptr, state);
         app->run();
     } else if (!cancelled) {
         ProgramMessageBox(frame->handle(),
@@ -118,13 +120,10 @@ void StartApplication(zApplication* app)
     }
     kel::Win32Platform::setMainWindow(nullptr);
     delete frame;
-    gMeldefehler.reset();
-    gPrintManager.clear();
     delete gProtokoll;
     gProtokoll = nullptr;
-    gMemory.reset();
-    UnloadEvent();
-    gEventList.clear();
+    // The store closes the data files before another copy may start.
+    state.memory.reset();
     if (mutex) {
         ReleaseMutex(mutex);
         CloseHandle(mutex);

@@ -3,6 +3,7 @@
 // and a whole class, and writing its entry file with every team ticked.
 #include "app/core/EntryCheck.h"
 #include "app/core/EntryFileWriter.h"
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/Memory.h"
 #include "app/core/Meldefehler.h"
@@ -56,6 +57,7 @@ private:
 // its definition.
 struct FullEvent {
   fs::path dir;
+  EventState event;
   FullEvent() {
     const char* env = std::getenv("KEL_FIXTURES");
     fs::path fixtures = env ? fs::path(env) : fs::path(KEL_FIXTURE_DIR);
@@ -64,17 +66,16 @@ struct FullEvent {
     fs::remove_all(dir);
     fs::create_directories(dir);
     fs::copy(fixtures / "full", dir, fs::copy_options::recursive);
-    BuildProgramPaths(dir.string() + "/");
+    BuildProgramPaths(event.settings, dir.string() + "/");
     EventListEntry e;
     e.fileName = "KREIS2010.JTFO";
-    if (!LoadEventFile(e, 0)) std::abort();
-    RollBirthYears(gEventDef.get(), 2011);
-    gMeldefehler = std::make_unique<Meldefehler>();
+    if (!LoadEventFile(event, e, 0)) std::abort();
+    RollBirthYears(event.eventDef.get(), 2011);
+    event.meldefehler = std::make_unique<Meldefehler>();
   }
   ~FullEvent() {
-    gMemory.reset();
-    gMeldefehler.reset();
-    UnloadEvent();
+    // The store closes its files before the folder goes.
+    event.memory.reset();
     fs::remove_all(dir);
   }
 };
@@ -85,21 +86,21 @@ FullEvent& Event() {
 }
 
 void BM_LoadFullEvent(benchmark::State& state) {
-  Event();
+  EventState& ev = Event().event;
   for (auto _ : state) {
-    gMemory = std::make_unique<Memory>();
-    if (!gMemory->isReady()) state.SkipWithError("store not ready");
-    benchmark::DoNotOptimize(gMemory->getAthlete(11, 19, 12));
+    ev.memory = std::make_unique<Memory>(ev);
+    if (!ev.memory->isReady()) state.SkipWithError("store not ready");
+    benchmark::DoNotOptimize(ev.memory->getAthlete(11, 19, 12));
   }
 }
 BENCHMARK(BM_LoadFullEvent)->Unit(benchmark::kMillisecond);
 
 void BM_CheckAllClasses(benchmark::State& state) {
-  Event();
-  gMemory = std::make_unique<Memory>();
+  EventState& ev = Event().event;
+  ev.memory = std::make_unique<Memory>(ev);
   int32_t errors = 0;
   for (auto _ : state) {
-    for (int32_t c = 0; c < 12; ++c) errors += CheckClass(gMemory.get(), c);
+    for (int32_t c = 0; c < 12; ++c) errors += CheckClass(ev, ev.memory.get(), c);
     benchmark::DoNotOptimize(errors);
   }
   state.counters["classes_with_errors"] = static_cast<double>(errors) / static_cast<double>(state.iterations());
@@ -107,19 +108,19 @@ void BM_CheckAllClasses(benchmark::State& state) {
 BENCHMARK(BM_CheckAllClasses)->Unit(benchmark::kMicrosecond);
 
 void BM_SaveTeam(benchmark::State& state) {
-  Event();
-  gMemory = std::make_unique<Memory>();
+  EventState& ev = Event().event;
+  ev.memory = std::make_unique<Memory>(ev);
   for (auto _ : state)
-    if (!gMemory->saveTeam(5, 7)) state.SkipWithError("not saved");
+    if (!ev.memory->saveTeam(5, 7)) state.SkipWithError("not saved");
 }
 BENCHMARK(BM_SaveTeam)->Unit(benchmark::kMicrosecond);
 
 void BM_SaveFullClass(benchmark::State& state) {
-  Event();
-  gMemory = std::make_unique<Memory>();
+  EventState& ev = Event().event;
+  ev.memory = std::make_unique<Memory>(ev);
   for (auto _ : state)
     for (int32_t t = 0; t < kMaxTeams; ++t)
-      if (!gMemory->saveTeam(5, t)) state.SkipWithError("not saved");
+      if (!ev.memory->saveTeam(5, t)) state.SkipWithError("not saved");
 }
 BENCHMARK(BM_SaveFullClass)->Unit(benchmark::kMicrosecond);
 
@@ -133,13 +134,14 @@ struct FullEntrySetup {
   // The event and the store exist before the writer is made from them.
   struct Store {
     Store() {
-      Event();
-      gMemory = std::make_unique<Memory>();
+      EventState& ev = Event().event;
+      ev.memory = std::make_unique<Memory>(ev);
     }
   } store;
   EntrySelectionTable selection{};
   TXpObjModel xml{nullptr};
-  EntryFileWriter writer{*gEventDef, *gMemory, selection, "{00000000-0000-0000-0000-000000000000}", ""};
+  EntryFileWriter writer{*Event().event.eventDef, *Event().event.memory, selection,
+                         "{00000000-0000-0000-0000-000000000000}", ""};
 };
 
 // Building the document, saving it (temporary file, rename) and clearing it.

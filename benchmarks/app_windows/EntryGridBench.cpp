@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -36,6 +37,7 @@ void pump()
 // A loaded event with one class of 13 athletes and 7 disciplines, a team
 // with every row filled, and its grid in a frame.
 struct Scene {
+    EventState event;
     zFrameWin* frame = nullptr;
     EditSchueler* grid = nullptr;
 
@@ -58,18 +60,18 @@ struct Scene {
             SetFieldText(d.mask, "99','99");
             d.type = k == 6 ? 4 : 1;
         }
-        gClassBounds[0][0] = gClassBounds[0][1] = 50;
-        gEventDef = std::move(def);
-        gEventName = "\\GRIDBENCH.";
-        gEventLoaded = 1;
+        event.classBounds[0][0] = event.classBounds[0][1] = 50;
+        event.eventDef = std::move(def);
+        event.eventName = "\\GRIDBENCH.";
+        event.eventLoaded = 1;
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
-        gSettings.veranstDir = std::string(temp) + "kelvora-grid-bench";
-        CreateDirectoryA(gSettings.veranstDir.c_str(), nullptr);
-        CreateBlankDataFiles();
-        gMemory = std::make_unique<Memory>();
+        event.settings.veranstDir = std::string(temp) + "kelvora-grid-bench";
+        CreateDirectoryA(event.settings.veranstDir.c_str(), nullptr);
+        CreateBlankDataFiles(event);
+        event.memory = std::make_unique<Memory>(event);
         for (int m = 0; m < 13; ++m) {
-            AthleteRecord* a = gMemory->getAthlete(0, 0, m);
+            AthleteRecord* a = event.memory->getAthlete(0, 0, m);
             SetFieldText(a->name, ("Mustermann-Schröder, Maximilian " + std::to_string(m)).c_str());
             SetFieldText(a->JG, "96");
             SetFieldText(a->schoolClass, "10b");
@@ -80,7 +82,7 @@ struct Scene {
         frame = new zFrameWin(new zSizer(10, 10, 980, 420), WS_OVERLAPPEDWINDOW, "Benchmark");
         frame->create();
         frame->show(SW_SHOWNORMAL);
-        grid = new EditSchueler(frame, new zSizer(0, 0, 960, 380, frame->sizer()), 10, 13, 0);
+        grid = new EditSchueler(frame, new zSizer(0, 0, 960, 380, frame->sizer()), event, 10, 13, 0);
         for (int col = 3; col < 10; ++col)
             grid->setColumnWidth(col, 80);
         grid->show(SW_SHOW);
@@ -90,7 +92,7 @@ struct Scene {
     ~Scene()
     {
         delete frame;
-        gMemory.reset();
+        event.memory.reset();
         delete theApplication;
         theApplication = nullptr;
     }

@@ -9,10 +9,12 @@
 
 #include <string>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/Meldefehler.h"
 #include "app/core/Memory.h"
 #include "app/core/Settings.h"
+#include "app/forms/PrintManager.h"
 #include "app/windows/DisziFlagTable.h"
 #include "app/windows/MeldeWin.h"
 #include "app/windows/NotebookPane.h"
@@ -42,6 +44,8 @@ std::string Fixture(const std::string& relative)
 }
 
 struct Scene {
+    EventState event;
+    PrintState print;
     QuanteloApp* frame = nullptr;
     bool ready = false;
 
@@ -52,18 +56,19 @@ struct Scene {
         GetTempPathA(sizeof temp, temp);
         const std::string dir = std::string(temp) + "kelvora-window-bench\\";
         CreateDirectoryA(dir.c_str(), nullptr);
-        BuildProgramPaths(dir);
-        CreateDirectoryA(gSettings.treiberDir.c_str(), nullptr);
-        CreateDirectoryA(gSettings.veranstDir.c_str(), nullptr);
-        CopyFileA(Fixture("full/treiber/KREIS2010.JTFO").c_str(), (gSettings.treiberDir + "\\KREIS2010.JTFO").c_str(),
-                  FALSE);
+        BuildProgramPaths(event.settings, dir);
+        CreateDirectoryA(event.settings.treiberDir.c_str(), nullptr);
+        CreateDirectoryA(event.settings.veranstDir.c_str(), nullptr);
+        CopyFileA(Fixture("full/treiber/KREIS2010.JTFO").c_str(),
+                  (event.settings.treiberDir + "\\KREIS2010.JTFO").c_str(), FALSE);
         for (const char* ext : {".SDA", ".MDA", ".STF"})
             CopyFileA(Fixture(std::string("full/veranst/KREIS2010") + ext).c_str(),
-                      (gSettings.veranstDir + "\\KREIS2010" + ext).c_str(), FALSE);
-        gMeldefehler = std::make_unique<Meldefehler>();
-        frame = new QuanteloApp(nullptr, new zSizer(0, 0, 1000, 700), WS_OVERLAPPEDWINDOW, "Benchmark");
+                      (event.settings.veranstDir + "\\KREIS2010" + ext).c_str(), FALSE);
+        event.meldefehler = std::make_unique<Meldefehler>();
+        frame = new QuanteloApp(nullptr, new zSizer(0, 0, 1000, 700), WS_OVERLAPPEDWINDOW, "Benchmark", event, print);
         frame->show(SW_SHOWNORMAL);
-        ready = ListEventFiles() == 1 && LoadEventFile(gEventList[0], 0) == 1 && ReloadSettings() == 1;
+        ready = ListEventFiles(event) == 1 && LoadEventFile(event, event.eventList[0], 0) == 1 &&
+                ReloadSettings(event) == 1;
         pump();
     }
 };
@@ -90,7 +95,7 @@ void BM_OpenEntryWindowOf20Teams(benchmark::State& state)
     };
     for (auto _ : state) {
         QueryPerformanceCounter(&t0);
-        auto* w = new MeldeWin(s.frame, 0);
+        auto* w = new MeldeWin(s.frame, s.event, 0);
         QueryPerformanceCounter(&t1);
         w->show(SW_SHOWMAXIMIZED);
         QueryPerformanceCounter(&t2);
@@ -121,7 +126,7 @@ void BM_SwitchBetweenTwoTabs(benchmark::State& state)
         state.SkipWithError("event not loaded");
         return;
     }
-    auto* w = new MeldeWin(s.frame, 0);
+    auto* w = new MeldeWin(s.frame, s.event, 0);
     w->show(SW_SHOWMAXIMIZED);
     pump();
     int32_t tab = 0;

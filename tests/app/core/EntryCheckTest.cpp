@@ -55,17 +55,17 @@ class EntryCheckTest : public CoreTest {
 protected:
   void useClass(const ClassRecord& c, const std::vector<DisciplineRecord>& d) { UseEvent({c}, {d}); }
   void apply(const Switches& s) {
-    gSettings.testJG = s.testJG;
-    gSettings.testStaffel = s.testStaffel;
-    gSettings.maxStarter = s.maxStarter;
-    gSettings.maxDis = s.maxDis;
-    gSettings.checkLauf = s.checkLauf;
-    gSettings.needed = s.needed;
+    state_.settings.testJG = s.testJG;
+    state_.settings.testStaffel = s.testStaffel;
+    state_.settings.maxStarter = s.maxStarter;
+    state_.settings.maxDis = s.maxDis;
+    state_.settings.checkLauf = s.checkLauf;
+    state_.settings.needed = s.needed;
   }
   void fillTeam(int32_t t, const std::vector<Member>& members, const char* school = "Schule") {
-    SetFieldText(gMemory->getTeam(0, t)->schoolName, school);
+    SetFieldText(state_.memory->getTeam(0, t)->schoolName, school);
     for (size_t m = 0; m < members.size(); ++m) {
-      AthleteRecord* a = gMemory->getAthlete(0, t, static_cast<int32_t>(m));
+      AthleteRecord* a = state_.memory->getAthlete(0, t, static_cast<int32_t>(m));
       SetFieldText(a->name, "Kind " + std::to_string(m));
       SetFieldText(a->JG, members[m].jg);
       a->mask = members[m].mask;
@@ -74,8 +74,8 @@ protected:
   }
   std::vector<Found> found() const {
     std::vector<Found> out;
-    for (int32_t i = 0; i < gMeldefehler->count(0); ++i) {
-      const ErrorEntry* e = gMeldefehler->entry(0, i);
+    for (int32_t i = 0; i < state_.meldefehler->count(0); ++i) {
+      const ErrorEntry* e = state_.meldefehler->entry(0, i);
       out.push_back({e->code, e->team, e->member, e->reference});
     }
     return out;
@@ -94,8 +94,8 @@ TEST_F(EntryCheckTest, RollOverMovesBoundsModuloHundred) {
   ClassRecord b = Cls("B", 0, 1, 7, 99, 50, 20, 2010);
   ClassRecord c = Cls("C", 0, 1, 7, 10, 20, 20, 2012);  // an older season: bounds go back
   UseEvent({a, b, c}, {kSchool, kSchool, kSchool});
-  RollBirthYears(gEventDef.get(), 2011);
-  const ClassRecord* r = gEventDef->classes;
+  RollBirthYears(state_.eventDef.get(), 2011);
+  const ClassRecord* r = state_.eventDef->classes;
   EXPECT_EQ(r[0].oldestYear, 96);
   EXPECT_EQ(r[0].youngestYear, 6);
   EXPECT_EQ(r[1].oldestYear, 0);
@@ -110,21 +110,21 @@ TEST_F(EntryCheckTest, RollOverTakesTheSeasonFromToday) {
       {{2011, 10, 31}, 2011}, {{2011, 11, 15}, 2012}, {{2011, 12, 31}, 2012}, {{2012, 1, 1}, 2012}};
   for (const auto& k : cases) {
     SCOPED_TRACE(k.today.month);
-    gMemory.reset();
+    state_.memory.reset();
     UseEvent({Cls("A", 0, 1, 7, 95, 98, 20, 2010)}, {kSchool});
     platform_.date = k.today;
-    RollBirthYears(gEventDef.get(), -1);
-    EXPECT_EQ(gEventDef->classes[0].season, k.season);
-    EXPECT_EQ(gEventDef->classes[0].oldestYear, 95 + k.season - 2010);
+    RollBirthYears(state_.eventDef.get(), -1);
+    EXPECT_EQ(state_.eventDef->classes[0].season, k.season);
+    EXPECT_EQ(state_.eventDef->classes[0].oldestYear, 95 + k.season - 2010);
   }
 }
 
 TEST_F(EntryCheckTest, ABoundRolledOntoFiftyStaysABound) {
   useClass(Cls("A", 0, 1, 7, 49, 50, 20, 2010), kSchool);
-  RollBirthYears(gEventDef.get(), 2011);
-  ASSERT_EQ(gEventDef->classes[0].oldestYear, 50);
+  RollBirthYears(state_.eventDef.get(), 2011);
+  ASSERT_EQ(state_.eventDef->classes[0].oldestYear, 50);
   fillTeam(0, {{"49", 0, 0}, {"50", 0, 0}});
-  EXPECT_EQ(CheckClass(gMemory.get(), 0), 1);
+  EXPECT_EQ(CheckClass(state_, state_.memory.get(), 0), 1);
   EXPECT_EQ(found(), (std::vector<Found>{{1, 0, 0, -1}}));
 }
 
@@ -243,11 +243,11 @@ const Scenario kScenarios[] = {
 TEST_F(EntryCheckTest, Scenarios) {
   for (const Scenario& s : kScenarios) {
     SCOPED_TRACE(s.name);
-    gMemory.reset();
+    state_.memory.reset();
     useClass(s.cls, *s.disciplines);
     apply(s.switches);
     fillTeam(s.place, s.members);
-    EXPECT_EQ(CheckClass(gMemory.get(), 0), s.expected.empty() ? 0 : 1);
+    EXPECT_EQ(CheckClass(state_, state_.memory.get(), 0), s.expected.empty() ? 0 : 1);
     EXPECT_EQ(found(), s.expected);
   }
 }
@@ -256,8 +256,8 @@ TEST_F(EntryCheckTest, TeamsWithoutNameOrNamedAthleteAreSkipped) {
   useClass(kMode0, kSchool);
   fillTeam(0, {{"80", 0, 0}}, "");  // no school name
   fillTeam(1, {{"80", 0, 0}});
-  SetFieldText(gMemory->getAthlete(0, 1, 0)->name, "");  // no named athlete
-  EXPECT_EQ(CheckClass(gMemory.get(), 0), 0);
+  SetFieldText(state_.memory->getAthlete(0, 1, 0)->name, "");  // no named athlete
+  EXPECT_EQ(CheckClass(state_, state_.memory.get(), 0), 0);
   EXPECT_TRUE(found().empty());
 }
 
@@ -266,83 +266,83 @@ TEST_F(EntryCheckTest, AthletesBeyondTheTeamSizeAreNotChecked) {
   c.athletesPerTeam = 2;
   useClass(c, kSchool);
   fillTeam(0, {{"96", 0, 0}, {"96", 0, 0}, {"80", 0, 0}});
-  EXPECT_EQ(CheckClass(gMemory.get(), 0), 0);
+  EXPECT_EQ(CheckClass(state_, state_.memory.get(), 0), 0);
 }
 
 TEST_F(EntryCheckTest, AClassKeepsAtMostFortyNineErrors) {
   useClass(kMode0, kSchool);
   std::vector<Member> wrong(13, {"80", 0, 0});
   for (int32_t t = 0; t < 20; ++t) fillTeam(t, wrong);
-  EXPECT_EQ(CheckClass(gMemory.get(), 0), 1);
-  EXPECT_EQ(gMeldefehler->count(0), 49);
-  EXPECT_EQ(gMeldefehler->countFlagged(0), 49);
-  EXPECT_EQ(gMeldefehler->countUnflagged(0), 0);
-  EXPECT_EQ(gMeldefehler->entry(0, 49)->code, 0);
-  EXPECT_EQ(gMeldefehler->entry(0, 48)->team, 3);
+  EXPECT_EQ(CheckClass(state_, state_.memory.get(), 0), 1);
+  EXPECT_EQ(state_.meldefehler->count(0), 49);
+  EXPECT_EQ(state_.meldefehler->countFlagged(0), 49);
+  EXPECT_EQ(state_.meldefehler->countUnflagged(0), 0);
+  EXPECT_EQ(state_.meldefehler->entry(0, 49)->code, 0);
+  EXPECT_EQ(state_.meldefehler->entry(0, 48)->team, 3);
 
   // A new check replaces the class's entries.
   for (int32_t t = 0; t < 20; ++t) fillTeam(t, std::vector<Member>(13, {"96", 0, 0}));
-  EXPECT_EQ(CheckClass(gMemory.get(), 0), 0);
-  EXPECT_EQ(gMeldefehler->count(0), 0);
+  EXPECT_EQ(CheckClass(state_, state_.memory.get(), 0), 0);
+  EXPECT_EQ(state_.meldefehler->count(0), 0);
 }
 
 TEST_F(EntryCheckTest, NothingIsCheckedWithoutALoadedEvent) {
   useClass(kMode0, kSchool);
   fillTeam(0, {{"80", 0, 0}});
-  gEventLoaded = 0;
-  EXPECT_EQ(CheckClass(gMemory.get(), 0), 0);
-  EXPECT_EQ(gMeldefehler->count(0), 0);
-  gEventLoaded = 1;
-  EXPECT_EQ(CheckClass(gMemory.get(), 1), 0);  // no such class
-  EXPECT_EQ(CheckClass(nullptr, 0), 0);
+  state_.eventLoaded = 0;
+  EXPECT_EQ(CheckClass(state_, state_.memory.get(), 0), 0);
+  EXPECT_EQ(state_.meldefehler->count(0), 0);
+  state_.eventLoaded = 1;
+  EXPECT_EQ(CheckClass(state_, state_.memory.get(), 1), 0);  // no such class
+  EXPECT_EQ(CheckClass(state_, nullptr, 0), 0);
 }
 
 TEST_F(EntryCheckTest, AClassOutsideTheEventKeepsNoEntriesOfAnEarlierCheck) {
   useClass(kMode0, kSchool);
   // Entries left from an event that had more classes, or a store that is gone.
-  for (int32_t c : {1, 11}) gMeldefehler->add(c, 5, 0, 0, -1);
-  gMeldefehler->add(0, 5, 0, 0, -1);
-  EXPECT_EQ(CheckClassEntries(gMemory.get(), 1), 0);
-  EXPECT_EQ(CheckClassEntries(gMemory.get(), 11), 0);
-  EXPECT_EQ(CheckClassEntries(nullptr, 0), 0);
-  for (int32_t c : {0, 1, 11}) EXPECT_EQ(gMeldefehler->count(c), 0) << c;
+  for (int32_t c : {1, 11}) state_.meldefehler->add(c, 5, 0, 0, -1);
+  state_.meldefehler->add(0, 5, 0, 0, -1);
+  EXPECT_EQ(CheckClassEntries(state_, state_.memory.get(), 1), 0);
+  EXPECT_EQ(CheckClassEntries(state_, state_.memory.get(), 11), 0);
+  EXPECT_EQ(CheckClassEntries(state_, nullptr, 0), 0);
+  for (int32_t c : {0, 1, 11}) EXPECT_EQ(state_.meldefehler->count(c), 0) << c;
 }
 
 // The generated profiles carry their rule sets at the offsets the loader reads.
 TEST_F(EntryCheckTest, FixtureProfilesCarryTheirRules) {
   ASSERT_TRUE(LoadFixtureEvent("B/treiber/CUP2010.JTFO"));
   const int16_t modusIndex[][2] = {{2, 3}, {3, 5}, {2, 9}, {3, 11}};
-  ASSERT_EQ(gEventDef->classCount, 4);
+  ASSERT_EQ(state_.eventDef->classCount, 4);
   for (int c = 0; c < 4; ++c) {
-    EXPECT_EQ(gEventDef->classes[c].Modus, modusIndex[c][0]);
-    EXPECT_EQ(gEventDef->classes[c].Index, modusIndex[c][1]);
+    EXPECT_EQ(state_.eventDef->classes[c].Modus, modusIndex[c][0]);
+    EXPECT_EQ(state_.eventDef->classes[c].Index, modusIndex[c][1]);
   }
-  EXPECT_EQ(gEventDef->disciplines[3][1].type, 2);
-  EXPECT_EQ(gEventDef->disciplines[3][2].type, 4);
-  EXPECT_EQ(gEventKind, 5);
+  EXPECT_EQ(state_.eventDef->disciplines[3][1].type, 2);
+  EXPECT_EQ(state_.eventDef->disciplines[3][2].type, 4);
+  EXPECT_EQ(state_.eventKind, 5);
 
   ASSERT_TRUE(LoadFixtureEvent("C/treiber/PENDEL.JTFO"));
-  const ClassRecord& c = gEventDef->classes[0];
+  const ClassRecord& c = state_.eventDef->classes[0];
   EXPECT_EQ(c.Modus, 4);
   EXPECT_EQ(c.teamPlaces, 10);
   EXPECT_EQ(c.disciplineCount, 4);
-  EXPECT_EQ(gEventDef->disciplines[0][1].type, 10);
-  EXPECT_EQ(gEventDef->disciplines[0][1].maxStarters, 8);
-  RollBirthYears(gEventDef.get(), 2011);
+  EXPECT_EQ(state_.eventDef->disciplines[0][1].type, 10);
+  EXPECT_EQ(state_.eventDef->disciplines[0][1].maxStarters, 8);
+  RollBirthYears(state_.eventDef.get(), 2011);
   EXPECT_EQ(c.oldestYear, 1);
   EXPECT_EQ(c.youngestYear, 4);
 
   // A store over blank files: one athlete born too early, without the three events.
-  ASSERT_EQ(CreateBlankDataFiles(), 1);
-  gMemory = std::make_unique<Memory>();
-  ASSERT_TRUE(gMemory->isReady());
-  SetFieldText(gMemory->getTeam(0, 2)->schoolName, "Grundschule");
-  AthleteRecord* a = gMemory->getAthlete(0, 2, 4);
+  ASSERT_EQ(CreateBlankDataFiles(state_), 1);
+  state_.memory = std::make_unique<Memory>(state_);
+  ASSERT_TRUE(state_.memory->isReady());
+  SetFieldText(state_.memory->getTeam(0, 2)->schoolName, "Grundschule");
+  AthleteRecord* a = state_.memory->getAthlete(0, 2, 4);
   SetFieldText(a->name, "Mia");
   SetFieldText(a->JG, "00");
   a->mask = 0b0011;
   a->Leistung[1] = 1;
-  EXPECT_EQ(CheckClass(gMemory.get(), 0), 1);
+  EXPECT_EQ(CheckClass(state_, state_.memory.get(), 0), 1);
   EXPECT_EQ(found(), (std::vector<Found>{{1, 2, 4, -1}, {18, 2, 4, -1}, {6, 2, -1, -1}}));
 }
 

@@ -90,7 +90,7 @@ protected:
   }
 
   bool write(const std::string& path) {
-    EntryFileWriter writer(*gEventDef, *gMemory, selection_, vid_, "");
+    EntryFileWriter writer(*state_.eventDef, *state_.memory, selection_, vid_, "");
     return writer.WriteEntryFile(xml_, path);
   }
 
@@ -102,12 +102,12 @@ protected:
     UseEvent(classes, {{def.disciplines[0][0], def.disciplines[0][1]}, {def.disciplines[1][0]}});
   }
   TeamRecord* team(int c, int t, const char* school) {
-    TeamRecord* r = gMemory->getTeam(c, t);
+    TeamRecord* r = state_.memory->getTeam(c, t);
     SetFieldText(r->schoolName, school);
     return r;
   }
   AthleteRecord* athlete(int c, int t, int m, const char* name, uint8_t mask = 0) {
-    AthleteRecord* a = gMemory->getAthlete(c, t, m);
+    AthleteRecord* a = state_.memory->getAthlete(c, t, m);
     SetFieldText(a->name, name);
     a->mask = mask;
     return a;
@@ -121,7 +121,7 @@ protected:
 
 TEST_F(EntryFileWriterTest, HoldsTheTickedTeamsInTheirOrder) {
   useSample();
-  FillSampleStore(*gMemory, selection_);
+  FillSampleStore(*state_.memory, selection_);
   EXPECT_TRUE(write(target_));
   EXPECT_EQ(ReadText(target_), kSampleEntryFile);
   // The model is left empty, and the same writer writes the same file again.
@@ -157,14 +157,14 @@ TEST_F(EntryFileWriterTest, TextsThatFillTheirFieldsAreReadToTheFieldEnd) {
   UseEvent({MakeClass("", 2011, 1, 50, 50, 20)}, {{MakeDiscipline("", "", 1, 4)}});
   // Every text without its terminator, each field in a letter of its own,
   // followed by the next field or by numbers that must not show.
-  std::memset(gEventDef->classes[0].name, 'K', sizeof gEventDef->classes[0].name);
-  std::memset(gEventDef->disciplines[0][0].name, 'D', sizeof gEventDef->disciplines[0][0].name);
-  TeamRecord* r = gMemory->getTeam(0, 0);
+  std::memset(state_.eventDef->classes[0].name, 'K', sizeof state_.eventDef->classes[0].name);
+  std::memset(state_.eventDef->disciplines[0][0].name, 'D', sizeof state_.eventDef->disciplines[0][0].name);
+  TeamRecord* r = state_.memory->getTeam(0, 0);
   char letter = 'a';
   auto fill = [&letter](auto&... fields) { (std::memset(fields, letter++, sizeof fields), ...); };
   fill(r->schoolName, r->listName, r->tabName, r->street, r->town, r->Bez, r->Kre, r->Bla, r->mail,
        r->supervisor, r->tel1, r->tel2);
-  AthleteRecord* a = gMemory->getAthlete(0, 0, 12);
+  AthleteRecord* a = state_.memory->getAthlete(0, 0, 12);
   fill(a->name, a->JG, a->schoolClass);
   selection_[0][0] = 1;
   ASSERT_TRUE(write(target_));
@@ -196,12 +196,12 @@ TEST_F(EntryFileWriterTest, TextsThatFillTheirFieldsAreReadToTheFieldEnd) {
 
 TEST_F(EntryFileWriterTest, ControlCharactersBecomeBlanksAndTheFileParses) {
   useSample();
-  FillSampleStore(*gMemory, selection_);
-  TeamRecord* r = gMemory->getTeam(0, 1);
+  FillSampleStore(*state_.memory, selection_);
+  TeamRecord* r = state_.memory->getTeam(0, 1);
   SetFieldText(r->schoolName, "Schule\x1F" "Nord\x01");
   SetFieldText(r->street, "Weg\t1\r\n2");  // allowed characters
-  SetFieldText(gMemory->getAthlete(0, 1, 0)->name, "\x1B[0m Jan");
-  SetFieldText(gEventDef->disciplines[0][1].name, "Weit\x7F\x0B");
+  SetFieldText(state_.memory->getAthlete(0, 1, 0)->name, "\x1B[0m Jan");
+  SetFieldText(state_.eventDef->disciplines[0][1].name, "Weit\x7F\x0B");
   vid_ = "{ID\x02}";
   ASSERT_TRUE(write(target_));
   const std::string text = ReadText(target_);
@@ -223,12 +223,12 @@ TEST_F(EntryFileWriterTest, ControlCharactersBecomeBlanksAndTheFileParses) {
 
 TEST_F(EntryFileWriterTest, NumbersAndWindows1252TextsAreWrittenExactly) {
   useSample();
-  FillSampleStore(*gMemory, selection_);
-  TeamRecord* r = gMemory->getTeam(0, 1);
+  FillSampleStore(*state_.memory, selection_);
+  TeamRecord* r = state_.memory->getTeam(0, 1);
   SetFieldText(r->schoolName, "\x80\x9F\xA0\xFF\xE4");
   r->relayTimes[0] = -1;
   r->relayTimes[1] = INT32_MIN;
-  AthleteRecord* a = gMemory->getAthlete(0, 1, 0);
+  AthleteRecord* a = state_.memory->getAthlete(0, 1, 0);
   a->mask = 1;
   a->Leistung[0] = INT32_MAX;
   ASSERT_TRUE(write(target_));
@@ -243,8 +243,8 @@ TEST_F(EntryFileWriterTest, AFullEventIsWrittenWhole) {
   // its class; classes list 13, 12, 12, 10, 12 or 10 athletes per team.
   ASSERT_TRUE(LoadFixtureEvent("full/treiber/KREIS2010.JTFO"));
   CopyFixtureData("full/veranst", "KREIS2010");
-  gMemory = std::make_unique<Memory>();
-  ASSERT_TRUE(gMemory->isReady());
+  state_.memory = std::make_unique<Memory>(state_);
+  ASSERT_TRUE(state_.memory->isReady());
   for (auto& row : selection_)
     for (int32_t t = 0; t < kMaxTeams; ++t) row[t] = 1;
   ASSERT_TRUE(write(target_));
@@ -285,7 +285,7 @@ TEST_F(EntryFileWriterTest, AFullEventIsWrittenWhole) {
 
 TEST_F(EntryFileWriterTest, ATargetThatCannotBeWrittenGivesFalseAndLeavesNothing) {
   useSample();
-  FillSampleStore(*gMemory, selection_);
+  FillSampleStore(*state_.memory, selection_);
   const std::string missing = dir_ / "fehlt" + kPathSep + "Meldung.VOV";
   EXPECT_FALSE(write(missing));
   EXPECT_FALSE(fs::exists(dir_ / "fehlt"));

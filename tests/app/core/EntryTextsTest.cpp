@@ -23,10 +23,10 @@ protected:
                Dis("Hochsprung", "9','99", 8), Dis("Ohne", "'km'", 7)},
               {},
               {Dis("100m", "99','99", 1, 6)}});
-    TeamRecord* t = gMemory->getTeam(2, 4);
+    TeamRecord* t = state_.memory->getTeam(2, 4);
     SetFieldText(t->schoolName, "Goethe-Gymnasium");
     SetFieldText(t->listName, "Goethe I");
-    AthleteRecord* a = gMemory->getAthlete(2, 4, 1);
+    AthleteRecord* a = state_.memory->getAthlete(2, 4, 1);
     SetFieldText(a->name, "Max Muster");
     SetFieldText(a->JG, "95");
   }
@@ -40,7 +40,7 @@ TEST_F(EntryTextsTest, PerformancesFillTheirMaskFromTheRight) {
       {1, "23456", 1, "2:34,56"},  // the relay flag only counts for a sprint relay
   };
   for (const auto& c : cases)
-    EXPECT_EQ(FormatPerformance(0, c.k, c.digits, c.relay), c.expected) << c.k << " " << c.digits;
+    EXPECT_EQ(FormatPerformance(state_, 0, c.k, c.digits, c.relay), c.expected) << c.k << " " << c.digits;
 }
 
 TEST_F(EntryTextsTest, ErrorLinesNameClassAndAthleteOrTeam) {
@@ -71,27 +71,27 @@ TEST_F(EntryTextsTest, ErrorLinesNameClassAndAthleteOrTeam) {
       {23, 1, -1, "Interner Fehler 0x25: Unbekannter Fehlercde"},
   };
   for (const auto& c : cases) {
-    gMeldefehler->clearClass(2);
-    gMeldefehler->add(2, c.code, 4, c.member, c.ref);
-    EXPECT_EQ(FormatEntryError(0, 2), c.expected) << c.code;
+    state_.meldefehler->clearClass(2);
+    state_.meldefehler->add(2, c.code, 4, c.member, c.ref);
+    EXPECT_EQ(FormatEntryError(state_, 0, 2), c.expected) << c.code;
   }
   // Program texts are Windows-1252.
-  EXPECT_NE(FormatEntryError(0, 2).find("Fehlercde"), std::string::npos);
-  gMeldefehler->clearClass(2);
-  gMeldefehler->add(2, 7, 4, -1, -1);
-  EXPECT_EQ(FormatEntryError(0, 2)[52], '\xFC');
+  EXPECT_NE(FormatEntryError(state_, 0, 2).find("Fehlercde"), std::string::npos);
+  state_.meldefehler->clearClass(2);
+  state_.meldefehler->add(2, 7, 4, -1, -1);
+  EXPECT_EQ(FormatEntryError(state_, 0, 2)[52], '\xFC');
 }
 
 TEST_F(EntryTextsTest, YoungYearIsSeasonMinusElevenInTwoDigits) {
-  gMeldefehler->add(0, 19, 0, 0, -1);
-  EXPECT_EQ(FormatEntryError(0, 0), " [I Jungen] : JG 00 bzw. jünger => nicht in Mittelstrecke");
+  state_.meldefehler->add(0, 19, 0, 0, -1);
+  EXPECT_EQ(FormatEntryError(state_, 0, 0), " [I Jungen] : JG 00 bzw. jünger => nicht in Mittelstrecke");
 }
 
 TEST_F(EntryTextsTest, EntriesOutsideTheListGiveTheUnknownText) {
-  EXPECT_EQ(FormatEntryError(60, 2), "Interner Fehler 0x25: Unbekannter Fehlercde");
-  EXPECT_EQ(FormatEntryError(0, 12), "Interner Fehler 0x25: Unbekannter Fehlercde");
-  gMeldefehler->add(2, 11, 4, -1, 9);  // reference outside the disciplines
-  EXPECT_EQ(FormatEntryError(0, 2), " [III Jungen] Goethe I: Mehr als 0 Meldungen in Disziplin ");
+  EXPECT_EQ(FormatEntryError(state_, 60, 2), "Interner Fehler 0x25: Unbekannter Fehlercde");
+  EXPECT_EQ(FormatEntryError(state_, 0, 12), "Interner Fehler 0x25: Unbekannter Fehlercde");
+  state_.meldefehler->add(2, 11, 4, -1, 9);  // reference outside the disciplines
+  EXPECT_EQ(FormatEntryError(state_, 0, 2), " [III Jungen] Goethe I: Mehr als 0 Meldungen in Disziplin ");
 }
 
 }  // namespace

@@ -12,10 +12,10 @@ namespace {
 
 class EventTableTest : public CoreTest {
 protected:
-  std::string treiber(const std::string& name) const { return gSettings.treiberDir + kPathSep + name; }
+  std::string treiber(const std::string& name) const { return state_.settings.treiberDir + kPathSep + name; }
   std::vector<uint8_t> profileA() const { return ReadBytes(FixturePath("A/treiber/KREIS2010.JTFO")); }
   const EventListEntry* find(const std::string& name) const {
-    for (const EventListEntry& e : gEventList)
+    for (const EventListEntry& e : state_.eventList)
       if (e.fileName == name) return &e;
     return nullptr;
   }
@@ -33,7 +33,7 @@ TEST_F(EventTableTest, ListsFixedNamesWithoutOpeningThemAndOtherFilesFromTheirHe
   WriteBytes(treiber("anders.txt"), profileA());
   std::filesystem::create_directory(treiber("ORDNER.JTFO"));
 
-  ASSERT_EQ(ListEventFiles(), 5);
+  ASSERT_EQ(ListEventFiles(state_), 5);
   struct Row { const char* name; int16_t kind, fromHeader; const char* title; const char* level; };
   const Row rows[] = {
       {"jtfo_bsc.jtfo", 96, 0, "", ""},
@@ -61,34 +61,34 @@ TEST_F(EventTableTest, ListsFixedNamesWithoutOpeningThemAndOtherFilesFromTheirHe
 TEST_F(EventTableTest, ListsAtMostFiftyFiles) {
   const std::vector<uint8_t> a = profileA();
   for (int i = 0; i < 60; ++i) WriteBytes(treiber("E" + std::to_string(i) + ".JTFO"), a);
-  EXPECT_EQ(ListEventFiles(), 50);
+  EXPECT_EQ(ListEventFiles(state_), 50);
 }
 
 TEST_F(EventTableTest, EmptyOrMissingFolderListsNothing) {
-  EXPECT_EQ(ListEventFiles(), 0);
-  gSettings.treiberDir = dir_ / "gibtsnicht";
-  EXPECT_EQ(ListEventFiles(), 0);
+  EXPECT_EQ(ListEventFiles(state_), 0);
+  state_.settings.treiberDir = dir_ / "gibtsnicht";
+  EXPECT_EQ(ListEventFiles(state_), 0);
 }
 
 TEST_F(EventTableTest, LoadingFillsTheEventValues) {
   ASSERT_TRUE(LoadFixtureEvent("A/treiber/KREIS2010.JTFO"));
-  EXPECT_EQ(gEventLoaded, 1);
-  EXPECT_EQ(gEventKind, 1);
-  EXPECT_STREQ(gEventTitle, "Kreisentscheid Musterstadt 2010");
-  EXPECT_EQ(gEventName, std::string(1, kPathSep) + "KREIS2010.");
-  ASSERT_NE(gEventDef, nullptr);
-  EXPECT_EQ(gEventDef->classCount, 12);
-  EXPECT_STREQ(gClassNames[0], "");
-  EXPECT_STREQ(gClassNames[1], "I Jungen");
-  EXPECT_STREQ(gClassNames[12], "HS 5/6 Mädchen");
-  EXPECT_STREQ(gClassDisplayNames[0], "I Jungen");
-  EXPECT_STREQ(gClassDisplayNames[11], "HS 5/6 Mädchen");
-  EXPECT_EQ(gClassSizes[0][0], 13);
-  EXPECT_EQ(gClassSizes[5][1], 6);
-  EXPECT_EQ(gClassBounds[0][0], 95);
-  EXPECT_EQ(gClassBounds[0][1], 98);
-  EXPECT_EQ(gClassBounds[1][0], 50);
-  const DisciplineRecord& d = gEventDef->disciplines[0][1];
+  EXPECT_EQ(state_.eventLoaded, 1);
+  EXPECT_EQ(state_.eventKind, 1);
+  EXPECT_STREQ(state_.eventTitle, "Kreisentscheid Musterstadt 2010");
+  EXPECT_EQ(state_.eventName, std::string(1, kPathSep) + "KREIS2010.");
+  ASSERT_NE(state_.eventDef, nullptr);
+  EXPECT_EQ(state_.eventDef->classCount, 12);
+  EXPECT_STREQ(state_.classNames[0], "");
+  EXPECT_STREQ(state_.classNames[1], "I Jungen");
+  EXPECT_STREQ(state_.classNames[12], "HS 5/6 Mädchen");
+  EXPECT_STREQ(state_.classDisplayNames[0], "I Jungen");
+  EXPECT_STREQ(state_.classDisplayNames[11], "HS 5/6 Mädchen");
+  EXPECT_EQ(state_.classSizes[0][0], 13);
+  EXPECT_EQ(state_.classSizes[5][1], 6);
+  EXPECT_EQ(state_.classBounds[0][0], 95);
+  EXPECT_EQ(state_.classBounds[0][1], 98);
+  EXPECT_EQ(state_.classBounds[1][0], 50);
+  const DisciplineRecord& d = state_.eventDef->disciplines[0][1];
   EXPECT_EQ(FieldText(d.name), "1000m");
   EXPECT_EQ(FieldText(d.mask), "9':'99','99");
   EXPECT_EQ(FieldText(d.shortName), " 1000m");
@@ -100,11 +100,11 @@ TEST_F(EventTableTest, LoadingFillsTheEventValues) {
 
 TEST_F(EventTableTest, FixedKindTakesNoKindOrTitleFromTheHeader) {
   WriteBytes(treiber("JTFO.JTFO"), profileA());
-  ASSERT_EQ(ListEventFiles(), 1);
-  ASSERT_EQ(LoadEventFile(gEventList[0], 0), 1);
-  EXPECT_EQ(gEventKind, 0);
-  EXPECT_STREQ(gEventTitle, "");
-  EXPECT_EQ(gEventName, std::string(1, kPathSep) + "JTFO.");
+  ASSERT_EQ(ListEventFiles(state_), 1);
+  ASSERT_EQ(LoadEventFile(state_, state_.eventList[0], 0), 1);
+  EXPECT_EQ(state_.eventKind, 0);
+  EXPECT_STREQ(state_.eventTitle, "");
+  EXPECT_EQ(state_.eventName, std::string(1, kPathSep) + "JTFO.");
 }
 
 TEST_F(EventTableTest, ClassCountZeroKeepsTheClassNames) {
@@ -116,15 +116,15 @@ TEST_F(EventTableTest, ClassCountZeroKeepsTheClassNames) {
   WriteBytes(treiber("NULL.JTFO"), a);
   EventListEntry e;
   e.fileName = "NULL.JTFO";
-  ASSERT_EQ(LoadEventFile(e, 0), 1);
-  EXPECT_EQ(gEventDef->classCount, 0);
-  EXPECT_STREQ(gClassNames[1], "I Jungen");
+  ASSERT_EQ(LoadEventFile(state_, e, 0), 1);
+  EXPECT_EQ(state_.eventDef->classCount, 0);
+  EXPECT_STREQ(state_.classNames[1], "I Jungen");
 }
 
 TEST_F(EventTableTest, HostileFilesTakeTheFailurePath) {
-  gSettings.treiberDir = FixturePath("hostile");
+  state_.settings.treiberDir = FixturePath("hostile");
   // Listing: fixed names are listed unread; broken files of the second kind are left out.
-  ASSERT_EQ(ListEventFiles(), 2);
+  ASSERT_EQ(ListEventFiles(state_), 2);
   ASSERT_NE(find("jtfo.jtfo"), nullptr);
   EXPECT_EQ(find("jtfo.jtfo")->kind, 97);
   ASSERT_NE(find("NOTERM.JTFO"), nullptr);
@@ -138,9 +138,9 @@ TEST_F(EventTableTest, HostileFilesTakeTheFailurePath) {
     EventListEntry e;
     e.fileName = name;
     e.kind = 1;
-    EXPECT_EQ(LoadEventFile(e, 0), 0);
-    EXPECT_EQ(gEventLoaded, 0);
-    EXPECT_EQ(gEventDef, nullptr);
+    EXPECT_EQ(LoadEventFile(state_, e, 0), 0);
+    EXPECT_EQ(state_.eventLoaded, 0);
+    EXPECT_EQ(state_.eventDef, nullptr);
     EXPECT_EQ(platform_.beeps, 1);
     ASSERT_EQ(platform_.boxes.size(), 1u);
     EXPECT_EQ(platform_.boxes[0].text, "Fataler Fehler!");
@@ -148,22 +148,22 @@ TEST_F(EventTableTest, HostileFilesTakeTheFailurePath) {
 }
 
 TEST_F(EventTableTest, UnterminatedClassNamesAreCutAtTheirField) {
-  gSettings.treiberDir = FixturePath("hostile");
+  state_.settings.treiberDir = FixturePath("hostile");
   EventListEntry e;
   e.fileName = "NOTERM.JTFO";
-  ASSERT_EQ(LoadEventFile(e, 0), 1);
-  EXPECT_STREQ(gClassNames[1], "ABCDEFGHIJKLMNOPQRST");
-  EXPECT_STREQ(gClassNames[12], "ABCDEFGHIJKLMNOPQRST");
+  ASSERT_EQ(LoadEventFile(state_, e, 0), 1);
+  EXPECT_STREQ(state_.classNames[1], "ABCDEFGHIJKLMNOPQRST");
+  EXPECT_STREQ(state_.classNames[12], "ABCDEFGHIJKLMNOPQRST");
 }
 
 TEST_F(EventTableTest, LoadingASecondEventReplacesTheFirst) {
   ASSERT_TRUE(LoadFixtureEvent("A/treiber/KREIS2010.JTFO"));
   ASSERT_TRUE(LoadFixtureEvent("C/treiber/PENDEL.JTFO"));
-  EXPECT_EQ(gEventDef->classCount, 1);
-  EXPECT_EQ(gEventDef->classes[0].Modus, 4);
-  EXPECT_STREQ(gClassNames[1], "WK V gemischt");
-  EXPECT_STREQ(gClassNames[2], "II Jungen");  // kept from before
-  EXPECT_EQ(gEventName, std::string(1, kPathSep) + "PENDEL.");
+  EXPECT_EQ(state_.eventDef->classCount, 1);
+  EXPECT_EQ(state_.eventDef->classes[0].Modus, 4);
+  EXPECT_STREQ(state_.classNames[1], "WK V gemischt");
+  EXPECT_STREQ(state_.classNames[2], "II Jungen");  // kept from before
+  EXPECT_EQ(state_.eventName, std::string(1, kPathSep) + "PENDEL.");
 }
 
 }  // namespace

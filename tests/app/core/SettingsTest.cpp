@@ -15,26 +15,26 @@ namespace fs = std::filesystem;
 class SettingsTest : public CoreTest {
 protected:
   void writeIni(const std::string& text) {
-    std::ofstream(gSettings.iniFile, std::ios::binary) << text;
+    std::ofstream(state_.settings.iniFile, std::ios::binary) << text;
   }
 };
 
 TEST_F(SettingsTest, ProgramPathsHangOffTheProgramFolder) {
   const std::string p = dir_.path() + kPathSep;
-  EXPECT_EQ(gSettings.helpFile, p + "kelvora.chm");
-  EXPECT_EQ(gSettings.iniFile, p + "kelvora.ini");
-  EXPECT_EQ(gSettings.veranstDir, p + "veranst");
-  EXPECT_EQ(gSettings.transferDir, p + "transfer");
-  EXPECT_EQ(gSettings.treiberDir, p + "treiber");
+  EXPECT_EQ(state_.settings.helpFile, p + "kelvora.chm");
+  EXPECT_EQ(state_.settings.iniFile, p + "kelvora.ini");
+  EXPECT_EQ(state_.settings.veranstDir, p + "veranst");
+  EXPECT_EQ(state_.settings.transferDir, p + "transfer");
+  EXPECT_EQ(state_.settings.treiberDir, p + "treiber");
   std::string folder = FindProgramFolder();
   ASSERT_FALSE(folder.empty());
   EXPECT_EQ(folder.back(), kPathSep);
 }
 
 TEST_F(SettingsTest, MissingFileGivesEveryDefault) {
-  ASSERT_EQ(ReadPathSettings(), 1);
-  ASSERT_EQ(LoadListSettings(), 1);
-  const Settings& s = gSettings;
+  ASSERT_EQ(ReadPathSettings(state_.settings), 1);
+  ASSERT_EQ(LoadListSettings(state_), 1);
+  const Settings& s = state_.settings;
   EXPECT_EQ(s.veranstDir, dir_ / "veranst");
   EXPECT_EQ(s.treiberDir, dir_ / "treiber");
   struct { const char* key; int32_t value, expected; } ints[] = {
@@ -56,25 +56,25 @@ TEST_F(SettingsTest, ValuesAreReadFromTheirSections) {
            "[meldefehler]\r\ntestjg=0\r\nMaxDis=0\r\n"
            "[Jahrgaenge]\r\nCheckLauf=2\r\nNeeded=1\r\n"
            "[Bodenseecup]\r\nDreikampfergebnisse=6\r\nMittelstrecke=5\r\n");
-  ASSERT_EQ(ReadPathSettings(), 1);
-  LoadListSettings();
-  EXPECT_EQ(gSettings.veranstDir, veranst);
-  EXPECT_EQ(gSettings.treiberDir, dir_ / "treiber");
-  EXPECT_EQ(gSettings.VID, "{11111111-2222-3333-4444-555555555555}");
-  EXPECT_EQ(gSettings.leftMargin, 7);
-  EXPECT_EQ(gSettings.font, "Arial");
-  EXPECT_EQ(gSettings.x1, 61);
-  EXPECT_EQ(gSettings.x2, 121);
+  ASSERT_EQ(ReadPathSettings(state_.settings), 1);
+  LoadListSettings(state_);
+  EXPECT_EQ(state_.settings.veranstDir, veranst);
+  EXPECT_EQ(state_.settings.treiberDir, dir_ / "treiber");
+  EXPECT_EQ(state_.settings.VID, "{11111111-2222-3333-4444-555555555555}");
+  EXPECT_EQ(state_.settings.leftMargin, 7);
+  EXPECT_EQ(state_.settings.font, "Arial");
+  EXPECT_EQ(state_.settings.x1, 61);
+  EXPECT_EQ(state_.settings.x2, 121);
   // Y1 is read for both the second and the fourth layout value.
-  EXPECT_EQ(gSettings.y1, 200);
-  EXPECT_EQ(gSettings.y2, 200);
-  EXPECT_EQ(gSettings.testJG, 0);
-  EXPECT_EQ(gSettings.maxDis, 0);
-  EXPECT_EQ(gSettings.testStaffel, 1);
-  EXPECT_EQ(gSettings.checkLauf, 2);
-  EXPECT_EQ(gSettings.needed, 1);
-  EXPECT_EQ(gSettings.dreikampfergebnisse, 6);
-  EXPECT_EQ(gSettings.mittelstrecke, 5);
+  EXPECT_EQ(state_.settings.y1, 200);
+  EXPECT_EQ(state_.settings.y2, 200);
+  EXPECT_EQ(state_.settings.testJG, 0);
+  EXPECT_EQ(state_.settings.maxDis, 0);
+  EXPECT_EQ(state_.settings.testStaffel, 1);
+  EXPECT_EQ(state_.settings.checkLauf, 2);
+  EXPECT_EQ(state_.settings.needed, 1);
+  EXPECT_EQ(state_.settings.dreikampfergebnisse, 6);
+  EXPECT_EQ(state_.settings.mittelstrecke, 5);
 }
 
 TEST_F(SettingsTest, ValuesOutsideTheirRangeTakeTheirDefault) {
@@ -104,32 +104,32 @@ TEST_F(SettingsTest, ValuesOutsideTheirRangeTakeTheirDefault) {
   for (const Case& k : cases) {
     SCOPED_TRACE(std::string(k.key) + "=" + k.text);
     writeIni(std::string("[") + k.section + "]\r\n" + k.key + "=" + k.text + "\r\n");
-    LoadListSettings();
-    EXPECT_EQ(gSettings.*k.field, k.expected);
+    LoadListSettings(state_);
+    EXPECT_EQ(state_.settings.*k.field, k.expected);
   }
 }
 
 TEST_F(SettingsTest, EmptyIdentityGetsAGuidWrittenOnce) {
   writeIni("[Veranstaltung]\r\nVID=\r\n[Listen]\r\nX1=5\r\n");
-  ASSERT_EQ(ReadPathSettings(), 1);
-  const std::string vid = gSettings.VID;
+  ASSERT_EQ(ReadPathSettings(state_.settings), 1);
+  const std::string vid = state_.settings.VID;
   EXPECT_TRUE(std::regex_match(vid, std::regex(R"(\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\})")))
       << vid;
-  EXPECT_EQ(platform().getProfileString("Veranstaltung", "VID", "", gSettings.iniFile), vid);
-  EXPECT_EQ(platform().getProfileInt("Listen", "X1", 0, gSettings.iniFile), 5);  // rest kept
+  EXPECT_EQ(platform().getProfileString("Veranstaltung", "VID", "", state_.settings.iniFile), vid);
+  EXPECT_EQ(platform().getProfileInt("Listen", "X1", 0, state_.settings.iniFile), 5);  // rest kept
 
   // A later start reads the stored identity and writes nothing.
-  auto before = fs::last_write_time(gSettings.iniFile);
-  gSettings.VID.clear();
-  ASSERT_EQ(ReadPathSettings(), 1);
-  EXPECT_EQ(gSettings.VID, vid);
-  EXPECT_EQ(fs::last_write_time(gSettings.iniFile), before);
+  auto before = fs::last_write_time(state_.settings.iniFile);
+  state_.settings.VID.clear();
+  ASSERT_EQ(ReadPathSettings(state_.settings), 1);
+  EXPECT_EQ(state_.settings.VID, vid);
+  EXPECT_EQ(fs::last_write_time(state_.settings.iniFile), before);
 }
 
 TEST_F(SettingsTest, MissingIdentityInMissingFileIsCreated) {
-  ASSERT_EQ(ReadPathSettings(), 1);
-  EXPECT_EQ(gSettings.VID.size(), 38u);
-  EXPECT_EQ(platform().getProfileString("Veranstaltung", "VID", "", gSettings.iniFile), gSettings.VID);
+  ASSERT_EQ(ReadPathSettings(state_.settings), 1);
+  EXPECT_EQ(state_.settings.VID.size(), 38u);
+  EXPECT_EQ(platform().getProfileString("Veranstaltung", "VID", "", state_.settings.iniFile), state_.settings.VID);
 }
 
 TEST_F(SettingsTest, ForceFolderCreatesEveryMissingParent) {
@@ -145,32 +145,32 @@ TEST_F(SettingsTest, ForceFolderCreatesEveryMissingParent) {
 }
 
 TEST_F(SettingsTest, ListSettingsWriteMissingDataFilesAndKeepExistingOnes) {
-  gEventName = std::string(1, kPathSep) + "EVT.";
-  fs::create_directories(gSettings.veranstDir);
+  state_.eventName = std::string(1, kPathSep) + "EVT.";
+  fs::create_directories(state_.settings.veranstDir);
   const std::vector<uint8_t> mine = {'m', 'i', 'n', 'e'};
-  WriteBytes(DataFilePath("MDA"), mine);
-  ASSERT_EQ(LoadListSettings(), 1);
-  EXPECT_EQ(fs::file_size(DataFilePath("SDA")), 216108u);
-  EXPECT_EQ(fs::file_size(DataFilePath("STF")), 7788u);
-  EXPECT_EQ(ReadBytes(DataFilePath("MDA")), mine);
+  WriteBytes(DataFilePath(state_, "MDA"), mine);
+  ASSERT_EQ(LoadListSettings(state_), 1);
+  EXPECT_EQ(fs::file_size(DataFilePath(state_, "SDA")), 216108u);
+  EXPECT_EQ(fs::file_size(DataFilePath(state_, "STF")), 7788u);
+  EXPECT_EQ(ReadBytes(DataFilePath(state_, "MDA")), mine);
   // No temporary files are left behind.
   int files = 0;
-  for (auto& e : fs::directory_iterator(gSettings.veranstDir)) files += e.is_regular_file();
+  for (auto& e : fs::directory_iterator(state_.settings.veranstDir)) files += e.is_regular_file();
   EXPECT_EQ(files, 3);
 }
 
 TEST_F(SettingsTest, ReloadFailsWhenTheDataFolderCannotBeMade) {
   ASSERT_TRUE(LoadFixtureEvent("A/treiber/KREIS2010.JTFO"));
   WriteBytes(dir_ / "blocker", {1});
-  gSettings.veranstDir = (dir_ / "blocker") + kPathSep + "veranst";
-  EXPECT_EQ(ReloadSettings(), 0);
-  ASSERT_NE(gMemory, nullptr);
-  EXPECT_FALSE(gMemory->isReady());
-  EXPECT_EQ(gMemory->getTeam(0, 0), nullptr);
+  state_.settings.veranstDir = (dir_ / "blocker") + kPathSep + "veranst";
+  EXPECT_EQ(ReloadSettings(state_), 0);
+  ASSERT_NE(state_.memory, nullptr);
+  EXPECT_FALSE(state_.memory->isReady());
+  EXPECT_EQ(state_.memory->getTeam(0, 0), nullptr);
 
-  gSettings.veranstDir = dir_ / "veranst";
-  EXPECT_EQ(ReloadSettings(), 1);
-  ASSERT_NE(gMemory->getTeam(11, 19), nullptr);
+  state_.settings.veranstDir = dir_ / "veranst";
+  EXPECT_EQ(ReloadSettings(state_), 1);
+  ASSERT_NE(state_.memory->getTeam(11, 19), nullptr);
 }
 
 }  // namespace

@@ -64,13 +64,13 @@ protected:
   }
   void openFixtureStore() {
     setFileSystem(nullptr);
-    gMemory.reset();
+    state_.memory.reset();
     CopyFixtureData("A/veranst", "KREIS2010");
-    gMemory = std::make_unique<Memory>();
-    ASSERT_TRUE(gMemory->isReady());
+    state_.memory = std::make_unique<Memory>(state_);
+    ASSERT_TRUE(state_.memory->isReady());
   }
   std::vector<uint8_t> disk() {
-    std::vector<uint8_t> b = ReadBytes(DataFilePath("SDA")), m = ReadBytes(DataFilePath("MDA"));
+    std::vector<uint8_t> b = ReadBytes(DataFilePath(state_, "SDA")), m = ReadBytes(DataFilePath(state_, "MDA"));
     b.insert(b.end(), m.begin(), m.end());
     return b;
   }
@@ -105,28 +105,28 @@ TEST_F(StoreJournalTest, AFailedWriteChangesNeitherMemoryNorDisk) {
         SCOPED_TRACE(std::string(op.name) + (diskGoesBad ? ", every write from " : ", write ") +
                      std::to_string(at));
         openFixtureStore();
-        op.edit(*gMemory);
-        const std::vector<uint8_t> memoryBefore = ClassInMemory(*gMemory), diskBefore = disk();
+        op.edit(*state_.memory);
+        const std::vector<uint8_t> memoryBefore = ClassInMemory(*state_.memory), diskBefore = disk();
         FailingFileSystem failing;
         failing.failAt = at;
         failing.failAfter = diskGoesBad;
         setFileSystem(&failing);
-        succeeded = op.run(*gMemory) == 1;
+        succeeded = op.run(*state_.memory) == 1;
         if (succeeded) {
           EXPECT_TRUE(disk() != diskBefore);
           continue;
         }
-        EXPECT_EQ(ClassInMemory(*gMemory), memoryBefore);
+        EXPECT_EQ(ClassInMemory(*state_.memory), memoryBefore);
         if (!diskGoesBad) {
           EXPECT_TRUE(disk() == diskBefore);
         }
         // With the disk bad to the end the old bytes may not have gone back
         // yet: the next opening writes them back.
         setFileSystem(nullptr);
-        gMemory.reset();
-        gMemory = std::make_unique<Memory>();
+        state_.memory.reset();
+        state_.memory = std::make_unique<Memory>(state_);
         EXPECT_TRUE(disk() == diskBefore);
-        EXPECT_TRUE(gMemory->isReady());
+        EXPECT_TRUE(state_.memory->isReady());
       }
       EXPECT_TRUE(succeeded) << op.name;
     }
@@ -138,11 +138,11 @@ TEST_F(StoreJournalTest, AJournalLeftByACrashIsUndoneOrDropped) {
   const std::vector<uint8_t> before = disk();
   // The journal of a save that was cut off in the middle of its writes:
   // complete, with the old bytes of the team and its athletes.
-  const std::string journal = DataFilePath("JRN");
+  const std::string journal = DataFilePath(state_, "JRN");
   {
-    std::FILE* files[2] = {std::fopen(DataFilePath("SDA").c_str(), "r+b"), std::fopen(DataFilePath("MDA").c_str(), "r+b")};
+    std::FILE* files[2] = {std::fopen(DataFilePath(state_, "SDA").c_str(), "r+b"), std::fopen(DataFilePath(state_, "MDA").c_str(), "r+b")};
     StoreJournal j(journal);
-    TeamRecord changed = *gMemory->getTeam(0, 0);
+    TeamRecord changed = *state_.memory->getTeam(0, 0);
     SetFieldText(changed.schoolName, "Halb");
     ASSERT_TRUE(j.apply(files, {{0, TeamOffset(0, 0), &changed, sizeof changed}}));
     for (std::FILE* f : files) std::fclose(f);
@@ -174,14 +174,14 @@ TEST_F(StoreJournalTest, AJournalLeftByACrashIsUndoneOrDropped) {
                {"empty", 0, false}};
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
-    gMemory.reset();
+    state_.memory.reset();
     std::vector<uint8_t> sda(halfDone.begin(), halfDone.begin() + kSdaFileSize);
-    WriteBytes(DataFilePath("SDA"), k.keep == record.size() ? sda : std::vector<uint8_t>(before.begin(), before.begin() + kSdaFileSize));
+    WriteBytes(DataFilePath(state_, "SDA"), k.keep == record.size() ? sda : std::vector<uint8_t>(before.begin(), before.begin() + kSdaFileSize));
     WriteBytes(journal, std::vector<uint8_t>(record.begin(), record.begin() + static_cast<std::ptrdiff_t>(k.keep)));
-    gMemory = std::make_unique<Memory>();
-    EXPECT_TRUE(gMemory->isReady());
+    state_.memory = std::make_unique<Memory>(state_);
+    EXPECT_TRUE(state_.memory->isReady());
     EXPECT_TRUE(disk() == before);
-    EXPECT_EQ(FieldText(gMemory->getTeam(0, 0)->schoolName), "Goethe-Gymnasium");
+    EXPECT_EQ(FieldText(state_.memory->getTeam(0, 0)->schoolName), "Goethe-Gymnasium");
     EXPECT_FALSE(fs::exists(journal));
   }
 }
@@ -232,7 +232,7 @@ void SaveGeneration(Memory& store, int32_t t, int32_t g) {
 TEST_F(StoreJournalTest, KilledAtAnyMomentTheStoreIsWhole) {
   setFileSystem(nullptr);
   UseEvent({MakeClass("Kl", 2011, 7, 50, 50, 20)}, {{}});
-  gMemory.reset();
+  state_.memory.reset();
   std::mt19937 random(20111);
   const std::set<std::string> dataFiles = {"TEST.MDA", "TEST.SDA", "TEST.STF"};
   for (int round = 0; round < 200; ++round) {
@@ -261,11 +261,11 @@ TEST_F(StoreJournalTest, KilledAtAnyMomentTheStoreIsWhole) {
         const char go = 1;
         if (write(ready[1], &go, 1) != 1) _exit(1);
         for (;;) {
-          for (const char* ext : {"SDA", "MDA", "STF"}) std::remove(DataFilePath(ext).c_str());
-          CreateBlankDataFiles();
+          for (const char* ext : {"SDA", "MDA", "STF"}) std::remove(DataFilePath(state_, ext).c_str());
+          CreateBlankDataFiles(state_);
         }
       }
-      Memory store;
+      Memory store(state_);
       const char go = 1;
       if (write(ready[1], &go, 1) != 1) _exit(1);
       for (int32_t g = 1000000 * round + 1;; ++g) {
@@ -291,24 +291,24 @@ TEST_F(StoreJournalTest, KilledAtAnyMomentTheStoreIsWhole) {
       // Each file is there whole, or not there; the next start writes the
       // missing ones and leaves no temporary file.
       for (const char* ext : {"SDA", "MDA", "STF"}) {
-        const std::string p = DataFilePath(ext);
+        const std::string p = DataFilePath(state_, ext);
         if (!fs::exists(p)) continue;
         const auto size = fs::file_size(p);
         EXPECT_TRUE(size == kSdaFileSize || size == kMdaFileSize || size == kStfFileSize) << ext;
       }
-      ASSERT_EQ(CreateBlankDataFiles(), 1);
-      EXPECT_EQ(Names(gSettings.veranstDir), dataFiles);
+      ASSERT_EQ(CreateBlankDataFiles(state_), 1);
+      EXPECT_EQ(Names(state_.settings.veranstDir), dataFiles);
       // The child's removals between its writes are no operation of the
       // store: the next rounds start from blank files.
-      for (const char* ext : {"SDA", "MDA", "STF"}) fs::remove(DataFilePath(ext));
-      ASSERT_EQ(CreateBlankDataFiles(), 1);
+      for (const char* ext : {"SDA", "MDA", "STF"}) fs::remove(DataFilePath(state_, ext));
+      ASSERT_EQ(CreateBlankDataFiles(state_), 1);
       continue;
     }
-    gMemory = std::make_unique<Memory>();
-    ASSERT_TRUE(gMemory->isReady());
-    EXPECT_TRUE(StoreIsWhole(*gMemory));
-    gMemory.reset();
-    EXPECT_EQ(Names(gSettings.veranstDir), dataFiles);
+    state_.memory = std::make_unique<Memory>(state_);
+    ASSERT_TRUE(state_.memory->isReady());
+    EXPECT_TRUE(StoreIsWhole(*state_.memory));
+    state_.memory.reset();
+    EXPECT_EQ(Names(state_.settings.veranstDir), dataFiles);
   }
 }
 #endif
@@ -319,8 +319,8 @@ TEST_F(StoreJournalTest, KilledAtAnyMomentTheStoreIsWhole) {
 // team fails, and memory and the data files stay as they were.
 TEST_F(StoreJournalTest, AFullOrReadOnlyDiskKeepsTheOldData) {
   openFixtureStore();
-  gMemory.reset();
-  const std::string folder = fs::path(DataFilePath("SDA")).parent_path().string();
+  state_.memory.reset();
+  const std::string folder = fs::path(DataFilePath(state_, "SDA")).parent_path().string();
   std::vector<std::pair<std::string, std::vector<uint8_t>>> files;
   for (const auto& e : fs::directory_iterator(folder)) files.emplace_back(e.path().string(), ReadBytes(e.path().string()));
   const std::set<std::string> namesBefore = Names(folder);
@@ -336,8 +336,8 @@ TEST_F(StoreJournalTest, AFullOrReadOnlyDiskKeepsTheOldData) {
     for (const auto& [path, bytes] : files) WriteBytes(path, bytes);
     const std::string filler = folder + "/filler";
     for (int phase = 0; phase < 2; ++phase) {
-      gMemory = std::make_unique<Memory>();
-      if (!gMemory->isReady()) _exit(kNotReady + phase);
+      state_.memory = std::make_unique<Memory>(state_);
+      if (!state_.memory->isReady()) _exit(kNotReady + phase);
       if (phase == 0) {
         // Fill what is left of the disk.
         static const char block[4096] = {};
@@ -352,12 +352,12 @@ TEST_F(StoreJournalTest, AFullOrReadOnlyDiskKeepsTheOldData) {
             mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
           _exit(kNoNamespace);
       }
-      SetFieldText(gMemory->getTeam(0, 1)->town, "Neustadt");
-      SetFieldText(gMemory->getAthlete(0, 1, 5)->name, "Neu");
-      const std::vector<uint8_t> memoryBefore = ClassInMemory(*gMemory), diskBefore = disk();
-      if (gMemory->saveTeam(0, 1) != 0) _exit(kSaved + phase);
-      if (ClassInMemory(*gMemory) != memoryBefore) _exit(kMemoryChanged + phase);
-      gMemory.reset();
+      SetFieldText(state_.memory->getTeam(0, 1)->town, "Neustadt");
+      SetFieldText(state_.memory->getAthlete(0, 1, 5)->name, "Neu");
+      const std::vector<uint8_t> memoryBefore = ClassInMemory(*state_.memory), diskBefore = disk();
+      if (state_.memory->saveTeam(0, 1) != 0) _exit(kSaved + phase);
+      if (ClassInMemory(*state_.memory) != memoryBefore) _exit(kMemoryChanged + phase);
+      state_.memory.reset();
       if (disk() != diskBefore) _exit(kDiskChanged + phase);
       std::set<std::string> names = Names(folder);
       names.erase("filler");

@@ -1,5 +1,6 @@
 #include "tests/app/core/TestSupport.h"
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -79,39 +80,32 @@ int32_t ReadInt32(const std::vector<uint8_t>& bytes, size_t offset) {
 
 void CoreTest::SetUp() {
   setPlatform(&platform_);
-  gSettings = Settings{};
-  BuildProgramPaths(dir_.path() + kPathSep);
-  fs::create_directories(gSettings.treiberDir);
-  UnloadEvent();
-  ResetClassNames();
-  gEventList.clear();
-  gMemory.reset();
-  gMeldefehler = std::make_unique<Meldefehler>();
+  BuildProgramPaths(state_.settings, dir_.path() + kPathSep);
+  fs::create_directories(state_.settings.treiberDir);
+  ResetClassNames(state_);
+  state_.meldefehler = std::make_unique<Meldefehler>();
 }
 
 void CoreTest::TearDown() {
-  gMemory.reset();
-  gMeldefehler.reset();
-  UnloadEvent();
-  gEventList.clear();
-  gSettings = Settings{};
+  // The store closes its files before the platform double goes.
+  state_.memory.reset();
   setPlatform(nullptr);
 }
 
 bool CoreTest::LoadFixtureEvent(const std::string& relative) {
   std::string name = relative.substr(relative.find_last_of('/') + 1);
-  CopyBytes(FixturePath(relative), gSettings.treiberDir + kPathSep + name);
+  CopyBytes(FixturePath(relative), state_.settings.treiberDir + kPathSep + name);
   EventListEntry e;
   e.valid = 1;
   e.fromHeader = 1;
   e.fileName = name;
-  return LoadEventFile(e, 0) == 1;
+  return LoadEventFile(state_, e, 0) == 1;
 }
 
 void CoreTest::CopyFixtureData(const std::string& folder, const std::string& base) {
-  fs::create_directories(gSettings.veranstDir);
+  fs::create_directories(state_.settings.veranstDir);
   for (const char* ext : {".SDA", ".MDA", ".STF"})
-    CopyBytes(FixturePath(folder + "/" + base + ext), gSettings.veranstDir + kPathSep + base + ext);
+    CopyBytes(FixturePath(folder + "/" + base + ext), state_.settings.veranstDir + kPathSep + base + ext);
 }
 
 void CoreTest::UseEvent(const std::vector<ClassRecord>& classes,
@@ -121,17 +115,17 @@ void CoreTest::UseEvent(const std::vector<ClassRecord>& classes,
   def->classCount = static_cast<int16_t>(classes.size());
   for (size_t c = 0; c < classes.size(); ++c) {
     def->classes[c] = classes[c];
-    gClassBounds[c][0] = classes[c].oldestYear;
-    gClassBounds[c][1] = classes[c].youngestYear;
-    SetFieldText(gClassNames[c + 1], FieldText(classes[c].name));
+    state_.classBounds[c][0] = classes[c].oldestYear;
+    state_.classBounds[c][1] = classes[c].youngestYear;
+    SetFieldText(state_.classNames[c + 1], FieldText(classes[c].name));
     for (size_t k = 0; k < disciplines[c].size(); ++k) def->disciplines[c][k] = disciplines[c][k];
   }
-  gEventDef = std::move(def);
-  gEventName = std::string(1, kPathSep) + "TEST.";
-  gEventLoaded = 1;
-  ASSERT_EQ(CreateBlankDataFiles(), 1);
-  gMemory = std::make_unique<Memory>();
-  ASSERT_TRUE(gMemory->isReady());
+  state_.eventDef = std::move(def);
+  state_.eventName = std::string(1, kPathSep) + "TEST.";
+  state_.eventLoaded = 1;
+  ASSERT_EQ(CreateBlankDataFiles(state_), 1);
+  state_.memory = std::make_unique<Memory>(state_);
+  ASSERT_TRUE(state_.memory->isReady());
 }
 
 }  // namespace kel::test

@@ -1,9 +1,10 @@
 #pragma once
 // Shared pieces of the entry-data tests: a platform double over the build's
-// own platform, a temporary folder, fixture paths and a fixture that resets
-// the program-wide values around each test. The temporary folder and the
+// own platform, a temporary folder, fixture paths and a fixture that gives
+// each test its own event state. The temporary folder and the
 // file reader come from tests/support/TestFiles.h.
 #include "app/core/EventDefinition.h"
+#include "app/core/EventState.h"
 #include "app/core/FileSystem.h"
 #include "app/core/Platform.h"
 #include "tests/support/TestFiles.h"
@@ -109,9 +110,9 @@ ClassRecord MakeClass(const char* name, int16_t season, int16_t disciplines, int
                       int16_t youngest, int16_t places);
 DisciplineRecord MakeDiscipline(const char* name, const char* mask, int32_t type, int32_t most);
 
-// Resets every program-wide value of the entry data before and after a
-// test, installs the platform double and gives each test a temporary folder
-// as program folder ("veranst", "treiber" inside it).
+// Gives each test its own event state, installs the platform double and
+// gives each test a temporary folder as program folder ("veranst", "treiber"
+// inside it).
 class CoreTest : public ::testing::Test {
 protected:
   void SetUp() override;
@@ -128,6 +129,8 @@ protected:
 
   TestPlatform platform_;
   TempDir dir_;
+  // Last, so that the store closes its files before the folder goes.
+  EventState state_;
 };
 
 }  // namespace kel::test

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -77,29 +78,28 @@ class EntryFile : public ::testing::Test {
     TApplication::Instance();
     folder_ = dir_.path();
     target_ = dir_ / "Meldung.VOV";
-    gSettings.veranstDir = folder_;
-    gSettings.VID = "{6F2A-11}";
-    gDistrictPreset.clear();
-    gEventName = "\\Probe.";
+    state_.settings.veranstDir = folder_;
+    state_.settings.VID = "{6F2A-11}";
+    state_.eventName = "\\Probe.";
 
-    gEventDef = std::make_unique<EventDefinition>();
-    kel::test::MakeSampleEvent(*gEventDef);
+    state_.eventDef = std::make_unique<EventDefinition>();
+    kel::test::MakeSampleEvent(*state_.eventDef);
 
-    ASSERT_EQ(CreateBlankDataFiles(), 1);
-    gMemory = std::make_unique<Memory>();
-    ASSERT_TRUE(gMemory->isReady());
+    ASSERT_EQ(CreateBlankDataFiles(state_), 1);
+    state_.memory = std::make_unique<Memory>(state_);
+    ASSERT_TRUE(state_.memory->isReady());
     std::memset(EntrySelection, 0, sizeof EntrySelection);
   }
 
   void TearDown() override {
-    gMemory.reset();
-    gEventDef.reset();
-    for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
+    state_.memory.reset();
+    for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(state_, ext).c_str());
   }
 
-  void fillStore() { kel::test::FillSampleStore(*gMemory, EntrySelection); }
+  void fillStore() { kel::test::FillSampleStore(*state_.memory, EntrySelection); }
 
   kel::test::TempDir dir_;
+  EventState state_;
   std::string folder_, target_;
 };
 
@@ -107,7 +107,7 @@ using kel::test::kSampleEntryFile;
 
 TEST_F(EntryFile, HoldsTheTickedTeamsInTheirOrder) {
   fillStore();
-  TTWaitOneMoment wait(nullptr);
+  TTWaitOneMoment wait(nullptr, state_);
   EXPECT_TRUE(wait.WriteEntryFile(target_));
   EXPECT_EQ(readBytes(target_), kSampleEntryFile);
 }
@@ -115,7 +115,7 @@ TEST_F(EntryFile, HoldsTheTickedTeamsInTheirOrder) {
 TEST_F(EntryFile, AnExistingFileIsReplacedOnlyWhenTheUserAgrees) {
   fillStore();
   writeBytes(target_, "alt");
-  TTWaitOneMoment wait(nullptr);
+  TTWaitOneMoment wait(nullptr, state_);
   BoxAnswer answer;
   gAnswer = &answer;
   answer.button = IDNO;
@@ -138,7 +138,7 @@ TEST_F(EntryFile, AnExistingFileIsReplacedOnlyWhenTheUserAgrees) {
 TEST_F(EntryFile, AFolderIsRefusedWithAMessage) {
   fillStore();
   CreateDirectoryA(target_.c_str(), nullptr);
-  TTWaitOneMoment wait(nullptr);
+  TTWaitOneMoment wait(nullptr, state_);
   BoxAnswer answer;
   gAnswer = &answer;
   SetTimer(nullptr, 0, 30, answerBox);
@@ -153,7 +153,7 @@ TEST_F(EntryFile, ATargetThatCannotBeWrittenGivesFalseAndNoPartialFile) {
   fillStore();
   bool boxShown = false;
   Application->OnException = [&](const std::exception&) { boxShown = true; };
-  TTWaitOneMoment wait(nullptr);
+  TTWaitOneMoment wait(nullptr, state_);
   // A folder that does not exist.
   std::string missing = folder_ + "\\fehlt\\Meldung.VOV";
   EXPECT_FALSE(wait.WriteEntryFile(missing));
@@ -219,7 +219,7 @@ TEST_F(EntryFile, TheWaitFormShowsWhileTheFileIsWritten) {
   gTrace = &trace;
   HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, traceWaitForm, nullptr, GetCurrentThreadId());
   ASSERT_NE(hook, nullptr);
-  const bool written = WriteEntryFileWithPrompt(target_, true);  // replaces without a question
+  const bool written = WriteEntryFileWithPrompt(state_, target_, true);  // replaces without a question
   UnhookWindowsHookEx(hook);
   gTrace = nullptr;
   EXPECT_TRUE(written);
@@ -275,7 +275,7 @@ TEST_F(EntryFile, WithoutReplacingAnExistingFileIsOverwrittenOnlyAfterTwoYes) {
     BoxSequence sequence{c.answers, {}};
     gSequence = &sequence;
     const UINT_PTR timer = SetTimer(nullptr, 0, 30, answerSequence);
-    const bool written = WriteEntryFileWithPrompt(target_, false);
+    const bool written = WriteEntryFileWithPrompt(state_, target_, false);
     KillTimer(nullptr, timer);
     gSequence = nullptr;
     EXPECT_EQ(written, c.written);

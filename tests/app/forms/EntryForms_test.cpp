@@ -5,11 +5,13 @@
 #include <windows.h>
 
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <tuple>
 #include <string>
 #include <vector>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -43,47 +45,45 @@ class EntryForms : public ::testing::Test {
   void SetUp() override {
     TApplication::Instance();
     folder_ = dir_.path();
-    gSettings.veranstDir = folder_;
-    gEventName = "\\Formen.";
-    gDistrictPreset.clear();
+    state_.settings.veranstDir = folder_;
+    state_.eventName = "\\Formen.";
     UseEvent(2);
     releaseKeys();
   }
 
   void UseEvent(int classes) {
-    gMemory.reset();
-    for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
-    gEventDef = std::make_unique<EventDefinition>();
-    std::memset(gEventDef.get(), 0, sizeof(EventDefinition));
-    gEventDef->classCount = static_cast<int16_t>(classes);
+    state_.memory.reset();
+    for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(state_, ext).c_str());
+    state_.eventDef = std::make_unique<EventDefinition>();
+    std::memset(state_.eventDef.get(), 0, sizeof(EventDefinition));
+    state_.eventDef->classCount = static_cast<int16_t>(classes);
     for (int c = 0; c < classes; ++c) {
-      ClassRecord& cr = gEventDef->classes[c];
+      ClassRecord& cr = state_.eventDef->classes[c];
       SetFieldText(cr.name, "WK " + std::to_string(c + 1));
       cr.athletesPerTeam = 13;
       cr.teamPlaces = 20;
       cr.disciplineCount = 2;
-      SetFieldText(gEventDef->disciplines[c][0].name, "75 m");
-      SetFieldText(gEventDef->disciplines[c][1].name, "4x50 m");
-      SetFieldText(gEventDef->disciplines[c][1].mask, "99','99");
-      gEventDef->disciplines[c][1].type = 4;
+      SetFieldText(state_.eventDef->disciplines[c][0].name, "75 m");
+      SetFieldText(state_.eventDef->disciplines[c][1].name, "4x50 m");
+      SetFieldText(state_.eventDef->disciplines[c][1].mask, "99','99");
+      state_.eventDef->disciplines[c][1].type = 4;
     }
     for (int l = 0; l < kLevelCount; ++l)
-      SetFieldText(gEventDef->levelNames[l], l < 5 ? "Stufe " + std::to_string(l) : "");
-    SetFieldText(gEventTitle, "Konstanz");
-    gEventKind = 0;
-    ASSERT_EQ(CreateBlankDataFiles(), 1);
-    gMemory = std::make_unique<Memory>();
-    ASSERT_TRUE(gMemory->isReady());
+      SetFieldText(state_.eventDef->levelNames[l], l < 5 ? "Stufe " + std::to_string(l) : "");
+    SetFieldText(state_.eventTitle, "Konstanz");
+    state_.eventKind = 0;
+    ASSERT_EQ(CreateBlankDataFiles(state_), 1);
+    state_.memory = std::make_unique<Memory>(state_);
+    ASSERT_TRUE(state_.memory->isReady());
   }
 
   void TearDown() override {
-    gMemory.reset();
-    gEventDef.reset();
-    for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
+    state_.memory.reset();
+    for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(state_, ext).c_str());
   }
 
   TeamRecord* team(int c, int t, const char* school, const char* supervisor = "Frau Weiß") {
-    TeamRecord* r = gMemory->loadTeamAthletes(c, t);
+    TeamRecord* r = state_.memory->loadTeamAthletes(c, t);
     SetFieldText(r->schoolName, school);
     SetFieldText(r->listName, std::string(school).substr(0, 20));
     SetFieldText(r->tabName, "RS");
@@ -99,7 +99,7 @@ class EntryForms : public ::testing::Test {
   }
 
   void athlete(int c, int t, int m, const char* name) {
-    SetFieldText(gMemory->getAthlete(c, t, m)->name, name);
+    SetFieldText(state_.memory->getAthlete(c, t, m)->name, name);
   }
 
   // Fills every field of the dialog's first two pages.
@@ -118,6 +118,8 @@ class EntryForms : public ::testing::Test {
 
   TempDir dir_;
   std::string folder_;
+  EventState state_;
+  PrintState print_;
 };
 
 TEST(TeamDialogNames, LongSchoolNamesAreShortenedForTheLists) {
@@ -138,7 +140,7 @@ TEST(TeamDialogNames, LongSchoolNamesAreShortenedForTheLists) {
 }
 
 TEST_F(EntryForms, LeavingANewSchoolNameDerivesTheListName) {
-  TDlgMNEdit d(nullptr);
+  TDlgMNEdit d(nullptr, state_);
   d.LoadTeam(0, 0, 0);
   d.Show();
   d.Schulname->SetFocus();
@@ -160,7 +162,7 @@ TEST_F(EntryForms, AFurtherTeamOfASchoolCopiesItsDataAndIsNumbered) {
     UseEvent(2);
     for (int t = 0; t < c.existing; ++t) team(0, t, "REALSCHULE NORD", "Frau Weiß");
     team(1, 0, "REALSCHULE NORD", "Herr Anders");  // other classes do not count
-    TDlgMNEdit d(nullptr);
+    TDlgMNEdit d(nullptr, state_);
     d.LoadTeam(0, c.existing, 0);
     EXPECT_FALSE(d.CheckBox1->Visible());
     EXPECT_TRUE(d.SpeedButton1->Visible());
@@ -182,7 +184,7 @@ TEST_F(EntryForms, OkChecksTheFieldsInOrder) {
     int page;
   } cases[] = {{"Schulname", 0}, {"Ort", 0}, {"LBK", 0}, {"Betreuer", 1}, {"Tel2", 1}};
   for (const Case& c : cases) {
-    TDlgMNEdit d(nullptr);
+    TDlgMNEdit d(nullptr, state_);
     d.LoadTeam(0, 0, 0);
     d.Show();
     fill(d);
@@ -197,7 +199,7 @@ TEST_F(EntryForms, OkChecksTheFieldsInOrder) {
 }
 
 TEST_F(EntryForms, AnEmptyMailAddressIsAskedFor) {
-  TDlgMNEdit d(nullptr);
+  TDlgMNEdit d(nullptr, state_);
   d.LoadTeam(0, 0, 0);
   d.Show();
   fill(d);
@@ -225,16 +227,16 @@ TEST_F(EntryForms, AnEmptyMailAddressIsAskedFor) {
 }
 
 TEST_F(EntryForms, RelayRowsFollowTheClassAndStoreTheirTimes) {
-  gEventDef->classes[1].Modus = 4;
-  gEventDef->disciplines[1][0].type = 10;
-  SetFieldText(gEventDef->disciplines[1][0].mask, "9999");
-  gEventDef->disciplines[1][1].type = 0;
-  gEventDef->classes[0].disciplineCount = 2;
+  state_.eventDef->classes[1].Modus = 4;
+  state_.eventDef->disciplines[1][0].type = 10;
+  SetFieldText(state_.eventDef->disciplines[1][0].mask, "9999");
+  state_.eventDef->disciplines[1][1].type = 0;
+  state_.eventDef->classes[0].disciplineCount = 2;
   TeamRecord* r = team(0, 0, "RS");
   r->relayTimes[0] = 512;
   r->relayTimes[1] = 4711;
   {
-    TDlgMNEdit d(nullptr);
+    TDlgMNEdit d(nullptr, state_);
     d.LoadTeam(0, 0, 1);
     ASSERT_EQ(d.RelayCount(), 2);
     EXPECT_EQ(d.Staffel[0]->Caption(), "Staffel I:");
@@ -266,14 +268,14 @@ TEST_F(EntryForms, RelayRowsFollowTheClassAndStoreTheirTimes) {
   EXPECT_EQ(r->relayTimes[1], 471);
 
   team(1, 0, "RS");
-  TDlgMNEdit shuttle(nullptr);
+  TDlgMNEdit shuttle(nullptr, state_);
   shuttle.LoadTeam(1, 0, 1);
   ASSERT_EQ(shuttle.RelayCount(), 1);
   EXPECT_EQ(shuttle.Staffel[0]->Caption(), "Pendelstaffel:");
   EXPECT_FALSE(shuttle.Staffelzeit[1]->Visible());
 
-  gEventDef->disciplines[0][1].type = 0;
-  TDlgMNEdit none(nullptr);
+  state_.eventDef->disciplines[0][1].type = 0;
+  TDlgMNEdit none(nullptr, state_);
   none.LoadTeam(0, 0, 1);
   EXPECT_EQ(none.RelayCount(), 0);
   EXPECT_FALSE(none.Staffelzeit[0]->Visible());
@@ -281,7 +283,7 @@ TEST_F(EntryForms, RelayRowsFollowTheClassAndStoreTheirTimes) {
 
 TEST_F(EntryForms, OverlongTextsAreCutToTheirFields) {
   TeamRecord* r = team(0, 0, "RS");
-  TDlgMNEdit d(nullptr);
+  TDlgMNEdit d(nullptr, state_);
   d.LoadTeam(0, 0, 1);
   fill(d);
   d.Betreuer->SetText(std::string(100, 'b'));
@@ -302,31 +304,31 @@ TEST_F(EntryForms, SchoolCorrectionForAllClassesIsSavedForEveryTeam) {
   team(1, 0, "REALSCHULE NORD", "Herr B");
   team(1, 3, "REALSCHULE NORD", "Frau C");
   team(1, 1, "GYMNASIUM", "Herr D");
-  for (auto [c, t] : {std::pair{0, 0}, {1, 0}, {1, 3}, {1, 1}}) ASSERT_EQ(gMemory->saveTeam(c, t), 1);
+  for (auto [c, t] : {std::pair{0, 0}, {1, 0}, {1, 3}, {1, 1}}) ASSERT_EQ(state_.memory->saveTeam(c, t), 1);
   {
-    TDlgMNEdit d(nullptr);
+    TDlgMNEdit d(nullptr, state_);
     d.LoadTeam(0, 0, 1);
     EXPECT_TRUE(d.CheckBox1->Visible());
     d.Strasse->SetText("Neue Straße 9");
     d.Schulname->SetText("REALSCHULE NORD KONSTANZ");
     d.CheckBox1->SetChecked(true);
     EXPECT_EQ(d.StoreTeam(), 1);
-    ASSERT_EQ(gMemory->saveTeam(0, 0), 1);  // the caller saves the edited team
+    ASSERT_EQ(state_.memory->saveTeam(0, 0), 1);  // the caller saves the edited team
   }
   // A new store reads the files again, as after a restart.
-  gMemory = std::make_unique<Memory>();
-  ASSERT_TRUE(gMemory->isReady());
+  state_.memory = std::make_unique<Memory>(state_);
+  ASSERT_TRUE(state_.memory->isReady());
   for (auto [c, t, supervisor] : {std::tuple{0, 0, "Frau A"}, {1, 0, "Herr B"}, {1, 3, "Frau C"}}) {
-    TeamRecord* r = gMemory->getTeam(c, t);
+    TeamRecord* r = state_.memory->getTeam(c, t);
     EXPECT_EQ(FieldText(r->street), "Neue Straße 9") << c << "/" << t;
     EXPECT_EQ(FieldText(r->schoolName), "REALSCHULE NORD KONSTANZ");
     EXPECT_EQ(FieldText(r->supervisor), supervisor) << "supervisors stay";
   }
-  EXPECT_EQ(FieldText(gMemory->getTeam(1, 1)->street), "Hauptstraße 1");
+  EXPECT_EQ(FieldText(state_.memory->getTeam(1, 1)->street), "Hauptstraße 1");
 }
 
 TEST_F(EntryForms, CaptionLettersFocusTheirFields) {
-  TDlgMNEdit d(nullptr);
+  TDlgMNEdit d(nullptr, state_);
   d.LoadTeam(0, 0, 0);
   d.Show();
   pump();
@@ -354,9 +356,9 @@ TEST_F(EntryForms, ClassChooserListsEveryClassWithItsTeams) {
   team(0, 0, "A");
   team(0, 5, "B");
   team(2, 19, "C");
-  gMemory->loadTeamAthletes(3, 0);  // a team without a school name does not count
+  state_.memory->loadTeamAthletes(3, 0);  // a team without a school name does not count
   for (TModalResult expected : {mrOk, mrCancel}) {
-    TOpenDatei f(nullptr);
+    TOpenDatei f(nullptr, state_);
     TColumnListBox* list = f.ColumnListBox1;
     ASSERT_EQ(list->ListBoxItems().Count(), 12);
     for (int c = 0; c < 12; ++c)
@@ -365,7 +367,7 @@ TEST_F(EntryForms, ClassChooserListsEveryClassWithItsTeams) {
     EXPECT_EQ(list->GetColumnItems(1, 2), "0");
     EXPECT_EQ(list->GetColumnItems(2, 2), "1");
     EXPECT_EQ(list->GetColumnItems(3, 2), "0");
-    EXPECT_EQ(list->GetColumnItems(4, 1), gClassDisplayNames[4]);
+    EXPECT_EQ(list->GetColumnItems(4, 1), state_.classDisplayNames[4]);
     EXPECT_EQ(list->GetItemIndexP(), 0);
     const Step choose = [&] {
       if (expected == mrOk) {
@@ -392,7 +394,7 @@ TEST_F(EntryForms, PrintChoiceOffersTwoTickedLinesPerTeamWithAthletes) {
   team(0, 1, "Ohne Schüler");  // no named athlete: no line
   team(1, 2, "Gymnasium");
   athlete(1, 2, 12, "Eva");
-  TPrintFrm f(nullptr);
+  TPrintFrm f(nullptr, state_, print_);
   TControlStrings& items = f.CheckList1->Items();
   ASSERT_EQ(items.Count(), 4);
   EXPECT_EQ(items.Strings(0), "WK 1\tMeldebogen\tRealschule");
@@ -402,40 +404,38 @@ TEST_F(EntryForms, PrintChoiceOffersTwoTickedLinesPerTeamWithAthletes) {
   EXPECT_EQ(f.Art->Items().Count(), 10);
   EXPECT_EQ(f.Art->ItemIndex(), 0);
   EXPECT_EQ(f.Ort->Text(), "Konstanz");
-  EXPECT_EQ(gTeamPrintCells[0][1][0], -1);
+  EXPECT_EQ(print_.teamPrintCells[0][1][0], -1);
 
-  gPrintManager.clear();
   int started = 0;
-  gStartPrintQueue = [&] {
+  print_.startPrintQueue = [&] {
     ++started;
-    EXPECT_EQ(gPrinting, 0) << "the queue starts before printing is allowed again";
+    EXPECT_EQ(print_.printing, 0) << "the queue starts before printing is allowed again";
   };
   f.CheckList1->Uncheck(1);
   f.Art->SetItemIndex(3);
   f.Ort->SetText("Singen");
   f.PrintChecked();
-  gStartPrintQueue = nullptr;
+  print_.startPrintQueue = nullptr;
   EXPECT_EQ(started, 1);
-  EXPECT_EQ(gPrinting, 1);
-  EXPECT_EQ(gEventKind, 3);
-  EXPECT_STREQ(gEventTitle, "Singen");
-  ASSERT_EQ(gPrintManager.count(), 3);
+  EXPECT_EQ(print_.printing, 1);
+  EXPECT_EQ(state_.eventKind, 3);
+  EXPECT_STREQ(state_.eventTitle, "Singen");
+  ASSERT_EQ(print_.printManager.count(), 3);
   struct Job {
     int number, type, cls, team;
   } expected[] = {{0, 0, 0, 0}, {1, 0, 1, 2}, {1, 1, 1, 2}};
   for (int i = 0; i < 3; ++i) {
-    const PrintJob& j = gPrintManager.job(i);
+    const PrintJob& j = print_.printManager.job(i);
     EXPECT_EQ(j.number, expected[i].number) << i;
     EXPECT_EQ(j.type, expected[i].type) << i;
     EXPECT_EQ(j.cls, expected[i].cls) << i;
     EXPECT_EQ(j.team, expected[i].team) << i;
   }
-  EXPECT_EQ(gEntryFormJobs[1].team, 2);
-  EXPECT_EQ(gPupilListJobs[0].cls, 1);
+  EXPECT_EQ(print_.entryFormJobs[1].team, 2);
+  EXPECT_EQ(print_.pupilListJobs[0].cls, 1);
   PrintJob last;
-  ASSERT_TRUE(gPrintManager.takeLast(last));
+  ASSERT_TRUE(print_.printManager.takeLast(last));
   EXPECT_EQ(last.type, 1) << "the last queued prints first";
-  gPrintManager.clear();
 }
 
 TEST_F(EntryForms, PrintChoiceKeepsEveryLineOfManyTeams) {
@@ -444,17 +444,15 @@ TEST_F(EntryForms, PrintChoiceKeepsEveryLineOfManyTeams) {
     team(n / 20, n % 20, "Schule");
     athlete(n / 20, n % 20, 0, "Kind");
   }
-  TPrintFrm f(nullptr);
+  TPrintFrm f(nullptr, state_, print_);
   ASSERT_EQ(f.CheckList1->Items().Count(), 260);
-  gPrintManager.clear();
   f.PrintChecked();
-  ASSERT_EQ(gPrintManager.count(), 260);
-  const PrintJob& last = gPrintManager.job(259);
+  ASSERT_EQ(print_.printManager.count(), 260);
+  const PrintJob& last = print_.printManager.job(259);
   EXPECT_EQ(last.cls, 129 / 20);
   EXPECT_EQ(last.team, 129 % 20);
   EXPECT_EQ(last.type, 1);
   EXPECT_EQ(last.number, 130);
-  gPrintManager.clear();
 }
 
 // Each of the program's forms, opened with data, painted and closed many
@@ -462,23 +460,23 @@ TEST_F(EntryForms, PrintChoiceKeepsEveryLineOfManyTeams) {
 TEST_F(EntryForms, TheFormsLeaveNoGdiObjectsBehind) {
   team(0, 0, "Realschule");
   athlete(0, 0, 3, "Max");
-  gMemory->getAthlete(0, 0, 3)->mask = 1;
-  const std::string keep = gSettings.programDir;
-  gSettings.programDir = exeFolder() + "versions\\release\\";
+  state_.memory->getAthlete(0, 0, 3)->mask = 1;
+  const std::string keep = state_.settings.programDir;
+  state_.settings.programDir = exeFolder() + "versions\\release\\";
   const struct Family {
     const char* name;
-    std::unique_ptr<TForm> (*open)();
+    std::function<std::unique_ptr<TForm>()> open;
   } families[] = {
-      {"class chooser", [] { return std::unique_ptr<TForm>(new TOpenDatei(nullptr)); }},
+      {"class chooser", [this] { return std::unique_ptr<TForm>(new TOpenDatei(nullptr, state_)); }},
       {"team dialog",
-       [] {
-         auto d = std::make_unique<TDlgMNEdit>(nullptr);
+       [this] {
+         auto d = std::make_unique<TDlgMNEdit>(nullptr, state_);
          d->LoadTeam(0, 0, 0);
          return std::unique_ptr<TForm>(std::move(d));
        }},
-      {"print choice", [] { return std::unique_ptr<TForm>(new TPrintFrm(nullptr)); }},
-      {"about box", [] { return std::unique_ptr<TForm>(new TAboutMe(nullptr)); }},
-      {"entry-file wizard", [] { return std::unique_ptr<TForm>(new TMeldefile(nullptr)); }},
+      {"print choice", [this] { return std::unique_ptr<TForm>(new TPrintFrm(nullptr, state_, print_)); }},
+      {"about box", [this] { return std::unique_ptr<TForm>(new TAboutMe(nullptr, state_.settings)); }},
+      {"entry-file wizard", [this] { return std::unique_ptr<TForm>(new TMeldefile(nullptr, state_)); }},
   };
   for (const Family& family : families) {
     SCOPED_TRACE(family.name);
@@ -490,7 +488,7 @@ TEST_F(EntryForms, TheFormsLeaveNoGdiObjectsBehind) {
       pump();
     });
   }
-  gSettings.programDir = keep;
+  state_.settings.programDir = keep;
 }
 
 TEST(AboutBox, VersionLineFromTheFileVersion) {
@@ -520,27 +518,27 @@ TEST(AboutBox, ShowsTheVersionOfTheProgramFile) {
       {"versions\\pre\\", "Vorabversion (Build 923)"},
       {"versions\\none\\", "Version"},  // no program file there
   };
-  std::string keep = gSettings.programDir;
+  Settings settings;
   for (const Case& c : cases) {
-    gSettings.programDir = exeFolder() + c.folder;
-    TAboutMe about(nullptr);
+    settings.programDir = exeFolder() + c.folder;
+    TAboutMe about(nullptr, settings);
     EXPECT_EQ(about.Version->Caption(), c.line) << c.folder;
     EXPECT_FALSE(about.Image1->Picture().Empty()) << "the picture is decoded";
   }
-  gSettings.programDir = exeFolder() + "versions\\release\\";
-  MyVersionInfo info;
+  settings.programDir = exeFolder() + "versions\\release\\";
+  MyVersionInfo info(settings);
   const char* text = nullptr;
   ASSERT_TRUE(info.getProductName(&text));
   EXPECT_STREQ(text, "Zavrolin »Leichtathletik«");
   ASSERT_TRUE(info.getLegalCopyright(&text));
   EXPECT_STREQ(text, "© 2026 Kelvora");
-  gSettings.programDir = keep;
 }
 
 TEST(AboutBox, LinksOpenMailAndWebAddresses) {
   std::vector<std::string> opened;
   TURLLabel::OpenAddress = [&](const AnsiString& a) { opened.push_back(a); };
-  TAboutMe about(nullptr);
+  Settings settings;
+  TAboutMe about(nullptr, settings);
   EXPECT_EQ(runForm([&] { return about.ShowModal(); },
                     {[&] {
                       about.URLLabel2->Click();

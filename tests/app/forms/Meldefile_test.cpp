@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -28,39 +29,38 @@ class Meldefile : public ::testing::Test {
  protected:
   void SetUp() override {
     TApplication::Instance();
-    gSettings.veranstDir = dir_.path();
-    gEventName = "\\Wizard.";
-    gEventDef = std::make_unique<EventDefinition>();
-    std::memset(gEventDef.get(), 0, sizeof(EventDefinition));
-    gEventDef->classCount = 2;
+    state_.settings.veranstDir = dir_.path();
+    state_.eventName = "\\Wizard.";
+    state_.eventDef = std::make_unique<EventDefinition>();
+    std::memset(state_.eventDef.get(), 0, sizeof(EventDefinition));
+    state_.eventDef->classCount = 2;
     for (int c = 0; c < 2; ++c) {
-      SetFieldText(gEventDef->classes[c].name, "WK " + std::to_string(c + 1));
-      gEventDef->classes[c].athletesPerTeam = 3;
-      gEventDef->classes[c].teamPlaces = 20;
-      gEventDef->classes[c].disciplineCount = 1;
+      SetFieldText(state_.eventDef->classes[c].name, "WK " + std::to_string(c + 1));
+      state_.eventDef->classes[c].athletesPerTeam = 3;
+      state_.eventDef->classes[c].teamPlaces = 20;
+      state_.eventDef->classes[c].disciplineCount = 1;
     }
-    ASSERT_EQ(CreateBlankDataFiles(), 1);
-    gMemory = std::make_unique<Memory>();
-    ASSERT_TRUE(gMemory->isReady());
+    ASSERT_EQ(CreateBlankDataFiles(state_), 1);
+    state_.memory = std::make_unique<Memory>(state_);
+    ASSERT_TRUE(state_.memory->isReady());
     releaseKeys();
   }
   void TearDown() override {
     form_.reset();
-    gMemory.reset();
-    gEventDef.reset();
-    for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
+    state_.memory.reset();
+    for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(state_, ext).c_str());
   }
   // A team with athletes named; `mask` is the first athlete's disciplines,
   // or, for `athlete` beyond the class's size, of that athlete only.
   void addTeam(int c, int t, const char* list, uint8_t mask, int athlete = 0) {
-    TeamRecord* r = gMemory->loadTeamAthletes(c, t);
+    TeamRecord* r = state_.memory->loadTeamAthletes(c, t);
     SetFieldText(r->schoolName, "SCHULE");
     SetFieldText(r->listName, list);
-    for (int m = 0; m <= athlete; ++m) SetFieldText(gMemory->getAthlete(c, t, m)->name, "Kind");
-    gMemory->getAthlete(c, t, athlete)->mask = mask;
+    for (int m = 0; m <= athlete; ++m) SetFieldText(state_.memory->getAthlete(c, t, m)->name, "Kind");
+    state_.memory->getAthlete(c, t, athlete)->mask = mask;
   }
   TMeldefile& show() {
-    form_ = std::make_unique<TMeldefile>(nullptr);
+    form_ = std::make_unique<TMeldefile>(nullptr, state_);
     form_->Show();
     pump();
     return *form_;
@@ -84,6 +84,7 @@ class Meldefile : public ::testing::Test {
   }
 
   kel::test::TempDir dir_;
+  EventState state_;
   std::unique_ptr<TMeldefile> form_;
 };
 
@@ -105,8 +106,8 @@ TEST_F(Meldefile, OffersTeamsWithAnAthleteInADisciplineAllTicked) {
   EXPECT_EQ(f.FileName->Text(), "Transfer");
 
   form_.reset();
-  gMemory->getAthlete(0, 0, 0)->mask = 0;
-  gMemory->getAthlete(1, 2, 0)->mask = 0;
+  state_.memory->getAthlete(0, 0, 0)->mask = 0;
+  state_.memory->getAthlete(1, 2, 0)->mask = 0;
   TMeldefile& empty = show();
   EXPECT_EQ(empty.LineCount(), 0);
   EXPECT_EQ(empty.CheckList1->ItemIndex(), -1);

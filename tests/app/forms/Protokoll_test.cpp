@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/Settings.h"
 #include "app/forms/Protokoll.h"
@@ -21,8 +22,8 @@ class Log : public ::testing::Test {
   void SetUp() override {
     TApplication::Instance();
     folder_ = dir_.path();
-    gSettings.veranstDir = folder_;
-    gEventName = "\\Stadtentscheid.";
+    state_.settings.veranstDir = folder_;
+    state_.eventName = "\\Stadtentscheid.";
     path_ = dir_ / "Stadtentscheid.PRK";
     Application->OnException = [this](const std::exception& e) { shown_.push_back(e.what()); };
   }
@@ -30,12 +31,13 @@ class Log : public ::testing::Test {
     Application->OnException = nullptr;
   }
   kel::test::TempDir dir_;
+  EventState state_;
   std::string folder_, path_;
   std::vector<std::string> shown_;
 };
 
 TEST_F(Log, OneEntryIsTheTextADashLineAndAnEmptyLine) {
-  TProtokoll log(nullptr);
+  TProtokoll log(nullptr, state_);
   EXPECT_EQ(log.LogPath(), path_);
   EXPECT_EQ(log.Memo->Lines().Count(), 0);
   EXPECT_EQ(GetFileAttributesA(path_.c_str()), INVALID_FILE_ATTRIBUTES);
@@ -50,10 +52,10 @@ TEST_F(Log, OneEntryIsTheTextADashLineAndAnEmptyLine) {
 
 TEST_F(Log, ANewFormShowsTheEarlierLines) {
   {
-    TProtokoll first(nullptr);
+    TProtokoll first(nullptr, state_);
     first.AddLine("10.12.2026, 13:00: Meldedatei C:\\m\\a.VOV wurde erzeugt!");
   }
-  TProtokoll second(nullptr);
+  TProtokoll second(nullptr, state_);
   ASSERT_EQ(second.Memo->Lines().Count(), 3);
   EXPECT_EQ(second.Memo->Lines().Strings(0),
             "10.12.2026, 13:00: Meldedatei C:\\m\\a.VOV wurde erzeugt!");
@@ -65,7 +67,7 @@ TEST_F(Log, ANewFormShowsTheEarlierLines) {
 }
 
 TEST_F(Log, ClearingLeavesAnEmptyFile) {
-  TProtokoll log(nullptr);
+  TProtokoll log(nullptr, state_);
   log.AddLine("eins");
   EXPECT_EQ(kel::test::WindowText(log.Button2->Handle()), "Protokoll l\xF6schen");
   SendMessageA(log.Button2->Handle(), BM_CLICK, 0, 0);
@@ -75,7 +77,7 @@ TEST_F(Log, ClearingLeavesAnEmptyFile) {
 }
 
 TEST_F(Log, AFileThatCannotBeWrittenIsReportedAndTheLinesStay) {
-  TProtokoll log(nullptr);
+  TProtokoll log(nullptr, state_);
   CreateDirectoryA(path_.c_str(), nullptr);  // the log path is taken by a folder
   EXPECT_EQ(log.AddLine("eins"), 0);
   ASSERT_EQ(shown_.size(), 1u);
@@ -91,7 +93,7 @@ TEST_F(Log, AFileThatCannotBeWrittenIsReportedAndTheLinesStay) {
 }
 
 TEST_F(Log, ShownModallyAndClosedWithOk) {
-  TProtokoll log(nullptr);
+  TProtokoll log(nullptr, state_);
   EXPECT_EQ(log.ActiveControl(), log.Button1);
   HWND ok = log.Button1->Handle();
   EXPECT_EQ(kel::test::runForm([&] { return log.ShowModal(); },

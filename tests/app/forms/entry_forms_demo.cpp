@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -16,6 +17,7 @@
 #include "app/forms/DlgMNEdit.h"
 #include "app/forms/OpenDatei.h"
 #include "app/forms/PrintFrm.h"
+#include "app/forms/PrintManager.h"
 #include "classlib/Application.h"
 #include "tests/app/forms/DemoEvent.h"
 
@@ -23,38 +25,32 @@ int main(int argc, char** argv) {
   int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
   int page = argc > 2 ? std::atoi(argv[2]) : 0;  // the team dialog's page
   TApplication::Instance();
-  char tmp[MAX_PATH];
-  GetTempPathA(MAX_PATH, tmp);
-  gSettings.veranstDir = std::string(tmp) + "kel_forms_demo";
-  CreateDirectoryA(gSettings.veranstDir.c_str(), nullptr);
-  gEventName = "\\Demo.";
-  demo::makeEvent();
-  for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
-  CreateBlankDataFiles();
-  gMemory = std::make_unique<Memory>();
-  demo::addTeam(0, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
+  EventState state;
+  demo::openEvent(state, "kel_forms_demo");
+  demo::addTeam(state, 0, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
                 "Gym. Stadtpark", "Frau Dr. Müller-Lüdenscheidt", 5123);
-  demo::addTeam(0, 1, "REALSCHULE ÜBERLINGEN", "RS Überlingen", "RS Überlingen", "Herr Groß", 5310);
-  demo::addTeam(2, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
+  demo::addTeam(state, 0, 1, "REALSCHULE ÜBERLINGEN", "RS Überlingen", "RS Überlingen", "Herr Groß", 5310);
+  demo::addTeam(state, 2, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
                 "Gym. Stadtpark", "Frau Dr. Müller-Lüdenscheidt", 6012);
-  demo::addTeam(3, 0, "TEILHAUPTSCHULE SEEBLICK", "TEILHS SEEBLICK",
+  demo::addTeam(state, 3, 0, "TEILHAUPTSCHULE SEEBLICK", "TEILHS SEEBLICK",
                 "THS Seeblick", "Herr Kaya", 6240);
-  demo::addTeam(5, 4, "GRUNDSCHULE WALLHAUSEN", "GS Wallhausen",
+  demo::addTeam(state, 5, 4, "GRUNDSCHULE WALLHAUSEN", "GS Wallhausen",
                 "GS Wallhausen", "Frau Özdemir", 0);
 
-  TDlgMNEdit team(nullptr);
+  TDlgMNEdit team(nullptr, state);
   team.LoadTeam(0, 0, 1);
   team.SetPosition(poDesigned);
   team.SetBounds(10, 10, team.Width(), team.Height());
   team.Show();
 
-  TPrintFrm print(nullptr);
+  PrintState printState;
+  TPrintFrm print(nullptr, state, printState);
   print.SetPosition(poDesigned);
   print.SetBounds(430, 10, print.Width(), print.Height());
   print.CheckList1->Uncheck(3);
   print.Show();
 
-  TOpenDatei chooser(nullptr);
+  TOpenDatei chooser(nullptr, state);
   chooser.SetPosition(poDesigned);
   chooser.SetBounds(940, 10, chooser.Width(), chooser.Height());
   chooser.Show();
@@ -63,8 +59,8 @@ int main(int argc, char** argv) {
   char self[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, self, MAX_PATH);
   std::string folder = self;
-  gSettings.programDir = folder.substr(0, folder.find_last_of("\\/") + 1) + "versions\\release\\";
-  TAboutMe about(nullptr);
+  state.settings.programDir = folder.substr(0, folder.find_last_of("\\/") + 1) + "versions\\release\\";
+  TAboutMe about(nullptr, state.settings);
   about.SetPosition(poDesigned);
   about.SetBounds(10, 380, about.Width(), about.Height());
   about.Show();
@@ -81,8 +77,8 @@ int main(int argc, char** argv) {
     Application->ProcessMessages();
     Sleep(20);
   }
-  gMemory.reset();
-  for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
-  RemoveDirectoryA(gSettings.veranstDir.c_str());
+  state.memory.reset();
+  for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(state, ext).c_str());
+  RemoveDirectoryA(state.settings.veranstDir.c_str());
   return 0;
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -19,26 +20,19 @@
 int main(int argc, char** argv) {
   int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
   TApplication::Instance();
-  char tmp[MAX_PATH];
-  GetTempPathA(MAX_PATH, tmp);
-  gSettings.veranstDir = std::string(tmp) + "kel_wizard_demo";
-  CreateDirectoryA(gSettings.veranstDir.c_str(), nullptr);
-  gEventName = "\\Demo.";
-  demo::makeEvent();
-  for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
-  CreateBlankDataFiles();
-  gMemory = std::make_unique<Memory>();
-  demo::addTeam(0, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
+  EventState state;
+  demo::openEvent(state, "kel_wizard_demo");
+  demo::addTeam(state, 0, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
                 "Gym. Stadtpark", "Frau Dr. Müller-Lüdenscheidt", 5123);
-  demo::addTeam(0, 1, "REALSCHULE ÜBERLINGEN", "RS Überlingen", "RS Überlingen", "Herr Groß", 5310);
-  demo::addTeam(2, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
+  demo::addTeam(state, 0, 1, "REALSCHULE ÜBERLINGEN", "RS Überlingen", "RS Überlingen", "Herr Groß", 5310);
+  demo::addTeam(state, 2, 0, "GYMNASIUM AM STADTPARK UND SCHLOSSWEG", "GYM. AM STADTPARK UND SCHLOSSWEG",
                 "Gym. Stadtpark", "Frau Dr. Müller-Lüdenscheidt", 6012);
-  demo::addTeam(3, 0, "TEILHAUPTSCHULE SEEBLICK", "TEILHS SEEBLICK",
+  demo::addTeam(state, 3, 0, "TEILHAUPTSCHULE SEEBLICK", "TEILHS SEEBLICK",
                 "THS Seeblick", "Herr Kaya", 6240);
 
   std::unique_ptr<TMeldefile> pages[5];
   for (int p = 0; p < 5; ++p) {
-    pages[p] = std::make_unique<TMeldefile>(nullptr);
+    pages[p] = std::make_unique<TMeldefile>(nullptr, state);
     TMeldefile& f = *pages[p];
     f.SetPosition(poDesigned);
     f.SetBounds(10 + (p % 3) * 520, 10 + (p / 3) * 410, f.Width(), f.Height());
@@ -56,8 +50,8 @@ int main(int argc, char** argv) {
     Sleep(20);
   }
   for (auto& p : pages) p.reset();
-  gMemory.reset();
-  for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(ext).c_str());
-  RemoveDirectoryA(gSettings.veranstDir.c_str());
+  state.memory.reset();
+  for (const char* ext : {"SDA", "MDA", "STF"}) DeleteFileA(DataFilePath(state, ext).c_str());
+  RemoveDirectoryA(state.settings.veranstDir.c_str());
   return 0;
 }

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/FieldText.h"
 #include "app/core/Memory.h"
@@ -28,7 +29,7 @@
 
 namespace {
 
-void makeEvent()
+void makeEvent(EventState& state)
 {
     auto def = std::make_unique<EventDefinition>();
     std::memset(def.get(), 0, sizeof *def);
@@ -54,24 +55,24 @@ void makeEvent()
         SetFieldText(d.mask, ds[k].mask);
         d.type = ds[k].type;
     }
-    gClassBounds[0][0] = 95;
-    gClassBounds[0][1] = 98;
-    gEventDef = std::move(def);
-    gEventName = "\\GRIDDEMO.";
-    gEventLoaded = 1;
+    state.classBounds[0][0] = 95;
+    state.classBounds[0][1] = 98;
+    state.eventDef = std::move(def);
+    state.eventName = "\\GRIDDEMO.";
+    state.eventLoaded = 1;
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
-    gSettings.veranstDir = std::string(temp) + "kelvora-grid-demo";
-    CreateDirectoryA(gSettings.veranstDir.c_str(), nullptr);
-    DeleteFileA(DataFilePath("SDA").c_str());
-    DeleteFileA(DataFilePath("MDA").c_str());
-    DeleteFileA(DataFilePath("STF").c_str());
-    CreateBlankDataFiles();
-    gMemory = std::make_unique<Memory>();
+    state.settings.veranstDir = std::string(temp) + "kelvora-grid-demo";
+    CreateDirectoryA(state.settings.veranstDir.c_str(), nullptr);
+    DeleteFileA(DataFilePath(state, "SDA").c_str());
+    DeleteFileA(DataFilePath(state, "MDA").c_str());
+    DeleteFileA(DataFilePath(state, "STF").c_str());
+    CreateBlankDataFiles(state);
+    state.memory = std::make_unique<Memory>(state);
 
     const char* schools[] = {"Goethe-Gymnasium", "Schiller-Realschule", "Humboldt-Schule", "Realschule am Marktplatz"};
     for (int t = 0; t < 4; ++t)
-        SetFieldText(gMemory->getTeam(0, t)->schoolName, schools[t]);
+        SetFieldText(state.memory->getTeam(0, t)->schoolName, schools[t]);
     struct A {
         const char *name, *jg, *cls;
         uint8_t mask;
@@ -82,7 +83,7 @@ void makeEvent()
               {"Özdemir, Can", "95", "8c", 0x5, {1065, 0, 3825, 0}},
               {"Brandt, Felix", "98", "6a", 0xA, {0, 377, 0, 3}}};
     for (int m = 0; m < 5; ++m) {
-        AthleteRecord* a = gMemory->getAthlete(0, 0, m);
+        AthleteRecord* a = state.memory->getAthlete(0, 0, m);
         SetFieldText(a->name, as[m].name);
         SetFieldText(a->JG, as[m].jg);
         SetFieldText(a->schoolClass, as[m].cls);
@@ -94,7 +95,7 @@ void makeEvent()
 
 class GridFrame : public zFrameWin {
 public:
-    GridFrame() : zFrameWin(new zSizer(20, 20, 720, 400), WS_OVERLAPPEDWINDOW, "WK III Jungen: Meldungen")
+    explicit GridFrame(EventState& state) : zFrameWin(new zSizer(20, 20, 720, 400), WS_OVERLAPPEDWINDOW, "WK III Jungen: Meldungen")
     {
         create();
         bar_ = new zToolbar(this, new zGravSizer(zSizerTop, 29, sizer()), 0x200, 0);
@@ -117,12 +118,12 @@ public:
         bar_->enableCommand(3056, 0);
         bar_->show(SW_SHOW);
         strip_ = new NotebookPane(this, new zGravSizer(zSizerBottom, 28, sizer()));
-        grid_ = new EditSchueler(this, new zGravSizer(zSizerFill, 0, sizer()), 7, 10, 0);
+        grid_ = new EditSchueler(this, new zGravSizer(zSizerFill, 0, sizer()), state, 7, 10, 0);
         strip_->setPartner(2, grid_);
         grid_->setTabStrip(strip_);
         const char* tabs[] = {"Goethe", "Schiller", "Humboldt", "Marktplatz"};
         for (int t = 0; t < 4; ++t)
-            strip_->addTab(new zString(tabs[t]), new zString(FieldText(gMemory->getTeam(0, t)->schoolName).c_str()));
+            strip_->addTab(new zString(tabs[t]), new zString(FieldText(state.memory->getTeam(0, t)->schoolName).c_str()));
         grid_->loadTable(0);
         strip_->show(SW_SHOW);
         grid_->show(SW_SHOW);
@@ -169,11 +170,11 @@ void StartApplication(zApplication* app)
     int seconds = 20;
     if (app->cmdLine && *app->cmdLine)
         seconds = std::atoi(app->cmdLine);
-    makeEvent();
-    auto* frame = new GridFrame;
+    EventState state;
+    makeEvent(state);
+    auto* frame = new GridFrame(state);
     Ender ender;
     zTimer timer(&ender, zTask(&Ender::end), uint32_t(seconds) * 1000);
     app->run();
     delete frame;
-    gMemory.reset();
 }

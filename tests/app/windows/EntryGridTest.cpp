@@ -24,8 +24,8 @@ TEST_F(GridTest, ColumnsCarryTheirTitlesAndWidths)
     EXPECT_EQ(grid->fixedColumns(), 3);
 
     // A discipline without a short name gets a wide column.
-    SetFieldText(gEventDef->disciplines[0][1].shortName, "");
-    auto* other = new EditSchueler(frame, new zSizer(0, 0, 300, 200, frame->sizer()), 6, 13, 0);
+    SetFieldText(state_.eventDef->disciplines[0][1].shortName, "");
+    auto* other = new EditSchueler(frame, new zSizer(0, 0, 300, 200, frame->sizer()), state_, 6, 13, 0);
     EXPECT_EQ(other->columnWidth(4), 150);
     delete other;
 }
@@ -38,7 +38,7 @@ TEST_F(GridTest, PerformancesAreFormattedByTheDisciplineMask)
         const char* text;
     } cases[] = {{0, 1234, "12,34"}, {0, 5, "00,05"}, {0, 0, "00,00"}, {1, 512, "5,12"}, {2, 3, "3"}, {2, 0, "0"}};
     for (const Case& c : cases) {
-        const DisciplineRecord& d = gEventDef->disciplines[0][c.discipline];
+        const DisciplineRecord& d = state_.eventDef->disciplines[0][c.discipline];
         EXPECT_EQ(EditSchueler::FormatPerformance(c.value, d), c.text) << c.value;
         EXPECT_EQ(EditSchueler::ParsePerformance(c.text), c.value) << c.text;
     }
@@ -46,7 +46,7 @@ TEST_F(GridTest, PerformancesAreFormattedByTheDisciplineMask)
     givePerformance(2, 0, 1234, true);
     EXPECT_STREQ(grid->cellText(2, 3), "12,34");
     // A mask longer than the text buffer is cut, never overflowing it.
-    DisciplineRecord longMask = gEventDef->disciplines[0][0];
+    DisciplineRecord longMask = state_.eventDef->disciplines[0][0];
     SetFieldText(longMask.mask, "99999999999999999999");
     EXPECT_EQ(EditSchueler::FormatPerformance(7, longMask).size(), size_t(DisziFlagTable::TextSize - 1));
 }
@@ -57,7 +57,7 @@ TEST_F(GridTest, TypedRowIsStoredAsTheAthleteRecordsExactBytes)
     sendText(hwnd(), "Anna M\xFCller\r96\r7b\r1234\r");
     EXPECT_EQ(name(0), "Anna M\xFCller");  // in the record as soon as the editor commits
     grid->storeTable();
-    ASSERT_EQ(gMemory->writeAthletes(0, 0), 1);
+    ASSERT_EQ(state_.memory->writeAthletes(0, 0), 1);
 
     AthleteRecord expected;
     BlankAthleteRecord(expected);
@@ -66,7 +66,7 @@ TEST_F(GridTest, TypedRowIsStoredAsTheAthleteRecordsExactBytes)
     SetFieldText(expected.schoolClass, "7b");
     expected.mask = 1;
     expected.Leistung[0] = 1234;
-    const std::vector<uint8_t> mda = ReadBytes(DataFilePath("MDA"));
+    const std::vector<uint8_t> mda = ReadBytes(DataFilePath(state_, "MDA"));
     const size_t at = AthleteOffset(0, 0, 0);
     ASSERT_GE(mda.size(), at + sizeof expected);
     EXPECT_EQ(std::memcmp(&mda[at], &expected, sizeof expected), 0);
@@ -226,7 +226,7 @@ TEST_F(GridTest, MovingRightScrollsTheNextColumnIntoViewAndTheNextRowBack)
 {
     delete grid;
     // Room for the fixed columns and one and a half discipline columns.
-    grid = new EditSchueler(frame, new zSizer(0, 0, 430, 330, frame->sizer()), 6, 13, 0);
+    grid = new EditSchueler(frame, new zSizer(0, 0, 430, 330, frame->sizer()), state_, 6, 13, 0);
     frame->grid = grid;
     grid->show(SW_SHOW);
     grid->loadTable(0);

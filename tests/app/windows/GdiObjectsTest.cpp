@@ -18,9 +18,9 @@ namespace {
 void moveTo(zWindow* w, int x, int y) { SendMessageA(w->handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
 
 // The grid of the first class with an editor open in its first cell.
-void entryGrid(OwnerFrame& frame)
+void entryGrid(OwnerFrame& frame, EventState& state)
 {
-    frame.grid = new EditSchueler(&frame, new zSizer(0, 0, 700, 330, frame.sizer()), 6, 13, 0);
+    frame.grid = new EditSchueler(&frame, new zSizer(0, 0, 700, 330, frame.sizer()), state, 6, 13, 0);
     frame.grid->show(SW_SHOW);
     frame.grid->loadTable(0);
     frame.grid->setCurrent(0, 0);
@@ -28,7 +28,7 @@ void entryGrid(OwnerFrame& frame)
 }
 
 // The school tabs, with the bubble of a hovered tab.
-void schoolTabs(OwnerFrame& frame)
+void schoolTabs(OwnerFrame& frame, EventState&)
 {
     auto* strip = new NotebookPane(&frame, new zSizer(0, 340, 700, 28, frame.sizer()));
     strip->show(SW_SHOW);
@@ -40,7 +40,7 @@ void schoolTabs(OwnerFrame& frame)
 }
 
 // A hint button hovered, which draws its frame.
-void hintButton(OwnerFrame& frame)
+void hintButton(OwnerFrame& frame, EventState&)
 {
     auto* button = new InfoButton(&frame, new zSizer(10, 10, 25, 25, frame.sizer()), 0x4010, "", 13,
                                   new zBitmap(zResId(14)), "Mannschaft speichern");
@@ -53,13 +53,13 @@ TEST_F(GridTest, TheProgramsWindowsLeaveNoGdiObjectsBehind)
 {
     const struct Family {
         const char* name;
-        void (*fill)(OwnerFrame&);
+        void (*fill)(OwnerFrame&, EventState&);
     } families[] = {{"entry grid", entryGrid}, {"school tabs", schoolTabs}, {"hint button", hintButton}};
     for (const Family& family : families) {
         SCOPED_TRACE(family.name);
         kel::test::expectNoGdiGrowth([&] {
             auto owner = std::make_unique<OwnerFrame>();
-            family.fill(*owner);
+            family.fill(*owner, state_);
             RedrawWindow(owner->handle(), nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
             pump();

@@ -62,12 +62,12 @@ protected:
                  {{kel::test::MakeDiscipline("100 m Lauf", "99','99", 1, 4),
                    kel::test::MakeDiscipline("Weitsprung", "9','99", 2, 4),
                    kel::test::MakeDiscipline("4 x 50 m", "99','99", 4, 8)}});
-        SetFieldText(gEventDef->disciplines[0][0].shortName, "100m");
-        SetFieldText(gEventDef->disciplines[0][1].shortName, "Weit");
-        SetFieldText(gEventDef->disciplines[0][2].shortName, "4x50");
+        SetFieldText(state_.eventDef->disciplines[0][0].shortName, "100m");
+        SetFieldText(state_.eventDef->disciplines[0][1].shortName, "Weit");
+        SetFieldText(state_.eventDef->disciplines[0][2].shortName, "4x50");
         gDisziFlags = DisziFlagTable{};
         frame = new OwnerFrame;
-        grid = new EditSchueler(frame, new zSizer(0, 0, 700, 330, frame->sizer()), 6, 13, 0);
+        grid = new EditSchueler(frame, new zSizer(0, 0, 700, 330, frame->sizer()), state_, 6, 13, 0);
         grid->show(SW_SHOW);
         frame->grid = grid;
         grid->loadTable(0);
@@ -79,7 +79,7 @@ protected:
         pump();
         CoreTest::TearDown();
     }
-    AthleteRecord* athlete(int32_t m, int32_t t = 0) { return gMemory->getAthlete(0, t, m); }
+    AthleteRecord* athlete(int32_t m, int32_t t = 0) { return state_.memory->getAthlete(0, t, m); }
     std::string name(int32_t m, int32_t t = 0) { return FieldText(athlete(m, t)->name); }
     HWND hwnd() const { return grid->handle(); }
     // Puts a performance and its tick into row m, discipline k, and reloads.

@@ -69,12 +69,10 @@ protected:
         cls.athletesPerTeam = 4;
         UseEvent({cls}, {{kel::test::MakeDiscipline("100 m Lauf", "99','99", 1, 4),
                           kel::test::MakeDiscipline("4x50m Staffel", "99','99", 4, 8)}});
-        SetFieldText(gEventDef->disciplines[0][0].shortName, "100m");
-        SetFieldText(gEventDef->disciplines[0][1].shortName, "Staffel");
-        SetFieldText(gEventDef->levelNames[0], "Kreisentscheid");
-        SetFieldText(gEventTitle, "Konstanz");
-        gPrintManager.clear();
-        gPrinting = 1;
+        SetFieldText(state_.eventDef->disciplines[0][0].shortName, "100m");
+        SetFieldText(state_.eventDef->disciplines[0][1].shortName, "Staffel");
+        SetFieldText(state_.eventDef->levelNames[0], "Kreisentscheid");
+        SetFieldText(state_.eventTitle, "Konstanz");
         gSeams.messageBox = [this](HWND, const char* text, const char* title, UINT) {
             boxes.push_back(std::string(title) + ": " + text);
             return IDOK;
@@ -82,13 +80,13 @@ protected:
         gSeams.runModal = [](TForm*) { return 1; };
         // The frame of an earlier test stopped the idle tasks as it closed.
         theApplication->taskDev->setEnabled(true);
-        frame = new QuanteloApp(nullptr, new zSizer(0, 0, 800, 600), WS_OVERLAPPEDWINDOW, "Kelvora");
+        frame = new QuanteloApp(nullptr, new zSizer(0, 0, 800, 600), WS_OVERLAPPEDWINDOW, "Kelvora", state_, print_);
         frame->show(SW_SHOWNORMAL);
         kel::test::pump();
     }
     void TearDown() override
     {
-        gPrintManager.clear();
+        print_.printManager.clear();
         for (int i = 0; i < 20 && theApplication->taskDev->waiting(); ++i)
             theApplication->taskDev->run();
         delete frame;
@@ -98,10 +96,10 @@ protected:
     }
     void team(int32_t t, const char* list)
     {
-        TeamRecord* r = gMemory->getTeam(0, t);
+        TeamRecord* r = state_.memory->getTeam(0, t);
         SetFieldText(r->schoolName, std::string("Schule ") + list);
         SetFieldText(r->listName, list);
-        AthleteRecord* a = gMemory->getAthlete(0, t, 0);
+        AthleteRecord* a = state_.memory->getAthlete(0, t, 0);
         SetFieldText(a->name, "Meier, Anna");
         SetFieldText(a->JG, "98");
         a->mask = 1;
@@ -117,17 +115,18 @@ protected:
     {
         for (int pass = 0; pass < 200; ++pass) {
             // A job may start and end within one pass.
-            const int32_t wasBusy = pane()->busy(), queued = gPrintManager.count();
+            const int32_t wasBusy = pane()->busy(), queued = print_.printManager.count();
             theApplication->taskDev->run();
             kel::test::pump();
-            if ((wasBusy || gPrintManager.count() < queued) && !pane()->busy() && ended)
+            if ((wasBusy || print_.printManager.count() < queued) && !pane()->busy() && ended)
                 ended();
-            if (gPrintManager.count() == 0 && !pane()->busy())
+            if (print_.printManager.count() == 0 && !pane()->busy())
                 break;
         }
         theApplication->taskDev->run();  // the task sees the empty queue and ends
     }
 
+    PrintState print_;
     QuanteloApp* frame = nullptr;
     std::vector<std::string> boxes;
     kel::test::PrinterDevice device;
@@ -140,7 +139,7 @@ TEST_F(Printing, ThePrintCommandPrintsEveryJobNewestFirstAsOnePageDocuments)
     // Each document goes to a file of its own.
     std::string out = printTo("print-queue-0.ps");
     SendMessageA(frame->handle(), WM_COMMAND, 23, 0);
-    EXPECT_EQ(gPrintManager.count(), 4);
+    EXPECT_EQ(print_.printManager.count(), 4);
     std::vector<std::string> titles, pages;
     runQueue([&] {
         const std::string ps = FileBytes(out);
@@ -161,51 +160,51 @@ TEST_F(Printing, TheQueueWaitsWhilePrintingIsOffAndStartsItsTaskOnce)
     team(0, "RS A");
     printTo("print-wait.ps");
     const int32_t before = theApplication->taskDev->waiting();
-    gPrintManager.add(0, kPrintEntryForm, 0, 0);
+    print_.printManager.add(0, kPrintEntryForm, 0, 0);
     frame->startPrintQueue();
     frame->startPrintQueue();
     EXPECT_EQ(theApplication->taskDev->waiting(), before + 1);
-    gPrinting = 0;
+    print_.printing = 0;
     theApplication->taskDev->run();
-    EXPECT_EQ(gPrintManager.count(), 1);
+    EXPECT_EQ(print_.printManager.count(), 1);
     EXPECT_EQ(pane()->busy(), 0);
-    gPrinting = 1;
+    print_.printing = 1;
     runQueue();
-    EXPECT_EQ(gPrintManager.count(), 0);
+    EXPECT_EQ(print_.printManager.count(), 0);
 }
 
 TEST_F(Printing, ACancelledJobLetsTheNextOnePrint)
 {
     team(0, "RS A");
     std::string out = printTo("print-cancel.ps");
-    gPrintManager.add(0, kPrintEntryForm, 0, 0);
-    gPrintManager.add(1, kPrintPupilList, 0, 0);
+    print_.printManager.add(0, kPrintEntryForm, 0, 0);
+    print_.printManager.add(1, kPrintPupilList, 0, 0);
     frame->startPrintQueue();
     frame->printQueueStep();  // hands the last job to the pane; its page is printed
     ASSERT_EQ(pane()->busy(), 1);
-    EXPECT_EQ(gPrintManager.count(), 1) << "the job left the queue for the pane";
+    EXPECT_EQ(print_.printManager.count(), 1) << "the job left the queue for the pane";
     HWND progress = FindWindowA(nullptr, "Drucke...");
     ASSERT_TRUE(progress);
     SendMessageA(progress, WM_COMMAND, IDCANCEL, reinterpret_cast<LPARAM>(GetDlgItem(progress, IDCANCEL)));
     kel::test::pump();
     EXPECT_EQ(pane()->busy(), 0);
-    EXPECT_EQ(gPrintManager.count(), 1);
+    EXPECT_EQ(print_.printManager.count(), 1);
     std::vector<std::string> titles;
     out = printTo("print-cancel-next.ps");
     runQueue([&] { titles.push_back(dsc(FileBytes(out), "Title")); });
     EXPECT_EQ(titles, std::vector<std::string>{"Meldebogen I Jungen RS A"});
-    EXPECT_EQ(gPrintManager.count(), 0);
+    EXPECT_EQ(print_.printManager.count(), 0);
 }
 
 TEST_F(Printing, AFailedDocumentFreesThePane)
 {
     team(0, "RS A");
     setDevice("PDF,wineps.drv,Z:\\no\\such\\folder\\out.ps");
-    gPrintManager.add(0, kPrintEntryForm, 0, 0);
-    gPrintManager.add(1, kPrintPupilList, 0, 0);
+    print_.printManager.add(0, kPrintEntryForm, 0, 0);
+    print_.printManager.add(1, kPrintPupilList, 0, 0);
     frame->startPrintQueue();
     runQueue();
-    EXPECT_EQ(gPrintManager.count(), 0);
+    EXPECT_EQ(print_.printManager.count(), 0);
     EXPECT_EQ(pane()->busy(), 0);
     EXPECT_EQ(theApplication->taskDev->waiting(), 0);
 }
@@ -215,11 +214,11 @@ TEST_F(Printing, WithoutAPrinterTheUserIsToldOnceAndTheQueueEmpties)
     team(0, "RS A");
     setDevice("");
     for (int i = 0; i < 3; ++i)
-        gPrintManager.add(i, kPrintEntryForm, 0, 0);
+        print_.printManager.add(i, kPrintEntryForm, 0, 0);
     frame->startPrintQueue();
     runQueue();
     EXPECT_EQ(boxes, std::vector<std::string>{"Fehler: Es ist kein Drucker eingerichtet!"});
-    EXPECT_EQ(gPrintManager.count(), 0);
+    EXPECT_EQ(print_.printManager.count(), 0);
     EXPECT_EQ(pane()->busy(), 0);
 }
 
@@ -228,22 +227,22 @@ TEST_F(Printing, WithoutTeamsThePrintCommandRefuses)
     printTo("print-none.ps");
     SendMessageA(frame->handle(), WM_COMMAND, 23, 0);
     EXPECT_EQ(boxes, std::vector<std::string>{"Fehler: Bitte erfassen Sie zuerst die Mannschaften!"});
-    EXPECT_EQ(gPrintManager.count(), 0);
+    EXPECT_EQ(print_.printManager.count(), 0);
 }
 
 TEST_F(Printing, TheQueueHolds480Jobs)
 {
-    gPrinting = 0;
+    print_.printing = 0;
     for (int i = 0; i < 481; ++i)
-        gPrintManager.add(i, kPrintEntryForm, 0, 0);
-    EXPECT_EQ(gPrintManager.count(), 480);
-    EXPECT_EQ(gPrintManager.last()->number, 479);
-    EXPECT_EQ(gPrintManager.last()->position, 479);
-    gPrintManager.countDown();
-    EXPECT_EQ(gPrintManager.last()->number, 478);
-    gPrintManager.clear();
-    gPrintManager.countDown();
-    EXPECT_EQ(gPrintManager.last(), nullptr);
+        print_.printManager.add(i, kPrintEntryForm, 0, 0);
+    EXPECT_EQ(print_.printManager.count(), 480);
+    EXPECT_EQ(print_.printManager.last()->number, 479);
+    EXPECT_EQ(print_.printManager.last()->position, 479);
+    print_.printManager.countDown();
+    EXPECT_EQ(print_.printManager.last()->number, 478);
+    print_.printManager.clear();
+    print_.printManager.countDown();
+    EXPECT_EQ(print_.printManager.last(), nullptr);
 }
 
 TEST_F(Printing, TheResultWindowStaysHidden)
@@ -264,16 +263,16 @@ TEST_F(Printing, OneOfEachOnTheDefaultPrinter)
         GTEST_SKIP() << "run by print-cups-pdf.sh";
     device.restore();
     team(0, token);
-    TeamRecord* r = gMemory->getTeam(0, 0);
+    TeamRecord* r = state_.memory->getTeam(0, 0);
     SetFieldText(r->street, "Hauptstraße 1");
     SetFieldText(r->town, "78462 Konstanz");
     SetFieldText(r->supervisor, "Herr Groß");
-    gPrintManager.add(0, kPrintEntryForm, 0, 0);
-    gPrintManager.add(1, kPrintPupilList, 0, 0);
+    print_.printManager.add(0, kPrintEntryForm, 0, 0);
+    print_.printManager.add(1, kPrintPupilList, 0, 0);
     frame->startPrintQueue();
     runQueue();
     EXPECT_TRUE(boxes.empty());
-    EXPECT_EQ(gPrintManager.count(), 0);
+    EXPECT_EQ(print_.printManager.count(), 0);
 }
 
 // A display over an enhanced metafile: what the pane draws is read back
@@ -319,7 +318,7 @@ int CALLBACK collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM
 TEST_F(Printing, ThePaneDrawsThePrintoutsOnARealDisplay)
 {
     team(0, "RS A");
-    gSettings.font = "Courier New";
+    state_.settings.font = "Courier New";
     struct Case {
         int32_t type;
         const char* face;

@@ -79,16 +79,16 @@ class Printouts : public kel::test::CoreTest {
     UseEvent({cls}, {{kel::test::MakeDiscipline("100 m Lauf", "99','99", 1, 4),
                       kel::test::MakeDiscipline("4x50m Staffel", "99','99", 4, 8),
                       kel::test::MakeDiscipline("Pendelstaffel", "99','99", 10, 8)}});
-    SetFieldText(gEventDef->disciplines[0][0].shortName, "100m");
-    SetFieldText(gEventDef->disciplines[0][1].shortName, "Staffel");
-    SetFieldText(gEventDef->disciplines[0][2].shortName, " Pendel");
-    SetFieldText(gEventDef->levelNames[2], "Kreisentscheid");
-    gEventKind = 2;
-    SetFieldText(gEventTitle, "Konstanz");
-    gSettings.leftMargin = 0;
-    gSettings.copyright = 3;
+    SetFieldText(state_.eventDef->disciplines[0][0].shortName, "100m");
+    SetFieldText(state_.eventDef->disciplines[0][1].shortName, "Staffel");
+    SetFieldText(state_.eventDef->disciplines[0][2].shortName, " Pendel");
+    SetFieldText(state_.eventDef->levelNames[2], "Kreisentscheid");
+    state_.eventKind = 2;
+    SetFieldText(state_.eventTitle, "Konstanz");
+    state_.settings.leftMargin = 0;
+    state_.settings.copyright = 3;
 
-    TeamRecord* t = gMemory->getTeam(0, 0);
+    TeamRecord* t = state_.memory->getTeam(0, 0);
     SetFieldText(t->schoolName, "Realschule Süd");
     SetFieldText(t->listName, "RS Süd");
     SetFieldText(t->street, "Hauptstr. 1");
@@ -104,7 +104,7 @@ class Printouts : public kel::test::CoreTest {
   }
   void athlete(int32_t m, const char* name, const char* jg, const char* schoolClass, uint8_t mask,
                std::vector<int32_t> values) {
-    AthleteRecord* a = gMemory->getAthlete(0, 0, m);
+    AthleteRecord* a = state_.memory->getAthlete(0, 0, m);
     SetFieldText(a->name, name);
     SetFieldText(a->JG, jg);
     SetFieldText(a->schoolClass, schoolClass);
@@ -129,7 +129,7 @@ constexpr int H = PrintCanvas::HeadingFont;
 
 TEST_F(Printouts, EntryFormPlacesEveryText) {
   RecordingCanvas canvas;
-  EXPECT_EQ(DrawMeldebogen(canvas, 0, 0), 1);
+  EXPECT_EQ(DrawMeldebogen(state_, canvas, 0, 0), 1);
   ASSERT_EQ(canvas.fonts.size(), 2u);
   EXPECT_EQ(canvas.fonts[0].face, "Arial");
   EXPECT_EQ(canvas.fonts[0].width, 40);
@@ -195,12 +195,12 @@ TEST_F(Printouts, EntryFormPlacesEveryText) {
 }
 
 TEST_F(Printouts, AddressLinesThatAreEmptyAreLeftOutAndTakeNoSpace) {
-  TeamRecord* t = gMemory->getTeam(0, 0);
+  TeamRecord* t = state_.memory->getTeam(0, 0);
   SetFieldText(t->street, "");
   SetFieldText(t->mail, "");
   RecordingCanvas form, list;
-  DrawMeldebogen(form, 0, 0);
-  DrawSchuelerliste(list, 0, 0);
+  DrawMeldebogen(state_, form, 0, 0);
+  DrawSchuelerliste(state_, list, 0, 0);
   const int32_t place = 15 + 3 * LH;
   for (const RecordingCanvas* c : {&form, &list}) {
     EXPECT_EQ(c->find("Hauptstr. 1"), nullptr);
@@ -212,12 +212,12 @@ TEST_F(Printouts, AddressLinesThatAreEmptyAreLeftOutAndTakeNoSpace) {
 }
 
 TEST_F(Printouts, MarginAndCopyrightMoveTheWholeForm) {
-  gSettings.leftMargin = 5;
-  gSettings.copyright = 0;
+  state_.settings.leftMargin = 5;
+  state_.settings.copyright = 0;
   // Without a relay discipline there are no relay times.
-  gEventDef->disciplines[0][1].type = 1;
+  state_.eventDef->disciplines[0][1].type = 1;
   RecordingCanvas canvas;
-  DrawMeldebogen(canvas, 0, 0);
+  DrawMeldebogen(state_, canvas, 0, 0);
   const int32_t x0 = 5 * CW;
   expectAll(canvas, {{"Bundeswettbewerb der Schulen", x0, 15},
                      {"Leichtathletik", x0 + 50 * CW, 15 + 3 * LH - CH2 + CH, H},
@@ -229,9 +229,9 @@ TEST_F(Printouts, MarginAndCopyrightMoveTheWholeForm) {
 }
 
 TEST_F(Printouts, ADisciplineWithoutShortNameKeepsThreeCharactersAndItsCells) {
-  SetFieldText(gEventDef->disciplines[0][0].shortName, "");
+  SetFieldText(state_.eventDef->disciplines[0][0].shortName, "");
   RecordingCanvas canvas;
-  DrawMeldebogen(canvas, 0, 0);
+  DrawMeldebogen(state_, canvas, 0, 0);
   const int32_t col0 = 29 * CW;
   EXPECT_EQ(canvas.find("Staffel")->x, col0 + 3 * CW);
   EXPECT_EQ(canvas.find("12,34")->x, col0);
@@ -240,7 +240,7 @@ TEST_F(Printouts, ADisciplineWithoutShortNameKeepsThreeCharactersAndItsCells) {
 
 TEST_F(Printouts, PupilListPlacesEveryText) {
   RecordingCanvas canvas;
-  EXPECT_EQ(DrawSchuelerliste(canvas, 0, 0), 1);
+  EXPECT_EQ(DrawSchuelerliste(state_, canvas, 0, 0), 1);
   ASSERT_EQ(canvas.fonts.size(), 2u);
   EXPECT_EQ(canvas.fonts[0].face, "Courier New Standard");
   EXPECT_TRUE(canvas.fonts[0].fixedPitch && canvas.fonts[1].fixedPitch);
@@ -297,10 +297,10 @@ TEST_F(Printouts, PupilListNoticesFollowModeAndIndex) {
     bool cardNotice, leaverNotice;
   };
   for (const Case& k : {Case{0, 0, true, true}, Case{4, 6, false, true}, Case{4, 1, false, false}}) {
-    gEventDef->classes[0].Modus = k.modus;
-    gEventDef->classes[0].Index = k.index;
+    state_.eventDef->classes[0].Modus = k.modus;
+    state_.eventDef->classes[0].Index = k.index;
     RecordingCanvas canvas;
-    DrawSchuelerliste(canvas, 0, 0);
+    DrawSchuelerliste(state_, canvas, 0, 0);
     const Drawn* last = canvas.find("Wettkampfbüro abzugeben.");
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(canvas.find("SEIN!") != nullptr, k.cardNotice) << k.modus;
@@ -315,14 +315,14 @@ TEST_F(Printouts, PupilListNoticesFollowModeAndIndex) {
 }
 
 TEST_F(Printouts, PupilListFontComesFromTheSettingsWithItsFaceCut) {
-  gSettings.font = std::string(40, 'F');
-  gSettings.x1 = 50;
-  gSettings.y1 = 100;
-  gSettings.x2 = 90;
-  gSettings.y2 = 180;
-  SetFieldText(gEventTitle, "0123456789");
+  state_.settings.font = std::string(40, 'F');
+  state_.settings.x1 = 50;
+  state_.settings.y1 = 100;
+  state_.settings.x2 = 90;
+  state_.settings.y2 = 180;
+  SetFieldText(state_.eventTitle, "0123456789");
   RecordingCanvas canvas;
-  DrawSchuelerliste(canvas, 0, 0);
+  DrawSchuelerliste(state_, canvas, 0, 0);
   ASSERT_EQ(canvas.fonts.size(), 2u);
   EXPECT_EQ(canvas.fonts[0].face, std::string(31, 'F'));
   EXPECT_EQ(canvas.fonts[1].face, std::string(31, 'F'));
@@ -336,8 +336,8 @@ TEST_F(Printouts, PupilListFontComesFromTheSettingsWithItsFaceCut) {
 
 TEST_F(Printouts, NoTeamDrawsNothing) {
   RecordingCanvas canvas;
-  EXPECT_EQ(DrawMeldebogen(canvas, 0, 25), 1);
-  EXPECT_EQ(DrawSchuelerliste(canvas, 13, 0), 1);
+  EXPECT_EQ(DrawMeldebogen(state_, canvas, 0, 25), 1);
+  EXPECT_EQ(DrawSchuelerliste(state_, canvas, 13, 0), 1);
   EXPECT_TRUE(canvas.texts.empty());
 }
 

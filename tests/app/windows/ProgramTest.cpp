@@ -22,6 +22,7 @@
 #include "app/forms/DlgMNEdit.h"
 #include "app/forms/EntrySelection.h"
 #include "app/forms/Meldefile.h"
+#include "app/forms/PrintManager.h"
 #include "app/forms/Protokoll.h"
 #include "app/windows/ProgramCommands.h"
 #include "app/forms/OpenDatei.h"
@@ -66,13 +67,13 @@ public:
                   {kel::test::MakeDiscipline("100 m Lauf", "99','99", 1, 4),
                    kel::test::MakeDiscipline("Weitsprung", "9','99", 2, 4)}});
         for (int c = 0; c < 2; ++c) {
-            SetFieldText(gEventDef->disciplines[c][0].shortName, "100m");
-            SetFieldText(gEventDef->disciplines[c][1].shortName, "Weit");
+            SetFieldText(state_.eventDef->disciplines[c][0].shortName, "100m");
+            SetFieldText(state_.eventDef->disciplines[c][1].shortName, "Weit");
         }
         gDisziFlags = DisziFlagTable{};
-        gMeldefehler = std::make_unique<Meldefehler>();
-        gSettings.bewegung = 1;
-        gSettings.protokoll = 1;
+        state_.meldefehler = std::make_unique<Meldefehler>();
+        state_.settings.bewegung = 1;
+        state_.settings.protokoll = 1;
         gSeams.messageBox = [this](HWND, const char* text, const char* title, UINT) {
             boxes.push_back({text, title});
             return answer;
@@ -83,7 +84,7 @@ public:
             return HWND(nullptr);
         };
         frame = new QuanteloApp(nullptr, new zSizer(0, 0, 900, 650), WS_OVERLAPPEDWINDOW,
-                                "Zavrolin Leichtathletik 2011.2");
+                                "Zavrolin Leichtathletik 2011.2", state_, print_);
         frame->show(SW_SHOWNORMAL);
         pump();
     }
@@ -95,7 +96,6 @@ public:
         delete frame;
         pump();
         gSeams.reset();
-        gMeldefehler.reset();
         CoreTest::TearDown();
     }
     // The class chooser picks class c; a team dialog is filled with a school.
@@ -141,10 +141,11 @@ public:
     }
     std::string diskName(int32_t c, int32_t t, int32_t m)
     {
-        const std::vector<uint8_t> mda = kel::test::ReadBytes(DataFilePath("MDA"));
+        const std::vector<uint8_t> mda = kel::test::ReadBytes(DataFilePath(state_, "MDA"));
         return std::string(reinterpret_cast<const char*>(&mda[size_t(AthleteOffset(c, t, m))]));
     }
 
+    PrintState print_;
     QuanteloApp* frame = nullptr;
     std::vector<Box> boxes;
     std::vector<std::string> help;
@@ -195,7 +196,7 @@ TEST_F(Program, HelpOpensTheHelpFileAtContext114)
     help.clear();
     SendMessageA(frame->handle(), WM_COMMAND, 1, 0);
     ASSERT_EQ(help.size(), 1u);
-    EXPECT_EQ(help[0], gSettings.helpFile + "|15|114");
+    EXPECT_EQ(help[0], state_.settings.helpFile + "|15|114");
 }
 
 TEST_F(Program, ProgramEndWithoutEntryWindowsOnlyQuits)
@@ -223,15 +224,15 @@ TEST_F(Program, TheAboutBoxShowsItsHintAndPutsTheStatusTextBack)
 
 TEST_F(Program, AnEmptyClassAsksForItsFirstTeamAndACancelWritesNothing)
 {
-    const auto sda = kel::test::ReadBytes(DataFilePath("SDA"));
-    const auto mda = kel::test::ReadBytes(DataFilePath("MDA"));
+    const auto sda = kel::test::ReadBytes(DataFilePath(state_, "SDA"));
+    const auto mda = kel::test::ReadBytes(DataFilePath(state_, "MDA"));
     createTeam = false;
     open(0);
     pump();
     EXPECT_EQ(teamDialogs, 1);
     EXPECT_EQ(frame->entryWindow(0), nullptr);  // the window closed itself
-    EXPECT_EQ(kel::test::ReadBytes(DataFilePath("SDA")), sda);
-    EXPECT_EQ(kel::test::ReadBytes(DataFilePath("MDA")), mda);
+    EXPECT_EQ(kel::test::ReadBytes(DataFilePath(state_, "SDA")), sda);
+    EXPECT_EQ(kel::test::ReadBytes(DataFilePath(state_, "MDA")), mda);
 }
 
 TEST_F(Program, ANewTeamGetsATabAndTheClassTitle)
@@ -243,7 +244,7 @@ TEST_F(Program, ANewTeamGetsATabAndTheClassTitle)
     EXPECT_EQ(kel::test::WindowText(w->handle()), "I Jungen: Meldungen");
     EXPECT_EQ(w->tabs()->tabCount(), 1);
     EXPECT_EQ(w->currentTeam(), 0);
-    EXPECT_EQ(FieldText(gMemory->getTeam(0, 0)->schoolName), school);
+    EXPECT_EQ(FieldText(state_.memory->getTeam(0, 0)->schoolName), school);
     // Choosing the class again brings the same window forward.
     open(0);
     EXPECT_EQ(frame->entryWindow(0), w);
@@ -273,17 +274,20 @@ TEST_F(Program, CommandsAskTheirHostAndNothingElse)
     const std::string choice =
         "hint Bitte wählen Sie die Klasse aus, in der Sie eine Mannschaft erfassen/bearbeiten möchten";
     const std::string noTeams = "Bitte erfassen Sie zuerst die Mannschaften!";
+    const auto openClass = [this](CommandHost& h) { return OpenClassCommand(h, state_); };
     const struct {
         const char* name;
-        int (*command)(CommandHost&);
+        std::function<int(CommandHost&)> command;
         int32_t pick;  // the class the chooser picks; -1 cancels it
         std::vector<std::string> calls;
         std::vector<std::string> boxes;
     } cases[] = {
-        {"class chosen", OpenClassCommand, 1, {choice, "open 1"}, {}},
-        {"choice cancelled", OpenClassCommand, -1, {choice}, {}},
-        {"printing without teams", PrintCommand, -1, {"close", "owner"}, {noTeams}},
-        {"entry file without teams", CreateEntryFileCommand, -1, {"close", "owner"}, {noTeams}},
+        {"class chosen", openClass, 1, {choice, "open 1"}, {}},
+        {"choice cancelled", openClass, -1, {choice}, {}},
+        {"printing without teams", [this](CommandHost& h) { return PrintCommand(h, state_, print_); }, -1,
+         {"close", "owner"}, {noTeams}},
+        {"entry file without teams", [this](CommandHost& h) { return CreateEntryFileCommand(h, state_); }, -1,
+         {"close", "owner"}, {noTeams}},
     };
     for (const auto& c : cases) {
         FakeHost host;
@@ -348,7 +352,7 @@ TEST_F(Program, AFailedSaveIsReportedAndTheTypedEntryStays)
 {
     MeldeWin* w = open(0);
     ASSERT_NE(w, nullptr);
-    const std::vector<uint8_t> before = kel::test::ReadBytes(DataFilePath("MDA"));
+    const std::vector<uint8_t> before = kel::test::ReadBytes(DataFilePath(state_, "MDA"));
     typeName(w, 0, "Meier, Anna");
     kel::test::FailingFileSystem failing;
     failing.failAt = 0;
@@ -360,7 +364,7 @@ TEST_F(Program, AFailedSaveIsReportedAndTheTypedEntryStays)
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(boxes.back().text, "Die Meldedaten konnten nicht gespeichert werden!");
     EXPECT_EQ(boxes.back().title, "Fehler");
-    EXPECT_TRUE(kel::test::ReadBytes(DataFilePath("MDA")) == before);
+    EXPECT_TRUE(kel::test::ReadBytes(DataFilePath(state_, "MDA")) == before);
 
     SendMessageA(w->handle(), WM_COMMAND, 13, 0);
     pump();
@@ -380,7 +384,7 @@ TEST_F(Program, TabChangeStoresThePreviousTeam)
     w->tabs()->selectTab(0);
     pump();
     EXPECT_EQ(w->currentTeam(), 0);
-    EXPECT_EQ(FieldText(gMemory->getAthlete(0, 1, 2)->name), "Kurz, Tim");
+    EXPECT_EQ(FieldText(state_.memory->getAthlete(0, 1, 2)->name), "Kurz, Tim");
 }
 
 TEST_F(Program, DeletingAnAthleteAnsweredNoChangesNothing)
@@ -389,14 +393,14 @@ TEST_F(Program, DeletingAnAthleteAnsweredNoChangesNothing)
     ASSERT_NE(w, nullptr);
     typeName(w, 0, "Meier, Anna");
     SendMessageA(w->handle(), WM_COMMAND, 13, 0);
-    const auto mda = kel::test::ReadBytes(DataFilePath("MDA"));
+    const auto mda = kel::test::ReadBytes(DataFilePath(state_, "MDA"));
     w->grid()->setCurrent(0, 0);
     answer = IDNO;
     SendMessageA(w->handle(), WM_COMMAND, 106, 0);
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(boxes.back().text, "Möchten Sie den Teilnehmer »Meier, Anna« wirklich löschen?");
     EXPECT_EQ(boxes.back().title, "Achtung");
-    EXPECT_EQ(kel::test::ReadBytes(DataFilePath("MDA")), mda);
+    EXPECT_EQ(kel::test::ReadBytes(DataFilePath(state_, "MDA")), mda);
     answer = IDYES;
     SendMessageA(w->handle(), WM_COMMAND, 106, 0);
     EXPECT_EQ(diskName(0, 0, 0), "");
@@ -404,16 +408,16 @@ TEST_F(Program, DeletingAnAthleteAnsweredNoChangesNothing)
 
 // Teams 0 .. teams-1 of a class written to the data files, each athlete
 // named "T<t> M<m>" with showable values.
-void WriteTeams(int32_t c, int32_t teams)
+void WriteTeams(Memory& store, int32_t c, int32_t teams)
 {
     for (int32_t t = 0; t < teams; ++t) {
-        TeamRecord* r = gMemory->loadTeamAthletes(c, t);
+        TeamRecord* r = store.loadTeamAthletes(c, t);
         const std::string school = "SCHULE " + std::to_string(t);
         SetFieldText(r->schoolName, school);
         SetFieldText(r->listName, school);
         SetFieldText(r->tabName, school);
         for (int32_t m = 0; m < kMaxAthletes; ++m) {
-            AthleteRecord* a = gMemory->getAthlete(c, t, m);
+            AthleteRecord* a = store.getAthlete(c, t, m);
             SetFieldText(a->name, "T" + std::to_string(t) + " M" + std::to_string(m));
             SetFieldText(a->JG, "98");
             SetFieldText(a->schoolClass, "7a");
@@ -425,8 +429,8 @@ void WriteTeams(int32_t c, int32_t teams)
             a->Leistung[1] = 400 + m;
             a->reserved130 = 7;
         }
-        ASSERT_EQ(gMemory->writeTeam(c, t), 1);
-        ASSERT_EQ(gMemory->writeAthletes(c, t), 1);
+        ASSERT_EQ(store.writeTeam(c, t), 1);
+        ASSERT_EQ(store.writeAthletes(c, t), 1);
     }
 }
 
@@ -434,7 +438,7 @@ void WriteTeams(int32_t c, int32_t teams)
 // whichever team tab is shown; every other record keeps its bytes.
 TEST_F(Program, DeletingAnAthleteHitsTheSelectedRowOfTheShownTeam)
 {
-    WriteTeams(0, 3);
+    WriteTeams(*state_.memory, 0, 3);
     MeldeWin* w = open(0);
     ASSERT_NE(w, nullptr);
     ASSERT_EQ(w->tabs()->tabCount(), 3);
@@ -449,7 +453,7 @@ TEST_F(Program, DeletingAnAthleteHitsTheSelectedRowOfTheShownTeam)
         pump();
         ASSERT_EQ(w->currentTeam(), c.tab);
         w->grid()->setCurrent(0, c.row);
-        const std::vector<uint8_t> before = kel::test::ReadBytes(DataFilePath("MDA"));
+        const std::vector<uint8_t> before = kel::test::ReadBytes(DataFilePath(state_, "MDA"));
         answer = c.answer;
         boxes.clear();
         SendMessageA(w->handle(), WM_COMMAND, 106, 0);
@@ -474,7 +478,7 @@ TEST_F(Program, DeletingAnAthleteHitsTheSelectedRowOfTheShownTeam)
                 p = 0;
             std::memcpy(&expected[at], &cleared, sizeof cleared);
         }
-        const std::vector<uint8_t> after = kel::test::ReadBytes(DataFilePath("MDA"));
+        const std::vector<uint8_t> after = kel::test::ReadBytes(DataFilePath(state_, "MDA"));
         ASSERT_EQ(after.size(), expected.size());
         for (int32_t t = 0; t < 3; ++t)
             for (int32_t m = 0; m < kMaxAthletes; ++m) {
@@ -492,12 +496,12 @@ TEST_F(Program, DeletingAnAthleteHitsTheSelectedRowOfTheShownTeam)
 // close; the check reports them as they are.
 TEST_F(Program, StoringTheGridKeepsEveryValueNobodyEdited)
 {
-    ClassRecord& cls = gEventDef->classes[1];
+    ClassRecord& cls = state_.eventDef->classes[1];
     cls.disciplineCount = 3;
-    gEventDef->disciplines[1][1] = kel::test::MakeDiscipline("4x50m Staffel", "9", 4, 8);
-    gEventDef->disciplines[1][2] = kel::test::MakeDiscipline("Ballwurf", "", 2, 4);
-    SetFieldText(gEventDef->disciplines[1][1].shortName, "Staffel");
-    SetFieldText(gEventDef->disciplines[1][2].shortName, "Ball");
+    state_.eventDef->disciplines[1][1] = kel::test::MakeDiscipline("4x50m Staffel", "9", 4, 8);
+    state_.eventDef->disciplines[1][2] = kel::test::MakeDiscipline("Ballwurf", "", 2, 4);
+    SetFieldText(state_.eventDef->disciplines[1][1].shortName, "Staffel");
+    SetFieldText(state_.eventDef->disciplines[1][2].shortName, "Ball");
     const struct {
         const char* kind;
         int32_t team, member;
@@ -519,20 +523,20 @@ TEST_F(Program, StoringTheGridKeepsEveryValueNobodyEdited)
              a.Leistung[0] = 100;
          }},
     };
-    WriteTeams(1, 2);
+    WriteTeams(*state_.memory, 1, 2);
     for (int32_t t = 0; t < 2; ++t)
         for (int32_t m = 0; m < kMaxAthletes; ++m)
-            gMemory->getAthlete(1, t, m)->mask = 1;  // no relay runners but the cases'
+            state_.memory->getAthlete(1, t, m)->mask = 1;  // no relay runners but the cases'
     for (const auto& c : cases) {
-        AthleteRecord* a = gMemory->getAthlete(1, c.team, c.member);
+        AthleteRecord* a = state_.memory->getAthlete(1, c.team, c.member);
         SetFieldText(a->name, std::string("Wert, ") + c.kind);
         a->mask = 0x07;
         a->Leistung[1] = c.member + 1;
         c.set(*a);
     }
     for (int32_t t = 0; t < 2; ++t)
-        ASSERT_EQ(gMemory->writeAthletes(1, t), 1);
-    const std::vector<uint8_t> before = kel::test::ReadBytes(DataFilePath("MDA"));
+        ASSERT_EQ(state_.memory->writeAthletes(1, t), 1);
+    const std::vector<uint8_t> before = kel::test::ReadBytes(DataFilePath(state_, "MDA"));
 
     MeldeWin* w = open(1);
     ASSERT_NE(w, nullptr);
@@ -557,7 +561,7 @@ TEST_F(Program, StoringTheGridKeepsEveryValueNobodyEdited)
     pump();
     EXPECT_EQ(frame->entryWindow(1), nullptr);
 
-    const std::vector<uint8_t> after = kel::test::ReadBytes(DataFilePath("MDA"));
+    const std::vector<uint8_t> after = kel::test::ReadBytes(DataFilePath(state_, "MDA"));
     ASSERT_EQ(after.size(), before.size());
     for (const auto& c : cases) {
         const size_t at = size_t(AthleteOffset(1, c.team, c.member));
@@ -578,9 +582,9 @@ TEST_F(Program, TheToggleSwitchesEnterMovementAndWritesIt)
     } steps[] = {{2, BST_CHECKED}, {1, BST_UNCHECKED}};
     for (const auto& s : steps) {
         SendMessageA(w->handle(), WM_COMMAND, MeldeToolbar::ToggleId, 0);
-        EXPECT_EQ(gSettings.bewegung, s.mode);
+        EXPECT_EQ(state_.settings.bewegung, s.mode);
         EXPECT_EQ(w->grid()->enterMode(), s.mode);
-        EXPECT_EQ(kel::IniFile(gSettings.iniFile).getInt("Tabelle", "Bewegung", 0), s.mode);
+        EXPECT_EQ(kel::IniFile(state_.settings.iniFile).getInt("Tabelle", "Bewegung", 0), s.mode);
         EXPECT_EQ(SendMessageA(toggle->handle(), BM_GETCHECK, 0, 0), s.checked);
     }
 }
@@ -591,8 +595,8 @@ TEST_F(Program, CheckListsErrorsAndAClearCheckClosesTheErrorWindow)
     ASSERT_NE(w, nullptr);
     typeName(w, 0, "Meier, Anna");
     SendMessageA(w->handle(), WM_COMMAND, 13, 0);
-    SetFieldText(gMemory->getAthlete(0, 0, 0)->JG, "75");  // the editor refuses it
-    gMemory->getAthlete(0, 0, 0)->mask = 1;
+    SetFieldText(state_.memory->getAthlete(0, 0, 0)->JG, "75");  // the editor refuses it
+    state_.memory->getAthlete(0, 0, 0)->mask = 1;
     w->loadTable(0);
     SendMessageA(frame->handle(), WM_COMMAND, 10, 0);  // the active window checks its class
     pump();
@@ -616,7 +620,7 @@ TEST_F(Program, CheckListsErrorsAndAClearCheckClosesTheErrorWindow)
     MoveWindow(gFehlerWin->handle(), 0, 0, 300, 200, TRUE);
     EXPECT_EQ(bars(), std::make_pair(true, true));
 
-    SetFieldText(gMemory->getAthlete(0, 0, 0)->JG, "98");
+    SetFieldText(state_.memory->getAthlete(0, 0, 0)->JG, "98");
     w->activate();
     pump();
     SendMessageA(w->handle(), WM_COMMAND, 10, 0);
@@ -640,8 +644,8 @@ TEST_F(Program, EventChooserListsEveryEventAndADoubleClickChooses)
     other.kind = 2;
     other.levelName = "Kreisebene";
     other.title = "Kreisfinale 2011";
-    gEventList = {fixed, other};
-    auto* dialog = new DlgSelVeranst(frame, zResId(8));
+    state_.eventList = {fixed, other};
+    auto* dialog = new DlgSelVeranst(frame, zResId(8), state_);
     char text[200];
     GetWindowTextA(dialog->handle(), text, sizeof text);
     EXPECT_STREQ(text, "Wettbewerb wählen");
@@ -660,7 +664,7 @@ TEST_F(Program, EventChooserListsEveryEventAndADoubleClickChooses)
     dialog->setHelpContext(77);
     SendMessageA(dialog->handle(), WM_COMMAND, DlgTemplate::HelpCommand, 0);
     ASSERT_EQ(help.size(), 1u);
-    EXPECT_EQ(help[0], gSettings.helpFile + "|15|77");
+    EXPECT_EQ(help[0], state_.settings.helpFile + "|15|77");
 
     dialog->show(SW_SHOW);
     dialog->list()->setSelection(1);
@@ -670,7 +674,6 @@ TEST_F(Program, EventChooserListsEveryEventAndADoubleClickChooses)
     EXPECT_EQ(dialog->result(), 1);
     EXPECT_EQ(dialog->selection(), 1);
     delete dialog;
-    gEventList.clear();
 }
 
 }  // namespace
@@ -696,7 +699,7 @@ TEST_F(Program, DeletingTheFirstTeamMovesTheSecondIntoItsPlace)
     EXPECT_EQ(boxes[boxes.size() - 2].title, "Löschen bitte bestätigen!");
     EXPECT_EQ(boxes.back().text, "Schule wird gelöscht und das Fenster geschlossen!");
     EXPECT_EQ(frame->entryWindow(0), nullptr);
-    EXPECT_EQ(FieldText(gMemory->getTeam(0, 0)->schoolName), "GYMNASIUM NORD");
+    EXPECT_EQ(FieldText(state_.memory->getTeam(0, 0)->schoolName), "GYMNASIUM NORD");
     EXPECT_EQ(diskName(0, 0, 0), "Kurz, Tim");
 }
 
@@ -704,13 +707,13 @@ TEST_F(Program, DeletingTheFirstTeamMovesTheSecondIntoItsPlace)
 // its teams and the data files stay as they were.
 TEST_F(Program, AFailedTeamDeleteIsReportedAndKeepsTheWindowAndItsData)
 {
-    WriteTeams(0, 2);
+    WriteTeams(*state_.memory, 0, 2);
     MeldeWin* w = open(0);
     ASSERT_NE(w, nullptr);
     w->tabs()->selectTab(1);
     pump();
-    const std::vector<uint8_t> sda = kel::test::ReadBytes(DataFilePath("SDA"));
-    const std::vector<uint8_t> mda = kel::test::ReadBytes(DataFilePath("MDA"));
+    const std::vector<uint8_t> sda = kel::test::ReadBytes(DataFilePath(state_, "SDA"));
+    const std::vector<uint8_t> mda = kel::test::ReadBytes(DataFilePath(state_, "MDA"));
     kel::test::FailingFileSystem failing;
     failing.failAt = 0;
     failing.failAfter = true;
@@ -728,24 +731,24 @@ TEST_F(Program, AFailedTeamDeleteIsReportedAndKeepsTheWindowAndItsData)
     EXPECT_EQ(w->tabs()->tabCount(), 2);
     EXPECT_EQ(w->currentTeam(), 1);
     EXPECT_EQ(w->storeFlag(), 1);
-    EXPECT_EQ(FieldText(gMemory->getTeam(0, 1)->schoolName), "SCHULE 1");
-    EXPECT_EQ(FieldText(gMemory->getAthlete(0, 1, 2)->name), "T1 M2");
-    EXPECT_TRUE(kel::test::ReadBytes(DataFilePath("SDA")) == sda);
-    EXPECT_TRUE(kel::test::ReadBytes(DataFilePath("MDA")) == mda);
+    EXPECT_EQ(FieldText(state_.memory->getTeam(0, 1)->schoolName), "SCHULE 1");
+    EXPECT_EQ(FieldText(state_.memory->getAthlete(0, 1, 2)->name), "T1 M2");
+    EXPECT_TRUE(kel::test::ReadBytes(DataFilePath(state_, "SDA")) == sda);
+    EXPECT_TRUE(kel::test::ReadBytes(DataFilePath(state_, "MDA")) == mda);
 
     // Once the disk takes it again, the delete goes through.
     SendMessageA(w->handle(), WM_COMMAND, 105, 0);
     pump();
     EXPECT_EQ(boxes.back().text, "Schule wird gelöscht und das Fenster geschlossen!");
     EXPECT_EQ(frame->entryWindow(0), nullptr);
-    EXPECT_EQ(FieldText(gMemory->getTeam(0, 1)->schoolName), "");
+    EXPECT_EQ(FieldText(state_.memory->getTeam(0, 1)->schoolName), "");
     EXPECT_EQ(diskName(0, 1, 2), "");
     EXPECT_EQ(diskName(0, 0, 2), "T0 M2");
 }
 
 TEST_F(Program, ANewTeamOfAModus4ClassIsPreset)
 {
-    gEventDef->classes[1].Modus = 4;
+    state_.eventDef->classes[1].Modus = 4;
     MeldeWin* w = open(1);
     ASSERT_NE(w, nullptr);
     const struct {
@@ -754,7 +757,7 @@ TEST_F(Program, ANewTeamOfAModus4ClassIsPreset)
         int32_t position;
     } rows[] = {{0, 15, 1}, {7, 15, 8}, {8, 13, 0}, {12, 13, 0}};
     for (const auto& r : rows) {
-        const AthleteRecord* a = gMemory->getAthlete(1, 0, r.member);
+        const AthleteRecord* a = state_.memory->getAthlete(1, 0, r.member);
         EXPECT_EQ(a->mask, r.mask) << r.member;
         EXPECT_EQ(a->flag, r.mask) << r.member;
         EXPECT_EQ(int32_t(a->Leistung[1]), r.position) << r.member;
@@ -789,10 +792,10 @@ TEST_F(Program, EntriesAreThereAgainAfterTheProgramEnds)
     typeName(w, 3, "Weiß, Tim");
     SendMessageA(frame->handle(), WM_COMMAND, 4, 0);
     pump();
-    gMemory = std::make_unique<Memory>();  // the next start loads the files
-    ASSERT_TRUE(gMemory->isReady());
-    EXPECT_EQ(FieldText(gMemory->getTeam(0, 0)->schoolName), school);
-    EXPECT_EQ(FieldText(gMemory->getAthlete(0, 0, 3)->name), "Weiß, Tim");
+    state_.memory = std::make_unique<Memory>(state_);  // the next start loads the files
+    ASSERT_TRUE(state_.memory->isReady());
+    EXPECT_EQ(FieldText(state_.memory->getTeam(0, 0)->schoolName), school);
+    EXPECT_EQ(FieldText(state_.memory->getAthlete(0, 0, 3)->name), "Weiß, Tim");
     w = open(0);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->tabs()->tabCount(), 1);
@@ -836,7 +839,7 @@ TEST_F(Program, ModalCommandsShowTheirHintAndPutTheStatusTextBack)
         {23, kDialogHint},
     };
     // Printing asks what to print only when there is a team to print.
-    SetFieldText(gMemory->getTeam(0, 0)->schoolName, "REALSCHULE SÜD");
+    SetFieldText(state_.memory->getTeam(0, 0)->schoolName, "REALSCHULE SÜD");
     for (const auto& c : cases) {
         std::string during;
         int32_t areaDuring = 0;
@@ -855,13 +858,13 @@ TEST_F(Program, ModalCommandsShowTheirHintAndPutTheStatusTextBack)
 
 TEST_F(Program, WithoutTheLogSwitchAFailedCheckShowsOnlyTheBox)
 {
-    gSettings.protokoll = 0;
+    state_.settings.protokoll = 0;
     MeldeWin* w = open(0);
     ASSERT_NE(w, nullptr);
     typeName(w, 0, "Meier, Anna");
     SendMessageA(w->handle(), WM_COMMAND, 13, 0);
-    SetFieldText(gMemory->getAthlete(0, 0, 0)->JG, "75");
-    gMemory->getAthlete(0, 0, 0)->mask = 1;
+    SetFieldText(state_.memory->getAthlete(0, 0, 0)->JG, "75");
+    state_.memory->getAthlete(0, 0, 0)->mask = 1;
     w->loadTable(0);
     const struct {
         const char* how;
@@ -872,7 +875,7 @@ TEST_F(Program, WithoutTheLogSwitchAFailedCheckShowsOnlyTheBox)
         if (c.closeFirst) {
             SendMessageA(w->handle(), WM_CLOSE, 0, 0);
             pump();
-            SetFieldText(gMemory->getAthlete(0, 0, 0)->JG, "75");
+            SetFieldText(state_.memory->getAthlete(0, 0, 0)->JG, "75");
         }
         boxes.clear();
         SendMessageA(c.target, WM_COMMAND, 10, 0);
@@ -942,7 +945,7 @@ public:
     void SetUp() override
     {
         Program::SetUp();
-        gProtokoll = new TProtokoll(nullptr);
+        gProtokoll = new TProtokoll(nullptr, state_);
     }
     void TearDown() override
     {
@@ -956,10 +959,10 @@ public:
     // outside the class's years.
     void addTeam(int32_t c, int32_t t, const char* name, const char* jg = "98", uint8_t mask = 1)
     {
-        TeamRecord* r = gMemory->loadTeamAthletes(c, t);
+        TeamRecord* r = state_.memory->loadTeamAthletes(c, t);
         SetFieldText(r->schoolName, name);
         SetFieldText(r->listName, name);
-        AthleteRecord* a = gMemory->getAthlete(c, t, 0);
+        AthleteRecord* a = state_.memory->getAthlete(c, t, 0);
         SetFieldText(a->name, "Meier, Anna");
         SetFieldText(a->JG, jg);
         a->mask = mask;
@@ -986,7 +989,7 @@ public:
         SendMessageA(frame->handle(), WM_COMMAND, 22, 0);
         pump();
     }
-    std::string ini(const char* section) { return kel::IniFile(gSettings.iniFile).getString(section, "TEST", ""); }
+    std::string ini(const char* section) { return kel::IniFile(state_.settings.iniFile).getString(section, "TEST", ""); }
     std::vector<std::string> logLines()
     {
         std::vector<std::string> lines;
@@ -1035,7 +1038,7 @@ TEST_F(EntryFileCommand, FinishWritesTheFileAndKeepsTheTypedSettings)
         m.FileName->SetText("a/b?.VOV");
     });
     ASSERT_TRUE(wizardShown);
-    EXPECT_EQ(presetPath, gSettings.programDir + "meldung");
+    EXPECT_EQ(presetPath, state_.settings.programDir + "meldung");
     EXPECT_EQ(presetInitialDir, presetPath);
     EXPECT_EQ(presetName, "REALSCHULE SÜD.VOV");
     EXPECT_EQ(presetMail, "");
@@ -1233,7 +1236,7 @@ TEST_F(EntryFileCommand, AFailedWriteIsShownAndLogged)
 TEST_F(EntryFileCommand, MailHandsTheFileOverOrReportsTheFailure)
 {
     addTeam(0, 0, "REALSCHULE SÜD");
-    kel::IniFile settings(gSettings.iniFile);
+    kel::IniFile settings(state_.settings.iniFile);
     settings.set("Internet", "TEST", "alt@veranstalter.de");
     ASSERT_TRUE(settings.save());
     const std::string record = dir_.path() + "\\mapi.log";

@@ -26,12 +26,12 @@ TEST_F(EntryFileFault, AnyFailedAllocationGivesTheWholeFileOrNone) {
   UseEvent(classes, {{def.disciplines[0][0], def.disciplines[0][1]}, {def.disciplines[1][0]}});
   EntrySelectionTable selection;
   std::memset(selection, 0, sizeof selection);
-  FillSampleStore(*gMemory, selection);
+  FillSampleStore(*state_.memory, selection);
   const std::string target = dir_ / "Meldung.VOV";
   // Writes with the n-th allocation failing (none for 0); whether it failed.
   auto write = [&](size_t n, bool& written) {
     TXpObjModel xml(nullptr);
-    const EntryFileWriter writer(*gEventDef, *gMemory, selection, "{6F2A-11}", "");
+    const EntryFileWriter writer(*state_.eventDef, *state_.memory, selection, "{6F2A-11}", "");
     FailAllocation(n);
     written = writer.WriteEntryFile(xml, target);
     const bool failed = AllocationFailed();
@@ -48,7 +48,7 @@ TEST_F(EntryFileFault, AnyFailedAllocationGivesTheWholeFileOrNone) {
   size_t building = 0;
   {
     TXpObjModel xml(nullptr);
-    const EntryFileWriter writer(*gEventDef, *gMemory, selection, "{6F2A-11}", "");
+    const EntryFileWriter writer(*state_.eventDef, *state_.memory, selection, "{6F2A-11}", "");
     FailAllocation(0);
     writer.BuildDocument(xml);
     TMemoryStream bytes;

@@ -23,8 +23,8 @@ std::vector<uint8_t> gBase[3];
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   kel::fuzz::SetUpProgramFolder();
-  gEventDef->classCount = kClasses;
-  for (int i = 0; i < 3; ++i) gBase[i] = kel::fuzz::Files().Contents(DataFilePath(kExt[i]));
+  kel::fuzz::State().eventDef->classCount = kClasses;
+  for (int i = 0; i < 3; ++i) gBase[i] = kel::fuzz::Files().Contents(DataFilePath(kel::fuzz::State(), kExt[i]));
   return 0;
 }
 
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   data += 6;
   size -= 6;
   kel::fuzz::MemoryFiles& files = kel::fuzz::Files();
-  std::vector<uint8_t>& b = files.Contents(DataFilePath(kExt[file]));
+  std::vector<uint8_t>& b = files.Contents(DataFilePath(kel::fuzz::State(), kExt[file]));
   const size_t used = std::min(b.size(), kUsed[file]);
   const size_t start = used == 0 ? 0 : at % used;
   if (b.size() < start + size) b.resize(start + size);
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (cut) b.resize(start + size);
   const uint64_t changes = files.Changes();
   {
-    Memory store;
+    Memory store(kel::fuzz::State());
     if (store.isReady()) kel::fuzz::UseLoadedEvent(store);
   }
   // The next run starts from the fixtures' files again: the bytes the input
@@ -63,10 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   } else {
     for (int i = 0; i < 3; ++i) {
-      std::vector<uint8_t>& now = files.Contents(DataFilePath(kExt[i]));
+      std::vector<uint8_t>& now = files.Contents(DataFilePath(kel::fuzz::State(), kExt[i]));
       if (now != gBase[i]) now = gBase[i];
     }
   }
-  files.remove(DataFilePath("JRN"));
+  files.remove(DataFilePath(kel::fuzz::State(), "JRN"));
   return 0;
 }

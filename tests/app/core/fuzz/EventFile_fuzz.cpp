@@ -12,7 +12,7 @@ std::unique_ptr<Memory> gStore;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   kel::fuzz::SetUpProgramFolder();
-  gStore = std::make_unique<Memory>();
+  gStore = std::make_unique<Memory>(kel::fuzz::State());
   if (!gStore->isReady()) std::abort();
   return 0;
 }
@@ -20,13 +20,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string name = "FUZZ.JTFO";
   kel::fuzz::Files().Contents(kel::fuzz::EventFilePath(name)).assign(data, data + size);
-  ListEventFiles();
+  EventState& state = kel::fuzz::State();
+  ListEventFiles(state);
   EventListEntry entry;
   entry.fileName = name;
-  if (LoadEventFile(entry, 0)) {
-    RollBirthYears(gEventDef.get(), 2011);
+  if (LoadEventFile(state, entry, 0)) {
+    RollBirthYears(state.eventDef.get(), 2011);
     kel::fuzz::UseLoadedEvent(*gStore);
   }
-  UnloadEvent();
+  UnloadEvent(state);
   return 0;
 }

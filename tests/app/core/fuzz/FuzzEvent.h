@@ -7,6 +7,7 @@
 // in memory).
 #include "app/core/EntryCheck.h"
 #include "app/core/EntryFileWriter.h"
+#include "app/core/EventState.h"
 #include "app/core/EventTable.h"
 #include "app/core/Memory.h"
 #include "app/core/Meldefehler.h"
@@ -38,7 +39,13 @@ inline void AddFixture(const std::string& fixture, const std::string& path) {
   Files().Contents(path).assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline std::string EventFilePath(const std::string& name) { return gSettings.treiberDir + kPathSep + name; }
+// The event state the targets load into.
+inline EventState& State() {
+  static EventState state;
+  return state;
+}
+
+inline std::string EventFilePath(const std::string& name) { return State().settings.treiberDir + kPathSep + name; }
 
 // Installs the files in memory and the program folder, and loads the
 // fixtures' event with its data set; the event file itself leaves the
@@ -47,16 +54,17 @@ inline void SetUpProgramFolder() {
   static MemoryPlatform platform(Files());
   setPlatform(&platform);
   setFileSystem(&Files());
-  BuildProgramPaths("/kel/");
-  Files().AddFolder(gSettings.treiberDir);
-  Files().AddFolder(gSettings.veranstDir);
-  gMeldefehler = std::make_unique<Meldefehler>();
+  EventState& state = State();
+  BuildProgramPaths(state.settings, "/kel/");
+  Files().AddFolder(state.settings.treiberDir);
+  Files().AddFolder(state.settings.veranstDir);
+  state.meldefehler = std::make_unique<Meldefehler>();
   AddFixture("A/treiber/KREIS2010.JTFO", EventFilePath("KREIS2010.JTFO"));
   for (const char* ext : {"SDA", "MDA", "STF"})
-    AddFixture(std::string("A/veranst/KREIS2010.") + ext, gSettings.veranstDir + "/KREIS2010." + ext);
+    AddFixture(std::string("A/veranst/KREIS2010.") + ext, state.settings.veranstDir + "/KREIS2010." + ext);
   EventListEntry entry;
   entry.fileName = "KREIS2010.JTFO";
-  if (ListEventFiles() != 1 || !LoadEventFile(entry, 0)) {
+  if (ListEventFiles(state) != 1 || !LoadEventFile(state, entry, 0)) {
     std::fprintf(stderr, "the fixtures' event does not load\n");
     std::abort();
   }
@@ -64,7 +72,7 @@ inline void SetUpProgramFolder() {
 }
 
 inline void UseLoadedEvent(Memory& store) {
-  for (int32_t c = 0; c < kMaxClasses; ++c) CheckClass(&store, c);
+  for (int32_t c = 0; c < kMaxClasses; ++c) CheckClass(State(), &store, c);
   static EntrySelectionTable all;
   for (auto& row : all)
     for (int32_t& cell : row) cell = 1;
@@ -72,7 +80,7 @@ inline void UseLoadedEvent(Memory& store) {
   // every run.
   static TXpObjModel xml(nullptr);
   static TMemoryStream bytes;
-  EntryFileWriter(*gEventDef, store, all, "{ID}", "").BuildDocument(xml);
+  EntryFileWriter(*State().eventDef, store, all, "{ID}", "").BuildDocument(xml);
   bytes.SetSize(0);
   bytes.Seek(0, soBeginning);
   xml.SaveToStream(bytes);
