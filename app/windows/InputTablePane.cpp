@@ -7,6 +7,7 @@
 #include "app/windows/EditCell.h"
 #include "app/windows/GridCaret.h"
 #include "app/windows/TablePaneScroller.h"
+#include "classlib/SelectedObject.h"
 #include "framework/core/zDisplay.h"
 #include "framework/core/zLogMeasure.h"
 #include "framework/core/zMenu.h"
@@ -20,19 +21,6 @@ constexpr int32_t BorderReach = 3;
 zColor rgb(uint8_t r, uint8_t g, uint8_t b) { return zColor{r, g, b, 0}; }
 
 bool extended(LPARAM lParam) { return (lParam & (1 << 24)) != 0; }
-
-// Keeps an object selected into a context for one scope.
-class Selected {
-public:
-    Selected(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-    ~Selected() { SelectObject(dc_, old_); }
-    Selected(const Selected&) = delete;
-    Selected& operator=(const Selected&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
 
 void polyline(HDC dc, std::initializer_list<POINT> points)
 {
@@ -306,12 +294,12 @@ int InputTablePane::focus(zEvent* ev)
 void InputTablePane::drawHeader(HDC dc, const zRect& rect, int32_t kind, const char* text)
 {
     {
-        Selected brush(dc, faceBrush_.handle());
-        Selected pen(dc, whitePen_.handle());
+        TSelectedObject brush(dc, faceBrush_.handle());
+        TSelectedObject pen(dc, whitePen_.handle());
         Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
     }
     {
-        Selected pen(dc, greyPen_.handle());
+        TSelectedObject pen(dc, greyPen_.handle());
         polyline(dc, {{rect.left, rect.bottom - 1}, {rect.right - 1, rect.bottom - 1}, {rect.right - 1, rect.top - 1}});
     }
     if (!text || !*text)
@@ -335,7 +323,7 @@ void InputTablePane::drawCell(HDC dc, int32_t x, int32_t y, int32_t column, int3
             editing_.active()->draw();
         } else {
             const bool shown = suspendCaret();
-            Selected pen(dc, blackPen_.handle());
+            TSelectedObject pen(dc, blackPen_.handle());
             frame(dc, x + 1, y + 1, x + w, y + h);
             frame(dc, x + 2, y + 2, x + w - 1, y + h - 1);
             resumeCaret(shown);
@@ -343,7 +331,7 @@ void InputTablePane::drawCell(HDC dc, int32_t x, int32_t y, int32_t column, int3
     }
     const bool nameOfCurrentRow = column == 0 && row == currentRow_ && currentColumn_ != 0;
     if (highlight == 0 && !nameOfCurrentRow) {
-        Selected pen(dc, greyPen_.handle());
+        TSelectedObject pen(dc, greyPen_.handle());
         frame(dc, x, y, x + w, y + h);
     } else {
         RECT r{x, y, x + w + 1, y + h + 1};
@@ -372,11 +360,11 @@ void InputTablePane::drawCell(HDC dc, int32_t x, int32_t y, int32_t column, int3
     const int32_t q = h / 4;
     const int32_t bl = x + w - 15, bt = y + q + 1, br = x + w - 1, bb = y + q + h / 2;
     {
-        Selected pen(dc, blackPen_.handle());
+        TSelectedObject pen(dc, blackPen_.handle());
         frame(dc, bl, bt, br, bb);
     }
     if (ticked) {
-        Selected pen(dc, tickPen_.handle());
+        TSelectedObject pen(dc, tickPen_.handle());
         // Two short strokes at the left rising into a diagonal to the top right.
         const int32_t base = bb - 1;
         polyline(dc, {{bl + 3, base - 5}, {bl + 3, base}});

@@ -1,17 +1,17 @@
 #include "components/buttonedits/DCEditBorder.h"
 
+#include "classlib/GdiHandle.h"
+
 void TDCEditBorder::Draw(HDC dc, const RECT& all, TTarnelBorderStyle style, TColor lineColor,
                          bool looksFlat) {
   const int w = all.right, h = all.bottom;
   auto fill = [dc](const RECT& rc, TColor color) {
-    HBRUSH b = CreateSolidBrush(ColorToRGB(color));
+    TGdiHandle<HBRUSH> b(CreateSolidBrush(ColorToRGB(color)));
     FillRect(dc, &rc, b);
-    DeleteObject(b);
   };
   auto frame = [&](const RECT& rc, TColor color) {
-    HBRUSH b = CreateSolidBrush(ColorToRGB(color));
+    TGdiHandle<HBRUSH> b(CreateSolidBrush(ColorToRGB(color)));
     FrameRect(dc, &rc, b);
-    DeleteObject(b);
   };
   // The standard 3-D look is erased first.
   frame(all, clBtnFace);

@@ -10,6 +10,7 @@
 #include "classlib/AnsiString.h"
 #include "classlib/Form.h"
 #include "classlib/OleSession.h"
+#include "classlib/SelectedObject.h"
 #include "components/edits/EditDropTarget.h"
 #include "components/edits/PersistenceStore.h"
 
@@ -166,10 +167,11 @@ void TAdvEdit::UpdateLargeTextHint() {
   if (!HintShowLargeText || !FHandle) return;
   AnsiString text = TCustomEdit::Text();
   HDC dc = GetDC(FHandle);
-  HGDIOBJ old = SelectObject(dc, Font().Handle());
   SIZE size{};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
+  {
+    TSelectedObject useFont(dc, Font().Handle());
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  }
   ReleaseDC(FHandle, dc);
   RECT r;
   GetClientRect(FHandle, &r);

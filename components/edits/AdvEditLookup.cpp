@@ -4,11 +4,11 @@
 
 #include "classlib/AnsiString.h"
 #include "classlib/GuardedCall.h"
+#include "classlib/SelectedObject.h"
 #include "components/edits/AdvEditFormat.h"
 
 TAdvEditLookup::~TAdvEditLookup() {
   Destroy();
-  if (FFont) DeleteObject(FFont);
 }
 
 std::vector<std::pair<AnsiString, int>> TAdvEditLookup::Matches(const TLookupSettings& settings,
@@ -107,8 +107,8 @@ bool TAdvEditLookup::Create(HWND edit) {
   int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
   ReleaseDC(nullptr, screen);
   if (!FFont)
-    FFont = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
-  SendMessageA(FWindow, WM_SETFONT, reinterpret_cast<WPARAM>(FFont), FALSE);
+    FFont.reset(CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+  SendMessageA(FWindow, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.get()), FALSE);
   SendMessageA(FWindow, LB_SETITEMHEIGHT, 0, 12);
   return true;
 }
@@ -117,16 +117,17 @@ int TAdvEditLookup::Fill(const std::vector<std::pair<AnsiString, int>>& matches)
   SendMessageA(FWindow, LB_RESETCONTENT, 0, 0);
   FIndex.clear();
   HDC dc = GetDC(FWindow);
-  HGDIOBJ old = SelectObject(dc, FFont);
   int widest = 50;
-  for (auto& [entry, index] : matches) {
-    SendMessageA(FWindow, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-    FIndex.push_back(index);
-    SIZE size{};
-    GetTextExtentPoint32A(dc, entry.c_str(), static_cast<int>(entry.size()), &size);
-    if (size.cx > widest) widest = size.cx;
+  {
+    TSelectedObject useFont(dc, FFont);
+    for (auto& [entry, index] : matches) {
+      SendMessageA(FWindow, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+      FIndex.push_back(index);
+      SIZE size{};
+      GetTextExtentPoint32A(dc, entry.c_str(), static_cast<int>(entry.size()), &size);
+      if (size.cx > widest) widest = size.cx;
+    }
   }
-  SelectObject(dc, old);
   ReleaseDC(FWindow, dc);
   SendMessageA(FWindow, LB_SETCURSEL, 0, 0);
   return widest;

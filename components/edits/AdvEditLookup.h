@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "classlib/Color.h"
+#include "classlib/GdiHandle.h"
 #include "classlib/Persistent.h"
 #include "classlib/StringList.h"
 
@@ -68,6 +69,6 @@ class TAdvEditLookup {
 
   HWND FWindow = nullptr;
   WNDPROC FDefProc = nullptr;
-  HFONT FFont = nullptr;
+  TGdiHandle<HFONT> FFont;
   std::vector<int> FIndex;
 };

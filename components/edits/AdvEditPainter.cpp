@@ -1,21 +1,23 @@
 #include "components/edits/AdvEditPainter.h"
 
-TAdvEditPainter::~TAdvEditPainter() {
-  if (FParentBrush) DeleteObject(FParentBrush);
-  if (FParentBitmap) DeleteObject(FParentBitmap);
-}
+#include <utility>
+
+#include "classlib/SelectedObject.h"
+
+TAdvEditPainter::~TAdvEditPainter() = default;
 
 void TAdvEditPainter::PaintExtras(HWND edit, HFONT font, const AnsiString& text,
                                   const AnsiString& hint, UINT align, int from, int length,
                                   TColor waveColor) {
   if (hint.empty() && length <= 0) return;
   HDC dc = GetDC(edit);
-  HGDIOBJ oldFont = SelectObject(dc, font);
-  TEXTMETRICA tm{};
-  GetTextMetricsA(dc, &tm);
-  if (!hint.empty()) DrawHint(dc, edit, hint, align);
-  if (length > 0) DrawWave(dc, edit, tm, text, from, length, waveColor);
-  SelectObject(dc, oldFont);
+  {
+    TSelectedObject useFont(dc, font);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    if (!hint.empty()) DrawHint(dc, edit, hint, align);
+    if (length > 0) DrawWave(dc, edit, tm, text, from, length, waveColor);
+  }
   ReleaseDC(edit, dc);
 }
 
@@ -47,15 +49,13 @@ void TAdvEditPainter::DrawWave(HDC dc, HWND edit, const TEXTMETRICA& tm, const A
   };
   int x0 = xOf(from), x1 = xOf(to);
   int y = static_cast<short>(HIWORD(SendMessageA(edit, EM_POSFROMCHAR, from, 0))) + tm.tmAscent + 1;
-  HPEN pen = CreatePen(PS_SOLID, 1, ColorToRGB(color));
-  HGDIOBJ oldPen = SelectObject(dc, pen);
+  TGdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, ColorToRGB(color)));
+  TSelectedObject usePen(dc, pen);
   MoveToEx(dc, x0, y + 2, nullptr);
   for (int x = x0, k = 0; x < x1; ++k) {
     x += 2;
     LineTo(dc, x > x1 ? x1 : x, (k % 2 == 0) ? y : y + 2);
   }
-  SelectObject(dc, oldPen);
-  DeleteObject(pen);
 }
 
 HBRUSH TAdvEditPainter::ParentBackgroundBrush(HWND edit, HWND parent) {
@@ -65,27 +65,18 @@ HBRUSH TAdvEditPainter::ParentBackgroundBrush(HWND edit, HWND parent) {
   POINT origin{0, 0};
   MapWindowPoints(edit, parent, &origin, 1);
   HDC screen = GetDC(edit);
-  HDC mem = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-  ReleaseDC(edit, screen);
-  if (!mem || !bitmap) {
-    if (mem) DeleteDC(mem);
-    if (bitmap) DeleteObject(bitmap);
-    return nullptr;
+  TGdiHandle<HBITMAP> bitmap(CreateCompatibleBitmap(screen, w, h));
+  {
+    TGdiHandle<HDC> mem(CreateCompatibleDC(screen));
+    ReleaseDC(edit, screen);
+    if (!mem || !bitmap) return nullptr;
+    TSelectedObject useBitmap(mem, bitmap);
+    SetViewportOrgEx(mem, -origin.x, -origin.y, nullptr);
+    SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem.get()), 0);
   }
-  HGDIOBJ old = SelectObject(mem, bitmap);
-  SetViewportOrgEx(mem, -origin.x, -origin.y, nullptr);
-  SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem), 0);
-  SelectObject(mem, old);
-  DeleteDC(mem);
-  HBRUSH brush = CreatePatternBrush(bitmap);
-  if (!brush) {
-    DeleteObject(bitmap);
-    return nullptr;
-  }
-  if (FParentBrush) DeleteObject(FParentBrush);
-  if (FParentBitmap) DeleteObject(FParentBitmap);
-  FParentBrush = brush;
-  FParentBitmap = bitmap;
-  return brush;
+  TGdiHandle<HBRUSH> brush(CreatePatternBrush(bitmap));
+  if (!brush) return nullptr;
+  FParentBrush = std::move(brush);
+  FParentBitmap = std::move(bitmap);
+  return FParentBrush;
 }

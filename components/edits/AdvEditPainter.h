@@ -6,6 +6,7 @@
 
 #include "classlib/AnsiString.h"
 #include "classlib/Color.h"
+#include "classlib/GdiHandle.h"
 
 class TAdvEditPainter {
  public:
@@ -31,6 +32,7 @@ class TAdvEditPainter {
                 int length, TColor color);
 
   // The parent's background under the client area, as a pattern brush.
-  HBRUSH FParentBrush = nullptr;
-  HBITMAP FParentBitmap = nullptr;
+  // The bitmap first: the brush made from it goes before it.
+  TGdiHandle<HBITMAP> FParentBitmap;
+  TGdiHandle<HBRUSH> FParentBrush;
 };
