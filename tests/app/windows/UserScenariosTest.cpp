@@ -145,7 +145,11 @@ bool IsWithin(HWND outer, HWND w)
 void Menu(char popup, char item)
 {
     Chord({VK_MENU, WORD(popup)});
-    WaitUntil([] { return InMenuMode(); });
+    // The item's letter goes to the opened popup, not to the bar alone.
+    WaitUntil([] {
+        HWND popupMenu = FindWindowA("#32768", nullptr);
+        return InMenuMode() && popupMenu && IsWindowVisible(popupMenu);
+    });
     Press(WORD(item));
 }
 
@@ -441,8 +445,7 @@ HWND VisibleTip()
 
 HWND OpenWizard(Desk& desk)
 {
-    desk.menu('D', 'E');
-    HWND wizard = desk.run.waitWindow(kWizard);
+    HWND wizard = MenuWindow(desk.run, 'D', 'E', kWizard);
     if (wizard)
         WaitUntil([&] { return Foreground() == wizard; });
     return wizard;
