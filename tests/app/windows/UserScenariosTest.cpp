@@ -552,11 +552,13 @@ void HelpWithoutHelpFile(Desk& desk)
 {
     const std::string text = "Die Hilfedatei wurde nicht gefunden:\n" + desk.run.path("kelvora.chm");
     for (int way = 0; way < 2; ++way) {
-        if (way == 0)
+        HWND box = nullptr;
+        if (way == 0) {
             Press(VK_F1);
-        else
-            desk.menu('H', 'I');
-        HWND box = desk.run.waitWindow("Information", 15000, "#32770");
+            box = desk.run.waitWindow("Information", 15000, "#32770");
+        } else {
+            box = MenuWindow(desk.run, 'H', 'I', "Information");
+        }
         ASSERT_NE(box, nullptr) << (way ? "Hilfe > Inhalt" : "F1") << ": " << desk.run.windows();
         bool said = false;
         for (const std::string& t : StaticTexts(box))
