@@ -8,6 +8,7 @@
 //
 //   Press(VK_F1)                    one key down and up
 //   Chord({VK_MENU, 'B'})           keys down in order, up in reverse (Alt+B)
+//   HoldKeys({VK_MENU})             modifiers down until they stay down
 //   TypeText("Müller")              Windows-1252 text as typed characters
 //   Click(window, {x, y})           left click at a client point
 //   ClickCenter(window)             left click at a window's middle
@@ -31,6 +32,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -68,14 +71,125 @@ inline void PressKey(WORD vk)
 }
 inline void Press(WORD vk) { PressKey(vk); }
 
-// Keys held together, e.g. {VK_CONTROL, VK_SHIFT, VK_TAB}.
+template <typename F>
+bool WaitUntil(F condition, DWORD ms = 15000)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount() - start > ms)
+            return false;
+        Sleep(10);
+    }
+}
+
+inline GUITHREADINFO ForegroundThreadInfo()
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(0, &info);
+    return info;
+}
+
+inline bool InMenuMode() { return (ForegroundThreadInfo().flags & (GUI_INMENUMODE | GUI_SYSTEMMENUMODE)) != 0; }
+
+// The thread of the window in front has taken the input queued so far and
+// waited for more at least once: a message sent to it returns only once its
+// thread reads its queue, and in between it has had time to go idle.
+inline void ForegroundSettled()
+{
+    HWND front = GetForegroundWindow();
+    DWORD pid = 0;
+    if (!front || !GetWindowThreadProcessId(front, &pid) || pid == GetCurrentProcessId())
+        return;
+    for (int i = 0; i < 2; ++i) {
+        Sleep(20);
+        SendMessageTimeoutA(front, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr);
+    }
+}
+
+// Makes the program in front take the X events its last window changes left
+// behind. Wine sends a program's X requests (a window shown or hidden, the X
+// focus moved) only with its next round trip to the X server, and so learns
+// late of a focus change the test has long seen: the late focus-out ends a
+// menu opened since, the late focus-in lets go of held keys. A lone Alt puts
+// the window in menu mode (its menu bar or its system menu), for which Wine
+// grabs the pointer: a round trip that brings in all those events. They end
+// the menu mode at once, or Escape does after a moment.
+inline void TakeLateFocusEvents()
+{
+    if (InMenuMode())
+        return;
+    PressKey(VK_MENU);
+    if (!WaitUntil([] { return InMenuMode(); }, 3000))
+        return;
+    WaitUntil([] { return !InMenuMode(); }, 200);
+    for (int i = 0; i < 3 && InMenuMode(); ++i) {
+        PressKey(VK_ESCAPE);
+        WaitUntil([] { return !InMenuMode(); }, 2000);
+    }
+    ForegroundSettled();
+}
+
+// Modifier keys pressed and kept down, e.g. {VK_MENU}: returns once the
+// program in front has taken them and they are still down.
+//
+// Whenever a window of a program gains the X focus, Wine reads the X
+// server's modifier keys and lets go of every modifier the X server does not
+// hold. Keys sent by SendInput are unknown to the X server, so an Alt sent
+// while the program has not yet taken a focus change is lifted again, and
+// the letter after it arrives alone and is typed into the window. Before an
+// Alt the late focus events are taken in (TakeLateFocusEvents), and all keys
+// are sent again (at most three times) until they stay down.
+inline bool HoldKeys(const std::vector<WORD>& held)
+{
+    auto send = [&](bool up) {
+        std::vector<INPUT> in;
+        for (WORD vk : held)
+            in.push_back(KeyInput(vk, up));
+        if (up)
+            std::reverse(in.begin(), in.end());
+        if (!in.empty())
+            SendInput(UINT(in.size()), in.data(), sizeof(INPUT));
+    };
+    auto stillDown = [&] {
+        for (WORD vk : held)
+            if (!(GetAsyncKeyState(vk) & 0x8000))
+                return false;
+        return true;
+    };
+    if (std::find(held.begin(), held.end(), WORD(VK_MENU)) != held.end())
+        TakeLateFocusEvents();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        send(false);
+        ForegroundSettled();
+        if (stillDown())
+            return true;
+        // Lifted: a lone Alt may have opened the menu bar; leave it.
+        std::printf("held keys lifted by a focus change, pressed again\n");
+        send(true);
+        ForegroundSettled();
+        for (int i = 0; i < 3 && InMenuMode(); ++i) {
+            PressKey(VK_ESCAPE);
+            ForegroundSettled();
+        }
+    }
+    return false;
+}
+
+// Keys held together, e.g. {VK_CONTROL, VK_SHIFT, VK_TAB}: all but the last
+// are held (HoldKeys), then the last is pressed and all go up in reverse.
 inline void Chord(std::initializer_list<WORD> keys)
 {
-    std::vector<INPUT> in;
-    for (WORD vk : keys)
-        in.push_back(KeyInput(vk, false));
-    for (auto it = keys.end(); it != keys.begin();)
-        in.push_back(KeyInput(*--it, true));
+    if (keys.size() == 0)
+        return;
+    const std::vector<WORD> held(keys.begin(), keys.end() - 1);
+    if (!held.empty())
+        HoldKeys(held);
+    std::vector<INPUT> in{KeyInput(*(keys.end() - 1), false), KeyInput(*(keys.end() - 1), true)};
+    for (auto it = held.rbegin(); it != held.rend(); ++it)
+        in.push_back(KeyInput(*it, true));
     SendInput(UINT(in.size()), in.data(), sizeof(INPUT));
 }
 
@@ -140,30 +254,8 @@ inline void MoveMouse(POINT at)
     SendInput(1, &in, sizeof in);
 }
 
-inline GUITHREADINFO ForegroundThreadInfo()
-{
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(0, &info);
-    return info;
-}
-
 inline HWND Foreground() { return GetForegroundWindow(); }
 inline HWND FocusWindow() { return ForegroundThreadInfo().hwndFocus; }
-inline bool InMenuMode() { return (ForegroundThreadInfo().flags & (GUI_INMENUMODE | GUI_SYSTEMMENUMODE)) != 0; }
-
-template <typename F>
-bool WaitUntil(F condition, DWORD ms = 15000)
-{
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (condition())
-            return true;
-        if (GetTickCount() - start > ms)
-            return false;
-        Sleep(10);
-    }
-}
 
 inline void UserPause(DWORD ms) { Sleep(ms); }
 

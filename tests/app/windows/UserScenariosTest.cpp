@@ -141,11 +141,24 @@ bool IsWithin(HWND outer, HWND w)
     return w && (w == outer || IsChild(outer, w));
 }
 
-// A menu command by its letters: Alt + the menu's letter, then the item's.
+// A menu command by its letters, as a user types it: a lone Alt puts the
+// menu bar in menu mode, the menu's letter opens its popup, the item's
+// letter chooses. Each key goes only once the program shows what the one
+// before did, and the late focus events of the windows closed before are
+// taken in first (they would end the menu), so that no letter is typed into
+// the window beneath.
 void Menu(char popup, char item)
 {
-    Chord({VK_MENU, WORD(popup)});
-    // The item's letter goes to the opened popup, not to the bar alone.
+    for (int i = 0; i < 3 && InMenuMode(); ++i) {
+        Press(VK_ESCAPE);
+        WaitUntil([] { return !InMenuMode(); }, 2000);
+    }
+    TakeLateFocusEvents();
+    for (int i = 0; i < 3 && !InMenuMode(); ++i) {
+        Press(VK_MENU);
+        WaitUntil([] { return InMenuMode(); }, 8000);
+    }
+    Press(WORD(popup));
     WaitUntil([] {
         HWND popupMenu = FindWindowA("#32768", nullptr);
         return InMenuMode() && popupMenu && IsWindowVisible(popupMenu);
@@ -296,7 +309,7 @@ void PrintTo(const Scenario& s, std::ostream* out) { *out << s.name; }
 // two let go in either order (Alt first is common).
 void AltLetter(char letter, bool altLetGoFirst)
 {
-    SendKey(VK_MENU);
+    HoldKeys({VK_MENU});
     SendKey(WORD(letter));
     if (altLetGoFirst) {
         SendKey(VK_MENU, true);
