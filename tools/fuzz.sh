@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds every fuzz target (libFuzzer, clang, AddressSanitizer and UBSan) in
 # build/fuzz and gives each a pass of the given length.
-#   tools/fuzz.sh [seconds]      default 300; the test command runs 60
+#   tools/fuzz.sh [seconds]      default 300; the test command runs 30
 # The targets run side by side, one per processor (KEL_JOBS).
 # Each target's working corpus starts from its seeds in the source tree and
 # grows in the build tree; findings land in build/fuzz as crash-* files.
